@@ -1,0 +1,219 @@
+#include "platform/io/archive.h"
+
+#include <bit>
+#include <cstring>
+
+namespace io {
+namespace {
+
+template <typename T>
+T FromLittle(const uint8_t* p)
+{
+    T v = 0;
+    for (size_t i = 0; i < sizeof(T); ++i)
+        v = static_cast<T>(v | (static_cast<T>(p[i]) << (8 * i)));
+    return v;
+}
+
+template <typename T>
+void ToLittle(uint8_t* p, T v)
+{
+    for (size_t i = 0; i < sizeof(T); ++i)
+        p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+} // namespace
+
+Archive::Archive(Stream& stream, Mode mode, size_t bufferSize)
+    : m_stream(stream), m_mode(mode), m_buffer(bufferSize < 16 ? 16 : bufferSize)
+{
+}
+
+Archive::~Archive()
+{
+    if (m_mode == Store && !m_closed) {
+        try {
+            Flush();
+        } catch (...) {
+        }
+    }
+}
+
+void Archive::CheckMode(Mode wanted) const
+{
+    if (m_mode != wanted)
+        throw ArchiveError(wanted == Load ? ArchiveError::WriteOnly : ArchiveError::ReadOnly,
+                           wanted == Load ? "read from an archive that stores" : "write to an archive that loads");
+}
+
+bool Archive::Fill()
+{
+    m_begin = 0;
+    m_end = m_stream.Read(m_buffer.data(), m_buffer.size());
+    return m_end > 0;
+}
+
+size_t Archive::ReadSome(void* buffer, size_t n)
+{
+    CheckMode(Load);
+    auto* out = static_cast<uint8_t*>(buffer);
+    size_t done = 0;
+    while (done < n) {
+        if (m_begin == m_end) {
+            // Large reads go straight to the stream.
+            if (n - done >= m_buffer.size()) {
+                size_t r = m_stream.Read(out + done, n - done);
+                done += r;
+                break;
+            }
+            if (!Fill())
+                break;
+        }
+        size_t take = std::min(n - done, m_end - m_begin);
+        std::memcpy(out + done, m_buffer.data() + m_begin, take);
+        m_begin += take;
+        done += take;
+    }
+    return done;
+}
+
+void Archive::Read(void* buffer, size_t n)
+{
+    if (ReadSome(buffer, n) != n)
+        throw ArchiveError(ArchiveError::EndOfFile, "unexpected end of file");
+}
+
+void Archive::Skip(uint64_t n)
+{
+    uint8_t scratch[4096];
+    while (n > 0) {
+        size_t step = n > sizeof scratch ? sizeof scratch : static_cast<size_t>(n);
+        Read(scratch, step);
+        n -= step;
+    }
+}
+
+uint8_t Archive::ReadU8()
+{
+    uint8_t v;
+    Read(&v, 1);
+    return v;
+}
+
+uint16_t Archive::ReadU16()
+{
+    uint8_t b[2];
+    Read(b, 2);
+    return FromLittle<uint16_t>(b);
+}
+
+uint32_t Archive::ReadU32()
+{
+    uint8_t b[4];
+    Read(b, 4);
+    return FromLittle<uint32_t>(b);
+}
+
+uint64_t Archive::ReadU64()
+{
+    uint8_t b[8];
+    Read(b, 8);
+    return FromLittle<uint64_t>(b);
+}
+
+int16_t Archive::ReadI16()
+{
+    return static_cast<int16_t>(ReadU16());
+}
+
+int32_t Archive::ReadI32()
+{
+    return static_cast<int32_t>(ReadU32());
+}
+
+double Archive::ReadDouble()
+{
+    return std::bit_cast<double>(ReadU64());
+}
+
+void Archive::Write(const void* buffer, size_t n)
+{
+    CheckMode(Store);
+    auto* in = static_cast<const uint8_t*>(buffer);
+    if (m_end + n > m_buffer.size()) {
+        Flush();
+        if (n >= m_buffer.size()) {
+            m_stream.Write(in, n);
+            return;
+        }
+    }
+    std::memcpy(m_buffer.data() + m_end, in, n);
+    m_end += n;
+}
+
+void Archive::WriteU8(uint8_t v)
+{
+    Write(&v, 1);
+}
+
+void Archive::WriteU16(uint16_t v)
+{
+    uint8_t b[2];
+    ToLittle(b, v);
+    Write(b, 2);
+}
+
+void Archive::WriteU32(uint32_t v)
+{
+    uint8_t b[4];
+    ToLittle(b, v);
+    Write(b, 4);
+}
+
+void Archive::WriteU64(uint64_t v)
+{
+    uint8_t b[8];
+    ToLittle(b, v);
+    Write(b, 8);
+}
+
+void Archive::WriteI16(int16_t v)
+{
+    WriteU16(static_cast<uint16_t>(v));
+}
+
+void Archive::WriteI32(int32_t v)
+{
+    WriteU32(static_cast<uint32_t>(v));
+}
+
+void Archive::WriteDouble(double v)
+{
+    WriteU64(std::bit_cast<uint64_t>(v));
+}
+
+void Archive::Flush()
+{
+    if (m_mode != Store || m_end == 0)
+        return;
+    size_t n = m_end;
+    m_end = 0;
+    m_stream.Write(m_buffer.data(), n);
+}
+
+void Archive::Close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    if (m_mode == Store)
+        Flush();
+}
+
+uint64_t Archive::GetPosition() const
+{
+    uint64_t pos = m_stream.GetPosition();
+    return m_mode == Store ? pos + m_end : pos - (m_end - m_begin);
+}
+
+} // namespace io

@@ -1,0 +1,15 @@
+#include "platform/io/archive_error.h"
+
+namespace io {
+
+ArchiveError::ArchiveError(Cause cause, const std::string& what)
+    : std::runtime_error(what), m_cause(cause)
+{
+}
+
+FileError::FileError(int osError, const std::string& what)
+    : std::runtime_error(what), m_osError(osError)
+{
+}
+
+} // namespace io

@@ -1,0 +1,30 @@
+// Errors of files and archives: what the framework's archive and file threw.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace io {
+
+// Raised by an archive: a short read is EndOfFile, never garbage.
+class ArchiveError : public std::runtime_error {
+public:
+    enum Cause { Generic, EndOfFile, ReadOnly, WriteOnly, BadFormat };
+    ArchiveError(Cause cause, const std::string& what);
+    Cause cause() const { return m_cause; }
+
+private:
+    Cause m_cause;
+};
+
+// Raised by a file that cannot be opened, read, written or sized.
+class FileError : public std::runtime_error {
+public:
+    FileError(int osError, const std::string& what);
+    int osError() const { return m_osError; }
+
+private:
+    int m_osError;
+};
+
+} // namespace io
