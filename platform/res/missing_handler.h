@@ -22,4 +22,16 @@ void WarnMissing(Kind kind, std::uint32_t id);
 // For tests: throws MissingResource.
 void ThrowMissing(Kind kind, std::uint32_t id);
 
+// Installs a handler for the length of a scope.
+class ScopedMissingHandler {
+public:
+    explicit ScopedMissingHandler(MissingHandler handler) : m_previous(SetMissingHandler(handler)) {}
+    ~ScopedMissingHandler() { SetMissingHandler(m_previous); }
+    ScopedMissingHandler(const ScopedMissingHandler&) = delete;
+    ScopedMissingHandler& operator=(const ScopedMissingHandler&) = delete;
+
+private:
+    MissingHandler m_previous;
+};
+
 } // namespace res

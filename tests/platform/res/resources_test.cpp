@@ -9,20 +9,6 @@
 using res::Kind;
 using res::Resources;
 
-namespace {
-
-// Installs a missing-resource handler for the length of one scope.
-class HandlerScope {
-public:
-    explicit HandlerScope(res::MissingHandler handler) : m_previous(res::SetMissingHandler(handler)) {}
-    ~HandlerScope() { res::SetMissingHandler(m_previous); }
-
-private:
-    res::MissingHandler m_previous;
-};
-
-} // namespace
-
 TEST(Resources, IdsRepeatAcrossKinds)
 {
     Resources resources;
@@ -62,7 +48,7 @@ TEST(Resources, AnUnknownIdIsCaughtInTestsAndSurvivedOtherwise)
     Resources resources;
     resources.Add(Kind::String, 1, "one");
     {
-        HandlerScope scope(res::ThrowMissing);
+        res::ScopedMissingHandler scope(res::ThrowMissing);
         try {
             resources.LoadString(2);
             ADD_FAILURE() << "no exception";
@@ -72,6 +58,6 @@ TEST(Resources, AnUnknownIdIsCaughtInTestsAndSurvivedOtherwise)
         }
         EXPECT_EQ(resources.LoadString(1), "one");
     }
-    HandlerScope scope(nullptr);
+    res::ScopedMissingHandler scope(nullptr);
     EXPECT_EQ(resources.LoadString(2), "<2>");
 }
