@@ -72,9 +72,10 @@ std::string Profile::GetString(std::string_view section, std::string_view entry,
     const QVariant value = store.value(KeyOf(section, entry));
     if (!value.isValid())
         return std::string(defaultValue);
-    // An unquoted value with commas, edited by hand, reads as a list.
+    // A value with commas that was edited by hand without quotes reads as a
+    // list; it comes back with one blank after each comma.
     if (value.typeId() == QMetaType::QStringList)
-        return text::FromQString(value.toStringList().join(QLatin1Char(',')));
+        return text::FromQString(value.toStringList().join(QStringLiteral(", ")));
     return text::FromQString(value.toString());
 }
 

@@ -119,6 +119,9 @@ TEST_F(ProfileTest, MissingOrUnsuitableValuesGiveTheDefault)
     EXPECT_EQ(profile.GetString("S", "Int"), "5");
     EXPECT_EQ(profile.GetBinary("S", "Word"), std::nullopt);
     EXPECT_EQ(profile.GetBinary("S", "Missing"), std::nullopt);
+
+    std::ofstream(profile.FilePath(), std::ios::app) << "[Edited]\nDevice=winfax,pub:\n";
+    EXPECT_EQ(Profile(ProgramProfile()).GetString("Edited", "Device"), "winfax, pub:");
 }
 
 TEST_F(ProfileTest, RefusedWritesReportFailureAndChangeNothing)
