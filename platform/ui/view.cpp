@@ -1,12 +1,25 @@
 #include "platform/ui/view.h"
 
 #include "platform/ui/document.h"
+#include "platform/ui/view_host.h"
 
 namespace ui {
 
 View::~View()
 {
+    if (host_)
+        host_->SetView(nullptr);
     SetDocument(nullptr);
+}
+
+QWidget* View::GetWindow() const
+{
+    return host_;
+}
+
+bool View::OnEvent(QEvent&)
+{
+    return false;
 }
 
 void View::SetDocument(Document* document)
