@@ -82,8 +82,11 @@ App::App() : impl_(std::make_unique<Impl>(*this))
         throw std::logic_error("ui::App needs a QApplication");
     if (current)
         throw std::logic_error("only one ui::App at a time");
+    auto* eventDispatcher = QAbstractEventDispatcher::instance();
+    if (!eventDispatcher)
+        throw std::logic_error("ui::App needs the event dispatcher of this thread");
     current = this;
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+    QObject::connect(eventDispatcher, &QAbstractEventDispatcher::aboutToBlock,
                      &impl_->dispatcher, [this] { Idle(); });
 }
 
