@@ -1,0 +1,41 @@
+// A view of a document: the object behind a view window, taking the
+// window's events while attached to it; its unhandled commands go on to its
+// document (and from there to the document's template).
+#pragma once
+
+#include "platform/ui/wnd.h"
+
+class QEvent;
+class QWidget;
+
+namespace ui {
+
+class Document;
+class ViewHost;
+
+class View : public Wnd {
+public:
+    View() = default;
+    ~View() override;
+
+    Document* GetDocument() const { return document_; }
+    // Moves the view to another document's list (or to none).
+    void SetDocument(Document* document);
+
+    // The window the view is attached to, or null.
+    QWidget* GetWindow() const;
+
+    // Every event of the window while the view is attached; true when the
+    // view handled it, false for the window's default handling.
+    virtual bool OnEvent(QEvent& e);
+
+    bool OnCmdMsg(unsigned id, CmdCode code, CmdUI* cmdUI) override;
+
+private:
+    friend class Document;
+    friend class ViewHost;
+    Document* document_ = nullptr;
+    ViewHost* host_ = nullptr;
+};
+
+} // namespace ui
