@@ -61,7 +61,8 @@ public:
     const BarSettings& Bar(SettingsBar bar) const { return bars[static_cast<int>(bar)]; }
 
     // Reads every entry; a missing, damaged or out-of-range value takes its
-    // default. The main window defaults to 90 % of the desktop's size.
+    // default. The main window defaults to 90 % of the desktop's size (0
+    // for a desktop of no size).
     void Load(const settings::Profile& profile, DesktopSize desktop);
     // Writes every entry; false when any could not be written.
     bool Save(settings::Profile& profile) const;

@@ -102,6 +102,49 @@ TEST_F(UserSettingsTest, EveryValueWrittenInOneRunIsReadInTheNext)
     EXPECT_EQ(ProgramProfile().GetInt("UserSettings", "TipviewerLeft", -1), 2);
 }
 
+TEST_F(UserSettingsTest, EachFlagIsStoredUnderItsOwnKey)
+{
+    using Set = void (*)(USERSETTINGS&);
+    const std::pair<const char*, Set> flags[] = {
+        {"AppMaximized", [](USERSETTINGS& b) { b.appMaximized = true; }},
+        {"AppMinimized", [](USERSETTINGS& b) { b.appMinimized = true; }},
+        {"LargeButtons", [](USERSETTINGS& b) { b.largeButtons = true; }},
+        {"ColorButtons", [](USERSETTINGS& b) { b.colorButtons = true; }},
+        {"ShowToolTips", [](USERSETTINGS& b) { b.showToolTips = true; }},
+        {"Inches", [](USERSETTINGS& b) { b.inches = 1; }},
+        {"CheckBoxOutlines", [](USERSETTINGS& b) { b.checkBoxOutlines = true; }},
+        {"ShowBaselines", [](USERSETTINGS& b) { b.showBaselines = true; }},
+        {"ShowMargins", [](USERSETTINGS& b) { b.showMargins = true; }},
+        {"StandardTBShow", [](USERSETTINGS& b) { b.Bar(SettingsBar::Standard).show = true; }},
+        {"StandardTBFloating", [](USERSETTINGS& b) { b.Bar(SettingsBar::Standard).floating = true; }},
+        {"FactoryShow", [](USERSETTINGS& b) { b.Bar(SettingsBar::Factory).show = true; }},
+        {"FactoryFloating", [](USERSETTINGS& b) { b.Bar(SettingsBar::Factory).floating = true; }},
+        {"TipviewerShow", [](USERSETTINGS& b) { b.Bar(SettingsBar::Tipviewer).show = true; }},
+        {"TipviewerFloating", [](USERSETTINGS& b) { b.Bar(SettingsBar::Tipviewer).floating = true; }},
+        {"TextToolShow", [](USERSETTINGS& b) { b.Bar(SettingsBar::TextTool).show = true; }},
+        {"TextToolFloating", [](USERSETTINGS& b) { b.Bar(SettingsBar::TextTool).floating = true; }},
+    };
+    USERSETTINGS allOff;
+    allOff.winWidth = 800;
+    allOff.winHeight = 600;
+    allOff.colorButtons = allOff.showToolTips = false;
+    allOff.checkBoxOutlines = allOff.showBaselines = allOff.showMargins = false;
+    for (BarSettings& bar : allOff.bars)
+        bar.show = false;
+
+    for (const auto& [key, set] : flags) {
+        TempFolderEnv config("XDG_CONFIG_HOME");
+        USERSETTINGS block = allOff;
+        set(block);
+        settings::Profile profile = ProgramProfile();
+        ASSERT_TRUE(block.Save(profile));
+        for (const auto& [other, unused] : flags)
+            EXPECT_EQ(profile.GetInt("UserSettings", other, -1), other == std::string(key) ? 1 : 0)
+                << key << " set, " << other << " read";
+        EXPECT_EQ(Loaded(), block) << key;
+    }
+}
+
 TEST_F(UserSettingsTest, TheTutorialKeepsItsSettingsApart)
 {
     settings::Profile tutorial = ProgramProfile();
