@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringDecoder>
-#include <QStringList>
 
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +16,7 @@ namespace {
 bool IsUtf8(const std::string& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
+    // Only decoding into a text sets the decoder's error flag.
     const QString decoded = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return !decoder.hasError();
 }
