@@ -15,7 +15,7 @@ PACKAGES=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-olefile
-  poppler-utils sqlite3
+  poppler-utils sqlite3 shared-mime-info
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
 )
 
