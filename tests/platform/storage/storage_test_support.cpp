@@ -73,4 +73,57 @@ ClassId MakeClassId(unsigned seed)
     return id;
 }
 
+namespace {
+
+void AddEntries(const Storage& storage, const std::string& prefix, Snapshot& out)
+{
+    std::vector<ElementInfo> list;
+    ASSERT_EQ(storage.List(list), Status::Ok);
+    for (const auto& e : list) {
+        std::string path = prefix + e.name;
+        if (e.kind == ElementKind::Stream) {
+            out[path] = {e.kind, {}, GetStream(storage, e.name)};
+            continue;
+        }
+        Storage child;
+        ASSERT_EQ(storage.OpenStorage(e.name, child), Status::Ok);
+        out[path] = {e.kind, e.classId, {}};
+        AddEntries(child, path + "/", out);
+    }
+}
+
+} // namespace
+
+Snapshot TakeSnapshot(const Storage& storage)
+{
+    Snapshot out;
+    ClassId id;
+    EXPECT_EQ(storage.GetClassId(id), Status::Ok);
+    out[""] = {ElementKind::Storage, id, {}};
+    AddEntries(storage, "", out);
+    return out;
+}
+
+void BuildSample(Storage& root)
+{
+    ASSERT_EQ(root.SetClassId(MakeClassId(1)), Status::Ok);
+    PutStream(root, "Contents", Pattern(3000, 1));
+    PutStream(root, "Empty", {});
+    PutStream(root, "Caf\xE9 \x80", Pattern(17, 2));
+    PutStream(root, "\x01" "CompObj", Pattern(4096, 3));
+
+    Storage images, a, b, c, empty;
+    ASSERT_EQ(root.CreateStorage("Images", CreateMode::FailIfThere, images), Status::Ok);
+    ASSERT_EQ(images.SetClassId(MakeClassId(2)), Status::Ok);
+    PutStream(images, "1", Pattern(4 << 20, 4));
+    PutStream(images, "2", Pattern(4095, 5));
+    ASSERT_EQ(root.CreateStorage("EmptyStorage", CreateMode::FailIfThere, empty), Status::Ok);
+    ASSERT_EQ(root.CreateStorage("A", CreateMode::FailIfThere, a), Status::Ok);
+    ASSERT_EQ(a.CreateStorage("B", CreateMode::FailIfThere, b), Status::Ok);
+    ASSERT_EQ(b.CreateStorage("C", CreateMode::FailIfThere, c), Status::Ok);
+    ASSERT_EQ(c.SetClassId(MakeClassId(3)), Status::Ok);
+    PutStream(c, "Deep", Pattern(5000, 6));
+    PutStream(a, "Beside", Pattern(1, 7));
+}
+
 } // namespace storage::testing

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -39,5 +40,21 @@ void PutStream(Storage& parent, const std::string& name, const std::vector<uint8
 std::vector<uint8_t> GetStream(const Storage& parent, const std::string& name);
 
 ClassId MakeClassId(unsigned seed);
+
+// One element of a file seen whole: its kind, class id and bytes.
+struct Entry {
+    ElementKind kind;
+    ClassId classId;
+    std::vector<uint8_t> data;
+    friend bool operator==(const Entry&, const Entry&) = default;
+};
+// Every element under a storage keyed by its path ("A/B/Deep"); the storage
+// itself under "".
+using Snapshot = std::map<std::string, Entry>;
+Snapshot TakeSnapshot(const Storage& storage);
+
+// A file with nested storages, empty and multi-megabyte streams, class ids,
+// and names with Windows-1252 letters and control characters.
+void BuildSample(Storage& root);
 
 } // namespace storage::testing
