@@ -12,4 +12,28 @@ void InitGsf()
     std::call_once(once, [] { gsf_init(); });
 }
 
+namespace {
+
+const char* const kDomains[] = {"libgsf:msole", "libgsf"};
+constexpr auto kLevels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+
+} // namespace
+
+GsfComplaints::GsfComplaints()
+{
+    for (int i = 0; i < 2; ++i)
+        m_handlers[i] = g_log_set_handler(kDomains[i], kLevels, &GsfComplaints::Hear, this);
+}
+
+GsfComplaints::~GsfComplaints()
+{
+    for (int i = 0; i < 2; ++i)
+        g_log_remove_handler(kDomains[i], m_handlers[i]);
+}
+
+void GsfComplaints::Hear(const char*, GLogLevelFlags, const char*, void* self)
+{
+    static_cast<GsfComplaints*>(self)->m_heard = true;
+}
+
 } // namespace storage

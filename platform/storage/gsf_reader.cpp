@@ -91,6 +91,7 @@ void SortChildren(Node& node)
 Status ReadCompoundFile(const uint8_t* bytes, size_t size, std::shared_ptr<Node>& root)
 {
     InitGsf();
+    GsfComplaints complaints;
     GsfPtr<GsfInput> input(gsf_input_memory_new(bytes, static_cast<gsf_off_t>(size), FALSE));
     if (!input)
         return Status::NotCompoundFile;
@@ -103,7 +104,7 @@ Status ReadCompoundFile(const uint8_t* bytes, size_t size, std::shared_ptr<Node>
 
     auto tree = Node::Make(Node::StorageNode, "");
     TreeReader reader(size);
-    if (!reader.ReadStorage(infile.get(), *tree, 0))
+    if (!reader.ReadStorage(infile.get(), *tree, 0) || complaints.Heard())
         return Status::NotCompoundFile;
     SortChildren(*tree);
     root = std::move(tree);

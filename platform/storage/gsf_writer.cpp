@@ -37,6 +37,7 @@ bool WriteChildren(GsfOutfile* dir, const Node& node)
 Status WriteCompoundFile(const Node& root, std::vector<uint8_t>& bytes)
 {
     InitGsf();
+    GsfComplaints complaints;
     GsfPtr<GsfOutput> sink(gsf_output_memory_new());
     GsfPtr<GsfOutfile> outfile(gsf_outfile_msole_new(sink.get()));
     if (!sink || !outfile)
@@ -45,7 +46,7 @@ Status WriteCompoundFile(const Node& root, std::vector<uint8_t>& bytes)
                                              root.classId.bytes.data())
               && WriteChildren(outfile.get(), root);
     ok = gsf_output_close(GSF_OUTPUT(outfile.get())) && ok;
-    if (!ok)
+    if (!ok || complaints.Heard())
         return Status::WriteFault;
     const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
     gsf_off_t size = gsf_output_size(sink.get());
