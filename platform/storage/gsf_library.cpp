@@ -14,20 +14,21 @@ void InitGsf()
 
 namespace {
 
-const char* const kDomains[] = {"libgsf:msole", "libgsf"};
+// libgsf's generic infile code logs without a domain.
+const char* const kDomains[] = {"libgsf:msole", "libgsf", nullptr};
 constexpr auto kLevels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
 
 } // namespace
 
 GsfComplaints::GsfComplaints()
 {
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 3; ++i)
         m_handlers[i] = g_log_set_handler(kDomains[i], kLevels, &GsfComplaints::Hear, this);
 }
 
 GsfComplaints::~GsfComplaints()
 {
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 3; ++i)
         g_log_remove_handler(kDomains[i], m_handlers[i]);
 }
 

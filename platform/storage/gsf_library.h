@@ -37,7 +37,7 @@ private:
     static void Hear(const char* domain, GLogLevelFlags level, const char* message, void* self);
 
     bool m_heard = false;
-    unsigned m_handlers[2] = {};
+    unsigned m_handlers[3] = {};
 };
 
 } // namespace storage
