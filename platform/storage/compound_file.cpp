@@ -15,6 +15,9 @@
 namespace storage {
 namespace {
 
+// Files are held whole in memory; ours are far smaller than this.
+constexpr off_t kMaxFileSize = off_t{1} << 30;
+
 Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
 {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -24,6 +27,8 @@ Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
     Status status = Status::Ok;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         status = Status::NotCompoundFile;
+    } else if (info.st_size > kMaxFileSize) {
+        status = Status::TooLarge;
     } else {
         bytes.resize(static_cast<size_t>(info.st_size));
         size_t done = 0;

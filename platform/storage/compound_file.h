@@ -12,7 +12,8 @@ enum class Access { Read, ReadWrite };
 
 // Opens an existing compound file. A file that is missing gives FileNotFound,
 // one that cannot be read AccessDenied, one that is not a sound compound file
-// NotCompoundFile. Opening for ReadWrite also needs write access to the file.
+// NotCompoundFile, one over 1 GiB TooLarge. Opening for ReadWrite also needs
+// write access to the file.
 Status OpenCompoundFile(const std::string& path, Access access, Storage& root);
 
 // Starts a new, empty compound file, written at the path when committed.

@@ -10,6 +10,7 @@ const char* StatusText(Status status)
     case Status::AccessDenied: return "access denied";
     case Status::FileExists: return "the compound file already exists";
     case Status::NotCompoundFile: return "not a compound file, or a damaged one";
+    case Status::TooLarge: return "the compound file is too large";
     case Status::ElementNotFound: return "no such storage or stream";
     case Status::AlreadyExists: return "an element of that name already exists";
     case Status::InvalidName: return "invalid element name";

@@ -11,6 +11,7 @@ enum class Status {
     AccessDenied,     // read-only file or folder, or a file opened for reading
     FileExists,       // creating a compound file that must not exist yet
     NotCompoundFile,  // not a compound file, or a truncated or corrupted one
+    TooLarge,         // a file larger than we hold in memory (1 GiB)
     ElementNotFound,  // no storage or stream of that name (or of that kind)
     AlreadyExists,    // an element of that name is already there
     InvalidName,      // empty, longer than 31 characters, or holding \ / : !

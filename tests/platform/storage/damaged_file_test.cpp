@@ -73,6 +73,13 @@ TEST(DamagedFile, WhatIsNoCompoundFileIsRefused)
     Storage root;
     EXPECT_EQ(OpenCompoundFile(folder.string(), Access::Read, root), Status::NotCompoundFile);
     EXPECT_EQ(OpenCompoundFile((folder / "missing").string(), Access::Read, root), Status::FileNotFound);
+
+    // A file too large to hold is refused before anything is read (it is sparse).
+    auto huge = folder / "huge.qwm";
+    WriteBytes(huge, {});
+    std::filesystem::resize_file(huge, (uintmax_t{1} << 30) + 1);
+    EXPECT_EQ(OpenCompoundFile(huge.string(), Access::Read, root), Status::TooLarge);
+    std::filesystem::remove(huge);
 }
 
 TEST(DamagedFile, TruncationIsAnError)
