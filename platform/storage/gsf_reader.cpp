@@ -1,5 +1,6 @@
 #include "platform/storage/gsf_reader.h"
 
+#include "platform/storage/element_name.h"
 #include "platform/storage/gsf_library.h"
 #include "platform/text/cp1252.h"
 
@@ -33,8 +34,6 @@ public:
             if (!wireName || !child)
                 return false;
             std::string name = text::FromUtf8(wireName);
-            if (FindChild(node, name))
-                return false;
             bool isStorage = gsf_infile_num_children(GSF_INFILE(child.get())) >= 0;
             auto element = Node::Make(isStorage ? Node::StorageNode : Node::StreamNode, name);
             element->wireName = wireName;
@@ -44,7 +43,7 @@ public:
                 return false;
             node.children.push_back(std::move(element));
         }
-        return true;
+        return SortUnique(node.children);
     }
 
     bool ReadStorage(GsfInfile* dir, Node& node, int depth)
@@ -54,6 +53,18 @@ public:
     }
 
 private:
+    // Puts the children in compound-file order; two of one name are damage.
+    static bool SortUnique(std::vector<std::shared_ptr<Node>>& children)
+    {
+        auto byName = [](const auto& a, const auto& b) {
+            return CompareElementNames(a->name, b->name) < 0;
+        };
+        std::sort(children.begin(), children.end(), byName);
+        return std::adjacent_find(children.begin(), children.end(), [](const auto& a, const auto& b) {
+                   return CompareElementNames(a->name, b->name) == 0;
+               }) == children.end();
+    }
+
     bool ReadStream(GsfInput* input, Node& node)
     {
         // A sound file holds every stream's bytes once, so all streams
@@ -76,16 +87,6 @@ private:
     uint64_t m_budget;
 };
 
-void SortChildren(Node& node)
-{
-    std::vector<std::shared_ptr<Node>> children;
-    children.swap(node.children);
-    for (auto& child : children) {
-        SortChildren(*child);
-        InsertChild(node, std::move(child));
-    }
-}
-
 } // namespace
 
 Status ReadCompoundFile(const uint8_t* bytes, size_t size, std::shared_ptr<Node>& root)
@@ -106,7 +107,6 @@ Status ReadCompoundFile(const uint8_t* bytes, size_t size, std::shared_ptr<Node>
     TreeReader reader(size);
     if (!reader.ReadStorage(infile.get(), *tree, 0) || complaints.Heard())
         return Status::NotCompoundFile;
-    SortChildren(*tree);
     root = std::move(tree);
     return Status::Ok;
 }

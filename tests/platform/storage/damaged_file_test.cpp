@@ -128,6 +128,21 @@ TEST(DamagedFile, ForgedFieldsAreErrors)
     }
 }
 
+TEST(DamagedFile, TwoElementsOfOneNameAreAnError)
+{
+    auto folder = ScratchFolder();
+    auto bytes = SoundFile(folder);
+    size_t at = DirectoryEntry(bytes, "Small");
+    const char name[] = "CONTENTS";  // "Contents" stands beside it
+    for (size_t i = 0; i < sizeof name; ++i) {
+        bytes[at + 2 * i] = static_cast<uint8_t>(name[i]);
+        bytes[at + 2 * i + 1] = 0;
+    }
+    bytes[at + 0x40] = 2 * sizeof name;
+    Storage root;
+    EXPECT_EQ(OpenBytes(folder, bytes, root), Status::NotCompoundFile);
+}
+
 TEST(DamagedFile, ScrambledBytesNeverCrash)
 {
     auto folder = ScratchFolder();
