@@ -1,0 +1,111 @@
+#include "platform/storage/file_replace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace storage {
+namespace {
+
+// Opens a new file of a fresh name in the target's folder.
+int CreateBeside(const std::string& target, std::string& created)
+{
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".%012llx~",
+                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        created = target + suffix;
+        int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, const std::vector<uint8_t>& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder)
+{
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string FolderOf(const std::string& path)
+{
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+Status StatusFromErrno(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return Status::FileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return Status::AccessDenied;
+    default: return Status::WriteFault;
+    }
+}
+
+Status ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::string target = path;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        auto resolved = std::filesystem::canonical(path, ec);
+        if (!ec)
+            target = resolved.string();
+    }
+    struct stat old {};
+    bool existed = ::stat(target.c_str(), &old) == 0;
+
+    std::string created;
+    int fd = CreateBeside(target, created);
+    if (fd < 0)
+        return StatusFromErrno(errno);
+    bool ok = WriteAll(fd, bytes) && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0)
+              && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(created.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(created.c_str());
+        return StatusFromErrno(error);
+    }
+    SyncFolder(FolderOf(target));
+    return Status::Ok;
+}
+
+} // namespace storage

@@ -1,0 +1,229 @@
+#include "platform/storage/storage.h"
+
+#include "platform/storage/element_name.h"
+#include "platform/storage/file_state.h"
+#include "platform/storage/node.h"
+
+#include <algorithm>
+
+namespace storage {
+namespace {
+
+Status CheckName(std::string_view name)
+{
+    return IsValidElementName(name) ? Status::Ok : Status::InvalidName;
+}
+
+std::shared_ptr<Node> FindOfKind(const Node& parent, std::string_view name, Node::Kind kind)
+{
+    auto child = FindChild(parent, name);
+    return child && child->kind == kind ? child : nullptr;
+}
+
+// Makes room for a new element of that name as the create mode says.
+Status ClearName(Node& parent, std::string_view name, CreateMode mode)
+{
+    auto old = FindChild(parent, name);
+    if (!old)
+        return Status::Ok;
+    if (mode == CreateMode::FailIfThere)
+        return Status::AlreadyExists;
+    RemoveChild(parent, old.get());
+    return Status::Ok;
+}
+
+} // namespace
+
+Storage::Storage(std::shared_ptr<FileState> file, std::shared_ptr<Node> node)
+    : m_file(std::move(file)), m_node(std::move(node))
+{
+}
+
+void Storage::Release()
+{
+    m_node.reset();
+    m_file.reset();
+}
+
+std::string Storage::GetName() const
+{
+    return m_node ? m_node->name : std::string();
+}
+
+bool Storage::IsRoot() const
+{
+    return m_node && m_node == m_file->root;
+}
+
+bool Storage::IsReadOnly() const
+{
+    return m_file && m_file->readOnly;
+}
+
+std::string Storage::GetFilePath() const
+{
+    return m_file ? m_file->path : std::string();
+}
+
+Status Storage::Check(bool writing) const
+{
+    if (!m_node || m_node->removed)
+        return Status::Reverted;
+    if (writing && m_file->readOnly)
+        return Status::AccessDenied;
+    return Status::Ok;
+}
+
+Status Storage::OpenStorage(std::string_view name, Storage& out) const
+{
+    Status status = Check(false);
+    if (status != Status::Ok)
+        return status;
+    auto child = FindOfKind(*m_node, name, Node::StorageNode);
+    if (!child)
+        return Status::ElementNotFound;
+    out = Storage(m_file, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::OpenStream(std::string_view name, std::unique_ptr<Stream>& out) const
+{
+    Status status = Check(false);
+    if (status != Status::Ok)
+        return status;
+    auto child = FindOfKind(*m_node, name, Node::StreamNode);
+    if (!child)
+        return Status::ElementNotFound;
+    out = std::make_unique<Stream>(m_file, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::CreateStorage(std::string_view name, CreateMode mode, Storage& out)
+{
+    Status status = Check(true);
+    if (status == Status::Ok)
+        status = CheckName(name);
+    if (status == Status::Ok)
+        status = ClearName(*m_node, name, mode);
+    if (status != Status::Ok)
+        return status;
+    auto child = Node::Make(Node::StorageNode, name);
+    InsertChild(*m_node, child);
+    out = Storage(m_file, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::CreateStream(std::string_view name, CreateMode mode, std::unique_ptr<Stream>& out)
+{
+    Status status = Check(true);
+    if (status == Status::Ok)
+        status = CheckName(name);
+    if (status == Status::Ok)
+        status = ClearName(*m_node, name, mode);
+    if (status != Status::Ok)
+        return status;
+    auto child = Node::Make(Node::StreamNode, name);
+    InsertChild(*m_node, child);
+    out = std::make_unique<Stream>(m_file, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::List(std::vector<ElementInfo>& out) const
+{
+    Status status = Check(false);
+    if (status != Status::Ok)
+        return status;
+    out.clear();
+    for (const auto& child : m_node->children) {
+        bool isStorage = child->kind == Node::StorageNode;
+        out.push_back({child->name, isStorage ? ElementKind::Storage : ElementKind::Stream,
+                       child->data.size(), child->classId});
+    }
+    return Status::Ok;
+}
+
+Status Storage::DestroyElement(std::string_view name)
+{
+    Status status = Check(true);
+    if (status != Status::Ok)
+        return status;
+    auto child = FindChild(*m_node, name);
+    if (!child)
+        return Status::ElementNotFound;
+    RemoveChild(*m_node, child.get());
+    return Status::Ok;
+}
+
+Status Storage::RenameElement(std::string_view oldName, std::string_view newName)
+{
+    Status status = Check(true);
+    if (status == Status::Ok)
+        status = CheckName(newName);
+    if (status != Status::Ok)
+        return status;
+    auto child = FindChild(*m_node, oldName);
+    if (!child)
+        return Status::ElementNotFound;
+    auto other = FindChild(*m_node, newName);
+    if (other && other != child)
+        return Status::AlreadyExists;
+    auto& children = m_node->children;
+    children.erase(std::find(children.begin(), children.end(), child));
+    auto renamed = Node::Make(child->kind, newName);
+    child->name = renamed->name;
+    child->wireName = renamed->wireName;
+    InsertChild(*m_node, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::MoveElementTo(std::string_view name, Storage& dest, std::string_view newName,
+                              MoveMode mode)
+{
+    Status status = Check(mode == MoveMode::Move);
+    if (status == Status::Ok)
+        status = dest.Check(true);
+    if (status == Status::Ok)
+        status = CheckName(newName);
+    if (status != Status::Ok)
+        return status;
+    auto source = FindChild(*m_node, name);
+    if (!source)
+        return Status::ElementNotFound;
+    if (Encloses(*source, dest.m_node.get()))
+        return Status::InvalidMove;
+    auto copy = DeepCopy(*source);
+    auto renamed = Node::Make(copy->kind, newName);
+    copy->name = renamed->name;
+    copy->wireName = renamed->wireName;
+    ClearName(*dest.m_node, newName, CreateMode::Replace);
+    InsertChild(*dest.m_node, std::move(copy));
+    if (mode == MoveMode::Move)
+        RemoveChild(*m_node, source.get());
+    return Status::Ok;
+}
+
+Status Storage::GetClassId(ClassId& out) const
+{
+    Status status = Check(false);
+    if (status == Status::Ok)
+        out = m_node->classId;
+    return status;
+}
+
+Status Storage::SetClassId(const ClassId& id)
+{
+    Status status = Check(true);
+    if (status == Status::Ok)
+        m_node->classId = id;
+    return status;
+}
+
+Status Storage::Commit()
+{
+    Status status = Check(false);
+    if (status != Status::Ok || !IsRoot())
+        return status;
+    return m_file->Commit();
+}
+
+} // namespace storage
