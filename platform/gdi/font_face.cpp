@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace gdi {
@@ -35,6 +36,49 @@ bool IsSerifName(const QString& family)
     return f.contains(QLatin1String("serif")) || f.contains(QLatin1String("times")) ||
            f.contains(QLatin1String("roman")) || f.contains(QLatin1String("caladea")) ||
            f.contains(QLatin1String("cambria")) || f.contains(QLatin1String("georgia"));
+}
+
+int16_t ReadI16(const QByteArray& table, int offset)
+{
+    return static_cast<int16_t>((static_cast<uint8_t>(table[offset]) << 8) | static_cast<uint8_t>(table[offset + 1]));
+}
+
+uint16_t ReadU16(const QByteArray& table, int offset)
+{
+    return static_cast<uint16_t>(ReadI16(table, offset));
+}
+
+// Vertical measures as Windows takes them from the face's tables, in design
+// units: ascent and descent from the OS/2 table's Windows values, and the
+// external leading as the horizontal header's line gap less what the Windows
+// values already add to the header's ascender and descender.
+struct DesignMeasures {
+    double ascent, descent, leading;
+};
+
+std::optional<DesignMeasures> WindowsMeasures(const QRawFont& raw)
+{
+    const QByteArray hhea = raw.fontTable("hhea");
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (hhea.size() < 10 || os2.size() < 78)
+        return std::nullopt;
+    const double winAscent = ReadU16(os2, 74);
+    const double winDescent = ReadU16(os2, 76);
+    const double hheaHeight = ReadI16(hhea, 4) - ReadI16(hhea, 6);
+    const double lineGap = ReadI16(hhea, 8);
+    return DesignMeasures{winAscent, winDescent, std::max(0.0, lineGap - (winAscent + winDescent - hheaHeight))};
+}
+
+// The average width of lower-case text: the letters and the space weighted by
+// their frequency in English, as Windows computes it for its faces.
+double WeightedAverageWidth(const std::array<double, 256>& advances)
+{
+    static const int kWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
+                                     56, 56, 17, 4, 49, 56, 71, 31, 10, 18, 3, 18, 2};
+    double sum = advances[' '] * 166;
+    for (int i = 0; i < 26; ++i)
+        sum += advances['a' + i] * kWeights[i];
+    return sum / 1000;
 }
 
 bool IsScriptName(const QString& family)
@@ -93,15 +137,17 @@ FontFace::FontFace(const LOGFONT& logfont, double heightTwips, double widthTwips
         return;
 
     const double toTwips = em_ / pixelSize_;
-    ascent_ = raw_.ascent() * toTwips;
-    descent_ = raw_.descent() * toTwips;
-    leading_ = std::max(0.0, raw_.leading() * toTwips);
-    averageWidth_ = raw_.averageCharWidth() * toTwips;
+    if (const auto design = WindowsMeasures(raw_); design && raw_.unitsPerEm() > 0) {
+        const double designToTwips = em_ / raw_.unitsPerEm();
+        ascent_ = design->ascent * designToTwips;
+        descent_ = design->descent * designToTwips;
+        leading_ = design->leading * designToTwips;
+    } else {
+        ascent_ = raw_.ascent() * toTwips;
+        descent_ = raw_.descent() * toTwips;
+        leading_ = std::max(0.0, raw_.leading() * toTwips);
+    }
     maxWidth_ = raw_.maxCharWidth() * toTwips;
-    if (widthTwips > 0 && averageWidth_ > 0)
-        xScale_ = widthTwips / averageWidth_;
-    averageWidth_ *= xScale_;
-    maxWidth_ *= xScale_;
 
     QString all;
     for (int code = 0; code < 256; ++code)
@@ -110,8 +156,15 @@ FontFace::FontFace(const LOGFONT& logfont, double heightTwips, double widthTwips
     const QList<QPointF> advances = raw_.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
     for (int code = 0; code < 256 && code < glyphs.size(); ++code) {
         glyphs_[code] = glyphs[code];
-        advances_[code] = advances[code].x() * toTwips * xScale_;
+        advances_[code] = advances[code].x() * toTwips;
     }
+    averageWidth_ = WeightedAverageWidth(advances_);
+    if (widthTwips > 0 && averageWidth_ > 0)
+        xScale_ = widthTwips / averageWidth_;
+    for (double& advance : advances_)
+        advance *= xScale_;
+    averageWidth_ *= xScale_;
+    maxWidth_ *= xScale_;
 }
 
 std::shared_ptr<const FontFace> FontFace::Get(const LOGFONT& logfont, double heightTwips, double widthTwips)
