@@ -32,10 +32,9 @@ int DC::GetDeviceCaps(int index) const
 
 int DC::SetMapMode(int mode)
 {
-    const int old = state_.mapping.mode;
-    if (mode == MM_TEXT || mode == MM_ANISOTROPIC)
-        state_.mapping.mode = mode;
-    return old;
+    if (mode != MM_TEXT && mode != MM_ANISOTROPIC)
+        return 0;
+    return std::exchange(state_.mapping.mode, mode);
 }
 
 POINT DC::SetWindowOrg(int x, int y)
@@ -124,7 +123,7 @@ int DC::SetBkMode(int mode)
 
 int DC::SetROP2(int mode)
 {
-    if (mode < 1 || mode > 16)
+    if (mode != R2_COPYPEN && mode != R2_XORPEN && mode != R2_NOT && mode != R2_MASKNOTPEN)
         return 0;
     return std::exchange(state_.rop2, mode);
 }

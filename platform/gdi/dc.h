@@ -36,7 +36,8 @@ public:
     // PHYSICALOFFSETX, PHYSICALOFFSETY; 0 for anything else.
     int GetDeviceCaps(int index) const;
 
-    // Mapping. Each setter answers the previous value. Extents apply in
+    // Mapping. Each setter answers the previous value; SetMapMode answers 0
+    // for a mode other than MM_TEXT and MM_ANISOTROPIC. Extents apply in
     // MM_ANISOTROPIC only; a zero extent is refused and leaves the old one.
     int SetMapMode(int mode);
     int GetMapMode() const { return state_.mapping.mode; }
@@ -54,7 +55,9 @@ public:
     RECT LPtoDP(const RECT& r) const;
     RECT DPtoLP(const RECT& r) const;
 
-    // Objects and attributes; each answers the previous one.
+    // Objects and attributes; each answers the previous one, or 0 for a mode
+    // it does not know (the mode is then unchanged). ROP2 modes: R2_COPYPEN,
+    // R2_XORPEN, R2_NOT and R2_MASKNOTPEN.
     Pen SelectObject(const Pen& pen);
     Brush SelectObject(const Brush& brush);
     Font SelectObject(const Font& font);

@@ -2,6 +2,7 @@
 
 #include "platform/text/cp1252.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <cmath>
 #include <map>
@@ -171,6 +172,12 @@ std::shared_ptr<const FontFace> FontFace::Get(const LOGFONT& logfont, double hei
 {
     using Key = std::tuple<std::string, int, int, int, int, int, int, int, long, long>;
     static std::map<Key, std::shared_ptr<const FontFace>> cache;
+    // Faces hold Qt font engines, which must go before the application does.
+    static const bool cleanupRegistered = [] {
+        qAddPostRoutine([] { cache.clear(); });
+        return true;
+    }();
+    (void)cleanupRegistered;
     const Key key{logfont.FaceName(),
                   logfont.lfHeight > 0 ? 1 : (logfont.lfHeight < 0 ? -1 : 0),
                   logfont.lfWeight,

@@ -19,6 +19,11 @@ TEST(DcState, SettersAnswerThePreviousValue)
     EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
     EXPECT_EQ(dc.SetROP2(R2_XORPEN), R2_COPYPEN);
     EXPECT_EQ(dc.SetROP2(R2_NOT), R2_XORPEN);
+    EXPECT_EQ(dc.SetROP2(R2_MASKNOTPEN), R2_NOT);
+    EXPECT_EQ(dc.SetROP2(11), 0);  // a mode this layer does not draw
+    EXPECT_EQ(dc.GetROP2(), R2_MASKNOTPEN);
+    EXPECT_EQ(dc.SetPolyFillMode(WINDING), ALTERNATE);
+    EXPECT_EQ(dc.SetPolyFillMode(0), 0);
     EXPECT_EQ(dc.SetBrushOrg(3, 4), (POINT{0, 0}));
     EXPECT_EQ(dc.SetBrushOrg(0, 0), (POINT{3, 4}));
     EXPECT_EQ(dc.SelectObject(Pen::Dotted(0)), GetStockPen(BLACK_PEN));

@@ -96,6 +96,8 @@ TEST(Mapping, SettersAnswerThePreviousValue)
     EXPECT_EQ(dc.SetViewportOrg(0, 0), (POINT{-1, -2}));
     EXPECT_EQ(dc.SetMapMode(MM_TEXT), MM_ANISOTROPIC);
     EXPECT_EQ(dc.GetWindowExt(), (SIZE{1, 1}));
+    EXPECT_EQ(dc.SetMapMode(3), 0);  // not a map mode of this layer
+    EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
 }
 
 TEST(Mapping, DeviceCapsDescribeTheDevice)

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -207,6 +207,9 @@ TEST(PrinterSurface, PdfPagesAreWritten)
 TEST(PrinterSurface, AnUnknownPrinterIsRefused)
 {
     EXPECT_EQ(PrinterSurface::ForPrinter("No Such Printer 1234"), nullptr);
+    const std::vector<std::string> installed = InstalledPrinters();
+    const std::string fallback = DefaultPrinter();
+    EXPECT_TRUE(fallback.empty() || std::find(installed.begin(), installed.end(), fallback) != installed.end());
 }
 
 } // namespace
