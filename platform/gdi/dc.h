@@ -119,7 +119,8 @@ public:
     std::array<int, 256> GetCharWidths() const;
     // DT_LEFT or DT_CENTER, DT_WORDBREAK, DT_NOPREFIX (the text is drawn as it
     // stands), DT_CALCRECT (measure only: the rectangle's right and bottom are
-    // set). Lines break at CR, LF and CR LF. Answers the text's height.
+    // set). Lines break at CR, LF and CR LF; a word wider than the rectangle
+    // stays whole and is clipped. Answers the text's height (0 for no text).
     int DrawText(std::string_view text, RECT& r, unsigned format);
     // The font families the device offers; an empty face lists them all.
     std::vector<FontFamily> EnumFontFamilies(std::string_view face) const;

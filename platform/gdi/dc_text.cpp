@@ -117,6 +117,13 @@ std::array<int, 256> DC::GetCharWidths() const
 
 int DC::DrawText(std::string_view text, RECT& r, unsigned format)
 {
+    if (text.empty()) {
+        if (format & DT_CALCRECT) {
+            r.right = r.left;
+            r.bottom = r.top;
+        }
+        return 0;
+    }
     const auto face = Face();
     const double kx = LogicalPerTwipX();
     TEXTMETRIC tm;

@@ -113,8 +113,10 @@ QPen PainterSurface::MakePen(const DrawState& s) const
         return Qt::NoPen;
     QPen pen(Colour(s.pen.colour));
     pen.setWidth(s.pen.style == PS_DOT ? 0 : s.pen.width);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    // One-pixel lines leave out their last point; wider ones end and join round.
+    const bool wide = s.pen.style != PS_DOT && s.pen.width > 1;
+    pen.setCapStyle(wide ? Qt::RoundCap : Qt::FlatCap);
+    pen.setJoinStyle(wide ? Qt::RoundJoin : Qt::MiterJoin);
     if (s.pen.style == PS_DOT)
         pen.setDashPattern({3, 3});
     return pen;

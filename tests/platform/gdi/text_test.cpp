@@ -137,7 +137,7 @@ TEST_F(DrawTextTest, BreaksLinesAtSpacesToFitTheRectangle)
         {"abcdefghijklmno xy", {"abcdefghijklmno", "xy"}},           // a long word stays whole
         {"ab   cdefghij  kl", {"ab", "cdefghij", "kl"}},  // spaces at a break are dropped
         {"one\r\ntwo three four\nfive", {"one", "two three", "four", "five"}},
-        {"", {""}},
+        {"", {}},
     };
     for (const BreakCase& c : cases) {
         surface.Clear();
@@ -179,6 +179,13 @@ TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing)
     EXPECT_EQ(dc.DrawText("aaaa bbbb cccc dd", r, DT_WORDBREAK | DT_CALCRECT), 2 * 2320);
     EXPECT_TRUE(surface.Calls().empty());
     EXPECT_EQ(r, (RECT{100, 200, 100 + 9 * 1229, 200 + 2 * 2320}));
+}
+
+TEST_F(DrawTextTest, NoTextMeasuresNothing)
+{
+    RECT r{100, 200, 5000, 6000};
+    EXPECT_EQ(dc.DrawText("", r, DT_WORDBREAK | DT_CALCRECT), 0);
+    EXPECT_EQ(r, (RECT{100, 200, 100, 200}));
 }
 
 TEST(FontFamilies, WindowsFacesAreOfferedWithTheirPitchAndFamily)
