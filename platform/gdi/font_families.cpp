@@ -1,0 +1,54 @@
+#include "platform/gdi/font_families.h"
+
+#include "platform/gdi/font_face.h"
+#include "platform/gdi/types.h"
+#include "platform/text/cp1252.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <utility>
+
+namespace gdi {
+
+namespace {
+
+// Windows faces and the metric-compatible faces installed in their place.
+const std::pair<const char*, const char*> kStandIns[] = {
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+    {"Calibri", "Carlito"},
+    {"Cambria", "Caladea"},
+};
+
+FontFamily Describe(const QString& family, const std::string& name)
+{
+    QFont font(family);
+    font.setPixelSize(240);
+    const bool symbol = QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+    return {name, FacePitchAndFamily(font), symbol ? SYMBOL_CHARSET : ANSI_CHARSET, TRUETYPE_FONTTYPE};
+}
+
+} // namespace
+
+std::vector<FontFamily> EnumInstalledFontFamilies(std::string_view face)
+{
+    std::vector<FontFamily> result;
+    for (const auto& [windows, installed] : kStandIns) {
+        const QString target = QString::fromLatin1(installed);
+        if (!QFontDatabase::hasFamily(target))
+            continue;
+        if (face.empty() || text::EqualNoCase(face, windows))
+            result.push_back(Describe(target, windows));
+    }
+    if (!face.empty() && !result.empty())
+        return result;
+    for (const QString& family : QFontDatabase::families()) {
+        const std::string name = text::FromQString(family);
+        if (face.empty() || text::EqualNoCase(face, name))
+            result.push_back(Describe(family, name));
+    }
+    return result;
+}
+
+} // namespace gdi

@@ -1,0 +1,333 @@
+#include "platform/gdi/painter_surface.h"
+
+#include "platform/gdi/colour.h"
+#include "platform/gdi/font_face.h"
+
+#include <QGlyphRun>
+#include <QPaintEngine>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+namespace gdi {
+
+namespace {
+
+QRect ToQRect(const RECT& r)
+{
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+QPainter::CompositionMode ModeOf(int rop2)
+{
+    switch (rop2) {
+    case R2_XORPEN: return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOT: return QPainter::RasterOp_NotDestination;
+    case R2_MASKNOTPEN: return QPainter::RasterOp_NotSourceAndDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QPolygon ToQPolygon(const std::vector<POINT>& points)
+{
+    QPolygon polygon;
+    for (const POINT& p : points)
+        polygon << QPoint(p.x, p.y);
+    return polygon;
+}
+
+QRect Bounds(const std::vector<POINT>& points, int margin)
+{
+    return ToQPolygon(points).boundingRect().adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace
+
+QColor PainterSurface::Colour(COLORREF c) const
+{
+    if (!IsMonochrome())
+        return ToQColor(c);
+    const int luminance = GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11;
+    return luminance >= 128 * 100 ? QColor(255, 255, 255) : QColor(0, 0, 0);
+}
+
+QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
+{
+    QPainter& painter = Painter();
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    if (s.clip)
+        painter.setClipRegion(s.clip->ToQRegion());
+    else
+        painter.setClipping(false);
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    painter.setCompositionMode(raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver);
+    painter.setBackgroundMode(s.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    painter.setBackground(QBrush(Colour(s.bkColour)));
+    painter.setBrushOrigin(s.brushOrg.x, s.brushOrg.y);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    return painter;
+}
+
+QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted) const
+{
+    const Brush& b = s.brush;
+    auto invert = [inverted](COLORREF c) { return inverted ? (~c & 0xFFFFFF) : c; };
+    switch (b.style) {
+    case BS_NULL:
+        return Qt::NoBrush;
+    case BS_SOLID:
+        return QBrush(Colour(invert(b.colour)));
+    case BS_HATCHED:
+    case BS_PATTERN: {
+        const Bitmap bits = b.style == BS_HATCHED ? HatchBits(b.hatch) : b.pattern;
+        // A hatch draws its lines in the brush colour and its gaps in the
+        // background colour when the background is opaque; a pattern's
+        // 0 bits take the text colour and its 1 bits the background colour.
+        QImage tile(8, 8, QImage::Format_ARGB32);
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                const bool on = bits.Bit(x, y);
+                QColor c;
+                if (b.style == BS_HATCHED)
+                    c = on ? Colour(invert(b.colour))
+                           : (s.bkMode == OPAQUE ? Colour(invert(s.bkColour)) : QColor(Qt::transparent));
+                else
+                    c = Colour(invert(on ? s.bkColour : s.textColour));
+                tile.setPixelColor(x, y, c);
+            }
+        }
+        return QBrush(tile);
+    }
+    default:
+        return Qt::NoBrush;
+    }
+}
+
+QPen PainterSurface::MakePen(const DrawState& s) const
+{
+    if (s.pen.style == PS_NULL)
+        return Qt::NoPen;
+    QPen pen(Colour(s.pen.colour));
+    pen.setWidth(s.pen.style == PS_DOT ? 0 : s.pen.width);
+    // One-pixel lines leave out their last point; wider ones end and join round.
+    const bool wide = s.pen.style != PS_DOT && s.pen.width > 1;
+    pen.setCapStyle(wide ? Qt::RoundCap : Qt::FlatCap);
+    pen.setJoinStyle(wide ? Qt::RoundJoin : Qt::MiterJoin);
+    if (s.pen.style == PS_DOT)
+        pen.setDashPattern({3, 3});
+    return pen;
+}
+
+void PainterSurface::FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (rects[i].isValid())
+            painter.fillRect(rects[i], brush);
+}
+
+void PainterSurface::Rectangle(const DrawState& s, const RECT& r)
+{
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    QPainter& painter = Begin(s, s.rop2);
+    const QBrush brush = MakeBrush(s);
+    if (s.pen.style == PS_NULL) {
+        const QRect inside = ToQRect({r.left, r.top, r.right - 1, r.bottom - 1});
+        FillRects(painter, brush, &inside, 1);
+    } else if (s.pen.style == PS_DOT) {
+        const QRect inside = ToQRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1});
+        FillRects(painter, brush, &inside, 1);
+        painter.setPen(MakePen(s));
+        painter.drawRect(QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1));
+    } else {
+        // The stroke is a ring of the pen's width: centred on the one-pixel
+        // outline, or inside the bounds for an inside-frame pen. The brush
+        // fills what the ring encloses; nothing is drawn twice.
+        const int w = std::max(1, s.pen.width);
+        RECT outer = r;
+        if (s.pen.style != PS_INSIDEFRAME)
+            outer = {r.left - (w - 1) / 2, r.top - (w - 1) / 2, r.right + w / 2, r.bottom + w / 2};
+        const RECT inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
+        const QBrush penBrush(Colour(s.pen.colour));
+        if (inner.right <= inner.left || inner.bottom <= inner.top) {
+            const QRect all = ToQRect(outer);
+            FillRects(painter, penBrush, &all, 1);
+        } else {
+            const QRect insideRect = ToQRect(inner);
+            FillRects(painter, brush, &insideRect, 1);
+            const QRect ring[4] = {
+                ToQRect({outer.left, outer.top, outer.right, inner.top}),
+                ToQRect({outer.left, inner.bottom, outer.right, outer.bottom}),
+                ToQRect({outer.left, inner.top, inner.left, inner.bottom}),
+                ToQRect({inner.right, inner.top, outer.right, inner.bottom}),
+            };
+            FillRects(painter, penBrush, ring, 4);
+        }
+    }
+    Touched(ToQRect(r).adjusted(-s.pen.width, -s.pen.width, s.pen.width, s.pen.width));
+}
+
+void PainterSurface::Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight)
+{
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    QPainter& painter = Begin(s, s.rop2);
+    painter.setBrush(MakeBrush(s));
+    QRectF bounds(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+    if (s.pen.style == PS_INSIDEFRAME && s.pen.width > 1) {
+        const double half = s.pen.width / 2.0;
+        bounds = QRectF(r.left + half, r.top + half, r.right - r.left - s.pen.width, r.bottom - r.top - s.pen.width);
+    }
+    painter.setPen(MakePen(s));
+    if (ellipseWidth < 0)
+        painter.drawEllipse(bounds);
+    else
+        painter.drawRoundedRect(bounds, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
+    Touched(ToQRect(r).adjusted(-s.pen.width - 1, -s.pen.width - 1, s.pen.width + 1, s.pen.width + 1));
+}
+
+void PainterSurface::RoundRect(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight)
+{
+    Shape(s, r, std::max(0, ellipseWidth), std::max(0, ellipseHeight));
+}
+
+void PainterSurface::Ellipse(const DrawState& s, const RECT& r)
+{
+    Shape(s, r, -1, -1);
+}
+
+void PainterSurface::Polygon(const DrawState& s, const std::vector<POINT>& points)
+{
+    QPainter& painter = Begin(s, s.rop2);
+    painter.setBrush(MakeBrush(s));
+    painter.setPen(MakePen(s));
+    painter.drawPolygon(ToQPolygon(points), s.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    Touched(Bounds(points, s.pen.width + 1));
+}
+
+void PainterSurface::Polyline(const DrawState& s, const std::vector<POINT>& points)
+{
+    if (s.pen.style == PS_NULL)
+        return;
+    QPainter& painter = Begin(s, s.rop2);
+    painter.setPen(MakePen(s));
+    painter.drawPolyline(ToQPolygon(points));
+    Touched(Bounds(points, s.pen.width + 1));
+}
+
+void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
+{
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    const QRect rect = ToQRect(r);
+    switch (rop) {
+    case PATINVERT: {
+        QPainter& painter = Begin(s, R2_XORPEN);
+        painter.fillRect(rect, MakeBrush(s));
+        break;
+    }
+    case DSTINVERT: {
+        QPainter& painter = Begin(s, R2_NOT);
+        painter.fillRect(rect, Qt::black);
+        break;
+    }
+    case PATNOT: {
+        QPainter& painter = Begin(s, R2_COPYPEN);
+        painter.fillRect(rect, MakeBrush(s, true));
+        break;
+    }
+    default: {
+        QPainter& painter = Begin(s, R2_COPYPEN);
+        painter.fillRect(rect, MakeBrush(s));
+        break;
+    }
+    }
+    Touched(rect);
+}
+
+void PainterSurface::FillRegion(const DrawState& s, const Region& region)
+{
+    QPainter& painter = Begin(s, R2_COPYPEN);
+    const QBrush brush = MakeBrush(s);
+    for (const QRect& rect : region.ToQRegion())
+        painter.fillRect(rect, brush);
+    Touched(region.ToQRegion().boundingRect());
+}
+
+void PainterSurface::FocusRect(const DrawState& s, const RECT& r)
+{
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    QPainter& painter = Begin(s, R2_XORPEN);
+    painter.setPen(QPen(Qt::white, 0));
+    QPolygon dots;
+    auto dot = [&dots](int x, int y) {
+        if ((x + y) % 2 == 0)
+            dots << QPoint(x, y);
+    };
+    for (int x = r.left; x < r.right; ++x) {
+        dot(x, r.top);
+        if (r.bottom - 1 > r.top)
+            dot(x, r.bottom - 1);
+    }
+    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+        dot(r.left, y);
+        if (r.right - 1 > r.left)
+            dot(r.right - 1, y);
+    }
+    painter.drawPoints(dots);
+    Touched(ToQRect(r));
+}
+
+void PainterSurface::StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t)
+{
+    if (dest.right <= dest.left || dest.bottom <= dest.top)
+        return;
+    QPainter& painter = Begin(s, R2_COPYPEN);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QImage image = IsMonochrome() ? source.ToImage(0, 0xFFFFFF) : source.ToImage(s.textColour, s.bkColour);
+    painter.drawImage(ToQRect(dest), image, ToQRect(src));
+    Touched(ToQRect(dest));
+}
+
+void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
+{
+    const FontFace& face = *run.face;
+    if (!face.Raw().isValid() || run.text.empty())
+        return;
+    QPainter& painter = Begin(s, R2_COPYPEN);
+    // Work in the raw font's pixels: one of them is Em() / RawPixelSize() twips.
+    const double twipsPerRaw = face.Em() / face.RawPixelSize();
+    QTransform transform;
+    transform.translate(run.origin.x, run.origin.y);
+    transform.rotate(-run.logfont.lfEscapement / 10.0);
+    transform.scale(run.devicePerTwipX * twipsPerRaw * face.XScale(), run.devicePerTwipY * twipsPerRaw);
+    painter.setTransform(transform);
+
+    QList<QPointF> positions;
+    double x = 0;
+    for (char c : run.text) {
+        positions << QPointF(x, face.Ascent() / twipsPerRaw);
+        x += face.Advance(static_cast<uint8_t>(c)) / (twipsPerRaw * face.XScale());
+    }
+    const QRectF cell(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
+    if (s.bkMode == OPAQUE)
+        painter.fillRect(cell, Colour(s.bkColour));
+
+    const std::vector<quint32> glyphs = face.GlyphIndexes(run.text);
+    QGlyphRun glyphRun;
+    glyphRun.setRawFont(face.Raw());
+    glyphRun.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
+    glyphRun.setPositions(positions);
+    glyphRun.setUnderline(run.logfont.lfUnderline != 0);
+    glyphRun.setStrikeOut(run.logfont.lfStrikeOut != 0);
+    painter.setPen(Colour(s.textColour));
+    painter.drawGlyphRun(QPointF(0, 0), glyphRun);
+    Touched(transform.mapRect(cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+} // namespace gdi

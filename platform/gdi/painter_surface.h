@@ -1,0 +1,42 @@
+// Draws the primitives with QPainter, keeping GDI's pixel rules: shapes
+// cover [left, right) × [top, bottom), lines leave out their last point, and
+// the raster modes are exact on image devices.
+#pragma once
+
+#include "platform/gdi/surface.h"
+
+#include <QBrush>
+#include <QPainter>
+
+namespace gdi {
+
+class PainterSurface : public Surface {
+public:
+    void Rectangle(const DrawState& s, const RECT& r) override;
+    void RoundRect(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight) override;
+    void Ellipse(const DrawState& s, const RECT& r) override;
+    void Polygon(const DrawState& s, const std::vector<POINT>& points) override;
+    void Polyline(const DrawState& s, const std::vector<POINT>& points) override;
+    void PatBlt(const DrawState& s, const RECT& r, uint32_t rop) override;
+    void FillRegion(const DrawState& s, const Region& region) override;
+    void FocusRect(const DrawState& s, const RECT& r) override;
+    void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
+    void TextOut(const DrawState& s, const TextRun& run) override;
+
+protected:
+    // The painter, active on the device. The surface sets the painter's whole
+    // state before each primitive.
+    virtual QPainter& Painter() = 0;
+    // Told the device rectangle each primitive may have changed.
+    virtual void Touched(const QRect&) {}
+
+private:
+    QPainter& Begin(const DrawState& s, int rop2);
+    QColor Colour(COLORREF c) const;
+    QBrush MakeBrush(const DrawState& s, bool inverted = false) const;
+    QPen MakePen(const DrawState& s) const;
+    void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
+    void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
+};
+
+} // namespace gdi
