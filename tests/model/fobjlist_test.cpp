@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -225,6 +228,26 @@ TEST(ObjectList, LoadStepsOverTypesWithoutAClass)
     EXPECT_EQ(list.GetHead()->GetType(), kTypeBox);
 }
 
+TEST(ObjectList, AListEndingEarlyRaisesEndOfFile)
+{
+    TestKinds kinds;
+    const Bytes cases[] = {
+        {0x29, kTypeBox, 0x01, 0x82, 0x05, 0x00, 0x03},  // inside a record of the base group
+        {0x29, kTypeBox, 0x01, 0xFF},                    // inside the object's group
+        {0x29, kTypeGroup, 0x29, kTypeBox, 0xFF, 0xFF},   // inside a group's member list
+        {0x29, kTypeBox, 0x01, 0xFF, 0xFF},              // before the list's end
+    };
+    for (const Bytes& bytes : cases) {
+        FOBJLIST list;
+        try {
+            LoadList(bytes, list);
+            ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
+        } catch (const io::ArchiveError& e) {
+            EXPECT_EQ(e.cause(), io::ArchiveError::EndOfFile);
+        }
+    }
+}
+
 TEST(ObjectList, AFailedCreationAbortsTheLoad)
 {
     TestKinds kinds;
@@ -320,6 +343,34 @@ TEST(ObjectList, ApplyTemplateRestylesOrCopies)
     ASSERT_EQ(other.GetCount(), 2);
     EXPECT_EQ(other.GetTail()->GetType(), kTypeBox);
     EXPECT_EQ(other.GetTail()->GetName(), "Shared");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ObjectList, LoadsAHandWrittenList)
+{
+    TestKinds kinds;
+    std::ifstream in(FORMS_TEST_DATA_DIR "/model/object_list.bin", std::ios::binary);
+    ASSERT_TRUE(in) << "fixture missing";
+    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FakeDocument doc;
+    io::MemoryFile file(bytes);
+    io::Archive ar(file, io::Archive::Load);
+    RECORDARCHIVE rec(ar, &doc);
+    ASSERT_EQ(rec.ReadTag(), 0x29);
+    FOBJLIST list;
+    EXPECT_EQ(list.Load(rec, 0), 1);
+    EXPECT_EQ(ar.GetPosition(), bytes.size());
+    ASSERT_EQ(list.GetCount(), 2);
+    auto* box = static_cast<TestBox*>(list.GetHead());
+    EXPECT_EQ(box->GetName(), "Total");
+    EXPECT_EQ(box->GetRotation(), 450);
+    EXPECT_EQ(box->border.width, 40);
+    EXPECT_EQ(box->GetMaster(), nullptr) << "the document holds no style Heading";
+    EXPECT_EQ(list.GetTail()->GetPage(), 2);
+    EXPECT_NE(list.FindByName(kTypeBox, "m"), nullptr);
 }
 
 } // namespace

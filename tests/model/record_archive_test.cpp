@@ -197,11 +197,13 @@ TEST(RecordReader, StringsStayInsideTheirRecord)
 
 TEST(RecordArchive, LoadMemoryErrorCarriesItsStringId)
 {
+    int id = 0;
     try {
         RECORDARCHIVE::ThrowLoadMemoryError();
     } catch (const CIntException& e) {
-        EXPECT_EQ(e.GetId(), 201);
+        id = e.GetId();
     }
+    EXPECT_EQ(id, 201);
 }
 
 } // namespace
