@@ -1,0 +1,26 @@
+// What form objects and their record stream ask of the document they belong
+// to; the form document implements it.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+class FORMOBJ;
+
+class OBJECT_DOCUMENT {
+public:
+    virtual ~OBJECT_DOCUMENT() = default;
+
+    // Seconds since 1970 taken when the document was made; the selection
+    // compares it to tell a paste into the same document.
+    virtual uint32_t GetCreationStamp() const = 0;
+    // Set while the document saves in its alternative format.
+    virtual bool IsAlternativeFormat() const = 0;
+    // The code of that format, handed to the objects' savability test.
+    virtual uint16_t GetAlternativeFormat() const = 0;
+    // The document's style (master) object of that type and name, or null.
+    virtual FORMOBJ* FindObjectByName(uint8_t type, std::string_view name) = 0;
+    // Takes a field, a table's cells or a group's fields out of the filling
+    // order before the object is deleted.
+    virtual void RemoveFromTabOrder(FORMOBJ* object) = 0;
+};

@@ -1,0 +1,36 @@
+#include "forms/model/object_factory.h"
+
+#include <array>
+
+namespace {
+
+std::array<OBJECT_CREATOR, 256>& Table()
+{
+    static std::array<OBJECT_CREATOR, 256> table{};
+    return table;
+}
+
+} // namespace
+
+bool IsCreatableType(uint8_t type)
+{
+    return type == 0x0D || (type >= 0x0F && type <= 0x18) || type == 0x21;
+}
+
+bool RegisterObjectClass(uint8_t type, OBJECT_CREATOR creator)
+{
+    if (!IsCreatableType(type))
+        return false;
+    Table()[type] = creator;
+    return true;
+}
+
+void UnregisterObjectClass(uint8_t type)
+{
+    Table()[type] = nullptr;
+}
+
+OBJECT_CREATOR FindObjectClass(uint8_t type)
+{
+    return IsCreatableType(type) ? Table()[type] : nullptr;
+}

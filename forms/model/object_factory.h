@@ -1,0 +1,20 @@
+// The registration table from object type byte to creation function: each
+// kind registers itself, and the object list creates objects on load
+// through it. A type without a registered class is stepped over on load.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class FORMOBJ;
+
+using OBJECT_CREATOR = std::unique_ptr<FORMOBJ> (*)();
+
+// Types that an object list creates: 0x0D, 0x0F to 0x18 and 0x21.
+bool IsCreatableType(uint8_t type);
+// Registers the class for a creatable type; false for any other type.
+bool RegisterObjectClass(uint8_t type, OBJECT_CREATOR creator);
+// Removes the registration of a type.
+void UnregisterObjectClass(uint8_t type);
+// The creation function of a type, or null when no class is registered.
+OBJECT_CREATOR FindObjectClass(uint8_t type);

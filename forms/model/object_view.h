@@ -1,0 +1,52 @@
+// What form objects ask of the design or fill view that shows them (and,
+// through it, of its selection, undo list and appearance sheet); the views
+// implement it.
+#pragma once
+
+#include "forms/model/geometry.h"
+
+#include <cstdint>
+
+class FORMOBJ;
+class VIEWDC;
+
+class OBJECT_VIEW {
+public:
+    virtual ~OBJECT_VIEW() = default;
+
+    // Prepares a context made for this view: mapping, scroll origin, page.
+    virtual void SetupOwnDC(VIEWDC& dc) = 0;
+    // Logical rectangle relative to the scroll origin, to device units.
+    virtual void ToDeviceRect(RECT& rect) = 0;
+    // Invalidates a device rectangle or a turned outline (winding polygon)
+    // of the view's window.
+    virtual void InvalidateRect(const RECT& rect, bool erase) = 0;
+    virtual void InvalidateOutline(const OUTLINE& outline, bool erase) = 0;
+    // Paints what is invalid at once.
+    virtual void UpdateWindow() = 0;
+    virtual bool IsActiveView() = 0;
+    // The document's update of all views, this view being the sender.
+    virtual void UpdateAllViews(uint32_t hint, FORMOBJ* object) = 0;
+    // The page the view shows (from 1) and the page layout's size in twips.
+    virtual uint16_t GetCurrentPage() = 0;
+    virtual int16_t GetPageWidth() = 0;
+    virtual int16_t GetPageHeight() = 0;
+    // The view's selection-drawing flag: handles are drawn in a second pass.
+    virtual bool DrawsSelection() = 0;
+
+    // The view's selection counts its selected objects.
+    virtual void NoteSelected(uint16_t count) = 0;
+    virtual void NoteDeselected(uint16_t count) = 0;
+
+    // The appearance sheet and the undo list around it.
+    virtual void RecordSelectionUndo() = 0;
+    virtual void SetAppearanceSheetOpen(bool open) = 0;
+    // Builds the sheet with the caption string, fills it from the object and
+    // runs it: 1 OK, 20 go on to the data properties, other values cancel;
+    // negative when the sheet could not be filled.
+    virtual int RunAppearanceSheet(uint16_t captionId, FORMOBJ& object) = 0;
+    virtual void UndoLast() = 0;
+    virtual void DropLastUndo() = 0;
+    virtual void PostCommand(uint16_t id) = 0;
+    virtual void SetFocus() = 0;
+};

@@ -1,0 +1,215 @@
+// The test kinds, and fakes of the drawing context, border and tracker
+// members that the model calls.
+#include "tests/model/test_objects.h"
+
+#include "forms/model/object_factory.h"
+#include "forms/model/viewdc.h"
+
+TestLog& TestLog::Get()
+{
+    static TestLog log;
+    return log;
+}
+
+int g_twipsPerDevice = 1;
+
+VIEWDC::VIEWDC(OBJECT_VIEW* v) : view(v), handleView(v) {}
+
+VIEWDC::~VIEWDC() = default;
+
+void VIEWDC::LPtoDP(POINT* points, int n)
+{
+    for (int i = 0; i < n; ++i)
+        points[i] = {points[i].x / g_twipsPerDevice, points[i].y / g_twipsPerDevice};
+}
+
+void VIEWDC::DPtoLP(POINT* points, int n)
+{
+    for (int i = 0; i < n; ++i)
+        points[i] = {points[i].x * g_twipsPerDevice, points[i].y * g_twipsPerDevice};
+}
+
+void BORDER::GetOuterRect(VIEWDC&, RECT& r) const
+{
+    if (lineType != 0)
+        r = r.Inflated(width / 2, width / 2);
+}
+
+void BORDER::GetInnerRect(VIEWDC&, RECT& r) const
+{
+    if (lineType != 0)
+        r = r.Inflated(-(width / 2), -(width / 2));
+}
+
+void FORMOBJ::DrawSelection(VIEWDC&)
+{
+    TestLog::Add("handles");
+}
+
+int FORMOBJ::Track(OBJECT_VIEW*, int32_t, int32_t)
+{
+    return 0;
+}
+
+int FORMOBJ::TrackNew(OBJECT_VIEW*, int32_t, int32_t, int)
+{
+    return 0;
+}
+
+void FORMOBJ::DrawTracker(VIEWDC&) {}
+
+int FORMOBJ::SetCursor(OBJECT_VIEW*, int)
+{
+    return 0;
+}
+
+void FORMOBJ::SetMoveCursor(int) {}
+
+int FORMOBJ::HitTestHandles(VIEWDC&, int32_t, int32_t)
+{
+    return -1;
+}
+
+void FORMOBJ::DrawTrackerRect(const RECT&, uintptr_t, gdi::DC*, OBJECT_VIEW*) {}
+
+void FORMOBJ::DrawFocusOutline(const RECT&, gdi::DC*) {}
+
+void FORMOBJ::DrawDragOutline(gdi::DC*, const RECT&) {}
+
+void FORMOBJ::AdjustRect(int, RECT&, OBJECT_VIEW*) {}
+
+void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW*, int, RECT&, const RECT&, int32_t, int32_t) {}
+
+unsigned FORMOBJ::GetHandleMask()
+{
+    return 0;
+}
+
+int32_t FORMOBJ::GetHandleSize(const RECT&)
+{
+    return handleSize;
+}
+
+void FakeView::SetupOwnDC(VIEWDC& dc)
+{
+    dc.originX = originX;
+    dc.originY = originY;
+    dc.outputMode = 2;
+    dc.deviceKind = 1;
+}
+
+void FakeView::ToDeviceRect(RECT& r)
+{
+    VIEWDC dc(this);
+    SetupOwnDC(dc);
+    POINT pts[2] = {{r.left - originX, r.top - originY}, {r.right - originX, r.bottom - originY}};
+    dc.LPtoDP(pts, 2);
+    r = {pts[0].x, pts[0].y, pts[1].x, pts[1].y};
+}
+
+void TestBox::Save(RECORDARCHIVE& ar, uint8_t)
+{
+    ar.WriteTag(type);
+    FORMOBJ::Save(ar, kBaseGroupTag);
+    if (hasBorder) {
+        ar.BeginRecord();
+        ar.PutU16(border.width);
+        ar.EndRecord(0x90);
+    }
+    ar.WriteTag(kEndGroup);
+}
+
+void TestBox::Load(RECORDARCHIVE& ar, uintptr_t owner)
+{
+    for (;;) {
+        uint8_t tag = ar.ReadTag();
+        if (tag == kEndGroup)
+            return;
+        if (tag == kBaseGroupTag) {
+            FORMOBJ::Load(ar, owner);
+        } else if (tag == 0x90) {
+            hasBorder = true;
+            border.width = ar.ReadRecord().U16(border.width);
+        } else {
+            ar.SkipRecord(tag);
+        }
+    }
+}
+
+int TestBox::GetBorder(BORDER* out)
+{
+    if (GetMaster())
+        return GetMaster()->GetBorder(out);
+    if (hasBorder && out)
+        *out = border;
+    return hasBorder ? 1 : 0;
+}
+
+void TestBox::SetBorder(const BORDER& b)
+{
+    if (GetMaster())
+        DetachFromMaster();
+    hasBorder = true;
+    border = b;
+}
+
+int TestBox::GetShadow(SHADOW* out)
+{
+    if (hasShadow && out)
+        *out = shadow;
+    return hasShadow ? 1 : 0;
+}
+
+int TestBox::IsSelected(FORMOBJ** out)
+{
+    if (selectedPart) {
+        if (out)
+            *out = selectedPart;
+        return 1;
+    }
+    return FORMOBJ::IsSelected(out);
+}
+
+std::unique_ptr<FORMOBJ> TestBox::Clone() const
+{
+    auto copy = std::make_unique<TestBox>(type, label + " copy");
+    copy->CopyFrom(*this);
+    copy->hasBorder = hasBorder;
+    copy->border = border;
+    return copy;
+}
+
+void TestGroup::Save(RECORDARCHIVE& ar, uint8_t)
+{
+    ar.WriteTag(kTypeGroup);
+    FORMOBJ::Save(ar, kBaseGroupTag);
+    members.Save(ar, 0x29, 0);
+    ar.WriteTag(kEndGroup);
+}
+
+void TestGroup::Load(RECORDARCHIVE& ar, uintptr_t owner)
+{
+    for (;;) {
+        uint8_t tag = ar.ReadTag();
+        if (tag == kEndGroup)
+            return;
+        if (tag == kBaseGroupTag)
+            FORMOBJ::Load(ar, owner);
+        else if (tag == 0x29)
+            members.Load(ar, owner);
+        else
+            ar.SkipRecord(tag);
+    }
+}
+
+TestKinds::TestKinds()
+{
+    RegisterObjectClass(kTypeBox, [] { return std::unique_ptr<FORMOBJ>(new TestBox(kTypeBox, "loaded")); });
+    RegisterObjectClass(kTypeGroup, [] { return std::unique_ptr<FORMOBJ>(new TestGroup); });
+}
+
+TestKinds::~TestKinds()
+{
+    UnregisterObjectClass(kTypeBox);
+    UnregisterObjectClass(kTypeGroup);
+}
