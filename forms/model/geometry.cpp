@@ -1,5 +1,7 @@
 #include "forms/model/geometry.h"
 
+#include <algorithm>
+
 namespace {
 
 // Which side of the edge a-b the point p lies on (cross product), widened

@@ -3,21 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator)
-{
-    if (denominator == 0)
-        return -1;
-    int64_t product = int64_t(number) * numerator;
-    bool negative = (product < 0) != (denominator < 0);
-    uint64_t p = product < 0 ? uint64_t(-product) : uint64_t(product);
-    uint64_t d = denominator < 0 ? uint64_t(-int64_t(denominator)) : uint64_t(denominator);
-    uint64_t q = (p + d / 2) / d;
-    int64_t result = negative ? -int64_t(q) : int64_t(q);
-    if (result > INT32_MAX || result < INT32_MIN)
-        return -1;
-    return int32_t(result);
-}
-
 void ROTATION::Set(int32_t left, int32_t top, int32_t right, int32_t bottom, int tenths)
 {
     int32_t cx = MulDiv(left + right, 1, 2);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "forms/model/geometry.h"
+#include "platform/gdi/muldiv.h"
 
 #include <cstdint>
 
@@ -21,6 +22,4 @@ struct ROTATION {
 // Tenths of a degree to radians.
 constexpr double kRadiansPerTenth = 0.0017453292522222222;
 
-// GDI's MulDiv: 64-bit intermediate, halves rounded away from zero, -1 on a
-// zero divisor.
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
+using gdi::MulDiv;

@@ -37,6 +37,13 @@ struct RECT {
     int32_t Width() const { return right - left; }
     int32_t Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    RECT Normalized() const
+    {
+        return {left < right ? left : right, top < bottom ? top : bottom,
+                left < right ? right : left, top < bottom ? bottom : top};
+    }
+    RECT Inflated(int32_t dx, int32_t dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    RECT Offset(int32_t dx, int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     friend bool operator==(const RECT&, const RECT&) = default;
 };
 
