@@ -21,13 +21,18 @@ bool CircularCheck::RangeLeadsBack(uint32_t range)
 
 const FORMULA* CircularCheck::Find(uint16_t field)
 {
-    if (!indexed_) {
+    if (hasFormula_.empty()) {
+        hasFormula_.assign(65536, false);
+        for (const HBELEMENT* e = set_.formulas.First(); e; e = e->pNext)
+            hasFormula_[static_cast<const FORMULA*>(e)->nFieldID] = true;
+    }
+    if (!hasFormula_[field])
+        return nullptr;
+    if (index_.empty())
         for (HBELEMENT* e = set_.formulas.First(); e; e = e->pNext) {
             const FORMULA* f = static_cast<const FORMULA*>(e);
             index_.emplace(f->nFieldID, f);
         }
-        indexed_ = true;
-    }
     auto it = index_.find(field);
     return it == index_.end() ? nullptr : it->second;
 }

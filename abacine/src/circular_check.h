@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "Abacine.h"
 
@@ -24,7 +25,9 @@ private:
 
     const FORMULA_SET& set_;
     uint16_t id_;
-    bool indexed_ = false;
+    // Built on first use: which ids have a formula, and, once one of them is
+    // read, the first formula of each id.
+    std::vector<bool> hasFormula_;
     std::unordered_map<uint16_t, const FORMULA*> index_;
     // Formulas already walked: none of them leads back.
     std::unordered_set<const FORMULA*> visited_;

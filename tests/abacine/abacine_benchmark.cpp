@@ -70,8 +70,11 @@ void CompileTenThousand(benchmark::State& state)
         FORMULA_SET set(&host, &Callback);
         char error[200];
         for (int i = 1; i <= 10000; ++i) {
-            const std::string text = "f" + std::to_string(30000 + i % 100) + " * 2 + ROUND(f" +
-                                     std::to_string(30100 + i % 50) + " / 3, 2)";
+            std::string text = "f";
+            text += std::to_string(30000 + i % 100);
+            text += " * 2 + ROUND(f";
+            text += std::to_string(30100 + i % 50);
+            text += " / 3, 2)";
             if (!set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error))
                 state.SkipWithError(error);
         }
@@ -88,7 +91,9 @@ void RecalculateChainWorstOrder(benchmark::State& state)
     FORMULA_SET set(&host, &Callback);
     char error[200];
     for (int i = 10000; i >= 1; --i) {
-        const std::string text = "f" + std::to_string(i - 1) + "+1";
+        std::string text = "f";
+        text += std::to_string(i - 1);
+        text += "+1";
         set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error);
     }
     for (auto _ : state) {
