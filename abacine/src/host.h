@@ -1,6 +1,7 @@
 // Requests to the host callback of a formula set.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 
 #include "Abacine.h"
@@ -31,10 +32,17 @@ enum Request : uint16_t {
     kSkipTag = 120,
 };
 
-// A set without a callback gets 0 for every request.
+// A set without a callback gets 0 for every request. The error number is
+// kept across the call, so that what the host leaves in it is not taken for
+// a fault of the evaluation.
 inline uint16_t Ask(const FORMULA_SET& set, Request code, uintptr_t a = 0, uintptr_t b = 0)
 {
-    return set.pCallback ? set.pCallback(set.pContext, code, a, b) : 0;
+    if (!set.pCallback)
+        return 0;
+    const int error = errno;
+    const uint16_t answer = set.pCallback(set.pContext, code, a, b);
+    errno = error;
+    return answer;
 }
 
 // A range names at most one cell per field id; a walk that runs longer

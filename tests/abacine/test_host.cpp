@@ -2,6 +2,7 @@
 #include "test_host.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
@@ -146,6 +147,8 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
     case 107:
         return field != fields.end() && field->second.value.type <= 2 ? field->second.value.type : 0;
     case 108: {
+        // A host may leave the error number set; that must not spoil the value.
+        errno = EDOM;
         OPERAND* op = reinterpret_cast<OPERAND*>(b);
         const HostValue& v = field->second.value;
         op->nType = v.type;
