@@ -8,6 +8,7 @@
 #include "code_check.h"
 #include "function_table.h"
 #include "host.h"
+#include "int_exception.h"
 #include "messages.h"
 #include "number_text.h"
 #include "tokens.h"
@@ -16,8 +17,6 @@ namespace abacine {
 namespace {
 
 constexpr std::size_t kNameBuffer = 200;
-
-struct TextTooLong {};
 
 const char* OperatorText(uint16_t token)
 {
@@ -88,7 +87,7 @@ std::string OperandText(const FORMULA_SET& set, const CodeToken& t)
 void Push(std::vector<std::string>& stack, std::string s)
 {
     if (s.size() > kMaxFormulaText)
-        throw TextTooLong();
+        throw CIntException(kMsgTextTooLong);
     stack.push_back(std::move(s));
 }
 
@@ -132,8 +131,8 @@ bool FormulaText(const FORMULA& formula, std::string& text, int& error)
                 Push(stack, OperandText(*formula.pSet, t));
             }
         }
-    } catch (const TextTooLong&) {
-        error = kMsgTextTooLong;
+    } catch (const CIntException& e) {
+        error = e.ID();
         return false;
     }
     text = Pop(stack);
