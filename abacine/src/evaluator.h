@@ -1,0 +1,28 @@
+// The stack machine that runs a formula's code against the host's fields.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "Abacine.h"
+#include "eval_stack.h"
+
+namespace abacine {
+
+// Which field ids have a formula in a set, for the test of deferral.
+class FieldsWithFormulas {
+public:
+    explicit FieldsWithFormulas(const FORMULA_SET& set);
+    bool Has(uint16_t id) const { return bits_[id]; }
+
+private:
+    std::vector<bool> bits_;
+};
+
+enum class Outcome { kDone, kDeferred };
+
+// Runs the formula; kDeferred when a field or cell it reads has a formula and
+// is not up to date yet, else kDone with the value or error in result.
+Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, Value& result);
+
+}  // namespace abacine

@@ -1,0 +1,124 @@
+// Benchmarks: compiling formulas, recalculating a long chain added in the
+// worst order, and many sums over one long column.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Abacine.h"
+
+namespace {
+
+// Fields 1..n named "f<id>" holding numbers; cells 20001..21000 form a column.
+struct BenchHost {
+    std::vector<double> values = std::vector<double>(65536, 1.0);
+    std::vector<char> upToDate = std::vector<char>(65536, 1);
+    uint32_t column = (20001u << 16) | 21000u;
+};
+
+uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
+{
+    BenchHost& host = *static_cast<BenchHost*>(context);
+    const uint16_t id = static_cast<uint16_t>(a);
+    switch (code) {
+    case 100: {
+        const char* name = reinterpret_cast<const char*>(a);
+        if (name[0] != 'f')
+            return 0;
+        *reinterpret_cast<uint16_t*>(b) = static_cast<uint16_t>(std::atoi(name + 1));
+        return 1;
+    }
+    case 109:
+        if (std::strcmp(reinterpret_cast<const char*>(a), "COL") != 0)
+            return 0;
+        *reinterpret_cast<uint32_t*>(b) = host.column;
+        return 1;
+    case 101:
+    case 110:
+    case 112:
+        return 1;
+    case 102:
+        return host.upToDate[id];
+    case 103:
+        host.upToDate[id] = static_cast<char>(b);
+        return 0;
+    case 105:
+        return static_cast<uint16_t>(a >> 16);
+    case 106:
+        return b < (a & 0xFFFF) ? static_cast<uint16_t>(b + 1) : 0;
+    case 107:
+        return 1;
+    case 108: {
+        OPERAND* op = reinterpret_cast<OPERAND*>(b);
+        op->nType = 1;
+        op->dNumber = host.values[id];
+        return 0;
+    }
+    case 113:
+        host.values[id] = reinterpret_cast<const OPERAND*>(b)->dNumber;
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void CompileTenThousand(benchmark::State& state)
+{
+    BenchHost host;
+    for (auto _ : state) {
+        FORMULA_SET set(&host, &Callback);
+        char error[200];
+        for (int i = 1; i <= 10000; ++i) {
+            std::string text = "f";
+            text += std::to_string(30000 + i % 100);
+            text += " * 2 + ROUND(f";
+            text += std::to_string(30100 + i % 50);
+            text += " / 3, 2)";
+            if (!set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error))
+                state.SkipWithError(error);
+        }
+        benchmark::DoNotOptimize(set.formulas.Count());
+    }
+}
+BENCHMARK(CompileTenThousand)->Unit(benchmark::kMillisecond);
+
+// Field i reads field i-1; the formulas are added last first, so that each
+// pass of a recalculation completes only one of them.
+void RecalculateChainWorstOrder(benchmark::State& state)
+{
+    BenchHost host;
+    FORMULA_SET set(&host, &Callback);
+    char error[200];
+    for (int i = 10000; i >= 1; --i) {
+        std::string text = "f";
+        text += std::to_string(i - 1);
+        text += "+1";
+        set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error);
+    }
+    for (auto _ : state) {
+        set.SetAllOutOfDate();
+        set.Calculate(0);
+    }
+    if (host.values[10000] != host.values[0] + 10000)
+        state.SkipWithError("chain gave a wrong result");
+}
+BENCHMARK(RecalculateChainWorstOrder)->Unit(benchmark::kMillisecond);
+
+void ThousandSumsOverAColumn(benchmark::State& state)
+{
+    BenchHost host;
+    FORMULA_SET set(&host, &Callback);
+    char error[200];
+    for (int i = 1; i <= 1000; ++i)
+        set.AddFormula(static_cast<uint16_t>(40000 + i), "SUM(COL)", error);
+    for (auto _ : state) {
+        set.SetAllOutOfDate();
+        set.Calculate(0);
+    }
+    if (host.values[40001] != 1000)
+        state.SkipWithError("sum gave a wrong result");
+}
+BENCHMARK(ThousandSumsOverAColumn)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,160 @@
+// Fuzz target: arbitrary formula text through AddFormula, and arbitrary bytes
+// through Load followed by Calculate and GetFormulaString. The first byte
+// chooses the path; the host answers from a small table of fields and a range.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "Abacine.h"
+
+namespace {
+
+struct EndOfInput {};
+
+struct FuzzHost {
+    const uint8_t* data = nullptr;
+    std::size_t size = 0;
+    std::size_t pos = 0;
+    bool upToDate[8] = {};
+    std::string text = "12.5";
+
+    uint8_t Next()
+    {
+        if (pos >= size)
+            throw EndOfInput();
+        return data[pos++];
+    }
+};
+
+const char* const kNames[] = {"", "A", "B", "C", "T", "E", "F1", "F2"};
+constexpr uint32_t kRange = (1u << 16) | 3;  // cells 1 to 3
+
+uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
+{
+    FuzzHost& host = *static_cast<FuzzHost*>(context);
+    const uint16_t id = static_cast<uint16_t>(a);
+    switch (code) {
+    case 100:
+        for (uint16_t i = 1; i < 8; ++i)
+            if (std::strcmp(kNames[i], reinterpret_cast<const char*>(a)) == 0) {
+                *reinterpret_cast<uint16_t*>(b) = i;
+                return 1;
+            }
+        return 0;
+    case 109:
+        if (std::strcmp("COL", reinterpret_cast<const char*>(a)) != 0)
+            return 0;
+        *reinterpret_cast<uint32_t*>(b) = kRange;
+        return 1;
+    case 101:
+        return id >= 1 && id < 8;
+    case 102:
+        return id < 8 ? host.upToDate[id] : 0;
+    case 103:
+        if (id < 8)
+            host.upToDate[id] = b != 0;
+        return 0;
+    case 104:
+        std::strcpy(reinterpret_cast<char*>(b), id < 8 ? kNames[id] : "");
+        return 0;
+    case 105:
+        return a == kRange ? 1 : 0;
+    case 106:
+        return a == kRange && b < 3 ? static_cast<uint16_t>(b + 1) : 0;
+    case 107:
+        return id == 4 ? 2 : 1;
+    case 108: {
+        OPERAND* op = reinterpret_cast<OPERAND*>(b);
+        if (id == 4) {
+            op->nType = 2;
+            op->pszText = host.text.c_str();
+        } else if (id == 5) {
+            op->nType = 4;
+            op->nError = 9;
+        } else {
+            op->nType = 1;
+            op->dNumber = id * 1.5;
+        }
+        return 0;
+    }
+    case 110:
+    case 112:
+        return a == kRange;
+    case 111:
+        std::strcpy(reinterpret_cast<char*>(b), "COL");
+        return 0;
+    case 113: {
+        const OPERAND* op = reinterpret_cast<const OPERAND*>(b);
+        if (op->nType == 2)
+            host.text = op->pszText;
+        return 0;
+    }
+    case 114: {
+        const uint8_t lo = host.Next();
+        return static_cast<uint16_t>(lo | (host.Next() << 8));
+    }
+    case 115:
+        return host.Next();
+    case 116:
+        for (std::size_t i = b; i-- > 0;)
+            reinterpret_cast<uint8_t*>(a)[i] = host.Next();
+        return 0;
+    case 120:
+        if (a >= 0x80) {
+            const uint8_t lo = host.Next();
+            const uint16_t length = static_cast<uint16_t>(lo | (host.Next() << 8));
+            for (uint16_t i = 0; i < length; ++i)
+                host.Next();
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void Exercise(FORMULA_SET& set, FuzzHost& host)
+{
+    for (bool& u : host.upToDate)
+        u = false;
+    set.Calculate(0);
+    set.SetFieldDependantsOOD(1);
+    set.Calculate(2);
+    char out[1024];
+    for (HBELEMENT* e = set.formulas.First(); e; e = e->pNext)
+        set.GetFormulaString(static_cast<FORMULA*>(e)->nFieldID, out);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    FuzzHost host;
+    FORMULA_SET set(&host, &Callback);
+    char error[200];
+    if (data[0] & 1) {
+        // Formula text: lines separated by newlines, for fields 6, 7 and 1.
+        std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+        const uint16_t ids[] = {6, 7, 1};
+        std::size_t start = 0;
+        for (uint16_t id : ids) {
+            const std::size_t end = text.find('\n', start);
+            const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            set.AddFormula(id, line.c_str(), error);
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
+    } else {
+        host.data = data + 1;
+        host.size = size - 1;
+        try {
+            set.Load();
+        } catch (const EndOfInput&) {
+        }
+    }
+    Exercise(set, host);
+    return 0;
+}
