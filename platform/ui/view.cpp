@@ -1,6 +1,7 @@
 #include "platform/ui/view.h"
 
 #include "platform/ui/document.h"
+#include "platform/ui/frame_window.h"
 #include "platform/ui/view_host.h"
 
 namespace ui {
@@ -15,6 +16,11 @@ View::~View()
 QWidget* View::GetWindow() const
 {
     return host_;
+}
+
+Frame* View::GetParentFrame() const
+{
+    return FrameOf(host_);
 }
 
 bool View::OnEvent(QEvent&)

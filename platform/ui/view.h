@@ -11,6 +11,7 @@ class QWidget;
 namespace ui {
 
 class Document;
+class Frame;
 class ViewHost;
 
 class View : public Wnd {
@@ -24,6 +25,8 @@ public:
 
     // The window the view is attached to, or null.
     QWidget* GetWindow() const;
+    // The frame whose window holds the view's window, or null.
+    Frame* GetParentFrame() const;
 
     // Every event of the window while the view is attached; true when the
     // view handled it, false for the window's default handling.
