@@ -5,6 +5,8 @@
 
 #include "platform/ui/wnd.h"
 
+#include <Qt>
+
 class QEvent;
 class QWidget;
 
@@ -31,6 +33,9 @@ public:
     // Every event of the window while the view is attached; true when the
     // view handled it, false for the window's default handling.
     virtual bool OnEvent(QEvent& e);
+    // A scroll bar that the view's window shares with others (a splitter's
+    // row or column bar) moved to position.
+    virtual void OnScroll(Qt::Orientation orientation, int position);
 
     bool OnCmdMsg(unsigned id, CmdCode code, CmdUI* cmdUI) override;
 
