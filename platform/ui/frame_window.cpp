@@ -6,7 +6,13 @@
 
 namespace ui {
 
-FrameWindow::FrameWindow(Frame& frame, QWidget* parent) : QMainWindow(parent), frame_(&frame) {}
+FrameWindow::FrameWindow(Frame& frame, QWidget* parent) : QMainWindow(parent), frame_(&frame)
+{
+    // A main window is a window of its own unless told otherwise; a child
+    // frame's lies inside its multi-document window.
+    if (parent)
+        setWindowFlags(Qt::Widget);
+}
 
 void FrameWindow::closeEvent(QCloseEvent* e)
 {
