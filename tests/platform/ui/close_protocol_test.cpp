@@ -2,12 +2,14 @@
 #include "run_events.h"
 
 #include "platform/ui/message_box.h"
+#include "platform/ui/splitter.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 
 namespace {
 
@@ -16,13 +18,14 @@ struct SavingDocument : ui::Document {
     using ui::Document::Document;
     bool DoFileSave() override
     {
-        ++saves;
+        ++*saves;
         if (saveWorks)
             SetModifiedFlag(false);
         return saveWorks;
     }
     bool saveWorks = true;
-    int saves = 0;
+    // Outlives the document, which closing may delete.
+    std::shared_ptr<int> saves = std::make_shared<int>(0);
 };
 
 // Answers the message boxes in turn and keeps what they asked.
@@ -81,7 +84,7 @@ TEST(CloseProtocol, ClosingAChildFrameAsksAboutItsChangedDocument)
         EXPECT_EQ(f.main.GetActiveChild(), c.closes ? nullptr : frame);
         EXPECT_EQ(IsOpen(f, doc), !c.closes);
         if (!c.closes) {
-            EXPECT_EQ(doc->saves, c.saves);
+            EXPECT_EQ(*doc->saves, c.saves);
         }
     }
 }
@@ -141,15 +144,40 @@ TEST(CloseProtocol, ClosingTheMainWindowAsksEachChangedDocumentAndCancelKeepsAll
         EXPECT_EQ(answers.asked, (std::vector<std::string>{"Save changes to One?", "Save changes to Two?"}));
         EXPECT_EQ(f.main.GetChildren().size(), 3u);
         EXPECT_TRUE(f.main.GetWindow()->isVisible());
-        EXPECT_EQ(one->saves, 1);
+        EXPECT_EQ(*one->saves, 1);
     }
+    auto savesOfTwo = two->saves;
     Answers answers({ui::IDNO});
     f.main.GetWindow()->close();
     EXPECT_EQ(answers.asked, (std::vector<std::string>{"Save changes to Two?"}));
     EXPECT_TRUE(f.main.GetChildren().empty());
     EXPECT_TRUE(f.docTemplate.Documents().empty());
     EXPECT_FALSE(f.main.GetWindow()->isVisible());
-    EXPECT_EQ(two->saves, 0);
+    EXPECT_EQ(*savesOfTwo, 0);
+}
+
+TEST(CloseProtocol, ClosingASplitFrameEndsItsPanesViewsAndItsDocument)
+{
+    FrameFixture f;
+    auto* doc = f.NewDocument("Split");
+    ui::Frame* frame = f.main.AddChild(std::make_unique<ui::Frame>());
+    auto first = std::make_unique<ui::View>();
+    first->SetDocument(doc);
+    auto* splitter = new ui::Splitter(*frame, std::move(first));
+    splitter->SetViewFactory([](ui::View& like) {
+        auto view = std::make_unique<ui::View>();
+        view->SetDocument(like.GetDocument());
+        return view;
+    });
+    frame->SetClient(splitter);
+    splitter->resize(300, 200);
+    ASSERT_TRUE(splitter->SplitColumn(100));
+    EXPECT_EQ(doc->Views().size(), 2u);
+    EXPECT_EQ(frame->GetActiveDocument(), doc);
+
+    EXPECT_TRUE(frame->OnClose());
+    EXPECT_FALSE(IsOpen(f, doc));
+    EXPECT_TRUE(f.main.GetChildren().empty());
 }
 
 } // namespace
