@@ -5,6 +5,8 @@
 #include "platform/ui/frame_window.h"
 #include "platform/ui/view.h"
 
+#include <stdexcept>
+
 namespace ui {
 
 Frame::Frame() = default;

@@ -1,13 +1,15 @@
+#include "platform/ui/frame.h"
+
 #include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
 #include "platform/ui/document.h"
-#include "platform/ui/frame.h"
 #include "platform/ui/frame_window.h"
 #include "platform/ui/view.h"
 
 #include <QMdiArea>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace ui {
 
