@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
@@ -74,6 +75,9 @@ struct App::Impl {
     TargetPtr<CmdTarget> mainWnd;
     std::vector<CommandBar*> bars;
     bool inIdle = false;
+    std::string appName;
+    bool running = false;
+    std::optional<int> pendingQuit;
 };
 
 App::App() : impl_(std::make_unique<Impl>(*this))
@@ -102,12 +106,22 @@ App* App::Current()
 
 int App::Run()
 {
-    return QApplication::exec();
+    if (auto code = std::exchange(impl_->pendingQuit, std::nullopt))
+        return *code;
+    impl_->running = true;
+    int code = QApplication::exec();
+    impl_->running = false;
+    return code;
 }
 
 void App::Quit(int code)
 {
-    QApplication::exit(code);
+    // Outside Run, Qt's exit would end every nested event loop started
+    // meanwhile instead; the quit waits for Run.
+    if (impl_->running)
+        QApplication::exit(code);
+    else
+        impl_->pendingQuit = code;
 }
 
 void App::Idle()
@@ -135,6 +149,16 @@ bool App::OnIdle(long count)
                 bar->UpdateItems();
     }
     return false;
+}
+
+void App::SetAppName(std::string_view cp1252)
+{
+    impl_->appName = cp1252;
+}
+
+const std::string& App::AppName() const
+{
+    return impl_->appName;
 }
 
 void App::SetMainWnd(CmdTarget* target)

@@ -5,6 +5,8 @@
 #include "platform/ui/cmd_target.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -19,7 +21,8 @@ public:
 
     static App* Current();
 
-    // Runs the event loop until Quit; returns Quit's code.
+    // Runs the event loop until Quit; returns Quit's code. A Quit made
+    // while the loop was not running ends the next Run at once.
     int Run();
     void Quit(int code = 0);
 
@@ -29,6 +32,10 @@ public:
     // Count 0 updates every command bar's items; returns true to be called
     // again with the next count.
     virtual bool OnIdle(long count);
+
+    // The program's name (Windows-1252): the caption of its message boxes.
+    void SetAppName(std::string_view cp1252);
+    const std::string& AppName() const;
 
     // The target that menus, tool bars and accelerators send commands to.
     void SetMainWnd(CmdTarget* target);

@@ -10,6 +10,12 @@
 
 namespace ui {
 
+namespace {
+
+constexpr const char* commandIdProperty = "ui_command_id";
+
+} // namespace
+
 CommandBar::CommandBar(CmdTarget& target) : target_(&target)
 {
     if (App* app = App::Current())
@@ -28,6 +34,7 @@ QAction* CommandBar::Bind(QAction* action, unsigned id)
     if (!target)
         return action;
     items_.emplace_back(action, id);
+    action->setProperty(commandIdProperty, id);
     // The target's token keeps a destroyed target from being reached.
     std::weak_ptr<CmdTarget*> token = target->Token();
     QObject::connect(action, &QAction::triggered, &context_, [token, id] {
@@ -36,6 +43,11 @@ QAction* CommandBar::Bind(QAction* action, unsigned id)
             app->PostCommand(**alive, id);
     });
     return action;
+}
+
+unsigned CommandBar::CommandId(const QAction& action)
+{
+    return action.property(commandIdProperty).toUInt();
 }
 
 QAction* CommandBar::FindAction(unsigned id) const

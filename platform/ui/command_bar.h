@@ -31,6 +31,8 @@ public:
     // button has finished with the click, as the command may rebuild them).
     QAction* Bind(QAction* action, unsigned id);
     QAction* FindAction(unsigned id) const;
+    // The command id an action was bound to, or 0.
+    static unsigned CommandId(const QAction& action);
 
     // Runs the update handlers of every item; items whose command nobody on
     // the route handles are disabled.

@@ -1,6 +1,7 @@
 #include "platform/ui/view.h"
 
 #include "platform/ui/document.h"
+#include "platform/ui/frame_window.h"
 #include "platform/ui/view_host.h"
 
 namespace ui {
@@ -17,10 +18,17 @@ QWidget* View::GetWindow() const
     return host_;
 }
 
+Frame* View::GetParentFrame() const
+{
+    return FrameOf(host_);
+}
+
 bool View::OnEvent(QEvent&)
 {
     return false;
 }
+
+void View::OnScroll(Qt::Orientation, int) {}
 
 void View::SetDocument(Document* document)
 {

@@ -5,12 +5,15 @@
 
 #include "platform/ui/wnd.h"
 
+#include <Qt>
+
 class QEvent;
 class QWidget;
 
 namespace ui {
 
 class Document;
+class Frame;
 class ViewHost;
 
 class View : public Wnd {
@@ -24,10 +27,15 @@ public:
 
     // The window the view is attached to, or null.
     QWidget* GetWindow() const;
+    // The frame whose window holds the view's window, or null.
+    Frame* GetParentFrame() const;
 
     // Every event of the window while the view is attached; true when the
     // view handled it, false for the window's default handling.
     virtual bool OnEvent(QEvent& e);
+    // A scroll bar that the view's window shares with others (a splitter's
+    // row or column bar) moved to position.
+    virtual void OnScroll(Qt::Orientation orientation, int position);
 
     bool OnCmdMsg(unsigned id, CmdCode code, CmdUI* cmdUI) override;
 

@@ -60,6 +60,17 @@ TEST(App, RunEndsWithTheCodeGivenToQuit)
     EXPECT_EQ(app.Run(), 3);
 }
 
+TEST(App, QuitBeforeRunEndsTheNextRunAndSparesNestedLoops)
+{
+    ui::App app;
+    app.Quit(5);
+    bool timerRan = false;
+    QTimer::singleShot(0, [&] { timerRan = true; });
+    RunEventsFor(20);
+    EXPECT_TRUE(timerRan);
+    EXPECT_EQ(app.Run(), 5);
+}
+
 struct TimerWnd : ui::Wnd {
     explicit TimerWnd(std::vector<unsigned>& ticks) : ticks(ticks) {}
     void OnTimer(unsigned id) override { ticks.push_back(id); }

@@ -1,0 +1,31 @@
+// Cursors and mouse capture as the program's windows use them: a window's
+// cursor, the wait cursor while work goes on, and one window at a time
+// holding the mouse so that every mouse event goes to it.
+#pragma once
+
+#include <QCursor>
+
+class QWidget;
+
+namespace ui {
+
+void SetCursor(QWidget& window, const QCursor& cursor);
+
+// Shows the wait cursor over every window for its lifetime; nests.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Sends every mouse press, move, release and double click to the window
+// (in its coordinates) until released; returns the window that held the
+// capture before, or null.
+QWidget* SetCapture(QWidget& window);
+void ReleaseCapture();
+// The window holding the capture; null after it is released or destroyed.
+QWidget* GetCapture();
+
+} // namespace ui
