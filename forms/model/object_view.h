@@ -4,18 +4,38 @@
 #pragma once
 
 #include "forms/model/geometry.h"
+#include "platform/gdi/dc.h"
 
 #include <cstdint>
+#include <memory>
 
 class FORMOBJ;
 class VIEWDC;
+
+// What a drawing context asks of a page's design grid; the page layout's
+// grid implements it.
+class SNAP_GRID {
+public:
+    virtual ~SNAP_GRID() = default;
+    // Snaps a logical point to the grid when the grid is on.
+    virtual void SnapIfOn(POINT& point) = 0;
+};
 
 class OBJECT_VIEW {
 public:
     virtual ~OBJECT_VIEW() = default;
 
-    // Prepares a context made for this view: mapping, scroll origin, page.
-    virtual void SetupOwnDC(VIEWDC& dc) = 0;
+    // The device context of the view's window, or null when there is none.
+    // The drawing contexts made for the view share it (below).
+    virtual std::unique_ptr<gdi::DC> GetWindowDC() = 0;
+    // Prepare a drawing context for a device or for the view's own window:
+    // mapping (anisotropic, 1440 twips to the device's pixels per inch, the
+    // zoom on the screen), device kind, output mode, scroll origin, page
+    // size, grid, flags and, when printing, the page as clip region. A
+    // context without a device context takes the one given. 0 when the
+    // view has no page layout.
+    virtual int SetupDC(VIEWDC& dc, gdi::DC* device) = 0;
+    virtual int SetupOwnDC(VIEWDC& dc) = 0;
     // Logical rectangle relative to the scroll origin, to device units.
     virtual void ToDeviceRect(RECT& rect) = 0;
     // Invalidates a device rectangle or a turned outline (winding polygon)
@@ -49,4 +69,9 @@ public:
     virtual void DropLastUndo() = 0;
     virtual void PostCommand(uint16_t id) = 0;
     virtual void SetFocus() = 0;
+
+    // The window's device context while drawing contexts made for the view
+    // live, and how many of them live; kept by VIEWDC.
+    std::unique_ptr<gdi::DC> sharedDC;
+    uint16_t dcNesting = 0;
 };

@@ -143,8 +143,12 @@ TEST(FormObjectBase, HitTesting)
 {
     FakeView view;
     view.originX = 1000;
+    // After the origin of 1000 and the halving mapping the rectangle lies
+    // at device (0, 0, 1000, 100).
+    g_twipsPerDevice = 2;
     VIEWDC dc(&view);
     view.SetupOwnDC(dc);
+    g_twipsPerDevice = 1;
     const HitCase cases[] = {
         {"inside", 0, 500, 50, 1},
         {"left edge", 0, 0, 50, 1},
@@ -158,11 +162,7 @@ TEST(FormObjectBase, HitTesting)
     for (const HitCase& c : cases) {
         TestBox box;
         box.SetPlace(1, {1000, 0, 3000, 200}, c.rotation);
-        // After the origin of 1000 and the halving mapping the rectangle
-        // lies at device (0, 0, 1000, 100).
-        g_twipsPerDevice = 2;
         EXPECT_EQ(box.HitTest(dc, c.x, c.y), c.expected) << c.what;
-        g_twipsPerDevice = 1;
     }
 }
 

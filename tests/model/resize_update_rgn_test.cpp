@@ -63,14 +63,14 @@ TEST(ResizeUpdateHint, BeforeComesInDeviceUnitsAndGoesToLogical)
 {
     FakeView view;
     view.originX = 100;
+    g_twipsPerDevice = 10;
     VIEWDC dc(&view);
     view.SetupOwnDC(dc);
+    g_twipsPerDevice = 1;
     RESIZEUPDATERGN hint(kHintOutlineChanged, 1);
     OUTLINE device = Square(1, 2, 3, 4);
     hint.SetBefore(device.pt);
-    g_twipsPerDevice = 10;
     hint.BeforeToLogical(dc);
-    g_twipsPerDevice = 1;
     EXPECT_TRUE(SameOutline(hint.before, Square(110, 20, 130, 40)));
 }
 

@@ -1,5 +1,5 @@
-// The test kinds, and fakes of the drawing context, border and tracker
-// members that the model calls.
+// The test kinds, a view and a document, and fakes of the border and
+// tracker members that the model calls.
 #include "tests/model/test_objects.h"
 
 #include "forms/model/object_factory.h"
@@ -12,22 +12,6 @@ TestLog& TestLog::Get()
 }
 
 int g_twipsPerDevice = 1;
-
-VIEWDC::VIEWDC(OBJECT_VIEW* v) : view(v), handleView(v) {}
-
-VIEWDC::~VIEWDC() = default;
-
-void VIEWDC::LPtoDP(POINT* points, int n)
-{
-    for (int i = 0; i < n; ++i)
-        points[i] = {points[i].x / g_twipsPerDevice, points[i].y / g_twipsPerDevice};
-}
-
-void VIEWDC::DPtoLP(POINT* points, int n)
-{
-    for (int i = 0; i < n; ++i)
-        points[i] = {points[i].x * g_twipsPerDevice, points[i].y * g_twipsPerDevice};
-}
 
 void BORDER::GetOuterRect(VIEWDC&, RECT& r) const
 {
@@ -90,12 +74,33 @@ int32_t FORMOBJ::GetHandleSize(const RECT&)
     return handleSize;
 }
 
-void FakeView::SetupOwnDC(VIEWDC& dc)
+std::unique_ptr<gdi::DC> FakeView::GetWindowDC()
 {
+    ++windowDCsFetched;
+    if (!hasWindow)
+        return nullptr;
+    return std::make_unique<gdi::DC>(surface);
+}
+
+int FakeView::SetupDC(VIEWDC& dc, gdi::DC* device)
+{
+    if (!dc.dc)
+        dc.dc = device;
+    dc.SetMapMode(gdi::MM_ANISOTROPIC);
+    dc.SetWindowExt(g_twipsPerDevice, g_twipsPerDevice);
+    dc.SetViewportExt(1, 1);
     dc.originX = originX;
     dc.originY = originY;
-    dc.outputMode = 2;
-    dc.deviceKind = 1;
+    dc.pageWidth = pageWidth;
+    dc.pageHeight = pageHeight;
+    dc.outputMode = kOutputDesign;
+    dc.deviceKind = kDeviceWindow;
+    return 1;
+}
+
+int FakeView::SetupOwnDC(VIEWDC& dc)
+{
+    return SetupDC(dc, sharedDC.get());
 }
 
 void FakeView::ToDeviceRect(RECT& r)

@@ -9,7 +9,9 @@
 #include "forms/model/object_view.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shadow.h"
+#include "forms/model/viewdc.h"
 
+#include "platform/gdi/recording_surface.h"
 #include "platform/io/memory_file.h"
 
 #include <map>
@@ -24,7 +26,7 @@ struct TestLog {
     static void Add(std::string e) { Get().events.push_back(std::move(e)); }
 };
 
-// Twips per device unit of the fake drawing context's mapping.
+// Twips per device unit of the mapping that the fake view sets up.
 extern int g_twipsPerDevice;
 
 // A box-like kind: optional border and shadow that follow its master, and
@@ -81,9 +83,13 @@ public:
     FOBJLIST* owner = nullptr;
 };
 
+// A view whose window draws on a recording surface; its set-up maps
+// g_twipsPerDevice twips to one device unit.
 class FakeView : public OBJECT_VIEW {
 public:
-    void SetupOwnDC(VIEWDC& dc) override;
+    std::unique_ptr<gdi::DC> GetWindowDC() override;
+    int SetupDC(VIEWDC& dc, gdi::DC* device) override;
+    int SetupOwnDC(VIEWDC& dc) override;
     void ToDeviceRect(RECT& r) override;
     void InvalidateRect(const RECT& r, bool) override { invalidRects.push_back(r); }
     void InvalidateOutline(const OUTLINE& o, bool) override { invalidOutlines.push_back(o); }
@@ -108,6 +114,9 @@ public:
     void PostCommand(uint16_t id) override { calls.push_back("command " + std::to_string(id)); }
     void SetFocus() override { calls.push_back("focus"); }
 
+    gdi::RecordingSurface surface;
+    bool hasWindow = true;
+    int windowDCsFetched = 0;
     int32_t originX = 0;
     int32_t originY = 0;
     bool active = false;
