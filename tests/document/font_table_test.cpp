@@ -33,6 +33,15 @@ TEST(FontTable, StartsWithThePlaceholderAndTheInstalledStandardFamilies)
     EXPECT_EQ(table.GetAt(4), nullptr);
 }
 
+gdi::LOGFONT ArialLogFont()
+{
+    gdi::LOGFONT lf;
+    lf.SetFaceName("Arial");
+    lf.lfCharSet = 0;
+    lf.lfPitchAndFamily = 0x12;  // the text metrics' byte counts, not this one
+    return lf;
+}
+
 TEST(FontTable, FindOrAddMatchesNameFamilyAndCharacterSet)
 {
     auto table = TableOf({FONTFACE("Arial", 0x22, 0)});
@@ -48,6 +57,7 @@ TEST(FontTable, FindOrAddMatchesNameFamilyAndCharacterSet)
         {"other family", FONTFACE("Arial", 0x12, 0), 3},
         {"other character set", FONTFACE("Arial", 0x22, 2), 4},
         {"again the first", FONTFACE("Arial", 0x21, 0), 1},
+        {"from a logical font", FONTFACE(ArialLogFont(), 0x21), 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(table->FindOrAdd(c.face), c.index) << c.what;
