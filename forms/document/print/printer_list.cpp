@@ -110,22 +110,18 @@ void PRINTER_LIST::DropContext()
 
 gdi::DC* PRINTER_LIST::GetDC(uint16_t id, uint32_t)
 {
-    ++useCount;
-    if (dc && cachedId == id) {
-        return dc.get();
+    if (!dc || cachedId != id) {
+        DropContext();
+        const PRINTER_ENTRY* entry = FindById(id);
+        MakeContext(entry ? entry : FindById(kFirstPrinterId));
+        if (id != kFirstPrinterId)
+            cachedId = id;
+        dc->SetMapMode(gdi::MM_ANISOTROPIC);
+        dc->SetWindowOrg(0, 0);
+        dc->SetWindowExt(1440, 1440);
+        dc->SetViewportExt(dc->GetDeviceCaps(gdi::LOGPIXELSX), dc->GetDeviceCaps(gdi::LOGPIXELSY));
     }
-    // The caller that asks now is not among the holders of the old context.
-    --useCount;
-    DropContext();
     ++useCount;
-    const PRINTER_ENTRY* entry = FindById(id);
-    MakeContext(entry ? entry : FindById(kFirstPrinterId));
-    if (id != kFirstPrinterId)
-        cachedId = id;
-    dc->SetMapMode(gdi::MM_ANISOTROPIC);
-    dc->SetWindowOrg(0, 0);
-    dc->SetWindowExt(1440, 1440);
-    dc->SetViewportExt(dc->GetDeviceCaps(gdi::LOGPIXELSX), dc->GetDeviceCaps(gdi::LOGPIXELSY));
     return dc.get();
 }
 
