@@ -1,0 +1,119 @@
+#include "forms/document/font_table.h"
+
+#include "forms/document/print/screen_surface.h"
+#include "forms/res/program_resources.h"
+
+#include "platform/text/cp1252.h"
+
+namespace {
+
+// "Times New Roman", "Arial", "Courier New", "Modern", "Roman", "Script".
+constexpr uint32_t kStandardFamilies[] = {325, 322, 323, 324, 326, 327};
+constexpr uint8_t kFamilyMask = 0xF0;
+
+FONT_TABLE* g_programTable = nullptr;
+
+} // namespace
+
+FONT_TABLE::FONT_TABLE()
+{
+    AddPlaceholder();
+    AddScreenFonts(gdi::DC(ScreenSurface()));
+}
+
+uint16_t FONT_TABLE::FindOrAdd(const FONTFACE& face)
+{
+    if (face.IsPlaceholder())
+        return 0;
+    const std::string name = face.GetName();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        FONTFACE& entry = *entries[i];
+        if (entry.GetName() == name && (entry.pitchAndFamily & kFamilyMask) == (face.pitchAndFamily & kFamilyMask)
+            && entry.charSet == face.charSet) {
+            entry.pitchAndFamily = face.pitchAndFamily;
+            return static_cast<uint16_t>(i);
+        }
+    }
+    if (entries.size() >= kMaxEntries)
+        return 0;
+    entries.push_back(std::make_unique<FONTFACE>(face));
+    return static_cast<uint16_t>(entries.size() - 1);
+}
+
+void FONT_TABLE::AddScreenFonts(const gdi::DC& dc)
+{
+    for (uint32_t id : kStandardFamilies) {
+        const auto families = dc.EnumFontFamilies(ProgramResources().LoadString(id));
+        if (!families.empty())
+            FindOrAdd(FONTFACE(families.front().faceName, families.front().pitchAndFamily, families.front().charSet));
+    }
+    const bool onlyPlaceholder = entries.empty() || (entries.size() == 1 && entries.front()->IsPlaceholder());
+    if (onlyPlaceholder)
+        entries.push_back(std::make_unique<FONTFACE>("Times New Roman", 0x16, 0));
+}
+
+void FONT_TABLE::AddPlaceholder()
+{
+    entries.push_back(std::make_unique<FONTFACE>(kPlaceholderFace, 0, 0));
+}
+
+void FONT_TABLE::RemoveAll()
+{
+    entries.clear();
+    filePositions.clear();
+}
+
+const FONTFACE* FONT_TABLE::GetAt(int i) const
+{
+    if (i < 0 || i >= GetCount())
+        return nullptr;
+    return entries[static_cast<size_t>(i)].get();
+}
+
+int FONT_TABLE::FindByFace(const FONTFACE*& entry, std::string_view face) const
+{
+    for (const auto& e : entries) {
+        if (text::EqualNoCase(e->GetName(), face)) {
+            entry = e.get();
+            return 1;
+        }
+    }
+    entry = GetAt(0);
+    return 0;
+}
+
+const FONTFACE* FONT_TABLE::GetFileEntry(int i) const
+{
+    if (filePositions.empty())
+        return GetAt(i);
+    if (i < 0 || static_cast<size_t>(i) >= filePositions.size())
+        return nullptr;
+    return GetAt(filePositions[static_cast<size_t>(i)]);
+}
+
+uint16_t FONT_TABLE::MapFont(const FONT_TABLE* other, int i)
+{
+    const FONTFACE* face = other ? other->GetFileEntry(i) : nullptr;
+    return face ? FindOrAdd(*face) : 0;
+}
+
+FONT_TABLE* GetProgramFontTable()
+{
+    return g_programTable;
+}
+
+void SetProgramFontTable(FONT_TABLE* table)
+{
+    g_programTable = table;
+}
+
+std::string GetFaceName(uint16_t index)
+{
+    const FONTFACE* face = g_programTable ? g_programTable->GetAt(index) : nullptr;
+    return face ? face->GetName() : std::string(kPlaceholderFace);
+}
+
+int ClampTextCode(int code)
+{
+    return code < 3 ? code : 0;
+}

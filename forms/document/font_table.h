@@ -1,0 +1,78 @@
+// The font table: the typefaces that character formats name by index. The
+// program keeps one; a form file carries a copy, read back into a table of
+// its own whose indexes are then mapped into the program's.
+#pragma once
+
+#include "forms/document/fontface.h"
+
+#include "platform/gdi/dc.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class RECORDARCHIVE;
+
+class FONT_TABLE {
+public:
+    // The placeholder at index 0, then the standard families of the screen.
+    FONT_TABLE();
+
+    // The placeholder name gives 0. Else the first entry of the same name
+    // (case-sensitive), family (high nibble) and character set takes the
+    // new pitch-and-family byte and gives its index; else a copy is added.
+    uint16_t FindOrAdd(const FONTFACE& face);
+    // Adds the first font of each standard family that the device offers;
+    // a table left with no face but the placeholder gets "Times New Roman".
+    void AddScreenFonts(const gdi::DC& dc);
+    void AddPlaceholder();
+    void RemoveAll();
+
+    // The entry at i, or null.
+    const FONTFACE* GetAt(int i) const;
+    int GetCount() const { return static_cast<int>(entries.size()); }
+    // 1 and the first entry of that name ignoring case; else 0 and entry 0.
+    int FindByFace(const FONTFACE*& entry, std::string_view face) const;
+    // The index here of entry i of another table; a table read from a file
+    // is indexed by the file's positions. An entry that does not exist, or
+    // no table, gives 0.
+    uint16_t MapFont(const FONT_TABLE* other, int i);
+    // The entry that a file's index i names: by the file's own positions
+    // when the table was read from a file (a file may list a face twice).
+    const FONTFACE* GetFileEntry(int i) const;
+
+    // Writes the table as a group of the given tag.
+    void Write(RECORDARCHIVE& ar, uint8_t tag) const;
+    // Reads the group (its tag already read): the file's faces, then the
+    // standard families.
+    void Read(RECORDARCHIVE& ar);
+    // Reads a group of bare face names (its tag already read) and matches
+    // each to an installed font, or to the placeholder.
+    void ReadMatched(RECORDARCHIVE& ar);
+
+private:
+    // Indexes stay below the value that marks a mixed typeface.
+    static constexpr size_t kMaxEntries = 0xFFFE;
+
+    // The index of the installed font that a bare face name names, or of a
+    // new placeholder entry.
+    uint16_t MatchFace(const gdi::DC& screen, std::string_view name);
+
+    std::vector<std::unique_ptr<FONTFACE>> entries;
+    // For a table read from a file: the index of each of the file's faces.
+    std::vector<uint16_t> filePositions;
+};
+
+// The program-wide table: the application makes it when it starts and frees
+// it at exit; null outside that time.
+FONT_TABLE* GetProgramFontTable();
+void SetProgramFontTable(FONT_TABLE* table);
+
+// The face name of an index of the program-wide table; the placeholder name
+// for an index outside it.
+std::string GetFaceName(uint16_t index);
+
+// A text code below 3 as it is, any other 0.
+int ClampTextCode(int code);

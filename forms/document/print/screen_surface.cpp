@@ -1,0 +1,9 @@
+#include "forms/document/print/screen_surface.h"
+
+#include "platform/gdi/information_surface.h"
+
+gdi::Surface& ScreenSurface()
+{
+    static const std::unique_ptr<gdi::InformationSurface> screen = gdi::InformationSurface::ForScreen();
+    return *screen;
+}
