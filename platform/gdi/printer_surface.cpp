@@ -35,9 +35,12 @@ PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
 {
 }
 
+// A surface dropped without EndDoc finishes what was drawn; one that was
+// never drawn on starts no job, so measuring a printer prints nothing.
 PrinterSurface::~PrinterSurface()
 {
-    EndDoc();
+    if (painter_.isActive())
+        painter_.end();
 }
 
 QPainter& PrinterSurface::Painter()
