@@ -58,12 +58,7 @@ std::optional<int> FORMSAPP::InitInstance(std::span<const std::string> args)
     if (commandLine_.tutorial)
         profile_.SetProfileName(kTutorialProfile);
     helpFile_ = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "MANUAL.HLP";
-    const std::optional<int> ended = InitMainWindow();
-    if (!ended && commandLine_.tutorial && mainFrame_) {
-        mainFrame_->SetTitle(kTutorialTitle);
-        mainFrame_->OnUpdateFrameTitle();
-    }
-    return ended;
+    return InitMainWindow();
 }
 
 std::optional<int> FORMSAPP::InitMainWindow()
@@ -82,7 +77,9 @@ std::optional<int> FORMSAPP::InitMainWindow()
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);
     mainFrame_->SetDocTemplate(template_.get());
-    mainFrame_->Create(kTitle, DesktopSizeNow());
+    // The tutorial's title is the frame's own from the start, so that every
+    // document's title is added to it.
+    mainFrame_->Create(commandLine_.tutorial ? kTutorialTitle : kTitle, DesktopSizeNow());
     SetMainWnd(mainFrame_.get());
 
     if (commandLine_.embedded)
