@@ -20,6 +20,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <set>
+
 namespace {
 
 constexpr unsigned kMainMenu = 7;
@@ -28,6 +30,17 @@ constexpr unsigned kFactoryBarImages = 130;
 constexpr unsigned kTextBarImages = 2110;
 constexpr unsigned ID_WINDOW_CASCADE = 57650;
 constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
+
+Qt::ToolBarArea AreaOf(ui::DockSide side)
+{
+    switch (side) {
+    case ui::DockSide::Top: return Qt::TopToolBarArea;
+    case ui::DockSide::Bottom: return Qt::BottomToolBarArea;
+    case ui::DockSide::Left: return Qt::LeftToolBarArea;
+    case ui::DockSide::Right: return Qt::RightToolBarArea;
+    }
+    return Qt::TopToolBarArea;
+}
 
 SettingsRect ToSettingsRect(const QRect& r)
 {
@@ -94,6 +107,8 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
     accelerators_->Install(window);
 
     const SettingsRect saved = SavedWindowRect(settings_);
+    // Each bar docked to a side already taken starts a row of its own.
+    std::set<ui::DockSide> taken;
     for (const BarPlacement& placement : BarPlacementOrder(settings_)) {
         QToolBar* bar = nullptr;
         switch (placement.bar) {
@@ -109,8 +124,12 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
         case PlacedBar::Tipviewer:
             break;
         }
-        if (bar)
-            ui::SetBarState(window, *bar, BarStateFor(placement, saved));
+        if (!bar)
+            continue;
+        const ui::BarState state = BarStateFor(placement, saved);
+        if (!state.floating && !taken.insert(state.side).second)
+            window.addToolBarBreak(AreaOf(state.side));
+        ui::SetBarState(window, *bar, state);
     }
 
     statusBar_ = new ui::StatusBar;
