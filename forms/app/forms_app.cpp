@@ -71,8 +71,13 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return result.ok ? 0 : 1;
     }
     LoadSettings();
-    if (commandLine_.printerName.empty())
-        commandLine_.printerName = gdi::DefaultPrinter();
+    if (!commandLine_.printerName.empty()) {
+        printerName_ = commandLine_.printerName;
+        driverName_ = commandLine_.driverName;
+        portName_ = commandLine_.portName;
+    } else {
+        printerName_ = gdi::DefaultPrinter();
+    }
 
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);

@@ -52,9 +52,11 @@ public:
     CDynViewDocTemplate* GetDocTemplate() const { return template_.get(); }
     // "MANUAL.HLP" in the program's folder.
     const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
-    const std::string& GetPrinterName() const { return commandLine_.printerName; }
-    const std::string& GetDriverName() const { return commandLine_.driverName; }
-    const std::string& GetPortName() const { return commandLine_.portName; }
+    // The current printer: the one the command line names, else the
+    // default printer ("" for the PDF printer).
+    const std::string& GetPrinterName() const { return printerName_; }
+    const std::string& GetDriverName() const { return driverName_; }
+    const std::string& GetPortName() const { return portName_; }
 
     void LoadSettings();
     // False when any entry could not be written.
@@ -69,6 +71,9 @@ private:
     USERSETTINGS userSettings_;
     StdProfileSettings stdSettings_;
     bool settingsLoaded_ = false;
+    std::string printerName_;
+    std::string driverName_;
+    std::string portName_;
     std::filesystem::path helpFile_;
     // The frame goes before the template: its child frames show the
     // template's documents.

@@ -1,5 +1,6 @@
 #include "started_app.h"
 
+#include "platform/gdi/printer_surface.h"
 #include "platform/settings/profile.h"
 #include "platform/ui/bar_state.h"
 #include "platform/ui/status_bar.h"
@@ -134,11 +135,21 @@ TEST_F(AppStartTest, PrintSwitchEndsTheProgramWhenTheFileOrPrintingFails)
 {
     struct Case {
         std::vector<std::string> args;
+        std::string printer, driver, port;
     };
-    // The named file cannot be read; or it can, and nothing prints yet.
-    for (const Case& c : {Case{{"/p", "missing.qwm"}}, Case{{"/p", "form.qwm"}}, Case{{"/p"}}}) {
+    // The named file cannot be read, or none is named; or it can, and
+    // nothing prints it yet. The printer words of "pt" name the printer.
+    const Case cases[] = {
+        {{"/p", "missing.qwm"}, gdi::DefaultPrinter(), "", ""},
+        {{"/p"}, gdi::DefaultPrinter(), "", ""},
+        {{"/PT", "form.qwm", "Office Laser", "laser", "lp0"}, "Office Laser", "laser", "lp0"},
+    };
+    for (const Case& c : cases) {
         FORMSAPP app(AppClasses{TestDocumentClass(), TestViewTable()});
         EXPECT_EQ(app.InitInstance(c.args), std::optional<int>(1)) << c.args.size();
+        EXPECT_EQ(app.GetPrinterName(), c.printer);
+        EXPECT_EQ(app.GetDriverName(), c.driver);
+        EXPECT_EQ(app.GetPortName(), c.port);
         EXPECT_EQ(app.ExitInstance(1), 1);
     }
 }
