@@ -161,6 +161,17 @@ TEST_F(TemplateTest, ClosingAFrameWhileFillingGoesBackToDesignFirst)
     EXPECT_TRUE(docTemplate->Documents().empty());
 }
 
+TEST_F(TemplateTest, ClosingTheMainWindowWhileFillingGoesBackToDesignFirst)
+{
+    ASSERT_NE(docTemplate->SwitchView(*frame, kFillView, true), nullptr);
+    ViewLog().clear();
+    ASSERT_TRUE(app->GetMainFrame()->OnClose());
+    ASSERT_GE(ViewLog().size(), 2u);
+    EXPECT_EQ(ViewLog()[0], "fill out to design");
+    EXPECT_EQ(ViewLog()[1], "design in from fill");
+    EXPECT_TRUE(app->GetMainFrame()->GetChildren().empty());
+}
+
 TEST_F(TemplateTest, DocStringsFollowTemplateMode)
 {
     const std::vector<std::tuple<bool, int, std::string>> cases = {
