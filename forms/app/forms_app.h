@@ -1,0 +1,82 @@
+// The program's one application object: it starts the program from its
+// command line and settings, owns the settings, the document template and
+// the main frame, takes the commands that belong to no document (File New,
+// Exit), and saves the settings at exit.
+#pragma once
+
+#include "forms/app/command_line.h"
+#include "forms/app/dyn_view_doc_template.h"
+#include "forms/app/std_profile_settings.h"
+#include "forms/app/user_settings.h"
+
+#include "platform/settings/profile.h"
+#include "platform/ui/app.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+class FFRAME;
+
+// The classes the template makes: the form document (absent until the
+// program has one) and the table of view classes.
+struct AppClasses {
+    std::optional<DocumentClass> document;
+    ViewTable views = FormViewTable();
+};
+
+inline constexpr unsigned ID_FILE_NEW = 57600;
+inline constexpr unsigned ID_APP_EXIT = 57665;
+inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
+
+class FORMSAPP : public ui::App {
+public:
+    // A QApplication must exist.
+    explicit FORMSAPP(AppClasses classes = {});
+    ~FORMSAPP() override;
+
+    // Starts the program from its arguments (without the program's name).
+    // Nothing when the event loop is to run; otherwise the exit code of a
+    // program that ends here (registered, printed, or failed to start).
+    std::optional<int> InitInstance(std::span<const std::string> args);
+    // Saves the settings when they were loaded; returns the exit code.
+    int ExitInstance(int code);
+
+    const CommandLine& GetCommandLine() const { return commandLine_; }
+    settings::Profile& GetProfile() { return profile_; }
+    USERSETTINGS& GetUserSettings() { return userSettings_; }
+    StdProfileSettings& GetStdSettings() { return stdSettings_; }
+    FFRAME* GetMainFrame() const { return mainFrame_.get(); }
+    CDynViewDocTemplate* GetDocTemplate() const { return template_.get(); }
+    // "MANUAL.HLP" in the program's folder.
+    const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
+    // The current printer: the one the command line names, else the
+    // default printer ("" for the PDF printer).
+    const std::string& GetPrinterName() const { return printerName_; }
+    const std::string& GetDriverName() const { return driverName_; }
+    const std::string& GetPortName() const { return portName_; }
+
+    void LoadSettings();
+    // False when any entry could not be written.
+    bool SaveSettings();
+
+private:
+    std::optional<int> InitMainWindow();
+
+    AppClasses classes_;
+    CommandLine commandLine_;
+    settings::Profile profile_;
+    USERSETTINGS userSettings_;
+    StdProfileSettings stdSettings_;
+    bool settingsLoaded_ = false;
+    std::string printerName_;
+    std::string driverName_;
+    std::string portName_;
+    std::filesystem::path helpFile_;
+    // The frame goes before the template: its child frames show the
+    // template's documents.
+    std::unique_ptr<CDynViewDocTemplate> template_;
+    std::unique_ptr<FFRAME> mainFrame_;
+};
