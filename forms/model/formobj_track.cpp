@@ -156,10 +156,12 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
 
     VIEWDC dc(view);
     view->SetupOwnDC(dc);
-    // Where the mouse holds the dragged edges.
+    // Where the mouse holds the dragged edges (the top-left corner of a
+    // moved object).
     const uint8_t edges = DraggedEdges(handle);
-    POINT edge{edges & kDragRight ? trackRect.right : trackRect.left,
-               edges & kDragBottom ? trackRect.bottom : trackRect.top};
+    const bool holdsRight = (edges & (kDragLeft | kDragRight)) == kDragRight;
+    const bool holdsBottom = (edges & (kDragTop | kDragBottom)) == kDragBottom;
+    POINT edge{holdsRight ? trackRect.right : trackRect.left, holdsBottom ? trackRect.bottom : trackRect.top};
     if (rotation != 0)
         edge = rectRotation.Rotate(edge);
     const POINT mouse = DeviceToLogical(dc, {x, y});
@@ -168,6 +170,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
     trackView = view;
     outlineShown = false;
     bool cancelled = false;
+    bool moved = false;
     const auto step = [&](const ui::TrackEvent& e) {
         if (e.kind == ui::TrackKind::Escape || e.kind == ui::TrackKind::RightButton) {
             cancelled = true;
@@ -184,8 +187,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
         if (handle == kHitInside)
             r = {at.x, at.y, at.x + width, at.y + height};
         else
-            ShiftDragged(r, edges, at.x - (edges & kDragRight ? r.right : r.left),
-                         at.y - (edges & kDragBottom ? r.bottom : r.top));
+            ShiftDragged(r, edges, at.x - (holdsRight ? r.right : r.left), at.y - (holdsBottom ? r.bottom : r.top));
         AdjustRect(handle, r, view);
         if (r == trackRect && !final)
             return true;
@@ -211,6 +213,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
         }
         if (final)
             return false;
+        moved = true;
         DrawTrackerRect(r, 0, dc.dc, view);
         lastDrawn = r;
         outlineShown = true;
@@ -235,7 +238,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
         DRAGEND end{*this, dc, view};
         ui::RunTrackingLoop(*window, step);
     }
-    if (cancelled || trackRect == startRect) {
+    if (cancelled || !moved || trackRect == startRect) {
         trackRect = startRect;
         return 0;
     }
