@@ -32,7 +32,15 @@ public:
     explicit TrackedShape(RECT r = {1500, 1500, 3000, 3000})
     {
         page = 1;
+        Tracker(r, 0x12);
         SetRect(r.left, r.top, r.right, r.bottom);
+    }
+    // Sets up the tracker as the object kinds do.
+    void Tracker(const RECT& r, uint32_t style)
+    {
+        SetTrackerRect(r, style);
+        handleSize = 90;
+        minSize = {90, 90};
     }
     int Init() override { return 1; }
     uint8_t GetType() const override { return kTypeBox; }
@@ -46,7 +54,6 @@ public:
     }
     void Turn(uint16_t angle) { rotation = angle; }
     void MarkSelected() { selected = 1; }
-    void SetStyle(uint32_t style) { trackStyle = style; }
 
     std::optional<SIZE> maxSize;
 };
