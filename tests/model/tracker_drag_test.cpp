@@ -115,6 +115,7 @@ TEST(Tracker, CancelledDragLeavesTheWindowAsItWasAndInvalidatesNothing)
         view.PostMove(260, 240);
         cancel(view);
         EXPECT_EQ(shape.Track(&view, 203, 203), 0);
+        EXPECT_FALSE(view.shown.empty()) << "an outline was shown meanwhile";
         EXPECT_EQ(view.Picture(), before);
         EXPECT_TRUE(view.invalidOutlines.empty());
         EXPECT_TRUE(view.invalidRects.empty());
