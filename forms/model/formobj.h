@@ -241,7 +241,6 @@ public:
     // The modal loop dragging a handle from a device point.
     int TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, const RECT* start);
     const RECT& GetTrackerRect() const { return trackRect; }
-    uint32_t GetTrackerStyle() const { return trackStyle; }
 
 protected:
     // Logical rectangle less the context's origin, to device units.

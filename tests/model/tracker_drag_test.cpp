@@ -138,6 +138,7 @@ TEST(Tracker, DragEndingAtItsStartInvalidatesNothing)
 TEST(Tracker, PlacedDragInvalidatesTheOldAndNewOutlinesAndShowsTheSize)
 {
     TrackView view;
+    view.otherViews = true;
     TrackedShape shape;
     shape.MarkSelected();
     view.PostMove(250, 230);
@@ -152,6 +153,12 @@ TEST(Tracker, PlacedDragInvalidatesTheOldAndNewOutlinesAndShowsTheSize)
     EXPECT_EQ(view.invalidOutlines[1].pt[2], (POINT{(3705 + 91) / 15 + 4, (3405 + 91) / 15 + 4}));
     ASSERT_FALSE(view.shown.empty());
     EXPECT_EQ(view.shown.back(), (RECT{1500, 1500, 3705, 3405}));
+    // The other views are told both outlines in twips.
+    ASSERT_EQ(view.hints.size(), 1u);
+    EXPECT_EQ(view.hints[0].kind, kHintOutlineChanged);
+    EXPECT_EQ(view.hints[0].page, 1);
+    EXPECT_EQ(view.hints[0].before.pt[0], (POINT{91 * 15, 91 * 15}));
+    EXPECT_EQ(view.hints[0].after.pt[2], (POINT{257 * 15, 237 * 15}));
 }
 
 TEST(Tracker, TurnedObjectMovedByItsMiddleKeepsItsAngleAndSize)

@@ -6,6 +6,8 @@
 
 #include "tests/model/test_objects.h"
 
+#include "forms/model/resize_update_rgn.h"
+
 #include "platform/gdi/window_surface.h"
 
 #include <QCoreApplication>
@@ -100,6 +102,8 @@ public:
         return {-10, 0};
     }
     void ShowPosSize(const RECT& r) override { shown.push_back(r); }
+    bool HasOtherViews() override { return otherViews; }
+    void UpdateOtherViews(RESIZEUPDATERGN& hint) override { hints.push_back(hint); }
 
     int32_t Snap(int32_t v) const { return grid > 0 ? (v + grid / 2) / grid * grid : v; }
 
@@ -135,4 +139,6 @@ public:
     int32_t rightLimit = 100000;
     int scrollLines = 0;
     std::vector<RECT> shown;
+    bool otherViews = false;
+    std::vector<RESIZEUPDATERGN> hints;
 };
