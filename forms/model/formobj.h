@@ -85,10 +85,13 @@ public:
     virtual void DrawSelection(VIEWDC& dc);
     virtual void Select(OBJECT_VIEW* view);
     virtual uint16_t Deselect(OBJECT_VIEW* view);
+    // Mouse-down at (x, y) on the view's window (device units) on a selected
+    // object: its handle or the object is dragged; 1 when it changed.
     virtual int Track(OBJECT_VIEW* view, int32_t x, int32_t y);
     virtual void InvalidateIfMaster(OBJECT_VIEW* view, FORMOBJ* master);
     virtual int ShowProperties(OBJECT_VIEW* view);
-    // 0 cancelled, 1 placement refused, 2 placed.
+    // Drags out the rectangle of a new object from (x, y) on the view's
+    // window: 0 cancelled, 1 placement refused, 2 placed.
     virtual int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
     virtual int AcceptsPlacement();
     virtual void SetRectFor(VIEWDC& dc, int32_t left, int32_t top, int32_t right, int32_t bottom);
