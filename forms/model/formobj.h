@@ -85,10 +85,13 @@ public:
     virtual void DrawSelection(VIEWDC& dc);
     virtual void Select(OBJECT_VIEW* view);
     virtual uint16_t Deselect(OBJECT_VIEW* view);
+    // Mouse-down at (x, y) on the view's window (device units) on a selected
+    // object: its handle or the object is dragged; 1 when it changed.
     virtual int Track(OBJECT_VIEW* view, int32_t x, int32_t y);
     virtual void InvalidateIfMaster(OBJECT_VIEW* view, FORMOBJ* master);
     virtual int ShowProperties(OBJECT_VIEW* view);
-    // 0 cancelled, 1 placement refused, 2 placed.
+    // Drags out the rectangle of a new object from (x, y) on the view's
+    // window: 0 cancelled, 1 placement refused, 2 placed.
     virtual int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
     virtual int AcceptsPlacement();
     virtual void SetRectFor(VIEWDC& dc, int32_t left, int32_t top, int32_t right, int32_t bottom);
@@ -187,7 +190,7 @@ public:
     virtual int HasOleItemAlt(uintptr_t item);
     virtual uint16_t DeleteMembersOfType(uint8_t type);
 
-    // Tracker operations: their bodies come with the selection tracker.
+    // Tracker operations (formobj_tracker.cpp, formobj_track.cpp).
     virtual void DrawTracker(VIEWDC& dc);
     virtual int SetCursor(OBJECT_VIEW* view, int hitCode);
     virtual void SetMoveCursor(int handle);
@@ -223,6 +226,25 @@ public:
     static RECT UnionRectNormalized(const RECT& a, const RECT& b);
     void GetDeviceRect(RECT& out, VIEWDC& dc, int withHandles);
 
+    // The selection tracker's non-virtual steps. Handles are numbered 0
+    // top-left, 1 top-right, 2 bottom-right, 3 bottom-left, 4 top, 5 right,
+    // 6 bottom, 7 left; 8 is inside the object, -1 nothing.
+    void SetTrackerRect(const RECT& r, uint32_t style);
+    // The handle's rectangle (twips) around a rectangle.
+    void GetHandleRect(int handle, RECT& out, const RECT& r);
+    // (x, y) logical; the handle under the point, else 8 on the object or -1.
+    int HitTestHandlesAt(VIEWDC& dc, int32_t x, int32_t y);
+    // The handle as it shows on an inverted tracker rectangle.
+    int NormalizeHit(int handle) const;
+    // Mouse-down at a device point of the view's window: the handle under
+    // it is dragged; 1 when the tracker rectangle changed.
+    int TrackAt(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert, const RECT* start);
+    // Drags out a new rectangle from a device point; 1 unless cancelled.
+    int TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
+    // The modal loop dragging a handle from a device point.
+    int TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, const RECT* start);
+    const RECT& GetTrackerRect() const { return trackRect; }
+
 protected:
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
@@ -246,4 +268,10 @@ protected:
     RECT trackRect;
     SIZE minSize{90, 90};
     int32_t handleSize = 90;
+    int allowInvert = 0;
+    // The drag in progress: its view, the outline last drawn (twips) and
+    // whether it is shown.
+    OBJECT_VIEW* trackView = nullptr;
+    RECT lastDrawn;
+    bool outlineShown = false;
 };

@@ -10,6 +10,8 @@
 #include <memory>
 
 class FORMOBJ;
+class QWidget;
+class RESIZEUPDATERGN;
 class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
@@ -69,6 +71,47 @@ public:
     virtual void DropLastUndo() = 0;
     virtual void PostCommand(uint16_t id) = 0;
     virtual void SetFocus() = 0;
+
+    // What the selection tracker asks of the design view. The bodies here
+    // are those of a view without the facility: no window (nothing is
+    // tracked), no grid, no page bounds, no placement rules, no scroll
+    // bars, no status bar or rulers, no other views.
+
+    // The window that the mouse is tracked in (capture, cursor), or null.
+    virtual QWidget* GetTrackingWindow() { return nullptr; }
+    // The pointer's position in the window (device units); false when it
+    // is not known.
+    virtual bool GetPointerPos(POINT&) { return false; }
+    // Moves the pointer by a device distance; false when the platform does
+    // not let a program move it.
+    virtual bool MovePointer(int32_t, int32_t) { return false; }
+    // Snap a logical coordinate or point to the design grid when snapping
+    // is on; limit a coordinate to the current page's margins.
+    virtual void SnapX(int32_t&) {}
+    virtual void SnapY(int32_t&) {}
+    virtual void SnapPoint(POINT&) {}
+    virtual void ClampX(int32_t&) {}
+    virtual void ClampY(int32_t&) {}
+    // 1 when the object may take the rectangle (twips relative to the
+    // scroll origin).
+    virtual int IsValidPlacement(int32_t, int32_t, int32_t, int32_t, FORMOBJ*) { return 1; }
+    // The out-of-place flag: set, a placement need only overlap the page.
+    virtual void SetOutOfPlace(bool) {}
+    // Side of the client area (1 left, 2 right, 3 top, 4 bottom) that a
+    // device point is within 288 twips of; 0 for none, or when the view
+    // lacks either scroll bar.
+    virtual int GetAutoScrollSide(POINT) { return 0; }
+    // Scrolls one line towards a side; answers how far the page moved on
+    // the window (device units), (0, 0) when it could not scroll.
+    virtual SIZE ScrollLine(int) { return {}; }
+    // Position and size of a rectangle (twips) in the status bar; its
+    // extent marked in the rulers, or the marks cleared for null.
+    virtual void ShowPosSize(const RECT&) {}
+    virtual void ShowPositionInRulers(const RECT*) {}
+    // Whether the document has other views than this one, and its update
+    // of them with an outline hint.
+    virtual bool HasOtherViews() { return false; }
+    virtual void UpdateOtherViews(RESIZEUPDATERGN&) {}
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

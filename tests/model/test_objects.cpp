@@ -1,5 +1,5 @@
-// The test kinds, a view and a document, and fakes of the border and
-// tracker members that the model calls.
+// The test kinds, a view and a document, and fakes of the border members
+// that the model calls.
 #include "tests/model/test_objects.h"
 
 #include "forms/model/object_factory.h"
@@ -23,55 +23,6 @@ void BORDER::GetInnerRect(VIEWDC&, RECT& r) const
 {
     if (lineType != 0)
         r = r.Inflated(-(width / 2), -(width / 2));
-}
-
-void FORMOBJ::DrawSelection(VIEWDC&)
-{
-    TestLog::Add("handles");
-}
-
-int FORMOBJ::Track(OBJECT_VIEW*, int32_t, int32_t)
-{
-    return 0;
-}
-
-int FORMOBJ::TrackNew(OBJECT_VIEW*, int32_t, int32_t, int)
-{
-    return 0;
-}
-
-void FORMOBJ::DrawTracker(VIEWDC&) {}
-
-int FORMOBJ::SetCursor(OBJECT_VIEW*, int)
-{
-    return 0;
-}
-
-void FORMOBJ::SetMoveCursor(int) {}
-
-int FORMOBJ::HitTestHandles(VIEWDC&, int32_t, int32_t)
-{
-    return -1;
-}
-
-void FORMOBJ::DrawTrackerRect(const RECT&, uintptr_t, gdi::DC*, OBJECT_VIEW*) {}
-
-void FORMOBJ::DrawFocusOutline(const RECT&, gdi::DC*) {}
-
-void FORMOBJ::DrawDragOutline(gdi::DC*, const RECT&) {}
-
-void FORMOBJ::AdjustRect(int, RECT&, OBJECT_VIEW*) {}
-
-void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW*, int, RECT&, const RECT&, int32_t, int32_t) {}
-
-unsigned FORMOBJ::GetHandleMask()
-{
-    return 0;
-}
-
-int32_t FORMOBJ::GetHandleSize(const RECT&)
-{
-    return handleSize;
 }
 
 std::unique_ptr<gdi::DC> FakeView::GetWindowDC()

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-// What the fake drawing context, tracker and test kinds have done.
+// What the fake drawing context and test kinds have done.
 struct TestLog {
     std::vector<std::string> events;
     static TestLog& Get();
@@ -38,6 +38,7 @@ public:
     int Init() override { return initResult; }
     uint8_t GetType() const override { return type; }
     void Draw(VIEWDC&) override { TestLog::Add("draw " + label); }
+    void DrawSelection(VIEWDC&) override { TestLog::Add("handles"); }
     void Save(RECORDARCHIVE& ar, uint8_t) override;
     void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
     int GetBorder(BORDER* out) override;

@@ -1,0 +1,54 @@
+// The geometry of the selection tracker's handles: where each handle sits
+// on a rectangle, which handle it becomes on an inverted rectangle, which
+// edges it drags; and the conversions of the tracker's points.
+#pragma once
+
+#include "forms/model/geometry.h"
+
+#include <cstdint>
+
+class VIEWDC;
+
+// Hit codes besides the handles 0 to 7.
+constexpr int kHitInside = 8;
+constexpr int kHitNothing = -1;
+
+// The client-area hit code of a cursor request.
+constexpr int kHitClient = 1;
+
+// Style bits of a tracker.
+constexpr uint32_t kTrackSolid = 1;
+constexpr uint32_t kTrackDotted = 2;
+constexpr uint32_t kTrackHatchedBorder = 4;
+constexpr uint32_t kTrackHandlesInside = 8;
+constexpr uint32_t kTrackHandlesOutside = 16;
+constexpr uint32_t kTrackHatchedInside = 32;
+
+struct HANDLEPLACE {
+    bool right;    // placed from the right edge, else the left
+    bool bottom;   // placed from the bottom edge, else the top
+    bool centreX;  // centred along x
+    bool centreY;  // centred along y
+    int8_t shiftX; // in handle sizes
+    int8_t shiftY;
+    int8_t invertedX; // the handle it becomes on a rectangle inverted in x
+    int8_t invertedY; // ... and in y
+};
+
+// Handles 0 to 7.
+const HANDLEPLACE& HandlePlace(int handle);
+
+// The edges a handle drags; the inside (8) drags all four.
+enum : uint8_t { kDragLeft = 1, kDragTop = 2, kDragRight = 4, kDragBottom = 8 };
+uint8_t DraggedEdges(int handle);
+
+// The handle as it shows on a rectangle inverted in x or y (or both).
+int InvertHandle(int handle, const RECT& r);
+
+// A device point of the context's window to logical units with the
+// scroll origin, and back.
+POINT DeviceToLogical(VIEWDC& dc, POINT device);
+POINT LogicalToDevice(VIEWDC& dc, POINT logical);
+
+// Whether a point lies in a rectangle: right and bottom excluded.
+bool PointInRect(const RECT& r, POINT p);
