@@ -106,6 +106,8 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     bool DoFileSave() override { return OnFileSave(); }
+    // Asks about unsaved changes; unless cancelled the title loses its mark.
+    bool SaveModified() override;
     const std::string& GetPathName() const { return pathName; }
 
     // 0 when a container whose name holds "Excel" hosts the document.

@@ -14,6 +14,7 @@
 #include "platform/storage/file_replace.h"
 #include "platform/text/cp1252.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <unistd.h>
 
@@ -187,4 +188,13 @@ bool FDOCUMENT::OnFileSaveAs()
     if (saved && host)
         host->SetFormLibraryFolder(storage::FolderOf(pathName));
     return saved;
+}
+
+bool FDOCUMENT::SaveModified()
+{
+    if (!ui::Document::SaveModified())
+        return false;
+    SetModifiedFlag(false);
+    SetTitle(GetTitle());
+    return true;
 }

@@ -216,4 +216,21 @@ TEST_F(FormDocument, SaveWithoutAPathAsksAndACancelPutsTheMarkBack)
     EXPECT_EQ(host.proposed.size(), 2u);
 }
 
+TEST_F(FormDocument, ClosingAsksAboutChangesAndOnlyACancelKeepsTheMark)
+{
+    FDOCUMENT doc(&host);
+    doc.SetTitle("Form");
+    doc.SetModified(true);
+    {
+        MessageLog cancel(ui::IDCANCEL);
+        EXPECT_FALSE(doc.SaveModified());
+        EXPECT_EQ(cancel.texts.size(), 1u);
+    }
+    EXPECT_EQ(doc.GetTitle(), "*Form");
+    MessageLog no(ui::IDNO);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(doc.GetTitle(), "Form");
+    EXPECT_EQ(doc.GetPathName(), "") << "nothing was saved";
+}
+
 } // namespace
