@@ -58,11 +58,18 @@ void TestField::Load(RECORDARCHIVE& ar, uintptr_t owner)
     }
 }
 
-FormKinds::FormKinds()
+// The shape kinds: the box test kind under each shape's type.
+void RegisterTestShapes()
 {
+    RegisterObjectClass(kTypeBox, MakeShape<kTypeBox>);
     RegisterObjectClass(kTypeEllipse, MakeShape<kTypeEllipse>);
     RegisterObjectClass(kTypeLine, MakeShape<kTypeLine>);
     RegisterObjectClass(kTypeOrthLine, MakeShape<kTypeOrthLine>);
+}
+
+FormKinds::FormKinds()
+{
+    RegisterTestShapes();
     RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(new TestField); });
     SetSpecialFieldMaker(MakeSpecial);
 }
@@ -70,8 +77,7 @@ FormKinds::FormKinds()
 FormKinds::~FormKinds()
 {
     for (uint8_t type : kShapeTypes)
-        if (type != kTypeBox)
-            UnregisterObjectClass(type);
+        UnregisterObjectClass(type);
     UnregisterObjectClass(kTypeField);
     SetSpecialFieldMaker(nullptr);
 }

@@ -33,8 +33,9 @@ public:
 };
 
 // The kinds a form is made of in these tests: boxes, ellipses, lines and
-// orthogonal lines (the box test kind under each type), fields and groups;
-// and a special-field maker that makes test fields.
+// orthogonal lines (the box test kind under each type, registered by the
+// constructor's first line), fields and groups; and a special-field maker
+// that makes test fields.
 class FormKinds {
 public:
     FormKinds();

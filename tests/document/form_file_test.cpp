@@ -47,9 +47,10 @@ void MakeForm(FDOCUMENT& doc)
     doc.GetLayouts().Append(std::move(letter));
     doc.GetPages().SetLayoutNumber(2, 2);
     for (const Placed& p : kFormObjects) {
-        auto shape = std::make_unique<TestBox>(p.type, p.name);
+        std::unique_ptr<FORMOBJ> shape = doc.GetObjects().CreateObject(p.type);
+        ASSERT_NE(shape, nullptr);
         shape->SetName(p.name);
-        shape->SetPlace(p.page, p.rect);
+        shape->SetRect(p.rect.left, p.rect.top, p.rect.right, p.rect.bottom);
         doc.GetObjects().SetObjectPage(std::move(shape), p.page);
     }
     for (int i = 0; i < 2; ++i) {
