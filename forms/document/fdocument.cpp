@@ -1,0 +1,211 @@
+// The form document: its parts, counters, look-ups, pages and title.
+#include "forms/document/fdocument.h"
+
+#include "forms/document/document_host.h"
+#include "forms/document/field_identity.h"
+#include "forms/document/font_table.h"
+#include "forms/document/fpagelist.h"
+#include "forms/document/print/flayout.h"
+#include "forms/document/print/printer_list.h"
+#include "forms/document/special_fields.h"
+#include "forms/model/formobj.h"
+#include "forms/model/record_archive.h"
+#include "forms/res/program_resources.h"
+
+#include "platform/ui/clock.h"
+
+#include <algorithm>
+
+FDOCUMENT::FDOCUMENT(DOCUMENT_HOST* host)
+    : host(host),
+      creationStamp(static_cast<uint32_t>(ui::Time())),
+      pages(std::make_unique<FPAGELIST>()),
+      layouts(std::make_unique<FLAYLIST>(GetPrinterList())),
+      tabOrder(this)
+{
+    pages->SetLayoutNumber(1, 1);
+    MakeDefaultSpecialFields(specialFields);
+}
+
+FDOCUMENT::~FDOCUMENT() = default;
+
+void FDOCUMENT::DeleteContents()
+{
+    tabOrder.RemoveAll();
+    objects.RemoveAll();
+    styles.RemoveAll();
+    specialFields.RemoveAll();
+    MakeDefaultSpecialFields(specialFields);
+    pages = std::make_unique<FPAGELIST>();
+    pages->SetLayoutNumber(1, 1);
+    layouts = std::make_unique<FLAYLIST>(GetPrinterList());
+    fileFontTable.reset();
+    lastOleItem = 0;
+    nextFieldId = nextObjectNumber = nextTableId = tableCounter = 1;
+    extentWidth = extentHeight = 0;
+    documentCounter = 0;
+    pictureFlag = 1;
+    trailer.clear();
+    sourceRoot.Release();
+}
+
+FORMOBJ* FDOCUMENT::FindObjectByName(uint8_t type, std::string_view name)
+{
+    return styles.FindByName(type, name);
+}
+
+void FDOCUMENT::RemoveFromTabOrder(FORMOBJ* object)
+{
+    tabOrder.Remove(object);
+}
+
+FORMOBJ* FDOCUMENT::FindField(uint16_t id)
+{
+    for (const FOBJLIST* list : {&objects, &specialFields})
+        for (FORMOBJ* o = list->GetHead(); o; o = list->GetNextDeep(o))
+            if (const FIELD_IDENTITY* field = AsField(o); field && field->GetFieldID() == id)
+                return o;
+    return nullptr;
+}
+
+FORMOBJ* FDOCUMENT::FindSpecialField(int stringId)
+{
+    const std::string name = ProgramResources().LoadString(static_cast<uint32_t>(stringId));
+    for (FORMOBJ* o = specialFields.GetHead(); o; o = o->GetNext())
+        if (o->GetName() == name)
+            return o;
+    return nullptr;
+}
+
+uint16_t FDOCUMENT::GetFieldIDAt(int i) const
+{
+    const FIELD_IDENTITY* field = AsField(tabOrder.GetAt(i));
+    return field ? field->GetFieldID() : kNoFieldId;
+}
+
+int FDOCUMENT::GetFieldNameForID(uint16_t id, std::string& name)
+{
+    if (id >= kFirstReservedFieldId) {
+        name = ProgramResources().LoadString(kNoFieldName);
+        return 1;
+    }
+    FORMOBJ* field = FindField(id);
+    if (!field) {
+        name.clear();
+        return 0;
+    }
+    field->GetFullName(name);
+    return 1;
+}
+
+int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
+{
+    FIELD_IDENTITY* field = AsField(object);
+    if (!field)
+        return 1;
+    int done = atOwnIndex ? tabOrder.InsertAt(std::min<int>(field->GetTabIndex(), tabOrder.GetCount()), object)
+                          : tabOrder.InsertSorted(object);
+    if (done)
+        tabOrder.Renumber();
+    return done;
+}
+
+uint16_t FDOCUMENT::GetPageCount() const
+{
+    return pages->GetCount();
+}
+
+void FDOCUMENT::AppendPage()
+{
+    InsertPage(static_cast<uint16_t>(pages->GetCount() + 1));
+}
+
+void FDOCUMENT::InsertPage(uint16_t before)
+{
+    if (pages->GetCount() >= 0xFFFE)
+        RECORDARCHIVE::ThrowLoadMemoryError();
+    auto page = std::make_unique<FPAGE>();
+    page->layout = 1;
+    if (FLAYOUT* layout = layouts->GetFirst())
+        ++layout->pageCount;
+    if (before <= pages->GetCount())
+        objects.InsertPage(before);
+    pages->InsertBefore(before, std::move(page));
+    SetModified(true);
+}
+
+void FDOCUMENT::DeletePage(uint16_t page)
+{
+    if (!pages->GetAt(page))
+        return;
+    objects.DeletePage(page, this);
+    if (pages->GetCount() > 1) {
+        if (FLAYOUT* layout = GetPageLayout(page); layout && layout->pageCount > 0)
+            --layout->pageCount;
+        pages->Remove(page);
+    }
+    SetModified(true);
+}
+
+FLAYOUT* FDOCUMENT::GetPageLayout(uint16_t page) const
+{
+    FLAYOUT* layout = layouts->Nth(pages->GetLayoutNumber(page));
+    return layout ? layout : layouts->GetFirst();
+}
+
+void FDOCUMENT::CheckPagesAndLayouts()
+{
+    if (layouts->GetCount() == 0)
+        layouts->Append(layouts->MakeDefault());
+    if (pages->GetCount() == 0)
+        pages->AddTail(std::make_unique<FPAGE>());
+    for (uint16_t n = 1; n <= pages->GetCount(); ++n) {
+        FPAGE* page = pages->GetAt(n);
+        if (page->layout < 1 || page->layout > layouts->GetCount())
+            page->layout = 1;
+    }
+}
+
+void FDOCUMENT::GetPageSize(uint32_t& width, uint32_t& height)
+{
+    if (extentWidth == 0 && extentHeight == 0)
+        if (const FLAYOUT* first = layouts->GetFirst()) {
+            extentWidth = first->pageWidth;
+            extentHeight = first->pageHeight;
+        }
+    width = extentWidth;
+    height = extentHeight;
+}
+
+void FDOCUMENT::SetPageSize(uint32_t width, uint32_t height)
+{
+    if (FLAYOUT* first = layouts->GetFirst()) {
+        const int32_t right = first->right + static_cast<int32_t>(width) - first->pageWidth;
+        const int32_t bottom = first->bottom + static_cast<int32_t>(height) - first->pageHeight;
+        first->right = static_cast<uint16_t>(std::max<int32_t>(right, first->left));
+        first->bottom = static_cast<uint16_t>(std::max<int32_t>(bottom, first->top));
+        first->pageWidth = static_cast<uint16_t>(width);
+        first->pageHeight = static_cast<uint16_t>(height);
+    }
+    extentWidth = width;
+    extentHeight = height;
+}
+
+void FDOCUMENT::SetModified(bool modified)
+{
+    SetModifiedFlag(modified);
+    SetTitle(GetTitle());
+}
+
+void FDOCUMENT::SetTitle(std::string_view title)
+{
+    std::string shown(title);
+    const bool marked = !shown.empty() && shown.front() == '*';
+    if (IsModified() && !marked)
+        shown.insert(shown.begin(), '*');
+    else if (!IsModified() && marked)
+        shown.erase(shown.begin());
+    if (host && host->IsTutorialMode())
+        shown.clear();
+    ui::Document::SetTitle(shown);
+}

@@ -1,0 +1,159 @@
+// The form document: owns a form's objects, styles, pages, layouts, filling
+// order and special fields, hands out the numbers that identify fields,
+// objects and tables, and keeps the form in its compound file.
+#pragma once
+
+#include "forms/document/ptrarray.h"
+#include "forms/model/fobjlist.h"
+#include "forms/model/object_document.h"
+
+#include "platform/storage/storage.h"
+#include "platform/ui/document.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class DOCUMENT_HOST;
+class FLAYLIST;
+class FLAYOUT;
+class FONT_TABLE;
+class FPAGELIST;
+class RECORDARCHIVE;
+namespace io {
+class Archive;
+}
+
+// String id of "No Field".
+constexpr int kNoFieldName = 581;
+
+class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FIELD_LOOKUP {
+public:
+    // The host may be null (no application: no dialogs, views or undo).
+    explicit FDOCUMENT(DOCUMENT_HOST* host = nullptr);
+    ~FDOCUMENT() override;
+
+    // What form objects ask of their document.
+    uint32_t GetCreationStamp() const override { return creationStamp; }
+    bool IsAlternativeFormat() const override { return false; }
+    uint16_t GetAlternativeFormat() const override { return 0; }
+    FORMOBJ* FindObjectByName(uint8_t type, std::string_view name) override;
+    void RemoveFromTabOrder(FORMOBJ* object) override;
+
+    FOBJLIST& GetObjects() { return objects; }
+    FOBJLIST& GetStyles() { return styles; }
+    FOBJLIST& GetSpecialFields() { return specialFields; }
+    FPAGELIST& GetPages() { return *pages; }
+    FLAYLIST& GetLayouts() { return *layouts; }
+    PTRARRAY& GetTabOrder() { return tabOrder; }
+
+    // Counters: each answers its value, then counts on.
+    uint16_t GetNextFieldID() { return nextFieldId++; }
+    uint16_t GetNextObjectNumber() { return nextObjectNumber++; }
+    uint16_t GetNextTableID() { return nextTableId++; }
+    uint16_t GetTableCounter(bool advance) { return advance ? tableCounter++ : tableCounter; }
+    uint16_t GetNextOleItemNumber() { return ++lastOleItem; }
+    // The value kept in the stream "CounterStream"; 0 when the file has none.
+    uint32_t GetDocumentCounter() const { return documentCounter; }
+
+    // The field of the form objects or the special fields with that id.
+    FORMOBJ* FindField(uint16_t id) override;
+    // The special field named by that string's text, or null.
+    FORMOBJ* FindSpecialField(int stringId);
+    // The i-th field in filling order; kNoFieldId when there is none.
+    uint16_t GetFieldIDAt(int i) const;
+    int GetTabOrderCount() const { return tabOrder.GetCount(); }
+    // 1 and the field's name; reserved ids give "No Field"; unknown ids 0.
+    int GetFieldNameForID(uint16_t id, std::string& name);
+    // A field at its own tab index, or in its sorted place; 1 when placed.
+    int InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex);
+
+    // Pages; page numbers are 1-based.
+    uint16_t GetPageCount() const;
+    void AppendPage();
+    void InsertPage(uint16_t before);
+    void DeletePage(uint16_t page);
+    int PageHasObjects(uint16_t page) const { return objects.HasPage(page); }
+    // The layout of a page, the first layout for a page that names none.
+    FLAYOUT* GetPageLayout(uint16_t page) const;
+
+    // The page extent in twips, taken from the first layout when first asked.
+    void GetPageSize(uint32_t& width, uint32_t& height);
+    void SetPageSize(uint32_t width, uint32_t height);
+
+    // Marks the document and puts the title's '*' mark in step.
+    void SetModified(bool modified);
+    // Adds or drops the leading '*' after the modified flag.
+    void SetTitle(std::string_view title);
+
+    // The form file's "Contents" stream, both ways. Loading answers false
+    // when the file was refused or abandoned; the user has been told why.
+    bool Serialize(io::Archive& archive);
+    void WriteForm(RECORDARCHIVE& ar);
+    int ReadForm(RECORDARCHIVE& ar);
+    void ReadFormBody(RECORDARCHIVE& ar);
+
+    // Opens a form file into this (empty) document; false after telling the
+    // user why it could not.
+    bool OnOpenDocument(const std::string& path);
+    // Writes the document to a path; false after telling the user why, and
+    // the file at the path, if any, is as it was.
+    bool OnSaveDocument(const std::string& path);
+    // Without a path the user is asked for one (and to replace an existing
+    // file); with replacePath the document then belongs to the new file.
+    bool DoSave(const std::string& path, bool replacePath);
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool DoFileSave() override { return OnFileSave(); }
+    // Asks about unsaved changes; unless cancelled the title loses its mark.
+    bool SaveModified() override;
+    const std::string& GetPathName() const { return pathName; }
+
+    // 0 when a container whose name holds "Excel" hosts the document.
+    uint8_t GetPictureFlag() const { return pictureFlag; }
+    void SetContainerName(std::string name) { containerName = std::move(name); }
+    void SetSavingForRunlet(bool on) { savingForRunlet = on; }
+
+    // The file's own font table while its body is read, else null.
+    FONT_TABLE* GetFileFontTable() const { return fileFontTable.get(); }
+
+private:
+    void DeleteContents();
+    // Pages that name no layout take the first; a form has at least one
+    // page and one layout.
+    void CheckPagesAndLayouts();
+    void ReadSettings(uint8_t tag, RECORDARCHIVE& ar);
+    void WriteTrailer(RECORDARCHIVE& ar);
+    void ReadTrailer(RECORDARCHIVE& ar);
+    bool Load(storage::Storage& root);
+    std::string ProposedFileName() const;
+
+    DOCUMENT_HOST* host;
+    uint32_t creationStamp;
+    FOBJLIST objects;
+    FOBJLIST styles;
+    FOBJLIST specialFields;
+    std::unique_ptr<FPAGELIST> pages;
+    std::unique_ptr<FLAYLIST> layouts;
+    PTRARRAY tabOrder;
+    std::unique_ptr<FONT_TABLE> fileFontTable;
+    uint16_t lastOleItem = 0;
+    uint16_t nextFieldId = 1;
+    uint16_t nextObjectNumber = 1;
+    uint16_t nextTableId = 1;
+    uint16_t tableCounter = 1;
+    uint16_t version = 0;
+    uint32_t extentWidth = 0;
+    uint32_t extentHeight = 0;
+    uint32_t documentCounter = 0;
+    uint8_t pictureFlag = 1;
+    bool savingForRunlet = false;
+    std::string containerName;
+    std::string pathName;
+    // The file the document came from: its storages and streams other than
+    // "Contents" are carried into every file the document is saved to.
+    storage::Storage sourceRoot;
+    // What followed the OLE items in the file, kept while no owner reads it.
+    std::vector<uint8_t> trailer;
+};

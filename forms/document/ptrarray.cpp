@@ -1,0 +1,118 @@
+// The filling order and its group in the form file.
+#include "forms/document/ptrarray.h"
+
+#include "forms/document/field_identity.h"
+#include "forms/model/formobj.h"
+#include "forms/model/record_archive.h"
+
+#include <algorithm>
+
+namespace {
+constexpr uint8_t kOrderGroupTag = 0x31;
+constexpr uint16_t kIdSize = 2;
+}
+
+int ComparePosition(const FORMOBJ& a, const FORMOBJ& b)
+{
+    if (a.GetPage() != b.GetPage())
+        return a.GetPage() < b.GetPage() ? -1 : 1;
+    RECT ra;
+    RECT rb;
+    a.GetRect(ra);
+    b.GetRect(rb);
+    if (ra.top != rb.top)
+        return ra.top < rb.top ? -1 : 1;
+    if (ra.left != rb.left)
+        return ra.left < rb.left ? -1 : 1;
+    return 0;
+}
+
+FORMOBJ* PTRARRAY::GetAt(int i) const
+{
+    if (i < 0 || i >= GetCount())
+        return nullptr;
+    return items[static_cast<size_t>(i)];
+}
+
+int PTRARRAY::IndexOf(const FORMOBJ* item) const
+{
+    auto at = std::find(items.begin(), items.end(), item);
+    return at == items.end() ? -1 : static_cast<int>(at - items.begin());
+}
+
+int PTRARRAY::InsertAt(int pos, FORMOBJ* item)
+{
+    if (pos < 0 || pos > GetCount() || items.size() >= kNoFieldId)
+        return 0;
+    items.insert(items.begin() + pos, item);
+    return 1;
+}
+
+int PTRARRAY::InsertSorted(FORMOBJ* item)
+{
+    // The field that stands last before the new one on the form, if any.
+    const FORMOBJ* before = nullptr;
+    for (FORMOBJ* other : items)
+        if (ComparePosition(*other, *item) <= 0 && (!before || ComparePosition(*other, *before) >= 0))
+            before = other;
+    return InsertAt(before ? IndexOf(before) + 1 : 0, item);
+}
+
+int PTRARRAY::Remove(const FORMOBJ* item)
+{
+    int at = IndexOf(item);
+    if (at < 0)
+        return 0;
+    items.erase(items.begin() + at);
+    return at;
+}
+
+void PTRARRAY::Renumber()
+{
+    for (size_t i = 0; i < items.size(); ++i)
+        if (FIELD_IDENTITY* field = AsField(items[i]))
+            field->SetTabIndex(static_cast<uint16_t>(i));
+}
+
+void PTRARRAY::Save(RECORDARCHIVE& ar, uint8_t tag) const
+{
+    ar.WriteTag(tag);
+    ar.WriteTag(kOrderGroupTag);
+    ar.BeginArrayRecord(static_cast<uint16_t>(items.size()), kIdSize);
+    for (const FORMOBJ* item : items) {
+        const FIELD_IDENTITY* field = AsField(item);
+        ar.GetArchive().WriteU16(field ? field->GetFieldID() : kNoFieldId);
+    }
+    ar.WriteTag(kEndGroup);
+    ar.WriteTag(kEndGroup);
+}
+
+void PTRARRAY::Load(RECORDARCHIVE& ar)
+{
+    items.clear();
+    for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
+        if (tag != kOrderGroupTag) {
+            ar.SkipRecord(tag);
+            continue;
+        }
+        for (uint8_t t = ar.ReadTag(); t != kEndGroup; t = ar.ReadTag()) {
+            if (t != kArrayRecord) {
+                ar.SkipRecord(t);
+                continue;
+            }
+            uint16_t count = ar.ReadU16();
+            uint16_t size = ar.ReadU16();
+            for (uint16_t i = 0; i < count; ++i) {
+                if (size < kIdSize) {
+                    ar.GetArchive().Skip(size);
+                    continue;
+                }
+                uint16_t id = ar.ReadU16();
+                ar.GetArchive().Skip(size - kIdSize);
+                FORMOBJ* field = owner ? owner->FindField(id) : nullptr;
+                if (field && !Contains(field))
+                    items.push_back(field);
+            }
+        }
+    }
+}

@@ -1,0 +1,69 @@
+// Opening and saving a form of 50 pages with 10,000 objects.
+#include "tests/document/document_test_support.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPages = 50;
+constexpr int kObjects = 10000;
+
+void StartQt()
+{
+    static int argc = 1;
+    static char name[] = "document_benchmark";
+    static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(argc, argv);
+}
+
+struct Form {
+    ProgramParts program;
+    FormKinds kinds;
+    TempFolder folder;
+    FDOCUMENT doc;
+    std::string path = folder.File("large.qwm");
+
+    Form()
+    {
+        const uint8_t types[] = {kTypeBox, kTypeEllipse, kTypeLine, kTypeOrthLine};
+        for (int p = 1; p < kPages; ++p)
+            doc.AppendPage();
+        for (int i = 0; i < kObjects; ++i) {
+            const auto page = static_cast<uint16_t>(1 + i % kPages);
+            auto shape = std::make_unique<TestBox>(types[i % 4], "shape");
+            shape->SetName("Shape" + std::to_string(i));
+            shape->SetPlace(page, {i % 100 * 100, i % 97 * 150, i % 100 * 100 + 90, i % 97 * 150 + 140});
+            doc.GetObjects().AddTail(std::move(shape));
+        }
+    }
+};
+
+void BM_SaveForm(benchmark::State& state)
+{
+    StartQt();
+    Form form;
+    for (auto _ : state)
+        if (!form.doc.OnSaveDocument(form.path))
+            state.SkipWithError("save failed");
+}
+BENCHMARK(BM_SaveForm)->Unit(benchmark::kMillisecond);
+
+void BM_OpenForm(benchmark::State& state)
+{
+    StartQt();
+    Form form;
+    if (!form.doc.OnSaveDocument(form.path))
+        state.SkipWithError("save failed");
+    for (auto _ : state) {
+        FDOCUMENT opened;
+        if (!opened.OnOpenDocument(form.path) || opened.GetObjects().GetCount() != kObjects)
+            state.SkipWithError("open failed");
+    }
+}
+BENCHMARK(BM_OpenForm)->Unit(benchmark::kMillisecond);
+
+} // namespace
