@@ -101,13 +101,15 @@ std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start,
     const int32_t length = end - start;
     int32_t n = std::max(length / unit, 1);
     n = n - n % pattern->period + pattern->last;
+    // The excess (or shortfall) is taken from the first unit and the rest
+    // laid out from there; the last unit ends at the bar's end.
     const int64_t excess = int64_t(n) * unit - length;
     const int64_t first = start - excess / 2;
     std::vector<std::pair<int32_t, int32_t>> units;
     for (int32_t i = 0; i < n; ++i) {
         if (!(pattern->bits >> (i % pattern->period) & 1))
             continue;
-        const int64_t from = std::max<int64_t>(first + int64_t(i) * unit, start);
+        const int64_t from = i == 0 ? start : std::max<int64_t>(first + int64_t(i) * unit, start);
         const int64_t to = i == n - 1 ? end : std::min<int64_t>(first + int64_t(i + 1) * unit, end);
         if (from < to)
             units.emplace_back(int32_t(from), int32_t(to));
