@@ -59,3 +59,36 @@ void ReadBack(const std::vector<uint8_t>& bytes, F read)
     RECORDARCHIVE rec(ar);
     read(rec);
 }
+
+// The items directly inside one group, each with its tag: records (tag,
+// u16 length, payload) and nested groups up to their 0xFF. `start` is the
+// first byte after the group's own tag.
+inline std::vector<std::vector<uint8_t>> GroupItems(const std::vector<uint8_t>& bytes, size_t start = 1)
+{
+    std::vector<std::vector<uint8_t>> items;
+    size_t pos = start;
+    auto skipRecord = [&](size_t at) { return at + 3 + (bytes[at + 1] | bytes[at + 2] << 8); };
+    while (pos < bytes.size() && bytes[pos] != kEndGroup) {
+        size_t end;
+        if (bytes[pos] >= 0x80) {
+            end = skipRecord(pos);
+        } else {
+            int depth = 1;
+            end = pos + 1;
+            while (depth > 0) {
+                if (bytes[end] == kEndGroup) {
+                    --depth;
+                    ++end;
+                } else if (bytes[end] < 0x80) {
+                    ++depth;
+                    ++end;
+                } else {
+                    end = skipRecord(end);
+                }
+            }
+        }
+        items.emplace_back(bytes.begin() + pos, bytes.begin() + end);
+        pos = end;
+    }
+    return items;
+}
