@@ -11,6 +11,7 @@
 #include "forms/model/viewdc.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -176,6 +177,34 @@ std::pair<int, int32_t> StrokeLines(const BORDER& border, int32_t t, int32_t gap
     return {1, std::max(t, 1)};
 }
 
+// The part of a segment (from `start` along the unit vector, `length`
+// long) that passes through the visible area widened by the stroke's
+// width, as distances along it; the clipping of a segment to a box.
+std::pair<int32_t, int32_t> VisibleAlong(const gdi::DC& dc, POINT start, double ux, double uy, double length,
+                                         int32_t width)
+{
+    RECT box;
+    dc.GetClipBox(box);
+    box = box.Inflated(width + 1, width + 1);
+    double lo = 0;
+    double hi = length;
+    auto clip = [&](double origin, double direction, double low, double high) {
+        if (direction == 0)
+            return origin >= low && origin <= high;
+        double a = (low - origin) / direction;
+        double b = (high - origin) / direction;
+        if (a > b)
+            std::swap(a, b);
+        lo = std::max(lo, a);
+        hi = std::min(hi, b);
+        return lo <= hi;
+    };
+    if (!clip(start.x, ux, box.left, box.right) || !clip(start.y, uy, box.top, box.bottom))
+        return {0, 0};
+    auto whole = [](double d) { return static_cast<int32_t>(std::clamp(d, 0.0, double(INT32_MAX))); };
+    return {whole(std::floor(lo)), whole(std::ceil(hi))};
+}
+
 } // namespace
 
 void BORDER::Draw(VIEWDC& dc, const RECT& rect, uint8_t objectType) const
@@ -256,8 +285,8 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
     const int32_t gap = GetDeviceGap(dc);
     POINT ends[2] = {{from.x - dc.originX, from.y - dc.originY}, {to.x - dc.originX, to.y - dc.originY}};
     dc.LPtoDP(ends, 2);
-    const double dx = ends[1].x - ends[0].x;
-    const double dy = ends[1].y - ends[0].y;
+    const double dx = double(ends[1].x) - ends[0].x;
+    const double dy = double(ends[1].y) - ends[0].y;
     const double length = std::hypot(dx, dy);
     if (length == 0)
         return;
@@ -271,12 +300,16 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
     const double nx = -uy;
     const double ny = ux;
     const int32_t shift = (lines * thick + (lines - 1) * gap) / 2 - thick / 2;
+    const int32_t span = lines * thick + (lines - 1) * gap;
+    const auto [visibleFrom, visibleTo] = VisibleAlong(*dc.dc, ends[0], ux, uy, length, span);
     CachedBrush brush = GetCachedBrush(colour);
     for (int i = 0; i < lines; ++i) {
         const double centre = -shift + i * (thick + gap);
         const double near = centre - thick / 2.0;
         const double far = centre + thick / 2.0;
-        for (const auto& [s, e] : DashUnits(style, 0, static_cast<int32_t>(std::lround(length)), thick)) {
+        for (const auto& [s, e] :
+             DashUnits(style, 0, static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX))), thick,
+                       visibleFrom, visibleTo)) {
             auto at = [&](double along, double across) {
                 return POINT{static_cast<int32_t>(std::lround(ends[0].x + ux * along + nx * across)),
                              static_cast<int32_t>(std::lround(ends[0].y + uy * along + ny * across))};
@@ -292,8 +325,10 @@ void BORDER::FillLine(VIEWDC& dc, const RECT& bar) const
 {
     if (!dc.dc || bar.IsEmpty())
         return;
+    RECT visible;
+    dc.dc->GetClipBox(visible);
     CachedBrush brush = GetCachedBrush(colour);
-    for (const auto& [from, to] : DashUnits(style, bar.left, bar.right, bar.Height()))
+    for (const auto& [from, to] : DashUnits(style, bar.left, bar.right, bar.Height(), visible.left, visible.right))
         dc.dc->FillRect({from, bar.top, to, bar.bottom}, *brush);
     ReleaseCachedBrush(brush);
 }
@@ -302,8 +337,10 @@ void BORDER::FillLineVertical(VIEWDC& dc, const RECT& bar) const
 {
     if (!dc.dc || bar.IsEmpty())
         return;
+    RECT visible;
+    dc.dc->GetClipBox(visible);
     CachedBrush brush = GetCachedBrush(colour);
-    for (const auto& [from, to] : DashUnits(style, bar.top, bar.bottom, bar.Width()))
+    for (const auto& [from, to] : DashUnits(style, bar.top, bar.bottom, bar.Width(), visible.top, visible.bottom))
         dc.dc->FillRect({bar.left, from, bar.right, to}, *brush);
     ReleaseCachedBrush(brush);
 }

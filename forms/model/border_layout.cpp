@@ -93,24 +93,27 @@ const DashPattern* PatternOf(uint8_t style)
 
 } // namespace
 
-std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit)
+std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit,
+                                                   int32_t visibleFrom, int32_t visibleTo)
 {
     const DashPattern* pattern = PatternOf(style);
     if (!pattern || unit <= 0 || end <= start)
         return {{start, end}};
-    const int32_t length = end - start;
-    int32_t n = std::max(length / unit, 1);
+    const int64_t length = int64_t(end) - start;
+    int64_t n = std::max<int64_t>(length / unit, 1);
     n = n - n % pattern->period + pattern->last;
     // The excess (or shortfall) is taken from the first unit and the rest
     // laid out from there; the last unit ends at the bar's end.
-    const int64_t excess = int64_t(n) * unit - length;
+    const int64_t excess = n * unit - length;
     const int64_t first = start - excess / 2;
+    const int64_t from0 = std::max<int64_t>((int64_t(visibleFrom) - first) / unit - 1, 0);
+    const int64_t to0 = std::min<int64_t>((int64_t(visibleTo) - first) / unit + 1, n - 1);
     std::vector<std::pair<int32_t, int32_t>> units;
-    for (int32_t i = 0; i < n; ++i) {
+    for (int64_t i = from0; i <= to0; ++i) {
         if (!(pattern->bits >> (i % pattern->period) & 1))
             continue;
-        const int64_t from = i == 0 ? start : std::max<int64_t>(first + int64_t(i) * unit, start);
-        const int64_t to = i == n - 1 ? end : std::min<int64_t>(first + int64_t(i + 1) * unit, end);
+        const int64_t from = i == 0 ? start : std::max<int64_t>(first + i * unit, start);
+        const int64_t to = i == n - 1 ? end : std::min<int64_t>(first + (i + 1) * unit, end);
         if (from < to)
             units.emplace_back(int32_t(from), int32_t(to));
     }

@@ -4,6 +4,7 @@
 
 #include "forms/model/geometry.h"
 
+#include <climits>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -41,6 +42,9 @@ RECT LogicalToDevice(VIEWDC& dc, const RECT& rect);
 RECT DeviceToLogical(VIEWDC& dc, const RECT& device);
 
 // The drawn units [start, end) of a bar from start to end in a dash style,
-// each unit as long as `unit`: the pattern ends on a drawn unit, the excess
-// is split between both ends, the last unit ends at the bar's end.
-std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit);
+// each unit as long as `unit`: the pattern ends on a drawn unit, the first
+// unit takes the excess, the last unit ends at the bar's end. Only the
+// units that reach into [visibleFrom, visibleTo) are given, so that a
+// huge bar costs no more than its visible part.
+std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit,
+                                                   int32_t visibleFrom = INT32_MIN, int32_t visibleTo = INT32_MAX);

@@ -318,4 +318,21 @@ TEST(BorderDrawing, SlantedStrokes)
     }
 }
 
+TEST(BorderDrawing, AHugeDashedLineCostsOnlyItsVisiblePart)
+{
+    // Coordinates from a damaged file: two thousand million units of dots.
+    Mapped m;
+    const BORDER dots = Line(1, kLineSingle, 3);
+    dots.FillLine(m.dc, {-2000000000, 10, 2000000000, 11});
+    dots.FillLineVertical(m.dc, {10, -2000000000, 11, 2000000000});
+    EXPECT_GT(m.Fills().size(), 13000u);
+    EXPECT_LT(m.Fills().size(), 13500u) << "a third of the surface's 20000 units each way";
+
+    Mapped slanted;
+    dots.DrawSlanted(slanted.dc, {-700000000, -700000000}, {700000000, 700000000},
+                     {-700000000, -700000000, 700000000, 700000000});
+    EXPECT_GT(slanted.Calls().size(), 9000u);
+    EXPECT_LT(slanted.Calls().size(), 9700u) << "a third of the visible diagonal's 28284 units";
+}
+
 } // namespace

@@ -137,6 +137,12 @@ TEST(Border, DashUnits)
         }
         EXPECT_EQ(merged, c.expected) << c.what;
     }
+
+    // Only the units reaching into the visible part, the same as they lie
+    // in the whole bar.
+    EXPECT_EQ(DashUnits(3, 0, 100, 10, 35, 65), (Units{{30, 40}, {60, 70}}));
+    EXPECT_EQ(DashUnits(3, 0, 100, 10, 95, 200), (Units{{90, 100}}));
+    EXPECT_TRUE(DashUnits(3, 0, 100, 10, 200, 300).empty());
 }
 
 TEST(Border, OuterAndInnerRectangles)
