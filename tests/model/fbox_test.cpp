@@ -165,6 +165,11 @@ TEST(Box, Drawing)
         {"rounded on a picture: one rounded rectangle, no shadow", kDevicePicture, Drop(90, 90), 144,
          {"RoundRect"}},
         {"square on a picture", kDevicePicture, Drop(0, 0), 0, {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+        {"on the printer", kDevicePrinter, Drop(90, 90), 0,
+         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+        {"in print preview", kDevicePreview, Drop(90, 90), 0,
+         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+        {"rounded on the printer", kDevicePrinter, Drop(90, 90), 250, {"FillRegion", "PatBlt", "RoundRect"}},
     };
     for (const Case& c : cases) {
         auto box = Box();
