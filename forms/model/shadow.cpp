@@ -6,6 +6,7 @@
 #include "forms/model/record_archive.h"
 #include "forms/model/viewdc.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -18,6 +19,15 @@ POINT DeviceOffset(VIEWDC& dc, int16_t x, int16_t y)
     POINT pts[2] = {{0, 0}, {x, y}};
     dc.LPtoDP(pts, 2);
     return {pts[1].x - pts[0].x, pts[1].y - pts[0].y};
+}
+
+// The object and its shadow together touch the visible area.
+bool Visible(VIEWDC& dc, const RECT& rect, int16_t x, int16_t y)
+{
+    const RECT r = rect.Normalized();
+    const RECT both{std::min(r.left, r.left + x), std::min(r.top, r.top + y), std::max(r.right, r.right + x),
+                    std::max(r.bottom, r.bottom + y)};
+    return dc.dc->RectVisible(both.Offset(-dc.originX, -dc.originY));
 }
 
 } // namespace
@@ -52,7 +62,7 @@ void SHADOW::Load(RECORDARCHIVE& ar)
 
 void SHADOW::Draw(VIEWDC& dc, const RECT& rect, int32_t rounding) const
 {
-    if (IsNone() || !dc.dc)
+    if (IsNone() || !dc.dc || !Visible(dc, rect, x, y))
         return;
     const gdi::Brush brush = gdi::Brush::Solid(colour);
     if (rounding != 0) {
@@ -80,7 +90,7 @@ void SHADOW::Draw(VIEWDC& dc, const RECT& rect, int32_t rounding) const
 
 void SHADOW::DrawEllipse(VIEWDC& dc, const RECT& rect) const
 {
-    if (IsNone() || !dc.dc)
+    if (IsNone() || !dc.dc || !Visible(dc, rect, x, y))
         return;
     const RECT device = LogicalToDevice(dc, rect);
     const POINT d = DeviceOffset(dc, x, y);

@@ -94,6 +94,13 @@ TEST(Shadow, EllipsesAreClippedToLeaveTheObjectOut)
     Shadow(0, 0).DrawEllipse(none.dc, {1500, 1500, 4500, 3000});
     Shadow(0, 0).Draw(none.dc, {1500, 1500, 4500, 3000}, 144);
     EXPECT_TRUE(none.Calls().empty());
+
+    Mapped hidden;
+    const RECT clip{0, 0, 50, 50};
+    hidden.dc.SetClipRect(&clip);
+    Shadow(90, 90).DrawEllipse(hidden.dc, {1500, 1500, 4500, 3000});
+    Shadow(90, 90).Draw(hidden.dc, {1500, 1500, 4500, 3000}, 144);
+    EXPECT_TRUE(hidden.Calls().empty()) << "out of sight";
 }
 
 } // namespace
