@@ -165,4 +165,21 @@ TEST(Ellipse, DefaultsAndCopies)
     EXPECT_EQ(r, (RECT{190, 190, 1250, 2310}));
 }
 
+TEST(Ellipse, DragOutlineIsADottedInvertedEllipse)
+{
+    auto e = Ellipse();
+    gdi::RecordingSurface surface;
+    gdi::DC device(surface);
+    e->DrawFocusOutline({10, 20, 110, 70}, &device);
+    ASSERT_EQ(surface.Calls().size(), 1u);
+    const auto& call = surface.Calls()[0];
+    EXPECT_EQ(call.name, "Ellipse");
+    EXPECT_EQ(call.points, (std::vector<POINT>{{10, 20}, {110, 70}}));
+    EXPECT_EQ(call.state.pen, gdi::Pen::Dotted(0));
+    EXPECT_TRUE(call.state.brush.IsNull());
+    EXPECT_EQ(call.state.rop2, gdi::R2_NOT);
+    EXPECT_EQ(device.GetROP2(), gdi::R2_COPYPEN) << "the device context is put back";
+    EXPECT_EQ(device.GetBkMode(), gdi::OPAQUE);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // thickness, handles, rectangles, drawing, records and copies.
 #include "forms/model/border.h"
 #include "forms/model/forthline.h"
+#include "forms/model/shade.h"
 
 #include "tests/model/shape_fixtures.h"
 #include "tests/model/test_objects.h"
@@ -126,6 +127,32 @@ TEST(OrthLine, RecordsAndCopies)
     RECT r;
     other.GetRect(r);
     EXPECT_EQ(r, (RECT{2000, 1000, 2000, 3000}));
+}
+
+TEST(OrthLine, DragOutlineInvertsAOnePixelStrip)
+{
+    struct Case {
+        const char* what;
+        RECT rect;
+        RECT strip;
+    } cases[] = {
+        {"vertical: at the left edge", {40, 10, 44, 90}, {40, 10, 41, 90}},
+        {"horizontal: at the top", {10, 50, 90, 40}, {10, 40, 90, 41}},
+    };
+    for (const Case& c : cases) {
+        auto line = Line({0, 0, 10, 0});
+        gdi::RecordingSurface surface;
+        gdi::DC device(surface);
+        line->DrawFocusOutline(c.rect, &device);
+        ASSERT_EQ(surface.Calls().size(), 1u) << c.what;
+        const auto& call = surface.Calls()[0];
+        EXPECT_EQ(call.name, "PatBlt");
+        EXPECT_EQ(call.points, (std::vector<POINT>{{c.strip.left, c.strip.top}, {c.strip.right, c.strip.bottom}}))
+            << c.what;
+        EXPECT_EQ(call.values, std::vector<int>{int(gdi::PATINVERT)});
+        EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(5));
+        EXPECT_EQ(device.GetBrush(), gdi::GetStockBrush(gdi::WHITE_BRUSH)) << "put back";
+    }
 }
 
 } // namespace
