@@ -1,5 +1,4 @@
-// The test kinds, a view and a document, and fakes of the border members
-// that the model calls.
+// The test kinds, a view and a document that the model calls.
 #include "tests/model/test_objects.h"
 
 #include "forms/model/object_factory.h"
@@ -12,18 +11,6 @@ TestLog& TestLog::Get()
 }
 
 int g_twipsPerDevice = 1;
-
-void BORDER::GetOuterRect(VIEWDC&, RECT& r) const
-{
-    if (lineType != 0)
-        r = r.Inflated(width / 2, width / 2);
-}
-
-void BORDER::GetInnerRect(VIEWDC&, RECT& r) const
-{
-    if (lineType != 0)
-        r = r.Inflated(-(width / 2), -(width / 2));
-}
 
 std::unique_ptr<gdi::DC> FakeView::GetWindowDC()
 {

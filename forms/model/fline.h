@@ -1,0 +1,62 @@
+// The free line of a form: a straight segment at any angle between two
+// opposite corners of its rectangle, drawn with its border as the pen.
+#pragma once
+
+#include "forms/model/formobj.h"
+
+#include <memory>
+
+// Directions of a segment from its first end to its second.
+constexpr uint8_t kLineFalling = 1;     // both coordinates grow
+constexpr uint8_t kLineRising = 2;      // one grows while the other shrinks
+constexpr uint8_t kLineHorizontal = 3;
+constexpr uint8_t kLineVertical = 4;
+
+class FLINE : public FORMOBJ {
+public:
+    FLINE();
+    ~FLINE() override;
+
+    const char* GetRuntimeClass() const override { return "FLINE"; }
+    // Line code 3 and a default border.
+    int Init() override;
+    // The type byte, base group 1, border group 3, record 0x94, 0xFF.
+    void Save(RECORDARCHIVE& ar, uint8_t tag) override;
+    uint8_t GetType() const override { return kTypeLine; }
+    void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
+    // Draws the segment; no tracker.
+    void Draw(VIEWDC& dc) override;
+    // A band around the segment, at least 2 device pixels to each side.
+    int HitTest(VIEWDC& dc, int32_t x, int32_t y) override;
+    std::unique_ptr<FORMOBJ> Clone() const override;
+    void GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles) override;
+    // The object rectangle itself.
+    void GetOuterRect(RECT& out, VIEWDC& dc) override;
+    // The base's defaults, twice as high as wide.
+    void ResetToDefaults() override;
+    int GetBorder(BORDER* out) override;
+    // Ends the link to a master first; the rounded flag stays 0.
+    void SetBorder(const BORDER& border) override;
+    // The end handles of the segment's direction.
+    unsigned GetHandleMask() override;
+
+    // Init, then takes the border; 0 when Init fails.
+    int Create(const BORDER& border);
+    // 1 when (x, y) is no farther from the first end than from the second.
+    int IsNearerFirstEnd(int32_t x, int32_t y) const;
+    static uint8_t ClassifyDirection(POINT first, POINT second);
+
+    POINT GetFirstEnd() const { return first; }
+    POINT GetSecondEnd() const { return second; }
+    uint8_t GetLineCode() const { return lineCode; }
+    // Places the segment: its rectangle becomes the ends' bounding box.
+    void SetEnds(POINT from, POINT to);
+
+private:
+    std::unique_ptr<BORDER> border;
+    POINT anchor;
+    POINT first;
+    POINT second;
+    uint8_t direction = 0;
+    uint8_t lineCode = 3;
+};
