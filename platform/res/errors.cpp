@@ -1,15 +1,38 @@
 #include "platform/res/errors.h"
 
 namespace res {
+namespace {
+
+// Built by appending: GCC 12 warns falsely on "literal" + std::string at -O3.
+std::string FormatMessage(const std::string& source, int line, const std::string& what)
+{
+    std::string text = source;
+    text += ", line ";
+    text += std::to_string(line);
+    text += ": ";
+    text += what;
+    return text;
+}
+
+std::string MissingMessage(Kind kind, std::uint32_t id)
+{
+    std::string text = "no ";
+    text += KindName(kind);
+    text += " resource ";
+    text += std::to_string(id);
+    return text;
+}
+
+} // namespace
 
 FormatError::FormatError(const std::string& source, int line, const std::string& what)
-    : std::runtime_error(source + ", line " + std::to_string(line) + ": " + what)
+    : std::runtime_error(FormatMessage(source, line, what))
     , m_line(line)
 {
 }
 
 MissingResource::MissingResource(Kind kind, std::uint32_t id)
-    : std::logic_error("no " + std::string(KindName(kind)) + " resource " + std::to_string(id))
+    : std::logic_error(MissingMessage(kind, id))
     , m_kind(kind)
     , m_id(id)
 {

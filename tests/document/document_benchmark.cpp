@@ -34,10 +34,10 @@ struct Form {
             doc.AppendPage();
         for (int i = 0; i < kObjects; ++i) {
             const auto page = static_cast<uint16_t>(1 + i % kPages);
-            auto shape = std::make_unique<TestBox>(types[i % 4], "shape");
+            std::unique_ptr<FORMOBJ> shape = doc.GetObjects().CreateObject(types[i % 4]);
             shape->SetName("Shape" + std::to_string(i));
-            shape->SetPlace(page, {i % 100 * 100, i % 97 * 150, i % 100 * 100 + 90, i % 97 * 150 + 140});
-            doc.GetObjects().AddTail(std::move(shape));
+            shape->SetRect(i % 100 * 100, i % 97 * 150, i % 100 * 100 + 90, i % 97 * 150 + 140);
+            doc.GetObjects().SetObjectPage(std::move(shape), page);
         }
     }
 };

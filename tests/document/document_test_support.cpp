@@ -3,6 +3,7 @@
 
 #include "forms/document/special_fields.h"
 #include "forms/model/object_factory.h"
+#include "forms/model/shape_classes.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"
@@ -24,12 +25,6 @@ std::unique_ptr<FORMOBJ> MakeSpecial(std::string_view name, uint16_t id)
 }
 
 constexpr uint8_t kShapeTypes[] = {kTypeBox, kTypeEllipse, kTypeLine, kTypeOrthLine};
-
-template <uint8_t Type>
-std::unique_ptr<FORMOBJ> MakeShape()
-{
-    return std::make_unique<TestBox>(Type, "loaded");
-}
 } // namespace
 
 void TestField::Save(RECORDARCHIVE& ar, uint8_t)
@@ -58,18 +53,9 @@ void TestField::Load(RECORDARCHIVE& ar, uintptr_t owner)
     }
 }
 
-// The shape kinds: the box test kind under each shape's type.
-void RegisterTestShapes()
-{
-    RegisterObjectClass(kTypeBox, MakeShape<kTypeBox>);
-    RegisterObjectClass(kTypeEllipse, MakeShape<kTypeEllipse>);
-    RegisterObjectClass(kTypeLine, MakeShape<kTypeLine>);
-    RegisterObjectClass(kTypeOrthLine, MakeShape<kTypeOrthLine>);
-}
-
 FormKinds::FormKinds()
 {
-    RegisterTestShapes();
+    RegisterShapeClasses();
     RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(new TestField); });
     SetSpecialFieldMaker(MakeSpecial);
 }
