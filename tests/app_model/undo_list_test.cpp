@@ -341,12 +341,22 @@ TEST(UndoList, EnableStateOfUndoDeletion)
     };
     const Step steps[] = {
         {"new list", [](Page&) {}, false},
-        {"deletion", [](Page& p) { p.Select("a"), p.DeleteSelected(); }, true},
+        {"deletion", [](Page& p) {
+             p.Select("a");
+             p.DeleteSelected();
+         }, true},
         {"snapshot left behind",
-         [](Page& p) { p.Select("b"), p.undo.Record({&p.list, nullptr, kUndoSnapshot}, 0); }, false},
+         [](Page& p) {
+             p.Select("b");
+             p.undo.Record({&p.list, nullptr, kUndoSnapshot}, 0);
+         },
+         false},
         {"snapshot dropped", [](Page& p) { p.undo.DropLast(); }, true},
         {"unknown kind clears", [](Page& p) { p.undo.Record({&p.list, &p.order, 3}, 0); }, false},
-        {"deletion again", [](Page& p) { p.Select("b"), p.DeleteSelected(); }, true},
+        {"deletion again", [](Page& p) {
+             p.Select("b");
+             p.DeleteSelected();
+         }, true},
         {"cleared", [](Page& p) { p.undo.Clear(); }, false},
         {"undo and drop on an empty list", [](Page& p) { p.UndoDeletion(); }, false},
     };
