@@ -10,6 +10,7 @@
 #include <memory>
 
 class FORMOBJ;
+class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
 class VIEWDC;
@@ -112,6 +113,21 @@ public:
     // of them with an outline hint.
     virtual bool HasOtherViews() { return false; }
     virtual void UpdateOtherViews(RESIZEUPDATERGN&) {}
+
+    // What the selection's commands ask of the design view. The bodies here
+    // are those of a view without a document, page layout or undo list.
+
+    // The document whose objects the view shows, or null.
+    virtual OBJECT_DOCUMENT* GetObjectDocument() { return nullptr; }
+    // The current page's margin rectangle (twips); false without a layout.
+    virtual bool GetMarginRect(RECT&) { return false; }
+    // Shows another page.
+    virtual void GoToPage(uint16_t) {}
+    // Records the selected objects of the document's object list for Undo
+    // Deletion (an undo step of kind 2, the undo list emptied first). True
+    // when the step holds them: it then owns each object that the selection
+    // unlinks. False without an undo list: the selection deletes them.
+    virtual bool RecordDeletionUndo() { return false; }
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

@@ -1,0 +1,123 @@
+// The designer's set of selected objects on one page, itself a form object
+// so that the design view treats the selected objects like one: it counts
+// them, answers for their rectangles and handles, moves, aligns, orders and
+// deletes them, and copies them to and pastes them from a record stream.
+#pragma once
+
+#include "forms/model/formobj.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class OBJECT_DOCUMENT;
+namespace io {
+class Stream;
+}
+
+// Align codes: low byte horizontal, second byte vertical, third byte the
+// reference.
+constexpr uint8_t kAlignCentre = 1;
+constexpr uint8_t kAlignLeft = 2;
+constexpr uint8_t kAlignRight = 3;
+constexpr uint8_t kAlignTop = 4;
+constexpr uint8_t kAlignBottom = 5;
+constexpr uint8_t kAlignToMargins = 6;
+constexpr uint8_t kAlignToFirst = 7;
+
+// String id of "Delete all selected objects?".
+constexpr int kDeleteAllQuestion = 375;
+
+class FSELECTION : public FORMOBJ {
+public:
+    // The list is the document's object list, or null for a paste
+    // selection; it is not owned.
+    explicit FSELECTION(FOBJLIST* list);
+    ~FSELECTION() override;
+
+    const char* GetRuntimeClass() const override { return "FSELECTION"; }
+    int Init() override { return 1; }
+    uint8_t GetType() const override { return kTypeSelection; }
+    // The type byte, the source document's stamp, the selected objects as
+    // a list group, 0xFF.
+    void Save(RECORDARCHIVE& ar, uint8_t type) override;
+    // Reads what Save wrote (its type byte already read): the list group
+    // becomes the selection's own private list.
+    void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
+    void Draw(VIEWDC&) override {}
+    int HitTest(VIEWDC& dc, int32_t x, int32_t y) override;
+    void Select(OBJECT_VIEW* view) override;
+    uint16_t Deselect(OBJECT_VIEW* view) override;
+    int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
+    int ShowProperties(OBJECT_VIEW* view) override;
+    int ApplyMasterIfType(uint8_t type, FORMOBJ* master, OBJECT_VIEW* view) override;
+    void SetRotation(uint16_t angle, OBJECT_VIEW* view) override;
+    void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
+    void Redraw(OBJECT_VIEW* view) override;
+    void Invalidate(OBJECT_VIEW* view) override;
+    void GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles) override;
+    void GetRect(RECT& out) const override;
+    void GetBoundingRect(RECT& out) override;
+    // Several objects keep their sizes and move by the offset of the new
+    // top-left corner from the selection's rectangle.
+    void SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void RotateTrackerRect(RECT& rect) override;
+    FORMOBJ* GetMaster() const override;
+    int CanAlign() override;
+    int CanCut() override;
+    int CanCopy() override;
+    void DrawTracker(VIEWDC& dc) override;
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
+    // Several objects show no sizing handles: 8 inside one of them or -1.
+    int HitTestHandles(VIEWDC& dc, int32_t x, int32_t y) override;
+    void DrawTrackerRect(const RECT& rect, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view) override;
+    void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;
+    // The outline of the selection dragged to a device rectangle: each of
+    // up to ten objects at its own place, more as one focus rectangle.
+    void DrawDragOutline(OBJECT_VIEW* view, const RECT& rect, gdi::DC* dc);
+
+    // The count follows the objects' Select and Deselect.
+    void NoteSelected(int32_t n, OBJECT_VIEW* view);
+    void NoteDeselected(int32_t n, OBJECT_VIEW* view);
+    int32_t GetCount() const { return count; }
+    FOBJLIST* GetList() const { return list; }
+    uint32_t GetSourceStamp() const { return sourceStamp; }
+    // The first selected object from the bottom of the page, or null.
+    FORMOBJ* GetFirstSelected() const;
+
+    // Deletes the selected objects, asking first for two or more unless
+    // suppressed; the view's undo list keeps them for Undo Deletion.
+    void Delete(OBJECT_VIEW* view, uintptr_t unused, int suppressQuestion);
+    // Counts the objects that the undo list has put back selected.
+    void UndoDelete(OBJECT_VIEW* view);
+    // Lines the selected objects up (codes above); 1 when something moved.
+    int Align(OBJECT_VIEW* view, uint32_t code, int32_t x, int32_t y);
+    // The one selected object goes to the top (bottom) of its page.
+    void BringToFront(OBJECT_VIEW* view);
+    void SendToBack(OBJECT_VIEW* view);
+
+    // Writes the selection into a stream, stamped with the document.
+    void CopyTo(io::Stream& stream, OBJECT_DOCUMENT* document);
+    // Reads a copied selection into this selection's private list, on the
+    // view's page and selected; a damaged stream pastes nothing. 1 when it
+    // was read.
+    int PasteFrom(io::Stream& stream, OBJECT_VIEW* view);
+    // Hands the private list and its objects to the caller (the design view
+    // taking a paste over); the selection is left empty, without a list.
+    std::unique_ptr<FOBJLIST> TakeList();
+
+private:
+    // The selected objects of the page, topmost first.
+    std::vector<FORMOBJ*> SelectedTopmostFirst() const;
+    // The one selected object when exactly one is selected, else null.
+    FORMOBJ* GetSingle() const;
+    void InvalidateUpdateRect(OBJECT_VIEW* view);
+    void Unlink(FORMOBJ* object, OBJECT_VIEW* view, OBJECT_DOCUMENT* document, bool kept);
+
+    FOBJLIST* list;
+    // The list a paste or load made; the selection deletes it and its
+    // objects unless they were taken over.
+    std::unique_ptr<FOBJLIST> ownList;
+    int32_t count = 0;
+    uint32_t sourceStamp = 0;
+};
