@@ -234,8 +234,11 @@ void FLINE::DrawDragOutline(gdi::DC* dc, const RECT& r)
         DrawFocusOutline(r, dc);
         return;
     }
+    // The view's conversion may set its mapping on this very context.
     RECT fixed{anchor.x, anchor.y, anchor.x, anchor.y};
+    const int saved = dc->SaveDC();
     trackView->ToDeviceRect(fixed);
+    dc->RestoreDC(saved);
     const POINT from{fixed.left, fixed.top};
     InvertSegment(*dc, {from, OppositeCorner(r, from)});
 }
