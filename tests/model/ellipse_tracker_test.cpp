@@ -73,6 +73,56 @@ INSTANTIATE_TEST_SUITE_P(
                     TrackerCase{"NoHandlesWanted", true, kDeviceWindow, 0, {}}),
     [](const testing::TestParamInfo<TrackerCase>& info) { return info.param.name; });
 
+// An ellipse whose tracker has another style, with the handle size that
+// every kind uses.
+class RestyledEllipse : public FELLIPSE {
+public:
+    void Restyle(uint32_t style)
+    {
+        SetTrackerRect(rect, style);
+        handleSize = 90;
+    }
+};
+
+// Hatched styles keep the rectangle: the inside masked one unit in, the
+// border as four inverted strips around it.
+TEST(EllipseTrackerHatched, MasksTheInsideAndInvertsTheBorderStrips)
+{
+    FakeView view;
+    VIEWDC dc(&view);
+    view.SetupOwnDC(dc);
+    dc.drawHandles = 1;
+    RestyledEllipse ellipse;
+    ASSERT_EQ(ellipse.Init(), 1);
+    ellipse.SetRect(1000, 1000, 1200, 1100);
+    ellipse.Restyle(kTrackHatchedBorder | kTrackHatchedInside);
+    ellipse.SetSelectFlag(1);
+    RECT outer;
+    ellipse.GetOuterRect(outer, dc);
+    view.surface.Clear();
+    ellipse.DrawTracker(dc);
+
+    const auto& calls = view.surface.Calls();
+    ASSERT_GE(calls.size(), 5u);
+    EXPECT_EQ(calls[0].name, "Rectangle");
+    EXPECT_EQ(calls[0].state.rop2, gdi::R2_MASKNOTPEN);
+    EXPECT_EQ(calls[0].points, (std::vector<POINT>{{outer.left + 1, outer.top + 1}, {outer.right, outer.bottom}}));
+    // Handles inside: the handle size is half the outer rectangle's
+    // smaller side, less than 90; the strips are one less wide.
+    const int32_t grow = outer.Height() / 2 - 1;
+    const RECT grown = outer.Inflated(grow, grow);
+    const std::vector<std::vector<POINT>> strips = {
+        {{grown.left, grown.top}, {grown.right, outer.top}},
+        {{grown.left, outer.bottom}, {grown.right, grown.bottom}},
+        {{grown.left, outer.top}, {outer.left, outer.bottom}},
+        {{outer.right, outer.top}, {grown.right, outer.bottom}}};
+    for (size_t i = 0; i < strips.size(); ++i) {
+        EXPECT_EQ(calls[i + 1].name, "PatBlt");
+        EXPECT_EQ(calls[i + 1].points, strips[i]);
+        EXPECT_EQ(calls[i + 1].values.at(0), static_cast<int>(gdi::PATNOT));
+    }
+}
+
 // The ellipse (1500, 1500, 3000, 3000) twips is (100, 100)-(200, 200) on the
 // window; its top-left handle lies at (94, 94)-(100, 100).
 TEST(EllipseCursor, MoveCursorOnlyOverTheEllipse)
