@@ -121,29 +121,29 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     const POINT oldSecond = second;
     PLACEMENT_GUARD guard(view, *this, dc);
 
+    const bool whole = HitTestHandles(dc, at.x, at.y) == kHitInside;
     int tracked;
     {
-        MOVING moving(movingWhole, HitTestHandles(dc, at.x, at.y) == kHitInside);
+        MOVING moving(movingWhole, whole);
         tracked = TrackAt(view, x, y, 0, nullptr);
-        if (tracked && movingWhole) {
-            // Both ends go with the rectangle.
-            const RECT moved = trackRect.Normalized();
-            const int32_t dx = moved.left - oldRect.left;
-            const int32_t dy = moved.top - oldRect.top;
-            first = {first.x + dx, first.y + dy};
-            second = {second.x + dx, second.y + dy};
-        } else if (tracked) {
-            first = OppositeCorner(trackRect.Normalized(), anchor);
-            second = anchor;
-        }
     }
     if (!tracked) {
         trackRect = rect;
         return 0;
     }
+    const RECT placed = trackRect.Normalized();
+    if (whole) {
+        // Both ends go with the rectangle.
+        const int32_t dx = placed.left - oldRect.left;
+        const int32_t dy = placed.top - oldRect.top;
+        first = {first.x + dx, first.y + dy};
+        second = {second.x + dx, second.y + dy};
+    } else {
+        first = OppositeCorner(placed, anchor);
+        second = anchor;
+    }
     // The view may have scrolled meanwhile.
     view->SetupOwnDC(dc);
-    const RECT placed = trackRect.Normalized();
     const RECT bounds = placed.Offset(-dc.originX, -dc.originY);
     if (view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         SetRect(placed.left, placed.top, placed.right, placed.bottom);
