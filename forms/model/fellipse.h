@@ -19,6 +19,10 @@ public:
     void ResetToDefaults() override;
     // Style 1, rounded flag 0.
     void SetBorder(const BORDER& border) override;
+    // The base's tracker with an elliptic outline one pixel outside.
+    void DrawTracker(VIEWDC& dc) override;
+    // The move cursor only over the ellipse, not its rectangle's corners.
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     void DrawFocusOutline(const RECT& rect, gdi::DC* dc) override;
     // A dotted inverted ellipse.
     void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;

@@ -40,6 +40,23 @@ public:
     // The end handles of the segment's direction.
     unsigned GetHandleMask() override;
 
+    // Tracking (fline_track.cpp). Track drags one end of the line, or the
+    // whole line when it is grabbed between its handles; TrackNew draws a
+    // new line from the pressed point to where the mouse is released.
+    int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
+    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
+    // The handles of a selected line, without an outline.
+    void DrawTracker(VIEWDC& dc) override;
+    // The cross over an end handle, the move cursor over the line.
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
+    void SetMoveCursor(int handle) override;
+    // Dotted inverted segments: along the rectangle's diagonal of the
+    // line's direction, and from the fixed end to the dragged corner.
+    void DrawFocusOutline(const RECT& rect, gdi::DC* dc) override;
+    void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;
+    // Snaps the dragged edges; the rectangle may turn inside out.
+    void AdjustRect(int handle, RECT& rect, OBJECT_VIEW* view) override;
+
     // Init, then takes the border; 0 when Init fails.
     int Create(const BORDER& border);
     // 1 when (x, y) is no farther from the first end than from the second.
@@ -54,7 +71,10 @@ public:
 
 private:
     std::unique_ptr<BORDER> border;
+    // The fixed end while a new line is drawn or an end is dragged.
     POINT anchor;
+    // The whole line is being dragged, not one end.
+    bool movingWhole = false;
     POINT first;
     POINT second;
     uint8_t direction = 0;

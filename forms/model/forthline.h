@@ -35,6 +35,9 @@ public:
     void DrawFocusOutline(const RECT& rect, gdi::DC* dc) override;
     // Inverts a one-pixel strip along the rectangle's longer side.
     void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;
+    // Snaps the dragged edges and keeps the line horizontal or vertical
+    // with no thickness (forthline_track.cpp).
+    void AdjustRect(int handle, RECT& rect, OBJECT_VIEW* view) override;
     // The middle handles at the line's two ends.
     unsigned GetHandleMask() override;
 
