@@ -6,6 +6,7 @@
 
 #include "platform/gdi/printer_surface.h"
 #include "platform/ui/cmd_ui.h"
+#include "platform/ui/message_box.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -91,14 +92,50 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return std::nullopt;
 
     if (commandLine_.print) {
-        if (commandLine_.fileName.empty() || !template_->OpenDocumentFile(commandLine_.fileName))
-            return 1;
-    } else if (!commandLine_.fileName.empty()) {
+        // The print switch runs unattended: what would be asked or told in
+        // a message box goes to the error stream, answered with the default.
+        ui::ScopedMessageBoxHook unattended{[](const ui::MessageBoxRequest& request) {
+            std::cerr << "forms: " << request.text << '\n';
+            switch (request.flags & ui::MB_TYPEMASK) {
+            case ui::MB_YESNO:
+            case ui::MB_YESNOCANCEL:
+                return ui::IDNO;
+            case ui::MB_OKCANCEL:
+            case ui::MB_RETRYCANCEL:
+                return ui::IDCANCEL;
+            case ui::MB_ABORTRETRYIGNORE:
+                return ui::IDABORT;
+            default:
+                return ui::IDOK;
+            }
+        }};
+        return PrintAndClose();
+    }
+    if (!commandLine_.fileName.empty()) {
         template_->OpenDocumentFile(commandLine_.fileName);
     } else {
         template_->OpenNewDocument();
     }
+    ShowMainWindow();
+    return std::nullopt;
+}
 
+std::optional<int> FORMSAPP::PrintAndClose()
+{
+    if (commandLine_.fileName.empty() || !template_->OpenDocumentFile(commandLine_.fileName))
+        return 1;
+    ShowMainWindow();
+    const bool printed = SendCommand(*mainFrame_, ID_FILE_PRINT_DIRECT);
+    mainFrame_->OnClose();
+    if (!printed || printFailed_) {
+        std::cerr << "forms: the form could not be printed\n";
+        return 1;
+    }
+    return 0;
+}
+
+void FORMSAPP::ShowMainWindow()
+{
     QMainWindow& window = *mainFrame_->GetWindow();
     if (userSettings_.appMaximized)
         window.showMaximized();
@@ -106,17 +143,6 @@ std::optional<int> FORMSAPP::InitMainWindow()
         window.showMinimized();
     else
         window.show();
-
-    if (commandLine_.print) {
-        const bool printed = SendCommand(*mainFrame_, ID_FILE_PRINT_DIRECT);
-        mainFrame_->OnClose();
-        if (!printed) {
-            std::cerr << "forms: the form could not be printed\n";
-            return 1;
-        }
-        return 0;
-    }
-    return std::nullopt;
 }
 
 int FORMSAPP::ExitInstance(int code)

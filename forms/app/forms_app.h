@@ -58,12 +58,23 @@ public:
     const std::string& GetDriverName() const { return driverName_; }
     const std::string& GetPortName() const { return portName_; }
 
+    // A print job tells how it ended; the print switch ends with failure
+    // when any job failed.
+    void NotePrintResult(bool ok)
+    {
+        if (!ok)
+            printFailed_ = true;
+    }
+
     void LoadSettings();
     // False when any entry could not be written.
     bool SaveSettings();
 
 private:
     std::optional<int> InitMainWindow();
+    // The print switch: opens the file, prints it and closes the program.
+    std::optional<int> PrintAndClose();
+    void ShowMainWindow();
 
     AppClasses classes_;
     CommandLine commandLine_;
@@ -71,6 +82,7 @@ private:
     USERSETTINGS userSettings_;
     StdProfileSettings stdSettings_;
     bool settingsLoaded_ = false;
+    bool printFailed_ = false;
     std::string printerName_;
     std::string driverName_;
     std::string portName_;
