@@ -34,6 +34,9 @@ QSize DesktopSizeNow()
 FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_("forms")
 {
     SetAppName(kTitle);
+    printers_.Reset();
+    SetProgramFontTable(&fonts_);
+    SetPrinterList(&printers_);
     AddCommand(ID_FILE_NEW, [this](unsigned) {
         if (template_)
             template_->OpenNewDocument();
@@ -48,6 +51,10 @@ FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_(
 FORMSAPP::~FORMSAPP()
 {
     SetMainWnd(nullptr);
+    mainFrame_.reset();
+    template_.reset();
+    SetProgramFontTable(nullptr);
+    SetPrinterList(nullptr);
 }
 
 std::optional<int> FORMSAPP::InitInstance(std::span<const std::string> args)

@@ -8,6 +8,8 @@
 #include "forms/app/dyn_view_doc_template.h"
 #include "forms/app/std_profile_settings.h"
 #include "forms/app/user_settings.h"
+#include "forms/document/font_table.h"
+#include "forms/document/print/printer_list.h"
 
 #include "platform/settings/profile.h"
 #include "platform/ui/app.h"
@@ -77,6 +79,10 @@ private:
     void ShowMainWindow();
 
     AppClasses classes_;
+    // The program-wide font table and printer list, set while the
+    // application lives.
+    FONT_TABLE fonts_;
+    PRINTER_LIST printers_;
     CommandLine commandLine_;
     settings::Profile profile_;
     USERSETTINGS userSettings_;
