@@ -70,6 +70,9 @@ inline constexpr ZoomCommand kZoomCommands[] = {{ID_ZOOM_10, 10},  {ID_ZOOM_25, 
                                                 {ID_ZOOM_75, 75},  {ID_ZOOM_100, 100}, {ID_ZOOM_150, 150},
                                                 {ID_ZOOM_200, 200}};
 
+// Twips in hundredths of a millimetre, rounded to the nearest.
+int32_t TwipsToHiMetric(int16_t twips);
+
 // Where the page lies in the window, in pixels: its left and top offsets and
 // the free space to its right and below.
 struct PagePlacement {

@@ -43,6 +43,11 @@ int16_t Axis(POINT p, uint8_t axis)
 
 } // namespace
 
+int32_t TwipsToHiMetric(int16_t twips)
+{
+    return gdi::MulDiv(twips, 2540, 1440);
+}
+
 QScrollBar* FBASEVIEW::GetScrollBarCtrl(Qt::Orientation orientation) const
 {
     return ui::Splitter::ScrollBarOf(*this, orientation);
