@@ -23,11 +23,7 @@ public:
     DocTemplate* GetDocTemplate() const { return template_; }
     // Gives a document made without a template its template, before the
     // template takes it; a document keeps the template it has.
-    void SetDocTemplate(DocTemplate* docTemplate)
-    {
-        if (!template_)
-            template_ = docTemplate;
-    }
+    void SetDocTemplate(DocTemplate* docTemplate);
     const std::vector<View*>& Views() const { return views_; }
 
     // Windows-1252. Setting it retitles the frames that show the document.
