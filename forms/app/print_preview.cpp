@@ -4,6 +4,7 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/image_surface.h"
+#include "platform/gdi/muldiv.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +49,7 @@ QImage PRINTPREVIEW::RenderPage(FBASEVIEW& view, int page, int dpi)
 {
     const int16_t width = view.GetPageWidth();
     const int16_t height = view.GetPageHeight();
-    gdi::ImageSurface surface(std::max(1, width * dpi / 1440), std::max(1, height * dpi / 1440), dpi,
+    gdi::ImageSurface surface(std::max(1, gdi::MulDiv(width, dpi, 1440)), std::max(1, gdi::MulDiv(height, dpi, 1440)), dpi,
                               gdi::DeviceKind::Preview);
     gdi::DC dc(surface);
     view.OnPrint(dc, page);
