@@ -1,7 +1,9 @@
 #include "forms/app/forms_app.h"
 
 #include "forms/app/desktop_registration.h"
+#include "forms/app/about_dlg.h"
 #include "forms/app/main_frame.h"
+#include "forms/app/splash_dlg.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/gdi/printer_surface.h"
@@ -42,6 +44,10 @@ FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_(
             template_->OpenNewDocument();
     });
     AddUpdate(ID_FILE_NEW, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(template_ && template_->CanCreateDocuments()); });
+    AddCommand(ID_APP_ABOUT, [this](unsigned) {
+        ABOUT_DLG about(mainFrame_ ? mainFrame_->GetWindow() : nullptr);
+        about.exec();
+    });
     AddCommand(ID_APP_EXIT, [this](unsigned) {
         if (mainFrame_)
             mainFrame_->OnClose();
@@ -79,6 +85,11 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return result.ok ? 0 : 1;
     }
     LoadSettings();
+    std::unique_ptr<SPLASH_DLG> splash;
+    if (!commandLine_.embedded && !commandLine_.print) {
+        splash = std::make_unique<SPLASH_DLG>();
+        splash->ShowNow();
+    }
     if (!commandLine_.printerName.empty()) {
         printerName_ = commandLine_.printerName;
         driverName_ = commandLine_.driverName;

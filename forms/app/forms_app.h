@@ -31,6 +31,7 @@ struct AppClasses {
 
 inline constexpr unsigned ID_FILE_NEW = 57600;
 inline constexpr unsigned ID_APP_EXIT = 57665;
+inline constexpr unsigned ID_APP_ABOUT = 57664;
 inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
 
 class FORMSAPP : public ui::App {
