@@ -24,6 +24,7 @@ public:
     // A spacing of 0 keeps the one the grid has.
     void SetSpacing(uint16_t horizontal, uint16_t vertical);
     void SetOrigin(int32_t x, int32_t y);
+    void SetOn(bool value) { on = value ? 1 : 0; }
 
     bool IsOn() const { return on != 0; }
     uint16_t GetHorizontalSpacing() const { return hSpacing; }

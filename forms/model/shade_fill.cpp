@@ -88,10 +88,20 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSX), extended)),
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSY), extended))};
     const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[p], key);
-    for (int32_t y = device.top; y < device.bottom; y += tile.Height())
-        for (int32_t x = device.left; x < device.right; x += tile.Width())
-            dc.dc->BitBlt(x, y, std::min(tile.Width(), device.right - x), std::min(tile.Height(), device.bottom - y),
-                          tile, 0, 0, gdi::SRCCOPY);
+    // Only the tiles that reach the paper are drawn, starting on the same
+    // tile grid, so a huge rectangle from a damaged file cannot stall printing.
+    const int64_t w = tile.Width();
+    const int64_t h = tile.Height();
+    const int64_t paperW = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALWIDTH), dc.dc->GetDeviceCaps(gdi::HORZRES));
+    const int64_t paperH = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALHEIGHT), dc.dc->GetDeviceCaps(gdi::VERTRES));
+    const int64_t startX = device.left < -w ? device.left + (-w - device.left) / w * w : device.left;
+    const int64_t startY = device.top < -h ? device.top + (-h - device.top) / h * h : device.top;
+    const int64_t endX = std::min<int64_t>(device.right, paperW + w);
+    const int64_t endY = std::min<int64_t>(device.bottom, paperH + h);
+    for (int64_t y = startY; y < endY; y += h)
+        for (int64_t x = startX; x < endX; x += w)
+            dc.dc->BitBlt(int32_t(x), int32_t(y), int32_t(std::min(w, device.right - x)),
+                          int32_t(std::min(h, device.bottom - y)), tile, 0, 0, gdi::SRCCOPY);
     mapping.Restore(dc);
     dc.dc->RestoreDC(saved);
 }

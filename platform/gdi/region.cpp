@@ -53,22 +53,29 @@ Region Region::RoundRect(int left, int top, int right, int bottom, int ellipseWi
         std::swap(top, bottom);
     if (right == left || bottom == top)
         return Region();
-    const double rx = std::min(std::abs(ellipseWidth), right - left) / 2.0;
-    const double ry = std::min(std::abs(ellipseHeight), bottom - top) / 2.0;
+    const double rx = std::min<double>(std::abs(double(ellipseWidth)), double(right) - left) / 2.0;
+    const double ry = std::min<double>(std::abs(double(ellipseHeight)), double(bottom) - top) / 2.0;
     const double upper = top + ry;     // centre row of the top corners
     const double lower = bottom - ry;  // centre row of the bottom corners
     QRegion result;
-    for (int y = top; y < bottom; ++y) {
-        const double centre = y + 0.5;
-        double dy = 0;
-        if (centre < upper)
-            dy = upper - centre;
-        else if (centre > lower)
-            dy = centre - lower;
-        const int inset = static_cast<int>(std::lround(CornerInset(rx, ry, dy)));
-        if (left + inset < right - inset)
-            result += ToQRect(left + inset, y, right - inset, y + 1);
-    }
+    auto addRows = [&](int64_t from, int64_t to, int inset) {
+        if (from < to && int64_t(left) + inset < int64_t(right) - inset)
+            result += ToQRect(left + inset, int(from), right - inset, int(to));
+    };
+    auto cornerRow = [&](int64_t y) {
+        const double centre = double(y) + 0.5;
+        const double dy = centre < upper ? upper - centre : centre - lower;
+        addRows(y, y + 1, static_cast<int>(std::lround(CornerInset(rx, ry, dy))));
+    };
+    // Rows of the top corners, one straight band between, rows of the bottom
+    // corners: a tall region costs no more than its corners.
+    int64_t y = top;
+    for (; y < bottom && double(y) + 0.5 < upper; ++y)
+        cornerRow(y);
+    const int64_t bandEnd = std::clamp<int64_t>(int64_t(std::floor(lower - 0.5)) + 1, y, bottom);
+    addRows(y, bandEnd, static_cast<int>(std::lround(CornerInset(rx, ry, 0))));
+    for (y = bandEnd; y < bottom; ++y)
+        cornerRow(y);
     return Region(result);
 }
 

@@ -42,8 +42,8 @@ void MakeForm(FDOCUMENT& doc)
     letter->bottom = 15120;
     letter->option1 = 2;
     letter->option3 = 5;
-    letter->grid.spacingX = 144;
-    letter->grid.originY = -30;
+    letter->grid.SetSpacing(144, letter->grid.GetVerticalSpacing());
+    letter->grid.SetOrigin(0, -30);
     doc.GetLayouts().Append(std::move(letter));
     doc.GetPages().SetLayoutNumber(2, 2);
     for (const Placed& p : kFormObjects) {
@@ -151,8 +151,8 @@ TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
     EXPECT_EQ(letter->bottom, 15120);
     EXPECT_EQ(letter->option1, 2);
     EXPECT_EQ(letter->option3, 5);
-    EXPECT_EQ(letter->grid.spacingX, 144);
-    EXPECT_EQ(letter->grid.originY, -30);
+    EXPECT_EQ(letter->grid.GetHorizontalSpacing(), 144);
+    EXPECT_EQ(letter->grid.GetVerticalOrigin(), -30);
     EXPECT_EQ(reopened.GetLayouts().GetFirst()->pageCount, 3) << "every page appended counts on the first layout";
     ASSERT_EQ(reopened.GetTabOrderCount(), 2);
     EXPECT_EQ(reopened.GetFieldIDAt(0), 2) << "the field higher on the page comes first";

@@ -152,7 +152,7 @@ TEST(Layouts, ALayoutKeepsItsFieldsAndPrinterThroughItsGroup)
     layout->pageCount = 4;
     layout->left = 100;
     layout->printerId = other.id;
-    layout->grid.on = 0;
+    layout->grid.SetOn(false);
     list.Append(list.MakeDefault());
     const Bytes bytes = Written([&](RECORDARCHIVE& ar) { list.Write(ar, 0x43); });
 
@@ -167,7 +167,7 @@ TEST(Layouts, ALayoutKeepsItsFieldsAndPrinterThroughItsGroup)
     EXPECT_EQ(back->option3, 3);
     EXPECT_EQ(back->pageCount, 4);
     EXPECT_EQ(back->left, 100);
-    EXPECT_EQ(back->grid.on, 0);
+    EXPECT_FALSE(back->grid.IsOn());
     ASSERT_NE(elsewhere.FindById(back->printerId), nullptr) << "a printer the list lacks is added";
     EXPECT_EQ(PRINTER_NAMES::Get(elsewhere.FindById(back->printerId)->names.device), "Office");
     EXPECT_EQ(read.Nth(2)->printerId, kDefaultPrinterId + 0) << "the default printer stays the default";
@@ -183,11 +183,11 @@ TEST(Layouts, ALayoutKeepsItsFieldsAndPrinterThroughItsGroup)
 TEST(Layouts, TheOlderGridRecordKeepsTheOrigins)
 {
     FGRID grid;
-    grid.originX = 5;
+    grid.SetOrigin(5, 0);
     ReadBack(Bytes{0x42, 149, 6, 0, 1, 0, 50, 0, 60, 0, 0xFF}, [&](RECORDARCHIVE& ar) { grid.Read(ar); });
-    EXPECT_EQ(grid.spacingX, 50);
-    EXPECT_EQ(grid.spacingY, 60);
-    EXPECT_EQ(grid.originX, 5);
+    EXPECT_EQ(grid.GetHorizontalSpacing(), 50);
+    EXPECT_EQ(grid.GetVerticalSpacing(), 60);
+    EXPECT_EQ(grid.GetHorizontalOrigin(), 5);
 }
 
 } // namespace

@@ -152,6 +152,21 @@ TEST(FillDrawing, ThePrinterTilesScaledPatternBitmaps)
     }
 }
 
+TEST(FillDrawing, AHugePrinterFillTilesOnlyThePaper)
+{
+    // A rectangle from a damaged file, far larger than the 20000-pixel
+    // paper: only tiles that reach the paper are drawn, on the same grid.
+    Mapped m(gdi::DeviceKind::Printer, kDevicePrinter, 72);
+    Shade(2).FillRect(m.dc, {-2000000000, -2000000000, 2000000000, 2000000000});
+    ASSERT_FALSE(m.Calls().empty());
+    EXPECT_LT(m.Calls().size(), 1000u * 1000u);
+    for (const gdi::RecordedCall& call : m.Calls()) {
+        ASSERT_EQ(call.name, "StretchBlt");
+        EXPECT_GE(call.points[0].x, -64);
+        EXPECT_LE(call.points[0].x, 20000 + 32);
+    }
+}
+
 TEST(FillDrawing, PrinterTilesRepeatThePatternWithEveryPixelADot)
 {
     const gdi::Bitmap& pattern = SharedFillPatterns().bitmaps[16];

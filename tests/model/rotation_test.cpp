@@ -70,3 +70,14 @@ TEST(Rotation, ARectangleCentredOnTheOriginKeepsThePreviousTranslation)
 }
 
 } // namespace
+
+TEST(Rotation, ACentreBeyondHalfTheRangeStaysFixed)
+{
+    // left + right passes the 32-bit range; the centre must not wrap.
+    const int32_t x = 2000000000;
+    ROTATION r;
+    r.Set(x, 0, x, 0, 10);
+    const POINT centre = r.Rotate({x, 0});
+    EXPECT_NEAR(centre.x, x, 2);
+    EXPECT_NEAR(centre.y, 0, 2);
+}

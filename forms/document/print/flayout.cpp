@@ -70,8 +70,7 @@ int FLAYOUT::Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const
         ar.WriteTag(kPrinterGroupTag);
         ar.WriteTag(kEndGroup);
     }
-    if (!grid.Write(ar, kGridGroupTag))
-        return 0;
+    grid.Write(ar, kGridGroupTag);
     ar.BeginRecord();
     ar.PutU8(option1);
     ar.PutU8(option2);

@@ -90,6 +90,17 @@ TEST(Region, RoundedRectangleCornersFollowTheCornerEllipse)
     EXPECT_EQ(Region::RoundRect(0, 0, 10, 10, 0, 0), Region::Rect(0, 0, 10, 10));
 }
 
+TEST(Region, AHugeRoundedRectangleCostsOnlyItsCorners)
+{
+    // Two thousand million rows with small corners: built quickly, the same
+    // corners as a small one, and no overflow in its width.
+    const Region r = Region::RoundRect(-1000000000, -1000000000, 1000000000, 1000000000, 20, 20);
+    EXPECT_FALSE(r.Contains(-1000000000, -1000000000));
+    EXPECT_TRUE(r.Contains(-1000000000 + 3, -1000000000 + 3));
+    EXPECT_TRUE(r.Contains(0, 0));
+    EXPECT_TRUE(r.Contains(-1000000000, 0));
+}
+
 TEST(Region, PolygonsFillByTheWindingRule)
 {
     // A pentagram: with winding fill its centre is inside, with alternate fill it is a hole.
