@@ -244,6 +244,7 @@ int FBASEVIEW::SetupDC(VIEWDC& v, gdi::DC* device)
     v.pageLayout = layout;
     v.view = v.view ? v.view : this;
     v.handleView = this;
+    v.drawHandles = active ? 1 : 0;
     v.checkBoxOutlines = Settings().checkBoxOutlines;
     v.showBaselines = Settings().showBaselines;
     if (dc.IsPrinting()) {
