@@ -69,11 +69,7 @@ FBASEVIEW::FBASEVIEW() : unit(static_cast<uint16_t>(Settings().inches))
     AddCommand(ID_PREV_PAGE, [this](unsigned) { PrevPage(); });
     AddUpdate(ID_PREV_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(currentPage > 1); });
     AddUpdate(ID_INDICATOR_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.SetText(PagePaneText()); });
-    AddCommand(ID_PRINT_DIRECT, [this](unsigned) {
-        directPrint = true;
-        PrintDirect();
-        directPrint = false;
-    });
+    AddCommand(ID_PRINT_DIRECT, [this](unsigned) { PrintDirect(); });
     AddUpdate(ID_PRINT_DIRECT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
     AddCommand(ID_FILE_PRINT, [this](unsigned) { PrintPages(true); });
     AddUpdate(ID_FILE_PRINT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
@@ -258,11 +254,6 @@ int FBASEVIEW::SetupDC(VIEWDC& v, gdi::DC* device)
 
 int FBASEVIEW::SetupOwnDC(VIEWDC& v)
 {
-    if (!v.dc) {
-        if (!sharedDC)
-            sharedDC = GetWindowDC();
-        v.dc = sharedDC.get();
-    }
     return SetupDC(v, v.dc);
 }
 

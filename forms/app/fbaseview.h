@@ -239,8 +239,6 @@ protected:
     PagePlacement placement;
     RECT extraBorder{0, 0, 0, 0};
     bool active = false;
-    bool previewing = false;
-    bool directPrint = false;
     gdi::COLORREF backgroundColour = 0xFFFFFF;
     bool placed = false;
     MARKLIST marks;
