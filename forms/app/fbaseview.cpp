@@ -15,6 +15,7 @@
 #include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
+#include "platform/ui/frame.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
 
@@ -110,6 +111,10 @@ void FBASEVIEW::OnInitialUpdate()
         return;
     if (!placed) {
         placed = true;
+        if (QWidget* window = GetWindow())
+            window->setMouseTracking(true);
+        if (ui::Frame* frame = GetParentFrame(); frame && frame->GetActiveView() == this)
+            active = true;
         CalcPageRect();
         viewportOrg = {placement.left, placement.top};
     }

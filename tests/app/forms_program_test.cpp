@@ -9,7 +9,11 @@
 
 #include "platform/gdi/image_surface.h"
 
+#include "platform/ui/status_bar.h"
+
+#include <QApplication>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -115,7 +119,14 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
         view->ToDeviceRect(box);
         const QPoint middle = view->GetWindow()->mapTo(&window, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
         EXPECT_EQ(image.pixelColor(middle), QColor(0x80, 0xC0, 0xE0));
+        // The mouse over the box's corner shows its position in inches.
+        const QPointF corner(box.left, box.top);
+        QMouseEvent move(QEvent::MouseMove, corner, view->GetWindow()->mapToGlobal(corner), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->GetWindow(), &move);
+        EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     }
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 2");
     CloseApp(*app);
 }
 
