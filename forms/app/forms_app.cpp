@@ -1,11 +1,14 @@
 #include "forms/app/forms_app.h"
 
 #include "forms/app/desktop_registration.h"
+#include "forms/app/about_dlg.h"
 #include "forms/app/main_frame.h"
+#include "forms/app/splash_dlg.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/gdi/printer_surface.h"
 #include "platform/ui/cmd_ui.h"
+#include "platform/ui/message_box.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,11 +36,18 @@ QSize DesktopSizeNow()
 FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_("forms")
 {
     SetAppName(kTitle);
+    printers_.Reset();
+    SetProgramFontTable(&fonts_);
+    SetPrinterList(&printers_);
     AddCommand(ID_FILE_NEW, [this](unsigned) {
         if (template_)
             template_->OpenNewDocument();
     });
     AddUpdate(ID_FILE_NEW, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(template_ && template_->CanCreateDocuments()); });
+    AddCommand(ID_APP_ABOUT, [this](unsigned) {
+        ABOUT_DLG about(mainFrame_ ? mainFrame_->GetWindow() : nullptr);
+        about.exec();
+    });
     AddCommand(ID_APP_EXIT, [this](unsigned) {
         if (mainFrame_)
             mainFrame_->OnClose();
@@ -47,6 +57,10 @@ FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_(
 FORMSAPP::~FORMSAPP()
 {
     SetMainWnd(nullptr);
+    mainFrame_.reset();
+    template_.reset();
+    SetProgramFontTable(nullptr);
+    SetPrinterList(nullptr);
 }
 
 std::optional<int> FORMSAPP::InitInstance(std::span<const std::string> args)
@@ -71,6 +85,11 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return result.ok ? 0 : 1;
     }
     LoadSettings();
+    std::unique_ptr<SPLASH_DLG> splash;
+    if (!commandLine_.embedded && !commandLine_.print) {
+        splash = std::make_unique<SPLASH_DLG>();
+        splash->ShowNow();
+    }
     if (!commandLine_.printerName.empty()) {
         printerName_ = commandLine_.printerName;
         driverName_ = commandLine_.driverName;
@@ -91,14 +110,50 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return std::nullopt;
 
     if (commandLine_.print) {
-        if (commandLine_.fileName.empty() || !template_->OpenDocumentFile(commandLine_.fileName))
-            return 1;
-    } else if (!commandLine_.fileName.empty()) {
+        // The print switch runs unattended: what would be asked or told in
+        // a message box goes to the error stream, answered with the default.
+        ui::ScopedMessageBoxHook unattended{[](const ui::MessageBoxRequest& request) {
+            std::cerr << "forms: " << request.text << '\n';
+            switch (request.flags & ui::MB_TYPEMASK) {
+            case ui::MB_YESNO:
+            case ui::MB_YESNOCANCEL:
+                return ui::IDNO;
+            case ui::MB_OKCANCEL:
+            case ui::MB_RETRYCANCEL:
+                return ui::IDCANCEL;
+            case ui::MB_ABORTRETRYIGNORE:
+                return ui::IDABORT;
+            default:
+                return ui::IDOK;
+            }
+        }};
+        return PrintAndClose();
+    }
+    if (!commandLine_.fileName.empty()) {
         template_->OpenDocumentFile(commandLine_.fileName);
     } else {
         template_->OpenNewDocument();
     }
+    ShowMainWindow();
+    return std::nullopt;
+}
 
+std::optional<int> FORMSAPP::PrintAndClose()
+{
+    if (commandLine_.fileName.empty() || !template_->OpenDocumentFile(commandLine_.fileName))
+        return 1;
+    ShowMainWindow();
+    const bool printed = SendCommand(*mainFrame_, ID_FILE_PRINT_DIRECT);
+    mainFrame_->OnClose();
+    if (!printed || printFailed_) {
+        std::cerr << "forms: the form could not be printed\n";
+        return 1;
+    }
+    return 0;
+}
+
+void FORMSAPP::ShowMainWindow()
+{
     QMainWindow& window = *mainFrame_->GetWindow();
     if (userSettings_.appMaximized)
         window.showMaximized();
@@ -106,17 +161,6 @@ std::optional<int> FORMSAPP::InitMainWindow()
         window.showMinimized();
     else
         window.show();
-
-    if (commandLine_.print) {
-        const bool printed = SendCommand(*mainFrame_, ID_FILE_PRINT_DIRECT);
-        mainFrame_->OnClose();
-        if (!printed) {
-            std::cerr << "forms: the form could not be printed\n";
-            return 1;
-        }
-        return 0;
-    }
-    return std::nullopt;
 }
 
 int FORMSAPP::ExitInstance(int code)

@@ -8,6 +8,8 @@
 #include "forms/app/dyn_view_doc_template.h"
 #include "forms/app/std_profile_settings.h"
 #include "forms/app/user_settings.h"
+#include "forms/document/font_table.h"
+#include "forms/document/print/printer_list.h"
 
 #include "platform/settings/profile.h"
 #include "platform/ui/app.h"
@@ -29,6 +31,7 @@ struct AppClasses {
 
 inline constexpr unsigned ID_FILE_NEW = 57600;
 inline constexpr unsigned ID_APP_EXIT = 57665;
+inline constexpr unsigned ID_APP_ABOUT = 57664;
 inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
 
 class FORMSAPP : public ui::App {
@@ -58,19 +61,35 @@ public:
     const std::string& GetDriverName() const { return driverName_; }
     const std::string& GetPortName() const { return portName_; }
 
+    // A print job tells how it ended; the print switch ends with failure
+    // when any job failed.
+    void NotePrintResult(bool ok)
+    {
+        if (!ok)
+            printFailed_ = true;
+    }
+
     void LoadSettings();
     // False when any entry could not be written.
     bool SaveSettings();
 
 private:
     std::optional<int> InitMainWindow();
+    // The print switch: opens the file, prints it and closes the program.
+    std::optional<int> PrintAndClose();
+    void ShowMainWindow();
 
     AppClasses classes_;
+    // The program-wide font table and printer list, set while the
+    // application lives.
+    FONT_TABLE fonts_;
+    PRINTER_LIST printers_;
     CommandLine commandLine_;
     settings::Profile profile_;
     USERSETTINGS userSettings_;
     StdProfileSettings stdSettings_;
     bool settingsLoaded_ = false;
+    bool printFailed_ = false;
     std::string printerName_;
     std::string driverName_;
     std::string portName_;

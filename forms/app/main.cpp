@@ -2,6 +2,7 @@
 // and runs the event loop until the main window closes.
 #include "forms/app/command_line.h"
 #include "forms/app/forms_app.h"
+#include "forms/app/form_classes.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication qapp(argc, argv);
     const std::vector<std::string> words = ArgumentWords(argc, argv);
-    FORMSAPP app;
+    FORMSAPP app(FormAppClasses());
     if (const std::optional<int> ended = app.InitInstance(words))
         return app.ExitInstance(*ended);
     return app.ExitInstance(app.Run());

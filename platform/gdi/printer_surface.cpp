@@ -9,11 +9,16 @@ namespace gdi {
 
 std::unique_ptr<PrinterSurface> PrinterSurface::ForPdf(const std::string& path, QPageSize::PageSizeId paper, int dpi)
 {
+    return ForPdf(path, QPageSize(paper), dpi);
+}
+
+std::unique_ptr<PrinterSurface> PrinterSurface::ForPdf(const std::string& path, const QPageSize& paper, int dpi)
+{
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(path));
     printer->setResolution(dpi);
-    printer->setPageSize(QPageSize(paper));
+    printer->setPageSize(paper);
     printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     return std::unique_ptr<PrinterSurface>(new PrinterSurface(std::move(printer)));
 }

@@ -20,6 +20,8 @@ public:
     // printing to the paper's edges.
     static std::unique_ptr<PrinterSurface> ForPdf(const std::string& path, QPageSize::PageSizeId paper = QPageSize::Letter,
                                                   int dpi = 600);
+    // PDF output on paper of any size.
+    static std::unique_ptr<PrinterSurface> ForPdf(const std::string& path, const QPageSize& paper, int dpi);
     // An installed printer by name; the default printer for an empty name.
     // Null when there is no such printer.
     static std::unique_ptr<PrinterSurface> ForPrinter(const std::string& name);

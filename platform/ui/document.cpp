@@ -16,6 +16,14 @@ Document::Document(DocTemplate* docTemplate) : template_(docTemplate)
         template_->documents_.push_back(this);
 }
 
+void Document::SetDocTemplate(DocTemplate* docTemplate)
+{
+    if (template_ || !docTemplate)
+        return;
+    template_ = docTemplate;
+    template_->documents_.push_back(this);
+}
+
 Document::~Document()
 {
     for (View* view : views_)

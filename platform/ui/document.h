@@ -21,6 +21,9 @@ public:
     ~Document() override;
 
     DocTemplate* GetDocTemplate() const { return template_; }
+    // Gives a document made without a template its template, before the
+    // template takes it; a document keeps the template it has.
+    void SetDocTemplate(DocTemplate* docTemplate);
     const std::vector<View*>& Views() const { return views_; }
 
     // Windows-1252. Setting it retitles the frames that show the document.

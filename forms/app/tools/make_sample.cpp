@@ -1,0 +1,90 @@
+// Writes the sample form that the run script opens: two pages holding every
+// kind of object the program has, each with its own border and fill.
+#include "forms/document/fdocument.h"
+#include "forms/document/font_table.h"
+#include "forms/document/print/printer_list.h"
+#include "forms/model/border.h"
+#include "forms/model/formobj.h"
+#include "forms/model/object_factory.h"
+#include "forms/model/shade.h"
+#include "forms/model/shape_classes.h"
+
+#include "platform/ui/message_box.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+
+namespace {
+
+struct Shape {
+    uint8_t type;
+    uint16_t page;
+    RECT rect;
+    uint16_t borderWidth;
+    uint32_t borderColour;
+    int16_t pattern;
+    uint32_t fill;
+};
+
+// Lengths in twips: half-inch margins on A4.
+constexpr Shape kShapes[] = {
+    {kTypeBox, 1, {1440, 1440, 5040, 3600}, 40, 0x000000, kSolidForegroundPattern, 0xE0C080},
+    {kTypeEllipse, 1, {5760, 1440, 9360, 3600}, 30, 0x800000, 5, 0x0080FF},
+    {kTypeLine, 1, {1440, 4320, 9360, 6480}, 20, 0x0000C0, 0, 0},
+    {kTypeOrthLine, 1, {1440, 7200, 9360, 7220}, 60, 0x008000, 0, 0},
+    {kTypeBox, 1, {1440, 7920, 9360, 12960}, 20, 0x404040, 2, 0xC0C0C0},
+    {kTypeEllipse, 2, {2160, 2160, 8640, 8640}, 80, 0x000080, kSolidForegroundPattern, 0x80FFFF},
+    {kTypeBox, 2, {1440, 10080, 4320, 12960}, 20, 0x000000, 7, 0x008080},
+    {kTypeOrthLine, 2, {6480, 9360, 6500, 14400}, 40, 0x800080, 0, 0},
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::cerr << "usage: make_sample <form file>\n";
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ui::ScopedMessageBoxHook tell{[](const ui::MessageBoxRequest& request) {
+        std::cerr << "make_sample: " << request.text << '\n';
+        return ui::IDOK;
+    }};
+    FONT_TABLE fonts;
+    PRINTER_LIST printers;
+    printers.Reset();
+    SetProgramFontTable(&fonts);
+    SetPrinterList(&printers);
+    RegisterShapeClasses();
+    bool saved = false;
+    {
+        FDOCUMENT doc;
+        doc.AppendPage();
+        int number = 1;
+        for (const Shape& s : kShapes) {
+            std::unique_ptr<FORMOBJ> object = doc.GetObjects().CreateObject(s.type);
+            object->SetName("Shape" + std::to_string(number++));
+            object->SetRect(s.rect.left, s.rect.top, s.rect.right, s.rect.bottom);
+            BORDER border;
+            object->GetBorder(&border);
+            border.SetWidth(s.borderWidth);
+            border.SetColour(s.borderColour);
+            object->SetBorder(border);
+            if (s.type == kTypeBox || s.type == kTypeEllipse) {
+                BASICSHADE shade;
+                shade.SetColour1(s.fill);
+                shade.SetColour2(0xFFFFFF);
+                shade.SetPattern(s.pattern);
+                object->SetShade(shade);
+            }
+            doc.GetObjects().SetObjectPage(std::move(object), s.page);
+        }
+        saved = doc.OnSaveDocument(argv[1]);
+    }
+    SetProgramFontTable(nullptr);
+    SetPrinterList(nullptr);
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,13 @@
+#include "forms/res/program_pictures.h"
+
+#include "platform/res/missing_handler.h"
+
+#include <QString>
+
+QImage ProgramPicture(res::Kind kind, uint32_t id)
+{
+    const QImage image(QStringLiteral(":/forms/res/pictures/%1.png").arg(id));
+    if (image.isNull())
+        res::ReportMissing(kind, id);
+    return image;
+}
