@@ -302,18 +302,36 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
     const int32_t shift = (lines * thick + (lines - 1) * gap) / 2 - thick / 2;
     const int32_t span = lines * thick + (lines - 1) * gap;
     const auto [visibleFrom, visibleTo] = VisibleAlong(*dc.dc, ends[0], ux, uy, length, span);
+    auto at = [&](double along, double across) {
+        return POINT{static_cast<int32_t>(std::lround(ends[0].x + ux * along + nx * across)),
+                     static_cast<int32_t>(std::lround(ends[0].y + uy * along + ny * across))};
+    };
+    const int32_t dashLength = static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX)));
+    if (thick <= 1) {
+        // A polygon one device unit wide rounds to nothing at places and the
+        // line would look dotted: hairlines are drawn with a pen instead.
+        DCMAPSTATE mapping;
+        mapping.Save(dc);
+        const gdi::Pen old = dc.dc->SelectObject(gdi::Pen::Solid(0, colour));
+        for (int i = 0; i < lines; ++i) {
+            const double centre = -shift + i * (thick + gap);
+            for (const auto& [s, e] : DashUnits(style, 0, dashLength, thick, visibleFrom, visibleTo)) {
+                const POINT a = at(s, centre);
+                const POINT b = at(e, centre);
+                dc.dc->MoveTo(a.x, a.y);
+                dc.dc->LineTo(b.x, b.y);
+            }
+        }
+        dc.dc->SelectObject(old);
+        mapping.Restore(dc);
+        return;
+    }
     CachedBrush brush = GetCachedBrush(colour);
     for (int i = 0; i < lines; ++i) {
         const double centre = -shift + i * (thick + gap);
         const double near = centre - thick / 2.0;
         const double far = centre + thick / 2.0;
-        for (const auto& [s, e] :
-             DashUnits(style, 0, static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX))), thick,
-                       visibleFrom, visibleTo)) {
-            auto at = [&](double along, double across) {
-                return POINT{static_cast<int32_t>(std::lround(ends[0].x + ux * along + nx * across)),
-                             static_cast<int32_t>(std::lround(ends[0].y + uy * along + ny * across))};
-            };
+        for (const auto& [s, e] : DashUnits(style, 0, dashLength, thick, visibleFrom, visibleTo)) {
             dc.dc->FillRgn(gdi::Region::Polygon({at(s, near), at(e, near), at(e, far), at(s, far)}, gdi::WINDING),
                            *brush);
         }

@@ -117,12 +117,12 @@ TEST_F(ViewDrawTest, ObjectsOfTheShownPageOnly)
     // The box's fill from its corner, one inch into the page; the ellipse.
     EXPECT_TRUE(DrewAt({x + 96, y + 96}));
     EXPECT_TRUE(Drew("Ellipse"));
-    EXPECT_FALSE(Drew("FillRegion"));
+    EXPECT_FALSE(Drew("Polyline"));
     view->SetPage(2);
     Draw();
     EXPECT_FALSE(DrewAt({x + 96, y + 96}));
     EXPECT_FALSE(Drew("Ellipse"));
-    EXPECT_TRUE(Drew("FillRegion"));  // the slanted line
+    EXPECT_TRUE(Drew("Polyline"));  // the slanted hairline
 }
 
 TEST_F(ViewDrawTest, RepaintingAnAreaDrawsNothingOutsideIt)

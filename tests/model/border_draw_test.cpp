@@ -7,6 +7,8 @@
 
 #include "tests/model/shape_fixtures.h"
 
+#include "platform/gdi/image_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -315,6 +317,31 @@ TEST(BorderDrawing, SlantedStrokes)
         EXPECT_NEAR(b.right, c.bounds.right, 1) << c.what;
         EXPECT_NEAR(b.bottom, c.bounds.bottom, 1) << c.what;
         EXPECT_EQ(m.Calls()[0].state.brush, gdi::Brush::Solid(kRed)) << c.what;
+    }
+}
+
+TEST(BorderDrawing, ASlantedHairlineHasNoGaps)
+{
+    // One device unit wide: every column between the ends holds a pixel of
+    // the line's colour, whatever the slope.
+    for (const POINT to : {POINT{190, 60}, POINT{190, 185}, POINT{60, 190}}) {
+        gdi::ImageSurface image(200, 200);
+        gdi::DC device(image);
+        VIEWDC dc;
+        dc.dc = &device;
+        dc.deviceKind = kDeviceWindow;
+        dc.SetMapMode(gdi::MM_ANISOTROPIC);
+        dc.SetWindowExt(1, 1);
+        dc.SetViewportExt(1, 1);
+        Line(1).DrawSlanted(dc, {10, 10}, to, RECT{10, 10, to.x, to.y});
+        const bool steep = to.y - 10 > to.x - 10;
+        const int end = steep ? to.y : to.x;
+        for (int major = 11; major < end - 1; ++major) {
+            bool found = false;
+            for (int minor = 0; minor < 200 && !found; ++minor)
+                found = (steep ? image.Pixel(minor, major) : image.Pixel(major, minor)) == kRed;
+            EXPECT_TRUE(found) << "gap at " << major << " towards " << to.x << "," << to.y;
+        }
     }
 }
 
