@@ -9,6 +9,7 @@
 #include "forms/document/print/printer_list.h"
 #include "forms/document/special_fields.h"
 #include "forms/model/formobj.h"
+#include "forms/model/group_members.h"
 #include "forms/model/record_archive.h"
 #include "forms/res/program_resources.h"
 
@@ -31,6 +32,7 @@ FDOCUMENT::~FDOCUMENT() = default;
 
 void FDOCUMENT::DeleteContents()
 {
+    undoList.Clear();
     tabOrder.RemoveAll();
     objects.RemoveAll();
     styles.RemoveAll();
@@ -108,6 +110,26 @@ int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
     if (done)
         tabOrder.Renumber();
     return done;
+}
+
+void FDOCUMENT::RestoreFields(const std::vector<FORMOBJ*>& restored)
+{
+    std::vector<FORMOBJ*> fields;
+    std::vector<FORMOBJ*> pending(restored.rbegin(), restored.rend());
+    while (!pending.empty()) {
+        FORMOBJ* o = pending.back();
+        pending.pop_back();
+        if (AsField(o))
+            fields.push_back(o);
+        if (auto* group = dynamic_cast<GROUP_MEMBERS*>(o))
+            for (FORMOBJ* m = group->GetMembers().GetHead(); m; m = m->GetNext())
+                pending.push_back(m);
+    }
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](FORMOBJ* a, FORMOBJ* b) { return AsField(a)->GetTabIndex() < AsField(b)->GetTabIndex(); });
+    for (FORMOBJ* field : fields)
+        if (!tabOrder.Contains(field))
+            InsertFieldInOrder(field, true);
 }
 
 uint16_t FDOCUMENT::GetPageCount() const
