@@ -2,14 +2,16 @@
 // and what the tracker asks of it.
 #include "forms/app/fdesignview.h"
 
+#include "forms/app/main_frame.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/model/fselection.h"
+#include "forms/res/program_resources.h"
 
+#include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
 #include "platform/ui/message_box.h"
-#include "forms/res/program_resources.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -149,7 +151,12 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         return true;
     }
     case QEvent::MouseMove:
+        // The pointer's position, or the selection's place and size.
         FBASEVIEW::OnEvent(e);
+        if (selection->GetCount() > 0)
+            ShowSelectionPosSize();
+        else if (auto* frame = dynamic_cast<FFRAME*>(ui::App::Current() ? ui::App::Current()->MainWnd() : nullptr))
+            frame->SetSizeText("");
         UpdateCursor(EventPoint(static_cast<QMouseEvent&>(e)));
         return false;
     case QEvent::KeyPress: {

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -21,6 +22,17 @@ constexpr int32_t kCoordinateLimit = 32768;
 bool InRange(int32_t v)
 {
     return std::abs(v) < kCoordinateLimit;
+}
+
+// The filling order's fields sorted by their place on the form.
+std::vector<FORMOBJ*> PositionOrder(const PTRARRAY& order)
+{
+    std::vector<FORMOBJ*> fields;
+    for (int i = 0; i < order.GetCount(); ++i)
+        fields.push_back(order.GetAt(i));
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
+    return fields;
 }
 
 } // namespace
@@ -86,14 +98,26 @@ void FDESIGNVIEW::HandleDrag(int, POINT point)
 {
     if (selection->GetCount() == 0)
         return;
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return;
     RECT before;
     selection->GetRect(before);
+    const std::vector<FORMOBJ*> snapshot = PositionOrder(doc->GetTabOrder());
     selection->Track(this, point.x, point.y);
+    // A move that changes the fields' order on the form makes the filling
+    // order the position order.
+    if (const std::vector<FORMOBJ*> moved = PositionOrder(doc->GetTabOrder()); moved != snapshot) {
+        PTRARRAY& order = doc->GetTabOrder();
+        order.RemoveAll();
+        for (FORMOBJ* field : moved)
+            order.InsertAt(order.GetCount(), field);
+        order.Renumber();
+    }
     RECT after;
     selection->GetRect(after);
     if (!(after == before))
-        if (FDOCUMENT* doc = GetFormDocument())
-            doc->SetModified(true);
+        doc->SetModified(true);
     UpdateWindow();
     ShowSelectionPosSize();
 }

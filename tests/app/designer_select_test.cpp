@@ -164,3 +164,41 @@ TEST_F(DesignerSelectTest, PlacementRule)
 }
 
 } // namespace
+
+namespace {
+
+// The filling order after dragging the upper of two objects (the first one
+// in the order given) by its middle.
+struct OrderCase {
+    const char* name;
+    bool upperFirst;
+    int dragBy;  // pixels down
+    bool upperFirstAfter;
+};
+
+class FillingOrderAfterMove : public DesignerTest, public testing::WithParamInterface<OrderCase> {};
+
+TEST_P(FillingOrderAfterMove, FollowsThePositionsOnlyWhenTheirOrderChanged)
+{
+    const OrderCase& c = GetParam();
+    FORMOBJ* upper = Add(kTypeBox, {1440, 1440, 2880, 2880});
+    FORMOBJ* lower = Add(kTypeBox, {1440, 4320, 2880, 5760});
+    PTRARRAY& order = doc->GetTabOrder();
+    order.InsertAt(0, c.upperFirst ? upper : lower);
+    order.InsertAt(1, c.upperFirst ? lower : upper);
+    upper->Select(&view);
+    const POINT press = At(2160, 2160);
+    Drag({press, {press.x, press.y + c.dragBy}});
+    ASSERT_EQ(order.GetCount(), 2);
+    EXPECT_EQ(order.GetAt(0), c.upperFirstAfter ? upper : lower);
+    EXPECT_EQ(order.GetAt(1), c.upperFirstAfter ? lower : upper);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designer, FillingOrderAfterMove,
+                         testing::Values(OrderCase{"MovedBelowTheOtherComesSecond", true, 250, false},
+                                         OrderCase{"OwnOrderStaysWhenThePlacesKeepTheirOrder", false, 50, false},
+                                         OrderCase{"MovedBelowTheOtherWhenAlreadySecondStays", false, 250, false},
+                                         OrderCase{"UnmovedKeepsItsOrder", true, 0, true}),
+                         [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
+
+} // namespace
