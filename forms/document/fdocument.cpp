@@ -146,6 +146,9 @@ void FDOCUMENT::InsertPage(uint16_t before)
 {
     if (pages->GetCount() >= 0xFFFE)
         RECORDARCHIVE::ThrowLoadMemoryError();
+    // Deleted objects kept for Undo Deletion would come back on pages that
+    // have moved.
+    undoList.Clear();
     auto page = std::make_unique<FPAGE>();
     page->layout = 1;
     if (FLAYOUT* layout = layouts->GetFirst())
@@ -160,6 +163,7 @@ void FDOCUMENT::DeletePage(uint16_t page)
 {
     if (!pages->GetAt(page))
         return;
+    undoList.Clear();
     objects.DeletePage(page, this);
     if (pages->GetCount() > 1) {
         if (FLAYOUT* layout = GetPageLayout(page); layout && layout->pageCount > 0)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class DesignerDeleteTest : public DesignerTest {
@@ -109,6 +111,27 @@ TEST_F(DesignerDeleteTest, DrawingANewObjectForgetsThePendingDeletion)
     ASSERT_TRUE(view.ExecuteCommand(32772));
     Drag({At(7200, 7200), At(8640, 8640)});
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DesignerDeleteTest, PagesAddedOrRemovedForgetThePendingDeletion)
+{
+    const std::function<void(FDOCUMENT&)> edits[] = {[](FDOCUMENT& form) { form.InsertPage(1); },
+                                                     [](FDOCUMENT& form) { form.AppendPage(); },
+                                                     [](FDOCUMENT& form) {
+                                                         form.AppendPage();
+                                                         form.DeletePage(2);
+                                                     }};
+    for (const auto& edit : edits) {
+        Add(kTypeBox, {7200, 7200, 8640, 8640})->Select(&view);
+        view.DeleteSelection(false);
+        ASSERT_TRUE(view.CanUndoDeletion());
+        edit(*doc);
+        EXPECT_FALSE(view.CanUndoDeletion());
+    }
 }
 
 } // namespace
