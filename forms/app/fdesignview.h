@@ -121,7 +121,9 @@ private:
     POINT ToPagePoint(POINT device);
     bool IsOnPage(POINT device);
     void SelectionClick(POINT point);
-    void HandleDrag(int handle, POINT point);
+    // A press on the selection's handles or inside it: the selection
+    // tracks itself (one object also moves by its middle).
+    void HandleDrag(POINT point);
     void RubberBand(POINT point);
     void ToggleAt(POINT point);
     void CreateWithTool(POINT point);

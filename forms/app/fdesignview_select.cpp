@@ -83,7 +83,7 @@ void FDESIGNVIEW::SelectionClick(POINT point)
             hit = selection->HitTestHandles(dc, p.x, p.y);
         }
         if (hit != kHitNothing) {
-            HandleDrag(hit, point);
+            HandleDrag(point);
             return;
         }
     }
@@ -94,7 +94,7 @@ void FDESIGNVIEW::SelectionClick(POINT point)
         RubberBand(point);
 }
 
-void FDESIGNVIEW::HandleDrag(int, POINT point)
+void FDESIGNVIEW::HandleDrag(POINT point)
 {
     if (selection->GetCount() == 0)
         return;

@@ -75,18 +75,6 @@ void FDESIGNVIEW::CreateWithTool(POINT point)
     }
     FORMOBJ* placed = object.get();
     doc->GetObjects().SetObjectPage(std::move(object), page);
-    if (placed->HasSetUp()) {
-        SetTool(kSelectionTool);
-        placed->Select(this);
-        placed->Invalidate(this);
-        UpdateWindow();
-        if (!placed->SetUp(this)) {
-            DeleteSelection(false);
-            doc->GetUndoList().Clear();
-            return;
-        }
-        InvalidateAll();
-    }
     placed->Invalidate(this);
     UpdateWindow();
     doc->GetUndoList().Clear();

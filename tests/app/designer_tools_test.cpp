@@ -77,6 +77,15 @@ TEST_F(DesignerTest, EscapeWhileDrawingLeavesNoObject)
     EXPECT_FALSE(doc->IsModified());
 }
 
+TEST_F(DesignerTest, ObjectStartedOutsideTheMarginsIsRefusedAndTheToolStays)
+{
+    ASSERT_TRUE(view.ExecuteCommand(32772));
+    Drag({At(300, 300), At(1000, 1000), At(2000, 2000)});
+    EXPECT_TRUE(Objects().empty());
+    EXPECT_EQ(view.GetTool(), kTypeBox);
+    EXPECT_FALSE(doc->IsModified());
+}
+
 TEST_F(DesignerTest, ChoosingADrawingToolDeselectsEverything)
 {
     FORMOBJ* box = Add(kTypeBox, {1440, 1440, 2880, 2880});
