@@ -1,18 +1,81 @@
+// The design view: its selection, drawing context, commands, window events
+// and what the tracker asks of it.
 #include "forms/app/fdesignview.h"
 
+#include "forms/app/main_frame.h"
 #include "forms/document/fdocument.h"
+#include "forms/document/print/flayout.h"
 #include "forms/model/fselection.h"
+#include "forms/res/program_resources.h"
 
+#include "platform/ui/app.h"
+#include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
+#include "platform/ui/message_box.h"
 
-FDESIGNVIEW::FDESIGNVIEW() = default;
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+
+// Table and radio-button tools, whose kinds are not built either.
+constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}, {32802, 12, false}};
+
+POINT EventPoint(const QMouseEvent& e)
+{
+    const QPointF at = e.position();
+    return {static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())};
+}
+
+} // namespace
+
+FDESIGNVIEW::FDESIGNVIEW()
+{
+    currentBorder.roundedFlag = 1;
+    RegisterCommands();
+}
 
 FDESIGNVIEW::~FDESIGNVIEW() = default;
+
+void FDESIGNVIEW::RegisterCommands()
+{
+    auto addTool = [this](const ToolCommand& command) {
+        const uint8_t code = command.tool;
+        if (command.built) {
+            AddCommand(command.id, [this, code](unsigned) { SetTool(code); });
+            AddUpdate(command.id, [this, code](ui::CmdUI& cmdUI) {
+                cmdUI.Enable(true);
+                cmdUI.SetCheck(tool == code ? 1 : 0);
+            });
+        } else {
+            AddCommand(command.id, [](unsigned) {
+                ui::MessageBox(ProgramResources().LoadString(kObjectNotImplemented), {});
+            });
+            AddUpdate(command.id, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
+        }
+    };
+    for (const ToolCommand& command : kToolCommands)
+        addTool(command);
+    for (const ToolCommand& command : kUnbuiltTools)
+        addTool(command);
+
+    AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
+    AddUpdate(ID_EDIT_CLEAR,
+              [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
+    AddCommand(ID_EDIT_UNDO, [this](unsigned) { UndoDeletion(); });
+    AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
+    AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
+    AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
+}
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
 {
     const int ok = FBASEVIEW::SetupDC(dc, device);
     dc.outputMode = kOutputDesign;
+    if (ok && pageLayout)
+        dc.grid = &pageLayout->grid;
     return ok;
 }
 
@@ -66,4 +129,100 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
     if (incoming)
         if (auto* from = dynamic_cast<FBASEVIEW*>(other))
             SetZoom(from->GetZoom());
+}
+
+bool FDESIGNVIEW::OnEvent(QEvent& e)
+{
+    if (!selection)
+        return FBASEVIEW::OnEvent(e);
+    switch (e.type()) {
+    case QEvent::MouseButtonPress: {
+        auto& mouse = static_cast<QMouseEvent&>(e);
+        if (mouse.button() != Qt::LeftButton)
+            return false;
+        OnLButtonDown(EventPoint(mouse), mouse.modifiers() & Qt::ShiftModifier);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto& mouse = static_cast<QMouseEvent&>(e);
+        if (mouse.button() != Qt::LeftButton)
+            return false;
+        OnLButtonUp(EventPoint(mouse), mouse.modifiers() & Qt::ShiftModifier);
+        return true;
+    }
+    case QEvent::MouseMove:
+        // The pointer's position, or the selection's place and size.
+        FBASEVIEW::OnEvent(e);
+        if (selection->GetCount() > 0)
+            ShowSelectionPosSize();
+        else if (auto* frame = dynamic_cast<FFRAME*>(ui::App::Current() ? ui::App::Current()->MainWnd() : nullptr))
+            frame->SetSizeText("");
+        UpdateCursor(EventPoint(static_cast<QMouseEvent&>(e)));
+        return false;
+    case QEvent::KeyPress: {
+        auto& key = static_cast<QKeyEvent&>(e);
+        OnKeyDown(key.key(), key.modifiers() & Qt::ShiftModifier);
+        return false;
+    }
+    case QEvent::KeyRelease: {
+        auto& key = static_cast<QKeyEvent&>(e);
+        if (key.key() == Qt::Key_Delete) {
+            DeleteSelection(true);
+            return true;
+        }
+        return FBASEVIEW::OnEvent(e);
+    }
+    default:
+        return FBASEVIEW::OnEvent(e);
+    }
+}
+
+bool FDESIGNVIEW::GetPointerPos(POINT& device)
+{
+    QWidget* window = GetWindow();
+    if (!window)
+        return false;
+    const QPoint at = window->mapFromGlobal(QCursor::pos());
+    device = {at.x(), at.y()};
+    return true;
+}
+
+bool FDESIGNVIEW::MovePointer(int32_t dx, int32_t dy)
+{
+    // Some platforms (Wayland, offscreen) do not let a program move the
+    // pointer: the tracker then keeps the page point by scrolling alone.
+    const QPoint before = QCursor::pos();
+    const QPoint wanted = before + QPoint(dx, dy);
+    QCursor::setPos(wanted);
+    return QCursor::pos() == wanted;
+}
+
+OBJECT_DOCUMENT* FDESIGNVIEW::GetObjectDocument()
+{
+    return GetFormDocument();
+}
+
+bool FDESIGNVIEW::GetMarginRect(RECT& out)
+{
+    if (!pageLayout)
+        return false;
+    const FLAYOUT& l = *pageLayout;
+    out = {l.left, l.top, l.right ? l.right : l.pageWidth, l.bottom ? l.bottom : l.pageHeight};
+    return true;
+}
+
+bool FDESIGNVIEW::RecordDeletionUndo()
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return false;
+    const UNDO_REQUEST request{&doc->GetObjects(), doc, kUndoOrder};
+    // A deletion that the record would not capture (a member inside a
+    // group) is not kept: the list is emptied and the selection frees it.
+    if (!UNDO_LIST::CreateAction(kUndoOrder)->Capture(request)) {
+        doc->GetUndoList().Clear();
+        return false;
+    }
+    deletionKept = doc->GetUndoList().Record(request, 1) != nullptr;
+    return deletionKept;
 }

@@ -9,6 +9,7 @@
 #include "forms/document/print/printer_list.h"
 #include "forms/document/special_fields.h"
 #include "forms/model/formobj.h"
+#include "forms/model/group_members.h"
 #include "forms/model/record_archive.h"
 #include "forms/res/program_resources.h"
 
@@ -31,6 +32,7 @@ FDOCUMENT::~FDOCUMENT() = default;
 
 void FDOCUMENT::DeleteContents()
 {
+    undoList.Clear();
     tabOrder.RemoveAll();
     objects.RemoveAll();
     styles.RemoveAll();
@@ -110,6 +112,26 @@ int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
     return done;
 }
 
+void FDOCUMENT::RestoreFields(const std::vector<FORMOBJ*>& restored)
+{
+    std::vector<FORMOBJ*> fields;
+    std::vector<FORMOBJ*> pending(restored.rbegin(), restored.rend());
+    while (!pending.empty()) {
+        FORMOBJ* o = pending.back();
+        pending.pop_back();
+        if (AsField(o))
+            fields.push_back(o);
+        if (auto* group = dynamic_cast<GROUP_MEMBERS*>(o))
+            for (FORMOBJ* m = group->GetMembers().GetHead(); m; m = m->GetNext())
+                pending.push_back(m);
+    }
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](FORMOBJ* a, FORMOBJ* b) { return AsField(a)->GetTabIndex() < AsField(b)->GetTabIndex(); });
+    for (FORMOBJ* field : fields)
+        if (!tabOrder.Contains(field))
+            InsertFieldInOrder(field, true);
+}
+
 uint16_t FDOCUMENT::GetPageCount() const
 {
     return pages->GetCount();
@@ -124,6 +146,9 @@ void FDOCUMENT::InsertPage(uint16_t before)
 {
     if (pages->GetCount() >= 0xFFFE)
         RECORDARCHIVE::ThrowLoadMemoryError();
+    // Deleted objects kept for Undo Deletion would come back on pages that
+    // have moved.
+    undoList.Clear();
     auto page = std::make_unique<FPAGE>();
     page->layout = 1;
     if (FLAYOUT* layout = layouts->GetFirst())
@@ -138,6 +163,7 @@ void FDOCUMENT::DeletePage(uint16_t page)
 {
     if (!pages->GetAt(page))
         return;
+    undoList.Clear();
     objects.DeletePage(page, this);
     if (pages->GetCount() > 1) {
         if (FLAYOUT* layout = GetPageLayout(page); layout && layout->pageCount > 0)

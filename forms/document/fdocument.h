@@ -1,8 +1,10 @@
 // The form document: owns a form's objects, styles, pages, layouts, filling
-// order and special fields, hands out the numbers that identify fields,
-// objects and tables, and keeps the form in its compound file.
+// order, special fields and undo list, hands out the numbers that identify
+// fields, objects and tables, and keeps the form in its compound file.
 #pragma once
 
+#include "forms/app/filling_order.h"
+#include "forms/app/undo_list.h"
 #include "forms/document/ptrarray.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
@@ -28,7 +30,7 @@ class Archive;
 // String id of "No Field".
 constexpr int kNoFieldName = 581;
 
-class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FIELD_LOOKUP {
+class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FIELD_LOOKUP, public FILLING_ORDER {
 public:
     // The host may be null (no application: no dialogs, views or undo).
     explicit FDOCUMENT(DOCUMENT_HOST* host = nullptr);
@@ -47,6 +49,12 @@ public:
     FPAGELIST& GetPages() { return *pages; }
     FLAYLIST& GetLayouts() { return *layouts; }
     PTRARRAY& GetTabOrder() { return tabOrder; }
+    // Undo Deletion's record and the format commands' snapshots.
+    UNDO_LIST& GetUndoList() { return undoList; }
+
+    // The filling order as the undo list sees it.
+    void Renumber() override { tabOrder.Renumber(); }
+    void RestoreFields(const std::vector<FORMOBJ*>& restored) override;
 
     // Counters: each answers its value, then counts on.
     uint16_t GetNextFieldID() { return nextFieldId++; }
@@ -137,6 +145,9 @@ private:
     std::unique_ptr<FPAGELIST> pages;
     std::unique_ptr<FLAYLIST> layouts;
     PTRARRAY tabOrder;
+    // Declared after the object list: deleted objects it keeps are freed
+    // before the objects still on the form.
+    UNDO_LIST undoList;
     std::unique_ptr<FONT_TABLE> fileFontTable;
     uint16_t lastOleItem = 0;
     uint16_t nextFieldId = 1;
