@@ -10,9 +10,7 @@
 
 void FELLIPSE::DrawTracker(VIEWDC& dc)
 {
-    if (!dc.dc || dc.deviceKind == kDevicePrinter || !dc.drawHandles || dc.noTracker)
-        return;
-    if (selected != 1 && !memberSelected)
+    if (!ShowsTracker(dc))
         return;
     RECT r;
     GetOuterRect(r, dc);

@@ -190,9 +190,7 @@ void FLINE::AdjustRect(int handle, RECT& r, OBJECT_VIEW* view)
 
 void FLINE::DrawTracker(VIEWDC& dc)
 {
-    if (!dc.dc || dc.deviceKind == kDevicePrinter || !dc.drawHandles || dc.noTracker)
-        return;
-    if (selected == 1 || memberSelected)
+    if (ShowsTracker(dc))
         DrawSelection(dc);
 }
 

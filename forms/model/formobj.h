@@ -246,6 +246,9 @@ public:
     const RECT& GetTrackerRect() const { return trackRect; }
 
 protected:
+    // Whether the context shows selection trackers (never on paper) and
+    // the object is selected on its own or as a member.
+    bool ShowsTracker(const VIEWDC& dc) const;
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
 

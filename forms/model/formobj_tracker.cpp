@@ -191,11 +191,16 @@ void FORMOBJ::DrawSelection(VIEWDC& dc)
     g.RestoreDC(-1);
 }
 
-void FORMOBJ::DrawTracker(VIEWDC& dc)
+bool FORMOBJ::ShowsTracker(const VIEWDC& dc) const
 {
     if (!dc.dc || dc.deviceKind == kDevicePrinter || !dc.drawHandles || dc.noTracker)
-        return;
-    if (selected != 1 && !memberSelected)
+        return false;
+    return selected == 1 || memberSelected;
+}
+
+void FORMOBJ::DrawTracker(VIEWDC& dc)
+{
+    if (!ShowsTracker(dc))
         return;
     RECT r;
     GetActiveRect(r, dc);
