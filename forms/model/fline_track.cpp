@@ -109,7 +109,6 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
 {
     if (!view)
         return 0;
-    RESIZEUPDATERGN hint(kHintOutlineChanged, page);
     const bool otherViews = view->HasOtherViews();
     VIEWDC dc(view);
     view->SetupOwnDC(dc);
@@ -156,18 +155,7 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
 
     // Repaint the old line with its handles and the new one.
     const OUTLINE before = Corners(ToDevice(dc, oldRect.Inflated(handleSize, handleSize)).Inflated(1, 1));
-    OUTLINE after;
-    GetRegion(after, dc, 1, nullptr);
-    view->InvalidateOutline(before, true);
-    view->InvalidateOutline(after, true);
-    view->UpdateWindow();
-    if (otherViews) {
-        hint.SetBefore(before.pt);
-        hint.after = after;
-        hint.BeforeToLogical(dc);
-        hint.AfterToLogical(dc);
-        view->UpdateOtherViews(hint);
-    }
+    RepaintTracked(dc, view, before, otherViews);
     return rect == oldRect && first == oldFirst && second == oldSecond ? 0 : 1;
 }
 

@@ -249,6 +249,9 @@ protected:
     // Whether the context shows selection trackers (never on paper) and
     // the object is selected on its own or as a member.
     bool ShowsTracker(const VIEWDC& dc) const;
+    // After a drag: repaints the outline before (device units) and the
+    // object's outline now with its handles, and tells the other views.
+    void RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews);
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
 

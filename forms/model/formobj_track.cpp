@@ -315,11 +315,27 @@ int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
     return 2;
 }
 
+void FORMOBJ::RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews)
+{
+    OUTLINE after;
+    GetRegion(after, dc, 1, nullptr);
+    view->InvalidateOutline(before, true);
+    view->InvalidateOutline(after, true);
+    view->UpdateWindow();
+    if (otherViews) {
+        RESIZEUPDATERGN hint(kHintOutlineChanged, page);
+        hint.SetBefore(before.pt);
+        hint.after = after;
+        hint.BeforeToLogical(dc);
+        hint.AfterToLogical(dc);
+        view->UpdateOtherViews(hint);
+    }
+}
+
 int FORMOBJ::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
 {
     if (!view)
         return 0;
-    RESIZEUPDATERGN hint(kHintOutlineChanged, page);
     const bool otherViews = view->HasOtherViews();
     const RECT oldRect = rect;
     VIEWDC dc(view);
@@ -352,18 +368,6 @@ int FORMOBJ::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     before.pt[1] = oldTurn.Rotate({oldDevice.left, oldDevice.bottom});
     before.pt[2] = oldTurn.Rotate({oldDevice.right, oldDevice.bottom});
     before.pt[3] = oldTurn.Rotate({oldDevice.right, oldDevice.top});
-    OUTLINE after;
-    GetRegion(after, dc, 1, nullptr);
-    view->InvalidateOutline(before, true);
-    view->InvalidateOutline(after, true);
-    view->UpdateWindow();
-
-    if (otherViews) {
-        hint.SetBefore(before.pt);
-        hint.after = after;
-        hint.BeforeToLogical(dc);
-        hint.AfterToLogical(dc);
-        view->UpdateOtherViews(hint);
-    }
+    RepaintTracked(dc, view, before, otherViews);
     return rect == oldRect ? 0 : 1;
 }
