@@ -5,7 +5,6 @@
 
 #include "forms/model/object_view.h"
 #include "forms/model/placement_guard.h"
-#include "forms/model/resize_update_rgn.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
