@@ -120,15 +120,10 @@ void FBASEVIEW::OnInitialUpdate()
     }
     // A new pane of a split window takes its scroll positions from the
     // panes it lines up with, and the zoom from the top-left pane.
-    if (ui::Splitter* splitter = GetParentSplitter(); splitter && splitter->GetRowCount() * splitter->GetColumnCount() > 1) {
-        int row = -1;
-        int column = -1;
-        for (int r = 0; r < splitter->GetRowCount(); ++r)
-            for (int c = 0; c < splitter->GetColumnCount(); ++c)
-                if (splitter->GetPane(r, c) == this) {
-                    row = r;
-                    column = c;
-                }
+    int row = -1;
+    int column = -1;
+    if (ui::Splitter* splitter = GetParentSplitter(); splitter && splitter->GetRowCount() * splitter->GetColumnCount() > 1
+                                                     && splitter->FindPane(*this, row, column)) {
         auto pane = [&](int r, int c) {
             return r >= 0 && c >= 0 && r < splitter->GetRowCount() && c < splitter->GetColumnCount()
                        ? dynamic_cast<FBASEVIEW*>(splitter->GetPane(r, c))

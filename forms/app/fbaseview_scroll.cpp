@@ -224,15 +224,9 @@ int FBASEVIEW::AutoScroll(int16_t dx, int16_t dy, uint16_t page)
 {
     if (page != currentPage)
         SetPage(page);
-    if (ui::Splitter* splitter = GetParentSplitter(); splitter && active) {
-        int row = -1;
-        int column = -1;
-        for (int r = 0; r < splitter->GetRowCount(); ++r)
-            for (int c = 0; c < splitter->GetColumnCount(); ++c)
-                if (splitter->GetPane(r, c) == this) {
-                    row = r;
-                    column = c;
-                }
+    int row = -1;
+    int column = -1;
+    if (ui::Splitter* splitter = GetParentSplitter(); splitter && active && splitter->FindPane(*this, row, column)) {
         for (int r = 0; r < splitter->GetRowCount(); ++r)
             if (auto* other = dynamic_cast<FBASEVIEW*>(splitter->GetPane(r, column)); other && r != row)
                 other->AutoScroll(dx, 0, static_cast<uint16_t>(currentPage));

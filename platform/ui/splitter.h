@@ -61,6 +61,8 @@ public:
     void SetColumnWidth(int column, int width);
 
     View* GetPane(int row, int column) const;
+    // The row and column of the pane showing the view; false when none does.
+    bool FindPane(const View& view, int& row, int& column) const;
     ViewHost* GetPaneWindow(int row, int column) const;
     // Puts view in the pane, keeping the pane's window; returns the view it
     // held. When the old view was the frame's active view, the new one is.
@@ -89,7 +91,6 @@ private:
     enum class Drag { None, RowSplit, ColumnSplit, RowBox, ColumnBox };
 
     Pane& At(int row, int column) const;
-    bool FindPane(const View& view, int& row, int& column) const;
     void MakePane(int row, int column, View* like);
     QScrollBar* MakeBar(Qt::Orientation orientation, const QScrollBar* like);
     void Scrolled(Qt::Orientation orientation, QScrollBar* bar, int position);
