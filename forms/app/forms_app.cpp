@@ -102,6 +102,7 @@ std::optional<int> FORMSAPP::InitMainWindow()
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);
     mainFrame_->SetDocTemplate(template_.get());
+    mainFrame_->SetRecentFileList(&stdSettings_.recentFiles);
     host_ = std::make_unique<APP_DOCUMENT_HOST>(*template_, commandLine_.tutorial, DefaultFormsFolder());
     template_->SetDocumentHost(host_.get());
     // The tutorial's title is the frame's own from the start, so that every

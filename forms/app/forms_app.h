@@ -8,6 +8,7 @@
 #include "forms/app/app_document_host.h"
 #include "forms/app/command_line.h"
 #include "forms/app/dyn_view_doc_template.h"
+#include "forms/app/recent_file_menu.h"
 #include "forms/app/std_profile_settings.h"
 #include "forms/app/user_settings.h"
 #include "forms/document/font_table.h"
@@ -41,9 +42,6 @@ inline constexpr unsigned ID_FILE_OPEN = 57601;
 inline constexpr unsigned ID_FILE_CLOSE = 57602;
 inline constexpr unsigned ID_FILE_SAVE = 57603;
 inline constexpr unsigned ID_FILE_SAVE_AS = 57604;
-// The recent files, newest first.
-inline constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
-inline constexpr unsigned ID_APP_EXIT = 57665;
 inline constexpr unsigned ID_APP_ABOUT = 57664;
 inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
 

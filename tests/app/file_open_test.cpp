@@ -6,6 +6,12 @@
 
 #include "forms/app/form_classes.h"
 
+#include "platform/ui/command_bar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
 #include <filesystem>
 
 namespace {
@@ -154,6 +160,48 @@ TEST_F(FileCommandsTest, RecentFilesOutlastTheProgram)
     app = StartApp({}, FormAppClasses());
     EXPECT_EQ(RecentFiles(), (std::vector<std::string>{b, a}));
     ASSERT_TRUE(Send(ID_FILE_MRU_FILE1 + 1));
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm()->GetPathName(), a);
+}
+
+} // namespace
+
+namespace {
+
+// The File menu's items by command id, in menu order.
+std::vector<QAction*> MenuItemsOf(QMainWindow& window, unsigned first, unsigned last)
+{
+    std::vector<QAction*> items;
+    for (QMenu* menu : window.findChildren<QMenu*>())
+        for (QAction* action : menu->actions())
+            if (const unsigned id = ui::CommandBar::CommandId(*action); id >= first && id <= last)
+                items.push_back(action);
+    return items;
+}
+
+TEST_F(FileCommandsTest, TheFileMenuShowsTheRecentFilesAndOpensThem)
+{
+    QMainWindow& window = *app->GetMainFrame()->GetWindow();
+    const std::vector<QAction*> items = MenuItemsOf(window, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + 3);
+    ASSERT_EQ(items.size(), 4u);
+    for (QAction* item : items)
+        EXPECT_FALSE(item->isVisible());
+
+    const std::string a = WriteForm("a&b.qwm", {"A"});
+    const std::string b = WriteForm("b.qwm", {"B"});
+    AnswerDialogs({a, b});
+    ASSERT_TRUE(Send(ID_FILE_OPEN));
+    ASSERT_TRUE(Send(ID_FILE_OPEN));
+    app->GetMainFrame()->UpdateRecentFileItems();
+    const std::vector<bool> visible{true, true, false, false};
+    for (std::size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i]->isVisible(), visible[i]) << i;
+    EXPECT_EQ(items[0]->text().toStdString(), "&1 " + b);
+    EXPECT_EQ(items[1]->text().toStdString(), "&2 " + PathOf("a&&b.qwm"));
+
+    ASSERT_TRUE(Send(ID_FILE_NEW));
+    items[1]->trigger();
+    RunEventsFor(20);
     ASSERT_NE(ActiveForm(), nullptr);
     EXPECT_EQ(ActiveForm()->GetPathName(), a);
 }
