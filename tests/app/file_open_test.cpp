@@ -207,3 +207,20 @@ TEST_F(FileCommandsTest, TheFileMenuShowsTheRecentFilesAndOpensThem)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, InTutorialModeAnOpenedFormHasNoTitle)
+{
+    const std::string path = WriteForm("lesson.qwm", {"Box"});
+    CloseApp(*app);
+    app.reset();
+    app = StartApp({"/Tutorial"}, FormAppClasses());
+    AnswerDialogs({path});
+    ASSERT_TRUE(Send(ID_FILE_OPEN));
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm()->GetPathName(), path);
+    EXPECT_EQ(ActiveForm()->GetTitle(), "");
+}
+
+} // namespace

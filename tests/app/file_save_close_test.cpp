@@ -3,6 +3,8 @@
 // changed form asks before it closes.
 #include "file_commands_support.h"
 
+#include "platform/ui/cmd_ui.h"
+
 #include <filesystem>
 
 namespace {
@@ -169,6 +171,42 @@ TEST_F(FileCommandsTest, AnUnchangedFormClosesWithoutAsking)
     ASSERT_TRUE(Send(ID_FILE_CLOSE));
     EXPECT_EQ(OpenDocumentCount(), 0u);
     EXPECT_EQ(ActiveForm(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+bool Enabled(FORMSAPP& app, unsigned id)
+{
+    ui::CmdUI cmdUI(id);
+    cmdUI.DoUpdate(*app.GetMainFrame(), true);
+    return cmdUI.IsEnabled();
+}
+
+TEST_F(FileCommandsTest, FormCommandsNeedAnOpenForm)
+{
+    const unsigned formCommands[] = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE};
+    for (unsigned id : formCommands)
+        EXPECT_TRUE(Enabled(*app, id)) << id;
+    ASSERT_TRUE(Send(ID_FILE_CLOSE));
+    for (unsigned id : formCommands)
+        EXPECT_FALSE(Enabled(*app, id)) << id;
+    EXPECT_TRUE(Enabled(*app, ID_FILE_OPEN));
+    EXPECT_TRUE(Enabled(*app, ID_FILE_NEW));
+}
+
+TEST_F(FileCommandsTest, InTemplateModeTheSaveDialogOffersTemplates)
+{
+    app->GetDocTemplate()->SetTemplateMode(true);
+    AnswerDialogs({PathOf("letter")});
+    ASSERT_TRUE(Send(ID_FILE_SAVE_AS));
+    app->GetDocTemplate()->SetTemplateMode(false);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].filters.front().name, "Template (*.qwl)");
+    EXPECT_EQ(dialogs[0].filters.front().pattern, "*.qwl");
+    EXPECT_EQ(dialogs[0].defaultExtension, ".qwl");
+    EXPECT_EQ(ActiveForm()->GetPathName(), PathOf("letter.qwl"));
 }
 
 } // namespace
