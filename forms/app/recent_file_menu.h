@@ -19,7 +19,7 @@ inline constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
 inline constexpr unsigned ID_APP_EXIT = 57665;
 
 // The menu with the items of a list of that size and a separator put before
-// the Exit item's popup entry; a menu without Exit is returned as it is.
+// the Exit item; a menu without Exit is returned as it is.
 std::vector<ui::MenuItem> WithRecentFileItems(std::vector<ui::MenuItem> menu, std::size_t size);
 
 // Gives the bound items their files' names and shows only those.
