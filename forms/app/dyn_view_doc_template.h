@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+class DOCUMENT_HOST;
+
 namespace ui {
 class CmdUI;
 class Frame;
@@ -55,6 +57,10 @@ public:
     // False (and text unchanged) past the last string.
     bool GetDocString(std::string& text, int index) const;
     void SetTemplateMode(bool on) { templateMode_ = on; }
+    // What the documents the template makes ask of the application; null
+    // until the application gives one.
+    void SetDocumentHost(DOCUMENT_HOST* host) { host_ = host; }
+    DOCUMENT_HOST* GetDocumentHost() const { return host_; }
 
     // Whether documents and their frames can be made at all: the document
     // class and some view class are there.
@@ -90,5 +96,6 @@ private:
     ViewTable views_;
     ui::MainFrame& mainFrame_;
     bool templateMode_ = false;
+    DOCUMENT_HOST* host_ = nullptr;
     int untitledCount_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "forms/app/form_classes.h"
 
+#include "forms/app/app_document_host.h"
 #include "forms/app/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/shape_classes.h"
@@ -10,13 +11,17 @@ AppClasses FormAppClasses()
     AppClasses classes;
     classes.document = DocumentClass{
         [](ui::DocTemplate& docTemplate) -> std::unique_ptr<ui::Document> {
-            auto doc = std::make_unique<FDOCUMENT>();
+            auto* formTemplate = dynamic_cast<CDynViewDocTemplate*>(&docTemplate);
+            auto doc = std::make_unique<FDOCUMENT>(formTemplate ? formTemplate->GetDocumentHost() : nullptr);
             doc->SetDocTemplate(&docTemplate);
             return doc;
         },
         [](ui::Document& doc, const std::string& path) {
             auto* form = dynamic_cast<FDOCUMENT*>(&doc);
-            return form && form->OnOpenDocument(path);
+            if (!form || !form->OnOpenDocument(path))
+                return false;
+            form->SetTitle(FileTitleOf(path));
+            return true;
         },
         [](const ui::Document&) { return static_cast<int>(kDesignView); },
     };

@@ -48,6 +48,7 @@ FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_(
         ABOUT_DLG about(mainFrame_ ? mainFrame_->GetWindow() : nullptr);
         about.exec();
     });
+    AddFileCommands();
     AddCommand(ID_APP_EXIT, [this](unsigned) {
         if (mainFrame_)
             mainFrame_->OnClose();
@@ -101,6 +102,9 @@ std::optional<int> FORMSAPP::InitMainWindow()
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);
     mainFrame_->SetDocTemplate(template_.get());
+    mainFrame_->SetRecentFileList(&stdSettings_.recentFiles);
+    host_ = std::make_unique<APP_DOCUMENT_HOST>(*template_, commandLine_.tutorial, DefaultFormsFolder());
+    template_->SetDocumentHost(host_.get());
     // The tutorial's title is the frame's own from the start, so that every
     // document's title is added to it.
     mainFrame_->Create(commandLine_.tutorial ? kTutorialTitle : kTitle, DesktopSizeNow());
@@ -130,7 +134,7 @@ std::optional<int> FORMSAPP::InitMainWindow()
         return PrintAndClose();
     }
     if (!commandLine_.fileName.empty()) {
-        template_->OpenDocumentFile(commandLine_.fileName);
+        OpenDocumentFile(commandLine_.fileName);
     } else {
         template_->OpenNewDocument();
     }

@@ -1,11 +1,14 @@
 // The program's one application object: it starts the program from its
 // command line and settings, owns the settings, the document template and
 // the main frame, takes the commands that belong to no document (File New,
-// Exit), and saves the settings at exit.
+// Open, the recent files, Exit) and the file commands of the active form,
+// and saves the settings at exit.
 #pragma once
 
+#include "forms/app/app_document_host.h"
 #include "forms/app/command_line.h"
 #include "forms/app/dyn_view_doc_template.h"
+#include "forms/app/recent_file_menu.h"
 #include "forms/app/std_profile_settings.h"
 #include "forms/app/user_settings.h"
 #include "forms/document/font_table.h"
@@ -20,7 +23,12 @@
 #include <span>
 #include <string>
 
+class FDOCUMENT;
 class FFRAME;
+
+namespace ui {
+class Document;
+}
 
 // The classes the template makes: the form document (absent until the
 // program has one) and the table of view classes.
@@ -30,7 +38,10 @@ struct AppClasses {
 };
 
 inline constexpr unsigned ID_FILE_NEW = 57600;
-inline constexpr unsigned ID_APP_EXIT = 57665;
+inline constexpr unsigned ID_FILE_OPEN = 57601;
+inline constexpr unsigned ID_FILE_CLOSE = 57602;
+inline constexpr unsigned ID_FILE_SAVE = 57603;
+inline constexpr unsigned ID_FILE_SAVE_AS = 57604;
 inline constexpr unsigned ID_APP_ABOUT = 57664;
 inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
 
@@ -53,6 +64,7 @@ public:
     StdProfileSettings& GetStdSettings() { return stdSettings_; }
     FFRAME* GetMainFrame() const { return mainFrame_.get(); }
     CDynViewDocTemplate* GetDocTemplate() const { return template_.get(); }
+    APP_DOCUMENT_HOST* GetDocumentHost() const { return host_.get(); }
     // "MANUAL.HLP" in the program's folder.
     const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
     // The current printer: the one the command line names, else the
@@ -69,6 +81,11 @@ public:
             printFailed_ = true;
     }
 
+    // A file already open has its frame activated; otherwise it is opened
+    // into a new frame. Either way it goes first in the recent file list.
+    // Null when it could not be opened (the document said why).
+    ui::Document* OpenDocumentFile(const std::string& path);
+
     void LoadSettings();
     // False when any entry could not be written.
     bool SaveSettings();
@@ -78,6 +95,15 @@ private:
     // The print switch: opens the file, prints it and closes the program.
     std::optional<int> PrintAndClose();
     void ShowMainWindow();
+
+    // The File menu's commands.
+    void AddFileCommands();
+    void OnFileOpen();
+    void OnFileSave(bool saveAs);
+    void OnFileClose();
+    void OnOpenRecentFile(unsigned id);
+    FDOCUMENT* ActiveFormDocument() const;
+    ui::Document* FindOpenDocument(const std::string& path) const;
 
     AppClasses classes_;
     // The program-wide font table and printer list, set while the
@@ -96,6 +122,7 @@ private:
     std::filesystem::path helpFile_;
     // The frame goes before the template: its child frames show the
     // template's documents.
+    std::unique_ptr<APP_DOCUMENT_HOST> host_;
     std::unique_ptr<CDynViewDocTemplate> template_;
     std::unique_ptr<FFRAME> mainFrame_;
 };

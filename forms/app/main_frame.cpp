@@ -3,6 +3,8 @@
 #include "forms/app/bar_placement.h"
 #include "forms/app/dyn_view_doc_template.h"
 #include "forms/app/frame_resources.h"
+#include "forms/app/recent_file_list.h"
+#include "forms/app/recent_file_menu.h"
 #include "forms/app/window_state.h"
 #include "forms/res/program_resources.h"
 
@@ -15,8 +17,10 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tool_bar.h"
 
+#include <QAction>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -102,7 +106,15 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
     window.setDockOptions(window.dockOptions() | QMainWindow::AnimatedDocks);
 
     commands_ = std::make_unique<ui::CommandBar>(*this);
-    ui::FillMenuBar(*window.menuBar(), LoadMenu(kMainMenu), *commands_);
+    std::vector<ui::MenuItem> menu = LoadMenu(kMainMenu);
+    if (recentFiles_)
+        menu = WithRecentFileItems(std::move(menu), recentFiles_->GetSize());
+    ui::FillMenuBar(*window.menuBar(), menu, *commands_);
+    if (QAction* first = commands_->FindAction(ID_FILE_MRU_FILE1))
+        for (QObject* owner : first->associatedObjects())
+            if (auto* fileMenu = qobject_cast<QMenu*>(owner))
+                QObject::connect(fileMenu, &QMenu::aboutToShow, fileMenu, [this] { UpdateRecentFileItems(); });
+    UpdateRecentFileItems();
     accelerators_ = std::make_unique<ui::AcceleratorTable>(LoadAccelerators(kMainMenu), *this);
     accelerators_->Install(window);
 
@@ -138,6 +150,12 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
         statusBar_->ShowPromptsOf(*menu);
     window.setStatusBar(statusBar_);
+}
+
+void FFRAME::UpdateRecentFileItems()
+{
+    if (recentFiles_ && commands_)
+        ShowRecentFiles(*commands_, *recentFiles_);
 }
 
 QToolBar* FFRAME::MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas)

@@ -15,6 +15,7 @@
 
 class QToolBar;
 class CDynViewDocTemplate;
+class RecentFileList;
 
 namespace ui {
 class AcceleratorTable;
@@ -42,6 +43,9 @@ public:
     // The document template whose fill views the frame looks for; set once
     // the template exists.
     void SetDocTemplate(CDynViewDocTemplate* docTemplate) { template_ = docTemplate; }
+    // The recent files the File menu shows; set before Create, it must
+    // outlive the frame.
+    void SetRecentFileList(const RecentFileList* files) { recentFiles_ = files; }
 
     // Makes the window (not shown) at the saved place, limited to the
     // desktop, with menu, accelerators, bars and status bar.
@@ -63,6 +67,10 @@ public:
     // recorded, then the documents are asked about their changes.
     bool OnClose() override;
 
+    // The File menu's recent file items as the list now stands; done
+    // whenever the menu opens.
+    void UpdateRecentFileItems();
+
 private:
     QToolBar* MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas);
     void AddBarToggle(unsigned id, QToolBar* const& bar);
@@ -72,6 +80,7 @@ private:
 
     USERSETTINGS& settings_;
     CDynViewDocTemplate* template_ = nullptr;
+    const RecentFileList* recentFiles_ = nullptr;
     std::unique_ptr<ui::CommandBar> commands_;
     std::unique_ptr<ui::AcceleratorTable> accelerators_;
     QToolBar* stdBar_ = nullptr;

@@ -1,0 +1,26 @@
+// The recent files in the File menu: items before Exit, one for each file
+// of the list ("&1 /path/form.qwm"), hidden while the list has no file for
+// them, and with an empty list their separator too.
+#pragma once
+
+#include "platform/ui/menu.h"
+
+#include <cstddef>
+#include <vector>
+
+class RecentFileList;
+
+namespace ui {
+class CommandBar;
+}
+
+// The recent files' commands, newest first.
+inline constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
+inline constexpr unsigned ID_APP_EXIT = 57665;
+
+// The menu with the items of a list of that size and a separator put before
+// the Exit item; a menu without Exit is returned as it is.
+std::vector<ui::MenuItem> WithRecentFileItems(std::vector<ui::MenuItem> menu, std::size_t size);
+
+// Gives the bound items their files' names and shows only those.
+void ShowRecentFiles(const ui::CommandBar& commands, const RecentFileList& files);
