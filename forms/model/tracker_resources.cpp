@@ -4,17 +4,15 @@
 
 #include <array>
 
-const QCursor& TrackerCursor(int code)
+ui::StandardCursor TrackerCursor(int code)
 {
-    // Made on first use: cursors need the application object.
-    static const std::array<QCursor, 13> cursors{
-        QCursor(Qt::SizeFDiagCursor), QCursor(Qt::SizeBDiagCursor), QCursor(Qt::SizeFDiagCursor),
-        QCursor(Qt::SizeBDiagCursor), QCursor(Qt::SizeVerCursor),   QCursor(Qt::SizeHorCursor),
-        QCursor(Qt::SizeVerCursor),   QCursor(Qt::SizeHorCursor),   QCursor(Qt::SizeAllCursor),
-        QCursor(Qt::DragMoveCursor),  QCursor(Qt::ForbiddenCursor), QCursor(Qt::CrossCursor),
-        QCursor(Qt::ArrowCursor)};
+    using ui::StandardCursor;
+    static constexpr std::array<StandardCursor, 12> cursors{
+        StandardCursor::SizeNWSE, StandardCursor::SizeNESW, StandardCursor::SizeNWSE, StandardCursor::SizeNESW,
+        StandardCursor::SizeNS,   StandardCursor::SizeWE,   StandardCursor::SizeNS,   StandardCursor::SizeWE,
+        StandardCursor::SizeAll,  StandardCursor::DragMove, StandardCursor::NotAllowed, StandardCursor::Cross};
     if (code < 0 || code > kCursorCross)
-        return cursors.back();
+        return StandardCursor::Arrow;
     return cursors[static_cast<size_t>(code)];
 }
 

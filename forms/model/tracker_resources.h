@@ -5,8 +5,7 @@
 
 #include "platform/gdi/brush.h"
 #include "platform/gdi/pen.h"
-
-#include <QCursor>
+#include "platform/ui/cursor.h"
 
 namespace settings {
 class WinIni;
@@ -18,7 +17,7 @@ constexpr int kCursorNotAllowed = 10;
 constexpr int kCursorCross = 11;
 
 // The cursor of a hit code; the arrow for a code without one.
-const QCursor& TrackerCursor(int code);
+ui::StandardCursor TrackerCursor(int code);
 
 // The 8 x 8 pattern of diagonal lines of hatched trackers.
 gdi::Brush TrackerHatchBrush();

@@ -70,6 +70,14 @@ Capture& TheCapture()
 
 } // namespace
 
+void SetCursor(QWidget& window, StandardCursor cursor)
+{
+    static constexpr Qt::CursorShape shapes[] = {
+        Qt::ArrowCursor,   Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,  Qt::SizeVerCursor, Qt::SizeHorCursor,
+        Qt::SizeAllCursor, Qt::DragMoveCursor,  Qt::ForbiddenCursor, Qt::CrossCursor};
+    SetCursor(window, QCursor(shapes[static_cast<int>(cursor)]));
+}
+
 void SetCursor(QWidget& window, const QCursor& cursor)
 {
     window.setCursor(cursor);

@@ -11,6 +11,10 @@ namespace ui {
 
 void SetCursor(QWidget& window, const QCursor& cursor);
 
+// The standard cursors, for code that does not reach the toolkit itself.
+enum class StandardCursor { Arrow, SizeNWSE, SizeNESW, SizeNS, SizeWE, SizeAll, DragMove, NotAllowed, Cross };
+void SetCursor(QWidget& window, StandardCursor cursor);
+
 // Shows the wait cursor over every window for its lifetime; nests.
 class WaitCursor {
 public:
