@@ -156,6 +156,19 @@ INSTANTIATE_TEST_SUITE_P(
                     CancelCase{"EscapeBeforeTheDragIsPassedOn", 2, CancelCase::Escape}),
     [](const testing::TestParamInfo<CancelCase>& info) { return info.param.name; });
 
+TEST_F(DesignerDragTest, CtrlBeforeTheDragLetsItGoOn)
+{
+    SelectAll({left, right});
+    const POINT press = At(2160, 2160);
+    PostMove({press.x + 2, press.y});
+    PostKey(Qt::Key_Control);
+    PostMove({press.x + 30, press.y + 20});
+    PostRelease({press.x + 30, press.y + 20});
+    Press(press);
+    EXPECT_EQ(RectOf(left), (RECT{1872, 1728, 3312, 3168}));
+    EXPECT_TRUE(doc->IsModified());
+}
+
 TEST_F(DesignerDragTest, ADropWherePlacementIsRefusedChangesNothing)
 {
     // Beyond the left margin, and beyond the bottom of the page.
