@@ -10,6 +10,7 @@
 #include "forms/model/shadow.h"
 
 #include <memory>
+#include <vector>
 
 class FSELECTION;
 
@@ -121,9 +122,23 @@ private:
     POINT ToPagePoint(POINT device);
     bool IsOnPage(POINT device);
     void SelectionClick(POINT point);
-    // A press on the selection's handles or inside it: the selection
-    // tracks itself (one object also moves by its middle).
+    // A press on the selection's handles or inside one object: the
+    // selection tracks itself (one object also moves by its middle).
     void HandleDrag(POINT point);
+    // The document's fields sorted by their place on the form, and the
+    // filling order made that order when a move changed it from the one
+    // noted before.
+    std::vector<FORMOBJ*> FieldsByPosition();
+    void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
+
+    // Dragging the selection within the view (fdesignview_drag.cpp).
+    // A press inside a selection of several objects: released before the
+    // pointer goes more than 3 pixels it reselects, else the selection is
+    // dragged and dropped on the page.
+    void DragSelection(POINT point);
+    // After a release without a drag: the object under the press alone
+    // stays selected.
+    void ReselectAtPress();
     void RubberBand(POINT point);
     void ToggleAt(POINT point);
     void CreateWithTool(POINT point);

@@ -24,17 +24,6 @@ bool InRange(int32_t v)
     return std::abs(v) < kCoordinateLimit;
 }
 
-// The filling order's fields sorted by their place on the form.
-std::vector<FORMOBJ*> PositionOrder(const PTRARRAY& order)
-{
-    std::vector<FORMOBJ*> fields;
-    for (int i = 0; i < order.GetCount(); ++i)
-        fields.push_back(order.GetAt(i));
-    std::stable_sort(fields.begin(), fields.end(),
-                     [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
-    return fields;
-}
-
 } // namespace
 
 POINT FDESIGNVIEW::ToPagePoint(POINT device)
@@ -82,6 +71,10 @@ void FDESIGNVIEW::SelectionClick(POINT point)
             const POINT p = DeviceToLogical(dc, point);
             hit = selection->HitTestHandles(dc, p.x, p.y);
         }
+        if (hit == kHitInside && selection->GetCount() > 1) {
+            DragSelection(point);
+            return;
+        }
         if (hit != kHitNothing) {
             HandleDrag(point);
             return;
@@ -103,23 +96,44 @@ void FDESIGNVIEW::HandleDrag(POINT point)
         return;
     RECT before;
     selection->GetRect(before);
-    const std::vector<FORMOBJ*> snapshot = PositionOrder(doc->GetTabOrder());
+    const std::vector<FORMOBJ*> snapshot = FieldsByPosition();
     selection->Track(this, point.x, point.y);
-    // A move that changes the fields' order on the form makes the filling
-    // order the position order.
-    if (const std::vector<FORMOBJ*> moved = PositionOrder(doc->GetTabOrder()); moved != snapshot) {
-        PTRARRAY& order = doc->GetTabOrder();
-        order.RemoveAll();
-        for (FORMOBJ* field : moved)
-            order.InsertAt(order.GetCount(), field);
-        order.Renumber();
-    }
+    FollowFillingOrder(snapshot);
     RECT after;
     selection->GetRect(after);
     if (!(after == before))
         doc->SetModified(true);
     UpdateWindow();
     ShowSelectionPosSize();
+}
+
+std::vector<FORMOBJ*> FDESIGNVIEW::FieldsByPosition()
+{
+    std::vector<FORMOBJ*> fields;
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return fields;
+    const PTRARRAY& order = doc->GetTabOrder();
+    for (int i = 0; i < order.GetCount(); ++i)
+        fields.push_back(order.GetAt(i));
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
+    return fields;
+}
+
+void FDESIGNVIEW::FollowFillingOrder(const std::vector<FORMOBJ*>& before)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    const std::vector<FORMOBJ*> moved = FieldsByPosition();
+    // A move that changes the fields' order on the form makes the filling
+    // order the position order.
+    if (!doc || moved == before)
+        return;
+    PTRARRAY& order = doc->GetTabOrder();
+    order.RemoveAll();
+    for (FORMOBJ* field : moved)
+        order.InsertAt(order.GetCount(), field);
+    order.Renumber();
 }
 
 void FDESIGNVIEW::RubberBand(POINT point)
