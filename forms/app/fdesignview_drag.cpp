@@ -27,15 +27,6 @@ namespace {
 // before a drag starts.
 constexpr int kDragThreshold = 3;
 
-// Holds the mouse for a window while it lives.
-class CAPTURE {
-public:
-    explicit CAPTURE(QWidget& window) { ui::SetCapture(window); }
-    ~CAPTURE() { ui::ReleaseCapture(); }
-    CAPTURE(const CAPTURE&) = delete;
-    CAPTURE& operator=(const CAPTURE&) = delete;
-};
-
 // While the press waits to become a drag, any key but Escape and Ctrl
 // takes the capture away from the window, which ends the wait; the key
 // itself is swallowed.
@@ -136,7 +127,7 @@ void FDESIGNVIEW::DragSelection(POINT point)
     RECT target{};
     {
         PLACEMENT_GUARD guard(this, *selection, dc);
-        CAPTURE capture(*window);
+        ui::ScopedCapture capture(*window);
         KEY_ENDS_WAIT keys(*window, waiting);
         ui::RunTrackingLoop(*window, [&](const ui::TrackEvent& e) {
             const POINT at{e.pos.x(), e.pos.y()};

@@ -18,15 +18,6 @@
 
 namespace {
 
-// Holds the mouse for a window while it lives.
-class CAPTURE {
-public:
-    explicit CAPTURE(QWidget& window) { ui::SetCapture(window); }
-    ~CAPTURE() { ui::ReleaseCapture(); }
-    CAPTURE(const CAPTURE&) = delete;
-    CAPTURE& operator=(const CAPTURE&) = delete;
-};
-
 // Keeps one extent of a rectangle between the limits by moving the dragged
 // edge against the other one; an inverted extent stays inverted.
 void LimitExtent(int32_t& nearEdge, int32_t& farEdge, bool dragNear, bool dragFar, int32_t minimum, int32_t maximum,
@@ -151,7 +142,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
     const int32_t width = trackRect.Width();
     const int32_t height = trackRect.Height();
 
-    CAPTURE capture(*window);
+    ui::ScopedCapture capture(*window);
     view->UpdateWindow();
 
     VIEWDC dc(view);

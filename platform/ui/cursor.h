@@ -32,4 +32,13 @@ void ReleaseCapture();
 // The window holding the capture; null after it is released or destroyed.
 QWidget* GetCapture();
 
+// Holds the mouse for a window while it lives.
+class ScopedCapture {
+public:
+    explicit ScopedCapture(QWidget& window) { SetCapture(window); }
+    ~ScopedCapture() { ReleaseCapture(); }
+    ScopedCapture(const ScopedCapture&) = delete;
+    ScopedCapture& operator=(const ScopedCapture&) = delete;
+};
+
 } // namespace ui
