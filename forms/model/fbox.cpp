@@ -147,11 +147,7 @@ int FBOX::GetBorder(BORDER* out)
 {
     if (master)
         return master->GetBorder(out);
-    if (!border)
-        return 0;
-    if (out)
-        *out = *border;
-    return 1;
+    return AnswerOwn(border.get(), out);
 }
 
 int FBOX::GetShade(BASICSHADE* out)
@@ -169,11 +165,7 @@ int FBOX::GetShadow(SHADOW* out)
 {
     if (master)
         return master->GetShadow(out);
-    if (!shadow)
-        return 0;
-    if (out)
-        *out = *shadow;
-    return 1;
+    return AnswerOwn(shadow.get(), out);
 }
 
 void FBOX::SetBorder(const BORDER& newBorder)

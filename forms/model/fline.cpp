@@ -209,11 +209,7 @@ int FLINE::GetBorder(BORDER* out)
 {
     if (master)
         return master->GetBorder(out);
-    if (!border)
-        return 0;
-    if (out)
-        *out = *border;
-    return 1;
+    return AnswerOwn(border.get(), out);
 }
 
 void FLINE::SetBorder(const BORDER& newBorder)

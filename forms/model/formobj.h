@@ -246,6 +246,17 @@ public:
     const RECT& GetTrackerRect() const { return trackRect; }
 
 protected:
+    // A getter's answer from the object's own attribute: a copy in out
+    // (when given) and 1, or 0 when the object has none.
+    template <typename T>
+    static int AnswerOwn(const T* own, T* out)
+    {
+        if (!own)
+            return 0;
+        if (out)
+            *out = *own;
+        return 1;
+    }
     // Whether the context shows selection trackers (never on paper) and
     // the object is selected on its own or as a member.
     bool ShowsTracker(const VIEWDC& dc) const;

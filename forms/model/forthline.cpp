@@ -166,11 +166,7 @@ int FORTHLINE::GetBorder(BORDER* out)
 {
     if (master)
         return master->GetBorder(out);
-    if (!border)
-        return 0;
-    if (out)
-        *out = *border;
-    return 1;
+    return AnswerOwn(border.get(), out);
 }
 
 void FORTHLINE::SetBorder(const BORDER& newBorder)
