@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -127,6 +129,46 @@ TEST_F(FormFile, AnEmptyFormWritesItsSectionsInOrderThenNoItemsAndAnEmptyPicture
     EXPECT_EQ(BodyTags(ContentsOf(doc), &rest),
               (std::vector<uint8_t>{0x28, 0x4A, 0x29, 0x42, 0x43, 0x44, 0x48, 0x9B, 0x9D, 0x9A, 0x9C, 0x9E}));
     EXPECT_EQ(rest, (Bytes{0, 0, 0, 0, 0x2A, 0xFF}));
+}
+
+// The font section right after the marker: the program's faces in their
+// order, and no placeholder among them.
+TEST_F(FormFile, TheFontSectionOfANewFormHoldsTheProgramsFacesAndNoPlaceholder)
+{
+    FDOCUMENT doc;
+    const Bytes contents = ContentsOf(doc);
+    const size_t start = 3 + 77 + 5 + 1;
+    ASSERT_GT(contents.size(), start);
+    ASSERT_EQ(contents[start], 0x28);
+    std::vector<std::string> names;
+    size_t at = start + 1;
+    for (; at + 38 <= contents.size() && contents[at] == 0x81; at += 38) {
+        ASSERT_EQ(contents[at + 1] | contents[at + 2] << 8, 35);
+        const char* name = reinterpret_cast<const char*>(&contents[at + 3]);
+        names.emplace_back(name, strnlen(name, 32));
+    }
+    EXPECT_EQ(contents[at], 0xFF);
+    std::vector<std::string> expected;
+    for (int i = 0; i < program.fonts.GetCount(); ++i)
+        expected.push_back(program.fonts.GetAt(i)->GetName());
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"Times New Roman", "Arial", "Courier New"}));
+}
+
+// Reading a font section takes time in proportion to its length.
+TEST_F(FormFile, AFontSectionOf40000FacesOpensInUnderASecond)
+{
+    const std::string path = folder.File("faces.qwm");
+    ASSERT_TRUE(SaveFormWithFaces(path, 40000));
+    EXPECT_GT(StreamBytes(path, "Contents").size(), 1500000u);
+    MessageLog messages;
+    FDOCUMENT doc;
+    const auto begun = std::chrono::steady_clock::now();
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const auto took = std::chrono::steady_clock::now() - begun;
+    EXPECT_LT(took, std::chrono::seconds(1))
+        << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
