@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -204,6 +205,38 @@ TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
     EXPECT_EQ(StreamBytes(path, "Contents"), ContentsOf(doc));
     EXPECT_EQ(ContentsOf(reopened), ContentsOf(doc));
     EXPECT_EQ(reopened.GetNextFieldID(), 3) << "the counters come back too";
+}
+
+// How often the default printer's record group (three empty 34-byte names)
+// stands in the bytes.
+int DefaultPrinterGroups(const Bytes& contents)
+{
+    const Bytes group = [] {
+        Bytes g{0x41, 0x81, 102, 0};
+        g.resize(g.size() + 102, 0);
+        g.push_back(0xFF);
+        return g;
+    }();
+    int found = 0;
+    for (auto at = contents.begin(); (at = std::search(at, contents.end(), group.begin(), group.end())) != contents.end();
+         ++at)
+        ++found;
+    return found;
+}
+
+TEST_F(FormFile, EveryLayoutWritesItsPrinterRecordWithOrWithoutAPrinterList)
+{
+    FDOCUMENT twoLayouts;
+    MakeForm(twoLayouts);
+    EXPECT_EQ(DefaultPrinterGroups(ContentsOf(twoLayouts)), 2);
+
+    FDOCUMENT withList;
+    SetPrinterList(nullptr);
+    FDOCUMENT withoutList;
+    const Bytes contents = ContentsOf(withoutList);
+    SetPrinterList(&program.printers);
+    EXPECT_EQ(DefaultPrinterGroups(contents), 1);
+    EXPECT_TRUE(contents == ContentsOf(withList)) << "the default printer's record, as a list writes it";
 }
 
 TEST_F(FormFile, DebiansOleReaderListsTheStreamsAndReadsTheHeader)
