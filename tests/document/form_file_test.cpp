@@ -104,6 +104,29 @@ std::vector<uint8_t> BodyTags(const Bytes& contents, Bytes* rest = nullptr)
     return tags;
 }
 
+// The picture flag of a body (record 0x9E) and what follows the body.
+uint8_t PictureFlagOf(const Bytes& contents, Bytes& rest)
+{
+    io::MemoryFile file(contents);
+    io::Archive archive(file, io::Archive::Load);
+    RECORDARCHIVE ar(archive);
+    uint16_t version = 0;
+    EXPECT_TRUE(ReadFormHeader(ar, version));
+    EXPECT_EQ(ar.ReadTag(), kBodyMarker);
+    uint8_t flag = 0xEE;
+    for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
+        if (tag == 0x9E)
+            flag = ar.ReadRecord().U8(0xEE);
+        else
+            ar.SkipRecord(tag);
+    }
+    rest.clear();
+    uint8_t b = 0;
+    while (archive.ReadSome(&b, 1) == 1)
+        rest.push_back(b);
+    return flag;
+}
+
 class FormFile : public ::testing::Test {
 protected:
     ProgramParts program;
@@ -237,6 +260,57 @@ TEST_F(FormFile, EveryLayoutWritesItsPrinterRecordWithOrWithoutAPrinterList)
     SetPrinterList(&program.printers);
     EXPECT_EQ(DefaultPrinterGroups(contents), 1);
     EXPECT_TRUE(contents == ContentsOf(withList)) << "the default printer's record, as a list writes it";
+}
+
+// What followed the body is written back as it was read, with the picture
+// flag it was read with: a reader takes picture references after the items
+// only when the flag is 1, whatever the host that saves it again.
+TEST_F(FormFile, AKeptTrailerIsWrittenBackWithThePictureFlagItWasReadWith)
+{
+    const Bytes withReferences = {0, 0, 0, 0, 0x2A, 0xA0, 4, 0, 5, 0, 0, 0, 0xFF};
+    struct Case {
+        const char* what;
+        const char* writtenIn;  // the host of the first save
+        const Bytes* trailer;   // replaces what the first save wrote after its body
+        const char* savedIn;    // the host of the second save
+        uint8_t flag;
+        Bytes rest;
+    };
+    const Case cases[] = {
+        {"written without pictures, saved again by the program", "Microsoft Excel", nullptr, "", 0, {0, 0, 0, 0}},
+        {"written with pictures, saved again in Excel", "", &withReferences, "Microsoft Excel", 1, withReferences},
+        {"written with pictures, saved again by the program", "", nullptr, "", 1, {0, 0, 0, 0, 0x2A, 0xFF}},
+    };
+    for (const Case& c : cases) {
+        FDOCUMENT first;
+        first.SetContainerName(c.writtenIn);
+        Bytes contents = ContentsOf(first);
+        if (c.trailer) {
+            Bytes rest;
+            PictureFlagOf(contents, rest);
+            contents.resize(contents.size() - rest.size());
+            contents.insert(contents.end(), c.trailer->begin(), c.trailer->end());
+        }
+        const std::string path = folder.File("trailer.qwm");
+        {
+            storage::Storage root;
+            ASSERT_EQ(storage::CreateCompoundFile(path, storage::CreateMode::Replace, root), storage::Status::Ok);
+            std::unique_ptr<storage::Stream> stream;
+            ASSERT_EQ(root.CreateStream("Contents", storage::CreateMode::Replace, stream), storage::Status::Ok);
+            stream->Write(contents.data(), contents.size());
+            ASSERT_EQ(root.Commit(), storage::Status::Ok);
+        }
+        MessageLog messages;
+        FDOCUMENT second;
+        ASSERT_TRUE(second.OnOpenDocument(path)) << c.what;
+        second.SetContainerName(c.savedIn);
+        ASSERT_TRUE(second.OnSaveDocument(path)) << c.what;
+        Bytes rest;
+        EXPECT_EQ(PictureFlagOf(StreamBytes(path, "Contents"), rest), c.flag) << c.what;
+        EXPECT_EQ(rest, c.rest) << c.what;
+        EXPECT_EQ(second.GetPictureFlag(), c.flag) << c.what;
+        EXPECT_TRUE(messages.texts.empty()) << c.what;
+    }
 }
 
 TEST_F(FormFile, DebiansOleReaderListsTheStreamsAndReadsTheHeader)
