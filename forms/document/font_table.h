@@ -73,7 +73,8 @@ private:
     // The first entry of each (face name, family, character set), so that
     // reading a long table stays linear.
     std::unordered_map<std::string, uint16_t> byKey;
-    // For a table read from a file: the index of each of the file's faces.
+    // Set by reading a file's section: the index here of each of the file's
+    // faces, in the file's order.
     bool readFromFile = false;
     std::vector<uint16_t> filePositions;
 };
