@@ -167,4 +167,6 @@ private:
     storage::Storage sourceRoot;
     // What followed the OLE items in the file, kept while no owner reads it.
     std::vector<uint8_t> trailer;
+    // The picture flag the kept trailer was read with: written back with it.
+    uint8_t trailerPictureFlag = 1;
 };

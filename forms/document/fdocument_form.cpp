@@ -97,7 +97,12 @@ void FDOCUMENT::WriteForm(RECORDARCHIVE& ar)
     ar.PutU16(nextTableId);
     ar.PutU16(tableCounter);
     ar.EndRecord(kTablesRecord);
-    pictureFlag = containerName.find("Excel") == std::string::npos ? 1 : 0;
+    // A kept trailer goes back as it was read, so the flag that tells a
+    // reader whether picture references follow the items stays its own.
+    if (!trailer.empty())
+        pictureFlag = trailerPictureFlag;
+    else
+        pictureFlag = containerName.find("Excel") == std::string::npos ? 1 : 0;
     ar.BeginRecord();
     ar.PutU8(pictureFlag);
     ar.EndRecord(kPictureFlagRecord);
@@ -232,6 +237,7 @@ void FDOCUMENT::ReadTrailer(RECORDARCHIVE& ar)
         std::array<uint8_t, 4096> chunk{};
         while (size_t n = archive.ReadSome(chunk.data(), chunk.size()))
             trailer.insert(trailer.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n));
+        trailerPictureFlag = pictureFlag;
         return;
     }
     std::array<uint8_t, 4> count{};

@@ -17,27 +17,33 @@ FONT_TABLE* g_programTable = nullptr;
 
 FONT_TABLE::FONT_TABLE()
 {
-    AddPlaceholder();
     AddScreenFonts(gdi::DC(ScreenSurface()));
+}
+
+uint16_t FONT_TABLE::Find(const FONTFACE& face)
+{
+    if (face.IsPlaceholder())
+        return kPlaceholderPosition;
+    std::string key = face.GetName();
+    key.push_back('\0');
+    key.push_back(static_cast<char>(face.pitchAndFamily & kFamilyMask));
+    key.push_back(static_cast<char>(face.charSet));
+    if (const auto found = byKey.find(key); found != byKey.end()) {
+        entries[found->second]->pitchAndFamily = face.pitchAndFamily;
+        return found->second;
+    }
+    if (entries.size() >= kMaxEntries)
+        return kPlaceholderPosition;
+    const auto index = static_cast<uint16_t>(entries.size());
+    entries.push_back(std::make_unique<FONTFACE>(face));
+    byKey.emplace(std::move(key), index);
+    return index;
 }
 
 uint16_t FONT_TABLE::FindOrAdd(const FONTFACE& face)
 {
-    if (face.IsPlaceholder())
-        return 0;
-    const std::string name = face.GetName();
-    for (size_t i = 0; i < entries.size(); ++i) {
-        FONTFACE& entry = *entries[i];
-        if (entry.GetName() == name && (entry.pitchAndFamily & kFamilyMask) == (face.pitchAndFamily & kFamilyMask)
-            && entry.charSet == face.charSet) {
-            entry.pitchAndFamily = face.pitchAndFamily;
-            return static_cast<uint16_t>(i);
-        }
-    }
-    if (entries.size() >= kMaxEntries)
-        return 0;
-    entries.push_back(std::make_unique<FONTFACE>(face));
-    return static_cast<uint16_t>(entries.size() - 1);
+    const uint16_t index = Find(face);
+    return index == kPlaceholderPosition ? 0 : index;
 }
 
 void FONT_TABLE::AddScreenFonts(const gdi::DC& dc)
@@ -47,9 +53,8 @@ void FONT_TABLE::AddScreenFonts(const gdi::DC& dc)
         if (!families.empty())
             FindOrAdd(FONTFACE(families.front().faceName, families.front().pitchAndFamily, families.front().charSet));
     }
-    const bool onlyPlaceholder = entries.empty() || (entries.size() == 1 && entries.front()->IsPlaceholder());
-    if (onlyPlaceholder)
-        entries.push_back(std::make_unique<FONTFACE>("Times New Roman", 0x16, 0));
+    if (entries.empty())
+        FindOrAdd(FONTFACE("Times New Roman", 0x16, 0));
 }
 
 void FONT_TABLE::AddPlaceholder()
@@ -60,6 +65,8 @@ void FONT_TABLE::AddPlaceholder()
 void FONT_TABLE::RemoveAll()
 {
     entries.clear();
+    byKey.clear();
+    readFromFile = false;
     filePositions.clear();
 }
 
@@ -84,11 +91,13 @@ int FONT_TABLE::FindByFace(const FONTFACE*& entry, std::string_view face) const
 
 const FONTFACE* FONT_TABLE::GetFileEntry(int i) const
 {
-    if (filePositions.empty())
+    static const FONTFACE placeholder(kPlaceholderFace, 0, 0);
+    if (!readFromFile)
         return GetAt(i);
     if (i < 0 || static_cast<size_t>(i) >= filePositions.size())
         return nullptr;
-    return GetAt(filePositions[static_cast<size_t>(i)]);
+    const uint16_t position = filePositions[static_cast<size_t>(i)];
+    return position == kPlaceholderPosition ? &placeholder : GetAt(position);
 }
 
 uint16_t FONT_TABLE::MapFont(const FONT_TABLE* other, int i)

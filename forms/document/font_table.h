@@ -11,22 +11,25 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class RECORDARCHIVE;
 
 class FONT_TABLE {
 public:
-    // The placeholder at index 0, then the standard families of the screen.
+    // The first font of each standard family that the screen offers.
     FONT_TABLE();
 
-    // The placeholder name gives 0. Else the first entry of the same name
-    // (case-sensitive), family (high nibble) and character set takes the
-    // new pitch-and-family byte and gives its index; else a copy is added.
+    // The placeholder name gives 0 and adds nothing. Else the first entry of
+    // the same name (case-sensitive), family (high nibble) and character set
+    // takes the new pitch-and-family byte and gives its index; else a copy
+    // is added. A full table gives 0.
     uint16_t FindOrAdd(const FONTFACE& face);
     // Adds the first font of each standard family that the device offers;
-    // a table left with no face but the placeholder gets "Times New Roman".
+    // a table still empty then gets "Times New Roman".
     void AddScreenFonts(const gdi::DC& dc);
+    // Appends an entry for a face that matched no installed font.
     void AddPlaceholder();
     void RemoveAll();
 
@@ -40,7 +43,8 @@ public:
     // no table, gives 0.
     uint16_t MapFont(const FONT_TABLE* other, int i);
     // The entry that a file's index i names: by the file's own positions
-    // when the table was read from a file (a file may list a face twice).
+    // when the table was read from a file (a file may list a face twice, or
+    // list the placeholder, which names no entry of the table).
     const FONTFACE* GetFileEntry(int i) const;
 
     // Writes the table as a group of the given tag.
@@ -55,13 +59,23 @@ public:
 private:
     // Indexes stay below the value that marks a mixed typeface.
     static constexpr size_t kMaxEntries = 0xFFFE;
+    // A file position that names the placeholder.
+    static constexpr uint16_t kPlaceholderPosition = 0xFFFF;
 
+    // The index of the face, found or added; kPlaceholderPosition for the
+    // placeholder or when the table is full.
+    uint16_t Find(const FONTFACE& face);
     // The index of the installed font that a bare face name names, or of a
     // new placeholder entry.
     uint16_t MatchFace(const gdi::DC& screen, std::string_view name);
 
     std::vector<std::unique_ptr<FONTFACE>> entries;
-    // For a table read from a file: the index of each of the file's faces.
+    // The first entry of each (face name, family, character set), so that
+    // reading a long table stays linear.
+    std::unordered_map<std::string, uint16_t> byKey;
+    // Set by reading a file's section: the index here of each of the file's
+    // faces, in the file's order.
+    bool readFromFile = false;
     std::vector<uint16_t> filePositions;
 };
 

@@ -47,7 +47,6 @@ void FONT_TABLE::Write(RECORDARCHIVE& ar, uint8_t tag) const
 void FONT_TABLE::Read(RECORDARCHIVE& ar)
 {
     RemoveAll();
-    AddPlaceholder();
     std::vector<uint16_t> positions;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         if (tag != kFaceRecord) {
@@ -55,16 +54,16 @@ void FONT_TABLE::Read(RECORDARCHIVE& ar)
             continue;
         }
         const std::vector<uint8_t> payload = ar.ReadRecord().Payload();
-        positions.push_back(FindOrAdd(FONTFACE(NameOf(payload), ByteAt(payload, 33), ByteAt(payload, 34))));
+        positions.push_back(Find(FONTFACE(NameOf(payload), ByteAt(payload, 33), ByteAt(payload, 34))));
     }
     AddScreenFonts(gdi::DC(ScreenSurface()));
+    readFromFile = true;
     filePositions = std::move(positions);
 }
 
 void FONT_TABLE::ReadMatched(RECORDARCHIVE& ar)
 {
     RemoveAll();
-    AddPlaceholder();
     const gdi::DC screen(ScreenSurface());
     std::vector<uint16_t> positions;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
@@ -72,7 +71,7 @@ void FONT_TABLE::ReadMatched(RECORDARCHIVE& ar)
             ar.SkipRecord(tag);
             continue;
         }
-        uint16_t index = 0;
+        uint16_t index = kPlaceholderPosition;
         for (uint8_t inner = ar.ReadTag(); inner != kEndGroup; inner = ar.ReadTag()) {
             if (inner == kFaceRecord)
                 index = MatchFace(screen, NameOf(ar.ReadRecord().Payload()));
@@ -82,6 +81,7 @@ void FONT_TABLE::ReadMatched(RECORDARCHIVE& ar)
         positions.push_back(index);
     }
     AddScreenFonts(screen);
+    readFromFile = true;
     filePositions = std::move(positions);
 }
 
@@ -92,14 +92,14 @@ uint16_t FONT_TABLE::MatchFace(const gdi::DC& screen, std::string_view name)
     if (!name.empty()) {
         const auto exact = screen.EnumFontFamilies(name);
         if (!exact.empty())
-            return FindOrAdd(FONTFACE(exact.front().faceName, exact.front().pitchAndFamily, exact.front().charSet));
+            return Find(FONTFACE(exact.front().faceName, exact.front().pitchAndFamily, exact.front().charSet));
         for (const gdi::FontFamily& family : screen.EnumFontFamilies({})) {
             if (family.faceName.compare(0, name.size(), name) == 0)
-                return FindOrAdd(FONTFACE(family.faceName, family.pitchAndFamily, family.charSet));
+                return Find(FONTFACE(family.faceName, family.pitchAndFamily, family.charSet));
         }
     }
     if (entries.size() >= kMaxEntries)
-        return 0;
+        return kPlaceholderPosition;
     AddPlaceholder();
     return static_cast<uint16_t>(entries.size() - 1);
 }

@@ -22,7 +22,7 @@ bool IsDigitChar(char c)
 }
 
 // The number after the type name, or -1 when the rest is not a default
-// name's number (too long, not digits, or beyond 16 bits).
+// name's number (too long or not digits).
 long DefaultNumberPart(std::string_view name, const std::string& typeName)
 {
     if (name.find(typeName) == std::string_view::npos)
@@ -36,7 +36,7 @@ long DefaultNumberPart(std::string_view name, const std::string& typeName)
             return -1;
         value = value * 10 + (c - '0');
     }
-    return value <= std::numeric_limits<uint16_t>::max() ? value : -1;
+    return value;
 }
 
 } // namespace
@@ -64,8 +64,9 @@ uint16_t FORMOBJ::GetDefaultNumber(std::string_view candidate) const
 {
     std::string typeName;
     GetTypeName(typeName);
-    long value = DefaultNumberPart(candidate, typeName);
-    return value > 0 ? uint16_t(value) : 0;
+    // A default name whose number is beyond 16 bits has no number.
+    const long value = DefaultNumberPart(candidate, typeName);
+    return value > 0 && value <= std::numeric_limits<uint16_t>::max() ? uint16_t(value) : 0;
 }
 
 uint16_t FORMOBJ::CheckName(std::string_view candidate) const

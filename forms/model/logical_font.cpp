@@ -78,9 +78,8 @@ void BuildLogFont(const TEXTATTR& attr, gdi::LOGFONT& logfont, int16_t escapemen
     logfont.lfQuality = 0;
 
     const FONT_TABLE* table = GetProgramFontTable();
+    // An index that names no entry is a face that could not be matched.
     const FONTFACE* face = table ? table->GetAt(attr.face) : nullptr;
-    if (!face && table)
-        face = table->GetAt(0);
     const FONTFACE placeholder(kPlaceholderFace, 0, 0);
     if (!face)
         face = &placeholder;

@@ -35,10 +35,11 @@ std::vector<FontFamily> EnumInstalledFontFamilies(std::string_view face)
 {
     std::vector<FontFamily> result;
     for (const auto& [windows, installed] : kStandIns) {
-        const QString target = QString::fromLatin1(installed);
-        if (!QFontDatabase::hasFamily(target))
+        // Names first: asking whether a face is installed costs a lookup.
+        if (!face.empty() && !text::EqualNoCase(face, windows))
             continue;
-        if (face.empty() || text::EqualNoCase(face, windows))
+        const QString target = QString::fromLatin1(installed);
+        if (QFontDatabase::hasFamily(target))
             result.push_back(Describe(target, windows));
     }
     if (!face.empty() && !result.empty())

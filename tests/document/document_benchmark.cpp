@@ -1,4 +1,5 @@
-// Opening and saving a form of 50 pages with 10,000 objects.
+// Opening and saving a form of 50 pages with 10,000 objects, and opening a
+// form whose font section lists 40,000 faces.
 #include "tests/document/document_test_support.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ namespace {
 
 constexpr int kPages = 50;
 constexpr int kObjects = 10000;
+constexpr int kFaces = 40000;
 
 void StartQt()
 {
@@ -65,5 +67,21 @@ void BM_OpenForm(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenForm)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFontSection(benchmark::State& state)
+{
+    StartQt();
+    ProgramParts program;
+    TempFolder folder;
+    const std::string path = folder.File("faces.qwm");
+    if (!SaveFormWithFaces(path, kFaces))
+        state.SkipWithError("save failed");
+    for (auto _ : state) {
+        FDOCUMENT opened;
+        if (!opened.OnOpenDocument(path))
+            state.SkipWithError("open failed");
+    }
+}
+BENCHMARK(BM_OpenFontSection)->Unit(benchmark::kMillisecond);
 
 } // namespace

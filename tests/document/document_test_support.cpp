@@ -145,3 +145,16 @@ Bytes ContentsOf(FDOCUMENT& document)
     archive.Close();
     return file.Data();
 }
+
+bool SaveFormWithFaces(const std::string& path, int faces)
+{
+    FONT_TABLE table;
+    for (int i = 0; i < faces; ++i)
+        table.FindOrAdd(FONTFACE("Face " + std::to_string(i), 0x22, 0));
+    FONT_TABLE* program = GetProgramFontTable();
+    SetProgramFontTable(&table);
+    FDOCUMENT doc;
+    const bool saved = doc.OnSaveDocument(path);
+    SetProgramFontTable(program);
+    return saved;
+}

@@ -102,3 +102,6 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes);
 Bytes StreamBytes(const std::string& file, const std::string& stream);
 // The document's "Contents" as a save writes it.
 Bytes ContentsOf(FDOCUMENT& document);
+// Saves a new form whose font section lists `faces` faces of its own after
+// the program's; false when the save failed. Needs the program's printers.
+bool SaveFormWithFaces(const std::string& path, int faces);

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -101,6 +104,29 @@ std::vector<uint8_t> BodyTags(const Bytes& contents, Bytes* rest = nullptr)
     return tags;
 }
 
+// The picture flag of a body (record 0x9E) and what follows the body.
+uint8_t PictureFlagOf(const Bytes& contents, Bytes& rest)
+{
+    io::MemoryFile file(contents);
+    io::Archive archive(file, io::Archive::Load);
+    RECORDARCHIVE ar(archive);
+    uint16_t version = 0;
+    EXPECT_TRUE(ReadFormHeader(ar, version));
+    EXPECT_EQ(ar.ReadTag(), kBodyMarker);
+    uint8_t flag = 0xEE;
+    for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
+        if (tag == 0x9E)
+            flag = ar.ReadRecord().U8(0xEE);
+        else
+            ar.SkipRecord(tag);
+    }
+    rest.clear();
+    uint8_t b = 0;
+    while (archive.ReadSome(&b, 1) == 1)
+        rest.push_back(b);
+    return flag;
+}
+
 class FormFile : public ::testing::Test {
 protected:
     ProgramParts program;
@@ -127,6 +153,46 @@ TEST_F(FormFile, AnEmptyFormWritesItsSectionsInOrderThenNoItemsAndAnEmptyPicture
     EXPECT_EQ(BodyTags(ContentsOf(doc), &rest),
               (std::vector<uint8_t>{0x28, 0x4A, 0x29, 0x42, 0x43, 0x44, 0x48, 0x9B, 0x9D, 0x9A, 0x9C, 0x9E}));
     EXPECT_EQ(rest, (Bytes{0, 0, 0, 0, 0x2A, 0xFF}));
+}
+
+// The font section right after the marker: the program's faces in their
+// order, and no placeholder among them.
+TEST_F(FormFile, TheFontSectionOfANewFormHoldsTheProgramsFacesAndNoPlaceholder)
+{
+    FDOCUMENT doc;
+    const Bytes contents = ContentsOf(doc);
+    const size_t start = 3 + 77 + 5 + 1;
+    ASSERT_GT(contents.size(), start);
+    ASSERT_EQ(contents[start], 0x28);
+    std::vector<std::string> names;
+    size_t at = start + 1;
+    for (; at + 38 <= contents.size() && contents[at] == 0x81; at += 38) {
+        ASSERT_EQ(contents[at + 1] | contents[at + 2] << 8, 35);
+        const char* name = reinterpret_cast<const char*>(&contents[at + 3]);
+        names.emplace_back(name, strnlen(name, 32));
+    }
+    EXPECT_EQ(contents[at], 0xFF);
+    std::vector<std::string> expected;
+    for (int i = 0; i < program.fonts.GetCount(); ++i)
+        expected.push_back(program.fonts.GetAt(i)->GetName());
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"Times New Roman", "Arial", "Courier New"}));
+}
+
+// Reading a font section takes time in proportion to its length.
+TEST_F(FormFile, AFontSectionOf40000FacesOpensInUnderASecond)
+{
+    const std::string path = folder.File("faces.qwm");
+    ASSERT_TRUE(SaveFormWithFaces(path, 40000));
+    EXPECT_GT(StreamBytes(path, "Contents").size(), 1500000u);
+    MessageLog messages;
+    FDOCUMENT doc;
+    const auto begun = std::chrono::steady_clock::now();
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const auto took = std::chrono::steady_clock::now() - begun;
+    EXPECT_LT(took, std::chrono::seconds(1))
+        << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
@@ -162,6 +228,89 @@ TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
     EXPECT_EQ(StreamBytes(path, "Contents"), ContentsOf(doc));
     EXPECT_EQ(ContentsOf(reopened), ContentsOf(doc));
     EXPECT_EQ(reopened.GetNextFieldID(), 3) << "the counters come back too";
+}
+
+// How often the default printer's record group (three empty 34-byte names)
+// stands in the bytes.
+int DefaultPrinterGroups(const Bytes& contents)
+{
+    const Bytes group = [] {
+        Bytes g{0x41, 0x81, 102, 0};
+        g.resize(g.size() + 102, 0);
+        g.push_back(0xFF);
+        return g;
+    }();
+    int found = 0;
+    for (auto at = contents.begin(); (at = std::search(at, contents.end(), group.begin(), group.end())) != contents.end();
+         ++at)
+        ++found;
+    return found;
+}
+
+TEST_F(FormFile, EveryLayoutWritesItsPrinterRecordWithOrWithoutAPrinterList)
+{
+    FDOCUMENT twoLayouts;
+    MakeForm(twoLayouts);
+    EXPECT_EQ(DefaultPrinterGroups(ContentsOf(twoLayouts)), 2);
+
+    FDOCUMENT withList;
+    SetPrinterList(nullptr);
+    FDOCUMENT withoutList;
+    const Bytes contents = ContentsOf(withoutList);
+    SetPrinterList(&program.printers);
+    EXPECT_EQ(DefaultPrinterGroups(contents), 1);
+    EXPECT_TRUE(contents == ContentsOf(withList)) << "the default printer's record, as a list writes it";
+}
+
+// What followed the body is written back as it was read, with the picture
+// flag it was read with: a reader takes picture references after the items
+// only when the flag is 1, whatever the host that saves it again.
+TEST_F(FormFile, AKeptTrailerIsWrittenBackWithThePictureFlagItWasReadWith)
+{
+    const Bytes withReferences = {0, 0, 0, 0, 0x2A, 0xA0, 4, 0, 5, 0, 0, 0, 0xFF};
+    struct Case {
+        const char* what;
+        const char* writtenIn;  // the host of the first save
+        const Bytes* trailer;   // replaces what the first save wrote after its body
+        const char* savedIn;    // the host of the second save
+        uint8_t flag;
+        Bytes rest;
+    };
+    const Case cases[] = {
+        {"written without pictures, saved again by the program", "Microsoft Excel", nullptr, "", 0, {0, 0, 0, 0}},
+        {"written with pictures, saved again in Excel", "", &withReferences, "Microsoft Excel", 1, withReferences},
+        {"written with pictures, saved again by the program", "", nullptr, "", 1, {0, 0, 0, 0, 0x2A, 0xFF}},
+    };
+    for (const Case& c : cases) {
+        FDOCUMENT first;
+        first.SetContainerName(c.writtenIn);
+        Bytes contents = ContentsOf(first);
+        if (c.trailer) {
+            Bytes rest;
+            PictureFlagOf(contents, rest);
+            contents.resize(contents.size() - rest.size());
+            contents.insert(contents.end(), c.trailer->begin(), c.trailer->end());
+        }
+        const std::string path = folder.File("trailer.qwm");
+        {
+            storage::Storage root;
+            ASSERT_EQ(storage::CreateCompoundFile(path, storage::CreateMode::Replace, root), storage::Status::Ok);
+            std::unique_ptr<storage::Stream> stream;
+            ASSERT_EQ(root.CreateStream("Contents", storage::CreateMode::Replace, stream), storage::Status::Ok);
+            stream->Write(contents.data(), contents.size());
+            ASSERT_EQ(root.Commit(), storage::Status::Ok);
+        }
+        MessageLog messages;
+        FDOCUMENT second;
+        ASSERT_TRUE(second.OnOpenDocument(path)) << c.what;
+        second.SetContainerName(c.savedIn);
+        ASSERT_TRUE(second.OnSaveDocument(path)) << c.what;
+        Bytes rest;
+        EXPECT_EQ(PictureFlagOf(StreamBytes(path, "Contents"), rest), c.flag) << c.what;
+        EXPECT_EQ(rest, c.rest) << c.what;
+        EXPECT_EQ(second.GetPictureFlag(), c.flag) << c.what;
+        EXPECT_TRUE(messages.texts.empty()) << c.what;
+    }
 }
 
 TEST_F(FormFile, DebiansOleReaderListsTheStreamsAndReadsTheHeader)

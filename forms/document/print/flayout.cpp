@@ -64,12 +64,10 @@ void FLAYOUT::CopyFrom(const FLAYOUT& other)
 int FLAYOUT::Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const
 {
     ar.WriteTag(tag);
-    if (printers) {
+    if (printers)
         printers->WritePrinter(ar, kPrinterGroupTag, printerId);
-    } else {
-        ar.WriteTag(kPrinterGroupTag);
-        ar.WriteTag(kEndGroup);
-    }
+    else
+        PRINTER_LIST::WritePrinter(ar, kPrinterGroupTag, PRINTER_NAMES{});
     grid.Write(ar, kGridGroupTag);
     ar.BeginRecord();
     ar.PutU8(option1);

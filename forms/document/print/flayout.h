@@ -19,9 +19,9 @@ public:
 
     // Copies option 2, the page size and the printable edges.
     void CopyFrom(const FLAYOUT& other);
-    // The printer reference group 0x41 (empty names without a printer
-    // list), the grid group 0x42, records 0x81 and 0x82; 0 when the grid
-    // could not be written.
+    // The printer reference group 0x41 (the default printer's without a
+    // printer list), the grid group 0x42, records 0x81 and 0x82; 0 when the
+    // grid could not be written.
     int Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const;
     // Reads the group (its tag already read). The printer it names is found
     // in the printer list, or added to it.

@@ -55,6 +55,9 @@ public:
     // The printer record group of the entry of that id (an id no entry has
     // writes empty names).
     void WritePrinter(RECORDARCHIVE& ar, uint8_t tag, uint16_t id);
+    // The printer record group of these names (empty names: the default
+    // printer).
+    static void WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PRINTER_NAMES& names);
     // Reads a printer record group (its tag already read) and answers the
     // names it holds; records of any length read without failing.
     PRINTER_NAMES ReadPrinter(RECORDARCHIVE& ar);

@@ -26,7 +26,11 @@ void TakeName(char (&field)[34], const std::vector<uint8_t>& payload, size_t off
 void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, uint16_t id)
 {
     const PRINTER_ENTRY* entry = FindById(id);
-    const PRINTER_NAMES names = entry ? entry->names : PRINTER_NAMES{};
+    WritePrinter(ar, tag, entry ? entry->names : PRINTER_NAMES{});
+}
+
+void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PRINTER_NAMES& names)
+{
     ar.WriteTag(tag);
     ar.BeginRecord();
     ar.PutBytes(names.device, kNameBytes);
