@@ -1,3 +1,4 @@
+// The steps of a handle drag, which FORMOBJ::TrackHandle runs through ui::RunDrag.
 #include "forms/model/handle_drag.h"
 
 #include "forms/model/formobj.h"
