@@ -241,7 +241,7 @@ public:
     int TrackAt(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert, const RECT* start);
     // Drags out a new rectangle from a device point; 1 unless cancelled.
     int TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
-    // The modal loop dragging a handle from a device point.
+    // The modal loop dragging a handle from a device point (a HANDLE_DRAG).
     int TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, const RECT* start);
     const RECT& GetTrackerRect() const { return trackRect; }
 
@@ -286,9 +286,8 @@ protected:
     SIZE minSize{90, 90};
     int32_t handleSize = 90;
     int allowInvert = 0;
-    // The drag in progress: its view, the outline last drawn (twips) and
-    // whether it is shown.
+    // The view of the drag in progress, which a HANDLE_DRAG runs on the
+    // tracker's state.
     OBJECT_VIEW* trackView = nullptr;
-    RECT lastDrawn;
-    bool outlineShown = false;
+    friend class HANDLE_DRAG;
 };

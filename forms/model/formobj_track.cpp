@@ -4,16 +4,15 @@
 // of the old and new outlines afterwards.
 #include "forms/model/formobj.h"
 
+#include "forms/model/handle_drag.h"
 #include "forms/model/object_view.h"
 #include "forms/model/placement_guard.h"
 #include "forms/model/resize_update_rgn.h"
 #include "forms/model/tracker_geometry.h"
-#include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/tracking_loop.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -40,19 +39,6 @@ void LimitExtent(int32_t& nearEdge, int32_t& farEdge, bool dragNear, bool dragFa
         nearEdge = inverted ? farEdge + limit : farEdge - limit;
     else
         farEdge = inverted ? nearEdge - limit : nearEdge + limit;
-}
-
-// Moves the edges that a handle drags by (dx, dy).
-void ShiftDragged(RECT& r, uint8_t edges, int32_t dx, int32_t dy)
-{
-    if (edges & kDragLeft)
-        r.left += dx;
-    if (edges & kDragRight)
-        r.right += dx;
-    if (edges & kDragTop)
-        r.top += dy;
-    if (edges & kDragBottom)
-        r.bottom += dy;
 }
 
 } // namespace
@@ -95,12 +81,13 @@ void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW* view, int handle, RECT& r, co
     if (!view)
         return;
     const int side = view->GetAutoScrollSide({x, y});
-    const bool horizontal = side == 1 || side == 2;
-    const bool vertical = side == 3 || side == 4;
+    const bool horizontal = side == kScrollLeft || side == kScrollRight;
+    const bool vertical = side == kScrollTop || side == kScrollBottom;
     if (!horizontal && !vertical)
         return;
     // A turned object dragged by a middle handle scrolls only across it.
-    if (rotation != 0 && ((horizontal && (handle == 4 || handle == 6)) || (vertical && (handle == 5 || handle == 7))))
+    if (rotation != 0 && ((horizontal && (handle == kHandleTop || handle == kHandleBottom)) ||
+                          (vertical && (handle == kHandleRight || handle == kHandleLeft))))
         return;
     const SIZE moved = view->ScrollLine(side);
     if (moved.cx == 0 && moved.cy == 0)
@@ -132,126 +119,10 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
         return 0;
     if (QWidget* holder = ui::GetCapture(); holder && holder != window)
         return 0;
-
-    trackRect = start ? *start : rect;
-    const RECT startRect = trackRect;
-    rectRotation.Set(trackRect.left, trackRect.top, trackRect.right, trackRect.bottom, rotation);
-    RECT device = trackRect;
-    view->ToDeviceRect(device);
-    viewRotation.Set(device.left, device.top, device.right, device.bottom, rotation);
-    const int32_t width = trackRect.Width();
-    const int32_t height = trackRect.Height();
-
     ui::ScopedCapture capture(*window);
-    view->UpdateWindow();
-
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
-    // Where the mouse holds the dragged edges (the top-left corner of a
-    // moved object).
-    const uint8_t edges = DraggedEdges(handle);
-    const bool holdsRight = (edges & (kDragLeft | kDragRight)) == kDragRight;
-    const bool holdsBottom = (edges & (kDragTop | kDragBottom)) == kDragBottom;
-    POINT edge{holdsRight ? trackRect.right : trackRect.left, holdsBottom ? trackRect.bottom : trackRect.top};
-    if (rotation != 0)
-        edge = rectRotation.Rotate(edge);
-    const POINT mouse = DeviceToLogical(dc, {x, y});
-    const POINT offset{mouse.x - edge.x, mouse.y - edge.y};
-
-    trackView = view;
-    outlineShown = false;
-    bool cancelled = false;
-    bool moved = false;
-    const auto step = [&](const ui::TrackEvent& e) {
-        if (e.kind == ui::TrackKind::Escape || e.kind == ui::TrackKind::RightButton) {
-            cancelled = true;
-            return false;
-        }
-        if (e.kind == ui::TrackKind::CaptureLost)
-            return false;
-        const bool final = e.kind == ui::TrackKind::Release;
-        POINT at = DeviceToLogical(dc, {e.pos.x(), e.pos.y()});
-        at = {at.x - offset.x, at.y - offset.y};
-        if (rotation != 0)
-            at = rectRotation.Unrotate(at);
-        RECT r = trackRect;
-        if (handle == kHitInside)
-            r = {at.x, at.y, at.x + width, at.y + height};
-        else
-            ShiftDragged(r, edges, at.x - (holdsRight ? r.right : r.left), at.y - (holdsBottom ? r.bottom : r.top));
-        AdjustRect(handle, r, view);
-        if (r == trackRect && !final)
-            return true;
-
-        RECT bounds = r.Normalized();
-        if (rotation != 0)
-            GetRotatedBounds(bounds, rectRotation);
-        bounds = bounds.Offset(-dc.originX, -dc.originY);
-        const RECT previous = trackRect;
-        trackRect = r;
-        if (view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this))
-            SetMoveCursor(handle);
-        else
-            ui::SetCursor(*window, TrackerCursor(kCursorNotAllowed));
-        if (outlineShown) {
-            DrawTrackerRect(lastDrawn, 0, dc.dc, view);
-            outlineShown = false;
-        }
-        if (r != startRect) {
-            AutoScroll(previous, view, handle, r, startRect, e.pos.x(), e.pos.y());
-            trackRect = r;
-            view->SetupOwnDC(dc);
-        }
-        if (final)
-            return false;
-        moved = true;
-        DrawTrackerRect(r, 0, dc.dc, view);
-        lastDrawn = r;
-        outlineShown = true;
-        view->ShowPosSize(r.Normalized());
-        return true;
-    };
-
-    struct DRAGEND {
-        FORMOBJ& object;
-        VIEWDC& dc;
-        OBJECT_VIEW* view;
-        ~DRAGEND()
-        {
-            if (object.outlineShown)
-                object.DrawTrackerRect(object.lastDrawn, 0, dc.dc, view);
-            object.outlineShown = false;
-            object.trackView = nullptr;
-            view->ShowPositionInRulers(nullptr);
-        }
-    };
-    {
-        DRAGEND end{*this, dc, view};
-        ui::RunTrackingLoop(*window, step);
-    }
-    if (cancelled || !moved || trackRect == startRect) {
-        trackRect = startRect;
-        return 0;
-    }
-
-    RECT n = trackRect.Normalized();
-    if (rotation != 0) {
-        // The object turns about the centre of its new turned outline.
-        RECT turned = n;
-        GetRotatedBounds(turned, rectRotation);
-        const int32_t cx = MulDiv(turned.left + turned.right, 1, 2);
-        const int32_t cy = MulDiv(turned.top + turned.bottom, 1, 2);
-        const int32_t left = cx - n.Width() / 2;
-        const int32_t top = cy - n.Height() / 2;
-        ROTATION about;
-        about.Set(left, top, left + n.Width(), top + n.Height(), rotation);
-        const POINT a = about.Unrotate(rectRotation.Rotate({n.left, n.top}));
-        const POINT b = about.Unrotate(rectRotation.Rotate({n.right, n.bottom}));
-        n = RECT{a.x, a.y, b.x, b.y}.Normalized();
-        rectRotation = about;
-    }
-    trackRect = n;
-    return 1;
+    HANDLE_DRAG drag(*this, *view, handle, {x, y}, start ? *start : rect);
+    ui::RunDrag(*window, drag);
+    return drag.Result();
 }
 
 int FORMOBJ::TrackAt(OBJECT_VIEW* view, int32_t x, int32_t y, int invert, const RECT* start)
@@ -284,7 +155,7 @@ int FORMOBJ::TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int invert
     view->SnapPoint(p);
     const RECT start{p.x, p.y, p.x, p.y};
     allowInvert = invert;
-    return TrackHandle(2, view, x, y, &start);
+    return TrackHandle(kHandleBottomRight, view, x, y, &start);
 }
 
 int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)

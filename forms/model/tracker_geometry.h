@@ -9,12 +9,29 @@
 
 class VIEWDC;
 
+// The handles, by where they sit on the rectangle.
+constexpr int kHandleTopLeft = 0;
+constexpr int kHandleTopRight = 1;
+constexpr int kHandleBottomRight = 2;
+constexpr int kHandleBottomLeft = 3;
+constexpr int kHandleTop = 4;
+constexpr int kHandleRight = 5;
+constexpr int kHandleBottom = 6;
+constexpr int kHandleLeft = 7;
+
 // Hit codes besides the handles 0 to 7.
 constexpr int kHitInside = 8;
 constexpr int kHitNothing = -1;
 
 // The client-area hit code of a cursor request.
 constexpr int kHitClient = 1;
+
+// The side of a view that a drag near its edge scrolls towards
+// (OBJECT_VIEW::GetAutoScrollSide, OBJECT_VIEW::ScrollLine).
+constexpr int kScrollLeft = 1;
+constexpr int kScrollRight = 2;
+constexpr int kScrollTop = 3;
+constexpr int kScrollBottom = 4;
 
 // Style bits of a tracker.
 constexpr uint32_t kTrackSolid = 1;
@@ -41,6 +58,19 @@ const HANDLEPLACE& HandlePlace(int handle);
 // The edges a handle drags; the inside (8) drags all four.
 enum : uint8_t { kDragLeft = 1, kDragTop = 2, kDragRight = 4, kDragBottom = 8 };
 uint8_t DraggedEdges(int handle);
+
+// Moves the edges given (kDrag... bits) by (dx, dy).
+inline void ShiftDragged(RECT& r, uint8_t edges, int32_t dx, int32_t dy)
+{
+    if (edges & kDragLeft)
+        r.left += dx;
+    if (edges & kDragRight)
+        r.right += dx;
+    if (edges & kDragTop)
+        r.top += dy;
+    if (edges & kDragBottom)
+        r.bottom += dy;
+}
 
 // The handle as it shows on a rectangle inverted in x or y (or both).
 int InvertHandle(int handle, const RECT& r);

@@ -170,4 +170,25 @@ TrackKind RunTrackingLoop(QWidget& window, const TrackHandler& handler)
     return *tracker.ended;
 }
 
+TrackKind RunDrag(QWidget& window, Drag& drag)
+{
+    drag.Begin();
+    DragStep last = DragStep::Continue;
+    TrackKind ended;
+    try {
+        ended = RunTrackingLoop(window, [&](const TrackEvent& event) {
+            last = drag.Step(event);
+            return last == DragStep::Continue;
+        });
+    } catch (...) {
+        drag.Cancel();
+        throw;
+    }
+    if (last == DragStep::Cancel)
+        drag.Cancel();
+    else
+        drag.End();
+    return ended;
+}
+
 } // namespace ui

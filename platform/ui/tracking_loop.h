@@ -33,4 +33,32 @@ using TrackHandler = std::function<bool(const TrackEvent&)>;
 // the loop and is rethrown here.
 TrackKind RunTrackingLoop(QWidget& window, const TrackHandler& handler);
 
+// What a drag makes of one event: go on, end it (a drop, or the end of the
+// input), or give it up.
+enum class DragStep { Continue, End, Cancel };
+
+// A drag in a few steps: Begin before the first event, Step for every event
+// of the loop, then End or Cancel as the last step said. Step needs no loop
+// or window, so tests feed it events directly.
+class Drag {
+public:
+    virtual ~Drag() = default;
+    virtual void Begin() = 0;
+    virtual DragStep Step(const TrackEvent& event) = 0;
+    virtual void End() = 0;
+    virtual void Cancel() = 0;
+
+protected:
+    Drag() = default;
+    Drag(const Drag&) = default;
+    Drag& operator=(const Drag&) = default;
+};
+
+// Begins the drag and runs the tracking loop over its steps until one ends
+// or cancels it, then calls End or Cancel. A loop that stops without the
+// drag's word (a loss of capture that Step would go on through, the window
+// gone) ends the drag; an exception from a step cancels it and goes on up.
+// Returns the kind of the event that ended the loop.
+TrackKind RunDrag(QWidget& window, Drag& drag);
+
 } // namespace ui

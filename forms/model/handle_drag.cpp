@@ -1,0 +1,163 @@
+// The steps of a handle drag, which FORMOBJ::TrackHandle runs through ui::RunDrag.
+#include "forms/model/handle_drag.h"
+
+#include "forms/model/formobj.h"
+#include "forms/model/object_view.h"
+#include "forms/model/tracker_geometry.h"
+#include "forms/model/tracker_resources.h"
+#include "platform/ui/cursor.h"
+
+HANDLE_DRAG::HANDLE_DRAG(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start)
+    : object(object), view(view), handle(handle), press(press), startRect(start)
+{
+}
+
+void HANDLE_DRAG::Begin()
+{
+    object.trackRect = startRect;
+    object.rectRotation.Set(startRect.left, startRect.top, startRect.right, startRect.bottom, object.rotation);
+    RECT device = startRect;
+    view.ToDeviceRect(device);
+    object.viewRotation.Set(device.left, device.top, device.right, device.bottom, object.rotation);
+    width = startRect.Width();
+    height = startRect.Height();
+
+    view.UpdateWindow();
+    dc.emplace(&view);
+    view.SetupOwnDC(*dc);
+    // Where the pointer holds the dragged edges (the top-left corner of a
+    // moved object).
+    edges = DraggedEdges(handle);
+    holdsRight = (edges & (kDragLeft | kDragRight)) == kDragRight;
+    holdsBottom = (edges & (kDragTop | kDragBottom)) == kDragBottom;
+    POINT edge{holdsRight ? startRect.right : startRect.left, holdsBottom ? startRect.bottom : startRect.top};
+    if (object.rotation != 0)
+        edge = object.rectRotation.Rotate(edge);
+    const POINT mouse = DeviceToLogical(*dc, press);
+    offset = {mouse.x - edge.x, mouse.y - edge.y};
+
+    object.trackView = &view;
+    shown.reset();
+    phase = Phase::Pressed;
+}
+
+ui::DragStep HANDLE_DRAG::Step(const ui::TrackEvent& event)
+{
+    switch (event.kind) {
+    case ui::TrackKind::Escape:
+    case ui::TrackKind::RightButton:
+        return ui::DragStep::Cancel;
+    case ui::TrackKind::CaptureLost:
+        return ui::DragStep::End;
+    case ui::TrackKind::Move:
+    case ui::TrackKind::Release:
+        break;
+    }
+    const bool final = event.kind == ui::TrackKind::Release;
+    const POINT device{event.pos.x(), event.pos.y()};
+    RECT r = Dragged(device);
+    if (r == object.trackRect && !final)
+        return ui::DragStep::Continue;
+    Take(r, device);
+    if (final)
+        return ui::DragStep::End;
+    phase = Phase::Moving;
+    DrawOutline(r);
+    view.ShowPosSize(r.Normalized());
+    return ui::DragStep::Continue;
+}
+
+RECT HANDLE_DRAG::Dragged(POINT device)
+{
+    POINT at = DeviceToLogical(*dc, device);
+    at = {at.x - offset.x, at.y - offset.y};
+    if (object.rotation != 0)
+        at = object.rectRotation.Unrotate(at);
+    RECT r = object.trackRect;
+    if (handle == kHitInside)
+        r = {at.x, at.y, at.x + width, at.y + height};
+    else
+        ShiftDragged(r, edges, at.x - (holdsRight ? r.right : r.left), at.y - (holdsBottom ? r.bottom : r.top));
+    object.AdjustRect(handle, r, &view);
+    return r;
+}
+
+void HANDLE_DRAG::Take(RECT& r, POINT device)
+{
+    RECT bounds = r.Normalized();
+    if (object.rotation != 0)
+        object.GetRotatedBounds(bounds, object.rectRotation);
+    bounds = bounds.Offset(-dc->originX, -dc->originY);
+    const RECT previous = object.trackRect;
+    object.trackRect = r;
+    if (view.IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, &object))
+        object.SetMoveCursor(handle);
+    else if (QWidget* window = view.GetTrackingWindow())
+        ui::SetCursor(*window, TrackerCursor(kCursorNotAllowed));
+    EraseOutline();
+    if (r != startRect) {
+        object.AutoScroll(previous, &view, handle, r, startRect, device.x, device.y);
+        object.trackRect = r;
+        view.SetupOwnDC(*dc);
+    }
+}
+
+void HANDLE_DRAG::DrawOutline(const RECT& r)
+{
+    object.DrawTrackerRect(r, 0, dc->dc, &view);
+    shown = r;
+}
+
+void HANDLE_DRAG::EraseOutline()
+{
+    if (shown)
+        object.DrawTrackerRect(*shown, 0, dc->dc, &view);
+    shown.reset();
+}
+
+void HANDLE_DRAG::Finish()
+{
+    EraseOutline();
+    object.trackView = nullptr;
+    view.ShowPositionInRulers(nullptr);
+}
+
+void HANDLE_DRAG::End()
+{
+    Finish();
+    if (phase != Phase::Moving || object.trackRect == startRect) {
+        object.trackRect = startRect;
+        phase = Phase::Unchanged;
+        return;
+    }
+    SettleRotation();
+    phase = Phase::Changed;
+}
+
+void HANDLE_DRAG::Cancel()
+{
+    Finish();
+    object.trackRect = startRect;
+    phase = Phase::Unchanged;
+}
+
+void HANDLE_DRAG::SettleRotation()
+{
+    RECT n = object.trackRect.Normalized();
+    if (object.rotation != 0) {
+        // The object turns about the centre of its new turned outline.
+        RECT turned = n;
+        object.GetRotatedBounds(turned, object.rectRotation);
+        const int32_t cx = MulDiv(turned.left + turned.right, 1, 2);
+        const int32_t cy = MulDiv(turned.top + turned.bottom, 1, 2);
+        const int32_t left = cx - n.Width() / 2;
+        const int32_t top = cy - n.Height() / 2;
+        ROTATION about;
+        about.Set(left, top, left + n.Width(), top + n.Height(), object.rotation);
+        const POINT a = about.Unrotate(object.rectRotation.Rotate({n.left, n.top}));
+        const POINT b = about.Unrotate(object.rectRotation.Rotate({n.right, n.bottom}));
+        n = RECT{a.x, a.y, b.x, b.y}.Normalized();
+        object.rectRotation = about;
+    }
+    object.trackRect = n;
+}
