@@ -22,9 +22,12 @@ class FLAYOUT;
 class QScrollBar;
 class USERSETTINGS;
 
+class PRINT_CANCEL_DLG;
+
 namespace gdi {
+class Surface;
 class WindowSurface;
-}
+} // namespace gdi
 namespace ui {
 class CmdUI;
 class Splitter;
@@ -202,6 +205,14 @@ public:
     // PDF printer into pdfPath. False when the job failed or was cancelled;
     // the user has been told.
     bool PrintPages(bool showDialog);
+    // The print loop on a printer's surface: each page, then the dialog's
+    // abort procedure; the document is ended when every page printed, and
+    // aborted after the page in hand on Cancel or an error.
+    enum class PrintOutcome { Printed, Cancelled, Failed };
+    PrintOutcome PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog);
+    // Called before printing and before a print preview; the design view
+    // deselects everything here.
+    virtual void PrepareToPrint() {}
     bool PrintDirect();
     // Draws one page for a printer or a preview.
     void OnPrint(gdi::DC& dc, int page);

@@ -18,6 +18,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -71,11 +72,34 @@ void FBASEVIEW::OnPrint(gdi::DC& dc, int page)
         pageLayout = doc->GetPageLayout(static_cast<uint16_t>(currentPage));
 }
 
+FBASEVIEW::PrintOutcome FBASEVIEW::PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog)
+{
+    const int count = GetPageCount();
+    for (int page = 1; page <= count; ++page) {
+        if (dialog)
+            dialog->SetPage(page);
+        if (page > 1 && !surface.NewPage()) {
+            surface.AbortDoc();
+            return PrintOutcome::Failed;
+        }
+        {
+            gdi::DC dc(surface);
+            OnPrint(dc, page);
+        }
+        if (dialog && !dialog->PrintAbortProc()) {
+            surface.AbortDoc();
+            return PrintOutcome::Cancelled;
+        }
+    }
+    return surface.EndDoc() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
 bool FBASEVIEW::PrintPages(bool showDialog)
 {
     FDOCUMENT* doc = GetFormDocument();
     if (!doc)
         return false;
+    PrepareToPrint();
     FORMSAPP* app = FormsApp();
     const std::string printer = app ? app->GetPrinterName() : std::string();
     const std::string path = pdfPath.empty() ? DefaultPdfPath() : pdfPath;
@@ -107,40 +131,23 @@ bool FBASEVIEW::PrintPages(bool showDialog)
     if (mainWindow)
         mainWindow->setEnabled(false);
 
-    bool ok = true;
-    const int count = GetPageCount();
-    for (int page = 1; page <= count && ok; ++page) {
-        if (dialog) {
-            dialog->SetPage(page);
-            if (!dialog->PrintAbortProc())
-                break;
-        }
-        if (page > 1 && !surface->NewPage())
-            ok = false;
-        if (ok) {
-            gdi::DC dc(*surface);
-            OnPrint(dc, page);
-        }
-    }
-    const bool cancelled = dialog && dialog->IsCancelled();
-    ok = surface->EndDoc() && ok && !cancelled;
+    const PrintOutcome outcome = PrintPagesOn(*surface, dialog.get());
     surface.reset();
-    if (cancelled && printer.empty())
-        std::filesystem::remove(path);
     if (mainWindow)
         mainWindow->setEnabled(true);
     dialog.reset();
-    if (!ok && !cancelled)
+    if (outcome == PrintOutcome::Failed)
         TellFailure(kFailedToStart);
     if (app)
-        app->NotePrintResult(ok);
-    return ok;
+        app->NotePrintResult(outcome == PrintOutcome::Printed);
+    return outcome == PrintOutcome::Printed;
 }
 
 void FBASEVIEW::OnFilePrintPreview()
 {
     if (!GetFormDocument())
         return;
+    PrepareToPrint();
     PRINTPREVIEW preview(*this);
     preview.exec();
 }

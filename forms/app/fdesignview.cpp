@@ -124,6 +124,12 @@ void FDESIGNVIEW::OnPageChanged()
     OnZoomChanged();
 }
 
+void FDESIGNVIEW::PrepareToPrint()
+{
+    if (selection)
+        selection->Deselect(this);
+}
+
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
 {
     if (incoming)

@@ -62,6 +62,8 @@ public:
     // Nothing stays selected; back to the page's top-left corner, and
     // everything repainted.
     void OnPageChanged() override;
+    // Printing and its preview show the page with nothing selected.
+    void PrepareToPrint() override;
     void OnViewSwitch(bool incoming, ui::View* other) override;
     bool OnEvent(QEvent& e) override;
 

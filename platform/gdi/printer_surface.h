@@ -1,11 +1,15 @@
 // A printer's pages through Qt's printing: an installed printer, or a PDF
-// file, which is always available.
+// file, which is always available. Only a document that ends well is
+// printed: a PDF is written beside its place and takes that place when the
+// document ends, and an installed printer gets its pages then, so a failed
+// or abandoned job prints nothing and leaves an earlier PDF untouched.
 #pragma once
 
 #include "platform/gdi/painter_surface.h"
 
 #include <QPageSize>
 #include <QPainter>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,10 +32,13 @@ public:
     ~PrinterSurface() override;
 
     // Ends the current page and starts the next. False when the printer fails.
-    bool NewPage();
+    bool NewPage() override;
     // Ends the document (also done when the surface is destroyed). False when
     // the printer failed at any point.
-    bool EndDoc();
+    bool EndDoc() override;
+    // Abandons the document: nothing of it is printed, and the PDF printer
+    // removes its partial file.
+    void AbortDoc() override;
 
     DeviceKind Kind() const override { return DeviceKind::Printer; }
     int DpiX() const override;
@@ -40,14 +47,36 @@ public:
     POINT PhysicalOffset() const override;
     SIZE PhysicalSize() const override;
 
+    void Rectangle(const DrawState& s, const RECT& r) override;
+    void RoundRect(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight) override;
+    void Ellipse(const DrawState& s, const RECT& r) override;
+    void Polygon(const DrawState& s, const std::vector<POINT>& points) override;
+    void Polyline(const DrawState& s, const std::vector<POINT>& points) override;
+    void PatBlt(const DrawState& s, const RECT& r, uint32_t rop) override;
+    void FillRegion(const DrawState& s, const Region& region) override;
+    void FocusRect(const DrawState& s, const RECT& r) override;
+    void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
+    void TextOut(const DrawState& s, const TextRun& run) override;
+
 protected:
     QPainter& Painter() override;
 
 private:
-    explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    PrinterSurface(std::unique_ptr<QPrinter> printer, std::string pdfPath = {});
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
+    // PDF output: the file asked for, and the one being written.
+    std::string pdfPath_;
+    std::string partialPath_;
+    // An installed printer's pages are kept, as the primitives drawn on
+    // them, until the document ends: Qt hands a job to the print system
+    // when its painting ends and cannot take it back, so an abandoned job
+    // must never reach the printer.
+    using Page = std::vector<std::function<void()>>;
+    void Draw(std::function<void()> primitive);
+    bool spooling_ = false;
+    std::vector<Page> spooled_;
     bool failed_ = false;
     bool ended_ = false;
 };

@@ -165,4 +165,21 @@ void RecordingSurface::TextOut(const DrawState& s, const TextRun& run)
     call.fontHeight = run.deviceHeight;
 }
 
+bool RecordingSurface::NewPage()
+{
+    Add("NewPage", DrawState{});
+    return true;
+}
+
+bool RecordingSurface::EndDoc()
+{
+    Add("EndDoc", DrawState{});
+    return true;
+}
+
+void RecordingSurface::AbortDoc()
+{
+    Add("AbortDoc", DrawState{});
+}
+
 } // namespace gdi

@@ -50,6 +50,10 @@ public:
     void FocusRect(const DrawState& s, const RECT& r) override;
     void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
     void TextOut(const DrawState& s, const TextRun& run) override;
+    // The job's calls are logged by name ("NewPage", "EndDoc", "AbortDoc").
+    bool NewPage() override;
+    bool EndDoc() override;
+    void AbortDoc() override;
 
 private:
     RecordedCall& Add(std::string name, const DrawState& s);

@@ -60,6 +60,13 @@ public:
     virtual SIZE PhysicalSize() const { return PixelSize(); }
     virtual bool IsMonochrome() const { return false; }
 
+    // A printer's job: ends the current page and starts the next, ends the
+    // document, or abandons it so that nothing of it is printed. False when
+    // the device failed; devices without a job have nothing to do.
+    virtual bool NewPage() { return true; }
+    virtual bool EndDoc() { return true; }
+    virtual void AbortDoc() {}
+
     // Rectangle-like shapes cover [left, right) × [top, bottom) with the pen's
     // stroke; the fill lies inside the stroke.
     virtual void Rectangle(const DrawState& s, const RECT& r) = 0;

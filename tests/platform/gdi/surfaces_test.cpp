@@ -11,6 +11,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -202,6 +206,59 @@ TEST(PrinterSurface, PdfPagesAreWritten)
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+}
+
+// A PDF is written beside its place and takes it only when the document
+// ends; an abandoned job leaves the earlier PDF as it was, and no partial
+// file stays behind either way.
+TEST(PrinterSurface, PdfReplacesTheEarlierFileOnlyWhenEnded)
+{
+    const std::filesystem::path folder = std::filesystem::path(TestOutputPath("pdf_replace"));
+    struct Case {
+        const char* name;
+        int pages;
+        bool end;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"ended", 2, true, true},
+        {"aborted on page 1", 1, false, false},
+        {"aborted on page 2", 2, false, false},
+    };
+    const std::string earlier = "%PDF-1.4 an earlier print of this form\n";
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        const std::filesystem::path path = folder / "form.pdf";
+        {
+            std::ofstream(path, std::ios::binary) << earlier;
+        }
+        auto printer = PrinterSurface::ForPdf(path.string());
+        DC dc(*printer);
+        dc.Rectangle(100, 100, 400, 400);
+        if (c.pages > 1) {
+            EXPECT_TRUE(printer->NewPage()) << c.name;
+            dc.Rectangle(200, 200, 500, 500);
+        }
+        if (c.end)
+            EXPECT_TRUE(printer->EndDoc()) << c.name;
+        else
+            printer->AbortDoc();
+        printer.reset();
+
+        std::ifstream in(path, std::ios::binary);
+        const std::string now((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (c.replaced) {
+            EXPECT_TRUE(now.starts_with("%PDF")) << c.name;
+            EXPECT_NE(now, earlier) << c.name;
+        } else {
+            EXPECT_EQ(now, earlier) << c.name;
+        }
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            left.push_back(entry.path().filename().string());
+        EXPECT_EQ(left, std::vector<std::string>{"form.pdf"}) << c.name;
+    }
 }
 
 TEST(PrinterSurface, AnUnknownPrinterIsRefused)
