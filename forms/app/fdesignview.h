@@ -122,8 +122,7 @@ private:
     POINT ToPagePoint(POINT device);
     bool IsOnPage(POINT device);
     void SelectionClick(POINT point);
-    // A press on the selection's handles or inside one object: the
-    // selection tracks itself (one object also moves by its middle).
+    // A press on a sizing handle: the selection tracks the resize itself.
     void HandleDrag(POINT point);
     // The document's fields sorted by their place on the form, and the
     // filling order made that order when a move changed it from the one
@@ -132,12 +131,12 @@ private:
     void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
 
     // Dragging the selection within the view (fdesignview_drag.cpp).
-    // A press inside a selection of several objects: released before the
-    // pointer goes more than 3 pixels it reselects, else the selection is
-    // dragged and dropped on the page.
+    // A press inside the selection: released before the pointer goes more
+    // than 3 pixels it is a click that reselects, else the selection is
+    // dragged and dropped on the page, snapped to the grid.
     void DragSelection(POINT point);
-    // After a release without a drag: the object under the press alone
-    // stays selected.
+    // After a release without a drag: one selected object stays selected;
+    // of several, the object under the press alone stays selected.
     void ReselectAtPress();
     void RubberBand(POINT point);
     void ToggleAt(POINT point);

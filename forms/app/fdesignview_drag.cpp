@@ -195,10 +195,11 @@ void FDESIGNVIEW::ReselectAtPress()
             return;
         hit = doc->GetObjects().HitTest(dc, static_cast<uint16_t>(currentPage), mouseDown.x, mouseDown.y, nullptr);
     }
-    if (selection->GetCount() != 1)
+    if (selection->GetCount() != 1) {
         selection->Deselect(this);
-    if (hit)
-        hit->Select(this);
+        if (hit)
+            hit->Select(this);
+    }
     UpdateCursor(mouseDown);
     if (FORMOBJ* one = selection->GetCount() == 1 ? selection->GetFirstSelected() : nullptr)
         if (one->GetType() != kTypeGroup && one->GetType() != kTypeTable)
