@@ -63,6 +63,12 @@ public:
     // everything repainted.
     void OnPageChanged() override;
     void OnViewSwitch(bool incoming, ui::View* other) override;
+    // Two design views of one form never hold a selection at once: losing
+    // activation to another view of the form (or to none) clears this
+    // view's selection, unless this view is dragging it; gaining it with
+    // nothing selected clears the other design views' selections. A
+    // disabled view is not activated.
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
     bool OnEvent(QEvent& e) override;
 
     // Drawing tools (fdesignview_tools.cpp).
@@ -138,6 +144,8 @@ private:
     // After a release without a drag: one selected object stays selected;
     // of several, the object under the press alone stays selected.
     void ReselectAtPress();
+    // Deselects everything and repaints at once.
+    void ClearSelection();
     void RubberBand(POINT point);
     void ToggleAt(POINT point);
     void CreateWithTool(POINT point);
@@ -151,6 +159,8 @@ private:
     uint8_t tool = kSelectionTool;
     bool snap = true;
     bool outOfPlace = false;
+    // Set while this view drags its selection.
+    bool dragSource = false;
     // Set while a deletion runs once its undo record has taken the objects.
     bool deletionKept = false;
     POINT mouseDown{0, 0};

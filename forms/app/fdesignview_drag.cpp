@@ -126,6 +126,10 @@ void FDESIGNVIEW::DragSelection(POINT point)
     bool dropped = false;
     RECT target{};
     {
+        const struct DragEnds {
+            bool& flag;
+            ~DragEnds() { flag = false; }
+        } dragEnds{dragSource};
         PLACEMENT_GUARD guard(this, *selection, dc);
         ui::ScopedCapture capture(*window);
         KEY_ENDS_WAIT keys(*window, waiting);
@@ -148,6 +152,7 @@ void FDESIGNVIEW::DragSelection(POINT point)
                     if (std::abs(at.x - point.x) <= kDragThreshold && std::abs(at.y - point.y) <= kDragThreshold)
                         return true;
                     waiting = false;
+                    dragSource = true;
                     for (FORMOBJ* o = doc->GetObjects().GetHead(); o; o = o->GetNext())
                         if (o->IsSelected(nullptr))
                             o->EndEdit();
