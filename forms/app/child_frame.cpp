@@ -24,12 +24,16 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
             if (template_.IsViewOfIndex(like, index)) {
                 std::unique_ptr<ui::View> view = views[index].viewClass->create();
                 view->SetDocument(like.GetDocument());
-                if (auto* base = dynamic_cast<FBASEVIEW*>(view.get()))
-                    base->OnInitialUpdate();
                 return view;
             }
         }
         return nullptr;
+    });
+    // Its first update once the pane is in place, so that it lines up with
+    // the panes beside it.
+    splitter_->SetPaneAdded([](ui::View& view) {
+        if (auto* base = dynamic_cast<FBASEVIEW*>(&view))
+            base->OnInitialUpdate();
     });
     SetClient(splitter_);
 }
@@ -49,6 +53,10 @@ void CChildFrame::OnMDIActivate(bool activate, ui::Frame* activated, ui::Frame* 
             if (view)
                 template_.SwitchViewOf(*view.get(), kDesignView, true);
     }
+    // The active view goes with its frame, as itself both the view gaining
+    // and the view losing activation.
+    if (ui::View* view = GetActiveView())
+        view->OnActivateView(activate, view, view);
     ui::Frame::OnMDIActivate(activate, activated, deactivated);
 }
 

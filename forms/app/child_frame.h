@@ -23,7 +23,8 @@ public:
     ui::Splitter* GetSplitter() const { return splitter_; }
 
     // On deactivation the active view is told, and every view of the
-    // template's documents that is not a design view goes back to design.
+    // template's documents that is not a design view goes back to design;
+    // then the active view gains or loses activation with the frame.
     void OnMDIActivate(bool activate, ui::Frame* activated, ui::Frame* deactivated) override;
     // A form being filled is first switched to design by the main window.
     bool OnClose() override;

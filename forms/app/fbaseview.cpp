@@ -170,7 +170,7 @@ void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
     }
 }
 
-void FBASEVIEW::OnActivateView(bool activate)
+void FBASEVIEW::OnActivateView(bool activate, ui::View*, ui::View*)
 {
     active = activate;
 }
@@ -640,9 +640,6 @@ bool FBASEVIEW::OnEvent(QEvent& e)
         }
         return false;
     }
-    case QEvent::FocusIn:
-        active = true;
-        return false;
     default:
         return ui::View::OnEvent(e);
     }

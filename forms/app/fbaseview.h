@@ -105,7 +105,8 @@ public:
     // enabled only while every view of the document is a design view; field
     // matching (32812) always is; other commands are left alone.
     virtual void OnUpdateViewMenu(ui::CmdUI& cmdUI);
-    virtual void OnActivateView(bool activate);
+    // Keeps the active flag, by which the selection shows its handles.
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
     // The document changed: no hint repaints everything, a page hint keeps
     // the current page valid.
     virtual void OnUpdate(ui::View* sender, uint32_t hintCode, const FHINT* hint);

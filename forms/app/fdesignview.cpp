@@ -37,7 +37,13 @@ FDESIGNVIEW::FDESIGNVIEW()
     RegisterCommands();
 }
 
-FDESIGNVIEW::~FDESIGNVIEW() = default;
+FDESIGNVIEW::~FDESIGNVIEW()
+{
+    // The objects stay on the form for the views that remain, none of them
+    // selected.
+    if (selection && selection->GetCount() > 0 && GetFormDocument())
+        selection->Deselect(nullptr);
+}
 
 void FDESIGNVIEW::RegisterCommands()
 {
@@ -135,6 +141,46 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
     if (incoming)
         if (auto* from = dynamic_cast<FBASEVIEW*>(other))
             SetZoom(from->GetZoom());
+}
+
+void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* deactivated)
+{
+    if (activate) {
+        if (const QWidget* window = GetWindow(); window && !window->isEnabled())
+            return;
+        FBASEVIEW::OnActivateView(true, activated, deactivated);
+        if (!selection)
+            return;
+        if (selection->GetCount() > 0) {
+            // Its handles show again.
+            selection->Invalidate(this);
+            return;
+        }
+        if (ui::Document* doc = GetDocument())
+            for (ui::View* view : doc->Views())
+                if (auto* other = dynamic_cast<FDESIGNVIEW*>(view); other && other != this)
+                    other->ClearSelection();
+        return;
+    }
+    FBASEVIEW::OnActivateView(false, activated, deactivated);
+    if (!selection || selection->GetCount() == 0)
+        return;
+    // The view taking over: another view of this form, none at all, or a
+    // view of another form (or this view itself, with its frame).
+    const bool sameForm = activated && activated != this && activated->GetDocument() == GetDocument();
+    if ((sameForm || !activated) && !dragSource)
+        ClearSelection();
+    else
+        selection->Invalidate(this);
+}
+
+void FDESIGNVIEW::ClearSelection()
+{
+    if (!selection || selection->GetCount() == 0)
+        return;
+    selection->Invalidate(this);
+    selection->Deselect(this);
+    UpdateWindow();
 }
 
 bool FDESIGNVIEW::OnEvent(QEvent& e)

@@ -65,6 +65,12 @@ public:
     // Printing and its preview show the page with nothing selected.
     void PrepareToPrint() override;
     void OnViewSwitch(bool incoming, ui::View* other) override;
+    // Two design views of one form never hold a selection at once: losing
+    // activation to another view of the form (or to none) clears this
+    // view's selection, unless this view is dragging it; gaining it with
+    // nothing selected clears the other design views' selections. A
+    // disabled view is not activated.
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
     bool OnEvent(QEvent& e) override;
 
     // Drawing tools (fdesignview_tools.cpp).
@@ -124,8 +130,7 @@ private:
     POINT ToPagePoint(POINT device);
     bool IsOnPage(POINT device);
     void SelectionClick(POINT point);
-    // A press on the selection's handles or inside one object: the
-    // selection tracks itself (one object also moves by its middle).
+    // A press on a sizing handle: the selection tracks the resize itself.
     void HandleDrag(POINT point);
     // The document's fields sorted by their place on the form, and the
     // filling order made that order when a move changed it from the one
@@ -134,13 +139,15 @@ private:
     void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
 
     // Dragging the selection within the view (fdesignview_drag.cpp).
-    // A press inside a selection of several objects: released before the
-    // pointer goes more than 3 pixels it reselects, else the selection is
-    // dragged and dropped on the page.
+    // A press inside the selection: released before the pointer goes more
+    // than 3 pixels it is a click that reselects, else the selection is
+    // dragged and dropped on the page, snapped to the grid.
     void DragSelection(POINT point);
-    // After a release without a drag: the object under the press alone
-    // stays selected.
+    // After a release without a drag: one selected object stays selected;
+    // of several, the object under the press alone stays selected.
     void ReselectAtPress();
+    // Deselects everything and repaints at once.
+    void ClearSelection();
     void RubberBand(POINT point);
     void ToggleAt(POINT point);
     void CreateWithTool(POINT point);
@@ -154,6 +161,8 @@ private:
     uint8_t tool = kSelectionTool;
     bool snap = true;
     bool outOfPlace = false;
+    // Set while this view drags its selection.
+    bool dragSource = false;
     // Set while a deletion runs once its undo record has taken the objects.
     bool deletionKept = false;
     POINT mouseDown{0, 0};

@@ -126,6 +126,10 @@ void FDESIGNVIEW::DragSelection(POINT point)
     bool dropped = false;
     RECT target{};
     {
+        const struct DragEnds {
+            bool& flag;
+            ~DragEnds() { flag = false; }
+        } dragEnds{dragSource};
         PLACEMENT_GUARD guard(this, *selection, dc);
         ui::ScopedCapture capture(*window);
         KEY_ENDS_WAIT keys(*window, waiting);
@@ -148,6 +152,7 @@ void FDESIGNVIEW::DragSelection(POINT point)
                     if (std::abs(at.x - point.x) <= kDragThreshold && std::abs(at.y - point.y) <= kDragThreshold)
                         return true;
                     waiting = false;
+                    dragSource = true;
                     for (FORMOBJ* o = doc->GetObjects().GetHead(); o; o = o->GetNext())
                         if (o->IsSelected(nullptr))
                             o->EndEdit();
@@ -195,10 +200,11 @@ void FDESIGNVIEW::ReselectAtPress()
             return;
         hit = doc->GetObjects().HitTest(dc, static_cast<uint16_t>(currentPage), mouseDown.x, mouseDown.y, nullptr);
     }
-    if (selection->GetCount() != 1)
+    if (selection->GetCount() != 1) {
         selection->Deselect(this);
-    if (hit)
-        hit->Select(this);
+        if (hit)
+            hit->Select(this);
+    }
     UpdateCursor(mouseDown);
     if (FORMOBJ* one = selection->GetCount() == 1 ? selection->GetFirstSelected() : nullptr)
         if (one->GetType() != kTypeGroup && one->GetType() != kTypeTable)

@@ -71,7 +71,9 @@ void FDESIGNVIEW::SelectionClick(POINT point)
             const POINT p = DeviceToLogical(dc, point);
             hit = selection->HitTestHandles(dc, p.x, p.y);
         }
-        if (hit == kHitInside && selection->GetCount() > 1) {
+        // Inside the selection, however many objects it holds, the press
+        // waits to become a drag or a click.
+        if (hit == kHitInside) {
             DragSelection(point);
             return;
         }

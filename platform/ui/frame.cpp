@@ -34,6 +34,19 @@ Document* Frame::GetActiveDocument() const
     return view ? view->GetDocument() : nullptr;
 }
 
+void Frame::SetActiveView(View* view)
+{
+    View* old = activeView_.get();
+    if (old == view)
+        return;
+    activeView_.reset(view);
+    TargetPtr<View> incoming(view);
+    if (old)
+        old->OnActivateView(false, view, old);
+    if (View* now = incoming.get(); now && activeView_.get() == now)
+        now->OnActivateView(true, now, old);
+}
+
 QMainWindow* Frame::GetWindow() const
 {
     return window_.data();

@@ -33,7 +33,9 @@ public:
     ~Frame() override;
 
     View* GetActiveView() const { return activeView_.get(); }
-    void SetActiveView(View* view) { activeView_.reset(view); }
+    // Makes view (or none) the active view. When that changes, the view
+    // losing activation is told first, then the view gaining it.
+    void SetActiveView(View* view);
     // The active view's document, or null.
     Document* GetActiveDocument() const;
 

@@ -26,16 +26,27 @@ struct Splitter::Pane {
 
 Splitter::Splitter(Frame& frame, std::unique_ptr<View> first, QWidget* parent) : QWidget(parent), frame_(&frame)
 {
-    MakePane(0, 0, nullptr);
-    SetPaneView(0, 0, std::move(first));
-    frame.SetActiveView(GetPane(0, 0));
+    panes_[0][0] = MakePane(nullptr);
     rowBars_[0] = MakeBar(Qt::Vertical, nullptr);
     columnBars_[0] = MakeBar(Qt::Horizontal, nullptr);
     corner_ = new QWidget(this);
+    SetPaneView(0, 0, std::move(first));
     Layout();
+    panes_[0][0]->host->show();
+    rowBars_[0]->show();
+    columnBars_[0]->show();
+    frame.SetActiveView(GetPane(0, 0));
 }
 
-Splitter::~Splitter() = default;
+Splitter::~Splitter()
+{
+    // The panes go quietly: a focus moving between dying panes activates
+    // nothing.
+    for (auto& row : panes_)
+        for (auto& pane : row)
+            if (pane)
+                pane->host->removeEventFilter(this);
+}
 
 Splitter::Pane& Splitter::At(int row, int column) const
 {
@@ -75,17 +86,17 @@ void Splitter::SetActivePane(int row, int column)
     pane.host->setFocus();
 }
 
-void Splitter::MakePane(int row, int column, View* like)
+std::unique_ptr<Splitter::Pane> Splitter::MakePane(View* like)
 {
     auto pane = std::make_unique<Pane>();
     pane->host = new ViewHost(this);
+    pane->host->hide();
     pane->host->setFocusPolicy(Qt::ClickFocus);
     pane->host->installEventFilter(this);
     if (like && factory_)
         pane->view = factory_(*like);
     pane->host->SetView(pane->view.get());
-    pane->host->show();
-    panes_[row][column] = std::move(pane);
+    return pane;
 }
 
 QScrollBar* Splitter::MakeBar(Qt::Orientation orientation, const QScrollBar* like)
@@ -99,7 +110,7 @@ QScrollBar* Splitter::MakeBar(Qt::Orientation orientation, const QScrollBar* lik
     }
     connect(bar, &QScrollBar::valueChanged, this,
             [this, orientation, bar](int position) { Scrolled(orientation, bar, position); });
-    bar->show();
+    bar->hide();
     return bar;
 }
 
@@ -155,12 +166,22 @@ bool Splitter::SplitRow(int height)
     int available = this->height() - BarExtent() - splitBarSize;
     if (rows_ == maxRows || height < minPane_.height() || available - height < minPane_.height())
         return false;
+    // The new row is made whole, hidden, before it counts; it shows only
+    // once laid out, since showing a pane sends it events in which its view
+    // may ask for any pane or bar.
+    std::vector<View*> added;
+    for (int c = 0; c < columns_; ++c) {
+        panes_[1][c] = MakePane(panes_[0][c]->view.get());
+        added.push_back(panes_[1][c]->view.get());
+    }
+    rowBars_[1] = MakeBar(Qt::Vertical, rowBars_[0]);
     rows_ = 2;
     rowHeight_ = height;
-    for (int c = 0; c < columns_; ++c)
-        MakePane(1, c, panes_[0][c]->view.get());
-    rowBars_[1] = MakeBar(Qt::Vertical, rowBars_[0]);
     Layout();
+    TellAdded(added);
+    for (int c = 0; c < columns_; ++c)
+        panes_[1][c]->host->show();
+    rowBars_[1]->show();
     return true;
 }
 
@@ -169,35 +190,49 @@ bool Splitter::SplitColumn(int width)
     int available = this->width() - BarExtent() - splitBarSize;
     if (columns_ == maxColumns || width < minPane_.width() || available - width < minPane_.width())
         return false;
+    std::vector<View*> added;
+    for (int r = 0; r < rows_; ++r) {
+        panes_[r][1] = MakePane(panes_[r][0]->view.get());
+        added.push_back(panes_[r][1]->view.get());
+    }
+    columnBars_[1] = MakeBar(Qt::Horizontal, columnBars_[0]);
     columns_ = 2;
     columnWidth_ = width;
-    for (int r = 0; r < rows_; ++r)
-        MakePane(r, 1, panes_[r][0]->view.get());
-    columnBars_[1] = MakeBar(Qt::Horizontal, columnBars_[0]);
     Layout();
+    TellAdded(added);
+    for (int r = 0; r < rows_; ++r)
+        panes_[r][1]->host->show();
+    columnBars_[1]->show();
     return true;
+}
+
+void Splitter::TellAdded(const std::vector<View*>& added)
+{
+    if (!paneAdded_)
+        return;
+    for (View* view : added)
+        if (view)
+            paneAdded_(*view);
 }
 
 void Splitter::DeleteRow(int row)
 {
     if (rows_ < 2 || row < 0 || row >= rows_)
         throw std::out_of_range("no such splitter row to delete");
-    Frame* frame = frame_.get();
-    View* active = frame ? frame->GetActiveView() : nullptr;
-    bool activeGoes = false;
-    for (int c = 0; c < columns_; ++c)
-        activeGoes |= active && panes_[row][c]->view.get() == active;
+    // The row leaves the panes and the count first, and the active view
+    // moves to a remaining pane while the going views still exist; only
+    // then is anything destroyed.
+    std::unique_ptr<Pane> going[maxColumns];
     for (int c = 0; c < columns_; ++c) {
-        panes_[row][c].reset();
+        going[c] = std::move(panes_[row][c]);
         if (row == 0)
             panes_[0][c] = std::move(panes_[1][c]);
     }
-    delete rowBars_[row];
+    std::unique_ptr<QScrollBar> bar(rowBars_[row]);
     rowBars_[0] = row == 0 ? rowBars_[1] : rowBars_[0];
     rowBars_[1] = nullptr;
     rows_ = 1;
-    if (activeGoes)
-        frame->SetActiveView(panes_[0][0]->view.get());
+    MoveActivityFrom(going, columns_);
     Layout();
 }
 
@@ -205,23 +240,29 @@ void Splitter::DeleteColumn(int column)
 {
     if (columns_ < 2 || column < 0 || column >= columns_)
         throw std::out_of_range("no such splitter column to delete");
-    Frame* frame = frame_.get();
-    View* active = frame ? frame->GetActiveView() : nullptr;
-    bool activeGoes = false;
-    for (int r = 0; r < rows_; ++r)
-        activeGoes |= active && panes_[r][column]->view.get() == active;
+    std::unique_ptr<Pane> going[maxRows];
     for (int r = 0; r < rows_; ++r) {
-        panes_[r][column].reset();
+        going[r] = std::move(panes_[r][column]);
         if (column == 0)
             panes_[r][0] = std::move(panes_[r][1]);
     }
-    delete columnBars_[column];
+    std::unique_ptr<QScrollBar> bar(columnBars_[column]);
     columnBars_[0] = column == 0 ? columnBars_[1] : columnBars_[0];
     columnBars_[1] = nullptr;
     columns_ = 1;
-    if (activeGoes)
-        frame->SetActiveView(panes_[0][0]->view.get());
+    MoveActivityFrom(going, rows_);
     Layout();
+}
+
+void Splitter::MoveActivityFrom(std::unique_ptr<Pane> going[], int count)
+{
+    Frame* frame = frame_.get();
+    View* active = frame ? frame->GetActiveView() : nullptr;
+    for (int i = 0; i < count; ++i) {
+        going[i]->host->removeEventFilter(this);
+        if (active && going[i]->view.get() == active)
+            frame->SetActiveView(panes_[0][0]->view.get());
+    }
 }
 
 int Splitter::GetRowHeight(int row) const

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QScrollBar;
 
@@ -25,6 +26,9 @@ public:
     // Makes the view of a pane that a split adds, from the view of the pane
     // it was split from; may return null for an empty pane.
     using ViewFactory = std::function<std::unique_ptr<View>(View& like)>;
+    // Told of each view a split added, once its pane is in place and laid
+    // out and before it shows.
+    using PaneAdded = std::function<void(View& view)>;
 
     static constexpr int maxRows = 2;
     static constexpr int maxColumns = 2;
@@ -36,6 +40,7 @@ public:
     ~Splitter() override;
 
     void SetViewFactory(ViewFactory factory) { factory_ = std::move(factory); }
+    void SetPaneAdded(PaneAdded added) { paneAdded_ = std::move(added); }
     // The smallest pane a split may leave (10 x 10 unless set).
     void SetMinPaneSize(QSize size) { minPane_ = size; }
 
@@ -44,7 +49,7 @@ public:
 
     // Splits into two rows, the upper one height pixels high (two columns,
     // the left one width pixels wide). False when already split that way or
-    // when a pane would be smaller than the smallest.
+    // when a pane would be smaller than the smallest. The active view stays.
     bool SplitRow(int height);
     bool SplitColumn(int width);
     // Removes a row or column with the views of its panes; the frame's
@@ -91,7 +96,12 @@ private:
     enum class Drag { None, RowSplit, ColumnSplit, RowBox, ColumnBox };
 
     Pane& At(int row, int column) const;
-    void MakePane(int row, int column, View* like);
+    // A pane, hidden, with a view made like the given one (none without).
+    std::unique_ptr<Pane> MakePane(View* like);
+    void TellAdded(const std::vector<View*>& added);
+    // Panes leaving: the frame's active view moves to the first pane when
+    // it was among them.
+    void MoveActivityFrom(std::unique_ptr<Pane> going[], int count);
     QScrollBar* MakeBar(Qt::Orientation orientation, const QScrollBar* like);
     void Scrolled(Qt::Orientation orientation, QScrollBar* bar, int position);
     Drag HitTest(QPoint pos) const;
@@ -100,6 +110,7 @@ private:
 
     TargetPtr<Frame> frame_;
     ViewFactory factory_;
+    PaneAdded paneAdded_;
     QSize minPane_{10, 10};
     int rows_ = 1;
     int columns_ = 1;

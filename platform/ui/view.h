@@ -33,6 +33,11 @@ public:
     // Every event of the window while the view is attached; true when the
     // view handled it, false for the window's default handling.
     virtual bool OnEvent(QEvent& e);
+    // The view gains (activate) or loses activation within its frame:
+    // activated is the view gaining it, deactivated the view losing it
+    // (either may be null). A frame that gains or loses activation as a
+    // whole tells its active view with the view itself as both.
+    virtual void OnActivateView(bool activate, View* activated, View* deactivated);
     // A scroll bar that the view's window shares with others (a splitter's
     // row or column bar) moved to position.
     virtual void OnScroll(Qt::Orientation orientation, int position);

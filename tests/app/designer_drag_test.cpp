@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,6 +108,56 @@ TEST_F(DesignerDragTest, AMoveOfThreePixelsOrLessIsAClickThatReselects)
     }
     EXPECT_EQ(RectOf(right), (RECT{4320, 1440, 5760, 2880}));
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DesignerDragTest, OneObjectWobbledByThreePixelsOrLessStaysPutAndTheFormUnchanged)
+{
+    const POINT wobbles[][2] = {{{1, 0}, {0, 0}}, {{0, 1}, {1, 1}}, {{3, -3}, {-3, 3}}, {{-2, 2}, {2, -1}}};
+    for (const auto& wobble : wobbles) {
+        right->Select(&view);
+        const POINT press = At(5040, 2160);
+        Drag({press, {press.x + wobble[0].x, press.y + wobble[0].y}, {press.x + wobble[1].x, press.y + wobble[1].y}});
+        EXPECT_EQ(RectOf(right), (RECT{4320, 1440, 5760, 2880})) << wobble[0].x << "," << wobble[0].y;
+        EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{right});
+        EXPECT_EQ(view.GetSelection()->GetCount(), 1);
+        EXPECT_FALSE(doc->IsModified());
+        view.GetSelection()->Deselect(&view);
+    }
+}
+
+TEST_F(DesignerDragTest, AClickInsideOneSelectedObjectUnderAnotherKeepsItAlone)
+{
+    // The ellipse overlaps the left box's bottom-right corner from above.
+    FORMOBJ* over = Add(kTypeEllipse, {2520, 2520, 3600, 3600});
+    left->Select(&view);
+    Click(At(2700, 2700));
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{left});
+    EXPECT_FALSE(over->IsSelected(nullptr));
+    EXPECT_EQ(view.GetSelection()->GetCount(), 1);
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DesignerDragTest, OneObjectDraggedLandsOnTheGrid)
+{
+    // Pixel moves of 15 twips that leave the corner off the 72-twip grid.
+    const POINT moves[] = {{7, 5}, {-11, 13}, {23, -4}};
+    for (const POINT by : moves) {
+        below->Select(&view);
+        const RECT before = RectOf(below);
+        const POINT press = At(2880, 5040);
+        Drag({press, {press.x + by.x / 2 + 4, press.y + by.y / 2 + 4}, {press.x + by.x, press.y + by.y}});
+        const RECT after = RectOf(below);
+        EXPECT_EQ(after.left % 72, 0) << by.x << "," << by.y;
+        EXPECT_EQ(after.top % 72, 0) << by.x << "," << by.y;
+        EXPECT_LE(std::abs(after.left - (before.left + by.x * 15)), 36);
+        EXPECT_LE(std::abs(after.top - (before.top + by.y * 15)), 36);
+        EXPECT_EQ(after.Width(), before.Width());
+        EXPECT_EQ(after.Height(), before.Height());
+        EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{below});
+        EXPECT_TRUE(doc->IsModified());
+        doc->SetModified(false);
+        view.GetSelection()->Deselect(&view);
+    }
 }
 
 // What ends a drag (or the wait for it) with nothing done.

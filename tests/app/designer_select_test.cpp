@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandleCase{"RightPastTheLeftStopsAtTheMinimumWidth", {7245, 6480}, {-200, 0}, {5760, 5760, 5850, 7200}},
         HandleCase{"BottomPastTheTopStopsAtTheMinimumHeight", {6480, 7245}, {0, -300}, {5760, 5760, 7200, 5850}},
         HandleCase{"RightBeyondTheMarginStopsAtTheMargin", {7245, 6480}, {400, 0}, {5760, 5760, 11186, 7200}},
-        HandleCase{"MiddleMovesKeepingTheSize", {6480, 6480}, {20, -10}, {6060, 5610, 7500, 7050}},
+        HandleCase{"MiddleMovesOnTheGridKeepingTheSize", {6480, 6480}, {20, -10}, {6048, 5616, 7488, 7056}},
         HandleCase{"EndingWhereItBeganChangesNothing", {7245, 7245}, {0, 0}, {5760, 5760, 7200, 7200}}),
     [](const testing::TestParamInfo<HandleCase>& info) { return info.param.name; });
 

@@ -23,7 +23,7 @@ DesignerTest::DesignerTest()
     host.show();
     QCoreApplication::processEvents();
     view.OnInitialUpdate();
-    view.OnActivateView(true);
+    view.OnActivateView(true, &view, &view);
 }
 
 DesignerTest::~DesignerTest()

@@ -51,7 +51,7 @@ TEST_F(DesignViewTest, SelectedObjectsShowHandlesUntilThePageChanges)
     EXPECT_EQ(view.GetSelection()->GetCount(), 1);
     // Only the active view draws handles.
     EXPECT_EQ(CallsOfDrawing(), unselected);
-    view.OnActivateView(true);
+    view.OnActivateView(true, &view, &view);
     EXPECT_GT(CallsOfDrawing(), unselected);
 
     view.SetPage(2);

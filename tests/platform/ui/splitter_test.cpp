@@ -1,3 +1,6 @@
+#include "frame_fixture.h"
+#include "run_events.h"
+
 #include "platform/ui/frame.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/view.h"
@@ -8,6 +11,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +56,128 @@ void Mouse(QWidget& w, QEvent::Type type, QPoint pos)
     Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent e(type, pos, w.mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &e);
+}
+
+// A view that, as the form views do, asks for its pane's bars whenever its
+// window is resized or shown, and logs its activation and its end.
+struct AskingView : PaneView {
+    using PaneView::PaneView;
+    ~AskingView() override { log.push_back("~" + name); }
+    bool OnEvent(QEvent& e) override
+    {
+        if (e.type() == QEvent::Resize || e.type() == QEvent::Show)
+            if (!ui::Splitter::ScrollBarOf(*this, Qt::Vertical) || !ui::Splitter::ScrollBarOf(*this, Qt::Horizontal))
+                log.push_back(name + " has no bars");
+        return false;
+    }
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override
+    {
+        auto nameOf = [](ui::View* view) { return view ? static_cast<AskingView*>(view)->name : std::string("none"); };
+        log.push_back(name + (activate ? " on, from " + nameOf(deactivated) : " off, to " + nameOf(activated)));
+    }
+};
+
+// A child frame of a shown main window with a splitter as its client.
+struct ShownSplitFixture : FrameFixture {
+    Log log;
+    int made = 0;
+    ui::Frame* frame = main.AddChild(std::make_unique<ui::Frame>(), true);
+    ui::Splitter* splitter = new ui::Splitter(*frame, std::make_unique<AskingView>("first", log));
+
+    ShownSplitFixture()
+    {
+        splitter->SetViewFactory([this](ui::View& like) {
+            return std::make_unique<AskingView>(static_cast<PaneView&>(like).name + "+" + std::to_string(++made), log);
+        });
+        frame->SetClient(splitter);
+        RunEventsFor(20);
+    }
+    // The views log to the end: the frame goes before the log does.
+    ~ShownSplitFixture()
+    {
+        if (!main.GetChildren().empty())
+            frame->OnClose();
+    }
+    std::string Name(int row, int column) const { return static_cast<PaneView*>(splitter->GetPane(row, column))->name; }
+    // The user drags from one point of the splitter to another.
+    void DragSplitter(QPoint from, QPoint to)
+    {
+        Mouse(*splitter, QEvent::MouseButtonPress, from);
+        Mouse(*splitter, QEvent::MouseMove, (from + to) / 2);
+        Mouse(*splitter, QEvent::MouseMove, to);
+        Mouse(*splitter, QEvent::MouseButtonRelease, to);
+        RunEventsFor(20);
+    }
+};
+
+TEST(ShownSplitter, SplitsBothWaysScrollsEachPaneAndCloses)
+{
+    ShownSplitFixture f;
+    ASSERT_TRUE(f.splitter->isVisible());
+    const int barX = f.splitter->width() - 2;
+    const int barY = f.splitter->height() - 2;
+    struct Step {
+        QPoint from, to;
+        int rows, columns;
+    };
+    // The row split box at the top of the vertical bar, then the column
+    // split box at the left of the horizontal one.
+    const Step steps[] = {{{barX, 2}, {barX, 120}, 2, 1}, {{2, barY}, {200, barY}, 2, 2}};
+    for (const Step& step : steps) {
+        f.DragSplitter(step.from, step.to);
+        EXPECT_EQ(f.splitter->GetRowCount(), step.rows);
+        EXPECT_EQ(f.splitter->GetColumnCount(), step.columns);
+    }
+    EXPECT_EQ(f.splitter->GetRowHeight(0), 120);
+    EXPECT_EQ(f.splitter->GetColumnWidth(0), 200);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+            EXPECT_TRUE(f.splitter->GetPaneWindow(r, c)->isVisible()) << r << "," << c;
+    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(), [](const std::string& line) { return line.ends_with("bars"); }), 0)
+        << f.log.front();
+    EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 0));
+
+    // Each bar scrolls its own row or column.
+    f.log.clear();
+    for (int i = 0; i < 2; ++i)
+        for (Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
+            QScrollBar* bar = f.splitter->GetScrollBar(orientation, i);
+            bar->setRange(0, 500);
+            bar->setValue(100 + i * 10);
+        }
+    EXPECT_EQ(f.log, (Log{"first v100", "first+2 v100", "first h100", "first+1 h100", "first+1 v110",
+                          "first+1+3 v110", "first+2 h110", "first+1+3 h110"}));
+
+    EXPECT_TRUE(f.frame->OnClose());
+    RunEventsFor(20);
+    EXPECT_TRUE(f.main.GetChildren().empty());
+    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(), [](const std::string& line) { return line[0] == '~'; }), 4);
+}
+
+TEST(ShownSplitter, APaneTakesActivationByPressAndByFocusTellingBothViews)
+{
+    ShownSplitFixture f;
+    ASSERT_TRUE(f.splitter->SplitRow(100));
+    ASSERT_TRUE(f.splitter->SplitColumn(150));
+    f.log.clear();
+
+    Mouse(*f.splitter->GetPaneWindow(1, 1), QEvent::MouseButtonPress, QPoint(5, 5));
+    Mouse(*f.splitter->GetPaneWindow(1, 1), QEvent::MouseButtonRelease, QPoint(5, 5));
+    f.splitter->GetPaneWindow(0, 1)->setFocus();
+    RunEventsFor(20);
+    // Again the active pane: nothing to tell.
+    Mouse(*f.splitter->GetPaneWindow(0, 1), QEvent::MouseButtonPress, QPoint(5, 5));
+    Mouse(*f.splitter->GetPaneWindow(0, 1), QEvent::MouseButtonRelease, QPoint(5, 5));
+    EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 1));
+    EXPECT_EQ(f.log, (Log{"first off, to first+1+3", "first+1+3 on, from first", "first+1+3 off, to first+2",
+                          "first+2 on, from first+1+3"}));
+
+    // The active pane's column goes: its view hands activation on while
+    // it still exists.
+    f.log.clear();
+    f.splitter->DeleteColumn(1);
+    EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 0));
+    EXPECT_EQ(f.log, (Log{"first+2 off, to first", "first on, from first+2", "~first+1+3", "~first+2"}));
 }
 
 TEST(Splitter, EachBarScrollsEveryPaneAlongItsRowOrColumn)
