@@ -3,19 +3,41 @@
 
 #include "forms/res/program_resources.h"
 
+#include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
 #include "platform/ui/message_box.h"
+
+#include <cerrno>
+#include <system_error>
 
 namespace {
 std::string Caption()
 {
     return ui::App::Current() ? ui::App::Current()->AppName() : std::string();
 }
+
+// The system's text for an error, begun in lower case to stand inside a
+// sentence ("file name too long").
+std::string SystemErrorText(int error)
+{
+    std::string text = text::FromUtf8(std::generic_category().message(error));
+    if (!text.empty())
+        text[0] = static_cast<char>(text::ToLower(static_cast<unsigned char>(text[0])));
+    return text;
+}
 }
 
 std::string LoadDocumentString(int id)
 {
     return ProgramResources().LoadString(static_cast<uint32_t>(id));
+}
+
+std::string DocumentStringWithPath(int id, const std::string& path)
+{
+    std::string text = LoadDocumentString(id);
+    if (size_t at = text.find("%s"); at != std::string::npos)
+        text.replace(at, 2, path);
+    return text;
 }
 
 void ShowDocumentMessage(std::string_view text)
@@ -38,7 +60,7 @@ std::string SaveFailedText(const std::string& path, std::string_view reason)
     return "Unable to save " + path + ": " + std::string(reason) + ".";
 }
 
-std::string_view StatusReason(storage::Status status)
+std::string StatusReason(storage::Status status)
 {
     switch (status) {
     case storage::Status::FileNotFound:
@@ -53,6 +75,10 @@ std::string_view StatusReason(storage::Status status)
         return "the file is too large";
     case storage::Status::WriteFault:
         return "the disk refused the file";
+    case storage::Status::NameTooLong:
+        return SystemErrorText(ENAMETOOLONG);
+    case storage::Status::LinkLoop:
+        return SystemErrorText(ELOOP);
     default:
         return "the file could not be used";
     }

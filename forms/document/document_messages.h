@@ -9,10 +9,14 @@
 
 // "An error occured trying to open this file. Error code " and the id.
 constexpr int kOpenErrorMessage = 199;
+// "File %s is already open or is read only.\n\nChoose another file?"
+constexpr int kReadOnlyFileMessage = 105;
 // "%s \nThis File Already Exists.\n\nReplace Existing File?"
 constexpr int kReplaceFileMessage = 472;
 
 std::string LoadDocumentString(int id);
+// The text of string `id` with its "%s" replaced by `path`.
+std::string DocumentStringWithPath(int id, const std::string& path);
 
 // An exclamation box with OK over the program's caption.
 void ShowDocumentMessage(std::string_view text);
@@ -23,5 +27,6 @@ bool AskDocumentQuestion(std::string_view text);
 std::string OpenFailedText(const std::string& path, std::string_view reason);
 // "Unable to save <path>: <reason>."
 std::string SaveFailedText(const std::string& path, std::string_view reason);
-// Why a compound file could not be opened or written, for the user.
-std::string_view StatusReason(storage::Status status);
+// Why a compound file could not be opened or written, for the user; what
+// the system itself says where it refused the path's name.
+std::string StatusReason(storage::Status status);

@@ -108,9 +108,12 @@ public:
     // Writes the document to a path; false after telling the user why, and
     // the file at the path, if any, is as it was.
     bool OnSaveDocument(const std::string& path);
-    // Without a path the user is asked for one (and to replace an existing
-    // file); with replacePath the document then belongs to the new file.
+    // Without a path the user is asked for one (told when it names a file
+    // we may not write, and asked before an existing file is replaced);
+    // with replacePath the document then belongs to the new file.
     bool DoSave(const std::string& path, bool replacePath);
+    // Saves to the document's file; one we may not write is left as it is
+    // and the user may choose another name.
     bool OnFileSave();
     bool OnFileSaveAs();
     bool DoFileSave() override { return OnFileSave(); }

@@ -11,12 +11,11 @@
 #include "platform/io/archive.h"
 #include "platform/io/file.h"
 #include "platform/storage/compound_file.h"
+#include "platform/storage/file_access.h"
 #include "platform/storage/file_replace.h"
 #include "platform/text/cp1252.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -147,16 +146,19 @@ bool FDOCUMENT::DoSave(const std::string& path, bool replacePath)
     std::string name = path;
     if (name.empty()) {
         name = pathName.empty() && replacePath ? ProposedFileName() : pathName;
-        if (!host || !host->DoPromptFileName(name, 0))
-            return false;
-        std::error_code error;
-        if (name != pathName && std::filesystem::exists(name, error)) {
-            std::string question = LoadDocumentString(kReplaceFileMessage);
-            if (size_t at = question.find("%s"); at != std::string::npos)
-                question.replace(at, 2, name);
-            if (!AskDocumentQuestion(question))
+        for (;;) {
+            if (!host || !host->DoPromptFileName(name, 0))
+                return false;
+            // A file we may not write is named now, before anything is written.
+            if (storage::CheckWritable(name) != storage::Status::AccessDenied)
+                break;
+            if (!AskDocumentQuestion(DocumentStringWithPath(kReadOnlyFileMessage, name)))
                 return false;
         }
+        std::error_code error;
+        if (name != pathName && std::filesystem::exists(name, error)
+            && !AskDocumentQuestion(DocumentStringWithPath(kReplaceFileMessage, name)))
+            return false;
     }
     if (!OnSaveDocument(name))
         return false;
@@ -170,8 +172,11 @@ bool FDOCUMENT::OnFileSave()
     const bool wasModified = IsModified();
     SetModifiedFlag(false);
     SetTitle(GetTitle());
-    const bool readOnly = !pathName.empty() && ::access(pathName.c_str(), W_OK) != 0 && errno == EACCES;
-    const bool saved = DoSave(readOnly ? std::string() : pathName, true);
+    // A file we may not write stays as it is; the user may choose another.
+    const bool readOnly = !pathName.empty() && storage::CheckWritable(pathName) == storage::Status::AccessDenied;
+    const bool saved = readOnly ? AskDocumentQuestion(DocumentStringWithPath(kReadOnlyFileMessage, pathName))
+                                      && DoSave(std::string(), true)
+                                : DoSave(pathName, true);
     if (!saved && wasModified)
         SetModified(true);
     return saved;

@@ -139,6 +139,9 @@ double Archive::ReadDouble()
 void Archive::Write(const void* buffer, size_t n)
 {
     CheckMode(Store);
+    // Nothing to write may come with no buffer at all (an empty vector's data).
+    if (n == 0)
+        return;
     auto* in = static_cast<const uint8_t*>(buffer);
     if (m_end + n > m_buffer.size()) {
         Flush();

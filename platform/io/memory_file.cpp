@@ -11,7 +11,7 @@ MemoryFile::MemoryFile(std::vector<uint8_t> data) : m_data(std::move(data)) {}
 
 size_t MemoryFile::Read(void* buffer, size_t n)
 {
-    if (m_pos >= m_data.size())
+    if (n == 0 || m_pos >= m_data.size())
         return 0;
     size_t avail = m_data.size() - m_pos;
     if (n > avail)

@@ -1,5 +1,6 @@
 #include "platform/storage/compound_file.h"
 
+#include "platform/storage/file_access.h"
 #include "platform/storage/file_replace.h"
 #include "platform/storage/file_state.h"
 #include "platform/storage/gsf_reader.h"
@@ -20,7 +21,9 @@ constexpr off_t kMaxFileSize = off_t{1} << 30;
 
 Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe would otherwise wait for a writer before
+    // the check below could refuse it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return StatusFromErrno(errno);
     struct stat info {};
@@ -59,8 +62,10 @@ std::shared_ptr<FileState> NewState(const std::string& path)
 
 Status OpenCompoundFile(const std::string& path, Access access, Storage& root)
 {
-    if (access == Access::ReadWrite && ::access(path.c_str(), W_OK) != 0)
-        return StatusFromErrno(errno);
+    if (access == Access::ReadWrite) {
+        if (Status writable = CheckWritable(path); writable != Status::Ok)
+            return writable;
+    }
     std::vector<uint8_t> bytes;
     Status status = ReadWholeFile(path, bytes);
     if (status != Status::Ok)
@@ -79,8 +84,10 @@ Status CreateCompoundFile(const std::string& path, CreateMode mode, Storage& roo
     std::error_code ec;
     if (mode == CreateMode::FailIfThere && std::filesystem::exists(path, ec))
         return Status::FileExists;
-    if (std::filesystem::is_directory(path, ec))
-        return Status::AccessDenied;
+    // A file that the commit may not replace is refused before anything
+    // is built for it.
+    if (Status writable = CheckWritable(path); writable != Status::Ok)
+        return writable;
     std::string folder = FolderOf(path);
     if (!std::filesystem::is_directory(folder, ec))
         return Status::FileNotFound;

@@ -1,5 +1,7 @@
 #include "platform/storage/file_replace.h"
 
+#include "platform/storage/file_access.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -69,12 +71,16 @@ Status StatusFromErrno(int error)
     case EACCES:
     case EPERM:
     case EROFS: return Status::AccessDenied;
+    case ENAMETOOLONG: return Status::NameTooLong;
+    case ELOOP: return Status::LinkLoop;
     default: return Status::WriteFault;
     }
 }
 
 Status ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes)
 {
+    if (Status writable = CheckWritable(path); writable != Status::Ok)
+        return writable;
     std::string target = path;
     std::error_code ec;
     if (std::filesystem::is_symlink(path, ec)) {

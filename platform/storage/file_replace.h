@@ -12,7 +12,8 @@
 namespace storage {
 
 // An existing file keeps its permissions; a new one gets 0666 less the umask.
-// A symbolic link is followed, so the file it names is replaced.
+// A symbolic link is followed, so the file it names is replaced. A file we
+// may not write is left alone (CheckWritable) and gives AccessDenied.
 Status ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // The folder a path lies in ("." for a bare name).

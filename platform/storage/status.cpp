@@ -17,6 +17,8 @@ const char* StatusText(Status status)
     case Status::InvalidMove: return "a storage cannot be moved into itself";
     case Status::Reverted: return "the element no longer exists";
     case Status::WriteFault: return "the compound file could not be written";
+    case Status::NameTooLong: return "file name too long";
+    case Status::LinkLoop: return "too many levels of symbolic links";
     }
     return "unknown error";
 }

@@ -18,6 +18,8 @@ enum class Status {
     InvalidMove,      // a storage moved or copied into itself
     Reverted,         // the element was destroyed while this handle was open
     WriteFault,       // the disk refused the new file (full, read error, ...)
+    NameTooLong,      // a file name or path longer than the system takes
+    LinkLoop,         // symbolic links on the path that never end in a file
 };
 
 // A short English description, for logs and exception texts.

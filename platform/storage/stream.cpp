@@ -33,7 +33,7 @@ Node& Stream::Element() const
 size_t Stream::Read(void* buffer, size_t n)
 {
     const auto& data = Element().data;
-    if (m_pos >= data.size())
+    if (n == 0 || m_pos >= data.size())
         return 0;
     n = static_cast<size_t>(std::min<uint64_t>(n, data.size() - m_pos));
     std::memcpy(buffer, data.data() + m_pos, n);

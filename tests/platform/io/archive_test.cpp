@@ -69,6 +69,30 @@ TEST(Archive, WrongModeIsRefused)
     EXPECT_THROW(load.WriteU8(1), ArchiveError);
 }
 
+// An empty vector's data() is null: nothing to move needs no buffer, in the
+// archive's buffered and direct paths and in the memory file under it.
+TEST(Archive, EmptyRunsNeedNoBuffer)
+{
+    MemoryFile mem;
+    {
+        Archive ar(mem, Archive::Store, 16);
+        ar.Write(nullptr, 0);
+        ar.WriteU8(7);
+        ar.Write(nullptr, 0);
+        ar.Write(std::vector<uint8_t>(16, 1).data(), 16);
+        ar.Write(nullptr, 0);
+        ar.Close();
+    }
+    EXPECT_EQ(mem.Data().size(), 17u);
+    mem.Write(nullptr, 0);
+    mem.Seek(0, io::Stream::Begin);
+    EXPECT_EQ(mem.Read(nullptr, 0), 0u);
+    Archive in(mem, Archive::Load, 16);
+    in.Read(nullptr, 0);
+    EXPECT_EQ(in.ReadU8(), 7);
+    EXPECT_EQ(in.ReadSome(nullptr, 0), 0u);
+}
+
 TEST(Archive, LargeRunsThroughSmallBufferAndDiskFile)
 {
     std::vector<uint8_t> data(100000);

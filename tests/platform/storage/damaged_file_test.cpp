@@ -2,6 +2,7 @@
 // or an allocation larger than the file could justify.
 #include "storage_test_support.h"
 
+#include <cstring>
 #include <optional>
 #include <random>
 
@@ -45,10 +46,14 @@ size_t DirectoryEntry(const std::vector<uint8_t>& bytes, const char* name)
 {
     uint32_t first = bytes[0x30] | bytes[0x31] << 8 | bytes[0x32] << 16 | bytes[0x33] << 24;
     size_t start = (first + 1) * 512;
+    const size_t length = std::strlen(name);
     for (size_t at = start; at + 128 <= bytes.size(); at += 128) {
+        // The name's characters, then its terminating NUL character.
         bool same = true;
-        for (size_t i = 0; name[i] || bytes[at + 2 * i]; ++i)
-            same = same && bytes[at + 2 * i] == static_cast<uint8_t>(name[i]) && bytes[at + 2 * i + 1] == 0;
+        for (size_t i = 0; i <= length; ++i) {
+            const uint8_t wanted = i < length ? static_cast<uint8_t>(name[i]) : 0;
+            same = same && bytes[at + 2 * i] == wanted && bytes[at + 2 * i + 1] == 0;
+        }
         if (same)
             return at;
     }

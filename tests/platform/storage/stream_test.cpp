@@ -73,6 +73,13 @@ TEST(CompoundStream, WritesOverwriteInPlaceAndExtendPastTheEnd)
     stream->Write(one, 1);
     EXPECT_EQ(GetStream(root, "NextID"), (std::vector<uint8_t>{2, 0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(stream->Read(value, 4), 0u);
+
+    // Empty runs need no buffer, inside the stream as at its end.
+    stream->Seek(2, io::Stream::Begin);
+    EXPECT_EQ(stream->Read(nullptr, 0), 0u);
+    stream->Write(nullptr, 0);
+    EXPECT_EQ(stream->GetLength(), 9u);
+    EXPECT_EQ(stream->Seek(0, io::Stream::Current), 2u);
 }
 
 TEST(CompoundStream, RecreatingAStreamReplacesItsWholeContents)
