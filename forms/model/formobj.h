@@ -265,6 +265,13 @@ protected:
     void RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews);
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
+    // The tail of a kind's Clone: the copy takes this object's master and
+    // rectangle, on page 0 and unselected.
+    void FinishClone(FORMOBJ& copy) const;
+    // SetBorder of a kind that owns a border: ends the link to a master,
+    // then copies the border into the own one (when there is one) with the
+    // kind's rounded flag. Answers the own border, or null.
+    BORDER* SetOwnBorder(const std::unique_ptr<BORDER>& own, const BORDER& border, uint32_t roundedFlag);
 
     uint16_t page = 0;
     FORMOBJ* next = nullptr;
