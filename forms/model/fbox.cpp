@@ -136,10 +136,7 @@ bool FBOX::MakeCopy(FBOX& copy) const
     }
     if (!copy.Create(fill, line, drop))
         return false;
-    copy.SetMaster(master);
-    copy.SetPage(0);
-    copy.SetRect(rect.left, rect.top, rect.right, rect.bottom);
-    copy.SetSelectFlag(0);
+    FinishClone(copy);
     return true;
 }
 
@@ -170,12 +167,7 @@ int FBOX::GetShadow(SHADOW* out)
 
 void FBOX::SetBorder(const BORDER& newBorder)
 {
-    if (master)
-        DetachFromMaster();
-    if (!border)
-        return;
-    border->Copy(newBorder);
-    border->roundedFlag = 1;
+    SetOwnBorder(border, newBorder, 1);
 }
 
 void FBOX::SetShade(const BASICSHADE& newShade)

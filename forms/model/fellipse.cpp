@@ -35,12 +35,8 @@ void FELLIPSE::LoadBorder(RECORDARCHIVE& ar)
 
 void FELLIPSE::SetBorder(const BORDER& newBorder)
 {
-    if (master)
-        DetachFromMaster();
-    if (!border)
-        return;
-    border->Copy(newBorder);
-    MakeEllipseBorder(*border);
+    if (BORDER* own = SetOwnBorder(border, newBorder, 0))
+        MakeEllipseBorder(*own);
 }
 
 void FELLIPSE::Draw(VIEWDC& dc)

@@ -19,8 +19,6 @@ public:
     void ResetToDefaults() override;
     // Style 1, rounded flag 0.
     void SetBorder(const BORDER& border) override;
-    // The base's tracker with an elliptic outline one pixel outside.
-    void DrawTracker(VIEWDC& dc) override;
     // The move cursor only over the ellipse, not its rectangle's corners.
     int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     void DrawFocusOutline(const RECT& rect, gdi::DC* dc) override;
@@ -28,6 +26,8 @@ public:
     void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;
 
 protected:
+    // The tracker's outline: an ellipse one device pixel outside.
+    void DrawTrackerOutline(VIEWDC& dc, const RECT& r) override;
     // Loaded borders keep the ellipse's rules; a master read before the
     // border stays linked.
     void LoadBorder(RECORDARCHIVE& ar) override;

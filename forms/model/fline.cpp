@@ -166,10 +166,7 @@ std::unique_ptr<FORMOBJ> FLINE::Clone() const
     auto copy = std::make_unique<FLINE>();
     if (!copy->Create(line))
         return nullptr;
-    copy->SetMaster(master);
-    copy->SetPage(0);
-    copy->SetRect(rect.left, rect.top, rect.right, rect.bottom);
-    copy->SetSelectFlag(0);
+    FinishClone(*copy);
     copy->first = first;
     copy->second = second;
     copy->anchor = anchor;
@@ -214,12 +211,7 @@ int FLINE::GetBorder(BORDER* out)
 
 void FLINE::SetBorder(const BORDER& newBorder)
 {
-    if (master)
-        DetachFromMaster();
-    if (!border)
-        return;
-    border->Copy(newBorder);
-    border->roundedFlag = 0;
+    SetOwnBorder(border, newBorder, 0);
 }
 
 unsigned FLINE::GetHandleMask()

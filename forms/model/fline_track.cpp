@@ -162,17 +162,7 @@ void FLINE::AdjustRect(int handle, RECT& r, OBJECT_VIEW* view)
 {
     if (!view || handle < 0 || handle >= kHitInside)
         return;
-    const uint8_t edges = DraggedEdges(handle);
-    int32_t* x = edges & kDragLeft ? &r.left : edges & kDragRight ? &r.right : nullptr;
-    int32_t* y = edges & kDragTop ? &r.top : edges & kDragBottom ? &r.bottom : nullptr;
-    if (x) {
-        view->SnapX(*x);
-        view->ClampX(*x);
-    }
-    if (y) {
-        view->SnapY(*y);
-        view->ClampY(*y);
-    }
+    SnapDraggedEdges(handle, r, view);
 }
 
 void FLINE::DrawTracker(VIEWDC& dc)
@@ -183,18 +173,10 @@ void FLINE::DrawTracker(VIEWDC& dc)
 
 int FLINE::SetCursor(OBJECT_VIEW* view, int hitCode)
 {
-    QWidget* window = view ? view->GetTrackingWindow() : nullptr;
-    POINT device;
-    if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
-        return 0;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
-    const POINT p = DeviceToLogical(dc, device);
-    const int hit = HitTestHandlesAt(dc, p.x, p.y);
-    if (hit == kHitNothing)
-        return 0;
-    ui::SetCursor(*window, TrackerCursor(hit == kHitInside ? kHitInside : kCursorCross));
-    return 1;
+    return SetTrackerCursor(view, hitCode, [this](VIEWDC& dc, POINT p) {
+        const int hit = HitTestHandlesAt(dc, p.x, p.y);
+        return hit == kHitNothing || hit == kHitInside ? hit : kCursorCross;
+    });
 }
 
 void FLINE::SetMoveCursor(int)

@@ -3,6 +3,7 @@
 // fixed values.
 #include "forms/model/formobj.h"
 
+#include "forms/model/border.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/record_archive.h"
@@ -339,6 +340,25 @@ void FORMOBJ::ExtRelease(uintptr_t) {}
 std::unique_ptr<FORMOBJ> FORMOBJ::Clone() const
 {
     return nullptr;
+}
+
+void FORMOBJ::FinishClone(FORMOBJ& copy) const
+{
+    copy.SetMaster(master);
+    copy.SetPage(0);
+    copy.SetRect(rect.left, rect.top, rect.right, rect.bottom);
+    copy.SetSelectFlag(0);
+}
+
+BORDER* FORMOBJ::SetOwnBorder(const std::unique_ptr<BORDER>& own, const BORDER& border, uint32_t roundedFlag)
+{
+    if (master)
+        DetachFromMaster();
+    if (!own)
+        return nullptr;
+    own->Copy(border);
+    own->roundedFlag = roundedFlag;
+    return own.get();
 }
 
 void FORMOBJ::CopyFrom(const FORMOBJ& source)

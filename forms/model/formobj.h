@@ -8,9 +8,11 @@
 #include "forms/model/rotation.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class BASICSHADE;
 class BORDER;
@@ -265,6 +267,29 @@ protected:
     void RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews);
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
+    // The tail of a kind's Clone: the copy takes this object's master and
+    // rectangle, on page 0 and unselected.
+    void FinishClone(FORMOBJ& copy) const;
+    // SetBorder of a kind that owns a border: ends the link to a master,
+    // then copies the border into the own one (when there is one) with the
+    // kind's rounded flag. Answers the own border, or null.
+    BORDER* SetOwnBorder(const std::unique_ptr<BORDER>& own, const BORDER& border, uint32_t roundedFlag);
+    // The opening of SetCursor: for the client area, with the view's
+    // tracking window and the pointer's position known, asks cursorAt for
+    // the cursor code at the pointer (logical units, through a context set
+    // up for the view) and shows that cursor. 0 when there is nothing to
+    // ask or it answers kHitNothing, else 1.
+    int SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::function<int(VIEWDC&, POINT)>& cursorAt);
+    // The tracker's outline around r (logical units, normalised) with its
+    // pen and the null brush selected: the rectangle, turned with the
+    // object.
+    virtual void DrawTrackerOutline(VIEWDC& dc, const RECT& r);
+    // The tracker's hatched parts around r (logical units, normalised): the
+    // masked inside and the four inverted strips of the border.
+    void DrawTrackerHatching(VIEWDC& dc, const RECT& r);
+    // The edges a handle drags across x and across y of r (null for none),
+    // snapped to the view's grid and kept within the page's margins.
+    static std::pair<int32_t*, int32_t*> SnapDraggedEdges(int handle, RECT& r, OBJECT_VIEW* view);
 
     uint16_t page = 0;
     FORMOBJ* next = nullptr;

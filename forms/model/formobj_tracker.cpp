@@ -1,6 +1,7 @@
 // The selection tracker of the object base: handle masks, sizes and
-// rectangles, hit testing of the handles, the cursors over them, and the
-// drawing of handles, tracker outlines and drag outlines.
+// rectangles, hit testing of the handles, the cursors over them, the
+// drawing of handles, tracker outlines and drag outlines, and the snapping
+// of dragged edges.
 #include "forms/model/formobj.h"
 
 #include "forms/model/object_view.h"
@@ -121,7 +122,7 @@ int FORMOBJ::NormalizeHit(int handle) const
     return InvertHandle(handle, trackRect);
 }
 
-int FORMOBJ::SetCursor(OBJECT_VIEW* view, int hitCode)
+int FORMOBJ::SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::function<int(VIEWDC&, POINT)>& cursorAt)
 {
     QWidget* window = view ? view->GetTrackingWindow() : nullptr;
     POINT device;
@@ -129,19 +130,28 @@ int FORMOBJ::SetCursor(OBJECT_VIEW* view, int hitCode)
         return 0;
     VIEWDC dc(view);
     view->SetupOwnDC(dc);
-    const POINT p = DeviceToLogical(dc, device);
-    int hit = HitTestHandles(dc, p.x, p.y);
-    if (hit == kHitNothing)
+    const int code = cursorAt(dc, DeviceToLogical(dc, device));
+    if (code == kHitNothing)
         return 0;
-    hit = NormalizeHit(hit);
-    if (hit == kHitInside && (trackStyle & kTrackHatchedBorder)) {
-        RECT outer;
-        GetOuterRect(outer, dc);
-        if (!PointInRect(outer, p))
-            hit = kCursorMoveBorder;
-    }
-    ui::SetCursor(*window, TrackerCursor(rotation == 0 || hit >= kHitInside ? hit : kCursorCross));
+    ui::SetCursor(*window, TrackerCursor(code));
     return 1;
+}
+
+int FORMOBJ::SetCursor(OBJECT_VIEW* view, int hitCode)
+{
+    return SetTrackerCursor(view, hitCode, [this](VIEWDC& dc, POINT p) {
+        int hit = HitTestHandles(dc, p.x, p.y);
+        if (hit == kHitNothing)
+            return kHitNothing;
+        hit = NormalizeHit(hit);
+        if (hit == kHitInside && (trackStyle & kTrackHatchedBorder)) {
+            RECT outer;
+            GetOuterRect(outer, dc);
+            if (!PointInRect(outer, p))
+                hit = kCursorMoveBorder;
+        }
+        return rotation == 0 || hit >= kHitInside ? hit : kCursorCross;
+    });
 }
 
 void FORMOBJ::SetMoveCursor(int handle)
@@ -205,17 +215,31 @@ void FORMOBJ::DrawTracker(VIEWDC& dc)
     RECT r;
     GetActiveRect(r, dc);
     r = r.Normalized();
-    const RECT at = r.Offset(-dc.originX, -dc.originY);
     gdi::DC& g = *dc.dc;
     g.SaveDC();
     if (trackStyle & (kTrackSolid | kTrackDotted)) {
         g.SelectObject(trackStyle & kTrackDotted ? TrackerDottedPen() : gdi::GetStockPen(gdi::BLACK_PEN));
         g.SelectObject(gdi::GetStockBrush(gdi::NULL_BRUSH));
-        if (rotation == 0)
-            g.Rectangle(at.left, at.top, at.right, at.bottom);
-        else
-            g.Polygon(TurnedCorners(r, rectRotation, dc.originX, dc.originY));
+        DrawTrackerOutline(dc, r);
     }
+    DrawTrackerHatching(dc, r);
+    g.RestoreDC(-1);
+    DrawSelection(dc);
+}
+
+void FORMOBJ::DrawTrackerOutline(VIEWDC& dc, const RECT& r)
+{
+    const RECT at = r.Offset(-dc.originX, -dc.originY);
+    if (rotation == 0)
+        dc.dc->Rectangle(at.left, at.top, at.right, at.bottom);
+    else
+        dc.dc->Polygon(TurnedCorners(r, rectRotation, dc.originX, dc.originY));
+}
+
+void FORMOBJ::DrawTrackerHatching(VIEWDC& dc, const RECT& r)
+{
+    const RECT at = r.Offset(-dc.originX, -dc.originY);
+    gdi::DC& g = *dc.dc;
     if (trackStyle & kTrackHatchedInside) {
         g.SelectObject(gdi::GetStockPen(gdi::NULL_PEN));
         g.SelectObject(TrackerHatchBrush());
@@ -228,13 +252,9 @@ void FORMOBJ::DrawTracker(VIEWDC& dc)
         g.SetROP2(gdi::R2_COPYPEN);
     }
     if (trackStyle & kTrackHatchedBorder) {
-        RECT outer = at;
-        if (trackStyle & (kTrackHandlesOutside | kTrackHatchedBorder)) {
-            const int32_t grow = GetHandleSize(r) - 1;
-            outer = outer.Inflated(grow, grow);
-        }
-        if (trackStyle & (kTrackSolid | kTrackDotted))
-            outer = outer.Inflated(1, 1);
+        // Handle-wide strips, one unit more outside an outline.
+        const int32_t grow = GetHandleSize(r) - 1 + (trackStyle & (kTrackSolid | kTrackDotted) ? 1 : 0);
+        const RECT outer = at.Inflated(grow, grow);
         g.SelectObject(TrackerHatchBrush());
         g.SetBkMode(gdi::OPAQUE);
         const RECT strips[4] = {{outer.left, outer.top, outer.right, at.top},
@@ -244,8 +264,6 @@ void FORMOBJ::DrawTracker(VIEWDC& dc)
         for (const RECT& s : strips)
             g.PatBlt(s.left, s.top, s.Width(), s.Height(), gdi::PATNOT);
     }
-    g.RestoreDC(-1);
-    DrawSelection(dc);
 }
 
 void FORMOBJ::DrawFocusOutline(const RECT& r, gdi::DC* dc)
@@ -293,4 +311,20 @@ void FORMOBJ::DrawTrackerRect(const RECT& r, uintptr_t, gdi::DC* dc, OBJECT_VIEW
     if (rotation != 0)
         GetRotatedBounds(bounds, rectRotation);
     view->ShowPositionInRulers(&bounds);
+}
+
+std::pair<int32_t*, int32_t*> FORMOBJ::SnapDraggedEdges(int handle, RECT& r, OBJECT_VIEW* view)
+{
+    const uint8_t edges = DraggedEdges(handle);
+    int32_t* x = edges & kDragLeft ? &r.left : edges & kDragRight ? &r.right : nullptr;
+    int32_t* y = edges & kDragTop ? &r.top : edges & kDragBottom ? &r.bottom : nullptr;
+    if (view && x) {
+        view->SnapX(*x);
+        view->ClampX(*x);
+    }
+    if (view && y) {
+        view->SnapY(*y);
+        view->ClampY(*y);
+    }
+    return {x, y};
 }

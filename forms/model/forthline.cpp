@@ -127,10 +127,7 @@ std::unique_ptr<FORMOBJ> FORTHLINE::Clone() const
     auto copy = std::make_unique<FORTHLINE>();
     if (!copy->InitNew(pen))
         return nullptr;
-    copy->SetMaster(master);
-    copy->SetPage(0);
-    copy->SetRect(rect.left, rect.top, rect.right, rect.bottom);
-    copy->SetSelectFlag(0);
+    FinishClone(*copy);
     return copy;
 }
 
@@ -171,12 +168,7 @@ int FORTHLINE::GetBorder(BORDER* out)
 
 void FORTHLINE::SetBorder(const BORDER& newBorder)
 {
-    if (master)
-        DetachFromMaster();
-    if (!border)
-        return;
-    border->Copy(newBorder);
-    border->roundedFlag = 0;
+    SetOwnBorder(border, newBorder, 0);
 }
 
 void FORTHLINE::DrawFocusOutline(const RECT& r, gdi::DC* dc)

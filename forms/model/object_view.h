@@ -87,9 +87,11 @@ public:
     // not let a program move it.
     virtual bool MovePointer(int32_t, int32_t) { return false; }
     // Snap a logical coordinate or point to the design grid when snapping
-    // is on; limit a coordinate to the current page's margins.
-    virtual void SnapX(int32_t&) {}
-    virtual void SnapY(int32_t&) {}
+    // is on; limit a coordinate to the current page's margins. A coordinate
+    // snaps as a point's with the other coordinate 0, so that a view that
+    // snaps need only override SnapPoint.
+    virtual void SnapX(int32_t& x) { x = SnappedPoint({x, 0}).x; }
+    virtual void SnapY(int32_t& y) { y = SnappedPoint({0, y}).y; }
     virtual void SnapPoint(POINT&) {}
     virtual void ClampX(int32_t&) {}
     virtual void ClampY(int32_t&) {}
@@ -133,4 +135,12 @@ public:
     // live, and how many of them live; kept by VIEWDC.
     std::unique_ptr<gdi::DC> sharedDC;
     uint16_t dcNesting = 0;
+
+protected:
+    // A copy of the point, snapped: SnapX and SnapY through SnapPoint.
+    POINT SnappedPoint(POINT point)
+    {
+        SnapPoint(point);
+        return point;
+    }
 };

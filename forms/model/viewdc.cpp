@@ -135,20 +135,22 @@ int VIEWDC::IsPointOnPage(POINT point) const
 
 void VIEWDC::SnapX(int32_t& x)
 {
-    POINT p{x, 0};
-    SnapPoint(p);
-    x = p.x;
+    x = SnappedPoint({x, 0}).x;
 }
 
 void VIEWDC::SnapY(int32_t& y)
 {
-    POINT p{0, y};
-    SnapPoint(p);
-    y = p.y;
+    y = SnappedPoint({0, y}).y;
 }
 
 void VIEWDC::SnapPoint(POINT& point)
 {
     if (grid)
         grid->SnapIfOn(point);
+}
+
+POINT VIEWDC::SnappedPoint(POINT point)
+{
+    SnapPoint(point);
+    return point;
 }

@@ -64,7 +64,8 @@ public:
     // 1 when the device point lies on the page, edges included.
     int IsPointOnPage(POINT point) const;
 
-    // Snap through the page's grid when it is on.
+    // Snap through the page's grid when it is on; a coordinate snaps as a
+    // point's with the other coordinate 0.
     void SnapX(int32_t& x);
     void SnapY(int32_t& y);
     void SnapPoint(POINT& point);
@@ -126,6 +127,10 @@ public:
     RECT clipRect;
     IMAGECACHE* imageCache = nullptr;
     FLAYOUT* pageLayout = nullptr;
+
+protected:
+    // A copy of the point, snapped: SnapX and SnapY through SnapPoint.
+    POINT SnappedPoint(POINT point);
 
 private:
     // Selects the clip region into the device context.

@@ -8,13 +8,6 @@
 
 #include <QCoreApplication>
 
-#include <ostream>
-
-void gdi::PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-
 DesignerTest::DesignerTest()
 {
     host.resize(1000, 800);

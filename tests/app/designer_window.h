@@ -6,6 +6,8 @@
 
 #include "view_test_support.h"
 
+#include "tests/common/rect_printer.h"
+
 #include "platform/ui/view_host.h"
 
 #include <QKeyEvent>
@@ -50,8 +52,3 @@ protected:
     FDESIGNVIEW view;
     ui::ViewHost host;
 };
-
-// Rectangles print as their four edges.
-namespace gdi {
-void PrintTo(const RECT& r, std::ostream* os);
-}

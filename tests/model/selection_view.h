@@ -4,21 +4,14 @@
 // deletion undo step does; and a box kind that counts its destructions.
 #pragma once
 
+#include "tests/common/rect_printer.h"
 #include "tests/model/test_objects.h"
 
 #include "forms/model/fselection.h"
 #include "forms/model/object_factory.h"
 
 #include <optional>
-#include <ostream>
 #include <utility>
-
-namespace gdi {
-inline void PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-} // namespace gdi
 
 // A box that counts how many of its kind have been destroyed.
 class CountedBox : public TestBox {

@@ -4,6 +4,7 @@
 // and a plain object kind whose largest size can be lowered.
 #pragma once
 
+#include "tests/common/rect_printer.h"
 #include "tests/model/test_objects.h"
 
 #include "forms/model/resize_update_rgn.h"
@@ -19,10 +20,6 @@
 #include <ostream>
 
 namespace gdi {
-inline void PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 inline void PrintTo(const POINT& p, std::ostream* os)
 {
     *os << "(" << p.x << ", " << p.y << ")";
