@@ -84,18 +84,17 @@ void FormulaOrder::Prepare()
         Rebuild();
 }
 
-std::shared_ptr<const FormulaOrder::Sequence> FormulaOrder::Walk()
+const FormulaOrder::Sequence& FormulaOrder::Walk()
 {
     Sync();
     if (!placed_)
         Rebuild();
-    if (!sequence_) {
-        auto sequence = std::make_shared<Sequence>();
-        sequence->reserve(static_cast<std::size_t>(set_.formulas.Count()));
+    if (!walked_) {
+        sequence_.clear();
         for (const auto& [label, id] : byLabel_)
             for (FORMULA* formula : nodes_.at(id).formulas)
-                sequence->push_back(formula);
-        sequence_ = std::move(sequence);
+                sequence_.push_back(formula);
+        walked_ = true;
     }
     return sequence_;
 }
@@ -156,7 +155,7 @@ void FormulaOrder::Added(FORMULA* formula)
         const uint16_t id = formula->nFieldID;
         Node& node = nodes_[id];
         node.formulas.push_back(formula);
-        sequence_.reset();
+        walked_ = false;
         if (placed_ && node.formulas.size() == 1)
             Place(id, node);
         else
@@ -175,7 +174,7 @@ void FormulaOrder::Appended(FORMULA* formula)
             return;
         }
         nodes_[formula->nFieldID].formulas.push_back(formula);
-        sequence_.reset();
+        walked_ = false;
         placed_ = false;
         Record();
     } catch (const std::bad_alloc&) {
@@ -194,7 +193,7 @@ void FormulaOrder::Removed(FORMULA* formula)
         }
         Node& node = it->second;
         EraseOne(node.formulas, formula);
-        sequence_.reset();
+        walked_ = false;
         if (placed_) {
             Unlink(id, node);
             if (node.formulas.empty()) {
@@ -222,7 +221,7 @@ void FormulaOrder::Cleared()
     fieldReaders_.clear();
     ranges_.clear();
     cellRanges_.clear();
-    sequence_.reset();
+    walked_ = false;
     placed_ = true;
     consistent_ = true;
     Record();
@@ -356,7 +355,7 @@ void FormulaOrder::Rebuild()
     fieldReaders_.clear();
     ranges_.clear();
     cellRanges_.clear();
-    sequence_.reset();
+    walked_ = false;
 
     std::vector<uint16_t> ids;
     ids.reserve(nodes_.size());

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
 #include <queue>
 #include <unordered_map>
 #include <utility>
@@ -46,8 +45,8 @@ public:
     // now gives each range; called before the order is relied on.
     void Prepare();
     // The formulas in calculation order; a set's formulas of one field stand
-    // together in list order. The sequence stays valid while the order changes.
-    std::shared_ptr<const Sequence> Walk();
+    // together in list order. Valid until the order next changes.
+    const Sequence& Walk();
     // Whether every formula comes after those it reads (false while the set
     // holds a cycle, which only an unchecked load brings in).
     bool Consistent();
@@ -113,7 +112,8 @@ private:
     std::unordered_map<uint16_t, std::vector<uint16_t>> fieldReaders_;
     std::unordered_map<uint32_t, Range> ranges_;
     std::unordered_map<uint16_t, std::vector<uint32_t>> cellRanges_;
-    std::shared_ptr<const Sequence> sequence_;
+    Sequence sequence_;
+    bool walked_ = false;  // sequence_ follows the labels
     bool placed_ = true;       // labels and readers match the formulas
     bool consistent_ = true;   // and every formula follows what it reads
     uint32_t epoch_ = 0;

@@ -45,7 +45,9 @@ void MarkDependants(const FORMULA_SET& set, const abacine::FormulaOrder::Sequenc
     const std::size_t maxWalks = consistent ? 1 : sequence.size() + 1;
     for (std::size_t walk = 0; walk < maxWalks; ++walk) {
         bool changed = false;
-        for (const FORMULA* formula : sequence) {
+        // By index: a host that marks from inside a request renews the sequence.
+        for (std::size_t i = 0; i < sequence.size(); ++i) {
+            const FORMULA* formula = sequence[i];
             const uint16_t field = formula->nFieldID;
             if (abacine::Ask(set, abacine::kFieldExists, field) && abacine::Ask(set, abacine::kFieldUpToDate, field) &&
                 abacine::DependsOn(*formula, id)) {
@@ -71,15 +73,17 @@ void FORMULA_SET::Calculate(uint16_t id)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     pOrder->Prepare();
-    const std::shared_ptr<const abacine::FormulaOrder::Sequence> sequence = pOrder->Walk();
     if (id != 0)
-        MarkDependants(*this, *sequence, pOrder->Consistent(), id);
+        MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
+    // A copy: the host may mark formulas from inside a callback, which can
+    // renew the order.
+    const abacine::FormulaOrder::Sequence sequence = pOrder->Walk();
     const abacine::FieldsWithFormulas withFormulas(*this);
-    const std::size_t maxPasses = sequence->size() + 1;
+    const std::size_t maxPasses = sequence.size() + 1;
     for (std::size_t pass = 0; pass < maxPasses; ++pass) {
         const unsigned long markedBefore = g_nMarkedOutOfDate;
         int deferred = 0, completed = 0;
-        for (FORMULA* formula : *sequence) {
+        for (FORMULA* formula : sequence) {
             const uint16_t field = formula->nFieldID;
             if (abacine::Ask(*this, abacine::kFieldUpToDate, field))
                 continue;
@@ -103,10 +107,10 @@ void FORMULA_SET::SetAllOutOfDate()
         abacine::Ask(*this, abacine::kSetUpToDate, static_cast<FORMULA*>(e)->nFieldID, 0);
 }
 
-// Safe from inside a callback while Calculate runs: Calculate keeps its own
+// Safe from inside a callback while Calculate runs: Calculate walks its own
 // copy of the sequence.
 void FORMULA_SET::SetFieldDependantsOOD(uint16_t id)
 {
     pOrder->Prepare();
-    MarkDependants(*this, *pOrder->Walk(), pOrder->Consistent(), id);
+    MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
 }
