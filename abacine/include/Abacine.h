@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #define ABACINE_API __attribute__((visibility("default")))
 
@@ -63,6 +64,10 @@ struct OPERAND {
 static_assert(offsetof(OPERAND, dNumber) == 8, "the value follows the type byte at offset 8");
 
 class FORMULA_SET;
+
+namespace abacine {
+class FormulaOrder;
+}
 
 // One compiled formula: the token code that computes one field.
 class ABACINE_API FORMULA : public HBELEMENT {
@@ -130,4 +135,7 @@ public:
 
 private:
     static void RemoveSpaces(char* text);
+
+    // The formulas in calculation order, kept as they are added and removed.
+    std::unique_ptr<abacine::FormulaOrder> pOrder;
 };

@@ -2,35 +2,28 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 #include "Abacine.h"
+#include "formula_order.h"
 
 namespace abacine {
 
+// Walks forward from the formulas that read the field being compiled, using
+// the set's calculation order, so that only the formulas that could lie
+// between that field and the ones the new formula reads are visited.
 class CircularCheck {
 public:
-    CircularCheck(const FORMULA_SET& set, uint16_t id) : set_(set), id_(id) {}
+    CircularCheck(const FORMULA_SET& set, FormulaOrder& order, uint16_t id) : set_(set), order_(order), search_(id) {}
 
     // Whether reading the field, or any cell of the range, leads back to the
     // field being compiled.
-    bool FieldLeadsBack(uint16_t field);
+    bool FieldLeadsBack(uint16_t field) { return order_.Reaches(search_, field); }
     bool RangeLeadsBack(uint32_t range);
 
 private:
-    bool ReachesTarget(uint16_t field);
-    const FORMULA* Find(uint16_t field);
-
     const FORMULA_SET& set_;
-    uint16_t id_;
-    // Built on first use: which ids have a formula, and, once one of them is
-    // read, the first formula of each id.
-    std::vector<bool> hasFormula_;
-    std::unordered_map<uint16_t, const FORMULA*> index_;
-    // Formulas already walked: none of them leads back.
-    std::unordered_set<const FORMULA*> visited_;
+    FormulaOrder& order_;
+    FormulaOrder::Search search_;
 };
 
 }  // namespace abacine

@@ -66,8 +66,8 @@ struct Pending {
 
 class Compiler {
 public:
-    Compiler(FORMULA_SET& set, uint16_t id, const char* text)
-        : set_(set), text_(text), circular_(set, id) {}
+    Compiler(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text)
+        : set_(set), text_(text), circular_(set, order, id) {}
 
     std::vector<uint8_t> Compile()
     {
@@ -322,10 +322,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, uint16_t id, const char* text, int& error)
+std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text,
+                                        int& error)
 {
     try {
-        const std::vector<uint8_t> code = Compiler(set, id, text).Compile();
+        const std::vector<uint8_t> code = Compiler(set, order, id, text).Compile();
         const int typeError = CheckTypes(set, code.data(), code.size());
         if (typeError) {
             error = typeError;

@@ -5,10 +5,13 @@
 #include <memory>
 
 #include "Abacine.h"
+#include "formula_order.h"
 
 namespace abacine {
 
-// The new formula, or null with the message id of the refusal in error.
-std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, uint16_t id, const char* text, int& error);
+// The new formula, or null with the message id of the refusal in error; the
+// set's order, prepared, answers the test for circular references.
+std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text,
+                                        int& error);
 
 }  // namespace abacine

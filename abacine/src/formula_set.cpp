@@ -6,6 +6,7 @@
 
 #include "Abacine.h"
 #include "compiler.h"
+#include "formula_order.h"
 #include "function_table.h"
 #include "messages.h"
 #include "set_limits.h"
@@ -16,9 +17,14 @@ constexpr std::size_t kErrorTextSize = 200;
 
 }  // namespace
 
-FORMULA_SET::FORMULA_SET() : pContext(nullptr), pCallback(nullptr) {}
+FORMULA_SET::FORMULA_SET() : pContext(nullptr), pCallback(nullptr), pOrder(std::make_unique<abacine::FormulaOrder>(*this))
+{
+}
 
-FORMULA_SET::FORMULA_SET(void* context, FORMULA_CALLBACK callback) : pContext(context), pCallback(callback) {}
+FORMULA_SET::FORMULA_SET(void* context, FORMULA_CALLBACK callback)
+    : pContext(context), pCallback(callback), pOrder(std::make_unique<abacine::FormulaOrder>(*this))
+{
+}
 
 FORMULA_SET::~FORMULA_SET() = default;
 
@@ -27,6 +33,7 @@ FORMULA_SET& FORMULA_SET::operator=(const FORMULA_SET& other)
     pContext = other.pContext;
     pCallback = other.pCallback;
     formulas = other.formulas;
+    pOrder->Forget();
     return *this;
 }
 
@@ -42,10 +49,15 @@ int FORMULA_SET::AddFormula(uint16_t id, const char* text, char* errorText)
         RemoveSpaces(copy.data());
         if (formulas.Count() >= abacine::kMaxFormulas && !IsIDInSet(id)) {
             error = abacine::kMsgOutOfMemory;
-        } else if (auto formula = abacine::CompileFormula(*this, id, copy.c_str(), error)) {
-            RemoveFormula(id);
-            formulas.Append(formula.release());
-            return 1;
+        } else {
+            pOrder->Prepare();
+            if (auto formula = abacine::CompileFormula(*this, *pOrder, id, copy.c_str(), error)) {
+                RemoveFormula(id);
+                FORMULA* added = formula.release();
+                formulas.Append(added);
+                pOrder->Added(added);
+                return 1;
+            }
         }
     } catch (const std::bad_alloc&) {
         error = abacine::kMsgOutOfMemory;
@@ -64,15 +76,10 @@ void FORMULA_SET::AddFormulaDirect(uint16_t id, char* code, int16_t length)
         return;
     }
     formulas.Append(formula);
+    pOrder->Appended(formula);
 }
 
-FORMULA* FORMULA_SET::GetFormula(uint16_t id) const
-{
-    for (HBELEMENT* e = formulas.First(); e; e = e->pNext)
-        if (static_cast<FORMULA*>(e)->nFieldID == id)
-            return static_cast<FORMULA*>(e);
-    return nullptr;
-}
+FORMULA* FORMULA_SET::GetFormula(uint16_t id) const { return pOrder->Find(id); }
 
 int FORMULA_SET::IsIDInSet(uint16_t id) const { return GetFormula(id) ? 1 : 0; }
 
@@ -82,6 +89,7 @@ int FORMULA_SET::RemoveFormula(uint16_t id)
     if (!formula)
         return 0;
     formulas.Remove(formula);
+    pOrder->Removed(formula);
     delete formula;
     return 1;
 }

@@ -1,10 +1,12 @@
-// Recalculation in passes and the marking of dependent formulas out of date.
+// Recalculation in calculation order and the marking of dependent formulas
+// out of date.
 #include <cstdlib>
 #include <ctime>
 
 #include "Abacine.h"
 #include "dependencies.h"
 #include "evaluator.h"
+#include "formula_order.h"
 #include "host.h"
 
 namespace {
@@ -33,24 +35,55 @@ void StoreResult(const FORMULA_SET& set, uint16_t id, const abacine::Value& resu
     abacine::Ask(set, abacine::kStoreResult, id, reinterpret_cast<uintptr_t>(&operand));
 }
 
+// A formula is marked when its field exists, is up to date and depends on the
+// field. In an order where every formula follows those it reads, one walk
+// marks all there is to mark; otherwise walks repeat until one changes
+// nothing, at most one more than there are formulas.
+void MarkDependants(const FORMULA_SET& set, const abacine::FormulaOrder::Sequence& sequence, bool consistent,
+                    uint16_t id)
+{
+    const std::size_t maxWalks = consistent ? 1 : sequence.size() + 1;
+    for (std::size_t walk = 0; walk < maxWalks; ++walk) {
+        bool changed = false;
+        // By index: a host that marks from inside a request renews the sequence.
+        for (std::size_t i = 0; i < sequence.size(); ++i) {
+            const FORMULA* formula = sequence[i];
+            const uint16_t field = formula->nFieldID;
+            if (abacine::Ask(set, abacine::kFieldExists, field) && abacine::Ask(set, abacine::kFieldUpToDate, field) &&
+                abacine::DependsOn(*formula, id)) {
+                abacine::Ask(set, abacine::kSetUpToDate, field, 0);
+                ++g_nMarkedOutOfDate;
+                changed = true;
+            }
+        }
+        if (!changed)
+            break;
+    }
+}
+
 }  // namespace
 
-// Passes repeat while formulas wait for others; a pass that completes nothing
-// ends the recalculation (a cycle brought in unchecked stays out of date).
+// Passes walk the formulas in calculation order, where each comes after those
+// it reads, so one pass completes them all. Another pass follows while
+// formulas wait (a cycle, or an order that the host's ranges have outgrown)
+// or the host marked formulas out of date from inside a callback; a pass
+// that completes nothing ends the recalculation (a cycle brought in
+// unchecked stays out of date).
 void FORMULA_SET::Calculate(uint16_t id)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    pOrder->Prepare();
     if (id != 0)
-        SetFieldDependantsOOD(id);
+        MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
+    // A copy: the host may mark formulas from inside a callback, which can
+    // renew the order.
+    const abacine::FormulaOrder::Sequence sequence = pOrder->Walk();
     const abacine::FieldsWithFormulas withFormulas(*this);
-    const int maxPasses = formulas.Count() + 1;
-    for (int pass = 0; pass < maxPasses; ++pass) {
+    const std::size_t maxPasses = sequence.size() + 1;
+    for (std::size_t pass = 0; pass < maxPasses; ++pass) {
         const unsigned long markedBefore = g_nMarkedOutOfDate;
         int deferred = 0, completed = 0;
-        const int steps = formulas.Count();
-        HBELEMENT* e = formulas.First();
-        for (int i = 0; i < steps && e; ++i, e = e->pNext) {
-            FORMULA* formula = static_cast<FORMULA*>(e);
+        for (FORMULA* formula : sequence) {
             const uint16_t field = formula->nFieldID;
             if (abacine::Ask(*this, abacine::kFieldUpToDate, field))
                 continue;
@@ -74,24 +107,10 @@ void FORMULA_SET::SetAllOutOfDate()
         abacine::Ask(*this, abacine::kSetUpToDate, static_cast<FORMULA*>(e)->nFieldID, 0);
 }
 
-// Each pass marks at least one more formula or ends, so passes are bounded by
-// the number of formulas.
+// Safe from inside a callback while Calculate runs: Calculate walks its own
+// copy of the sequence.
 void FORMULA_SET::SetFieldDependantsOOD(uint16_t id)
 {
-    const int maxPasses = formulas.Count() + 1;
-    for (int pass = 0; pass < maxPasses; ++pass) {
-        bool changed = false;
-        for (HBELEMENT* e = formulas.First(); e; e = e->pNext) {
-            const FORMULA* formula = static_cast<const FORMULA*>(e);
-            const uint16_t field = formula->nFieldID;
-            if (abacine::Ask(*this, abacine::kFieldExists, field) && abacine::Ask(*this, abacine::kFieldUpToDate, field) &&
-                abacine::DependsOn(*formula, id)) {
-                abacine::Ask(*this, abacine::kSetUpToDate, field, 0);
-                ++g_nMarkedOutOfDate;
-                changed = true;
-            }
-        }
-        if (!changed)
-            break;
-    }
+    pOrder->Prepare();
+    MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
 }

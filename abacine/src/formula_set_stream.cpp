@@ -3,6 +3,7 @@
 #include <new>
 
 #include "Abacine.h"
+#include "formula_order.h"
 #include "host.h"
 #include "set_limits.h"
 
@@ -47,6 +48,7 @@ int FORMULA_SET::Load()
         formulas.Remove(e);
         delete e;
     }
+    pOrder->Cleared();
     int answer = 1;
     for (uint8_t tag = ReadByte(*this); tag != kEndOfGroup; tag = ReadByte(*this)) {
         if (tag != kFormulaGroup) {
@@ -78,6 +80,7 @@ int FORMULA_SET::Load()
         }
         code.release();
         formulas.Append(formula);
+        pOrder->Appended(formula);
     }
     return answer;
 }

@@ -1,5 +1,5 @@
-// Benchmarks: compiling formulas, recalculating a long chain added in the
-// worst order, and many sums over one long column.
+// Benchmarks: compiling formulas, building and recalculating a long chain
+// listed in natural and in worst order, and many sums over one long column.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -83,27 +83,75 @@ void CompileTenThousand(benchmark::State& state)
 }
 BENCHMARK(CompileTenThousand)->Unit(benchmark::kMillisecond);
 
-// Field i reads field i-1; the formulas are added last first, so that each
-// pass of a recalculation completes only one of them.
-void RecalculateChainWorstOrder(benchmark::State& state)
+// A chain of 10,000 formulas: field 100 holds a number, and field i (101 to
+// 10100) reads field i-1. Listed in natural order each formula follows the one
+// it reads; in the worst order the list runs last first.
+constexpr int kChainInput = 100;
+constexpr int kChainLength = 10000;
+
+void AddChain(FORMULA_SET& set, bool worstOrder, benchmark::State& state)
 {
-    BenchHost host;
-    FORMULA_SET set(&host, &Callback);
     char error[200];
-    for (int i = 10000; i >= 1; --i) {
+    for (int n = 0; n < kChainLength; ++n) {
+        const int i = worstOrder ? kChainInput + kChainLength - n : kChainInput + 1 + n;
         std::string text = "f";
         text += std::to_string(i - 1);
         text += "+1";
-        set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error);
+        if (!set.AddFormula(static_cast<uint16_t>(i), text.c_str(), error)) {
+            state.SkipWithError(error);
+            return;
+        }
     }
+}
+
+void CheckChain(const BenchHost& host, benchmark::State& state)
+{
+    if (host.values[kChainInput + kChainLength] != host.values[kChainInput] + kChainLength)
+        state.SkipWithError("chain gave a wrong result");
+}
+
+void BuildChain(benchmark::State& state, bool worstOrder)
+{
+    BenchHost host;
+    for (auto _ : state) {
+        FORMULA_SET set(&host, &Callback);
+        AddChain(set, worstOrder, state);
+        benchmark::DoNotOptimize(set.formulas.Count());
+    }
+}
+BENCHMARK_CAPTURE(BuildChain, natural, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildChain, worst, true)->Unit(benchmark::kMillisecond);
+
+// Every formula out of date, then Calculate(0).
+void RecalculateChain(benchmark::State& state, bool worstOrder)
+{
+    BenchHost host;
+    FORMULA_SET set(&host, &Callback);
+    AddChain(set, worstOrder, state);
     for (auto _ : state) {
         set.SetAllOutOfDate();
         set.Calculate(0);
     }
-    if (host.values[10000] != host.values[0] + 10000)
-        state.SkipWithError("chain gave a wrong result");
+    CheckChain(host, state);
 }
-BENCHMARK(RecalculateChainWorstOrder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RecalculateChain, natural, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RecalculateChain, worst, true)->Unit(benchmark::kMillisecond);
+
+// The chain's input changes: its dependants are marked, then Calculate(0).
+void ChangeChainInput(benchmark::State& state, bool worstOrder)
+{
+    BenchHost host;
+    FORMULA_SET set(&host, &Callback);
+    AddChain(set, worstOrder, state);
+    for (auto _ : state) {
+        host.values[kChainInput] += 1;
+        set.SetFieldDependantsOOD(kChainInput);
+        set.Calculate(0);
+    }
+    CheckChain(host, state);
+}
+BENCHMARK_CAPTURE(ChangeChainInput, natural, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ChangeChainInput, worst, true)->Unit(benchmark::kMillisecond);
 
 void ThousandSumsOverAColumn(benchmark::State& state)
 {

@@ -135,9 +135,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FORMULA_SET set(&host, &Callback);
     char error[200];
     if (data[0] & 1) {
-        // Formula text: lines separated by newlines, for fields 6, 7 and 1.
+        // Formula text: lines separated by newlines, for fields 6, 7, 1, 2, 3
+        // and then 6, 7 and 1 again, replacing (or, when empty, removing)
+        // what the first lines gave them.
         std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-        const uint16_t ids[] = {6, 7, 1};
+        const uint16_t ids[] = {6, 7, 1, 2, 3, 6, 7, 1};
         std::size_t start = 0;
         for (uint16_t id : ids) {
             const std::size_t end = text.find('\n', start);
@@ -154,6 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             set.Load();
         } catch (const EndOfInput&) {
         }
+        // Formulas checked against what was loaded unchecked.
+        set.AddFormula(6, "F1+C", error);
+        set.AddFormula(7, "SUM(COL)+F2", error);
     }
     Exercise(set, host);
     return 0;

@@ -75,7 +75,9 @@ HostValue TestHost::Run(const std::string& text)
 
 uint16_t TestHost::Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
 {
-    return static_cast<TestHost*>(context)->Answer(code, a, b);
+    TestHost& host = *static_cast<TestHost*>(context);
+    ++host.requests;
+    return host.Answer(code, a, b);
 }
 
 uint8_t TestHost::ReadByte()

@@ -68,6 +68,7 @@ public:
     std::size_t readPos = 0;
     std::vector<uint8_t> skippedTags;
     std::vector<uint16_t> stores;  // the fields results were stored into, in order
+    long requests = 0;             // callback requests answered
     std::function<void(uint16_t)> afterStore;
 
 private:
