@@ -124,7 +124,8 @@ TEST_F(StreamTest, DamagedCodeGivesAnErrorValueAndAMessage)
         h.AddField(10, "F");
         h.fields[10].upToDate = false;
         char* code = new char[c.code.size()];
-        std::memcpy(code, c.code.data(), c.code.size());
+        if (!c.code.empty())
+            std::memcpy(code, c.code.data(), c.code.size());
         h.set.AddFormulaDirect(10, code, static_cast<int16_t>(c.code.size()));
         h.set.Calculate(0);
         EXPECT_TRUE(SameValue(h.fields[10].value, HostValue::Error(36012))) << c.what;
