@@ -3,8 +3,8 @@
 // fields, objects and tables, and keeps the form in its compound file.
 #pragma once
 
-#include "forms/app/filling_order.h"
-#include "forms/app/undo_list.h"
+#include "forms/app/edit/filling_order.h"
+#include "forms/app/edit/undo_list.h"
 #include "forms/document/ptrarray.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"

@@ -1,0 +1,225 @@
+#include "forms/app/frames/main_frame.h"
+
+#include "forms/app/frames/bar_placement.h"
+#include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/frames/frame_resources.h"
+#include "forms/app/program/recent_file_list.h"
+#include "forms/app/program/recent_file_menu.h"
+#include "forms/app/frames/window_state.h"
+#include "forms/res/program_resources.h"
+
+#include "platform/ui/accelerators.h"
+#include "platform/ui/app.h"
+#include "platform/ui/bar_state.h"
+#include "platform/ui/cmd_ui.h"
+#include "platform/ui/command_bar.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/status_bar.h"
+#include "platform/ui/tool_bar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <set>
+
+namespace {
+
+constexpr unsigned kMainMenu = 7;
+constexpr unsigned kStdBarImages = 7;
+constexpr unsigned kFactoryBarImages = 130;
+constexpr unsigned kTextBarImages = 2110;
+constexpr unsigned ID_WINDOW_CASCADE = 57650;
+constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
+
+Qt::ToolBarArea AreaOf(ui::DockSide side)
+{
+    switch (side) {
+    case ui::DockSide::Top: return Qt::TopToolBarArea;
+    case ui::DockSide::Bottom: return Qt::BottomToolBarArea;
+    case ui::DockSide::Left: return Qt::LeftToolBarArea;
+    case ui::DockSide::Right: return Qt::RightToolBarArea;
+    }
+    return Qt::TopToolBarArea;
+}
+
+SettingsRect ToSettingsRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+BarSettings ToBarSettings(const ui::BarState& state)
+{
+    return {state.visible, state.floating, ToSettingsRect(state.rect)};
+}
+
+// The prompt of a command: the text of its string before the first "\n".
+std::string CommandPrompt(unsigned id)
+{
+    const std::string* text = ProgramResources().Find(res::Kind::String, id);
+    return text ? text->substr(0, text->find('\n')) : std::string();
+}
+
+} // namespace
+
+FFRAME::FFRAME(USERSETTINGS& settings) : settings_(settings)
+{
+    AddBarToggle(ID_VIEW_TOOLBAR, stdBar_);
+    AddBarToggle(ID_VIEW_TEXTBAR, textBar_);
+    AddBarToggle(ID_TOGGLE_TEXTBAR, textBar_);
+    AddBarToggle(ID_VIEW_FACTORYBAR, factoryBar_);
+    AddBarToggle(ID_TOGGLE_FACTORYBAR, factoryBar_);
+    AddWindowCommand(ID_WINDOW_CASCADE, [](FFRAME& f) { f.GetClientArea()->cascadeSubWindows(); });
+    AddWindowCommand(ID_WINDOW_TILE_HORZ, [](FFRAME& f) { f.GetClientArea()->tileSubWindows(); });
+}
+
+FFRAME::~FFRAME() = default;
+
+void FFRAME::AddBarToggle(unsigned id, QToolBar* const& bar)
+{
+    AddCommand(id, [this, &bar](unsigned) {
+        if (bar)
+            ToggleBar(*bar);
+    });
+    AddUpdate(id, [&bar](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(bar != nullptr);
+        cmdUI.SetCheck(bar && bar->isVisibleTo(bar->parentWidget()) ? 1 : 0);
+    });
+}
+
+void FFRAME::AddWindowCommand(unsigned id, void (*arrange)(FFRAME&))
+{
+    AddCommand(id, [this, arrange](unsigned) { arrange(*this); });
+    AddUpdate(id, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(!ActiveDocumentHasFillView()); });
+}
+
+void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
+{
+    MainFrame::Create(titleCp1252);
+    QMainWindow& window = *GetWindow();
+    window.setGeometry(settings_.winLeft, settings_.winTop, settings_.winWidth, settings_.winHeight);
+    SetMinTrackSize(desktop / 2);
+    SetMaxTrackSize(desktop);
+    window.setDockOptions(window.dockOptions() | QMainWindow::AnimatedDocks);
+
+    commands_ = std::make_unique<ui::CommandBar>(*this);
+    std::vector<ui::MenuItem> menu = LoadMenu(kMainMenu);
+    if (recentFiles_)
+        menu = WithRecentFileItems(std::move(menu), recentFiles_->GetSize());
+    ui::FillMenuBar(*window.menuBar(), menu, *commands_);
+    if (QAction* first = commands_->FindAction(ID_FILE_MRU_FILE1))
+        for (QObject* owner : first->associatedObjects())
+            if (auto* fileMenu = qobject_cast<QMenu*>(owner))
+                QObject::connect(fileMenu, &QMenu::aboutToShow, fileMenu, [this] { UpdateRecentFileItems(); });
+    UpdateRecentFileItems();
+    accelerators_ = std::make_unique<ui::AcceleratorTable>(LoadAccelerators(kMainMenu), *this);
+    accelerators_->Install(window);
+
+    const SettingsRect saved = SavedWindowRect(settings_);
+    // Each bar docked to a side already taken starts a row of its own.
+    std::set<ui::DockSide> taken;
+    for (const BarPlacement& placement : BarPlacementOrder(settings_)) {
+        QToolBar* bar = nullptr;
+        switch (placement.bar) {
+        case PlacedBar::Standard:
+            bar = stdBar_ = MakeBar(kStdBarImages, "Standard", Qt::TopToolBarArea | Qt::BottomToolBarArea);
+            break;
+        case PlacedBar::Design:
+            bar = factoryBar_ = MakeBar(kFactoryBarImages, "Design", Qt::AllToolBarAreas);
+            break;
+        case PlacedBar::Text:
+            bar = textBar_ = MakeBar(kTextBarImages, "Format", Qt::TopToolBarArea | Qt::BottomToolBarArea);
+            break;
+        case PlacedBar::Tipviewer:
+            break;
+        }
+        if (!bar)
+            continue;
+        const ui::BarState state = BarStateFor(placement, saved);
+        if (!state.floating && !taken.insert(state.side).second)
+            window.addToolBarBreak(AreaOf(state.side));
+        ui::SetBarState(window, *bar, state);
+    }
+
+    statusBar_ = new ui::StatusBar;
+    statusBar_->SetPanes({{ID_INDICATOR_POS, 125, ""}, {ID_INDICATOR_SIZE, 125, ""}, {ID_INDICATOR_PAGE, 75, ""}});
+    statusBar_->SetPromptSource(CommandPrompt);
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        statusBar_->ShowPromptsOf(*menu);
+    window.setStatusBar(statusBar_);
+}
+
+void FFRAME::UpdateRecentFileItems()
+{
+    if (recentFiles_ && commands_)
+        ShowRecentFiles(*commands_, *recentFiles_);
+}
+
+QToolBar* FFRAME::MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas)
+{
+    auto* bar = new QToolBar(QString::fromLatin1(name), GetWindow());
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAllowedAreas(areas);
+    ui::FillToolBar(*bar, LoadToolBar(resourceId), *commands_);
+    ui::ShowToolTips(*bar, settings_.showToolTips);
+    return bar;
+}
+
+void FFRAME::SetPosText(std::string_view cp1252)
+{
+    if (statusBar_)
+        statusBar_->SetPaneText(ID_INDICATOR_POS, cp1252);
+}
+
+void FFRAME::SetSizeText(std::string_view cp1252)
+{
+    if (statusBar_)
+        statusBar_->SetPaneText(ID_INDICATOR_SIZE, cp1252);
+}
+
+void FFRAME::ToggleBar(QToolBar& bar)
+{
+    QMainWindow& window = *GetWindow();
+    const ui::BarState state = ui::GetBarState(window, bar);
+    if (state.visible) {
+        bar.hide();
+        return;
+    }
+    const QRect frameRect(window.mapToGlobal(QPoint(0, 0)), window.size());
+    if (!state.floating && !frameRect.intersects(state.rect))
+        ui::FloatBar(window, bar, frameRect.topLeft() + QPoint(32, 32));
+    bar.show();
+}
+
+bool FFRAME::ActiveDocumentHasFillView() const
+{
+    ui::Frame* child = GetActiveChild();
+    ui::Document* doc = child ? child->GetActiveDocument() : nullptr;
+    return doc && template_ && template_->HasViewOfIndex(*doc, kFillView);
+}
+
+void FFRAME::RecordWindowState()
+{
+    QMainWindow& window = *GetWindow();
+    MainWindowState state;
+    state.iconic = IsIconic();
+    state.zoomed = IsZoomed();
+    state.rect = ToSettingsRect(window.geometry());
+    state.bars[static_cast<int>(SettingsBar::Standard)] = ToBarSettings(ui::GetBarState(window, *stdBar_));
+    state.bars[static_cast<int>(SettingsBar::Factory)] = ToBarSettings(ui::GetBarState(window, *factoryBar_));
+    state.bars[static_cast<int>(SettingsBar::TextTool)] = ToBarSettings(ui::GetBarState(window, *textBar_));
+    SaveWindowState(settings_, state, false);
+}
+
+bool FFRAME::OnClose()
+{
+    if (ActiveDocumentHasFillView())
+        if (ui::App* app = ui::App::Current())
+            app->SendCommand(*this, ID_VIEW_DESIGN);
+    if (GetWindow() && stdBar_)
+        RecordWindowState();
+    return MainFrame::OnClose();
+}

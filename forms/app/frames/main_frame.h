@@ -1,0 +1,90 @@
+// The program's main window: its menu, accelerators and tool bars, docked
+// or floated where the user left them, the status bar with the position,
+// size and page panes; it keeps within the desktop, and on closing sends a
+// form being filled back to design and records the window and bar placement.
+#pragma once
+
+#include "forms/app/program/user_settings.h"
+
+#include "platform/ui/frame.h"
+
+#include <QSize>
+
+#include <memory>
+#include <string_view>
+
+class QToolBar;
+class CDynViewDocTemplate;
+class RecentFileList;
+
+namespace ui {
+class AcceleratorTable;
+class CommandBar;
+class StatusBar;
+} // namespace ui
+
+// Status bar panes and bar window ids.
+inline constexpr unsigned ID_INDICATOR_POS = 32836;
+inline constexpr unsigned ID_INDICATOR_SIZE = 32840;
+inline constexpr unsigned ID_INDICATOR_PAGE = 32834;
+inline constexpr unsigned ID_VIEW_TOOLBAR = 59392;
+inline constexpr unsigned ID_VIEW_TEXTBAR = 59396;
+inline constexpr unsigned ID_VIEW_FACTORYBAR = 59400;
+inline constexpr unsigned ID_TOGGLE_FACTORYBAR = 32903;
+inline constexpr unsigned ID_TOGGLE_TEXTBAR = 32904;
+
+class FFRAME : public ui::MainFrame {
+public:
+    // The settings block is read when the window is made and written when
+    // it closes; it must outlive the frame.
+    explicit FFRAME(USERSETTINGS& settings);
+    ~FFRAME() override;
+
+    // The document template whose fill views the frame looks for; set once
+    // the template exists.
+    void SetDocTemplate(CDynViewDocTemplate* docTemplate) { template_ = docTemplate; }
+    // The recent files the File menu shows; set before Create, it must
+    // outlive the frame.
+    void SetRecentFileList(const RecentFileList* files) { recentFiles_ = files; }
+
+    // Makes the window (not shown) at the saved place, limited to the
+    // desktop, with menu, accelerators, bars and status bar.
+    void Create(std::string_view titleCp1252, QSize desktop);
+
+    QToolBar* GetStdToolBar() const { return stdBar_; }
+    QToolBar* GetFactoryToolBar() const { return factoryBar_; }
+    QToolBar* GetTextToolBar() const { return textBar_; }
+    ui::StatusBar* GetStatusBar() const { return statusBar_; }
+
+    void SetPosText(std::string_view cp1252);
+    void SetSizeText(std::string_view cp1252);
+    // Hides a shown bar, shows a hidden one; a hidden docked bar lying
+    // outside the window is floated 32 pixels right of and below the
+    // window's top-left corner.
+    void ToggleBar(QToolBar& bar);
+
+    // A form being filled goes back to design first, then the placement is
+    // recorded, then the documents are asked about their changes.
+    bool OnClose() override;
+
+    // The File menu's recent file items as the list now stands; done
+    // whenever the menu opens.
+    void UpdateRecentFileItems();
+
+private:
+    QToolBar* MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas);
+    void AddBarToggle(unsigned id, QToolBar* const& bar);
+    void AddWindowCommand(unsigned id, void (*arrange)(FFRAME&));
+    bool ActiveDocumentHasFillView() const;
+    void RecordWindowState();
+
+    USERSETTINGS& settings_;
+    CDynViewDocTemplate* template_ = nullptr;
+    const RecentFileList* recentFiles_ = nullptr;
+    std::unique_ptr<ui::CommandBar> commands_;
+    std::unique_ptr<ui::AcceleratorTable> accelerators_;
+    QToolBar* stdBar_ = nullptr;
+    QToolBar* factoryBar_ = nullptr;
+    QToolBar* textBar_ = nullptr;
+    ui::StatusBar* statusBar_ = nullptr;
+};

@@ -1,0 +1,101 @@
+// The program's one document template: it makes form documents and the
+// child frames that show them, and swaps the view inside a frame's window
+// while the document stays open. Its table holds the six view classes by
+// index; a class that is not built has no entry, and its command is disabled.
+#pragma once
+
+#include "forms/app/template/runtime_class.h"
+
+#include "platform/ui/doc_template.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class DOCUMENT_HOST;
+
+namespace ui {
+class CmdUI;
+class Frame;
+class MainFrame;
+class View;
+} // namespace ui
+
+// The views by index; commands 32809 to 32814 switch to index id - 32809.
+enum ViewIndex {
+    kDesignView = 0,
+    kFillingOrderView = 1,
+    kFillView = 2,
+    kFieldMatchingView = 3,
+    kMathView = 4,
+    kFieldNamingView = 5,
+};
+inline constexpr int kViewCount = 6;
+inline constexpr unsigned ID_VIEW_DESIGN = 32809;
+
+struct ViewTableEntry {
+    std::optional<ViewClass> viewClass;
+    const char* caption;
+};
+using ViewTable = std::array<ViewTableEntry, kViewCount>;
+
+// The table's captions, with no class yet: the program fills in the classes
+// that are built.
+ViewTable FormViewTable();
+
+class CDynViewDocTemplate : public ui::DocTemplate {
+public:
+    // Document strings, split at "\n": window title, document name, file
+    // new name, filter name, filter extension, file type id, file type name.
+    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
+
+    // The main frame is the one whose active child frame the View commands
+    // switch; it must outlive the template.
+    CDynViewDocTemplate(std::optional<DocumentClass> documentClass, ViewTable views, ui::MainFrame& mainFrame);
+
+    const ViewTable& Views() const { return views_; }
+    // False (and text unchanged) past the last string.
+    bool GetDocString(std::string& text, int index) const;
+    void SetTemplateMode(bool on) { templateMode_ = on; }
+    // What the documents the template makes ask of the application; null
+    // until the application gives one.
+    void SetDocumentHost(DOCUMENT_HOST* host) { host_ = host; }
+    DOCUMENT_HOST* GetDocumentHost() const { return host_; }
+
+    // Whether documents and their frames can be made at all: the document
+    // class and some view class are there.
+    bool CanCreateDocuments() const;
+    // A new untitled document in a new child frame; null when none can be made.
+    ui::Document* OpenNewDocument();
+    // The file read into a new document in a new child frame; null when the
+    // document class could not read it.
+    ui::Document* OpenDocumentFile(const std::string& path);
+
+    // The framework's initial update of the frame's view, then a switch to
+    // the view the document was last shown in.
+    void InitialUpdateFrame(ui::Frame& frame, ui::Document& document, bool makeVisible);
+    // Replaces the frame's active view by a view of the indexed class in the
+    // same window; returns the view now active (the old one when it already
+    // is of that class, null when the class is not built).
+    ui::View* SwitchView(ui::Frame& frame, int index, bool makeVisible);
+    ui::View* SwitchViewOf(ui::View& view, int index, bool makeVisible);
+
+    // True when the view is of the indexed class (or derived from it).
+    bool IsViewOfIndex(const ui::View& view, int index) const;
+    // True when some view of the document is of the indexed class.
+    bool HasViewOfIndex(const ui::Document& document, int index) const;
+
+private:
+    void OnViewCommand(unsigned id);
+    void OnUpdateViewCommand(ui::CmdUI& cmdUI);
+    // Entry 0's class, or else the first class the table has.
+    const ViewClass* FirstViewClass() const;
+    ui::Document* ShowInNewFrame(std::unique_ptr<ui::Document> document);
+
+    std::optional<DocumentClass> documentClass_;
+    ViewTable views_;
+    ui::MainFrame& mainFrame_;
+    bool templateMode_ = false;
+    DOCUMENT_HOST* host_ = nullptr;
+    int untitledCount_ = 0;
+};

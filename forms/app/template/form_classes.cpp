@@ -1,0 +1,30 @@
+#include "forms/app/template/form_classes.h"
+
+#include "forms/app/template/app_document_host.h"
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/document/fdocument.h"
+#include "forms/model/shape_classes.h"
+
+AppClasses FormAppClasses()
+{
+    RegisterShapeClasses();
+    AppClasses classes;
+    classes.document = DocumentClass{
+        [](ui::DocTemplate& docTemplate) -> std::unique_ptr<ui::Document> {
+            auto* formTemplate = dynamic_cast<CDynViewDocTemplate*>(&docTemplate);
+            auto doc = std::make_unique<FDOCUMENT>(formTemplate ? formTemplate->GetDocumentHost() : nullptr);
+            doc->SetDocTemplate(&docTemplate);
+            return doc;
+        },
+        [](ui::Document& doc, const std::string& path) {
+            auto* form = dynamic_cast<FDOCUMENT*>(&doc);
+            if (!form || !form->OnOpenDocument(path))
+                return false;
+            form->SetTitle(FileTitleOf(path));
+            return true;
+        },
+        [](const ui::Document&) { return static_cast<int>(kDesignView); },
+    };
+    classes.views[kDesignView].viewClass = ViewClassOf<FDESIGNVIEW>("FDESIGNVIEW");
+    return classes;
+}

@@ -1,0 +1,172 @@
+// The design view, in which a form is laid out: the base view's page,
+// zoom, scrolling and printing, drawn in the designer's output mode, with
+// the drawing tools, the selection, mouse and keyboard tracking on the
+// page's snap grid, deletion and Undo Deletion.
+#pragma once
+
+#include "forms/app/views/fbaseview.h"
+#include "forms/model/border.h"
+#include "forms/model/shade.h"
+#include "forms/model/shadow.h"
+
+#include <memory>
+#include <vector>
+
+class FSELECTION;
+
+// Commands of the design view.
+inline constexpr unsigned ID_EDIT_CLEAR = 57632;
+inline constexpr unsigned ID_EDIT_UNDO = 57643;
+inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
+
+// The selection tool's code; the drawing tools' codes are object types.
+inline constexpr uint8_t kSelectionTool = 35;
+
+// String id of "Object not yet implemented.".
+inline constexpr uint32_t kObjectNotImplemented = 202;
+
+// A tool command, the tool code it sets and whether its kind of object is
+// built.
+struct ToolCommand {
+    unsigned id;
+    uint8_t tool;
+    bool built;
+};
+inline constexpr ToolCommand kToolCommands[] = {
+    {32778, kSelectionTool, true}, {32774, 21, false}, {32773, 20, false}, {32779, 14, false},
+    {32775, 11, false},            {32772, 19, true},  {32777, 17, true},  {32776, 18, true},
+    {32771, 22, true},             {32786, 16, false}, {32801, 13, false}, {32790, 23, false},
+    {32808, 24, false},
+};
+
+class FDESIGNVIEW : public FBASEVIEW {
+public:
+    FDESIGNVIEW();
+    ~FDESIGNVIEW() override;
+
+    // The selected objects of the current page; made at the first update.
+    FSELECTION* GetSelection() const { return selection.get(); }
+
+    // The base view's mapping and the page's grid, in the designer's
+    // output mode.
+    int SetupDC(VIEWDC& dc, gdi::DC* device) override;
+    // Makes the selection; the zoom comes from the document's first other
+    // view.
+    void OnInitialUpdate() override;
+    // Drawn only once the selection exists.
+    void OnDraw(gdi::DC& dc) override;
+    // Handles of selected objects are drawn after the page's objects.
+    bool DrawsSelection() override { return true; }
+    void NoteSelected(uint16_t count) override;
+    void NoteDeselected(uint16_t count) override;
+    // Nothing stays selected; back to the page's top-left corner, and
+    // everything repainted.
+    void OnPageChanged() override;
+    // Printing and its preview show the page with nothing selected.
+    void PrepareToPrint() override;
+    void OnViewSwitch(bool incoming, ui::View* other) override;
+    // Two design views of one form never hold a selection at once: losing
+    // activation to another view of the form (or to none) clears this
+    // view's selection, unless this view is dragging it; gaining it with
+    // nothing selected clears the other design views' selections. A
+    // disabled view is not activated.
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
+    bool OnEvent(QEvent& e) override;
+
+    // Drawing tools (fdesignview_tools.cpp).
+    // Leaving the selection tool deselects everything.
+    void SetTool(uint8_t code);
+    uint8_t GetTool() const { return tool; }
+    // A new object of the tool's kind with the view's current attributes;
+    // null for a kind that is not built or whose set-up failed.
+    std::unique_ptr<FORMOBJ> NewObjectOfType(uint8_t code);
+    BORDER& GetCurrentBorder() { return currentBorder; }
+    BASICSHADE& GetCurrentShade() { return currentShade; }
+    SHADOW& GetCurrentShadow() { return currentShadow; }
+
+    // Selecting and tracking (fdesignview_select.cpp). Points are device
+    // units on the window.
+    void OnLButtonDown(POINT point, bool shift);
+    void OnLButtonUp(POINT point, bool shift);
+    // The topmost object of the current page under the point is selected;
+    // 0 when there is none or a drawing tool is current.
+    int SelectAt(POINT point);
+    // Every object within the page is selected.
+    void SelectPage();
+    void SetSnap(bool on) { snap = on; }
+    bool GetSnap() const { return snap; }
+
+    // Keys, deletion and Undo Deletion (fdesignview_keys.cpp).
+    // Arrow keys move the selection to the next grid line; with Shift they
+    // size the one selected object.
+    void OnKeyDown(int key, bool shift);
+    // Deletes the selected objects (asking first for two or more when told
+    // to); the document's undo list keeps them for Undo Deletion.
+    void DeleteSelection(bool ask);
+    bool CanUndoDeletion();
+    void UndoDeletion();
+
+    // OBJECT_VIEW: what the tracker and the selection ask of the view.
+    bool GetPointerPos(POINT& device) override;
+    bool MovePointer(int32_t dx, int32_t dy) override;
+    void SnapX(int32_t& x) override;
+    void SnapY(int32_t& y) override;
+    void SnapPoint(POINT& point) override;
+    void ClampX(int32_t& x) override;
+    void ClampY(int32_t& y) override;
+    // Coordinates are twips relative to the scroll origin.
+    int IsValidPlacement(int32_t left, int32_t top, int32_t right, int32_t bottom, FORMOBJ* object) override;
+    void SetOutOfPlace(bool on) override { outOfPlace = on; }
+    OBJECT_DOCUMENT* GetObjectDocument() override;
+    bool GetMarginRect(RECT& out) override;
+    void GoToPage(uint16_t page) override { SetPage(page); }
+    bool RecordDeletionUndo() override;
+
+private:
+    // The margin rectangle's test (the page's with the out-of-place flag)
+    // of a point in twips relative to the scroll origin.
+    bool IsValidPoint(POINT point);
+    // Device point to page twips and back.
+    POINT ToPagePoint(POINT device);
+    bool IsOnPage(POINT device);
+    void SelectionClick(POINT point);
+    // A press on a sizing handle: the selection tracks the resize itself.
+    void HandleDrag(POINT point);
+    // The document's fields sorted by their place on the form, and the
+    // filling order made that order when a move changed it from the one
+    // noted before.
+    std::vector<FORMOBJ*> FieldsByPosition();
+    void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
+
+    // Dragging the selection within the view (fdesignview_drag.cpp).
+    // A press inside the selection: released before the pointer goes more
+    // than 3 pixels it is a click that reselects, else the selection is
+    // dragged and dropped on the page, snapped to the grid.
+    void DragSelection(POINT point);
+    // After a release without a drag: one selected object stays selected;
+    // of several, the object under the press alone stays selected.
+    void ReselectAtPress();
+    // Deselects everything and repaints at once.
+    void ClearSelection();
+    void RubberBand(POINT point);
+    void ToggleAt(POINT point);
+    void CreateWithTool(POINT point);
+    void UpdateCursor(POINT point);
+    void ShowSelectionPosSize();
+    // Moves (or with size, sizes) the selection to the next grid line.
+    void MoveSelectionByKey(uint16_t key, bool size);
+    void RegisterCommands();
+
+    std::unique_ptr<FSELECTION> selection;
+    uint8_t tool = kSelectionTool;
+    bool snap = true;
+    bool outOfPlace = false;
+    // Set while this view drags its selection.
+    bool dragSource = false;
+    // Set while a deletion runs once its undo record has taken the objects.
+    bool deletionKept = false;
+    POINT mouseDown{0, 0};
+    BASICSHADE currentShade;
+    BORDER currentBorder;
+    SHADOW currentShadow;
+};

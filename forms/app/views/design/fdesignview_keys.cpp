@@ -1,0 +1,130 @@
+// The design view's keyboard and deletion: arrow keys on the page's grid,
+// Delete and Clear, and Undo Deletion through the document's undo list.
+#include "forms/app/views/design/fdesignview.h"
+
+#include "forms/app/edit/fgrid.h"
+#include "forms/document/fdocument.h"
+#include "forms/document/print/flayout.h"
+#include "forms/model/fselection.h"
+
+#include <Qt>
+
+#include <vector>
+
+namespace {
+
+uint16_t ArrowKeyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Down:
+        return kKeyDown;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void FDESIGNVIEW::OnKeyDown(int key, bool shift)
+{
+    const uint16_t code = ArrowKeyCode(key);
+    if (code == 0 || !selection || selection->GetCount() == 0 || !pageLayout || !pageLayout->grid.IsOn())
+        return;
+    MoveSelectionByKey(code, shift);
+}
+
+void FDESIGNVIEW::MoveSelectionByKey(uint16_t key, bool size)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return;
+    RECT r;
+    selection->GetRect(r);
+    POINT corner{r.right, r.bottom};
+    pageLayout->grid.MoveByKey(corner, key);
+    const POINT origin = windowOrg;
+    auto valid = [&](POINT pagePoint) { return IsValidPoint({pagePoint.x - origin.x, pagePoint.y - origin.y}); };
+    RECT moved;
+    if (!size) {
+        const int32_t dx = corner.x - r.right;
+        const int32_t dy = corner.y - r.bottom;
+        moved = r.Offset(dx, dy);
+        if (!valid({moved.left, moved.top}) || !valid({moved.right, moved.bottom}))
+            return;
+    } else {
+        FORMOBJ* one = selection->GetFirstSelected();
+        if (selection->GetCount() != 1 || !one || one->GetType() == kTypeGroup)
+            return;
+        moved = {r.left, r.top, corner.x, corner.y};
+        const int32_t width = moved.right - moved.left;
+        const int32_t height = moved.bottom - moved.top;
+        SIZE least;
+        SIZE most;
+        one->GetMinSize(least);
+        one->GetMaxSize(most);
+        if (width <= 0 || height <= 0 || !valid(corner) || width < least.cx || height < least.cy || width > most.cx
+            || height > most.cy)
+            return;
+    }
+    if (moved == r)
+        return;
+    selection->Invalidate(this);
+    selection->SetRectBy(moved.left, moved.top, moved.right, moved.bottom);
+    selection->Invalidate(this);
+    doc->SetModified(true);
+    ShowSelectionPosSize();
+}
+
+void FDESIGNVIEW::DeleteSelection(bool ask)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc || !selection || selection->GetCount() == 0)
+        return;
+    FOBJLIST& objects = doc->GetObjects();
+    std::vector<FORMOBJ*> chosen;
+    for (FORMOBJ* o = objects.GetHead(); o; o = o->GetNext())
+        if (o->IsSelected(nullptr))
+            chosen.push_back(o);
+    const uint16_t before = objects.GetCount();
+    deletionKept = false;
+    selection->Delete(this, 0, ask ? 0 : 1);
+    // Unlinked objects were freed by the selection, unless the undo record
+    // took them: the record then owns them.
+    if (deletionKept)
+        for (FORMOBJ* o : chosen)
+            if (!objects.Contains(o))
+                doc->GetUndoList().Keep(std::unique_ptr<FORMOBJ>(o));
+    deletionKept = false;
+    const bool deleted = objects.GetCount() != before;
+    UpdateWindow();
+    ClearPosSize();
+    if (deleted)
+        doc->SetModified(true);
+}
+
+bool FDESIGNVIEW::CanUndoDeletion()
+{
+    FDOCUMENT* doc = GetFormDocument();
+    return doc && doc->GetUndoList().CanUndoDeletion();
+}
+
+void FDESIGNVIEW::UndoDeletion()
+{
+    if (!CanUndoDeletion() || !selection)
+        return;
+    UNDO_LIST& undo = GetFormDocument()->GetUndoList();
+    selection->Deselect(this);
+    undo.Undo();
+    undo.DropLast();
+    selection->UndoDelete(this);
+    selection->Invalidate(this);
+    SetTool(kSelectionTool);
+    UpdateWindow();
+    ShowSelectionPosSize();
+}

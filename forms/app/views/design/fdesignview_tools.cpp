@@ -1,0 +1,83 @@
+// The design view's drawing tools: choosing a tool, making a new object of
+// its kind with the view's current attributes, and dragging it out on the
+// page.
+#include "forms/app/views/design/fdesignview.h"
+
+#include "forms/document/fdocument.h"
+#include "forms/model/fbox.h"
+#include "forms/model/fellipse.h"
+#include "forms/model/fline.h"
+#include "forms/model/forthline.h"
+#include "forms/model/fselection.h"
+#include "forms/res/program_resources.h"
+
+#include "platform/ui/message_box.h"
+
+// Answers of FORMOBJ::TrackNew.
+namespace {
+constexpr int kTrackNoDrag = 0;
+constexpr int kTrackPlaced = 2;
+} // namespace
+
+void FDESIGNVIEW::SetTool(uint8_t code)
+{
+    if (tool == kSelectionTool && code != kSelectionTool && selection && selection->GetCount() > 0) {
+        selection->Deselect(this);
+        UpdateWindow();
+    }
+    tool = code;
+}
+
+std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
+{
+    switch (code) {
+    case kTypeEllipse: {
+        auto ellipse = std::make_unique<FELLIPSE>();
+        return ellipse->Create(currentShade, currentBorder, currentShadow) ? std::move(ellipse) : nullptr;
+    }
+    case kTypeOrthLine: {
+        auto line = std::make_unique<FORTHLINE>();
+        return line->InitNew(currentBorder) ? std::move(line) : nullptr;
+    }
+    case kTypeBox: {
+        auto box = std::make_unique<FBOX>();
+        return box->Create(currentShade, currentBorder, currentShadow) ? std::move(box) : nullptr;
+    }
+    case kTypeLine: {
+        auto line = std::make_unique<FLINE>();
+        return line->Create(currentBorder) ? std::move(line) : nullptr;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+void FDESIGNVIEW::CreateWithTool(POINT point)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc || !IsOnPage(point))
+        return;
+    std::unique_ptr<FORMOBJ> object = NewObjectOfType(tool);
+    if (!object) {
+        ui::MessageBox(ProgramResources().LoadString(kObjectNotImplemented), {});
+        return;
+    }
+    const auto page = static_cast<uint16_t>(currentPage);
+    object->SetPage(page);
+    const int answer = object->TrackNew(this, point.x, point.y, 1);
+    if (answer != kTrackPlaced) {
+        object.reset();
+        if (answer == kTrackNoDrag) {
+            SetTool(kSelectionTool);
+            SelectAt(point);
+        }
+        return;
+    }
+    FORMOBJ* placed = object.get();
+    doc->GetObjects().SetObjectPage(std::move(object), page);
+    placed->Invalidate(this);
+    UpdateWindow();
+    doc->GetUndoList().Clear();
+    doc->SetModified(true);
+    doc->InsertFieldInOrder(placed, false);
+}

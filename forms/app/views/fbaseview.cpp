@@ -1,0 +1,670 @@
+// The base view: mapping, drawing, zoom, pages, page hints, status panes,
+// window events and marks.
+#include "forms/app/views/fbaseview.h"
+
+#include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/program/forms_app.h"
+#include "forms/app/frames/main_frame.h"
+#include "forms/document/fdocument.h"
+#include "forms/document/print/flayout.h"
+#include "forms/model/fhint.h"
+#include "forms/model/formobj.h"
+#include "forms/model/shade.h"
+
+#include "platform/gdi/window_surface.h"
+#include "platform/ui/app.h"
+#include "platform/ui/cmd_ui.h"
+#include "platform/ui/document.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/splitter.h"
+#include "platform/ui/status_bar.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The workspace colour around the page, and the greys that stand in for it
+// when the page itself has that colour.
+constexpr gdi::COLORREF kAppWorkspace = 0xABABAB;
+constexpr gdi::COLORREF kDarkGrey = 0x404040;
+constexpr gdi::COLORREF kLightGrey = 0xC0C0C0;
+constexpr int32_t kGuideStrip = 360;
+constexpr char kPosLabel[] = "Pos (x,y) :";
+constexpr char kSizeLabel[] = "Size (w,h) :";
+
+FFRAME* MainFrameOfApp()
+{
+    ui::App* app = ui::App::Current();
+    return app ? dynamic_cast<FFRAME*>(app->MainWnd()) : nullptr;
+}
+
+gdi::Region ToRegion(const QRegion& area)
+{
+    gdi::Region region;
+    for (const QRect& r : area) {
+        gdi::Region part = gdi::Region::Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+        if (region.IsEmpty())
+            region = part;
+        else
+            region.Combine(region, part, gdi::RGN_OR);
+    }
+    return region;
+}
+
+} // namespace
+
+FBASEVIEW::FBASEVIEW() : unit(static_cast<uint16_t>(Settings().inches))
+{
+    for (const ZoomCommand& zoom : kZoomCommands) {
+        const int percent = zoom.percent;
+        AddCommand(zoom.id, [this, percent](unsigned) { SetZoom(percent); });
+        AddUpdate(zoom.id, [this, percent](ui::CmdUI& cmdUI) { cmdUI.SetCheck(zoomX == percent ? 1 : 0); });
+    }
+    AddCommand(ID_NEXT_PAGE, [this](unsigned) { NextPage(); });
+    AddUpdate(ID_NEXT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(currentPage < GetPageCount()); });
+    AddCommand(ID_PREV_PAGE, [this](unsigned) { PrevPage(); });
+    AddUpdate(ID_PREV_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(currentPage > 1); });
+    AddUpdate(ID_INDICATOR_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.SetText(PagePaneText()); });
+    AddCommand(ID_PRINT_DIRECT, [this](unsigned) { PrintDirect(); });
+    AddUpdate(ID_PRINT_DIRECT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+    AddCommand(ID_FILE_PRINT, [this](unsigned) { PrintPages(true); });
+    AddUpdate(ID_FILE_PRINT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+    AddCommand(ID_FILE_PRINT_PREVIEW, [this](unsigned) { OnFilePrintPreview(); });
+    AddUpdate(ID_FILE_PRINT_PREVIEW, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+}
+
+FBASEVIEW::~FBASEVIEW() = default;
+
+const USERSETTINGS& FBASEVIEW::Settings()
+{
+    if (auto* app = dynamic_cast<FORMSAPP*>(ui::App::Current()))
+        return app->GetUserSettings();
+    static const USERSETTINGS defaults;
+    return defaults;
+}
+
+FDOCUMENT* FBASEVIEW::GetFormDocument() const
+{
+    return dynamic_cast<FDOCUMENT*>(GetDocument());
+}
+
+int FBASEVIEW::GetPageCount() const
+{
+    const FDOCUMENT* doc = GetFormDocument();
+    return doc ? doc->GetPageCount() : 0;
+}
+
+void FBASEVIEW::OnViewSwitch(bool, ui::View*) {}
+
+void FBASEVIEW::OnFrameActivate(bool, ui::Frame*) {}
+
+void FBASEVIEW::OnInitialUpdate()
+{
+    FDOCUMENT* doc = GetFormDocument();
+    pageLayout = doc ? doc->GetPageLayout(static_cast<uint16_t>(currentPage)) : nullptr;
+    if (!pageLayout)
+        return;
+    if (!placed) {
+        placed = true;
+        if (QWidget* window = GetWindow())
+            window->setMouseTracking(true);
+        if (ui::Frame* frame = GetParentFrame(); frame && frame->GetActiveView() == this)
+            active = true;
+        CalcPageRect();
+        viewportOrg = {placement.left, placement.top};
+    }
+    // A new pane of a split window takes its scroll positions from the
+    // panes it lines up with, and the zoom from the top-left pane.
+    int row = -1;
+    int column = -1;
+    if (ui::Splitter* splitter = GetParentSplitter(); splitter && splitter->GetRowCount() * splitter->GetColumnCount() > 1
+                                                     && splitter->FindPane(*this, row, column)) {
+        auto pane = [&](int r, int c) {
+            return r >= 0 && c >= 0 && r < splitter->GetRowCount() && c < splitter->GetColumnCount()
+                       ? dynamic_cast<FBASEVIEW*>(splitter->GetPane(r, c))
+                       : nullptr;
+        };
+        if (FBASEVIEW* other = pane(1 - row, column); other && other != this) {
+            windowOrg.x = other->windowOrg.x;
+            viewportOrg.x = other->viewportOrg.x;
+        }
+        if (FBASEVIEW* other = pane(row, 1 - column); other && other != this) {
+            windowOrg.y = other->windowOrg.y;
+            viewportOrg.y = other->viewportOrg.y;
+        }
+        if (FBASEVIEW* first = pane(0, 0); first && first != this) {
+            zoomX = first->zoomX;
+            zoomY = first->zoomY;
+        }
+    }
+    OnZoomChanged();
+    if (FFRAME* frame = MainFrameOfApp(); frame && frame->GetStatusBar())
+        frame->GetStatusBar()->SetPaneText(ID_INDICATOR_PAGE, PagePaneText());
+}
+
+void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
+{
+    switch (cmdUI.Id()) {
+    case ID_VIEW_DESIGN + kFillingOrderView:
+    case ID_VIEW_DESIGN + kFillView:
+    case ID_VIEW_DESIGN + kFieldNamingView: {
+        ui::Document* doc = GetDocument();
+        auto* docTemplate = doc ? dynamic_cast<CDynViewDocTemplate*>(doc->GetDocTemplate()) : nullptr;
+        const bool allDesign = doc && docTemplate
+            && std::all_of(doc->Views().begin(), doc->Views().end(), [&](const ui::View* view) {
+                   return docTemplate->IsViewOfIndex(*view, kDesignView);
+               });
+        cmdUI.Enable(allDesign);
+        break;
+    }
+    case ID_VIEW_DESIGN + kFieldMatchingView:
+        cmdUI.Enable(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void FBASEVIEW::OnActivateView(bool activate, ui::View*, ui::View*)
+{
+    active = activate;
+}
+
+void FBASEVIEW::OnUpdate(ui::View* sender, uint32_t, const FHINT* hint)
+{
+    if (sender == this)
+        return;
+    if (!hint) {
+        InvalidateAll();
+        return;
+    }
+    const int count = GetPageCount();
+    if (hint->kind == kHintPageDeleted) {
+        // The page count is already one less: the view shows the page that
+        // took the deleted one's place, or the page that is now last.
+        int page = currentPage;
+        if (hint->page < currentPage)
+            page = currentPage - 1;
+        page = std::max(1, std::min(page, count));
+        if (hint->page <= currentPage || page != currentPage)
+            SetPage(page);
+    } else if (hint->kind == kHintPageInserted) {
+        if (hint->page == currentPage)
+            SetPage(currentPage);
+        else if (hint->page < currentPage)
+            SetPage(std::min(currentPage + 1, count));
+    }
+}
+
+int FBASEVIEW::SetupDC(VIEWDC& v, gdi::DC* device)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    FLAYOUT* layout = doc ? doc->GetPageLayout(static_cast<uint16_t>(currentPage)) : nullptr;
+    if (!layout)
+        return 0;
+    pageLayout = layout;
+    if (!v.dc)
+        v.dc = device;
+    if (!v.dc)
+        return 0;
+    gdi::DC& dc = *v.dc;
+    v.SetMapMode(gdi::MM_ANISOTROPIC);
+    const int dpiX = dc.GetDeviceCaps(gdi::LOGPIXELSX);
+    const int dpiY = dc.GetDeviceCaps(gdi::LOGPIXELSY);
+    if (dc.IsPrinting()) {
+        v.SetWindowOrg(0, 0);
+        v.SetWindowExt(1440, 1440);
+        v.SetViewportExt(dpiX, dpiY);
+        v.SetViewportOrg(-dc.GetDeviceCaps(gdi::PHYSICALOFFSETX), -dc.GetDeviceCaps(gdi::PHYSICALOFFSETY));
+        v.deviceKind = dc.Kind() == gdi::DeviceKind::Preview ? kDevicePreview : kDevicePrinter;
+        v.originX = 0;
+        v.originY = 0;
+    } else {
+        v.SetWindowOrg(0, 0);
+        v.originX = windowOrg.x;
+        v.originY = windowOrg.y;
+        v.SetViewportOrg(viewportOrg.x, viewportOrg.y);
+        v.SetWindowExt(1440 * zoomBaseX / 100, 1440 * zoomBaseY / 100);
+        v.SetViewportExt(dpiX * zoomX / 100, dpiY * zoomY / 100);
+        v.deviceKind = kDeviceWindow;
+    }
+    v.zoomX = dc.IsPrinting() ? 100 : zoomX;
+    v.zoomY = dc.IsPrinting() ? 100 : zoomY;
+    v.pageWidth = static_cast<int16_t>(layout->pageWidth);
+    v.pageHeight = static_cast<int16_t>(layout->pageHeight);
+    v.pageLayout = layout;
+    v.view = v.view ? v.view : this;
+    v.handleView = this;
+    v.drawHandles = active ? 1 : 0;
+    v.checkBoxOutlines = Settings().checkBoxOutlines;
+    v.showBaselines = Settings().showBaselines;
+    if (dc.IsPrinting()) {
+        POINT corners[2] = {{0, 0}, {layout->pageWidth, layout->pageHeight}};
+        v.LPtoDP(corners, 2);
+        const RECT page{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        v.SetClipRect(&page);
+    }
+    return 1;
+}
+
+int FBASEVIEW::SetupOwnDC(VIEWDC& v)
+{
+    return SetupDC(v, v.dc);
+}
+
+std::unique_ptr<gdi::DC> FBASEVIEW::GetWindowDC()
+{
+    QWidget* window = GetWindow();
+    if (!window)
+        return nullptr;
+    if (!surface || surface->Widget() != window)
+        surface = std::make_unique<gdi::WindowSurface>(window);
+    return std::make_unique<gdi::DC>(*surface);
+}
+
+RECT FBASEVIEW::GetClientRect() const
+{
+    const QWidget* window = GetWindow();
+    return window ? RECT{0, 0, window->width(), window->height()} : RECT{};
+}
+
+void FBASEVIEW::OnDraw(gdi::DC& dc)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return;
+    dc.SaveDC();
+    VIEWDC v;
+    v.dc = &dc;
+    v.view = this;
+    if (SetupDC(v, &dc)) {
+        if (!dc.IsPrinting())
+            DrawPageGuides(v);
+        RECT box;
+        dc.GetClipBox(box);
+        v.clipRect = box;
+        doc->GetObjects().DrawPage(v, static_cast<uint16_t>(currentPage));
+        if (!dc.IsPrinting())
+            marks.HighlightPage(v, static_cast<uint16_t>(currentPage));
+    }
+    dc.RestoreDC(-1);
+}
+
+void FBASEVIEW::DrawPageGuides(VIEWDC& v)
+{
+    if (!Settings().showMargins || !pageLayout || !v.dc)
+        return;
+    const FLAYOUT& l = *pageLayout;
+    const int32_t width = l.pageWidth;
+    const int32_t height = l.pageHeight;
+    gdi::DC& dc = *v.dc;
+    // Lines are filled in device pixels so that each is one pixel wide.
+    auto fill = [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1, const gdi::Brush& brush) {
+        POINT p[2] = {{x0 - v.originX, y0 - v.originY}, {x1 - v.originX, y1 - v.originY}};
+        v.LPtoDP(p, 2);
+        const int w = std::max(1, p[1].x - p[0].x);
+        const int h = std::max(1, p[1].y - p[0].y);
+        dc.SaveDC();
+        dc.SetMapMode(gdi::MM_TEXT);
+        dc.SetWindowOrg(0, 0);
+        dc.SetViewportOrg(0, 0);
+        const gdi::Brush old = dc.SelectObject(brush);
+        dc.PatBlt(p[0].x, p[0].y, w, h, gdi::PATCOPY);
+        dc.SelectObject(old);
+        dc.RestoreDC(-1);
+    };
+    const gdi::Brush& guide = BASICSHADE::GetPatternBrush(5);
+    const gdi::Brush strip = gdi::Brush::Solid(kLightGrey);
+    const int32_t top = l.top;
+    const int32_t bottom = l.bottom ? l.bottom : height;
+    const int32_t left = l.left;
+    const int32_t right = l.right ? l.right : width;
+    auto vertical = [&](int32_t x) {
+        fill(x, top, x, bottom, guide);
+        fill(x, std::max(0, top - kGuideStrip), x, top, strip);
+        fill(x, bottom, x, std::min(height, bottom + kGuideStrip), strip);
+    };
+    auto horizontal = [&](int32_t y) {
+        fill(left, y, right, y, guide);
+        fill(std::max(0, left - kGuideStrip), y, left, y, strip);
+        fill(right, y, std::min(width, right + kGuideStrip), y, strip);
+    };
+    if (l.left != 0)
+        vertical(l.left);
+    if (l.right != 0 && l.right != width)
+        vertical(l.right);
+    if (l.top != 0)
+        horizontal(l.top);
+    if (l.bottom != 0 && l.bottom != height)
+        horizontal(l.bottom);
+}
+
+void FBASEVIEW::PaintBackground(gdi::DC& dc, const RECT& area)
+{
+    gdi::COLORREF around = kAppWorkspace;
+    if (backgroundColour == kAppWorkspace)
+        around = kDarkGrey;
+    if (backgroundColour == kDarkGrey && around == kDarkGrey)
+        around = kLightGrey;
+    dc.FillRect(area, gdi::Brush::Solid(around));
+    VIEWDC v;
+    v.dc = &dc;
+    dc.SaveDC();
+    if (SetupDC(v, &dc)) {
+        RECT page;
+        v.GetPageRectDP(page);
+        POINT p[2] = {{page.left, page.top}, {page.right, page.bottom}};
+        v.LPtoDP(p, 2);
+        dc.SetMapMode(gdi::MM_TEXT);
+        dc.SetWindowOrg(0, 0);
+        dc.SetViewportOrg(0, 0);
+        dc.FillRect({p[0].x, p[0].y, p[1].x, p[1].y}, gdi::Brush::Solid(backgroundColour));
+    }
+    dc.RestoreDC(-1);
+}
+
+void FBASEVIEW::Paint(const QRegion& area)
+{
+    std::unique_ptr<gdi::DC> dc = GetWindowDC();
+    if (!dc || area.isEmpty())
+        return;
+    const gdi::Region clip = ToRegion(area);
+    dc->SelectClipRgn(&clip);
+    const QRect box = area.boundingRect();
+    if (GetFormDocument() && pageLayout)
+        PaintBackground(*dc, {box.left(), box.top(), box.right() + 1, box.bottom() + 1});
+    OnDraw(*dc);
+}
+
+void FBASEVIEW::InvalidateRect(const RECT& rect, bool)
+{
+    invalid += QRect(rect.left, rect.top, rect.Width(), rect.Height()).normalized();
+    if (paintPosted || !GetWindow())
+        return;
+    paintPosted = true;
+    std::weak_ptr<CmdTarget*> alive = Token();
+    QTimer::singleShot(0, GetWindow(), [this, alive] {
+        if (!alive.expired()) {
+            paintPosted = false;
+            UpdateWindow();
+        }
+    });
+}
+
+void FBASEVIEW::InvalidateOutline(const OUTLINE& outline, bool erase)
+{
+    RECT box{outline.pt[0].x, outline.pt[0].y, outline.pt[0].x, outline.pt[0].y};
+    for (const POINT& p : outline.pt) {
+        box.left = std::min(box.left, p.x);
+        box.top = std::min(box.top, p.y);
+        box.right = std::max(box.right, p.x + 1);
+        box.bottom = std::max(box.bottom, p.y + 1);
+    }
+    InvalidateRect(box, erase);
+}
+
+void FBASEVIEW::InvalidateAll()
+{
+    const RECT client = GetClientRect();
+    InvalidateRect(client, true);
+}
+
+void FBASEVIEW::UpdateWindow()
+{
+    const QRegion area = invalid & QRect(0, 0, GetClientRect().right, GetClientRect().bottom);
+    invalid = QRegion();
+    Paint(area);
+}
+
+void FBASEVIEW::UpdateAllViews(uint32_t hint, FORMOBJ*)
+{
+    if (ui::Document* doc = GetDocument())
+        for (ui::View* view : doc->Views())
+            if (auto* other = dynamic_cast<FBASEVIEW*>(view); other && other != this)
+                other->OnUpdate(this, hint, nullptr);
+}
+
+bool FBASEVIEW::HasOtherViews()
+{
+    ui::Document* doc = GetDocument();
+    return doc && doc->Views().size() > 1;
+}
+
+int16_t FBASEVIEW::GetPageWidth()
+{
+    return pageLayout ? static_cast<int16_t>(pageLayout->pageWidth) : 0;
+}
+
+int16_t FBASEVIEW::GetPageHeight()
+{
+    return pageLayout ? static_cast<int16_t>(pageLayout->pageHeight) : 0;
+}
+
+void FBASEVIEW::PostCommand(uint16_t id)
+{
+    if (ui::App* app = ui::App::Current())
+        app->PostCommand(*this, id);
+}
+
+void FBASEVIEW::SetFocus()
+{
+    if (QWidget* window = GetWindow())
+        window->setFocus();
+}
+
+void FBASEVIEW::CalcPageRect()
+{
+    VIEWDC v(this);
+    if (!SetupOwnDC(v))
+        return;
+    const int dpiX = v.dc->GetDeviceCaps(gdi::LOGPIXELSX);
+    const int dpiY = v.dc->GetDeviceCaps(gdi::LOGPIXELSY);
+    gdi::Mapping scale = v.dc->GetMapping();
+    scale.windowOrg = {};
+    scale.viewportOrg = {};
+    const POINT before = scale.LPtoDP({extraBorder.left, extraBorder.top});
+    const POINT after = scale.LPtoDP({extraBorder.right, extraBorder.bottom});
+    const int32_t bl = before.x + dpiX / 12;
+    const int32_t bt = before.y + dpiY / 12;
+    const int32_t br = after.x + dpiX / 12;
+    const int32_t bb = after.y + dpiY / 12;
+    const int32_t pageW = v.GetPageWidthDP();
+    const int32_t pageH = v.GetPageHeightDP();
+    const RECT client = GetClientRect();
+    const int32_t w = client.right;
+    const int32_t h = client.bottom;
+    if (w > pageW + bl + br) {
+        placement.left = (w - pageW) / 2;
+        placement.right = w - pageW - placement.left;
+    } else {
+        placement.left = bl;
+        placement.right = br;
+    }
+    if (h > pageH + bt + bb) {
+        placement.top = (h - pageH) / 2;
+        placement.bottom = h - pageH - placement.top;
+    } else {
+        placement.top = bt;
+        placement.bottom = bb;
+    }
+}
+
+void FBASEVIEW::OnZoomChanged()
+{
+    const bool homeX = windowOrg.x == 0 && viewportOrg.x == placement.left;
+    const bool homeY = windowOrg.y == 0 && viewportOrg.y == placement.top;
+    InvalidateAll();
+    CalcPageRect();
+    if (homeX)
+        viewportOrg.x = placement.left;
+    if (homeY)
+        viewportOrg.y = placement.top;
+    VIEWDC v(this);
+    if (SetupOwnDC(v)) {
+        RecalcLayout(0, 0, v);
+        ResetScrollBars();
+    }
+}
+
+void FBASEVIEW::SetZoom(int percent)
+{
+    zoomX = zoomY = percent;
+    zoomBaseX = zoomBaseY = 100;
+    OnZoomChanged();
+}
+
+void FBASEVIEW::OnPageChanged() {}
+
+void FBASEVIEW::SetPage(int page)
+{
+    currentPage = static_cast<int16_t>(page);
+    if (FDOCUMENT* doc = GetFormDocument())
+        pageLayout = doc->GetPageLayout(static_cast<uint16_t>(currentPage));
+    OnPageChanged();
+    InvalidateAll();
+    UpdateWindow();
+    if (FFRAME* frame = MainFrameOfApp(); frame && frame->GetStatusBar())
+        frame->GetStatusBar()->SetPaneText(ID_INDICATOR_PAGE, PagePaneText());
+}
+
+void FBASEVIEW::NextPage()
+{
+    if (currentPage < GetPageCount())
+        SetPage(currentPage + 1);
+}
+
+void FBASEVIEW::PrevPage()
+{
+    if (currentPage > 1)
+        SetPage(currentPage - 1);
+}
+
+std::string FBASEVIEW::PagePaneText() const
+{
+    char text[32];
+    std::snprintf(text, sizeof text, " %d of %d", currentPage, GetPageCount());
+    return text;
+}
+
+std::string FBASEVIEW::PositionText(int32_t x, int32_t y) const
+{
+    const double per = unit == 1 ? 567.0 : 1440.0;
+    char text[64];
+    std::snprintf(text, sizeof text, " ( %.2f , %.2f )", x / per, y / per);
+    return text;
+}
+
+std::string FBASEVIEW::SizeText(int32_t width, int32_t height) const
+{
+    const double per = unit == 1 ? 567.0 : 1440.0;
+    char text[64];
+    std::snprintf(text, sizeof text, " ( %.2f x %.2f )", width / per, height / per);
+    return text;
+}
+
+void FBASEVIEW::ShowPosition(int32_t x, int32_t y)
+{
+    if (FFRAME* frame = MainFrameOfApp())
+        frame->SetPosText(kPosLabel + PositionText(x, y));
+}
+
+void FBASEVIEW::ShowSize(int32_t width, int32_t height)
+{
+    if (FFRAME* frame = MainFrameOfApp())
+        frame->SetSizeText(kSizeLabel + SizeText(width, height));
+}
+
+void FBASEVIEW::ShowPosSize(const RECT& rect)
+{
+    ShowPosition(rect.left, rect.top);
+    ShowSize(rect.Width(), rect.Height());
+}
+
+void FBASEVIEW::ClearPosSize()
+{
+    if (FFRAME* frame = MainFrameOfApp()) {
+        frame->SetPosText("");
+        frame->SetSizeText("");
+    }
+}
+
+int FBASEVIEW::MarkObject(FORMOBJ* object, bool mark)
+{
+    VIEWDC v(this);
+    const bool drawn = SetupOwnDC(v) && object && object->GetPage() == currentPage;
+    return marks.Set(object, drawn ? &v : nullptr, mark, drawn);
+}
+
+int FBASEVIEW::ToggleMark(FORMOBJ* object)
+{
+    VIEWDC v(this);
+    if (!SetupOwnDC(v))
+        return marks.Set(object, nullptr, !marks.Contains(object), false);
+    return marks.Toggle(v, object);
+}
+
+void FBASEVIEW::ClearMarks()
+{
+    VIEWDC v(this);
+    if (SetupOwnDC(v))
+        marks.Clear(v);
+    else
+        marks.Free();
+}
+
+bool FBASEVIEW::OnEvent(QEvent& e)
+{
+    switch (e.type()) {
+    case QEvent::Resize:
+        if (GetFormDocument() && pageLayout) {
+            OnZoomChanged();
+        }
+        return false;
+    case QEvent::KeyRelease: {
+        auto& key = static_cast<QKeyEvent&>(e);
+        OnKeyUp(key.key(), key.modifiers() & Qt::ControlModifier);
+        return false;
+    }
+    case QEvent::MouseMove: {
+        VIEWDC v(this);
+        if (SetupOwnDC(v)) {
+            const QPointF at = static_cast<QMouseEvent&>(e).position();
+            POINT p{static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())};
+            ToLogicalPoint(p);
+            ShowPosition(p.x, p.y);
+        }
+        return false;
+    }
+    default:
+        return ui::View::OnEvent(e);
+    }
+}
+
+void FBASEVIEW::OnKeyUp(int key, bool ctrl)
+{
+    if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
+        return;
+    QScrollBar* bar = GetScrollBarCtrl(Qt::Vertical);
+    if (!bar)
+        return;
+    if (!ctrl) {
+        ScrollVert(key == Qt::Key_PageUp ? SB_PAGEUP : SB_PAGEDOWN, 0, bar);
+        return;
+    }
+    if (key == Qt::Key_PageDown) {
+        if (currentPage < GetPageCount()) {
+            NextPage();
+            ScrollVert(SB_TOP, 0, bar);
+        } else {
+            ScrollVert(SB_BOTTOM, 0, bar);
+        }
+    } else {
+        PrevPage();
+        ScrollVert(SB_TOP, 0, bar);
+    }
+}

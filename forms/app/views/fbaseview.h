@@ -1,0 +1,263 @@
+// The base of the form views: shows one page of the form at a zoom, maps
+// twips to the screen or a printer, draws the page with its margin guides,
+// scrolls over it, moves between pages, keeps the status panes and marks,
+// and prints the form.
+#pragma once
+
+#include "forms/app/views/marklist.h"
+#include "forms/model/object_view.h"
+#include "forms/model/viewdc.h"
+
+#include "platform/ui/view.h"
+
+#include <QRegion>
+#include <Qt>
+
+#include <memory>
+#include <string>
+
+class FDOCUMENT;
+class FHINT;
+class FLAYOUT;
+class QScrollBar;
+class USERSETTINGS;
+
+class PRINT_CANCEL_DLG;
+
+namespace gdi {
+class Surface;
+class WindowSurface;
+} // namespace gdi
+namespace ui {
+class CmdUI;
+class Splitter;
+} // namespace ui
+
+// Scroll codes of the scroll bars.
+enum ScrollCode : uint8_t {
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_BOTTOM = 7,
+    SB_ENDSCROLL = 8,
+};
+
+// Page hint kinds.
+constexpr uint8_t kHintPageDeleted = 1;
+constexpr uint8_t kHintPageInserted = 3;
+
+// Commands of the base view.
+inline constexpr unsigned ID_ZOOM_10 = 32891;
+inline constexpr unsigned ID_ZOOM_25 = 32886;
+inline constexpr unsigned ID_ZOOM_50 = 32900;
+inline constexpr unsigned ID_ZOOM_75 = 32887;
+inline constexpr unsigned ID_ZOOM_100 = 32888;
+inline constexpr unsigned ID_ZOOM_150 = 32889;
+inline constexpr unsigned ID_ZOOM_200 = 32890;
+inline constexpr unsigned ID_NEXT_PAGE = 32860;
+inline constexpr unsigned ID_PREV_PAGE = 32861;
+inline constexpr unsigned ID_PRINT_DIRECT = 32925;
+inline constexpr unsigned ID_FILE_PRINT = 57607;
+inline constexpr unsigned ID_FILE_PRINT_PREVIEW = 57608;
+
+// The zoom commands and their percentages.
+struct ZoomCommand {
+    unsigned id;
+    int percent;
+};
+inline constexpr ZoomCommand kZoomCommands[] = {{ID_ZOOM_10, 10},  {ID_ZOOM_25, 25},   {ID_ZOOM_50, 50},
+                                                {ID_ZOOM_75, 75},  {ID_ZOOM_100, 100}, {ID_ZOOM_150, 150},
+                                                {ID_ZOOM_200, 200}};
+
+// Twips in hundredths of a millimetre, rounded to the nearest.
+int32_t TwipsToHiMetric(int16_t twips);
+
+// Where the page lies in the window, in pixels: its left and top offsets and
+// the free space to its right and below.
+struct PagePlacement {
+    int32_t left = 8;
+    int32_t top = 8;
+    int32_t right = 8;
+    int32_t bottom = 8;
+};
+
+class FBASEVIEW : public ui::View, public OBJECT_VIEW {
+public:
+    FBASEVIEW();
+    ~FBASEVIEW() override;
+
+    // The form document the view shows, or null for another kind.
+    FDOCUMENT* GetFormDocument() const;
+    FLAYOUT* GetPageLayout() const { return pageLayout; }
+
+    // The outgoing view gets (false, new view), then the incoming one
+    // (true, old view).
+    virtual void OnViewSwitch(bool incoming, ui::View* other);
+    // The view's child frame is being deactivated.
+    virtual void OnFrameActivate(bool activate, ui::Frame* frame);
+    // The frame shows the view for the first time, or after a switch.
+    virtual void OnInitialUpdate();
+    // Filling order (32810), test fill (32811) and field naming (32814) are
+    // enabled only while every view of the document is a design view; field
+    // matching (32812) always is; other commands are left alone.
+    virtual void OnUpdateViewMenu(ui::CmdUI& cmdUI);
+    // Keeps the active flag, by which the selection shows its handles.
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
+    // The document changed: no hint repaints everything, a page hint keeps
+    // the current page valid.
+    virtual void OnUpdate(ui::View* sender, uint32_t hintCode, const FHINT* hint);
+    // Draws the current page on a device context.
+    virtual void OnDraw(gdi::DC& dc);
+    virtual void OnPageChanged();
+    virtual void OnZoomChanged();
+
+    // OBJECT_VIEW.
+    std::unique_ptr<gdi::DC> GetWindowDC() override;
+    int SetupDC(VIEWDC& dc, gdi::DC* device) override;
+    int SetupOwnDC(VIEWDC& dc) override;
+    void ToDeviceRect(RECT& rect) override;
+    void InvalidateRect(const RECT& rect, bool erase) override;
+    void InvalidateOutline(const OUTLINE& outline, bool erase) override;
+    void UpdateWindow() override;
+    bool IsActiveView() override { return active; }
+    void UpdateAllViews(uint32_t hint, FORMOBJ* object) override;
+    uint16_t GetCurrentPage() override { return static_cast<uint16_t>(currentPage); }
+    int16_t GetPageWidth() override;
+    int16_t GetPageHeight() override;
+    bool DrawsSelection() override { return false; }
+    void NoteSelected(uint16_t) override {}
+    void NoteDeselected(uint16_t) override {}
+    void RecordSelectionUndo() override {}
+    void SetAppearanceSheetOpen(bool) override {}
+    int RunAppearanceSheet(uint16_t, FORMOBJ&) override { return -1; }
+    void UndoLast() override {}
+    void DropLastUndo() override {}
+    void PostCommand(uint16_t id) override;
+    void SetFocus() override;
+    QWidget* GetTrackingWindow() override { return GetWindow(); }
+    int GetAutoScrollSide(POINT point) override;
+    SIZE ScrollLine(int side) override;
+    void ShowPosSize(const RECT& rect) override;
+    bool HasOtherViews() override;
+
+    // Zoom and pages.
+    void SetZoom(int percent);
+    int GetZoom() const { return zoomX; }
+    void SetPage(int page);
+    void NextPage();
+    void PrevPage();
+    int GetPageCount() const;
+    // The page pane's text, " %d of %d".
+    std::string PagePaneText() const;
+
+    // Status panes: twips shown in the unit of the "Inches" setting.
+    std::string PositionText(int32_t x, int32_t y) const;
+    std::string SizeText(int32_t width, int32_t height) const;
+    void ShowPosition(int32_t x, int32_t y);
+    void ShowSize(int32_t width, int32_t height);
+    void ClearPosSize();
+    void SetUnit(uint16_t unit) { this->unit = unit; }
+
+    // Works out where the page lies in the window at the current zoom.
+    void CalcPageRect();
+    const PagePlacement& GetPlacement() const { return placement; }
+    POINT GetViewportOrg() const { return viewportOrg; }
+    POINT GetScrollPos() const { return windowOrg; }
+    // Fills the window outside the page with the workspace colour and the
+    // page with its background colour.
+    void PaintBackground(gdi::DC& dc, const RECT& area);
+    virtual void DrawPageGuides(VIEWDC& dc);
+
+    // Scrolling (pixels moved: positive to the right or down).
+    virtual SIZE ScrollHorz(uint8_t code, int16_t position, QScrollBar* bar);
+    virtual SIZE ScrollVert(uint8_t code, int16_t position, QScrollBar* bar);
+    // Moves the page by a distance along one axis (0 horizontal, 1
+    // vertical) and re-clamps both axes; the window content is not moved.
+    virtual SIZE RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc);
+    void SetScrollRangeHorz(VIEWDC& dc, QScrollBar* bar);
+    void SetScrollRangeVert(VIEWDC& dc, QScrollBar* bar);
+    // Scrolls by distances in twips on a page; 0 when nothing can be set up.
+    int AutoScroll(int16_t dx, int16_t dy, uint16_t page);
+    // Whether a device point lies within the edge border, and on which
+    // side; only asks, never scrolls.
+    int GetAutoScrollSide(POINT point, uint16_t& side);
+    void ToLogicalRect(RECT& rect);
+    void ToLogicalPoint(POINT& point);
+    void FromLogicalPoint(RECT& rect);
+    void OffsetByScroll(RECT& rect);
+    // The shared bar of the splitter pane that holds the view, or null.
+    virtual QScrollBar* GetScrollBarCtrl(Qt::Orientation orientation) const;
+    ui::Splitter* GetParentSplitter() const;
+
+    // The window's client rectangle in pixels.
+    virtual RECT GetClientRect() const;
+
+    // Marks.
+    int MarkObject(FORMOBJ* object, bool mark);
+    int ToggleMark(FORMOBJ* object);
+    void ClearMarks();
+    MARKLIST& GetMarks() { return marks; }
+
+    // Printing: every page of the form on the current printer, or on the
+    // PDF printer into pdfPath. False when the job failed or was cancelled;
+    // the user has been told.
+    bool PrintPages(bool showDialog);
+    // The print loop on a printer's surface: each page, then the dialog's
+    // abort procedure; the document is ended when every page printed, and
+    // aborted after the page in hand on Cancel or an error.
+    enum class PrintOutcome { Printed, Cancelled, Failed };
+    PrintOutcome PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog);
+    // Called before printing and before a print preview; the design view
+    // deselects everything here.
+    virtual void PrepareToPrint() {}
+    bool PrintDirect();
+    // Draws one page for a printer or a preview.
+    void OnPrint(gdi::DC& dc, int page);
+    // The PDF file the PDF printer writes for this form: beside the form,
+    // with its name and ".pdf".
+    std::string DefaultPdfPath() const;
+    void SetPdfPath(std::string path) { pdfPath = std::move(path); }
+    // Pages a print preview shows at once: 1 for a one-page form, else 2.
+    int PreviewPageCount() const { return GetPageCount() == 1 ? 1 : 2; }
+    void OnFilePrintPreview();
+
+    bool OnEvent(QEvent& e) override;
+    void OnScroll(Qt::Orientation orientation, int position) override;
+
+protected:
+    static const USERSETTINGS& Settings();
+    // Paints what is invalid now.
+    void Paint(const QRegion& area);
+    void InvalidateAll();
+    void ResetScrollBars();
+    SIZE ScrollBy(uint8_t axis, uint8_t code, int16_t position, QScrollBar* bar);
+    // Moves the window content (child windows too) by a pixel pair.
+    void ScrollWindow(SIZE moved);
+    void OnKeyUp(int key, bool ctrl);
+
+    FLAYOUT* pageLayout = nullptr;
+    int16_t currentPage = 1;
+    POINT windowOrg{0, 0};      // the scroll position, twips
+    POINT viewportOrg{8, 8};    // the page's corner, pixels
+    int32_t zoomX = 100;
+    int32_t zoomY = 100;
+    int32_t zoomBaseX = 100;
+    int32_t zoomBaseY = 100;
+    uint16_t unit = 0;
+    PagePlacement placement;
+    RECT extraBorder{0, 0, 0, 0};
+    bool active = false;
+    gdi::COLORREF backgroundColour = 0xFFFFFF;
+    bool placed = false;
+    MARKLIST marks;
+    std::string pdfPath;
+
+private:
+    std::unique_ptr<gdi::WindowSurface> surface;
+    QRegion invalid;
+    bool paintPosted = false;
+};

@@ -1,0 +1,189 @@
+// The program with the form document and the design view: a new form on a
+// bare start, the sample form shown at 100 % and 50 % (screenshots), and
+// the print switch writing a PDF that matches the screen's drawing.
+#include "tests/app/support/started_app.h"
+
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/app/template/form_classes.h"
+#include "forms/document/fdocument.h"
+
+#include "platform/gdi/image_surface.h"
+
+#include "platform/ui/status_bar.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using FormsProgramTest = StartedAppTest;
+
+FDESIGNVIEW* ActiveDesignView(FORMSAPP& app)
+{
+    ui::Frame* child = app.GetMainFrame()->GetActiveChild();
+    return child ? dynamic_cast<FDESIGNVIEW*>(child->GetActiveView()) : nullptr;
+}
+
+// Pixels of a clear colour (its channels well apart): the sample's shapes,
+// not the greys of the margin guides or the page.
+bool Coloured(QRgb p)
+{
+    const int hi = std::max({qRed(p), qGreen(p), qBlue(p)});
+    const int lo = std::min({qRed(p), qGreen(p), qBlue(p)});
+    return hi - lo > 60;
+}
+
+// The share of coloured pixels of a that have no coloured pixel of b
+// within reach pixels.
+double Unmatched(const QImage& a, const QImage& b, int reach)
+{
+    long coloured = 0;
+    long unmatched = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (!Coloured(a.pixel(x, y)))
+                continue;
+            ++coloured;
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx) {
+                    const int bx = x + dx;
+                    const int by = y + dy;
+                    found = bx >= 0 && by >= 0 && bx < b.width() && by < b.height() && Coloured(b.pixel(bx, by));
+                }
+            unmatched += found ? 0 : 1;
+        }
+    return coloured ? static_cast<double>(unmatched) / coloured : 1.0;
+}
+
+int RunForms(const QStringList& args, std::string& errors)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.setProgram(FORMS_PROGRAM);
+    program.setArguments(args);
+    program.start();
+    if (!program.waitForFinished(60000))
+        return -1;
+    errors = program.readAllStandardError().toStdString();
+    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+}
+
+fs::path CopyOfSample(const fs::path& folder)
+{
+    const fs::path copy = folder / "sample.qwm";
+    fs::copy_file(FORMS_SAMPLE_FORM, copy, fs::copy_options::overwrite_existing);
+    return copy;
+}
+
+TEST_F(FormsProgramTest, ABareStartShowsOneNewFormInTheDesignView)
+{
+    auto app = StartApp({}, FormAppClasses());
+    ASSERT_EQ(app->GetDocTemplate()->Documents().size(), 1u);
+    EXPECT_NE(dynamic_cast<FDOCUMENT*>(app->GetDocTemplate()->Documents().front()), nullptr);
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->PagePaneText(), " 1 of 1");
+    CloseApp(*app);
+}
+
+TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetPageCount(), 2);
+    QWidget& window = *app->GetMainFrame()->GetWindow();
+    window.resize(1000, 800);
+    const struct {
+        int zoom;
+        const char* file;
+    } shots[] = {{100, "forms-design-100.png"}, {50, "forms-design-50.png"}};
+    for (const auto& shot : shots) {
+        SCOPED_TRACE(shot.zoom);
+        view->SetZoom(shot.zoom);
+        RunEventsFor(50);
+        const QImage image = window.grab().toImage();
+        ASSERT_TRUE(image.save(QString::fromStdString((fs::path(FORMS_TEST_OUTPUT_DIR) / shot.file).string())));
+        // The middle of the blue box, on the view's window.
+        RECT box{1440, 1440, 5040, 3600};
+        view->ToDeviceRect(box);
+        const QPoint middle = view->GetWindow()->mapTo(&window, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
+        EXPECT_EQ(image.pixelColor(middle), QColor(0x80, 0xC0, 0xE0));
+        // The mouse over the box's corner shows its position in inches.
+        const QPointF corner(box.left, box.top);
+        QMouseEvent move(QEvent::MouseMove, corner, view->GetWindow()->mapToGlobal(corner), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->GetWindow(), &move);
+        EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
+    }
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 2");
+    CloseApp(*app);
+}
+
+TEST_F(FormsProgramTest, PrintSwitchWritesAPdfMatchingTheScreen)
+{
+    const fs::path folder = config.Folder() / "forms";
+    fs::create_directories(folder);
+    const fs::path form = CopyOfSample(folder);
+    std::string errors;
+    ASSERT_EQ(RunForms({"-p", QString::fromStdString(form.string())}, errors), 0) << errors;
+    const fs::path pdf = folder / "sample.pdf";
+    ASSERT_TRUE(fs::exists(pdf));
+
+    QProcess info;
+    info.start("pdfinfo", {QString::fromStdString(pdf.string())});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+
+    QProcess raster;
+    const fs::path prefix = fs::path(FORMS_TEST_OUTPUT_DIR) / "forms-print-page";
+    raster.start("pdftoppm", {"-r", "96", "-f", "1", "-l", "1", "-singlefile", "-png",
+                              QString::fromStdString(pdf.string()), QString::fromStdString(prefix.string())});
+    ASSERT_TRUE(raster.waitForFinished(20000));
+    QImage printed(QString::fromStdString(prefix.string() + ".png"));
+    ASSERT_FALSE(printed.isNull());
+
+    // The screen's drawing of page 1 at 100 %, 96 pixels per inch.
+    auto app = StartApp({form.string()}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    view->SetZoom(100);
+    const POINT corner = view->GetViewportOrg();
+    gdi::ImageSurface screen(corner.x + printed.width(), corner.y + printed.height(), 96);
+    {
+        gdi::DC dc(screen);
+        view->OnDraw(dc);
+    }
+    const QImage drawn = screen.Image().copy(corner.x, corner.y, printed.width(), printed.height());
+    drawn.save(QString::fromStdString((fs::path(FORMS_TEST_OUTPUT_DIR) / "forms-screen-page.png").string()));
+    EXPECT_LT(Unmatched(drawn, printed, 2), 0.01);
+    EXPECT_LT(Unmatched(printed, drawn, 2), 0.01);
+    CloseApp(*app);
+}
+
+TEST_F(FormsProgramTest, PrintSwitchFailsWhenTheFormOrThePdfCannotBeMade)
+{
+    const fs::path folder = config.Folder() / "forms";
+    fs::create_directories(folder);
+    std::string errors;
+    EXPECT_NE(RunForms({"-p", QString::fromStdString((folder / "missing.qwm").string())}, errors), 0);
+    EXPECT_NE(errors.find("missing.qwm"), std::string::npos) << errors;
+
+    // A folder stands where the PDF would go.
+    const fs::path form = CopyOfSample(folder);
+    fs::create_directories(folder / "sample.pdf");
+    EXPECT_EQ(RunForms({"-p", QString::fromStdString(form.string())}, errors), 1);
+    EXPECT_NE(errors.find("Failed to start printing."), std::string::npos) << errors;
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+// The splash window and the About box with the program's own pictures.
+#include "tests/app/support/started_app.h"
+
+#include "forms/app/program/about_dlg.h"
+#include "forms/app/program/splash_dlg.h"
+
+#include "platform/ui/cmd_target.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include <filesystem>
+
+namespace {
+
+using SplashAboutTest = StartedAppTest;
+
+QString OutputFile(const char* name)
+{
+    return QString::fromStdString((std::filesystem::path(FORMS_TEST_OUTPUT_DIR) / name).string());
+}
+
+TEST(SplashWindow, IsSizedToItsPicture)
+{
+    SPLASH_DLG splash;
+    splash.ShowNow();
+    auto* picture = splash.findChild<SPLASHBTN*>("ctl_1424");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetBitmap().size(), QSize(400, 240));
+    EXPECT_EQ(splash.size(), QSize(400, 240));
+    EXPECT_EQ(picture->geometry(), QRect(0, 0, 400, 240));
+    EXPECT_TRUE(splash.grab().save(OutputFile("splash.png")));
+}
+
+TEST_F(SplashAboutTest, AboutBoxShowsNameVersionAndBothIcons)
+{
+    auto app = StartApp();
+    EXPECT_TRUE(app->OnCmdMsg(ID_APP_ABOUT, ui::CmdCode::Probe, nullptr));
+    ABOUT_DLG about;
+    EXPECT_EQ(about.windowTitle(), "About Quirewell");
+    auto* product = about.findChild<QLabel*>("product");
+    ASSERT_NE(product, nullptr);
+    EXPECT_TRUE(product->text().startsWith("Quirewell version "));
+    for (const char* icon : {"icon_2226", "icon_328"}) {
+        auto* label = about.findChild<QLabel*>(icon);
+        ASSERT_NE(label, nullptr) << icon;
+        EXPECT_EQ(label->pixmap().size(), QSize(32, 32)) << icon;
+    }
+    about.show();
+    EXPECT_TRUE(about.grab().save(OutputFile("about.png")));
+    about.close();
+    CloseApp(*app);
+}
+
+} // namespace

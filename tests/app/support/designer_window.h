@@ -1,0 +1,54 @@
+// A design view in a real offscreen window over a one-page A4 form, driven
+// by synthetic mouse and keyboard input: moves and releases are posted
+// before the press that starts a tracking loop, as the user would make
+// them while the loop runs.
+#pragma once
+
+#include "tests/app/support/view_test_support.h"
+
+#include "tests/common/rect_printer.h"
+
+#include "platform/ui/view_host.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+class DesignerTest : public ::testing::Test {
+protected:
+    DesignerTest();
+    ~DesignerTest() override;
+
+    // Adds an object of a shape type on page 1 (on top of the others).
+    FORMOBJ* Add(uint8_t type, RECT rect);
+    // The window point of a page point (twips).
+    POINT At(int32_t x, int32_t y);
+    POINT At(POINT p) { return At(p.x, p.y); }
+
+    void PostMove(POINT p);
+    void PostRelease(POINT p);
+    void PostKey(int key);
+    // Sends the press; a tracking loop it starts takes what was posted.
+    void Press(POINT p, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void Release(POINT p, Qt::KeyboardModifiers modifiers);
+    // Presses at one point, drags through the others and releases at the
+    // last.
+    void Drag(const std::vector<POINT>& points);
+    void Click(POINT p) { Drag({p}); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // The objects of the form in list order, and those that are selected.
+    std::vector<FORMOBJ*> Objects();
+    std::vector<FORMOBJ*> Selected();
+    RECT RectOf(const FORMOBJ* object);
+    // Whether the view enables the command.
+    bool Enabled(unsigned id);
+
+    ProgramWideParts parts;
+    std::unique_ptr<FDOCUMENT> doc = std::make_unique<FDOCUMENT>();
+    FDESIGNVIEW view;
+    ui::ViewHost host;
+};
