@@ -119,6 +119,9 @@ public:
     bool DoFileSave() override { return OnFileSave(); }
     // Asks about unsaved changes; unless cancelled the title loses its mark.
     bool SaveModified() override;
+    // The file's name when the form has one, else the title without the
+    // modified mark.
+    std::string NameToSaveAs() const override;
     const std::string& GetPathName() const { return pathName; }
 
     // 0 when a container whose name holds "Excel" hosts the document.

@@ -195,6 +195,14 @@ bool FDOCUMENT::OnFileSaveAs()
     return saved;
 }
 
+std::string FDOCUMENT::NameToSaveAs() const
+{
+    if (!pathName.empty())
+        return std::filesystem::path(pathName).filename().string();
+    const std::string& title = GetTitle();
+    return !title.empty() && title.front() == '*' ? title.substr(1) : title;
+}
+
 bool FDOCUMENT::SaveModified()
 {
     if (!ui::Document::SaveModified())

@@ -52,7 +52,7 @@ bool Document::SaveModified()
 {
     if (!IsModified())
         return true;
-    std::string text = "Save changes to " + title_ + "?";
+    std::string text = "Save changes to " + NameToSaveAs() + "?";
     std::string caption = App::Current() ? App::Current()->AppName() : std::string();
     switch (MessageBox(text, caption, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES:

@@ -35,10 +35,13 @@ public:
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
-    // When modified, asks "Save changes to <title>?" with Yes, No and Cancel:
+    // When modified, asks "Save changes to <name>?" with Yes, No and Cancel:
     // Yes saves through DoFileSave. False when the user cancels or saving
     // fails, so that whatever asked stays open.
     virtual bool SaveModified();
+    // The name that question gives: the title, unless the document knows
+    // better (the file it was read from, say).
+    virtual std::string NameToSaveAs() const { return title_; }
     // Saves the document where it belongs; false when it could not. The
     // base class has nowhere to save to and always fails.
     virtual bool DoFileSave();

@@ -214,6 +214,10 @@ TEST_F(FormDocument, SaveWithoutAPathAsksAndACancelPutsTheMarkBack)
     doc.SetModified(true);
     EXPECT_TRUE(doc.OnFileSave()) << "a document with a path saves without asking";
     EXPECT_EQ(host.proposed.size(), 2u);
+    doc.SetModified(true);
+    MessageLog cancel(ui::IDCANCEL);
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to new.qwm?"}) << "the file's name";
 }
 
 TEST_F(FormDocument, ClosingAsksAboutChangesAndOnlyACancelKeepsTheMark)
@@ -224,7 +228,7 @@ TEST_F(FormDocument, ClosingAsksAboutChangesAndOnlyACancelKeepsTheMark)
     {
         MessageLog cancel(ui::IDCANCEL);
         EXPECT_FALSE(doc.SaveModified());
-        EXPECT_EQ(cancel.texts.size(), 1u);
+        EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to Form?"}) << "no modified mark in the name";
     }
     EXPECT_EQ(doc.GetTitle(), "*Form");
     MessageLog no(ui::IDNO);
