@@ -83,7 +83,7 @@ ui::Document* FORMSAPP::OpenDocumentFile(const std::string& path)
                 break;
             }
     } else {
-        doc = template_->OpenDocumentFile(path);
+        doc = template_->OpenDocumentFile(fullPath);
     }
     if (doc)
         stdSettings_.recentFiles.Add(fullPath);
@@ -117,7 +117,7 @@ void FORMSAPP::OnFileSave(bool saveAs)
     if (!(saveAs ? doc->OnFileSaveAs() : doc->OnFileSave()))
         return;
     doc->SetTitle(FileTitleOf(doc->GetPathName()));
-    stdSettings_.recentFiles.Add(doc->GetPathName());
+    stdSettings_.recentFiles.Add(FullPath(doc->GetPathName()));
 }
 
 void FORMSAPP::OnFileClose()
@@ -127,7 +127,7 @@ void FORMSAPP::OnFileClose()
     if (!doc || !doc->SaveModified())
         return;
     if (auto* form = dynamic_cast<FDOCUMENT*>(doc); form && !form->GetPathName().empty())
-        stdSettings_.recentFiles.Add(form->GetPathName());
+        stdSettings_.recentFiles.Add(FullPath(form->GetPathName()));
     // Every frame showing the document closes; the document goes with the last.
     std::vector<ui::Frame*> frames;
     for (ui::Frame* child : mainFrame_->GetChildren())

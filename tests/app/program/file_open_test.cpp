@@ -109,6 +109,22 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedCase{"CutShort", [](const std::string& good) { return good.substr(0, good.size() / 2); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(FileCommandsTest, AFormOpenedByARelativeNameIsListedOnceByItsFullPath)
+{
+    const std::string path = WriteForm("relative.qwm", {"Box"});
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.path().toStdString());
+    AnswerDialogs({std::string("relative.qwm")});
+    const bool opened = Send(ID_FILE_OPEN);
+    fs::current_path(before);
+    ASSERT_TRUE(opened);
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm()->GetPathName(), path) << "the form keeps where it came from, whatever the folder";
+    AnswerBoxes({});
+    ASSERT_TRUE(Send(ID_FILE_CLOSE));
+    EXPECT_EQ(RecentFiles(), std::vector<std::string>{path});
+}
+
 TEST_F(FileCommandsTest, RecentFilesKeepTheNewestFirst)
 {
     const std::string a = WriteForm("a.qwm", {"A"});
