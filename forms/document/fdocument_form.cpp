@@ -134,7 +134,9 @@ void FDOCUMENT::ReadFormBody(RECORDARCHIVE& ar)
 {
     const uintptr_t noFonts = 0;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
-        const uintptr_t fonts = fileFontTable ? reinterpret_cast<uintptr_t>(fileFontTable.get()) : noFonts;
+        // The objects read the file's table as the model knows it.
+        const FONT_FACES* fileFaces = fileFontTable.get();
+        const uintptr_t fonts = fileFaces ? reinterpret_cast<uintptr_t>(fileFaces) : noFonts;
         switch (tag) {
         case kFontTableSection:
             fileFontTable = std::make_unique<FONT_TABLE>();

@@ -1,6 +1,6 @@
 #include "forms/document/font_table.h"
 
-#include "forms/document/print/screen_surface.h"
+#include "forms/model/screen_surface.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/text/cp1252.h"
@@ -100,7 +100,7 @@ const FONTFACE* FONT_TABLE::GetFileEntry(int i) const
     return position == kPlaceholderPosition ? &placeholder : GetAt(position);
 }
 
-uint16_t FONT_TABLE::MapFont(const FONT_TABLE* other, int i)
+uint16_t FONT_TABLE::MapFont(const FONT_FACES* other, int i)
 {
     const FONTFACE* face = other ? other->GetFileEntry(i) : nullptr;
     return face ? FindOrAdd(*face) : 0;

@@ -1,9 +1,11 @@
 // The font table: the typefaces that character formats name by index. The
 // program keeps one; a form file carries a copy, read back into a table of
-// its own whose indexes are then mapped into the program's.
+// its own whose indexes are then mapped into the program's. Character
+// formats reach it as FONT_FACES.
 #pragma once
 
-#include "forms/document/fontface.h"
+#include "forms/model/fontface.h"
+#include "forms/model/program_fonts.h"
 
 #include "platform/gdi/dc.h"
 
@@ -16,7 +18,7 @@
 
 class RECORDARCHIVE;
 
-class FONT_TABLE {
+class FONT_TABLE final : public FONT_FACES {
 public:
     // The first font of each standard family that the screen offers.
     FONT_TABLE();
@@ -25,7 +27,7 @@ public:
     // the same name (case-sensitive), family (high nibble) and character set
     // takes the new pitch-and-family byte and gives its index; else a copy
     // is added. A full table gives 0.
-    uint16_t FindOrAdd(const FONTFACE& face);
+    uint16_t FindOrAdd(const FONTFACE& face) override;
     // Adds the first font of each standard family that the device offers;
     // a table still empty then gets "Times New Roman".
     void AddScreenFonts(const gdi::DC& dc);
@@ -34,21 +36,21 @@ public:
     void RemoveAll();
 
     // The entry at i, or null.
-    const FONTFACE* GetAt(int i) const;
+    const FONTFACE* GetAt(int i) const override;
     int GetCount() const { return static_cast<int>(entries.size()); }
     // 1 and the first entry of that name ignoring case; else 0 and entry 0.
-    int FindByFace(const FONTFACE*& entry, std::string_view face) const;
+    int FindByFace(const FONTFACE*& entry, std::string_view face) const override;
     // The index here of entry i of another table; a table read from a file
     // is indexed by the file's positions. An entry that does not exist, or
     // no table, gives 0.
-    uint16_t MapFont(const FONT_TABLE* other, int i);
+    uint16_t MapFont(const FONT_FACES* other, int i) override;
     // The entry that a file's index i names: by the file's own positions
     // when the table was read from a file (a file may list a face twice, or
     // list the placeholder, which names no entry of the table).
-    const FONTFACE* GetFileEntry(int i) const;
+    const FONTFACE* GetFileEntry(int i) const override;
 
     // Writes the table as a group of the given tag.
-    void Write(RECORDARCHIVE& ar, uint8_t tag) const;
+    void Write(RECORDARCHIVE& ar, uint8_t tag) const override;
     // Reads the group (its tag already read): the file's faces, then the
     // standard families.
     void Read(RECORDARCHIVE& ar);

@@ -2,8 +2,8 @@
 // face names of imported forms.
 #include "forms/document/font_table.h"
 
-#include "forms/document/print/screen_surface.h"
 #include "forms/model/record_archive.h"
+#include "forms/model/screen_surface.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "forms/model/font_metrics_cache.h"
 
-#include "forms/document/print/printer_list.h"
-#include "forms/document/print/screen_surface.h"
 #include "forms/model/logical_font.h"
+#include "forms/model/program_fonts.h"
+#include "forms/model/screen_surface.h"
 
 #include "platform/gdi/muldiv.h"
 
@@ -41,24 +41,22 @@ bool Lookup(std::list<Entry>& list, const FONTMETRICSCACHE::Key& key)
     return hit;
 }
 
-// Borrows the printer's context from the program's printer list; the
-// screen stands in when the program has no printer list.
+// Borrows the printer's context from the program's printers; the screen
+// stands in when the program has none.
 class BorrowedPrinter {
 public:
     BorrowedPrinter(uint16_t id, uint8_t mode)
-        : list(GetPrinterList())
+        : fonts(GetProgramFonts()), dc(fonts.GetPrinterDC(id, mode))
     {
-        if (list) {
-            dc = list->GetDC(id, mode);
-        } else {
+        if (!dc) {
             own = std::make_unique<gdi::DC>(ScreenSurface());
             dc = own.get();
         }
     }
     ~BorrowedPrinter()
     {
-        if (list)
-            list->ReleaseDC();
+        if (!own)
+            fonts.ReleasePrinterDC();
     }
     BorrowedPrinter(const BorrowedPrinter&) = delete;
     BorrowedPrinter& operator=(const BorrowedPrinter&) = delete;
@@ -66,9 +64,9 @@ public:
     gdi::DC& Get() { return *dc; }
 
 private:
-    PRINTER_LIST* list;
+    PROGRAM_FONTS& fonts;
+    gdi::DC* dc;
     std::unique_ptr<gdi::DC> own;
-    gdi::DC* dc = nullptr;
 };
 
 // The metrics of a device font in the device's pixels, with height, ascent,

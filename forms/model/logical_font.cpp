@@ -1,7 +1,7 @@
 #include "forms/model/logical_font.h"
 
-#include "forms/document/font_table.h"
-#include "forms/document/print/screen_surface.h"
+#include "forms/model/program_fonts.h"
+#include "forms/model/screen_surface.h"
 #include "forms/model/textattr.h"
 #include "forms/res/program_resources.h"
 
@@ -24,7 +24,7 @@ bool CanTurn(uint8_t flags)
     return (flags & gdi::TMPF_TRUETYPE) || ((flags & gdi::TMPF_VECTOR) && !(flags & gdi::TMPF_DEVICE));
 }
 
-const FONTFACE* FindFace(const FONT_TABLE& table, uint32_t id)
+const FONTFACE* FindFace(const FONT_FACES& table, uint32_t id)
 {
     if (id == 0)
         return nullptr;
@@ -44,7 +44,7 @@ uint8_t GetFaceFlags(const FONTFACE* face)
     return families.empty() ? kUnknownFaceFlags : families.front().pitchAndFamily;
 }
 
-const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_TABLE& table)
+const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_FACES& table)
 {
     if (CanTurn(faceFlags))
         return nullptr;
@@ -77,7 +77,7 @@ void BuildLogFont(const TEXTATTR& attr, gdi::LOGFONT& logfont, int16_t escapemen
     logfont.lfClipPrecision = 0;
     logfont.lfQuality = 0;
 
-    const FONT_TABLE* table = GetProgramFontTable();
+    const FONT_FACES* table = GetProgramFonts().GetTable();
     // An index that names no entry is a face that could not be matched.
     const FONTFACE* face = table ? table->GetAt(attr.face) : nullptr;
     const FONTFACE placeholder(kPlaceholderFace, 0, 0);

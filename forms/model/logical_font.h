@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class FONTFACE;
-class FONT_TABLE;
+class FONT_FACES;
 class TEXTATTR;
 
 // The pitch-and-family byte (text-metric bits) of the installed font of the
@@ -17,11 +17,11 @@ uint8_t GetFaceFlags(const FONTFACE* face);
 
 // The face of the table that replaces a face of these flags when text is
 // turned, or null when the face stays.
-const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_TABLE& table);
+const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_FACES& table);
 
 // Fills every field of the logical font but its height: weight, italic and
-// the face of the program-wide table (face 0 for an index outside it); no
-// underline or strike-out.
+// the face of the program-wide table (the placeholder face for an index
+// outside it, or without a table); no underline or strike-out.
 void BuildLogFont(const TEXTATTR& attr, gdi::LOGFONT& logfont, int16_t escapement);
 // The height is the size in twips, for a context whose logical unit is the twip.
 void MakeLogicalFont(const TEXTATTR& attr, gdi::LOGFONT& logfont, int16_t escapement);

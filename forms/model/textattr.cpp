@@ -1,6 +1,6 @@
 #include "forms/model/textattr.h"
 
-#include "forms/document/font_table.h"
+#include "forms/model/program_fonts.h"
 #include "forms/model/record_archive.h"
 
 namespace {
@@ -63,7 +63,7 @@ void TEXTATTR::Save(RECORDARCHIVE& ar, uint8_t tag) const
     ar.WriteTag(kEndGroup);
 }
 
-void TEXTATTR::Load(RECORDARCHIVE& ar, const FONT_TABLE* source)
+void TEXTATTR::Load(RECORDARCHIVE& ar, const FONT_FACES* source)
 {
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         if (tag != kFormatRecord) {
@@ -78,7 +78,6 @@ void TEXTATTR::Load(RECORDARCHIVE& ar, const FONT_TABLE* source)
         colour = record.U32(colour);
         const uint16_t fileFace = record.U16(0);
         size = record.U16(size);
-        FONT_TABLE* program = GetProgramFontTable();
-        face = program ? program->MapFont(source, fileFace) : 0;
+        face = GetProgramFonts().MapFont(source, fileFace);
     }
 }

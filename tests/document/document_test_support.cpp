@@ -1,6 +1,7 @@
 // The document tests' field kind, fake application and helpers.
 #include "tests/document/document_test_support.h"
 
+#include "forms/document/document_fonts.h"
 #include "forms/document/special_fields.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shape_classes.h"
@@ -82,10 +83,12 @@ ProgramParts::ProgramParts()
     printers.Reset();
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
+    SetProgramFonts(&DocumentFonts());
 }
 
 ProgramParts::~ProgramParts()
 {
+    SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);
 }

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the readers of a form file's font sections, a
 // character format and a printer record: the first byte chooses the reader.
+#include "forms/document/document_fonts.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/record_archive.h"
@@ -25,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static FONT_TABLE program;
     static PRINTER_LIST printers;
     SetProgramFontTable(&program);
+    SetProgramFonts(&DocumentFonts());
     if (size == 0)
         return 0;
     io::MemoryFile file(std::vector<uint8_t>(data + 1, data + size));

@@ -3,6 +3,7 @@
 // application installs them, and record bytes written or read in memory.
 #pragma once
 
+#include "forms/document/document_fonts.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/font_cache.h"
@@ -77,6 +78,7 @@ protected:
         printers.Reset();
         SetPrinterList(&printers);
         SetProgramFontTable(&fonts);
+        SetProgramFonts(&DocumentFonts());
         SetFontMetricsCache(&metrics);
         SetFontCache(&fontCache);
     }
@@ -84,6 +86,7 @@ protected:
     {
         SetFontCache(nullptr);
         SetFontMetricsCache(nullptr);
+        SetProgramFonts(nullptr);
         SetProgramFontTable(nullptr);
         SetPrinterList(nullptr);
     }

@@ -4,6 +4,7 @@
 #include "forms/app/program/about_dlg.h"
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/program/splash_dlg.h"
+#include "forms/document/document_fonts.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/gdi/printer_surface.h"
@@ -39,6 +40,7 @@ FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_(
     printers_.Reset();
     SetProgramFontTable(&fonts_);
     SetPrinterList(&printers_);
+    SetProgramFonts(&DocumentFonts());
     AddCommand(ID_FILE_NEW, [this](unsigned) {
         if (template_)
             template_->OpenNewDocument();
@@ -60,6 +62,7 @@ FORMSAPP::~FORMSAPP()
     SetMainWnd(nullptr);
     mainFrame_.reset();
     template_.reset();
+    SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);
 }

@@ -1,5 +1,6 @@
 #include "tests/app/support/view_test_support.h"
 
+#include "forms/document/document_fonts.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shape_classes.h"
@@ -9,11 +10,13 @@ ProgramWideParts::ProgramWideParts()
     printers.Reset();
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
+    SetProgramFonts(&DocumentFonts());
     RegisterShapeClasses();
 }
 
 ProgramWideParts::~ProgramWideParts()
 {
+    SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);
 }

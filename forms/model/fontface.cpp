@@ -1,4 +1,4 @@
-#include "forms/document/fontface.h"
+#include "forms/model/fontface.h"
 
 #include <algorithm>
 #include <cstring>

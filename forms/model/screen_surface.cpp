@@ -1,4 +1,4 @@
-#include "forms/document/print/screen_surface.h"
+#include "forms/model/screen_surface.h"
 
 #include "platform/gdi/information_surface.h"
 
