@@ -49,24 +49,8 @@ void FORMOBJ::AdjustRect(int handle, RECT& r, OBJECT_VIEW* view)
         return;
     const uint8_t edges = DraggedEdges(handle);
     // The grid lies along the page: only an unturned object's edges snap.
-    if (view && rotation == 0) {
-        if (edges & kDragLeft) {
-            view->SnapX(r.left);
-            view->ClampX(r.left);
-        }
-        if (edges & kDragRight) {
-            view->SnapX(r.right);
-            view->ClampX(r.right);
-        }
-        if (edges & kDragTop) {
-            view->SnapY(r.top);
-            view->ClampY(r.top);
-        }
-        if (edges & kDragBottom) {
-            view->SnapY(r.bottom);
-            view->ClampY(r.bottom);
-        }
-    }
+    if (view && rotation == 0)
+        SnapDraggedEdges(handle, r, view);
     SIZE minimum;
     SIZE maximum;
     GetMinSize(minimum);

@@ -109,8 +109,6 @@ public:
     // OBJECT_VIEW: what the tracker and the selection ask of the view.
     bool GetPointerPos(POINT& device) override;
     bool MovePointer(int32_t dx, int32_t dy) override;
-    void SnapX(int32_t& x) override;
-    void SnapY(int32_t& y) override;
     void SnapPoint(POINT& point) override;
     void ClampX(int32_t& x) override;
     void ClampY(int32_t& y) override;

@@ -1,14 +1,11 @@
-// Dragging the selected objects within the design view: the wait for the
-// pointer to leave the press point, then the drag outline following the
-// pointer on the snap grid under the placement rule, and the drop that
-// moves the selection there.
+// Dragging the selected objects within the design view: the drag runs in
+// the tracking loop, then a click reselects and a drop moves the selection
+// to its new place.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/app/views/design/selection_drag.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/fselection.h"
-#include "forms/model/placement_guard.h"
-#include "forms/model/tracker_geometry.h"
-#include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/ui/cursor.h"
@@ -19,20 +16,14 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <cstdlib>
-
 namespace {
-
-// How far (device pixels, in x or in y) the pointer must go from the press
-// before a drag starts.
-constexpr int kDragThreshold = 3;
 
 // While the press waits to become a drag, any key but Escape and Ctrl
 // takes the capture away from the window, which ends the wait; the key
 // itself is swallowed.
 class KEY_ENDS_WAIT : public QObject {
 public:
-    KEY_ENDS_WAIT(QWidget& window, const bool& waiting) : window(&window), waiting(waiting)
+    KEY_ENDS_WAIT(QWidget& window, const SELECTION_DRAG& drag) : window(&window), drag(drag)
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -43,7 +34,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (!waiting || e->type() != QEvent::KeyPress)
+        if (drag.GetPhase() != SELECTION_DRAG::Phase::Waiting || e->type() != QEvent::KeyPress)
             return false;
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Control)
@@ -57,7 +48,7 @@ protected:
 
 private:
     QPointer<QWidget> window;
-    const bool& waiting;
+    const SELECTION_DRAG& drag;
 };
 
 } // namespace
@@ -75,107 +66,24 @@ void FDESIGNVIEW::DragSelection(POINT point)
     VIEWDC dc(this);
     if (!SetupOwnDC(dc))
         return;
-    const POINT grabbed = DeviceToLogical(dc, point);
-    const POINT grab{grabbed.x - noted.left, grabbed.y - noted.top};
-    const int32_t width = noted.Width();
-    const int32_t height = noted.Height();
-
-    // Where the selection would go for a pointer position (page twips).
-    const auto placeAt = [&](POINT device) {
-        POINT p = DeviceToLogical(dc, device);
-        p = {p.x - grab.x, p.y - grab.y};
-        SnapPoint(p);
-        return RECT{p.x, p.y, p.x + width, p.y + height};
-    };
-    const auto placeable = [&](const RECT& r) {
-        RECT turned = r;
-        selection->RotateTrackerRect(turned);
-        turned = turned.Normalized().Offset(-dc.originX, -dc.originY);
-        return IsValidPlacement(turned.left, turned.top, turned.right, turned.bottom, selection.get()) != 0;
-    };
-
-    // The outline is drawn by inversion: drawing it again erases it.
-    bool shown = false;
-    RECT shownDevice{};
-    bool refused = false;
-    const auto erase = [&] {
-        if (shown)
-            selection->DrawDragOutline(this, shownDevice, dc.dc);
-        shown = false;
-    };
-    const auto over = [&](POINT device) {
-        const RECT r = placeAt(device);
-        RECT onWindow = r;
-        ToDeviceRect(onWindow);
-        if (shown && onWindow == shownDevice)
-            return;
-        erase();
-        refused = !placeable(r);
-        selection->DrawDragOutline(this, onWindow, dc.dc);
-        shownDevice = onWindow;
-        shown = true;
-        ui::SetCursor(*window, TrackerCursor(refused ? kCursorNotAllowed : kHitInside));
-        ShowPositionInRulers(&r);
-        ShowPosSize(r);
-    };
-
-    // First the wait: a release is a click, a move beyond the threshold
-    // starts the drag, which a release drops.
-    bool waiting = true;
-    bool clicked = false;
-    bool dropped = false;
-    RECT target{};
+    SELECTION_DRAG drag(*this, dc, point, dragSource);
     {
-        const struct DragEnds {
-            bool& flag;
-            ~DragEnds() { flag = false; }
-        } dragEnds{dragSource};
-        PLACEMENT_GUARD guard(this, *selection, dc);
         ui::ScopedCapture capture(*window);
-        KEY_ENDS_WAIT keys(*window, waiting);
-        ui::RunTrackingLoop(*window, [&](const ui::TrackEvent& e) {
-            const POINT at{e.pos.x(), e.pos.y()};
-            switch (e.kind) {
-            case ui::TrackKind::Escape:
-                return waiting;
-            case ui::TrackKind::Release:
-                if (waiting) {
-                    clicked = true;
-                    return false;
-                }
-                over(at);
-                dropped = !refused;
-                target = placeAt(at);
-                return false;
-            case ui::TrackKind::Move:
-                if (waiting) {
-                    if (std::abs(at.x - point.x) <= kDragThreshold && std::abs(at.y - point.y) <= kDragThreshold)
-                        return true;
-                    waiting = false;
-                    dragSource = true;
-                    for (FORMOBJ* o = doc->GetObjects().GetHead(); o; o = o->GetNext())
-                        if (o->IsSelected(nullptr))
-                            o->EndEdit();
-                }
-                over(at);
-                return true;
-            default:
-                return false;
-            }
-        });
-        erase();
+        KEY_ENDS_WAIT keys(*window, drag);
+        ui::RunDrag(*window, drag);
     }
-    if (clicked) {
+    const SELECTION_DRAG::Phase ended = drag.GetPhase();
+    if (ended == SELECTION_DRAG::Phase::Clicked) {
         ReselectAtPress();
         return;
     }
-    if (waiting)
+    if (ended != SELECTION_DRAG::Phase::Dropped && ended != SELECTION_DRAG::Phase::NotDropped)
         return;
-    ShowPositionInRulers(nullptr);
     UpdateCursor(point);
-    if (!dropped)
+    if (ended == SELECTION_DRAG::Phase::NotDropped)
         return;
 
+    const RECT& target = drag.GetTarget();
     selection->Invalidate(this);
     selection->SetRectBy(target.left, target.top, target.right, target.bottom);
     selection->Invalidate(this);

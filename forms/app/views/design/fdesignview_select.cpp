@@ -251,20 +251,6 @@ void FDESIGNVIEW::UpdateCursor(POINT point)
     ui::SetCursor(*window, drawing ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
-void FDESIGNVIEW::SnapX(int32_t& x)
-{
-    POINT p{x, 0};
-    SnapPoint(p);
-    x = p.x;
-}
-
-void FDESIGNVIEW::SnapY(int32_t& y)
-{
-    POINT p{0, y};
-    SnapPoint(p);
-    y = p.y;
-}
-
 void FDESIGNVIEW::SnapPoint(POINT& point)
 {
     if (!snap)

@@ -1,0 +1,76 @@
+// Dragging the selected objects of a design view: a press inside the
+// selection waits for the pointer to go more than 3 pixels (a release
+// before that is a click), then the drag outline follows the pointer on the
+// snap grid under the placement rule until the release drops it.
+#pragma once
+
+#include "forms/model/geometry.h"
+#include "forms/model/placement_guard.h"
+#include "platform/ui/tracking_loop.h"
+
+#include <optional>
+
+class FDESIGNVIEW;
+class FSELECTION;
+class VIEWDC;
+
+class SELECTION_DRAG : public ui::Drag {
+public:
+    // Where the drag stands.
+    enum class Phase {
+        Ready,      // made, not begun
+        Waiting,    // begun; the pointer has stayed near the press
+        Moving,     // the outline is at a place the selection may take
+        Refused,    // the outline is at a place the selection may not take
+        Clicked,    // released before the drag began
+        Dropped,    // released at a place the selection may take
+        NotDropped, // the drag ended anywhere else, or was given up
+        NotStarted, // the wait ended without a release
+    };
+
+    // press: the device point of the view's window where the button went
+    // down; dc: the view's own drawing context, set up; source: the view's
+    // flag, set while the drag runs.
+    SELECTION_DRAG(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source);
+
+    void Begin() override;
+    // Moves wait, then drag the outline; the release is the final step
+    // (End). Escape is passed over while waiting and cancels the drag; the
+    // right button and a loss of capture cancel both.
+    ui::DragStep Step(const ui::TrackEvent& event) override;
+    void End() override;
+    void Cancel() override;
+
+    Phase GetPhase() const { return phase; }
+    // Where a drop puts the selection (page twips).
+    const RECT& GetTarget() const { return target; }
+
+private:
+    // The pointer has left the press: the selected objects end any edit.
+    void Start();
+    // Where the selection would go for a pointer position (page twips).
+    RECT PlaceAt(POINT device);
+    bool IsPlaceable(const RECT& r);
+    // Shows the outline, cursor, rulers and status panes for a pointer
+    // position; an outline already shown there stays as it is.
+    void Over(POINT device);
+    void EraseOutline();
+    // Erases what the drag shows and lets the view go; the last phase.
+    void Finish(Phase last);
+
+    FDESIGNVIEW& view;
+    FSELECTION& selection;
+    VIEWDC& dc;
+    const POINT press;
+    bool& source;
+    Phase phase = Phase::Ready;
+    std::optional<PLACEMENT_GUARD> guard;
+    // The grab point relative to the selection's top-left corner, and the
+    // selection's size (twips).
+    POINT grab{0, 0};
+    int32_t width = 0;
+    int32_t height = 0;
+    RECT target{};
+    // The outline on the window (drawn by inversion), when one is shown.
+    std::optional<RECT> shown;
+};
