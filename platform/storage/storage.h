@@ -47,7 +47,7 @@ public:
     Storage() = default;
     Storage(std::shared_ptr<FileState> file, std::shared_ptr<Node> node);
 
-    bool IsOpen() const { return m_node != nullptr; }
+    bool IsOpen() const { return node_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }
     // Lets go of the storage; the handle becomes none.
     void Release();
@@ -90,8 +90,8 @@ private:
     // Ok when the handle can be used, and may change the file when `writing`.
     Status Check(bool writing) const;
 
-    std::shared_ptr<FileState> m_file;
-    std::shared_ptr<Node> m_node;
+    std::shared_ptr<FileState> file_;
+    std::shared_ptr<Node> node_;
 };
 
 } // namespace storage
