@@ -98,7 +98,7 @@ Status Storage::OpenStream(std::string_view name, std::unique_ptr<Stream>& out) 
     return Status::Ok;
 }
 
-Status Storage::CreateStorage(std::string_view name, CreateMode mode, Storage& out)
+Status Storage::AddElement(std::string_view name, CreateMode mode, ElementKind kind, std::shared_ptr<Node>& out)
 {
     Status status = Check(true);
     if (status == Status::Ok)
@@ -107,25 +107,27 @@ Status Storage::CreateStorage(std::string_view name, CreateMode mode, Storage& o
         status = ClearName(*node_, name, mode);
     if (status != Status::Ok)
         return status;
-    auto child = Node::Make(Node::StorageNode, name);
-    InsertChild(*node_, child);
-    out = Storage(file_, std::move(child));
+    out = Node::Make(kind == ElementKind::Storage ? Node::StorageNode : Node::StreamNode, name);
+    InsertChild(*node_, out);
     return Status::Ok;
+}
+
+Status Storage::CreateStorage(std::string_view name, CreateMode mode, Storage& out)
+{
+    std::shared_ptr<Node> child;
+    Status status = AddElement(name, mode, ElementKind::Storage, child);
+    if (status == Status::Ok)
+        out = Storage(file_, std::move(child));
+    return status;
 }
 
 Status Storage::CreateStream(std::string_view name, CreateMode mode, std::unique_ptr<Stream>& out)
 {
-    Status status = Check(true);
+    std::shared_ptr<Node> child;
+    Status status = AddElement(name, mode, ElementKind::Stream, child);
     if (status == Status::Ok)
-        status = CheckName(name);
-    if (status == Status::Ok)
-        status = ClearName(*node_, name, mode);
-    if (status != Status::Ok)
-        return status;
-    auto child = Node::Make(Node::StreamNode, name);
-    InsertChild(*node_, child);
-    out = std::make_unique<Stream>(file_, std::move(child));
-    return Status::Ok;
+        out = std::make_unique<Stream>(file_, std::move(child));
+    return status;
 }
 
 Status Storage::List(std::vector<ElementInfo>& out) const
