@@ -82,18 +82,18 @@ int FLINE::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
     if (!view)
         return 0;
     {
-        VIEWDC dc(view);
-        view->SetupOwnDC(dc);
+        VIEWDC dc(view, kOwnWindow);
+        if (!dc.IsSetUp())
+            return 0;
         anchor = DeviceToLogical(dc, {x, y});
     }
     view->SnapPoint(anchor);
     if (!TrackRubberBand(view, x, y, invert))
         return 0;
     const RECT placed = trackRect.Normalized();
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
     const RECT bounds = placed.Offset(-dc.originX, -dc.originY);
-    if (!view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
+    if (!dc.IsSetUp() || !view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         trackRect = rect;
         return 1;
     }
@@ -109,8 +109,9 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     if (!view)
         return 0;
     const bool otherViews = view->HasOtherViews();
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
     const POINT at = DeviceToLogical(dc, {x, y});
     direction = ClassifyDirection(first, second);
     anchor = IsNearerFirstEnd(at.x, at.y) ? second : first;
@@ -141,7 +142,12 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
         second = anchor;
     }
     // The view may have scrolled meanwhile.
-    view->SetupOwnDC(dc);
+    if (!dc.SetUpOwnWindow()) {
+        first = oldFirst;
+        second = oldSecond;
+        trackRect = rect;
+        return 0;
+    }
     const RECT bounds = placed.Offset(-dc.originX, -dc.originY);
     if (view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         SetRect(placed.left, placed.top, placed.right, placed.bottom);

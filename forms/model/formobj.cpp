@@ -320,8 +320,9 @@ void FORMOBJ::Invalidate(OBJECT_VIEW* view)
 {
     if (!view)
         return;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return;
     if (rotation == 0) {
         RECT update;
         GetUpdateRect(update, dc, 1);

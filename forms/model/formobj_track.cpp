@@ -82,16 +82,17 @@ void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW* view, int handle, RECT& r, co
     if (!view->MovePointer(moved.cx, moved.cy)) {
         // The pointer stays where it is, over another point of the page:
         // the dragged edges go with that point.
-        VIEWDC dc(view);
-        view->SetupOwnDC(dc);
-        POINT from = DeviceToLogical(dc, {0, 0});
-        POINT to = DeviceToLogical(dc, {-moved.cx, -moved.cy});
-        if (rotation != 0) {
-            from = rectRotation.Unrotate(from);
-            to = rectRotation.Unrotate(to);
+        VIEWDC dc(view, kOwnWindow);
+        if (dc.IsSetUp()) {
+            POINT from = DeviceToLogical(dc, {0, 0});
+            POINT to = DeviceToLogical(dc, {-moved.cx, -moved.cy});
+            if (rotation != 0) {
+                from = rectRotation.Unrotate(from);
+                to = rectRotation.Unrotate(to);
+            }
+            ShiftDragged(r, DraggedEdges(handle), to.x - from.x, to.y - from.y);
+            AdjustRect(handle, r, view);
         }
-        ShiftDragged(r, DraggedEdges(handle), to.x - from.x, to.y - from.y);
-        AdjustRect(handle, r, view);
     }
     view->UpdateWindow();
 }
@@ -115,8 +116,9 @@ int FORMOBJ::TrackAt(OBJECT_VIEW* view, int32_t x, int32_t y, int invert, const 
         return 0;
     int hit;
     {
-        VIEWDC dc(view);
-        view->SetupOwnDC(dc);
+        VIEWDC dc(view, kOwnWindow);
+        if (!dc.IsSetUp())
+            return 0;
         const POINT p = DeviceToLogical(dc, {x, y});
         hit = HitTestHandles(dc, p.x, p.y);
     }
@@ -132,8 +134,9 @@ int FORMOBJ::TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int invert
         return 0;
     POINT p;
     {
-        VIEWDC dc(view);
-        view->SetupOwnDC(dc);
+        VIEWDC dc(view, kOwnWindow);
+        if (!dc.IsSetUp())
+            return 0;
         p = DeviceToLogical(dc, {x, y});
     }
     view->SnapPoint(p);
@@ -150,10 +153,9 @@ int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
     RECT bounds = placed;
     if (rotation != 0)
         GetRotatedBounds(bounds, rectRotation);
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
     bounds = bounds.Offset(-dc.originX, -dc.originY);
-    if (!view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
+    if (!dc.IsSetUp() || !view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         trackRect = rect;
         return 1;
     }
@@ -184,8 +186,9 @@ int FORMOBJ::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
         return 0;
     const bool otherViews = view->HasOtherViews();
     const RECT oldRect = rect;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
     RECT oldOuter;
     GetOuterRect(oldOuter, dc);
     PLACEMENT_GUARD guard(view, *this, dc);
@@ -195,7 +198,10 @@ int FORMOBJ::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
         return 0;
     }
     // The view may have scrolled meanwhile.
-    view->SetupOwnDC(dc);
+    if (!dc.SetUpOwnWindow()) {
+        trackRect = rect;
+        return 0;
+    }
     RECT placed = trackRect;
     RECT bounds = placed;
     if (rotation != 0)

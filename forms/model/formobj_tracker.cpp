@@ -128,8 +128,9 @@ int FORMOBJ::SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::functio
     POINT device;
     if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
         return 0;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
     const int code = cursorAt(dc, DeviceToLogical(dc, device));
     if (code == kHitNothing)
         return 0;

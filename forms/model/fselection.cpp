@@ -70,8 +70,9 @@ void FSELECTION::InvalidateUpdateRect(OBJECT_VIEW* view)
 {
     if (!view)
         return;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return;
     RECT update;
     GetUpdateRect(update, dc, 1);
     view->InvalidateRect(update, true);
@@ -324,8 +325,9 @@ int FSELECTION::SetCursor(OBJECT_VIEW* view, int hitCode)
     POINT device;
     if (count < 2 || !window || !view->GetPointerPos(device))
         return 0;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
     for (FORMOBJ* o : SelectedTopmostFirst()) {
         if (o->HitTest(dc, device.x, device.y)) {
             ui::SetCursor(*window, TrackerCursor(kHitInside));

@@ -23,8 +23,10 @@ void HANDLE_DRAG::Begin()
     height = startRect.Height();
 
     view.UpdateWindow();
-    dc.emplace(&view);
-    view.SetupOwnDC(*dc);
+    dc.emplace(&view, kOwnWindow);
+    // Without a set-up context the first step cancels the drag.
+    if (!dc->IsSetUp())
+        return;
     // Where the pointer holds the dragged edges (the top-left corner of a
     // moved object).
     edges = DraggedEdges(handle);
@@ -43,6 +45,8 @@ void HANDLE_DRAG::Begin()
 
 ui::DragStep HANDLE_DRAG::Step(const ui::TrackEvent& event)
 {
+    if (!dc->IsSetUp())
+        return ui::DragStep::Cancel;
     switch (event.kind) {
     case ui::TrackKind::Escape:
     case ui::TrackKind::RightButton:
@@ -59,6 +63,8 @@ ui::DragStep HANDLE_DRAG::Step(const ui::TrackEvent& event)
     if (r == object.trackRect && !final)
         return ui::DragStep::Continue;
     Take(r, device);
+    if (!dc->IsSetUp())
+        return ui::DragStep::Cancel;
     if (final)
         return ui::DragStep::End;
     phase = Phase::Moving;
@@ -98,7 +104,7 @@ void HANDLE_DRAG::Take(RECT& r, POINT device)
     if (r != startRect) {
         object.AutoScroll(previous, &view, handle, r, startRect, device.x, device.y);
         object.trackRect = r;
-        view.SetupOwnDC(*dc);
+        dc->SetUpOwnWindow();
     }
 }
 

@@ -61,8 +61,9 @@ void RESIZEUPDATERGN::InvalidateView(OBJECT_VIEW* view)
 {
     if (!view || view->GetCurrentPage() != page)
         return;
-    VIEWDC dc(view);
-    view->SetupOwnDC(dc);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return;
     BeforeToDevice(dc);
     AfterToDevice(dc);
     // Invalidating both outlines invalidates their union.

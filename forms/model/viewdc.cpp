@@ -27,6 +27,11 @@ VIEWDC::VIEWDC(OBJECT_VIEW* v) : view(v), fromView(1), handleView(v)
     view->dcNesting = 1;
 }
 
+VIEWDC::VIEWDC(OBJECT_VIEW* v, OWN_WINDOW) : VIEWDC(v)
+{
+    SetUpOwnWindow();
+}
+
 VIEWDC::VIEWDC() = default;
 
 VIEWDC::~VIEWDC()
@@ -36,6 +41,12 @@ VIEWDC::~VIEWDC()
         return;
     if (view->dcNesting > 0 && --view->dcNesting == 0)
         view->sharedDC.reset();
+}
+
+bool VIEWDC::SetUpOwnWindow()
+{
+    setUp = view && view->SetupOwnDC(*this);
+    return setUp;
 }
 
 gdi::SIZE VIEWDC::SetWindowExt(int32_t cx, int32_t cy)

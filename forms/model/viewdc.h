@@ -29,12 +29,21 @@ constexpr uint16_t kOutputFieldMatching = 4;
 constexpr uint16_t kOutputMath = 5;
 constexpr uint16_t kOutputNaming = 6;
 
+// Picks the VIEWDC constructor that also sets the context up for the
+// view's own window.
+struct OWN_WINDOW {};
+inline constexpr OWN_WINDOW kOwnWindow{};
+
 class VIEWDC {
 public:
     // Borrows the view's shared device context, fetching the window's when
-    // no other context for the view lives; the view then prepares the
-    // mapping (OBJECT_VIEW::SetupOwnDC).
+    // no other context for the view lives; the caller has the mapping
+    // prepared (by the view's SetupDC, say).
     explicit VIEWDC(OBJECT_VIEW* view);
+    // Borrows as above and has the view set the context up for its own
+    // window at once (OBJECT_VIEW::SetupOwnDC); IsSetUp tells whether that
+    // succeeded.
+    VIEWDC(OBJECT_VIEW* view, OWN_WINDOW);
     // No view: the caller sets dc and the mapping.
     VIEWDC();
     // Releases the view's device context when this is the last context
@@ -42,6 +51,12 @@ public:
     ~VIEWDC();
     VIEWDC(const VIEWDC&) = delete;
     VIEWDC& operator=(const VIEWDC&) = delete;
+
+    // Has the view set the context up for its own window (again, after the
+    // view scrolled, say); false when that failed or there is no view.
+    bool SetUpOwnWindow();
+    // Whether the last set-up for the view's own window succeeded.
+    bool IsSetUp() const { return setUp; }
 
     // Mapping: each remembers what it sets (extents as absolute values),
     // applies it to the device context and answers the previous value.
@@ -135,4 +150,6 @@ protected:
 private:
     // Selects the clip region into the device context.
     int SelectClip();
+
+    bool setUp = false;
 };

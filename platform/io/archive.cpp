@@ -25,13 +25,13 @@ void ToLittle(uint8_t* p, T v)
 } // namespace
 
 Archive::Archive(Stream& stream, Mode mode, size_t bufferSize)
-    : m_stream(stream), m_mode(mode), m_buffer(bufferSize < 16 ? 16 : bufferSize)
+    : stream_(stream), mode_(mode), buffer_(bufferSize < 16 ? 16 : bufferSize)
 {
 }
 
 Archive::~Archive()
 {
-    if (m_mode == Store && !m_closed) {
+    if (mode_ == Store && !closed_) {
         try {
             Flush();
         } catch (...) {
@@ -41,16 +41,16 @@ Archive::~Archive()
 
 void Archive::CheckMode(Mode wanted) const
 {
-    if (m_mode != wanted)
+    if (mode_ != wanted)
         throw ArchiveError(wanted == Load ? ArchiveError::WriteOnly : ArchiveError::ReadOnly,
                            wanted == Load ? "read from an archive that stores" : "write to an archive that loads");
 }
 
 bool Archive::Fill()
 {
-    m_begin = 0;
-    m_end = m_stream.Read(m_buffer.data(), m_buffer.size());
-    return m_end > 0;
+    begin_ = 0;
+    end_ = stream_.Read(buffer_.data(), buffer_.size());
+    return end_ > 0;
 }
 
 size_t Archive::ReadSome(void* buffer, size_t n)
@@ -59,19 +59,19 @@ size_t Archive::ReadSome(void* buffer, size_t n)
     auto* out = static_cast<uint8_t*>(buffer);
     size_t done = 0;
     while (done < n) {
-        if (m_begin == m_end) {
+        if (begin_ == end_) {
             // Large reads go straight to the stream.
-            if (n - done >= m_buffer.size()) {
-                size_t r = m_stream.Read(out + done, n - done);
+            if (n - done >= buffer_.size()) {
+                size_t r = stream_.Read(out + done, n - done);
                 done += r;
                 break;
             }
             if (!Fill())
                 break;
         }
-        size_t take = std::min(n - done, m_end - m_begin);
-        std::memcpy(out + done, m_buffer.data() + m_begin, take);
-        m_begin += take;
+        size_t take = std::min(n - done, end_ - begin_);
+        std::memcpy(out + done, buffer_.data() + begin_, take);
+        begin_ += take;
         done += take;
     }
     return done;
@@ -143,15 +143,15 @@ void Archive::Write(const void* buffer, size_t n)
     if (n == 0)
         return;
     auto* in = static_cast<const uint8_t*>(buffer);
-    if (m_end + n > m_buffer.size()) {
+    if (end_ + n > buffer_.size()) {
         Flush();
-        if (n >= m_buffer.size()) {
-            m_stream.Write(in, n);
+        if (n >= buffer_.size()) {
+            stream_.Write(in, n);
             return;
         }
     }
-    std::memcpy(m_buffer.data() + m_end, in, n);
-    m_end += n;
+    std::memcpy(buffer_.data() + end_, in, n);
+    end_ += n;
 }
 
 void Archive::WriteU8(uint8_t v)
@@ -197,26 +197,26 @@ void Archive::WriteDouble(double v)
 
 void Archive::Flush()
 {
-    if (m_mode != Store || m_end == 0)
+    if (mode_ != Store || end_ == 0)
         return;
-    size_t n = m_end;
-    m_end = 0;
-    m_stream.Write(m_buffer.data(), n);
+    size_t n = end_;
+    end_ = 0;
+    stream_.Write(buffer_.data(), n);
 }
 
 void Archive::Close()
 {
-    if (m_closed)
+    if (closed_)
         return;
-    m_closed = true;
-    if (m_mode == Store)
+    closed_ = true;
+    if (mode_ == Store)
         Flush();
 }
 
 uint64_t Archive::GetPosition() const
 {
-    uint64_t pos = m_stream.GetPosition();
-    return m_mode == Store ? pos + m_end : pos - (m_end - m_begin);
+    uint64_t pos = stream_.GetPosition();
+    return mode_ == Store ? pos + end_ : pos - (end_ - begin_);
 }
 
 } // namespace io

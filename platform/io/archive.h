@@ -24,9 +24,9 @@ public:
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
 
-    bool IsLoading() const { return m_mode == Load; }
-    bool IsStoring() const { return m_mode == Store; }
-    Stream& GetStream() { return m_stream; }
+    bool IsLoading() const { return mode_ == Load; }
+    bool IsStoring() const { return mode_ == Store; }
+    Stream& GetStream() { return stream_; }
 
     // Reads exactly n bytes or throws EndOfFile.
     void Read(void* buffer, size_t n);
@@ -64,12 +64,12 @@ private:
     void CheckMode(Mode wanted) const;
     bool Fill();
 
-    Stream& m_stream;
-    Mode m_mode;
-    std::vector<uint8_t> m_buffer;
-    size_t m_begin = 0;  // load: next unread byte
-    size_t m_end = 0;    // load: end of valid bytes; store: bytes held
-    bool m_closed = false;
+    Stream& stream_;
+    Mode mode_;
+    std::vector<uint8_t> buffer_;
+    size_t begin_ = 0;  // load: next unread byte
+    size_t end_ = 0;    // load: end of valid bytes; store: bytes held
+    bool closed_ = false;
 };
 
 } // namespace io

@@ -3,12 +3,12 @@
 namespace io {
 
 ArchiveError::ArchiveError(Cause cause, const std::string& what)
-    : std::runtime_error(what), m_cause(cause)
+    : std::runtime_error(what), cause_(cause)
 {
 }
 
 FileError::FileError(int osError, const std::string& what)
-    : std::runtime_error(what), m_osError(osError)
+    : std::runtime_error(what), osError_(osError)
 {
 }
 

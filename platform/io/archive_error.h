@@ -11,20 +11,20 @@ class ArchiveError : public std::runtime_error {
 public:
     enum Cause { Generic, EndOfFile, ReadOnly, WriteOnly, BadFormat };
     ArchiveError(Cause cause, const std::string& what);
-    Cause cause() const { return m_cause; }
+    Cause cause() const { return cause_; }
 
 private:
-    Cause m_cause;
+    Cause cause_;
 };
 
 // Raised by a file that cannot be opened, read, written or sized.
 class FileError : public std::runtime_error {
 public:
     FileError(int osError, const std::string& what);
-    int osError() const { return m_osError; }
+    int osError() const { return osError_; }
 
 private:
-    int m_osError;
+    int osError_;
 };
 
 } // namespace io

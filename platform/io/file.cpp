@@ -26,13 +26,13 @@ File::File(const std::string& path, OpenMode mode)
 
 File::~File()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 void File::Open(const std::string& path, OpenMode mode)
 {
-    if (m_fd >= 0)
+    if (fd_ >= 0)
         Close();
     int flags = O_CLOEXEC;
     switch (mode) {
@@ -40,20 +40,20 @@ void File::Open(const std::string& path, OpenMode mode)
     case Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     case ReadWrite: flags |= O_RDWR; break;
     }
-    m_fd = ::open(path.c_str(), flags, 0666);
-    if (m_fd < 0)
+    fd_ = ::open(path.c_str(), flags, 0666);
+    if (fd_ < 0)
         ThrowErrno("cannot open", path);
-    m_path = path;
+    path_ = path;
 }
 
 void File::Close()
 {
-    if (m_fd < 0)
+    if (fd_ < 0)
         return;
-    int fd = m_fd;
-    m_fd = -1;
+    int fd = fd_;
+    fd_ = -1;
     if (::close(fd) != 0)
-        ThrowErrno("cannot close", m_path);
+        ThrowErrno("cannot close", path_);
 }
 
 size_t File::Read(void* buffer, size_t n)
@@ -61,11 +61,11 @@ size_t File::Read(void* buffer, size_t n)
     size_t done = 0;
     auto* p = static_cast<char*>(buffer);
     while (done < n) {
-        ssize_t r = ::read(m_fd, p + done, n - done);
+        ssize_t r = ::read(fd_, p + done, n - done);
         if (r < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowErrno("cannot read", m_path);
+            ThrowErrno("cannot read", path_);
         }
         if (r == 0)
             break;
@@ -79,11 +79,11 @@ void File::Write(const void* buffer, size_t n)
     size_t done = 0;
     auto* p = static_cast<const char*>(buffer);
     while (done < n) {
-        ssize_t w = ::write(m_fd, p + done, n - done);
+        ssize_t w = ::write(fd_, p + done, n - done);
         if (w < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowErrno("cannot write", m_path);
+            ThrowErrno("cannot write", path_);
         }
         done += static_cast<size_t>(w);
     }
@@ -92,32 +92,32 @@ void File::Write(const void* buffer, size_t n)
 uint64_t File::Seek(int64_t offset, Origin origin)
 {
     int whence = origin == Begin ? SEEK_SET : origin == Current ? SEEK_CUR : SEEK_END;
-    off_t r = ::lseek(m_fd, offset, whence);
+    off_t r = ::lseek(fd_, offset, whence);
     if (r < 0)
-        ThrowErrno("cannot seek in", m_path);
+        ThrowErrno("cannot seek in", path_);
     return static_cast<uint64_t>(r);
 }
 
 uint64_t File::GetPosition() const
 {
-    off_t r = ::lseek(m_fd, 0, SEEK_CUR);
+    off_t r = ::lseek(fd_, 0, SEEK_CUR);
     if (r < 0)
-        ThrowErrno("cannot tell position in", m_path);
+        ThrowErrno("cannot tell position in", path_);
     return static_cast<uint64_t>(r);
 }
 
 uint64_t File::GetLength() const
 {
     struct stat st {};
-    if (::fstat(m_fd, &st) != 0)
-        ThrowErrno("cannot size", m_path);
+    if (::fstat(fd_, &st) != 0)
+        ThrowErrno("cannot size", path_);
     return static_cast<uint64_t>(st.st_size);
 }
 
 void File::Flush()
 {
-    if (::fsync(m_fd) != 0 && errno != EINVAL)
-        ThrowErrno("cannot flush", m_path);
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        ThrowErrno("cannot flush", path_);
 }
 
 } // namespace io

@@ -23,10 +23,10 @@ public:
 
     // Opens the file; throws FileError with the system's error on failure.
     void Open(const std::string& path, OpenMode mode);
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return fd_ >= 0; }
     // Closes the file; throws FileError when closing fails.
     void Close();
-    const std::string& GetPath() const { return m_path; }
+    const std::string& GetPath() const { return path_; }
 
     size_t Read(void* buffer, size_t n) override;
     void Write(const void* buffer, size_t n) override;
@@ -37,8 +37,8 @@ public:
     void Flush() override;
 
 private:
-    int m_fd = -1;
-    std::string m_path;
+    int fd_ = -1;
+    std::string path_;
 };
 
 } // namespace io

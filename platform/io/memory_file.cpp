@@ -7,17 +7,17 @@
 
 namespace io {
 
-MemoryFile::MemoryFile(std::vector<uint8_t> data) : m_data(std::move(data)) {}
+MemoryFile::MemoryFile(std::vector<uint8_t> data) : data_(std::move(data)) {}
 
 size_t MemoryFile::Read(void* buffer, size_t n)
 {
-    if (n == 0 || m_pos >= m_data.size())
+    if (n == 0 || pos_ >= data_.size())
         return 0;
-    size_t avail = m_data.size() - m_pos;
+    size_t avail = data_.size() - pos_;
     if (n > avail)
         n = avail;
-    std::memcpy(buffer, m_data.data() + m_pos, n);
-    m_pos += n;
+    std::memcpy(buffer, data_.data() + pos_, n);
+    pos_ += n;
     return n;
 }
 
@@ -25,36 +25,36 @@ void MemoryFile::Write(const void* buffer, size_t n)
 {
     if (n == 0)
         return;
-    if (m_pos + n > m_data.size())
-        m_data.resize(m_pos + n);
-    std::memcpy(m_data.data() + m_pos, buffer, n);
-    m_pos += n;
+    if (pos_ + n > data_.size())
+        data_.resize(pos_ + n);
+    std::memcpy(data_.data() + pos_, buffer, n);
+    pos_ += n;
 }
 
 uint64_t MemoryFile::Seek(int64_t offset, Origin origin)
 {
-    int64_t base = origin == Begin ? 0 : origin == Current ? static_cast<int64_t>(m_pos)
-                                                           : static_cast<int64_t>(m_data.size());
+    int64_t base = origin == Begin ? 0 : origin == Current ? static_cast<int64_t>(pos_)
+                                                           : static_cast<int64_t>(data_.size());
     int64_t target = base + offset;
     if (target < 0)
         throw FileError(EINVAL, "seek before the start of a memory file");
-    m_pos = static_cast<size_t>(target);
-    return m_pos;
+    pos_ = static_cast<size_t>(target);
+    return pos_;
 }
 
 std::vector<uint8_t> MemoryFile::Detach()
 {
     std::vector<uint8_t> out;
-    out.swap(m_data);
-    m_pos = 0;
+    out.swap(data_);
+    pos_ = 0;
     return out;
 }
 
 void MemoryFile::SetLength(size_t n)
 {
-    m_data.resize(n);
-    if (m_pos > n)
-        m_pos = n;
+    data_.resize(n);
+    if (pos_ > n)
+        pos_ = n;
 }
 
 } // namespace io

@@ -27,14 +27,14 @@ std::string MissingMessage(Kind kind, std::uint32_t id)
 
 FormatError::FormatError(const std::string& source, int line, const std::string& what)
     : std::runtime_error(FormatMessage(source, line, what))
-    , m_line(line)
+    , line_(line)
 {
 }
 
 MissingResource::MissingResource(Kind kind, std::uint32_t id)
     : std::logic_error(MissingMessage(kind, id))
-    , m_kind(kind)
-    , m_id(id)
+    , kind_(kind)
+    , id_(id)
 {
 }
 

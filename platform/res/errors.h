@@ -14,22 +14,22 @@ namespace res {
 class FormatError : public std::runtime_error {
 public:
     FormatError(const std::string& source, int line, const std::string& what);
-    int Line() const { return m_line; }
+    int Line() const { return line_; }
 
 private:
-    int m_line;
+    int line_;
 };
 
 // A resource asked for that does not exist: a fault of the program.
 class MissingResource : public std::logic_error {
 public:
     MissingResource(Kind kind, std::uint32_t id);
-    Kind GetKind() const { return m_kind; }
-    std::uint32_t GetId() const { return m_id; }
+    Kind GetKind() const { return kind_; }
+    std::uint32_t GetId() const { return id_; }
 
 private:
-    Kind m_kind;
-    std::uint32_t m_id;
+    Kind kind_;
+    std::uint32_t id_;
 };
 
 } // namespace res

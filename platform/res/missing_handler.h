@@ -25,13 +25,13 @@ void ThrowMissing(Kind kind, std::uint32_t id);
 // Installs a handler for the length of a scope.
 class ScopedMissingHandler {
 public:
-    explicit ScopedMissingHandler(MissingHandler handler) : m_previous(SetMissingHandler(handler)) {}
-    ~ScopedMissingHandler() { SetMissingHandler(m_previous); }
+    explicit ScopedMissingHandler(MissingHandler handler) : previous_(SetMissingHandler(handler)) {}
+    ~ScopedMissingHandler() { SetMissingHandler(previous_); }
     ScopedMissingHandler(const ScopedMissingHandler&) = delete;
     ScopedMissingHandler& operator=(const ScopedMissingHandler&) = delete;
 
 private:
-    MissingHandler m_previous;
+    MissingHandler previous_;
 };
 
 } // namespace res

@@ -24,13 +24,13 @@ Resources Resources::Load(const QString& folder)
 
 void Resources::Add(Kind kind, std::uint32_t id, std::string data)
 {
-    m_data[{kind, id}] = std::move(data);
+    data_[{kind, id}] = std::move(data);
 }
 
 const std::string* Resources::Find(Kind kind, std::uint32_t id) const
 {
-    const auto it = m_data.find({kind, id});
-    return it == m_data.end() ? nullptr : &it->second;
+    const auto it = data_.find({kind, id});
+    return it == data_.end() ? nullptr : &it->second;
 }
 
 std::string Resources::LoadString(std::uint32_t id) const

@@ -30,7 +30,7 @@ public:
     std::string LoadString(std::uint32_t id) const;
 
 private:
-    std::map<std::pair<Kind, std::uint32_t>, std::string> m_data;
+    std::map<std::pair<Kind, std::uint32_t>, std::string> data_;
 };
 
 } // namespace res

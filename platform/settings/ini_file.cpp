@@ -57,11 +57,11 @@ IniFile IniFile::Parse(std::string_view contents)
             const std::string_view name =
                 Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             current = nullptr;
-            for (Section& s : ini.m_sections)
+            for (Section& s : ini.sections_)
                 if (text::EqualNoCase(s.name, name))
                     current = &s;
             if (!current)
-                current = &ini.m_sections.emplace_back(Section{std::string(name), {}});
+                current = &ini.sections_.emplace_back(Section{std::string(name), {}});
             continue;
         }
         if (!current)
@@ -77,7 +77,7 @@ IniFile IniFile::Parse(std::string_view contents)
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view entry) const
 {
-    for (const Section& s : m_sections) {
+    for (const Section& s : sections_) {
         if (!text::EqualNoCase(s.name, section))
             continue;
         for (const auto& [key, value] : s.entries)

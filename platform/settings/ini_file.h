@@ -25,7 +25,7 @@ private:
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
     };
-    std::vector<Section> m_sections;
+    std::vector<Section> sections_;
 };
 
 } // namespace settings

@@ -36,30 +36,30 @@ QString QPath(const std::filesystem::path& path)
 } // namespace
 
 Profile::Profile(std::string programName)
-    : m_programName(std::move(programName))
-    , m_profileName(m_programName)
+    : programName_(std::move(programName))
+    , profileName_(programName_)
 {
 }
 
 void Profile::SetProfileName(std::string name)
 {
-    m_profileName = std::move(name);
+    profileName_ = std::move(name);
 }
 
 void Profile::SetRegistryKey(std::string key)
 {
-    m_registryKey = std::move(key);
-    m_profileName = m_programName;
+    registryKey_ = std::move(key);
+    profileName_ = programName_;
 }
 
 std::filesystem::path Profile::FilePath() const
 {
-    if (m_profileName.empty())
+    if (profileName_.empty())
         return {};
-    if (m_registryKey.empty())
-        return OrganisationFolder() / m_profileName;
-    const std::string file = EndsWithIni(m_profileName) ? m_profileName : m_profileName + ".ini";
-    return ConfigFolder() / m_registryKey / file;
+    if (registryKey_.empty())
+        return OrganisationFolder() / profileName_;
+    const std::string file = EndsWithIni(profileName_) ? profileName_ : profileName_ + ".ini";
+    return ConfigFolder() / registryKey_ / file;
 }
 
 std::string Profile::GetString(std::string_view section, std::string_view entry,

@@ -28,8 +28,8 @@ public:
 
     void SetProfileName(std::string name);
     void SetRegistryKey(std::string key);
-    const std::string& GetProfileName() const { return m_profileName; }
-    const std::string& GetRegistryKey() const { return m_registryKey; }
+    const std::string& GetProfileName() const { return profileName_; }
+    const std::string& GetRegistryKey() const { return registryKey_; }
 
     // The file that holds the values; empty when there is no profile name.
     std::filesystem::path FilePath() const;
@@ -49,9 +49,9 @@ public:
                      std::span<const std::uint8_t> value);
 
 private:
-    std::string m_programName;
-    std::string m_profileName;
-    std::string m_registryKey;
+    std::string programName_;
+    std::string profileName_;
+    std::string registryKey_;
 };
 
 } // namespace settings

@@ -29,8 +29,8 @@ WinIni::WinIni()
 }
 
 WinIni::WinIni(const std::filesystem::path& file, const QLocale& locale)
-    : m_file(ReadFile(file))
-    , m_locale(locale)
+    : file_(ReadFile(file))
+    , locale_(locale)
 {
 }
 
@@ -42,14 +42,14 @@ std::filesystem::path WinIni::DefaultPath()
 std::string WinIni::GetString(std::string_view section, std::string_view entry,
                               std::string_view defaultValue) const
 {
-    if (auto value = m_file.Find(section, entry))
+    if (auto value = file_.Find(section, entry))
         return *std::move(value);
     if (text::EqualNoCase(section, "Intl")) {
         std::string fromLocale;
         if (text::EqualNoCase(entry, "sShortDate"))
-            fromLocale = ShortDatePicture(m_locale);
+            fromLocale = ShortDatePicture(locale_);
         else if (text::EqualNoCase(entry, "sCurrency"))
-            fromLocale = CurrencySymbol(m_locale);
+            fromLocale = CurrencySymbol(locale_);
         if (!fromLocale.empty())
             return fromLocale;
     }
@@ -58,7 +58,7 @@ std::string WinIni::GetString(std::string_view section, std::string_view entry,
 
 int WinIni::GetInt(std::string_view section, std::string_view entry, int defaultValue) const
 {
-    const auto value = m_file.Find(section, entry);
+    const auto value = file_.Find(section, entry);
     if (!value)
         return defaultValue;
     return ParseProfileInt(*value).value_or(defaultValue);

@@ -30,8 +30,8 @@ public:
     static std::filesystem::path DefaultPath();
 
 private:
-    IniFile m_file;
-    QLocale m_locale;
+    IniFile file_;
+    QLocale locale_;
 };
 
 } // namespace settings

@@ -23,18 +23,18 @@ constexpr auto kLevels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LO
 GsfComplaints::GsfComplaints()
 {
     for (int i = 0; i < 3; ++i)
-        m_handlers[i] = g_log_set_handler(kDomains[i], kLevels, &GsfComplaints::Hear, this);
+        handlers_[i] = g_log_set_handler(kDomains[i], kLevels, &GsfComplaints::Hear, this);
 }
 
 GsfComplaints::~GsfComplaints()
 {
     for (int i = 0; i < 3; ++i)
-        g_log_remove_handler(kDomains[i], m_handlers[i]);
+        g_log_remove_handler(kDomains[i], handlers_[i]);
 }
 
 void GsfComplaints::Hear(const char*, GLogLevelFlags, const char*, void* self)
 {
-    static_cast<GsfComplaints*>(self)->m_heard = true;
+    static_cast<GsfComplaints*>(self)->heard_ = true;
 }
 
 } // namespace storage

@@ -31,13 +31,13 @@ public:
     GsfComplaints(const GsfComplaints&) = delete;
     GsfComplaints& operator=(const GsfComplaints&) = delete;
 
-    bool Heard() const { return m_heard; }
+    bool Heard() const { return heard_; }
 
 private:
     static void Hear(const char* domain, GLogLevelFlags level, const char* message, void* self);
 
-    bool m_heard = false;
-    unsigned m_handlers[3] = {};
+    bool heard_ = false;
+    unsigned handlers_[3] = {};
 };
 
 } // namespace storage

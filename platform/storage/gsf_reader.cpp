@@ -21,7 +21,7 @@ constexpr size_t kReadChunk = 1 << 20;
 
 class TreeReader {
 public:
-    explicit TreeReader(uint64_t budget) : m_budget(budget) {}
+    explicit TreeReader(uint64_t budget) : budget_(budget) {}
 
     bool ReadChildren(GsfInfile* dir, Node& node, int depth)
     {
@@ -70,9 +70,9 @@ private:
         // A sound file holds every stream's bytes once, so all streams
         // together never exceed the file; more is a forged size.
         gsf_off_t size = gsf_input_size(input);
-        if (size < 0 || static_cast<uint64_t>(size) > m_budget)
+        if (size < 0 || static_cast<uint64_t>(size) > budget_)
             return false;
-        m_budget -= static_cast<uint64_t>(size);
+        budget_ -= static_cast<uint64_t>(size);
         node.data.resize(static_cast<size_t>(size));
         size_t done = 0;
         while (done < node.data.size()) {
@@ -84,7 +84,7 @@ private:
         return true;
     }
 
-    uint64_t m_budget;
+    uint64_t budget_;
 };
 
 } // namespace

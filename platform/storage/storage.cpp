@@ -35,41 +35,41 @@ Status ClearName(Node& parent, std::string_view name, CreateMode mode)
 } // namespace
 
 Storage::Storage(std::shared_ptr<FileState> file, std::shared_ptr<Node> node)
-    : m_file(std::move(file)), m_node(std::move(node))
+    : file_(std::move(file)), node_(std::move(node))
 {
 }
 
 void Storage::Release()
 {
-    m_node.reset();
-    m_file.reset();
+    node_.reset();
+    file_.reset();
 }
 
 std::string Storage::GetName() const
 {
-    return m_node ? m_node->name : std::string();
+    return node_ ? node_->name : std::string();
 }
 
 bool Storage::IsRoot() const
 {
-    return m_node && m_node == m_file->root;
+    return node_ && node_ == file_->root;
 }
 
 bool Storage::IsReadOnly() const
 {
-    return m_file && m_file->readOnly;
+    return file_ && file_->readOnly;
 }
 
 std::string Storage::GetFilePath() const
 {
-    return m_file ? m_file->path : std::string();
+    return file_ ? file_->path : std::string();
 }
 
 Status Storage::Check(bool writing) const
 {
-    if (!m_node || m_node->removed)
+    if (!node_ || node_->removed)
         return Status::Reverted;
-    if (writing && m_file->readOnly)
+    if (writing && file_->readOnly)
         return Status::AccessDenied;
     return Status::Ok;
 }
@@ -79,10 +79,10 @@ Status Storage::OpenStorage(std::string_view name, Storage& out) const
     Status status = Check(false);
     if (status != Status::Ok)
         return status;
-    auto child = FindOfKind(*m_node, name, Node::StorageNode);
+    auto child = FindOfKind(*node_, name, Node::StorageNode);
     if (!child)
         return Status::ElementNotFound;
-    out = Storage(m_file, std::move(child));
+    out = Storage(file_, std::move(child));
     return Status::Ok;
 }
 
@@ -91,41 +91,43 @@ Status Storage::OpenStream(std::string_view name, std::unique_ptr<Stream>& out) 
     Status status = Check(false);
     if (status != Status::Ok)
         return status;
-    auto child = FindOfKind(*m_node, name, Node::StreamNode);
+    auto child = FindOfKind(*node_, name, Node::StreamNode);
     if (!child)
         return Status::ElementNotFound;
-    out = std::make_unique<Stream>(m_file, std::move(child));
+    out = std::make_unique<Stream>(file_, std::move(child));
+    return Status::Ok;
+}
+
+Status Storage::AddElement(std::string_view name, CreateMode mode, ElementKind kind, std::shared_ptr<Node>& out)
+{
+    Status status = Check(true);
+    if (status == Status::Ok)
+        status = CheckName(name);
+    if (status == Status::Ok)
+        status = ClearName(*node_, name, mode);
+    if (status != Status::Ok)
+        return status;
+    out = Node::Make(kind == ElementKind::Storage ? Node::StorageNode : Node::StreamNode, name);
+    InsertChild(*node_, out);
     return Status::Ok;
 }
 
 Status Storage::CreateStorage(std::string_view name, CreateMode mode, Storage& out)
 {
-    Status status = Check(true);
+    std::shared_ptr<Node> child;
+    Status status = AddElement(name, mode, ElementKind::Storage, child);
     if (status == Status::Ok)
-        status = CheckName(name);
-    if (status == Status::Ok)
-        status = ClearName(*m_node, name, mode);
-    if (status != Status::Ok)
-        return status;
-    auto child = Node::Make(Node::StorageNode, name);
-    InsertChild(*m_node, child);
-    out = Storage(m_file, std::move(child));
-    return Status::Ok;
+        out = Storage(file_, std::move(child));
+    return status;
 }
 
 Status Storage::CreateStream(std::string_view name, CreateMode mode, std::unique_ptr<Stream>& out)
 {
-    Status status = Check(true);
+    std::shared_ptr<Node> child;
+    Status status = AddElement(name, mode, ElementKind::Stream, child);
     if (status == Status::Ok)
-        status = CheckName(name);
-    if (status == Status::Ok)
-        status = ClearName(*m_node, name, mode);
-    if (status != Status::Ok)
-        return status;
-    auto child = Node::Make(Node::StreamNode, name);
-    InsertChild(*m_node, child);
-    out = std::make_unique<Stream>(m_file, std::move(child));
-    return Status::Ok;
+        out = std::make_unique<Stream>(file_, std::move(child));
+    return status;
 }
 
 Status Storage::List(std::vector<ElementInfo>& out) const
@@ -134,7 +136,7 @@ Status Storage::List(std::vector<ElementInfo>& out) const
     if (status != Status::Ok)
         return status;
     out.clear();
-    for (const auto& child : m_node->children) {
+    for (const auto& child : node_->children) {
         bool isStorage = child->kind == Node::StorageNode;
         out.push_back({child->name, isStorage ? ElementKind::Storage : ElementKind::Stream,
                        child->data.size(), child->classId});
@@ -147,10 +149,10 @@ Status Storage::DestroyElement(std::string_view name)
     Status status = Check(true);
     if (status != Status::Ok)
         return status;
-    auto child = FindChild(*m_node, name);
+    auto child = FindChild(*node_, name);
     if (!child)
         return Status::ElementNotFound;
-    RemoveChild(*m_node, child.get());
+    RemoveChild(*node_, child.get());
     return Status::Ok;
 }
 
@@ -161,18 +163,18 @@ Status Storage::RenameElement(std::string_view oldName, std::string_view newName
         status = CheckName(newName);
     if (status != Status::Ok)
         return status;
-    auto child = FindChild(*m_node, oldName);
+    auto child = FindChild(*node_, oldName);
     if (!child)
         return Status::ElementNotFound;
-    auto other = FindChild(*m_node, newName);
+    auto other = FindChild(*node_, newName);
     if (other && other != child)
         return Status::AlreadyExists;
-    auto& children = m_node->children;
+    auto& children = node_->children;
     children.erase(std::find(children.begin(), children.end(), child));
     auto renamed = Node::Make(child->kind, newName);
     child->name = renamed->name;
     child->wireName = renamed->wireName;
-    InsertChild(*m_node, std::move(child));
+    InsertChild(*node_, std::move(child));
     return Status::Ok;
 }
 
@@ -186,19 +188,19 @@ Status Storage::MoveElementTo(std::string_view name, Storage& dest, std::string_
         status = CheckName(newName);
     if (status != Status::Ok)
         return status;
-    auto source = FindChild(*m_node, name);
+    auto source = FindChild(*node_, name);
     if (!source)
         return Status::ElementNotFound;
-    if (Encloses(*source, dest.m_node.get()))
+    if (Encloses(*source, dest.node_.get()))
         return Status::InvalidMove;
     auto copy = DeepCopy(*source);
     auto renamed = Node::Make(copy->kind, newName);
     copy->name = renamed->name;
     copy->wireName = renamed->wireName;
-    ClearName(*dest.m_node, newName, CreateMode::Replace);
-    InsertChild(*dest.m_node, std::move(copy));
+    ClearName(*dest.node_, newName, CreateMode::Replace);
+    InsertChild(*dest.node_, std::move(copy));
     if (mode == MoveMode::Move)
-        RemoveChild(*m_node, source.get());
+        RemoveChild(*node_, source.get());
     return Status::Ok;
 }
 
@@ -206,7 +208,7 @@ Status Storage::GetClassId(ClassId& out) const
 {
     Status status = Check(false);
     if (status == Status::Ok)
-        out = m_node->classId;
+        out = node_->classId;
     return status;
 }
 
@@ -214,7 +216,7 @@ Status Storage::SetClassId(const ClassId& id)
 {
     Status status = Check(true);
     if (status == Status::Ok)
-        m_node->classId = id;
+        node_->classId = id;
     return status;
 }
 
@@ -223,7 +225,7 @@ Status Storage::Commit()
     Status status = Check(false);
     if (status != Status::Ok || !IsRoot())
         return status;
-    return m_file->Commit();
+    return file_->Commit();
 }
 
 } // namespace storage

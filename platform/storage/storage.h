@@ -47,7 +47,7 @@ public:
     Storage() = default;
     Storage(std::shared_ptr<FileState> file, std::shared_ptr<Node> node);
 
-    bool IsOpen() const { return m_node != nullptr; }
+    bool IsOpen() const { return node_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }
     // Lets go of the storage; the handle becomes none.
     void Release();
@@ -89,9 +89,13 @@ public:
 private:
     // Ok when the handle can be used, and may change the file when `writing`.
     Status Check(bool writing) const;
+    // What creating an element of either kind checks and does: the handle may
+    // write, the name is valid, room is made as the mode says; then an empty
+    // element of that kind is added here and given in `out`.
+    Status AddElement(std::string_view name, CreateMode mode, ElementKind kind, std::shared_ptr<Node>& out);
 
-    std::shared_ptr<FileState> m_file;
-    std::shared_ptr<Node> m_node;
+    std::shared_ptr<FileState> file_;
+    std::shared_ptr<Node> node_;
 };
 
 } // namespace storage

@@ -17,7 +17,7 @@ constexpr uint64_t kMaxStreamSize = 0xFFFFFFFFu;
 } // namespace
 
 Stream::Stream(std::shared_ptr<FileState> file, std::shared_ptr<Node> node)
-    : m_file(std::move(file)), m_node(std::move(node))
+    : file_(std::move(file)), node_(std::move(node))
 {
 }
 
@@ -25,46 +25,46 @@ Stream::~Stream() = default;
 
 Node& Stream::Element() const
 {
-    if (m_node->removed)
-        throw io::FileError(ENOENT, "stream \"" + m_node->name + "\" was destroyed");
-    return *m_node;
+    if (node_->removed)
+        throw io::FileError(ENOENT, "stream \"" + node_->name + "\" was destroyed");
+    return *node_;
 }
 
 size_t Stream::Read(void* buffer, size_t n)
 {
     const auto& data = Element().data;
-    if (n == 0 || m_pos >= data.size())
+    if (n == 0 || pos_ >= data.size())
         return 0;
-    n = static_cast<size_t>(std::min<uint64_t>(n, data.size() - m_pos));
-    std::memcpy(buffer, data.data() + m_pos, n);
-    m_pos += n;
+    n = static_cast<size_t>(std::min<uint64_t>(n, data.size() - pos_));
+    std::memcpy(buffer, data.data() + pos_, n);
+    pos_ += n;
     return n;
 }
 
 void Stream::Write(const void* buffer, size_t n)
 {
     auto& data = Element().data;
-    if (m_file->readOnly)
-        throw io::FileError(EACCES, "stream \"" + m_node->name + "\" is open for reading only");
+    if (file_->readOnly)
+        throw io::FileError(EACCES, "stream \"" + node_->name + "\" is open for reading only");
     if (n == 0)
         return;
-    if (m_pos > kMaxStreamSize || n > kMaxStreamSize - m_pos)
-        throw io::FileError(EFBIG, "stream \"" + m_node->name + "\" would exceed 4 GiB");
-    if (m_pos + n > data.size())
-        data.resize(static_cast<size_t>(m_pos + n));
-    std::memcpy(data.data() + m_pos, buffer, n);
-    m_pos += n;
+    if (pos_ > kMaxStreamSize || n > kMaxStreamSize - pos_)
+        throw io::FileError(EFBIG, "stream \"" + node_->name + "\" would exceed 4 GiB");
+    if (pos_ + n > data.size())
+        data.resize(static_cast<size_t>(pos_ + n));
+    std::memcpy(data.data() + pos_, buffer, n);
+    pos_ += n;
 }
 
 uint64_t Stream::Seek(int64_t offset, Origin origin)
 {
     int64_t base = origin == Begin     ? 0
-                   : origin == Current ? static_cast<int64_t>(m_pos)
+                   : origin == Current ? static_cast<int64_t>(pos_)
                                        : static_cast<int64_t>(Element().data.size());
     if (offset < 0 ? base + offset < 0 : offset > INT64_MAX - base)
-        throw io::FileError(EINVAL, "seek outside stream \"" + m_node->name + "\"");
-    m_pos = static_cast<uint64_t>(base + offset);
-    return m_pos;
+        throw io::FileError(EINVAL, "seek outside stream \"" + node_->name + "\"");
+    pos_ = static_cast<uint64_t>(base + offset);
+    return pos_;
 }
 
 uint64_t Stream::GetLength() const
@@ -74,7 +74,7 @@ uint64_t Stream::GetLength() const
 
 std::string Stream::GetName() const
 {
-    return m_node->name;
+    return node_->name;
 }
 
 } // namespace storage

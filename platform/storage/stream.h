@@ -24,7 +24,7 @@ public:
     size_t Read(void* buffer, size_t n) override;
     void Write(const void* buffer, size_t n) override;
     uint64_t Seek(int64_t offset, Origin origin) override;
-    uint64_t GetPosition() const override { return m_pos; }
+    uint64_t GetPosition() const override { return pos_; }
     uint64_t GetLength() const override;
 
     // The element name, in Windows-1252.
@@ -33,9 +33,9 @@ public:
 private:
     Node& Element() const;
 
-    std::shared_ptr<FileState> m_file;
-    std::shared_ptr<Node> m_node;
-    uint64_t m_pos = 0;
+    std::shared_ptr<FileState> file_;
+    std::shared_ptr<Node> node_;
+    uint64_t pos_ = 0;
 };
 
 } // namespace storage

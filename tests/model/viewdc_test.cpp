@@ -2,6 +2,7 @@
 // up, the shared device context of a view, the page, the grid and clipping.
 #include "forms/model/viewdc.h"
 
+#include "forms/model/resize_update_rgn.h"
 #include "tests/model/test_objects.h"
 
 #include "platform/gdi/muldiv.h"
@@ -155,6 +156,74 @@ TEST(ViewDrawingContext, AViewWithoutAWindowGivesNoDeviceContext)
         EXPECT_EQ(dc.GetPageWidthDP(), 0);
     }
     EXPECT_EQ(view.dcNesting, 0);
+}
+
+// A view whose set-up for its own window fails on demand, as a view's does
+// when its page has no layout.
+class RefusingView : public FakeView {
+public:
+    int SetupOwnDC(VIEWDC& dc) override
+    {
+        ++setUps;
+        return refuse ? 0 : FakeView::SetupOwnDC(dc);
+    }
+    bool refuse = false;
+    int setUps = 0;
+};
+
+TEST(ViewDrawingContext, SetsItselfUpForTheViewsOwnWindowAndSaysWhetherThatWorked)
+{
+    RefusingView view;
+    view.originX = 300;
+    {
+        VIEWDC dc(&view, kOwnWindow);
+        EXPECT_TRUE(dc.IsSetUp());
+        EXPECT_EQ(view.setUps, 1);
+        EXPECT_EQ(dc.dc, view.sharedDC.get());
+        EXPECT_EQ(dc.originX, 300) << "the view's set-up ran on this context";
+        view.originX = 500;
+        EXPECT_TRUE(dc.SetUpOwnWindow());
+        EXPECT_EQ(dc.originX, 500) << "set up again after the view scrolled";
+        view.refuse = true;
+        EXPECT_FALSE(dc.SetUpOwnWindow());
+        EXPECT_FALSE(dc.IsSetUp()) << "the last set-up counts";
+    }
+    {
+        VIEWDC dc(&view, kOwnWindow);
+        EXPECT_FALSE(dc.IsSetUp());
+    }
+    EXPECT_EQ(view.dcNesting, 0);
+
+    VIEWDC none(nullptr, kOwnWindow);
+    EXPECT_FALSE(none.IsSetUp());
+    EXPECT_FALSE(none.SetUpOwnWindow());
+    VIEWDC plain(&view);
+    EXPECT_FALSE(plain.IsSetUp()) << "made without the set-up";
+}
+
+TEST(ViewDrawingContext, ObjectsLeaveAViewAloneThatCannotSetItselfUp)
+{
+    RefusingView view;
+    view.refuse = true;
+    view.active = true;
+    TestBox box;
+    box.SetPlace(1, {1000, 1000, 2000, 1500});
+    box.SetSelectFlag(1);
+
+    box.Invalidate(&view);
+    RESIZEUPDATERGN hint(kHintOutlineChanged, 1);
+    hint.InvalidateView(&view);
+    EXPECT_EQ(box.TrackAt(&view, 2000, 1500, 0, nullptr), 0);
+    EXPECT_EQ(box.Track(&view, 2000, 1500), 0);
+
+    EXPECT_GE(view.setUps, 4);
+    EXPECT_TRUE(view.invalidRects.empty());
+    EXPECT_TRUE(view.invalidOutlines.empty());
+    EXPECT_EQ(view.updates, 0);
+    EXPECT_TRUE(view.othersTold.empty());
+    RECT r;
+    box.GetRect(r);
+    EXPECT_EQ(r, (RECT{1000, 1000, 2000, 1500}));
 }
 
 TEST(ViewDrawingContext, WithoutAViewNothingIsSet)

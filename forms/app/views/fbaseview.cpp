@@ -459,8 +459,8 @@ void FBASEVIEW::SetFocus()
 
 void FBASEVIEW::CalcPageRect()
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     const int dpiX = v.dc->GetDeviceCaps(gdi::LOGPIXELSX);
     const int dpiY = v.dc->GetDeviceCaps(gdi::LOGPIXELSY);
@@ -504,8 +504,8 @@ void FBASEVIEW::OnZoomChanged()
         viewportOrg.x = placement.left;
     if (homeY)
         viewportOrg.y = placement.top;
-    VIEWDC v(this);
-    if (SetupOwnDC(v)) {
+    VIEWDC v(this, kOwnWindow);
+    if (v.IsSetUp()) {
         RecalcLayout(0, 0, v);
         ResetScrollBars();
     }
@@ -595,23 +595,23 @@ void FBASEVIEW::ClearPosSize()
 
 int FBASEVIEW::MarkObject(FORMOBJ* object, bool mark)
 {
-    VIEWDC v(this);
-    const bool drawn = SetupOwnDC(v) && object && object->GetPage() == currentPage;
+    VIEWDC v(this, kOwnWindow);
+    const bool drawn = v.IsSetUp() && object && object->GetPage() == currentPage;
     return marks.Set(object, drawn ? &v : nullptr, mark, drawn);
 }
 
 int FBASEVIEW::ToggleMark(FORMOBJ* object)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return marks.Set(object, nullptr, !marks.Contains(object), false);
     return marks.Toggle(v, object);
 }
 
 void FBASEVIEW::ClearMarks()
 {
-    VIEWDC v(this);
-    if (SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (v.IsSetUp())
         marks.Clear(v);
     else
         marks.Free();
@@ -631,8 +631,8 @@ bool FBASEVIEW::OnEvent(QEvent& e)
         return false;
     }
     case QEvent::MouseMove: {
-        VIEWDC v(this);
-        if (SetupOwnDC(v)) {
+        VIEWDC v(this, kOwnWindow);
+        if (v.IsSetUp()) {
             const QPointF at = static_cast<QMouseEvent&>(e).position();
             POINT p{static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())};
             ToLogicalPoint(p);

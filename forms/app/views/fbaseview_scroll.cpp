@@ -109,8 +109,8 @@ SIZE FBASEVIEW::ScrollVert(uint8_t code, int16_t position, QScrollBar* bar)
 
 SIZE FBASEVIEW::ScrollBy(uint8_t axis, uint8_t code, int16_t position, QScrollBar* bar)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return {};
     if (code == SB_THUMBTRACK)
         return {};
@@ -213,8 +213,8 @@ void FBASEVIEW::SetScrollRangeVert(VIEWDC& v, QScrollBar* bar)
 
 void FBASEVIEW::ResetScrollBars()
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     SetScrollRangeHorz(v, GetScrollBarCtrl(Qt::Horizontal));
     SetScrollRangeVert(v, GetScrollBarCtrl(Qt::Vertical));
@@ -234,8 +234,8 @@ int FBASEVIEW::AutoScroll(int16_t dx, int16_t dy, uint16_t page)
             if (auto* other = dynamic_cast<FBASEVIEW*>(splitter->GetPane(row, c)); other && c != column)
                 other->AutoScroll(0, dy, static_cast<uint16_t>(currentPage));
     }
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return 0;
     QScrollBar* bars[2] = {GetScrollBarCtrl(Qt::Horizontal), GetScrollBarCtrl(Qt::Vertical)};
     const POINT device = ToPixels(v, windowOrg);
@@ -280,8 +280,8 @@ int FBASEVIEW::AutoScroll(int16_t dx, int16_t dy, uint16_t page)
 int FBASEVIEW::GetAutoScrollSide(POINT point, uint16_t& side)
 {
     side = 0;
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return 0;
     const POINT border = ToPixels(v, {kEdgeBorder, kEdgeBorder});
     const RECT client = GetClientRect();
@@ -331,8 +331,8 @@ void FBASEVIEW::OnScroll(Qt::Orientation orientation, int position)
 
 void FBASEVIEW::ToDeviceRect(RECT& rect)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     POINT p[2] = {{rect.left - windowOrg.x, rect.top - windowOrg.y}, {rect.right - windowOrg.x, rect.bottom - windowOrg.y}};
     v.LPtoDP(p, 2);
@@ -341,8 +341,8 @@ void FBASEVIEW::ToDeviceRect(RECT& rect)
 
 void FBASEVIEW::ToLogicalRect(RECT& rect)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     POINT p[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
     v.DPtoLP(p, 2);
@@ -351,8 +351,8 @@ void FBASEVIEW::ToLogicalRect(RECT& rect)
 
 void FBASEVIEW::ToLogicalPoint(POINT& point)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     v.DPtoLP(&point, 1);
     point.x += windowOrg.x;
@@ -361,8 +361,8 @@ void FBASEVIEW::ToLogicalPoint(POINT& point)
 
 void FBASEVIEW::FromLogicalPoint(RECT& rect)
 {
-    VIEWDC v(this);
-    if (!SetupOwnDC(v))
+    VIEWDC v(this, kOwnWindow);
+    if (!v.IsSetUp())
         return;
     POINT p[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
     v.DPtoLP(p, 2);

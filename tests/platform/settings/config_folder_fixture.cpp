@@ -4,22 +4,22 @@
 
 void ConfigFolderTest::SetUp()
 {
-    ASSERT_TRUE(m_dir.isValid());
+    ASSERT_TRUE(dir_.isValid());
     if (const char* saved = std::getenv("XDG_CONFIG_HOME"))
-        m_saved = saved;
-    UseConfigFolder(std::filesystem::path(m_dir.path().toStdString()) / "config");
+        saved_ = saved;
+    UseConfigFolder(std::filesystem::path(dir_.path().toStdString()) / "config");
 }
 
 void ConfigFolderTest::TearDown()
 {
-    if (m_saved)
-        setenv("XDG_CONFIG_HOME", m_saved->c_str(), 1);
+    if (saved_)
+        setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
 }
 
 void ConfigFolderTest::UseConfigFolder(const std::filesystem::path& folder)
 {
-    m_folder = folder;
+    folder_ = folder;
     setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
 }

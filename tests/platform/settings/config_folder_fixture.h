@@ -15,11 +15,11 @@ protected:
 
     // Points the configuration folder at `folder`.
     void UseConfigFolder(const std::filesystem::path& folder);
-    std::filesystem::path Folder() const { return m_folder; }
+    std::filesystem::path Folder() const { return folder_; }
 
-    QTemporaryDir m_dir;
+    QTemporaryDir dir_;
 
 private:
-    std::optional<std::string> m_saved;
-    std::filesystem::path m_folder;
+    std::optional<std::string> saved_;
+    std::filesystem::path folder_;
 };

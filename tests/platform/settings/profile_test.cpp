@@ -69,7 +69,7 @@ TEST_F(ProfileTest, ValuesWrittenInOneRunAreReadInTheNext)
     }
     // A copy in another folder is a path QSettings has never seen: it is
     // read from the disk, as the next run would read it.
-    const fs::path next = fs::path(m_dir.path().toStdString()) / "next";
+    const fs::path next = fs::path(dir_.path().toStdString()) / "next";
     fs::create_directories(next);
     fs::copy(Folder(), next, fs::copy_options::recursive);
     UseConfigFolder(next);
@@ -140,7 +140,7 @@ TEST_F(ProfileTest, RefusedWritesReportFailureAndChangeNothing)
     EXPECT_EQ(unnamed.GetString("S", "E", "d"), "d");
 
     // The configuration folder cannot be made: a file stands in its way.
-    const fs::path blocker = fs::path(m_dir.path().toStdString()) / "blocker";
+    const fs::path blocker = fs::path(dir_.path().toStdString()) / "blocker";
     std::ofstream(blocker) << "x";
     UseConfigFolder(blocker);
     EXPECT_FALSE(profile.WriteInt("UserSettings", "WinTop", 1));

@@ -38,21 +38,21 @@ class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t limit)
     {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
         lowered.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
     }
 
 private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int);
+    rlimit saved_{};
+    void (*oldHandler_)(int);
 };
 
 TEST(Commit, AWriteFailingHalfWayLeavesTheOldFileWhole)

@@ -61,27 +61,27 @@ bool SetImmutable(const std::string& path, bool on)
 class ReadOnlyFile {
 public:
     enum Way { NoWriteBit, Immutable };
-    ReadOnlyFile(std::string path, Way way) : m_path(std::move(path)), m_way(way)
+    ReadOnlyFile(std::string path, Way way) : path_(std::move(path)), way_(way)
     {
         if (way == NoWriteBit) {
-            fs::permissions(m_path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-            m_made = true;
+            fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+            made_ = true;
         } else {
-            m_made = SetImmutable(m_path, true);
+            made_ = SetImmutable(path_, true);
         }
     }
     ~ReadOnlyFile()
     {
-        if (m_way == Immutable && m_made)
-            SetImmutable(m_path, false);
-        fs::permissions(m_path, fs::perms::owner_read | fs::perms::owner_write);
+        if (way_ == Immutable && made_)
+            SetImmutable(path_, false);
+        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
     }
-    bool Made() const { return m_made; }
+    bool Made() const { return made_; }
 
 private:
-    std::string m_path;
-    Way m_way;
-    bool m_made = false;
+    std::string path_;
+    Way way_;
+    bool made_ = false;
 };
 
 TEST(ReadOnlyFile, IsNeitherReplacedNorOpenedForWriting)

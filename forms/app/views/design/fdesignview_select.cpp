@@ -28,8 +28,8 @@ bool InRange(int32_t v)
 
 POINT FDESIGNVIEW::ToPagePoint(POINT device)
 {
-    VIEWDC dc(this);
-    if (!SetupOwnDC(dc))
+    VIEWDC dc(this, kOwnWindow);
+    if (!dc.IsSetUp())
         return device;
     return DeviceToLogical(dc, device);
 }
@@ -66,8 +66,9 @@ void FDESIGNVIEW::SelectionClick(POINT point)
     if (hadSelection) {
         int hit;
         {
-            VIEWDC dc(this);
-            SetupOwnDC(dc);
+            VIEWDC dc(this, kOwnWindow);
+            if (!dc.IsSetUp())
+                return;
             const POINT p = DeviceToLogical(dc, point);
             hit = selection->HitTestHandles(dc, p.x, p.y);
         }
@@ -169,8 +170,8 @@ int FDESIGNVIEW::SelectAt(POINT point)
         return 0;
     FORMOBJ* hit;
     {
-        VIEWDC dc(this);
-        if (!SetupOwnDC(dc))
+        VIEWDC dc(this, kOwnWindow);
+        if (!dc.IsSetUp())
             return 0;
         hit = doc->GetObjects().HitTest(dc, static_cast<uint16_t>(currentPage), point.x, point.y, nullptr);
     }
@@ -190,8 +191,8 @@ void FDESIGNVIEW::ToggleAt(POINT point)
         return;
     FORMOBJ* hit;
     {
-        VIEWDC dc(this);
-        if (!SetupOwnDC(dc))
+        VIEWDC dc(this, kOwnWindow);
+        if (!dc.IsSetUp())
             return;
         hit = doc->GetObjects().HitTest(dc, static_cast<uint16_t>(currentPage), point.x, point.y, nullptr);
     }
@@ -255,8 +256,8 @@ void FDESIGNVIEW::SnapPoint(POINT& point)
 {
     if (!snap)
         return;
-    VIEWDC dc(this);
-    if (SetupOwnDC(dc))
+    VIEWDC dc(this, kOwnWindow);
+    if (dc.IsSetUp())
         dc.SnapPoint(point);
 }
 
