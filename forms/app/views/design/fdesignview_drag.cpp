@@ -63,8 +63,8 @@ void FDESIGNVIEW::DragSelection(POINT point)
     selection->GetRect(noted);
     const std::vector<FORMOBJ*> snapshot = FieldsByPosition();
 
-    VIEWDC dc(this);
-    if (!SetupOwnDC(dc))
+    VIEWDC dc(this, kOwnWindow);
+    if (!dc.IsSetUp())
         return;
     SELECTION_DRAG drag(*this, dc, point, dragSource);
     {
@@ -103,8 +103,8 @@ void FDESIGNVIEW::ReselectAtPress()
         return;
     FORMOBJ* hit;
     {
-        VIEWDC dc(this);
-        if (!SetupOwnDC(dc))
+        VIEWDC dc(this, kOwnWindow);
+        if (!dc.IsSetUp())
             return;
         hit = doc->GetObjects().HitTest(dc, static_cast<uint16_t>(currentPage), mouseDown.x, mouseDown.y, nullptr);
     }
