@@ -52,6 +52,41 @@ public:
 // arguments; the 16-bit answer.
 typedef uint16_t (*FORMULA_CALLBACK)(void* context, uint16_t code, uintptr_t a, uintptr_t b);
 
+namespace abacine {
+
+// The request codes of the host callback.
+enum Request : uint16_t {
+    kFieldByName = 100,
+    kFieldExists = 101,
+    kFieldUpToDate = 102,
+    kSetUpToDate = 103,
+    kFieldName = 104,
+    kRangeFirst = 105,
+    kRangeNext = 106,
+    kFieldClass = 107,
+    kFieldValue = 108,
+    kRangeByName = 109,
+    kRangeValid = 110,
+    kRangeText = 111,
+    kRangeUpToDate = 112,
+    kStoreResult = 113,
+    kReadU16 = 114,
+    kReadByte = 115,
+    kReadBytes = 116,
+    kWriteU16 = 117,
+    kWriteByte = 118,
+    kWriteBytes = 119,
+    kSkipTag = 120,
+};
+
+// The size of the buffer that requests kFieldName and kRangeText fill with
+// a name, the terminating NUL included.
+inline constexpr std::size_t kNameBufferSize = 200;
+
+class FormulaOrder;
+
+} // namespace abacine
+
 // A value exchanged with the host (requests 108 and 113).
 struct OPERAND {
     uint8_t nType;  // 1 number, 2 text, 4 error
@@ -64,10 +99,6 @@ struct OPERAND {
 static_assert(offsetof(OPERAND, dNumber) == 8, "the value follows the type byte at offset 8");
 
 class FORMULA_SET;
-
-namespace abacine {
-class FormulaOrder;
-}
 
 // One compiled formula: the token code that computes one field.
 class ABACINE_API FORMULA : public HBELEMENT {
