@@ -6,6 +6,7 @@
 
 #include "forms/model/geometry.h"
 #include "forms/model/rotation.h"
+#include "forms/model/tracker_geometry.h"
 
 #include <cstdint>
 #include <functional>
@@ -306,7 +307,7 @@ protected:
     ROTATION drawRotation;
 
     // Selection tracker state.
-    uint32_t trackStyle = 0x12;
+    uint32_t trackStyle = kTrackStandard;
     RECT trackRect;
     SIZE minSize{90, 90};
     int32_t handleSize = 90;

@@ -40,6 +40,8 @@ constexpr uint32_t kTrackHatchedBorder = 4;
 constexpr uint32_t kTrackHandlesInside = 8;
 constexpr uint32_t kTrackHandlesOutside = 16;
 constexpr uint32_t kTrackHatchedInside = 32;
+// The selection's tracker, and every object's until it is given another.
+constexpr uint32_t kTrackStandard = kTrackDotted | kTrackHandlesOutside;
 
 struct HANDLEPLACE {
     bool right;    // placed from the right edge, else the left
