@@ -33,6 +33,17 @@ QSize DesktopSizeNow()
 
 } // namespace
 
+FORMSAPP* FormsApp()
+{
+    return dynamic_cast<FORMSAPP*>(ui::App::Current());
+}
+
+FFRAME* MainFrameOfApp()
+{
+    ui::App* app = ui::App::Current();
+    return app ? dynamic_cast<FFRAME*>(app->MainWnd()) : nullptr;
+}
+
 FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_("forms")
 {
     SetAppName(kTitle);

@@ -126,3 +126,8 @@ private:
     std::unique_ptr<CDynViewDocTemplate> template_;
     std::unique_ptr<FFRAME> mainFrame_;
 };
+
+// The running application as the program's own, and its main window as the
+// program's main frame; null when there is none or it is of another kind.
+FORMSAPP* FormsApp();
+FFRAME* MainFrameOfApp();
