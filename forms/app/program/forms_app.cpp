@@ -114,7 +114,7 @@ std::optional<int> FORMSAPP::InitMainWindow()
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);
     mainFrame_->SetDocTemplate(template_.get());
     mainFrame_->SetRecentFileList(&stdSettings_.recentFiles);
-    host_ = std::make_unique<APP_DOCUMENT_HOST>(*template_, commandLine_.tutorial, DefaultFormsFolder());
+    host_ = std::make_unique<AppDocumentHost>(*template_, commandLine_.tutorial, DefaultFormsFolder());
     template_->SetDocumentHost(host_.get());
     // The tutorial's title is the frame's own from the start, so that every
     // document's title is added to it.

@@ -390,7 +390,7 @@ void FBASEVIEW::InvalidateRect(const RECT& rect, bool)
     });
 }
 
-void FBASEVIEW::InvalidateOutline(const OUTLINE& outline, bool erase)
+void FBASEVIEW::InvalidateOutline(const Outline& outline, bool erase)
 {
     RECT box{outline.pt[0].x, outline.pt[0].y, outline.pt[0].x, outline.pt[0].y};
     for (const POINT& p : outline.pt) {

@@ -143,6 +143,6 @@ void FBASEVIEW::OnFilePrintPreview()
     if (!GetFormDocument())
         return;
     PrepareToPrint();
-    PRINTPREVIEW preview(*this);
+    PrintPreview preview(*this);
     preview.exec();
 }
