@@ -9,7 +9,7 @@
 
 namespace abacine {
 
-// The field's value (request 108); text comes without its inline format codes.
+// The field's value (request kFieldValue); text comes without its inline format codes.
 Value FetchField(const FORMULA_SET& set, uint16_t id);
 
 // At most 500 bytes of text with the escape-delimited format codes left out.
