@@ -1,9 +1,9 @@
 // Choice, logic and text functions.
-#include <cmath>
-
 #include "functions.h"
 #include "messages.h"
 #include "tokens.h"
+
+#include <cmath>
 
 namespace abacine {
 namespace {
@@ -44,7 +44,7 @@ Value Concatenate(const std::vector<Value>& args)
     return Value::Text(std::move(joined));
 }
 
-}  // namespace
+} // namespace
 
 Value ChoiceFunction(uint16_t token, const std::vector<Value>& args)
 {
@@ -68,4 +68,4 @@ Value ChoiceFunction(uint16_t token, const std::vector<Value>& args)
     }
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -10,4 +10,4 @@ bool CircularCheck::RangeLeadsBack(uint32_t range)
     return AnyCell(set_, range, [this](uint16_t cell) { return FieldLeadsBack(cell); });
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,10 +1,10 @@
 // The compile-time test for circular references through other formulas.
 #pragma once
 
-#include <cstdint>
-
 #include "Abacine.h"
 #include "formula_order.h"
+
+#include <cstdint>
 
 namespace abacine {
 
@@ -26,4 +26,4 @@ private:
     FormulaOrder::Search search_;
 };
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,10 +1,10 @@
 // Checking and walking compiled code.
 #include "code_check.h"
 
-#include <cstring>
-
 #include "function_table.h"
 #include "tokens.h"
+
+#include <cstring>
 
 namespace abacine {
 namespace {
@@ -46,7 +46,7 @@ long OperandSize(uint16_t t, const uint8_t* p, const uint8_t* end)
 
 bool IsOperand(uint16_t t) { return t == kNumber || t == kPercent || t == kField || t == kRange || t == kText; }
 
-}  // namespace
+} // namespace
 
 bool IsSoundCode(const uint8_t* code, std::size_t length)
 {
@@ -92,4 +92,4 @@ CodeToken CodeReader::Next()
     return token;
 }
 
-}  // namespace abacine
+} // namespace abacine

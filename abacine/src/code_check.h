@@ -31,4 +31,4 @@ private:
     const uint8_t* end_;
 };
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,12 +1,6 @@
 // Operator-precedence compiler from formula text to postfix token code.
 #include "compiler.h"
 
-#include <cstdlib>
-#include <cstring>
-#include <new>
-#include <string>
-#include <vector>
-
 #include "circular_check.h"
 #include "code_check.h"
 #include "function_table.h"
@@ -15,6 +9,12 @@
 #include "messages.h"
 #include "tokens.h"
 #include "type_check.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
 
 namespace abacine {
 namespace {
@@ -320,7 +320,7 @@ private:
     CircularCheck circular_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text,
                                         int& error)
@@ -343,4 +343,4 @@ std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, u
     return nullptr;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,11 +1,11 @@
 // Compiles the text of a formula (blanks already removed) into token code.
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
 #include "Abacine.h"
 #include "formula_order.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace abacine {
 
@@ -14,4 +14,4 @@ namespace abacine {
 std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text,
                                         int& error);
 
-}  // namespace abacine
+} // namespace abacine

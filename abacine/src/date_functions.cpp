@@ -1,9 +1,9 @@
 // Date and time functions over serial day numbers (1 January 1900 is 2).
-#include <cmath>
-#include <ctime>
-
 #include "functions.h"
 #include "tokens.h"
+
+#include <cmath>
+#include <ctime>
 
 namespace abacine {
 namespace {
@@ -98,7 +98,7 @@ Value Now()
     return Value::Number(serial + TimeOfDay(local.tm_hour, local.tm_min, local.tm_sec));
 }
 
-}  // namespace
+} // namespace
 
 Value DateFunction(uint16_t token, const std::vector<Value>& args)
 {
@@ -134,4 +134,4 @@ Value DateFunction(uint16_t token, const std::vector<Value>& args)
     }
 }
 
-}  // namespace abacine
+} // namespace abacine

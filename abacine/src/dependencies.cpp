@@ -30,4 +30,4 @@ bool DependsOn(const FORMULA& formula, uint16_t id)
     return false;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,9 +1,9 @@
 // Which formulas a change of a field makes out of date.
 #pragma once
 
-#include <cstdint>
-
 #include "Abacine.h"
+
+#include <cstdint>
 
 namespace abacine {
 
@@ -11,4 +11,4 @@ namespace abacine {
 // valid range that holds the field or an out-of-date cell.
 bool DependsOn(const FORMULA& formula, uint16_t id);
 
-}  // namespace abacine
+} // namespace abacine

@@ -44,4 +44,4 @@ std::vector<Value> EvalStack::PopArgs(std::size_t count)
     return args;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -54,4 +54,4 @@ private:
     std::size_t textBytes_ = 0;
 };
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,17 +1,17 @@
 // Evaluation of token code on the value stack.
 #include "evaluator.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstring>
-#include <new>
-
 #include "code_check.h"
 #include "field_value.h"
 #include "functions.h"
 #include "host.h"
 #include "messages.h"
 #include "tokens.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <new>
 
 namespace abacine {
 namespace {
@@ -228,7 +228,7 @@ private:
     bool stop_ = false;
 };
 
-}  // namespace
+} // namespace
 
 FieldsWithFormulas::FieldsWithFormulas(const FORMULA_SET& set) : bits_(65536, false)
 {
@@ -253,4 +253,4 @@ Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas,
     return Outcome::kDone;
 }
 
-}  // namespace abacine
+} // namespace abacine

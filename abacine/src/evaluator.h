@@ -1,11 +1,11 @@
 // The stack machine that runs a formula's code against the host's fields.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "Abacine.h"
 #include "eval_stack.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace abacine {
 
@@ -25,4 +25,4 @@ enum class Outcome { kDone, kDeferred };
 // is not up to date yet, else kDone with the value or error in result.
 Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, Value& result);
 
-}  // namespace abacine
+} // namespace abacine

@@ -9,7 +9,7 @@ namespace {
 constexpr char kEscape = 27;
 constexpr std::size_t kFormatCodeLength = 5;
 
-}  // namespace
+} // namespace
 
 std::string StripFormatCodes(const char* text)
 {
@@ -54,4 +54,4 @@ Value FetchField(const FORMULA_SET& set, uint16_t id)
     }
 }
 
-}  // namespace abacine
+} // namespace abacine

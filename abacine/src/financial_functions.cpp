@@ -1,8 +1,8 @@
 // Financial functions.
-#include <cmath>
-
 #include "functions.h"
 #include "tokens.h"
+
+#include <cmath>
 
 namespace abacine {
 namespace {
@@ -113,7 +113,7 @@ Value Term(double pmt, double rate, double fv)
     return Value::Number(std::log(growth) / std::log(1 + rate));
 }
 
-}  // namespace
+} // namespace
 
 Value FinancialFunction(uint16_t token, const std::vector<Value>& args)
 {
@@ -142,4 +142,4 @@ Value FinancialFunction(uint16_t token, const std::vector<Value>& args)
     }
 }
 
-}  // namespace abacine
+} // namespace abacine

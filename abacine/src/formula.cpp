@@ -1,18 +1,19 @@
 // One compiled formula: owns its code and writes it back as text.
-#include <cstring>
-#include <string>
-
 #include "Abacine.h"
+
 #include "code_check.h"
 #include "formula_text.h"
 #include "messages.h"
+
+#include <cstring>
+#include <string>
 
 namespace {
 
 constexpr std::size_t kMessageLength = 200;
 constexpr int kMessageFlag = 8;
 
-}  // namespace
+} // namespace
 
 FORMULA::FORMULA(FORMULA_SET* set, uint16_t fieldID, char* code, uint16_t length)
     : nFieldID(fieldID), pCode(code), nLength(length), pSet(set),

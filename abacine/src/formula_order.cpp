@@ -1,13 +1,13 @@
 // Keeping a formula set's calculation order as formulas come and go.
 #include "formula_order.h"
 
-#include <algorithm>
-#include <limits>
-#include <new>
-
 #include "code_check.h"
 #include "host.h"
 #include "tokens.h"
+
+#include <algorithm>
+#include <limits>
+#include <new>
 
 namespace abacine {
 namespace {
@@ -32,7 +32,7 @@ void SortUnique(std::vector<T>& v)
     v.erase(std::unique(v.begin(), v.end()), v.end());
 }
 
-}  // namespace
+} // namespace
 
 template <class Visit>
 void FormulaOrder::ForEachReader(uint16_t field, Visit visit) const
@@ -528,4 +528,4 @@ FormulaOrder::Node* FormulaOrder::NodeOf(uint16_t id)
     return it == nodes_.end() ? nullptr : &it->second;
 }
 
-}  // namespace abacine
+} // namespace abacine

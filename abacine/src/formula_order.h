@@ -3,6 +3,8 @@
 // one walk in this order does what passes over the list in any order do.
 #pragma once
 
+#include "Abacine.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -10,8 +12,6 @@
 #include <unordered_map>
 #include <utility>
 #include <vector>
-
-#include "Abacine.h"
 
 namespace abacine {
 
@@ -124,4 +124,4 @@ private:
     bool known_ = true;
 };
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,21 +1,22 @@
 // The formula set: adding, finding and removing formulas, their text, and the
 // function table as hosts see it.
-#include <cstring>
-#include <new>
-#include <string>
-
 #include "Abacine.h"
+
 #include "compiler.h"
 #include "formula_order.h"
 #include "function_table.h"
 #include "messages.h"
 #include "set_limits.h"
 
+#include <cstring>
+#include <new>
+#include <string>
+
 namespace {
 
 constexpr std::size_t kErrorTextSize = 200;
 
-}  // namespace
+} // namespace
 
 FORMULA_SET::FORMULA_SET() : pContext(nullptr), pCallback(nullptr), pOrder(std::make_unique<abacine::FormulaOrder>(*this))
 {

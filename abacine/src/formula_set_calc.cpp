@@ -1,13 +1,14 @@
 // Recalculation in calculation order and the marking of dependent formulas
 // out of date.
-#include <cstdlib>
-#include <ctime>
-
 #include "Abacine.h"
+
 #include "dependencies.h"
 #include "evaluator.h"
 #include "formula_order.h"
 #include "host.h"
+
+#include <cstdlib>
+#include <ctime>
 
 namespace {
 
@@ -61,7 +62,7 @@ void MarkDependants(const FORMULA_SET& set, const abacine::FormulaOrder::Sequenc
     }
 }
 
-}  // namespace
+} // namespace
 
 // Passes walk the formulas in calculation order, where each comes after those
 // it reads, so one pass completes them all. Another pass follows while

@@ -1,11 +1,12 @@
 // Saving and loading the formula set through the host's stream requests.
-#include <memory>
-#include <new>
-
 #include "Abacine.h"
+
 #include "formula_order.h"
 #include "host.h"
 #include "set_limits.h"
+
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr uint8_t kEndOfGroup = 0xFF;
 
 uint8_t ReadByte(const FORMULA_SET& set) { return static_cast<uint8_t>(abacine::Ask(set, abacine::kReadByte) & 0xFF); }
 
-}  // namespace
+} // namespace
 
 int FORMULA_SET::SaveSet(uint8_t tag)
 {

@@ -2,9 +2,6 @@
 // brackets that the code holds and no others.
 #include "formula_text.h"
 
-#include <cstring>
-#include <vector>
-
 #include "code_check.h"
 #include "function_table.h"
 #include "host.h"
@@ -13,10 +10,11 @@
 #include "number_text.h"
 #include "tokens.h"
 
+#include <cstring>
+#include <vector>
+
 namespace abacine {
 namespace {
-
-constexpr std::size_t kNameBuffer = 200;
 
 const char* OperatorText(uint16_t token)
 {
@@ -55,12 +53,12 @@ std::string QuotedText(const char* s)
     return out + "\"";
 }
 
-// Asks the host to write a name into a buffer of 200 bytes.
+// Asks the host to write a name into a buffer of kNameBufferSize bytes.
 std::string HostName(const FORMULA_SET& set, Request request, uintptr_t what)
 {
-    char buffer[kNameBuffer] = {};
+    char buffer[kNameBufferSize] = {};
     Ask(set, request, what, reinterpret_cast<uintptr_t>(buffer));
-    buffer[kNameBuffer - 1] = '\0';
+    buffer[kNameBufferSize - 1] = '\0';
     return buffer;
 }
 
@@ -98,7 +96,7 @@ std::string Pop(std::vector<std::string>& stack)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 bool FormulaText(const FORMULA& formula, std::string& text, int& error)
 {
@@ -139,4 +137,4 @@ bool FormulaText(const FORMULA& formula, std::string& text, int& error)
     return true;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,9 +1,9 @@
 // Turning token code back into formula text.
 #pragma once
 
-#include <string>
-
 #include "Abacine.h"
+
+#include <string>
 
 namespace abacine {
 
@@ -13,4 +13,4 @@ constexpr std::size_t kMaxFormulaText = 1023;
 // unsound or the text would pass 1023 characters.
 bool FormulaText(const FORMULA& formula, std::string& text, int& error);
 
-}  // namespace abacine
+} // namespace abacine

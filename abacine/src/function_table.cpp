@@ -37,7 +37,7 @@ bool StartsWithName(const char* text, const char* name)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 const FunctionEntry* FunctionAt(int index)
 {
@@ -69,4 +69,4 @@ bool AcceptsCount(const FunctionEntry& f, uint16_t count)
     return f.params == kAnyCount ? count >= 1 : count == f.params;
 }
 
-}  // namespace abacine
+} // namespace abacine

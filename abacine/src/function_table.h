@@ -23,4 +23,4 @@ int FunctionIndexAt(const char* text);
 // Whether count arguments suit the function.
 bool AcceptsCount(const FunctionEntry& f, uint16_t count);
 
-}  // namespace abacine
+} // namespace abacine

@@ -3,11 +3,11 @@
 // (100 division by zero, 101 argument outside the function's domain).
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "Abacine.h"
 #include "eval_stack.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace abacine {
 
@@ -28,4 +28,4 @@ Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Val
 // CHOOSE, IF, ISERR, ERR, TRUE, FALSE, CONCATENATE.
 Value ChoiceFunction(uint16_t token, const std::vector<Value>& args);
 
-}  // namespace abacine
+} // namespace abacine

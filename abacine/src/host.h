@@ -1,36 +1,12 @@
 // Requests to the host callback of a formula set.
 #pragma once
 
+#include "Abacine.h"
+
 #include <cerrno>
 #include <cstdint>
 
-#include "Abacine.h"
-
 namespace abacine {
-
-enum Request : uint16_t {
-    kFieldByName = 100,
-    kFieldExists = 101,
-    kFieldUpToDate = 102,
-    kSetUpToDate = 103,
-    kFieldName = 104,
-    kRangeFirst = 105,
-    kRangeNext = 106,
-    kFieldClass = 107,
-    kFieldValue = 108,
-    kRangeByName = 109,
-    kRangeValid = 110,
-    kRangeText = 111,
-    kRangeUpToDate = 112,
-    kStoreResult = 113,
-    kReadU16 = 114,
-    kReadByte = 115,
-    kReadBytes = 116,
-    kWriteU16 = 117,
-    kWriteByte = 118,
-    kWriteBytes = 119,
-    kSkipTag = 120,
-};
 
 // A set without a callback gets 0 for every request. The error number is
 // kept across the call, so that what the host leaves in it is not taken for
@@ -62,4 +38,4 @@ bool AnyCell(const FORMULA_SET& set, uint32_t range, Visit visit)
     return false;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -13,4 +13,4 @@ private:
     int m_nID;
 };
 
-}  // namespace abacine
+} // namespace abacine

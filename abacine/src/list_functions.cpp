@@ -1,10 +1,10 @@
 // Functions over lists of values and table column ranges.
-#include <cmath>
-
 #include "field_value.h"
 #include "functions.h"
 #include "host.h"
 #include "tokens.h"
+
+#include <cmath>
 
 namespace abacine {
 namespace {
@@ -47,7 +47,7 @@ bool AddRange(const FORMULA_SET& set, uint32_t range, Tally& tally, Value& error
     });
 }
 
-}  // namespace
+} // namespace
 
 Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Value>& args)
 {
@@ -84,4 +84,4 @@ Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Val
     return Value::Number(std::sqrt(variance));
 }
 
-}  // namespace abacine
+} // namespace abacine

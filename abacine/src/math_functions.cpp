@@ -1,10 +1,10 @@
 // Mathematical functions.
+#include "functions.h"
+#include "tokens.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdlib>
-
-#include "functions.h"
-#include "tokens.h"
 
 namespace abacine {
 namespace {
@@ -36,7 +36,7 @@ double Random()
     return value;
 }
 
-}  // namespace
+} // namespace
 
 double EnginePi() { return std::bit_cast<double>(0x400921FB54442D1AULL); }
 
@@ -104,4 +104,4 @@ Value MathFunction(uint16_t token, const std::vector<Value>& args)
     }
 }
 
-}  // namespace abacine
+} // namespace abacine

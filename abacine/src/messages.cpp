@@ -43,7 +43,7 @@ const char* const kTexts[] = {
 constexpr int kFirstID = 36001;
 constexpr int kTextCount = sizeof(kTexts) / sizeof(kTexts[0]);
 
-}  // namespace
+} // namespace
 
 const char* MessageText(int id)
 {
@@ -64,4 +64,4 @@ void LoadMessage(int id, char* out, std::size_t size)
     out[n] = '\0';
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -34,4 +34,4 @@ const char* MessageText(int id);
 // Copies the message's text into out, at most size bytes with the NUL.
 void LoadMessage(int id, char* out, std::size_t size);
 
-}  // namespace abacine
+} // namespace abacine

@@ -20,7 +20,7 @@ std::string Format(const char* format, int precision, double value)
     return buffer;
 }
 
-}  // namespace
+} // namespace
 
 std::string NumberText(double value)
 {
@@ -40,4 +40,4 @@ std::string NumberText(double value)
     return Format("%.*f", decimals > 0 ? decimals : 0, value);
 }
 
-}  // namespace abacine
+} // namespace abacine

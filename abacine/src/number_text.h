@@ -11,4 +11,4 @@ namespace abacine {
 // 2.5 gives "2.5", 12 gives "12", 1e25 gives "1e+25".
 std::string NumberText(double value);
 
-}  // namespace abacine
+} // namespace abacine

@@ -6,4 +6,4 @@ namespace abacine {
 // The list's count is 16 bits wide and signed.
 constexpr int kMaxFormulas = 32767;
 
-}  // namespace abacine
+} // namespace abacine

@@ -54,4 +54,4 @@ inline double ReadDouble(const uint8_t* p)
     return std::bit_cast<double>(bits);
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,12 +1,12 @@
 // Type check over new code with a stack of type bytes.
 #include "type_check.h"
 
-#include <vector>
-
 #include "code_check.h"
 #include "host.h"
 #include "messages.h"
 #include "tokens.h"
+
+#include <vector>
 
 namespace abacine {
 namespace {
@@ -71,7 +71,7 @@ int BinaryType(uint16_t token, uint8_t left, uint8_t right)
     return IsNumeric(left) && IsNumeric(right) ? kNumberType : kMsgBinaryNeedsNumbers;
 }
 
-}  // namespace
+} // namespace
 
 int CheckTypes(const FORMULA_SET& set, const uint8_t* code, std::size_t length)
 {
@@ -126,4 +126,4 @@ int CheckTypes(const FORMULA_SET& set, const uint8_t* code, std::size_t length)
     return 0;
 }
 
-}  // namespace abacine
+} // namespace abacine

@@ -1,10 +1,10 @@
 // The compile-time check of operand types in new code.
 #pragma once
 
+#include "Abacine.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "Abacine.h"
 
 namespace abacine {
 
@@ -12,4 +12,4 @@ namespace abacine {
 // message id of the refusal.
 int CheckTypes(const FORMULA_SET& set, const uint8_t* code, std::size_t length);
 
-}  // namespace abacine
+} // namespace abacine

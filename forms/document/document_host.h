@@ -8,9 +8,9 @@
 class FDOCUMENT;
 class FLAYOUT;
 
-class DOCUMENT_HOST {
+class DocumentHost {
 public:
-    virtual ~DOCUMENT_HOST() = default;
+    virtual ~DocumentHost() = default;
 
     // In the tutorial mode documents show no title.
     virtual bool IsTutorialMode() const = 0;

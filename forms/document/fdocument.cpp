@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-FDOCUMENT::FDOCUMENT(DOCUMENT_HOST* host)
+FDOCUMENT::FDOCUMENT(DocumentHost* host)
     : host(host),
       creationStamp(static_cast<uint32_t>(ui::Time())),
       pages(std::make_unique<FPAGELIST>()),
@@ -65,7 +65,7 @@ FORMOBJ* FDOCUMENT::FindField(uint16_t id)
 {
     for (const FOBJLIST* list : {&objects, &specialFields})
         for (FORMOBJ* o = list->GetHead(); o; o = list->GetNextDeep(o))
-            if (const FIELD_IDENTITY* field = AsField(o); field && field->GetFieldID() == id)
+            if (const FieldIdentity* field = AsField(o); field && field->GetFieldID() == id)
                 return o;
     return nullptr;
 }
@@ -81,7 +81,7 @@ FORMOBJ* FDOCUMENT::FindSpecialField(int stringId)
 
 uint16_t FDOCUMENT::GetFieldIDAt(int i) const
 {
-    const FIELD_IDENTITY* field = AsField(tabOrder.GetAt(i));
+    const FieldIdentity* field = AsField(tabOrder.GetAt(i));
     return field ? field->GetFieldID() : kNoFieldId;
 }
 
@@ -102,7 +102,7 @@ int FDOCUMENT::GetFieldNameForID(uint16_t id, std::string& name)
 
 int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
 {
-    FIELD_IDENTITY* field = AsField(object);
+    FieldIdentity* field = AsField(object);
     if (!field)
         return 1;
     int done = atOwnIndex ? tabOrder.InsertAt(std::min<int>(field->GetTabIndex(), tabOrder.GetCount()), object)
@@ -121,7 +121,7 @@ void FDOCUMENT::RestoreFields(const std::vector<FORMOBJ*>& restored)
         pending.pop_back();
         if (AsField(o))
             fields.push_back(o);
-        if (auto* group = dynamic_cast<GROUP_MEMBERS*>(o))
+        if (auto* group = dynamic_cast<GroupMembers*>(o))
             for (FORMOBJ* m = group->GetMembers().GetHead(); m; m = m->GetNext())
                 pending.push_back(m);
     }

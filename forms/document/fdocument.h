@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class DOCUMENT_HOST;
+class DocumentHost;
 class FLAYLIST;
 class FLAYOUT;
 class FONT_TABLE;
@@ -30,10 +30,10 @@ class Archive;
 // String id of "No Field".
 constexpr int kNoFieldName = 581;
 
-class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FIELD_LOOKUP, public FILLING_ORDER {
+class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FieldLookup, public FillingOrder {
 public:
     // The host may be null (no application: no dialogs, views or undo).
-    explicit FDOCUMENT(DOCUMENT_HOST* host = nullptr);
+    explicit FDOCUMENT(DocumentHost* host = nullptr);
     ~FDOCUMENT() override;
 
     // What form objects ask of their document.
@@ -143,7 +143,7 @@ private:
     bool Load(storage::Storage& root);
     std::string ProposedFileName() const;
 
-    DOCUMENT_HOST* host;
+    DocumentHost* host;
     uint32_t creationStamp;
     FOBJLIST objects;
     FOBJLIST styles;

@@ -39,9 +39,9 @@ enum : uint8_t {
 // registered.
 constexpr std::array<uint8_t, 2> kEmptyPictureGroup = {0x2A, kEndGroup};
 
-void WriteSections(FDOCUMENT& document, RECORDARCHIVE& ar, SECTION_PLACE place)
+void WriteSections(FDOCUMENT& document, RECORDARCHIVE& ar, SectionPlace place)
 {
-    for (const FORM_SECTION* section : FormSectionsAt(place))
+    for (const FormSection* section : FormSectionsAt(place))
         section->write(document, ar);
 }
 
@@ -73,13 +73,13 @@ void FDOCUMENT::WriteForm(RECORDARCHIVE& ar)
         ar.WriteTag(kFontTableSection);
         ar.WriteTag(kEndGroup);
     }
-    WriteSections(*this, ar, SECTION_PLACE::AfterFontTable);
+    WriteSections(*this, ar, SectionPlace::AfterFontTable);
     styles.Save(ar, kStylesSection, 0);
     objects.Save(ar, kObjectsSection, 0);
     pages->Save(ar, kPagesSection);
     layouts->Write(ar, kLayoutsSection);
     tabOrder.Save(ar, kTabOrderSection);
-    WriteSections(*this, ar, SECTION_PLACE::AfterFillingOrder);
+    WriteSections(*this, ar, SectionPlace::AfterFillingOrder);
     specialFields.Save(ar, kSpecialFieldsSection, 0);
 
     ar.BeginRecord();
@@ -107,7 +107,7 @@ void FDOCUMENT::WriteForm(RECORDARCHIVE& ar)
     ar.PutU8(pictureFlag);
     ar.EndRecord(kPictureFlagRecord);
     if (savingForRunlet)
-        WriteSections(*this, ar, SECTION_PLACE::BeforeBodyEnd);
+        WriteSections(*this, ar, SectionPlace::BeforeBodyEnd);
     ar.WriteTag(kEndGroup);
 }
 
@@ -176,7 +176,7 @@ void FDOCUMENT::ReadFormBody(RECORDARCHIVE& ar)
             ReadSettings(tag, ar);
             break;
         default:
-            if (const FORM_SECTION* section = FindFormSection(tag))
+            if (const FormSection* section = FindFormSection(tag))
                 section->read(*this, ar);
             else
                 ar.SkipRecord(tag);
@@ -189,7 +189,7 @@ void FDOCUMENT::ReadSettings(uint8_t tag, RECORDARCHIVE& ar)
 {
     // Each record is read by its declared length: a short record keeps the
     // values it lacks, a longer one's extra bytes are passed over.
-    RECORDREADER record = ar.ReadRecord();
+    RecordReader record = ar.ReadRecord();
     switch (tag) {
     case kCountersRecord:
         nextFieldId = record.U16(nextFieldId);
@@ -222,18 +222,18 @@ void FDOCUMENT::WriteTrailer(RECORDARCHIVE& ar)
     archive.WriteU32(0);
     if (pictureFlag == 0)
         return;
-    const auto owners = FormSectionsAt(SECTION_PLACE::AfterItems);
+    const auto owners = FormSectionsAt(SectionPlace::AfterItems);
     if (owners.empty())
         archive.Write(kEmptyPictureGroup.data(), kEmptyPictureGroup.size());
     else
-        WriteSections(*this, ar, SECTION_PLACE::AfterItems);
+        WriteSections(*this, ar, SectionPlace::AfterItems);
 }
 
 void FDOCUMENT::ReadTrailer(RECORDARCHIVE& ar)
 {
     io::Archive& archive = ar.GetArchive();
     trailer.clear();
-    const auto owners = FormSectionsAt(SECTION_PLACE::AfterItems);
+    const auto owners = FormSectionsAt(SectionPlace::AfterItems);
     if (owners.empty()) {
         // Kept whole, so that a save writes back what no code here reads.
         std::array<uint8_t, 4096> chunk{};
@@ -248,6 +248,6 @@ void FDOCUMENT::ReadTrailer(RECORDARCHIVE& ar)
         return;
     uint8_t tag = 0;
     if (archive.ReadSome(&tag, 1) == 1)
-        if (const FORM_SECTION* section = FindFormSection(tag))
+        if (const FormSection* section = FindFormSection(tag))
             section->read(*this, ar);
 }

@@ -3,12 +3,12 @@
 
 #include "forms/model/formobj.h"
 
-FIELD_IDENTITY* AsField(FORMOBJ* object)
+FieldIdentity* AsField(FORMOBJ* object)
 {
-    return dynamic_cast<FIELD_IDENTITY*>(object);
+    return dynamic_cast<FieldIdentity*>(object);
 }
 
-const FIELD_IDENTITY* AsField(const FORMOBJ* object)
+const FieldIdentity* AsField(const FORMOBJ* object)
 {
-    return dynamic_cast<const FIELD_IDENTITY*>(object);
+    return dynamic_cast<const FieldIdentity*>(object);
 }

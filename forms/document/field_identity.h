@@ -10,9 +10,9 @@ class FORMOBJ;
 constexpr uint16_t kFirstReservedFieldId = 0x8000;
 constexpr uint16_t kNoFieldId = 0xFFFF;
 
-class FIELD_IDENTITY {
+class FieldIdentity {
 public:
-    virtual ~FIELD_IDENTITY() = default;
+    virtual ~FieldIdentity() = default;
     virtual uint16_t GetFieldID() const = 0;
     virtual void SetFieldID(uint16_t id) = 0;
     virtual uint16_t GetTabIndex() const = 0;
@@ -20,5 +20,5 @@ public:
 };
 
 // The field identity of an object, or null for an object that is no field.
-FIELD_IDENTITY* AsField(FORMOBJ* object);
-const FIELD_IDENTITY* AsField(const FORMOBJ* object);
+FieldIdentity* AsField(FORMOBJ* object);
+const FieldIdentity* AsField(const FORMOBJ* object);

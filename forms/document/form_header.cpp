@@ -28,7 +28,7 @@ bool ReadFormHeader(RECORDARCHIVE& ar, uint16_t& version)
     if (std::string_view(text.data(), text.size() - 1) != kFormHeaderText.substr(0, kFormHeaderText.size() - 1))
         return false;
     ar.ReadTag();
-    RECORDREADER record = ar.ReadRecord();
+    RecordReader record = ar.ReadRecord();
     version = record.U16();
     return true;
 }

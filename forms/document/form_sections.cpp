@@ -5,16 +5,16 @@
 #include <list>
 
 namespace {
-std::list<FORM_SECTION>& Sections()
+std::list<FormSection>& Sections()
 {
-    static std::list<FORM_SECTION> sections;
+    static std::list<FormSection> sections;
     return sections;
 }
 }
 
-void RegisterFormSection(const FORM_SECTION& section)
+void RegisterFormSection(const FormSection& section)
 {
-    for (FORM_SECTION& s : Sections())
+    for (FormSection& s : Sections())
         if (s.tag == section.tag) {
             s = section;
             return;
@@ -24,21 +24,21 @@ void RegisterFormSection(const FORM_SECTION& section)
 
 void UnregisterFormSection(uint8_t tag)
 {
-    Sections().remove_if([tag](const FORM_SECTION& s) { return s.tag == tag; });
+    Sections().remove_if([tag](const FormSection& s) { return s.tag == tag; });
 }
 
-const FORM_SECTION* FindFormSection(uint8_t tag)
+const FormSection* FindFormSection(uint8_t tag)
 {
-    for (const FORM_SECTION& s : Sections())
+    for (const FormSection& s : Sections())
         if (s.tag == tag)
             return &s;
     return nullptr;
 }
 
-std::vector<const FORM_SECTION*> FormSectionsAt(SECTION_PLACE place)
+std::vector<const FormSection*> FormSectionsAt(SectionPlace place)
 {
-    std::vector<const FORM_SECTION*> out;
-    for (const FORM_SECTION& s : Sections())
+    std::vector<const FormSection*> out;
+    for (const FormSection& s : Sections())
         if (s.place == place)
             out.push_back(&s);
     return out;

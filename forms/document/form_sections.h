@@ -11,16 +11,16 @@ class FDOCUMENT;
 class RECORDARCHIVE;
 
 // Where a registered section is written in the form body, or behind it.
-enum class SECTION_PLACE {
+enum class SectionPlace {
     AfterFontTable,     // the database links
     AfterFillingOrder,  // the formula set
     BeforeBodyEnd,      // the Runlet identifier
     AfterItems,         // the picture references, behind the OLE items
 };
 
-struct FORM_SECTION {
+struct FormSection {
     uint8_t tag;
-    SECTION_PLACE place;
+    SectionPlace place;
     // Writes the whole section, its tag included.
     void (*write)(FDOCUMENT& document, RECORDARCHIVE& ar);
     // Reads the section whose tag was just read.
@@ -28,9 +28,9 @@ struct FORM_SECTION {
 };
 
 // Adds or replaces the section of that tag.
-void RegisterFormSection(const FORM_SECTION& section);
+void RegisterFormSection(const FormSection& section);
 void UnregisterFormSection(uint8_t tag);
 // The registered section of that tag, or null.
-const FORM_SECTION* FindFormSection(uint8_t tag);
+const FormSection* FindFormSection(uint8_t tag);
 // The registered sections of a place, in the order they were registered.
-std::vector<const FORM_SECTION*> FormSectionsAt(SECTION_PLACE place);
+std::vector<const FormSection*> FormSectionsAt(SectionPlace place);

@@ -101,7 +101,7 @@ void FPAGELIST::Load(RECORDARCHIVE& ar)
                 ar.SkipRecord(t);
                 continue;
             }
-            RECORDREADER record = ar.ReadRecord();
+            RecordReader record = ar.ReadRecord();
             record.U16();
             page->layout = record.U16();
         }

@@ -70,7 +70,7 @@ int PTRARRAY::Remove(const FORMOBJ* item)
 void PTRARRAY::Renumber()
 {
     for (size_t i = 0; i < items.size(); ++i)
-        if (FIELD_IDENTITY* field = AsField(items[i]))
+        if (FieldIdentity* field = AsField(items[i]))
             field->SetTabIndex(static_cast<uint16_t>(i));
 }
 
@@ -80,7 +80,7 @@ void PTRARRAY::Save(RECORDARCHIVE& ar, uint8_t tag) const
     ar.WriteTag(kOrderGroupTag);
     ar.BeginArrayRecord(static_cast<uint16_t>(items.size()), kIdSize);
     for (const FORMOBJ* item : items) {
-        const FIELD_IDENTITY* field = AsField(item);
+        const FieldIdentity* field = AsField(item);
         ar.GetArchive().WriteU16(field ? field->GetFieldID() : kNoFieldId);
     }
     ar.WriteTag(kEndGroup);

@@ -9,9 +9,9 @@ class FORMOBJ;
 class RECORDARCHIVE;
 
 // Where the array finds a field by id when it is read.
-class FIELD_LOOKUP {
+class FieldLookup {
 public:
-    virtual ~FIELD_LOOKUP() = default;
+    virtual ~FieldLookup() = default;
     virtual FORMOBJ* FindField(uint16_t id) = 0;
 };
 
@@ -20,7 +20,7 @@ int ComparePosition(const FORMOBJ& a, const FORMOBJ& b);
 
 class PTRARRAY {
 public:
-    explicit PTRARRAY(FIELD_LOOKUP* owner) : owner(owner) {}
+    explicit PTRARRAY(FieldLookup* owner) : owner(owner) {}
 
     int GetCount() const { return static_cast<int>(items.size()); }
     // The item at i, or null.
@@ -46,6 +46,6 @@ public:
     void Load(RECORDARCHIVE& ar);
 
 private:
-    FIELD_LOOKUP* owner;
+    FieldLookup* owner;
     std::vector<FORMOBJ*> items;
 };

@@ -7,17 +7,17 @@
 #include "forms/res/program_resources.h"
 
 namespace {
-SPECIAL_FIELD_MAKER g_maker = nullptr;
+SpecialFieldMaker g_maker = nullptr;
 }
 
-SPECIAL_FIELD_MAKER GetSpecialFieldMaker()
+SpecialFieldMaker GetSpecialFieldMaker()
 {
     return g_maker;
 }
 
-SPECIAL_FIELD_MAKER SetSpecialFieldMaker(SPECIAL_FIELD_MAKER maker)
+SpecialFieldMaker SetSpecialFieldMaker(SpecialFieldMaker maker)
 {
-    SPECIAL_FIELD_MAKER previous = g_maker;
+    SpecialFieldMaker previous = g_maker;
     g_maker = maker;
     return previous;
 }
@@ -26,7 +26,7 @@ void MakeDefaultSpecialFields(FOBJLIST& list)
 {
     if (!g_maker)
         return;
-    for (const SPECIAL_FIELD_SLOT& slot : kSpecialFields)
+    for (const SpecialFieldSlot& slot : kSpecialFields)
         if (std::unique_ptr<FORMOBJ> field = g_maker(ProgramResources().LoadString(slot.nameId), slot.fieldId))
             list.AddTail(std::move(field));
 }
@@ -35,11 +35,11 @@ void ReplaceSpecialFields(FOBJLIST& list, FOBJLIST& read)
 {
     while (FORMOBJ* object = read.GetHead()) {
         std::unique_ptr<FORMOBJ> taken = read.Remove(object);
-        const FIELD_IDENTITY* field = AsField(taken.get());
+        const FieldIdentity* field = AsField(taken.get());
         if (!field)
             continue;
         for (FORMOBJ* old = list.GetHead(); old; old = old->GetNext()) {
-            const FIELD_IDENTITY* oldField = AsField(old);
+            const FieldIdentity* oldField = AsField(old);
             if (old->GetName() == taken->GetName() || (oldField && oldField->GetFieldID() == field->GetFieldID())) {
                 list.Delete(old);
                 break;

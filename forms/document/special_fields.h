@@ -10,12 +10,12 @@
 class FOBJLIST;
 class FORMOBJ;
 
-struct SPECIAL_FIELD_SLOT {
+struct SpecialFieldSlot {
     uint16_t nameId;   // the string whose text names the field
     uint16_t fieldId;
 };
 
-constexpr SPECIAL_FIELD_SLOT kSpecialFields[] = {
+constexpr SpecialFieldSlot kSpecialFields[] = {
     {474, 0xFFFE},  // "Fax: Recipient Name"
     {399, 0xFFFD},  // "Fax: Recipient Number"
     {475, 0xFFFC},  // "EMail: Recipient Name"
@@ -23,12 +23,12 @@ constexpr SPECIAL_FIELD_SLOT kSpecialFields[] = {
 };
 
 // Makes a stand-alone field of that name and id, or null.
-using SPECIAL_FIELD_MAKER = std::unique_ptr<FORMOBJ> (*)(std::string_view name, uint16_t fieldId);
+using SpecialFieldMaker = std::unique_ptr<FORMOBJ> (*)(std::string_view name, uint16_t fieldId);
 
 // The maker in use; null while no field kind has registered one.
-SPECIAL_FIELD_MAKER GetSpecialFieldMaker();
+SpecialFieldMaker GetSpecialFieldMaker();
 // Returns the previous maker.
-SPECIAL_FIELD_MAKER SetSpecialFieldMaker(SPECIAL_FIELD_MAKER maker);
+SpecialFieldMaker SetSpecialFieldMaker(SpecialFieldMaker maker);
 
 // Fills an empty list with the four default fields, when a maker exists.
 void MakeDefaultSpecialFields(FOBJLIST& list);

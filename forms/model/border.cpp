@@ -98,13 +98,13 @@ void BORDER::Load(RECORDARCHIVE& ar)
         if (tag == kEndGroup)
             return;
         if (tag == kRecLine) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             style = r.U8(style);
             SetWidth(r.U16(width));
             lineType = r.U16(lineType);
             colour = r.U32(colour);
         } else if (tag == kRecCorners) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             roundedFlag = r.U16(roundedFlag ? 1 : 0) == 1 ? 1 : 0;
             rounding = r.U16(rounding);
         } else {
@@ -117,14 +117,14 @@ void BORDER::GetOuterRect(VIEWDC& dc, RECT& rect) const
 {
     if (lineType == kLineNone)
         return;
-    rect = DeviceToLogical(dc, BORDERLAYOUT::Make(*this, dc, rect).OuterRing(true));
+    rect = DeviceToLogical(dc, BorderLayout::Make(*this, dc, rect).OuterRing(true));
 }
 
 void BORDER::GetInnerRect(VIEWDC& dc, RECT& rect) const
 {
     if (lineType == kLineNone)
         return;
-    rect = DeviceToLogical(dc, BORDERLAYOUT::Make(*this, dc, rect).InnerEdges(true));
+    rect = DeviceToLogical(dc, BorderLayout::Make(*this, dc, rect).InnerEdges(true));
 }
 
 void BORDER::FillInside(VIEWDC& dc, const RECT& rect, BASICSHADE& shade) const

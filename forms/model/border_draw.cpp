@@ -101,7 +101,7 @@ void FillRing(const BORDER& border, VIEWDC& dc, const RECT& ring, int32_t thickX
 
 void DrawBars(const BORDER& border, VIEWDC& dc, const RECT& rect, bool centred)
 {
-    const BORDERLAYOUT layout = BORDERLAYOUT::Make(border, dc, rect);
+    const BorderLayout layout = BorderLayout::Make(border, dc, rect);
     DeviceUnits units(dc);
     for (int i = 0; i < layout.lines; ++i)
         FillRing(border, dc, layout.Ring(i, centred), layout.thickX, layout.thickY);
@@ -109,7 +109,7 @@ void DrawBars(const BORDER& border, VIEWDC& dc, const RECT& rect, bool centred)
 
 void DrawEllipseBorder(const BORDER& border, VIEWDC& dc, const RECT& rect)
 {
-    const BORDERLAYOUT layout = BORDERLAYOUT::Make(border, dc, rect);
+    const BorderLayout layout = BorderLayout::Make(border, dc, rect);
     DeviceUnits units(dc);
     Selected tools(*dc.dc, gdi::Pen::InsideFrame(layout.thickY, border.colour), gdi::GetStockBrush(gdi::NULL_BRUSH));
     RECT r = layout.Ring(0, true);
@@ -125,7 +125,7 @@ void DrawEllipseBorder(const BORDER& border, VIEWDC& dc, const RECT& rect)
 // straight bars between them.
 void DrawRoundedCorners(const BORDER& border, VIEWDC& dc, const RECT& rect)
 {
-    const BORDERLAYOUT layout = BORDERLAYOUT::Make(border, dc, rect);
+    const BorderLayout layout = BorderLayout::Make(border, dc, rect);
     const auto [rx, ry] = DeviceExtent(dc, border.rounding);
     DeviceUnits units(dc);
     Selected tools(*dc.dc, gdi::Pen::InsideFrame(layout.thickY, border.colour), gdi::GetStockBrush(gdi::NULL_BRUSH));

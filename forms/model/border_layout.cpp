@@ -29,9 +29,9 @@ RECT DeviceToLogical(VIEWDC& dc, const RECT& device)
         .Normalized();
 }
 
-BORDERLAYOUT BORDERLAYOUT::Make(const BORDER& border, VIEWDC& dc, const RECT& rect)
+BorderLayout BorderLayout::Make(const BORDER& border, VIEWDC& dc, const RECT& rect)
 {
-    BORDERLAYOUT l;
+    BorderLayout l;
     const auto [wx, wy] = DeviceExtent(dc, border.width);
     l.thickX = l.totalX = wx;
     l.thickY = l.totalY = wy;
@@ -50,20 +50,20 @@ BORDERLAYOUT BORDERLAYOUT::Make(const BORDER& border, VIEWDC& dc, const RECT& re
     return l;
 }
 
-RECT BORDERLAYOUT::OuterRing(bool centred) const
+RECT BorderLayout::OuterRing(bool centred) const
 {
     if (!centred)
         return device;
     return device.Inflated(totalX / 2, totalY / 2);
 }
 
-RECT BORDERLAYOUT::Ring(int i, bool centred) const
+RECT BorderLayout::Ring(int i, bool centred) const
 {
     const RECT outer = OuterRing(centred);
     return i == 0 ? outer : outer.Inflated(-(thickX + gapX), -(thickY + gapY));
 }
 
-RECT BORDERLAYOUT::InnerEdges(bool centred) const
+RECT BorderLayout::InnerEdges(bool centred) const
 {
     RECT r = OuterRing(centred).Inflated(-totalX, -totalY);
     r.right = std::max(r.right, r.left);

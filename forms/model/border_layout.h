@@ -12,7 +12,7 @@
 class BORDER;
 class VIEWDC;
 
-struct BORDERLAYOUT {
+struct BorderLayout {
     int32_t thickX = 1;  // one line's thickness
     int32_t thickY = 1;
     int32_t gapX = 0;    // between the lines of a double border
@@ -23,7 +23,7 @@ struct BORDERLAYOUT {
     RECT device;         // the object rectangle, relative to the scroll origin
 
     // Converts with the context's current (logical) mapping.
-    static BORDERLAYOUT Make(const BORDER& border, VIEWDC& dc, const RECT& rect);
+    static BorderLayout Make(const BORDER& border, VIEWDC& dc, const RECT& rect);
 
     // The outer edges of the outer ring of bars: straddling the rectangle's
     // edge when centred, else inside it.

@@ -21,7 +21,7 @@ gdi::Bitmap ScaledTile(const gdi::Bitmap& pattern, int dotX, int dotY)
 
 } // namespace
 
-const gdi::Bitmap& PRINTERPATTERNCACHE::Get(const gdi::Bitmap& pattern, Key key)
+const gdi::Bitmap& PrinterPatternCache::Get(const gdi::Bitmap& pattern, Key key)
 {
     auto hit = std::find_if(entries.begin(), entries.end(), [&](const Slot& s) { return s.key == key; });
     if (hit != entries.end()) {
@@ -34,7 +34,7 @@ const gdi::Bitmap& PRINTERPATTERNCACHE::Get(const gdi::Bitmap& pattern, Key key)
     return entries.front().bitmap;
 }
 
-std::vector<PRINTERPATTERNCACHE::Key> PRINTERPATTERNCACHE::Keys() const
+std::vector<PrinterPatternCache::Key> PrinterPatternCache::Keys() const
 {
     std::vector<Key> keys;
     for (const Slot& s : entries)
@@ -42,7 +42,7 @@ std::vector<PRINTERPATTERNCACHE::Key> PRINTERPATTERNCACHE::Keys() const
     return keys;
 }
 
-FILLPATTERNS::FILLPATTERNS()
+FillPatterns::FillPatterns()
 {
     for (int i = 0; i < kFillPatternCount; ++i) {
         bitmaps[i] = ProgramMonoBitmap(kFirstPatternBitmapId + i);
@@ -50,8 +50,8 @@ FILLPATTERNS::FILLPATTERNS()
     }
 }
 
-FILLPATTERNS& SharedFillPatterns()
+FillPatterns& SharedFillPatterns()
 {
-    static FILLPATTERNS patterns;
+    static FillPatterns patterns;
     return patterns;
 }

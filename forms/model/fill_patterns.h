@@ -17,7 +17,7 @@ constexpr uint32_t kFirstPatternBitmapId = 133;
 
 // Pattern bitmaps scaled to a printer's dots, the five used last kept,
 // most recently used first.
-class PRINTERPATTERNCACHE {
+class PrinterPatternCache {
 public:
     struct Key {
         uint16_t pattern = 0;
@@ -41,15 +41,15 @@ private:
     std::vector<Slot> entries;
 };
 
-struct FILLPATTERNS {
+struct FillPatterns {
     // Loads the bitmaps from the program's resources.
-    FILLPATTERNS();
+    FillPatterns();
 
     std::array<gdi::Bitmap, kFillPatternCount> bitmaps;
     // A pattern whose bitmap is missing gets the null brush.
     std::array<gdi::Brush, kFillPatternCount> brushes;
-    PRINTERPATTERNCACHE printerBitmaps;
+    PrinterPatternCache printerBitmaps;
     BRUSHCACHE brushCache;
 };
 
-FILLPATTERNS& SharedFillPatterns();
+FillPatterns& SharedFillPatterns();

@@ -96,7 +96,7 @@ void FLINE::Load(RECORDARCHIVE& ar, uintptr_t owner)
         } else if (tag == kBorderGroupTag) {
             border->Load(ar);
         } else if (tag == kRecEnds) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             first.x = r.I32(first.x);
             first.y = r.I32(first.y);
             second.x = r.I32(second.x);
@@ -146,7 +146,7 @@ int FLINE::HitTest(VIEWDC& dc, int32_t x, int32_t y)
     const double s = std::sin(angle);
     const double c = std::cos(angle);
     // u = (c, -s) along the segment, n = (s, c) across it.
-    OUTLINE band;
+    Outline band;
     band.pt[0] = {p1.x - Scaled(left, c) - Scaled(top, s), p1.y + Scaled(left, s) - Scaled(top, c)};
     band.pt[1] = {p2.x + Scaled(right, c) - Scaled(top, s), p2.y - Scaled(right, s) - Scaled(top, c)};
     band.pt[2] = {p2.x + Scaled(right, c) + Scaled(bottom, s), p2.y - Scaled(right, s) + Scaled(bottom, c)};

@@ -53,9 +53,9 @@ void InvertSegment(gdi::DC& dc, std::pair<POINT, POINT> segment)
 }
 
 // The four corners of a rectangle as an outline.
-OUTLINE Corners(const RECT& r)
+Outline Corners(const RECT& r)
 {
-    OUTLINE o;
+    Outline o;
     o.pt[0] = {r.left, r.top};
     o.pt[1] = {r.left, r.bottom};
     o.pt[2] = {r.right, r.bottom};
@@ -64,12 +64,12 @@ OUTLINE Corners(const RECT& r)
 }
 
 // Marks the line as moved whole for the length of a drag.
-class MOVING {
+class MovingScope {
 public:
-    MOVING(bool& flag, bool value) : flag(flag) { flag = value; }
-    ~MOVING() { flag = false; }
-    MOVING(const MOVING&) = delete;
-    MOVING& operator=(const MOVING&) = delete;
+    MovingScope(bool& flag, bool value) : flag(flag) { flag = value; }
+    ~MovingScope() { flag = false; }
+    MovingScope(const MovingScope&) = delete;
+    MovingScope& operator=(const MovingScope&) = delete;
 
 private:
     bool& flag;
@@ -123,7 +123,7 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     const bool whole = HitTestHandles(dc, at.x, at.y) == kHitInside;
     int tracked;
     {
-        MOVING moving(movingWhole, whole);
+        MovingScope moving(movingWhole, whole);
         tracked = TrackAt(view, x, y, 0, nullptr);
     }
     if (!tracked) {
@@ -159,7 +159,7 @@ int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     direction = ClassifyDirection(first, second);
 
     // Repaint the old line with its handles and the new one.
-    const OUTLINE before = Corners(ToDevice(dc, oldRect.Inflated(handleSize, handleSize)).Inflated(1, 1));
+    const Outline before = Corners(ToDevice(dc, oldRect.Inflated(handleSize, handleSize)).Inflated(1, 1));
     RepaintTracked(dc, view, before, otherViews);
     return rect == oldRect && first == oldFirst && second == oldSecond ? 0 : 1;
 }

@@ -69,7 +69,7 @@ uint16_t FOBJLIST::DeleteOfType(uint8_t type)
             ++deleted;
         } else if (o->GetType() == kTypeGroup) {
             deleted += o->DeleteMembersOfType(type);
-            auto* group = dynamic_cast<GROUP_MEMBERS*>(o);
+            auto* group = dynamic_cast<GroupMembers*>(o);
             if (group && group->GetMembers().GetCount() == 0)
                 Delete(o);
         }

@@ -15,7 +15,7 @@ FOBJLIST* MembersOf(FORMOBJ* object)
 {
     if (object->GetType() != kTypeGroup)
         return nullptr;
-    auto* group = dynamic_cast<GROUP_MEMBERS*>(object);
+    auto* group = dynamic_cast<GroupMembers*>(object);
     return group ? &group->GetMembers() : nullptr;
 }
 

@@ -48,7 +48,7 @@ int FOBJLIST::Load(RECORDARCHIVE& ar, uintptr_t owner)
 
 std::unique_ptr<FORMOBJ> FOBJLIST::CreateObject(uint8_t type)
 {
-    OBJECT_CREATOR creator = FindObjectClass(type);
+    ObjectCreator creator = FindObjectClass(type);
     if (!creator)
         return nullptr;
     std::unique_ptr<FORMOBJ> object;
@@ -60,7 +60,7 @@ std::unique_ptr<FORMOBJ> FOBJLIST::CreateObject(uint8_t type)
     if (!object)
         return nullptr;
     if (type == kTypeGroup)
-        if (auto* group = dynamic_cast<GROUP_MEMBERS*>(object.get()))
+        if (auto* group = dynamic_cast<GroupMembers*>(object.get()))
             group->SetOwnerList(this);
     if (!object->Init())
         return nullptr;

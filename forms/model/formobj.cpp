@@ -75,7 +75,7 @@ void FORMOBJ::Load(RECORDARCHIVE& ar, uintptr_t)
             rectRotation.Set(rect.left, rect.top, rect.right, rect.bottom, rotation);
             return;
         case kRecPageRect: {
-            RECORDREADER rec = ar.ReadRecord();
+            RecordReader rec = ar.ReadRecord();
             page = rec.U16(page);
             int32_t left = rec.I32(rect.left);
             int32_t top = rec.I32(rect.top);
@@ -328,7 +328,7 @@ void FORMOBJ::Invalidate(OBJECT_VIEW* view)
         GetUpdateRect(update, dc, 1);
         view->InvalidateRect(update, true);
     } else {
-        OUTLINE outline;
+        Outline outline;
         GetRegion(outline, dc, 1, nullptr);
         view->InvalidateOutline(outline, true);
     }

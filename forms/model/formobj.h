@@ -6,6 +6,7 @@
 
 #include "forms/model/geometry.h"
 #include "forms/model/rotation.h"
+#include "forms/model/tracker_geometry.h"
 
 #include <cstdint>
 #include <functional>
@@ -136,7 +137,7 @@ public:
     virtual uint16_t CheckName(std::string_view name) const;
     virtual void SetPage(uint16_t page);
     virtual void GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles);
-    virtual void GetRegion(OUTLINE& region, VIEWDC& dc, int withHandles, POINT* corners);
+    virtual void GetRegion(Outline& region, VIEWDC& dc, int withHandles, POINT* corners);
     // Placement test: may the object take the rectangle (page twips) on
     // that page of the list?
     virtual int ExtCheck6(FOBJLIST* list, uint16_t page, int32_t left, int32_t top, int32_t right,
@@ -243,7 +244,7 @@ public:
     int TrackAt(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert, const RECT* start);
     // Drags out a new rectangle from a device point; 1 unless cancelled.
     int TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
-    // The modal loop dragging a handle from a device point (a HANDLE_DRAG).
+    // The modal loop dragging a handle from a device point (a TrackerDrag).
     int TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, const RECT* start);
     const RECT& GetTrackerRect() const { return trackRect; }
 
@@ -264,7 +265,7 @@ protected:
     bool ShowsTracker(const VIEWDC& dc) const;
     // After a drag: repaints the outline before (device units) and the
     // object's outline now with its handles, and tells the other views.
-    void RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews);
+    void RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const Outline& before, bool otherViews);
     // Logical rectangle less the context's origin, to device units.
     static RECT ToDevice(VIEWDC& dc, const RECT& logical);
     // The tail of a kind's Clone: the copy takes this object's master and
@@ -306,13 +307,13 @@ protected:
     ROTATION drawRotation;
 
     // Selection tracker state.
-    uint32_t trackStyle = 0x12;
+    uint32_t trackStyle = kTrackStandard;
     RECT trackRect;
     SIZE minSize{90, 90};
     int32_t handleSize = 90;
     int allowInvert = 0;
-    // The view of the drag in progress, which a HANDLE_DRAG runs on the
+    // The view of the drag in progress, which a TrackerDrag runs on the
     // tracker's state.
     OBJECT_VIEW* trackView = nullptr;
-    friend class HANDLE_DRAG;
+    friend class TrackerDrag;
 };

@@ -35,7 +35,7 @@ int FORMOBJ::HitTest(VIEWDC& dc, int32_t x, int32_t y)
         RECT r = ToDevice(dc, outer);
         return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom ? 1 : 0;
     }
-    OUTLINE region;
+    Outline region;
     GetRegion(region, dc, 1, nullptr);
     return region.Contains(x, y) ? 1 : 0;
 }
@@ -56,7 +56,7 @@ void FORMOBJ::GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles)
     out = ToDevice(dc, UnionRectNormalized(r, s));
 }
 
-void FORMOBJ::GetRegion(OUTLINE& region, VIEWDC& dc, int withHandles, POINT* corners)
+void FORMOBJ::GetRegion(Outline& region, VIEWDC& dc, int withHandles, POINT* corners)
 {
     RECT r;
     GetUpdateRect(r, dc, withHandles);

@@ -105,7 +105,7 @@ int FORMOBJ::TrackHandle(int handle, OBJECT_VIEW* view, int32_t x, int32_t y, co
     if (QWidget* holder = ui::GetCapture(); holder && holder != window)
         return 0;
     ui::ScopedCapture capture(*window);
-    HANDLE_DRAG drag(*this, *view, handle, {x, y}, start ? *start : rect);
+    TrackerDrag drag(*this, *view, handle, {x, y}, start ? *start : rect);
     ui::RunDrag(*window, drag);
     return drag.Result();
 }
@@ -163,9 +163,9 @@ int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
     return 2;
 }
 
-void FORMOBJ::RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const OUTLINE& before, bool otherViews)
+void FORMOBJ::RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const Outline& before, bool otherViews)
 {
-    OUTLINE after;
+    Outline after;
     GetRegion(after, dc, 1, nullptr);
     view->InvalidateOutline(before, true);
     view->InvalidateOutline(after, true);
@@ -215,7 +215,7 @@ int FORMOBJ::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     const RECT oldDevice = ToDevice(dc, oldOuter.Inflated(handleSize, handleSize)).Inflated(3, 3);
     ROTATION oldTurn;
     oldTurn.Set(oldDevice.left, oldDevice.top, oldDevice.right, oldDevice.bottom, rotation);
-    OUTLINE before;
+    Outline before;
     before.pt[0] = oldTurn.Rotate({oldDevice.left, oldDevice.top});
     before.pt[1] = oldTurn.Rotate({oldDevice.left, oldDevice.bottom});
     before.pt[2] = oldTurn.Rotate({oldDevice.right, oldDevice.bottom});

@@ -81,7 +81,7 @@ void FORMOBJ::GetHandleRect(int handle, RECT& out, const RECT& r)
         n = n.Inflated(1, 1);
     if (trackStyle & kTrackHandlesOutside)
         n = n.Inflated(size - 1, size - 1);
-    const HANDLEPLACE& place = HandlePlace(InvertHandle(handle, r));
+    const HandlePlacement& place = HandlePlace(InvertHandle(handle, r));
     int32_t left = (place.right ? n.right : n.left) + place.shiftX * size;
     int32_t top = (place.bottom ? n.bottom : n.top) + place.shiftY * size;
     if (place.centreX)

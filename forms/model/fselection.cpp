@@ -12,8 +12,6 @@
 
 namespace {
 
-// Tracker style of the selection's own rectangle: dotted, handles outside.
-constexpr uint32_t kSelectionTrackStyle = 18;
 constexpr int32_t kSelectionHandleSize = 90;
 // From this many objects a drag shows one rectangle instead of outlines.
 constexpr int32_t kMostDragOutlines = 10;
@@ -24,7 +22,7 @@ FSELECTION::FSELECTION(FOBJLIST* objects) : list(objects)
 {
     page = 0;
     rect = {};
-    SetTrackerRect(rect, kSelectionTrackStyle);
+    SetTrackerRect(rect, kTrackStandard);
     selected = 1;
     handleSize = kSelectionHandleSize;
 }

@@ -19,7 +19,7 @@ bool OnSegment(const POINT& a, const POINT& b, int32_t x, int32_t y)
 
 } // namespace
 
-bool OUTLINE::Contains(int32_t x, int32_t y) const
+bool Outline::Contains(int32_t x, int32_t y) const
 {
     // Winding number; points on an edge count as inside.
     int winding = 0;

@@ -14,7 +14,7 @@ using gdi::SIZE;
 // The four corners of a possibly turned rectangle, in the order
 // (left, top), (left, bottom), (right, bottom), (right, top): the polygon
 // (winding fill) that stands for a turned object's region.
-struct OUTLINE {
+struct Outline {
     POINT pt[4];
     bool Contains(int32_t x, int32_t y) const;
 };

@@ -5,9 +5,9 @@
 
 class FOBJLIST;
 
-class GROUP_MEMBERS {
+class GroupMembers {
 public:
-    virtual ~GROUP_MEMBERS() = default;
+    virtual ~GroupMembers() = default;
     virtual FOBJLIST& GetMembers() = 0;
     virtual void SetOwnerList(FOBJLIST* list) = 0;
 };

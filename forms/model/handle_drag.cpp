@@ -7,12 +7,12 @@
 #include "forms/model/tracker_resources.h"
 #include "platform/ui/cursor.h"
 
-HANDLE_DRAG::HANDLE_DRAG(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start)
+TrackerDrag::TrackerDrag(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start)
     : object(object), view(view), handle(handle), press(press), startRect(start)
 {
 }
 
-void HANDLE_DRAG::Begin()
+void TrackerDrag::Begin()
 {
     object.trackRect = startRect;
     object.rectRotation.Set(startRect.left, startRect.top, startRect.right, startRect.bottom, object.rotation);
@@ -43,7 +43,7 @@ void HANDLE_DRAG::Begin()
     phase = Phase::Pressed;
 }
 
-ui::DragStep HANDLE_DRAG::Step(const ui::TrackEvent& event)
+ui::DragStep TrackerDrag::Step(const ui::TrackEvent& event)
 {
     if (!dc->IsSetUp())
         return ui::DragStep::Cancel;
@@ -73,7 +73,7 @@ ui::DragStep HANDLE_DRAG::Step(const ui::TrackEvent& event)
     return ui::DragStep::Continue;
 }
 
-RECT HANDLE_DRAG::Dragged(POINT device)
+RECT TrackerDrag::Dragged(POINT device)
 {
     POINT at = DeviceToLogical(*dc, device);
     at = {at.x - offset.x, at.y - offset.y};
@@ -88,7 +88,7 @@ RECT HANDLE_DRAG::Dragged(POINT device)
     return r;
 }
 
-void HANDLE_DRAG::Take(RECT& r, POINT device)
+void TrackerDrag::Take(RECT& r, POINT device)
 {
     RECT bounds = r.Normalized();
     if (object.rotation != 0)
@@ -108,27 +108,27 @@ void HANDLE_DRAG::Take(RECT& r, POINT device)
     }
 }
 
-void HANDLE_DRAG::DrawOutline(const RECT& r)
+void TrackerDrag::DrawOutline(const RECT& r)
 {
     object.DrawTrackerRect(r, 0, dc->dc, &view);
     shown = r;
 }
 
-void HANDLE_DRAG::EraseOutline()
+void TrackerDrag::EraseOutline()
 {
     if (shown)
         object.DrawTrackerRect(*shown, 0, dc->dc, &view);
     shown.reset();
 }
 
-void HANDLE_DRAG::Finish()
+void TrackerDrag::Finish()
 {
     EraseOutline();
     object.trackView = nullptr;
     view.ShowPositionInRulers(nullptr);
 }
 
-void HANDLE_DRAG::End()
+void TrackerDrag::End()
 {
     Finish();
     if (phase != Phase::Moving || object.trackRect == startRect) {
@@ -140,14 +140,14 @@ void HANDLE_DRAG::End()
     phase = Phase::Changed;
 }
 
-void HANDLE_DRAG::Cancel()
+void TrackerDrag::Cancel()
 {
     Finish();
     object.trackRect = startRect;
     phase = Phase::Unchanged;
 }
 
-void HANDLE_DRAG::SettleRotation()
+void TrackerDrag::SettleRotation()
 {
     RECT n = object.trackRect.Normalized();
     if (object.rotation != 0) {

@@ -14,7 +14,7 @@
 class FORMOBJ;
 class OBJECT_VIEW;
 
-class HANDLE_DRAG : public ui::Drag {
+class TrackerDrag : public ui::Drag {
 public:
     // Where the drag stands.
     enum class Phase {
@@ -28,7 +28,7 @@ public:
     // handle: 0 to 7, or 8 to move the object; press: the device point of
     // the view's window where the button went down; start: the tracker
     // rectangle to begin with (twips).
-    HANDLE_DRAG(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start);
+    TrackerDrag(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start);
 
     void Begin() override;
     // Moves drag the rectangle and the release is the final step (End);

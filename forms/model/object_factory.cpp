@@ -4,9 +4,9 @@
 
 namespace {
 
-std::array<OBJECT_CREATOR, 256>& Table()
+std::array<ObjectCreator, 256>& Table()
 {
-    static std::array<OBJECT_CREATOR, 256> table{};
+    static std::array<ObjectCreator, 256> table{};
     return table;
 }
 
@@ -17,7 +17,7 @@ bool IsCreatableType(uint8_t type)
     return type == 0x0D || (type >= 0x0F && type <= 0x18) || type == 0x21;
 }
 
-bool RegisterObjectClass(uint8_t type, OBJECT_CREATOR creator)
+bool RegisterObjectClass(uint8_t type, ObjectCreator creator)
 {
     if (!IsCreatableType(type))
         return false;
@@ -30,7 +30,7 @@ void UnregisterObjectClass(uint8_t type)
     Table()[type] = nullptr;
 }
 
-OBJECT_CREATOR FindObjectClass(uint8_t type)
+ObjectCreator FindObjectClass(uint8_t type)
 {
     return IsCreatableType(type) ? Table()[type] : nullptr;
 }

@@ -8,13 +8,13 @@
 
 class FORMOBJ;
 
-using OBJECT_CREATOR = std::unique_ptr<FORMOBJ> (*)();
+using ObjectCreator = std::unique_ptr<FORMOBJ> (*)();
 
 // Types that an object list creates: 0x0D, 0x0F to 0x18 and 0x21.
 bool IsCreatableType(uint8_t type);
 // Registers the class for a creatable type; false for any other type.
-bool RegisterObjectClass(uint8_t type, OBJECT_CREATOR creator);
+bool RegisterObjectClass(uint8_t type, ObjectCreator creator);
 // Removes the registration of a type.
 void UnregisterObjectClass(uint8_t type);
 // The creation function of a type, or null when no class is registered.
-OBJECT_CREATOR FindObjectClass(uint8_t type);
+ObjectCreator FindObjectClass(uint8_t type);

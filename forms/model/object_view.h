@@ -17,9 +17,9 @@ class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
 // grid implements it.
-class SNAP_GRID {
+class SnapGrid {
 public:
-    virtual ~SNAP_GRID() = default;
+    virtual ~SnapGrid() = default;
     // Snaps a logical point to the grid when the grid is on.
     virtual void SnapIfOn(POINT& point) = 0;
 };
@@ -44,7 +44,7 @@ public:
     // Invalidates a device rectangle or a turned outline (winding polygon)
     // of the view's window.
     virtual void InvalidateRect(const RECT& rect, bool erase) = 0;
-    virtual void InvalidateOutline(const OUTLINE& outline, bool erase) = 0;
+    virtual void InvalidateOutline(const Outline& outline, bool erase) = 0;
     // Paints what is invalid at once.
     virtual void UpdateWindow() = 0;
     virtual bool IsActiveView() = 0;

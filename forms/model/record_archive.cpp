@@ -99,11 +99,11 @@ uint16_t RECORDARCHIVE::ReadRecordLength()
     return recordLength;
 }
 
-RECORDREADER RECORDARCHIVE::ReadRecord()
+RecordReader RECORDARCHIVE::ReadRecord()
 {
     std::vector<uint8_t> payload(ReadRecordLength());
     archive.Read(payload.data(), payload.size());
-    return RECORDREADER(std::move(payload));
+    return RecordReader(std::move(payload));
 }
 
 void RECORDARCHIVE::SkipItem(uint8_t tag)

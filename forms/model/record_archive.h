@@ -53,7 +53,7 @@ public:
     uint16_t ReadRecordLength();
     // Reads the u16 length and the whole payload of the record whose tag
     // was just read.
-    RECORDREADER ReadRecord();
+    RecordReader ReadRecord();
     uint8_t ReadU8() { return archive.ReadU8(); }
     uint16_t ReadU16() { return archive.ReadU16(); }
     uint32_t ReadU32() { return archive.ReadU32(); }

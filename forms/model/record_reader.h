@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-class RECORDREADER {
+class RecordReader {
 public:
-    explicit RECORDREADER(std::vector<uint8_t> payload);
+    explicit RecordReader(std::vector<uint8_t> payload);
 
     uint8_t U8(uint8_t fallback = 0);
     uint16_t U16(uint16_t fallback = 0);

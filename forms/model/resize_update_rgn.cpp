@@ -7,7 +7,7 @@
 
 namespace {
 
-void ToLogical(VIEWDC& dc, OUTLINE& outline)
+void ToLogical(VIEWDC& dc, Outline& outline)
 {
     dc.DPtoLP(outline.pt, 4);
     for (POINT& p : outline.pt) {
@@ -16,7 +16,7 @@ void ToLogical(VIEWDC& dc, OUTLINE& outline)
     }
 }
 
-void ToDevice(VIEWDC& dc, OUTLINE& outline)
+void ToDevice(VIEWDC& dc, Outline& outline)
 {
     for (POINT& p : outline.pt) {
         p.x -= dc.originX;

@@ -25,6 +25,6 @@ public:
     // Repaints the old and new outlines in a view showing the hint's page.
     void InvalidateView(OBJECT_VIEW* view);
 
-    OUTLINE before;
-    OUTLINE after;
+    Outline before;
+    Outline after;
 };

@@ -62,7 +62,7 @@ void BASICSHADE::Load(RECORDARCHIVE& ar)
         if (tag == kEndGroup)
             return;
         if (tag == kShadeRecord || tag == kOldShadeRecord) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             colour1 = r.U32(colour1);
             colour2 = r.U32(colour2);
             // A pattern that no bitmap has reads as pattern 0.

@@ -83,8 +83,8 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
     DCMAPSTATE mapping;
     mapping.Save(dc);
     const bool extended = p > kSolidForegroundPattern;
-    FILLPATTERNS& shared = SharedFillPatterns();
-    const PRINTERPATTERNCACHE::Key key{static_cast<uint16_t>(p),
+    FillPatterns& shared = SharedFillPatterns();
+    const PrinterPatternCache::Key key{static_cast<uint16_t>(p),
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSX), extended)),
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSY), extended))};
     const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[p], key);

@@ -50,7 +50,7 @@ void SHADOW::Load(RECORDARCHIVE& ar)
         if (tag == kEndGroup)
             return;
         if (tag == kRecShadow) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             colour = r.U32(colour);
             y = r.I16(y);
             x = r.I16(x);

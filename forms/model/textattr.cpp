@@ -70,7 +70,7 @@ void TEXTATTR::Load(RECORDARCHIVE& ar, const FONT_FACES* source)
             ar.SkipRecord(tag);
             continue;
         }
-        RECORDREADER record = ar.ReadRecord();
+        RecordReader record = ar.ReadRecord();
         bold = record.U8(bold);
         italic = record.U8(italic);
         strike = record.U8(strike);

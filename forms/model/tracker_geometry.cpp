@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<HANDLEPLACE, 8> kPlaces{{
+constexpr std::array<HandlePlacement, 8> kPlaces{{
     {false, false, false, false, 0, 0, 1, 3},
     {true, false, false, false, -1, 0, 0, 2},
     {true, true, false, false, -1, -1, 3, 1},
@@ -24,7 +24,7 @@ constexpr std::array<uint8_t, 9> kDragged{
 
 } // namespace
 
-const HANDLEPLACE& HandlePlace(int handle)
+const HandlePlacement& HandlePlace(int handle)
 {
     return kPlaces.at(static_cast<size_t>(handle));
 }

@@ -40,8 +40,10 @@ constexpr uint32_t kTrackHatchedBorder = 4;
 constexpr uint32_t kTrackHandlesInside = 8;
 constexpr uint32_t kTrackHandlesOutside = 16;
 constexpr uint32_t kTrackHatchedInside = 32;
+// The selection's tracker, and every object's until it is given another.
+constexpr uint32_t kTrackStandard = kTrackDotted | kTrackHandlesOutside;
 
-struct HANDLEPLACE {
+struct HandlePlacement {
     bool right;    // placed from the right edge, else the left
     bool bottom;   // placed from the bottom edge, else the top
     bool centreX;  // centred along x
@@ -53,7 +55,7 @@ struct HANDLEPLACE {
 };
 
 // Handles 0 to 7.
-const HANDLEPLACE& HandlePlace(int handle);
+const HandlePlacement& HandlePlace(int handle);
 
 // The edges a handle drags; the inside (8) drags all four.
 enum : uint8_t { kDragLeft = 1, kDragTop = 2, kDragRight = 4, kDragBottom = 8 };

@@ -11,7 +11,7 @@
 #include <memory>
 
 class OBJECT_VIEW;
-class SNAP_GRID;
+class SnapGrid;
 class IMAGECACHE;
 class FLAYOUT;
 
@@ -108,7 +108,7 @@ public:
     int16_t pageHeight = 0;
     int16_t pageWidth = 0;
     int16_t pageExtra = 0;
-    SNAP_GRID* grid = nullptr;
+    SnapGrid* grid = nullptr;
     OBJECT_VIEW* handleView = nullptr;
     uint8_t deviceKind = kDeviceWindow;
     int32_t drawHandles = 0;

@@ -22,40 +22,40 @@ uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
     BenchHost& host = *static_cast<BenchHost*>(context);
     const uint16_t id = static_cast<uint16_t>(a);
     switch (code) {
-    case 100: {
+    case abacine::kFieldByName: {
         const char* name = reinterpret_cast<const char*>(a);
         if (name[0] != 'f')
             return 0;
         *reinterpret_cast<uint16_t*>(b) = static_cast<uint16_t>(std::atoi(name + 1));
         return 1;
     }
-    case 109:
+    case abacine::kRangeByName:
         if (std::strcmp(reinterpret_cast<const char*>(a), "COL") != 0)
             return 0;
         *reinterpret_cast<uint32_t*>(b) = host.column;
         return 1;
-    case 101:
-    case 110:
-    case 112:
+    case abacine::kFieldExists:
+    case abacine::kRangeValid:
+    case abacine::kRangeUpToDate:
         return 1;
-    case 102:
+    case abacine::kFieldUpToDate:
         return host.upToDate[id];
-    case 103:
+    case abacine::kSetUpToDate:
         host.upToDate[id] = static_cast<char>(b);
         return 0;
-    case 105:
+    case abacine::kRangeFirst:
         return static_cast<uint16_t>(a >> 16);
-    case 106:
+    case abacine::kRangeNext:
         return b < (a & 0xFFFF) ? static_cast<uint16_t>(b + 1) : 0;
-    case 107:
+    case abacine::kFieldClass:
         return 1;
-    case 108: {
+    case abacine::kFieldValue: {
         OPERAND* op = reinterpret_cast<OPERAND*>(b);
         op->nType = 1;
         op->dNumber = host.values[id];
         return 0;
     }
-    case 113:
+    case abacine::kStoreResult:
         host.values[id] = reinterpret_cast<const OPERAND*>(b)->dNumber;
         return 0;
     default:

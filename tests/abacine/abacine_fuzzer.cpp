@@ -3,6 +3,7 @@
 // chooses the path; the host answers from a small table of fields and a range.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -35,36 +36,36 @@ uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
     FuzzHost& host = *static_cast<FuzzHost*>(context);
     const uint16_t id = static_cast<uint16_t>(a);
     switch (code) {
-    case 100:
+    case abacine::kFieldByName:
         for (uint16_t i = 1; i < 8; ++i)
             if (std::strcmp(kNames[i], reinterpret_cast<const char*>(a)) == 0) {
                 *reinterpret_cast<uint16_t*>(b) = i;
                 return 1;
             }
         return 0;
-    case 109:
+    case abacine::kRangeByName:
         if (std::strcmp("COL", reinterpret_cast<const char*>(a)) != 0)
             return 0;
         *reinterpret_cast<uint32_t*>(b) = kRange;
         return 1;
-    case 101:
+    case abacine::kFieldExists:
         return id >= 1 && id < 8;
-    case 102:
+    case abacine::kFieldUpToDate:
         return id < 8 ? host.upToDate[id] : 0;
-    case 103:
+    case abacine::kSetUpToDate:
         if (id < 8)
             host.upToDate[id] = b != 0;
         return 0;
-    case 104:
-        std::strcpy(reinterpret_cast<char*>(b), id < 8 ? kNames[id] : "");
+    case abacine::kFieldName:
+        std::snprintf(reinterpret_cast<char*>(b), abacine::kNameBufferSize, "%s", id < 8 ? kNames[id] : "");
         return 0;
-    case 105:
+    case abacine::kRangeFirst:
         return a == kRange ? 1 : 0;
-    case 106:
+    case abacine::kRangeNext:
         return a == kRange && b < 3 ? static_cast<uint16_t>(b + 1) : 0;
-    case 107:
+    case abacine::kFieldClass:
         return id == 4 ? 2 : 1;
-    case 108: {
+    case abacine::kFieldValue: {
         OPERAND* op = reinterpret_cast<OPERAND*>(b);
         if (id == 4) {
             op->nType = 2;
@@ -78,29 +79,29 @@ uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
         }
         return 0;
     }
-    case 110:
-    case 112:
+    case abacine::kRangeValid:
+    case abacine::kRangeUpToDate:
         return a == kRange;
-    case 111:
-        std::strcpy(reinterpret_cast<char*>(b), "COL");
+    case abacine::kRangeText:
+        std::snprintf(reinterpret_cast<char*>(b), abacine::kNameBufferSize, "COL");
         return 0;
-    case 113: {
+    case abacine::kStoreResult: {
         const OPERAND* op = reinterpret_cast<const OPERAND*>(b);
         if (op->nType == 2)
             host.text = op->pszText;
         return 0;
     }
-    case 114: {
+    case abacine::kReadU16: {
         const uint8_t lo = host.Next();
         return static_cast<uint16_t>(lo | (host.Next() << 8));
     }
-    case 115:
+    case abacine::kReadByte:
         return host.Next();
-    case 116:
+    case abacine::kReadBytes:
         for (std::size_t i = b; i-- > 0;)
             reinterpret_cast<uint8_t*>(a)[i] = host.Next();
         return 0;
-    case 120:
+    case abacine::kSkipTag:
         if (a >= 0x80) {
             const uint8_t lo = host.Next();
             const uint16_t length = static_cast<uint16_t>(lo | (host.Next() << 8));

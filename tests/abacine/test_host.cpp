@@ -4,7 +4,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+// Writes a name into the engine's name buffer, cut to fit.
+void WriteName(uintptr_t buffer, const std::string& name)
+{
+    std::snprintf(reinterpret_cast<char*>(buffer), abacine::kNameBufferSize, "%s", name.c_str());
+}
+
+} // namespace
 
 TestHost::TestHost() : set(this, &TestHost::Callback) {}
 
@@ -107,10 +118,10 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
     auto field = fields.find(id);
     auto range = ranges.find(reference);
     switch (code) {
-    case 100:
-    case 109: {
+    case abacine::kFieldByName:
+    case abacine::kRangeByName: {
         const char* name = reinterpret_cast<const char*>(a);
-        if (code == 100) {
+        if (code == abacine::kFieldByName) {
             for (const auto& [fid, f] : fields)
                 if (f.name == name) {
                     *reinterpret_cast<uint16_t*>(b) = fid;
@@ -125,20 +136,20 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
         }
         return 0;
     }
-    case 101:
+    case abacine::kFieldExists:
         return field != fields.end();
-    case 102:
+    case abacine::kFieldUpToDate:
         return field != fields.end() && field->second.upToDate;
-    case 103:
+    case abacine::kSetUpToDate:
         if (field != fields.end())
             field->second.upToDate = b != 0;
         return 0;
-    case 104:
-        std::strcpy(reinterpret_cast<char*>(b), field != fields.end() ? field->second.name.c_str() : "");
+    case abacine::kFieldName:
+        WriteName(b, field != fields.end() ? field->second.name : std::string());
         return 0;
-    case 105:
+    case abacine::kRangeFirst:
         return range != ranges.end() && !range->second.cells.empty() ? range->second.cells.front() : 0;
-    case 106:
+    case abacine::kRangeNext:
         if (range != ranges.end()) {
             const auto& cells = range->second.cells;
             for (std::size_t i = 0; i + 1 < cells.size(); ++i)
@@ -146,9 +157,9 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
                     return cells[i + 1];
         }
         return 0;
-    case 107:
+    case abacine::kFieldClass:
         return field != fields.end() && field->second.value.type <= 2 ? field->second.value.type : 0;
-    case 108: {
+    case abacine::kFieldValue: {
         // A host may leave the error number set; that must not spoil the value.
         errno = EDOM;
         OPERAND* op = reinterpret_cast<OPERAND*>(b);
@@ -162,17 +173,17 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
             op->nError = v.error;
         return 0;
     }
-    case 110:
+    case abacine::kRangeValid:
         return range != ranges.end() && range->second.valid;
-    case 111:
-        std::strcpy(reinterpret_cast<char*>(b), range != ranges.end() ? range->second.name.c_str() : "");
+    case abacine::kRangeText:
+        WriteName(b, range != ranges.end() ? range->second.name : std::string());
         return 0;
-    case 112:
+    case abacine::kRangeUpToDate:
         for (uint16_t cell : range->second.cells)
             if (!fields[cell].upToDate)
                 return 0;
         return 1;
-    case 113: {
+    case abacine::kStoreResult: {
         const OPERAND* op = reinterpret_cast<const OPERAND*>(b);
         HostValue v;
         v.type = op->nType;
@@ -188,32 +199,32 @@ uint16_t TestHost::Answer(uint16_t code, uintptr_t a, uintptr_t b)
             afterStore(id);
         return 0;
     }
-    case 114: {
+    case abacine::kReadU16: {
         const uint8_t lo = ReadByte();
         return static_cast<uint16_t>(lo | (ReadByte() << 8));
     }
-    case 115:
+    case abacine::kReadByte:
         return ReadByte();
-    case 116: {
+    case abacine::kReadBytes: {
         uint8_t* buffer = reinterpret_cast<uint8_t*>(a);
         for (std::size_t i = b; i-- > 0;)
             buffer[i] = ReadByte();
         return 0;
     }
-    case 117:
+    case abacine::kWriteU16:
         stream.push_back(static_cast<uint8_t>(a & 0xFF));
         stream.push_back(static_cast<uint8_t>(a >> 8));
         return 0;
-    case 118:
+    case abacine::kWriteByte:
         stream.push_back(static_cast<uint8_t>(a));
         return 0;
-    case 119: {
+    case abacine::kWriteBytes: {
         const uint8_t* buffer = reinterpret_cast<const uint8_t*>(a);
         for (std::size_t i = b; i-- > 0;)
             stream.push_back(buffer[i]);
         return 0;
     }
-    case 120:
+    case abacine::kSkipTag:
         skippedTags.push_back(static_cast<uint8_t>(a));
         SkipTag(static_cast<uint8_t>(a));
         return 0;

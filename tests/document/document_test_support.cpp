@@ -45,7 +45,7 @@ void TestField::Load(RECORDARCHIVE& ar, uintptr_t owner)
         if (tag == kBaseGroupTag) {
             FORMOBJ::Load(ar, owner);
         } else if (tag == kFieldRecord) {
-            RECORDREADER r = ar.ReadRecord();
+            RecordReader r = ar.ReadRecord();
             fieldId = r.U16();
             tabIndex = r.U16();
         } else {

@@ -18,7 +18,7 @@
 #include <vector>
 
 // A field: a box that keeps its field id and tab index (record 0x91).
-class TestField : public TestBox, public FIELD_IDENTITY {
+class TestField : public TestBox, public FieldIdentity {
 public:
     TestField() : TestBox(kTypeField, "field") {}
     uint16_t GetFieldID() const override { return fieldId; }
@@ -46,7 +46,7 @@ private:
 };
 
 // An application that answers the Save dialog with a chosen name.
-class FakeHost : public DOCUMENT_HOST {
+class FakeHost : public DocumentHost {
 public:
     bool IsTutorialMode() const override { return tutorial; }
     bool DoPromptFileName(std::string& name, uint16_t) override;

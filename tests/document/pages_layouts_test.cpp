@@ -54,7 +54,7 @@ TEST(Pages, InsertingAndRemovingRenumbers)
     EXPECT_EQ(pages.GetAt(2)->number, 2);
 }
 
-class OrderOwner : public FIELD_LOOKUP {
+class OrderOwner : public FieldLookup {
 public:
     FORMOBJ* FindField(uint16_t id) override
     {
@@ -140,8 +140,8 @@ TEST(Layouts, ALayoutKeepsItsFieldsAndPrinterThroughItsGroup)
 {
     ProgramParts program;
     PRINTER_ENTRY& other = program.printers.AddEmptyEntry();
-    PRINTER_NAMES::Set(other.names.device, "Office");
-    PRINTER_NAMES::Set(other.names.driver, "ipp");
+    PrinterNames::Set(other.names.device, "Office");
+    PrinterNames::Set(other.names.driver, "ipp");
     FLAYLIST list(&program.printers);
     FLAYOUT* layout = list.GetFirst();
     EXPECT_EQ(layout->pageWidth, 11906);
@@ -169,7 +169,7 @@ TEST(Layouts, ALayoutKeepsItsFieldsAndPrinterThroughItsGroup)
     EXPECT_EQ(back->left, 100);
     EXPECT_FALSE(back->grid.IsOn());
     ASSERT_NE(elsewhere.FindById(back->printerId), nullptr) << "a printer the list lacks is added";
-    EXPECT_EQ(PRINTER_NAMES::Get(elsewhere.FindById(back->printerId)->names.device), "Office");
+    EXPECT_EQ(PrinterNames::Get(elsewhere.FindById(back->printerId)->names.device), "Office");
     EXPECT_EQ(read.Nth(2)->printerId, kDefaultPrinterId + 0) << "the default printer stays the default";
 
     FLAYOUT copy;

@@ -9,12 +9,12 @@
 
 namespace {
 
-PRINTER_NAMES Names(const char* device, const char* driver, const char* port)
+PrinterNames Names(const char* device, const char* driver, const char* port)
 {
-    PRINTER_NAMES n;
-    PRINTER_NAMES::Set(n.device, device);
-    PRINTER_NAMES::Set(n.driver, driver);
-    PRINTER_NAMES::Set(n.port, port);
+    PrinterNames n;
+    PrinterNames::Set(n.device, device);
+    PrinterNames::Set(n.driver, driver);
+    PrinterNames::Set(n.port, port);
     return n;
 }
 
@@ -23,7 +23,7 @@ TEST(PrinterList, IdsCountFrom991AndTheFirstIsTheDefaultPrinter)
     PRINTER_LIST list;
     list.Reset();
     EXPECT_EQ(list.FindById(kDefaultPrinterId)->id, 991);
-    EXPECT_EQ(PRINTER_NAMES::Get(list.FindById(991)->names.device), "");
+    EXPECT_EQ(PrinterNames::Get(list.FindById(991)->names.device), "");
     EXPECT_EQ(list.AddEmptyEntry().id, 992);
     EXPECT_EQ(list.AddEmptyEntry().id, 993);
     EXPECT_EQ(list.FindById(kFirstPrinterId)->id, 991);
@@ -43,7 +43,7 @@ TEST(PrinterList, FindsPrintersByScoredNames)
     list.AddEmptyEntry().names = Names("Label Printer", "labels", "usb");
     struct Case {
         const char* what;
-        PRINTER_NAMES names;
+        PrinterNames names;
         int score;
         int index;
     };
@@ -76,11 +76,11 @@ TEST(PrinterList, TheRecordRoundTrips)
     EXPECT_EQ(bytes[72], 0);
     EXPECT_EQ(bytes.back(), 0xFF);
 
-    PRINTER_NAMES read;
+    PrinterNames read;
     ReadBack(bytes, [&](RECORDARCHIVE& r) { read = list.ReadPrinter(r); });
-    EXPECT_EQ(PRINTER_NAMES::Get(read.device), "Hall Laser");
-    EXPECT_EQ(PRINTER_NAMES::Get(read.driver), "Hall Laser");
-    EXPECT_EQ(PRINTER_NAMES::Get(read.port), "");
+    EXPECT_EQ(PrinterNames::Get(read.device), "Hall Laser");
+    EXPECT_EQ(PrinterNames::Get(read.driver), "Hall Laser");
+    EXPECT_EQ(PrinterNames::Get(read.port), "");
     EXPECT_EQ(list.GetPrinterId(read), 992);
 
     const Bytes defaultPrinter = Written([&](RECORDARCHIVE& r) { list.WritePrinter(r, 0x2A, 991); });
@@ -123,11 +123,11 @@ TEST(PrinterList, OldRecordsReadWithoutFailing)
     PRINTER_LIST list;
     list.Reset();
     for (const Case& c : cases) {
-        PRINTER_NAMES read;
+        PrinterNames read;
         ReadBack(c.group, [&](RECORDARCHIVE& r) { read = list.ReadPrinter(r); });
-        EXPECT_EQ(PRINTER_NAMES::Get(read.device), c.device) << c.what;
-        EXPECT_EQ(PRINTER_NAMES::Get(read.driver), c.driver) << c.what;
-        EXPECT_EQ(PRINTER_NAMES::Get(read.port), c.port) << c.what;
+        EXPECT_EQ(PrinterNames::Get(read.device), c.device) << c.what;
+        EXPECT_EQ(PrinterNames::Get(read.driver), c.driver) << c.what;
+        EXPECT_EQ(PrinterNames::Get(read.port), c.port) << c.what;
     }
 }
 

@@ -33,7 +33,7 @@ TEST(BrushCache, LendsThePaletteBrushesAndMakesTheOthers)
 
 TEST(FillPatterns, TwentyEightByEightPatternsFromLightToDark)
 {
-    const FILLPATTERNS& shared = SharedFillPatterns();
+    const FillPatterns& shared = SharedFillPatterns();
     auto dots = [&](int p) {
         int n = 0;
         for (int y = 0; y < 8; ++y)

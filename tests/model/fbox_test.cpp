@@ -229,7 +229,7 @@ TEST(ShapeClasses, TheFactoryMakesEachKindByItsTypeByte)
         const char* name;
     } cases[] = {{0x13, "FBOX"}, {0x11, "FELLIPSE"}, {0x16, "FLINE"}, {0x12, "FORTHLINE"}};
     for (const Case& c : cases) {
-        OBJECT_CREATOR make = FindObjectClass(c.type);
+        ObjectCreator make = FindObjectClass(c.type);
         ASSERT_NE(make, nullptr) << c.name;
         std::unique_ptr<FORMOBJ> o = make();
         EXPECT_STREQ(o->GetRuntimeClass(), c.name);

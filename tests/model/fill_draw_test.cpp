@@ -146,7 +146,7 @@ TEST(FillDrawing, ThePrinterTilesScaledPatternBitmaps)
         EXPECT_EQ(m.device.GetViewportExt(), (gdi::SIZE{c.dpi, c.dpi}));
         EXPECT_EQ(m.dc.viewportOrgX, -20);
         EXPECT_EQ(m.dc.viewportExtX, c.dpi);
-        const PRINTERPATTERNCACHE::Key newest = SharedFillPatterns().printerBitmaps.Keys().front();
+        const PrinterPatternCache::Key newest = SharedFillPatterns().printerBitmaps.Keys().front();
         EXPECT_EQ(newest.pattern, c.pattern);
         EXPECT_EQ(newest.dotX, c.tile / 32);
     }
@@ -170,7 +170,7 @@ TEST(FillDrawing, AHugePrinterFillTilesOnlyThePaper)
 TEST(FillDrawing, PrinterTilesRepeatThePatternWithEveryPixelADot)
 {
     const gdi::Bitmap& pattern = SharedFillPatterns().bitmaps[16];
-    PRINTERPATTERNCACHE cache;
+    PrinterPatternCache cache;
     const gdi::Bitmap& tile = cache.Get(pattern, {16, 3, 2});
     ASSERT_EQ(tile.Width(), 8 * 3 * 4);
     ASSERT_EQ(tile.Height(), 8 * 2 * 4);
@@ -182,9 +182,9 @@ TEST(FillDrawing, PrinterTilesRepeatThePatternWithEveryPixelADot)
 
 TEST(FillDrawing, ThePrinterCacheKeepsTheFiveUsedLast)
 {
-    using Key = PRINTERPATTERNCACHE::Key;
+    using Key = PrinterPatternCache::Key;
     const gdi::Bitmap& pattern = SharedFillPatterns().bitmaps[3];
-    PRINTERPATTERNCACHE cache;
+    PrinterPatternCache cache;
     const Key keys[] = {{1, 4, 4}, {2, 4, 4}, {3, 4, 4}, {1, 6, 6}, {1, 4, 2}};
     for (const Key& k : keys)
         cache.Get(pattern, k);

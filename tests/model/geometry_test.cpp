@@ -56,7 +56,7 @@ TEST(MulDivTest, RoundsHalvesAwayFromZero)
 
 TEST(Outline, ContainsByWindingWithEdgesInside)
 {
-    OUTLINE diamond{{{0, 10}, {10, 20}, {20, 10}, {10, 0}}};
+    Outline diamond{{{0, 10}, {10, 20}, {20, 10}, {10, 0}}};
     EXPECT_TRUE(diamond.Contains(10, 10));
     EXPECT_TRUE(diamond.Contains(5, 5));
     EXPECT_TRUE(diamond.Contains(0, 10));

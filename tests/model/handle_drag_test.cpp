@@ -76,7 +76,7 @@ ui::TrackEvent CaptureLost()
 }
 
 // Steps the drag as the loop would: until a step ends or cancels it.
-ui::DragStep Feed(HANDLE_DRAG& drag, const std::vector<ui::TrackEvent>& events)
+ui::DragStep Feed(TrackerDrag& drag, const std::vector<ui::TrackEvent>& events)
 {
     drag.Begin();
     ui::DragStep last = ui::DragStep::Continue;
@@ -118,11 +118,11 @@ TEST_P(HandleDragSteps, EndWithTheRectangleAndLeaveNoOutline)
     DragView view;
     view.grid = c.grid;
     TrackedShape shape;
-    HANDLE_DRAG drag(shape, view, c.handle, c.press, {1500, 1500, 3000, 3000});
+    TrackerDrag drag(shape, view, c.handle, c.press, {1500, 1500, 3000, 3000});
 
     EXPECT_EQ(Feed(drag, c.events), c.last);
     EXPECT_EQ(drag.Result(), c.result);
-    EXPECT_EQ(drag.GetPhase(), c.result ? HANDLE_DRAG::Phase::Changed : HANDLE_DRAG::Phase::Unchanged);
+    EXPECT_EQ(drag.GetPhase(), c.result ? TrackerDrag::Phase::Changed : TrackerDrag::Phase::Unchanged);
     EXPECT_EQ(shape.GetTrackerRect(), c.expected);
     EXPECT_EQ(view.OutlinesLeft(), 0);
     EXPECT_EQ(view.rulersCleared, 1);
@@ -210,17 +210,17 @@ TEST(Tracker, HandleDragShowsOneOutlineThatFollowsThePointer)
 {
     DragView view;
     TrackedShape shape;
-    HANDLE_DRAG drag(shape, view, kHandleBottomRight, {203, 203}, {1500, 1500, 3000, 3000});
+    TrackerDrag drag(shape, view, kHandleBottomRight, {203, 203}, {1500, 1500, 3000, 3000});
     drag.Begin();
-    EXPECT_EQ(drag.GetPhase(), HANDLE_DRAG::Phase::Pressed);
+    EXPECT_EQ(drag.GetPhase(), TrackerDrag::Phase::Pressed);
     // A move that changes nothing shows nothing.
     EXPECT_EQ(drag.Step(Move(203, 203)), ui::DragStep::Continue);
     EXPECT_EQ(view.OutlinesLeft(), 0);
-    EXPECT_EQ(drag.GetPhase(), HANDLE_DRAG::Phase::Pressed);
+    EXPECT_EQ(drag.GetPhase(), TrackerDrag::Phase::Pressed);
 
     for (const POINT p : {POINT{230, 215}, POINT{250, 230}}) {
         EXPECT_EQ(drag.Step(Move(p.x, p.y)), ui::DragStep::Continue);
-        EXPECT_EQ(drag.GetPhase(), HANDLE_DRAG::Phase::Moving);
+        EXPECT_EQ(drag.GetPhase(), TrackerDrag::Phase::Moving);
         EXPECT_EQ(view.OutlinesLeft(), 1);
     }
     EXPECT_EQ(shape.GetTrackerRect(), (RECT{1500, 1500, 3705, 3405}));

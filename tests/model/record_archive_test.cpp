@@ -23,7 +23,7 @@ Bytes LeftAfterSkip(const Bytes& bytes)
     return rest;
 }
 
-RECORDREADER ReadOne(const Bytes& bytes)
+RecordReader ReadOne(const Bytes& bytes)
 {
     io::MemoryFile file(bytes);
     io::Archive ar(file, io::Archive::Load);
@@ -163,12 +163,12 @@ TEST(RecordArchive, StreamEndingInsideAnItemRaisesEndOfFile)
 
 TEST(RecordReader, MissingFieldsReadAsDefaultsAndExtraBytesAreLeft)
 {
-    RECORDREADER shortRecord = ReadOne({0x81, 0x03, 0x00, 0x01, 0x02, 0x03});
+    RecordReader shortRecord = ReadOne({0x81, 0x03, 0x00, 0x01, 0x02, 0x03});
     EXPECT_EQ(shortRecord.U16(), 0x0201);
     EXPECT_EQ(shortRecord.I32(-5), -5);
     EXPECT_EQ(shortRecord.U8(9), 9);
 
-    RECORDREADER longRecord = ReadOne({0x81, 0x04, 0x00, 0x01, 0x02, 0x03, 0x04, 0x81});
+    RecordReader longRecord = ReadOne({0x81, 0x04, 0x00, 0x01, 0x02, 0x03, 0x04, 0x81});
     EXPECT_EQ(longRecord.U16(), 0x0201);
     EXPECT_EQ(longRecord.Remaining(), 2u);
 }
@@ -191,7 +191,7 @@ TEST(RecordReader, StringsStayInsideTheirRecord)
         bytes.insert(bytes.end(), c.payload.begin(), c.payload.end());
         EXPECT_EQ(ReadOne(bytes).String(), c.expected) << c.what;
     }
-    RECORDREADER oversized = ReadOne({0x82, 0x04, 0x00, 0xFF, 0xFF, 'a', 0x00});
+    RecordReader oversized = ReadOne({0x82, 0x04, 0x00, 0xFF, 0xFF, 'a', 0x00});
     EXPECT_THROW(oversized.String(), io::ArchiveError);
 }
 

@@ -6,12 +6,12 @@
 
 namespace {
 
-OUTLINE Square(int32_t l, int32_t t, int32_t r, int32_t b)
+Outline Square(int32_t l, int32_t t, int32_t r, int32_t b)
 {
     return {{{l, t}, {l, b}, {r, b}, {r, t}}};
 }
 
-bool SameOutline(const OUTLINE& a, const OUTLINE& b)
+bool SameOutline(const Outline& a, const Outline& b)
 {
     return std::equal(a.pt, a.pt + 4, b.pt);
 }
@@ -31,14 +31,14 @@ TEST(ResizeUpdateHint, EachViewRepaintsBothOutlinesAtItsScale)
     RESIZEUPDATERGN hint(kHintOutlineChanged, 1);
     hint.before = Square(300, 600, 1500, 900);
     hint.after = Square(3000, 600, 4500, 1200);
-    const OUTLINE before = hint.before;
-    const OUTLINE after = hint.after;
+    const Outline before = hint.before;
+    const Outline after = hint.after;
 
     struct Case {
         int twipsPerDevice;
         int32_t originX;
-        OUTLINE expectedBefore;
-        OUTLINE expectedAfter;
+        Outline expectedBefore;
+        Outline expectedAfter;
     };
     const Case cases[] = {
         {15, 0, Square(20, 40, 100, 60), Square(200, 40, 300, 80)},
@@ -68,7 +68,7 @@ TEST(ResizeUpdateHint, BeforeComesInDeviceUnitsAndGoesToLogical)
     view.SetupOwnDC(dc);
     g_twipsPerDevice = 1;
     RESIZEUPDATERGN hint(kHintOutlineChanged, 1);
-    OUTLINE device = Square(1, 2, 3, 4);
+    Outline device = Square(1, 2, 3, 4);
     hint.SetBefore(device.pt);
     hint.BeforeToLogical(dc);
     EXPECT_TRUE(SameOutline(hint.before, Square(110, 20, 130, 40)));

@@ -68,7 +68,7 @@ public:
 };
 
 // A group kind holding a member list.
-class TestGroup : public FORMOBJ, public GROUP_MEMBERS {
+class TestGroup : public FORMOBJ, public GroupMembers {
 public:
     int Init() override { return 1; }
     uint8_t GetType() const override { return kTypeGroup; }
@@ -93,7 +93,7 @@ public:
     int SetupOwnDC(VIEWDC& dc) override;
     void ToDeviceRect(RECT& r) override;
     void InvalidateRect(const RECT& r, bool) override { invalidRects.push_back(r); }
-    void InvalidateOutline(const OUTLINE& o, bool) override { invalidOutlines.push_back(o); }
+    void InvalidateOutline(const Outline& o, bool) override { invalidOutlines.push_back(o); }
     void UpdateWindow() override { ++updates; }
     bool IsActiveView() override { return active; }
     void UpdateAllViews(uint32_t, FORMOBJ* o) override { othersTold.push_back(o); }
@@ -129,7 +129,7 @@ public:
     int sheetResult = 1;
     int updates = 0;
     std::vector<RECT> invalidRects;
-    std::vector<OUTLINE> invalidOutlines;
+    std::vector<Outline> invalidOutlines;
     std::vector<FORMOBJ*> othersTold;
     std::vector<std::string> calls;
 };

@@ -271,7 +271,7 @@ TEST(ViewDrawingContext, PageInDeviceUnits)
 }
 
 // Snaps to multiples of 100 when on.
-class HundredGrid : public SNAP_GRID {
+class HundredGrid : public SnapGrid {
 public:
     void SnapIfOn(POINT& p) override
     {

@@ -118,7 +118,7 @@ void FGRID::Read(RECORDARCHIVE& ar)
         if (tag == kTagGrid || tag == kTagOldGrid) {
             // A short record keeps the values it lacks; a spacing of 0
             // would divide by zero and keeps the one the grid has.
-            RECORDREADER record = ar.ReadRecord();
+            RecordReader record = ar.ReadRecord();
             on = record.U16(on);
             const uint16_t h = record.U16(hSpacing);
             const uint16_t v = record.U16(vSpacing);

@@ -19,7 +19,7 @@ enum : uint16_t {
     kKeyDown = 40,
 };
 
-class FGRID : public SNAP_GRID {
+class FGRID : public SnapGrid {
 public:
     // A spacing of 0 keeps the one the grid has.
     void SetSpacing(uint16_t horizontal, uint16_t vertical);

@@ -7,9 +7,9 @@
 
 class FORMOBJ;
 
-class FILLING_ORDER {
+class FillingOrder {
 public:
-    virtual ~FILLING_ORDER() = default;
+    virtual ~FillingOrder() = default;
     // Every field's tab index becomes its position.
     virtual void Renumber() = 0;
     // Puts the fields of objects put back on their page (fields, table

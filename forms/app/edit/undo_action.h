@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-class FILLING_ORDER;
+class FillingOrder;
 class FOBJLIST;
 
 // Kinds of undo record.
@@ -18,7 +18,7 @@ struct UNDO_REQUEST {
     // The page list whose selected objects are concerned.
     FOBJLIST* objectList = nullptr;
     // The document's filling order, or null.
-    FILLING_ORDER* fillingOrder = nullptr;
+    FillingOrder* fillingOrder = nullptr;
     uint8_t kind = 0;
 };
 

@@ -62,7 +62,7 @@ int UNDO_ORDER::Restore()
         FORMOBJ* object = entry.object;
         object->SetSelectFlag(1);
         InsertAtIndex(std::move(entry.kept), entry.index, start, current);
-        if (auto* group = dynamic_cast<GROUP_MEMBERS*>(object))
+        if (auto* group = dynamic_cast<GroupMembers*>(object))
             group->SetOwnerList(list);
         start = object;
         current = entry.index;

@@ -38,6 +38,6 @@ private:
     void InsertAtIndex(std::unique_ptr<FORMOBJ> object, uint16_t index, FORMOBJ* start, uint16_t current);
 
     FOBJLIST* list = nullptr;
-    FILLING_ORDER* fillingOrder = nullptr;
+    FillingOrder* fillingOrder = nullptr;
     std::vector<Entry> entries;
 };

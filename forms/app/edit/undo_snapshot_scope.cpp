@@ -3,17 +3,17 @@
 
 #include "forms/app/edit/undo_list.h"
 
-UNDO_SNAPSHOT_SCOPE::UNDO_SNAPSHOT_SCOPE(UNDO_LIST& list, FOBJLIST* objectList)
+UndoSnapshotScope::UndoSnapshotScope(UNDO_LIST& list, FOBJLIST* objectList)
     : list(list), record(list.Record({objectList, nullptr, kUndoSnapshot}, 0))
 {
 }
 
-UNDO_SNAPSHOT_SCOPE::~UNDO_SNAPSHOT_SCOPE()
+UndoSnapshotScope::~UndoSnapshotScope()
 {
     list.Drop(record);
 }
 
-void UNDO_SNAPSHOT_SCOPE::Restore()
+void UndoSnapshotScope::Restore()
 {
     // The list may have been emptied while the dialog ran.
     if (list.Contains(record))

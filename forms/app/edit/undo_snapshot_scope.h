@@ -8,12 +8,12 @@ class FOBJLIST;
 class UNDO_ACTION;
 class UNDO_LIST;
 
-class UNDO_SNAPSHOT_SCOPE {
+class UndoSnapshotScope {
 public:
-    UNDO_SNAPSHOT_SCOPE(UNDO_LIST& list, FOBJLIST* objectList);
-    ~UNDO_SNAPSHOT_SCOPE();
-    UNDO_SNAPSHOT_SCOPE(const UNDO_SNAPSHOT_SCOPE&) = delete;
-    UNDO_SNAPSHOT_SCOPE& operator=(const UNDO_SNAPSHOT_SCOPE&) = delete;
+    UndoSnapshotScope(UNDO_LIST& list, FOBJLIST* objectList);
+    ~UndoSnapshotScope();
+    UndoSnapshotScope(const UndoSnapshotScope&) = delete;
+    UndoSnapshotScope& operator=(const UndoSnapshotScope&) = delete;
 
     // Cancel: every captured object takes its old appearance again.
     void Restore();

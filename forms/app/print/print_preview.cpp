@@ -18,7 +18,7 @@ constexpr int kPreviewDpi = 60;
 
 } // namespace
 
-PRINTPREVIEW::PRINTPREVIEW(FBASEVIEW& view, QWidget* parent) : QDialog(parent), view(view)
+PrintPreview::PrintPreview(FBASEVIEW& view, QWidget* parent) : QDialog(parent), view(view)
 {
     setWindowTitle(QStringLiteral("Print Preview"));
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +45,7 @@ PRINTPREVIEW::PRINTPREVIEW(FBASEVIEW& view, QWidget* parent) : QDialog(parent), 
     ShowFrom(1);
 }
 
-QImage PRINTPREVIEW::RenderPage(FBASEVIEW& view, int page, int dpi)
+QImage PrintPreview::RenderPage(FBASEVIEW& view, int page, int dpi)
 {
     const int16_t width = view.GetPageWidth();
     const int16_t height = view.GetPageHeight();
@@ -56,13 +56,13 @@ QImage PRINTPREVIEW::RenderPage(FBASEVIEW& view, int page, int dpi)
     return surface.Image().copy();
 }
 
-int PRINTPREVIEW::GetPagesShown() const
+int PrintPreview::GetPagesShown() const
 {
     const int count = view.GetPageCount();
     return std::min(static_cast<int>(pages.size()), count - first + 1);
 }
 
-void PRINTPREVIEW::ShowFrom(int page)
+void PrintPreview::ShowFrom(int page)
 {
     const int count = view.GetPageCount();
     first = std::max(1, std::min(page, count - static_cast<int>(pages.size()) + 1));

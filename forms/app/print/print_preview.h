@@ -12,9 +12,9 @@ class FBASEVIEW;
 class QLabel;
 class QPushButton;
 
-class PRINTPREVIEW : public QDialog {
+class PrintPreview : public QDialog {
 public:
-    explicit PRINTPREVIEW(FBASEVIEW& view, QWidget* parent = nullptr);
+    explicit PrintPreview(FBASEVIEW& view, QWidget* parent = nullptr);
 
     // The page drawn at a resolution, as a printer of that resolution
     // would print it.

@@ -34,6 +34,17 @@ QSize DesktopSizeNow()
 
 } // namespace
 
+FORMSAPP* FormsApp()
+{
+    return dynamic_cast<FORMSAPP*>(ui::App::Current());
+}
+
+FFRAME* MainFrameOfApp()
+{
+    ui::App* app = ui::App::Current();
+    return app ? dynamic_cast<FFRAME*>(app->MainWnd()) : nullptr;
+}
+
 FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_("forms")
 {
     SetAppName(kTitle);
@@ -106,7 +117,7 @@ std::optional<int> FORMSAPP::InitMainWindow()
     template_ = std::make_unique<CDynViewDocTemplate>(classes_.document, classes_.views, *mainFrame_);
     mainFrame_->SetDocTemplate(template_.get());
     mainFrame_->SetRecentFileList(&stdSettings_.recentFiles);
-    host_ = std::make_unique<APP_DOCUMENT_HOST>(*template_, commandLine_.tutorial, DefaultFormsFolder());
+    host_ = std::make_unique<AppDocumentHost>(*template_, commandLine_.tutorial, DefaultFormsFolder());
     template_->SetDocumentHost(host_.get());
     // The tutorial's title is the frame's own from the start, so that every
     // document's title is added to it.

@@ -64,7 +64,7 @@ public:
     StdProfileSettings& GetStdSettings() { return stdSettings_; }
     FFRAME* GetMainFrame() const { return mainFrame_.get(); }
     CDynViewDocTemplate* GetDocTemplate() const { return template_.get(); }
-    APP_DOCUMENT_HOST* GetDocumentHost() const { return host_.get(); }
+    AppDocumentHost* GetDocumentHost() const { return host_.get(); }
     // "MANUAL.HLP" in the program's folder.
     const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
     // The current printer: the one the command line names, else the
@@ -122,7 +122,12 @@ private:
     std::filesystem::path helpFile_;
     // The frame goes before the template: its child frames show the
     // template's documents.
-    std::unique_ptr<APP_DOCUMENT_HOST> host_;
+    std::unique_ptr<AppDocumentHost> host_;
     std::unique_ptr<CDynViewDocTemplate> template_;
     std::unique_ptr<FFRAME> mainFrame_;
 };
+
+// The running application as the program's own, and its main window as the
+// program's main frame; null when there is none or it is of another kind.
+FORMSAPP* FormsApp();
+FFRAME* MainFrameOfApp();

@@ -38,27 +38,27 @@ std::string FileTitleOf(const std::string& path)
     return text::FromUtf8(fs::path(path).filename().string());
 }
 
-APP_DOCUMENT_HOST::APP_DOCUMENT_HOST(const CDynViewDocTemplate& docTemplate, bool tutorialMode,
+AppDocumentHost::AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode,
                                      std::string formsFolder)
     : template_(docTemplate), tutorialMode_(tutorialMode), formsFolder_(std::move(formsFolder))
 {
 }
 
-std::string APP_DOCUMENT_HOST::GetDefaultExtension() const
+std::string AppDocumentHost::GetDefaultExtension() const
 {
     std::string extension;
     template_.GetDocString(extension, CDynViewDocTemplate::filterExt);
     return extension;
 }
 
-std::vector<ui::FileFilter> APP_DOCUMENT_HOST::Filters() const
+std::vector<ui::FileFilter> AppDocumentHost::Filters() const
 {
     std::string name;
     template_.GetDocString(name, CDynViewDocTemplate::filterName);
     return {{name, "*" + GetDefaultExtension()}, {kAllFilesName, kAllFilesPattern}};
 }
 
-bool APP_DOCUMENT_HOST::DoPromptFileName(std::string& name, uint16_t titleId)
+bool AppDocumentHost::DoPromptFileName(std::string& name, uint16_t titleId)
 {
     ui::FileDialogRequest request;
     request.title = titleId ? ProgramResources().LoadString(titleId) : std::string(kSaveAsTitle);
@@ -74,7 +74,7 @@ bool APP_DOCUMENT_HOST::DoPromptFileName(std::string& name, uint16_t titleId)
     return true;
 }
 
-std::optional<std::string> APP_DOCUMENT_HOST::PromptOpenFileName()
+std::optional<std::string> AppDocumentHost::PromptOpenFileName()
 {
     ui::FileDialogRequest request;
     request.title = kOpenTitle;
@@ -87,12 +87,12 @@ std::optional<std::string> APP_DOCUMENT_HOST::PromptOpenFileName()
     return chosen;
 }
 
-void APP_DOCUMENT_HOST::ClearUndo(FDOCUMENT& document)
+void AppDocumentHost::ClearUndo(FDOCUMENT& document)
 {
     document.GetUndoList().Clear();
 }
 
-void APP_DOCUMENT_HOST::SetCurrentLayout(FDOCUMENT& document, FLAYOUT* layout)
+void AppDocumentHost::SetCurrentLayout(FDOCUMENT& document, FLAYOUT* layout)
 {
     for (ui::View* view : document.Views()) {
         auto* formView = dynamic_cast<FBASEVIEW*>(view);

@@ -13,11 +13,11 @@
 
 class CDynViewDocTemplate;
 
-class APP_DOCUMENT_HOST : public DOCUMENT_HOST {
+class AppDocumentHost : public DocumentHost {
 public:
     // The template gives the file types; it must outlive the host. The
     // forms folder starts as formsFolder.
-    APP_DOCUMENT_HOST(const CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder);
+    AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder);
 
     bool IsTutorialMode() const override { return tutorialMode_; }
     // The Save dialog; titleId 0 gives "Save As". A name with a folder

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-class DOCUMENT_HOST;
+class DocumentHost;
 
 namespace ui {
 class CmdUI;
@@ -59,8 +59,8 @@ public:
     void SetTemplateMode(bool on) { templateMode_ = on; }
     // What the documents the template makes ask of the application; null
     // until the application gives one.
-    void SetDocumentHost(DOCUMENT_HOST* host) { host_ = host; }
-    DOCUMENT_HOST* GetDocumentHost() const { return host_; }
+    void SetDocumentHost(DocumentHost* host) { host_ = host; }
+    DocumentHost* GetDocumentHost() const { return host_; }
 
     // Whether documents and their frames can be made at all: the document
     // class and some view class are there.
@@ -96,6 +96,6 @@ private:
     ViewTable views_;
     ui::MainFrame& mainFrame_;
     bool templateMode_ = false;
-    DOCUMENT_HOST* host_ = nullptr;
+    DocumentHost* host_ = nullptr;
     int untitledCount_ = 0;
 };

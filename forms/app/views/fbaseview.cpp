@@ -37,12 +37,6 @@ constexpr int32_t kGuideStrip = 360;
 constexpr char kPosLabel[] = "Pos (x,y) :";
 constexpr char kSizeLabel[] = "Size (w,h) :";
 
-FFRAME* MainFrameOfApp()
-{
-    ui::App* app = ui::App::Current();
-    return app ? dynamic_cast<FFRAME*>(app->MainWnd()) : nullptr;
-}
-
 gdi::Region ToRegion(const QRegion& area)
 {
     gdi::Region region;
@@ -82,7 +76,7 @@ FBASEVIEW::~FBASEVIEW() = default;
 
 const USERSETTINGS& FBASEVIEW::Settings()
 {
-    if (auto* app = dynamic_cast<FORMSAPP*>(ui::App::Current()))
+    if (FORMSAPP* app = FormsApp())
         return app->GetUserSettings();
     static const USERSETTINGS defaults;
     return defaults;
@@ -396,7 +390,7 @@ void FBASEVIEW::InvalidateRect(const RECT& rect, bool)
     });
 }
 
-void FBASEVIEW::InvalidateOutline(const OUTLINE& outline, bool erase)
+void FBASEVIEW::InvalidateOutline(const Outline& outline, bool erase)
 {
     RECT box{outline.pt[0].x, outline.pt[0].y, outline.pt[0].x, outline.pt[0].y};
     for (const POINT& p : outline.pt) {

@@ -121,7 +121,7 @@ public:
     int SetupOwnDC(VIEWDC& dc) override;
     void ToDeviceRect(RECT& rect) override;
     void InvalidateRect(const RECT& rect, bool erase) override;
-    void InvalidateOutline(const OUTLINE& outline, bool erase) override;
+    void InvalidateOutline(const Outline& outline, bool erase) override;
     void UpdateWindow() override;
     bool IsActiveView() override { return active; }
     void UpdateAllViews(uint32_t hint, FORMOBJ* object) override;

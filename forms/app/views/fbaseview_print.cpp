@@ -26,11 +26,6 @@ constexpr char kFailedToStart[] = "Failed to start printing.";
 constexpr char kPdfPrinter[] = "PDF";
 constexpr size_t kJobNameLength = 31;
 
-FORMSAPP* FormsApp()
-{
-    return dynamic_cast<FORMSAPP*>(ui::App::Current());
-}
-
 // The print switch runs unattended: its failures go to the error stream.
 void TellFailure(const std::string& text)
 {
@@ -148,6 +143,6 @@ void FBASEVIEW::OnFilePrintPreview()
     if (!GetFormDocument())
         return;
     PrepareToPrint();
-    PRINTPREVIEW preview(*this);
+    PrintPreview preview(*this);
     preview.exec();
 }

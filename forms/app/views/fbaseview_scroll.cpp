@@ -4,6 +4,8 @@
 // positions are 16-bit pixel values, as the bars hold them.
 #include "forms/app/views/fbaseview.h"
 
+#include "forms/model/tracker_geometry.h"
+
 #include "platform/gdi/muldiv.h"
 #include "platform/ui/splitter.h"
 
@@ -286,13 +288,13 @@ int FBASEVIEW::GetAutoScrollSide(POINT point, uint16_t& side)
     const POINT border = ToPixels(v, {kEdgeBorder, kEdgeBorder});
     const RECT client = GetClientRect();
     if (point.x < client.left + border.x)
-        side = 1;
+        side = kScrollLeft;
     if (point.y < client.top + border.y)
-        side = 3;
+        side = kScrollTop;
     if (point.x > client.right - border.x)
-        side = 2;
+        side = kScrollRight;
     if (point.y > client.bottom - border.y)
-        side = 4;
+        side = kScrollBottom;
     return side != 0 ? 1 : 0;
 }
 
@@ -308,13 +310,13 @@ int FBASEVIEW::GetAutoScrollSide(POINT point)
 SIZE FBASEVIEW::ScrollLine(int side)
 {
     switch (side) {
-    case 1:
+    case kScrollLeft:
         return ScrollHorz(SB_LINEUP, 0, GetScrollBarCtrl(Qt::Horizontal));
-    case 2:
+    case kScrollRight:
         return ScrollHorz(SB_LINEDOWN, 0, GetScrollBarCtrl(Qt::Horizontal));
-    case 3:
+    case kScrollTop:
         return ScrollVert(SB_LINEUP, 0, GetScrollBarCtrl(Qt::Vertical));
-    case 4:
+    case kScrollBottom:
         return ScrollVert(SB_LINEDOWN, 0, GetScrollBarCtrl(Qt::Vertical));
     default:
         return {};

@@ -21,15 +21,15 @@ constexpr size_t kMaxLayouts = 0xFFFE;
 
 uint16_t CurrentPrinterId(PRINTER_LIST* printers)
 {
-    return printers ? printers->GetPrinterId(PRINTER_NAMES{}) : kDefaultPrinterId;
+    return printers ? printers->GetPrinterId(PrinterNames{}) : kDefaultPrinterId;
 }
 
-uint16_t FindOrAddPrinter(PRINTER_LIST* printers, const PRINTER_NAMES& names)
+uint16_t FindOrAddPrinter(PRINTER_LIST* printers, const PrinterNames& names)
 {
     if (!printers)
         return kDefaultPrinterId;
     int index = 0;
-    if (PRINTER_NAMES::Get(names.device).empty() || printers->FindPrinter(names, index) >= 9)
+    if (PrinterNames::Get(names.device).empty() || printers->FindPrinter(names, index) >= 9)
         return printers->GetPrinterId(names);
     PRINTER_ENTRY& added = printers->AddEmptyEntry();
     added.names = names;
@@ -67,7 +67,7 @@ int FLAYOUT::Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const
     if (printers)
         printers->WritePrinter(ar, kPrinterGroupTag, printerId);
     else
-        PRINTER_LIST::WritePrinter(ar, kPrinterGroupTag, PRINTER_NAMES{});
+        PRINTER_LIST::WritePrinter(ar, kPrinterGroupTag, PrinterNames{});
     grid.Write(ar, kGridGroupTag);
     ar.BeginRecord();
     ar.PutU8(option1);
@@ -101,7 +101,7 @@ void FLAYOUT::Read(RECORDARCHIVE& ar, PRINTER_LIST* printers)
             grid.Read(ar);
             break;
         case kSizeRecord: {
-            RECORDREADER record = ar.ReadRecord();
+            RecordReader record = ar.ReadRecord();
             option1 = record.U8(option1);
             option2 = record.U8(option2);
             pageHeight = record.U16(pageHeight);

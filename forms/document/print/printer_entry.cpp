@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-std::string PRINTER_NAMES::Get(const char (&field)[34])
+std::string PrinterNames::Get(const char (&field)[34])
 {
     return std::string(field, strnlen(field, sizeof field));
 }
 
-void PRINTER_NAMES::Set(char (&field)[34], std::string_view name)
+void PrinterNames::Set(char (&field)[34], std::string_view name)
 {
     std::memset(field, 0, sizeof field);
     name = name.substr(0, std::min(name.size(), name.find('\0')));

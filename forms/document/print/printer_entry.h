@@ -9,7 +9,7 @@
 // The three names a printer is known by, 34 bytes each as they are stored:
 // a name, its NUL, and bytes without meaning after it. The queue name stands
 // where a driver name was; a queue has no port.
-struct PRINTER_NAMES {
+struct PrinterNames {
     char device[34] = {};
     char driver[34] = {};
     char port[34] = {};
@@ -19,7 +19,7 @@ struct PRINTER_NAMES {
     static void Set(char (&field)[34], std::string_view name);
 };
 
-struct PRINTER_RESOLUTION {
+struct PrinterResolution {
     uint16_t x = 0;  // pixels per inch; 0 while not measured
     uint16_t y = 0;
 };
@@ -27,8 +27,8 @@ struct PRINTER_RESOLUTION {
 class PRINTER_ENTRY {
 public:
     // An empty device name stands for the system's default printer.
-    PRINTER_NAMES names;
+    PrinterNames names;
     uint16_t id = 0;
-    PRINTER_RESOLUTION modeZero;
-    PRINTER_RESOLUTION otherModes;
+    PrinterResolution modeZero;
+    PrinterResolution otherModes;
 };

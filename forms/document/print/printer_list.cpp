@@ -7,14 +7,14 @@ namespace {
 
 PRINTER_LIST* g_printerList = nullptr;
 
-int Score(const PRINTER_NAMES& a, const PRINTER_NAMES& b)
+int Score(const PrinterNames& a, const PrinterNames& b)
 {
     int score = 0;
-    if (text::EqualNoCase(PRINTER_NAMES::Get(a.device), PRINTER_NAMES::Get(b.device)))
+    if (text::EqualNoCase(PrinterNames::Get(a.device), PrinterNames::Get(b.device)))
         score += 90;
-    if (text::EqualNoCase(PRINTER_NAMES::Get(a.driver), PRINTER_NAMES::Get(b.driver)))
+    if (text::EqualNoCase(PrinterNames::Get(a.driver), PrinterNames::Get(b.driver)))
         score += 9;
-    if (text::EqualNoCase(PRINTER_NAMES::Get(a.port), PRINTER_NAMES::Get(b.port)))
+    if (text::EqualNoCase(PrinterNames::Get(a.port), PrinterNames::Get(b.port)))
         score += 1;
     return score;
 }
@@ -52,7 +52,7 @@ PRINTER_ENTRY* PRINTER_LIST::FindById(uint16_t id)
     return nullptr;
 }
 
-int PRINTER_LIST::FindPrinter(const PRINTER_NAMES& names, int& index) const
+int PRINTER_LIST::FindPrinter(const PrinterNames& names, int& index) const
 {
     int best = 0;
     int bestIndex = 0;
@@ -67,7 +67,7 @@ int PRINTER_LIST::FindPrinter(const PRINTER_NAMES& names, int& index) const
     return best;
 }
 
-uint16_t PRINTER_LIST::GetPrinterId(const PRINTER_NAMES& names) const
+uint16_t PRINTER_LIST::GetPrinterId(const PrinterNames& names) const
 {
     int index = 0;
     FindPrinter(names, index);
@@ -79,7 +79,7 @@ uint16_t PRINTER_LIST::GetPrinterId(const PRINTER_NAMES& names) const
 void PRINTER_LIST::MakeContext(const PRINTER_ENTRY* entry)
 {
     std::unique_ptr<gdi::InformationSurface> made;
-    const std::string device = entry ? PRINTER_NAMES::Get(entry->names.device) : std::string();
+    const std::string device = entry ? PrinterNames::Get(entry->names.device) : std::string();
     if (device.empty()) {
         made = gdi::InformationSurface::ForPrinter({});
         if (!made)
@@ -140,8 +140,8 @@ void PRINTER_LIST::ReleaseDC()
 uint32_t PRINTER_LIST::GetResolution(uint16_t id, uint32_t mode)
 {
     PRINTER_ENTRY* entry = FindById(id);
-    PRINTER_RESOLUTION measured;
-    PRINTER_RESOLUTION& pair = entry ? (mode == 0 ? entry->modeZero : entry->otherModes) : measured;
+    PrinterResolution measured;
+    PrinterResolution& pair = entry ? (mode == 0 ? entry->modeZero : entry->otherModes) : measured;
     if (pair.x == 0) {
         const gdi::DC* context = GetDC(id, mode);
         pair.x = static_cast<uint16_t>(context->GetDeviceCaps(gdi::LOGPIXELSX));

@@ -35,8 +35,8 @@ public:
     // Scores every entry against the names (ignoring case: device 90, driver
     // 9, port 1); the best entry's index when it scores 9 or more, else the
     // current index. Answers the best score.
-    int FindPrinter(const PRINTER_NAMES& names, int& index) const;
-    uint16_t GetPrinterId(const PRINTER_NAMES& names) const;
+    int FindPrinter(const PrinterNames& names, int& index) const;
+    uint16_t GetPrinterId(const PrinterNames& names) const;
 
     // Lends the printer's context, mapped so that one logical unit is one
     // twip; every call needs one ReleaseDC. The default printer is the
@@ -57,10 +57,10 @@ public:
     void WritePrinter(RECORDARCHIVE& ar, uint8_t tag, uint16_t id);
     // The printer record group of these names (empty names: the default
     // printer).
-    static void WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PRINTER_NAMES& names);
+    static void WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PrinterNames& names);
     // Reads a printer record group (its tag already read) and answers the
     // names it holds; records of any length read without failing.
-    PRINTER_NAMES ReadPrinter(RECORDARCHIVE& ar);
+    PrinterNames ReadPrinter(RECORDARCHIVE& ar);
 
 private:
     void MakeContext(const PRINTER_ENTRY* entry);

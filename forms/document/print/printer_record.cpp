@@ -26,10 +26,10 @@ void TakeName(char (&field)[34], const std::vector<uint8_t>& payload, size_t off
 void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, uint16_t id)
 {
     const PRINTER_ENTRY* entry = FindById(id);
-    WritePrinter(ar, tag, entry ? entry->names : PRINTER_NAMES{});
+    WritePrinter(ar, tag, entry ? entry->names : PrinterNames{});
 }
 
-void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PRINTER_NAMES& names)
+void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PrinterNames& names)
 {
     ar.WriteTag(tag);
     ar.BeginRecord();
@@ -40,9 +40,9 @@ void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PRINTER_NA
     ar.WriteTag(kEndGroup);
 }
 
-PRINTER_NAMES PRINTER_LIST::ReadPrinter(RECORDARCHIVE& ar)
+PrinterNames PRINTER_LIST::ReadPrinter(RECORDARCHIVE& ar)
 {
-    PRINTER_NAMES names;
+    PrinterNames names;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         if (tag != kNamesRecord) {
             ar.SkipRecord(tag);

@@ -64,7 +64,7 @@ TEST(Grid, SnapsOnlyWhenOnUnlessAskedToSnapAnyway)
 TEST(Grid, SnapsThroughTheDrawingContextsInterface)
 {
     FGRID grid;
-    SNAP_GRID& snap = grid;
+    SnapGrid& snap = grid;
     POINT p{100, 30};
     snap.SnapIfOn(p);
     EXPECT_EQ(p.x, 72);

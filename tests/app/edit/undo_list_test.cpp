@@ -21,7 +21,7 @@ public:
 };
 
 // The document's filling order as the undo list sees it.
-class FakeFillingOrder : public FILLING_ORDER {
+class FakeFillingOrder : public FillingOrder {
 public:
     void Renumber() override { events.push_back("renumber"); }
     void RestoreFields(const std::vector<FORMOBJ*>& objects) override
@@ -305,7 +305,7 @@ TEST(UndoSnapshot, AFormatCommandsSnapshotIsAlwaysDropped)
         }
         page.Select("a");
         {
-            UNDO_SNAPSHOT_SCOPE scope(page.undo, &page.list);
+            UndoSnapshotScope scope(page.undo, &page.list);
             EXPECT_FALSE(page.undo.CanUndoDeletion()) << c.what;
             page.Find('a')->SetBorder(Width(40));
             if (c.cancel)
@@ -324,7 +324,7 @@ TEST(UndoSnapshot, AScopeWhoseRecordWasClearedRestoresNothing)
     Page page("a");
     page.Find('a')->SetBorder(Width(10));
     page.Select("a");
-    UNDO_SNAPSHOT_SCOPE scope(page.undo, &page.list);
+    UndoSnapshotScope scope(page.undo, &page.list);
     page.Find('a')->SetBorder(Width(40));
     page.undo.Clear();
     scope.Restore();

@@ -26,7 +26,7 @@ protected:
         view.SetDocument(doc.get());
         view.OnInitialUpdate();
     }
-    QLabel* PageLabel(PRINTPREVIEW& preview, int i)
+    QLabel* PageLabel(PrintPreview& preview, int i)
     {
         return preview.findChild<QLabel*>(QStringLiteral("page_%1").arg(i));
     }
@@ -39,7 +39,7 @@ protected:
 TEST_F(PrintPreviewTest, OnePageFormShowsOnePage)
 {
     Open(std::make_unique<FDOCUMENT>());
-    PRINTPREVIEW preview(view);
+    PrintPreview preview(view);
     EXPECT_EQ(preview.GetPagesShown(), 1);
     EXPECT_NE(PageLabel(preview, 0), nullptr);
     EXPECT_EQ(PageLabel(preview, 1), nullptr);
@@ -48,7 +48,7 @@ TEST_F(PrintPreviewTest, OnePageFormShowsOnePage)
 TEST_F(PrintPreviewTest, TwoPagesSideBySide)
 {
     Open(MakeTwoPageForm());
-    PRINTPREVIEW preview(view);
+    PrintPreview preview(view);
     preview.show();
     EXPECT_EQ(preview.GetPagesShown(), 2);
     QLabel* left = PageLabel(preview, 0);
@@ -67,7 +67,7 @@ TEST_F(PrintPreviewTest, PagingStaysWithinTheForm)
     auto form = MakeTwoPageForm();
     form->AppendPage();
     Open(std::move(form));
-    PRINTPREVIEW preview(view);
+    PrintPreview preview(view);
     const struct {
         int asked;
         int first;
@@ -83,7 +83,7 @@ TEST_F(PrintPreviewTest, PagesAreDrawnAsPrintedWithoutGuides)
 {
     Open(MakeTwoPageForm());
     // 60 pixels per inch: the box's black border runs from 60 to 120.
-    const QImage page = PRINTPREVIEW::RenderPage(view, 1, 60);
+    const QImage page = PrintPreview::RenderPage(view, 1, 60);
     EXPECT_EQ(page.size(), QSize(496, 702));
     EXPECT_EQ(page.pixelColor(60, 90), QColor(Qt::black));
     EXPECT_EQ(page.pixelColor(90, 90), QColor(Qt::white));
@@ -115,12 +115,12 @@ TEST_F(PreviewOfASelection, ShowsThePageWithNothingSelected)
     box->Select(&view);
     ASSERT_EQ(view.GetSelection()->GetCount(), 1);
     // Drawn while selected, the box carries its handles.
-    EXPECT_GT(MarksAroundTheBox(PRINTPREVIEW::RenderPage(view, 1, 60)), 0);
+    EXPECT_GT(MarksAroundTheBox(PrintPreview::RenderPage(view, 1, 60)), 0);
 
     QImage shown;
     QTimer::singleShot(0, [&shown] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* preview = dynamic_cast<PRINTPREVIEW*>(modal))
+        if (auto* preview = dynamic_cast<PrintPreview*>(modal))
             if (auto* page = preview->findChild<QLabel*>(QStringLiteral("page_0")))
                 shown = page->pixmap().toImage();
         if (modal)

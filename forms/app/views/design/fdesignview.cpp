@@ -3,6 +3,7 @@
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/model/fselection.h"
@@ -207,7 +208,7 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         FBASEVIEW::OnEvent(e);
         if (selection->GetCount() > 0)
             ShowSelectionPosSize();
-        else if (auto* frame = dynamic_cast<FFRAME*>(ui::App::Current() ? ui::App::Current()->MainWnd() : nullptr))
+        else if (FFRAME* frame = MainFrameOfApp())
             frame->SetSizeText("");
         UpdateCursor(EventPoint(static_cast<QMouseEvent&>(e)));
         return false;

@@ -6,6 +6,7 @@
 
 #include "forms/app/views/fbaseview.h"
 #include "forms/model/border.h"
+#include "forms/model/formobj.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
 
@@ -19,8 +20,12 @@ inline constexpr unsigned ID_EDIT_CLEAR = 57632;
 inline constexpr unsigned ID_EDIT_UNDO = 57643;
 inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
 
-// The selection tool's code; the drawing tools' codes are object types.
+// The selection tool's code; the drawing tools' codes are object types,
+// except the list-box and check-box field tools, which have codes of
+// their own.
 inline constexpr uint8_t kSelectionTool = 35;
+inline constexpr uint8_t kListBoxTool = 0x0B;
+inline constexpr uint8_t kCheckBoxTool = 0x0E;
 
 // String id of "Object not yet implemented.".
 inline constexpr uint32_t kObjectNotImplemented = 202;
@@ -33,10 +38,11 @@ struct ToolCommand {
     bool built;
 };
 inline constexpr ToolCommand kToolCommands[] = {
-    {32778, kSelectionTool, true}, {32774, 21, false}, {32773, 20, false}, {32779, 14, false},
-    {32775, 11, false},            {32772, 19, true},  {32777, 17, true},  {32776, 18, true},
-    {32771, 22, true},             {32786, 16, false}, {32801, 13, false}, {32790, 23, false},
-    {32808, 24, false},
+    {32778, kSelectionTool, true}, {32774, kTypeText, false},   {32773, kTypeField, false},
+    {32779, kCheckBoxTool, false}, {32775, kListBoxTool, false}, {32772, kTypeBox, true},
+    {32777, kTypeEllipse, true},   {32776, kTypeOrthLine, true}, {32771, kTypeLine, true},
+    {32786, kTypeBarcode, false},  {32801, kTypeButton, false},  {32790, kTypeOle, false},
+    {32808, kTypePicture, false},
 };
 
 class FDESIGNVIEW : public FBASEVIEW {
