@@ -11,9 +11,9 @@ namespace {
 // a program without fonts.
 class DOCUMENT_FONTS final : public PROGRAM_FONTS {
 public:
-    FONT_FACES* GetTable() const override { return GetProgramFontTable(); }
+    FontFaces* GetTable() const override { return GetProgramFontTable(); }
 
-    std::unique_ptr<FONT_FACES> ReadTable(io::Archive& ar) override
+    std::unique_ptr<FontFaces> ReadTable(io::Archive& ar) override
     {
         RECORDARCHIVE rec(ar);
         auto table = std::make_unique<FONT_TABLE>();

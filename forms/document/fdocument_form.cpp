@@ -135,7 +135,7 @@ void FDOCUMENT::ReadFormBody(RECORDARCHIVE& ar)
     const uintptr_t noFonts = 0;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         // The objects read the file's table as the model knows it.
-        const FONT_FACES* fileFaces = fileFontTable.get();
+        const FontFaces* fileFaces = fileFontTable.get();
         const uintptr_t fonts = fileFaces ? reinterpret_cast<uintptr_t>(fileFaces) : noFonts;
         switch (tag) {
         case kFontTableSection:

@@ -100,7 +100,7 @@ const FONTFACE* FONT_TABLE::GetFileEntry(int i) const
     return position == kPlaceholderPosition ? &placeholder : GetAt(position);
 }
 
-uint16_t FONT_TABLE::MapFont(const FONT_FACES* other, int i)
+uint16_t FONT_TABLE::MapFont(const FontFaces* other, int i)
 {
     const FONTFACE* face = other ? other->GetFileEntry(i) : nullptr;
     return face ? FindOrAdd(*face) : 0;

@@ -1,7 +1,7 @@
 // The font table: the typefaces that character formats name by index. The
 // program keeps one; a form file carries a copy, read back into a table of
 // its own whose indexes are then mapped into the program's. Character
-// formats reach it as FONT_FACES.
+// formats reach it as FontFaces.
 #pragma once
 
 #include "forms/model/fontface.h"
@@ -18,7 +18,7 @@
 
 class RECORDARCHIVE;
 
-class FONT_TABLE final : public FONT_FACES {
+class FONT_TABLE final : public FontFaces {
 public:
     // The first font of each standard family that the screen offers.
     FONT_TABLE();
@@ -43,7 +43,7 @@ public:
     // The index here of entry i of another table; a table read from a file
     // is indexed by the file's positions. An entry that does not exist, or
     // no table, gives 0.
-    uint16_t MapFont(const FONT_FACES* other, int i) override;
+    uint16_t MapFont(const FontFaces* other, int i) override;
     // The entry that a file's index i names: by the file's own positions
     // when the table was read from a file (a file may list a face twice, or
     // list the placeholder, which names no entry of the table).

@@ -24,7 +24,7 @@ bool CanTurn(uint8_t flags)
     return (flags & gdi::TMPF_TRUETYPE) || ((flags & gdi::TMPF_VECTOR) && !(flags & gdi::TMPF_DEVICE));
 }
 
-const FONTFACE* FindFace(const FONT_FACES& table, uint32_t id)
+const FONTFACE* FindFace(const FontFaces& table, uint32_t id)
 {
     if (id == 0)
         return nullptr;
@@ -44,7 +44,7 @@ uint8_t GetFaceFlags(const FONTFACE* face)
     return families.empty() ? kUnknownFaceFlags : families.front().pitchAndFamily;
 }
 
-const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_FACES& table)
+const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FontFaces& table)
 {
     if (CanTurn(faceFlags))
         return nullptr;
@@ -77,7 +77,7 @@ void BuildLogFont(const TEXTATTR& attr, gdi::LOGFONT& logfont, int16_t escapemen
     logfont.lfClipPrecision = 0;
     logfont.lfQuality = 0;
 
-    const FONT_FACES* table = GetProgramFonts().GetTable();
+    const FontFaces* table = GetProgramFonts().GetTable();
     // An index that names no entry is a face that could not be matched.
     const FONTFACE* face = table ? table->GetAt(attr.face) : nullptr;
     const FONTFACE placeholder(kPlaceholderFace, 0, 0);

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class FONTFACE;
-class FONT_FACES;
+class FontFaces;
 class TEXTATTR;
 
 // The pitch-and-family byte (text-metric bits) of the installed font of the
@@ -17,7 +17,7 @@ uint8_t GetFaceFlags(const FONTFACE* face);
 
 // The face of the table that replaces a face of these flags when text is
 // turned, or null when the face stays.
-const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FONT_FACES& table);
+const FONTFACE* RotatableSubstitute(uint8_t faceFlags, const FontFaces& table);
 
 // Fills every field of the logical font but its height: weight, italic and
 // the face of the program-wide table (the placeholder face for an index

@@ -9,7 +9,7 @@ PROGRAM_FONTS* g_fonts = nullptr;
 
 } // namespace
 
-std::unique_ptr<FONT_FACES> PROGRAM_FONTS::ReadTable(io::Archive& ar)
+std::unique_ptr<FontFaces> PROGRAM_FONTS::ReadTable(io::Archive& ar)
 {
     RECORDARCHIVE rec(ar);
     rec.SkipRecord(kFontTableGroup);
@@ -23,19 +23,19 @@ gdi::DC* PROGRAM_FONTS::GetPrinterDC(uint16_t, uint32_t)
 
 const FONTFACE* PROGRAM_FONTS::GetAt(int i) const
 {
-    const FONT_FACES* table = GetTable();
+    const FontFaces* table = GetTable();
     return table ? table->GetAt(i) : nullptr;
 }
 
 uint16_t PROGRAM_FONTS::FindOrAdd(const FONTFACE& face)
 {
-    FONT_FACES* table = GetTable();
+    FontFaces* table = GetTable();
     return table ? table->FindOrAdd(face) : 0;
 }
 
-uint16_t PROGRAM_FONTS::MapFont(const FONT_FACES* source, int i)
+uint16_t PROGRAM_FONTS::MapFont(const FontFaces* source, int i)
 {
-    FONT_FACES* table = GetTable();
+    FontFaces* table = GetTable();
     return table ? table->MapFont(source, i) : 0;
 }
 
@@ -48,7 +48,7 @@ std::string PROGRAM_FONTS::GetFaceName(uint16_t index) const
 void PROGRAM_FONTS::WriteTable(io::Archive& ar) const
 {
     RECORDARCHIVE rec(ar);
-    if (const FONT_FACES* table = GetTable()) {
+    if (const FontFaces* table = GetTable()) {
         table->Write(rec, kFontTableGroup);
     } else {
         rec.WriteTag(kFontTableGroup);

@@ -27,9 +27,9 @@ constexpr uint8_t kFontTableGroup = 0x28;
 // A font table as formats use it: the program's own, or one read with a
 // block of records (a form's section, a pasted block) whose indexes are
 // mapped into the program's. The document's font table implements it.
-class FONT_FACES {
+class FontFaces {
 public:
-    virtual ~FONT_FACES() = default;
+    virtual ~FontFaces() = default;
 
     // The entry at i, or null.
     virtual const FONTFACE* GetAt(int i) const = 0;
@@ -42,7 +42,7 @@ public:
     virtual const FONTFACE* GetFileEntry(int i) const = 0;
     // The index here of the face that index i of the other table names,
     // added when absent; 0 for an index that names nothing, or no table.
-    virtual uint16_t MapFont(const FONT_FACES* other, int i) = 0;
+    virtual uint16_t MapFont(const FontFaces* other, int i) = 0;
     // Writes the table as a group of the given tag.
     virtual void Write(RECORDARCHIVE& ar, uint8_t tag) const = 0;
 };
@@ -52,11 +52,11 @@ public:
     virtual ~PROGRAM_FONTS() = default;
 
     // The program-wide table, or null.
-    virtual FONT_FACES* GetTable() const { return nullptr; }
+    virtual FontFaces* GetTable() const { return nullptr; }
     // A table read from a font-table group (its tag already read), to map a
     // block's indexes with MapFont; without fonts the group is stepped over
     // and the answer is null.
-    virtual std::unique_ptr<FONT_FACES> ReadTable(io::Archive& ar);
+    virtual std::unique_ptr<FontFaces> ReadTable(io::Archive& ar);
     // Lends the measuring context of a printer (one logical unit is one
     // twip); every context lent needs one ReleasePrinterDC. Null where there
     // are no printers: the caller measures on the screen, releasing nothing.
@@ -70,7 +70,7 @@ public:
     uint16_t FindOrAdd(const FONTFACE& face);
     // The program table's index of the face that index i of the source table
     // names; 0 without either table.
-    uint16_t MapFont(const FONT_FACES* source, int i);
+    uint16_t MapFont(const FontFaces* source, int i);
     // The face name of an index of the program table; the placeholder name
     // for an index outside it.
     std::string GetFaceName(uint16_t index) const;

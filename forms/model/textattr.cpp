@@ -63,7 +63,7 @@ void TEXTATTR::Save(RECORDARCHIVE& ar, uint8_t tag) const
     ar.WriteTag(kEndGroup);
 }
 
-void TEXTATTR::Load(RECORDARCHIVE& ar, const FONT_FACES* source)
+void TEXTATTR::Load(RECORDARCHIVE& ar, const FontFaces* source)
 {
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         if (tag != kFormatRecord) {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-class FONT_FACES;
+class FontFaces;
 class RECORDARCHIVE;
 
 // Underline kinds.
@@ -34,7 +34,7 @@ public:
     // Reads the group (its tag already read). The typeface index names an
     // entry of the source table (the file's) and becomes an index of the
     // program-wide table; without a source table it becomes 0.
-    void Load(RECORDARCHIVE& ar, const FONT_FACES* source);
+    void Load(RECORDARCHIVE& ar, const FontFaces* source);
 
     uint8_t bold = 0;
     uint8_t italic = 0;

@@ -38,7 +38,7 @@ TEST_F(DocumentFontsTest, ABlocksIndexesWrittenWithOneProgramTableNameTheSameFac
 
     const auto reader = TableOf({FONTFACE("Arial", 0x22, 0), FONTFACE("Courier New", 0x31, 0)});
     SetProgramFontTable(reader.get());
-    std::unique_ptr<FONT_FACES> read;
+    std::unique_ptr<FontFaces> read;
     ReadBack(block, [&](RECORDARCHIVE& r) {
         read = GetProgramFonts().ReadTable(r.GetArchive());
         EXPECT_EQ(r.ReadU8(), 0x7E) << "the stream goes on after the group";

@@ -21,20 +21,20 @@ namespace {
 // While the press waits to become a drag, any key but Escape and Ctrl
 // takes the capture away from the window, which ends the wait; the key
 // itself is swallowed.
-class KEY_ENDS_WAIT : public QObject {
+class KeyEndsWait : public QObject {
 public:
-    KEY_ENDS_WAIT(QWidget& window, const SELECTION_DRAG& drag) : window(&window), drag(drag)
+    KeyEndsWait(QWidget& window, const SelectionDrag& drag) : window(&window), drag(drag)
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
-    ~KEY_ENDS_WAIT() override { QCoreApplication::instance()->removeEventFilter(this); }
-    KEY_ENDS_WAIT(const KEY_ENDS_WAIT&) = delete;
-    KEY_ENDS_WAIT& operator=(const KEY_ENDS_WAIT&) = delete;
+    ~KeyEndsWait() override { QCoreApplication::instance()->removeEventFilter(this); }
+    KeyEndsWait(const KeyEndsWait&) = delete;
+    KeyEndsWait& operator=(const KeyEndsWait&) = delete;
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (drag.GetPhase() != SELECTION_DRAG::Phase::Waiting || e->type() != QEvent::KeyPress)
+        if (drag.GetPhase() != SelectionDrag::Phase::Waiting || e->type() != QEvent::KeyPress)
             return false;
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Control)
@@ -48,7 +48,7 @@ protected:
 
 private:
     QPointer<QWidget> window;
-    const SELECTION_DRAG& drag;
+    const SelectionDrag& drag;
 };
 
 } // namespace
@@ -66,21 +66,21 @@ void FDESIGNVIEW::DragSelection(POINT point)
     VIEWDC dc(this, kOwnWindow);
     if (!dc.IsSetUp())
         return;
-    SELECTION_DRAG drag(*this, dc, point, dragSource);
+    SelectionDrag drag(*this, dc, point, dragSource);
     {
         ui::ScopedCapture capture(*window);
-        KEY_ENDS_WAIT keys(*window, drag);
+        KeyEndsWait keys(*window, drag);
         ui::RunDrag(*window, drag);
     }
-    const SELECTION_DRAG::Phase ended = drag.GetPhase();
-    if (ended == SELECTION_DRAG::Phase::Clicked) {
+    const SelectionDrag::Phase ended = drag.GetPhase();
+    if (ended == SelectionDrag::Phase::Clicked) {
         ReselectAtPress();
         return;
     }
-    if (ended != SELECTION_DRAG::Phase::Dropped && ended != SELECTION_DRAG::Phase::NotDropped)
+    if (ended != SelectionDrag::Phase::Dropped && ended != SelectionDrag::Phase::NotDropped)
         return;
     UpdateCursor(point);
-    if (ended == SELECTION_DRAG::Phase::NotDropped)
+    if (ended == SelectionDrag::Phase::NotDropped)
         return;
 
     const RECT& target = drag.GetTarget();

@@ -21,12 +21,12 @@ constexpr int kDragThreshold = 3;
 
 } // namespace
 
-SELECTION_DRAG::SELECTION_DRAG(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source)
+SelectionDrag::SelectionDrag(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source)
     : view(view), selection(*view.GetSelection()), dc(dc), press(press), source(source)
 {
 }
 
-void SELECTION_DRAG::Begin()
+void SelectionDrag::Begin()
 {
     RECT start;
     selection.GetRect(start);
@@ -39,7 +39,7 @@ void SELECTION_DRAG::Begin()
     phase = Phase::Waiting;
 }
 
-ui::DragStep SELECTION_DRAG::Step(const ui::TrackEvent& event)
+ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
 {
     const bool waiting = phase == Phase::Waiting;
     const POINT at{event.pos.x(), event.pos.y()};
@@ -72,7 +72,7 @@ ui::DragStep SELECTION_DRAG::Step(const ui::TrackEvent& event)
     return ui::DragStep::Cancel;
 }
 
-void SELECTION_DRAG::End()
+void SelectionDrag::End()
 {
     if (phase == Phase::Clicked || phase == Phase::Dropped)
         Finish(phase);
@@ -80,12 +80,12 @@ void SELECTION_DRAG::End()
         Cancel();
 }
 
-void SELECTION_DRAG::Cancel()
+void SelectionDrag::Cancel()
 {
     Finish(phase == Phase::Ready || phase == Phase::Waiting ? Phase::NotStarted : Phase::NotDropped);
 }
 
-void SELECTION_DRAG::Start()
+void SelectionDrag::Start()
 {
     phase = Phase::Moving;
     source = true;
@@ -95,7 +95,7 @@ void SELECTION_DRAG::Start()
                 o->EndEdit();
 }
 
-RECT SELECTION_DRAG::PlaceAt(POINT device)
+RECT SelectionDrag::PlaceAt(POINT device)
 {
     POINT p = DeviceToLogical(dc, device);
     p = {p.x - grab.x, p.y - grab.y};
@@ -103,7 +103,7 @@ RECT SELECTION_DRAG::PlaceAt(POINT device)
     return RECT{p.x, p.y, p.x + width, p.y + height};
 }
 
-bool SELECTION_DRAG::IsPlaceable(const RECT& r)
+bool SelectionDrag::IsPlaceable(const RECT& r)
 {
     RECT turned = r;
     selection.RotateTrackerRect(turned);
@@ -111,7 +111,7 @@ bool SELECTION_DRAG::IsPlaceable(const RECT& r)
     return view.IsValidPlacement(turned.left, turned.top, turned.right, turned.bottom, &selection) != 0;
 }
 
-void SELECTION_DRAG::Over(POINT device)
+void SelectionDrag::Over(POINT device)
 {
     const RECT r = PlaceAt(device);
     RECT onWindow = r;
@@ -129,7 +129,7 @@ void SELECTION_DRAG::Over(POINT device)
     view.ShowPosSize(r);
 }
 
-void SELECTION_DRAG::EraseOutline()
+void SelectionDrag::EraseOutline()
 {
     // Drawn by inversion: drawing it again erases it.
     if (shown)
@@ -137,7 +137,7 @@ void SELECTION_DRAG::EraseOutline()
     shown.reset();
 }
 
-void SELECTION_DRAG::Finish(Phase last)
+void SelectionDrag::Finish(Phase last)
 {
     EraseOutline();
     guard.reset();

@@ -14,7 +14,7 @@ class FDESIGNVIEW;
 class FSELECTION;
 class VIEWDC;
 
-class SELECTION_DRAG : public ui::Drag {
+class SelectionDrag : public ui::Drag {
 public:
     // Where the drag stands.
     enum class Phase {
@@ -31,7 +31,7 @@ public:
     // press: the device point of the view's window where the button went
     // down; dc: the view's own drawing context, set up; source: the view's
     // flag, set while the drag runs.
-    SELECTION_DRAG(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source);
+    SelectionDrag(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source);
 
     void Begin() override;
     // Moves wait, then drag the outline; the release is the final step

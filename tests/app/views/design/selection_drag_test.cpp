@@ -78,7 +78,7 @@ protected:
 
     // Steps the drag as the loop would: until a step ends or cancels it,
     // or the input runs out.
-    ui::DragStep Feed(SELECTION_DRAG& drag, const std::vector<Input>& inputs)
+    ui::DragStep Feed(SelectionDrag& drag, const std::vector<Input>& inputs)
     {
         drag.Begin();
         ui::DragStep last = ui::DragStep::Continue;
@@ -132,7 +132,7 @@ protected:
     bool source = false;
 };
 
-using Phase = SELECTION_DRAG::Phase;
+using Phase = SelectionDrag::Phase;
 
 struct StepCase {
     const char* name;
@@ -155,7 +155,7 @@ TEST_P(SelectionDragSteps, EndInTheirPhaseAndLeaveNoOutline)
     const StepCase& c = GetParam();
     view.SetSnap(c.snap);
     const std::vector<RECT> before = Rects();
-    SELECTION_DRAG drag(view, *dc, press, source);
+    SelectionDrag drag(view, *dc, press, source);
 
     EXPECT_EQ(Feed(drag, c.inputs), c.last);
     EXPECT_EQ(drag.GetPhase(), c.phase);
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SelectionDragTest, OneOutlinePerObjectFollowsThePointerWhileTheViewIsTheSource)
 {
-    SELECTION_DRAG drag(view, *dc, press, source);
+    SelectionDrag drag(view, *dc, press, source);
     EXPECT_EQ(drag.GetPhase(), Phase::Ready);
     drag.Begin();
     EXPECT_EQ(drag.GetPhase(), Phase::Waiting);
@@ -251,7 +251,7 @@ TEST_F(SelectionDragTest, ObjectsAlreadyOutsideTheMarginsMayBeDroppedAnywhereOnT
     };
     ASSERT_TRUE(refusedNow());
 
-    SELECTION_DRAG drag(view, *dc, press, source);
+    SelectionDrag drag(view, *dc, press, source);
     EXPECT_EQ(Feed(drag, {Move(10, 20), Release(10, 20)}), ui::DragStep::End);
     EXPECT_EQ(drag.GetPhase(), Phase::Dropped);
     EXPECT_EQ(drag.GetTarget(), (RECT{504, 1728, 7344, 3168}));
