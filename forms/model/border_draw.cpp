@@ -302,9 +302,13 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
     const int32_t shift = (lines * thick + (lines - 1) * gap) / 2 - thick / 2;
     const int32_t span = lines * thick + (lines - 1) * gap;
     const auto [visibleFrom, visibleTo] = VisibleAlong(*dc.dc, ends[0], ux, uy, length, span);
+    // A corner of the stroke; one beyond the device's range (a line at its
+    // very edge) stays at the edge.
     auto at = [&](double along, double across) {
-        return POINT{static_cast<int32_t>(std::lround(ends[0].x + ux * along + nx * across)),
-                     static_cast<int32_t>(std::lround(ends[0].y + uy * along + ny * across))};
+        auto whole = [](double v) {
+            return static_cast<int32_t>(std::clamp(std::round(v), double(INT32_MIN), double(INT32_MAX)));
+        };
+        return POINT{whole(ends[0].x + ux * along + nx * across), whole(ends[0].y + uy * along + ny * across)};
     };
     const int32_t dashLength = static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX)));
     if (thick <= 1) {

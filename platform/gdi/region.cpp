@@ -88,17 +88,19 @@ std::vector<Edge> EdgesOf(const QPainterPath& path)
     return edges;
 }
 
-// The stretches of the line at height y that lie inside: each crossing
-// edge covers y0 <= y < y1, so a vertex is counted once.
-template <class Edges>
-std::vector<std::pair<double, double>> SpansAt(const Edges& edges, double y, Qt::FillRule rule)
+// The stretches of the line at height y that lie inside, into `spans`:
+// each crossing edge covers y0 <= y < y1, so a vertex is counted once.
+// `crossings` is room to work in, kept by the caller across rows.
+using Spans = std::vector<std::pair<double, double>>;
+void SpansAt(const std::vector<Edge>& edges, double y, Qt::FillRule rule,
+             std::vector<std::pair<double, int>>& crossings, Spans& spans)
 {
-    std::vector<std::pair<double, int>> crossings;
+    crossings.clear();
+    spans.clear();
     for (const Edge& e : edges)
         if (e.y0 <= y && y < e.y1)
             crossings.push_back({e.XAt(y), e.dir});
     std::sort(crossings.begin(), crossings.end());
-    std::vector<std::pair<double, double>> spans;
     int winding = 0;
     for (size_t i = 0; i + 1 < crossings.size(); ++i) {
         winding += crossings[i].second;
@@ -110,7 +112,6 @@ std::vector<std::pair<double, double>> SpansAt(const Edges& edges, double y, Qt:
                 spans.push_back({crossings[i].first, crossings[i + 1].first});
         }
     }
-    return spans;
 }
 
 } // namespace
@@ -270,7 +271,10 @@ bool Region::Contains(int x, int y) const
     if (!IsOutline())
         return rects_.contains(QPoint(x, y));
     const double cx = x + 0.5;
-    for (const auto& [from, to] : SpansAt(EdgesOf(*outline_), y + 0.5, outline_->fillRule()))
+    std::vector<std::pair<double, int>> crossings;
+    Spans spans;
+    SpansAt(EdgesOf(*outline_), y + 0.5, outline_->fillRule(), crossings, spans);
+    for (const auto& [from, to] : spans)
         if (from <= cx && cx < to)
             return true;
     return false;
@@ -312,8 +316,11 @@ QPainterPath Region::Path() const
 {
     if (IsOutline())
         return *outline_;
+    // Corner to corner: a width of QRect overflows for a rectangle of more
+    // than 2^31 pixels.
     QPainterPath path;
-    path.addRegion(rects_);
+    for (const QRect& r : rects_)
+        path.addRect(QRectF(QPointF(r.left(), r.top()), QPointF(double(r.right()) + 1, double(r.bottom()) + 1)));
     return path;
 }
 
@@ -338,14 +345,18 @@ std::vector<RECT> Region::Rects(const RECT& within) const
     // Rectangles of the row above, still growing downwards, and their spans.
     std::vector<size_t> open;
     std::vector<std::pair<int, int>> previous;
+    std::vector<std::pair<int, int>> row;
+    std::vector<std::pair<double, int>> crossings;
+    Spans spans;
     for (int y = box.top; y < box.bottom; ++y) {
         const double centre = y + 0.5;
         std::erase_if(active, [centre](const Edge& e) { return e.y1 <= centre; });
         for (; next < edges.size() && edges[next].y0 <= centre; ++next)
             if (centre < edges[next].y1)
                 active.push_back(edges[next]);
-        std::vector<std::pair<int, int>> row;
-        for (const auto& [from, to] : SpansAt(active, centre, outline_->fillRule())) {
+        row.clear();
+        SpansAt(active, centre, outline_->fillRule(), crossings, spans);
+        for (const auto& [from, to] : spans) {
             const int first = std::max(FirstPixelFrom(from), box.left);
             const int end = std::min(FirstPixelFrom(to), box.right);
             if (first >= end)
@@ -365,7 +376,7 @@ std::vector<RECT> Region::Rects(const RECT& within) const
             open.push_back(rects.size());
             rects.push_back({first, y, end, y + 1});
         }
-        previous = std::move(row);
+        std::swap(previous, row);
     }
     return rects;
 }

@@ -136,7 +136,8 @@ TEST(FillDrawing, ThePrinterFillsWithABrushOfTheScaledPatternBitmap)
         const PRINTERPATTERNCACHE::Key newest = SharedFillPatterns().printerBitmaps.Keys().front();
         EXPECT_EQ(newest.pattern, c.pattern);
         EXPECT_EQ(newest.dotX, c.tile / 32);
-        const gdi::Bitmap& tile = SharedFillPatterns().printerBitmaps.Get(SharedFillPatterns().bitmaps[c.pattern], newest);
+        FILLPATTERNS& shared = SharedFillPatterns();
+        const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[c.pattern], newest);
         EXPECT_EQ(call.state.brush, gdi::Brush::WholePattern(tile)) << "the whole scaled bitmap";
         EXPECT_EQ(tile.Width(), c.tile);
         EXPECT_EQ(call.state.textColour, kRed);
