@@ -158,14 +158,18 @@ void DrawRoundedCorners(const BORDER& border, VIEWDC& dc, const RECT& rect)
 }
 
 // The rectangle less the scroll origin, grown by one device unit, touches
-// the visible area.
+// the visible area. Worked out wide and kept within the 32-bit range, for
+// edges from a damaged file.
 bool GrownVisible(VIEWDC& dc, const RECT& rect)
 {
     POINT unit[2] = {{0, 0}, {1, 1}};
     dc.DPtoLP(unit, 2);
-    const int32_t ux = std::abs(unit[1].x - unit[0].x);
-    const int32_t uy = std::abs(unit[1].y - unit[0].y);
-    return dc.dc->RectVisible(rect.Normalized().Offset(-dc.originX, -dc.originY).Inflated(ux, uy));
+    const int64_t ux = std::abs(int64_t(unit[1].x) - unit[0].x);
+    const int64_t uy = std::abs(int64_t(unit[1].y) - unit[0].y);
+    const RECT r = rect.Normalized();
+    auto fit = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return dc.dc->RectVisible({fit(int64_t(r.left) - dc.originX - ux), fit(int64_t(r.top) - dc.originY - uy),
+                               fit(int64_t(r.right) - dc.originX + ux), fit(int64_t(r.bottom) - dc.originY + uy)});
 }
 
 // The number of lines and one line's thickness of a stroke t device units
