@@ -158,14 +158,18 @@ void DrawRoundedCorners(const BORDER& border, VIEWDC& dc, const RECT& rect)
 }
 
 // The rectangle less the scroll origin, grown by one device unit, touches
-// the visible area.
+// the visible area. Worked out wide and kept within the 32-bit range, for
+// edges from a damaged file.
 bool GrownVisible(VIEWDC& dc, const RECT& rect)
 {
     POINT unit[2] = {{0, 0}, {1, 1}};
     dc.DPtoLP(unit, 2);
-    const int32_t ux = std::abs(unit[1].x - unit[0].x);
-    const int32_t uy = std::abs(unit[1].y - unit[0].y);
-    return dc.dc->RectVisible(rect.Normalized().Offset(-dc.originX, -dc.originY).Inflated(ux, uy));
+    const int64_t ux = std::abs(int64_t(unit[1].x) - unit[0].x);
+    const int64_t uy = std::abs(int64_t(unit[1].y) - unit[0].y);
+    const RECT r = rect.Normalized();
+    auto fit = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return dc.dc->RectVisible({fit(int64_t(r.left) - dc.originX - ux), fit(int64_t(r.top) - dc.originY - uy),
+                               fit(int64_t(r.right) - dc.originX + ux), fit(int64_t(r.bottom) - dc.originY + uy)});
 }
 
 // The number of lines and one line's thickness of a stroke t device units
@@ -302,9 +306,13 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
     const int32_t shift = (lines * thick + (lines - 1) * gap) / 2 - thick / 2;
     const int32_t span = lines * thick + (lines - 1) * gap;
     const auto [visibleFrom, visibleTo] = VisibleAlong(*dc.dc, ends[0], ux, uy, length, span);
+    // A corner of the stroke; one beyond the device's range (a line at its
+    // very edge) stays at the edge.
     auto at = [&](double along, double across) {
-        return POINT{static_cast<int32_t>(std::lround(ends[0].x + ux * along + nx * across)),
-                     static_cast<int32_t>(std::lround(ends[0].y + uy * along + ny * across))};
+        auto whole = [](double v) {
+            return static_cast<int32_t>(std::clamp(std::round(v), double(INT32_MIN), double(INT32_MAX)));
+        };
+        return POINT{whole(ends[0].x + ux * along + nx * across), whole(ends[0].y + uy * along + ny * across)};
     };
     const int32_t dashLength = static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX)));
     if (thick <= 1) {

@@ -1,5 +1,5 @@
 // Filling rectangles, rounded rectangles and ellipses with a fill: pattern
-// brushes on the screen, tiles of printer-sized pattern bitmaps on paper.
+// brushes on the screen, brushes of printer-sized pattern bitmaps on paper.
 #include "forms/model/dc_map_state.h"
 #include "forms/model/fill_patterns.h"
 #include "forms/model/shade.h"
@@ -88,20 +88,22 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSX), extended)),
                                        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSY), extended))};
     const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[p], key);
-    // Only the tiles that reach the paper are drawn, starting on the same
-    // tile grid, so a huge rectangle from a damaged file cannot stall printing.
+    // One fill with the tile as a pattern brush whose origin is the
+    // rectangle's top left, the tiles' grid. The rectangle is first cut to
+    // the paper, the origin kept on the same grid, so that coordinates from
+    // a damaged file stay within reach of the device.
     const int64_t w = tile.Width();
     const int64_t h = tile.Height();
     const int64_t paperW = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALWIDTH), dc.dc->GetDeviceCaps(gdi::HORZRES));
     const int64_t paperH = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALHEIGHT), dc.dc->GetDeviceCaps(gdi::VERTRES));
-    const int64_t startX = device.left < -w ? device.left + (-w - device.left) / w * w : device.left;
-    const int64_t startY = device.top < -h ? device.top + (-h - device.top) / h * h : device.top;
-    const int64_t endX = std::min<int64_t>(device.right, paperW + w);
-    const int64_t endY = std::min<int64_t>(device.bottom, paperH + h);
-    for (int64_t y = startY; y < endY; y += h)
-        for (int64_t x = startX; x < endX; x += w)
-            dc.dc->BitBlt(int32_t(x), int32_t(y), int32_t(std::min(w, device.right - x)),
-                          int32_t(std::min(h, device.bottom - y)), tile, 0, 0, gdi::SRCCOPY);
+    const RECT cut{int32_t(std::max<int64_t>(device.left, -w)), int32_t(std::max<int64_t>(device.top, -h)),
+                   int32_t(std::min<int64_t>(device.right, paperW + w)),
+                   int32_t(std::min<int64_t>(device.bottom, paperH + h))};
+    if (cut.left < cut.right && cut.top < cut.bottom) {
+        auto onGrid = [](int64_t from, int64_t to, int64_t step) { return from + (to - from) / step * step; };
+        dc.dc->SetBrushOrg(int32_t(onGrid(device.left, cut.left, w)), int32_t(onGrid(device.top, cut.top, h)));
+        dc.dc->FillRect(cut, gdi::Brush::WholePattern(tile));
+    }
     mapping.Restore(dc);
     dc.dc->RestoreDC(saved);
 }

@@ -1,4 +1,4 @@
-// A brush: solid, hatched, an 8×8 monochrome pattern (0 bits take the text
+// A brush: solid, hatched, a monochrome pattern (0 bits take the text
 // colour, 1 bits the background colour), or null.
 #pragma once
 
@@ -11,12 +11,15 @@ struct Brush {
     int style = BS_SOLID;
     COLORREF colour = 0;  // solid and hatched brushes
     int hatch = 0;        // HS_ value of a hatched brush
-    Bitmap pattern;       // monochrome pattern of a pattern brush
+    Bitmap pattern;       // monochrome pattern of a pattern brush, 8×8 unless whole
 
     static Brush Solid(COLORREF colour) { return {BS_SOLID, colour, 0, {}}; }
     static Brush Hatched(int hatch, COLORREF colour) { return {BS_HATCHED, colour, hatch, {}}; }
     // Only the top-left 8×8 pixels of the bitmap are used, as GDI does.
     static Brush Pattern(const Bitmap& bitmap);
+    // A pattern of the whole monochrome bitmap, whatever its size: a pattern
+    // scaled to a printer's dots fills a shape in one call.
+    static Brush WholePattern(const Bitmap& bitmap);
     static Brush Null() { return {BS_NULL, 0, 0, {}}; }
 
     bool IsNull() const { return style == BS_NULL; }

@@ -38,6 +38,19 @@ Brush Brush::Pattern(const Bitmap& bitmap)
     return {BS_PATTERN, 0, 0, bits};
 }
 
+Brush Brush::WholePattern(const Bitmap& bitmap)
+{
+    if (bitmap.IsNull() || bitmap.Width() == 0 || bitmap.Height() == 0)
+        return Null();
+    if (bitmap.IsMonochrome())
+        return {BS_PATTERN, 0, 0, bitmap};
+    Bitmap bits(bitmap.Width(), bitmap.Height(), true);
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            bits.SetBit(x, y, bitmap.Bit(x, y));
+    return {BS_PATTERN, 0, 0, bits};
+}
+
 Bitmap HatchBits(int hatch)
 {
     Bitmap bits(8, 8, true);

@@ -58,8 +58,12 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (s.clip)
-        painter.setClipRegion(s.clip->ToQRegion());
+    // Pattern tiles are exact two-colour images: never written lossily.
+    painter.setRenderHint(QPainter::LosslessImageRendering, s.brush.style == BS_PATTERN || s.brush.style == BS_HATCHED);
+    if (s.clip && s.clip->IsOutline())
+        painter.setClipPath(s.clip->Path());
+    else if (s.clip)
+        painter.setClipRegion(s.clip->RectRegion());
     else
         painter.setClipping(false);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
@@ -72,7 +76,25 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
     return painter;
 }
 
-QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted) const
+QImage PainterSurface::PatternImage(const Bitmap& bits, QRgb one, QRgb zero)
+{
+    // Enough for every pattern and colour pair that one page uses.
+    constexpr size_t kKept = 32;
+    for (const PatternTile& t : tiles_)
+        if (t.one == one && t.zero == zero && t.bits == bits)
+            return t.image;
+    const bool opaque = qAlpha(one) == 255 && qAlpha(zero) == 255;
+    QImage image(bits.Width(), bits.Height(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    for (int y = 0; y < bits.Height(); ++y)
+        for (int x = 0; x < bits.Width(); ++x)
+            image.setPixel(x, y, bits.Bit(x, y) ? one : zero);
+    if (tiles_.size() == kKept)
+        tiles_.erase(tiles_.begin());
+    tiles_.push_back({bits, one, zero, image});
+    return image;
+}
+
+QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted)
 {
     const Brush& b = s.brush;
     auto invert = [inverted](COLORREF c) { return inverted ? (~c & 0xFFFFFF) : c; };
@@ -82,26 +104,14 @@ QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted) const
     case BS_SOLID:
         return QBrush(Colour(invert(b.colour)));
     case BS_HATCHED:
-    case BS_PATTERN: {
-        const Bitmap bits = b.style == BS_HATCHED ? HatchBits(b.hatch) : b.pattern;
         // A hatch draws its lines in the brush colour and its gaps in the
-        // background colour when the background is opaque; a pattern's
-        // 0 bits take the text colour and its 1 bits the background colour.
-        QImage tile(8, 8, QImage::Format_ARGB32);
-        for (int y = 0; y < 8; ++y) {
-            for (int x = 0; x < 8; ++x) {
-                const bool on = bits.Bit(x, y);
-                QColor c;
-                if (b.style == BS_HATCHED)
-                    c = on ? Colour(invert(b.colour))
-                           : (s.bkMode == OPAQUE ? Colour(invert(s.bkColour)) : QColor(Qt::transparent));
-                else
-                    c = Colour(invert(on ? s.bkColour : s.textColour));
-                tile.setPixelColor(x, y, c);
-            }
-        }
-        return QBrush(tile);
-    }
+        // background colour when the background is opaque.
+        return QBrush(PatternImage(HatchBits(b.hatch), Colour(invert(b.colour)).rgba(),
+                                   s.bkMode == OPAQUE ? Colour(invert(s.bkColour)).rgba() : qRgba(0, 0, 0, 0)));
+    case BS_PATTERN:
+        // A pattern's 0 bits take the text colour and its 1 bits the
+        // background colour.
+        return QBrush(PatternImage(b.pattern, Colour(invert(s.bkColour)).rgba(), Colour(invert(s.textColour)).rgba()));
     default:
         return Qt::NoBrush;
     }
@@ -251,11 +261,19 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
 
 void PainterSurface::FillRegion(const DrawState& s, const Region& region)
 {
+    if (region.IsEmpty())
+        return;
     QPainter& painter = Begin(s, R2_COPYPEN);
     const QBrush brush = MakeBrush(s);
-    for (const QRect& rect : region.ToQRegion())
-        painter.fillRect(rect, brush);
-    Touched(region.ToQRegion().boundingRect());
+    if (region.IsOutline()) {
+        painter.fillPath(region.Path(), brush);
+    } else {
+        for (const QRect& rect : region.RectRegion())
+            painter.fillRect(rect, brush);
+    }
+    RECT box;
+    region.GetBox(box);
+    Touched(ToQRect(box));
 }
 
 void PainterSurface::FocusRect(const DrawState& s, const RECT& r)
@@ -288,6 +306,7 @@ void PainterSurface::StretchBlt(const DrawState& s, const RECT& dest, const Bitm
     if (dest.right <= dest.left || dest.bottom <= dest.top)
         return;
     QPainter& painter = Begin(s, R2_COPYPEN);
+    painter.setRenderHint(QPainter::LosslessImageRendering, false);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage image = IsMonochrome() ? source.ToImage(0, 0xFFFFFF) : source.ToImage(s.textColour, s.bkColour);
     painter.drawImage(ToQRect(dest), image, ToQRect(src));

@@ -6,7 +6,9 @@
 #include "platform/gdi/surface.h"
 
 #include <QBrush>
+#include <QImage>
 #include <QPainter>
+#include <vector>
 
 namespace gdi {
 
@@ -33,10 +35,21 @@ protected:
 private:
     QPainter& Begin(const DrawState& s, int rop2);
     QColor Colour(COLORREF c) const;
-    QBrush MakeBrush(const DrawState& s, bool inverted = false) const;
+    QBrush MakeBrush(const DrawState& s, bool inverted = false);
+    // The image of a pattern in two colours, made once and kept while in use,
+    // so that a pattern fills every shape from one image (a PDF holds it once).
+    QImage PatternImage(const Bitmap& bits, QRgb one, QRgb zero);
     QPen MakePen(const DrawState& s) const;
     void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
     void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
+
+    struct PatternTile {
+        Bitmap bits;
+        QRgb one;
+        QRgb zero;
+        QImage image;
+    };
+    std::vector<PatternTile> tiles_;  // most recently made last
 };
 
 } // namespace gdi

@@ -137,7 +137,10 @@ void RecordingSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
 void RecordingSurface::FillRegion(const DrawState& s, const Region& region)
 {
     RecordedCall& call = Add("FillRegion", s);
-    for (const RECT& r : region.Rects()) {
+    // An outline is logged within the device and as much again around it:
+    // the part that can matter, at a cost no shape size can raise.
+    const RECT around{-size_.cx, -size_.cy, 2 * size_.cx, 2 * size_.cy};
+    for (const RECT& r : region.Rects(around)) {
         call.points.push_back({r.left, r.top});
         call.points.push_back({r.right, r.bottom});
     }

@@ -1,10 +1,18 @@
 // A region in device coordinates: rectangles, winding-fill polygons, ellipses
 // and rounded rectangles, combined with GDI's operations and result codes.
+//
+// Rectangles and their combinations are kept exactly as sets of whole
+// rectangles. A region with curved or slanted edges is kept as an outline:
+// it holds the pixels whose centres lie inside the outline, and nothing of
+// it (building, combining, testing, clipping with it) costs more for a
+// taller shape.
 #pragma once
 
 #include "platform/gdi/types.h"
 
+#include <QPainterPath>
 #include <QRegion>
+#include <optional>
 #include <vector>
 
 namespace gdi {
@@ -26,20 +34,36 @@ public:
 
     // NULLREGION, SIMPLEREGION (one rectangle) or COMPLEXREGION.
     int Type() const;
-    bool IsEmpty() const { return region_.isEmpty(); }
-    bool Contains(int x, int y) const { return region_.contains(QPoint(x, y)); }
+    bool IsEmpty() const;
+    bool Contains(int x, int y) const;
     bool Intersects(const RECT& r) const;
     // The bounding rectangle; answers the type.
     int GetBox(RECT& box) const;
-    void Offset(int dx, int dy) { region_.translate(dx, dy); }
-    std::vector<RECT> Rects() const;
+    void Offset(int dx, int dy);
+    // The region as rectangles, rows of equal spans merged; an outline is
+    // cut to `within` first, so that its cost is bounded by that area.
+    std::vector<RECT> Rects(const RECT& within) const;
 
-    const QRegion& ToQRegion() const { return region_; }
-    friend bool operator==(const Region& a, const Region& b) { return a.region_ == b.region_; }
+    // An outline region draws and clips with Path(); any other with
+    // RectRegion(). Path() of a rectangle region is its rectangles.
+    bool IsOutline() const { return outline_.has_value(); }
+    const QRegion& RectRegion() const { return rects_; }
+    QPainterPath Path() const;
+
+    friend bool operator==(const Region& a, const Region& b)
+    {
+        return a.rects_ == b.rects_ && a.outline_ == b.outline_;
+    }
 
 private:
-    explicit Region(QRegion r) : region_(std::move(r)) {}
-    QRegion region_;
+    explicit Region(QRegion r) : rects_(std::move(r)) {}
+    // An outline; an empty one becomes the empty region.
+    static Region FromPath(QPainterPath path);
+    // The pixel rectangle of the outline's bounds.
+    RECT OutlineBox() const;
+
+    QRegion rects_;
+    std::optional<QPainterPath> outline_;
 };
 
 } // namespace gdi

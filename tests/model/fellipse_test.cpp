@@ -8,7 +8,12 @@
 #include "tests/model/shape_fixtures.h"
 #include "tests/model/test_objects.h"
 
+#include "platform/gdi/printer_surface.h"
+
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
 
 namespace {
 
@@ -149,6 +154,40 @@ TEST(Ellipse, DrawingOnAPicture)
         EXPECT_EQ(call.state.brush, c.filled ? BASICSHADE::GetPatternBrush(3) : gdi::GetStockBrush(gdi::NULL_BRUSH))
             << c.what;
     }
+}
+
+TEST(Ellipse, APageSizedEllipseOnPaperCostsNoMoreThanASmallOne)
+{
+    // Letter paper at 1200 dpi: over 13000 device rows. Shadow, patterned
+    // fill and border are outlines, so the time and the PDF stay small.
+    const std::string pdf = (std::filesystem::path(FORMS_TEST_OUTPUT_DIR) / "ellipse_1200dpi.pdf").string();
+    std::filesystem::create_directories(FORMS_TEST_OUTPUT_DIR);
+    const auto start = std::chrono::steady_clock::now();
+    {
+        auto surface = gdi::PrinterSurface::ForPdf(pdf, QPageSize::Letter, 1200);
+        gdi::DC device(*surface);
+        VIEWDC dc;
+        dc.dc = &device;
+        dc.deviceKind = kDevicePrinter;
+        dc.SetMapMode(gdi::MM_ANISOTROPIC);
+        dc.SetWindowExt(1440, 1440);
+        dc.SetViewportExt(1200, 1200);
+        auto e = Ellipse({200, 200, 12040, 15640});
+        e->SetBorder(BORDER(1, 60, kLineDouble, kBlue, 0, 0));
+        BASICSHADE shade;
+        shade.SetColour1(0x0080FF);
+        shade.SetPattern(5);
+        e->SetShade(shade);
+        SHADOW shadow;
+        shadow.colour = 0x808080;
+        shadow.x = 90;
+        shadow.y = 90;
+        e->SetShadow(shadow);
+        e->Draw(dc);
+        ASSERT_TRUE(surface->EndDoc());
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_LT(std::filesystem::file_size(pdf), 20u * 1024u);
 }
 
 TEST(Ellipse, DefaultsAndCopies)

@@ -107,7 +107,7 @@ TEST(FillDrawing, ThePrinterFillsPlainPatternsWithASolidBrush)
     }
 }
 
-TEST(FillDrawing, ThePrinterTilesScaledPatternBitmaps)
+TEST(FillDrawing, ThePrinterFillsWithABrushOfTheScaledPatternBitmap)
 {
     struct Case {
         int dpi;
@@ -127,44 +127,52 @@ TEST(FillDrawing, ThePrinterTilesScaledPatternBitmaps)
                         150 + gdi::MulDiv(305, 1440, c.dpi), 300 + gdi::MulDiv(205, 1440, c.dpi)};
         Shade(c.pattern).FillRect(m.dc, rect);
 
-        std::vector<std::vector<POINT>> expected;
-        for (int y = -25; y < 175; y += c.tile)
-            for (int x = -15; x < 285; x += c.tile)
-                expected.push_back({{x, y}, {std::min(x + c.tile, 285), std::min(y + c.tile, 175)}});
-        ASSERT_EQ(m.Calls().size(), expected.size()) << c.dpi << " dpi, pattern " << c.pattern;
-        for (size_t i = 0; i < expected.size(); ++i) {
-            const gdi::RecordedCall& call = m.Calls()[i];
-            EXPECT_EQ(call.name, "StretchBlt");
-            EXPECT_EQ(call.points, expected[i]) << "tile " << i;
-            const int w = expected[i][1].x - expected[i][0].x, h = expected[i][1].y - expected[i][0].y;
-            EXPECT_EQ(call.values, (std::vector<int>{0, 0, w, h, 1, int(gdi::SRCCOPY)})) << "tile " << i;
-            EXPECT_EQ(call.state.textColour, kRed);
-            EXPECT_EQ(call.state.bkColour, kGreen);
-        }
-        EXPECT_EQ(m.device.GetMapMode(), gdi::MM_ANISOTROPIC) << "mapping restored";
-        EXPECT_EQ(m.device.GetViewportOrg(), (POINT{-20, -30}));
-        EXPECT_EQ(m.device.GetViewportExt(), (gdi::SIZE{c.dpi, c.dpi}));
-        EXPECT_EQ(m.dc.viewportOrgX, -20);
-        EXPECT_EQ(m.dc.viewportExtX, c.dpi);
+        // One fill in device units, the tiles' grid starting at its top left.
+        ASSERT_EQ(m.Calls().size(), 1u) << c.dpi << " dpi, pattern " << c.pattern;
+        const gdi::RecordedCall& call = m.Calls()[0];
+        EXPECT_EQ(call.name, "PatBlt");
+        EXPECT_EQ(call.points, (std::vector<POINT>{{-15, -25}, {285, 175}}));
+        EXPECT_EQ(call.state.brushOrg, (POINT{-15, -25}));
         const PrinterPatternCache::Key newest = SharedFillPatterns().printerBitmaps.Keys().front();
         EXPECT_EQ(newest.pattern, c.pattern);
         EXPECT_EQ(newest.dotX, c.tile / 32);
+        FillPatterns& shared = SharedFillPatterns();
+        const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[c.pattern], newest);
+        EXPECT_EQ(call.state.brush, gdi::Brush::WholePattern(tile)) << "the whole scaled bitmap";
+        EXPECT_EQ(tile.Width(), c.tile);
+        EXPECT_EQ(call.state.textColour, kRed);
+        EXPECT_EQ(call.state.bkColour, kGreen);
+
+        EXPECT_EQ(m.device.GetMapMode(), gdi::MM_ANISOTROPIC) << "mapping restored";
+        EXPECT_EQ(m.device.GetViewportOrg(), (POINT{-20, -30}));
+        EXPECT_EQ(m.device.GetViewportExt(), (gdi::SIZE{c.dpi, c.dpi}));
+        EXPECT_EQ(m.device.GetBrushOrg(), (POINT{}));
+        EXPECT_EQ(m.dc.viewportOrgX, -20);
+        EXPECT_EQ(m.dc.viewportExtX, c.dpi);
     }
 }
 
-TEST(FillDrawing, AHugePrinterFillTilesOnlyThePaper)
+TEST(FillDrawing, AHugePrinterFillIsCutToThePaperOnTheSameGrid)
 {
     // A rectangle from a damaged file, far larger than the 20000-pixel
-    // paper: only tiles that reach the paper are drawn, on the same grid.
+    // paper: the fill is cut to the paper and the brush keeps the grid
+    // that starts at the rectangle's corner.
     Mapped m(gdi::DeviceKind::Printer, kDevicePrinter, 72);
     Shade(2).FillRect(m.dc, {-2000000000, -2000000000, 2000000000, 2000000000});
-    ASSERT_FALSE(m.Calls().empty());
-    EXPECT_LT(m.Calls().size(), 1000u * 1000u);
-    for (const gdi::RecordedCall& call : m.Calls()) {
-        ASSERT_EQ(call.name, "StretchBlt");
-        EXPECT_GE(call.points[0].x, -64);
-        EXPECT_LE(call.points[0].x, 20000 + 32);
+    ASSERT_EQ(m.Calls().size(), 1u);
+    const gdi::RecordedCall& call = m.Calls()[0];
+    ASSERT_EQ(call.name, "PatBlt");
+    const POINT corner = {gdi::MulDiv(-2000000000 - 150, 72, 1440), gdi::MulDiv(-2000000000 - 300, 72, 1440)};
+    for (const POINT& p : call.points) {
+        EXPECT_GE(p.x, -32);
+        EXPECT_LE(p.x, 20000 + 32);
+        EXPECT_GE(p.y, -32);
+        EXPECT_LE(p.y, 20000 + 32);
     }
+    EXPECT_LE(call.state.brushOrg.x, call.points[0].x);
+    EXPECT_GT(call.state.brushOrg.x, call.points[0].x - 32);
+    EXPECT_EQ((int64_t(call.state.brushOrg.x) - corner.x) % 32, 0);
+    EXPECT_EQ((int64_t(call.state.brushOrg.y) - corner.y) % 32, 0);
 }
 
 TEST(FillDrawing, PrinterTilesRepeatThePatternWithEveryPixelADot)
@@ -246,15 +254,16 @@ TEST(FillDrawing, APictureDrawsTheShapeItself)
     EXPECT_EQ(m.device.GetBrush(), gdi::GetStockBrush(gdi::WHITE_BRUSH));
 }
 
-TEST(FillDrawing, ThePrinterClipsARoundedFillToItsShapeForTheTiles)
+TEST(FillDrawing, ThePrinterClipsARoundedFillToItsShape)
 {
     Mapped m(gdi::DeviceKind::Printer, kDevicePrinter, 600);
     // Device (0, 0)-(300, 200), corners of radius 25 device units.
     Shade(4).FillRoundRect(m.dc, {150, 300, 150 + 720, 300 + 480}, 60);
     const gdi::Region round = gdi::Region::RoundRect(0, 0, 301, 201, 50, 50);
-    ASSERT_EQ(m.Calls().size(), 6u);
+    ASSERT_EQ(m.Calls().size(), 1u);
     for (const gdi::RecordedCall& call : m.Calls()) {
-        EXPECT_EQ(call.name, "StretchBlt");
+        EXPECT_EQ(call.name, "PatBlt");
+        EXPECT_TRUE(call.state.clip->IsOutline()) << "clipped by the outline, not by rows";
         ASSERT_TRUE(call.state.clip.has_value());
         EXPECT_EQ(*call.state.clip, round);
     }
