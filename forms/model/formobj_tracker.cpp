@@ -97,7 +97,7 @@ int FORMOBJ::HitTestHandlesAt(VIEWDC& dc, int32_t x, int32_t y)
     RECT active;
     GetActiveRect(active, dc);
     const unsigned mask = GetHandleMask();
-    for (int handle = 0; handle < 8; ++handle) {
+    for (int handle = 0; handle < kHandleCount; ++handle) {
         if (!(mask & (1u << handle)))
             continue;
         RECT box;
@@ -163,7 +163,7 @@ void FORMOBJ::SetMoveCursor(int handle)
     int code = handle;
     if (rotation != 0) {
         code = kCursorCross;
-    } else if (handle >= 0 && handle < 4 && (trackRect.left > trackRect.right) != (trackRect.top > trackRect.bottom)) {
+    } else if (handle >= 0 && handle < kCornerHandles && (trackRect.left > trackRect.right) != (trackRect.top > trackRect.bottom)) {
         // On a rectangle inverted in one direction the diagonals swap.
         code = handle ^ 1;
     }
@@ -184,7 +184,7 @@ void FORMOBJ::DrawSelection(VIEWDC& dc)
     RECT active;
     GetActiveRect(active, dc);
     const unsigned mask = GetHandleMask();
-    for (int handle = 0; handle < 8; ++handle) {
+    for (int handle = 0; handle < kHandleCount; ++handle) {
         if (!(mask & (1u << handle)))
             continue;
         RECT box;

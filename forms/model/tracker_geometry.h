@@ -18,6 +18,9 @@ constexpr int kHandleTop = 4;
 constexpr int kHandleRight = 5;
 constexpr int kHandleBottom = 6;
 constexpr int kHandleLeft = 7;
+// The corners come first, then the sides: this many handles in all.
+constexpr int kCornerHandles = 4;
+constexpr int kHandleCount = 8;
 
 // Hit codes besides the handles 0 to 7.
 constexpr int kHitInside = 8;

@@ -28,7 +28,7 @@ TEST(TrackerHandles, MiddleHandlesShowWhenTheSideHasRoomForThem)
     };
     for (const MaskCase& c : cases) {
         TrackedShape shape;
-        shape.Tracker(c.rect, 0x12);
+        shape.Tracker(c.rect, kTrackStandard);
         EXPECT_EQ(shape.GetHandleMask() & 0xFF, c.mask) << c.rect.right << " x " << c.rect.bottom;
     }
 }
@@ -60,7 +60,7 @@ TEST(TrackerHandles, HandlesInsideShrinkToHalfTheSmallerSide)
         RECT rect;
         int32_t size;
     } cases[] = {
-        {0x12, {0, 0, 100, 60}, 90},
+        {kTrackStandard, {0, 0, 100, 60}, 90},
         {0x0A, {0, 0, 100, 60}, 30},
         {0x0A, {0, 0, 1000, 600}, 90},
         {0x0A, {100, 60, 0, 0}, 30},
@@ -85,7 +85,7 @@ TEST(TrackerHandles, HitsAreNormalisedForAnInvertedRectangle)
     };
     for (const auto& c : cases) {
         TrackedShape shape;
-        shape.Tracker(c.rect, 0x12);
+        shape.Tracker(c.rect, kTrackStandard);
         EXPECT_EQ(shape.NormalizeHit(c.handle), c.normalised);
     }
 }
