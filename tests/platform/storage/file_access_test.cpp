@@ -25,24 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string WriteSmallFile(const fs::path& path)
-{
-    Storage root;
-    EXPECT_EQ(CreateCompoundFile(path.string(), CreateMode::Replace, root), Status::Ok);
-    PutStream(root, "Contents", Pattern(2000, 1));
-    EXPECT_EQ(root.Commit(), Status::Ok);
-    return path.string();
-}
-
-std::vector<std::string> FolderNames(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Sets or clears a file's immutable flag; false where the system will not.
 bool SetImmutable(const std::string& path, bool on)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/io/archive.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -124,6 +125,24 @@ void BuildSample(Storage& root)
     ASSERT_EQ(c.SetClassId(MakeClassId(3)), Status::Ok);
     PutStream(c, "Deep", Pattern(5000, 6));
     PutStream(a, "Beside", Pattern(1, 7));
+}
+
+std::string WriteSmallFile(const std::filesystem::path& path)
+{
+    Storage root;
+    EXPECT_EQ(CreateCompoundFile(path.string(), CreateMode::Replace, root), Status::Ok);
+    PutStream(root, "Contents", Pattern(2000, 1));
+    EXPECT_EQ(root.Commit(), Status::Ok);
+    return path.string();
+}
+
+std::vector<std::string> FolderNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace storage::testing

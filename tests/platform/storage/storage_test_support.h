@@ -41,6 +41,11 @@ std::vector<uint8_t> GetStream(const Storage& parent, const std::string& name);
 
 ClassId MakeClassId(unsigned seed);
 
+// A small compound file with one "Contents" stream, committed; its path.
+std::string WriteSmallFile(const std::filesystem::path& path);
+// The names in a folder, sorted.
+std::vector<std::string> FolderNames(const std::filesystem::path& folder);
+
 // One element of a file seen whole: its kind, class id and bytes.
 struct Entry {
     ElementKind kind;
