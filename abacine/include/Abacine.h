@@ -18,8 +18,8 @@ public:
     // Does not unlink the element.
     virtual ~HBELEMENT();
 
-    HBELEMENT* pNext;  // null for the last element
-    HBELEMENT* pPrev;  // null for the first element
+    HBELEMENT* pNext; // null for the last element
+    HBELEMENT* pPrev; // null for the first element
 };
 
 // Doubly linked list of caller-made elements; deletes the elements it still
@@ -58,27 +58,27 @@ namespace abacine {
 // answer the engine uses. A field id comes in a; a range reference holds its
 // first cell's id in the high half and its last cell's in the low half.
 enum Request : uint16_t {
-    kFieldByName = 100,   // (name, uint16_t* id): nonzero with the id stored when a field has that name
-    kFieldExists = 101,   // (id, 0): nonzero when the field exists
+    kFieldByName = 100, // (name, uint16_t* id): nonzero with the id stored when a field has that name
+    kFieldExists = 101, // (id, 0): nonzero when the field exists
     kFieldUpToDate = 102, // (id, 0): nonzero when the field's value is up to date
-    kSetUpToDate = 103,   // (id, 0 or 1): marks the field's value out of date or up to date
-    kFieldName = 104,     // (id, buffer): the field's name written into a kNameBufferSize buffer
-    kRangeFirst = 105,    // (range, 0): the range's first cell, 0 for none
-    kRangeNext = 106,     // (range, cell): the cell after the one given, 0 after the last
-    kFieldClass = 107,    // (id, 0): 1 number, 2 text, 0 neither
-    kFieldValue = 108,    // (id, OPERAND*): the host fills in the field's value
-    kRangeByName = 109,   // (name, uint32_t* range): nonzero with the range stored when the name is one
-    kRangeValid = 110,    // (range, 0): nonzero while the reference names a range
-    kRangeText = 111,     // (range, buffer): the range as text written into a kNameBufferSize buffer
+    kSetUpToDate = 103, // (id, 0 or 1): marks the field's value out of date or up to date
+    kFieldName = 104, // (id, buffer): the field's name written into a kNameBufferSize buffer
+    kRangeFirst = 105, // (range, 0): the range's first cell, 0 for none
+    kRangeNext = 106, // (range, cell): the cell after the one given, 0 after the last
+    kFieldClass = 107, // (id, 0): 1 number, 2 text, 0 neither
+    kFieldValue = 108, // (id, OPERAND*): the host fills in the field's value
+    kRangeByName = 109, // (name, uint32_t* range): nonzero with the range stored when the name is one
+    kRangeValid = 110, // (range, 0): nonzero while the reference names a range
+    kRangeText = 111, // (range, buffer): the range as text written into a kNameBufferSize buffer
     kRangeUpToDate = 112, // (range, 0): 0 when any cell of the range is out of date
-    kStoreResult = 113,   // (id, const OPERAND*): the host stores the result into the field
-    kReadU16 = 114,       // (0, 0): the next u16 of the host's current stream
-    kReadByte = 115,      // (0, 0): the next byte of that stream
-    kReadBytes = 116,     // (buffer, count): fills count bytes, the first read into the last place
-    kWriteU16 = 117,      // (value, 0): writes a u16
-    kWriteByte = 118,     // (value, 0): writes a byte
-    kWriteBytes = 119,    // (buffer, count): writes count bytes from the buffer's last back to its first
-    kSkipTag = 120,       // (tag, 0): skips the rest of the record or group of a tag the engine does not know
+    kStoreResult = 113, // (id, const OPERAND*): the host stores the result into the field
+    kReadU16 = 114, // (0, 0): the next u16 of the host's current stream
+    kReadByte = 115, // (0, 0): the next byte of that stream
+    kReadBytes = 116, // (buffer, count): fills count bytes, the first read into the last place
+    kWriteU16 = 117, // (value, 0): writes a u16
+    kWriteByte = 118, // (value, 0): writes a byte
+    kWriteBytes = 119, // (buffer, count): writes count bytes from the buffer's last back to its first
+    kSkipTag = 120, // (tag, 0): skips the rest of the record or group of a tag the engine does not know
 };
 
 // The size of the buffer that requests kFieldName and kRangeText fill with
@@ -91,10 +91,10 @@ class FormulaOrder;
 
 // A value exchanged with the host (requests kFieldValue and kStoreResult).
 struct OPERAND {
-    uint8_t nType;  // 1 number, 2 text, 4 error
+    uint8_t nType; // 1 number, 2 text, 4 error
     union {
         double dNumber;
-        const char* pszText;  // NUL-terminated; the engine's text is valid during request kStoreResult only
+        const char* pszText; // NUL-terminated; the engine's text is valid during request kStoreResult only
         uint16_t nError;
     };
 };

@@ -8,10 +8,16 @@
 namespace abacine {
 namespace {
 
-bool IsNumberOrText(const Value& v) { return v.type == kNumberValue || v.type == kTextValue; }
+bool IsNumberOrText(const Value& v)
+{
+    return v.type == kNumberValue || v.type == kTextValue;
+}
 
 // A picked value keeps its type; a picked error becomes error 36010.
-Value Picked(const Value& v) { return v.IsError() ? Value::Error(kMsgErr) : v; }
+Value Picked(const Value& v)
+{
+    return v.IsError() ? Value::Error(kMsgErr) : v;
+}
 
 Value Choose(const std::vector<Value>& args)
 {

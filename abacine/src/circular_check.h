@@ -13,7 +13,11 @@ namespace abacine {
 // between that field and the ones the new formula reads are visited.
 class CircularCheck {
 public:
-    CircularCheck(const FORMULA_SET& set, FormulaOrder& order, uint16_t id) : set_(set), order_(order), search_(id) {}
+    CircularCheck(const FORMULA_SET& set, FormulaOrder& order, uint16_t id)
+        : set_(set)
+        , order_(order)
+        , search_(id)
+    {}
 
     // Whether reading the field, or any cell of the range, leads back to the
     // field being compiled.

@@ -44,7 +44,10 @@ long OperandSize(uint16_t t, const uint8_t* p, const uint8_t* end)
     return size <= avail ? size : -1;
 }
 
-bool IsOperand(uint16_t t) { return t == kNumber || t == kPercent || t == kField || t == kRange || t == kText; }
+bool IsOperand(uint16_t t)
+{
+    return t == kNumber || t == kPercent || t == kField || t == kRange || t == kText;
+}
 
 } // namespace
 
@@ -87,7 +90,7 @@ bool IsSoundCode(const uint8_t* code, std::size_t length)
 
 CodeToken CodeReader::Next()
 {
-    CodeToken token{ReadU16(p_), p_ + 2};
+    CodeToken token {ReadU16(p_), p_ + 2};
     p_ += 2 + OperandSize(token.token, p_ + 2, end_);
     return token;
 }

@@ -16,13 +16,16 @@ bool IsSoundCode(const uint8_t* code, std::size_t length);
 
 struct CodeToken {
     uint16_t token;
-    const uint8_t* operand;  // the bytes after the token
+    const uint8_t* operand; // the bytes after the token
 };
 
 // Walks sound code token by token up to and including the end token.
 class CodeReader {
 public:
-    CodeReader(const uint8_t* code, std::size_t length) : p_(code), end_(code + length) {}
+    CodeReader(const uint8_t* code, std::size_t length)
+        : p_(code)
+        , end_(code + length)
+    {}
     bool AtEnd() const { return p_ >= end_; }
     CodeToken Next();
 

@@ -32,10 +32,21 @@ struct Binary {
 
 // Two-character operators first, so that ">=" is not read as ">".
 const Binary kBinaries[] = {
-    {">=", kGreaterEqual, 4}, {"<=", kLessEqual, 4}, {"<>", kNotEqual, 3},
-    {"&", kConcat, 5}, {"*", kMultiply, 6}, {"+", kAdd, 5}, {"-", kSubtract, 5},
-    {"/", kDivide, 6}, {"<", kLess, 4}, {"=", kEqual, 3}, {">", kGreater, 4},
-    {"^", kPower, 7}, {"#OR#", kOr, 1}, {"#or#", kOr, 1}, {"#AND#", kAnd, 2},
+    {">=", kGreaterEqual, 4},
+    {"<=", kLessEqual, 4},
+    {"<>", kNotEqual, 3},
+    {"&", kConcat, 5},
+    {"*", kMultiply, 6},
+    {"+", kAdd, 5},
+    {"-", kSubtract, 5},
+    {"/", kDivide, 6},
+    {"<", kLess, 4},
+    {"=", kEqual, 3},
+    {">", kGreater, 4},
+    {"^", kPower, 7},
+    {"#OR#", kOr, 1},
+    {"#or#", kOr, 1},
+    {"#AND#", kAnd, 2},
     {"#and#", kAnd, 2},
 };
 
@@ -47,15 +58,26 @@ bool IsNameChar(unsigned char c)
     if (c == '.' || c == '[' || c == ']' || c == '_')
         return true;
     switch (c) {
-    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-    case 0xAA: case 0xB5: case 0xBA:
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
+    case 0xAA:
+    case 0xB5:
+    case 0xBA:
         return true;
     default:
         return c >= 0xC0 && c != 0xD7 && c != 0xF7;
     }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 struct Pending {
     uint16_t token;
@@ -67,7 +89,10 @@ struct Pending {
 class Compiler {
 public:
     Compiler(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text)
-        : set_(set), text_(text), circular_(set, order, id) {}
+        : set_(set)
+        , text_(text)
+        , circular_(set, order, id)
+    {}
 
     std::vector<uint8_t> Compile()
     {
@@ -170,7 +195,8 @@ private:
                 throw CIntException(kMsgCircularReference);
             EmitU16(kField);
             EmitU16(field);
-        } else if (Ask(set_, kRangeByName, reinterpret_cast<uintptr_t>(name.c_str()), reinterpret_cast<uintptr_t>(&range))) {
+        } else if (Ask(set_, kRangeByName, reinterpret_cast<uintptr_t>(name.c_str()),
+                       reinterpret_cast<uintptr_t>(&range))) {
             if (circular_.RangeLeadsBack(range))
                 throw CIntException(kMsgCircularReference);
             EmitU16(kRange);
@@ -322,8 +348,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<FORMULA> CompileFormula(FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text,
-                                        int& error)
+std::unique_ptr<FORMULA> CompileFormula(
+    FORMULA_SET& set, FormulaOrder& order, uint16_t id, const char* text, int& error)
 {
     try {
         const std::vector<uint8_t> code = Compiler(set, order, id, text).Compile();

@@ -16,9 +16,15 @@ constexpr double kSecondsToDays = 0.000011574074074074073;
 constexpr int kFirstSerial = 2;
 constexpr int kLastSerial = 65380;
 
-Value Fail() { return Value::Error(kOutOfDomain); }
+Value Fail()
+{
+    return Value::Error(kOutOfDomain);
+}
 
-double TimeOfDay(double h, double m, double s) { return (h * 3600 + m * 60 + s) * kSecondsToDays; }
+double TimeOfDay(double h, double m, double s)
+{
+    return (h * 3600 + m * 60 + s) * kSecondsToDays;
+}
 
 // The serial day of a date; false for a date outside 1900 to 2078.
 bool SerialDay(double year, double month, double day, double& serial)
@@ -46,7 +52,7 @@ bool SerialDay(double year, double month, double day, double& serial)
 }
 
 struct Date {
-    int year;  // counted from 1900
+    int year; // counted from 1900
     int month;
     int day;
 };
@@ -90,7 +96,7 @@ long SecondsOfDay(double serial)
 Value Now()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&now, &local);
     double serial;
     if (!SerialDay(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, serial))

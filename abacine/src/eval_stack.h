@@ -26,10 +26,10 @@ struct Value {
     uint16_t error = 0;
     std::string text;
 
-    static Value Number(double d) { return Value{kNumberValue, d, 0, 0, {}}; }
-    static Value Text(std::string s) { return Value{kTextValue, 0, 0, 0, std::move(s)}; }
-    static Value Error(uint16_t code) { return Value{kErrorValue, 0, 0, code, {}}; }
-    static Value Range(uint32_t r) { return Value{kRangeValue, 0, r, 0, {}}; }
+    static Value Number(double d) { return Value {kNumberValue, d, 0, 0, {}}; }
+    static Value Text(std::string s) { return Value {kTextValue, 0, 0, 0, std::move(s)}; }
+    static Value Error(uint16_t code) { return Value {kErrorValue, 0, 0, code, {}}; }
+    static Value Range(uint32_t r) { return Value {kRangeValue, 0, r, 0, {}}; }
     bool IsError() const { return type == kErrorValue; }
 };
 

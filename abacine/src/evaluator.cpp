@@ -35,8 +35,8 @@ bool IsNumericText(const std::string& s)
 // Negative, zero or positive as left is below, equal to or above right.
 double Compare(const Value& left, const Value& right)
 {
-    if (left.type == kTextValue && right.type == kTextValue &&
-        !(IsNumericText(left.text) && IsNumericText(right.text))) {
+    if (left.type == kTextValue && right.type == kTextValue
+        && !(IsNumericText(left.text) && IsNumericText(right.text))) {
         const std::size_t n = std::min(left.text.size(), right.text.size());
         const int c = std::memcmp(left.text.data(), right.text.data(), n);
         if (c != 0)
@@ -58,24 +58,43 @@ Value Binary(uint16_t token, const Value& left, const Value& right)
         const double d = Compare(left, right);
         bool r = false;
         switch (token) {
-        case kGreaterEqual: r = d >= 0; break;
-        case kLessEqual: r = d <= 0; break;
-        case kNotEqual: r = d != 0; break;
-        case kEqual: r = d == 0; break;
-        case kLess: r = d < 0; break;
-        default: r = d > 0; break;
+        case kGreaterEqual:
+            r = d >= 0;
+            break;
+        case kLessEqual:
+            r = d <= 0;
+            break;
+        case kNotEqual:
+            r = d != 0;
+            break;
+        case kEqual:
+            r = d == 0;
+            break;
+        case kLess:
+            r = d < 0;
+            break;
+        default:
+            r = d > 0;
+            break;
         }
         return Value::Number(r ? 1 : 0);
     }
     const double l = AsNumber(left), r = AsNumber(right);
     switch (token) {
-    case kAdd: return Value::Number(l + r);
-    case kSubtract: return Value::Number(l - r);
-    case kMultiply: return Value::Number(l * r);
-    case kPower: return Value::Number(std::pow(l, r));
-    case kDivide: return r == 0 ? Value::Error(kDivisionByZero) : Value::Number(l / r);
-    case kOr: return Value::Number(l != 0 || r != 0 ? 1 : 0);
-    default: return Value::Number(l != 0 && r != 0 ? 1 : 0);
+    case kAdd:
+        return Value::Number(l + r);
+    case kSubtract:
+        return Value::Number(l - r);
+    case kMultiply:
+        return Value::Number(l * r);
+    case kPower:
+        return Value::Number(std::pow(l, r));
+    case kDivide:
+        return r == 0 ? Value::Error(kDivisionByZero) : Value::Number(l / r);
+    case kOr:
+        return Value::Number(l != 0 || r != 0 ? 1 : 0);
+    default:
+        return Value::Number(l != 0 && r != 0 ? 1 : 0);
     }
 }
 
@@ -94,14 +113,39 @@ Value Function(const FORMULA_SET& set, uint16_t token, const std::vector<Value>&
     switch (token) {
     case kBracket:
         return args[0];
-    case kAvg: case kMax: case kMin: case kStd: case kSum: case kVar:
+    case kAvg:
+    case kMax:
+    case kMin:
+    case kStd:
+    case kSum:
+    case kVar:
         return ListFunction(set, token, args);
-    case kChoose: case kIf: case kIsErr: case kErr: case kTrue: case kFalse: case kConcatenate:
+    case kChoose:
+    case kIf:
+    case kIsErr:
+    case kErr:
+    case kTrue:
+    case kFalse:
+    case kConcatenate:
         return ChoiceFunction(token, args);
-    case kDate: case kDay: case kHour: case kMinute: case kMonth: case kNow: case kSecond:
-    case kTime: case kYear:
+    case kDate:
+    case kDay:
+    case kHour:
+    case kMinute:
+    case kMonth:
+    case kNow:
+    case kSecond:
+    case kTime:
+    case kYear:
         return DateFunction(token, args);
-    case kCterm: case kDdb: case kFv: case kPmt: case kPv: case kRate: case kSln: case kSyd:
+    case kCterm:
+    case kDdb:
+    case kFv:
+    case kPmt:
+    case kPv:
+    case kRate:
+    case kSln:
+    case kSyd:
     case kTerm:
         return FinancialFunction(token, args);
     default:
@@ -110,7 +154,10 @@ Value Function(const FORMULA_SET& set, uint16_t token, const std::vector<Value>&
 }
 
 // Functions that see error arguments instead of passing the first one on.
-bool TakesErrors(uint16_t token) { return token == kChoose || token == kIsErr || token == kIf; }
+bool TakesErrors(uint16_t token)
+{
+    return token == kChoose || token == kIsErr || token == kIf;
+}
 
 // After each token: a failed library call or a result that is no finite number
 // becomes an error; a result that underflowed to zero stays a number.
@@ -129,7 +176,9 @@ void CheckResult(Value& top)
 class Evaluation {
 public:
     Evaluation(const FORMULA_SET& set, const FieldsWithFormulas& withFormulas)
-        : set_(set), withFormulas_(withFormulas) {}
+        : set_(set)
+        , withFormulas_(withFormulas)
+    {}
 
     Outcome Run(const uint8_t* code, std::size_t length, Value& result)
     {
@@ -230,7 +279,8 @@ private:
 
 } // namespace
 
-FieldsWithFormulas::FieldsWithFormulas(const FORMULA_SET& set) : bits_(65536, false)
+FieldsWithFormulas::FieldsWithFormulas(const FORMULA_SET& set)
+    : bits_(65536, false)
 {
     for (const HBELEMENT* e = set.formulas.First(); e; e = e->pNext)
         bits_[static_cast<const FORMULA*>(e)->nFieldID] = true;

@@ -40,7 +40,7 @@ std::string StripFormatCodes(const char* text)
 
 Value FetchField(const FORMULA_SET& set, uint16_t id)
 {
-    OPERAND operand{};
+    OPERAND operand {};
     Ask(set, kFieldValue, id, reinterpret_cast<uintptr_t>(&operand));
     switch (operand.nType) {
     case kNumberValue:
@@ -50,7 +50,7 @@ Value FetchField(const FORMULA_SET& set, uint16_t id)
     case kErrorValue:
         return Value::Error(operand.nError);
     default:
-        return Value{};
+        return Value {};
     }
 }
 

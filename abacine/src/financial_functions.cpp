@@ -11,7 +11,10 @@ namespace {
 // it the geometric decline is computed in closed form.
 constexpr double kSteppedPeriods = 100000;
 
-Value Fail() { return Value::Error(kOutOfDomain); }
+Value Fail()
+{
+    return Value::Error(kOutOfDomain);
+}
 
 Value Cterm(double rate, double fv, double pv)
 {

@@ -16,12 +16,17 @@ constexpr int kMessageFlag = 8;
 } // namespace
 
 FORMULA::FORMULA(FORMULA_SET* set, uint16_t fieldID, char* code, uint16_t length)
-    : nFieldID(fieldID), pCode(code), nLength(length), pSet(set),
-      bSoundCode(abacine::IsSoundCode(reinterpret_cast<const uint8_t*>(code), length))
-{
-}
+    : nFieldID(fieldID)
+    , pCode(code)
+    , nLength(length)
+    , pSet(set)
+    , bSoundCode(abacine::IsSoundCode(reinterpret_cast<const uint8_t*>(code), length))
+{}
 
-FORMULA::~FORMULA() { delete[] pCode; }
+FORMULA::~FORMULA()
+{
+    delete[] pCode;
+}
 
 void FORMULA::ToText(char* out, int* flag) const
 {

@@ -14,10 +14,10 @@ namespace {
 
 // Labels start in the middle of their range, kGap apart, so that formulas go
 // in front, behind and between others without renumbering the rest.
-constexpr uint64_t kMiddle = uint64_t{1} << 62;
-constexpr uint64_t kGap = uint64_t{1} << 32;
+constexpr uint64_t kMiddle = uint64_t {1} << 62;
+constexpr uint64_t kGap = uint64_t {1} << 32;
 
-template <class T>
+template<class T>
 void EraseOne(std::vector<T>& v, T x)
 {
     auto it = std::find(v.begin(), v.end(), x);
@@ -25,7 +25,7 @@ void EraseOne(std::vector<T>& v, T x)
         v.erase(it);
 }
 
-template <class T>
+template<class T>
 void SortUnique(std::vector<T>& v)
 {
     std::sort(v.begin(), v.end());
@@ -34,7 +34,7 @@ void SortUnique(std::vector<T>& v)
 
 } // namespace
 
-template <class Visit>
+template<class Visit>
 void FormulaOrder::ForEachReader(uint16_t field, Visit visit) const
 {
     if (auto it = fieldReaders_.find(field); it != fieldReaders_.end())
@@ -46,7 +46,7 @@ void FormulaOrder::ForEachReader(uint16_t field, Visit visit) const
                 visit(reader);
 }
 
-template <class Visit>
+template<class Visit>
 void FormulaOrder::ForEachInput(const Node& node, Visit visit)
 {
     for (uint16_t field : node.fields)
@@ -227,7 +227,10 @@ void FormulaOrder::Cleared()
     Record();
 }
 
-void FormulaOrder::Forget() { known_ = false; }
+void FormulaOrder::Forget()
+{
+    known_ = false;
+}
 
 void FormulaOrder::Sync()
 {
@@ -309,7 +312,7 @@ void FormulaOrder::Link(uint16_t id, const Node& node)
         auto it = ranges_.find(range);
         if (it == ranges_.end()) {
             std::vector<uint16_t> cells = Cells(range);
-            it = ranges_.emplace(range, Range{std::move(cells), {}}).first;
+            it = ranges_.emplace(range, Range {std::move(cells), {}}).first;
             for (uint16_t cell : it->second.cells)
                 cellRanges_[cell].push_back(range);
         }
@@ -448,12 +451,12 @@ void FormulaOrder::Place(uint16_t id, Node& node)
     Search search(id);
     Expand(search, latestLabel, false);
     if (nodes_.at(latest).mark == search.epoch_) {
-        placed_ = false;  // a cycle: only a full sort can tell where things go
+        placed_ = false; // a cycle: only a full sort can tell where things go
         return;
     }
     std::vector<uint16_t> moved = std::move(search.reached_);
-    std::sort(moved.begin(), moved.end(),
-              [this](uint16_t a, uint16_t b) { return nodes_.at(a).label < nodes_.at(b).label; });
+    std::sort(
+        moved.begin(), moved.end(), [this](uint16_t a, uint16_t b) { return nodes_.at(a).label < nodes_.at(b).label; });
     for (uint16_t m : moved)
         byLabel_.erase(nodes_.at(m).label);
     moved.insert(moved.begin(), id);
@@ -467,7 +470,7 @@ void FormulaOrder::PlaceAfter(uint16_t after, const std::vector<uint16_t>& ids)
         const uint64_t from = nodes_.at(after).label;
         auto next = byLabel_.upper_bound(from);
         const uint64_t to = next == byLabel_.end() ? from + kGap * (count + 1) : next->first;
-        return std::pair{from, to};
+        return std::pair {from, to};
     };
     auto [from, to] = room();
     if (to - from <= count || from > std::numeric_limits<uint64_t>::max() / 2) {

@@ -22,19 +22,23 @@ public:
     // A walk from a field's dependants forward, in order (see Reaches).
     class Search {
     public:
-        explicit Search(uint16_t from) : from_(from) {}
+        explicit Search(uint16_t from)
+            : from_(from)
+        {}
 
     private:
         friend class FormulaOrder;
-        using Entry = std::pair<uint64_t, uint16_t>;  // label, field
+        using Entry = std::pair<uint64_t, uint16_t>; // label, field
         uint16_t from_;
         bool started_ = false;
         uint32_t epoch_ = 0;
         std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> frontier_;
-        std::vector<uint16_t> reached_;  // in the order they were reached
+        std::vector<uint16_t> reached_; // in the order they were reached
     };
 
-    explicit FormulaOrder(const FORMULA_SET& set) : set_(set) {}
+    explicit FormulaOrder(const FORMULA_SET& set)
+        : set_(set)
+    {}
     FormulaOrder(const FormulaOrder&) = delete;
     FormulaOrder& operator=(const FormulaOrder&) = delete;
 
@@ -57,25 +61,25 @@ public:
     bool Reaches(Search& search, uint16_t target);
 
     // Each is called right after the list changed by that one step.
-    void Added(FORMULA* formula);     // appended by AddFormula, checked for cycles
-    void Appended(FORMULA* formula);  // appended unchecked
-    void Removed(FORMULA* formula);   // unlinked, not yet deleted
+    void Added(FORMULA* formula); // appended by AddFormula, checked for cycles
+    void Appended(FORMULA* formula); // appended unchecked
+    void Removed(FORMULA* formula); // unlinked, not yet deleted
     void Cleared();
     // The list was taken from another set: everything is read again.
     void Forget();
 
 private:
     struct Node {
-        std::vector<FORMULA*> formulas;  // list order
-        std::vector<uint16_t> fields;    // fields read by any of them
-        std::vector<uint32_t> ranges;    // ranges read by any of them
-        uint64_t label = 0;              // place in the order
-        uint32_t mark = 0;               // the epoch of the walk that last saw it
-        uint32_t waiting = 0;            // while rebuilding: formulas read not yet placed
+        std::vector<FORMULA*> formulas; // list order
+        std::vector<uint16_t> fields; // fields read by any of them
+        std::vector<uint32_t> ranges; // ranges read by any of them
+        uint64_t label = 0; // place in the order
+        uint32_t mark = 0; // the epoch of the walk that last saw it
+        uint32_t waiting = 0; // while rebuilding: formulas read not yet placed
     };
     struct Range {
-        std::vector<uint16_t> cells;    // as the host gave them
-        std::vector<uint16_t> readers;  // formulas' fields
+        std::vector<uint16_t> cells; // as the host gave them
+        std::vector<uint16_t> readers; // formulas' fields
     };
 
     void Sync();
@@ -100,10 +104,10 @@ private:
 
     // Calls visit(field) for each formula that reads the field, directly or
     // through a range; a formula may come more than once.
-    template <class Visit>
+    template<class Visit>
     void ForEachReader(uint16_t field, Visit visit) const;
     // Calls visit(field, node) for each formula that the node reads.
-    template <class Visit>
+    template<class Visit>
     void ForEachInput(const Node& node, Visit visit);
 
     const FORMULA_SET& set_;
@@ -113,9 +117,9 @@ private:
     std::unordered_map<uint32_t, Range> ranges_;
     std::unordered_map<uint16_t, std::vector<uint32_t>> cellRanges_;
     Sequence sequence_;
-    bool walked_ = false;  // sequence_ follows the labels
-    bool placed_ = true;       // labels and readers match the formulas
-    bool consistent_ = true;   // and every formula follows what it reads
+    bool walked_ = false; // sequence_ follows the labels
+    bool placed_ = true; // labels and readers match the formulas
+    bool consistent_ = true; // and every formula follows what it reads
     uint32_t epoch_ = 0;
     // The list as last seen, to notice changes made to it directly.
     int16_t count_ = 0;

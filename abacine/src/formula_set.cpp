@@ -18,14 +18,17 @@ constexpr std::size_t kErrorTextSize = 200;
 
 } // namespace
 
-FORMULA_SET::FORMULA_SET() : pContext(nullptr), pCallback(nullptr), pOrder(std::make_unique<abacine::FormulaOrder>(*this))
-{
-}
+FORMULA_SET::FORMULA_SET()
+    : pContext(nullptr)
+    , pCallback(nullptr)
+    , pOrder(std::make_unique<abacine::FormulaOrder>(*this))
+{}
 
 FORMULA_SET::FORMULA_SET(void* context, FORMULA_CALLBACK callback)
-    : pContext(context), pCallback(callback), pOrder(std::make_unique<abacine::FormulaOrder>(*this))
-{
-}
+    : pContext(context)
+    , pCallback(callback)
+    , pOrder(std::make_unique<abacine::FormulaOrder>(*this))
+{}
 
 FORMULA_SET::~FORMULA_SET() = default;
 
@@ -80,9 +83,15 @@ void FORMULA_SET::AddFormulaDirect(uint16_t id, char* code, int16_t length)
     pOrder->Appended(formula);
 }
 
-FORMULA* FORMULA_SET::GetFormula(uint16_t id) const { return pOrder->Find(id); }
+FORMULA* FORMULA_SET::GetFormula(uint16_t id) const
+{
+    return pOrder->Find(id);
+}
 
-int FORMULA_SET::IsIDInSet(uint16_t id) const { return GetFormula(id) ? 1 : 0; }
+int FORMULA_SET::IsIDInSet(uint16_t id) const
+{
+    return GetFormula(id) ? 1 : 0;
+}
 
 int FORMULA_SET::RemoveFormula(uint16_t id)
 {
@@ -116,7 +125,10 @@ void FORMULA_SET::RemoveSpaces(char* text)
     *out = '\0';
 }
 
-int16_t FORMULA_SET::GetNumFunctions() { return abacine::kFunctionCount; }
+int16_t FORMULA_SET::GetNumFunctions()
+{
+    return abacine::kFunctionCount;
+}
 
 const char* FORMULA_SET::GetFunction(int16_t i)
 {
@@ -124,7 +136,10 @@ const char* FORMULA_SET::GetFunction(int16_t i)
     return f ? f->name : nullptr;
 }
 
-int16_t FORMULA_SET::GetIndex(const char* text) { return static_cast<int16_t>(abacine::FunctionIndexAt(text)); }
+int16_t FORMULA_SET::GetIndex(const char* text)
+{
+    return static_cast<int16_t>(abacine::FunctionIndexAt(text));
+}
 
 int16_t FORMULA_SET::GetParameters(int16_t i)
 {

@@ -18,7 +18,7 @@ unsigned long g_nMarkedOutOfDate = 0;
 
 void StoreResult(const FORMULA_SET& set, uint16_t id, const abacine::Value& result)
 {
-    OPERAND operand{};
+    OPERAND operand {};
     operand.nType = result.type;
     switch (result.type) {
     case abacine::kNumberValue:
@@ -40,8 +40,8 @@ void StoreResult(const FORMULA_SET& set, uint16_t id, const abacine::Value& resu
 // field. In an order where every formula follows those it reads, one walk
 // marks all there is to mark; otherwise walks repeat until one changes
 // nothing, at most one more than there are formulas.
-void MarkDependants(const FORMULA_SET& set, const abacine::FormulaOrder::Sequence& sequence, bool consistent,
-                    uint16_t id)
+void MarkDependants(
+    const FORMULA_SET& set, const abacine::FormulaOrder::Sequence& sequence, bool consistent, uint16_t id)
 {
     const std::size_t maxWalks = consistent ? 1 : sequence.size() + 1;
     for (std::size_t walk = 0; walk < maxWalks; ++walk) {
@@ -50,8 +50,8 @@ void MarkDependants(const FORMULA_SET& set, const abacine::FormulaOrder::Sequenc
         for (std::size_t i = 0; i < sequence.size(); ++i) {
             const FORMULA* formula = sequence[i];
             const uint16_t field = formula->nFieldID;
-            if (abacine::Ask(set, abacine::kFieldExists, field) && abacine::Ask(set, abacine::kFieldUpToDate, field) &&
-                abacine::DependsOn(*formula, id)) {
+            if (abacine::Ask(set, abacine::kFieldExists, field) && abacine::Ask(set, abacine::kFieldUpToDate, field)
+                && abacine::DependsOn(*formula, id)) {
                 abacine::Ask(set, abacine::kSetUpToDate, field, 0);
                 ++g_nMarkedOutOfDate;
                 changed = true;

@@ -15,7 +15,10 @@ constexpr uint8_t kFieldRecord = 0x81;
 constexpr uint8_t kCodeRecord = 0x82;
 constexpr uint8_t kEndOfGroup = 0xFF;
 
-uint8_t ReadByte(const FORMULA_SET& set) { return static_cast<uint8_t>(abacine::Ask(set, abacine::kReadByte) & 0xFF); }
+uint8_t ReadByte(const FORMULA_SET& set)
+{
+    return static_cast<uint8_t>(abacine::Ask(set, abacine::kReadByte) & 0xFF);
+}
 
 } // namespace
 

@@ -19,21 +19,38 @@ namespace {
 const char* OperatorText(uint16_t token)
 {
     switch (token) {
-    case kUnaryPlus: case kAdd: return "+";
-    case kUnaryMinus: case kSubtract: return "-";
-    case kNot: return "#NOT#";
-    case kGreaterEqual: return ">=";
-    case kLessEqual: return "<=";
-    case kNotEqual: return "<>";
-    case kPower: return "^";
-    case kMultiply: return "*";
-    case kDivide: return "/";
-    case kEqual: return "=";
-    case kLess: return "<";
-    case kGreater: return ">";
-    case kOr: return "#OR#";
-    case kAnd: return "#AND#";
-    default: return "&";
+    case kUnaryPlus:
+    case kAdd:
+        return "+";
+    case kUnaryMinus:
+    case kSubtract:
+        return "-";
+    case kNot:
+        return "#NOT#";
+    case kGreaterEqual:
+        return ">=";
+    case kLessEqual:
+        return "<=";
+    case kNotEqual:
+        return "<>";
+    case kPower:
+        return "^";
+    case kMultiply:
+        return "*";
+    case kDivide:
+        return "/";
+    case kEqual:
+        return "=";
+    case kLess:
+        return "<";
+    case kGreater:
+        return ">";
+    case kOr:
+        return "#OR#";
+    case kAnd:
+        return "#AND#";
+    default:
+        return "&";
     }
 }
 

@@ -12,7 +12,7 @@ constexpr int kFunctionCount = 50;
 struct FunctionEntry {
     uint16_t token;
     uint16_t params;
-    const char* name;  // with its opening bracket
+    const char* name; // with its opening bracket
 };
 
 // Entry 0 is the bracket, 1 to 50 the built-in functions.

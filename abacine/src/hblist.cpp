@@ -1,9 +1,15 @@
 // The intrusive doubly linked list and its element.
 #include "Abacine.h"
 
-HBELEMENT::HBELEMENT() : pNext(nullptr), pPrev(nullptr) {}
+HBELEMENT::HBELEMENT()
+    : pNext(nullptr)
+    , pPrev(nullptr)
+{}
 
-HBELEMENT::HBELEMENT(const HBELEMENT& other) : pNext(other.pNext), pPrev(other.pPrev) {}
+HBELEMENT::HBELEMENT(const HBELEMENT& other)
+    : pNext(other.pNext)
+    , pPrev(other.pPrev)
+{}
 
 HBELEMENT& HBELEMENT::operator=(const HBELEMENT& other)
 {
@@ -14,7 +20,11 @@ HBELEMENT& HBELEMENT::operator=(const HBELEMENT& other)
 
 HBELEMENT::~HBELEMENT() = default;
 
-HBLIST::HBLIST() : nCount(0), pFirst(nullptr), pLast(nullptr) {}
+HBLIST::HBLIST()
+    : nCount(0)
+    , pFirst(nullptr)
+    , pLast(nullptr)
+{}
 
 HBLIST::~HBLIST()
 {

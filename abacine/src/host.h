@@ -27,7 +27,7 @@ constexpr long kMaxRangeCells = 65536;
 
 // Calls visit(cell id) for each cell of the range until it answers true;
 // answers whether it did.
-template <class Visit>
+template<class Visit>
 bool AnyCell(const FORMULA_SET& set, uint32_t range, Visit visit)
 {
     long steps = 0;

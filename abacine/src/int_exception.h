@@ -6,7 +6,9 @@ namespace abacine {
 
 class CIntException {
 public:
-    explicit CIntException(int id) : m_nID(id) {}
+    explicit CIntException(int id)
+        : m_nID(id)
+    {}
     int ID() const { return m_nID; }
 
 private:

@@ -14,8 +14,8 @@ struct Tally {
     double squares = 0;
     double max = 0;
     double min = 0;
-    bool any = false;  // whether max and min hold a value
-    long n = 0;        // values and cells counted
+    bool any = false; // whether max and min hold a value
+    long n = 0; // values and cells counted
 
     void Add(double x)
     {

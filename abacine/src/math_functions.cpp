@@ -9,7 +9,10 @@
 namespace abacine {
 namespace {
 
-double Arg(const std::vector<Value>& args, std::size_t i) { return AsNumber(args[i]); }
+double Arg(const std::vector<Value>& args, std::size_t i)
+{
+    return AsNumber(args[i]);
+}
 
 // Halves away from zero, to places between -15 and 15.
 Value Round(double x, double places)
@@ -38,7 +41,10 @@ double Random()
 
 } // namespace
 
-double EnginePi() { return std::bit_cast<double>(0x400921FB54442D1AULL); }
+double EnginePi()
+{
+    return std::bit_cast<double>(0x400921FB54442D1AULL);
+}
 
 Value MathFunction(uint16_t token, const std::vector<Value>& args)
 {

@@ -14,12 +14,21 @@ namespace {
 constexpr uint8_t kNumberType = 1;
 constexpr uint8_t kTextType = 2;
 constexpr uint8_t kRangeType = 0x40;
-constexpr uint8_t kFieldType = 0x80;  // plus the field's value class
+constexpr uint8_t kFieldType = 0x80; // plus the field's value class
 constexpr int kMaxTypeDepth = 29;
 
-bool IsField(uint8_t t) { return (t & kFieldType) != 0; }
-bool IsNumeric(uint8_t t) { return t == kNumberType || IsField(t); }
-bool IsTextual(uint8_t t) { return t == kTextType || t == (kFieldType | kTextType); }
+bool IsField(uint8_t t)
+{
+    return (t & kFieldType) != 0;
+}
+bool IsNumeric(uint8_t t)
+{
+    return t == kNumberType || IsField(t);
+}
+bool IsTextual(uint8_t t)
+{
+    return t == kTextType || t == (kFieldType | kTextType);
+}
 
 bool All(const std::vector<uint8_t>& args, bool (*test)(uint8_t))
 {
@@ -29,7 +38,10 @@ bool All(const std::vector<uint8_t>& args, bool (*test)(uint8_t))
     return true;
 }
 
-bool NumericOrRange(uint8_t t) { return IsNumeric(t) || t == kRangeType; }
+bool NumericOrRange(uint8_t t)
+{
+    return IsNumeric(t) || t == kRangeType;
+}
 
 // The result type of a function over args, or a message id above 0xFF.
 int FunctionType(uint16_t token, const std::vector<uint8_t>& args)
@@ -37,11 +49,21 @@ int FunctionType(uint16_t token, const std::vector<uint8_t>& args)
     switch (token) {
     case kBracket:
         return args[0];
-    case kNow: case kPi: case kRand: case kErr: case kFalse: case kTrue:
+    case kNow:
+    case kPi:
+    case kRand:
+    case kErr:
+    case kFalse:
+    case kTrue:
         return kNumberType;
-    case kAvg: case kStd: case kSum: case kVar: case kIsErr:
+    case kAvg:
+    case kStd:
+    case kSum:
+    case kVar:
+    case kIsErr:
         return All(args, NumericOrRange) ? kNumberType : kMsgParametersNumeric;
-    case kMax: case kMin:
+    case kMax:
+    case kMin:
         return All(args, NumericOrRange) ? kFieldType : kMsgParametersNumeric;
     case kChoose:
         if (args.size() < 2)

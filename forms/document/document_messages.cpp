@@ -25,7 +25,7 @@ std::string SystemErrorText(int error)
         text[0] = static_cast<char>(text::ToLower(static_cast<unsigned char>(text[0])));
     return text;
 }
-}
+} // namespace
 
 std::string LoadDocumentString(int id)
 {

@@ -18,11 +18,11 @@
 #include <algorithm>
 
 FDOCUMENT::FDOCUMENT(DocumentHost* host)
-    : host(host),
-      creationStamp(static_cast<uint32_t>(ui::Time())),
-      pages(std::make_unique<FPAGELIST>()),
-      layouts(std::make_unique<FLAYLIST>(GetPrinterList())),
-      tabOrder(this)
+    : host(host)
+    , creationStamp(static_cast<uint32_t>(ui::Time()))
+    , pages(std::make_unique<FPAGELIST>())
+    , layouts(std::make_unique<FLAYLIST>(GetPrinterList()))
+    , tabOrder(this)
 {
     pages->SetLayoutNumber(1, 1);
     MakeDefaultSpecialFields(specialFields);
@@ -126,7 +126,7 @@ void FDOCUMENT::RestoreFields(const std::vector<FORMOBJ*>& restored)
                 pending.push_back(m);
     }
     std::stable_sort(fields.begin(), fields.end(),
-                     [](FORMOBJ* a, FORMOBJ* b) { return AsField(a)->GetTabIndex() < AsField(b)->GetTabIndex(); });
+        [](FORMOBJ* a, FORMOBJ* b) { return AsField(a)->GetTabIndex() < AsField(b)->GetTabIndex(); });
     for (FORMOBJ* field : fields)
         if (!tabOrder.Contains(field))
             InsertFieldInOrder(field, true);

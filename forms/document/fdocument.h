@@ -30,7 +30,11 @@ class Archive;
 // String id of "No Field".
 constexpr int kNoFieldName = 581;
 
-class FDOCUMENT : public ui::Document, public OBJECT_DOCUMENT, public FieldLookup, public FillingOrder {
+class FDOCUMENT
+    : public ui::Document
+    , public OBJECT_DOCUMENT
+    , public FieldLookup
+    , public FillingOrder {
 public:
     // The host may be null (no application: no dialogs, views or undo).
     explicit FDOCUMENT(DocumentHost* host = nullptr);

@@ -174,9 +174,9 @@ bool FDOCUMENT::OnFileSave()
     SetTitle(GetTitle());
     // A file we may not write stays as it is; the user may choose another.
     const bool readOnly = !pathName.empty() && storage::CheckWritable(pathName) == storage::Status::AccessDenied;
-    const bool saved = readOnly ? AskDocumentQuestion(DocumentStringWithPath(kReadOnlyFileMessage, pathName))
-                                      && DoSave(std::string(), true)
-                                : DoSave(pathName, true);
+    const bool saved = readOnly
+        ? AskDocumentQuestion(DocumentStringWithPath(kReadOnlyFileMessage, pathName)) && DoSave(std::string(), true)
+        : DoSave(pathName, true);
     if (!saved && wasModified)
         SetModified(true);
     return saved;

@@ -236,15 +236,15 @@ void FDOCUMENT::ReadTrailer(RECORDARCHIVE& ar)
     const auto owners = FormSectionsAt(SectionPlace::AfterItems);
     if (owners.empty()) {
         // Kept whole, so that a save writes back what no code here reads.
-        std::array<uint8_t, 4096> chunk{};
+        std::array<uint8_t, 4096> chunk {};
         while (size_t n = archive.ReadSome(chunk.data(), chunk.size()))
             trailer.insert(trailer.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n));
         trailerPictureFlag = pictureFlag;
         return;
     }
-    std::array<uint8_t, 4> count{};
-    if (archive.ReadSome(count.data(), count.size()) < count.size() || count != std::array<uint8_t, 4>{} ||
-        pictureFlag == 0)
+    std::array<uint8_t, 4> count {};
+    if (archive.ReadSome(count.data(), count.size()) < count.size() || count != std::array<uint8_t, 4> {}
+        || pictureFlag == 0)
         return;
     uint8_t tag = 0;
     if (archive.ReadSome(&tag, 1) == 1)

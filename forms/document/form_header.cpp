@@ -22,7 +22,7 @@ bool ReadFormHeader(RECORDARCHIVE& ar, uint16_t& version)
         return false;
     if (ar.ReadU16() != kFormHeaderText.size())
         return false;
-    std::array<char, kFormHeaderText.size()> text{};
+    std::array<char, kFormHeaderText.size()> text {};
     ar.ReadBytes(text.data(), text.size());
     // The last byte, the end-of-text mark, is not compared.
     if (std::string_view(text.data(), text.size() - 1) != kFormHeaderText.substr(0, kFormHeaderText.size() - 1))

@@ -8,8 +8,8 @@
 class RECORDARCHIVE;
 
 // The header text, 77 bytes, the last being 0x1A; no terminating NUL.
-constexpr std::string_view kFormHeaderText =
-    "ZAZEZEV-01\r\n\r\nThis is a Hollarby Forms Form file.\r\nDo not interfere with it!\x1A";
+constexpr std::string_view kFormHeaderText
+    = "ZAZEZEV-01\r\n\r\nThis is a Hollarby Forms Form file.\r\nDo not interfere with it!\x1A";
 constexpr uint8_t kHeaderTag = 0x8A;
 constexpr uint8_t kVersionTag = 0x8B;
 constexpr uint8_t kBodyMarker = 0x7A;

@@ -10,7 +10,7 @@ std::list<FormSection>& Sections()
     static std::list<FormSection> sections;
     return sections;
 }
-}
+} // namespace
 
 void RegisterFormSection(const FormSection& section)
 {

@@ -12,10 +12,10 @@ class RECORDARCHIVE;
 
 // Where a registered section is written in the form body, or behind it.
 enum class SectionPlace {
-    AfterFontTable,     // the database links
-    AfterFillingOrder,  // the formula set
-    BeforeBodyEnd,      // the Runlet identifier
-    AfterItems,         // the picture references, behind the OLE items
+    AfterFontTable, // the database links
+    AfterFillingOrder, // the formula set
+    BeforeBodyEnd, // the Runlet identifier
+    AfterItems, // the picture references, behind the OLE items
 };
 
 struct FormSection {

@@ -8,7 +8,7 @@ constexpr uint8_t kPageGroupTag = 0x0F;
 constexpr uint8_t kPageRecordTag = 0x81;
 // Pages beyond this cannot be numbered in 16 bits.
 constexpr size_t kMaxPages = 0xFFFE;
-}
+} // namespace
 
 FPAGELIST::FPAGELIST()
 {

@@ -10,7 +10,7 @@
 namespace {
 constexpr uint8_t kOrderGroupTag = 0x31;
 constexpr uint16_t kIdSize = 2;
-}
+} // namespace
 
 int ComparePosition(const FORMOBJ& a, const FORMOBJ& b)
 {

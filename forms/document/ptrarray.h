@@ -20,7 +20,9 @@ int ComparePosition(const FORMOBJ& a, const FORMOBJ& b);
 
 class PTRARRAY {
 public:
-    explicit PTRARRAY(FieldLookup* owner) : owner(owner) {}
+    explicit PTRARRAY(FieldLookup* owner)
+        : owner(owner)
+    {}
 
     int GetCount() const { return static_cast<int>(items.size()); }
     // The item at i, or null.

@@ -11,15 +11,15 @@ class FOBJLIST;
 class FORMOBJ;
 
 struct SpecialFieldSlot {
-    uint16_t nameId;   // the string whose text names the field
+    uint16_t nameId; // the string whose text names the field
     uint16_t fieldId;
 };
 
 constexpr SpecialFieldSlot kSpecialFields[] = {
-    {474, 0xFFFE},  // "Fax: Recipient Name"
-    {399, 0xFFFD},  // "Fax: Recipient Number"
-    {475, 0xFFFC},  // "EMail: Recipient Name"
-    {413, 0xFFFB},  // "EMail: Recipient EMail Address"
+    {474, 0xFFFE}, // "Fax: Recipient Name"
+    {399, 0xFFFD}, // "Fax: Recipient Number"
+    {475, 0xFFFC}, // "EMail: Recipient Name"
+    {413, 0xFFFB}, // "EMail: Recipient EMail Address"
 };
 
 // Makes a stand-alone field of that name and id, or null.

@@ -22,11 +22,15 @@ uint16_t Derived(uint16_t rounding, uint16_t width)
 
 } // namespace
 
-BORDER::BORDER(uint8_t style, uint16_t width, uint16_t lineType, uint32_t colour, uint32_t roundedFlag,
-               uint16_t rounding)
-    : style(style), width(width), lineType(lineType), colour(colour), roundedFlag(roundedFlag), rounding(rounding)
-{
-}
+BORDER::BORDER(
+    uint8_t style, uint16_t width, uint16_t lineType, uint32_t colour, uint32_t roundedFlag, uint16_t rounding)
+    : style(style)
+    , width(width)
+    , lineType(lineType)
+    , colour(colour)
+    , roundedFlag(roundedFlag)
+    , rounding(rounding)
+{}
 
 uint8_t BORDER::SetStyle(int s)
 {

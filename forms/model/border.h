@@ -31,8 +31,7 @@ class BORDER {
 public:
     BORDER() = default;
     // The rounding is stored as given, after the width.
-    BORDER(uint8_t style, uint16_t width, uint16_t lineType, uint32_t colour, uint32_t roundedFlag,
-           uint16_t rounding);
+    BORDER(uint8_t style, uint16_t width, uint16_t lineType, uint32_t colour, uint32_t roundedFlag, uint16_t rounding);
 
     // Each answers the previous value. SetStyle keeps the old style for a
     // value outside 0-5; SetWidth re-applies the rounding rule.

@@ -21,7 +21,11 @@ namespace {
 // The context switched to device units for as long as this lives.
 class DeviceUnits {
 public:
-    explicit DeviceUnits(VIEWDC& dc) : dc(dc) { state.Save(dc); }
+    explicit DeviceUnits(VIEWDC& dc)
+        : dc(dc)
+    {
+        state.Save(dc);
+    }
     ~DeviceUnits() { state.Restore(dc); }
     DeviceUnits(const DeviceUnits&) = delete;
     DeviceUnits& operator=(const DeviceUnits&) = delete;
@@ -35,9 +39,10 @@ private:
 class Selected {
 public:
     Selected(gdi::DC& dc, const gdi::Pen& pen, const gdi::Brush& brush)
-        : dc(dc), oldPen(dc.SelectObject(pen)), oldBrush(dc.SelectObject(brush))
-    {
-    }
+        : dc(dc)
+        , oldPen(dc.SelectObject(pen))
+        , oldBrush(dc.SelectObject(brush))
+    {}
     ~Selected()
     {
         dc.SelectObject(oldPen);
@@ -56,10 +61,10 @@ private:
 class SavedClip {
 public:
     explicit SavedClip(VIEWDC& dc)
-        : dc(dc), saved(dc.dc->SaveDC()),
-          previous(dc.clipRegion ? std::make_unique<gdi::Region>(*dc.clipRegion) : nullptr)
-    {
-    }
+        : dc(dc)
+        , saved(dc.dc->SaveDC())
+        , previous(dc.clipRegion ? std::make_unique<gdi::Region>(*dc.clipRegion) : nullptr)
+    {}
     ~SavedClip()
     {
         dc.clipRegion = std::move(previous);
@@ -137,16 +142,16 @@ void DrawRoundedCorners(const BORDER& border, VIEWDC& dc, const RECT& rect)
             const int32_t shrinkX = 2 * (layout.thickX + layout.gapX);
             const int32_t shrinkY = 2 * (layout.thickY + layout.gapY);
             dc.dc->RoundRect(inner.left, inner.top, inner.right, inner.bottom, std::max(2 * rx - shrinkX, 0),
-                             std::max(2 * ry - shrinkY, 0));
+                std::max(2 * ry - shrinkY, 0));
         }
         return;
     }
     {
         gdi::Region corners = gdi::Region::Rect(outer);
-        corners.Combine(corners, gdi::Region::Rect(outer.left + rx, outer.top, outer.right - rx, outer.bottom),
-                        gdi::RGN_DIFF);
-        corners.Combine(corners, gdi::Region::Rect(outer.left, outer.top + ry, outer.right, outer.bottom - ry),
-                        gdi::RGN_DIFF);
+        corners.Combine(
+            corners, gdi::Region::Rect(outer.left + rx, outer.top, outer.right - rx, outer.bottom), gdi::RGN_DIFF);
+        corners.Combine(
+            corners, gdi::Region::Rect(outer.left, outer.top + ry, outer.right, outer.bottom - ry), gdi::RGN_DIFF);
         SavedClip clip(dc);
         if (clip.Narrow(corners))
             dc.dc->RoundRect(outer.left, outer.top, outer.right, outer.bottom, 2 * rx, 2 * ry);
@@ -169,7 +174,7 @@ bool GrownVisible(VIEWDC& dc, const RECT& rect)
     const RECT r = rect.Normalized();
     auto fit = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
     return dc.dc->RectVisible({fit(int64_t(r.left) - dc.originX - ux), fit(int64_t(r.top) - dc.originY - uy),
-                               fit(int64_t(r.right) - dc.originX + ux), fit(int64_t(r.bottom) - dc.originY + uy)});
+        fit(int64_t(r.right) - dc.originX + ux), fit(int64_t(r.bottom) - dc.originY + uy)});
 }
 
 // The number of lines and one line's thickness of a stroke t device units
@@ -184,8 +189,8 @@ std::pair<int, int32_t> StrokeLines(const BORDER& border, int32_t t, int32_t gap
 // The part of a segment (from `start` along the unit vector, `length`
 // long) that passes through the visible area widened by the stroke's
 // width, as distances along it; the clipping of a segment to a box.
-std::pair<int32_t, int32_t> VisibleAlong(const gdi::DC& dc, POINT start, double ux, double uy, double length,
-                                         int32_t width)
+std::pair<int32_t, int32_t> VisibleAlong(
+    const gdi::DC& dc, POINT start, double ux, double uy, double length, int32_t width)
 {
     RECT box;
     dc.GetClipBox(box);
@@ -248,8 +253,7 @@ void BORDER::DrawRounded(VIEWDC& dc, const RECT& rect, const BASICSHADE* shade) 
     if (!dc.dc)
         return;
     const bool filled = shade && shade->noFill == 0;
-    const gdi::Brush brush =
-        filled ? BASICSHADE::GetPatternBrush(shade->pattern) : gdi::GetStockBrush(gdi::NULL_BRUSH);
+    const gdi::Brush brush = filled ? BASICSHADE::GetPatternBrush(shade->pattern) : gdi::GetStockBrush(gdi::NULL_BRUSH);
     const gdi::COLORREF oldText = filled ? dc.dc->SetTextColor(shade->colour1) : dc.dc->GetTextColor();
     const gdi::COLORREF oldBack = filled ? dc.dc->SetBkColor(shade->colour2) : dc.dc->GetBkColor();
     {
@@ -312,7 +316,7 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
         auto whole = [](double v) {
             return static_cast<int32_t>(std::clamp(std::round(v), double(INT32_MIN), double(INT32_MAX)));
         };
-        return POINT{whole(ends[0].x + ux * along + nx * across), whole(ends[0].y + uy * along + ny * across)};
+        return POINT {whole(ends[0].x + ux * along + nx * across), whole(ends[0].y + uy * along + ny * across)};
     };
     const int32_t dashLength = static_cast<int32_t>(std::min(std::round(length), double(INT32_MAX)));
     if (thick <= 1) {
@@ -340,8 +344,8 @@ void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) c
         const double near = centre - thick / 2.0;
         const double far = centre + thick / 2.0;
         for (const auto& [s, e] : DashUnits(style, 0, dashLength, thick, visibleFrom, visibleTo)) {
-            dc.dc->FillRgn(gdi::Region::Polygon({at(s, near), at(e, near), at(e, far), at(s, far)}, gdi::WINDING),
-                           *brush);
+            dc.dc->FillRgn(
+                gdi::Region::Polygon({at(s, near), at(e, near), at(e, far), at(s, far)}, gdi::WINDING), *brush);
         }
     }
     ReleaseCachedBrush(brush);

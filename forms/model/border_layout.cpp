@@ -15,17 +15,17 @@ std::pair<int32_t, int32_t> DeviceExtent(VIEWDC& dc, int32_t twips)
 
 RECT LogicalToDevice(VIEWDC& dc, const RECT& rect)
 {
-    POINT pts[2] = {{rect.left - dc.originX, rect.top - dc.originY},
-                    {rect.right - dc.originX, rect.bottom - dc.originY}};
+    POINT pts[2]
+        = {{rect.left - dc.originX, rect.top - dc.originY}, {rect.right - dc.originX, rect.bottom - dc.originY}};
     dc.LPtoDP(pts, 2);
-    return RECT{pts[0].x, pts[0].y, pts[1].x, pts[1].y}.Normalized();
+    return RECT {pts[0].x, pts[0].y, pts[1].x, pts[1].y}.Normalized();
 }
 
 RECT DeviceToLogical(VIEWDC& dc, const RECT& device)
 {
     POINT pts[2] = {{device.left, device.top}, {device.right, device.bottom}};
     dc.DPtoLP(pts, 2);
-    return RECT{pts[0].x + dc.originX, pts[0].y + dc.originY, pts[1].x + dc.originX, pts[1].y + dc.originY}
+    return RECT {pts[0].x + dc.originX, pts[0].y + dc.originY, pts[1].x + dc.originX, pts[1].y + dc.originY}
         .Normalized();
 }
 
@@ -75,7 +75,7 @@ namespace {
 
 struct DashPattern {
     int period;
-    int last;      // the pattern ends on this drawn unit
+    int last; // the pattern ends on this drawn unit
     uint32_t bits; // drawn units of the period
 };
 
@@ -93,8 +93,8 @@ const DashPattern* PatternOf(uint8_t style)
 
 } // namespace
 
-std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit,
-                                                   int32_t visibleFrom, int32_t visibleTo)
+std::vector<std::pair<int32_t, int32_t>> DashUnits(
+    uint8_t style, int32_t start, int32_t end, int32_t unit, int32_t visibleFrom, int32_t visibleTo)
 {
     const DashPattern* pattern = PatternOf(style);
     if (!pattern || unit <= 0 || end <= start)

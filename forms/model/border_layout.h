@@ -13,14 +13,14 @@ class BORDER;
 class VIEWDC;
 
 struct BorderLayout {
-    int32_t thickX = 1;  // one line's thickness
+    int32_t thickX = 1; // one line's thickness
     int32_t thickY = 1;
-    int32_t gapX = 0;    // between the lines of a double border
+    int32_t gapX = 0; // between the lines of a double border
     int32_t gapY = 0;
-    int32_t totalX = 1;  // every line and gap together
+    int32_t totalX = 1; // every line and gap together
     int32_t totalY = 1;
     int lines = 1;
-    RECT device;         // the object rectangle, relative to the scroll origin
+    RECT device; // the object rectangle, relative to the scroll origin
 
     // Converts with the context's current (logical) mapping.
     static BorderLayout Make(const BORDER& border, VIEWDC& dc, const RECT& rect);
@@ -47,4 +47,4 @@ RECT DeviceToLogical(VIEWDC& dc, const RECT& device);
 // units that reach into [visibleFrom, visibleTo) are given, so that a
 // huge bar costs no more than its visible part.
 std::vector<std::pair<int32_t, int32_t>> DashUnits(uint8_t style, int32_t start, int32_t end, int32_t unit,
-                                                   int32_t visibleFrom = INT32_MIN, int32_t visibleTo = INT32_MAX);
+    int32_t visibleFrom = INT32_MIN, int32_t visibleTo = INT32_MAX);

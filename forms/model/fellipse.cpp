@@ -74,8 +74,8 @@ void FELLIPSE::DrawOnPicture(VIEWDC& dc)
     BORDER line;
     const bool hasBorder = GetBorder(&line) != 0;
     const int penWidth = hasBorder ? line.width : 0;
-    const gdi::Pen pen = penWidth > 0 ? gdi::Pen::Solid(penWidth, hasBorder ? line.colour : 0)
-                                      : gdi::GetStockPen(gdi::NULL_PEN);
+    const gdi::Pen pen
+        = penWidth > 0 ? gdi::Pen::Solid(penWidth, hasBorder ? line.colour : 0) : gdi::GetStockPen(gdi::NULL_PEN);
     BASICSHADE fill;
     const bool filled = GetShade(&fill) && fill.noFill == 0;
     const gdi::COLORREF oldBack = dc.dc->GetBkColor();
@@ -85,8 +85,8 @@ void FELLIPSE::DrawOnPicture(VIEWDC& dc)
         dc.dc->SetTextColor(fill.colour1);
     }
     const gdi::Pen oldPen = dc.dc->SelectObject(pen);
-    const gdi::Brush oldBrush = dc.dc->SelectObject(filled ? BASICSHADE::GetPatternBrush(fill.pattern)
-                                                           : gdi::GetStockBrush(gdi::NULL_BRUSH));
+    const gdi::Brush oldBrush
+        = dc.dc->SelectObject(filled ? BASICSHADE::GetPatternBrush(fill.pattern) : gdi::GetStockBrush(gdi::NULL_BRUSH));
     dc.dc->Ellipse(rect.left, rect.top, rect.right, rect.bottom);
     dc.dc->SetBkColor(oldBack);
     dc.dc->SetTextColor(oldText);

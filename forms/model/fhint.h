@@ -7,7 +7,10 @@
 
 class FHINT {
 public:
-    FHINT(uint8_t kind, uint16_t page) : kind(kind), page(page) {}
+    FHINT(uint8_t kind, uint16_t page)
+        : kind(kind)
+        , page(page)
+    {}
     virtual ~FHINT() = default;
 
     uint8_t kind;

@@ -30,7 +30,8 @@ const gdi::Bitmap& PrinterPatternCache::Get(const gdi::Bitmap& pattern, Key key)
     }
     if (entries.size() == kSlots)
         entries.pop_back();
-    entries.insert(entries.begin(), Slot{key, ScaledTile(pattern, std::max<int>(key.dotX, 1), std::max<int>(key.dotY, 1))});
+    entries.insert(
+        entries.begin(), Slot {key, ScaledTile(pattern, std::max<int>(key.dotX, 1), std::max<int>(key.dotY, 1))});
     return entries.front().bitmap;
 }
 

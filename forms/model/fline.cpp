@@ -140,8 +140,8 @@ int FLINE::HitTest(VIEWDC& dc, int32_t x, int32_t y)
 
     direction = ClassifyDirection(first, second);
     const bool rising = direction == kLineRising;
-    const POINT p1 = rising ? POINT{in.left, in.bottom} : POINT{in.left, in.top};
-    const POINT p2 = rising ? POINT{in.right, in.top} : POINT{in.right, in.bottom};
+    const POINT p1 = rising ? POINT {in.left, in.bottom} : POINT {in.left, in.top};
+    const POINT p2 = rising ? POINT {in.right, in.top} : POINT {in.right, in.bottom};
     const double angle = std::atan2(rising ? rect.Height() : -rect.Height(), rect.Width());
     const double s = std::sin(angle);
     const double c = std::cos(angle);

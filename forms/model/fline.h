@@ -7,8 +7,8 @@
 #include <memory>
 
 // Directions of a segment from its first end to its second.
-constexpr uint8_t kLineFalling = 1;     // both coordinates grow
-constexpr uint8_t kLineRising = 2;      // one grows while the other shrinks
+constexpr uint8_t kLineFalling = 1; // both coordinates grow
+constexpr uint8_t kLineRising = 2; // one grows while the other shrinks
 constexpr uint8_t kLineHorizontal = 3;
 constexpr uint8_t kLineVertical = 4;
 

@@ -66,7 +66,11 @@ Outline Corners(const RECT& r)
 // Marks the line as moved whole for the length of a drag.
 class MovingScope {
 public:
-    MovingScope(bool& flag, bool value) : flag(flag) { flag = value; }
+    MovingScope(bool& flag, bool value)
+        : flag(flag)
+    {
+        flag = value;
+    }
     ~MovingScope() { flag = false; }
     MovingScope(const MovingScope&) = delete;
     MovingScope& operator=(const MovingScope&) = delete;
@@ -208,10 +212,10 @@ void FLINE::DrawDragOutline(gdi::DC* dc, const RECT& r)
         return;
     }
     // The view's conversion may set its mapping on this very context.
-    RECT fixed{anchor.x, anchor.y, anchor.x, anchor.y};
+    RECT fixed {anchor.x, anchor.y, anchor.x, anchor.y};
     const int saved = dc->SaveDC();
     trackView->ToDeviceRect(fixed);
     dc->RestoreDC(saved);
-    const POINT from{fixed.left, fixed.top};
+    const POINT from {fixed.left, fixed.top};
     InvertSegment(*dc, {from, OppositeCorner(r, from)});
 }

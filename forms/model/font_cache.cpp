@@ -26,19 +26,23 @@ bool FONTCACHEENTRY::Matches(const TEXTATTR& attr, int16_t esc, uint32_t z) cons
 int FONTCACHE::ListOf(uint8_t deviceKind)
 {
     switch (deviceKind) {
-    case 1: return 0;
+    case 1:
+        return 0;
     case 2:
-    case 4: return 1;
-    case 3: return 2;
-    default: return -1;
+    case 4:
+        return 1;
+    case 3:
+        return 2;
+    default:
+        return -1;
     }
 }
 
-const FONTCACHEENTRY& FONTCACHE::Find(std::list<FONTCACHEENTRY>& list, const TEXTATTR& attr, int16_t escapement,
-                                      uint32_t zoom)
+const FONTCACHEENTRY& FONTCACHE::Find(
+    std::list<FONTCACHEENTRY>& list, const TEXTATTR& attr, int16_t escapement, uint32_t zoom)
 {
-    auto it = std::find_if(list.begin(), list.end(),
-                           [&](const FONTCACHEENTRY& e) { return e.Matches(attr, escapement, zoom); });
+    auto it = std::find_if(
+        list.begin(), list.end(), [&](const FONTCACHEENTRY& e) { return e.Matches(attr, escapement, zoom); });
     if (it != list.end()) {
         list.splice(list.begin(), list, it);
         return list.front();
@@ -112,7 +116,7 @@ bool FONTCACHE::Contains(uint8_t deviceKind, const TEXTATTR& attr, int16_t escap
     if (list < 0)
         return false;
     return std::any_of(lists[list].begin(), lists[list].end(),
-                       [&](const FONTCACHEENTRY& e) { return e.Matches(attr, escapement, zoom); });
+        [&](const FONTCACHEENTRY& e) { return e.Matches(attr, escapement, zoom); });
 }
 
 FONTCACHE* GetFontCache()

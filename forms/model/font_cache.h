@@ -46,8 +46,8 @@ public:
 private:
     static int ListOf(uint8_t deviceKind);
     void Flush(int list);
-    const FONTCACHEENTRY& Find(std::list<FONTCACHEENTRY>& list, const TEXTATTR& attr, int16_t escapement,
-                               uint32_t zoom);
+    const FONTCACHEENTRY& Find(
+        std::list<FONTCACHEENTRY>& list, const TEXTATTR& attr, int16_t escapement, uint32_t zoom);
 
     std::list<FONTCACHEENTRY> lists[3];
     std::optional<gdi::Font> previousFont;

@@ -19,18 +19,18 @@ constexpr int32_t kUnitScale = 100;
 FONTMETRICSCACHE* g_cache = nullptr;
 
 // Letter weights a to z of the weighted mean width; they add up to 448.
-constexpr int kLetterWeights[26] = {29, 7, 14, 15, 59, 9, 9, 24, 28, 0, 4, 18, 9,
-                                    31, 32, 15, 4, 30, 27, 49, 13, 2, 8, 2, 10, 0};
+constexpr int kLetterWeights[26]
+    = {29, 7, 14, 15, 59, 9, 9, 24, 28, 0, 4, 18, 9, 31, 32, 15, 4, 30, 27, 49, 13, 2, 8, 2, 10, 0};
 
-FONTMETRICSCACHE::Key MakeKey(uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr,
-                              int32_t scale, int16_t escapement)
+FONTMETRICSCACHE::Key MakeKey(
+    uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int32_t scale, int16_t escapement)
 {
     return {true, kind, printerId, printerMode, attr.face, attr.size, attr.bold, attr.italic, scale, escapement};
 }
 
 // Moves the entry of the key to the head, reusing the last entry on a miss;
 // answers whether it was a hit.
-template <typename Entry>
+template<typename Entry>
 bool Lookup(std::list<Entry>& list, const FONTMETRICSCACHE::Key& key)
 {
     auto it = std::find_if(list.begin(), list.end(), [&](const Entry& e) { return e.key == key; });
@@ -46,7 +46,8 @@ bool Lookup(std::list<Entry>& list, const FONTMETRICSCACHE::Key& key)
 class BorrowedPrinter {
 public:
     BorrowedPrinter(uint16_t id, uint8_t mode)
-        : fonts(GetProgramFonts()), dc(fonts.GetPrinterDC(id, mode))
+        : fonts(GetProgramFonts())
+        , dc(fonts.GetPrinterDC(id, mode))
     {
         if (!dc) {
             own = std::make_unique<gdi::DC>(ScreenSurface());
@@ -108,12 +109,13 @@ void MeasureWidths(gdi::DC& dc, const TEXTATTR& attr, int16_t escapement, std::a
 } // namespace
 
 FONTMETRICSCACHE::FONTMETRICSCACHE()
-    : metrics(kMetricsEntries), printerWidths(kWidthEntries), screenWidths(kWidthEntries)
-{
-}
+    : metrics(kMetricsEntries)
+    , printerWidths(kWidthEntries)
+    , screenWidths(kWidthEntries)
+{}
 
 void FONTMETRICSCACHE::GetFont(uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr,
-                               int16_t escapement, gdi::TEXTMETRIC* layout, gdi::TEXTMETRIC* screen)
+    int16_t escapement, gdi::TEXTMETRIC* layout, gdi::TEXTMETRIC* screen)
 {
     const Key key = MakeKey(kind, printerId, printerMode, attr, kUnitScale, escapement);
     if (!Lookup(metrics, key)) {
@@ -131,8 +133,8 @@ void FONTMETRICSCACHE::GetFont(uint8_t kind, uint16_t printerId, uint8_t printer
         *screen = metrics.front().screen;
 }
 
-const int16_t* FONTMETRICSCACHE::GetCharWidths(uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr,
-                                               int16_t escapement)
+const int16_t* FONTMETRICSCACHE::GetCharWidths(
+    uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement)
 {
     const Key key = MakeKey(kPrinterKind, printerId, printerMode, attr, kUnitScale, escapement);
     if (!Lookup(printerWidths, key)) {
@@ -144,8 +146,8 @@ const int16_t* FONTMETRICSCACHE::GetCharWidths(uint16_t printerId, uint8_t print
     return printerWidths.front().widths.data();
 }
 
-const int16_t* FONTMETRICSCACHE::GetScreenCharWidths(gdi::DC& dc, uint8_t deviceKind, uint16_t printerId,
-                                                     uint8_t printerMode, const TEXTATTR& attr, int16_t escapement)
+const int16_t* FONTMETRICSCACHE::GetScreenCharWidths(
+    gdi::DC& dc, uint8_t deviceKind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement)
 {
     const int32_t scale = gdi::MulDiv(1440, dc.GetViewportExt().cx, dc.GetWindowExt().cx);
     const Key key = MakeKey(deviceKind, printerId, printerMode, attr, scale, escapement);
@@ -175,8 +177,8 @@ void FONTMETRICSCACHE::Invalidate()
         e.key.valid = false;
 }
 
-bool FONTMETRICSCACHE::HasMetrics(uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr,
-                                  int16_t escapement) const
+bool FONTMETRICSCACHE::HasMetrics(
+    uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement) const
 {
     const Key key = MakeKey(kind, printerId, printerMode, attr, kUnitScale, escapement);
     return std::any_of(metrics.begin(), metrics.end(), [&](const MetricsEntry& e) { return e.key == key; });

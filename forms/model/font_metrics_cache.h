@@ -20,20 +20,20 @@ public:
     // The text metrics for layout (the printer's, or the screen's when its
     // line is the taller) and the screen's, in twips.
     void GetFont(uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement,
-                 gdi::TEXTMETRIC* layout, gdi::TEXTMETRIC* screen);
+        gdi::TEXTMETRIC* layout, gdi::TEXTMETRIC* screen);
     // The 256 advance widths in twips of the format on the printer; valid
     // until the next width request.
     const int16_t* GetCharWidths(uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement);
     // The same measured on a screen context at its zoom, moved towards the
     // printer's widths.
     const int16_t* GetScreenCharWidths(gdi::DC& dc, uint8_t deviceKind, uint16_t printerId, uint8_t printerMode,
-                                       const TEXTATTR& attr, int16_t escapement);
+        const TEXTATTR& attr, int16_t escapement);
     // Forgets what was measured on the printers (after a change of settings).
     void Invalidate();
 
     // Whether the metrics of that request are held.
-    bool HasMetrics(uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr,
-                    int16_t escapement) const;
+    bool HasMetrics(
+        uint8_t kind, uint16_t printerId, uint8_t printerMode, const TEXTATTR& attr, int16_t escapement) const;
 
     struct Key {
         bool valid = false;
@@ -57,7 +57,7 @@ private:
     };
     struct WidthsEntry {
         Key key;
-        std::array<int16_t, 256> widths{};
+        std::array<int16_t, 256> widths {};
     };
 
     std::list<MetricsEntry> metrics;

@@ -4,15 +4,15 @@
 #include <cstring>
 
 FONTFACE::FONTFACE(std::string_view face, uint8_t pitchAndFamily, uint8_t charSet)
-    : pitchAndFamily(pitchAndFamily), charSet(charSet)
+    : pitchAndFamily(pitchAndFamily)
+    , charSet(charSet)
 {
     SetName(face);
 }
 
 FONTFACE::FONTFACE(const gdi::LOGFONT& logfont, uint8_t pitchAndFamily)
     : FONTFACE(logfont.FaceName(), pitchAndFamily, logfont.lfCharSet)
-{
-}
+{}
 
 std::string FONTFACE::GetName() const
 {

@@ -185,7 +185,8 @@ int FORMOBJ::ApplyMasterIfType(uint8_t type, FORMOBJ* style, OBJECT_VIEW* view)
     return 1;
 }
 
-void FORMOBJ::OnEvent(uint8_t, uintptr_t, uintptr_t) {}
+void FORMOBJ::OnEvent(uint8_t, uintptr_t, uintptr_t)
+{}
 
 void FORMOBJ::SetRotation(uint16_t angle, OBJECT_VIEW* view)
 {
@@ -220,7 +221,8 @@ int FORMOBJ::ExtAccepts(uintptr_t)
     return 1;
 }
 
-void FORMOBJ::ExtRefresh(uintptr_t) {}
+void FORMOBJ::ExtRefresh(uintptr_t)
+{}
 
 void FORMOBJ::DropMasterIfZero(int flag, uintptr_t)
 {
@@ -228,7 +230,8 @@ void FORMOBJ::DropMasterIfZero(int flag, uintptr_t)
         SetMaster(nullptr);
 }
 
-void FORMOBJ::ExtNotify(uintptr_t) {}
+void FORMOBJ::ExtNotify(uintptr_t)
+{}
 
 void FORMOBJ::Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view)
 {
@@ -305,11 +308,14 @@ uint8_t FORMOBJ::BeginEdit(uintptr_t, uintptr_t, uintptr_t)
     return 5;
 }
 
-void FORMOBJ::SetEditorText(uintptr_t) {}
+void FORMOBJ::SetEditorText(uintptr_t)
+{}
 
-void FORMOBJ::ShowEditor() {}
+void FORMOBJ::ShowEditor()
+{}
 
-void FORMOBJ::EndEdit() {}
+void FORMOBJ::EndEdit()
+{}
 
 int FORMOBJ::GetAttribute(int, uintptr_t)
 {
@@ -336,7 +342,8 @@ void FORMOBJ::Invalidate(OBJECT_VIEW* view)
         view->UpdateAllViews(0, this);
 }
 
-void FORMOBJ::ExtRelease(uintptr_t) {}
+void FORMOBJ::ExtRelease(uintptr_t)
+{}
 
 std::unique_ptr<FORMOBJ> FORMOBJ::Clone() const
 {
@@ -408,7 +415,8 @@ uint8_t FORMOBJ::ImageQuery(uintptr_t)
     return 0;
 }
 
-void FORMOBJ::SetImageId(uint32_t) {}
+void FORMOBJ::SetImageId(uint32_t)
+{}
 
 void FORMOBJ::ResetToDefaults()
 {
@@ -476,9 +484,11 @@ int FORMOBJ::EditHookState()
     return 0;
 }
 
-void FORMOBJ::EditHookCommand(uintptr_t) {}
+void FORMOBJ::EditHookCommand(uintptr_t)
+{}
 
-void FORMOBJ::EditHookReset() {}
+void FORMOBJ::EditHookReset()
+{}
 
 int FORMOBJ::HasOleItem(uintptr_t)
 {
@@ -500,8 +510,11 @@ int FORMOBJ::GetNextWord(OBJECT_VIEW*, char*, int)
     return kNoMoreWords;
 }
 
-void FORMOBJ::ReplaceWord(const char*) {}
+void FORMOBJ::ReplaceWord(const char*)
+{}
 
-void FORMOBJ::ShowWord() {}
+void FORMOBJ::ShowWord()
+{}
 
-void FORMOBJ::EndCheck() {}
+void FORMOBJ::EndCheck()
+{}

@@ -140,8 +140,7 @@ public:
     virtual void GetRegion(Outline& region, VIEWDC& dc, int withHandles, POINT* corners);
     // Placement test: may the object take the rectangle (page twips) on
     // that page of the list?
-    virtual int ExtCheck6(FOBJLIST* list, uint16_t page, int32_t left, int32_t top, int32_t right,
-                          int32_t bottom);
+    virtual int ExtCheck6(FOBJLIST* list, uint16_t page, int32_t left, int32_t top, int32_t right, int32_t bottom);
     virtual void GetRect(RECT& out) const;
     virtual void GetInnerRect(RECT& out, VIEWDC& dc);
     virtual void GetOuterRect(RECT& out, VIEWDC& dc);
@@ -202,8 +201,8 @@ public:
     virtual void DrawFocusOutline(const RECT& rect, gdi::DC* dc);
     virtual void DrawDragOutline(gdi::DC* dc, const RECT& rect);
     virtual void AdjustRect(int handle, RECT& rect, OBJECT_VIEW* view);
-    virtual void AutoScroll(const RECT& oldRect, OBJECT_VIEW* view, int handle, RECT& rect, const RECT& startRect,
-                            int32_t x, int32_t y);
+    virtual void AutoScroll(
+        const RECT& oldRect, OBJECT_VIEW* view, int handle, RECT& rect, const RECT& startRect, int32_t x, int32_t y);
     virtual unsigned GetHandleMask();
     virtual int32_t GetHandleSize(const RECT& rect);
 
@@ -251,7 +250,7 @@ public:
 protected:
     // A getter's answer from the object's own attribute: a copy in out
     // (when given) and 1, or 0 when the object has none.
-    template <typename T>
+    template<typename T>
     static int AnswerOwn(const T* own, T* out)
     {
         if (!own)
@@ -309,7 +308,7 @@ protected:
     // Selection tracker state.
     uint32_t trackStyle = kTrackStandard;
     RECT trackRect;
-    SIZE minSize{90, 90};
+    SIZE minSize {90, 90};
     int32_t handleSize = 90;
     int allowInvert = 0;
     // The view of the drag in progress, which a TrackerDrag runs on the

@@ -12,7 +12,7 @@
 RECT FORMOBJ::ToDevice(VIEWDC& dc, const RECT& logical)
 {
     POINT pts[2] = {{logical.left - dc.originX, logical.top - dc.originY},
-                    {logical.right - dc.originX, logical.bottom - dc.originY}};
+        {logical.right - dc.originX, logical.bottom - dc.originY}};
     dc.LPtoDP(pts, 2);
     return {pts[0].x, pts[0].y, pts[1].x, pts[1].y};
 }
@@ -24,7 +24,7 @@ RECT FORMOBJ::UnionRectNormalized(const RECT& a, const RECT& b)
     if (na.left == na.right && na.top == na.bottom)
         return nb;
     return {std::min(na.left, nb.left), std::min(na.top, nb.top), std::max(na.right, nb.right),
-            std::max(na.bottom, nb.bottom)};
+        std::max(na.bottom, nb.bottom)};
 }
 
 int FORMOBJ::HitTest(VIEWDC& dc, int32_t x, int32_t y)
@@ -141,7 +141,7 @@ void FORMOBJ::SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bottom
 
 void FORMOBJ::SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    rect = RECT{left, top, right, bottom}.Normalized();
+    rect = RECT {left, top, right, bottom}.Normalized();
     trackRect = rect;
     rectRotation.Set(rect.left, rect.top, rect.right, rect.bottom, rotation);
 }
@@ -154,9 +154,9 @@ void FORMOBJ::RotateTrackerRect(RECT& r)
 
 void FORMOBJ::GetRotatedBounds(RECT& r, const ROTATION& turn)
 {
-    POINT pts[4] = {turn.Rotate({r.left, r.top}), turn.Rotate({r.left, r.bottom}),
-                    turn.Rotate({r.right, r.bottom}), turn.Rotate({r.right, r.top})};
-    RECT bounds{pts[0].x, pts[0].y, pts[0].x, pts[0].y};
+    POINT pts[4] = {turn.Rotate({r.left, r.top}), turn.Rotate({r.left, r.bottom}), turn.Rotate({r.right, r.bottom}),
+        turn.Rotate({r.right, r.top})};
+    RECT bounds {pts[0].x, pts[0].y, pts[0].x, pts[0].y};
     for (const POINT& p : pts) {
         bounds.left = std::min(bounds.left, p.x);
         bounds.top = std::min(bounds.top, p.y);
@@ -168,7 +168,7 @@ void FORMOBJ::GetRotatedBounds(RECT& r, const ROTATION& turn)
 
 int FORMOBJ::IsInsideRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    RECT area = RECT{left, top, right, bottom}.Normalized();
+    RECT area = RECT {left, top, right, bottom}.Normalized();
     RECT b;
     GetBoundingRect(b);
     return b.left >= area.left && b.top >= area.top && b.right <= area.right && b.bottom <= area.bottom ? 1 : 0;
@@ -183,8 +183,7 @@ namespace {
 
 // New near edge of an extent w placed by a code on a page of the given
 // size: 1 centred on at, 2 (4) near edge at at, 3 (5) far edge at at.
-int32_t Place(int code, int32_t nearCode, int32_t farCode, int32_t at, int32_t w, int32_t pageSize,
-              int32_t current)
+int32_t Place(int code, int32_t nearCode, int32_t farCode, int32_t at, int32_t w, int32_t pageSize, int32_t current)
 {
     if (code == 1) {
         int32_t start = std::max(0, at - w / 2);

@@ -24,14 +24,13 @@ struct Appearance {
     bool hasBorder, hasShade, hasAlignment, hasFont, hasShadow, hasSpacing;
 
     explicit Appearance(FORMOBJ& from)
-        : hasBorder(from.GetBorder(&border) != 0),
-          hasShade(from.GetShade(&shade) != 0),
-          hasAlignment(from.GetAlignment(&alignment) != 0),
-          hasFont(from.GetFont(&font) != 0),
-          hasShadow(from.GetShadow(&shadow) != 0),
-          hasSpacing(from.GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing)) != 0)
-    {
-    }
+        : hasBorder(from.GetBorder(&border) != 0)
+        , hasShade(from.GetShade(&shade) != 0)
+        , hasAlignment(from.GetAlignment(&alignment) != 0)
+        , hasFont(from.GetFont(&font) != 0)
+        , hasShadow(from.GetShadow(&shadow) != 0)
+        , hasSpacing(from.GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing)) != 0)
+    {}
 
     void ApplyTo(FORMOBJ& to) const
     {
@@ -93,13 +92,17 @@ int FORMOBJ::GetShadow(SHADOW*)
     return 0;
 }
 
-void FORMOBJ::SetBorder(const BORDER&) {}
+void FORMOBJ::SetBorder(const BORDER&)
+{}
 
-void FORMOBJ::SetShade(const BASICSHADE&) {}
+void FORMOBJ::SetShade(const BASICSHADE&)
+{}
 
-void FORMOBJ::SetFont(const TEXTATTR&) {}
+void FORMOBJ::SetFont(const TEXTATTR&)
+{}
 
-void FORMOBJ::SetAlignment(uint8_t) {}
+void FORMOBJ::SetAlignment(uint8_t)
+{}
 
 int FORMOBJ::ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view)
 {
@@ -122,11 +125,14 @@ int FORMOBJ::ChangeAlignment(uint8_t align, OBJECT_VIEW* view)
     return 1;
 }
 
-void FORMOBJ::ExtSet(uintptr_t) {}
+void FORMOBJ::ExtSet(uintptr_t)
+{}
 
-void FORMOBJ::SetShadow(const SHADOW&) {}
+void FORMOBJ::SetShadow(const SHADOW&)
+{}
 
-void FORMOBJ::SetAttribute(int, uintptr_t) {}
+void FORMOBJ::SetAttribute(int, uintptr_t)
+{}
 
 void FORMOBJ::SetMaster(FORMOBJ* style)
 {

@@ -20,7 +20,7 @@ namespace {
 // Keeps one extent of a rectangle between the limits by moving the dragged
 // edge against the other one; an inverted extent stays inverted.
 void LimitExtent(int32_t& nearEdge, int32_t& farEdge, bool dragNear, bool dragFar, int32_t minimum, int32_t maximum,
-                 bool allowInvert)
+    bool allowInvert)
 {
     if (!dragNear && !dragFar)
         return;
@@ -59,8 +59,8 @@ void FORMOBJ::AdjustRect(int handle, RECT& r, OBJECT_VIEW* view)
     LimitExtent(r.top, r.bottom, edges & kDragTop, edges & kDragBottom, minimum.cy, maximum.cy, allowInvert != 0);
 }
 
-void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW* view, int handle, RECT& r, const RECT& startRect, int32_t x,
-                         int32_t y)
+void FORMOBJ::AutoScroll(
+    const RECT&, OBJECT_VIEW* view, int handle, RECT& r, const RECT& startRect, int32_t x, int32_t y)
 {
     if (!view)
         return;
@@ -70,8 +70,9 @@ void FORMOBJ::AutoScroll(const RECT&, OBJECT_VIEW* view, int handle, RECT& r, co
     if (!horizontal && !vertical)
         return;
     // A turned object dragged by a middle handle scrolls only across it.
-    if (rotation != 0 && ((horizontal && (handle == kHandleTop || handle == kHandleBottom)) ||
-                          (vertical && (handle == kHandleRight || handle == kHandleLeft))))
+    if (rotation != 0
+        && ((horizontal && (handle == kHandleTop || handle == kHandleBottom))
+            || (vertical && (handle == kHandleRight || handle == kHandleLeft))))
         return;
     const SIZE moved = view->ScrollLine(side);
     if (moved.cx == 0 && moved.cy == 0)
@@ -140,7 +141,7 @@ int FORMOBJ::TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int invert
         p = DeviceToLogical(dc, {x, y});
     }
     view->SnapPoint(p);
-    const RECT start{p.x, p.y, p.x, p.y};
+    const RECT start {p.x, p.y, p.x, p.y};
     allowInvert = invert;
     return TrackHandle(kHandleBottomRight, view, x, y, &start);
 }

@@ -20,7 +20,7 @@ namespace {
 // (right, bottom), (right, top), turned and moved by (-dx, -dy).
 std::vector<POINT> TurnedCorners(const RECT& r, const ROTATION& turn, int32_t dx, int32_t dy)
 {
-    std::vector<POINT> pts{{r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top}};
+    std::vector<POINT> pts {{r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top}};
     for (POINT& p : pts) {
         p = turn.Rotate(p);
         p.x -= dx;
@@ -93,7 +93,7 @@ void FORMOBJ::GetHandleRect(int handle, RECT& out, const RECT& r)
 
 int FORMOBJ::HitTestHandlesAt(VIEWDC& dc, int32_t x, int32_t y)
 {
-    const POINT p = rotation != 0 ? rectRotation.Unrotate({x, y}) : POINT{x, y};
+    const POINT p = rotation != 0 ? rectRotation.Unrotate({x, y}) : POINT {x, y};
     RECT active;
     GetActiveRect(active, dc);
     const unsigned mask = GetHandleMask();
@@ -163,7 +163,8 @@ void FORMOBJ::SetMoveCursor(int handle)
     int code = handle;
     if (rotation != 0) {
         code = kCursorCross;
-    } else if (handle >= 0 && handle < kCornerHandles && (trackRect.left > trackRect.right) != (trackRect.top > trackRect.bottom)) {
+    } else if (handle >= 0 && handle < kCornerHandles
+        && (trackRect.left > trackRect.right) != (trackRect.top > trackRect.bottom)) {
         // On a rectangle inverted in one direction the diagonals swap.
         code = handle ^ 1;
     }
@@ -258,10 +259,9 @@ void FORMOBJ::DrawTrackerHatching(VIEWDC& dc, const RECT& r)
         const RECT outer = at.Inflated(grow, grow);
         g.SelectObject(TrackerHatchBrush());
         g.SetBkMode(gdi::OPAQUE);
-        const RECT strips[4] = {{outer.left, outer.top, outer.right, at.top},
-                                {outer.left, at.bottom, outer.right, outer.bottom},
-                                {outer.left, at.top, at.left, at.bottom},
-                                {at.right, at.top, outer.right, at.bottom}};
+        const RECT strips[4]
+            = {{outer.left, outer.top, outer.right, at.top}, {outer.left, at.bottom, outer.right, outer.bottom},
+                {outer.left, at.top, at.left, at.bottom}, {at.right, at.top, outer.right, at.bottom}};
         for (const RECT& s : strips)
             g.PatBlt(s.left, s.top, s.Width(), s.Height(), gdi::PATNOT);
     }

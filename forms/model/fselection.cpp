@@ -18,7 +18,8 @@ constexpr int32_t kMostDragOutlines = 10;
 
 } // namespace
 
-FSELECTION::FSELECTION(FOBJLIST* objects) : list(objects)
+FSELECTION::FSELECTION(FOBJLIST* objects)
+    : list(objects)
 {
     page = 0;
     rect = {};
@@ -214,7 +215,7 @@ void FSELECTION::GetRect(RECT& out) const
             out = {};
         return;
     }
-    RECT bounds{};
+    RECT bounds {};
     for (FORMOBJ* o : SelectedTopmostFirst()) {
         RECT b;
         o->GetBoundingRect(b);
@@ -248,7 +249,7 @@ void FSELECTION::SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bot
     }
     RECT from;
     GetRect(from);
-    const RECT to = RECT{left, top, right, bottom}.Normalized();
+    const RECT to = RECT {left, top, right, bottom}.Normalized();
     const int32_t dx = to.left - from.left;
     const int32_t dy = to.top - from.top;
     for (FORMOBJ* o : SelectedTopmostFirst()) {

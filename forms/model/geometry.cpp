@@ -13,8 +13,8 @@ int64_t Side(const POINT& a, const POINT& b, int32_t x, int32_t y)
 
 bool OnSegment(const POINT& a, const POINT& b, int32_t x, int32_t y)
 {
-    return Side(a, b, x, y) == 0 && x >= std::min(a.x, b.x) && x <= std::max(a.x, b.x)
-        && y >= std::min(a.y, b.y) && y <= std::max(a.y, b.y);
+    return Side(a, b, x, y) == 0 && x >= std::min(a.x, b.x) && x <= std::max(a.x, b.x) && y >= std::min(a.y, b.y)
+        && y <= std::max(a.y, b.y);
 }
 
 } // namespace

@@ -8,9 +8,12 @@
 #include "platform/ui/cursor.h"
 
 TrackerDrag::TrackerDrag(FORMOBJ& object, OBJECT_VIEW& view, int handle, POINT press, const RECT& start)
-    : object(object), view(view), handle(handle), press(press), startRect(start)
-{
-}
+    : object(object)
+    , view(view)
+    , handle(handle)
+    , press(press)
+    , startRect(start)
+{}
 
 void TrackerDrag::Begin()
 {
@@ -32,7 +35,7 @@ void TrackerDrag::Begin()
     edges = DraggedEdges(handle);
     holdsRight = (edges & (kDragLeft | kDragRight)) == kDragRight;
     holdsBottom = (edges & (kDragTop | kDragBottom)) == kDragBottom;
-    POINT edge{holdsRight ? startRect.right : startRect.left, holdsBottom ? startRect.bottom : startRect.top};
+    POINT edge {holdsRight ? startRect.right : startRect.left, holdsBottom ? startRect.bottom : startRect.top};
     if (object.rotation != 0)
         edge = object.rectRotation.Rotate(edge);
     const POINT mouse = DeviceToLogical(*dc, press);
@@ -58,7 +61,7 @@ ui::DragStep TrackerDrag::Step(const ui::TrackEvent& event)
         break;
     }
     const bool final = event.kind == ui::TrackKind::Release;
-    const POINT device{event.pos.x(), event.pos.y()};
+    const POINT device {event.pos.x(), event.pos.y()};
     RECT r = Dragged(device);
     if (r == object.trackRect && !final)
         return ui::DragStep::Continue;
@@ -162,7 +165,7 @@ void TrackerDrag::SettleRotation()
         about.Set(left, top, left + n.Width(), top + n.Height(), object.rotation);
         const POINT a = about.Unrotate(object.rectRotation.Rotate({n.left, n.top}));
         const POINT b = about.Unrotate(object.rectRotation.Rotate({n.right, n.bottom}));
-        n = RECT{a.x, a.y, b.x, b.y}.Normalized();
+        n = RECT {a.x, a.y, b.x, b.y}.Normalized();
         object.rectRotation = about;
     }
     object.trackRect = n;

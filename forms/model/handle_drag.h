@@ -18,10 +18,10 @@ class TrackerDrag : public ui::Drag {
 public:
     // Where the drag stands.
     enum class Phase {
-        Ready,     // made, not begun
-        Pressed,   // begun; nothing dragged yet
-        Moving,    // the outline follows the pointer
-        Changed,   // ended with a new tracker rectangle
+        Ready, // made, not begun
+        Pressed, // begun; nothing dragged yet
+        Moving, // the outline follows the pointer
+        Changed, // ended with a new tracker rectangle
         Unchanged, // ended or cancelled with the starting rectangle back
     };
 

@@ -6,7 +6,7 @@ namespace {
 
 std::array<ObjectCreator, 256>& Table()
 {
-    static std::array<ObjectCreator, 256> table{};
+    static std::array<ObjectCreator, 256> table {};
     return table;
 }
 

@@ -4,7 +4,8 @@
 #include "forms/model/object_view.h"
 #include "forms/model/viewdc.h"
 
-PLACEMENT_GUARD::PLACEMENT_GUARD(OBJECT_VIEW* v, FORMOBJ& object, VIEWDC& dc) : view(v)
+PLACEMENT_GUARD::PLACEMENT_GUARD(OBJECT_VIEW* v, FORMOBJ& object, VIEWDC& dc)
+    : view(v)
 {
     if (!view)
         return;

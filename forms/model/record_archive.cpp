@@ -6,7 +6,8 @@
 #include <limits>
 
 RECORDARCHIVE::RECORDARCHIVE(io::Archive& archive, OBJECT_DOCUMENT* document)
-    : archive(archive), document(document)
+    : archive(archive)
+    , document(document)
 {
     buffer.reserve(512);
 }

@@ -6,8 +6,7 @@
 
 RecordReader::RecordReader(std::vector<uint8_t> payload)
     : m_payload(std::move(payload))
-{
-}
+{}
 
 bool RecordReader::Take(void* out, size_t n)
 {
@@ -35,8 +34,7 @@ uint16_t RecordReader::U16(uint16_t fallback)
 uint32_t RecordReader::U32(uint32_t fallback)
 {
     uint8_t b[4];
-    return Take(b, 4) ? uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24
-                      : fallback;
+    return Take(b, 4) ? uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24 : fallback;
 }
 
 int16_t RecordReader::I16(int16_t fallback)

@@ -29,8 +29,7 @@ void ToDevice(VIEWDC& dc, Outline& outline)
 
 RESIZEUPDATERGN::RESIZEUPDATERGN(uint8_t kind, uint16_t page)
     : FHINT(kind, page)
-{
-}
+{}
 
 void RESIZEUPDATERGN::SetBefore(const POINT* points)
 {

@@ -68,8 +68,8 @@ public:
     // The shared screen brush of pattern i; brush 0 for any other i.
     static const gdi::Brush& GetPatternBrush(int i);
 
-    uint32_t colour1 = 0;         // foreground: the pattern's dots
-    uint32_t colour2 = 0xFFFFFF;  // background
+    uint32_t colour1 = 0; // foreground: the pattern's dots
+    uint32_t colour2 = 0xFFFFFF; // background
     int16_t pattern = 0;
     int16_t noFill = 0;
 
@@ -80,6 +80,6 @@ private:
     // device region; when the region or the clipping leaves nothing, draws
     // the shape itself on `shape` (logical, relative to the scroll origin)
     // with no pen and the pattern brush.
-    void FillInRegion(VIEWDC& dc, const gdi::Region& region, const RECT& rect, const RECT& shape, bool ellipse,
-                      int32_t radius);
+    void FillInRegion(
+        VIEWDC& dc, const gdi::Region& region, const RECT& rect, const RECT& shape, bool ellipse, int32_t radius);
 };

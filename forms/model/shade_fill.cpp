@@ -29,9 +29,10 @@ int DotSize(int pixelsPerInch, bool extended)
 class FillColours {
 public:
     FillColours(gdi::DC& dc, uint32_t foreground, uint32_t background)
-        : dc(dc), oldText(dc.SetTextColor(foreground)), oldBackground(dc.SetBkColor(background))
-    {
-    }
+        : dc(dc)
+        , oldText(dc.SetTextColor(foreground))
+        , oldBackground(dc.SetBkColor(background))
+    {}
     ~FillColours()
     {
         dc.SetTextColor(oldText);
@@ -50,7 +51,7 @@ RECT ToDevice(VIEWDC& dc, const RECT& r)
 {
     POINT pts[2] = {{r.left, r.top}, {r.right, r.bottom}};
     dc.LPtoDP(pts, 2);
-    return RECT{pts[0].x, pts[0].y, pts[1].x, pts[1].y}.Normalized();
+    return RECT {pts[0].x, pts[0].y, pts[1].x, pts[1].y}.Normalized();
 }
 
 } // namespace
@@ -84,9 +85,9 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
     mapping.Save(dc);
     const bool extended = p > kSolidForegroundPattern;
     FillPatterns& shared = SharedFillPatterns();
-    const PrinterPatternCache::Key key{static_cast<uint16_t>(p),
-                                       static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSX), extended)),
-                                       static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSY), extended))};
+    const PrinterPatternCache::Key key {static_cast<uint16_t>(p),
+        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSX), extended)),
+        static_cast<uint16_t>(DotSize(dc.dc->GetDeviceCaps(gdi::LOGPIXELSY), extended))};
     const gdi::Bitmap& tile = shared.printerBitmaps.Get(shared.bitmaps[p], key);
     // One fill with the tile as a pattern brush whose origin is the
     // rectangle's top left, the tiles' grid. The rectangle is first cut to
@@ -96,9 +97,8 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
     const int64_t h = tile.Height();
     const int64_t paperW = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALWIDTH), dc.dc->GetDeviceCaps(gdi::HORZRES));
     const int64_t paperH = std::max(dc.dc->GetDeviceCaps(gdi::PHYSICALHEIGHT), dc.dc->GetDeviceCaps(gdi::VERTRES));
-    const RECT cut{int32_t(std::max<int64_t>(device.left, -w)), int32_t(std::max<int64_t>(device.top, -h)),
-                   int32_t(std::min<int64_t>(device.right, paperW + w)),
-                   int32_t(std::min<int64_t>(device.bottom, paperH + h))};
+    const RECT cut {int32_t(std::max<int64_t>(device.left, -w)), int32_t(std::max<int64_t>(device.top, -h)),
+        int32_t(std::min<int64_t>(device.right, paperW + w)), int32_t(std::min<int64_t>(device.bottom, paperH + h))};
     if (cut.left < cut.right && cut.top < cut.bottom) {
         auto onGrid = [](int64_t from, int64_t to, int64_t step) { return from + (to - from) / step * step; };
         dc.dc->SetBrushOrg(int32_t(onGrid(device.left, cut.left, w)), int32_t(onGrid(device.top, cut.top, h)));
@@ -118,8 +118,8 @@ void BASICSHADE::FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius)
     dc.LPtoDP(corner, 2);
     const int32_t rx = std::abs(corner[1].x - corner[0].x);
     const int32_t ry = std::abs(corner[1].y - corner[0].y);
-    const gdi::Region region =
-        gdi::Region::RoundRect(device.left, device.top, device.right + 1, device.bottom + 1, 2 * rx, 2 * ry);
+    const gdi::Region region
+        = gdi::Region::RoundRect(device.left, device.top, device.right + 1, device.bottom + 1, 2 * rx, 2 * ry);
     FillInRegion(dc, region, rect, logical, false, radius);
 }
 
@@ -129,16 +129,16 @@ void BASICSHADE::FillEllipse(VIEWDC& dc, const RECT& deviceRect)
         return;
     POINT pts[2] = {{deviceRect.left, deviceRect.top}, {deviceRect.right, deviceRect.bottom}};
     dc.DPtoLP(pts, 2);
-    const RECT logical{pts[0].x, pts[0].y, pts[1].x, pts[1].y};
+    const RECT logical {pts[0].x, pts[0].y, pts[1].x, pts[1].y};
     if (!dc.dc->RectVisible(logical))
         return;
-    const gdi::Region region =
-        gdi::Region::Ellipse(deviceRect.left, deviceRect.top, deviceRect.right, deviceRect.bottom);
+    const gdi::Region region
+        = gdi::Region::Ellipse(deviceRect.left, deviceRect.top, deviceRect.right, deviceRect.bottom);
     FillInRegion(dc, region, logical.Offset(dc.originX, dc.originY), logical, true, 0);
 }
 
-void BASICSHADE::FillInRegion(VIEWDC& dc, const gdi::Region& region, const RECT& rect, const RECT& shape,
-                              bool ellipse, int32_t radius)
+void BASICSHADE::FillInRegion(
+    VIEWDC& dc, const gdi::Region& region, const RECT& rect, const RECT& shape, bool ellipse, int32_t radius)
 {
     if (!region.IsEmpty()) {
         const int saved = dc.dc->SaveDC();

@@ -25,8 +25,8 @@ POINT DeviceOffset(VIEWDC& dc, int16_t x, int16_t y)
 bool Visible(VIEWDC& dc, const RECT& rect, int16_t x, int16_t y)
 {
     const RECT r = rect.Normalized();
-    const RECT both{std::min(r.left, r.left + x), std::min(r.top, r.top + y), std::max(r.right, r.right + x),
-                    std::max(r.bottom, r.bottom + y)};
+    const RECT both {std::min(r.left, r.left + x), std::min(r.top, r.top + y), std::max(r.right, r.right + x),
+        std::max(r.bottom, r.bottom + y)};
     return dc.dc->RectVisible(both.Offset(-dc.originX, -dc.originY));
 }
 
@@ -69,19 +69,19 @@ void SHADOW::Draw(VIEWDC& dc, const RECT& rect, int32_t rounding) const
         const RECT device = LogicalToDevice(dc, rect);
         const auto [rx, ry] = DeviceExtent(dc, rounding);
         const POINT d = DeviceOffset(dc, x, y);
-        const gdi::Region object =
-            gdi::Region::RoundRect(device.left, device.top, device.right, device.bottom, 2 * rx, 2 * ry);
-        gdi::Region shadow = gdi::Region::RoundRect(device.left + d.x, device.top + d.y, device.right + d.x,
-                                                    device.bottom + d.y, 2 * rx, 2 * ry);
+        const gdi::Region object
+            = gdi::Region::RoundRect(device.left, device.top, device.right, device.bottom, 2 * rx, 2 * ry);
+        gdi::Region shadow = gdi::Region::RoundRect(
+            device.left + d.x, device.top + d.y, device.right + d.x, device.bottom + d.y, 2 * rx, 2 * ry);
         shadow.Combine(shadow, object, gdi::RGN_DIFF);
         dc.dc->FillRgn(shadow, brush);
         return;
     }
     const RECT r = rect.Normalized().Offset(-dc.originX, -dc.originY);
-    const RECT beside = x > 0 ? RECT{r.right, r.top + y, r.right + x, r.bottom + y}
-                              : RECT{r.left + x, r.top + y, r.left, r.bottom + y};
-    const RECT below = y > 0 ? RECT{r.left + x, r.bottom, r.right + x, r.bottom + y}
-                             : RECT{r.left + x, r.top + y, r.right + x, r.top};
+    const RECT beside = x > 0 ? RECT {r.right, r.top + y, r.right + x, r.bottom + y}
+                              : RECT {r.left + x, r.top + y, r.left, r.bottom + y};
+    const RECT below = y > 0 ? RECT {r.left + x, r.bottom, r.right + x, r.bottom + y}
+                             : RECT {r.left + x, r.top + y, r.right + x, r.top};
     if (x != 0)
         dc.dc->FillRect(beside, brush);
     if (y != 0)
@@ -98,8 +98,7 @@ void SHADOW::DrawEllipse(VIEWDC& dc, const RECT& rect) const
     // Everything of the moved ellipse's bounds but the object's own ellipse;
     // a device that cannot clip (a picture) gets no shadow.
     gdi::Region outside = gdi::Region::Rect(moved.left, moved.top, moved.right + 1, moved.bottom + 1);
-    outside.Combine(outside, gdi::Region::Ellipse(device.left, device.top, device.right, device.bottom),
-                    gdi::RGN_DIFF);
+    outside.Combine(outside, gdi::Region::Ellipse(device.left, device.top, device.right, device.bottom), gdi::RGN_DIFF);
     const int saved = dc.dc->SaveDC();
     std::unique_ptr<gdi::Region> previous = dc.clipRegion ? std::make_unique<gdi::Region>(*dc.clipRegion) : nullptr;
     if (dc.CombineClipRgn(&outside, gdi::RGN_AND)) {

@@ -13,10 +13,7 @@ class VIEWDC;
 class SHADOW {
 public:
     void Copy(const SHADOW& other) { *this = other; }
-    bool IsEqual(const SHADOW& other) const
-    {
-        return colour == other.colour && x == other.x && y == other.y;
-    }
+    bool IsEqual(const SHADOW& other) const { return colour == other.colour && x == other.x && y == other.y; }
     bool IsNone() const { return x == 0 && y == 0; }
 
     // The group: the tag, record 0x81 (colour, y offset, x offset), 0xFF.

@@ -8,7 +8,7 @@
 
 namespace {
 
-template <class T>
+template<class T>
 std::unique_ptr<FORMOBJ> Make()
 {
     return std::make_unique<T>();

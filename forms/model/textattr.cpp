@@ -7,7 +7,7 @@ namespace {
 
 constexpr uint8_t kFormatRecord = 0x81;
 
-template <typename T>
+template<typename T>
 void TakeUnlessMixed(T& field, T value, T mixed)
 {
     if (value != mixed)

@@ -38,11 +38,11 @@ public:
 
     uint8_t bold = 0;
     uint8_t italic = 0;
-    uint8_t strike = 0;  // the third style flag, drawn as strike-out
+    uint8_t strike = 0; // the third style flag, drawn as strike-out
     uint8_t underline = 0;
-    uint32_t colour = 0;  // COLORREF
-    uint16_t face = 0;    // font-table index
-    uint16_t size = 0;    // twips
+    uint32_t colour = 0; // COLORREF
+    uint16_t face = 0; // font-table index
+    uint16_t size = 0; // twips
 };
 
 static_assert(sizeof(TEXTATTR) == 12);

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<HandlePlacement, 8> kPlaces{{
+constexpr std::array<HandlePlacement, 8> kPlaces {{
     {false, false, false, false, 0, 0, 1, 3},
     {true, false, false, false, -1, 0, 0, 2},
     {true, true, false, false, -1, -1, 3, 1},
@@ -17,9 +17,8 @@ constexpr std::array<HandlePlacement, 8> kPlaces{{
     {false, false, false, true, 0, 0, 5, 7},
 }};
 
-constexpr std::array<uint8_t, 9> kDragged{
-    kDragLeft | kDragTop, kDragRight | kDragTop, kDragRight | kDragBottom, kDragLeft | kDragBottom,
-    kDragTop,             kDragRight,            kDragBottom,              kDragLeft,
+constexpr std::array<uint8_t, 9> kDragged {kDragLeft | kDragTop, kDragRight | kDragTop, kDragRight | kDragBottom,
+    kDragLeft | kDragBottom, kDragTop, kDragRight, kDragBottom, kDragLeft,
     kDragLeft | kDragTop | kDragRight | kDragBottom};
 
 } // namespace
@@ -53,7 +52,7 @@ POINT DeviceToLogical(VIEWDC& dc, POINT device)
 
 POINT LogicalToDevice(VIEWDC& dc, POINT logical)
 {
-    POINT p{logical.x - dc.originX, logical.y - dc.originY};
+    POINT p {logical.x - dc.originX, logical.y - dc.originY};
     dc.LPtoDP(&p, 1);
     return p;
 }

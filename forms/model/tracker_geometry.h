@@ -47,10 +47,10 @@ constexpr uint32_t kTrackHatchedInside = 32;
 constexpr uint32_t kTrackStandard = kTrackDotted | kTrackHandlesOutside;
 
 struct HandlePlacement {
-    bool right;    // placed from the right edge, else the left
-    bool bottom;   // placed from the bottom edge, else the top
-    bool centreX;  // centred along x
-    bool centreY;  // centred along y
+    bool right; // placed from the right edge, else the left
+    bool bottom; // placed from the bottom edge, else the top
+    bool centreX; // centred along x
+    bool centreY; // centred along y
     int8_t shiftX; // in handle sizes
     int8_t shiftY;
     int8_t invertedX; // the handle it becomes on a rectangle inverted in x

@@ -7,7 +7,10 @@
 
 #include <cstdlib>
 
-VIEWDC::VIEWDC(OBJECT_VIEW* v) : view(v), fromView(1), handleView(v)
+VIEWDC::VIEWDC(OBJECT_VIEW* v)
+    : view(v)
+    , fromView(1)
+    , handleView(v)
 {
     if (!view) {
         fromView = 0;
@@ -27,7 +30,8 @@ VIEWDC::VIEWDC(OBJECT_VIEW* v) : view(v), fromView(1), handleView(v)
     view->dcNesting = 1;
 }
 
-VIEWDC::VIEWDC(OBJECT_VIEW* v, OWN_WINDOW) : VIEWDC(v)
+VIEWDC::VIEWDC(OBJECT_VIEW* v, OWN_WINDOW)
+    : VIEWDC(v)
 {
     SetUpOwnWindow();
 }
@@ -57,7 +61,7 @@ gdi::SIZE VIEWDC::SetWindowExt(int32_t cx, int32_t cy)
         windowExtX = std::abs(cx);
         windowExtY = std::abs(cy);
     }
-    return dc ? dc->SetWindowExt(cx, cy) : gdi::SIZE{};
+    return dc ? dc->SetWindowExt(cx, cy) : gdi::SIZE {};
 }
 
 gdi::SIZE VIEWDC::SetViewportExt(int32_t cx, int32_t cy)
@@ -66,21 +70,21 @@ gdi::SIZE VIEWDC::SetViewportExt(int32_t cx, int32_t cy)
         viewportExtX = std::abs(cx);
         viewportExtY = std::abs(cy);
     }
-    return dc ? dc->SetViewportExt(cx, cy) : gdi::SIZE{};
+    return dc ? dc->SetViewportExt(cx, cy) : gdi::SIZE {};
 }
 
 POINT VIEWDC::SetWindowOrg(int32_t x, int32_t y)
 {
     windowOrgX = x;
     windowOrgY = y;
-    return dc ? dc->SetWindowOrg(x, y) : POINT{};
+    return dc ? dc->SetWindowOrg(x, y) : POINT {};
 }
 
 POINT VIEWDC::SetViewportOrg(int32_t x, int32_t y)
 {
     viewportOrgX = x;
     viewportOrgY = y;
-    return dc ? dc->SetViewportOrg(x, y) : POINT{};
+    return dc ? dc->SetViewportOrg(x, y) : POINT {};
 }
 
 int VIEWDC::SetMapMode(int mode)
@@ -97,7 +101,7 @@ void VIEWDC::LPtoDP(POINT* points, int count)
     for (int i = 0; i < count; ++i) {
         POINT& p = points[i];
         p = {gdi::MulDiv(p.x - windowOrgX, viewportExtX, windowExtX) + viewportOrgX,
-             gdi::MulDiv(p.y - windowOrgY, viewportExtY, windowExtY) + viewportOrgY};
+            gdi::MulDiv(p.y - windowOrgY, viewportExtY, windowExtY) + viewportOrgY};
     }
 }
 
@@ -110,7 +114,7 @@ void VIEWDC::DPtoLP(POINT* points, int count)
     for (int i = 0; i < count; ++i) {
         POINT& p = points[i];
         p = {gdi::MulDiv(p.x - viewportOrgX, windowExtX, viewportExtX) + windowOrgX,
-             gdi::MulDiv(p.y - viewportOrgY, windowExtY, viewportExtY) + windowOrgY};
+            gdi::MulDiv(p.y - viewportOrgY, windowExtY, viewportExtY) + windowOrgY};
     }
 }
 

@@ -18,8 +18,8 @@ class FLAYOUT;
 // Device kinds of a drawing context.
 constexpr uint8_t kDeviceWindow = 1;
 constexpr uint8_t kDevicePrinter = 2;
-constexpr uint8_t kDevicePicture = 3;  // no mapping mode, no clipping
-constexpr uint8_t kDevicePreview = 4;  // converts with the device context's own mapping
+constexpr uint8_t kDevicePicture = 3; // no mapping mode, no clipping
+constexpr uint8_t kDevicePreview = 4; // converts with the device context's own mapping
 
 // Output modes of the views' drawing.
 constexpr uint16_t kOutputFill = 1;
@@ -32,7 +32,7 @@ constexpr uint16_t kOutputNaming = 6;
 // Picks the VIEWDC constructor that also sets the context up for the
 // view's own window.
 struct OWN_WINDOW {};
-inline constexpr OWN_WINDOW kOwnWindow{};
+inline constexpr OWN_WINDOW kOwnWindow {};
 
 class VIEWDC {
 public:
@@ -132,7 +132,7 @@ public:
 
     // Set by the views, printing and picture code for the objects that
     // read them.
-    int32_t zoomX = 100;  // percent
+    int32_t zoomX = 100; // percent
     int32_t zoomY = 100;
     // Scale of off-screen bitmaps played onto the device.
     double bitmapRatioX = 1.0;

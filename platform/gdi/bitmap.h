@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    QImage image_;  // Format_Mono for monochrome, Format_RGB32 for colour
+    QImage image_; // Format_Mono for monochrome, Format_RGB32 for colour
     bool monochrome_ = false;
 };
 

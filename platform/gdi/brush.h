@@ -9,9 +9,9 @@ namespace gdi {
 
 struct Brush {
     int style = BS_SOLID;
-    COLORREF colour = 0;  // solid and hatched brushes
-    int hatch = 0;        // HS_ value of a hatched brush
-    Bitmap pattern;       // monochrome pattern of a pattern brush, 8×8 unless whole
+    COLORREF colour = 0; // solid and hatched brushes
+    int hatch = 0; // HS_ value of a hatched brush
+    Bitmap pattern; // monochrome pattern of a pattern brush, 8×8 unless whole
 
     static Brush Solid(COLORREF colour) { return {BS_SOLID, colour, 0, {}}; }
     static Brush Hatched(int hatch, COLORREF colour) { return {BS_HATCHED, colour, hatch, {}}; }

@@ -7,8 +7,7 @@ namespace gdi {
 
 DC::DC(Surface& surface)
     : surface_(surface)
-{
-}
+{}
 
 bool DC::IsPrinting() const
 {
@@ -18,15 +17,24 @@ bool DC::IsPrinting() const
 int DC::GetDeviceCaps(int index) const
 {
     switch (index) {
-    case HORZRES: return surface_.PixelSize().cx;
-    case VERTRES: return surface_.PixelSize().cy;
-    case LOGPIXELSX: return surface_.DpiX();
-    case LOGPIXELSY: return surface_.DpiY();
-    case PHYSICALWIDTH: return surface_.PhysicalSize().cx;
-    case PHYSICALHEIGHT: return surface_.PhysicalSize().cy;
-    case PHYSICALOFFSETX: return surface_.PhysicalOffset().x;
-    case PHYSICALOFFSETY: return surface_.PhysicalOffset().y;
-    default: return 0;
+    case HORZRES:
+        return surface_.PixelSize().cx;
+    case VERTRES:
+        return surface_.PixelSize().cy;
+    case LOGPIXELSX:
+        return surface_.DpiX();
+    case LOGPIXELSY:
+        return surface_.DpiY();
+    case PHYSICALWIDTH:
+        return surface_.PhysicalSize().cx;
+    case PHYSICALHEIGHT:
+        return surface_.PhysicalSize().cy;
+    case PHYSICALOFFSETX:
+        return surface_.PhysicalOffset().x;
+    case PHYSICALOFFSETY:
+        return surface_.PhysicalOffset().y;
+    default:
+        return 0;
     }
 }
 
@@ -39,12 +47,12 @@ int DC::SetMapMode(int mode)
 
 POINT DC::SetWindowOrg(int x, int y)
 {
-    return std::exchange(state_.mapping.windowOrg, POINT{x, y});
+    return std::exchange(state_.mapping.windowOrg, POINT {x, y});
 }
 
 POINT DC::SetViewportOrg(int x, int y)
 {
-    return std::exchange(state_.mapping.viewportOrg, POINT{x, y});
+    return std::exchange(state_.mapping.viewportOrg, POINT {x, y});
 }
 
 SIZE DC::SetWindowExt(int cx, int cy)
@@ -137,7 +145,7 @@ int DC::SetPolyFillMode(int mode)
 
 POINT DC::SetBrushOrg(int x, int y)
 {
-    return std::exchange(state_.brushOrg, POINT{x, y});
+    return std::exchange(state_.brushOrg, POINT {x, y});
 }
 
 int DC::SaveDC()
@@ -183,7 +191,7 @@ int DC::ExcludeClipRect(int left, int top, int right, int bottom)
 {
     if (Kind() == DeviceKind::Picture)
         return ERROR;
-    RECT device = LPtoDP(RECT{left, top, right, bottom});
+    RECT device = LPtoDP(RECT {left, top, right, bottom});
     if (device.left > device.right)
         std::swap(device.left, device.right);
     if (device.top > device.bottom)

@@ -69,7 +69,7 @@ public:
     int SetBkMode(int mode);
     int SetROP2(int mode);
     int SetPolyFillMode(int mode);
-    POINT SetBrushOrg(int x, int y);  // device units
+    POINT SetBrushOrg(int x, int y); // device units
     COLORREF GetTextColor() const { return state_.textColour; }
     COLORREF GetBkColor() const { return state_.bkColour; }
     int GetBkMode() const { return state_.bkMode; }
@@ -107,8 +107,8 @@ public:
     bool PatBlt(int x, int y, int width, int height, uint32_t rop);
     void DrawFocusRect(const RECT& r);
     bool BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy, uint32_t rop);
-    bool StretchBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy, int sw, int sh,
-                    uint32_t rop);
+    bool StretchBlt(
+        int x, int y, int width, int height, const Bitmap& source, int sx, int sy, int sw, int sh, uint32_t rop);
 
     // Text (Windows-1252). TextOut places the top-left corner of the first
     // character cell at (x, y); the selected font's escapement turns the line.

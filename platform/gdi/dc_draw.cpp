@@ -26,7 +26,7 @@ bool IsPatternRop(uint32_t rop)
 
 POINT DC::MoveTo(int x, int y)
 {
-    return std::exchange(state_.position, POINT{x, y});
+    return std::exchange(state_.position, POINT {x, y});
 }
 
 void DC::LineTo(int x, int y)
@@ -49,19 +49,19 @@ void DC::Polygon(const std::vector<POINT>& points)
 
 void DC::Rectangle(int left, int top, int right, int bottom)
 {
-    surface_.Rectangle(Resolve(), Normalized(LPtoDP(RECT{left, top, right, bottom})));
+    surface_.Rectangle(Resolve(), Normalized(LPtoDP(RECT {left, top, right, bottom})));
 }
 
 void DC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
 {
     const int w = static_cast<int>(std::abs(ellipseWidth) * state_.mapping.ScaleX() + 0.5);
     const int h = static_cast<int>(std::abs(ellipseHeight) * state_.mapping.ScaleY() + 0.5);
-    surface_.RoundRect(Resolve(), Normalized(LPtoDP(RECT{left, top, right, bottom})), w, h);
+    surface_.RoundRect(Resolve(), Normalized(LPtoDP(RECT {left, top, right, bottom})), w, h);
 }
 
 void DC::Ellipse(int left, int top, int right, int bottom)
 {
-    surface_.Ellipse(Resolve(), Normalized(LPtoDP(RECT{left, top, right, bottom})));
+    surface_.Ellipse(Resolve(), Normalized(LPtoDP(RECT {left, top, right, bottom})));
 }
 
 void DC::FillRect(const RECT& r, const Brush& brush)
@@ -82,7 +82,7 @@ bool DC::PatBlt(int x, int y, int width, int height, uint32_t rop)
 {
     if (!IsPatternRop(rop))
         return false;
-    surface_.PatBlt(Resolve(), Normalized(LPtoDP(RECT{x, y, x + width, y + height})), rop);
+    surface_.PatBlt(Resolve(), Normalized(LPtoDP(RECT {x, y, x + width, y + height})), rop);
     return true;
 }
 
@@ -98,13 +98,13 @@ bool DC::BitBlt(int x, int y, int width, int height, const Bitmap& source, int s
     return StretchBlt(x, y, width, height, source, sx, sy, std::abs(b.x - a.x), std::abs(b.y - a.y), rop);
 }
 
-bool DC::StretchBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy, int sw, int sh,
-                    uint32_t rop)
+bool DC::StretchBlt(
+    int x, int y, int width, int height, const Bitmap& source, int sx, int sy, int sw, int sh, uint32_t rop)
 {
     if (rop != SRCCOPY || source.IsNull() || sw <= 0 || sh <= 0)
         return false;
-    const RECT dest = Normalized(LPtoDP(RECT{x, y, x + width, y + height}));
-    surface_.StretchBlt(Resolve(), dest, source, RECT{sx, sy, sx + sw, sy + sh}, rop);
+    const RECT dest = Normalized(LPtoDP(RECT {x, y, x + width, y + height}));
+    surface_.StretchBlt(Resolve(), dest, source, RECT {sx, sy, sx + sw, sy + sh}, rop);
     return true;
 }
 

@@ -85,7 +85,7 @@ bool DC::GetTextMetrics(TEXTMETRIC& tm) const
     const LOGFONT& lf = state_.font.GetLogFont();
     const double kx = LogicalPerTwipX();
     const double ky = LogicalPerTwipY();
-    tm = TEXTMETRIC{};
+    tm = TEXTMETRIC {};
     tm.tmAscent = Round(face->Ascent() * ky);
     tm.tmDescent = Round(face->Descent() * ky);
     tm.tmHeight = tm.tmAscent + tm.tmDescent;
@@ -109,7 +109,7 @@ std::array<int, 256> DC::GetCharWidths() const
 {
     const auto face = Face();
     const double kx = LogicalPerTwipX();
-    std::array<int, 256> widths{};
+    std::array<int, 256> widths {};
     for (int code = 0; code < 256; ++code)
         widths[code] = Round(face->Advance(static_cast<uint8_t>(code)) * kx);
     return widths;
@@ -139,7 +139,7 @@ int DC::DrawText(std::string_view text, RECT& r, unsigned format)
         }
         // Greedy breaking at spaces; a word wider than the rectangle stays whole.
         size_t lineStart = 0;
-        size_t lineEnd = 0;  // end of the last word that fits
+        size_t lineEnd = 0; // end of the last word that fits
         size_t pos = 0;
         while (pos < paragraph.size()) {
             size_t wordStart = paragraph.find_first_not_of(' ', pos);

@@ -11,11 +11,11 @@
 namespace gdi {
 
 struct LOGFONT {
-    int32_t lfHeight = 0;      // < 0: character (em) height; > 0: cell height; logical units
-    int32_t lfWidth = 0;       // average character width; 0: the face's own
-    int32_t lfEscapement = 0;  // tenths of a degree, counter-clockwise
+    int32_t lfHeight = 0; // < 0: character (em) height; > 0: cell height; logical units
+    int32_t lfWidth = 0; // average character width; 0: the face's own
+    int32_t lfEscapement = 0; // tenths of a degree, counter-clockwise
     int32_t lfOrientation = 0;
-    int32_t lfWeight = 0;      // 0 or 400 normal, 700 bold
+    int32_t lfWeight = 0; // 0 or 400 normal, 700 bold
     uint8_t lfItalic = 0;
     uint8_t lfUnderline = 0;
     uint8_t lfStrikeOut = 0;
@@ -24,7 +24,7 @@ struct LOGFONT {
     uint8_t lfClipPrecision = 0;
     uint8_t lfQuality = 0;
     uint8_t lfPitchAndFamily = 0;
-    char lfFaceName[32] = {};  // Windows-1252, NUL-terminated
+    char lfFaceName[32] = {}; // Windows-1252, NUL-terminated
 
     std::string FaceName() const;
     // Keeps at most 31 bytes.
@@ -51,7 +51,7 @@ struct TEXTMETRIC {
     uint8_t tmItalic = 0;
     uint8_t tmUnderlined = 0;
     uint8_t tmStruckOut = 0;
-    uint8_t tmPitchAndFamily = 0;  // TMPF_ bits and FF_ family in the high nibble
+    uint8_t tmPitchAndFamily = 0; // TMPF_ bits and FF_ family in the high nibble
     uint8_t tmCharSet = 0;
     friend bool operator==(const TEXTMETRIC&, const TEXTMETRIC&) = default;
 };
@@ -60,7 +60,9 @@ struct TEXTMETRIC {
 class Font {
 public:
     Font() = default;
-    explicit Font(const LOGFONT& logfont) : logfont_(logfont) {}
+    explicit Font(const LOGFONT& logfont)
+        : logfont_(logfont)
+    {}
     const LOGFONT& GetLogFont() const { return logfont_; }
     friend bool operator==(const Font&, const Font&) = default;
 

@@ -23,9 +23,12 @@ QString GenericFamily(uint8_t pitchAndFamily)
     if ((pitchAndFamily & 0x03) == FIXED_PITCH)
         return QStringLiteral("Courier New");
     switch (pitchAndFamily & 0xF0) {
-    case FF_ROMAN: return QStringLiteral("Times New Roman");
-    case FF_MODERN: return QStringLiteral("Courier New");
-    default: return QStringLiteral("Arial");
+    case FF_ROMAN:
+        return QStringLiteral("Times New Roman");
+    case FF_MODERN:
+        return QStringLiteral("Courier New");
+    default:
+        return QStringLiteral("Arial");
     }
 }
 
@@ -34,9 +37,9 @@ bool IsSerifName(const QString& family)
     const QString f = family.toLower();
     if (f.contains(QLatin1String("sans")))
         return false;
-    return f.contains(QLatin1String("serif")) || f.contains(QLatin1String("times")) ||
-           f.contains(QLatin1String("roman")) || f.contains(QLatin1String("caladea")) ||
-           f.contains(QLatin1String("cambria")) || f.contains(QLatin1String("georgia"));
+    return f.contains(QLatin1String("serif")) || f.contains(QLatin1String("times"))
+        || f.contains(QLatin1String("roman")) || f.contains(QLatin1String("caladea"))
+        || f.contains(QLatin1String("cambria")) || f.contains(QLatin1String("georgia"));
 }
 
 int16_t ReadI16(const QByteArray& table, int offset)
@@ -67,15 +70,15 @@ std::optional<DesignMeasures> WindowsMeasures(const QRawFont& raw)
     const double winDescent = ReadU16(os2, 76);
     const double hheaHeight = ReadI16(hhea, 4) - ReadI16(hhea, 6);
     const double lineGap = ReadI16(hhea, 8);
-    return DesignMeasures{winAscent, winDescent, std::max(0.0, lineGap - (winAscent + winDescent - hheaHeight))};
+    return DesignMeasures {winAscent, winDescent, std::max(0.0, lineGap - (winAscent + winDescent - hheaHeight))};
 }
 
 // The average width of lower-case text: the letters and the space weighted by
 // their frequency in English, as Windows computes it for its faces.
 double WeightedAverageWidth(const std::array<double, 256>& advances)
 {
-    static const int kWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
-                                     56, 56, 17, 4, 49, 56, 71, 31, 10, 18, 3, 18, 2};
+    static const int kWeights[26]
+        = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56, 56, 17, 4, 49, 56, 71, 31, 10, 18, 3, 18, 2};
     double sum = advances[' '] * 166;
     for (int i = 0; i < 26; ++i)
         sum += advances['a' + i] * kWeights[i];
@@ -95,7 +98,8 @@ QFont MakeQFont(const LOGFONT& logfont, int pixelSize)
     const std::string face = logfont.FaceName();
     QFont font(face.empty() ? GenericFamily(logfont.lfPitchAndFamily) : text::ToQString(face));
     font.setPixelSize(std::max(1, pixelSize));
-    font.setWeight(static_cast<QFont::Weight>(logfont.lfWeight <= 0 ? FW_NORMAL : std::clamp(logfont.lfWeight, 1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(logfont.lfWeight <= 0 ? FW_NORMAL : std::clamp(logfont.lfWeight, 1, 1000)));
     font.setItalic(logfont.lfItalic != 0);
     font.setUnderline(logfont.lfUnderline != 0);
     font.setStrikeOut(logfont.lfStrikeOut != 0);
@@ -178,16 +182,9 @@ std::shared_ptr<const FontFace> FontFace::Get(const LOGFONT& logfont, double hei
         return true;
     }();
     (void)cleanupRegistered;
-    const Key key{logfont.FaceName(),
-                  logfont.lfHeight > 0 ? 1 : (logfont.lfHeight < 0 ? -1 : 0),
-                  logfont.lfWeight,
-                  logfont.lfItalic,
-                  logfont.lfUnderline,
-                  logfont.lfStrikeOut,
-                  logfont.lfPitchAndFamily,
-                  logfont.lfCharSet,
-                  std::lround(heightTwips * 1000),
-                  std::lround(widthTwips * 1000)};
+    const Key key {logfont.FaceName(), logfont.lfHeight > 0 ? 1 : (logfont.lfHeight < 0 ? -1 : 0), logfont.lfWeight,
+        logfont.lfItalic, logfont.lfUnderline, logfont.lfStrikeOut, logfont.lfPitchAndFamily, logfont.lfCharSet,
+        std::lround(heightTwips * 1000), std::lround(widthTwips * 1000)};
     auto found = cache.find(key);
     if (found != cache.end())
         return found->second;

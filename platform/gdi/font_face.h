@@ -56,8 +56,8 @@ private:
     double maxWidth_ = 0;
     double xScale_ = 1;
     uint8_t pitchAndFamily_ = 0;
-    std::array<double, 256> advances_{};
-    std::array<quint32, 256> glyphs_{};
+    std::array<double, 256> advances_ {};
+    std::array<quint32, 256> glyphs_ {};
 };
 
 // The Qt font for a LOGFONT at a pixel size: the face name, or a generic

@@ -10,10 +10,10 @@
 namespace gdi {
 
 struct FontFamily {
-    std::string faceName;    // Windows-1252
-    uint8_t pitchAndFamily;  // TEXTMETRIC bits: TMPF_ and FF_
+    std::string faceName; // Windows-1252
+    uint8_t pitchAndFamily; // TEXTMETRIC bits: TMPF_ and FF_
     uint8_t charSet;
-    int fontType;            // TRUETYPE_FONTTYPE for scalable outline faces
+    int fontType; // TRUETYPE_FONTTYPE for scalable outline faces
 };
 
 // Families installed for screen and printer alike (every face is scalable and

@@ -7,8 +7,10 @@
 namespace gdi {
 
 ImageSurface::ImageSurface(int width, int height, int dpi, DeviceKind kind, bool monochrome)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), dpi_(dpi), kind_(kind),
-      monochrome_(monochrome)
+    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32)
+    , dpi_(dpi)
+    , kind_(kind)
+    , monochrome_(monochrome)
 {
     image_.fill(Qt::white);
     const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);

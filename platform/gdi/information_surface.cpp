@@ -17,23 +17,26 @@ std::unique_ptr<InformationSurface> FromLayout(const QPageLayout& layout, int dp
 {
     const QRect page = layout.paintRectPixels(dpi);
     const QRect paper = layout.fullRectPixels(dpi);
-    return std::make_unique<InformationSurface>(DeviceKind::Printer, dpi, dpi, SIZE{page.width(), page.height()},
-                                                POINT{page.left(), page.top()}, SIZE{paper.width(), paper.height()});
+    return std::make_unique<InformationSurface>(DeviceKind::Printer, dpi, dpi, SIZE {page.width(), page.height()},
+        POINT {page.left(), page.top()}, SIZE {paper.width(), paper.height()});
 }
 
 } // namespace
 
-InformationSurface::InformationSurface(DeviceKind kind, int dpiX, int dpiY, SIZE pixelSize, POINT physicalOffset,
-                                       SIZE physicalSize)
-    : kind_(kind), dpiX_(dpiX), dpiY_(dpiY), size_(pixelSize), offset_(physicalOffset),
-      physical_(physicalSize.cx > 0 ? physicalSize : pixelSize)
-{
-}
+InformationSurface::InformationSurface(
+    DeviceKind kind, int dpiX, int dpiY, SIZE pixelSize, POINT physicalOffset, SIZE physicalSize)
+    : kind_(kind)
+    , dpiX_(dpiX)
+    , dpiY_(dpiY)
+    , size_(pixelSize)
+    , offset_(physicalOffset)
+    , physical_(physicalSize.cx > 0 ? physicalSize : pixelSize)
+{}
 
 std::unique_ptr<InformationSurface> InformationSurface::ForPrinter(const std::string& name)
 {
-    const QPrinterInfo info = name.empty() ? QPrinterInfo::defaultPrinter()
-                                           : QPrinterInfo::printerInfo(QString::fromStdString(name));
+    const QPrinterInfo info
+        = name.empty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(QString::fromStdString(name));
     if (info.isNull())
         return nullptr;
     // A printer object that is never painted on starts no job.
@@ -51,7 +54,7 @@ std::unique_ptr<InformationSurface> InformationSurface::ForPdf()
 
 std::unique_ptr<InformationSurface> InformationSurface::ForScreen()
 {
-    SIZE size{1024, 768};
+    SIZE size {1024, 768};
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = {screen->size().width(), screen->size().height()};
     return std::make_unique<InformationSurface>(DeviceKind::Window, kScreenDpi, kScreenDpi, size);

@@ -11,8 +11,8 @@ namespace gdi {
 
 class InformationSurface : public Surface {
 public:
-    InformationSurface(DeviceKind kind, int dpiX, int dpiY, SIZE pixelSize, POINT physicalOffset = {},
-                       SIZE physicalSize = {});
+    InformationSurface(
+        DeviceKind kind, int dpiX, int dpiY, SIZE pixelSize, POINT physicalOffset = {}, SIZE physicalSize = {});
 
     // An installed printer by name (the default printer for an empty name),
     // with its resolution and paper; null when there is no such printer.

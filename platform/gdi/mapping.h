@@ -10,8 +10,8 @@ struct Mapping {
     int mode = MM_TEXT;
     POINT windowOrg;
     POINT viewportOrg;
-    SIZE windowExt{1, 1};
-    SIZE viewportExt{1, 1};
+    SIZE windowExt {1, 1};
+    SIZE viewportExt {1, 1};
 
     // device = (logical − window origin) × viewport extent / window extent
     // + viewport origin, per axis, rounded as MulDiv rounds; MM_TEXT has

@@ -58,17 +58,30 @@ Bitmap HatchBits(int hatch)
         for (int x = 0; x < 8; ++x) {
             const bool horizontal = y == 4;
             const bool vertical = x == 4;
-            const bool forward = x == y;        // top-left to bottom-right
-            const bool backward = x + y == 7;  // bottom-left to top-right
+            const bool forward = x == y; // top-left to bottom-right
+            const bool backward = x + y == 7; // bottom-left to top-right
             bool on = false;
             switch (hatch) {
-            case HS_HORIZONTAL: on = horizontal; break;
-            case HS_VERTICAL: on = vertical; break;
-            case HS_FDIAGONAL: on = forward; break;
-            case HS_BDIAGONAL: on = backward; break;
-            case HS_CROSS: on = horizontal || vertical; break;
-            case HS_DIAGCROSS: on = forward || backward; break;
-            default: break;
+            case HS_HORIZONTAL:
+                on = horizontal;
+                break;
+            case HS_VERTICAL:
+                on = vertical;
+                break;
+            case HS_FDIAGONAL:
+                on = forward;
+                break;
+            case HS_BDIAGONAL:
+                on = backward;
+                break;
+            case HS_CROSS:
+                on = horizontal || vertical;
+                break;
+            case HS_DIAGCROSS:
+                on = forward || backward;
+                break;
+            default:
+                break;
             }
             bits.SetBit(x, y, on);
         }

@@ -21,10 +21,14 @@ QRect ToQRect(const RECT& r)
 QPainter::CompositionMode ModeOf(int rop2)
 {
     switch (rop2) {
-    case R2_XORPEN: return QPainter::RasterOp_SourceXorDestination;
-    case R2_NOT: return QPainter::RasterOp_NotDestination;
-    case R2_MASKNOTPEN: return QPainter::RasterOp_NotSourceAndDestination;
-    default: return QPainter::CompositionMode_SourceOver;
+    case R2_XORPEN:
+        return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOT:
+        return QPainter::RasterOp_NotDestination;
+    case R2_MASKNOTPEN:
+        return QPainter::RasterOp_NotSourceAndDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
     }
 }
 
@@ -107,7 +111,7 @@ QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted)
         // A hatch draws its lines in the brush colour and its gaps in the
         // background colour when the background is opaque.
         return QBrush(PatternImage(HatchBits(b.hatch), Colour(invert(b.colour)).rgba(),
-                                   s.bkMode == OPAQUE ? Colour(invert(s.bkColour)).rgba() : qRgba(0, 0, 0, 0)));
+            s.bkMode == OPAQUE ? Colour(invert(s.bkColour)).rgba() : qRgba(0, 0, 0, 0)));
     case BS_PATTERN:
         // A pattern's 0 bits take the text colour and its 1 bits the
         // background colour.
@@ -161,7 +165,7 @@ void PainterSurface::Rectangle(const DrawState& s, const RECT& r)
         RECT outer = r;
         if (s.pen.style != PS_INSIDEFRAME)
             outer = {r.left - (w - 1) / 2, r.top - (w - 1) / 2, r.right + w / 2, r.bottom + w / 2};
-        const RECT inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
+        const RECT inner {outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
         const QBrush penBrush(Colour(s.pen.colour));
         if (inner.right <= inner.left || inner.bottom <= inner.top) {
             const QRect all = ToQRect(outer);

@@ -49,7 +49,7 @@ private:
         QRgb zero;
         QImage image;
     };
-    std::vector<PatternTile> tiles_;  // most recently made last
+    std::vector<PatternTile> tiles_; // most recently made last
 };
 
 } // namespace gdi

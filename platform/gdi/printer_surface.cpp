@@ -28,8 +28,8 @@ std::unique_ptr<PrinterSurface> PrinterSurface::ForPdf(const std::string& path, 
 
 std::unique_ptr<PrinterSurface> PrinterSurface::ForPrinter(const std::string& name)
 {
-    const QPrinterInfo info = name.empty() ? QPrinterInfo::defaultPrinter()
-                                           : QPrinterInfo::printerInfo(QString::fromStdString(name));
+    const QPrinterInfo info
+        = name.empty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(QString::fromStdString(name));
     if (info.isNull())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -41,13 +41,15 @@ std::unique_ptr<PrinterSurface> PrinterSurface::ForPrinter(const std::string& na
 // The partial PDF is a hidden file in the same folder, so that taking the
 // PDF's place is a rename within one file system.
 PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer, std::string pdfPath)
-    : printer_(std::move(printer)), pdfPath_(std::move(pdfPath)), spooling_(pdfPath_.empty())
+    : printer_(std::move(printer))
+    , pdfPath_(std::move(pdfPath))
+    , spooling_(pdfPath_.empty())
 {
     if (spooling_)
         return;
     const std::filesystem::path target(pdfPath_);
-    partialPath_ = (target.parent_path() / ("." + target.filename().string() + "."
-                                            + std::to_string(QCoreApplication::applicationPid()) + ".part"))
+    partialPath_ = (target.parent_path()
+        / ("." + target.filename().string() + "." + std::to_string(QCoreApplication::applicationPid()) + ".part"))
                        .string();
     printer_->setOutputFileName(QString::fromStdString(partialPath_));
     printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -184,8 +186,8 @@ void PrinterSurface::FocusRect(const DrawState& s, const RECT& r)
     Draw([=, this] { PainterSurface::FocusRect(s, r); });
 }
 
-void PrinterSurface::StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src,
-                                uint32_t rop)
+void PrinterSurface::StretchBlt(
+    const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop)
 {
     Draw([=, this] { PainterSurface::StretchBlt(s, dest, source, src, rop); });
 }

@@ -22,8 +22,8 @@ class PrinterSurface : public PainterSurface {
 public:
     // PDF output to a file on paper of the given size (Letter unless said),
     // printing to the paper's edges.
-    static std::unique_ptr<PrinterSurface> ForPdf(const std::string& path, QPageSize::PageSizeId paper = QPageSize::Letter,
-                                                  int dpi = 600);
+    static std::unique_ptr<PrinterSurface> ForPdf(
+        const std::string& path, QPageSize::PageSizeId paper = QPageSize::Letter, int dpi = 600);
     // PDF output on paper of any size.
     static std::unique_ptr<PrinterSurface> ForPdf(const std::string& path, const QPageSize& paper, int dpi);
     // An installed printer by name; the default printer for an empty name.

@@ -24,18 +24,24 @@ std::string Colour(COLORREF c)
 std::string PenText(const Pen& pen)
 {
     switch (pen.style) {
-    case PS_NULL: return "null";
-    case PS_DOT: return "dot/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
-    case PS_INSIDEFRAME: return "insideframe/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
-    default: return "solid/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
+    case PS_NULL:
+        return "null";
+    case PS_DOT:
+        return "dot/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
+    case PS_INSIDEFRAME:
+        return "insideframe/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
+    default:
+        return "solid/" + std::to_string(pen.width) + "/" + Colour(pen.colour);
     }
 }
 
 std::string BrushText(const Brush& brush)
 {
     switch (brush.style) {
-    case BS_NULL: return "null";
-    case BS_HATCHED: return "hatch" + std::to_string(brush.hatch) + "/" + Colour(brush.colour);
+    case BS_NULL:
+        return "null";
+    case BS_HATCHED:
+        return "hatch" + std::to_string(brush.hatch) + "/" + Colour(brush.colour);
     case BS_PATTERN: {
         std::string bits;
         for (int y = 0; y < 8; ++y) {
@@ -46,7 +52,8 @@ std::string BrushText(const Brush& brush)
         }
         return "pattern/" + bits;
     }
-    default: return "solid/" + Colour(brush.colour);
+    default:
+        return "solid/" + Colour(brush.colour);
     }
 }
 
@@ -60,27 +67,30 @@ std::string RecordedCall::ToString() const
     for (int v : values)
         line += " " + std::to_string(v);
     if (name == "TextOut") {
-        line += " \"" + text::ToUtf8(text) + "\" font=" + text::ToUtf8(font.FaceName()) + "/" +
-                std::to_string(fontHeight) + "/" + std::to_string(font.lfWeight) + "/" +
-                std::to_string(font.lfItalic) + "/" + std::to_string(font.lfEscapement) +
-                " text=" + Colour(state.textColour);
+        line += " \"" + text::ToUtf8(text) + "\" font=" + text::ToUtf8(font.FaceName()) + "/"
+            + std::to_string(fontHeight) + "/" + std::to_string(font.lfWeight) + "/" + std::to_string(font.lfItalic)
+            + "/" + std::to_string(font.lfEscapement) + " text=" + Colour(state.textColour);
     } else {
-        line += " pen=" + PenText(state.pen) + " brush=" + BrushText(state.brush) + " rop2=" + std::to_string(state.rop2);
+        line += " pen=" + PenText(state.pen) + " brush=" + BrushText(state.brush)
+            + " rop2=" + std::to_string(state.rop2);
     }
     line += " bk=" + Colour(state.bkColour) + (state.bkMode == OPAQUE ? "/opaque" : "/transparent");
     if (state.clip) {
         RECT box;
         state.clip->GetBox(box);
-        line += " clip=" + std::to_string(box.left) + "," + std::to_string(box.top) + "," +
-                std::to_string(box.right) + "," + std::to_string(box.bottom);
+        line += " clip=" + std::to_string(box.left) + "," + std::to_string(box.top) + "," + std::to_string(box.right)
+            + "," + std::to_string(box.bottom);
     }
     return line;
 }
 
 RecordingSurface::RecordingSurface(DeviceKind kind, int dpiX, int dpiY, SIZE pixelSize, POINT physicalOffset)
-    : kind_(kind), dpiX_(dpiX), dpiY_(dpiY), size_(pixelSize), offset_(physicalOffset)
-{
-}
+    : kind_(kind)
+    , dpiX_(dpiX)
+    , dpiY_(dpiY)
+    , size_(pixelSize)
+    , offset_(physicalOffset)
+{}
 
 std::vector<std::string> RecordingSurface::Lines() const
 {
@@ -139,7 +149,7 @@ void RecordingSurface::FillRegion(const DrawState& s, const Region& region)
     RecordedCall& call = Add("FillRegion", s);
     // An outline is logged within the device and as much again around it:
     // the part that can matter, at a cost no shape size can raise.
-    const RECT around{-size_.cx, -size_.cy, 2 * size_.cx, 2 * size_.cy};
+    const RECT around {-size_.cx, -size_.cy, 2 * size_.cx, 2 * size_.cy};
     for (const RECT& r : region.Rects(around)) {
         call.points.push_back({r.left, r.top});
         call.points.push_back({r.right, r.bottom});
@@ -151,8 +161,8 @@ void RecordingSurface::FocusRect(const DrawState& s, const RECT& r)
     Add("FocusRect", s).points = {{r.left, r.top}, {r.right, r.bottom}};
 }
 
-void RecordingSurface::StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src,
-                                  uint32_t rop)
+void RecordingSurface::StretchBlt(
+    const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop)
 {
     RecordedCall& call = Add("StretchBlt", s);
     call.points = {{dest.left, dest.top}, {dest.right, dest.bottom}};
@@ -170,19 +180,19 @@ void RecordingSurface::TextOut(const DrawState& s, const TextRun& run)
 
 bool RecordingSurface::NewPage()
 {
-    Add("NewPage", DrawState{});
+    Add("NewPage", DrawState {});
     return true;
 }
 
 bool RecordingSurface::EndDoc()
 {
-    Add("EndDoc", DrawState{});
+    Add("EndDoc", DrawState {});
     return true;
 }
 
 void RecordingSurface::AbortDoc()
 {
-    Add("AbortDoc", DrawState{});
+    Add("AbortDoc", DrawState {});
 }
 
 } // namespace gdi

@@ -11,13 +11,13 @@
 namespace gdi {
 
 struct RecordedCall {
-    std::string name;            // "Rectangle", "TextOut", ...
-    std::vector<POINT> points;   // device coordinates: corners, vertices or origin
-    std::vector<int> values;     // further numbers: ellipse size, raster op, source rectangle
+    std::string name; // "Rectangle", "TextOut", ...
+    std::vector<POINT> points; // device coordinates: corners, vertices or origin
+    std::vector<int> values; // further numbers: ellipse size, raster op, source rectangle
     DrawState state;
-    std::string text;            // TextOut: the text
-    LOGFONT font;                // TextOut: the font as selected
-    int fontHeight = 0;          // TextOut: em height in device pixels
+    std::string text; // TextOut: the text
+    LOGFONT font; // TextOut: the font as selected
+    int fontHeight = 0; // TextOut: em height in device pixels
 
     // One line: name, points, values, then pen, brush, colours and modes,
     // e.g. "Rectangle (10,10) (50,40) pen=solid/0/000000 brush=solid/FFFFFF rop2=13".
@@ -27,7 +27,7 @@ struct RecordedCall {
 class RecordingSurface : public Surface {
 public:
     explicit RecordingSurface(DeviceKind kind = DeviceKind::Window, int dpiX = 96, int dpiY = 96,
-                              SIZE pixelSize = {1000, 1000}, POINT physicalOffset = {});
+        SIZE pixelSize = {1000, 1000}, POINT physicalOffset = {});
 
     const std::vector<RecordedCall>& Calls() const { return calls_; }
     // Every call's ToString(), in order.

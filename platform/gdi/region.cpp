@@ -93,7 +93,7 @@ std::vector<Edge> EdgesOf(const QPainterPath& path)
 // `crossings` is room to work in, kept by the caller across rows.
 using Spans = std::vector<std::pair<double, double>>;
 void SpansAt(const std::vector<Edge>& edges, double y, Qt::FillRule rule,
-             std::vector<std::pair<double, int>>& crossings, Spans& spans)
+    std::vector<std::pair<double, int>>& crossings, Spans& spans)
 {
     crossings.clear();
     spans.clear();
@@ -196,10 +196,18 @@ int Region::Combine(const Region& a, const Region& b, int mode)
     }
     if (!a.IsOutline() && !b.IsOutline()) {
         switch (mode) {
-        case RGN_AND: *this = Region(a.rects_.intersected(b.rects_)); break;
-        case RGN_OR: *this = Region(a.rects_.united(b.rects_)); break;
-        case RGN_XOR: *this = Region(a.rects_.xored(b.rects_)); break;
-        default: *this = Region(a.rects_.subtracted(b.rects_)); break;
+        case RGN_AND:
+            *this = Region(a.rects_.intersected(b.rects_));
+            break;
+        case RGN_OR:
+            *this = Region(a.rects_.united(b.rects_));
+            break;
+        case RGN_XOR:
+            *this = Region(a.rects_.xored(b.rects_));
+            break;
+        default:
+            *this = Region(a.rects_.subtracted(b.rects_));
+            break;
         }
         return Type();
     }
@@ -300,7 +308,7 @@ int Region::GetBox(RECT& box) const
         return COMPLEXREGION;
     }
     const QRect b = rects_.boundingRect();
-    box = rects_.isEmpty() ? RECT{} : RECT{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
+    box = rects_.isEmpty() ? RECT {} : RECT {b.left(), b.top(), b.right() + 1, b.bottom() + 1};
     return Type();
 }
 
@@ -335,7 +343,7 @@ std::vector<RECT> Region::Rects(const RECT& within) const
     RECT box;
     GetBox(box);
     box = {std::max(box.left, within.left), std::max(box.top, within.top), std::min(box.right, within.right),
-           std::min(box.bottom, within.bottom)};
+        std::min(box.bottom, within.bottom)};
     if (box.right <= box.left || box.bottom <= box.top)
         return rects;
     std::vector<Edge> edges = EdgesOf(*outline_);

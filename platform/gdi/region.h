@@ -56,7 +56,9 @@ public:
     }
 
 private:
-    explicit Region(QRegion r) : rects_(std::move(r)) {}
+    explicit Region(QRegion r)
+        : rects_(std::move(r))
+    {}
     // An outline; an empty one becomes the empty region.
     static Region FromPath(QPainterPath path);
     // The pixel rectangle of the outline's bounds.

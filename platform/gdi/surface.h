@@ -37,12 +37,12 @@ struct DrawState {
 // (measures in twips), and the scale from twips to device pixels.
 struct TextRun {
     POINT origin;
-    std::string text;  // Windows-1252
+    std::string text; // Windows-1252
     LOGFONT logfont;
     std::shared_ptr<const FontFace> face;
     double devicePerTwipX = 1;
     double devicePerTwipY = 1;
-    int deviceHeight = 0;  // the em height in device pixels, rounded
+    int deviceHeight = 0; // the em height in device pixels, rounded
 };
 
 class Surface {
@@ -85,7 +85,8 @@ public:
     // Copies a part of a bitmap, stretched to the destination; a monochrome
     // bitmap's 0 bits take the text colour and its 1 bits the background
     // colour unless the device itself is monochrome.
-    virtual void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) = 0;
+    virtual void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop)
+        = 0;
     virtual void TextOut(const DrawState& s, const TextRun& run) = 0;
 };
 

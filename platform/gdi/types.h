@@ -12,9 +12,18 @@ constexpr COLORREF RGB(uint8_t r, uint8_t g, uint8_t b)
 {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
 }
-constexpr uint8_t GetRValue(COLORREF c) { return static_cast<uint8_t>(c & 0xFF); }
-constexpr uint8_t GetGValue(COLORREF c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(COLORREF c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
+constexpr uint8_t GetRValue(COLORREF c)
+{
+    return static_cast<uint8_t>(c & 0xFF);
+}
+constexpr uint8_t GetGValue(COLORREF c)
+{
+    return static_cast<uint8_t>((c >> 8) & 0xFF);
+}
+constexpr uint8_t GetBValue(COLORREF c)
+{
+    return static_cast<uint8_t>((c >> 16) & 0xFF);
+}
 
 struct POINT {
     int32_t x = 0;
@@ -39,8 +48,8 @@ struct RECT {
     bool IsEmpty() const { return right <= left || bottom <= top; }
     RECT Normalized() const
     {
-        return {left < right ? left : right, top < bottom ? top : bottom,
-                left < right ? right : left, top < bottom ? bottom : top};
+        return {left < right ? left : right, top < bottom ? top : bottom, left < right ? right : left,
+            top < bottom ? bottom : top};
     }
     RECT Inflated(int32_t dx, int32_t dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     RECT Offset(int32_t dx, int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
@@ -49,10 +58,10 @@ struct RECT {
 
 // Kind of device a context draws on.
 enum class DeviceKind : uint8_t {
-    Window = 1,   // a window's persistent surface
-    Printer = 2,  // a printer page
-    Picture = 3,  // a recorded picture: no clipping
-    Preview = 4,  // print preview: printer measures, screen output
+    Window = 1, // a window's persistent surface
+    Printer = 2, // a printer page
+    Picture = 3, // a recorded picture: no clipping
+    Preview = 4, // print preview: printer measures, screen output
 };
 
 // Map modes.
@@ -109,7 +118,7 @@ constexpr int R2_COPYPEN = 13;
 constexpr uint32_t PATCOPY = 0x00F00021;
 constexpr uint32_t PATINVERT = 0x005A0049;
 constexpr uint32_t DSTINVERT = 0x00550009;
-constexpr uint32_t PATNOT = 0x000F0001;  // the inverted pattern, Pn
+constexpr uint32_t PATNOT = 0x000F0001; // the inverted pattern, Pn
 constexpr uint32_t SRCCOPY = 0x00CC0020;
 
 // Polygon fill modes.

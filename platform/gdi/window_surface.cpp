@@ -9,7 +9,9 @@ namespace gdi {
 // Watches the widget's paint and resize events for the surface.
 class WindowSurface::Hook : public QObject {
 public:
-    explicit Hook(WindowSurface& surface) : surface_(surface) {}
+    explicit Hook(WindowSurface& surface)
+        : surface_(surface)
+    {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -29,8 +31,9 @@ private:
 };
 
 WindowSurface::WindowSurface(QWidget* widget, int dpi)
-    : ImageSurface(widget->width(), widget->height(), dpi, DeviceKind::Window), widget_(widget),
-      hook_(std::make_unique<Hook>(*this))
+    : ImageSurface(widget->width(), widget->height(), dpi, DeviceKind::Window)
+    , widget_(widget)
+    , hook_(std::make_unique<Hook>(*this))
 {
     widget->installEventFilter(hook_.get());
 }

@@ -6,7 +6,7 @@
 namespace io {
 namespace {
 
-template <typename T>
+template<typename T>
 T FromLittle(const uint8_t* p)
 {
     T v = 0;
@@ -15,7 +15,7 @@ T FromLittle(const uint8_t* p)
     return v;
 }
 
-template <typename T>
+template<typename T>
 void ToLittle(uint8_t* p, T v)
 {
     for (size_t i = 0; i < sizeof(T); ++i)
@@ -25,9 +25,10 @@ void ToLittle(uint8_t* p, T v)
 } // namespace
 
 Archive::Archive(Stream& stream, Mode mode, size_t bufferSize)
-    : stream_(stream), mode_(mode), buffer_(bufferSize < 16 ? 16 : bufferSize)
-{
-}
+    : stream_(stream)
+    , mode_(mode)
+    , buffer_(bufferSize < 16 ? 16 : bufferSize)
+{}
 
 Archive::~Archive()
 {
@@ -43,7 +44,7 @@ void Archive::CheckMode(Mode wanted) const
 {
     if (mode_ != wanted)
         throw ArchiveError(wanted == Load ? ArchiveError::WriteOnly : ArchiveError::ReadOnly,
-                           wanted == Load ? "read from an archive that stores" : "write to an archive that loads");
+            wanted == Load ? "read from an archive that stores" : "write to an archive that loads");
 }
 
 bool Archive::Fill()

@@ -67,8 +67,8 @@ private:
     Stream& stream_;
     Mode mode_;
     std::vector<uint8_t> buffer_;
-    size_t begin_ = 0;  // load: next unread byte
-    size_t end_ = 0;    // load: end of valid bytes; store: bytes held
+    size_t begin_ = 0; // load: next unread byte
+    size_t end_ = 0; // load: end of valid bytes; store: bytes held
     bool closed_ = false;
 };
 

@@ -3,13 +3,13 @@
 namespace io {
 
 ArchiveError::ArchiveError(Cause cause, const std::string& what)
-    : std::runtime_error(what), cause_(cause)
-{
-}
+    : std::runtime_error(what)
+    , cause_(cause)
+{}
 
 FileError::FileError(int osError, const std::string& what)
-    : std::runtime_error(what), osError_(osError)
-{
-}
+    : std::runtime_error(what)
+    , osError_(osError)
+{}
 
 } // namespace io

@@ -36,9 +36,15 @@ void File::Open(const std::string& path, OpenMode mode)
         Close();
     int flags = O_CLOEXEC;
     switch (mode) {
-    case ReadOnly: flags |= O_RDONLY; break;
-    case Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
-    case ReadWrite: flags |= O_RDWR; break;
+    case ReadOnly:
+        flags |= O_RDONLY;
+        break;
+    case Create:
+        flags |= O_RDWR | O_CREAT | O_TRUNC;
+        break;
+    case ReadWrite:
+        flags |= O_RDWR;
+        break;
     }
     fd_ = ::open(path.c_str(), flags, 0666);
     if (fd_ < 0)

@@ -10,9 +10,9 @@ namespace io {
 class File : public Stream {
 public:
     enum OpenMode {
-        ReadOnly,   // the file must exist
-        Create,     // created, or truncated when it exists
-        ReadWrite,  // the file must exist
+        ReadOnly, // the file must exist
+        Create, // created, or truncated when it exists
+        ReadWrite, // the file must exist
     };
 
     File() = default;

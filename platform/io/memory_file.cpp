@@ -7,7 +7,9 @@
 
 namespace io {
 
-MemoryFile::MemoryFile(std::vector<uint8_t> data) : data_(std::move(data)) {}
+MemoryFile::MemoryFile(std::vector<uint8_t> data)
+    : data_(std::move(data))
+{}
 
 size_t MemoryFile::Read(void* buffer, size_t n)
 {
@@ -33,8 +35,9 @@ void MemoryFile::Write(const void* buffer, size_t n)
 
 uint64_t MemoryFile::Seek(int64_t offset, Origin origin)
 {
-    int64_t base = origin == Begin ? 0 : origin == Current ? static_cast<int64_t>(pos_)
-                                                           : static_cast<int64_t>(data_.size());
+    int64_t base = origin == Begin ? 0
+        : origin == Current        ? static_cast<int64_t>(pos_)
+                                   : static_cast<int64_t>(data_.size());
     int64_t target = base + offset;
     if (target < 0)
         throw FileError(EINVAL, "seek before the start of a memory file");

@@ -28,14 +28,12 @@ std::string MissingMessage(Kind kind, std::uint32_t id)
 FormatError::FormatError(const std::string& source, int line, const std::string& what)
     : std::runtime_error(FormatMessage(source, line, what))
     , line_(line)
-{
-}
+{}
 
 MissingResource::MissingResource(Kind kind, std::uint32_t id)
     : std::logic_error(MissingMessage(kind, id))
     , kind_(kind)
     , id_(id)
-{
-}
+{}
 
 } // namespace res

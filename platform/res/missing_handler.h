@@ -25,7 +25,9 @@ void ThrowMissing(Kind kind, std::uint32_t id);
 // Installs a handler for the length of a scope.
 class ScopedMissingHandler {
 public:
-    explicit ScopedMissingHandler(MissingHandler handler) : previous_(SetMissingHandler(handler)) {}
+    explicit ScopedMissingHandler(MissingHandler handler)
+        : previous_(SetMissingHandler(handler))
+    {}
     ~ScopedMissingHandler() { SetMissingHandler(previous_); }
     ScopedMissingHandler(const ScopedMissingHandler&) = delete;
     ScopedMissingHandler& operator=(const ScopedMissingHandler&) = delete;

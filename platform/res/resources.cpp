@@ -15,8 +15,8 @@ Resources Resources::Load(const QString& folder)
     if (!file.open(QIODevice::ReadOnly))
         return resources;
     const QByteArray contents = file.readAll();
-    const auto table = ParseStringTable(std::string_view(contents.constData(), contents.size()),
-                                        file.fileName().toStdString());
+    const auto table
+        = ParseStringTable(std::string_view(contents.constData(), contents.size()), file.fileName().toStdString());
     for (const auto& [id, text] : table)
         resources.Add(Kind::String, id, text);
     return resources;

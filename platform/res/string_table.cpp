@@ -35,11 +35,20 @@ std::string Unescape(std::string_view escaped, const std::string& source, int li
         if (++i == escaped.size())
             throw FormatError(source, line, "a backslash ends the line");
         switch (escaped[i]) {
-        case 'r': out += '\r'; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case '\\': out += '\\'; break;
-        default: throw FormatError(source, line, std::string("unknown escape \\") + escaped[i]);
+        case 'r':
+            out += '\r';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            throw FormatError(source, line, std::string("unknown escape \\") + escaped[i]);
         }
     }
     return out;

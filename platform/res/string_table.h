@@ -18,7 +18,6 @@
 namespace res {
 
 // Reads a table; throws FormatError naming `source` and the line.
-std::map<std::uint32_t, std::string> ParseStringTable(std::string_view utf8,
-                                                      const std::string& source);
+std::map<std::uint32_t, std::string> ParseStringTable(std::string_view utf8, const std::string& source);
 
 } // namespace res

@@ -30,8 +30,7 @@ std::string ToCp1252(std::string_view contents)
 
 std::string Unquote(std::string_view value)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
@@ -54,22 +53,21 @@ IniFile IniFile::Parse(std::string_view contents)
             continue;
         if (line.front() == '[') {
             const auto close = line.find(']');
-            const std::string_view name =
-                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             current = nullptr;
             for (Section& s : ini.sections_)
                 if (text::EqualNoCase(s.name, name))
                     current = &s;
             if (!current)
-                current = &ini.sections_.emplace_back(Section{std::string(name), {}});
+                current = &ini.sections_.emplace_back(Section {std::string(name), {}});
             continue;
         }
         if (!current)
             continue;
         const auto equals = line.find('=');
         const std::string_view key = Trim(line.substr(0, equals));
-        const std::string value =
-            equals == std::string_view::npos ? std::string() : Unquote(Trim(line.substr(equals + 1)));
+        const std::string value
+            = equals == std::string_view::npos ? std::string() : Unquote(Trim(line.substr(equals + 1)));
         current->entries.emplace_back(std::string(key), value);
     }
     return ini;

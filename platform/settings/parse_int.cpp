@@ -16,7 +16,7 @@ std::optional<int> ParseProfileInt(std::string_view text)
     std::int64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > std::int64_t{INT32_MAX} + 1)
+        if (value > std::int64_t {INT32_MAX} + 1)
             return std::nullopt;
     }
     if (i == firstDigit)

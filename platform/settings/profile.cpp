@@ -38,8 +38,7 @@ QString QPath(const std::filesystem::path& path)
 Profile::Profile(std::string programName)
     : programName_(std::move(programName))
     , profileName_(programName_)
-{
-}
+{}
 
 void Profile::SetProfileName(std::string name)
 {
@@ -62,8 +61,7 @@ std::filesystem::path Profile::FilePath() const
     return ConfigFolder() / registryKey_ / file;
 }
 
-std::string Profile::GetString(std::string_view section, std::string_view entry,
-                               std::string_view defaultValue) const
+std::string Profile::GetString(std::string_view section, std::string_view entry, std::string_view defaultValue) const
 {
     const std::filesystem::path path = FilePath();
     if (path.empty() || !IsValidName(section) || !IsValidName(entry))
@@ -85,8 +83,7 @@ int Profile::GetInt(std::string_view section, std::string_view entry, int defaul
     return ParseProfileInt(value).value_or(defaultValue);
 }
 
-std::optional<std::vector<std::uint8_t>> Profile::GetBinary(std::string_view section,
-                                                            std::string_view entry) const
+std::optional<std::vector<std::uint8_t>> Profile::GetBinary(std::string_view section, std::string_view entry) const
 {
     const std::filesystem::path path = FilePath();
     if (path.empty() || !IsValidName(section) || !IsValidName(entry))
@@ -101,8 +98,7 @@ std::optional<std::vector<std::uint8_t>> Profile::GetBinary(std::string_view sec
 
 namespace {
 
-bool Write(const std::filesystem::path& path, std::string_view section, std::string_view entry,
-           const QVariant& value)
+bool Write(const std::filesystem::path& path, std::string_view section, std::string_view entry, const QVariant& value)
 {
     if (path.empty() || !IsValidName(section) || !IsValidName(entry))
         return false;
@@ -128,11 +124,9 @@ bool Profile::WriteInt(std::string_view section, std::string_view entry, int val
     return Write(FilePath(), section, entry, value);
 }
 
-bool Profile::WriteBinary(std::string_view section, std::string_view entry,
-                          std::span<const std::uint8_t> value)
+bool Profile::WriteBinary(std::string_view section, std::string_view entry, std::span<const std::uint8_t> value)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(value.data()),
-                           static_cast<qsizetype>(value.size()));
+    const QByteArray bytes(reinterpret_cast<const char*>(value.data()), static_cast<qsizetype>(value.size()));
     return Write(FilePath(), section, entry, bytes);
 }
 

@@ -34,19 +34,16 @@ public:
     // The file that holds the values; empty when there is no profile name.
     std::filesystem::path FilePath() const;
 
-    std::string GetString(std::string_view section, std::string_view entry,
-                          std::string_view defaultValue = {}) const;
+    std::string GetString(std::string_view section, std::string_view entry, std::string_view defaultValue = {}) const;
     // `defaultValue` when the entry is missing or does not start with a number.
     int GetInt(std::string_view section, std::string_view entry, int defaultValue) const;
     // Nothing when the entry is missing or holds no binary value.
-    std::optional<std::vector<std::uint8_t>> GetBinary(std::string_view section,
-                                                       std::string_view entry) const;
+    std::optional<std::vector<std::uint8_t>> GetBinary(std::string_view section, std::string_view entry) const;
 
     // False when the name is not allowed or the file could not be written.
     bool WriteString(std::string_view section, std::string_view entry, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view entry, int value);
-    bool WriteBinary(std::string_view section, std::string_view entry,
-                     std::span<const std::uint8_t> value);
+    bool WriteBinary(std::string_view section, std::string_view entry, std::span<const std::uint8_t> value);
 
 private:
     std::string programName_;

@@ -17,7 +17,7 @@ IniFile ReadFile(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return {};
-    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string contents {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return IniFile::Parse(contents);
 }
 
@@ -25,22 +25,19 @@ IniFile ReadFile(const std::filesystem::path& file)
 
 WinIni::WinIni()
     : WinIni(DefaultPath(), QLocale())
-{
-}
+{}
 
 WinIni::WinIni(const std::filesystem::path& file, const QLocale& locale)
     : file_(ReadFile(file))
     , locale_(locale)
-{
-}
+{}
 
 std::filesystem::path WinIni::DefaultPath()
 {
     return OrganisationFolder() / "win.ini";
 }
 
-std::string WinIni::GetString(std::string_view section, std::string_view entry,
-                              std::string_view defaultValue) const
+std::string WinIni::GetString(std::string_view section, std::string_view entry, std::string_view defaultValue) const
 {
     if (auto value = file_.Find(section, entry))
         return *std::move(value);

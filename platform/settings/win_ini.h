@@ -21,8 +21,7 @@ public:
 
     // The file's value; else the locale's for the international settings;
     // else `defaultValue`. Text is Windows-1252.
-    std::string GetString(std::string_view section, std::string_view entry,
-                          std::string_view defaultValue = {}) const;
+    std::string GetString(std::string_view section, std::string_view entry, std::string_view defaultValue = {}) const;
     // `defaultValue` when the entry is absent or does not start with a number.
     int GetInt(std::string_view section, std::string_view entry, int defaultValue) const;
 

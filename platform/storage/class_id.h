@@ -11,7 +11,7 @@
 namespace storage {
 
 struct ClassId {
-    std::array<uint8_t, 16> bytes{};
+    std::array<uint8_t, 16> bytes {};
 
     bool IsNull() const;
     // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" in upper case.

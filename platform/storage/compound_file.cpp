@@ -17,7 +17,7 @@ namespace storage {
 namespace {
 
 // Files are held whole in memory; ours are far smaller than this.
-constexpr off_t kMaxFileSize = off_t{1} << 30;
+constexpr off_t kMaxFileSize = off_t {1} << 30;
 
 Status ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
 {

@@ -20,8 +20,8 @@ int CreateBeside(const std::string& target, std::string& created)
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%012llx~",
-                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        std::snprintf(
+            suffix, sizeof suffix, ".%012llx~", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
         created = target + suffix;
         int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -67,13 +67,18 @@ Status StatusFromErrno(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return Status::FileNotFound;
+    case ENOTDIR:
+        return Status::FileNotFound;
     case EACCES:
     case EPERM:
-    case EROFS: return Status::AccessDenied;
-    case ENAMETOOLONG: return Status::NameTooLong;
-    case ELOOP: return Status::LinkLoop;
-    default: return Status::WriteFault;
+    case EROFS:
+        return Status::AccessDenied;
+    case ENAMETOOLONG:
+        return Status::NameTooLong;
+    case ELOOP:
+        return Status::LinkLoop;
+    default:
+        return Status::WriteFault;
     }
 }
 
@@ -95,8 +100,7 @@ Status ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes)
     int fd = CreateBeside(target, created);
     if (fd < 0)
         return StatusFromErrno(errno);
-    bool ok = WriteAll(fd, bytes) && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0)
-              && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes) && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;

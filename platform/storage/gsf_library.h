@@ -18,7 +18,7 @@ struct GObjectUnref {
     }
 };
 
-template <typename T>
+template<typename T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
 // While it exists, libgsf's warnings and failed checks are caught instead of

@@ -21,7 +21,9 @@ constexpr size_t kReadChunk = 1 << 20;
 
 class TreeReader {
 public:
-    explicit TreeReader(uint64_t budget) : budget_(budget) {}
+    explicit TreeReader(uint64_t budget)
+        : budget_(budget)
+    {}
 
     bool ReadChildren(GsfInfile* dir, Node& node, int depth)
     {
@@ -56,13 +58,11 @@ private:
     // Puts the children in compound-file order; two of one name are damage.
     static bool SortUnique(std::vector<std::shared_ptr<Node>>& children)
     {
-        auto byName = [](const auto& a, const auto& b) {
-            return CompareElementNames(a->name, b->name) < 0;
-        };
+        auto byName = [](const auto& a, const auto& b) { return CompareElementNames(a->name, b->name) < 0; };
         std::sort(children.begin(), children.end(), byName);
         return std::adjacent_find(children.begin(), children.end(), [](const auto& a, const auto& b) {
-                   return CompareElementNames(a->name, b->name) == 0;
-               }) == children.end();
+            return CompareElementNames(a->name, b->name) == 0;
+        }) == children.end();
     }
 
     bool ReadStream(GsfInput* input, Node& node)

@@ -19,12 +19,10 @@ bool WriteChildren(GsfOutfile* dir, const Node& node)
             return false;
         bool ok;
         if (isStorage) {
-            ok = gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(out.get()),
-                                                child->classId.bytes.data())
-                 && WriteChildren(GSF_OUTFILE(out.get()), *child);
+            ok = gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(out.get()), child->classId.bytes.data())
+                && WriteChildren(GSF_OUTFILE(out.get()), *child);
         } else {
-            ok = child->data.empty()
-                 || gsf_output_write(out.get(), child->data.size(), child->data.data());
+            ok = child->data.empty() || gsf_output_write(out.get(), child->data.size(), child->data.data());
         }
         if (!gsf_output_close(out.get()) || !ok)
             return false;
@@ -42,9 +40,8 @@ Status WriteCompoundFile(const Node& root, std::vector<uint8_t>& bytes)
     GsfPtr<GsfOutfile> outfile(gsf_outfile_msole_new(sink.get()));
     if (!sink || !outfile)
         return Status::WriteFault;
-    bool ok = gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(outfile.get()),
-                                             root.classId.bytes.data())
-              && WriteChildren(outfile.get(), root);
+    bool ok = gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(outfile.get()), root.classId.bytes.data())
+        && WriteChildren(outfile.get(), root);
     ok = gsf_output_close(GSF_OUTPUT(outfile.get())) && ok;
     if (!ok || complaints.Heard())
         return Status::WriteFault;

@@ -38,16 +38,14 @@ std::shared_ptr<Node> FindChild(const Node& parent, std::string_view name)
 void InsertChild(Node& parent, std::shared_ptr<Node> child)
 {
     auto at = std::upper_bound(parent.children.begin(), parent.children.end(), child,
-                               [](const auto& a, const auto& b) {
-                                   return CompareElementNames(a->name, b->name) < 0;
-                               });
+        [](const auto& a, const auto& b) { return CompareElementNames(a->name, b->name) < 0; });
     parent.children.insert(at, std::move(child));
 }
 
 void RemoveChild(Node& parent, const Node* child)
 {
-    auto it = std::find_if(parent.children.begin(), parent.children.end(),
-                           [child](const auto& c) { return c.get() == child; });
+    auto it = std::find_if(
+        parent.children.begin(), parent.children.end(), [child](const auto& c) { return c.get() == child; });
     if (it == parent.children.end())
         return;
     MarkRemoved(**it);
@@ -72,8 +70,8 @@ bool Encloses(const Node& outer, const Node* inner)
 {
     if (&outer == inner)
         return true;
-    return std::any_of(outer.children.begin(), outer.children.end(),
-                       [inner](const auto& c) { return Encloses(*c, inner); });
+    return std::any_of(
+        outer.children.begin(), outer.children.end(), [inner](const auto& c) { return Encloses(*c, inner); });
 }
 
 } // namespace storage

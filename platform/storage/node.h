@@ -17,12 +17,12 @@ struct Node {
     enum Kind { StorageNode, StreamNode };
 
     Kind kind = StorageNode;
-    std::string name;      // Windows-1252, as our code spells it
-    std::string wireName;  // UTF-8 as the file holds it, so foreign names survive a rewrite
-    ClassId classId;       // storages only
-    std::vector<uint8_t> data;                  // streams only
-    std::vector<std::shared_ptr<Node>> children;  // storages only, in compound-file order
-    bool removed = false;  // destroyed while a handle still pointed at it
+    std::string name; // Windows-1252, as our code spells it
+    std::string wireName; // UTF-8 as the file holds it, so foreign names survive a rewrite
+    ClassId classId; // storages only
+    std::vector<uint8_t> data; // streams only
+    std::vector<std::shared_ptr<Node>> children; // storages only, in compound-file order
+    bool removed = false; // destroyed while a handle still pointed at it
 
     static std::shared_ptr<Node> Make(Kind kind, std::string_view name);
 };

@@ -35,9 +35,9 @@ Status ClearName(Node& parent, std::string_view name, CreateMode mode)
 } // namespace
 
 Storage::Storage(std::shared_ptr<FileState> file, std::shared_ptr<Node> node)
-    : file_(std::move(file)), node_(std::move(node))
-{
-}
+    : file_(std::move(file))
+    , node_(std::move(node))
+{}
 
 void Storage::Release()
 {
@@ -138,8 +138,8 @@ Status Storage::List(std::vector<ElementInfo>& out) const
     out.clear();
     for (const auto& child : node_->children) {
         bool isStorage = child->kind == Node::StorageNode;
-        out.push_back({child->name, isStorage ? ElementKind::Storage : ElementKind::Stream,
-                       child->data.size(), child->classId});
+        out.push_back(
+            {child->name, isStorage ? ElementKind::Storage : ElementKind::Stream, child->data.size(), child->classId});
     }
     return Status::Ok;
 }
@@ -178,8 +178,7 @@ Status Storage::RenameElement(std::string_view oldName, std::string_view newName
     return Status::Ok;
 }
 
-Status Storage::MoveElementTo(std::string_view name, Storage& dest, std::string_view newName,
-                              MoveMode mode)
+Status Storage::MoveElementTo(std::string_view name, Storage& dest, std::string_view newName, MoveMode mode)
 {
     Status status = Check(mode == MoveMode::Move);
     if (status == Status::Ok)

@@ -23,13 +23,13 @@ struct Node;
 
 // What creating an element does when one of that name is already there.
 enum class CreateMode {
-    FailIfThere,  // AlreadyExists
-    Replace,      // the old element, of either kind, is destroyed first
+    FailIfThere, // AlreadyExists
+    Replace, // the old element, of either kind, is destroyed first
 };
 
 enum class MoveMode {
-    Move,  // the element leaves this storage
-    Copy,  // the element stays here too
+    Move, // the element leaves this storage
+    Copy, // the element stays here too
 };
 
 enum class ElementKind { Storage, Stream };
@@ -37,8 +37,8 @@ enum class ElementKind { Storage, Stream };
 struct ElementInfo {
     std::string name;
     ElementKind kind;
-    uint64_t size;    // streams: bytes; storages: 0
-    ClassId classId;  // storages only
+    uint64_t size; // streams: bytes; storages: 0
+    ClassId classId; // storages only
 };
 
 class Storage {
@@ -73,8 +73,7 @@ public:
     // Moves or copies an element, with everything under it and its class ids,
     // into `dest` (this or another file) as `newName`, replacing an element of
     // that name there.
-    Status MoveElementTo(std::string_view name, Storage& dest, std::string_view newName,
-                         MoveMode mode);
+    Status MoveElementTo(std::string_view name, Storage& dest, std::string_view newName, MoveMode mode);
 
     Status GetClassId(ClassId& out) const;
     Status SetClassId(const ClassId& id);

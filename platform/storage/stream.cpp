@@ -17,9 +17,9 @@ constexpr uint64_t kMaxStreamSize = 0xFFFFFFFFu;
 } // namespace
 
 Stream::Stream(std::shared_ptr<FileState> file, std::shared_ptr<Node> node)
-    : file_(std::move(file)), node_(std::move(node))
-{
-}
+    : file_(std::move(file))
+    , node_(std::move(node))
+{}
 
 Stream::~Stream() = default;
 
@@ -58,9 +58,9 @@ void Stream::Write(const void* buffer, size_t n)
 
 uint64_t Stream::Seek(int64_t offset, Origin origin)
 {
-    int64_t base = origin == Begin     ? 0
-                   : origin == Current ? static_cast<int64_t>(pos_)
-                                       : static_cast<int64_t>(Element().data.size());
+    int64_t base = origin == Begin ? 0
+        : origin == Current        ? static_cast<int64_t>(pos_)
+                                   : static_cast<int64_t>(Element().data.size());
     if (offset < 0 ? base + offset < 0 : offset > INT64_MAX - base)
         throw io::FileError(EINVAL, "seek outside stream \"" + node_->name + "\"");
     pos_ = static_cast<uint64_t>(base + offset);

@@ -1,6 +1,5 @@
 #include "platform/ui/accelerators.h"
 
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -12,12 +11,15 @@ namespace ui {
 
 namespace {
 
-constexpr Qt::KeyboardModifiers relevantModifiers =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+constexpr Qt::KeyboardModifiers relevantModifiers
+    = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 class KeyFilter : public QObject {
 public:
-    KeyFilter(AcceleratorTable& table, QWidget& window) : table_(table), window_(&window) {}
+    KeyFilter(AcceleratorTable& table, QWidget& window)
+        : table_(table)
+        , window_(&window)
+    {}
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* e) override
@@ -38,18 +40,17 @@ private:
 } // namespace
 
 AcceleratorTable::AcceleratorTable(std::vector<Accelerator> entries, CmdTarget& target)
-    : entries_(std::move(entries)), target_(&target)
-{
-}
+    : entries_(std::move(entries))
+    , target_(&target)
+{}
 
 AcceleratorTable::~AcceleratorTable() = default;
 
 unsigned AcceleratorTable::Find(const QKeyEvent& key) const
 {
     Qt::KeyboardModifiers mods = key.modifiers() & relevantModifiers;
-    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Accelerator& a) {
-        return a.key == key.key() && (a.modifiers & relevantModifiers) == mods;
-    });
+    auto it = std::find_if(entries_.begin(), entries_.end(),
+        [&](const Accelerator& a) { return a.key == key.key() && (a.modifiers & relevantModifiers) == mods; });
     return it == entries_.end() ? 0 : it->id;
 }
 

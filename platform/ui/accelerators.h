@@ -16,7 +16,7 @@ class QWidget;
 namespace ui {
 
 struct Accelerator {
-    int key;  // Qt::Key
+    int key; // Qt::Key
     Qt::KeyboardModifiers modifiers;
     unsigned id;
 };

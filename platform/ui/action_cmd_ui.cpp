@@ -6,7 +6,10 @@
 
 namespace ui {
 
-ActionCmdUI::ActionCmdUI(QAction& action, unsigned id) : CmdUI(id), action_(action) {}
+ActionCmdUI::ActionCmdUI(QAction& action, unsigned id)
+    : CmdUI(id)
+    , action_(action)
+{}
 
 void ActionCmdUI::Enable(bool on)
 {

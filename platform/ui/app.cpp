@@ -28,9 +28,10 @@ const QEvent::Type postedCommandType = static_cast<QEvent::Type>(QEvent::registe
 class PostedCommand : public QEvent {
 public:
     PostedCommand(std::weak_ptr<CmdTarget*> target, unsigned id)
-        : QEvent(postedCommandType), target(std::move(target)), id(id)
-    {
-    }
+        : QEvent(postedCommandType)
+        , target(std::move(target))
+        , id(id)
+    {}
     std::weak_ptr<CmdTarget*> target;
     unsigned id;
 };
@@ -38,7 +39,9 @@ public:
 // Receives the posted commands and the timers of the App.
 class Dispatcher : public QObject {
 public:
-    explicit Dispatcher(App& app) : app_(app) {}
+    explicit Dispatcher(App& app)
+        : app_(app)
+    {}
 
     std::map<std::pair<Wnd*, unsigned>, int> timers;
     std::unordered_map<int, std::pair<Wnd*, unsigned>> byQtId;
@@ -70,7 +73,9 @@ private:
 } // namespace
 
 struct App::Impl {
-    explicit Impl(App& app) : dispatcher(app) {}
+    explicit Impl(App& app)
+        : dispatcher(app)
+    {}
     Dispatcher dispatcher;
     TargetPtr<CmdTarget> mainWnd;
     std::vector<CommandBar*> bars;
@@ -80,7 +85,8 @@ struct App::Impl {
     std::optional<int> pendingQuit;
 };
 
-App::App() : impl_(std::make_unique<Impl>(*this))
+App::App()
+    : impl_(std::make_unique<Impl>(*this))
 {
     if (!QApplication::instance())
         throw std::logic_error("ui::App needs a QApplication");
@@ -90,8 +96,7 @@ App::App() : impl_(std::make_unique<Impl>(*this))
     if (!eventDispatcher)
         throw std::logic_error("ui::App needs the event dispatcher of this thread");
     current = this;
-    QObject::connect(eventDispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                     &impl_->dispatcher, [this] { Idle(); });
+    QObject::connect(eventDispatcher, &QAbstractEventDispatcher::aboutToBlock, &impl_->dispatcher, [this] { Idle(); });
 }
 
 App::~App()

@@ -9,13 +9,13 @@ namespace ui {
 
 struct LocalTime {
     int year;
-    int month;  // 1-12
-    int day;    // 1-31
+    int month; // 1-12
+    int day; // 1-31
     int hour;
     int minute;
     int second;
     int millisecond;
-    int dayOfWeek;  // 0 Sunday - 6 Saturday
+    int dayOfWeek; // 0 Sunday - 6 Saturday
 };
 
 // The system's clock and generator; tests derive and override what they fix.
@@ -45,7 +45,9 @@ Clock* SetClock(Clock* clock);
 
 class ScopedClock {
 public:
-    explicit ScopedClock(Clock& clock) : previous_(SetClock(&clock)) {}
+    explicit ScopedClock(Clock& clock)
+        : previous_(SetClock(&clock))
+    {}
     ~ScopedClock() { SetClock(previous_); }
     ScopedClock(const ScopedClock&) = delete;
     ScopedClock& operator=(const ScopedClock&) = delete;
@@ -54,10 +56,25 @@ private:
     Clock* previous_;
 };
 
-inline std::time_t Time() { return CurrentClock().Time(); }
-inline LocalTime Now() { return CurrentClock().Now(); }
-inline std::uint32_t GetTickCount() { return CurrentClock().TickCount(); }
-inline void Srand(unsigned seed) { CurrentClock().Srand(seed); }
-inline int Rand() { return CurrentClock().Rand(); }
+inline std::time_t Time()
+{
+    return CurrentClock().Time();
+}
+inline LocalTime Now()
+{
+    return CurrentClock().Now();
+}
+inline std::uint32_t GetTickCount()
+{
+    return CurrentClock().TickCount();
+}
+inline void Srand(unsigned seed)
+{
+    CurrentClock().Srand(seed);
+}
+inline int Rand()
+{
+    return CurrentClock().Rand();
+}
 
 } // namespace ui

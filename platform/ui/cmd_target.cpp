@@ -7,7 +7,9 @@
 
 namespace ui {
 
-CmdTarget::CmdTarget() : token_(std::make_shared<CmdTarget*>(this)) {}
+CmdTarget::CmdTarget()
+    : token_(std::make_shared<CmdTarget*>(this))
+{}
 
 CmdTarget::~CmdTarget() = default;
 

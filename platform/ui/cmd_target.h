@@ -62,7 +62,7 @@ private:
 };
 
 // A pointer to a command target that reads as null once the target is gone.
-template <class T>
+template<class T>
 class TargetPtr {
 public:
     TargetPtr() = default;

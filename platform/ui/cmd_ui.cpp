@@ -4,7 +4,9 @@
 
 namespace ui {
 
-CmdUI::CmdUI(unsigned id) : id_(id) {}
+CmdUI::CmdUI(unsigned id)
+    : id_(id)
+{}
 
 void CmdUI::Enable(bool on)
 {

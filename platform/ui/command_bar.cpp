@@ -16,7 +16,8 @@ constexpr const char* commandIdProperty = "ui_command_id";
 
 } // namespace
 
-CommandBar::CommandBar(CmdTarget& target) : target_(&target)
+CommandBar::CommandBar(CmdTarget& target)
+    : target_(&target)
 {
     if (App* app = App::Current())
         app->AddCommandBar(*this);
@@ -52,8 +53,8 @@ unsigned CommandBar::CommandId(const QAction& action)
 
 QAction* CommandBar::FindAction(unsigned id) const
 {
-    auto it = std::find_if(items_.begin(), items_.end(),
-                           [id](const auto& item) { return item.second == id && item.first; });
+    auto it = std::find_if(
+        items_.begin(), items_.end(), [id](const auto& item) { return item.second == id && item.first; });
     return it == items_.end() ? nullptr : it->first.data();
 }
 

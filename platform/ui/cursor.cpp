@@ -52,7 +52,7 @@ protected:
         auto* mouse = static_cast<QMouseEvent*>(e);
         QPointF local = window_->mapFromGlobal(mouse->globalPosition());
         QMouseEvent redirected(e->type(), local, mouse->scenePosition(), mouse->globalPosition(), mouse->button(),
-                               mouse->buttons(), mouse->modifiers());
+            mouse->buttons(), mouse->modifiers());
         QApplication::sendEvent(window_, &redirected);
         return true;
     }
@@ -72,9 +72,9 @@ Capture& TheCapture()
 
 void SetCursor(QWidget& window, StandardCursor cursor)
 {
-    static constexpr Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor,   Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,  Qt::SizeVerCursor, Qt::SizeHorCursor,
-        Qt::SizeAllCursor, Qt::DragMoveCursor,  Qt::ForbiddenCursor, Qt::CrossCursor};
+    static constexpr Qt::CursorShape shapes[]
+        = {Qt::ArrowCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeHorCursor,
+            Qt::SizeAllCursor, Qt::DragMoveCursor, Qt::ForbiddenCursor, Qt::CrossCursor};
     SetCursor(window, QCursor(shapes[static_cast<int>(cursor)]));
 }
 

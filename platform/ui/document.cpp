@@ -10,7 +10,8 @@
 
 namespace ui {
 
-Document::Document(DocTemplate* docTemplate) : template_(docTemplate)
+Document::Document(DocTemplate* docTemplate)
+    : template_(docTemplate)
 {
     if (template_)
         template_->documents_.push_back(this);
@@ -42,7 +43,8 @@ void Document::UpdateFrameTitles()
 {
     std::vector<Frame*> frames;
     for (View* view : views_)
-        if (Frame* frame = view->GetParentFrame(); frame && std::find(frames.begin(), frames.end(), frame) == frames.end())
+        if (Frame* frame = view->GetParentFrame();
+            frame && std::find(frames.begin(), frames.end(), frame) == frames.end())
             frames.push_back(frame);
     for (Frame* frame : frames)
         frame->OnUpdateFrameTitle();

@@ -39,8 +39,8 @@ QString QtFilterOf(const FileFilter& filter)
 
 std::optional<std::string> ShowDialog(const FileDialogRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), text::ToQString(request.title),
-                       QString::fromStdString(request.folder));
+    QFileDialog dialog(
+        QApplication::activeWindow(), text::ToQString(request.title), QString::fromStdString(request.folder));
     const bool open = request.kind == FileDialogKind::Open;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -105,9 +105,9 @@ FileDialogHook SetFileDialogHook(FileDialogHook hook)
     return std::exchange(Hook(), std::move(hook));
 }
 
-ScopedFileDialogHook::ScopedFileDialogHook(FileDialogHook hook) : previous_(SetFileDialogHook(std::move(hook)))
-{
-}
+ScopedFileDialogHook::ScopedFileDialogHook(FileDialogHook hook)
+    : previous_(SetFileDialogHook(std::move(hook)))
+{}
 
 ScopedFileDialogHook::~ScopedFileDialogHook()
 {

@@ -14,7 +14,7 @@ namespace ui {
 // One entry of the dialog's file types: its name ("Form (*.qwm)") and
 // pattern ("*.qwm").
 struct FileFilter {
-    std::string name;     // Windows-1252
+    std::string name; // Windows-1252
     std::string pattern;
 };
 
@@ -22,7 +22,7 @@ enum class FileDialogKind { Open, Save };
 
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
-    std::string title;  // Windows-1252
+    std::string title; // Windows-1252
     std::vector<FileFilter> filters;
     // With its dot; added to a chosen name that has no extension.
     std::string defaultExtension;

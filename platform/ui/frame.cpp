@@ -82,7 +82,8 @@ void Frame::OnUpdateFrameTitle()
         main_->OnUpdateFrameTitle();
 }
 
-void Frame::OnMDIActivate(bool, Frame*, Frame*) {}
+void Frame::OnMDIActivate(bool, Frame*, Frame*)
+{}
 
 bool Frame::OnClose()
 {

@@ -6,7 +6,9 @@
 
 namespace ui {
 
-FrameWindow::FrameWindow(Frame& frame, QWidget* parent) : QMainWindow(parent), frame_(&frame)
+FrameWindow::FrameWindow(Frame& frame, QWidget* parent)
+    : QMainWindow(parent)
+    , frame_(&frame)
 {
     // A main window is a window of its own unless told otherwise; a child
     // frame's lies inside its multi-document window.
@@ -22,7 +24,8 @@ void FrameWindow::closeEvent(QCloseEvent* e)
         frame_->OnClose();
 }
 
-ChildFrameWindow::ChildFrameWindow(Frame& frame) : frame_(&frame)
+ChildFrameWindow::ChildFrameWindow(Frame& frame)
+    : frame_(&frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }

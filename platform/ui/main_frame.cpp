@@ -18,8 +18,8 @@ namespace {
 // True when some view of the document still lies in a frame's window.
 bool IsShown(const Document& doc)
 {
-    return std::any_of(doc.Views().begin(), doc.Views().end(),
-                       [](const View* view) { return view->GetParentFrame() != nullptr; });
+    return std::any_of(
+        doc.Views().begin(), doc.Views().end(), [](const View* view) { return view->GetParentFrame() != nullptr; });
 }
 
 } // namespace
@@ -40,8 +40,8 @@ void MainFrame::Create(std::string_view titleCp1252)
     window_ = new FrameWindow(*this, nullptr);
     area_ = new QMdiArea(window_);
     window_->setCentralWidget(area_);
-    QObject::connect(area_, &QMdiArea::subWindowActivated, area_,
-                     [this](QMdiSubWindow* window) { OnSubWindowActivated(window); });
+    QObject::connect(
+        area_, &QMdiArea::subWindowActivated, area_, [this](QMdiSubWindow* window) { OnSubWindowActivated(window); });
     SetTitle(titleCp1252);
 }
 

@@ -31,36 +31,54 @@ struct BoxType {
 BoxType TypeOf(unsigned flags)
 {
     switch (flags & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {{IDOK, IDCANCEL}, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {{IDABORT, IDRETRY, IDIGNORE}, 0};
-    case MB_YESNOCANCEL: return {{IDYES, IDNO, IDCANCEL}, IDCANCEL};
-    case MB_YESNO: return {{IDYES, IDNO}, 0};
-    case MB_RETRYCANCEL: return {{IDRETRY, IDCANCEL}, IDCANCEL};
-    default: return {{IDOK}, IDOK};
+    case MB_OKCANCEL:
+        return {{IDOK, IDCANCEL}, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, IDRETRY, IDIGNORE}, 0};
+    case MB_YESNOCANCEL:
+        return {{IDYES, IDNO, IDCANCEL}, IDCANCEL};
+    case MB_YESNO:
+        return {{IDYES, IDNO}, 0};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, IDCANCEL}, IDCANCEL};
+    default:
+        return {{IDOK}, IDOK};
     }
 }
 
 QMessageBox::StandardButton StandardButtonOf(int answer)
 {
     switch (answer) {
-    case IDCANCEL: return QMessageBox::Cancel;
-    case IDABORT: return QMessageBox::Abort;
-    case IDRETRY: return QMessageBox::Retry;
-    case IDIGNORE: return QMessageBox::Ignore;
-    case IDYES: return QMessageBox::Yes;
-    case IDNO: return QMessageBox::No;
-    default: return QMessageBox::Ok;
+    case IDCANCEL:
+        return QMessageBox::Cancel;
+    case IDABORT:
+        return QMessageBox::Abort;
+    case IDRETRY:
+        return QMessageBox::Retry;
+    case IDIGNORE:
+        return QMessageBox::Ignore;
+    case IDYES:
+        return QMessageBox::Yes;
+    case IDNO:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon IconOf(unsigned flags)
 {
     switch (flags & MB_ICONMASK) {
-    case MB_ICONHAND: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONASTERISK: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONHAND:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONASTERISK:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -74,8 +92,8 @@ int ShowBox(const MessageBoxRequest& request)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(IconOf(request.flags));
-    box.setWindowTitle(request.caption.empty() ? QApplication::applicationDisplayName()
-                                               : text::ToQString(request.caption));
+    box.setWindowTitle(
+        request.caption.empty() ? QApplication::applicationDisplayName() : text::ToQString(request.caption));
     box.setText(text::ToQString(request.text));
     const BoxType type = TypeOf(request.flags);
     std::vector<std::pair<QAbstractButton*, int>> buttons;
@@ -104,12 +122,12 @@ bool IsMessageBoxAnswer(unsigned flags, int answer)
 
 int MessageBox(std::string_view text, std::string_view caption, unsigned flags)
 {
-    MessageBoxRequest request{std::string(text), std::string(caption), flags};
+    MessageBoxRequest request {std::string(text), std::string(caption), flags};
     if (MessageBoxHook hook = Hook()) {
         int answer = hook(request);
         if (!IsMessageBoxAnswer(flags, answer))
-            throw UnansweredMessageBox("message box answered with " + std::to_string(answer) +
-                                       ", not one of its buttons: " + text::ToUtf8(text));
+            throw UnansweredMessageBox("message box answered with " + std::to_string(answer)
+                + ", not one of its buttons: " + text::ToUtf8(text));
         return answer;
     }
     if (!HasScreen())
@@ -124,8 +142,7 @@ MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
 
 ScopedMessageBoxHook::ScopedMessageBoxHook(MessageBoxHook hook)
     : previous_(SetMessageBoxHook(std::move(hook)))
-{
-}
+{}
 
 ScopedMessageBoxHook::~ScopedMessageBoxHook()
 {

@@ -44,8 +44,8 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 struct MessageBoxRequest {
-    std::string text;     // Windows-1252
-    std::string caption;  // Windows-1252
+    std::string text; // Windows-1252
+    std::string caption; // Windows-1252
     unsigned flags;
 };
 

@@ -24,7 +24,9 @@ struct Splitter::Pane {
     std::unique_ptr<View> view;
 };
 
-Splitter::Splitter(Frame& frame, std::unique_ptr<View> first, QWidget* parent) : QWidget(parent), frame_(&frame)
+Splitter::Splitter(Frame& frame, std::unique_ptr<View> first, QWidget* parent)
+    : QWidget(parent)
+    , frame_(&frame)
 {
     panes_[0][0] = MakePane(nullptr);
     rowBars_[0] = MakeBar(Qt::Vertical, nullptr);
@@ -109,7 +111,7 @@ QScrollBar* Splitter::MakeBar(Qt::Orientation orientation, const QScrollBar* lik
         bar->setValue(like->value());
     }
     connect(bar, &QScrollBar::valueChanged, this,
-            [this, orientation, bar](int position) { Scrolled(orientation, bar, position); });
+        [this, orientation, bar](int position) { Scrolled(orientation, bar, position); });
     bar->hide();
     return bar;
 }

@@ -111,11 +111,11 @@ private:
     TargetPtr<Frame> frame_;
     ViewFactory factory_;
     PaneAdded paneAdded_;
-    QSize minPane_{10, 10};
+    QSize minPane_ {10, 10};
     int rows_ = 1;
     int columns_ = 1;
-    int rowHeight_ = 0;    // of the first row, when there are two
-    int columnWidth_ = 0;  // of the first column, when there are two
+    int rowHeight_ = 0; // of the first row, when there are two
+    int columnWidth_ = 0; // of the first column, when there are two
     std::unique_ptr<Pane> panes_[maxRows][maxColumns];
     QScrollBar* rowBars_[maxRows] = {};
     QScrollBar* columnBars_[maxColumns] = {};

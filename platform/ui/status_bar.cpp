@@ -9,7 +9,9 @@
 
 namespace ui {
 
-StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), message_(new QLabel(this))
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent)
+    , message_(new QLabel(this))
 {
     setSizeGripEnabled(false);
     message_->setMinimumWidth(0);

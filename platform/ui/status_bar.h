@@ -17,8 +17,8 @@ namespace ui {
 
 struct StatusPane {
     unsigned id;
-    int width;  // pixels
-    std::string text;  // Windows-1252
+    int width; // pixels
+    std::string text; // Windows-1252
 };
 
 class StatusBar : public QStatusBar {

@@ -18,7 +18,8 @@ namespace {
 // Eats the tool tip events of a bar's children while tool tips are off.
 class ToolTipFilter : public QObject {
 public:
-    explicit ToolTipFilter(QToolBar& bar) : QObject(&bar)
+    explicit ToolTipFilter(QToolBar& bar)
+        : QObject(&bar)
     {
         setObjectName(name);
         bar.installEventFilter(this);

@@ -19,9 +19,10 @@ namespace {
 class Tracker : public QObject {
 public:
     Tracker(QWidget& window, const TrackHandler& handler, QEventLoop& loop)
-        : window_(&window), handler_(handler), loop_(loop)
-    {
-    }
+        : window_(&window)
+        , handler_(handler)
+        , loop_(loop)
+    {}
 
     std::optional<TrackKind> ended;
     std::exception_ptr error;
@@ -116,7 +117,8 @@ private:
 // platform cannot, and the tracker does not rely on it.
 class Grab {
 public:
-    explicit Grab(QWidget& window) : window_(&window)
+    explicit Grab(QWidget& window)
+        : window_(&window)
     {
         const QString platform = QGuiApplication::platformName();
         grabbed_ = window.isVisible() && platform != "offscreen" && platform != "minimal";
@@ -143,7 +145,11 @@ private:
 // Installs the tracker for the loop's lifetime, whatever way the loop ends.
 class Installed {
 public:
-    explicit Installed(QObject& filter) : filter_(filter) { QCoreApplication::instance()->installEventFilter(&filter_); }
+    explicit Installed(QObject& filter)
+        : filter_(filter)
+    {
+        QCoreApplication::instance()->installEventFilter(&filter_);
+    }
     ~Installed() { QCoreApplication::instance()->removeEventFilter(&filter_); }
     Installed(const Installed&) = delete;
     Installed& operator=(const Installed&) = delete;
@@ -158,8 +164,9 @@ TrackKind RunTrackingLoop(QWidget& window, const TrackHandler& handler)
 {
     QEventLoop loop;
     Tracker tracker(window, handler, loop);
-    QObject::connect(&window, &QObject::destroyed, &tracker,
-                     [&tracker] { tracker.Deliver({TrackKind::CaptureLost, {}, {}, {}}); });
+    QObject::connect(&window, &QObject::destroyed, &tracker, [&tracker] {
+        tracker.Deliver({TrackKind::CaptureLost, {}, {}, {}});
+    });
     {
         Installed installed(tracker);
         Grab grab(window);

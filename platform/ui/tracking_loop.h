@@ -17,7 +17,7 @@ enum class TrackKind { Move, Release, RightButton, Escape, CaptureLost };
 
 struct TrackEvent {
     TrackKind kind;
-    QPoint pos;  // in the tracking window's coordinates (moves and buttons)
+    QPoint pos; // in the tracking window's coordinates (moves and buttons)
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers modifiers;
 };

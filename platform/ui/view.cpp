@@ -28,9 +28,11 @@ bool View::OnEvent(QEvent&)
     return false;
 }
 
-void View::OnActivateView(bool, View*, View*) {}
+void View::OnActivateView(bool, View*, View*)
+{}
 
-void View::OnScroll(Qt::Orientation, int) {}
+void View::OnScroll(Qt::Orientation, int)
+{}
 
 void View::SetDocument(Document* document)
 {

@@ -4,7 +4,9 @@
 
 namespace ui {
 
-ViewHost::ViewHost(QWidget* parent) : QWidget(parent) {}
+ViewHost::ViewHost(QWidget* parent)
+    : QWidget(parent)
+{}
 
 ViewHost::~ViewHost()
 {

@@ -26,6 +26,7 @@ bool Wnd::KillTimer(unsigned id)
     return app && app->KillTimer(*this, id);
 }
 
-void Wnd::OnTimer(unsigned) {}
+void Wnd::OnTimer(unsigned)
+{}
 
 } // namespace ui

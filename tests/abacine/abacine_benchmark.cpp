@@ -169,4 +169,4 @@ void ThousandSumsOverAColumn(benchmark::State& state)
 }
 BENCHMARK(ThousandSumsOverAColumn)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -29,7 +29,7 @@ struct FuzzHost {
 };
 
 const char* const kNames[] = {"", "A", "B", "C", "T", "E", "F1", "F2"};
-constexpr uint32_t kRange = (1u << 16) | 3;  // cells 1 to 3
+constexpr uint32_t kRange = (1u << 16) | 3; // cells 1 to 3
 
 uint16_t Callback(void* context, uint16_t code, uintptr_t a, uintptr_t b)
 {
@@ -126,7 +126,7 @@ void Exercise(FORMULA_SET& set, FuzzHost& host)
         set.GetFormulaString(static_cast<FORMULA*>(e)->nFieldID, out);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

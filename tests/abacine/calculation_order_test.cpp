@@ -18,7 +18,7 @@ constexpr uint16_t kMissingField = 36005;
 struct Entry {
     uint16_t id;
     const char* text;
-    bool unchecked = false;  // brought in as code, as a load does
+    bool unchecked = false; // brought in as code, as a load does
 };
 
 struct Want {
@@ -31,7 +31,7 @@ struct SetCase {
     std::vector<Entry> formulas;
     std::vector<Want> results;
     std::vector<uint16_t> staysOutOfDate;
-    std::vector<uint16_t> deletedFields;  // deleted from the host before calculating
+    std::vector<uint16_t> deletedFields; // deleted from the host before calculating
 };
 
 void AddFields(TestHost& host)
@@ -83,31 +83,30 @@ std::vector<std::vector<Entry>> ListOrders(const std::vector<Entry>& formulas)
 
 const SetCase kSets[] = {
     {"chain", {{10, "A+1"}, {11, "F10*2"}, {12, "F11+F10"}, {13, "F12-1"}},
-     {{10, HostValue::Number(3)}, {11, HostValue::Number(6)}, {12, HostValue::Number(9)}, {13, HostValue::Number(8)}},
-     {}, {}},
+        {{10, HostValue::Number(3)}, {11, HostValue::Number(6)}, {12, HostValue::Number(9)},
+            {13, HostValue::Number(8)}},
+        {}, {}},
     {"diamond", {{10, "A*10"}, {11, "F10+1"}, {12, "F10+2"}, {13, "F11*F12"}},
-     {{10, HostValue::Number(20)}, {11, HostValue::Number(21)}, {12, HostValue::Number(22)},
-      {13, HostValue::Number(462)}},
-     {}, {}},
+        {{10, HostValue::Number(20)}, {11, HostValue::Number(21)}, {12, HostValue::Number(22)},
+            {13, HostValue::Number(462)}},
+        {}, {}},
     {"cross-references", {{10, "F11+F12"}, {11, "F12*2"}, {12, "B+F13"}, {13, "A"}, {14, "F10-F13"}},
-     {{10, HostValue::Number(15)}, {11, HostValue::Number(10)}, {12, HostValue::Number(5)},
-      {13, HostValue::Number(2)}, {14, HostValue::Number(13)}},
-     {}, {}},
+        {{10, HostValue::Number(15)}, {11, HostValue::Number(10)}, {12, HostValue::Number(5)},
+            {13, HostValue::Number(2)}, {14, HostValue::Number(13)}},
+        {}, {}},
     {"column sums", {{10, "SUM(COL)"}, {11, "F10/AVG(COL)"}, {50, "A"}, {51, "c50+1"}, {52, "B"}},
-     {{50, HostValue::Number(2)}, {51, HostValue::Number(3)}, {52, HostValue::Number(3)},
-      {10, HostValue::Number(8)}, {11, HostValue::Number(3)}},
-     {}, {}},
+        {{50, HostValue::Number(2)}, {51, HostValue::Number(3)}, {52, HostValue::Number(3)}, {10, HostValue::Number(8)},
+            {11, HostValue::Number(3)}},
+        {}, {}},
     {"cycle", {{10, "F11+1", true}, {11, "F10+1", true}, {12, "A+1"}, {13, "F12*2"}, {14, "F10+B"}},
-     {{12, HostValue::Number(3)}, {13, HostValue::Number(6)}},
-     {10, 11, 14}, {}},
-    {"cycle through a range", {{51, "SUM(COL)", true}, {10, "c51+A"}, {12, "B*2"}},
-     {{12, HostValue::Number(6)}},
-     {51, 10}, {}},
+        {{12, HostValue::Number(3)}, {13, HostValue::Number(6)}}, {10, 11, 14}, {}},
+    {"cycle through a range", {{51, "SUM(COL)", true}, {10, "c51+A"}, {12, "B*2"}}, {{12, HostValue::Number(6)}},
+        {51, 10}, {}},
     // The missing field ends the first formula before it reads the second.
     {"cycle broken by a deleted field", {{10, "X+F11", true}, {11, "F10+1", true}, {12, "F11*2"}},
-     {{10, HostValue::Error(kMissingField)}, {11, HostValue::Error(kMissingField)},
-      {12, HostValue::Error(kMissingField)}},
-     {}, {3}},
+        {{10, HostValue::Error(kMissingField)}, {11, HostValue::Error(kMissingField)},
+            {12, HostValue::Error(kMissingField)}},
+        {}, {3}},
 };
 
 TEST(CalculationOrder, ResultsAreTheSameWhateverTheListOrder)
@@ -278,7 +277,7 @@ TEST(CalculationOrder, MarksMadeFromTheCallbackReachEarlierFormulas)
         EXPECT_EQ(host.fields[13].value.number, 72);
         for (uint16_t id = 10; id <= 13; ++id)
             EXPECT_TRUE(host.fields[id].upToDate) << id;
-        EXPECT_EQ(host.stores, (std::vector<uint16_t>{10, 11, 12, 10, 11, 13}));
+        EXPECT_EQ(host.stores, (std::vector<uint16_t> {10, 11, 12, 10, 11, 13}));
     }
 }
 
@@ -307,14 +306,14 @@ TEST(CalculationOrder, TheCircularTestWorksBesideACycleLoadedUnchecked)
     AddUnchecked(host, 10, "F11+1");
     AddUnchecked(host, 11, "F10+1");
     ASSERT_EQ(host.Compile(12, "A+1"), "");
-    EXPECT_EQ(host.Compile(13, "F10"), "");  // the cycle does not lead back to 13
+    EXPECT_EQ(host.Compile(13, "F10"), ""); // the cycle does not lead back to 13
     EXPECT_EQ(host.Compile(1, "F12"), "This formula contains a Circular Reference");
     EXPECT_EQ(host.Compile(10, "F11"), "This formula contains a Circular Reference");
-    EXPECT_EQ(host.Compile(11, "B"), "");  // replacing one formula ends the cycle
+    EXPECT_EQ(host.Compile(11, "B"), ""); // replacing one formula ends the cycle
     host.set.SetAllOutOfDate();
     host.set.Calculate(0);
     EXPECT_EQ(host.fields[13].value.number, 4);
     EXPECT_TRUE(host.fields[10].upToDate);
 }
 
-}  // namespace
+} // namespace

@@ -71,7 +71,7 @@ TEST_F(CompilerTest, RefusesWrongFormulasWithTheirMessage)
         {"SUM()", "Calculation is invalid"},
         {",1", "Calculation is invalid"},
         {"X+1", "Calculation is invalid"},
-        {"A B", "Calculation is invalid"},  // "AB" names no field
+        {"A B", "Calculation is invalid"}, // "AB" names no field
         {"#Not#1", "Calculation is invalid"},
         {"1#And#1", "Calculation is invalid"},
         {"1!", "Calculation is invalid"},
@@ -116,7 +116,7 @@ TEST_F(CompilerTest, ARefusalKeepsThePreviousFormula)
 
 struct CodeCase {
     const char* text;
-    const char* code;  // hex, blanks for reading only
+    const char* code; // hex, blanks for reading only
 };
 
 TEST_F(CompilerTest, WritesPostfixCodeByPrecedence)
@@ -178,7 +178,7 @@ TEST_F(CompilerTest, AddingReplacesAndEmptyTextRemoves)
     EXPECT_EQ(static_cast<FORMULA*>(host.set.formulas.Last())->nFieldID, 10);
     EXPECT_EQ(host.Text(10), "C");
 
-    EXPECT_EQ(host.Compile(12, ""), "");  // no formula there: nothing changes
+    EXPECT_EQ(host.Compile(12, ""), ""); // no formula there: nothing changes
     EXPECT_EQ(host.set.formulas.Count(), 2);
     EXPECT_EQ(host.Compile(10, ""), "");
     EXPECT_FALSE(host.set.IsIDInSet(10));
@@ -210,4 +210,4 @@ TEST(FunctionTable, AnswersNamesCountsAndIndexes)
     EXPECT_EQ(FORMULA_SET::GetIndex("SUMX"), -1);
 }
 
-}  // namespace
+} // namespace

@@ -12,9 +12,18 @@ struct EvalCase {
     HostValue want;
 };
 
-HostValue N(double d) { return HostValue::Number(d); }
-HostValue E(uint16_t e) { return HostValue::Error(e); }
-HostValue S(const std::string& s) { return HostValue::Text(s); }
+HostValue N(double d)
+{
+    return HostValue::Number(d);
+}
+HostValue E(uint16_t e)
+{
+    return HostValue::Error(e);
+}
+HostValue S(const std::string& s)
+{
+    return HostValue::Text(s);
+}
 
 class EvaluatorTest : public ::testing::Test {
 protected:
@@ -27,7 +36,7 @@ protected:
         host.AddField(5, "Ta", S("a"));
         host.AddField(6, "Tb", S("b"));
         host.AddField(7, "Bad", E(77));
-        host.AddField(8, "Empty", HostValue{});
+        host.AddField(8, "Empty", HostValue {});
     }
     void Check(const EvalCase* begin, const EvalCase* end)
     {
@@ -65,12 +74,12 @@ TEST_F(EvaluatorTest, ArithmeticLogicAndText)
 TEST_F(EvaluatorTest, Comparisons)
 {
     const EvalCase cases[] = {
-        {"T10<T9", N(0)},  // numeric texts compare as numbers
+        {"T10<T9", N(0)}, // numeric texts compare as numbers
         {"Tb>Ta", N(1)},
         {"\"ab\"<\"abc\"", N(1)},
         {"\"abc\"<\"ab\"", N(0)},
         {"\"abc\"=\"abc\"", N(1)},
-        {"\"\xE9\">\"z\"", N(1)},  // bytes compare unsigned
+        {"\"\xE9\">\"z\"", N(1)}, // bytes compare unsigned
         {"A>=2", N(1)},
         {"A<=1", N(0)},
         {"A<>B", N(1)},
@@ -92,7 +101,7 @@ TEST_F(EvaluatorTest, FaultsBecomeErrorValues)
         {"EXP(-1000)", N(0)},
         {"(-8)^0.5", E(33)},
         {"Bad+1", E(77)},
-        {"1/0+Bad", E(100)},  // the first error operand wins
+        {"1/0+Bad", E(100)}, // the first error operand wins
         {"Bad+1/0", E(77)},
         {"-Bad", E(77)},
         {"SUM(1,Bad,1/0)", E(77)},
@@ -123,9 +132,18 @@ TEST_F(EvaluatorTest, FieldTextLosesItsFormatCodes)
 {
     host.AddField(20, "Rich");
     host.fields[20].value = S("");
-    host.fields[20].value.text = std::string("\x1b" "B\x01\x02\x1b" "bold", 10);
-    host.AddField(21, "Runs", S(std::string("\x1b" "X\x01\x02\x1b" "hidden\x1b" "ok")));
-    host.AddField(22, "Cut", S(std::string("ab\x1b" "B")));
+    host.fields[20].value.text = std::string("\x1b"
+                                             "B\x01\x02\x1b"
+                                             "bold",
+        10);
+    host.AddField(21, "Runs",
+        S(std::string("\x1b"
+                      "X\x01\x02\x1b"
+                      "hidden\x1b"
+                      "ok")));
+    host.AddField(22, "Cut",
+        S(std::string("ab\x1b"
+                      "B")));
     const EvalCase cases[] = {
         {"Rich&\"!\"", S("bold!")},
         {"Runs&\"\"", S("ok")},
@@ -140,7 +158,7 @@ TEST_F(EvaluatorTest, TextIsCutAt500AndTheStoreCannotOverflow)
     EXPECT_TRUE(SameValue(host.Run("L&L"), S(std::string(500, 'x'))));
     EXPECT_TRUE(SameValue(host.Run("CONCATENATE(L,L)"), S(std::string(500, 'x'))));
 
-    host.fields[20].value = S(std::string(600, 'y'));  // read up to 500 bytes
+    host.fields[20].value = S(std::string(600, 'y')); // read up to 500 bytes
     std::string many = "CONCATENATE(L";
     for (int i = 1; i < 21; ++i)
         many += ",L";
@@ -149,4 +167,4 @@ TEST_F(EvaluatorTest, TextIsCutAt500AndTheStoreCannotOverflow)
     EXPECT_TRUE(SameValue(host.Run("CONCATENATE(L,L,L)"), S(std::string(500, 'y'))));
 }
 
-}  // namespace
+} // namespace

@@ -80,7 +80,7 @@ TEST_F(FormulaTextTest, FieldsAndRangesTakeTheirCurrentNamesOrMarkers)
 
 TEST_F(FormulaTextTest, TooLongTextGivesTheMessage)
 {
-    const std::string longName(100, 'n');  // the longest name a formula may hold
+    const std::string longName(100, 'n'); // the longest name a formula may hold
     host.AddField(5, longName);
     std::string text = longName;
     for (int i = 0; i < 10; ++i)
@@ -105,4 +105,4 @@ TEST_F(FormulaTextTest, FlagTellsAMessageFromAFormula)
     EXPECT_STREQ(out, "Formula string exceeds 1000 bytes");
 }
 
-}  // namespace
+} // namespace

@@ -15,9 +15,18 @@ struct FunctionCase {
     HostValue want;
 };
 
-HostValue N(double d) { return HostValue::Number(d); }
-HostValue E(uint16_t e) { return HostValue::Error(e); }
-HostValue S(const std::string& s) { return HostValue::Text(s); }
+HostValue N(double d)
+{
+    return HostValue::Number(d);
+}
+HostValue E(uint16_t e)
+{
+    return HostValue::Error(e);
+}
+HostValue S(const std::string& s)
+{
+    return HostValue::Text(s);
+}
 
 class FunctionsTest : public ::testing::Test {
 protected:
@@ -31,7 +40,7 @@ protected:
         host.AddRange("COL", 50, 52);
         host.AddField(60, "m60", N(2));
         host.AddField(61, "m61", S("4"));
-        host.AddField(62, "m62", HostValue{});
+        host.AddField(62, "m62", HostValue {});
         host.AddRange("MIXED", 60, 62);
         host.AddField(70, "e70", N(1));
         host.AddField(71, "e71", E(55));
@@ -103,7 +112,7 @@ TEST_F(FunctionsTest, Financial)
         {"SYD(1000,100,9,10)", E(101)},
         {"DDB(1000,100,5,1)", N(400)},
         {"DDB(1000,100,5,2)", N(240)},
-        {"DDB(1000,100,5,5)", N(29.6)},  // cut to what is left above the salvage
+        {"DDB(1000,100,5,5)", N(29.6)}, // cut to what is left above the salvage
         {"DDB(1000,100,5,6)", E(101)},
         {"CTERM(0.1,121,100)", N(2)},
         {"CTERM(0.1,100,100)", N(0)},
@@ -130,7 +139,7 @@ double DoubleDeclining(double cost, double salvage, double life, long period)
 TEST_F(FunctionsTest, DoubleDecliningOverVeryManyPeriods)
 {
     const double life = 300000;
-    long cut = 0;  // the period whose depreciation is cut to what is left
+    long cut = 0; // the period whose depreciation is cut to what is left
     for (double book = 1000; book - book * 2 / life >= 500; book -= book * 2 / life)
         ++cut;
     ++cut;
@@ -164,7 +173,7 @@ TEST_F(FunctionsTest, DatesAndTimes)
         {"MONTH(61)", N(3)},
         {"DAY(60)", N(29)},
         {"YEAR(367)", N(1)},
-        {"DAY(1461)", N(31)},  // last day of a four-year cycle
+        {"DAY(1461)", N(31)}, // last day of a four-year cycle
         {"MONTH(1461)", N(12)},
         {"YEAR(1461)", N(3)},
         {"YEAR(1462)", N(4)},
@@ -196,7 +205,7 @@ TEST_F(FunctionsTest, ListsOverValuesAndRanges)
         {"VAR(COL)", N(2.0 / 3)},
         {"STD(COL)", N(std::sqrt(2.0 / 3))},
         {"SUM(MIXED)", N(6)},
-        {"AVG(MIXED)", N(2)},  // the empty cell counts in n
+        {"AVG(MIXED)", N(2)}, // the empty cell counts in n
         {"MAX(MIXED)", N(4)},
         {"SUM(ERRS)", E(55)},
         {"SUM(NONE)", N(0)},
@@ -221,7 +230,7 @@ TEST_F(FunctionsTest, ChoiceLogicAndText)
         {"CHOOSE(1,\"a\",\"b\")", S("b")},
         {"IF(0,1,2)", N(2)},
         {"IF(A,1,2)", N(1)},
-        {"IF(Word,1,2)", N(2)},  // a non-numeric text reads as 0
+        {"IF(Word,1,2)", N(2)}, // a non-numeric text reads as 0
         {"IF(1,1/0,2)", E(36010)},
         {"IF(0,1/0,2)", N(2)},
         {"IF(1/0,1,2)", E(101)},
@@ -234,4 +243,4 @@ TEST_F(FunctionsTest, ChoiceLogicAndText)
     Check(std::begin(cases), std::end(cases));
 }
 
-}  // namespace
+} // namespace

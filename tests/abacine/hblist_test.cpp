@@ -9,7 +9,10 @@
 namespace {
 
 struct Item : HBELEMENT {
-    Item(int n, std::vector<int>* log = nullptr) : n(n), log(log) {}
+    Item(int n, std::vector<int>* log = nullptr)
+        : n(n)
+        , log(log)
+    {}
     ~Item() override
     {
         if (log)
@@ -60,12 +63,12 @@ TEST(HbList, InsertPrependAndAppendKeepBothDirections)
     HBLIST list;
     Item a(1), b(2), c(3), d(4), e(5);
     list.Append(&b);
-    list.Insert(&a, &b);       // before the first: becomes first
-    list.Insert(&d, nullptr);  // null before: appends
-    list.Insert(&c, &d);       // in the middle
+    list.Insert(&a, &b); // before the first: becomes first
+    list.Insert(&d, nullptr); // null before: appends
+    list.Insert(&c, &d); // in the middle
     list.Prepend(&e);
-    EXPECT_EQ(Forward(list), (std::vector<int>{5, 1, 2, 3, 4}));
-    EXPECT_EQ(Backward(list), (std::vector<int>{4, 3, 2, 1, 5}));
+    EXPECT_EQ(Forward(list), (std::vector<int> {5, 1, 2, 3, 4}));
+    EXPECT_EQ(Backward(list), (std::vector<int> {4, 3, 2, 1, 5}));
     EXPECT_EQ(list.Count(), 5);
     Release(list);
 }
@@ -80,7 +83,7 @@ TEST(HbList, NullElementsAreIgnored)
     list.Insert(nullptr, &a);
     list.Remove(nullptr);
     EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(Forward(list), (std::vector<int>{1}));
+    EXPECT_EQ(Forward(list), (std::vector<int> {1}));
     Release(list);
 }
 
@@ -95,16 +98,16 @@ TEST(HbList, RemoveUnlinksWithoutDeletingOrTouchingTheElementsLinks)
     list.Append(b);
     list.Append(c);
 
-    list.Remove(c);  // the last: its predecessor becomes last
+    list.Remove(c); // the last: its predecessor becomes last
     EXPECT_EQ(list.Last(), b);
     EXPECT_EQ(b->pNext, nullptr);
     EXPECT_EQ(c->pPrev, b);
 
-    list.Remove(a);  // the first
+    list.Remove(a); // the first
     EXPECT_EQ(list.First(), b);
     EXPECT_EQ(b->pPrev, nullptr);
 
-    list.Remove(b);  // the only one
+    list.Remove(b); // the only one
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.First(), nullptr);
     EXPECT_EQ(list.Last(), nullptr);
@@ -120,7 +123,7 @@ TEST(HbList, SearchFindsOnlyItsOwnElements)
 {
     HBLIST list, other;
     Item a(1), b(2), stranger(3);
-    EXPECT_EQ(list.Search(&a), 0);  // empty
+    EXPECT_EQ(list.Search(&a), 0); // empty
     list.Append(&a);
     list.Append(&b);
     other.Append(&stranger);
@@ -139,7 +142,7 @@ TEST(HbList, DestructionDeletesEveryElementOnceInOrder)
         for (int n = 1; n <= 3; ++n)
             list.Append(new Item(n, &deleted));
     }
-    EXPECT_EQ(deleted, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(deleted, (std::vector<int> {1, 2, 3}));
 }
 
 TEST(HbList, AssignmentSharesTheChain)
@@ -172,4 +175,4 @@ TEST(HbElement, CopyTakesTheSourceLinks)
     Release(list);
 }
 
-}  // namespace
+} // namespace

@@ -34,7 +34,7 @@ TEST_F(RecalculationTest, AFormulaWaitsForTheFieldItReads)
     ASSERT_EQ(host.Compile(11, "A*2"), "");
     OutOfDate({10, 11});
     host.set.Calculate(0);
-    EXPECT_EQ(host.stores, (std::vector<uint16_t>{11, 10}));
+    EXPECT_EQ(host.stores, (std::vector<uint16_t> {11, 10}));
     EXPECT_EQ(Number(10), 5);
     EXPECT_TRUE(host.fields[10].upToDate && host.fields[11].upToDate);
 }
@@ -45,7 +45,7 @@ TEST_F(RecalculationTest, ARangeCellWithAPendingFormulaDefers)
     ASSERT_EQ(host.Compile(51, "A*5"), "");
     OutOfDate({10, 51});
     host.set.Calculate(0);
-    EXPECT_EQ(host.stores, (std::vector<uint16_t>{51, 10}));
+    EXPECT_EQ(host.stores, (std::vector<uint16_t> {51, 10}));
     EXPECT_EQ(Number(10), 12);
 }
 
@@ -55,7 +55,7 @@ TEST_F(RecalculationTest, CalculateZeroOnlyComputesWhatIsOutOfDate)
     ASSERT_EQ(host.Compile(11, "B+1"), "");
     OutOfDate({11});
     host.set.Calculate(0);
-    EXPECT_EQ(host.stores, (std::vector<uint16_t>{11}));
+    EXPECT_EQ(host.stores, (std::vector<uint16_t> {11}));
 }
 
 TEST_F(RecalculationTest, CalculateForAFieldRecomputesItsDependants)
@@ -67,14 +67,14 @@ TEST_F(RecalculationTest, CalculateForAFieldRecomputesItsDependants)
     host.set.Calculate(1);
     EXPECT_EQ(Number(11), 5);
     EXPECT_EQ(Number(12), 50);
-    EXPECT_EQ(host.stores, (std::vector<uint16_t>{11, 12}));
+    EXPECT_EQ(host.stores, (std::vector<uint16_t> {11, 12}));
 }
 
 TEST_F(RecalculationTest, DependantsAreMarkedThroughFieldsAndRanges)
 {
-    ASSERT_EQ(host.Compile(13, "F12+1"), "");     // through another formula's field
-    ASSERT_EQ(host.Compile(12, "SUM(COL)"), "");  // the range holds cell 51
-    ASSERT_EQ(host.Compile(11, "B"), "");         // unrelated
+    ASSERT_EQ(host.Compile(13, "F12+1"), ""); // through another formula's field
+    ASSERT_EQ(host.Compile(12, "SUM(COL)"), ""); // the range holds cell 51
+    ASSERT_EQ(host.Compile(11, "B"), ""); // unrelated
     host.set.SetFieldDependantsOOD(51);
     EXPECT_FALSE(host.fields[12].upToDate);
     EXPECT_FALSE(host.fields[13].upToDate);
@@ -82,7 +82,7 @@ TEST_F(RecalculationTest, DependantsAreMarkedThroughFieldsAndRanges)
     EXPECT_TRUE(host.stores.empty());
 
     host.fields[12].upToDate = host.fields[13].upToDate = true;
-    host.fields[50].upToDate = false;  // an out-of-date cell marks a range reader
+    host.fields[50].upToDate = false; // an out-of-date cell marks a range reader
     host.set.SetFieldDependantsOOD(2);
     EXPECT_FALSE(host.fields[12].upToDate);
     EXPECT_FALSE(host.fields[11].upToDate);
@@ -112,10 +112,10 @@ TEST_F(RecalculationTest, ACycleBroughtInUncheckedEnds)
     ASSERT_EQ(host.Compile(12, "A+1"), "");
     OutOfDate({10, 11, 12});
     host.set.Calculate(0);
-    EXPECT_EQ(host.stores, (std::vector<uint16_t>{12}));
+    EXPECT_EQ(host.stores, (std::vector<uint16_t> {12}));
     EXPECT_FALSE(host.fields[10].upToDate);
     EXPECT_FALSE(host.fields[11].upToDate);
-    host.set.SetFieldDependantsOOD(1);  // ends as well
+    host.set.SetFieldDependantsOOD(1); // ends as well
     EXPECT_FALSE(host.fields[12].upToDate);
 }
 
@@ -150,4 +150,4 @@ TEST_F(RecalculationTest, ASetWithoutCallbackAnswersQuietly)
     EXPECT_STREQ(out, "1+2");
 }
 
-}  // namespace
+} // namespace

@@ -29,8 +29,8 @@ TEST_F(StreamTest, SavedBytesHoldEachFormulaWithItsCodeReversed)
 {
     ASSERT_EQ(host.Compile(10, "A"), "");
     ASSERT_EQ(host.set.SaveSet(0x47), 1);
-    const Bytes want = {0x47, 0x46, 0x81, 0x02, 0x00, 0x0A, 0x00, 0x82, 0x06, 0x00,
-                        0xCC, 0x31, 0x00, 0x01, 0xCC, 0x43, 0xFF, 0xFF};
+    const Bytes want
+        = {0x47, 0x46, 0x81, 0x02, 0x00, 0x0A, 0x00, 0x82, 0x06, 0x00, 0xCC, 0x31, 0x00, 0x01, 0xCC, 0x43, 0xFF, 0xFF};
     EXPECT_EQ(host.stream, want);
 }
 
@@ -53,7 +53,7 @@ TEST_F(StreamTest, LoadingRestoresCodeAndOrderAndDropsWhatWasThere)
     ASSERT_EQ(host.Compile(10, "CONCATENATE(\"a\\\"b\")"), "");
     host.set.SaveSet(0x47);
     ASSERT_EQ(other.Compile(1, "5"), "");
-    other.stream.assign(host.stream.begin() + 1, host.stream.end());  // the host reads the tag itself
+    other.stream.assign(host.stream.begin() + 1, host.stream.end()); // the host reads the tag itself
     ASSERT_EQ(other.set.Load(), 1);
     ASSERT_EQ(other.set.formulas.Count(), 2);
     EXPECT_FALSE(other.set.IsIDInSet(1));
@@ -65,17 +65,14 @@ TEST_F(StreamTest, LoadingRestoresCodeAndOrderAndDropsWhatWasThere)
 
 TEST_F(StreamTest, UnknownTagsAreHandedToTheHostToSkip)
 {
-    const Bytes stream = {
-        0x90, 0x02, 0x00, 0xAA, 0xBB,                    // a record at set level
-        0x10, 0x85, 0x01, 0x00, 0xCC, 0xFF,              // a group at set level
-        0x46, 0x81, 0x02, 0x00, 0x0A, 0x00,
-        0x83, 0x01, 0x00, 0x99,                          // a record inside the formula
-        0x82, 0x06, 0x00, 0xCC, 0x31, 0x00, 0x01, 0xCC, 0x43, 0xFF,
-        0xFF};
+    const Bytes stream = {0x90, 0x02, 0x00, 0xAA, 0xBB, // a record at set level
+        0x10, 0x85, 0x01, 0x00, 0xCC, 0xFF, // a group at set level
+        0x46, 0x81, 0x02, 0x00, 0x0A, 0x00, 0x83, 0x01, 0x00, 0x99, // a record inside the formula
+        0x82, 0x06, 0x00, 0xCC, 0x31, 0x00, 0x01, 0xCC, 0x43, 0xFF, 0xFF};
     other.stream = stream;
     ASSERT_EQ(other.set.Load(), 1);
-    EXPECT_EQ(other.skippedTags, (Bytes{0x90, 0x10, 0x83}));
-    EXPECT_EQ(other.Code(10), (Bytes{0x43, 0xCC, 0x01, 0x00, 0x31, 0xCC}));
+    EXPECT_EQ(other.skippedTags, (Bytes {0x90, 0x10, 0x83}));
+    EXPECT_EQ(other.Code(10), (Bytes {0x43, 0xCC, 0x01, 0x00, 0x31, 0xCC}));
     EXPECT_EQ(other.readPos, stream.size());
 }
 
@@ -140,14 +137,14 @@ TEST_F(StreamTest, CodeLongerThanTheCompilerMakesIsDamaged)
     Bytes code;
     const Bytes one = {0x41, 0xCC, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
     code.insert(code.end(), one.begin(), one.end());
-    for (int i = 0; i < 43; ++i) {  // 10 + 43 * 12 + 2 bytes: above 512
+    for (int i = 0; i < 43; ++i) { // 10 + 43 * 12 + 2 bytes: above 512
         code.insert(code.end(), one.begin(), one.end());
         code.insert(code.end(), {0x15, 0xCC});
     }
     code.insert(code.end(), {0x31, 0xCC});
     ASSERT_GT(code.size(), 512u);
-    other.stream = {0x46, 0x81, 0x02, 0x00, 0x0A, 0x00, 0x82,
-                    static_cast<uint8_t>(code.size() & 0xFF), static_cast<uint8_t>(code.size() >> 8)};
+    other.stream = {0x46, 0x81, 0x02, 0x00, 0x0A, 0x00, 0x82, static_cast<uint8_t>(code.size() & 0xFF),
+        static_cast<uint8_t>(code.size() >> 8)};
     other.stream.insert(other.stream.end(), code.rbegin(), code.rend());
     other.stream.insert(other.stream.end(), {0xFF, 0xFF});
     ASSERT_EQ(other.set.Load(), 1);
@@ -157,4 +154,4 @@ TEST_F(StreamTest, CodeLongerThanTheCompilerMakesIsDamaged)
     EXPECT_TRUE(SameValue(other.fields[10].value, HostValue::Error(36012)));
 }
 
-}  // namespace
+} // namespace

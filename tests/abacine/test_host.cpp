@@ -17,16 +17,18 @@ void WriteName(uintptr_t buffer, const std::string& name)
 
 } // namespace
 
-TestHost::TestHost() : set(this, &TestHost::Callback) {}
+TestHost::TestHost()
+    : set(this, &TestHost::Callback)
+{}
 
 void TestHost::AddField(uint16_t id, const std::string& name, HostValue value)
 {
-    fields[id] = HostField{name, std::move(value), true};
+    fields[id] = HostField {name, std::move(value), true};
 }
 
 uint32_t TestHost::AddRange(const std::string& name, uint16_t first, uint16_t last)
 {
-    HostRange range{name, {}, true};
+    HostRange range {name, {}, true};
     for (uint16_t id = first; id <= last; ++id)
         range.cells.push_back(id);
     const uint32_t reference = (static_cast<uint32_t>(first) << 16) | last;
@@ -62,7 +64,7 @@ HostValue TestHost::Run(const std::string& text)
         AddField(kResult, "R");
     const std::string error = Compile(kResult, text);
     EXPECT_EQ(error, "") << text;
-    fields[kResult].value = HostValue{};
+    fields[kResult].value = HostValue {};
     fields[kResult].upToDate = false;
     set.Calculate(0);
     return fields[kResult].value;
@@ -72,8 +74,8 @@ HostValue TestHost::Run(const std::string& text)
 {
     bool same = got.type == want.type;
     if (same && want.type == 1)
-        same = got.number == want.number ||
-               std::fabs(got.number - want.number) <= 1e-9 * std::max(1.0, std::fabs(want.number));
+        same = got.number == want.number
+            || std::fabs(got.number - want.number) <= 1e-9 * std::max(1.0, std::fabs(want.number));
     else if (same && want.type == 2)
         same = got.text == want.text;
     else if (same && want.type == 4)

@@ -14,7 +14,7 @@
 #include "Abacine.h"
 
 struct HostValue {
-    uint8_t type = 0;  // 1 number, 2 text, 4 error, 0 empty
+    uint8_t type = 0; // 1 number, 2 text, 4 error, 0 empty
     double number = 0;
     std::string text;
     uint16_t error = 0;
@@ -38,7 +38,9 @@ struct HostRange {
 
 // Thrown when the engine reads past the end of the stream.
 struct EndOfStream : std::runtime_error {
-    EndOfStream() : std::runtime_error("end of stream") {}
+    EndOfStream()
+        : std::runtime_error("end of stream")
+    {}
 };
 
 // Same type and value; numbers within a relative 1e-9.
@@ -67,8 +69,8 @@ public:
     std::vector<uint8_t> stream;
     std::size_t readPos = 0;
     std::vector<uint8_t> skippedTags;
-    std::vector<uint16_t> stores;  // the fields results were stored into, in order
-    long requests = 0;             // callback requests answered
+    std::vector<uint16_t> stores; // the fields results were stored into, in order
+    long requests = 0; // callback requests answered
     std::function<void(uint16_t)> afterStore;
 
 private:

@@ -30,10 +30,11 @@ protected:
 
 TEST_F(DocumentFontsTest, ABlocksIndexesWrittenWithOneProgramTableNameTheSameFacesInAnother)
 {
-    const auto writer = TableOf({FONTFACE("Carlito", 0x22, 0), FONTFACE("Symbol", 0x12, 2), FONTFACE("Arial", 0x22, 0)});
+    const auto writer
+        = TableOf({FONTFACE("Carlito", 0x22, 0), FONTFACE("Symbol", 0x12, 2), FONTFACE("Arial", 0x22, 0)});
     SetProgramFontTable(writer.get());
-    const Bytes block = Concat({Written([](RECORDARCHIVE& r) { GetProgramFonts().WriteTable(r.GetArchive()); }),
-                                Bytes{0x7E}});
+    const Bytes block
+        = Concat({Written([](RECORDARCHIVE& r) { GetProgramFonts().WriteTable(r.GetArchive()); }), Bytes {0x7E}});
     EXPECT_EQ(block[0], kFontTableGroup);
 
     const auto reader = TableOf({FONTFACE("Arial", 0x22, 0), FONTFACE("Courier New", 0x31, 0)});

@@ -95,11 +95,10 @@ ProgramParts::~ProgramParts()
 
 MessageLog::MessageLog(int answer)
     : hook([this, answer](const ui::MessageBoxRequest& r) {
-          texts.push_back(r.text);
-          return ui::IsMessageBoxAnswer(r.flags, answer) ? answer : ui::IDOK;
-      })
-{
-}
+        texts.push_back(r.text);
+        return ui::IsMessageBoxAnswer(r.flags, answer) ? answer : ui::IDOK;
+    })
+{}
 
 TempFolder::TempFolder()
 {

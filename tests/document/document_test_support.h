@@ -18,9 +18,13 @@
 #include <vector>
 
 // A field: a box that keeps its field id and tab index (record 0x91).
-class TestField : public TestBox, public FieldIdentity {
+class TestField
+    : public TestBox
+    , public FieldIdentity {
 public:
-    TestField() : TestBox(kTypeField, "field") {}
+    TestField()
+        : TestBox(kTypeField, "field")
+    {}
     uint16_t GetFieldID() const override { return fieldId; }
     void SetFieldID(uint16_t id) override { fieldId = id; }
     uint16_t GetTabIndex() const override { return tabIndex; }

@@ -45,10 +45,8 @@ TEST_F(FormDocument, ANewDocumentHasOnePageOneLayoutAndTheFourSpecialFields)
         int nameId;
         uint16_t id;
         const char* name;
-    } specials[] = {{474, 0xFFFE, "Fax: Recipient Name"},
-                    {399, 0xFFFD, "Fax: Recipient Number"},
-                    {475, 0xFFFC, "EMail: Recipient Name"},
-                    {413, 0xFFFB, "EMail: Recipient EMail Address"}};
+    } specials[] = {{474, 0xFFFE, "Fax: Recipient Name"}, {399, 0xFFFD, "Fax: Recipient Number"},
+        {475, 0xFFFC, "EMail: Recipient Name"}, {413, 0xFFFB, "EMail: Recipient EMail Address"}};
     EXPECT_EQ(doc.GetSpecialFields().GetCount(), 4);
     for (const auto& s : specials) {
         SCOPED_TRACE(s.name);
@@ -76,8 +74,8 @@ TEST_F(FormDocument, SpecialFieldsReadFromAFileReplaceThoseOfTheSameNameOrId)
     std::vector<std::string> names;
     for (FORMOBJ* o = doc.GetSpecialFields().GetHead(); o; o = o->GetNext())
         names.push_back(o->GetName());
-    EXPECT_EQ(names, (std::vector<std::string>{"Fax: Recipient Number", "EMail: Recipient Name",
-                                               "Fax: Recipient Name", "Other"}));
+    EXPECT_EQ(names,
+        (std::vector<std::string> {"Fax: Recipient Number", "EMail: Recipient Name", "Fax: Recipient Name", "Other"}));
     EXPECT_EQ(doc.FindField(0x1234)->GetName(), "Fax: Recipient Name");
 }
 
@@ -95,8 +93,8 @@ TEST_F(FormDocument, FieldNamesByIdAndTheFillingOrder)
         doc.GetObjects().SetObjectPage(std::move(f), 1);
         ASSERT_EQ(doc.InsertFieldInOrder(fields.back(), false), 1);
     }
-    EXPECT_EQ((std::vector<uint16_t>{doc.GetFieldIDAt(0), doc.GetFieldIDAt(1), doc.GetFieldIDAt(2)}),
-              (std::vector<uint16_t>{2, 3, 1}));
+    EXPECT_EQ((std::vector<uint16_t> {doc.GetFieldIDAt(0), doc.GetFieldIDAt(1), doc.GetFieldIDAt(2)}),
+        (std::vector<uint16_t> {2, 3, 1}));
     EXPECT_EQ(doc.GetFieldIDAt(3), kNoFieldId);
     EXPECT_EQ(dynamic_cast<TestField*>(fields[0])->tabIndex, 2);
 
@@ -161,8 +159,11 @@ TEST_F(FormDocument, TheTitleCarriesTheModifiedMark)
         bool tutorial;
         const char* shown;
     } cases[] = {
-        {"Order", true, false, "*Order"}, {"*Order", true, false, "*Order"}, {"*Order", false, false, "Order"},
-        {"*", false, false, ""},          {"Order", true, true, ""},
+        {"Order", true, false, "*Order"},
+        {"*Order", true, false, "*Order"},
+        {"*Order", false, false, "Order"},
+        {"*", false, false, ""},
+        {"Order", true, true, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.given);
@@ -187,7 +188,7 @@ TEST_F(FormDocument, SaveAsProposesANameFromTheTitleAndAsksBeforeReplacingAFile)
         EXPECT_EQ(no.texts[0], existing + " \nThis File Already Exists.\n\nReplace Existing File?");
     }
     EXPECT_EQ(host.proposed.at(0), "Order.qwm");
-    EXPECT_EQ(ReadFileBytes(existing), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(ReadFileBytes(existing), (Bytes {'o', 'l', 'd'}));
     {
         MessageLog yes(ui::IDYES);
         EXPECT_TRUE(doc.OnFileSaveAs());
@@ -217,7 +218,7 @@ TEST_F(FormDocument, SaveWithoutAPathAsksAndACancelPutsTheMarkBack)
     doc.SetModified(true);
     MessageLog cancel(ui::IDCANCEL);
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to new.qwm?"}) << "the file's name";
+    EXPECT_EQ(cancel.texts, std::vector<std::string> {"Save changes to new.qwm?"}) << "the file's name";
 }
 
 TEST_F(FormDocument, ClosingAsksAboutChangesAndOnlyACancelKeepsTheMark)
@@ -228,7 +229,7 @@ TEST_F(FormDocument, ClosingAsksAboutChangesAndOnlyACancelKeepsTheMark)
     {
         MessageLog cancel(ui::IDCANCEL);
         EXPECT_FALSE(doc.SaveModified());
-        EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to Form?"}) << "no modified mark in the name";
+        EXPECT_EQ(cancel.texts, std::vector<std::string> {"Save changes to Form?"}) << "no modified mark in the name";
     }
     EXPECT_EQ(doc.GetTitle(), "*Form");
     MessageLog no(ui::IDNO);

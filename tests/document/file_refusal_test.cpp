@@ -68,7 +68,7 @@ TEST_F(FileRefusal, SaveLeavesAFormWeMayNotWriteAsItWas)
     {
         MessageLog no(ui::IDNO);
         EXPECT_FALSE(doc.OnFileSave());
-        EXPECT_EQ(no.texts, std::vector<std::string>{ReadOnlyText(path)});
+        EXPECT_EQ(no.texts, std::vector<std::string> {ReadOnlyText(path)});
     }
     EXPECT_TRUE(host.proposed.empty()) << "No asks for no other name";
     EXPECT_TRUE(doc.IsModified());
@@ -77,10 +77,10 @@ TEST_F(FileRefusal, SaveLeavesAFormWeMayNotWriteAsItWas)
         // Whatever calls the save itself is refused too.
         MessageLog ok;
         EXPECT_FALSE(doc.OnSaveDocument(path));
-        EXPECT_EQ(ok.texts, std::vector<std::string>{"Unable to save " + path + ": access was denied."});
+        EXPECT_EQ(ok.texts, std::vector<std::string> {"Unable to save " + path + ": access was denied."});
     }
     EXPECT_TRUE(ReadFileBytes(path) == before);
-    EXPECT_EQ(FolderNames(), std::vector<std::string>{"form.qwm"});
+    EXPECT_EQ(FolderNames(), std::vector<std::string> {"form.qwm"});
 
     // Yes asks for another name; the same one is refused again before the next.
     const std::string other = folder.File("other.qwm");
@@ -88,9 +88,9 @@ TEST_F(FileRefusal, SaveLeavesAFormWeMayNotWriteAsItWas)
     {
         MessageLog yes(ui::IDYES);
         EXPECT_TRUE(doc.OnFileSave());
-        EXPECT_EQ(yes.texts, (std::vector<std::string>{ReadOnlyText(path), ReadOnlyText(path)}));
+        EXPECT_EQ(yes.texts, (std::vector<std::string> {ReadOnlyText(path), ReadOnlyText(path)}));
     }
-    EXPECT_EQ(host.proposed, (std::vector<std::string>{path, path}));
+    EXPECT_EQ(host.proposed, (std::vector<std::string> {path, path}));
     EXPECT_EQ(doc.GetPathName(), other);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(ReadFileBytes(path) == before);
@@ -109,10 +109,10 @@ TEST_F(FileRefusal, SaveAsOntoAFileWeMayNotWriteSaysSoBeforeWriting)
         MessageLog no(ui::IDNO);
         EXPECT_FALSE(doc.OnFileSaveAs());
         // Only this question: the one about replacing the file never comes.
-        EXPECT_EQ(no.texts, std::vector<std::string>{ReadOnlyText(target)});
+        EXPECT_EQ(no.texts, std::vector<std::string> {ReadOnlyText(target)});
     }
-    EXPECT_EQ(ReadFileBytes(target), (Bytes{'o', 'l', 'd'}));
-    EXPECT_EQ(FolderNames(), std::vector<std::string>{"target.qwm"});
+    EXPECT_EQ(ReadFileBytes(target), (Bytes {'o', 'l', 'd'}));
+    EXPECT_EQ(FolderNames(), std::vector<std::string> {"target.qwm"});
     EXPECT_EQ(doc.GetPathName(), "");
 }
 
@@ -134,11 +134,12 @@ TEST_F(FileRefusal, NamesTheSystemRefusesAreReportedInItsWords)
         MessageLog ok;
         EXPECT_FALSE(doc.OnOpenDocument(c.path));
         EXPECT_FALSE(doc.OnSaveDocument(c.path));
-        EXPECT_EQ(ok.texts, (std::vector<std::string>{"Unable to open " + c.path + ": " + c.reason + ".",
-                                                      "Unable to save " + c.path + ": " + c.reason + "."}));
+        EXPECT_EQ(ok.texts,
+            (std::vector<std::string> {"Unable to open " + c.path + ": " + c.reason + ".",
+                "Unable to save " + c.path + ": " + c.reason + "."}));
     }
     EXPECT_TRUE(fs::is_symlink(loop)) << "the loop is left as it was";
-    EXPECT_EQ(FolderNames(), (std::vector<std::string>{"a.qwm", "b.qwm"}));
+    EXPECT_EQ(FolderNames(), (std::vector<std::string> {"a.qwm", "b.qwm"}));
 }
 
 } // namespace

@@ -35,9 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FONT_TABLE table;
     try {
         switch (data[0] % 4) {
-        case 0: table.Read(rec); break;
-        case 1: table.ReadMatched(rec); break;
-        case 2: printers.ReadPrinter(rec); break;
+        case 0:
+            table.Read(rec);
+            break;
+        case 1:
+            table.ReadMatched(rec);
+            break;
+        case 2:
+            printers.ReadPrinter(rec);
+            break;
         default: {
             table.Read(rec);
             TEXTATTR attr;

@@ -44,7 +44,7 @@ gdi::LOGFONT ArialLogFont()
     gdi::LOGFONT lf;
     lf.SetFaceName("Arial");
     lf.lfCharSet = 0;
-    lf.lfPitchAndFamily = 0x12;  // the text metrics' byte counts, not this one
+    lf.lfPitchAndFamily = 0x12; // the text metrics' byte counts, not this one
     return lf;
 }
 
@@ -85,15 +85,15 @@ TEST(FontTable, FindOrAddMatchesNameFamilyAndCharacterSet)
 TEST(FontTable, WritesEveryEntryAsARecordOf35Bytes)
 {
     auto table = TableOf({FONTFACE("Arial", 0x22, 0), FONTFACE("Symbol", 0x16, 2)});
-    const Bytes expected =
-        Concat({Bytes{0x28}, FaceRecord("Arial", 0x22), FaceRecord("Symbol", 0x16, 2), Bytes{0xFF}});
+    const Bytes expected
+        = Concat({Bytes {0x28}, FaceRecord("Arial", 0x22), FaceRecord("Symbol", 0x16, 2), Bytes {0xFF}});
     EXPECT_EQ(Written([&](RECORDARCHIVE& r) { table->Write(r, 0x28); }), expected);
     EXPECT_EQ(expected.size(), 1 + 2 * 38 + 1u);
 
     const FONT_TABLE program;
-    const Bytes standard = Concat({Bytes{0x28}, FaceRecord("Times New Roman", program.GetAt(0)->pitchAndFamily),
-                                   FaceRecord("Arial", program.GetAt(1)->pitchAndFamily),
-                                   FaceRecord("Courier New", program.GetAt(2)->pitchAndFamily), Bytes{0xFF}});
+    const Bytes standard = Concat({Bytes {0x28}, FaceRecord("Times New Roman", program.GetAt(0)->pitchAndFamily),
+        FaceRecord("Arial", program.GetAt(1)->pitchAndFamily),
+        FaceRecord("Courier New", program.GetAt(2)->pitchAndFamily), Bytes {0xFF}});
     EXPECT_EQ(Written([&](RECORDARCHIVE& r) { program.Write(r, 0x28); }), standard) << "no placeholder";
 }
 
@@ -102,15 +102,15 @@ TEST(FontTable, WritesEveryEntryAsARecordOf35Bytes)
 TEST(FontTable, ReadingKeepsTheFilesOrderAndPositions)
 {
     const std::string longName(32, 'W');
-    const Bytes section = Concat({Bytes{0x28}, FaceRecord("Caladea", 0x12), Record(0x90, {1, 2}),
-                                  FaceRecord("Caladea", 0x12), FaceRecord(std::string(kPlaceholderFace), 0),
-                                  FaceRecord(longName, 0x22), FaceRecord("Arial", 0x22), Bytes{0xFF, 0xAA}});
+    const Bytes section = Concat({Bytes {0x28}, FaceRecord("Caladea", 0x12), Record(0x90, {1, 2}),
+        FaceRecord("Caladea", 0x12), FaceRecord(std::string(kPlaceholderFace), 0), FaceRecord(longName, 0x22),
+        FaceRecord("Arial", 0x22), Bytes {0xFF, 0xAA}});
     FONT_TABLE table;
     ReadBack(section, [&](RECORDARCHIVE& r) { table.Read(r); });
-    EXPECT_EQ(Names(table), (std::vector<std::string>{"Caladea", std::string(31, 'W'), "Arial", "Times New Roman",
-                                                      "Courier New"}));
-    const std::vector<std::string> byPosition = {"Caladea", "Caladea", std::string(kPlaceholderFace),
-                                                 std::string(31, 'W'), "Arial"};
+    EXPECT_EQ(Names(table),
+        (std::vector<std::string> {"Caladea", std::string(31, 'W'), "Arial", "Times New Roman", "Courier New"}));
+    const std::vector<std::string> byPosition
+        = {"Caladea", "Caladea", std::string(kPlaceholderFace), std::string(31, 'W'), "Arial"};
     for (size_t i = 0; i < byPosition.size(); ++i)
         EXPECT_EQ(table.GetFileEntry(static_cast<int>(i))->GetName(), byPosition[i]) << "position " << i;
     EXPECT_EQ(table.GetFileEntry(5), nullptr);
@@ -136,7 +136,7 @@ TEST(FontTable, ReadingKeepsTheFilesOrderAndPositions)
     EXPECT_EQ(program.MapFont(nullptr, 1), 0);
 
     FONT_TABLE empty;
-    ReadBack(Bytes{0x28, 0xFF}, [&](RECORDARCHIVE& r) { empty.Read(r); });
+    ReadBack(Bytes {0x28, 0xFF}, [&](RECORDARCHIVE& r) { empty.Read(r); });
     EXPECT_EQ(empty.GetCount(), 3) << "the standard families";
     EXPECT_EQ(empty.GetFileEntry(0), nullptr) << "an empty file table names nothing";
 }
@@ -193,19 +193,20 @@ TEST(FontTable, BareFaceNamesAreMatchedToInstalledFonts)
     auto nameGroup = [](const std::string& name, Bytes extra = {}) {
         Bytes payload(32, 0);
         std::copy(name.begin(), name.end(), payload.begin());
-        return Concat({Bytes{0x2D}, extra, Record(0x81, payload), Bytes{0xFF}});
+        return Concat({Bytes {0x2D}, extra, Record(0x81, payload), Bytes {0xFF}});
     };
-    const Bytes section = Concat({Bytes{0x2C}, nameGroup("Arial"), nameGroup("DejaVu Sans Mo", Record(0x85, {9})),
-                                  Record(0x99, {}), nameGroup("Nowhere Sans"), nameGroup(""), Bytes{0xFF}});
+    const Bytes section = Concat({Bytes {0x2C}, nameGroup("Arial"), nameGroup("DejaVu Sans Mo", Record(0x85, {9})),
+        Record(0x99, {}), nameGroup("Nowhere Sans"), nameGroup(""), Bytes {0xFF}});
     FONT_TABLE table;
     ReadBack(section, [&](RECORDARCHIVE& r) { table.ReadMatched(r); });
-    const std::vector<std::string> byPosition = {"Arial", "DejaVu Sans Mono", std::string(kPlaceholderFace),
-                                                 std::string(kPlaceholderFace)};
+    const std::vector<std::string> byPosition
+        = {"Arial", "DejaVu Sans Mono", std::string(kPlaceholderFace), std::string(kPlaceholderFace)};
     for (size_t i = 0; i < byPosition.size(); ++i)
         EXPECT_EQ(table.GetFileEntry(static_cast<int>(i))->GetName(), byPosition[i]) << "position " << i;
 
-    EXPECT_EQ(Names(table), (std::vector<std::string>{"Arial", "DejaVu Sans Mono", std::string(kPlaceholderFace),
-                                                      std::string(kPlaceholderFace), "Times New Roman", "Courier New"}))
+    EXPECT_EQ(Names(table),
+        (std::vector<std::string> {"Arial", "DejaVu Sans Mono", std::string(kPlaceholderFace),
+            std::string(kPlaceholderFace), "Times New Roman", "Courier New"}))
         << "a face that matches nothing adds the placeholder";
 
     FONT_TABLE program;

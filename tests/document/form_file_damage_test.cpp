@@ -187,7 +187,7 @@ TEST_F(DamagedFiles, RefusedFilesTellWhyAndLeaveTheDocumentEmpty)
         const char* what;
         Bytes contents;
         bool hasContents;
-        std::string message;  // empty: the file opens
+        std::string message; // empty: the file opens
     };
     const std::vector<Case> cases = {
         {"header text differs", changed(10, 'X'), true, notAForm},
@@ -228,13 +228,13 @@ TEST_F(DamagedFiles, FilesThatAreNoCompoundFileAreNotForms)
     FDOCUMENT form;
     ASSERT_TRUE(form.OnSaveDocument(good));
     const Bytes whole = ReadFileBytes(good);
-    for (const Bytes& bytes : {Bytes{'h', 'e', 'l', 'l', 'o'}, Bytes(whole.begin(), whole.begin() + 700), Bytes{}}) {
+    for (const Bytes& bytes : {Bytes {'h', 'e', 'l', 'l', 'o'}, Bytes(whole.begin(), whole.begin() + 700), Bytes {}}) {
         const std::string path = folder.File("plain.qwm");
         WriteFileBytes(path, bytes);
         MessageLog messages;
         FDOCUMENT doc;
         EXPECT_FALSE(doc.OnOpenDocument(path));
-        EXPECT_EQ(messages.texts, std::vector<std::string>{LoadDocumentString(kNotAFormMessage)});
+        EXPECT_EQ(messages.texts, std::vector<std::string> {LoadDocumentString(kNotAFormMessage)});
     }
     MessageLog messages;
     FDOCUMENT doc;

@@ -73,9 +73,9 @@ std::vector<std::string> Describe(FOBJLIST& list)
     for (FORMOBJ* o = list.GetHead(); o; o = o->GetNext()) {
         RECT r;
         o->GetRect(r);
-        out.push_back(std::to_string(o->GetType()) + " p" + std::to_string(o->GetPage()) + " " + o->GetName() + " " +
-                      std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                      std::to_string(r.bottom));
+        out.push_back(std::to_string(o->GetType()) + " p" + std::to_string(o->GetPage()) + " " + o->GetName() + " "
+            + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + ","
+            + std::to_string(r.bottom));
     }
     return out;
 }
@@ -138,8 +138,8 @@ TEST_F(FormFile, StartsWithTheHeaderVersionAndMarker)
 {
     FDOCUMENT doc;
     const Bytes contents = ContentsOf(doc);
-    const std::string text = std::string("\x8A\x4D\x00", 3) + std::string(kFormHeaderText) +
-                             std::string("\x8B\x02\x00\x00\x00\x7A", 6);
+    const std::string text
+        = std::string("\x8A\x4D\x00", 3) + std::string(kFormHeaderText) + std::string("\x8B\x02\x00\x00\x00\x7A", 6);
     const Bytes expected(text.begin(), text.end());
     ASSERT_GE(contents.size(), expected.size());
     EXPECT_EQ(Bytes(contents.begin(), contents.begin() + static_cast<long>(expected.size())), expected);
@@ -151,8 +151,8 @@ TEST_F(FormFile, AnEmptyFormWritesItsSectionsInOrderThenNoItemsAndAnEmptyPicture
     FDOCUMENT doc;
     Bytes rest;
     EXPECT_EQ(BodyTags(ContentsOf(doc), &rest),
-              (std::vector<uint8_t>{0x28, 0x4A, 0x29, 0x42, 0x43, 0x44, 0x48, 0x9B, 0x9D, 0x9A, 0x9C, 0x9E}));
-    EXPECT_EQ(rest, (Bytes{0, 0, 0, 0, 0x2A, 0xFF}));
+        (std::vector<uint8_t> {0x28, 0x4A, 0x29, 0x42, 0x43, 0x44, 0x48, 0x9B, 0x9D, 0x9A, 0x9C, 0x9E}));
+    EXPECT_EQ(rest, (Bytes {0, 0, 0, 0, 0x2A, 0xFF}));
 }
 
 // The font section right after the marker: the program's faces in their
@@ -176,7 +176,7 @@ TEST_F(FormFile, TheFontSectionOfANewFormHoldsTheProgramsFacesAndNoPlaceholder)
     for (int i = 0; i < program.fonts.GetCount(); ++i)
         expected.push_back(program.fonts.GetAt(i)->GetName());
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(names, (std::vector<std::string>{"Times New Roman", "Arial", "Courier New"}));
+    EXPECT_EQ(names, (std::vector<std::string> {"Times New Roman", "Arial", "Courier New"}));
 }
 
 // Reading a font section takes time in proportion to its length.
@@ -235,14 +235,14 @@ TEST_F(FormFile, AFormSavedAndOpenedAgainHasTheSameObjectsAndContentsBytes)
 int DefaultPrinterGroups(const Bytes& contents)
 {
     const Bytes group = [] {
-        Bytes g{0x41, 0x81, 102, 0};
+        Bytes g {0x41, 0x81, 102, 0};
         g.resize(g.size() + 102, 0);
         g.push_back(0xFF);
         return g;
     }();
     int found = 0;
-    for (auto at = contents.begin(); (at = std::search(at, contents.end(), group.begin(), group.end())) != contents.end();
-         ++at)
+    for (auto at = contents.begin();
+         (at = std::search(at, contents.end(), group.begin(), group.end())) != contents.end(); ++at)
         ++found;
     return found;
 }
@@ -270,9 +270,9 @@ TEST_F(FormFile, AKeptTrailerIsWrittenBackWithThePictureFlagItWasReadWith)
     const Bytes withReferences = {0, 0, 0, 0, 0x2A, 0xA0, 4, 0, 5, 0, 0, 0, 0xFF};
     struct Case {
         const char* what;
-        const char* writtenIn;  // the host of the first save
-        const Bytes* trailer;   // replaces what the first save wrote after its body
-        const char* savedIn;    // the host of the second save
+        const char* writtenIn; // the host of the first save
+        const Bytes* trailer; // replaces what the first save wrote after its body
+        const char* savedIn; // the host of the second save
         uint8_t flag;
         Bytes rest;
     };
@@ -340,10 +340,10 @@ TEST_F(FormFile, PicturesAreLeftOutForAHostWhoseNameHoldsExcelAndOnlyForThatDocu
     inExcel.SetContainerName("Microsoft Excel");
     Bytes rest;
     BodyTags(ContentsOf(inExcel), &rest);
-    EXPECT_EQ(rest, (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(rest, (Bytes {0, 0, 0, 0}));
     EXPECT_EQ(inExcel.GetPictureFlag(), 0);
     BodyTags(ContentsOf(plain), &rest);
-    EXPECT_EQ(rest, (Bytes{0, 0, 0, 0, 0x2A, 0xFF}));
+    EXPECT_EQ(rest, (Bytes {0, 0, 0, 0, 0x2A, 0xFF}));
     EXPECT_EQ(plain.GetPictureFlag(), 1);
     EXPECT_EQ(inExcel.GetPictureFlag(), 0);
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-template <class F>
+template<class F>
 void ReadBack(const Bytes& bytes, F read)
 {
     io::MemoryFile file(bytes);
@@ -23,8 +23,8 @@ void ReadBack(const Bytes& bytes, F read)
 
 TEST(Pages, ReadPagesAreNumberedByTheirPlaceAndKeepTheirLayouts)
 {
-    const Bytes bytes = {0x42, 0x0F, 0x81, 4, 0, 5, 0, 2, 0, 0xFF, 0x0F, 0x81, 4, 0, 9, 0, 1, 0, 0xFF,
-                         0x0F, 0x81, 4, 0, 2, 0, 3, 0, 0xFF, 0xFF};
+    const Bytes bytes = {0x42, 0x0F, 0x81, 4, 0, 5, 0, 2, 0, 0xFF, 0x0F, 0x81, 4, 0, 9, 0, 1, 0, 0xFF, 0x0F, 0x81, 4, 0,
+        2, 0, 3, 0, 0xFF, 0xFF};
     FPAGELIST pages;
     ReadBack(bytes, [&](RECORDARCHIVE& ar) { pages.Load(ar); });
     ASSERT_EQ(pages.GetCount(), 3);
@@ -76,8 +76,8 @@ public:
 TEST(FillingOrder, AnEmptyOrderHasItsFixedBytes)
 {
     PTRARRAY order(nullptr);
-    EXPECT_EQ(Written([&](RECORDARCHIVE& ar) { order.Save(ar, 0x44); }),
-              (Bytes{0x44, 0x31, 0xFE, 0, 0, 2, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(
+        Written([&](RECORDARCHIVE& ar) { order.Save(ar, 0x44); }), (Bytes {0x44, 0x31, 0xFE, 0, 0, 2, 0, 0xFF, 0xFF}));
 }
 
 TEST(FillingOrder, SortedInsertionPlacesANewFieldAfterTheOneBeforeItOnTheForm)
@@ -109,8 +109,8 @@ TEST(FillingOrder, ReadingSkipsIdsThatNameNoFieldAndWidensToTheElementSize)
     owner.Add(3, 1, 0, 0);
     owner.Add(4, 1, 0, 0);
     PTRARRAY order(&owner);
-    const Bytes bytes = {0x44, 0x90, 1, 0, 7, 0x31, 0xFE, 4, 0, 4, 0, 4, 0, 0xAA, 0xAA, 77, 0, 0, 0,
-                         3,    0,    0, 0, 4, 0,    0,    0, 0xFF, 0xFF};
+    const Bytes bytes = {
+        0x44, 0x90, 1, 0, 7, 0x31, 0xFE, 4, 0, 4, 0, 4, 0, 0xAA, 0xAA, 77, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 0xFF, 0xFF};
     ReadBack(bytes, [&](RECORDARCHIVE& ar) { order.Load(ar); });
     ASSERT_EQ(order.GetCount(), 2);
     EXPECT_EQ(order.GetAt(0), owner.fields[1].get());
@@ -122,7 +122,8 @@ TEST(Paper, SizesAreFoundEitherWayRoundWithinATolerance)
     const struct {
         int32_t a, b;
         int found, index;
-    } cases[] = {{15840, 12240, 1, 0}, {11900, 16830, 1, 3}, {12100, 16838, 0, 8}, {12050, 16838, 1, 3}, {0, 0, 1, 8}, {5580, 10944, 1, 7}};
+    } cases[] = {{15840, 12240, 1, 0}, {11900, 16830, 1, 3}, {12100, 16838, 0, 8}, {12050, 16838, 1, 3}, {0, 0, 1, 8},
+        {5580, 10944, 1, 7}};
     for (const auto& c : cases) {
         int index = -1;
         EXPECT_EQ(PAPER::FindSize(c.a, c.b, index), c.found) << c.a << "x" << c.b;
@@ -184,7 +185,7 @@ TEST(Layouts, TheOlderGridRecordKeepsTheOrigins)
 {
     FGRID grid;
     grid.SetOrigin(5, 0);
-    ReadBack(Bytes{0x42, 149, 6, 0, 1, 0, 50, 0, 60, 0, 0xFF}, [&](RECORDARCHIVE& ar) { grid.Read(ar); });
+    ReadBack(Bytes {0x42, 149, 6, 0, 1, 0, 50, 0, 60, 0, 0xFF}, [&](RECORDARCHIVE& ar) { grid.Read(ar); });
     EXPECT_EQ(grid.GetHorizontalSpacing(), 50);
     EXPECT_EQ(grid.GetVerticalSpacing(), 60);
     EXPECT_EQ(grid.GetHorizontalOrigin(), 5);

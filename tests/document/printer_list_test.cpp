@@ -70,7 +70,7 @@ TEST(PrinterList, TheRecordRoundTrips)
     list.AddEmptyEntry().names = Names("Hall Laser", "Hall Laser", "");
     const Bytes bytes = Written([&](RECORDARCHIVE& r) { list.WritePrinter(r, 0x2A, 992); });
     ASSERT_EQ(bytes.size(), 1 + 3 + 102 + 1u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{0x2A, 0x81, 102, 0}));
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes {0x2A, 0x81, 102, 0}));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[4]), 11), std::string("Hall Laser\0", 11));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[38]), 11), std::string("Hall Laser\0", 11));
     EXPECT_EQ(bytes[72], 0);
@@ -84,7 +84,7 @@ TEST(PrinterList, TheRecordRoundTrips)
     EXPECT_EQ(list.GetPrinterId(read), 992);
 
     const Bytes defaultPrinter = Written([&](RECORDARCHIVE& r) { list.WritePrinter(r, 0x2A, 991); });
-    EXPECT_EQ(defaultPrinter, Concat({Bytes{0x2A, 0x81, 102, 0}, Bytes(102, 0), Bytes{0xFF}}));
+    EXPECT_EQ(defaultPrinter, Concat({Bytes {0x2A, 0x81, 102, 0}, Bytes(102, 0), Bytes {0xFF}}));
 }
 
 // Records written on the older platform carry driver and port names; their
@@ -105,20 +105,21 @@ TEST(PrinterList, OldRecordsReadWithoutFailing)
     };
     const Case cases[] = {
         {"driver and port with stray bytes",
-         Concat({Bytes{0x2A}, Record(0x81, Concat({field("HP LaserJet 4"), field("HPPCL5MS"), field("LPT1:")})),
-                 Bytes{0xFF}}),
-         "HP LaserJet 4", "HPPCL5MS", "LPT1:"},
+            Concat({Bytes {0x2A}, Record(0x81, Concat({field("HP LaserJet 4"), field("HPPCL5MS"), field("LPT1:")})),
+                Bytes {0xFF}}),
+            "HP LaserJet 4", "HPPCL5MS", "LPT1:"},
         {"unknown records around it",
-         Concat({Bytes{0x2A}, Record(0x82, {1, 2, 3}), Bytes{0x05, 0xFF},
-                 Record(0x81, Concat({field("Epson"), field("WINSPOOL"), field("Ne00:")})), Record(0x83, {}),
-                 Bytes{0xFF}}),
-         "Epson", "WINSPOOL", "Ne00:"},
-        {"names without a NUL", Concat({Bytes{0x2A}, Record(0x81, Concat({field(std::string(34, 'D')),
-                                                                            field(std::string(34, 'R')), field("")})),
-                                        Bytes{0xFF}}),
-         "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD", "RRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRR", ""},
-        {"short record", Concat({Bytes{0x2A}, Record(0x81, field("Short")), Bytes{0xFF}}), "Short", "", ""},
-        {"no record", Bytes{0x2A, 0xFF}, "", "", ""},
+            Concat({Bytes {0x2A}, Record(0x82, {1, 2, 3}), Bytes {0x05, 0xFF},
+                Record(0x81, Concat({field("Epson"), field("WINSPOOL"), field("Ne00:")})), Record(0x83, {}),
+                Bytes {0xFF}}),
+            "Epson", "WINSPOOL", "Ne00:"},
+        {"names without a NUL",
+            Concat({Bytes {0x2A},
+                Record(0x81, Concat({field(std::string(34, 'D')), field(std::string(34, 'R')), field("")})),
+                Bytes {0xFF}}),
+            "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD", "RRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRR", ""},
+        {"short record", Concat({Bytes {0x2A}, Record(0x81, field("Short")), Bytes {0xFF}}), "Short", "", ""},
+        {"no record", Bytes {0x2A, 0xFF}, "", "", ""},
     };
     PRINTER_LIST list;
     list.Reset();
@@ -139,9 +140,9 @@ TEST(PrinterList, ContextsAreSharedAndMeasureInTwips)
 
     gdi::DC* first = list.GetDC(991, 0);
     EXPECT_EQ(first->GetMapMode(), gdi::MM_ANISOTROPIC);
-    EXPECT_EQ(first->GetWindowExt(), (gdi::SIZE{1440, 1440}));
+    EXPECT_EQ(first->GetWindowExt(), (gdi::SIZE {1440, 1440}));
     const int dpi = first->GetDeviceCaps(gdi::LOGPIXELSX);
-    EXPECT_EQ(first->GetViewportExt(), (gdi::SIZE{dpi, first->GetDeviceCaps(gdi::LOGPIXELSY)}));
+    EXPECT_EQ(first->GetViewportExt(), (gdi::SIZE {dpi, first->GetDeviceCaps(gdi::LOGPIXELSY)}));
     EXPECT_EQ(first->Kind(), gdi::DeviceKind::Printer);
     EXPECT_FALSE(list.IsFallback());
     if (gdi::DefaultPrinter().empty()) {
@@ -162,7 +163,7 @@ TEST(PrinterList, ContextsAreSharedAndMeasureInTwips)
     EXPECT_EQ(held->GetDeviceCaps(gdi::LOGPIXELSX), dpi);
     list.ReleaseDC();
     list.ReleaseDC();
-    list.ReleaseDC();  // one too many changes nothing
+    list.ReleaseDC(); // one too many changes nothing
 
     const uint32_t resolution = list.GetResolution(991, 0);
     EXPECT_EQ(resolution & 0xFFFF, uint32_t(dpi));

@@ -31,7 +31,7 @@ BORDER Line(uint16_t width, uint16_t lineType = kLineSingle, uint8_t style = 1)
 // The bounding box of everything a FillRegion call filled.
 RECT RegionBounds(const gdi::RecordedCall& call)
 {
-    RECT box{call.points[0].x, call.points[0].y, call.points[0].x, call.points[0].y};
+    RECT box {call.points[0].x, call.points[0].y, call.points[0].x, call.points[0].y};
     for (const POINT& p : call.points) {
         box.left = std::min(box.left, p.x);
         box.top = std::min(box.top, p.y);
@@ -46,7 +46,7 @@ TEST(BorderDrawing, BarsOfABoxStraddleTheEdgeAndACellsLieInside)
     struct Case {
         const char* what;
         uint8_t type;
-        std::vector<RECT> bars;  // left, top, right, bottom of each ring
+        std::vector<RECT> bars; // left, top, right, bottom of each ring
     } cases[] = {
         {"box", kTypeBox, {{95, 95, 105, 205}, {95, 95, 305, 105}, {295, 95, 305, 205}, {95, 195, 305, 205}}},
         {"cell", kTypeCell, {{100, 100, 110, 200}, {100, 100, 300, 110}, {290, 100, 300, 200}, {100, 190, 300, 200}}},
@@ -58,7 +58,7 @@ TEST(BorderDrawing, BarsOfABoxStraddleTheEdgeAndACellsLieInside)
         for (const auto& call : m.Calls())
             EXPECT_EQ(call.state.brush, gdi::Brush::Solid(kRed)) << c.what;
         EXPECT_EQ(m.device.GetMapMode(), gdi::MM_ANISOTROPIC) << "the mapping is put back";
-        EXPECT_EQ(m.device.GetWindowExt(), (gdi::SIZE{1, 1}));
+        EXPECT_EQ(m.device.GetWindowExt(), (gdi::SIZE {1, 1}));
     }
 }
 
@@ -86,8 +86,14 @@ TEST(BorderDrawing, DoubleLinesNeedMoreThanTwoDeviceUnits)
     Mapped m;
     Line(61, kLineDouble).Draw(m.dc, {100, 100, 300, 200}, kTypeBox);
     const std::vector<RECT> expected = {
-        {70, 70, 93, 230},   {70, 70, 330, 93},   {307, 70, 330, 230}, {70, 207, 330, 230},
-        {108, 108, 131, 192}, {108, 108, 292, 131}, {269, 108, 292, 192}, {108, 169, 292, 192},
+        {70, 70, 93, 230},
+        {70, 70, 330, 93},
+        {307, 70, 330, 230},
+        {70, 207, 330, 230},
+        {108, 108, 131, 192},
+        {108, 108, 292, 131},
+        {269, 108, 292, 192},
+        {108, 169, 292, 192},
     };
     EXPECT_EQ(m.Fills(), expected);
 }
@@ -103,8 +109,8 @@ TEST(BorderDrawing, DashedBarsAreCountedInUnitsOfTheirThickness)
     for (const RECT& r : m.Fills())
         if (r.top == 95 && r.bottom == 105)
             top.push_back(r);
-    const std::vector<RECT> expected = {{95, 95, 110, 105}, {130, 95, 140, 105}, {160, 95, 170, 105},
-                                        {190, 95, 205, 105}};
+    const std::vector<RECT> expected
+        = {{95, 95, 110, 105}, {130, 95, 140, 105}, {160, 95, 170, 105}, {190, 95, 205, 105}};
     EXPECT_EQ(top, expected);
 }
 
@@ -145,7 +151,7 @@ TEST(BorderDrawing, EllipsesUseAnInsideFramePen)
         for (size_t i = 0; i < c.ellipses.size(); ++i) {
             const auto& call = m.Calls()[i];
             EXPECT_EQ(call.name, "Ellipse") << c.what;
-            const RECT r{call.points[0].x, call.points[0].y, call.points[1].x, call.points[1].y};
+            const RECT r {call.points[0].x, call.points[0].y, call.points[1].x, call.points[1].y};
             EXPECT_EQ(r, c.ellipses[i]) << c.what;
             EXPECT_EQ(call.state.pen, gdi::Pen::InsideFrame(c.pen, kRed)) << c.what;
             EXPECT_TRUE(call.state.brush.IsNull()) << c.what;
@@ -162,16 +168,16 @@ TEST(BorderDrawing, DrawForFillsThenDrawsTheBorder)
     Mapped square;
     Line(20).DrawFor(square.dc, shade, {100, 100, 300, 200}, nullptr);
     ASSERT_EQ(square.Fills().size(), 5u);
-    EXPECT_EQ(square.Fills()[0], (RECT{90, 90, 310, 210})) << "the outer rectangle is filled first";
+    EXPECT_EQ(square.Fills()[0], (RECT {90, 90, 310, 210})) << "the outer rectangle is filled first";
     EXPECT_EQ(square.Calls()[0].state.brush, BASICSHADE::GetPatternBrush(10));
 
     Mapped given;
-    const RECT fill{50, 50, 400, 400};
+    const RECT fill {50, 50, 400, 400};
     Line(20).DrawFor(given.dc, shade, {100, 100, 300, 200}, &fill);
     EXPECT_EQ(given.Fills()[0], fill);
 
     Mapped hidden;
-    const RECT clip{0, 0, 40, 40};
+    const RECT clip {0, 0, 40, 40};
     hidden.dc.SetClipRect(&clip);
     Line(20).DrawFor(hidden.dc, shade, {100, 100, 300, 200}, nullptr);
     EXPECT_TRUE(hidden.Calls().empty()) << "nothing out of sight";
@@ -187,9 +193,9 @@ TEST(BorderDrawing, RoundedCorners)
 
     Mapped m;
     solid.DrawFor(m.dc, shade, {100, 100, 900, 700}, nullptr);
-    ASSERT_EQ(m.Names(), std::vector<std::string>{"RoundRect"});
-    EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT>{{90, 90}, {910, 710}}));
-    EXPECT_EQ(m.Calls()[0].values, (std::vector<int>{288, 288}));
+    ASSERT_EQ(m.Names(), std::vector<std::string> {"RoundRect"});
+    EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT> {{90, 90}, {910, 710}}));
+    EXPECT_EQ(m.Calls()[0].values, (std::vector<int> {288, 288}));
     EXPECT_EQ(m.Calls()[0].state.pen, gdi::Pen::InsideFrame(20, kRed));
 
     BORDER twice = Line(61, kLineDouble);
@@ -197,9 +203,9 @@ TEST(BorderDrawing, RoundedCorners)
     twice.rounding = 144;
     Mapped d;
     twice.DrawFor(d.dc, shade, {100, 100, 900, 700}, nullptr);
-    ASSERT_EQ(d.Names(), (std::vector<std::string>{"RoundRect", "RoundRect"}));
-    EXPECT_EQ(d.Calls()[1].points, (std::vector<POINT>{{108, 108}, {892, 692}}));
-    EXPECT_EQ(d.Calls()[1].values, (std::vector<int>{212, 212})) << "the corner less twice the distance";
+    ASSERT_EQ(d.Names(), (std::vector<std::string> {"RoundRect", "RoundRect"}));
+    EXPECT_EQ(d.Calls()[1].points, (std::vector<POINT> {{108, 108}, {892, 692}}));
+    EXPECT_EQ(d.Calls()[1].values, (std::vector<int> {212, 212})) << "the corner less twice the distance";
 
     // Dashed: the corners clipped to the corner areas, then four dashed
     // straight bars between them.
@@ -236,10 +242,10 @@ TEST(BorderDrawing, DrawRoundedIsOneShapeWithTheFill)
     shade.SetPattern(4);
     Mapped m(kDevicePicture, 1, 1, {100, 100});
     b.DrawRounded(m.dc, {200, 200, 1200, 800}, &shade);
-    ASSERT_EQ(m.Names(), std::vector<std::string>{"RoundRect"});
+    ASSERT_EQ(m.Names(), std::vector<std::string> {"RoundRect"});
     const auto& call = m.Calls()[0];
-    EXPECT_EQ(call.points, (std::vector<POINT>{{100, 100}, {1100, 700}}));
-    EXPECT_EQ(call.values, (std::vector<int>{500, 500}));
+    EXPECT_EQ(call.points, (std::vector<POINT> {{100, 100}, {1100, 700}}));
+    EXPECT_EQ(call.values, (std::vector<int> {500, 500}));
     EXPECT_EQ(call.state.pen, gdi::Pen::Solid(40, kRed));
     EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(4));
     EXPECT_EQ(call.state.textColour, kBlue);
@@ -264,7 +270,7 @@ TEST(BorderDrawing, StraightStrokes)
         {"vertical", Line(20), {500, 100, 500, 700}, {{490, 100, 510, 700}}},
         {"a square counts as horizontal", Line(10), {100, 100, 200, 200}, {{100, 145, 200, 155}}},
         {"double of 4 units: two lines", Line(45, kLineDouble), {100, 300, 900, 300},
-         {{100, 278, 900, 293}, {100, 308, 900, 323}}},
+            {{100, 278, 900, 293}, {100, 308, 900, 323}}},
         {"double of 3 units: one line", Line(3, kLineDouble), {100, 300, 900, 300}, {{100, 299, 900, 302}}},
     };
     for (const Case& c : cases) {
@@ -275,11 +281,11 @@ TEST(BorderDrawing, StraightStrokes)
 
     Mapped dots;
     Line(10, kLineSingle, 3).DrawStraight(dots.dc, {0, 100, 100, 100});
-    EXPECT_EQ(dots.Fills(), (std::vector<RECT>{{0, 95, 10, 105}, {30, 95, 40, 105}, {60, 95, 70, 105},
-                                               {90, 95, 100, 105}}));
+    EXPECT_EQ(
+        dots.Fills(), (std::vector<RECT> {{0, 95, 10, 105}, {30, 95, 40, 105}, {60, 95, 70, 105}, {90, 95, 100, 105}}));
 
     Mapped hidden;
-    const RECT clip{0, 0, 50, 50};
+    const RECT clip {0, 0, 50, 50};
     hidden.dc.SetClipRect(&clip);
     Line(20).DrawStraight(hidden.dc, {100, 300, 900, 300});
     EXPECT_TRUE(hidden.Calls().empty());
@@ -293,23 +299,21 @@ TEST(BorderDrawing, SlantedStrokes)
         BORDER border;
         POINT from, to;
         size_t regions;
-        RECT bounds;  // of the first region, within a unit
+        RECT bounds; // of the first region, within a unit
     } cases[] = {
         {"horizontal", kDeviceWindow, Line(20), {100, 500}, {900, 500}, 1, {100, 490, 900, 510}},
         {"45 degrees on paper: the full width", kDevicePrinter, Line(100), {0, 0}, {1000, 1000}, 1,
-         {-35, -35, 1035, 1035}},
+            {-35, -35, 1035, 1035}},
         {"45 degrees on the screen: 3/4 of 100", kDeviceWindow, Line(100), {0, 0}, {1000, 1000}, 1,
-         {-27, -27, 1027, 1027}},
-        {"other widths keep theirs", kDeviceWindow, Line(99), {0, 0}, {1000, 1000}, 1,
-         {-35, -35, 1035, 1035}},
+            {-27, -27, 1027, 1027}},
+        {"other widths keep theirs", kDeviceWindow, Line(99), {0, 0}, {1000, 1000}, 1, {-35, -35, 1035, 1035}},
         {"double", kDeviceWindow, Line(45, kLineDouble), {100, 500}, {900, 500}, 2, {100, 478, 900, 493}},
         {"dotted: 80 units of 10 become 79, the first 15 long", kDeviceWindow, Line(10, kLineSingle, 3), {100, 500},
-         {900, 500}, 27,
-         {100, 495, 115, 505}},
+            {900, 500}, 27, {100, 495, 115, 505}},
     };
     for (const Case& c : cases) {
         Mapped m(c.device);
-        c.border.DrawSlanted(m.dc, c.from, c.to, RECT{c.from.x, c.from.y, c.to.x, c.to.y}.Normalized());
+        c.border.DrawSlanted(m.dc, c.from, c.to, RECT {c.from.x, c.from.y, c.to.x, c.to.y}.Normalized());
         ASSERT_EQ(m.Calls().size(), c.regions) << c.what;
         const RECT b = RegionBounds(m.Calls()[0]);
         EXPECT_NEAR(b.left, c.bounds.left, 1) << c.what;
@@ -324,7 +328,7 @@ TEST(BorderDrawing, ASlantedHairlineHasNoGaps)
 {
     // One device unit wide: every column between the ends holds a pixel of
     // the line's colour, whatever the slope.
-    for (const POINT to : {POINT{190, 60}, POINT{190, 185}, POINT{60, 190}}) {
+    for (const POINT to : {POINT {190, 60}, POINT {190, 185}, POINT {60, 190}}) {
         gdi::ImageSurface image(200, 200);
         gdi::DC device(image);
         VIEWDC dc;
@@ -333,7 +337,7 @@ TEST(BorderDrawing, ASlantedHairlineHasNoGaps)
         dc.SetMapMode(gdi::MM_ANISOTROPIC);
         dc.SetWindowExt(1, 1);
         dc.SetViewportExt(1, 1);
-        Line(1).DrawSlanted(dc, {10, 10}, to, RECT{10, 10, to.x, to.y});
+        Line(1).DrawSlanted(dc, {10, 10}, to, RECT {10, 10, to.x, to.y});
         const bool steep = to.y - 10 > to.x - 10;
         const int end = steep ? to.y : to.x;
         for (int major = 11; major < end - 1; ++major) {
@@ -356,8 +360,8 @@ TEST(BorderDrawing, AHugeDashedLineCostsOnlyItsVisiblePart)
     EXPECT_LT(m.Fills().size(), 13500u) << "a third of the surface's 20000 units each way";
 
     Mapped slanted;
-    dots.DrawSlanted(slanted.dc, {-700000000, -700000000}, {700000000, 700000000},
-                     {-700000000, -700000000, 700000000, 700000000});
+    dots.DrawSlanted(
+        slanted.dc, {-700000000, -700000000}, {700000000, 700000000}, {-700000000, -700000000, 700000000, 700000000});
     EXPECT_GT(slanted.Calls().size(), 9000u);
     EXPECT_LT(slanted.Calls().size(), 9700u) << "a third of the visible diagonal's 28284 units";
 }

@@ -68,10 +68,26 @@ TEST(Border, RecordGroupBytes)
     BORDER b(4, 0x0123, kLineDouble, 0x00A1B2C3, 7, 144);
     const std::vector<uint8_t> bytes = Written([&](RECORDARCHIVE& ar) { b.Save(ar, 3); });
     const std::vector<uint8_t> expected = {
-        0x03,                                            // tag
-        0x81, 0x09, 0x00, 0x04, 0x23, 0x01, 0x02, 0x00, // style, width, line type
-        0xC3, 0xB2, 0xA1, 0x00,                          // colour
-        0x82, 0x04, 0x00, 0x01, 0x00, 0x90, 0x00,        // rounded flag as 1, rounding
+        0x03, // tag
+        0x81,
+        0x09,
+        0x00,
+        0x04,
+        0x23,
+        0x01,
+        0x02,
+        0x00, // style, width, line type
+        0xC3,
+        0xB2,
+        0xA1,
+        0x00, // colour
+        0x82,
+        0x04,
+        0x00,
+        0x01,
+        0x00,
+        0x90,
+        0x00, // rounded flag as 1, rounding
         0xFF,
     };
     EXPECT_EQ(bytes, expected);
@@ -91,15 +107,15 @@ TEST(Border, LoadingAppliesTheWidthAndKeepsTheStoredRounding)
     // Record 0x82 first: the width that follows re-derives its rounding;
     // record 0x82 last: the rounding stands as stored. Unknown records are
     // stepped over.
-    const std::vector<uint8_t> cornersFirst = {0x82, 0x04, 0x00, 0x02, 0x00, 0x90, 0x00, 0x99, 0x01, 0x00, 0x55,
-                                               0x81, 0x09, 0x00, 0x01, 0x64, 0x00, 0x01, 0x00, 0, 0, 0, 0, 0xFF};
+    const std::vector<uint8_t> cornersFirst = {0x82, 0x04, 0x00, 0x02, 0x00, 0x90, 0x00, 0x99, 0x01, 0x00, 0x55, 0x81,
+        0x09, 0x00, 0x01, 0x64, 0x00, 0x01, 0x00, 0, 0, 0, 0, 0xFF};
     BORDER b;
     ReadBack(cornersFirst, [&](RECORDARCHIVE& ar) { b.Load(ar); });
     EXPECT_EQ(b.rounding, 250) << "width 100 makes the radius large";
     EXPECT_EQ(b.roundedFlag, 0u) << "only 1 sets the flag";
 
-    const std::vector<uint8_t> cornersLast = {0x81, 0x09, 0x00, 0x01, 0x64, 0x00, 0x01, 0x00, 0, 0, 0, 0,
-                                              0x82, 0x04, 0x00, 0x01, 0x00, 0x90, 0x00, 0xFF};
+    const std::vector<uint8_t> cornersLast
+        = {0x81, 0x09, 0x00, 0x01, 0x64, 0x00, 0x01, 0x00, 0, 0, 0, 0, 0x82, 0x04, 0x00, 0x01, 0x00, 0x90, 0x00, 0xFF};
     BORDER c;
     ReadBack(cornersLast, [&](RECORDARCHIVE& ar) { c.Load(ar); });
     EXPECT_EQ(c.rounding, 144);
@@ -120,7 +136,7 @@ TEST(Border, DashUnits)
         {"dots over 10 units: 0, 3, 6, 9", 3, 0, 100, 10, {{0, 10}, {30, 40}, {60, 70}, {90, 100}}},
         {"dashes over 8 units end on a dash", 2, 0, 80, 10, {{0, 30}, {50, 80}}},
         {"11 units of dashes become 13: the excess split over both ends", 2, 0, 110, 10,
-         {{0, 20}, {40, 70}, {90, 110}}},
+            {{0, 20}, {40, 70}, {90, 110}}},
         {"dash dot over 11 units", 4, 0, 110, 10, {{0, 30}, {50, 60}, {80, 110}}},
         {"dash dot dot over 14 units", 5, 0, 140, 10, {{0, 30}, {50, 60}, {80, 90}, {110, 140}}},
         {"shorter than a unit: one dot", 3, 0, 6, 10, {{0, 6}}},
@@ -140,8 +156,8 @@ TEST(Border, DashUnits)
 
     // Only the units reaching into the visible part, the same as they lie
     // in the whole bar.
-    EXPECT_EQ(DashUnits(3, 0, 100, 10, 35, 65), (Units{{30, 40}, {60, 70}}));
-    EXPECT_EQ(DashUnits(3, 0, 100, 10, 95, 200), (Units{{90, 100}}));
+    EXPECT_EQ(DashUnits(3, 0, 100, 10, 35, 65), (Units {{30, 40}, {60, 70}}));
+    EXPECT_EQ(DashUnits(3, 0, 100, 10, 95, 200), (Units {{90, 100}}));
     EXPECT_TRUE(DashUnits(3, 0, 100, 10, 200, 300).empty());
 }
 
@@ -155,18 +171,17 @@ TEST(Border, OuterAndInnerRectangles)
     } cases[] = {
         {"single, 1:1", 20, kLineSingle, 1, 1, {990, 990, 2010, 1510}, {1010, 1010, 1990, 1490}},
         {"none: the rectangle", 200, kLineNone, 1, 1, {1000, 1000, 2000, 1500}, {1000, 1000, 2000, 1500}},
-        {"double, 1:1: two lines and a gap", 61, kLineDouble, 1, 1, {970, 970, 2030, 1530},
-         {1031, 1031, 1969, 1469}},
+        {"double, 1:1: two lines and a gap", 61, kLineDouble, 1, 1, {970, 970, 2030, 1530}, {1031, 1031, 1969, 1469}},
         {"single at 15 twips a pixel", 60, kLineSingle, 15, 1, {975, 975, 2025, 1530}, {1035, 1035, 1965, 1470}},
         {"a thin line inside a small rectangle stays whole", 2000, kLineSingle, 1, 1, {0, 0, 3000, 2500},
-         {2000, 2000, 2000, 2000}},
+            {2000, 2000, 2000, 2000}},
     };
     for (const Case& c : cases) {
         Mapped m(kDeviceWindow, c.twips, c.pixels);
         BORDER b;
         b.width = c.width;
         b.lineType = c.lineType;
-        RECT outer{1000, 1000, 2000, 1500};
+        RECT outer {1000, 1000, 2000, 1500};
         RECT inner = outer;
         b.GetOuterRect(m.dc, outer);
         b.GetInnerRect(m.dc, inner);

@@ -13,8 +13,8 @@ namespace {
 
 // A printer page at 600 dpi with a physical offset, as a view maps it.
 struct PrinterContext {
-    gdi::RecordingSurface surface{gdi::DeviceKind::Printer, 600, 600};
-    gdi::DC device{surface};
+    gdi::RecordingSurface surface {gdi::DeviceKind::Printer, 600, 600};
+    gdi::DC device {surface};
     VIEWDC dc;
 
     PrinterContext()
@@ -41,24 +41,24 @@ TEST(DrawingContextMapState, SwitchesToDeviceUnitsAndBack)
 {
     PrinterContext c;
     const POINT before = c.Drawn({1440, 2880});
-    EXPECT_EQ(before, (POINT{-75 + 588, -90 + 1183}));
+    EXPECT_EQ(before, (POINT {-75 + 588, -90 + 1183}));
 
     DCMAPSTATE state;
     state.Save(c.dc);
     EXPECT_EQ(c.device.GetMapMode(), gdi::MM_TEXT);
-    EXPECT_EQ(c.device.GetWindowOrg(), (POINT{0, 0}));
-    EXPECT_EQ(c.device.GetViewportOrg(), (POINT{0, 0}));
-    EXPECT_EQ(c.Drawn({100, 200}), (POINT{100, 200})) << "device units";
-    POINT p{100, 200};
+    EXPECT_EQ(c.device.GetWindowOrg(), (POINT {0, 0}));
+    EXPECT_EQ(c.device.GetViewportOrg(), (POINT {0, 0}));
+    EXPECT_EQ(c.Drawn({100, 200}), (POINT {100, 200})) << "device units";
+    POINT p {100, 200};
     c.dc.LPtoDP(&p, 1);
-    EXPECT_EQ(p, (POINT{100, 200})) << "the context's own conversion follows";
+    EXPECT_EQ(p, (POINT {100, 200})) << "the context's own conversion follows";
 
     state.Restore(c.dc);
     EXPECT_EQ(c.device.GetMapMode(), gdi::MM_ANISOTROPIC);
-    EXPECT_EQ(c.device.GetWindowExt(), (gdi::SIZE{1440, 1440}));
-    EXPECT_EQ(c.device.GetViewportExt(), (gdi::SIZE{600, 600}));
-    EXPECT_EQ(c.device.GetWindowOrg(), (POINT{30, 40})) << "both origins come back";
-    EXPECT_EQ(c.device.GetViewportOrg(), (POINT{-75, -90}));
+    EXPECT_EQ(c.device.GetWindowExt(), (gdi::SIZE {1440, 1440}));
+    EXPECT_EQ(c.device.GetViewportExt(), (gdi::SIZE {600, 600}));
+    EXPECT_EQ(c.device.GetWindowOrg(), (POINT {30, 40})) << "both origins come back";
+    EXPECT_EQ(c.device.GetViewportOrg(), (POINT {-75, -90}));
     EXPECT_EQ(c.Drawn({1440, 2880}), before);
     p = {1440, 2880};
     c.dc.LPtoDP(&p, 1);
@@ -82,17 +82,17 @@ TEST(DrawingContextMapState, APictureContextKeepsItsMapModeAndTakesItsExtentPair
     DCMAPSTATE state;
     state.Save(dc);
     EXPECT_EQ(device.GetMapMode(), gdi::MM_ANISOTROPIC);
-    EXPECT_EQ(device.GetWindowExt(), (gdi::SIZE{3, 4}));
-    EXPECT_EQ(device.GetViewportExt(), (gdi::SIZE{3, 4}));
-    EXPECT_EQ(device.GetViewportOrg(), (POINT{0, 0}));
+    EXPECT_EQ(device.GetWindowExt(), (gdi::SIZE {3, 4}));
+    EXPECT_EQ(device.GetViewportExt(), (gdi::SIZE {3, 4}));
+    EXPECT_EQ(device.GetViewportOrg(), (POINT {0, 0}));
     device.SetMapMode(gdi::MM_TEXT);
     state.Restore(dc);
     EXPECT_EQ(device.GetMapMode(), gdi::MM_TEXT) << "not put back on a picture context";
     device.SetMapMode(gdi::MM_ANISOTROPIC);
     state.Restore(dc);
-    EXPECT_EQ(device.GetWindowExt(), (gdi::SIZE{1440, 1440}));
-    EXPECT_EQ(device.GetViewportExt(), (gdi::SIZE{96, 96}));
-    EXPECT_EQ(device.GetViewportOrg(), (POINT{5, 6}));
+    EXPECT_EQ(device.GetWindowExt(), (gdi::SIZE {1440, 1440}));
+    EXPECT_EQ(device.GetViewportExt(), (gdi::SIZE {96, 96}));
+    EXPECT_EQ(device.GetViewportOrg(), (POINT {5, 6}));
 }
 
 TEST(DrawingContextMapState, ThinLinesAreAtLeastOneDeviceUnit)
@@ -102,7 +102,7 @@ TEST(DrawingContextMapState, ThinLinesAreAtLeastOneDeviceUnit)
         uint16_t width;
         int32_t gap, deviceWidth;
     } cases[] = {
-        {96, 100, 20, 1, 1},     // 15 twips is a third of a pixel
+        {96, 100, 20, 1, 1}, // 15 twips is a third of a pixel
         {96, 400, 20, 4, 5},
         {600, 100, 20, 6, 8},
         {600, 100, 0, 6, 1},

@@ -54,23 +54,21 @@ TEST_P(EllipseTracker, DrawsADottedEllipseOutsideTheOuterRectangleAndTheHandles)
     if (names.empty())
         return;
     const gdi::RecordedCall& outline = view.surface.Calls()[0];
-    const std::vector<POINT> expected{{outer.left / 15 - 1, outer.top / 15 - 1},
-                                      {outer.right / 15 + 1, outer.bottom / 15 + 1}};
+    const std::vector<POINT> expected {
+        {outer.left / 15 - 1, outer.top / 15 - 1}, {outer.right / 15 + 1, outer.bottom / 15 + 1}};
     EXPECT_EQ(outline.points, expected);
     EXPECT_EQ(outline.state.pen.style, gdi::PS_DOT);
     EXPECT_TRUE(outline.state.brush.IsNull());
     EXPECT_EQ(outline.state.rop2, gdi::R2_COPYPEN);
 }
 
-const std::vector<std::string> kEllipseAndEightHandles{"Ellipse", "PatBlt", "PatBlt", "PatBlt", "PatBlt",
-                                                       "PatBlt",  "PatBlt", "PatBlt", "PatBlt"};
+const std::vector<std::string> kEllipseAndEightHandles {
+    "Ellipse", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, EllipseTracker,
-    testing::Values(TrackerCase{"Selected", true, kDeviceWindow, 1, kEllipseAndEightHandles},
-                    TrackerCase{"NotSelected", false, kDeviceWindow, 1, {}},
-                    TrackerCase{"Printer", true, kDevicePrinter, 1, {}},
-                    TrackerCase{"NoHandlesWanted", true, kDeviceWindow, 0, {}}),
+INSTANTIATE_TEST_SUITE_P(Shapes, EllipseTracker,
+    testing::Values(TrackerCase {"Selected", true, kDeviceWindow, 1, kEllipseAndEightHandles},
+        TrackerCase {"NotSelected", false, kDeviceWindow, 1, {}}, TrackerCase {"Printer", true, kDevicePrinter, 1, {}},
+        TrackerCase {"NoHandlesWanted", true, kDeviceWindow, 0, {}}),
     [](const testing::TestParamInfo<TrackerCase>& info) { return info.param.name; });
 
 // An ellipse whose tracker has another style, with the handle size that
@@ -106,16 +104,14 @@ TEST(EllipseTrackerHatched, MasksTheInsideAndInvertsTheBorderStrips)
     ASSERT_GE(calls.size(), 5u);
     EXPECT_EQ(calls[0].name, "Rectangle");
     EXPECT_EQ(calls[0].state.rop2, gdi::R2_MASKNOTPEN);
-    EXPECT_EQ(calls[0].points, (std::vector<POINT>{{outer.left + 1, outer.top + 1}, {outer.right, outer.bottom}}));
+    EXPECT_EQ(calls[0].points, (std::vector<POINT> {{outer.left + 1, outer.top + 1}, {outer.right, outer.bottom}}));
     // Handles inside: the handle size is half the outer rectangle's
     // smaller side, less than 90; the strips are one less wide.
     const int32_t grow = outer.Height() / 2 - 1;
     const RECT grown = outer.Inflated(grow, grow);
-    const std::vector<std::vector<POINT>> strips = {
-        {{grown.left, grown.top}, {grown.right, outer.top}},
+    const std::vector<std::vector<POINT>> strips = {{{grown.left, grown.top}, {grown.right, outer.top}},
         {{grown.left, outer.bottom}, {grown.right, grown.bottom}},
-        {{grown.left, outer.top}, {outer.left, outer.bottom}},
-        {{outer.right, outer.top}, {grown.right, outer.bottom}}};
+        {{grown.left, outer.top}, {outer.left, outer.bottom}}, {{outer.right, outer.top}, {grown.right, outer.bottom}}};
     for (size_t i = 0; i < strips.size(); ++i) {
         EXPECT_EQ(calls[i + 1].name, "PatBlt");
         EXPECT_EQ(calls[i + 1].points, strips[i]);

@@ -58,7 +58,7 @@ TEST(Box, InitGivesARoundedFlagAndSetBorderKeepsIt)
     EXPECT_TRUE(s.IsNone());
     SIZE min;
     box->GetMinSize(min);
-    EXPECT_EQ(min, (SIZE{90, 90}));
+    EXPECT_EQ(min, (SIZE {90, 90}));
 }
 
 TEST(Box, RecordGroupsAreWrittenInTheOrder1325AndReadInAnyOrder)
@@ -93,8 +93,8 @@ TEST(Box, RecordGroupsAreWrittenInTheOrder1325AndReadInAnyOrder)
     shuffled.push_back(kEndGroup);
     FBOX loaded;
     ASSERT_EQ(loaded.Init(), 1);
-    ReadBack(std::vector<uint8_t>(shuffled.begin() + 1, shuffled.end()),
-             [&](RECORDARCHIVE& ar) { loaded.Load(ar, 0); });
+    ReadBack(
+        std::vector<uint8_t>(shuffled.begin() + 1, shuffled.end()), [&](RECORDARCHIVE& ar) { loaded.Load(ar, 0); });
     EXPECT_EQ(Written([&](RECORDARCHIVE& ar) { loaded.Save(ar, loaded.GetType()); }), bytes);
 }
 
@@ -141,7 +141,10 @@ TEST(Box, AMasterIsDrawnAndClonedButTheOwnMembersAreSaved)
     EXPECT_EQ(box->GetMaster(), style.get()) << "saving keeps the link";
     const auto groups = GroupItems(bytes);
     ASSERT_EQ(groups.size(), 4u);
-    EXPECT_EQ(groups[1], Written([&](RECORDARCHIVE& ar) { style->GetBorder(&b); b.Save(ar, 3); }));
+    EXPECT_EQ(groups[1], Written([&](RECORDARCHIVE& ar) {
+        style->GetBorder(&b);
+        b.Save(ar, 3);
+    }));
     const auto base = GroupItems(groups[0]);
     ASSERT_EQ(base.size(), 4u);
     EXPECT_EQ(base[2][0], 0x83) << "the master's name";
@@ -157,18 +160,17 @@ TEST(Box, Drawing)
         std::vector<std::string> calls;
     } cases[] = {
         {"no shadow: fill and four bars", kDeviceWindow, Drop(0, 0), 0,
-         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+            {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
         {"a shadow's two strips first", kDeviceWindow, Drop(90, 90), 0,
-         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+            {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
         {"rounded with a shadow: region, clipped fill, rounded border", kDeviceWindow, Drop(90, 90), 144,
-         {"FillRegion", "PatBlt", "RoundRect"}},
-        {"rounded on a picture: one rounded rectangle, no shadow", kDevicePicture, Drop(90, 90), 144,
-         {"RoundRect"}},
+            {"FillRegion", "PatBlt", "RoundRect"}},
+        {"rounded on a picture: one rounded rectangle, no shadow", kDevicePicture, Drop(90, 90), 144, {"RoundRect"}},
         {"square on a picture", kDevicePicture, Drop(0, 0), 0, {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
         {"on the printer", kDevicePrinter, Drop(90, 90), 0,
-         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+            {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
         {"in print preview", kDevicePreview, Drop(90, 90), 0,
-         {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
+            {"PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt", "PatBlt"}},
         {"rounded on the printer", kDevicePrinter, Drop(90, 90), 250, {"FillRegion", "PatBlt", "RoundRect"}},
     };
     for (const Case& c : cases) {
@@ -189,9 +191,9 @@ TEST(Box, Drawing)
     Mapped m;
     box->Draw(m.dc);
     ASSERT_EQ(m.Fills().size(), 7u);
-    EXPECT_EQ(m.Fills()[0], (RECT{3010, 1080, 3100, 2100}));
-    EXPECT_EQ(m.Fills()[1], (RECT{1080, 2010, 3100, 2100}));
-    EXPECT_EQ(m.Fills()[2], (RECT{990, 990, 3010, 2010}));
+    EXPECT_EQ(m.Fills()[0], (RECT {3010, 1080, 3100, 2100}));
+    EXPECT_EQ(m.Fills()[1], (RECT {1080, 2010, 3100, 2100}));
+    EXPECT_EQ(m.Fills()[2], (RECT {990, 990, 3010, 2010}));
 }
 
 TEST(Box, CloneCopiesTheAppearanceAndPlaceButNotNameOrRotation)
@@ -208,14 +210,18 @@ TEST(Box, CloneCopiesTheAppearanceAndPlaceButNotNameOrRotation)
     EXPECT_STREQ(copy->GetRuntimeClass(), "FBOX");
     RECT r;
     copy->GetRect(r);
-    EXPECT_EQ(r, (RECT{500, 600, 700, 800}));
+    EXPECT_EQ(r, (RECT {500, 600, 700, 800}));
     EXPECT_EQ(copy->GetPage(), 0);
     EXPECT_EQ(copy->GetSelected(), 0);
     EXPECT_TRUE(copy->GetName().empty());
     EXPECT_EQ(copy->GetRotation(), 0);
     BORDER b;
     copy->GetBorder(&b);
-    EXPECT_TRUE(b.IsEqual([&] { BORDER own; box->GetBorder(&own); return own; }()));
+    EXPECT_TRUE(b.IsEqual([&] {
+        BORDER own;
+        box->GetBorder(&own);
+        return own;
+    }()));
     SHADOW s;
     copy->GetShadow(&s);
     EXPECT_TRUE(s.IsEqual(Drop(-90, 90)));

@@ -111,11 +111,11 @@ TEST(Ellipse, DrawingOnTheScreen)
     e->SetShadow(s);
     Mapped m(kDeviceWindow, 10, 1);
     e->Draw(m.dc);
-    ASSERT_EQ(m.Names(), (std::vector<std::string>{"Ellipse", "PatBlt", "Ellipse"}));
-    EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT>{{108, 108}, {310, 210}})) << "shadow";
-    EXPECT_EQ(m.Calls()[1].points, (std::vector<POINT>{{101, 101}, {300, 200}})) << "fill, clipped";
+    ASSERT_EQ(m.Names(), (std::vector<std::string> {"Ellipse", "PatBlt", "Ellipse"}));
+    EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT> {{108, 108}, {310, 210}})) << "shadow";
+    EXPECT_EQ(m.Calls()[1].points, (std::vector<POINT> {{101, 101}, {300, 200}})) << "fill, clipped";
     ASSERT_TRUE(m.Calls()[1].state.clip.has_value());
-    EXPECT_EQ(m.Calls()[2].points, (std::vector<POINT>{{99, 99}, {301, 201}})) << "border";
+    EXPECT_EQ(m.Calls()[2].points, (std::vector<POINT> {{99, 99}, {301, 201}})) << "border";
     EXPECT_EQ(m.Calls()[2].state.pen, gdi::Pen::InsideFrame(2, 0));
 }
 
@@ -147,9 +147,9 @@ TEST(Ellipse, DrawingOnAPicture)
         e->SetShadow(s);
         Mapped m(kDevicePicture, 1, 1, {500, 500});
         e->Draw(m.dc);
-        ASSERT_EQ(m.Names(), std::vector<std::string>{"Ellipse"}) << c.what;
+        ASSERT_EQ(m.Names(), std::vector<std::string> {"Ellipse"}) << c.what;
         const auto& call = m.Calls()[0];
-        EXPECT_EQ(call.points, (std::vector<POINT>{{1000, 1000}, {3000, 2000}})) << "twips as they stand";
+        EXPECT_EQ(call.points, (std::vector<POINT> {{1000, 1000}, {3000, 2000}})) << "twips as they stand";
         EXPECT_EQ(call.state.pen, c.pen) << c.what;
         EXPECT_EQ(call.state.brush, c.filled ? BASICSHADE::GetPatternBrush(3) : gdi::GetStockBrush(gdi::NULL_BRUSH))
             << c.what;
@@ -196,12 +196,12 @@ TEST(Ellipse, DefaultsAndCopies)
     e->ResetToDefaults();
     RECT r;
     e->GetRect(r);
-    EXPECT_EQ(r, (RECT{190, 190, 1250, 2310}));
+    EXPECT_EQ(r, (RECT {190, 190, 1250, 2310}));
     auto copy = e->Clone();
     ASSERT_TRUE(copy);
     EXPECT_STREQ(copy->GetRuntimeClass(), "FELLIPSE");
     copy->GetRect(r);
-    EXPECT_EQ(r, (RECT{190, 190, 1250, 2310}));
+    EXPECT_EQ(r, (RECT {190, 190, 1250, 2310}));
 }
 
 TEST(Ellipse, DragOutlineIsADottedInvertedEllipse)
@@ -213,7 +213,7 @@ TEST(Ellipse, DragOutlineIsADottedInvertedEllipse)
     ASSERT_EQ(surface.Calls().size(), 1u);
     const auto& call = surface.Calls()[0];
     EXPECT_EQ(call.name, "Ellipse");
-    EXPECT_EQ(call.points, (std::vector<POINT>{{10, 20}, {110, 70}}));
+    EXPECT_EQ(call.points, (std::vector<POINT> {{10, 20}, {110, 70}}));
     EXPECT_EQ(call.state.pen, gdi::Pen::Dotted(0));
     EXPECT_TRUE(call.state.brush.IsNull());
     EXPECT_EQ(call.state.rop2, gdi::R2_NOT);

@@ -22,7 +22,8 @@ struct Mapped {
     VIEWDC dc;
 
     Mapped(gdi::DeviceKind kind, uint8_t deviceKind, int dpi)
-        : surface(kind, dpi, dpi, {20000, 20000}), device(surface)
+        : surface(kind, dpi, dpi, {20000, 20000})
+        , device(surface)
     {
         dc.dc = &device;
         dc.deviceKind = deviceKind;
@@ -59,7 +60,7 @@ TEST(FillDrawing, TheScreenFillsWithTheSharedPatternBrush)
             ASSERT_EQ(m.Calls().size(), 1u) << c.pattern;
             const gdi::RecordedCall& call = m.Calls()[0];
             EXPECT_EQ(call.name, "PatBlt");
-            EXPECT_EQ(call.points, (std::vector<POINT>{{90, 80}, {190, 280}})) << "less the scroll origin";
+            EXPECT_EQ(call.points, (std::vector<POINT> {{90, 80}, {190, 280}})) << "less the scroll origin";
             EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(c.brush)) << c.pattern;
             EXPECT_EQ(call.state.textColour, kRed) << "dots in the foreground colour";
             EXPECT_EQ(call.state.bkColour, kGreen);
@@ -77,7 +78,7 @@ TEST(FillDrawing, NothingIsDrawnUnfilledOrOutOfSight)
     unfilled.FillRect(m.dc, {1500, 1500, 3000, 4500});
     unfilled.FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 100);
     unfilled.FillEllipse(m.dc, {0, 0, 50, 50});
-    const RECT clip{0, 0, 50, 50};
+    const RECT clip {0, 0, 50, 50};
     m.dc.SetClipRect(&clip);
     Shade(5).FillRect(m.dc, {3000, 3000, 4500, 4500});
     Shade(5).FillEllipse(m.dc, {60, 60, 90, 90});
@@ -102,7 +103,7 @@ TEST(FillDrawing, ThePrinterFillsPlainPatternsWithASolidBrush)
         Shade(c.pattern, c.foreground, c.background).FillRect(m.dc, {150, 300, 1590, 1740});
         ASSERT_EQ(m.Calls().size(), 1u) << c.what;
         EXPECT_EQ(m.Calls()[0].name, "PatBlt") << c.what;
-        EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT>{{0, 0}, {600, 600}})) << c.what;
+        EXPECT_EQ(m.Calls()[0].points, (std::vector<POINT> {{0, 0}, {600, 600}})) << c.what;
         EXPECT_EQ(m.Calls()[0].state.brush, gdi::Brush::Solid(c.colour)) << c.what;
     }
 }
@@ -112,27 +113,26 @@ TEST(FillDrawing, ThePrinterFillsWithABrushOfTheScaledPatternBitmap)
     struct Case {
         int dpi;
         int pattern;
-        int tile;  // 32 × the dot size
+        int tile; // 32 × the dot size
     } cases[] = {
-        {600, 5, 128},  // 2/300 inch dots
+        {600, 5, 128}, // 2/300 inch dots
         {600, 13, 192}, // 1/100 inch dots for the extended patterns
-        {300, 1, 64},
-        {72, 2, 32},    // at least one pixel a dot
+        {300, 1, 64}, {72, 2, 32}, // at least one pixel a dot
     };
     for (const Case& c : cases) {
         Mapped m(gdi::DeviceKind::Printer, kDevicePrinter, c.dpi);
         m.dc.SetViewportOrg(-20, -30);
         // 300 by 200 device units from (-20, -30) + (5, 5).
-        const RECT rect{150 + gdi::MulDiv(5, 1440, c.dpi), 300 + gdi::MulDiv(5, 1440, c.dpi),
-                        150 + gdi::MulDiv(305, 1440, c.dpi), 300 + gdi::MulDiv(205, 1440, c.dpi)};
+        const RECT rect {150 + gdi::MulDiv(5, 1440, c.dpi), 300 + gdi::MulDiv(5, 1440, c.dpi),
+            150 + gdi::MulDiv(305, 1440, c.dpi), 300 + gdi::MulDiv(205, 1440, c.dpi)};
         Shade(c.pattern).FillRect(m.dc, rect);
 
         // One fill in device units, the tiles' grid starting at its top left.
         ASSERT_EQ(m.Calls().size(), 1u) << c.dpi << " dpi, pattern " << c.pattern;
         const gdi::RecordedCall& call = m.Calls()[0];
         EXPECT_EQ(call.name, "PatBlt");
-        EXPECT_EQ(call.points, (std::vector<POINT>{{-15, -25}, {285, 175}}));
-        EXPECT_EQ(call.state.brushOrg, (POINT{-15, -25}));
+        EXPECT_EQ(call.points, (std::vector<POINT> {{-15, -25}, {285, 175}}));
+        EXPECT_EQ(call.state.brushOrg, (POINT {-15, -25}));
         const PrinterPatternCache::Key newest = SharedFillPatterns().printerBitmaps.Keys().front();
         EXPECT_EQ(newest.pattern, c.pattern);
         EXPECT_EQ(newest.dotX, c.tile / 32);
@@ -144,9 +144,9 @@ TEST(FillDrawing, ThePrinterFillsWithABrushOfTheScaledPatternBitmap)
         EXPECT_EQ(call.state.bkColour, kGreen);
 
         EXPECT_EQ(m.device.GetMapMode(), gdi::MM_ANISOTROPIC) << "mapping restored";
-        EXPECT_EQ(m.device.GetViewportOrg(), (POINT{-20, -30}));
-        EXPECT_EQ(m.device.GetViewportExt(), (gdi::SIZE{c.dpi, c.dpi}));
-        EXPECT_EQ(m.device.GetBrushOrg(), (POINT{}));
+        EXPECT_EQ(m.device.GetViewportOrg(), (POINT {-20, -30}));
+        EXPECT_EQ(m.device.GetViewportExt(), (gdi::SIZE {c.dpi, c.dpi}));
+        EXPECT_EQ(m.device.GetBrushOrg(), (POINT {}));
         EXPECT_EQ(m.dc.viewportOrgX, -20);
         EXPECT_EQ(m.dc.viewportExtX, c.dpi);
     }
@@ -196,15 +196,15 @@ TEST(FillDrawing, ThePrinterCacheKeepsTheFiveUsedLast)
     const Key keys[] = {{1, 4, 4}, {2, 4, 4}, {3, 4, 4}, {1, 6, 6}, {1, 4, 2}};
     for (const Key& k : keys)
         cache.Get(pattern, k);
-    EXPECT_EQ(cache.Keys(), (std::vector<Key>{keys[4], keys[3], keys[2], keys[1], keys[0]}));
+    EXPECT_EQ(cache.Keys(), (std::vector<Key> {keys[4], keys[3], keys[2], keys[1], keys[0]}));
 
     const gdi::Bitmap* second = &cache.Get(pattern, keys[1]);
-    EXPECT_EQ(cache.Keys(), (std::vector<Key>{keys[1], keys[4], keys[3], keys[2], keys[0]})) << "a hit moves first";
+    EXPECT_EQ(cache.Keys(), (std::vector<Key> {keys[1], keys[4], keys[3], keys[2], keys[0]})) << "a hit moves first";
     EXPECT_EQ(&cache.Get(pattern, keys[1]), second) << "and is not made again";
 
-    const Key sixth{7, 4, 4};
+    const Key sixth {7, 4, 4};
     cache.Get(pattern, sixth);
-    EXPECT_EQ(cache.Keys(), (std::vector<Key>{sixth, keys[1], keys[4], keys[3], keys[2]}))
+    EXPECT_EQ(cache.Keys(), (std::vector<Key> {sixth, keys[1], keys[4], keys[3], keys[2]}))
         << "the one used longest ago goes";
 }
 
@@ -223,7 +223,7 @@ TEST(FillDrawing, RoundedAndEllipticFillsClipToTheirShapeOnTheScreen)
     for (int i = 0; i < 2; ++i) {
         const gdi::RecordedCall& call = m.Calls()[i];
         EXPECT_EQ(call.name, "PatBlt");
-        EXPECT_EQ(call.points, (std::vector<POINT>{{90, 80}, {190, 280}}));
+        EXPECT_EQ(call.points, (std::vector<POINT> {{90, 80}, {190, 280}}));
         ASSERT_TRUE(call.state.clip.has_value());
         EXPECT_EQ(*call.state.clip, i == 0 ? round : ellipse);
         EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(5));
@@ -242,10 +242,10 @@ TEST(FillDrawing, APictureDrawsTheShapeItself)
     Shade(8).FillEllipse(m.dc, {90, 80, 190, 280});
     ASSERT_EQ(m.Calls().size(), 2u);
     EXPECT_EQ(m.Calls()[0].name, "RoundRect");
-    EXPECT_EQ(m.Calls()[0].values, (std::vector<int>{20, 20}));
+    EXPECT_EQ(m.Calls()[0].values, (std::vector<int> {20, 20}));
     EXPECT_EQ(m.Calls()[1].name, "Ellipse");
     for (const gdi::RecordedCall& call : m.Calls()) {
-        EXPECT_EQ(call.points, (std::vector<POINT>{{90, 80}, {190, 280}}));
+        EXPECT_EQ(call.points, (std::vector<POINT> {{90, 80}, {190, 280}}));
         EXPECT_EQ(call.state.pen.style, gdi::PS_NULL);
         EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(8));
         EXPECT_EQ(call.state.textColour, kRed);

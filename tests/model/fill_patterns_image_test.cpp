@@ -91,7 +91,7 @@ TEST(FillPatternPictures, OnPaperThePatternIsScaledToDotsFromTheShapesCorner)
     shade.SetColour2(kCream);
     struct Case {
         int pattern;
-        RECT device;  // a rectangle, or the bounds of an ellipse
+        RECT device; // a rectangle, or the bounds of an ellipse
         bool ellipse;
         int dot;
     } cases[] = {
@@ -112,9 +112,9 @@ TEST(FillPatternPictures, OnPaperThePatternIsScaledToDotsFromTheShapesCorner)
     ASSERT_TRUE(surface.SavePng((std::filesystem::path(FORMS_TEST_OUTPUT_DIR) / "fill_patterns_paper.png").string()));
     for (const Case& c : cases) {
         const gdi::Bitmap& bits = SharedFillPatterns().bitmaps[c.pattern];
-        const gdi::Region outline = c.ellipse ? gdi::Region::Ellipse(c.device.left, c.device.top, c.device.right,
-                                                                     c.device.bottom)
-                                              : gdi::Region::Rect(c.device);
+        const gdi::Region outline = c.ellipse
+            ? gdi::Region::Ellipse(c.device.left, c.device.top, c.device.right, c.device.bottom)
+            : gdi::Region::Rect(c.device);
         // The same pixels as rectangles, quicker to look up.
         gdi::Region shape;
         for (const RECT& r : outline.Rects({0, 0, 900, 600}))
@@ -125,12 +125,12 @@ TEST(FillPatternPictures, OnPaperThePatternIsScaledToDotsFromTheShapesCorner)
             for (int x = c.device.left - 2; x < c.device.right + 2; ++x) {
                 const bool in = shape.Contains(x, y);
                 inside += in;
-                const gdi::COLORREF pattern =
-                    bits.Bit((x - c.device.left) / c.dot % 8, (y - c.device.top) / c.dot % 8) ? kCream : kNavy;
+                const gdi::COLORREF pattern
+                    = bits.Bit((x - c.device.left) / c.dot % 8, (y - c.device.top) / c.dot % 8) ? kCream : kNavy;
                 // A pixel on a curved edge, its centre a hair from the
                 // curve, may fall either way.
-                const bool edge = in != shape.Contains(x - 1, y) || in != shape.Contains(x + 1, y) ||
-                                  in != shape.Contains(x, y - 1) || in != shape.Contains(x, y + 1);
+                const bool edge = in != shape.Contains(x - 1, y) || in != shape.Contains(x + 1, y)
+                    || in != shape.Contains(x, y - 1) || in != shape.Contains(x, y + 1);
                 const gdi::COLORREF got = surface.Pixel(x, y);
                 wrong += edge ? got != pattern && got != 0xFFFFFF : got != (in ? pattern : 0xFFFFFF);
             }

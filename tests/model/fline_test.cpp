@@ -25,9 +25,12 @@ TEST(Line, Directions)
         uint8_t direction;
         unsigned handles;
     } cases[] = {
-        {{0, 0}, {10, 10}, kLineFalling, 0x05},   {{10, 10}, {0, 0}, kLineFalling, 0x05},
-        {{0, 10}, {10, 0}, kLineRising, 0x0A},    {{10, 0}, {0, 10}, kLineRising, 0x0A},
-        {{0, 0}, {10, 0}, kLineHorizontal, 0xAF}, {{0, 0}, {0, 10}, kLineVertical, 0x5F},
+        {{0, 0}, {10, 10}, kLineFalling, 0x05},
+        {{10, 10}, {0, 0}, kLineFalling, 0x05},
+        {{0, 10}, {10, 0}, kLineRising, 0x0A},
+        {{10, 0}, {0, 10}, kLineRising, 0x0A},
+        {{0, 0}, {10, 0}, kLineHorizontal, 0xAF},
+        {{0, 0}, {0, 10}, kLineVertical, 0x5F},
         {{5, 5}, {5, 5}, kLineHorizontal, 0xAF},
     };
     for (const Case& c : cases) {
@@ -42,22 +45,22 @@ TEST(Line, RecordOfTheEndPoints)
     auto line = Line({4500, 3000}, {1500, 1000});
     RECT r;
     line->GetRect(r);
-    EXPECT_EQ(r, (RECT{1500, 1000, 4500, 3000}));
+    EXPECT_EQ(r, (RECT {1500, 1000, 4500, 3000}));
     const std::vector<uint8_t> bytes = Written([&](RECORDARCHIVE& ar) { line->Save(ar, line->GetType()); });
     ASSERT_EQ(bytes.front(), kTypeLine);
     const auto items = GroupItems(bytes);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0][0], 1);
     EXPECT_EQ(items[1], Written([](RECORDARCHIVE& ar) { BORDER().Save(ar, 3); }));
-    const std::vector<uint8_t> ends = {0x94, 0x11, 0x00, 0x94, 0x11, 0x00, 0x00, 0xB8, 0x0B, 0x00, 0x00,
-                                       0xDC, 0x05, 0x00, 0x00, 0xE8, 0x03, 0x00, 0x00, 0x03};
+    const std::vector<uint8_t> ends = {0x94, 0x11, 0x00, 0x94, 0x11, 0x00, 0x00, 0xB8, 0x0B, 0x00, 0x00, 0xDC, 0x05,
+        0x00, 0x00, 0xE8, 0x03, 0x00, 0x00, 0x03};
     EXPECT_EQ(items[2], ends);
 
     FLINE back;
     back.Init();
     ReadBack(std::vector<uint8_t>(bytes.begin() + 1, bytes.end()), [&](RECORDARCHIVE& ar) { back.Load(ar, 0); });
-    EXPECT_EQ(back.GetFirstEnd(), (POINT{4500, 3000}));
-    EXPECT_EQ(back.GetSecondEnd(), (POINT{1500, 1000}));
+    EXPECT_EQ(back.GetFirstEnd(), (POINT {4500, 3000}));
+    EXPECT_EQ(back.GetSecondEnd(), (POINT {1500, 1000}));
     EXPECT_EQ(back.GetLineCode(), 3);
 }
 
@@ -110,7 +113,7 @@ TEST(Line, EndsMovedOffTheCornersAreTakenFromTheRectangle)
         line->Draw(m.dc);
         EXPECT_EQ(line->GetFirstEnd(), c.first) << c.what;
         EXPECT_EQ(line->GetSecondEnd(), c.second) << c.what;
-        EXPECT_EQ(m.Names(), std::vector<std::string>{"FillRegion"}) << c.what;
+        EXPECT_EQ(m.Names(), std::vector<std::string> {"FillRegion"}) << c.what;
     }
 
     // Without record 0x94 the line runs along a diagonal of its rectangle.
@@ -119,8 +122,8 @@ TEST(Line, EndsMovedOffTheCornersAreTakenFromTheRectangle)
     loaded.SetRect(500, 500, 3000, 1500);
     Mapped m;
     loaded.Draw(m.dc);
-    EXPECT_EQ(loaded.GetFirstEnd(), (POINT{3000, 500}));
-    EXPECT_EQ(loaded.GetSecondEnd(), (POINT{500, 1500}));
+    EXPECT_EQ(loaded.GetFirstEnd(), (POINT {3000, 500}));
+    EXPECT_EQ(loaded.GetSecondEnd(), (POINT {500, 1500}));
 }
 
 TEST(Line, NearerEndAndUpdateRectangle)
@@ -134,9 +137,9 @@ TEST(Line, NearerEndAndUpdateRectangle)
     Mapped m(kDeviceWindow, 15, 1);
     RECT r;
     horizontal->GetUpdateRect(r, m.dc, 1);
-    EXPECT_EQ(r, (RECT{97, 197, 302, 202}));
+    EXPECT_EQ(r, (RECT {97, 197, 302, 202}));
     horizontal->GetOuterRect(r, m.dc);
-    EXPECT_EQ(r, (RECT{1500, 3000, 4500, 3000}));
+    EXPECT_EQ(r, (RECT {1500, 3000, 4500, 3000}));
 }
 
 TEST(Line, BordersAndCopies)
@@ -149,21 +152,21 @@ TEST(Line, BordersAndCopies)
     EXPECT_EQ(b.style, 3);
     SIZE min;
     line->GetMinSize(min);
-    EXPECT_EQ(min, (SIZE{0, 0}));
+    EXPECT_EQ(min, (SIZE {0, 0}));
 
     auto copy = line->Clone();
     ASSERT_TRUE(copy);
     auto* same = dynamic_cast<FLINE*>(copy.get());
     ASSERT_TRUE(same);
-    EXPECT_EQ(same->GetFirstEnd(), (POINT{4500, 3000}));
-    EXPECT_EQ(same->GetSecondEnd(), (POINT{1500, 1000}));
+    EXPECT_EQ(same->GetFirstEnd(), (POINT {4500, 3000}));
+    EXPECT_EQ(same->GetSecondEnd(), (POINT {1500, 1000}));
     same->GetBorder(&b);
     EXPECT_EQ(b.lineType, kLineDouble);
 
     line->ResetToDefaults();
     RECT r;
     line->GetRect(r);
-    EXPECT_EQ(r, (RECT{190, 190, 1250, 2310}));
+    EXPECT_EQ(r, (RECT {190, 190, 1250, 2310}));
 }
 
 } // namespace

@@ -12,8 +12,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-TestBox* Add(FOBJLIST& list, const std::string& label, uint16_t page, RECT r = {0, 0, 100, 100},
-             uint8_t type = kTypeBox)
+TestBox* Add(
+    FOBJLIST& list, const std::string& label, uint16_t page, RECT r = {0, 0, 100, 100}, uint8_t type = kTypeBox)
 {
     auto box = std::make_unique<TestBox>(type, label);
     box->SetPlace(page, r);
@@ -42,17 +42,17 @@ TEST(ObjectList, DrawsOnlyThePageInListOrderAndHandlesAfterAll)
 
     TestLog::Clear();
     list.DrawPage(dc, 1);
-    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string>{"draw a", "draw b"}));
+    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string> {"draw a", "draw b"}));
 
     view.drawsSelection = true;
     TestLog::Clear();
     list.DrawPage(dc, 2);
-    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string>{"draw c", "handles"}));
+    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string> {"draw c", "handles"}));
 
     dc.fieldsOnly = 1;
     TestLog::Clear();
     list.DrawPage(dc, 1);
-    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string>{"handles", "handles"}));
+    EXPECT_EQ(TestLog::Get().events, (std::vector<std::string> {"handles", "handles"}));
 }
 
 TEST(ObjectList, HitTestFindsTheTopmostObjectOfThePage)
@@ -79,11 +79,11 @@ TEST(ObjectList, PageInsertionAndDeletion)
     Add(list, "c", 3);
 
     list.InsertPage(2);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"a@1", "b@3", "c@4"}));
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"a@1", "b@3", "c@4"}));
 
     list.DeletePage(3, &doc);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"a@1", "c@3"}));
-    EXPECT_EQ(doc.removedFromOrder, std::vector<FORMOBJ*>{b});
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"a@1", "c@3"}));
+    EXPECT_EQ(doc.removedFromOrder, std::vector<FORMOBJ*> {b});
     EXPECT_EQ(list.GetCount(), 2);
 }
 
@@ -95,15 +95,15 @@ TEST(ObjectList, PageOrderIsKept)
     Add(list, "c", 3);
 
     list.SetObjectPage(a, 2);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"b@1", "a@2", "c@3"}));
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"b@1", "a@2", "c@3"}));
     list.SetObjectPage(std::make_unique<TestBox>(kTypeBox, "new"), 1);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"b@1", "new@1", "a@2", "c@3"}));
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"b@1", "new@1", "a@2", "c@3"}));
 
     FORMOBJ* b = list.GetHead();
     list.BringToFront(b, 1);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"new@1", "b@1", "a@2", "c@3"}));
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"new@1", "b@1", "a@2", "c@3"}));
     list.SendToBack(b, 1);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"b@1", "new@1", "a@2", "c@3"}));
+    EXPECT_EQ(Labels(list), (std::vector<std::string> {"b@1", "new@1", "a@2", "c@3"}));
 
     FORMOBJ* c = list.GetTail();
     list.SendToBack(c, 5);
@@ -115,9 +115,9 @@ TEST(ObjectList, PageOrderIsKept)
     RECT extent;
     static_cast<TestBox*>(c)->SetPlace(3, {10, 10, 700, 300});
     list.GetExtent(extent, kAllPages);
-    EXPECT_EQ(extent, (RECT{0, 0, 700, 300}));
+    EXPECT_EQ(extent, (RECT {0, 0, 700, 300}));
     list.GetExtent(extent, 2);
-    EXPECT_EQ(extent, (RECT{0, 0, 100, 100}));
+    EXPECT_EQ(extent, (RECT {0, 0, 100, 100}));
 }
 
 TEST(ObjectList, FindByNameIgnoresCaseAndRespectsType)
@@ -152,7 +152,7 @@ TEST(ObjectList, GetNextDeepClimbsOutOfNestedGroups)
     std::vector<FORMOBJ*> order;
     for (FORMOBJ* o = list.GetHead(); o; o = list.GetNextDeep(o))
         order.push_back(o);
-    EXPECT_EQ(order, (std::vector<FORMOBJ*>{first, outerRaw, o1, innerRaw, i1, last}));
+    EXPECT_EQ(order, (std::vector<FORMOBJ*> {first, outerRaw, o1, innerRaw, i1, last}));
 
     i1->SetSelectFlag(1);
     FORMOBJ* group = nullptr;
@@ -216,12 +216,10 @@ TEST(ObjectList, SaveAndLoadRoundTripWithGroups)
 TEST(ObjectList, LoadStepsOverTypesWithoutAClass)
 {
     TestKinds kinds;
-    Bytes bytes = {0x29,
-                   kTypeCell, 0x01, 0x81, 0x00, 0x00, 0xFF, 0xFF,   // a cell at top level
-                   kTypeEllipse, 0x01, 0xFF, 0x05, 0xFF, 0xFF,      // a kind not registered
-                   0x0E, 0xFF,                                      // an unused type byte
-                   kTypeBox, 0x01, 0xFF, 0xFF,
-                   0xFF};
+    Bytes bytes = {0x29, kTypeCell, 0x01, 0x81, 0x00, 0x00, 0xFF, 0xFF, // a cell at top level
+        kTypeEllipse, 0x01, 0xFF, 0x05, 0xFF, 0xFF, // a kind not registered
+        0x0E, 0xFF, // an unused type byte
+        kTypeBox, 0x01, 0xFF, 0xFF, 0xFF};
     FOBJLIST list;
     EXPECT_EQ(LoadList(bytes, list), 1);
     ASSERT_EQ(list.GetCount(), 1);
@@ -232,10 +230,10 @@ TEST(ObjectList, AListEndingEarlyRaisesEndOfFile)
 {
     TestKinds kinds;
     const Bytes cases[] = {
-        {0x29, kTypeBox, 0x01, 0x82, 0x05, 0x00, 0x03},  // inside a record of the base group
-        {0x29, kTypeBox, 0x01, 0xFF},                    // inside the object's group
-        {0x29, kTypeGroup, 0x29, kTypeBox, 0xFF, 0xFF},   // inside a group's member list
-        {0x29, kTypeBox, 0x01, 0xFF, 0xFF},              // before the list's end
+        {0x29, kTypeBox, 0x01, 0x82, 0x05, 0x00, 0x03}, // inside a record of the base group
+        {0x29, kTypeBox, 0x01, 0xFF}, // inside the object's group
+        {0x29, kTypeGroup, 0x29, kTypeBox, 0xFF, 0xFF}, // inside a group's member list
+        {0x29, kTypeBox, 0x01, 0xFF, 0xFF}, // before the list's end
     };
     for (const Bytes& bytes : cases) {
         FOBJLIST list;
@@ -298,7 +296,7 @@ TEST(ObjectList, SelectedOnlySaveWritesEverySelectedObject)
     std::vector<std::string> names;
     for (FORMOBJ* o = loaded.GetHead(); o; o = o->GetNext())
         names.push_back(o->GetName());
-    EXPECT_EQ(names, (std::vector<std::string>{"S1", "P", "S2"}));
+    EXPECT_EQ(names, (std::vector<std::string> {"S1", "P", "S2"}));
 }
 
 TEST(ObjectList, AlternativeFormatLeavesOutUnsavableObjects)

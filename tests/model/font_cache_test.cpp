@@ -15,8 +15,7 @@ class FontCache : public ProgramFontsTest {
 protected:
     FontCache()
         : dc(surface)
-    {
-    }
+    {}
     TEXTATTR Attr(uint16_t size, uint32_t colour = 0)
     {
         TEXTATTR a;

@@ -110,18 +110,25 @@ TEST(WidthMatching, WeightedMeanAndAdjustment)
     int16_t widths[256] = {};
     for (int c = 'a'; c <= 'z'; ++c)
         widths[c] = 100;
-    widths['j'] = 5000;  // letters of weight 0 do not count
+    widths['j'] = 5000; // letters of weight 0 do not count
     EXPECT_EQ(WeightedMeanWidth(widths), 1000);
 
     struct Case {
         int screenMean, printerMean, adjustment;
     };
     const Case cases[] = {
-        {1000, 1000, 0},  {1000, 1110, 10}, {1000, 1006, 1}, {1000, 1005, 0},
-        {1000, 900, -9},  {1000, 700, -14}, {100, 0, -1},    {120, 0, -2},
+        {1000, 1000, 0},
+        {1000, 1110, 10},
+        {1000, 1006, 1},
+        {1000, 1005, 0},
+        {1000, 900, -9},
+        {1000, 700, -14},
+        {100, 0, -1},
+        {120, 0, -2},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(WidthAdjustment(c.screenMean, c.printerMean), c.adjustment) << c.screenMean << " to " << c.printerMean;
+        EXPECT_EQ(WidthAdjustment(c.screenMean, c.printerMean), c.adjustment)
+            << c.screenMean << " to " << c.printerMean;
 }
 
 } // namespace

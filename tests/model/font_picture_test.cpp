@@ -21,7 +21,8 @@ constexpr int kDpi = 144;
 class FontPicture : public ProgramFontsTest {
 protected:
     FontPicture()
-        : surface(Pixels(8.5), Pixels(4.5), kDpi), dc(surface)
+        : surface(Pixels(8.5), Pixels(4.5), kDpi)
+        , dc(surface)
     {
         dc.SetMapMode(gdi::MM_ANISOTROPIC);
         dc.SetWindowExt(1440, 1440);

@@ -47,7 +47,7 @@ inline void ReadBack(const Bytes& bytes, const std::function<void(RECORDARCHIVE&
 // One record: tag, u16 length, payload.
 inline Bytes Record(uint8_t tag, const Bytes& payload)
 {
-    Bytes out{tag, uint8_t(payload.size()), uint8_t(payload.size() >> 8)};
+    Bytes out {tag, uint8_t(payload.size()), uint8_t(payload.size() >> 8)};
     out.insert(out.end(), payload.begin(), payload.end());
     return out;
 }

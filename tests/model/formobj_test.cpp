@@ -69,7 +69,7 @@ TEST(FormObjectBase, BaseGroupRoundTripsByteForByte)
     auto loaded = LoadBox(written);
     RECT r;
     loaded->GetRect(r);
-    EXPECT_EQ(r, (RECT{100, 200, 1300, 900}));
+    EXPECT_EQ(r, (RECT {100, 200, 1300, 900}));
     EXPECT_EQ(loaded->GetPage(), 2);
     EXPECT_EQ(loaded->GetName(), "Total");
     EXPECT_EQ(loaded->GetRotation(), 450);
@@ -117,18 +117,18 @@ TEST(FormObjectBase, NoMasterRecordWithoutAMaster)
 TEST(FormObjectBase, LoadSkipsUnknownItemsAndToleratesOddRecordLengths)
 {
     Bytes bytes = {kTypeBox, kBaseGroupTag};
-    Append(bytes, {0xA7, 0x02, 0x00, 0x81, 0x81});         // unknown record
-    Append(bytes, {0x40, 0x81, 0x00, 0x00, 0xFF});          // unknown group
-    Append(bytes, {0x81, 0x06, 0x00, 0x03, 0x00});          // page and left only
+    Append(bytes, {0xA7, 0x02, 0x00, 0x81, 0x81}); // unknown record
+    Append(bytes, {0x40, 0x81, 0x00, 0x00, 0xFF}); // unknown group
+    Append(bytes, {0x81, 0x06, 0x00, 0x03, 0x00}); // page and left only
     AppendI32(bytes, 150);
-    Append(bytes, {0x84, 0x04, 0x00, 0x84, 0x03, 0x99, 0x99});  // rotation and two extra bytes
+    Append(bytes, {0x84, 0x04, 0x00, 0x84, 0x03, 0x99, 0x99}); // rotation and two extra bytes
     Append(bytes, {0xFF, 0xFF});
 
     auto box = LoadBox(bytes);
     EXPECT_EQ(box->GetPage(), 3);
     RECT r;
     box->GetRect(r);
-    EXPECT_EQ(r, (RECT{0, 0, 150, 0}));
+    EXPECT_EQ(r, (RECT {0, 0, 150, 0}));
     EXPECT_EQ(box->GetRotation(), 900);
 }
 
@@ -225,7 +225,7 @@ TEST(FormObjectBase, ResetToDefaults)
     RECT r, bounds;
     box.GetRect(r);
     box.GetBoundingRect(bounds);
-    EXPECT_EQ(r, (RECT{190, 190, 1250, 1250}));
+    EXPECT_EQ(r, (RECT {190, 190, 1250, 1250}));
     EXPECT_EQ(bounds, r);
     EXPECT_EQ(box.GetPage(), 1);
     EXPECT_EQ(box.GetName(), "");
@@ -266,8 +266,8 @@ TEST(FormObjectBase, InvalidateCoversHandlesShadowAndOtherViews)
     box.SetSelectFlag(1);
     box.Invalidate(&view);
     ASSERT_EQ(view.invalidRects.size(), 1u);
-    EXPECT_EQ(view.invalidRects[0], (RECT{909, 909, 2091, 1591}));
-    EXPECT_EQ(view.othersTold, std::vector<FORMOBJ*>{&box});
+    EXPECT_EQ(view.invalidRects[0], (RECT {909, 909, 2091, 1591}));
+    EXPECT_EQ(view.othersTold, std::vector<FORMOBJ*> {&box});
 
     box.SetSelectFlag(0);
     box.SetRotation(900, nullptr);
@@ -318,16 +318,16 @@ TEST(FormObjectBase, TextRectFollowsTheBorder)
     box.SetPlace(1, {0, 0, 1000, 500});
     RECT r;
     box.GetTextRect(r, dc);
-    EXPECT_EQ(r, (RECT{30, 0, 970, 500}));
+    EXPECT_EQ(r, (RECT {30, 0, 970, 500}));
 
     box.hasBorder = true;
     box.border.width = 40;
     box.GetTextRect(r, dc);
-    EXPECT_EQ(r, (RECT{30, 20, 970, 480}));
+    EXPECT_EQ(r, (RECT {30, 20, 970, 480}));
 
     box.border.width = 100;
     box.GetTextRect(r, dc);
-    EXPECT_EQ(r, (RECT{80, 50, 920, 450}));
+    EXPECT_EQ(r, (RECT {80, 50, 920, 450}));
 }
 
 TEST(FormObjectBase, DetachingAndTakingAppearance)
@@ -370,15 +370,15 @@ TEST(FormObjectBase, BaseAnswers)
     EXPECT_EQ(TestBox(kTypeOle).CanBeGrouped(), 0);
     SIZE s;
     box.GetMaxSize(s);
-    EXPECT_EQ(s, (SIZE{32400, 32400}));
+    EXPECT_EQ(s, (SIZE {32400, 32400}));
     box.GetMinSize(s);
-    EXPECT_EQ(s, (SIZE{90, 90}));
+    EXPECT_EQ(s, (SIZE {90, 90}));
     uint16_t angle = 7;
     EXPECT_EQ(box.QueryAngle(&angle), 1);
     EXPECT_EQ(angle, 0);
-    EXPECT_EQ(FORMOBJ::UnionRectNormalized({5, 5, 5, 5}, {10, 10, 0, 0}), (RECT{0, 0, 10, 10}));
-    EXPECT_EQ(FORMOBJ::UnionRectNormalized({5, 5, 6, 5}, {10, 10, 0, 0}), (RECT{0, 0, 10, 10}));
-    EXPECT_EQ(FORMOBJ::UnionRectNormalized({50, 5, 60, 5}, {10, 10, 0, 0}), (RECT{0, 0, 60, 10}));
+    EXPECT_EQ(FORMOBJ::UnionRectNormalized({5, 5, 5, 5}, {10, 10, 0, 0}), (RECT {0, 0, 10, 10}));
+    EXPECT_EQ(FORMOBJ::UnionRectNormalized({5, 5, 6, 5}, {10, 10, 0, 0}), (RECT {0, 0, 10, 10}));
+    EXPECT_EQ(FORMOBJ::UnionRectNormalized({50, 5, 60, 5}, {10, 10, 0, 0}), (RECT {0, 0, 60, 10}));
 }
 
 } // namespace

@@ -75,10 +75,10 @@ TEST(OrthLine, HandlesAndRectangles)
     line->ResetToDefaults();
     RECT r;
     line->GetRect(r);
-    EXPECT_EQ(r, (RECT{720, 190, 720, 2310}));
+    EXPECT_EQ(r, (RECT {720, 190, 720, 2310}));
     SIZE min;
     line->GetMinSize(min);
-    EXPECT_EQ(min, (SIZE{0, 0}));
+    EXPECT_EQ(min, (SIZE {0, 0}));
 }
 
 TEST(OrthLine, DrawsOneStrokeAlongItsLongerSide)
@@ -87,7 +87,7 @@ TEST(OrthLine, DrawsOneStrokeAlongItsLongerSide)
     line->SetBorder(BORDER(1, 45, kLineDouble, 0xFF, 1, 0));
     Mapped m;
     line->Draw(m.dc);
-    EXPECT_EQ(m.Fills(), (std::vector<RECT>{{1000, 1978, 3000, 1993}, {1000, 2008, 3000, 2023}}));
+    EXPECT_EQ(m.Fills(), (std::vector<RECT> {{1000, 1978, 3000, 1993}, {1000, 2008, 3000, 2023}}));
     for (const auto& call : m.Calls())
         EXPECT_EQ(call.state.brush, gdi::Brush::Solid(0xFF));
 }
@@ -126,7 +126,7 @@ TEST(OrthLine, RecordsAndCopies)
     EXPECT_EQ(b.width, 40);
     RECT r;
     other.GetRect(r);
-    EXPECT_EQ(r, (RECT{2000, 1000, 2000, 3000}));
+    EXPECT_EQ(r, (RECT {2000, 1000, 2000, 3000}));
 }
 
 TEST(OrthLine, DragOutlineInvertsAOnePixelStrip)
@@ -147,9 +147,9 @@ TEST(OrthLine, DragOutlineInvertsAOnePixelStrip)
         ASSERT_EQ(surface.Calls().size(), 1u) << c.what;
         const auto& call = surface.Calls()[0];
         EXPECT_EQ(call.name, "PatBlt");
-        EXPECT_EQ(call.points, (std::vector<POINT>{{c.strip.left, c.strip.top}, {c.strip.right, c.strip.bottom}}))
+        EXPECT_EQ(call.points, (std::vector<POINT> {{c.strip.left, c.strip.top}, {c.strip.right, c.strip.bottom}}))
             << c.what;
-        EXPECT_EQ(call.values, std::vector<int>{int(gdi::PATINVERT)});
+        EXPECT_EQ(call.values, std::vector<int> {int(gdi::PATINVERT)});
         EXPECT_EQ(call.state.brush, BASICSHADE::GetPatternBrush(5));
         EXPECT_EQ(device.GetBrush(), gdi::GetStockBrush(gdi::WHITE_BRUSH)) << "put back";
     }

@@ -11,16 +11,16 @@ TEST(Rotation, TurnsAboutTheCentre)
         RECT r;
         int tenths;
     };
-    const Case cases[] = {{{0, 0, 2000, 1000}, 0},   {{0, 0, 2000, 1000}, 900}, {{100, 300, 700, 500}, 450},
-                          {{-500, -80, 40, 60}, 1350}, {{0, 0, 10, 10}, 3599}};
+    const Case cases[] = {{{0, 0, 2000, 1000}, 0}, {{0, 0, 2000, 1000}, 900}, {{100, 300, 700, 500}, 450},
+        {{-500, -80, 40, 60}, 1350}, {{0, 0, 10, 10}, 3599}};
     for (const Case& c : cases) {
         ROTATION rot;
         rot.Set(c.r.left, c.r.top, c.r.right, c.r.bottom, c.tenths);
-        POINT centre{(c.r.left + c.r.right) / 2, (c.r.top + c.r.bottom) / 2};
+        POINT centre {(c.r.left + c.r.right) / 2, (c.r.top + c.r.bottom) / 2};
         POINT turned = rot.Rotate(centre);
         EXPECT_NEAR(turned.x, centre.x, 1) << c.tenths;
         EXPECT_NEAR(turned.y, centre.y, 1) << c.tenths;
-        POINT corner{c.r.left, c.r.top};
+        POINT corner {c.r.left, c.r.top};
         POINT back = rot.Unrotate(rot.Rotate(corner));
         EXPECT_NEAR(back.x, corner.x, 1) << c.tenths;
         EXPECT_NEAR(back.y, corner.y, 1) << c.tenths;
@@ -33,7 +33,7 @@ TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnThePage)
     rot.Set(-10, -10, 10, 10, 900);
     EXPECT_EQ(rot.tx, 0);
     POINT p = rot.Rotate({10, 0});
-    EXPECT_EQ(p, (POINT{0, -10})) << "right of the centre turns to above it";
+    EXPECT_EQ(p, (POINT {0, -10})) << "right of the centre turns to above it";
 }
 
 TEST(Rotation, CentreAtOriginKeepsThePreviousTranslation)
@@ -56,7 +56,7 @@ TEST(MulDivTest, RoundsHalvesAwayFromZero)
 
 TEST(Outline, ContainsByWindingWithEdgesInside)
 {
-    Outline diamond{{{0, 10}, {10, 20}, {20, 10}, {10, 0}}};
+    Outline diamond {{{0, 10}, {10, 20}, {20, 10}, {10, 0}}};
     EXPECT_TRUE(diamond.Contains(10, 10));
     EXPECT_TRUE(diamond.Contains(5, 5));
     EXPECT_TRUE(diamond.Contains(0, 10));

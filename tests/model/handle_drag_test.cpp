@@ -128,82 +128,28 @@ TEST_P(HandleDragSteps, EndWithTheRectangleAndLeaveNoOutline)
     EXPECT_EQ(view.rulersCleared, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tracker, HandleDragSteps,
+INSTANTIATE_TEST_SUITE_P(Tracker, HandleDragSteps,
     testing::Values(
         // (3705, 3405) snaps to (3700, 3400).
-        StepCase{"MovesSnapToTheGrid",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Move(230, 215), Move(250, 230), Release(250, 230)},
-                 100,
-                 ui::DragStep::End,
-                 1,
-                 {1500, 1500, 3700, 3400}},
-        StepCase{"MovingTheObjectKeepsItsSizeAndDoesNotSnap",
-                 kHitInside,
-                 {150, 150},
-                 {Move(170, 160), Release(170, 160)},
-                 100,
-                 ui::DragStep::End,
-                 1,
-                 {1800, 1650, 3300, 3150}},
-        StepCase{"RightEdgePastTheLeftStopsAtTheMinimumWidth",
-                 kHandleRight,
-                 {203, 150},
-                 {Move(50, 150), Release(50, 150)},
-                 0,
-                 ui::DragStep::End,
-                 1,
-                 {1500, 1500, 1590, 3000}},
-        StepCase{"TopEdgePastTheBottomStopsAtTheMinimumHeight",
-                 kHandleTop,
-                 {150, 97},
-                 {Move(150, 280), Release(150, 280)},
-                 0,
-                 ui::DragStep::End,
-                 1,
-                 {1500, 2910, 3000, 3000}},
-        StepCase{"EscapeCancels",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Move(250, 230), Escape(), Release(250, 230)},
-                 0,
-                 ui::DragStep::Cancel,
-                 0,
-                 {1500, 1500, 3000, 3000}},
-        StepCase{"RightButtonCancels",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Move(250, 230), RightButton(250, 230), Release(250, 230)},
-                 0,
-                 ui::DragStep::Cancel,
-                 0,
-                 {1500, 1500, 3000, 3000}},
-        StepCase{"LosingTheCaptureEndsWhereTheDragWas",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Move(250, 230), CaptureLost(), Move(300, 300)},
-                 0,
-                 ui::DragStep::End,
-                 1,
-                 {1500, 1500, 3705, 3405}},
-        StepCase{"ReleaseWithoutAMoveChangesNothing",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Release(250, 230)},
-                 0,
-                 ui::DragStep::End,
-                 0,
-                 {1500, 1500, 3000, 3000}},
-        StepCase{"ReleaseWhereItBeganChangesNothing",
-                 kHandleBottomRight,
-                 {203, 203},
-                 {Move(250, 230), Release(203, 203)},
-                 0,
-                 ui::DragStep::End,
-                 0,
-                 {1500, 1500, 3000, 3000}}),
+        StepCase {"MovesSnapToTheGrid", kHandleBottomRight, {203, 203},
+            {Move(230, 215), Move(250, 230), Release(250, 230)}, 100, ui::DragStep::End, 1, {1500, 1500, 3700, 3400}},
+        StepCase {"MovingTheObjectKeepsItsSizeAndDoesNotSnap", kHitInside, {150, 150},
+            {Move(170, 160), Release(170, 160)}, 100, ui::DragStep::End, 1, {1800, 1650, 3300, 3150}},
+        StepCase {"RightEdgePastTheLeftStopsAtTheMinimumWidth", kHandleRight, {203, 150},
+            {Move(50, 150), Release(50, 150)}, 0, ui::DragStep::End, 1, {1500, 1500, 1590, 3000}},
+        StepCase {"TopEdgePastTheBottomStopsAtTheMinimumHeight", kHandleTop, {150, 97},
+            {Move(150, 280), Release(150, 280)}, 0, ui::DragStep::End, 1, {1500, 2910, 3000, 3000}},
+        StepCase {"EscapeCancels", kHandleBottomRight, {203, 203}, {Move(250, 230), Escape(), Release(250, 230)}, 0,
+            ui::DragStep::Cancel, 0, {1500, 1500, 3000, 3000}},
+        StepCase {"RightButtonCancels", kHandleBottomRight, {203, 203},
+            {Move(250, 230), RightButton(250, 230), Release(250, 230)}, 0, ui::DragStep::Cancel, 0,
+            {1500, 1500, 3000, 3000}},
+        StepCase {"LosingTheCaptureEndsWhereTheDragWas", kHandleBottomRight, {203, 203},
+            {Move(250, 230), CaptureLost(), Move(300, 300)}, 0, ui::DragStep::End, 1, {1500, 1500, 3705, 3405}},
+        StepCase {"ReleaseWithoutAMoveChangesNothing", kHandleBottomRight, {203, 203}, {Release(250, 230)}, 0,
+            ui::DragStep::End, 0, {1500, 1500, 3000, 3000}},
+        StepCase {"ReleaseWhereItBeganChangesNothing", kHandleBottomRight, {203, 203},
+            {Move(250, 230), Release(203, 203)}, 0, ui::DragStep::End, 0, {1500, 1500, 3000, 3000}}),
     [](const testing::TestParamInfo<StepCase>& info) { return info.param.name; });
 
 TEST(Tracker, HandleDragShowsOneOutlineThatFollowsThePointer)
@@ -218,18 +164,18 @@ TEST(Tracker, HandleDragShowsOneOutlineThatFollowsThePointer)
     EXPECT_EQ(view.OutlinesLeft(), 0);
     EXPECT_EQ(drag.GetPhase(), TrackerDrag::Phase::Pressed);
 
-    for (const POINT p : {POINT{230, 215}, POINT{250, 230}}) {
+    for (const POINT p : {POINT {230, 215}, POINT {250, 230}}) {
         EXPECT_EQ(drag.Step(Move(p.x, p.y)), ui::DragStep::Continue);
         EXPECT_EQ(drag.GetPhase(), TrackerDrag::Phase::Moving);
         EXPECT_EQ(view.OutlinesLeft(), 1);
     }
-    EXPECT_EQ(shape.GetTrackerRect(), (RECT{1500, 1500, 3705, 3405}));
+    EXPECT_EQ(shape.GetTrackerRect(), (RECT {1500, 1500, 3705, 3405}));
     ASSERT_EQ(view.shown.size(), 2u);
-    EXPECT_EQ(view.shown.back(), (RECT{1500, 1500, 3705, 3405}));
+    EXPECT_EQ(view.shown.back(), (RECT {1500, 1500, 3705, 3405}));
 
     drag.Cancel();
     EXPECT_EQ(view.OutlinesLeft(), 0);
-    EXPECT_EQ(shape.GetTrackerRect(), (RECT{1500, 1500, 3000, 3000}));
+    EXPECT_EQ(shape.GetTrackerRect(), (RECT {1500, 1500, 3000, 3000}));
 }
 
 // An object whose size limits fail part way through a drag.
@@ -256,7 +202,7 @@ TEST(Tracker, StepThatThrowsCancelsTheDragAndLeavesTheWindowAsItWas)
     EXPECT_THROW(shape.Track(&view, 203, 203), std::runtime_error);
     EXPECT_EQ(shape.adjusted, 2);
     EXPECT_EQ(view.Picture(), before);
-    EXPECT_EQ(shape.GetTrackerRect(), (RECT{1500, 1500, 3000, 3000}));
+    EXPECT_EQ(shape.GetTrackerRect(), (RECT {1500, 1500, 3000, 3000}));
     EXPECT_EQ(ui::GetCapture(), nullptr);
 }
 

@@ -30,9 +30,9 @@ std::unique_ptr<FLINE> PlacedLine(Ends ends)
 // Falling from (1500, 1500) to (3000, 3000) twips: (100, 100)-(200, 200) on
 // the window, its first end's handle at (94, 94)-(100, 100) and its second
 // end's at (200, 200)-(206, 206).
-const Ends kFalling{{1500, 1500}, {3000, 3000}};
+const Ends kFalling {{1500, 1500}, {3000, 3000}};
 // Horizontal at y 2250 (150 on the window) from x 1500 to 3000.
-const Ends kHorizontal{{1500, 2250}, {3000, 2250}};
+const Ends kHorizontal {{1500, 2250}, {3000, 2250}};
 
 struct LineDragCase {
     const char* name;
@@ -72,32 +72,31 @@ TEST_P(DraggingALine, MovesTheGrabbedEndOrTheWholeLine)
     EXPECT_EQ(ui::GetCapture(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Line, DraggingALine,
+INSTANTIATE_TEST_SUITE_P(Line, DraggingALine,
     testing::Values(
         // The dragged end becomes the first end, the fixed one the second.
-        LineDragCase{"SecondEnd", kFalling, {203, 203}, [](TrackView& v) { ReleaseAt(v, 253, 153); }, 0, 1,
-                     {1500, 1500, 3750, 2250}, {{3750, 2250}, {1500, 1500}}},
-        LineDragCase{"FirstEndPastTheOther", kFalling, {97, 97}, [](TrackView& v) { ReleaseAt(v, 253, 150); }, 0,
-                     1, {3000, 2295, 3840, 3000}, {{3840, 2295}, {3000, 3000}}},
-        LineDragCase{"EndSnapsToTheGrid", kFalling, {203, 203}, [](TrackView& v) { ReleaseAt(v, 252, 151); }, 100,
-                     1, {1500, 1500, 3700, 2200}, {{3700, 2200}, {1500, 1500}}},
-        LineDragCase{"HorizontalTiltedUp", kHorizontal, {203, 150}, [](TrackView& v) { ReleaseAt(v, 203, 100); },
-                     0, 1, {1500, 1500, 3000, 2250}, {{3000, 1500}, {1500, 2250}}},
+        LineDragCase {"SecondEnd", kFalling, {203, 203}, [](TrackView& v) { ReleaseAt(v, 253, 153); }, 0, 1,
+            {1500, 1500, 3750, 2250}, {{3750, 2250}, {1500, 1500}}},
+        LineDragCase {"FirstEndPastTheOther", kFalling, {97, 97}, [](TrackView& v) { ReleaseAt(v, 253, 150); }, 0, 1,
+            {3000, 2295, 3840, 3000}, {{3840, 2295}, {3000, 3000}}},
+        LineDragCase {"EndSnapsToTheGrid", kFalling, {203, 203}, [](TrackView& v) { ReleaseAt(v, 252, 151); }, 100, 1,
+            {1500, 1500, 3700, 2200}, {{3700, 2200}, {1500, 1500}}},
+        LineDragCase {"HorizontalTiltedUp", kHorizontal, {203, 150}, [](TrackView& v) { ReleaseAt(v, 203, 100); }, 0, 1,
+            {1500, 1500, 3000, 2250}, {{3000, 1500}, {1500, 2250}}},
         // Grabbed between its handles the line moves whole, without
         // snapping, both ends with it.
-        LineDragCase{"MovedWhole", kFalling, {150, 150}, [](TrackView& v) { ReleaseAt(v, 170, 160); }, 100, 1,
-                     {1800, 1650, 3300, 3150}, {{1800, 1650}, {3300, 3150}}},
-        LineDragCase{"EscapeCancels", kFalling, {203, 203},
-                     [](TrackView& v) {
-                         v.PostMove(253, 153);
-                         v.PostEscape();
-                     },
-                     0, 0, {1500, 1500, 3000, 3000}, kFalling},
-        LineDragCase{"RefusedPlacementKeepsTheLine", kFalling, {203, 203},
-                     [](TrackView& v) { ReleaseAt(v, 320, 203); }, 0, 0, {1500, 1500, 3000, 3000}, kFalling},
-        LineDragCase{"PressOffTheLine", kFalling, {200, 100}, [](TrackView& v) { v.PostRelease(200, 100); }, 0, 0,
-                     {1500, 1500, 3000, 3000}, kFalling}),
+        LineDragCase {"MovedWhole", kFalling, {150, 150}, [](TrackView& v) { ReleaseAt(v, 170, 160); }, 100, 1,
+            {1800, 1650, 3300, 3150}, {{1800, 1650}, {3300, 3150}}},
+        LineDragCase {"EscapeCancels", kFalling, {203, 203},
+            [](TrackView& v) {
+                v.PostMove(253, 153);
+                v.PostEscape();
+            },
+            0, 0, {1500, 1500, 3000, 3000}, kFalling},
+        LineDragCase {"RefusedPlacementKeepsTheLine", kFalling, {203, 203},
+            [](TrackView& v) { ReleaseAt(v, 320, 203); }, 0, 0, {1500, 1500, 3000, 3000}, kFalling},
+        LineDragCase {"PressOffTheLine", kFalling, {200, 100}, [](TrackView& v) { v.PostRelease(200, 100); }, 0, 0,
+            {1500, 1500, 3000, 3000}, kFalling}),
     [](const testing::TestParamInfo<LineDragCase>& info) { return info.param.name; });
 
 TEST(Line, DragRepaintsTheOldAndNewLineInEveryView)
@@ -109,12 +108,12 @@ TEST(Line, DragRepaintsTheOldAndNewLineInEveryView)
     ASSERT_EQ(line->Track(&view, 203, 203), 1);
     ASSERT_EQ(view.invalidOutlines.size(), 2u);
     // The old rectangle grown by the handles, (94, 94)-(206, 206), and 1.
-    EXPECT_EQ(view.invalidOutlines[0].pt[0], (POINT{93, 93}));
-    EXPECT_EQ(view.invalidOutlines[0].pt[2], (POINT{207, 207}));
+    EXPECT_EQ(view.invalidOutlines[0].pt[0], (POINT {93, 93}));
+    EXPECT_EQ(view.invalidOutlines[0].pt[2], (POINT {207, 207}));
     ASSERT_EQ(view.hints.size(), 1u);
-    EXPECT_EQ(view.hints[0].before.pt[0], (POINT{93 * 15, 93 * 15}));
+    EXPECT_EQ(view.hints[0].before.pt[0], (POINT {93 * 15, 93 * 15}));
     const POINT after = view.invalidOutlines[1].pt[0];
-    EXPECT_EQ(view.hints[0].after.pt[0], (POINT{after.x * 15, after.y * 15}));
+    EXPECT_EQ(view.hints[0].after.pt[0], (POINT {after.x * 15, after.y * 15}));
 }
 
 TEST(Line, CursorIsTheCrossOverAnEndAndTheMoveCursorOverTheLine)
@@ -125,8 +124,10 @@ TEST(Line, CursorIsTheCrossOverAnEndAndTheMoveCursorOverTheLine)
         int result;
         Qt::CursorShape shape;
     } const cases[] = {
-        {{97, 97}, 1, 1, Qt::CrossCursor},   {{203, 203}, 1, 1, Qt::CrossCursor},
-        {{150, 150}, 1, 1, Qt::SizeAllCursor}, {{150, 120}, 1, 0, Qt::ArrowCursor},
+        {{97, 97}, 1, 1, Qt::CrossCursor},
+        {{203, 203}, 1, 1, Qt::CrossCursor},
+        {{150, 150}, 1, 1, Qt::SizeAllCursor},
+        {{150, 120}, 1, 0, Qt::ArrowCursor},
         {{150, 150}, 2, 0, Qt::ArrowCursor},
     };
     for (const auto& c : cases) {
@@ -149,8 +150,8 @@ TEST(Line, TrackerIsTheEndHandlesAlone)
     view.surface.Clear();
     line->DrawTracker(dc);
     ASSERT_EQ(view.surface.Calls().size(), 2u);
-    EXPECT_EQ(view.surface.Calls()[0].points, (std::vector<POINT>{{910, 910}, {1000, 1000}}));
-    EXPECT_EQ(view.surface.Calls()[1].points, (std::vector<POINT>{{1400, 1100}, {1490, 1190}}));
+    EXPECT_EQ(view.surface.Calls()[0].points, (std::vector<POINT> {{910, 910}, {1000, 1000}}));
+    EXPECT_EQ(view.surface.Calls()[1].points, (std::vector<POINT> {{1400, 1100}, {1490, 1190}}));
 
     view.surface.Clear();
     line->SetSelectFlag(0);
@@ -160,7 +161,7 @@ TEST(Line, TrackerIsTheEndHandlesAlone)
 
 TEST(Line, FocusOutlineFollowsTheDirection)
 {
-    const RECT r{100, 200, 300, 400};
+    const RECT r {100, 200, 300, 400};
     struct {
         Ends line;
         std::vector<POINT> expected;
@@ -201,7 +202,7 @@ public:
 // (nearly) from end to end.
 testing::AssertionResult ChangedAlong(const QImage& before, const QImage& after, POINT a, POINT b)
 {
-    RECT box{10000, 10000, -1, -1};
+    RECT box {10000, 10000, -1, -1};
     const double length = std::hypot(b.x - a.x, b.y - a.y);
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x) {
@@ -212,12 +213,12 @@ testing::AssertionResult ChangedAlong(const QImage& before, const QImage& after,
                 return testing::AssertionFailure() << "changed off the segment at " << x << "," << y;
             box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
         }
-    const RECT want = RECT{a.x, a.y, b.x, b.y}.Normalized();
+    const RECT want = RECT {a.x, a.y, b.x, b.y}.Normalized();
     // The dots may stop short of the last pixels.
-    if (std::abs(box.left - want.left) > 5 || std::abs(box.top - want.top) > 5 ||
-        std::abs(box.right - want.right) > 5 || std::abs(box.bottom - want.bottom) > 5)
-        return testing::AssertionFailure() << "changed from " << box.left << "," << box.top << " to " << box.right
-                                           << "," << box.bottom;
+    if (std::abs(box.left - want.left) > 5 || std::abs(box.top - want.top) > 5 || std::abs(box.right - want.right) > 5
+        || std::abs(box.bottom - want.bottom) > 5)
+        return testing::AssertionFailure()
+            << "changed from " << box.left << "," << box.top << " to " << box.right << "," << box.bottom;
     return testing::AssertionSuccess();
 }
 

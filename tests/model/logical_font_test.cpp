@@ -105,7 +105,7 @@ TEST_F(LogicalFont, RotatedRasterFacesAreReplacedByFacesOfTheTable)
         const char* what;
         uint8_t flags;
         const FONT_TABLE* table;
-        const char* expected;  // null: the face stays
+        const char* expected; // null: the face stays
     };
     const Case cases[] = {
         {"TrueType", 0x25, full.get(), nullptr},

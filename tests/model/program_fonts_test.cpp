@@ -52,10 +52,10 @@ TEST(ProgramFonts, BeforeStartUpFormatsShowThePlaceholderLoadAsFaceZeroAndMeasur
 
 TEST(ProgramFonts, WithoutFontsTheTableGroupIsWrittenEmptyAndSteppedOverWhenRead)
 {
-    EXPECT_EQ(Written([](RECORDARCHIVE& r) { GetProgramFonts().WriteTable(r.GetArchive()); }), (Bytes{0x28, 0xFF}));
+    EXPECT_EQ(Written([](RECORDARCHIVE& r) { GetProgramFonts().WriteTable(r.GetArchive()); }), (Bytes {0x28, 0xFF}));
 
-    const Bytes group = Concat({Bytes{0x28}, FaceRecord("Arial", 0x22), Bytes{0x2D}, FaceRecord("Symbol", 0x12),
-                                Bytes{0xFF, 0xFF, 0x7E}});
+    const Bytes group = Concat(
+        {Bytes {0x28}, FaceRecord("Arial", 0x22), Bytes {0x2D}, FaceRecord("Symbol", 0x12), Bytes {0xFF, 0xFF, 0x7E}});
     ReadBack(group, [](RECORDARCHIVE& r) {
         EXPECT_EQ(GetProgramFonts().ReadTable(r.GetArchive()), nullptr);
         EXPECT_EQ(r.ReadU8(), 0x7E) << "the stream goes on after the group";
@@ -81,8 +81,8 @@ public:
     }
     void ReleasePrinterDC() override { ++released; }
 
-    gdi::RecordingSurface surface{gdi::DeviceKind::Printer, 600, 600};
-    gdi::DC dc{surface};
+    gdi::RecordingSurface surface {gdi::DeviceKind::Printer, 600, 600};
+    gdi::DC dc {surface};
     std::vector<uint16_t> ids;
     std::vector<uint32_t> modes;
     int lent = 0;
@@ -101,8 +101,8 @@ TEST(ProgramFonts, TheMetricsCacheMeasuresOnThePrinterItIsLentAndGivesItBack)
     cache.GetCharWidths(994, 0, Format(0), 0);
     SetProgramFonts(nullptr);
 
-    EXPECT_EQ(printers.ids, (std::vector<uint16_t>{993, 994})) << "what is held is not measured again";
-    EXPECT_EQ(printers.modes, (std::vector<uint32_t>{1, 0}));
+    EXPECT_EQ(printers.ids, (std::vector<uint16_t> {993, 994})) << "what is held is not measured again";
+    EXPECT_EQ(printers.modes, (std::vector<uint32_t> {1, 0}));
     EXPECT_EQ(printers.released, printers.lent);
     EXPECT_EQ(printers.dc.GetMapMode(), gdi::MM_ANISOTROPIC) << "the lent context's mapping is left as it was";
     EXPECT_EQ(GetProgramFonts().GetPrinterDC(993, 0), nullptr) << "back to the program without fonts";

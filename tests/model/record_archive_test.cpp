@@ -41,53 +41,58 @@ TEST(RecordArchive, WritesRecordsByteForByte)
     };
     const Case cases[] = {
         {"ordinary record",
-         [](RECORDARCHIVE& r) {
-             r.BeginRecord();
-             r.PutU16(0x0102);
-             r.PutI32(-2);
-             r.PutU8(7);
-             r.EndRecord(0x81);
-         },
-         {0x81, 0x07, 0x00, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0x07}},
+            [](RECORDARCHIVE& r) {
+                r.BeginRecord();
+                r.PutU16(0x0102);
+                r.PutI32(-2);
+                r.PutU8(7);
+                r.EndRecord(0x81);
+            },
+            {0x81, 0x07, 0x00, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0x07}},
         {"empty string",
-         [](RECORDARCHIVE& r) {
-             r.BeginRecord();
-             r.PutString("");
-             r.EndRecord(0x82);
-         },
-         {0x82, 0x03, 0x00, 0x01, 0x00, 0x00}},
+            [](RECORDARCHIVE& r) {
+                r.BeginRecord();
+                r.PutString("");
+                r.EndRecord(0x82);
+            },
+            {0x82, 0x03, 0x00, 0x01, 0x00, 0x00}},
         {"string",
-         [](RECORDARCHIVE& r) {
-             r.BeginRecord();
-             r.PutString("Ab");
-             r.EndRecord(0x82);
-         },
-         {0x82, 0x05, 0x00, 0x03, 0x00, 'A', 'b', 0x00}},
-        {"empty record", [](RECORDARCHIVE& r) { r.BeginRecord(); r.EndRecord(0x90); }, {0x90, 0x00, 0x00}},
+            [](RECORDARCHIVE& r) {
+                r.BeginRecord();
+                r.PutString("Ab");
+                r.EndRecord(0x82);
+            },
+            {0x82, 0x05, 0x00, 0x03, 0x00, 'A', 'b', 0x00}},
+        {"empty record",
+            [](RECORDARCHIVE& r) {
+                r.BeginRecord();
+                r.EndRecord(0x90);
+            },
+            {0x90, 0x00, 0x00}},
         {"long record",
-         [](RECORDARCHIVE& r) {
-             const uint8_t data[3] = {9, 8, 7};
-             r.WriteLongRecord(data, 3);
-         },
-         {0xFD, 0x03, 0x00, 0x00, 0x00, 9, 8, 7}},
+            [](RECORDARCHIVE& r) {
+                const uint8_t data[3] = {9, 8, 7};
+                r.WriteLongRecord(data, 3);
+            },
+            {0xFD, 0x03, 0x00, 0x00, 0x00, 9, 8, 7}},
         {"array record",
-         [](RECORDARCHIVE& r) {
-             r.BeginArrayRecord(2, 2);
-             r.GetArchive().WriteU16(0x0A0B);
-             r.GetArchive().WriteU16(0x0C0D);
-         },
-         {0xFE, 0x02, 0x00, 0x02, 0x00, 0x0B, 0x0A, 0x0D, 0x0C}},
+            [](RECORDARCHIVE& r) {
+                r.BeginArrayRecord(2, 2);
+                r.GetArchive().WriteU16(0x0A0B);
+                r.GetArchive().WriteU16(0x0C0D);
+            },
+            {0xFE, 0x02, 0x00, 0x02, 0x00, 0x0B, 0x0A, 0x0D, 0x0C}},
         {"nested groups",
-         [](RECORDARCHIVE& r) {
-             r.WriteTag(0x13);
-             r.WriteTag(0x01);
-             r.BeginRecord();
-             r.PutU8(5);
-             r.EndRecord(0x84);
-             r.WriteTag(kEndGroup);
-             r.WriteTag(kEndGroup);
-         },
-         {0x13, 0x01, 0x84, 0x01, 0x00, 0x05, 0xFF, 0xFF}},
+            [](RECORDARCHIVE& r) {
+                r.WriteTag(0x13);
+                r.WriteTag(0x01);
+                r.BeginRecord();
+                r.PutU8(5);
+                r.EndRecord(0x84);
+                r.WriteTag(kEndGroup);
+                r.WriteTag(kEndGroup);
+            },
+            {0x13, 0x01, 0x84, 0x01, 0x00, 0x05, 0xFF, 0xFF}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Written(c.write), c.expected) << c.what;
@@ -123,17 +128,16 @@ TEST(RecordArchive, SkipsEachItemExactly)
         Bytes item;
     };
     const Case cases[] = {
-        {"record", {0x85, 0x02, 0x00, 0xAA, 0xBB}},
-        {"record of length 0", {0x85, 0x00, 0x00}},
+        {"record", {0x85, 0x02, 0x00, 0xAA, 0xBB}}, {"record of length 0", {0x85, 0x00, 0x00}},
         {"long record", {0xFD, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF}},
         {"array of 3 elements of 2 bytes", {0xFE, 0x03, 0x00, 0x02, 0x00, 1, 2, 3, 4, 5, 6}},
         {"unknown group holding nested groups, long and array records",
-         {0x30, 0x81, 0x01, 0x00, 0xFF,                   // a record whose payload is 0xFF
-          0x05, 0x06, 0xFF,                               // nested groups
-          0xFD, 0x01, 0x00, 0x00, 0x00, 0x10,             // long record with a group tag inside
-          0xFE, 0x01, 0x00, 0x01, 0x00, 0xFF,             // array whose element is 0xFF
-          0xFF,                                           // closes 0x05
-          0xFF}},                                         // closes 0x30
+            {0x30, 0x81, 0x01, 0x00, 0xFF, // a record whose payload is 0xFF
+                0x05, 0x06, 0xFF, // nested groups
+                0xFD, 0x01, 0x00, 0x00, 0x00, 0x10, // long record with a group tag inside
+                0xFE, 0x01, 0x00, 0x01, 0x00, 0xFF, // array whose element is 0xFF
+                0xFF, // closes 0x05
+                0xFF}}, // closes 0x30
     };
     const Bytes trailer = {0x99, 0x42};
     for (const Case& c : cases) {
@@ -146,10 +150,10 @@ TEST(RecordArchive, SkipsEachItemExactly)
 TEST(RecordArchive, StreamEndingInsideAnItemRaisesEndOfFile)
 {
     const Bytes cases[] = {
-        {0x30, 0x05, 0x81, 0x00, 0x00, 0xFF},  // inner group closed, outer not
-        {0x30, 0x81, 0x10, 0x00, 0x01},        // record shorter than its length
-        {0xFD, 0xFF, 0xFF, 0xFF, 0xFF, 0x00},  // long record of 4 GB
-        {0xFE, 0xFF, 0xFF, 0xFF, 0xFF},        // array larger than the stream
+        {0x30, 0x05, 0x81, 0x00, 0x00, 0xFF}, // inner group closed, outer not
+        {0x30, 0x81, 0x10, 0x00, 0x01}, // record shorter than its length
+        {0xFD, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, // long record of 4 GB
+        {0xFE, 0xFF, 0xFF, 0xFF, 0xFF}, // array larger than the stream
     };
     for (const Bytes& bytes : cases) {
         try {

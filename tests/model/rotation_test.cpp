@@ -15,12 +15,12 @@ bool Near(POINT a, POINT b, int32_t units = 1)
 TEST(Rotation, ANewTurnAndAZeroAngleChangeNothing)
 {
     ROTATION none;
-    EXPECT_EQ(none.Rotate({123, -45}), (POINT{123, -45}));
+    EXPECT_EQ(none.Rotate({123, -45}), (POINT {123, -45}));
     ROTATION zero;
     zero.Set(100, 200, 3000, 900, 0);
     EXPECT_EQ(zero.tx, 0);
     EXPECT_EQ(zero.ty, 0);
-    for (POINT p : {POINT{0, 0}, POINT{1550, 550}, POINT{-7, 32400}})
+    for (POINT p : {POINT {0, 0}, POINT {1550, 550}, POINT {-7, 32400}})
         EXPECT_EQ(zero.Rotate(p), p);
 }
 
@@ -30,20 +30,24 @@ TEST(Rotation, TurnsAboutTheCentre)
         RECT r;
         int tenths;
     } cases[] = {
-        {{0, 0, 2000, 1000}, 900},       {{100, 200, 3000, 900}, 450},  {{1000, 1000, 1200, 5000}, 1800},
-        {{-500, 300, 700, 900}, 2700},   {{5000, 7000, 9000, 8000}, 1}, {{0, 0, 32400, 32400}, 3599},
+        {{0, 0, 2000, 1000}, 900},
+        {{100, 200, 3000, 900}, 450},
+        {{1000, 1000, 1200, 5000}, 1800},
+        {{-500, 300, 700, 900}, 2700},
+        {{5000, 7000, 9000, 8000}, 1},
+        {{0, 0, 32400, 32400}, 3599},
         {{-3000, -2000, -1000, -400}, 1234},
     };
     for (const Case& c : cases) {
         ROTATION turn;
         turn.Set(c.r.left, c.r.top, c.r.right, c.r.bottom, c.tenths);
-        const POINT centre{(c.r.left + c.r.right) / 2, (c.r.top + c.r.bottom) / 2};
+        const POINT centre {(c.r.left + c.r.right) / 2, (c.r.top + c.r.bottom) / 2};
         EXPECT_TRUE(Near(turn.Rotate(centre), centre)) << c.tenths;
-        for (POINT p : {POINT{c.r.left, c.r.top}, POINT{c.r.right, c.r.bottom}, POINT{17, -23}}) {
+        for (POINT p : {POINT {c.r.left, c.r.top}, POINT {c.r.right, c.r.bottom}, POINT {17, -23}}) {
             // Both ways truncate toward zero: up to one unit each.
             const POINT back = turn.Unrotate(turn.Rotate(p));
-            EXPECT_TRUE(Near(back, p, 2)) << c.tenths << ": (" << p.x << "," << p.y << ") came back as (" << back.x
-                                       << "," << back.y << ")";
+            EXPECT_TRUE(Near(back, p, 2))
+                << c.tenths << ": (" << p.x << "," << p.y << ") came back as (" << back.x << "," << back.y << ")";
         }
     }
 }
@@ -54,8 +58,8 @@ TEST(Rotation, APositiveAngleTurnsCounterClockwiseOnThePage)
     // centre to the point above it.
     ROTATION turn;
     turn.Set(0, 0, 2000, 2000, 900);
-    EXPECT_TRUE(Near(turn.Rotate({2000, 1000}), (POINT{1000, 0})));
-    EXPECT_TRUE(Near(turn.Rotate({1000, 0}), (POINT{0, 1000})));
+    EXPECT_TRUE(Near(turn.Rotate({2000, 1000}), (POINT {1000, 0})));
+    EXPECT_TRUE(Near(turn.Rotate({1000, 0}), (POINT {0, 1000})));
 }
 
 TEST(Rotation, ARectangleCentredOnTheOriginKeepsThePreviousTranslation)

@@ -8,7 +8,9 @@
 
 namespace {
 
-class SelectionCommandsTest : public ::testing::Test, public SelectionFixture {
+class SelectionCommandsTest
+    : public ::testing::Test
+    , public SelectionFixture {
 protected:
     void SetUp() override
     {
@@ -33,7 +35,7 @@ protected:
 
 TEST_F(SelectionCommandsTest, AlignsEveryObjectOnTheReference)
 {
-    view.margins = RECT{720, 720, 11520, 15120};
+    view.margins = RECT {720, 720, 11520, 15120};
     constexpr uint32_t toFirst = kAlignToFirst << 16;
     constexpr uint32_t toMargins = kAlignToMargins << 16;
     struct Case {
@@ -44,18 +46,18 @@ TEST_F(SelectionCommandsTest, AlignsEveryObjectOnTheReference)
     };
     const Case cases[] = {
         {"left edges on the first object's", toFirst | kAlignLeft, 0, 0,
-         {{1000, 1000, 1200, 1100}, {1000, 2000, 1400, 2300}, {1000, 4000, 1100, 4500}}},
+            {{1000, 1000, 1200, 1100}, {1000, 2000, 1400, 2300}, {1000, 4000, 1100, 4500}}},
         {"bottoms on the first object's", toFirst | kAlignBottom << 8, 0, 0,
-         {{1000, 1000, 1200, 1100}, {3000, 800, 3400, 1100}, {5000, 600, 5100, 1100}}},
+            {{1000, 1000, 1200, 1100}, {3000, 800, 3400, 1100}, {5000, 600, 5100, 1100}}},
         // The first object's centre is (1100, 1050).
         {"centred on the first object", toFirst | kAlignCentre | kAlignCentre << 8, 0, 0,
-         {{1000, 1000, 1200, 1100}, {900, 900, 1300, 1200}, {1050, 800, 1150, 1300}}},
+            {{1000, 1000, 1200, 1100}, {900, 900, 1300, 1200}, {1050, 800, 1150, 1300}}},
         {"right edges on the right margin", toMargins | kAlignRight, 0, 0,
-         {{11320, 1000, 11520, 1100}, {11120, 2000, 11520, 2300}, {11420, 4000, 11520, 4500}}},
+            {{11320, 1000, 11520, 1100}, {11120, 2000, 11520, 2300}, {11420, 4000, 11520, 4500}}},
         {"tops on the top margin", toMargins | kAlignTop << 8, 0, 0,
-         {{1000, 720, 1200, 820}, {3000, 720, 3400, 1020}, {5000, 720, 5100, 1220}}},
+            {{1000, 720, 1200, 820}, {3000, 720, 3400, 1020}, {5000, 720, 5100, 1220}}},
         {"left edges on a given x", kAlignLeft, 2500, 0,
-         {{2500, 1000, 2700, 1100}, {2500, 2000, 2900, 2300}, {2500, 4000, 2600, 4500}}},
+            {{2500, 1000, 2700, 1100}, {2500, 2000, 2900, 2300}, {2500, 4000, 2600, 4500}}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
@@ -87,14 +89,14 @@ TEST_F(SelectionCommandsTest, BringsToFrontAndSendsToBackWithinThePage)
 {
     a->Select(&view);
     selection.BringToFront(&view);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"B", "C", "A", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"B", "C", "A", "D"}));
     selection.SendToBack(&view);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"A", "B", "C", "D"}));
     a->Deselect(&view);
     view.invalidRects.clear();
     c->Select(&view);
     selection.SendToBack(&view);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"C", "A", "B", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"C", "A", "B", "D"}));
     EXPECT_FALSE(view.invalidRects.empty());
 }
 
@@ -114,7 +116,7 @@ TEST_F(SelectionCommandsTest, DeletingSeveralAsksAndCancelKeepsEverything)
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, "Delete all selected objects?");
     EXPECT_EQ(asked[0].flags, ui::MB_OKCANCEL | ui::MB_ICONQUESTION);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"A", "B", "C", "D"}));
     EXPECT_EQ(selection.GetCount(), 3);
     EXPECT_EQ(view.undoSteps, 0);
 }
@@ -129,19 +131,19 @@ TEST_F(SelectionCommandsTest, DeletedObjectsComeBackInTheirPlacesOnUndo)
         ui::ScopedMessageBoxHook hook([](const ui::MessageBoxRequest&) { return ui::IDOK; });
         selection.Delete(&view, 0, 0);
     }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"B", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"B", "D"}));
     EXPECT_EQ(selection.GetCount(), 0);
     EXPECT_EQ(view.undoSteps, 1);
-    EXPECT_EQ(document.removedFromOrder, (std::vector<FORMOBJ*>{c, a}));
+    EXPECT_EQ(document.removedFromOrder, (std::vector<FORMOBJ*> {c, a}));
     EXPECT_EQ(CountedBox::destroyed, 0);
 
     view.currentPage = 2;
     undo.Restore();
     selection.UndoDelete(&view);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"A", "B", "C", "D"}));
     EXPECT_EQ(selection.GetCount(), 2);
     EXPECT_EQ(selection.GetPage(), 1);
-    EXPECT_EQ(view.pagesShown, (std::vector<uint16_t>{1}));
+    EXPECT_EQ(view.pagesShown, (std::vector<uint16_t> {1}));
     EXPECT_EQ(selection.GetFirstSelected(), a);
 }
 
@@ -156,11 +158,11 @@ TEST_F(SelectionCommandsTest, OneObjectOrASuppressedQuestionDeletesWithoutAsking
     });
     b->Select(&view);
     selection.Delete(&view, 0, 0);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "C", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"A", "C", "D"}));
     a->Select(&view);
     c->Select(&view);
     selection.Delete(&view, 0, 1);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"D"}));
     // The second deletion's step replaced the first.
     EXPECT_EQ(undo.kept.size(), 2u);
     EXPECT_EQ(CountedBox::destroyed, 1);
@@ -170,7 +172,7 @@ TEST_F(SelectionCommandsTest, WithoutAnUndoListDeletedObjectsAreFreed)
 {
     a->Select(&view);
     selection.Delete(&view, 0, 1);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"B", "C", "D"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"B", "C", "D"}));
     EXPECT_EQ(CountedBox::destroyed, 1);
     EXPECT_EQ(selection.GetCount(), 0);
 }

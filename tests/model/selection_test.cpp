@@ -8,7 +8,9 @@
 
 namespace {
 
-class SelectionTest : public ::testing::Test, public SelectionFixture {
+class SelectionTest
+    : public ::testing::Test
+    , public SelectionFixture {
 protected:
     void SetUp() override
     {
@@ -34,7 +36,7 @@ TEST_F(SelectionTest, CountsSelectedObjectsOnTheViewsPage)
     other->SetSelectFlag(1);
     RECT r;
     selection.GetRect(r);
-    EXPECT_EQ(r, (RECT{100, 100, 600, 450}));
+    EXPECT_EQ(r, (RECT {100, 100, 600, 450}));
     EXPECT_EQ(selection.GetFirstSelected(), a);
 
     EXPECT_EQ(selection.Deselect(&view), 0);
@@ -62,7 +64,7 @@ TEST_F(SelectionTest, SecondSelectionAndDeselectionDownToOneInvalidateTheHandles
     b->Select(&view);
     // The first object's update rectangle with its handles (90 twips + 1).
     ASSERT_FALSE(view.invalidRects.empty());
-    EXPECT_EQ(view.invalidRects.front(), (RECT{9, 9, 391, 291}));
+    EXPECT_EQ(view.invalidRects.front(), (RECT {9, 9, 391, 291}));
 
     c->Select(&view);
     view.invalidRects.clear();
@@ -81,7 +83,7 @@ TEST_F(SelectionTest, RectangleFollowsTheNumberSelected)
     selection.SetRectBy(5, 6, 7, 8);
     RECT r;
     selection.GetRect(r);
-    EXPECT_EQ(r, (RECT{5, 6, 7, 8}));
+    EXPECT_EQ(r, (RECT {5, 6, 7, 8}));
 
     b->Select(&view);
     selection.GetRect(r);
@@ -93,9 +95,9 @@ TEST_F(SelectionTest, RectangleFollowsTheNumberSelected)
     RECT turned;
     c->GetBoundingRect(turned);
     selection.GetRect(r);
-    EXPECT_EQ(r, (RECT{400, 150, turned.right, turned.bottom}));
+    EXPECT_EQ(r, (RECT {400, 150, turned.right, turned.bottom}));
     selection.GetBoundingRect(r);
-    EXPECT_EQ(r, (RECT{400, 150, turned.right, turned.bottom}));
+    EXPECT_EQ(r, (RECT {400, 150, turned.right, turned.bottom}));
 }
 
 TEST_F(SelectionTest, SeveralObjectsShowNoSizingHandles)
@@ -142,22 +144,22 @@ TEST_F(SelectionTest, MovingSeveralObjectsKeepsTheirSizesAndDistances)
     b->Select(&view);
     // The whole selection (100, 100, 600, 450) goes to (1100, 2100).
     selection.SetRectBy(1100, 2100, 1600, 2450);
-    EXPECT_EQ(RectOf(a), (RECT{1100, 2100, 1300, 2200}));
-    EXPECT_EQ(RectOf(b), (RECT{1400, 2150, 1600, 2450}));
-    EXPECT_EQ(RectOf(c), (RECT{1000, 1000, 1200, 1100}));
+    EXPECT_EQ(RectOf(a), (RECT {1100, 2100, 1300, 2200}));
+    EXPECT_EQ(RectOf(b), (RECT {1400, 2150, 1600, 2450}));
+    EXPECT_EQ(RectOf(c), (RECT {1000, 1000, 1200, 1100}));
 
     selection.Offset(-100, 50, &view);
-    EXPECT_EQ(RectOf(a), (RECT{1000, 2150, 1200, 2250}));
-    EXPECT_EQ(RectOf(b), (RECT{1300, 2200, 1500, 2500}));
+    EXPECT_EQ(RectOf(a), (RECT {1000, 2150, 1200, 2250}));
+    EXPECT_EQ(RectOf(b), (RECT {1300, 2200, 1500, 2500}));
 }
 
 TEST_F(SelectionTest, OneObjectTakesTheRectangleItself)
 {
     a->Select(&view);
     selection.SetRectBy(50, 60, 700, 800);
-    EXPECT_EQ(RectOf(a), (RECT{50, 60, 700, 800}));
+    EXPECT_EQ(RectOf(a), (RECT {50, 60, 700, 800}));
     selection.Offset(10, 20, &view);
-    EXPECT_EQ(RectOf(a), (RECT{60, 80, 710, 820}));
+    EXPECT_EQ(RectOf(a), (RECT {60, 80, 710, 820}));
 }
 
 TEST_F(SelectionTest, TracksOnlyOneObjectThatIsNoGroup)
@@ -209,13 +211,13 @@ TEST_F(SelectionTest, DragOutlineOfUpToTenObjectsShowsEachOneBeyondOneRectangle)
     ASSERT_EQ(ten.size(), 10u);
     // Topmost first: the last object of the ten is drawn first, moved with
     // the drag and grown by one to the right and bottom.
-    EXPECT_EQ(ten.front().points[0], (POINT{2610, 3020}));
-    EXPECT_EQ(ten.back().points[0], (POINT{110, 120}));
-    EXPECT_EQ(ten.back().points[1], (POINT{311, 221}));
+    EXPECT_EQ(ten.front().points[0], (POINT {2610, 3020}));
+    EXPECT_EQ(ten.back().points[0], (POINT {110, 120}));
+    EXPECT_EQ(ten.back().points[1], (POINT {311, 221}));
 
     const auto eleven = drag(11);
     ASSERT_EQ(eleven.size(), 1u);
-    EXPECT_EQ(eleven.front().points[0], (POINT{110, 120}));
+    EXPECT_EQ(eleven.front().points[0], (POINT {110, 120}));
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 
 namespace {
 
-class SelectionTransferTest : public ::testing::Test, public SelectionFixture {
+class SelectionTransferTest
+    : public ::testing::Test
+    , public SelectionFixture {
 protected:
     void SetUp() override
     {
@@ -52,7 +54,7 @@ TEST_F(SelectionTransferTest, PasteKeepsTheObjectsAndTheirOrderOnTheViewsPage)
     FSELECTION paste(nullptr);
     ASSERT_EQ(paste.PasteFrom(file, &pasteView), 1);
     ASSERT_NE(paste.GetList(), nullptr);
-    EXPECT_EQ(NamesIn(*paste.GetList()), (std::vector<std::string>{"A", "C", "E"}));
+    EXPECT_EQ(NamesIn(*paste.GetList()), (std::vector<std::string> {"A", "C", "E"}));
     EXPECT_EQ(paste.GetCount(), 3);
     EXPECT_EQ(paste.GetPage(), 3);
     EXPECT_EQ(paste.GetSourceStamp(), 0x12345678u);
@@ -68,13 +70,13 @@ TEST_F(SelectionTransferTest, PasteKeepsTheObjectsAndTheirOrderOnTheViewsPage)
     EXPECT_EQ(c->border.width, 45);
     // The copied selection is left as it was.
     EXPECT_EQ(selection.GetCount(), 3);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> {"A", "B", "C", "D", "E"}));
 }
 
 TEST_F(SelectionTransferTest, CopyIsTheSelectionsRecordGroup)
 {
     const std::vector<uint8_t> bytes = CopyOfACE().Data();
-    const std::vector<uint8_t> head{0x22, 0x81, 4, 0, 0x78, 0x56, 0x34, 0x12, 0x29, kTypeBox};
+    const std::vector<uint8_t> head {0x22, 0x81, 4, 0, 0x78, 0x56, 0x34, 0x12, 0x29, kTypeBox};
     ASSERT_GT(bytes.size(), head.size() + 2);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + head.size()), head);
     // The list's end and the selection's end.
@@ -139,7 +141,7 @@ TEST_F(SelectionTransferTest, DamagedCopyPastesNothing)
     }
     // What a damaged copy had read so far was freed.
     EXPECT_GT(CountedBox::destroyed, destroyedBefore);
-    EXPECT_EQ(NamesIn(*paste.GetList()), (std::vector<std::string>{"A", "C", "E"}));
+    EXPECT_EQ(NamesIn(*paste.GetList()), (std::vector<std::string> {"A", "C", "E"}));
 }
 
 TEST_F(SelectionTransferTest, PasteSelectionFreesWhatTheViewDidNotTakeOver)
@@ -169,7 +171,7 @@ TEST_F(SelectionTransferTest, PasteSelectionFreesWhatTheViewDidNotTakeOver)
             taken.SetObjectPage(list->Remove(o), 1);
     }
     EXPECT_EQ(CountedBox::destroyed, 3);
-    EXPECT_EQ(NamesIn(taken), (std::vector<std::string>{"A", "C", "E"}));
+    EXPECT_EQ(NamesIn(taken), (std::vector<std::string> {"A", "C", "E"}));
 
     // Some objects moved into the document: the rest go with the selection.
     {

@@ -16,7 +16,9 @@
 // A box that counts how many of its kind have been destroyed.
 class CountedBox : public TestBox {
 public:
-    explicit CountedBox(std::string label = {}) : TestBox(kTypeBox, std::move(label)) {}
+    explicit CountedBox(std::string label = {})
+        : TestBox(kTypeBox, std::move(label))
+    {}
     ~CountedBox() override { ++destroyed; }
     static inline int destroyed = 0;
 };
@@ -34,7 +36,9 @@ public:
 
 class StampedDocument : public FakeDocument {
 public:
-    explicit StampedDocument(uint32_t stamp) : stamp(stamp) {}
+    explicit StampedDocument(uint32_t stamp)
+        : stamp(stamp)
+    {}
     uint32_t GetCreationStamp() const override { return stamp; }
     uint32_t stamp;
 };
@@ -44,7 +48,9 @@ public:
 // selected.
 class DeletionUndo {
 public:
-    explicit DeletionUndo(FOBJLIST& objects) : list(objects) {}
+    explicit DeletionUndo(FOBJLIST& objects)
+        : list(objects)
+    {}
     ~DeletionUndo()
     {
         for (auto& [object, index] : kept)
@@ -150,8 +156,8 @@ struct SelectionFixture {
         return r;
     }
 
-    StampedDocument document{0x12345678};
+    StampedDocument document {0x12345678};
     FOBJLIST objects;
-    FSELECTION selection{&objects};
+    FSELECTION selection {&objects};
     SelectionView view;
 };

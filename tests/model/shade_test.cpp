@@ -42,8 +42,8 @@ TEST(Fill, DefaultsAndSetters)
         int set;
         int16_t pattern;
         bool extended;
-    } patterns[] = {{0, 0, false},   {1, 1, false},  {10, 10, false}, {11, 11, true}, {19, 19, true},
-                    {20, 0, false},  {-1, 0, false}, {21, 0, false},  {70000, 0, false}};
+    } patterns[] = {{0, 0, false}, {1, 1, false}, {10, 10, false}, {11, 11, true}, {19, 19, true}, {20, 0, false},
+        {-1, 0, false}, {21, 0, false}, {70000, 0, false}};
     for (const auto& c : patterns) {
         shade.SetPattern(c.set);
         EXPECT_EQ(shade.pattern, c.pattern) << c.set;
@@ -69,10 +69,18 @@ TEST(Fill, EqualityAndCopyTakeAllFourFields)
         BASICSHADE c;
         c.Assign(a);
         switch (field) {
-        case 0: c.colour1 ^= 1; break;
-        case 1: c.colour2 ^= 1; break;
-        case 2: c.pattern = 13; break;
-        default: c.noFill = 0; break;
+        case 0:
+            c.colour1 ^= 1;
+            break;
+        case 1:
+            c.colour2 ^= 1;
+            break;
+        case 2:
+            c.pattern = 13;
+            break;
+        default:
+            c.noFill = 0;
+            break;
         }
         EXPECT_FALSE(a.IsEqual(c)) << field;
     }
@@ -86,8 +94,8 @@ TEST(Fill, SavesItsGroupByteForByte)
     shade.SetPattern(13);
     shade.noFill = 1;
     const Bytes bytes = Written([&](RECORDARCHIVE& ar) { shade.Save(ar, 2); });
-    const Bytes expected = {0x02, 0x82, 0x0C, 0x00, 0x33, 0x22, 0x11, 0x00, 0xCC, 0xBB,
-                            0xAA, 0x00, 0x0D, 0x00, 0x01, 0x00, 0xFF};
+    const Bytes expected
+        = {0x02, 0x82, 0x0C, 0x00, 0x33, 0x22, 0x11, 0x00, 0xCC, 0xBB, 0xAA, 0x00, 0x0D, 0x00, 0x01, 0x00, 0xFF};
     EXPECT_EQ(bytes, expected);
     EXPECT_TRUE(Loaded(Bytes(bytes.begin() + 1, bytes.end())).IsEqual(shade));
 }
@@ -106,17 +114,17 @@ TEST(Fill, LoadsTheNewAndTheOlderRecord)
         int16_t pattern, noFill;
     } cases[] = {
         {"new record", {0x82, 12, 0, 1, 2, 3, 0, 4, 5, 6, 0, 5, 0, 1, 0, 0xFF}, filled, 0x030201, 0x060504, 5, 1},
-        {"older record, white and pattern 0: not filled",
-         {0x81, 10, 0, 1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF}, filled, 0x030201, 0xFFFFFF, 0, 1},
-        {"older record, another pattern keeps the flag",
-         {0x81, 10, 0, 1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0, 4, 0, 0xFF}, unfilled, 0x030201, 0xFFFFFF, 4, 1},
-        {"older record, another colour keeps the flag",
-         {0x81, 10, 0, 1, 2, 3, 0, 0xFE, 0xFF, 0xFF, 0, 0, 0, 0xFF}, filled, 0x030201, 0xFFFFFE, 0, 0},
+        {"older record, white and pattern 0: not filled", {0x81, 10, 0, 1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF},
+            filled, 0x030201, 0xFFFFFF, 0, 1},
+        {"older record, another pattern keeps the flag", {0x81, 10, 0, 1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0, 4, 0, 0xFF},
+            unfilled, 0x030201, 0xFFFFFF, 4, 1},
+        {"older record, another colour keeps the flag", {0x81, 10, 0, 1, 2, 3, 0, 0xFE, 0xFF, 0xFF, 0, 0, 0, 0xFF},
+            filled, 0x030201, 0xFFFFFE, 0, 0},
         {"unknown records and groups are skipped",
-         {0x90, 2, 0, 9, 9, 0x05, 0x91, 0, 0, 0xFF, 0x82, 12, 0, 1, 2, 3, 0, 4, 5, 6, 0, 5, 0, 0, 0, 0xFF},
-         unfilled, 0x030201, 0x060504, 5, 0},
-        {"a pattern no bitmap has reads as pattern 0",
-         {0x82, 12, 0, 1, 2, 3, 0, 4, 5, 6, 0, 21, 0, 0, 0, 0xFF}, filled, 0x030201, 0x060504, 0, 0},
+            {0x90, 2, 0, 9, 9, 0x05, 0x91, 0, 0, 0xFF, 0x82, 12, 0, 1, 2, 3, 0, 4, 5, 6, 0, 5, 0, 0, 0, 0xFF}, unfilled,
+            0x030201, 0x060504, 5, 0},
+        {"a pattern no bitmap has reads as pattern 0", {0x82, 12, 0, 1, 2, 3, 0, 4, 5, 6, 0, 21, 0, 0, 0, 0xFF}, filled,
+            0x030201, 0x060504, 0, 0},
         {"a short record keeps what it lacks", {0x82, 4, 0, 1, 2, 3, 0, 0xFF}, unfilled, 0x030201, 0xFFFFFF, 0, 1},
     };
     for (const Case& c : cases) {

@@ -24,8 +24,8 @@ TEST(Shadow, RecordHoldsYBeforeX)
 {
     const SHADOW s = Shadow(-90, 90);
     const std::vector<uint8_t> bytes = Written([&](RECORDARCHIVE& ar) { s.Save(ar, 5); });
-    const std::vector<uint8_t> expected = {0x05, 0x81, 0x08, 0x00, 0x80, 0x80, 0x80, 0x00,
-                                           0x5A, 0x00, 0xA6, 0xFF, 0xFF};
+    const std::vector<uint8_t> expected
+        = {0x05, 0x81, 0x08, 0x00, 0x80, 0x80, 0x80, 0x00, 0x5A, 0x00, 0xA6, 0xFF, 0xFF};
     EXPECT_EQ(bytes, expected);
 
     SHADOW back;
@@ -61,14 +61,14 @@ TEST(Shadow, RoundedCornersFillTheMovedShapeLessTheObject)
 {
     Mapped m;
     Shadow(90, 90).Draw(m.dc, {100, 100, 300, 200}, 50);
-    ASSERT_EQ(m.Names(), std::vector<std::string>{"FillRegion"});
+    ASSERT_EQ(m.Names(), std::vector<std::string> {"FillRegion"});
     const gdi::RecordedCall& call = m.Calls()[0];
     EXPECT_EQ(call.state.brush, gdi::Brush::Solid(kGrey));
     gdi::Region filled;
     for (size_t i = 0; i + 1 < call.points.size(); i += 2)
-        filled.Combine(filled, gdi::Region::Rect(call.points[i].x, call.points[i].y, call.points[i + 1].x,
-                                                 call.points[i + 1].y),
-                       gdi::RGN_OR);
+        filled.Combine(filled,
+            gdi::Region::Rect(call.points[i].x, call.points[i].y, call.points[i + 1].x, call.points[i + 1].y),
+            gdi::RGN_OR);
     EXPECT_TRUE(filled.Contains(350, 250));
     EXPECT_FALSE(filled.Contains(250, 150)) << "the object itself";
     EXPECT_FALSE(filled.Contains(193, 193)) << "the shadow's rounded corner";
@@ -79,9 +79,9 @@ TEST(Shadow, EllipsesAreClippedToLeaveTheObjectOut)
 {
     Mapped m(kDeviceWindow, 15, 1, {1500, 1500});
     Shadow(90, 150).DrawEllipse(m.dc, {1500, 1500, 4500, 3000});
-    ASSERT_EQ(m.Names(), std::vector<std::string>{"Ellipse"});
+    ASSERT_EQ(m.Names(), std::vector<std::string> {"Ellipse"});
     const gdi::RecordedCall& call = m.Calls()[0];
-    EXPECT_EQ(call.points, (std::vector<POINT>{{6, 10}, {206, 110}}));
+    EXPECT_EQ(call.points, (std::vector<POINT> {{6, 10}, {206, 110}}));
     EXPECT_TRUE(call.state.pen.IsNull());
     EXPECT_EQ(call.state.brush, gdi::Brush::Solid(kGrey));
     ASSERT_TRUE(call.state.clip.has_value());
@@ -96,7 +96,7 @@ TEST(Shadow, EllipsesAreClippedToLeaveTheObjectOut)
     EXPECT_TRUE(none.Calls().empty());
 
     Mapped hidden;
-    const RECT clip{0, 0, 50, 50};
+    const RECT clip {0, 0, 50, 50};
     hidden.dc.SetClipRect(&clip);
     Shadow(90, 90).DrawEllipse(hidden.dc, {1500, 1500, 4500, 3000});
     Shadow(90, 90).Draw(hidden.dc, {1500, 1500, 4500, 3000}, 144);

@@ -19,7 +19,8 @@ struct Mapped {
     VIEWDC dc;
 
     explicit Mapped(uint8_t deviceKind = kDeviceWindow, int twips = 1, int pixels = 1, POINT origin = {})
-        : surface(static_cast<gdi::DeviceKind>(deviceKind), 96, 96, {20000, 20000}), device(surface)
+        : surface(static_cast<gdi::DeviceKind>(deviceKind), 96, 96, {20000, 20000})
+        , device(surface)
     {
         dc.dc = &device;
         dc.deviceKind = deviceKind;
@@ -51,7 +52,7 @@ struct Mapped {
 
 // Runs `read` on a record archive loading the bytes; fails the test when
 // bytes are left over.
-template <class F>
+template<class F>
 void ReadBack(const std::vector<uint8_t>& bytes, F read)
 {
     io::MemoryFile file(bytes);

@@ -16,7 +16,7 @@
 namespace {
 
 // A new shape of a kind, made as the insert tool makes it, on page 1.
-template <class T>
+template<class T>
 std::unique_ptr<T> NewShape()
 {
     auto shape = std::make_unique<T>();
@@ -83,7 +83,7 @@ TEST_P(DrawingANewShape, PlacesRefusesOrCancels)
     EXPECT_EQ(ui::GetCapture(), nullptr);
 }
 
-const RECT kNone{0, 0, 0, 0};
+const RECT kNone {0, 0, 0, 0};
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, DrawingANewShape,
@@ -167,12 +167,11 @@ TEST_P(DraggingAnOrthogonalLine, StaysVerticalWithoutThickness)
     EXPECT_EQ(r, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, DraggingAnOrthogonalLine,
-    testing::Values(OrthDragCase{"BottomEndDown", {100, 203}, {140, 253}, 0, {1500, 1500, 1500, 3750}},
-                    OrthDragCase{"TopEndSnaps", {100, 97}, {130, 61}, 100, {1500, 1000, 1500, 3000}},
-                    OrthDragCase{"BottomEndPastTheTopTurnsOver", {100, 203}, {100, 50}, 0, {1500, 705, 1500, 1500}},
-                    OrthDragCase{"MovedWhole", {100, 150}, {130, 170}, 100, {1950, 1800, 1950, 3300}}),
+INSTANTIATE_TEST_SUITE_P(Shapes, DraggingAnOrthogonalLine,
+    testing::Values(OrthDragCase {"BottomEndDown", {100, 203}, {140, 253}, 0, {1500, 1500, 1500, 3750}},
+        OrthDragCase {"TopEndSnaps", {100, 97}, {130, 61}, 100, {1500, 1000, 1500, 3000}},
+        OrthDragCase {"BottomEndPastTheTopTurnsOver", {100, 203}, {100, 50}, 0, {1500, 705, 1500, 1500}},
+        OrthDragCase {"MovedWhole", {100, 150}, {130, 170}, 100, {1950, 1800, 1950, 3300}}),
     [](const testing::TestParamInfo<OrthDragCase>& info) { return info.param.name; });
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(ShapeList, EveryKindRoundTripsThroughAnObjectList)
     std::vector<std::string> classes;
     for (FORMOBJ* o = loaded.GetHead(); o; o = o->GetNext())
         classes.push_back(o->GetRuntimeClass());
-    EXPECT_EQ(classes, (std::vector<std::string>{"FBOX", "FELLIPSE", "FLINE", "FORTHLINE"}));
+    EXPECT_EQ(classes, (std::vector<std::string> {"FBOX", "FELLIPSE", "FLINE", "FORTHLINE"}));
     EXPECT_EQ(loaded.GetHead()->GetName(), "Box1");
     EXPECT_EQ(Written([&](RECORDARCHIVE& ar) { loaded.Save(ar, 0x28, 0); }), bytes);
 }

@@ -210,20 +210,20 @@ TEST(ShapePictures, EachKindOnTheScreenAt100And200Percent)
     for (const Kind& kind : kKinds) {
         for (int zoom : {100, 200}) {
             const int perInch = gdi::MulDiv(96, zoom, 100);
-            gdi::ImageSurface surface(gdi::MulDiv(kSheetWidth, perInch, 1440),
-                                      gdi::MulDiv(kSheetHeight, perInch, 1440));
+            gdi::ImageSurface surface(
+                gdi::MulDiv(kSheetWidth, perInch, 1440), gdi::MulDiv(kSheetHeight, perInch, 1440));
             gdi::DC device(surface);
             VIEWDC dc;
             Map(dc, device, kDeviceWindow, perInch);
             for (auto& object : kind.make(0))
                 object->Draw(dc);
-            const std::string file =
-                (folder / ("shapes_" + std::string(kind.name) + "_" + std::to_string(zoom) + ".png")).string();
+            const std::string file
+                = (folder / ("shapes_" + std::string(kind.name) + "_" + std::to_string(zoom) + ".png")).string();
             ASSERT_TRUE(surface.SavePng(file)) << file;
 
             const std::string where = std::string(kind.name) + " at " + std::to_string(zoom) + " %";
             const RECT c = Cell(0, 0, 0);
-            const POINT middle{(c.left + c.right) / 2, (c.top + c.bottom) / 2};
+            const POINT middle {(c.left + c.right) / 2, (c.top + c.bottom) / 2};
             if (kind.name == std::string("boxes")) {
                 EXPECT_EQ(PixelAt(surface, dc, middle), kCream) << where;
                 EXPECT_EQ(PixelAt(surface, dc, {c.left, middle.y}), kNavy) << "border on the edge, " << where;

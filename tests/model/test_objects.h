@@ -33,7 +33,10 @@ extern int g_twipsPerDevice;
 // one record of its own (0x90: border width) after the base group.
 class TestBox : public FORMOBJ {
 public:
-    explicit TestBox(uint8_t type = kTypeBox, std::string label = {}) : type(type), label(std::move(label)) {}
+    explicit TestBox(uint8_t type = kTypeBox, std::string label = {})
+        : type(type)
+        , label(std::move(label))
+    {}
 
     int Init() override { return initResult; }
     uint8_t GetType() const override { return type; }
@@ -68,7 +71,9 @@ public:
 };
 
 // A group kind holding a member list.
-class TestGroup : public FORMOBJ, public GroupMembers {
+class TestGroup
+    : public FORMOBJ
+    , public GroupMembers {
 public:
     int Init() override { return 1; }
     uint8_t GetType() const override { return kTypeGroup; }
@@ -148,7 +153,7 @@ public:
 };
 
 // Bytes written through a record archive by a function.
-template <class F>
+template<class F>
 std::vector<uint8_t> Written(F write, OBJECT_DOCUMENT* doc = nullptr)
 {
     io::MemoryFile file;

@@ -5,8 +5,8 @@
 
 namespace {
 
-TEXTATTR Format(uint8_t bold, uint8_t italic, uint8_t strike, uint8_t underline, uint32_t colour, uint16_t face,
-                uint16_t size)
+TEXTATTR Format(
+    uint8_t bold, uint8_t italic, uint8_t strike, uint8_t underline, uint32_t colour, uint16_t face, uint16_t size)
 {
     TEXTATTR a;
     a.bold = bold;
@@ -58,8 +58,12 @@ TEST(TextAttr, IsEqualComparesEveryField)
 {
     const TEXTATTR base = Format(0, 0, 0, 0, 0, 1, 240);
     const TEXTATTR changed[] = {
-        Format(1, 0, 0, 0, 0, 1, 240), Format(0, 1, 0, 0, 0, 1, 240), Format(0, 0, 1, 0, 0, 1, 240),
-        Format(0, 0, 0, 3, 0, 1, 240), Format(0, 0, 0, 0, 9, 1, 240), Format(0, 0, 0, 0, 0, 2, 240),
+        Format(1, 0, 0, 0, 0, 1, 240),
+        Format(0, 1, 0, 0, 0, 1, 240),
+        Format(0, 0, 1, 0, 0, 1, 240),
+        Format(0, 0, 0, 3, 0, 1, 240),
+        Format(0, 0, 0, 0, 9, 1, 240),
+        Format(0, 0, 0, 0, 0, 2, 240),
         Format(0, 0, 0, 0, 0, 1, 241),
     };
     for (const TEXTATTR& c : changed)
@@ -75,17 +79,15 @@ TEST_F(TextAttrRecord, SavesTheGroupByteForByte)
 {
     const TEXTATTR a = Format(1, 0, 1, 5, 0x00112233, 2, 0x01E0);
     EXPECT_EQ(Written([&](RECORDARCHIVE& r) { a.Save(r, 4); }),
-              (Bytes{0x04, 0x81, 0x0C, 0x00, 0x01, 0x00, 0x01, 0x05, 0x33, 0x22, 0x11, 0x00, 0x02, 0x00, 0xE0, 0x01,
-                     0xFF}));
+        (Bytes {0x04, 0x81, 0x0C, 0x00, 0x01, 0x00, 0x01, 0x05, 0x33, 0x22, 0x11, 0x00, 0x02, 0x00, 0xE0, 0x01, 0xFF}));
 }
 
 // A file's table that lists Arial twice: its later positions must still
 // name the faces the file meant.
 TEST_F(TextAttrRecord, MapsTheTypefaceByThePositionInTheFilesTable)
 {
-    const Bytes section = Concat({Bytes{0x28}, FaceRecord(std::string(kPlaceholderFace), 0), FaceRecord("Arial", 0x22),
-                                  FaceRecord("Arial", 0x22), FaceRecord("Courier New", 0x31),
-                                  FaceRecord("Zebra Imaginary", 0x12), Bytes{0xFF}});
+    const Bytes section = Concat({Bytes {0x28}, FaceRecord(std::string(kPlaceholderFace), 0), FaceRecord("Arial", 0x22),
+        FaceRecord("Arial", 0x22), FaceRecord("Courier New", 0x31), FaceRecord("Zebra Imaginary", 0x12), Bytes {0xFF}});
     FONT_TABLE fileTable;
     ReadBack(section, [&](RECORDARCHIVE& r) { fileTable.Read(r); });
 
@@ -126,14 +128,15 @@ TEST_F(TextAttrRecord, SkipsUnknownRecordsAndKeepsWhatAShortRecordLacks)
     };
     const Case cases[] = {
         {"unknown record first",
-         Concat({Bytes{0x04}, Record(0x90, {1, 2, 3}), Record(0x81, {1, 1, 0, 3, 0x10, 0, 0, 0, uint8_t(arial), 0, 0x90, 1}),
-                 Bytes{0xFF}}),
-         Format(1, 1, 0, 3, 0x10, arial, 400)},
-        {"nested group after", Concat({Bytes{0x04}, Record(0x81, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 200, 0}),
-                                       Bytes{0x05, 0x82, 0x01, 0x00, 0x07, 0xFF, 0xFF}}),
-         Format(0, 0, 1, 0, 0, 0, 200)},
-        {"record of four bytes", Concat({Bytes{0x04}, Record(0x81, {1, 0, 0, 4}), Bytes{0xFF}}),
-         Format(1, 0, 0, 4, 0, 0, 240)},
+            Concat({Bytes {0x04}, Record(0x90, {1, 2, 3}),
+                Record(0x81, {1, 1, 0, 3, 0x10, 0, 0, 0, uint8_t(arial), 0, 0x90, 1}), Bytes {0xFF}}),
+            Format(1, 1, 0, 3, 0x10, arial, 400)},
+        {"nested group after",
+            Concat({Bytes {0x04}, Record(0x81, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 200, 0}),
+                Bytes {0x05, 0x82, 0x01, 0x00, 0x07, 0xFF, 0xFF}}),
+            Format(0, 0, 1, 0, 0, 0, 200)},
+        {"record of four bytes", Concat({Bytes {0x04}, Record(0x81, {1, 0, 0, 4}), Bytes {0xFF}}),
+            Format(1, 0, 0, 4, 0, 0, 240)},
     };
     for (const Case& c : cases) {
         TEXTATTR loaded;

@@ -48,23 +48,30 @@ TEST_P(HandleDrawing, DrawsFilledOrHollowSquaresOrNothing)
 }
 
 const std::vector<std::string> kFilled = {
-    "PatBlt (810,910) (900,1000)",   "PatBlt (1300,910) (1390,1000)", "PatBlt (1300,1100) (1390,1190)",
-    "PatBlt (810,1100) (900,1190)",  "PatBlt (1055,910) (1145,1000)", "PatBlt (1055,1100) (1145,1190)",
+    "PatBlt (810,910) (900,1000)",
+    "PatBlt (1300,910) (1390,1000)",
+    "PatBlt (1300,1100) (1390,1190)",
+    "PatBlt (810,1100) (900,1190)",
+    "PatBlt (1055,910) (1145,1000)",
+    "PatBlt (1055,1100) (1145,1190)",
 };
 const std::vector<std::string> kHollow = {
-    "Rectangle (810,910) (900,1000)",   "Rectangle (1300,910) (1390,1000)", "Rectangle (1300,1100) (1390,1190)",
-    "Rectangle (810,1100) (900,1190)",  "Rectangle (1055,910) (1145,1000)", "Rectangle (1055,1100) (1145,1190)",
+    "Rectangle (810,910) (900,1000)",
+    "Rectangle (1300,910) (1390,1000)",
+    "Rectangle (1300,1100) (1390,1190)",
+    "Rectangle (810,1100) (900,1190)",
+    "Rectangle (1055,910) (1145,1000)",
+    "Rectangle (1055,1100) (1145,1190)",
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Tracker, HandleDrawing,
-    testing::Values(HandleDrawCase{"DesignViewFilled", kOutputDesign, 1, kDeviceWindow, true, kFilled},
-                    HandleDrawCase{"DesignViewHollow", kOutputDesign, 2, kDeviceWindow, true, kHollow},
-                    HandleDrawCase{"FillingOrderHollow", kOutputFillingOrder, 1, kDeviceWindow, true, kHollow},
-                    HandleDrawCase{"NotSelected", kOutputDesign, 1, kDeviceWindow, false, {}},
-                    HandleDrawCase{"NoHandlesWanted", kOutputDesign, 0, kDeviceWindow, true, {}},
-                    HandleDrawCase{"Printer", kOutputDesign, 1, kDevicePrinter, true, {}},
-                    HandleDrawCase{"FillView", kOutputFill, 1, kDeviceWindow, true, {}}),
+INSTANTIATE_TEST_SUITE_P(Tracker, HandleDrawing,
+    testing::Values(HandleDrawCase {"DesignViewFilled", kOutputDesign, 1, kDeviceWindow, true, kFilled},
+        HandleDrawCase {"DesignViewHollow", kOutputDesign, 2, kDeviceWindow, true, kHollow},
+        HandleDrawCase {"FillingOrderHollow", kOutputFillingOrder, 1, kDeviceWindow, true, kHollow},
+        HandleDrawCase {"NotSelected", kOutputDesign, 1, kDeviceWindow, false, {}},
+        HandleDrawCase {"NoHandlesWanted", kOutputDesign, 0, kDeviceWindow, true, {}},
+        HandleDrawCase {"Printer", kOutputDesign, 1, kDevicePrinter, true, {}},
+        HandleDrawCase {"FillView", kOutputFill, 1, kDeviceWindow, true, {}}),
     [](const testing::TestParamInfo<HandleDrawCase>& info) { return info.param.name; });
 
 TEST(TrackerDrawing, DottedOutlineThenHandlesOfASelectedOrMemberObject)
@@ -83,7 +90,7 @@ TEST(TrackerDrawing, DottedOutlineThenHandlesOfASelectedOrMemberObject)
     ASSERT_EQ(view.surface.Calls().size(), 1u) << "a member shows its outline, not its handles";
     const gdi::RecordedCall& outline = view.surface.Calls()[0];
     EXPECT_EQ(outline.name, "Rectangle");
-    EXPECT_EQ(outline.points, (std::vector<POINT>{{1000, 1000}, {1200, 1100}}));
+    EXPECT_EQ(outline.points, (std::vector<POINT> {{1000, 1000}, {1200, 1100}}));
     EXPECT_EQ(outline.state.pen.style, gdi::PS_DOT);
     EXPECT_TRUE(outline.state.brush.IsNull());
 
@@ -116,12 +123,10 @@ TEST(TrackerDrawing, HatchedTrackersInvertStripsAndMaskTheInside)
     ASSERT_GE(names.size(), 5u);
     EXPECT_EQ(names[0], "Rectangle");
     EXPECT_EQ(view.surface.Calls()[0].state.rop2, gdi::R2_MASKNOTPEN);
-    EXPECT_EQ(view.surface.Calls()[0].points, (std::vector<POINT>{{1001, 1001}, {1200, 1100}}));
+    EXPECT_EQ(view.surface.Calls()[0].points, (std::vector<POINT> {{1001, 1001}, {1200, 1100}}));
     // The border strips: handle size 50 (half the smaller side), grown by 49.
-    const std::vector<std::vector<POINT>> strips = {{{951, 951}, {1249, 1000}},
-                                                    {{951, 1100}, {1249, 1149}},
-                                                    {{951, 1000}, {1000, 1100}},
-                                                    {{1200, 1000}, {1249, 1100}}};
+    const std::vector<std::vector<POINT>> strips = {{{951, 951}, {1249, 1000}}, {{951, 1100}, {1249, 1149}},
+        {{951, 1000}, {1000, 1100}}, {{1200, 1000}, {1249, 1100}}};
     for (size_t i = 0; i < strips.size(); ++i) {
         EXPECT_EQ(names[i + 1], "PatBlt");
         EXPECT_EQ(view.surface.Calls()[i + 1].points, strips[i]);
@@ -142,7 +147,7 @@ TEST(TrackerDrawing, DragOutlinesDrawnTwiceLeaveNoTrace)
         // Something under the outline to invert.
         dc.dc->FillRect({1400, 1400, 2000, 2000}, gdi::Brush::Solid(gdi::RGB(200, 30, 60)));
         const QImage before = view.Picture();
-        const RECT dragged{1600, 1450, 3300, 2800};
+        const RECT dragged {1600, 1450, 3300, 2800};
         shape.DrawTrackerRect(dragged, 0, dc.dc, &view);
         EXPECT_NE(view.Picture(), before) << angle;
         shape.DrawTrackerRect(dragged, 0, dc.dc, &view);

@@ -22,9 +22,14 @@ TEST(TrackerHandles, MiddleHandlesShowWhenTheSideHasRoomForThem)
 {
     // Handle size 90: a side shows its middle handle from 3 x 90 + 5 twips.
     const MaskCase cases[] = {
-        {{0, 0, 200, 100}, 15},   {{0, 0, 400, 100}, 95},   {{0, 0, 100, 400}, 175},
-        {{0, 0, 400, 400}, 255},  {{0, 0, 275, 275}, 255},  {{0, 0, 274, 274}, 15},
-        {{400, 0, 0, 100}, 95},   {{0, 400, 100, 0}, 175},
+        {{0, 0, 200, 100}, 15},
+        {{0, 0, 400, 100}, 95},
+        {{0, 0, 100, 400}, 175},
+        {{0, 0, 400, 400}, 255},
+        {{0, 0, 275, 275}, 255},
+        {{0, 0, 274, 274}, 15},
+        {{400, 0, 0, 100}, 95},
+        {{0, 400, 100, 0}, 175},
     };
     for (const MaskCase& c : cases) {
         TrackedShape shape;
@@ -38,8 +43,14 @@ TEST(TrackerHandles, HandlesLieOutsideTheOutlineAtTheCornersAndMiddles)
     // (1000, 1000, 2000, 1600) with a dotted outline: the handles lie
     // outside the rectangle grown by one.
     const RECT expected[8] = {
-        {910, 910, 1000, 1000},  {2000, 910, 2090, 1000}, {2000, 1600, 2090, 1690}, {910, 1600, 1000, 1690},
-        {1455, 910, 1545, 1000}, {2000, 1255, 2090, 1345}, {1455, 1600, 1545, 1690}, {910, 1255, 1000, 1345},
+        {910, 910, 1000, 1000},
+        {2000, 910, 2090, 1000},
+        {2000, 1600, 2090, 1690},
+        {910, 1600, 1000, 1690},
+        {1455, 910, 1545, 1000},
+        {2000, 1255, 2090, 1345},
+        {1455, 1600, 1545, 1690},
+        {910, 1255, 1000, 1345},
     };
     TrackedShape shape({1000, 1000, 2000, 1600});
     for (int handle = 0; handle < 8; ++handle) {
@@ -79,9 +90,14 @@ TEST(TrackerHandles, HitsAreNormalisedForAnInvertedRectangle)
         int handle;
         int normalised;
     } cases[] = {
-        {{0, 0, 100, 100}, 0, 0},  {{100, 0, 0, 100}, 0, 1},  {{100, 0, 0, 100}, 5, 7},
-        {{100, 0, 0, 100}, 4, 4},  {{0, 100, 100, 0}, 4, 6},  {{100, 100, 0, 0}, 0, 2},
-        {{100, 100, 0, 0}, 8, 8},  {{100, 100, 0, 0}, -1, -1},
+        {{0, 0, 100, 100}, 0, 0},
+        {{100, 0, 0, 100}, 0, 1},
+        {{100, 0, 0, 100}, 5, 7},
+        {{100, 0, 0, 100}, 4, 4},
+        {{0, 100, 100, 0}, 4, 6},
+        {{100, 100, 0, 0}, 0, 2},
+        {{100, 100, 0, 0}, 8, 8},
+        {{100, 100, 0, 0}, -1, -1},
     };
     for (const auto& c : cases) {
         TrackedShape shape;
@@ -100,10 +116,16 @@ TEST(TrackerHandles, PointsHitHandlesThenTheObject)
         POINT at;
         int hit;
     } cases[] = {
-        {0, {950, 950}, 0},    {0, {2089, 1689}, 2},  {0, {2090, 1690}, -1}, {0, {1500, 950}, 4},
-        {0, {1500, 1300}, 8},  {0, {1999, 1599}, 8},  {0, {3000, 3000}, -1},
+        {0, {950, 950}, 0},
+        {0, {2089, 1689}, 2},
+        {0, {2090, 1690}, -1},
+        {0, {1500, 950}, 4},
+        {0, {1500, 1300}, 8},
+        {0, {1999, 1599}, 8},
+        {0, {3000, 3000}, -1},
         // Turned a quarter, the right middle handle lies above the centre.
-        {900, {1500, 1300 - 545}, 5}, {900, {1500, 1300}, 8},
+        {900, {1500, 1300 - 545}, 5},
+        {900, {1500, 1300}, 8},
     };
     for (const auto& c : cases) {
         TrackedShape shape;
@@ -133,9 +155,12 @@ TEST(TrackerHandles, CursorFollowsTheHandleUnderThePointer)
         int result;
         Qt::CursorShape shape;
     } cases[] = {
-        {0, {97, 97}, 1, Qt::SizeFDiagCursor},   {0, {203, 97}, 1, Qt::SizeBDiagCursor},
-        {0, {150, 97}, 1, Qt::SizeVerCursor},    {0, {203, 150}, 1, Qt::SizeHorCursor},
-        {0, {150, 150}, 1, Qt::SizeAllCursor},   {0, {300, 250}, 0, Qt::ArrowCursor},
+        {0, {97, 97}, 1, Qt::SizeFDiagCursor},
+        {0, {203, 97}, 1, Qt::SizeBDiagCursor},
+        {0, {150, 97}, 1, Qt::SizeVerCursor},
+        {0, {203, 150}, 1, Qt::SizeHorCursor},
+        {0, {150, 150}, 1, Qt::SizeAllCursor},
+        {0, {300, 250}, 0, Qt::ArrowCursor},
         {900, {150, 150}, 1, Qt::SizeAllCursor},
     };
     for (const auto& c : cases) {

@@ -109,19 +109,21 @@ public:
 
     void PostMove(int x, int y)
     {
-        QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseMove, QPointF(x, y), QPointF(x, y),
-                                                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&window,
+            new QMouseEvent(
+                QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::LeftButton, Qt::NoModifier));
     }
     void PostRelease(int x, int y)
     {
-        QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(x, y), QPointF(x, y),
-                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&window,
+            new QMouseEvent(QEvent::MouseButtonRelease, QPointF(x, y), QPointF(x, y), Qt::LeftButton, Qt::NoButton,
+                Qt::NoModifier));
     }
     void PostRightButton(int x, int y)
     {
         QCoreApplication::postEvent(&window,
-                                    new QMouseEvent(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y),
-                                                    Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier));
+            new QMouseEvent(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::RightButton,
+                Qt::LeftButton | Qt::RightButton, Qt::NoModifier));
     }
     void PostEscape()
     {
@@ -129,7 +131,7 @@ public:
     }
 
     QWidget window;
-    gdi::WindowSurface canvas{&window};
+    gdi::WindowSurface canvas {&window};
     POINT pointer;
     bool pointerMovable = false;
     int32_t grid = 0;

@@ -30,7 +30,7 @@ TEST(ViewDrawingContext, ConvertsAsGdiAtEveryZoomAndResolution)
     const int dpis[] = {96, 600};
     const int zooms[] = {50, 100, 150, 400};
     const POINT points[] = {{0, 0}, {1, 1}, {7, 15}, {720, 1440}, {12240, 15840}, {-100, -7}, {32399, 1}};
-    const POINT corner{13, -40};
+    const POINT corner {13, -40};
     for (int dpi : dpis) {
         for (int zoom : zooms) {
             gdi::RecordingSurface surface(gdi::DeviceKind::Window, dpi, dpi);
@@ -40,11 +40,11 @@ TEST(ViewDrawingContext, ConvertsAsGdiAtEveryZoomAndResolution)
             SetupLikeAView(dc, dpi, zoom, corner);
             const int32_t perInch = MulDiv(dpi, zoom, 100);
             for (POINT p : points) {
-                const std::string where = std::to_string(dpi) + " dpi, " + std::to_string(zoom) + " %, (" +
-                                          std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+                const std::string where = std::to_string(dpi) + " dpi, " + std::to_string(zoom) + " %, ("
+                    + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
                 POINT converted = p;
                 dc.LPtoDP(&converted, 1);
-                const POINT expected{MulDiv(p.x, perInch, 1440) + corner.x, MulDiv(p.y, perInch, 1440) + corner.y};
+                const POINT expected {MulDiv(p.x, perInch, 1440) + corner.x, MulDiv(p.y, perInch, 1440) + corner.y};
                 EXPECT_EQ(converted, expected) << where;
 
                 // The device context draws at the same place.
@@ -59,7 +59,8 @@ TEST(ViewDrawingContext, ConvertsAsGdiAtEveryZoomAndResolution)
                 const int32_t unit = 1440 / perInch + 1;
                 EXPECT_LE(std::abs(back.x - p.x), unit) << where;
                 EXPECT_LE(std::abs(back.y - p.y), unit) << where;
-                POINT exact{MulDiv(converted.x - corner.x, 1440, perInch), MulDiv(converted.y - corner.y, 1440, perInch)};
+                POINT exact {
+                    MulDiv(converted.x - corner.x, 1440, perInch), MulDiv(converted.y - corner.y, 1440, perInch)};
                 EXPECT_EQ(back, exact) << where;
             }
         }
@@ -73,16 +74,16 @@ TEST(ViewDrawingContext, RemembersAbsoluteExtentsAndAnswersThePreviousOnes)
     VIEWDC dc;
     dc.dc = &device;
     dc.SetMapMode(gdi::MM_ANISOTROPIC);
-    EXPECT_EQ(dc.SetWindowExt(-1440, 1440), (gdi::SIZE{1, 1}));
+    EXPECT_EQ(dc.SetWindowExt(-1440, 1440), (gdi::SIZE {1, 1}));
     EXPECT_EQ(dc.windowExtX, 1440);
     EXPECT_EQ(dc.windowExtY, 1440);
-    EXPECT_EQ(dc.SetViewportExt(96, -192), (gdi::SIZE{1, 1}));
+    EXPECT_EQ(dc.SetViewportExt(96, -192), (gdi::SIZE {1, 1}));
     EXPECT_EQ(dc.viewportExtX, 96);
     EXPECT_EQ(dc.viewportExtY, 192);
-    EXPECT_EQ(dc.SetWindowExt(10, 10), (gdi::SIZE{-1440, 1440})) << "the device context keeps the sign";
-    EXPECT_EQ(dc.SetViewportOrg(-5, 6), (POINT{0, 0}));
-    EXPECT_EQ(dc.SetViewportOrg(0, 0), (POINT{-5, 6}));
-    EXPECT_EQ(dc.SetWindowOrg(3, 4), (POINT{0, 0}));
+    EXPECT_EQ(dc.SetWindowExt(10, 10), (gdi::SIZE {-1440, 1440})) << "the device context keeps the sign";
+    EXPECT_EQ(dc.SetViewportOrg(-5, 6), (POINT {0, 0}));
+    EXPECT_EQ(dc.SetViewportOrg(0, 0), (POINT {-5, 6}));
+    EXPECT_EQ(dc.SetWindowOrg(3, 4), (POINT {0, 0}));
     EXPECT_EQ(dc.windowOrgX, 3);
     EXPECT_EQ(dc.SetMapMode(gdi::MM_TEXT), gdi::MM_ANISOTROPIC);
 
@@ -101,16 +102,16 @@ TEST(ViewDrawingContext, PrintPreviewConvertsWithTheDeviceContextsOwnMapping)
     SetupLikeAView(dc, 300, 100, {0, 0});
     // The device context's mapping moves behind the drawing context's back.
     device.SetViewportOrg(100, 200);
-    POINT p{1440, 1440};
+    POINT p {1440, 1440};
     dc.deviceKind = kDevicePrinter;
     dc.LPtoDP(&p, 1);
-    EXPECT_EQ(p, (POINT{300, 300})) << "the remembered mapping";
+    EXPECT_EQ(p, (POINT {300, 300})) << "the remembered mapping";
     p = {1440, 1440};
     dc.deviceKind = kDevicePreview;
     dc.LPtoDP(&p, 1);
-    EXPECT_EQ(p, (POINT{400, 500})) << "the device context's mapping";
+    EXPECT_EQ(p, (POINT {400, 500})) << "the device context's mapping";
     dc.DPtoLP(&p, 1);
-    EXPECT_EQ(p, (POINT{1440, 1440}));
+    EXPECT_EQ(p, (POINT {1440, 1440}));
 }
 
 TEST(ViewDrawingContext, NestedContextsShareTheViewsDeviceContext)
@@ -151,7 +152,7 @@ TEST(ViewDrawingContext, AViewWithoutAWindowGivesNoDeviceContext)
         EXPECT_EQ(dc.dc, nullptr);
         EXPECT_EQ(dc.fromView, 0);
         EXPECT_EQ(view.dcNesting, 0);
-        POINT p{10, 20};
+        POINT p {10, 20};
         dc.LPtoDP(&p, 1);
         EXPECT_EQ(dc.GetPageWidthDP(), 0);
     }
@@ -223,7 +224,7 @@ TEST(ViewDrawingContext, ObjectsLeaveAViewAloneThatCannotSetItselfUp)
     EXPECT_TRUE(view.othersTold.empty());
     RECT r;
     box.GetRect(r);
-    EXPECT_EQ(r, (RECT{1000, 1000, 2000, 1500}));
+    EXPECT_EQ(r, (RECT {1000, 1000, 2000, 1500}));
 }
 
 TEST(ViewDrawingContext, WithoutAViewNothingIsSet)
@@ -255,16 +256,21 @@ TEST(ViewDrawingContext, PageInDeviceUnits)
 
     RECT page;
     dc.GetPageRectDP(page);
-    EXPECT_EQ(page, (RECT{-100, -200, 12140, 15640}));
+    EXPECT_EQ(page, (RECT {-100, -200, 12140, 15640}));
     EXPECT_EQ(dc.GetPageWidthDP(), 5100) << "8.5 inches, origins left out";
     EXPECT_EQ(dc.GetPageHeightDP(), 3300) << "11 inches along y";
-    EXPECT_EQ(device.GetViewportOrg(), (POINT{-50, -60})) << "the origins stay";
+    EXPECT_EQ(device.GetViewportOrg(), (POINT {-50, -60})) << "the origins stay";
 
     struct Case {
         POINT p;
         int on;
     } cases[] = {
-        {{0, 0}, 1}, {{5100, 3300}, 1}, {{5101, 3300}, 0}, {{5100, 3301}, 0}, {{-1, 10}, 0}, {{10, -1}, 0},
+        {{0, 0}, 1},
+        {{5100, 3300}, 1},
+        {{5101, 3300}, 0},
+        {{5100, 3301}, 0},
+        {{-1, 10}, 0},
+        {{10, -1}, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(dc.IsPointOnPage(c.p), c.on) << c.p.x << "," << c.p.y;
@@ -285,11 +291,11 @@ TEST(ViewDrawingContext, SnapsThroughThePagesGrid)
 {
     VIEWDC dc;
     int32_t x = 149, y = 151;
-    POINT p{149, 151};
+    POINT p {149, 151};
     dc.SnapX(x);
     dc.SnapPoint(p);
     EXPECT_EQ(x, 149) << "no grid";
-    EXPECT_EQ(p, (POINT{149, 151}));
+    EXPECT_EQ(p, (POINT {149, 151}));
 
     HundredGrid grid;
     dc.grid = &grid;
@@ -299,18 +305,18 @@ TEST(ViewDrawingContext, SnapsThroughThePagesGrid)
     dc.SnapPoint(p);
     EXPECT_EQ(x, 100);
     EXPECT_EQ(y, 200);
-    EXPECT_EQ(p, (POINT{100, 200}));
+    EXPECT_EQ(p, (POINT {100, 200}));
     grid.on = false;
     p = {149, 151};
     dc.SnapPoint(p);
-    EXPECT_EQ(p, (POINT{149, 151}));
+    EXPECT_EQ(p, (POINT {149, 151}));
 }
 
 // The clip region selected into the device context, as a bounding box.
 RECT SelectedClipBox(const gdi::DC& device)
 {
     gdi::Region clip;
-    RECT box{};
+    RECT box {};
     if (device.GetClipRgn(clip))
         clip.GetBox(box);
     return box;
@@ -334,24 +340,24 @@ TEST(ViewDrawingContext, ClipRegionIsKeptAndSelected)
     EXPECT_EQ(dc.CombineClipRgn(&square, gdi::RGN_OR), 1);
     ASSERT_EQ(dc.GetClipRgn(&out), 1);
     EXPECT_EQ(out, square) << "OR starts from a copy";
-    EXPECT_EQ(SelectedClipBox(device), (RECT{10, 10, 50, 50}));
+    EXPECT_EQ(SelectedClipBox(device), (RECT {10, 10, 50, 50}));
 
     EXPECT_EQ(dc.CombineClipRgn(&right, gdi::RGN_AND), 1);
-    EXPECT_EQ(SelectedClipBox(device), (RECT{40, 10, 50, 50}));
+    EXPECT_EQ(SelectedClipBox(device), (RECT {40, 10, 50, 50}));
     EXPECT_EQ(dc.CombineClipRgn(&right, 7), 0) << "unknown mode";
     EXPECT_EQ(dc.CombineClipRgn(&right, gdi::RGN_DIFF), 0) << "nothing left";
     EXPECT_EQ(dc.GetClipRgn(&out), 0) << "an empty clip region is not given";
 
-    const RECT r{0, 0, 20, 30};
+    const RECT r {0, 0, 20, 30};
     EXPECT_EQ(dc.SetClipRect(&r), 1);
     EXPECT_EQ(SelectedClipBox(device), r);
     EXPECT_EQ(dc.SetClipRgn(&right), 1);
-    EXPECT_EQ(SelectedClipBox(device), (RECT{40, 10, 90, 50}));
+    EXPECT_EQ(SelectedClipBox(device), (RECT {40, 10, 90, 50}));
     EXPECT_EQ(dc.SetClipRgn(nullptr), 0);
     EXPECT_EQ(dc.SetClipRect(nullptr), 0);
-    EXPECT_EQ(SelectedClipBox(device), (RECT{40, 10, 90, 50}));
+    EXPECT_EQ(SelectedClipBox(device), (RECT {40, 10, 90, 50}));
 
-    const RECT empty{5, 5, 5, 5};
+    const RECT empty {5, 5, 5, 5};
     EXPECT_EQ(dc.SetClipRect(&empty), 0);
 }
 
@@ -363,7 +369,7 @@ TEST(ViewDrawingContext, APictureContextIgnoresEveryClipCall)
     dc.dc = &device;
     dc.deviceKind = kDevicePicture;
     const gdi::Region square = gdi::Region::Rect(10, 10, 50, 50);
-    const RECT r{0, 0, 20, 30};
+    const RECT r {0, 0, 20, 30};
     gdi::Region out;
     EXPECT_EQ(dc.SetClipRect(&r), 0);
     EXPECT_EQ(dc.CombineClipRgn(&square, gdi::RGN_OR), 0);

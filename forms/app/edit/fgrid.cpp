@@ -16,7 +16,7 @@ int32_t SnapAxis(int32_t coordinate, int32_t origin, uint16_t spacing)
 {
     if (spacing == 1)
         return coordinate;
-    const int64_t d = int64_t{coordinate} - origin;
+    const int64_t d = int64_t {coordinate} - origin;
     const int64_t r = d % spacing;
     int64_t snapped = d - r;
     if (r > (spacing >> 1))
@@ -27,7 +27,7 @@ int32_t SnapAxis(int32_t coordinate, int32_t origin, uint16_t spacing)
 // The grid line at or toward the origin from the coordinate.
 int64_t LineToward(int32_t coordinate, int32_t origin, uint16_t spacing)
 {
-    return origin + int64_t{spacing} * ((int64_t{coordinate} - origin) / spacing);
+    return origin + int64_t {spacing} * ((int64_t {coordinate} - origin) / spacing);
 }
 
 int32_t PreviousLine(int32_t coordinate, int32_t origin, uint16_t spacing)

@@ -4,9 +4,9 @@
 #include "forms/app/edit/undo_list.h"
 
 UndoSnapshotScope::UndoSnapshotScope(UNDO_LIST& list, FOBJLIST* objectList)
-    : list(list), record(list.Record({objectList, nullptr, kUndoSnapshot}, 0))
-{
-}
+    : list(list)
+    , record(list.Record({objectList, nullptr, kUndoSnapshot}, 0))
+{}
 
 UndoSnapshotScope::~UndoSnapshotScope()
 {

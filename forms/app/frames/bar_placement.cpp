@@ -10,9 +10,8 @@ std::vector<BarPlacement> BarPlacementOrder(const USERSETTINGS& settings)
         {PlacedBar::Text, settings.Bar(SettingsBar::TextTool)},
         {PlacedBar::Tipviewer, settings.Bar(SettingsBar::Tipviewer)},
     };
-    std::stable_sort(order.begin(), order.end(), [](const BarPlacement& a, const BarPlacement& b) {
-        return a.settings.rect.top < b.settings.rect.top;
-    });
+    std::stable_sort(order.begin(), order.end(),
+        [](const BarPlacement& a, const BarPlacement& b) { return a.settings.rect.top < b.settings.rect.top; });
     return order;
 }
 
@@ -45,6 +44,6 @@ ui::BarState BarStateFor(const BarPlacement& placement, const SettingsRect& wind
 
 SettingsRect SavedWindowRect(const USERSETTINGS& settings)
 {
-    return {settings.winLeft, settings.winTop, settings.winLeft + settings.winWidth,
-            settings.winTop + settings.winHeight};
+    return {
+        settings.winLeft, settings.winTop, settings.winLeft + settings.winWidth, settings.winTop + settings.winHeight};
 }

@@ -11,7 +11,9 @@
 
 #include <vector>
 
-CChildFrame::CChildFrame(CDynViewDocTemplate& docTemplate) : template_(docTemplate) {}
+CChildFrame::CChildFrame(CDynViewDocTemplate& docTemplate)
+    : template_(docTemplate)
+{}
 
 void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
 {

@@ -9,9 +9,15 @@ std::vector<ui::MenuItem> MenuItemsOf(const std::vector<ResourceEntry>& entries)
     std::vector<ui::MenuItem> items;
     for (const ResourceEntry& entry : entries) {
         switch (entry.kind) {
-        case ResourceEntry::Kind::Command: items.push_back(ui::MenuItem::Command(entry.text, entry.id)); break;
-        case ResourceEntry::Kind::Popup: items.push_back(ui::MenuItem::Popup(entry.text, MenuItemsOf(entry.items))); break;
-        case ResourceEntry::Kind::Separator: items.push_back(ui::MenuItem::Separator()); break;
+        case ResourceEntry::Kind::Command:
+            items.push_back(ui::MenuItem::Command(entry.text, entry.id));
+            break;
+        case ResourceEntry::Kind::Popup:
+            items.push_back(ui::MenuItem::Popup(entry.text, MenuItemsOf(entry.items)));
+            break;
+        case ResourceEntry::Kind::Separator:
+            items.push_back(ui::MenuItem::Separator());
+            break;
         }
     }
     return items;
@@ -23,7 +29,8 @@ std::vector<ui::Accelerator> AcceleratorsOf(const std::vector<ResourceEntry>& en
     for (const ResourceEntry& entry : entries) {
         if (entry.kind != ResourceEntry::Kind::Command)
             throw std::invalid_argument("an accelerator table holds keys only");
-        const QKeySequence sequence = QKeySequence::fromString(QString::fromLatin1(entry.text), QKeySequence::PortableText);
+        const QKeySequence sequence
+            = QKeySequence::fromString(QString::fromLatin1(entry.text), QKeySequence::PortableText);
         if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
             throw std::invalid_argument("no single key: " + entry.text);
         keys.push_back({static_cast<int>(sequence[0].key()), sequence[0].keyboardModifiers(), entry.id});
@@ -49,7 +56,8 @@ std::vector<ui::MenuItem> LoadMenu(unsigned id)
 
 std::vector<ui::Accelerator> LoadAccelerators(unsigned id)
 {
-    return AcceleratorsOf(LoadResourceBlock("accelerators.txt", "ACCELERATORS", false, res::Kind::Accelerator, id).entries);
+    return AcceleratorsOf(
+        LoadResourceBlock("accelerators.txt", "ACCELERATORS", false, res::Kind::Accelerator, id).entries);
 }
 
 std::vector<ui::ToolButton> LoadToolBar(unsigned id)

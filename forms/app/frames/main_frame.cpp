@@ -1,11 +1,11 @@
 #include "forms/app/frames/main_frame.h"
 
 #include "forms/app/frames/bar_placement.h"
-#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/frames/frame_resources.h"
+#include "forms/app/frames/window_state.h"
 #include "forms/app/program/recent_file_list.h"
 #include "forms/app/program/recent_file_menu.h"
-#include "forms/app/frames/window_state.h"
+#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/accelerators.h"
@@ -38,10 +38,14 @@ constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
 Qt::ToolBarArea AreaOf(ui::DockSide side)
 {
     switch (side) {
-    case ui::DockSide::Top: return Qt::TopToolBarArea;
-    case ui::DockSide::Bottom: return Qt::BottomToolBarArea;
-    case ui::DockSide::Left: return Qt::LeftToolBarArea;
-    case ui::DockSide::Right: return Qt::RightToolBarArea;
+    case ui::DockSide::Top:
+        return Qt::TopToolBarArea;
+    case ui::DockSide::Bottom:
+        return Qt::BottomToolBarArea;
+    case ui::DockSide::Left:
+        return Qt::LeftToolBarArea;
+    case ui::DockSide::Right:
+        return Qt::RightToolBarArea;
     }
     return Qt::TopToolBarArea;
 }
@@ -65,7 +69,8 @@ std::string CommandPrompt(unsigned id)
 
 } // namespace
 
-FFRAME::FFRAME(USERSETTINGS& settings) : settings_(settings)
+FFRAME::FFRAME(USERSETTINGS& settings)
+    : settings_(settings)
 {
     AddBarToggle(ID_VIEW_TOOLBAR, stdBar_);
     AddBarToggle(ID_VIEW_TEXTBAR, textBar_);

@@ -10,7 +10,10 @@ namespace {
 
 class LineReader {
 public:
-    LineReader(std::string_view text, const std::string& source) : text_(text), source_(source) {}
+    LineReader(std::string_view text, const std::string& source)
+        : text_(text)
+        , source_(source)
+    {}
 
     // The next line that is neither empty nor a comment; false at the end.
     bool Next(std::string_view& line)
@@ -106,8 +109,8 @@ std::vector<ResourceEntry> ReadEntries(LineReader& reader, bool popups)
 
 } // namespace
 
-std::vector<ResourceBlock> ParseResourceBlocks(std::string_view utf8, std::string_view kind, bool popups,
-                                               const std::string& source)
+std::vector<ResourceBlock> ParseResourceBlocks(
+    std::string_view utf8, std::string_view kind, bool popups, const std::string& source)
 {
     LineReader reader(utf8, source);
     std::vector<ResourceBlock> blocks;
@@ -126,14 +129,13 @@ std::vector<ResourceBlock> ParseResourceBlocks(std::string_view utf8, std::strin
     return blocks;
 }
 
-ResourceBlock LoadResourceBlock(const char* file, std::string_view kind, bool popups, res::Kind resKind,
-                                unsigned id)
+ResourceBlock LoadResourceBlock(const char* file, std::string_view kind, bool popups, res::Kind resKind, unsigned id)
 {
     QFile resource(QStringLiteral(":/forms/res/") + QString::fromUtf8(file));
     if (resource.open(QIODevice::ReadOnly)) {
         const QByteArray contents = resource.readAll();
-        for (ResourceBlock& block : ParseResourceBlocks(std::string_view(contents.constData(), contents.size()),
-                                                        kind, popups, resource.fileName().toStdString()))
+        for (ResourceBlock& block : ParseResourceBlocks(std::string_view(contents.constData(), contents.size()), kind,
+                 popups, resource.fileName().toStdString()))
             if (block.id == id)
                 return std::move(block);
     }

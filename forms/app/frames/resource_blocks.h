@@ -27,11 +27,10 @@ struct ResourceBlock {
 
 // The blocks of `kind` ("MENU", "ACCELERATORS", "TOOLBAR"); popups are taken
 // only when allowed. Throws res::FormatError naming `source` and the line.
-std::vector<ResourceBlock> ParseResourceBlocks(std::string_view utf8, std::string_view kind, bool popups,
-                                               const std::string& source);
+std::vector<ResourceBlock> ParseResourceBlocks(
+    std::string_view utf8, std::string_view kind, bool popups, const std::string& source);
 
 // The block of that id among the blocks of the compiled-in resource file
 // ":/forms/res/<file>"; throws res::MissingResource of resKind when there is
 // none.
-ResourceBlock LoadResourceBlock(const char* file, std::string_view kind, bool popups, res::Kind resKind,
-                                unsigned id);
+ResourceBlock LoadResourceBlock(const char* file, std::string_view kind, bool popups, res::Kind resKind, unsigned id);

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PRINT_CANCEL_DLG::PRINT_CANCEL_DLG(const std::string& document, const std::string& printer, const std::string& port,
-                                   QWidget* parent)
+PRINT_CANCEL_DLG::PRINT_CANCEL_DLG(
+    const std::string& document, const std::string& printer, const std::string& port, QWidget* parent)
     : QDialog(parent)
 {
     ui::App* app = ui::App::Current();

@@ -11,8 +11,8 @@ class QLabel;
 
 class PRINT_CANCEL_DLG : public QDialog {
 public:
-    PRINT_CANCEL_DLG(const std::string& document, const std::string& printer, const std::string& port,
-                     QWidget* parent = nullptr);
+    PRINT_CANCEL_DLG(
+        const std::string& document, const std::string& printer, const std::string& port, QWidget* parent = nullptr);
 
     void SetPage(int page);
     bool IsCancelled() const { return cancelled; }

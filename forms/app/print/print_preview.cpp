@@ -18,7 +18,9 @@ constexpr int kPreviewDpi = 60;
 
 } // namespace
 
-PrintPreview::PrintPreview(FBASEVIEW& view, QWidget* parent) : QDialog(parent), view(view)
+PrintPreview::PrintPreview(FBASEVIEW& view, QWidget* parent)
+    : QDialog(parent)
+    , view(view)
 {
     setWindowTitle(QStringLiteral("Print Preview"));
     auto* layout = new QVBoxLayout(this);
@@ -49,8 +51,8 @@ QImage PrintPreview::RenderPage(FBASEVIEW& view, int page, int dpi)
 {
     const int16_t width = view.GetPageWidth();
     const int16_t height = view.GetPageHeight();
-    gdi::ImageSurface surface(std::max(1, gdi::MulDiv(width, dpi, 1440)), std::max(1, gdi::MulDiv(height, dpi, 1440)), dpi,
-                              gdi::DeviceKind::Preview);
+    gdi::ImageSurface surface(std::max(1, gdi::MulDiv(width, dpi, 1440)), std::max(1, gdi::MulDiv(height, dpi, 1440)),
+        dpi, gdi::DeviceKind::Preview);
     gdi::DC dc(surface);
     view.OnPrint(dc, page);
     return surface.Image().copy();

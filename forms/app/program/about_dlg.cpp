@@ -26,7 +26,8 @@ QLabel* IconLabel(uint32_t id, QWidget* parent)
 
 } // namespace
 
-ABOUT_DLG::ABOUT_DLG(QWidget* parent) : QDialog(parent)
+ABOUT_DLG::ABOUT_DLG(QWidget* parent)
+    : QDialog(parent)
 {
     ui::App* app = ui::App::Current();
     const std::string name = app ? app->AppName() : std::string();

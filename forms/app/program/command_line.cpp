@@ -8,9 +8,8 @@ bool IsCommandSwitch(std::string_view word, std::string_view switchWord)
     if (word.empty() || (word.front() != '-' && word.front() != '/'))
         return false;
     const std::string_view rest = word.substr(1);
-    return std::ranges::equal(rest, switchWord, [](unsigned char a, unsigned char b) {
-        return std::tolower(a) == std::tolower(b);
-    });
+    return std::ranges::equal(
+        rest, switchWord, [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
 namespace {

@@ -9,14 +9,14 @@
 #include <vector>
 
 struct CommandLine {
-    std::string fileName{};
-    std::string printerName{};
-    std::string driverName{};
-    std::string portName{};
-    bool print = false;        // "p" or "pt": print the named file and close
-    bool embedded = false;     // "Embedding" or "Automation": start hidden
+    std::string fileName {};
+    std::string printerName {};
+    std::string driverName {};
+    std::string portName {};
+    bool print = false; // "p" or "pt": print the named file and close
+    bool embedded = false; // "Embedding" or "Automation": start hidden
     bool tipAuthoring = false; // "hd"
-    bool tutorial = false;     // "Tutorial"
+    bool tutorial = false; // "Tutorial"
     bool registerServer = false; // "Register": register with the desktop and end
 };
 

@@ -102,8 +102,7 @@ bool UpdateMimeDatabase(const fs::path& mimeFolder, std::string& error)
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start(tool, {QString::fromStdString(mimeFolder.string())});
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         process.kill();
         process.waitForFinished();
         error = "update-mime-database failed on " + mimeFolder.string();
@@ -131,7 +130,9 @@ std::string DesktopEntryText(const fs::path& program)
                        "Exec=")
         + EscapeValue(ExecArgument(program.string())) + " %f\n"
         + "Terminal=false\n"
-          "MimeType=" + kFormMimeType + ";" + kTemplateMimeType + ";\n"
+          "MimeType="
+        + kFormMimeType + ";" + kTemplateMimeType
+        + ";\n"
           "Categories=Office;\n";
 }
 
@@ -140,12 +141,15 @@ std::string MimePackageText()
     return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                        "  <mime-type type=\"")
-        + kFormMimeType + "\">\n"
+        + kFormMimeType
+        + "\">\n"
           "    <comment>Quirewell Document</comment>\n"
           "    <sub-class-of type=\"application/x-ole-storage\"/>\n"
           "    <glob pattern=\"*.qwm\"/>\n"
           "  </mime-type>\n"
-          "  <mime-type type=\"" + kTemplateMimeType + "\">\n"
+          "  <mime-type type=\""
+        + kTemplateMimeType
+        + "\">\n"
           "    <comment>Quirewell Template</comment>\n"
           "    <sub-class-of type=\"application/x-ole-storage\"/>\n"
           "    <glob pattern=\"*.qwl\"/>\n"

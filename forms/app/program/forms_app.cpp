@@ -1,8 +1,8 @@
 #include "forms/app/program/forms_app.h"
 
-#include "forms/app/program/desktop_registration.h"
-#include "forms/app/program/about_dlg.h"
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/program/about_dlg.h"
+#include "forms/app/program/desktop_registration.h"
 #include "forms/app/program/splash_dlg.h"
 #include "forms/document/document_fonts.h"
 #include "forms/res/program_resources.h"
@@ -45,7 +45,9 @@ FFRAME* MainFrameOfApp()
     return app ? dynamic_cast<FFRAME*>(app->MainWnd()) : nullptr;
 }
 
-FORMSAPP::FORMSAPP(AppClasses classes) : classes_(std::move(classes)), profile_("forms")
+FORMSAPP::FORMSAPP(AppClasses classes)
+    : classes_(std::move(classes))
+    , profile_("forms")
 {
     SetAppName(kTitle);
     printers_.Reset();
@@ -93,8 +95,7 @@ std::optional<int> FORMSAPP::InitInstance(std::span<const std::string> args)
 std::optional<int> FORMSAPP::InitMainWindow()
 {
     if (commandLine_.registerServer) {
-        const RegistrationResult result =
-            RegisterDesktop(QCoreApplication::applicationFilePath().toStdString());
+        const RegistrationResult result = RegisterDesktop(QCoreApplication::applicationFilePath().toStdString());
         if (!result.ok)
             std::cerr << "forms: " << result.error << '\n';
         return result.ok ? 0 : 1;
@@ -130,7 +131,7 @@ std::optional<int> FORMSAPP::InitMainWindow()
     if (commandLine_.print) {
         // The print switch runs unattended: what would be asked or told in
         // a message box goes to the error stream, answered with the default.
-        ui::ScopedMessageBoxHook unattended{[](const ui::MessageBoxRequest& request) {
+        ui::ScopedMessageBoxHook unattended {[](const ui::MessageBoxRequest& request) {
             std::cerr << "forms: " << request.text << '\n';
             switch (request.flags & ui::MB_TYPEMASK) {
             case ui::MB_YESNO:

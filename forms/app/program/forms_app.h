@@ -5,12 +5,12 @@
 // and saves the settings at exit.
 #pragma once
 
-#include "forms/app/template/app_document_host.h"
 #include "forms/app/program/command_line.h"
-#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/program/recent_file_menu.h"
 #include "forms/app/program/std_profile_settings.h"
 #include "forms/app/program/user_settings.h"
+#include "forms/app/template/app_document_host.h"
+#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 

@@ -64,8 +64,8 @@ ui::Document* FORMSAPP::FindOpenDocument(const std::string& path) const
     if (!template_)
         return nullptr;
     for (ui::Document* doc : template_->Documents())
-        if (auto* form = dynamic_cast<FDOCUMENT*>(doc); form && !form->GetPathName().empty() &&
-                                                         SameFile(form->GetPathName(), path))
+        if (auto* form = dynamic_cast<FDOCUMENT*>(doc);
+            form && !form->GetPathName().empty() && SameFile(form->GetPathName(), path))
             return doc;
     return nullptr;
 }

@@ -12,7 +12,9 @@ class Profile;
 
 class RecentFileList {
 public:
-    explicit RecentFileList(std::size_t size) : m_size(size) {}
+    explicit RecentFileList(std::size_t size)
+        : m_size(size)
+    {}
 
     std::size_t GetSize() const { return m_size; }
     const std::vector<std::string>& Files() const { return m_files; }

@@ -13,7 +13,9 @@ constexpr char kPictureControl[] = "ctl_1424";
 
 } // namespace
 
-SPLASHBTN::SPLASHBTN(QWidget* parent) : QWidget(parent) {}
+SPLASHBTN::SPLASHBTN(QWidget* parent)
+    : QWidget(parent)
+{}
 
 bool SPLASHBTN::LoadBitmap(uint32_t id)
 {
@@ -27,7 +29,8 @@ void SPLASHBTN::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), picture);
 }
 
-SPLASH_DLG::SPLASH_DLG(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SPLASH_DLG::SPLASH_DLG(QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setModal(false);
     picture = new SPLASHBTN(this);

@@ -12,7 +12,7 @@ class StdProfileSettings {
 public:
     static constexpr std::size_t kRecentFiles = 4;
 
-    RecentFileList recentFiles{kRecentFiles};
+    RecentFileList recentFiles {kRecentFiles};
     // 1 or 2 pages side by side; 0 lets the preview choose.
     int previewPages = 0;
 

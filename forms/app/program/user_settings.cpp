@@ -14,8 +14,7 @@ constexpr int kMaxCoordinate = 32767;
 
 constexpr const char* kBarNames[kSettingsBarCount] = {"StandardTB", "Factory", "Tipviewer", "TextTool"};
 
-int ReadRanged(const settings::Profile& profile, const std::string& key, int defaultValue,
-               int low, int high)
+int ReadRanged(const settings::Profile& profile, const std::string& key, int defaultValue, int low, int high)
 {
     const int value = profile.GetInt(kSection, key, defaultValue);
     return value < low || value > high ? defaultValue : value;
@@ -34,10 +33,8 @@ int ReadCoordinate(const settings::Profile& profile, const std::string& key, int
 // A bar rectangle that is turned inside out is dropped whole.
 SettingsRect ReadRect(const settings::Profile& profile, const std::string& prefix)
 {
-    const SettingsRect rect{ReadCoordinate(profile, prefix + "Left", 0),
-                            ReadCoordinate(profile, prefix + "Top", 0),
-                            ReadCoordinate(profile, prefix + "Right", 0),
-                            ReadCoordinate(profile, prefix + "Bottom", 0)};
+    const SettingsRect rect {ReadCoordinate(profile, prefix + "Left", 0), ReadCoordinate(profile, prefix + "Top", 0),
+        ReadCoordinate(profile, prefix + "Right", 0), ReadCoordinate(profile, prefix + "Bottom", 0)};
     if (rect.right < rect.left || rect.bottom < rect.top)
         return {};
     return rect;
@@ -78,9 +75,8 @@ void USERSETTINGS::Load(const settings::Profile& profile, DesktopSize desktop)
 bool USERSETTINGS::Save(settings::Profile& profile) const
 {
     bool written = true;
-    auto write = [&](const std::string& key, int value) {
-        written = profile.WriteInt(kSection, key, value) && written;
-    };
+    auto write
+        = [&](const std::string& key, int value) { written = profile.WriteInt(kSection, key, value) && written; };
     write("WinTop", winTop);
     write("WinLeft", winLeft);
     write("WinWidth", winWidth);

@@ -38,11 +38,11 @@ std::string FileTitleOf(const std::string& path)
     return text::FromUtf8(fs::path(path).filename().string());
 }
 
-AppDocumentHost::AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode,
-                                     std::string formsFolder)
-    : template_(docTemplate), tutorialMode_(tutorialMode), formsFolder_(std::move(formsFolder))
-{
-}
+AppDocumentHost::AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder)
+    : template_(docTemplate)
+    , tutorialMode_(tutorialMode)
+    , formsFolder_(std::move(formsFolder))
+{}
 
 std::string AppDocumentHost::GetDefaultExtension() const
 {

@@ -30,21 +30,19 @@ bool FindPane(const ui::Splitter& splitter, const ui::View& view, int& row, int&
 
 ViewTable FormViewTable()
 {
-    return {{{{}, "Designing"},
-             {{}, "Filling order"},
-             {{}, "Filling"},
-             {{}, "Field matching"},
-             {{}, "Math View"},
-             {{}, "Naming View"}}};
+    return {{{{}, "Designing"}, {{}, "Filling order"}, {{}, "Filling"}, {{}, "Field matching"}, {{}, "Math View"},
+        {{}, "Naming View"}}};
 }
 
-CDynViewDocTemplate::CDynViewDocTemplate(std::optional<DocumentClass> documentClass, ViewTable views,
-                                         ui::MainFrame& mainFrame)
-    : documentClass_(std::move(documentClass)), views_(std::move(views)), mainFrame_(mainFrame)
+CDynViewDocTemplate::CDynViewDocTemplate(
+    std::optional<DocumentClass> documentClass, ViewTable views, ui::MainFrame& mainFrame)
+    : documentClass_(std::move(documentClass))
+    , views_(std::move(views))
+    , mainFrame_(mainFrame)
 {
     AddCommandRange(ID_VIEW_DESIGN, ID_VIEW_DESIGN + kViewCount - 1, [this](unsigned id) { OnViewCommand(id); });
-    AddUpdateRange(ID_VIEW_DESIGN, ID_VIEW_DESIGN + kViewCount - 1,
-                   [this](ui::CmdUI& cmdUI) { OnUpdateViewCommand(cmdUI); });
+    AddUpdateRange(
+        ID_VIEW_DESIGN, ID_VIEW_DESIGN + kViewCount - 1, [this](ui::CmdUI& cmdUI) { OnUpdateViewCommand(cmdUI); });
 }
 
 bool CDynViewDocTemplate::GetDocString(std::string& text, int index) const
@@ -140,7 +138,7 @@ bool CDynViewDocTemplate::IsViewOfIndex(const ui::View& view, int index) const
 bool CDynViewDocTemplate::HasViewOfIndex(const ui::Document& document, int index) const
 {
     return std::any_of(document.Views().begin(), document.Views().end(),
-                       [&](const ui::View* view) { return IsViewOfIndex(*view, index); });
+        [&](const ui::View* view) { return IsViewOfIndex(*view, index); });
 }
 
 ui::View* CDynViewDocTemplate::SwitchView(ui::Frame& frame, int index, bool makeVisible)

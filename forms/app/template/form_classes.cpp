@@ -9,7 +9,7 @@ AppClasses FormAppClasses()
 {
     RegisterShapeClasses();
     AppClasses classes;
-    classes.document = DocumentClass{
+    classes.document = DocumentClass {
         [](ui::DocTemplate& docTemplate) -> std::unique_ptr<ui::Document> {
             auto* formTemplate = dynamic_cast<CDynViewDocTemplate*>(&docTemplate);
             auto doc = std::make_unique<FDOCUMENT>(formTemplate ? formTemplate->GetDocumentHost() : nullptr);

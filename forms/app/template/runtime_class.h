@@ -21,11 +21,11 @@ struct ViewClass {
 };
 
 // The record of view class T, which must be default-constructible.
-template <class T>
+template<class T>
 ViewClass ViewClassOf(std::string name)
 {
     return {std::move(name), [] { return std::unique_ptr<ui::View>(std::make_unique<T>()); },
-            [](const ui::View& view) { return dynamic_cast<const T*>(&view) != nullptr; }};
+        [](const ui::View& view) { return dynamic_cast<const T*>(&view) != nullptr; }};
 }
 
 struct DocumentClass {

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ui::ScopedMessageBoxHook tell{[](const ui::MessageBoxRequest& request) {
+    ui::ScopedMessageBoxHook tell {[](const ui::MessageBoxRequest& request) {
         std::cerr << "make_sample: " << request.text << '\n';
         return ui::IDOK;
     }};

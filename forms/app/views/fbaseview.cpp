@@ -2,9 +2,9 @@
 // window events and marks.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/template/dyn_view_doc_template.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/program/forms_app.h"
+#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/model/fhint.h"
@@ -52,7 +52,8 @@ gdi::Region ToRegion(const QRegion& area)
 
 } // namespace
 
-FBASEVIEW::FBASEVIEW() : unit(static_cast<uint16_t>(Settings().inches))
+FBASEVIEW::FBASEVIEW()
+    : unit(static_cast<uint16_t>(Settings().inches))
 {
     for (const ZoomCommand& zoom : kZoomCommands) {
         const int percent = zoom.percent;
@@ -93,9 +94,11 @@ int FBASEVIEW::GetPageCount() const
     return doc ? doc->GetPageCount() : 0;
 }
 
-void FBASEVIEW::OnViewSwitch(bool, ui::View*) {}
+void FBASEVIEW::OnViewSwitch(bool, ui::View*)
+{}
 
-void FBASEVIEW::OnFrameActivate(bool, ui::Frame*) {}
+void FBASEVIEW::OnFrameActivate(bool, ui::Frame*)
+{}
 
 void FBASEVIEW::OnInitialUpdate()
 {
@@ -116,12 +119,12 @@ void FBASEVIEW::OnInitialUpdate()
     // panes it lines up with, and the zoom from the top-left pane.
     int row = -1;
     int column = -1;
-    if (ui::Splitter* splitter = GetParentSplitter(); splitter && splitter->GetRowCount() * splitter->GetColumnCount() > 1
-                                                     && splitter->FindPane(*this, row, column)) {
+    if (ui::Splitter* splitter = GetParentSplitter(); splitter
+        && splitter->GetRowCount() * splitter->GetColumnCount() > 1 && splitter->FindPane(*this, row, column)) {
         auto pane = [&](int r, int c) {
             return r >= 0 && c >= 0 && r < splitter->GetRowCount() && c < splitter->GetColumnCount()
-                       ? dynamic_cast<FBASEVIEW*>(splitter->GetPane(r, c))
-                       : nullptr;
+                ? dynamic_cast<FBASEVIEW*>(splitter->GetPane(r, c))
+                : nullptr;
         };
         if (FBASEVIEW* other = pane(1 - row, column); other && other != this) {
             windowOrg.x = other->windowOrg.x;
@@ -150,9 +153,8 @@ void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
         ui::Document* doc = GetDocument();
         auto* docTemplate = doc ? dynamic_cast<CDynViewDocTemplate*>(doc->GetDocTemplate()) : nullptr;
         const bool allDesign = doc && docTemplate
-            && std::all_of(doc->Views().begin(), doc->Views().end(), [&](const ui::View* view) {
-                   return docTemplate->IsViewOfIndex(*view, kDesignView);
-               });
+            && std::all_of(doc->Views().begin(), doc->Views().end(),
+                [&](const ui::View* view) { return docTemplate->IsViewOfIndex(*view, kDesignView); });
         cmdUI.Enable(allDesign);
         break;
     }
@@ -240,7 +242,7 @@ int FBASEVIEW::SetupDC(VIEWDC& v, gdi::DC* device)
     if (dc.IsPrinting()) {
         POINT corners[2] = {{0, 0}, {layout->pageWidth, layout->pageHeight}};
         v.LPtoDP(corners, 2);
-        const RECT page{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        const RECT page {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
         v.SetClipRect(&page);
     }
     return 1;
@@ -264,7 +266,7 @@ std::unique_ptr<gdi::DC> FBASEVIEW::GetWindowDC()
 RECT FBASEVIEW::GetClientRect() const
 {
     const QWidget* window = GetWindow();
-    return window ? RECT{0, 0, window->width(), window->height()} : RECT{};
+    return window ? RECT {0, 0, window->width(), window->height()} : RECT {};
 }
 
 void FBASEVIEW::OnDraw(gdi::DC& dc)
@@ -392,7 +394,7 @@ void FBASEVIEW::InvalidateRect(const RECT& rect, bool)
 
 void FBASEVIEW::InvalidateOutline(const Outline& outline, bool erase)
 {
-    RECT box{outline.pt[0].x, outline.pt[0].y, outline.pt[0].x, outline.pt[0].y};
+    RECT box {outline.pt[0].x, outline.pt[0].y, outline.pt[0].x, outline.pt[0].y};
     for (const POINT& p : outline.pt) {
         box.left = std::min(box.left, p.x);
         box.top = std::min(box.top, p.y);
@@ -512,7 +514,8 @@ void FBASEVIEW::SetZoom(int percent)
     OnZoomChanged();
 }
 
-void FBASEVIEW::OnPageChanged() {}
+void FBASEVIEW::OnPageChanged()
+{}
 
 void FBASEVIEW::SetPage(int page)
 {
@@ -628,7 +631,7 @@ bool FBASEVIEW::OnEvent(QEvent& e)
         VIEWDC v(this, kOwnWindow);
         if (v.IsSetUp()) {
             const QPointF at = static_cast<QMouseEvent&>(e).position();
-            POINT p{static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())};
+            POINT p {static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())};
             ToLogicalPoint(p);
             ShowPosition(p.x, p.y);
         }

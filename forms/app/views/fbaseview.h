@@ -69,9 +69,8 @@ struct ZoomCommand {
     unsigned id;
     int percent;
 };
-inline constexpr ZoomCommand kZoomCommands[] = {{ID_ZOOM_10, 10},  {ID_ZOOM_25, 25},   {ID_ZOOM_50, 50},
-                                                {ID_ZOOM_75, 75},  {ID_ZOOM_100, 100}, {ID_ZOOM_150, 150},
-                                                {ID_ZOOM_200, 200}};
+inline constexpr ZoomCommand kZoomCommands[] = {{ID_ZOOM_10, 10}, {ID_ZOOM_25, 25}, {ID_ZOOM_50, 50}, {ID_ZOOM_75, 75},
+    {ID_ZOOM_100, 100}, {ID_ZOOM_150, 150}, {ID_ZOOM_200, 200}};
 
 // Twips in hundredths of a millimetre, rounded to the nearest.
 int32_t TwipsToHiMetric(int16_t twips);
@@ -85,7 +84,9 @@ struct PagePlacement {
     int32_t bottom = 8;
 };
 
-class FBASEVIEW : public ui::View, public OBJECT_VIEW {
+class FBASEVIEW
+    : public ui::View
+    , public OBJECT_VIEW {
 public:
     FBASEVIEW();
     ~FBASEVIEW() override;
@@ -241,15 +242,15 @@ protected:
 
     FLAYOUT* pageLayout = nullptr;
     int16_t currentPage = 1;
-    POINT windowOrg{0, 0};      // the scroll position, twips
-    POINT viewportOrg{8, 8};    // the page's corner, pixels
+    POINT windowOrg {0, 0}; // the scroll position, twips
+    POINT viewportOrg {8, 8}; // the page's corner, pixels
     int32_t zoomX = 100;
     int32_t zoomY = 100;
     int32_t zoomBaseX = 100;
     int32_t zoomBaseY = 100;
     uint16_t unit = 0;
     PagePlacement placement;
-    RECT extraBorder{0, 0, 0, 0};
+    RECT extraBorder {0, 0, 0, 0};
     bool active = false;
     gdi::COLORREF backgroundColour = 0xFFFFFF;
     bool placed = false;

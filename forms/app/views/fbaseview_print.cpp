@@ -3,10 +3,10 @@
 // the main window disabled while the job runs.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/program/forms_app.h"
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/print/print_cancel_dlg.h"
 #include "forms/app/print/print_preview.h"
+#include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 
@@ -119,8 +119,8 @@ bool FBASEVIEW::PrintPages(bool showDialog)
         mainWindow = app->GetMainFrame()->GetWindow();
     std::unique_ptr<PRINT_CANCEL_DLG> dialog;
     if (showDialog) {
-        dialog = std::make_unique<PRINT_CANCEL_DLG>(jobName, printer.empty() ? kPdfPrinter : printer,
-                                                    printer.empty() ? path : std::string(), mainWindow);
+        dialog = std::make_unique<PRINT_CANCEL_DLG>(
+            jobName, printer.empty() ? kPdfPrinter : printer, printer.empty() ? path : std::string(), mainWindow);
         dialog->show();
     }
     if (mainWindow)

@@ -203,14 +203,14 @@ void FBASEVIEW::SetScrollRangeHorz(VIEWDC& v, QScrollBar* bar)
 {
     const POINT device = ToPixels(v, windowOrg);
     SetBar(bar, placement.left, v.GetPageWidthDP(), placement.right, GetClientRect().right,
-           static_cast<int16_t>(Axis(device, 0) - viewportOrg.x));
+        static_cast<int16_t>(Axis(device, 0) - viewportOrg.x));
 }
 
 void FBASEVIEW::SetScrollRangeVert(VIEWDC& v, QScrollBar* bar)
 {
     const POINT device = ToPixels(v, windowOrg);
     SetBar(bar, placement.top, v.GetPageHeightDP(), placement.bottom, GetClientRect().bottom,
-           static_cast<int16_t>(Axis(device, 1) - viewportOrg.y));
+        static_cast<int16_t>(Axis(device, 1) - viewportOrg.y));
 }
 
 void FBASEVIEW::ResetScrollBars()
@@ -336,7 +336,8 @@ void FBASEVIEW::ToDeviceRect(RECT& rect)
     VIEWDC v(this, kOwnWindow);
     if (!v.IsSetUp())
         return;
-    POINT p[2] = {{rect.left - windowOrg.x, rect.top - windowOrg.y}, {rect.right - windowOrg.x, rect.bottom - windowOrg.y}};
+    POINT p[2]
+        = {{rect.left - windowOrg.x, rect.top - windowOrg.y}, {rect.right - windowOrg.x, rect.bottom - windowOrg.y}};
     v.LPtoDP(p, 2);
     rect = {p[0].x, p[0].y, p[1].x, p[1].y};
 }

@@ -21,7 +21,7 @@ constexpr size_t kMaxLayouts = 0xFFFE;
 
 uint16_t CurrentPrinterId(PRINTER_LIST* printers)
 {
-    return printers ? printers->GetPrinterId(PrinterNames{}) : kDefaultPrinterId;
+    return printers ? printers->GetPrinterId(PrinterNames {}) : kDefaultPrinterId;
 }
 
 uint16_t FindOrAddPrinter(PRINTER_LIST* printers, const PrinterNames& names)
@@ -67,7 +67,7 @@ int FLAYOUT::Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const
     if (printers)
         printers->WritePrinter(ar, kPrinterGroupTag, printerId);
     else
-        PRINTER_LIST::WritePrinter(ar, kPrinterGroupTag, PrinterNames{});
+        PRINTER_LIST::WritePrinter(ar, kPrinterGroupTag, PrinterNames {});
     grid.Write(ar, kGridGroupTag);
     ar.BeginRecord();
     ar.PutU8(option1);
@@ -122,7 +122,8 @@ void FLAYOUT::Read(RECORDARCHIVE& ar, PRINTER_LIST* printers)
     }
 }
 
-FLAYLIST::FLAYLIST(PRINTER_LIST* printers) : printers(printers)
+FLAYLIST::FLAYLIST(PRINTER_LIST* printers)
+    : printers(printers)
 {
     layouts.push_back(MakeDefault());
 }

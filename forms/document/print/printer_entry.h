@@ -20,7 +20,7 @@ struct PrinterNames {
 };
 
 struct PrinterResolution {
-    uint16_t x = 0;  // pixels per inch; 0 while not measured
+    uint16_t x = 0; // pixels per inch; 0 while not measured
     uint16_t y = 0;
 };
 

@@ -26,7 +26,7 @@ void TakeName(char (&field)[34], const std::vector<uint8_t>& payload, size_t off
 void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, uint16_t id)
 {
     const PRINTER_ENTRY* entry = FindById(id);
-    WritePrinter(ar, tag, entry ? entry->names : PrinterNames{});
+    WritePrinter(ar, tag, entry ? entry->names : PrinterNames {});
 }
 
 void PRINTER_LIST::WritePrinter(RECORDARCHIVE& ar, uint8_t tag, const PrinterNames& names)

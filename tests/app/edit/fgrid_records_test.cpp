@@ -13,8 +13,7 @@ struct Settings {
 
 Settings Of(const FGRID& g)
 {
-    return {g.IsOn(), g.GetHorizontalSpacing(), g.GetVerticalSpacing(), g.GetHorizontalOrigin(),
-            g.GetVerticalOrigin()};
+    return {g.IsOn(), g.GetHorizontalSpacing(), g.GetVerticalSpacing(), g.GetHorizontalOrigin(), g.GetVerticalOrigin()};
 }
 
 void ExpectSettings(const FGRID& grid, Settings s, const char* what)
@@ -32,8 +31,8 @@ TEST(GridRecords, WritesTheGroupTagOneRecordAndTheEnd)
     FGRID grid;
     grid.SetSpacing(144, 567);
     grid.SetOrigin(-1, 0x01020304);
-    const Bytes expected = {0x42, 150, 14, 0,    1,    0, 144,  0,    0x37, 0x02, 0xFF,
-                            0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF};
+    const Bytes expected
+        = {0x42, 150, 14, 0, 1, 0, 144, 0, 0x37, 0x02, 0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF};
     EXPECT_EQ(WriteGrid(grid, 0x42), expected);
 }
 
@@ -62,20 +61,15 @@ TEST(GridRecords, ReadsOlderAndShortRecordsAndStepsOverOthers)
         Settings expected;
     };
     const Case cases[] = {
-        {"older record keeps the default origin",
-         {0x42, 149, 6, 0, 0, 0, 144, 0, 36, 0, 0xFF},
-         {false, 144, 36, 0, 0}},
+        {"older record keeps the default origin", {0x42, 149, 6, 0, 0, 0, 144, 0, 36, 0, 0xFF}, {false, 144, 36, 0, 0}},
         {"reserved tags read nothing", {0x42, 70, 71, 149, 6, 0, 1, 0, 10, 0, 20, 0, 0xFF}, {true, 10, 20, 0, 0}},
-        {"unknown record is stepped over",
-         {0x42, 0x90, 2, 0, 0xAA, 0xBB, 149, 6, 0, 1, 0, 10, 0, 20, 0, 0xFF},
-         {true, 10, 20, 0, 0}},
-        {"unknown group is stepped over",
-         {0x42, 0x21, 0x90, 1, 0, 7, 0xFF, 149, 6, 0, 1, 0, 10, 0, 20, 0, 0xFF},
-         {true, 10, 20, 0, 0}},
+        {"unknown record is stepped over", {0x42, 0x90, 2, 0, 0xAA, 0xBB, 149, 6, 0, 1, 0, 10, 0, 20, 0, 0xFF},
+            {true, 10, 20, 0, 0}},
+        {"unknown group is stepped over", {0x42, 0x21, 0x90, 1, 0, 7, 0xFF, 149, 6, 0, 1, 0, 10, 0, 20, 0, 0xFF},
+            {true, 10, 20, 0, 0}},
         {"short record keeps what it lacks", {0x42, 150, 4, 0, 0, 0, 144, 0, 0xFF}, {false, 144, 72, 0, 0}},
         {"longer record: extra bytes are passed over",
-         {0x42, 150, 16, 0, 1, 0, 10, 0, 20, 0, 5, 0, 0, 0, 6, 0, 0, 0, 9, 9, 0xFF},
-         {true, 10, 20, 5, 6}},
+            {0x42, 150, 16, 0, 1, 0, 10, 0, 20, 0, 5, 0, 0, 0, 6, 0, 0, 0, 9, 9, 0xFF}, {true, 10, 20, 5, 6}},
         {"empty group keeps the defaults", {0x42, 0xFF}, {true, 72, 72, 0, 0}},
     };
     for (const Case& c : cases) {
@@ -101,7 +95,7 @@ TEST(GridRecords, SpacingOfZeroFromAFileKeepsTheDefault)
         ReadGrid(grid, files[i]);
         EXPECT_EQ(grid.GetHorizontalSpacing(), 72);
         EXPECT_EQ(grid.GetVerticalSpacing(), expectedV[i]);
-        POINT p{100, 100};
+        POINT p {100, 100};
         grid.Snap(p);
         grid.MoveByKey(p, kKeyRight);
         grid.MoveByKey(p, kKeyDown);

@@ -52,10 +52,10 @@ TEST(Grid, SnapsOnlyWhenOnUnlessAskedToSnapAnyway)
 {
     for (uint16_t on : {0, 1}) {
         FGRID grid = GridFromRecord(on, 72, 72, 0, 0);
-        POINT whenOn{40, 40};
+        POINT whenOn {40, 40};
         grid.SnapIfOn(whenOn);
         EXPECT_EQ(whenOn.x, on ? 72 : 40);
-        POINT always{40, 40};
+        POINT always {40, 40};
         grid.Snap(always);
         EXPECT_EQ(always.x, 72);
     }
@@ -65,7 +65,7 @@ TEST(Grid, SnapsThroughTheDrawingContextsInterface)
 {
     FGRID grid;
     SnapGrid& snap = grid;
-    POINT p{100, 30};
+    POINT p {100, 30};
     snap.SnapIfOn(p);
     EXPECT_EQ(p.x, 72);
     EXPECT_EQ(p.y, 0);
@@ -109,7 +109,7 @@ TEST(Grid, ArrowKeysMoveToTheNeighbouringLine)
             {41, {c.from, c.from}},
         };
         for (const Key& k : keys) {
-            POINT p{c.from, c.from};
+            POINT p {c.from, c.from};
             grid.MoveByKey(p, k.code);
             EXPECT_EQ(p.x, k.expected.x) << "key " << k.code << " from " << c.from << " origin " << c.origin;
             EXPECT_EQ(p.y, k.expected.y) << "key " << k.code << " from " << c.from << " origin " << c.origin;
@@ -127,9 +127,9 @@ TEST(Grid, EveryArrowStepMovesAtLeastOneTwipAndAtMostOneSpacing)
         for (int32_t origin : {0, 10, -35}) {
             FGRID grid = GridFromRecord(1, spacing, spacing, origin, origin);
             for (int32_t x = -250; x <= 250; ++x) {
-                POINT left{x, 0};
+                POINT left {x, 0};
                 grid.MoveByKey(left, kKeyLeft);
-                POINT right{x, 0};
+                POINT right {x, 0};
                 grid.MoveByKey(right, kKeyRight);
                 ASSERT_LT(left.x, x);
                 ASSERT_GE(left.x, x - spacing);
@@ -146,7 +146,7 @@ TEST(Grid, ArrowKeysDoNothingWhenTheGridIsOff)
 {
     FGRID grid = GridFromRecord(0, 72, 72, 0, 0);
     for (uint16_t key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
-        POINT p{100, 100};
+        POINT p {100, 100};
         grid.MoveByKey(p, key);
         EXPECT_EQ(p.x, 100);
         EXPECT_EQ(p.y, 100);

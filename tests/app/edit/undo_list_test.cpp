@@ -15,7 +15,11 @@ namespace {
 // A box that counts the live instances, to see deleted objects freed.
 class CountedBox : public TestBox {
 public:
-    explicit CountedBox(std::string label) : TestBox(kTypeBox, std::move(label)) { ++alive; }
+    explicit CountedBox(std::string label)
+        : TestBox(kTypeBox, std::move(label))
+    {
+        ++alive;
+    }
     ~CountedBox() override { --alive; }
     static inline int alive = 0;
 };
@@ -122,7 +126,7 @@ TEST(UndoDeletion, PutsDeletedObjectsBackInTheirPlacesSelected)
         page.UndoDeletion();
         EXPECT_EQ(page.Labels(), "abcde") << c.selected;
         EXPECT_EQ(page.SelectedLabels(), c.selected);
-        EXPECT_EQ(page.order.events, (std::vector<std::string>{"renumber", c.fieldsRestored})) << c.selected;
+        EXPECT_EQ(page.order.events, (std::vector<std::string> {"renumber", c.fieldsRestored})) << c.selected;
         EXPECT_EQ(page.list.GetCount(), 5);
         EXPECT_TRUE(page.undo.IsEmpty());
         EXPECT_FALSE(page.undo.CanUndoDeletion());
@@ -273,10 +277,10 @@ TEST(UndoSnapshot, PutsTheSelectedObjectsAppearanceBack)
     for (char c : std::string("abc"))
         page.Find(c)->SetBorder(Width(40));
     page.undo.Undo();
-    EXPECT_EQ(Widths(page), (std::vector<uint16_t>{10, 40, 10}));
+    EXPECT_EQ(Widths(page), (std::vector<uint16_t> {10, 40, 10}));
     page.Find('a')->SetBorder(Width(50));
     page.undo.Undo();
-    EXPECT_EQ(Widths(page), (std::vector<uint16_t>{10, 40, 10})) << "the clones stay in the record";
+    EXPECT_EQ(Widths(page), (std::vector<uint16_t> {10, 40, 10})) << "the clones stay in the record";
     EXPECT_EQ(page.Labels(), "abc");
 }
 
@@ -341,22 +345,30 @@ TEST(UndoList, EnableStateOfUndoDeletion)
     };
     const Step steps[] = {
         {"new list", [](Page&) {}, false},
-        {"deletion", [](Page& p) {
-             p.Select("a");
-             p.DeleteSelected();
-         }, true},
+        {"deletion",
+            [](Page& p) {
+                p.Select("a");
+                p.DeleteSelected();
+            },
+            true},
         {"snapshot left behind",
-         [](Page& p) {
-             p.Select("b");
-             p.undo.Record({&p.list, nullptr, kUndoSnapshot}, 0);
-         },
-         false},
+            [](Page& p) {
+                p.Select("b");
+                p.undo.Record({&p.list, nullptr, kUndoSnapshot}, 0);
+            },
+            false},
         {"snapshot dropped", [](Page& p) { p.undo.DropLast(); }, true},
-        {"unknown kind clears", [](Page& p) { p.undo.Record({&p.list, &p.order, 3}, 0); }, false},
-        {"deletion again", [](Page& p) {
-             p.Select("b");
-             p.DeleteSelected();
-         }, true},
+        {"unknown kind clears",
+            [](Page& p) {
+                p.undo.Record({&p.list, &p.order, 3}, 0);
+            },
+            false},
+        {"deletion again",
+            [](Page& p) {
+                p.Select("b");
+                p.DeleteSelected();
+            },
+            true},
         {"cleared", [](Page& p) { p.undo.Clear(); }, false},
         {"undo and drop on an empty list", [](Page& p) { p.UndoDeletion(); }, false},
     };

@@ -6,7 +6,7 @@ namespace {
 
 TEST(BarPlacementTest, DockSideFollowsShapeAndNearerEdge)
 {
-    const SettingsRect window{0, 0, 800, 600};
+    const SettingsRect window {0, 0, 800, 600};
     struct Case {
         PlacedBar bar;
         SettingsRect rect;
@@ -44,12 +44,13 @@ TEST(BarPlacementTest, BarsAreDockedInTheOrderTheyLay)
     std::vector<PlacedBar> order;
     for (const BarPlacement& placement : BarPlacementOrder(settings))
         order.push_back(placement.bar);
-    EXPECT_EQ(order, std::vector<PlacedBar>({PlacedBar::Tipviewer, PlacedBar::Design, PlacedBar::Text, PlacedBar::Standard}));
+    EXPECT_EQ(
+        order, std::vector<PlacedBar>({PlacedBar::Tipviewer, PlacedBar::Design, PlacedBar::Text, PlacedBar::Standard}));
 }
 
 TEST(BarPlacementTest, StateFloatsAtTheSavedCornerOrDocksAndHides)
 {
-    const SettingsRect window{0, 0, 800, 600};
+    const SettingsRect window {0, 0, 800, 600};
     const ui::BarState floating = BarStateFor({PlacedBar::Design, {true, true, {500, 300, 700, 326}}}, window);
     EXPECT_TRUE(floating.floating);
     EXPECT_TRUE(floating.visible);

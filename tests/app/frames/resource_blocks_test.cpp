@@ -73,8 +73,8 @@ TEST(ResourceBlocksTest, BadDataNamesItsLine)
 
 TEST(ResourceBlocksTest, AcceleratorTextsAreSingleKeys)
 {
-    const std::vector<ResourceEntry> good = {{ResourceEntry::Kind::Command, 57601, "Ctrl+O", {}},
-                                             {ResourceEntry::Kind::Command, 57635, "Shift+Del", {}}};
+    const std::vector<ResourceEntry> good
+        = {{ResourceEntry::Kind::Command, 57601, "Ctrl+O", {}}, {ResourceEntry::Kind::Command, 57635, "Shift+Del", {}}};
     const std::vector<ui::Accelerator> keys = AcceleratorsOf(good);
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0].key, Qt::Key_O);
@@ -83,7 +83,7 @@ TEST(ResourceBlocksTest, AcceleratorTextsAreSingleKeys)
     EXPECT_EQ(keys[1].modifiers, Qt::ShiftModifier);
     for (const char* bad : {"Ctrl+O, Ctrl+P", "Ctrl+Nothing"})
         EXPECT_THROW(AcceleratorsOf({{ResourceEntry::Kind::Command, 1, bad, {}}}), std::invalid_argument) << bad;
-    EXPECT_THROW(AcceleratorsOf({ResourceEntry{}}), std::invalid_argument);
+    EXPECT_THROW(AcceleratorsOf({ResourceEntry {}}), std::invalid_argument);
 }
 
 TEST(ResourceBlocksTest, TheProgramsOwnResourcesRead)

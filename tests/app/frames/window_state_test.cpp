@@ -18,9 +18,9 @@ USERSETTINGS Stored()
 
 MainWindowState Window(bool iconic, bool zoomed)
 {
-    MainWindowState window{iconic, zoomed, {100, 50, 900, 650}, {}};
+    MainWindowState window {iconic, zoomed, {100, 50, 900, 650}, {}};
     for (auto& bar : window.bars)
-        bar = BarSettings{false, true, {5, 6, 70, 80}};
+        bar = BarSettings {false, true, {5, 6, 70, 80}};
     return window;
 }
 

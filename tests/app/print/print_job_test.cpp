@@ -77,10 +77,10 @@ TEST_F(PrintJobTest, OnlyAWholeJobIsEnded)
         {"printer fails at page 2", false, true, Outcome::Failed, {"NewPage", "AbortDoc"}},
     };
     for (const Case& c : cases) {
-        const SIZE a4{4961, 7016};
-        std::unique_ptr<gdi::RecordingSurface> printer =
-            c.failingPrinter ? std::make_unique<FailingPrinter>(gdi::DeviceKind::Printer, 600, 600, a4)
-                             : std::make_unique<gdi::RecordingSurface>(gdi::DeviceKind::Printer, 600, 600, a4);
+        const SIZE a4 {4961, 7016};
+        std::unique_ptr<gdi::RecordingSurface> printer = c.failingPrinter
+            ? std::make_unique<FailingPrinter>(gdi::DeviceKind::Printer, 600, 600, a4)
+            : std::make_unique<gdi::RecordingSurface>(gdi::DeviceKind::Printer, 600, 600, a4);
         PRINT_CANCEL_DLG dialog("Form", "Printer", "", nullptr);
         dialog.show();
         if (c.cancel)
@@ -117,7 +117,7 @@ TEST_F(PrintJobTest, APdfIsReplacedOnlyByAWholeJob)
         const char* name;
         bool cancel;
     };
-    for (const Case c : {Case{"cancelled", true}, Case{"printed", false}}) {
+    for (const Case c : {Case {"cancelled", true}, Case {"printed", false}}) {
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         std::ofstream(pdf, std::ios::binary) << earlier;
@@ -136,7 +136,7 @@ TEST_F(PrintJobTest, APdfIsReplacedOnlyByAWholeJob)
             EXPECT_TRUE(now.starts_with("%PDF")) << c.name;
             EXPECT_NE(now, earlier) << c.name;
         }
-        EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"form.pdf"}) << c.name;
+        EXPECT_EQ(FolderNames(folder), std::vector<std::string> {"form.pdf"}) << c.name;
     }
 }
 

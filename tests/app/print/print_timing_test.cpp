@@ -91,7 +91,7 @@ bool WriteForm(const fs::path& path, const std::vector<Shape>& shapes)
 }
 
 struct Printed {
-    int status = -1;  // the exit code; -1 when it crashed or did not end
+    int status = -1; // the exit code; -1 when it crashed or did not end
     qint64 milliseconds = 0;
 };
 
@@ -129,7 +129,7 @@ protected:
         folder = config.Folder() / "timing";
         fs::create_directories(folder);
     }
-    TempFolderEnv config{"XDG_CONFIG_HOME"};
+    TempFolderEnv config {"XDG_CONFIG_HOME"};
 };
 
 // Bounds for a slow machine shared with other tests: a few times what
@@ -141,7 +141,7 @@ constexpr qint64 kDamagedMilliseconds = 20000;
 TEST_F(PrintTiming, APageSizedEllipsePrintsQuicklyAsASmallPdf)
 {
     std::vector<Shape> shapes = SampleShapes();
-    shapes[1].rect = {0, 0, 12240, 15840};  // the whole Letter page
+    shapes[1].rect = {0, 0, 12240, 15840}; // the whole Letter page
     const fs::path form = folder / "page.qwm";
     ASSERT_TRUE(WriteForm(form, shapes));
     const Printed printed = PrintForm(form);

@@ -37,14 +37,24 @@ std::string Label(const std::vector<std::string>& words)
 
 TEST(CommandLineTest, IsCommandSwitchNeedsAPrefixAndTheWholeWordInAnyCase)
 {
-    struct SwitchCase { const char* word; const char* switchWord; bool expected; };
+    struct SwitchCase {
+        const char* word;
+        const char* switchWord;
+        bool expected;
+    };
     const SwitchCase cases[] = {
-        {"/p", "p", true},         {"-P", "p", true},
-        {"/EMBEDDING", "Embedding", true}, {"-embedding", "Embedding", true},
-        {"p", "p", false},         {"\\p", "p", false},
-        {"/pt", "p", false},       {"/p", "pt", false},
-        {"/", "p", false},         {"", "p", false},
-        {"//p", "p", false},       {"/Tutorials", "Tutorial", false},
+        {"/p", "p", true},
+        {"-P", "p", true},
+        {"/EMBEDDING", "Embedding", true},
+        {"-embedding", "Embedding", true},
+        {"p", "p", false},
+        {"\\p", "p", false},
+        {"/pt", "p", false},
+        {"/p", "pt", false},
+        {"/", "p", false},
+        {"", "p", false},
+        {"//p", "p", false},
+        {"/Tutorials", "Tutorial", false},
         {"/\xc9mbedding", "Embedding", false},
     };
     for (const SwitchCase& c : cases)
@@ -71,11 +81,10 @@ TEST(CommandLineTest, WordsSetFlagsFileAndPrinter)
         {{"/Tutorial", "a.qwm", "/Embedding"}, {.fileName = "a.qwm", .embedded = true, .tutorial = true}},
         // Print a named file on a named printer; the printer name has a blank.
         {{"/PT", "form.qwm", "HP LaserJet 4", "HPPCL5MS", "LPT1:"},
-         {"form.qwm", "HP LaserJet 4", "HPPCL5MS", "LPT1:", true}},
-        {{"form.qwm", "-pt", "Printer", "Driver", "Port", "Extra"},
-         {"form.qwm", "Printer", "Driver", "Port", true}},
+            {"form.qwm", "HP LaserJet 4", "HPPCL5MS", "LPT1:", true}},
+        {{"form.qwm", "-pt", "Printer", "Driver", "Port", "Extra"}, {"form.qwm", "Printer", "Driver", "Port", true}},
         {{"-pt", "form.qwm", "Printer", "/hd", "Driver", "Port"},
-         {"form.qwm", "Printer", "Driver", "Port", true, false, true}},
+            {"form.qwm", "Printer", "Driver", "Port", true, false, true}},
         // "pt" with missing printer words leaves the rest empty.
         {{"/pt", "form.qwm", "Printer"}, {"form.qwm", "Printer", "", "", true}},
         {{"/pt", "form.qwm"}, {.fileName = "form.qwm", .print = true}},
@@ -99,7 +108,7 @@ TEST(CommandLineTest, WordsSetFlagsFileAndPrinter)
 TEST(CommandLineTest, ArgumentWordsSkipTheProgramName)
 {
     const char* argv[] = {"/usr/bin/forms", "-p", "my form.qwm", nullptr};
-    EXPECT_EQ(ArgumentWords(3, argv), (std::vector<std::string>{"-p", "my form.qwm"}));
+    EXPECT_EQ(ArgumentWords(3, argv), (std::vector<std::string> {"-p", "my form.qwm"}));
     EXPECT_TRUE(ArgumentWords(1, argv).empty());
     EXPECT_TRUE(ArgumentWords(0, argv).empty());
 }

@@ -57,14 +57,17 @@ std::map<std::string, std::string> GlobsByType(const std::string& xml)
 class DesktopRegistrationTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_data.IsValid()); }
-    TempFolderEnv m_data{"XDG_DATA_HOME"};
+    TempFolderEnv m_data {"XDG_DATA_HOME"};
 };
 
 } // namespace
 
 TEST(DesktopEntryTest, TheProgramPathIsQuotedAndEscapedInExec)
 {
-    struct Case { const char* program; const char* exec; };
+    struct Case {
+        const char* program;
+        const char* exec;
+    };
     const Case cases[] = {
         {"/usr/bin/forms", "/usr/bin/forms %f"},
         {"/opt/my forms/forms", "\"/opt/my forms/forms\" %f"},
@@ -87,7 +90,7 @@ TEST(DesktopEntryTest, TheEntryOpensBothFileTypes)
     EXPECT_EQ(keys["Name"], "Quirewell");
     EXPECT_EQ(keys["MimeType"], std::string(kFormMimeType) + ";" + kTemplateMimeType + ";");
     EXPECT_EQ(GlobsByType(MimePackageText()),
-              (std::map<std::string, std::string>{{kFormMimeType, "*.qwm"}, {kTemplateMimeType, "*.qwl"}}));
+        (std::map<std::string, std::string> {{kFormMimeType, "*.qwm"}, {kTemplateMimeType, "*.qwl"}}));
 }
 
 TEST_F(DesktopRegistrationTest, RegisteringWritesTheEntryAndTheMimePackage)
@@ -111,7 +114,10 @@ TEST_F(DesktopRegistrationTest, RegisteringWritesTheEntryAndTheMimePackage)
 
 TEST_F(DesktopRegistrationTest, FailuresAreReportedAndLeaveNoFile)
 {
-    struct Case { const char* label; fs::path program; };
+    struct Case {
+        const char* label;
+        fs::path program;
+    };
     const Case cases[] = {
         {"relative program path", "bin/forms"},
         {"program path with a control character", "/opt/a\nb/forms"},

@@ -13,7 +13,7 @@ namespace {
 
 struct ExtensionCase {
     ui::FileDialogKind kind;
-    const char* answer;  // in the temporary folder; "" for Cancel
+    const char* answer; // in the temporary folder; "" for Cancel
     const char* expected;
 };
 
@@ -32,14 +32,14 @@ TEST(FileDialogTest, DefaultExtensionGoesOntoANameWithoutOne)
         {ui::FileDialogKind::Save, "README", "README.qwm"},
     };
     for (const ExtensionCase& c : cases) {
-        ui::ScopedFileDialogHook hook{[&](const ui::FileDialogRequest& request) -> std::optional<std::string> {
+        ui::ScopedFileDialogHook hook {[&](const ui::FileDialogRequest& request) -> std::optional<std::string> {
             EXPECT_EQ(request.kind, c.kind);
             return base + c.answer;
         }};
         ui::FileDialogRequest request;
         request.defaultExtension = ".qwm";
-        const std::optional<std::string> chosen =
-            c.kind == ui::FileDialogKind::Open ? ui::GetOpenFileName(request) : ui::GetSaveFileName(request);
+        const std::optional<std::string> chosen
+            = c.kind == ui::FileDialogKind::Open ? ui::GetOpenFileName(request) : ui::GetSaveFileName(request);
         ASSERT_TRUE(chosen.has_value()) << c.answer;
         EXPECT_EQ(*chosen, base + c.expected) << c.answer;
     }
@@ -47,7 +47,7 @@ TEST(FileDialogTest, DefaultExtensionGoesOntoANameWithoutOne)
 
 TEST(FileDialogTest, CancelGivesNothing)
 {
-    ui::ScopedFileDialogHook hook{[](const ui::FileDialogRequest&) { return std::optional<std::string>(); }};
+    ui::ScopedFileDialogHook hook {[](const ui::FileDialogRequest&) { return std::optional<std::string>(); }};
     EXPECT_FALSE(ui::GetSaveFileName({}).has_value());
     EXPECT_FALSE(ui::GetOpenFileName({}).has_value());
 }

@@ -33,8 +33,8 @@ TEST_F(FileCommandsTest, OpenShowsTheFormsObjects)
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(doc->GetTitle(), "shown.qwm");
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(ObjectNames(*doc), (std::vector<std::string>{"Name", "Address"}));
-    EXPECT_EQ(RecentFiles(), std::vector<std::string>{path});
+    EXPECT_EQ(ObjectNames(*doc), (std::vector<std::string> {"Name", "Address"}));
+    EXPECT_EQ(RecentFiles(), std::vector<std::string> {path});
     // The next dialog starts in the folder of the file just opened.
     EXPECT_EQ(app->GetDocumentHost()->GetFormLibraryFolder(), folder.path().toStdString());
 }
@@ -79,7 +79,9 @@ struct DamagedCase {
     std::string (*damage)(const std::string& good);
 };
 
-class OpenADamagedFile : public FileCommandsTest, public ::testing::WithParamInterface<DamagedCase> {};
+class OpenADamagedFile
+    : public FileCommandsTest
+    , public ::testing::WithParamInterface<DamagedCase> {};
 
 TEST_P(OpenADamagedFile, TellsTheUserAndOpensNothing)
 {
@@ -102,11 +104,10 @@ TEST_P(OpenADamagedFile, TellsTheUserAndOpensNothing)
     EXPECT_TRUE(RecentFiles().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Damage, OpenADamagedFile,
-    ::testing::Values(DamagedCase{"Text", [](const std::string&) { return std::string("not a form at all\n"); }},
-                      DamagedCase{"Empty", [](const std::string&) { return std::string(); }},
-                      DamagedCase{"CutShort", [](const std::string& good) { return good.substr(0, good.size() / 2); }}),
+INSTANTIATE_TEST_SUITE_P(Damage, OpenADamagedFile,
+    ::testing::Values(DamagedCase {"Text", [](const std::string&) { return std::string("not a form at all\n"); }},
+        DamagedCase {"Empty", [](const std::string&) { return std::string(); }},
+        DamagedCase {"CutShort", [](const std::string& good) { return good.substr(0, good.size() / 2); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileCommandsTest, AFormOpenedByARelativeNameIsListedOnceByItsFullPath)
@@ -122,7 +123,7 @@ TEST_F(FileCommandsTest, AFormOpenedByARelativeNameIsListedOnceByItsFullPath)
     EXPECT_EQ(ActiveForm()->GetPathName(), path) << "the form keeps where it came from, whatever the folder";
     AnswerBoxes({});
     ASSERT_TRUE(Send(ID_FILE_CLOSE));
-    EXPECT_EQ(RecentFiles(), std::vector<std::string>{path});
+    EXPECT_EQ(RecentFiles(), std::vector<std::string> {path});
 }
 
 TEST_F(FileCommandsTest, RecentFilesKeepTheNewestFirst)
@@ -133,7 +134,7 @@ TEST_F(FileCommandsTest, RecentFilesKeepTheNewestFirst)
     AnswerDialogs({a, b, c});
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(Send(ID_FILE_OPEN));
-    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{c, b, a}));
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string> {c, b, a}));
 
     // The third entry is a: it comes forward without opening twice.
     const std::size_t count = OpenDocumentCount();
@@ -141,7 +142,7 @@ TEST_F(FileCommandsTest, RecentFilesKeepTheNewestFirst)
     EXPECT_EQ(OpenDocumentCount(), count);
     ASSERT_NE(ActiveForm(), nullptr);
     EXPECT_EQ(ActiveForm()->GetPathName(), a);
-    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{a, c, b}));
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string> {a, c, b}));
 }
 
 TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsReportedAndDropped)
@@ -152,7 +153,7 @@ TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsReportedAndDropped)
     ASSERT_TRUE(Send(ID_FILE_OPEN));
     ASSERT_TRUE(Send(ID_FILE_CLOSE));
     ASSERT_TRUE(Send(ID_FILE_OPEN));
-    ASSERT_EQ(RecentFiles(), (std::vector<std::string>{kept, gone}));
+    ASSERT_EQ(RecentFiles(), (std::vector<std::string> {kept, gone}));
     fs::remove(gone);
     const std::size_t count = OpenDocumentCount();
 
@@ -161,7 +162,7 @@ TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsReportedAndDropped)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find(gone), std::string::npos);
     EXPECT_EQ(OpenDocumentCount(), count);
-    EXPECT_EQ(RecentFiles(), std::vector<std::string>{kept});
+    EXPECT_EQ(RecentFiles(), std::vector<std::string> {kept});
 }
 
 TEST_F(FileCommandsTest, RecentFilesOutlastTheProgram)
@@ -174,7 +175,7 @@ TEST_F(FileCommandsTest, RecentFilesOutlastTheProgram)
     CloseApp(*app);
     app.reset();
     app = StartApp({}, FormAppClasses());
-    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{b, a}));
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string> {b, a}));
     ASSERT_TRUE(Send(ID_FILE_MRU_FILE1 + 1));
     ASSERT_NE(ActiveForm(), nullptr);
     EXPECT_EQ(ActiveForm()->GetPathName(), a);
@@ -209,7 +210,7 @@ TEST_F(FileCommandsTest, TheFileMenuShowsTheRecentFilesAndOpensThem)
     ASSERT_TRUE(Send(ID_FILE_OPEN));
     ASSERT_TRUE(Send(ID_FILE_OPEN));
     app->GetMainFrame()->UpdateRecentFileItems();
-    const std::vector<bool> visible{true, true, false, false};
+    const std::vector<bool> visible {true, true, false, false};
     for (std::size_t i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->isVisible(), visible[i]) << i;
     EXPECT_EQ(items[0]->text().toStdString(), "&1 " + b);

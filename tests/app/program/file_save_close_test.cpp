@@ -37,7 +37,7 @@ TEST_F(FileCommandsTest, NewFormAsksForANameAndComesBackFromItsFile)
     FDOCUMENT reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(path));
     EXPECT_EQ(ObjectNames(reopened), ObjectNames(*doc));
-    EXPECT_EQ(ObjectNames(reopened), std::vector<std::string>{"Total"});
+    EXPECT_EQ(ObjectNames(reopened), std::vector<std::string> {"Total"});
 }
 
 TEST_F(FileCommandsTest, SavingAgainWritesToTheSameFileWithoutAsking)
@@ -52,7 +52,7 @@ TEST_F(FileCommandsTest, SavingAgainWritesToTheSameFileWithoutAsking)
     EXPECT_EQ(dialogs.size(), 1u);
     FDOCUMENT reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(PathOf("again.qwm")));
-    EXPECT_EQ(ObjectNames(reopened), (std::vector<std::string>{"First", "Second"}));
+    EXPECT_EQ(ObjectNames(reopened), (std::vector<std::string> {"First", "Second"}));
 }
 
 TEST_F(FileCommandsTest, CancellingTheSaveDialogKeepsTheChanges)
@@ -73,7 +73,9 @@ struct ReplaceCase {
     bool replaced;
 };
 
-class SaveAsOntoAFile : public FileCommandsTest, public ::testing::WithParamInterface<ReplaceCase> {};
+class SaveAsOntoAFile
+    : public FileCommandsTest
+    , public ::testing::WithParamInterface<ReplaceCase> {};
 
 TEST_P(SaveAsOntoAFile, AsksBeforeReplacingIt)
 {
@@ -93,7 +95,7 @@ TEST_P(SaveAsOntoAFile, AsksBeforeReplacingIt)
     FDOCUMENT reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(path));
     if (GetParam().replaced) {
-        EXPECT_EQ(ObjectNames(reopened), std::vector<std::string>{"New"});
+        EXPECT_EQ(ObjectNames(reopened), std::vector<std::string> {"New"});
         EXPECT_EQ(doc->GetPathName(), path);
         EXPECT_EQ(doc->GetTitle(), "existing.qwm");
     } else {
@@ -104,8 +106,8 @@ TEST_P(SaveAsOntoAFile, AsksBeforeReplacingIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SaveAsOntoAFile,
-                         ::testing::Values(ReplaceCase{"No", ui::IDNO, false}, ReplaceCase{"Yes", ui::IDYES, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(ReplaceCase {"No", ui::IDNO, false}, ReplaceCase {"Yes", ui::IDYES, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileCommandsTest, SaveAsGivesAnOpenFormANewNameAndFolder)
 {
@@ -125,17 +127,19 @@ TEST_F(FileCommandsTest, SaveAsGivesAnOpenFormANewNameAndFolder)
     EXPECT_EQ(doc->GetPathName(), second);
     EXPECT_EQ(doc->GetTitle(), "second.qwm");
     EXPECT_EQ(app->GetDocumentHost()->GetFormLibraryFolder(), PathOf("other"));
-    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{second, first}));
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string> {second, first}));
 }
 
 struct CloseCase {
     const char* name;
     int answer;
-    std::optional<std::string> savedAs;  // the Save dialog's answer after Yes
+    std::optional<std::string> savedAs; // the Save dialog's answer after Yes
     bool closed;
 };
 
-class CloseAChangedForm : public FileCommandsTest, public ::testing::WithParamInterface<CloseCase> {};
+class CloseAChangedForm
+    : public FileCommandsTest
+    , public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseAChangedForm, AsksFirst)
 {
@@ -155,16 +159,15 @@ TEST_P(CloseAChangedForm, AsksFirst)
     if (c.savedAs) {
         FDOCUMENT reopened;
         ASSERT_TRUE(reopened.OnOpenDocument(PathOf(*c.savedAs)));
-        EXPECT_EQ(ObjectNames(reopened), std::vector<std::string>{"Changed"});
+        EXPECT_EQ(ObjectNames(reopened), std::vector<std::string> {"Changed"});
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CloseAChangedForm,
-                         ::testing::Values(CloseCase{"Cancel", ui::IDCANCEL, std::nullopt, false},
-                                           CloseCase{"No", ui::IDNO, std::nullopt, true},
-                                           CloseCase{"YesThenCancel", ui::IDYES, std::nullopt, false},
-                                           CloseCase{"YesAndSaved", ui::IDYES, "closed.qwm", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(CloseCase {"Cancel", ui::IDCANCEL, std::nullopt, false},
+        CloseCase {"No", ui::IDNO, std::nullopt, true}, CloseCase {"YesThenCancel", ui::IDYES, std::nullopt, false},
+        CloseCase {"YesAndSaved", ui::IDYES, "closed.qwm", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileCommandsTest, AnUnchangedFormClosesWithoutAsking)
 {

@@ -51,7 +51,7 @@ TEST_F(AppStartTest, FirstStartShowsFrameBarsStatusBarAndOneNewForm)
     ui::StatusBar* status = frame.GetStatusBar();
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(window.statusBar(), status);
-    for (const auto& [id, width] : std::vector<std::pair<unsigned, int>>{{32836, 125}, {32840, 125}, {32834, 75}}) {
+    for (const auto& [id, width] : std::vector<std::pair<unsigned, int>> {{32836, 125}, {32840, 125}, {32834, 75}}) {
         ASSERT_NE(status->GetPane(id), nullptr) << id;
         EXPECT_EQ(status->GetPane(id)->width(), width) << id;
     }
@@ -124,7 +124,7 @@ TEST_F(AppStartTest, TutorialTitlesTheWindowAndKeepsItsSettingsApart)
 
 TEST_F(AppStartTest, WithoutADocumentClassTheProgramStartsEmptyAndFileNewIsOff)
 {
-    auto app = StartApp({}, AppClasses{});
+    auto app = StartApp({}, AppClasses {});
     EXPECT_TRUE(app->GetMainFrame()->GetWindow()->isVisible());
     EXPECT_TRUE(app->GetMainFrame()->GetChildren().empty());
     EXPECT_FALSE(app->SendCommand(*app->GetMainFrame(), ID_FILE_NEW));
@@ -145,7 +145,7 @@ TEST_F(AppStartTest, PrintSwitchEndsTheProgramWhenTheFileOrPrintingFails)
         {{"/PT", "form.qwm", "Office Laser", "laser", "lp0"}, "Office Laser", "laser", "lp0"},
     };
     for (const Case& c : cases) {
-        FORMSAPP app(AppClasses{TestDocumentClass(), TestViewTable()});
+        FORMSAPP app(AppClasses {TestDocumentClass(), TestViewTable()});
         EXPECT_EQ(app.InitInstance(c.args), std::optional<int>(1)) << c.args.size();
         EXPECT_EQ(app.GetPrinterName(), c.printer);
         EXPECT_EQ(app.GetDriverName(), c.driver);

@@ -3,8 +3,8 @@
 // the print switch writing a PDF that matches the screen's drawing.
 #include "tests/app/support/started_app.h"
 
-#include "forms/app/views/design/fdesignview.h"
 #include "forms/app/template/form_classes.h"
+#include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 
 #include "platform/gdi/image_surface.h"
@@ -115,14 +115,15 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
         const QImage image = window.grab().toImage();
         ASSERT_TRUE(image.save(QString::fromStdString((fs::path(FORMS_TEST_OUTPUT_DIR) / shot.file).string())));
         // The middle of the blue box, on the view's window.
-        RECT box{1440, 1440, 5040, 3600};
+        RECT box {1440, 1440, 5040, 3600};
         view->ToDeviceRect(box);
-        const QPoint middle = view->GetWindow()->mapTo(&window, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
+        const QPoint middle
+            = view->GetWindow()->mapTo(&window, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
         EXPECT_EQ(image.pixelColor(middle), QColor(0x80, 0xC0, 0xE0));
         // The mouse over the box's corner shows its position in inches.
         const QPointF corner(box.left, box.top);
-        QMouseEvent move(QEvent::MouseMove, corner, view->GetWindow()->mapToGlobal(corner), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, corner, view->GetWindow()->mapToGlobal(corner), Qt::NoButton, Qt::NoButton,
+            Qt::NoModifier);
         QApplication::sendEvent(view->GetWindow(), &move);
         EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     }
@@ -147,8 +148,9 @@ TEST_F(FormsProgramTest, PrintSwitchWritesAPdfMatchingTheScreen)
 
     QProcess raster;
     const fs::path prefix = fs::path(FORMS_TEST_OUTPUT_DIR) / "forms-print-page";
-    raster.start("pdftoppm", {"-r", "96", "-f", "1", "-l", "1", "-singlefile", "-png",
-                              QString::fromStdString(pdf.string()), QString::fromStdString(prefix.string())});
+    raster.start("pdftoppm",
+        {"-r", "96", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf.string()),
+            QString::fromStdString(prefix.string())});
     ASSERT_TRUE(raster.waitForFinished(20000));
     QImage printed(QString::fromStdString(prefix.string() + ".png"));
     ASSERT_FALSE(printed.isNull());

@@ -33,7 +33,11 @@ RecentFileList ListOf(const Files& files)
 
 TEST(RecentFileListTest, AddPutsTheFileFirstAndKeepsFour)
 {
-    struct Case { Files before; std::string added; Files after; };
+    struct Case {
+        Files before;
+        std::string added;
+        Files after;
+    };
     const Case cases[] = {
         {{}, "a.qwm", {"a.qwm"}},
         {{"a", "b"}, "c", {"c", "a", "b"}},
@@ -55,21 +59,25 @@ TEST(RecentFileListTest, RemoveTakesOutOneEntry)
 {
     RecentFileList list = ListOf({"a", "b", "c"});
     list.Remove(1);
-    EXPECT_EQ(list.Files(), (Files{"a", "c"}));
+    EXPECT_EQ(list.Files(), (Files {"a", "c"}));
     list.Remove(2);
-    EXPECT_EQ(list.Files(), (Files{"a", "c"}));
+    EXPECT_EQ(list.Files(), (Files {"a", "c"}));
 }
 
 class StdProfileSettingsTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_config.IsValid()); }
-    TempFolderEnv m_config{"XDG_CONFIG_HOME"};
+    TempFolderEnv m_config {"XDG_CONFIG_HOME"};
 };
 
 TEST_F(StdProfileSettingsTest, WrittenInOneRunReadInTheNext)
 {
-    const std::string nonAscii = "/home/me/Fran\xc3\xa7ois \xe2\x82\xac" "5 \xc2\x81.qwm";
-    struct Case { Files files; int pages; };
+    const std::string nonAscii = "/home/me/Fran\xc3\xa7ois \xe2\x82\xac"
+                                 "5 \xc2\x81.qwm";
+    struct Case {
+        Files files;
+        int pages;
+    };
     const Case cases[] = {
         {{"/forms/a.qwm", "/home/me/my forms/b.qwm", nonAscii, "c.qwl"}, 2},
         // A shorter list leaves no entry of the longer one behind.
@@ -95,7 +103,11 @@ TEST_F(StdProfileSettingsTest, DamagedEntriesAreSkipped)
 {
     settings::Profile profile = ProgramProfile();
     const std::pair<const char*, const char*> entries[] = {
-        {"File1", "a.qwm"}, {"File2", ""}, {"File3", "a.qwm"}, {"File4", "d.qwm"}, {"File5", "e.qwm"},
+        {"File1", "a.qwm"},
+        {"File2", ""},
+        {"File3", "a.qwm"},
+        {"File4", "d.qwm"},
+        {"File5", "e.qwm"},
     };
     for (const auto& [entry, value] : entries)
         ASSERT_TRUE(profile.WriteString("Recent File List", entry, value));
@@ -104,7 +116,7 @@ TEST_F(StdProfileSettingsTest, DamagedEntriesAreSkipped)
         ASSERT_TRUE(profile.WriteString("Settings", "PreviewPages", value));
         StdProfileSettings loaded;
         loaded.Load(ProgramProfile());
-        EXPECT_EQ(loaded.recentFiles.Files(), (Files{"a.qwm", "d.qwm"}));
+        EXPECT_EQ(loaded.recentFiles.Files(), (Files {"a.qwm", "d.qwm"}));
         EXPECT_EQ(loaded.previewPages, 0) << value;
     }
 }

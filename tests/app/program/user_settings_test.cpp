@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DesktopSize kDesktop{1920, 1080};
+constexpr DesktopSize kDesktop {1920, 1080};
 
 // The program's profile as start-up sets it up.
 settings::Profile ProgramProfile()
@@ -49,7 +49,7 @@ protected:
         return block;
     }
 
-    TempFolderEnv m_config{"XDG_CONFIG_HOME"};
+    TempFolderEnv m_config {"XDG_CONFIG_HOME"};
 };
 
 USERSETTINGS Defaults()
@@ -69,7 +69,7 @@ TEST_F(UserSettingsTest, FirstStartTakesDefaultsAndNinetyPercentOfTheDesktop)
     EXPECT_EQ(block.winTop, 0);
     EXPECT_EQ(block.winLeft, 0);
     for (const BarSettings& bar : block.bars)
-        EXPECT_EQ(bar, (BarSettings{true, false, {}}));
+        EXPECT_EQ(bar, (BarSettings {true, false, {}}));
     EXPECT_EQ(Loaded({1001, 7}).winWidth, 900);
     EXPECT_EQ(Loaded({1001, 7}).winHeight, 6);
 }
@@ -161,7 +161,11 @@ TEST_F(UserSettingsTest, TheTutorialKeepsItsSettingsApart)
 
 TEST_F(UserSettingsTest, DamagedOrOutOfRangeValuesTakeTheirDefaults)
 {
-    struct Case { const char* line; int USERSETTINGS::*member; int expected; };
+    struct Case {
+        const char* line;
+        int USERSETTINGS::*member;
+        int expected;
+    };
     const Case cases[] = {
         {"WinTop=abc", &USERSETTINGS::winTop, 0},
         {"WinTop=-40", &USERSETTINGS::winTop, -40},
@@ -180,7 +184,11 @@ TEST_F(UserSettingsTest, DamagedOrOutOfRangeValuesTakeTheirDefaults)
         EXPECT_EQ(LoadedFrom(std::string(c.line) + "\n").*c.member, c.expected) << c.line;
     }
 
-    struct FlagCase { const char* line; bool USERSETTINGS::*member; bool expected; };
+    struct FlagCase {
+        const char* line;
+        bool USERSETTINGS::*member;
+        bool expected;
+    };
     const FlagCase flags[] = {
         {"AppMaximized=1", &USERSETTINGS::appMaximized, true},
         {"AppMaximized=2", &USERSETTINGS::appMaximized, false},
@@ -201,10 +209,10 @@ TEST_F(UserSettingsTest, ABarRectangleTurnedInsideOutIsDroppedWhole)
                  "TipviewerLeft=5\nTipviewerTop=6\nTipviewerRight=7\nTipviewerBottom=x\n"
                  "StandardTBLeft=-3\nStandardTBTop=4\nStandardTBRight=-3\nStandardTBBottom=9\n");
     const USERSETTINGS block = Loaded();
-    EXPECT_EQ(block.Bar(SettingsBar::Factory).rect, SettingsRect{});
-    EXPECT_EQ(block.Bar(SettingsBar::TextTool).rect, SettingsRect{});
-    EXPECT_EQ(block.Bar(SettingsBar::Tipviewer).rect, SettingsRect{});
-    EXPECT_EQ(block.Bar(SettingsBar::Standard).rect, (SettingsRect{-3, 4, -3, 9}));
+    EXPECT_EQ(block.Bar(SettingsBar::Factory).rect, SettingsRect {});
+    EXPECT_EQ(block.Bar(SettingsBar::TextTool).rect, SettingsRect {});
+    EXPECT_EQ(block.Bar(SettingsBar::Tipviewer).rect, SettingsRect {});
+    EXPECT_EQ(block.Bar(SettingsBar::Standard).rect, (SettingsRect {-3, 4, -3, 9}));
 }
 
 TEST_F(UserSettingsTest, AnUnreadableFileReadsAsDefaults)
@@ -220,5 +228,5 @@ TEST_F(UserSettingsTest, AFailedSaveIsReported)
     const auto path = ProgramProfile().FilePath();
     std::filesystem::create_directories(path);
     settings::Profile profile = ProgramProfile();
-    EXPECT_FALSE(USERSETTINGS{}.Save(profile));
+    EXPECT_FALSE(USERSETTINGS {}.Save(profile));
 }

@@ -44,7 +44,7 @@ POINT DesignerTest::At(int32_t x, int32_t y)
 namespace {
 
 QMouseEvent* MouseEvent(QEvent::Type type, POINT p, Qt::MouseButton button, Qt::MouseButtons buttons,
-                        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     const QPointF at(p.x, p.y);
     return new QMouseEvent(type, at, at, button, buttons, modifiers);

@@ -28,7 +28,7 @@ void FileCommandsTest::SetUp()
 void FileCommandsTest::TearDown()
 {
     // Whatever is still changed is not saved.
-    ui::ScopedMessageBoxHook discard{[](const ui::MessageBoxRequest&) { return ui::IDNO; }};
+    ui::ScopedMessageBoxHook discard {[](const ui::MessageBoxRequest&) { return ui::IDNO; }};
     if (app)
         CloseApp(*app);
     app.reset();

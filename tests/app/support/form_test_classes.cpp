@@ -39,8 +39,8 @@ void TestView::OnInitialUpdate()
 DocumentClass TestDocumentClass()
 {
     return {[](ui::DocTemplate& t) { return std::unique_ptr<ui::Document>(std::make_unique<TestDocument>(&t)); },
-            [](ui::Document& d, const std::string& path) { return static_cast<TestDocument&>(d).Open(path); },
-            [](const ui::Document& d) { return static_cast<const TestDocument&>(d).viewIndex; }};
+        [](ui::Document& d, const std::string& path) { return static_cast<TestDocument&>(d).Open(path); },
+        [](const ui::Document& d) { return static_cast<const TestDocument&>(d).viewIndex; }};
 }
 
 ViewTable TestViewTable()

@@ -26,7 +26,9 @@ public:
 
 class TestView : public FBASEVIEW {
 public:
-    explicit TestView(std::string name) : name_(std::move(name)) {}
+    explicit TestView(std::string name)
+        : name_(std::move(name))
+    {}
     ~TestView() override;
     const std::string& Name() const { return name_; }
 
@@ -39,13 +41,19 @@ private:
 };
 
 struct DesignTestView : TestView {
-    DesignTestView() : TestView("design") {}
+    DesignTestView()
+        : TestView("design")
+    {}
 };
 struct FillTestView : TestView {
-    FillTestView() : TestView("fill") {}
+    FillTestView()
+        : TestView("fill")
+    {}
 };
 struct OrderTestView : TestView {
-    OrderTestView() : TestView("order") {}
+    OrderTestView()
+        : TestView("order")
+    {}
 };
 // Derived from the design view's class: counts as a design view.
 struct DerivedDesignTestView : DesignTestView {};

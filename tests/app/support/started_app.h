@@ -7,8 +7,8 @@
 #include "tests/app/support/run_events.h"
 #include "tests/app/support/temp_folder_env.h"
 
-#include "forms/app/program/forms_app.h"
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/program/forms_app.h"
 
 #include "platform/ui/message_box.h"
 
@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-inline std::unique_ptr<FORMSAPP> StartApp(const std::vector<std::string>& args = {},
-                                          AppClasses classes = {TestDocumentClass(), TestViewTable()})
+inline std::unique_ptr<FORMSAPP> StartApp(
+    const std::vector<std::string>& args = {}, AppClasses classes = {TestDocumentClass(), TestViewTable()})
 {
     auto app = std::make_unique<FORMSAPP>(std::move(classes));
     EXPECT_FALSE(app->InitInstance(args).has_value());
@@ -43,8 +43,8 @@ protected:
         ViewLog().clear();
     }
 
-    TempFolderEnv config{"XDG_CONFIG_HOME"};
-    ui::ScopedMessageBoxHook noBoxes{[](const ui::MessageBoxRequest& request) -> int {
+    TempFolderEnv config {"XDG_CONFIG_HOME"};
+    ui::ScopedMessageBoxHook noBoxes {[](const ui::MessageBoxRequest& request) -> int {
         ADD_FAILURE() << "unexpected message box: " << request.text;
         return ui::IDCANCEL;
     }};

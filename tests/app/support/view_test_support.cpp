@@ -30,9 +30,8 @@ std::unique_ptr<FDOCUMENT> MakeTwoPageForm()
         uint16_t page;
         RECT rect;
     };
-    const Placed shapes[] = {{kTypeBox, 1, {1440, 1440, 2880, 2880}},
-                             {kTypeEllipse, 1, {4320, 1440, 7200, 2880}},
-                             {kTypeLine, 2, {1440, 1440, 4320, 4320}}};
+    const Placed shapes[] = {{kTypeBox, 1, {1440, 1440, 2880, 2880}}, {kTypeEllipse, 1, {4320, 1440, 7200, 2880}},
+        {kTypeLine, 2, {1440, 1440, 4320, 4320}}};
     for (const Placed& p : shapes) {
         std::unique_ptr<FORMOBJ> object = doc->GetObjects().CreateObject(p.type);
         object->SetRect(p.rect.left, p.rect.top, p.rect.right, p.rect.bottom);
@@ -42,6 +41,6 @@ std::unique_ptr<FDOCUMENT> MakeTwoPageForm()
 }
 
 RecordingView::RecordingView(int width, int height)
-    : surface(gdi::DeviceKind::Window, 96, 96, {width, height}), client{0, 0, width, height}
-{
-}
+    : surface(gdi::DeviceKind::Window, 96, 96, {width, height})
+    , client {0, 0, width, height}
+{}

@@ -18,12 +18,9 @@ protected:
         main = app->GetMainFrame();
         child = main->GetActiveChild();
         ASSERT_NE(child, nullptr);
-        chain = {{"view", child->GetActiveView()},
-                 {"document", child->GetActiveDocument()},
-                 {"template", app->GetDocTemplate()},
-                 {"child frame", child},
-                 {"main frame", main},
-                 {"application", app.get()}};
+        chain = {{"view", child->GetActiveView()}, {"document", child->GetActiveDocument()},
+            {"template", app->GetDocTemplate()}, {"child frame", child}, {"main frame", main},
+            {"application", app.get()}};
     }
     void TearDown() override { CloseApp(*app); }
 

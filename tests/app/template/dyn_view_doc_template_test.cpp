@@ -79,8 +79,8 @@ TEST_F(TemplateTest, SwitchKeepsWindowSplitterDocumentAndBars)
     // The lower pane keeps its own design view; the old active one is gone.
     EXPECT_EQ(std::count(doc->Views().begin(), doc->Views().end(), old), 0);
     EXPECT_EQ(doc->Views().size(), 2u);
-    const std::vector<std::string> expected = {"design out to fill", "fill in from design", "design deleted",
-                                               "fill initial update"};
+    const std::vector<std::string> expected
+        = {"design out to fill", "fill in from design", "design deleted", "fill initial update"};
     EXPECT_EQ(ViewLog(), expected);
 }
 
@@ -108,9 +108,13 @@ TEST_F(TemplateTest, ViewCommandsCheckTheActiveClassAndAreOffForClassesNotBuilt)
     };
     const std::vector<std::pair<int, std::vector<Expect>>> cases = {
         // Shown in design: every command of a built class is on.
-        {kDesignView, {{32809, true, 1}, {32810, true, 0}, {32811, true, 0}, {32812, false, 0}, {32813, false, 0}, {32814, false, 0}}},
+        {kDesignView,
+            {{32809, true, 1}, {32810, true, 0}, {32811, true, 0}, {32812, false, 0}, {32813, false, 0},
+                {32814, false, 0}}},
         // Shown in fill: filling order and fill are off until back in design.
-        {kFillView, {{32809, true, 0}, {32810, false, 0}, {32811, false, 1}, {32812, false, 0}, {32813, false, 0}, {32814, false, 0}}},
+        {kFillView,
+            {{32809, true, 0}, {32810, false, 0}, {32811, false, 1}, {32812, false, 0}, {32813, false, 0},
+                {32814, false, 0}}},
     };
     for (const auto& [index, expects] : cases) {
         ASSERT_NE(docTemplate->SwitchView(*frame, index, true), nullptr);
@@ -129,7 +133,7 @@ TEST_F(TemplateTest, ViewCommandsCheckTheActiveClassAndAreOffForClassesNotBuilt)
 
 TEST_F(TemplateTest, FormOpensInTheViewItWasLastShownIn)
 {
-    AppClasses classes{TestDocumentClass(), TestViewTable()};
+    AppClasses classes {TestDocumentClass(), TestViewTable()};
     classes.document->viewIndex = [](const ui::Document&) { return kFillView; };
     CloseApp(*app);
     app.reset();

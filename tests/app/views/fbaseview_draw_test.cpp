@@ -50,7 +50,7 @@ protected:
     bool Drew(const std::string& name) const
     {
         return std::any_of(view->surface.Calls().begin(), view->surface.Calls().end(),
-                           [&](const gdi::RecordedCall& c) { return c.name == name; });
+            [&](const gdi::RecordedCall& c) { return c.name == name; });
     }
     bool DrewAt(POINT corner) const
     {
@@ -70,26 +70,24 @@ TEST_F(ViewDrawTest, MarginGuidesAcrossThePageWithStripsBeyondTheirEnds)
     // A4 (794 x 1123 pixels) centred in 900 x 1200.
     const int x = 53;
     const int y = 38;
-    ASSERT_EQ(view->GetViewportOrg(), (POINT{x, y}));
+    ASSERT_EQ(view->GetViewportOrg(), (POINT {x, y}));
     Draw();
     // Margins of 720 twips: 48 pixels; the far ones at 746 and 1075.
-    const std::vector<RECT> guides = {{x + 48, y + 48, x + 49, y + 1075},
-                                      {x + 48, y + 48, x + 746, y + 49},
-                                      {x + 48, y + 1075, x + 746, y + 1076},
-                                      {x + 746, y + 48, x + 747, y + 1075}};
+    const std::vector<RECT> guides = {{x + 48, y + 48, x + 49, y + 1075}, {x + 48, y + 48, x + 746, y + 49},
+        {x + 48, y + 1075, x + 746, y + 1076}, {x + 746, y + 48, x + 747, y + 1075}};
     EXPECT_EQ(Fills(true), guides);
     // 360 twips: 24 pixels outward from each end.
-    const std::vector<RECT> strips = {{x + 24, y + 48, x + 48, y + 49},     {x + 24, y + 1075, x + 48, y + 1076},
-                                      {x + 48, y + 24, x + 49, y + 48},     {x + 48, y + 1075, x + 49, y + 1099},
-                                      {x + 746, y + 24, x + 747, y + 48},   {x + 746, y + 48, x + 770, y + 49},
-                                      {x + 746, y + 1075, x + 747, y + 1099}, {x + 746, y + 1075, x + 770, y + 1076}};
+    const std::vector<RECT> strips = {{x + 24, y + 48, x + 48, y + 49}, {x + 24, y + 1075, x + 48, y + 1076},
+        {x + 48, y + 24, x + 49, y + 48}, {x + 48, y + 1075, x + 49, y + 1099}, {x + 746, y + 24, x + 747, y + 48},
+        {x + 746, y + 48, x + 770, y + 49}, {x + 746, y + 1075, x + 747, y + 1099},
+        {x + 746, y + 1075, x + 770, y + 1076}};
     EXPECT_EQ(Fills(false), strips);
 }
 
 TEST_F(ViewDrawTest, StripsStopAtThePageEdgeAndZeroMarginsHaveNoGuide)
 {
     FLAYOUT& layout = *doc->GetPageLayout(1);
-    layout.top = 180;  // 12 pixels: its strips are cut at the page's top
+    layout.top = 180; // 12 pixels: its strips are cut at the page's top
     layout.left = 0;
     Open();
     const int x = 53;
@@ -97,7 +95,8 @@ TEST_F(ViewDrawTest, StripsStopAtThePageEdgeAndZeroMarginsHaveNoGuide)
     Draw();
     const std::vector<RECT> guides = Fills(true);
     ASSERT_EQ(guides.size(), 3u);
-    EXPECT_TRUE(std::none_of(guides.begin(), guides.end(), [&](const RECT& r) { return r.left == x && r.right == x + 1; }));
+    EXPECT_TRUE(
+        std::none_of(guides.begin(), guides.end(), [&](const RECT& r) { return r.left == x && r.right == x + 1; }));
     for (const RECT& strip : Fills(false)) {
         EXPECT_GE(strip.top, y);
         EXPECT_GE(strip.left, x);
@@ -105,7 +104,8 @@ TEST_F(ViewDrawTest, StripsStopAtThePageEdgeAndZeroMarginsHaveNoGuide)
         EXPECT_LE(strip.bottom, y + 1123);
     }
     const std::vector<RECT> strips = Fills(false);
-    EXPECT_TRUE(std::any_of(strips.begin(), strips.end(), [&](const RECT& r) { return r.top == y && r.bottom == y + 12; }));
+    EXPECT_TRUE(
+        std::any_of(strips.begin(), strips.end(), [&](const RECT& r) { return r.top == y && r.bottom == y + 12; }));
 }
 
 TEST_F(ViewDrawTest, ObjectsOfTheShownPageOnly)
@@ -122,7 +122,7 @@ TEST_F(ViewDrawTest, ObjectsOfTheShownPageOnly)
     Draw();
     EXPECT_FALSE(DrewAt({x + 96, y + 96}));
     EXPECT_FALSE(Drew("Ellipse"));
-    EXPECT_TRUE(Drew("Polyline"));  // the slanted hairline
+    EXPECT_TRUE(Drew("Polyline")); // the slanted hairline
 }
 
 TEST_F(ViewDrawTest, RepaintingAnAreaDrawsNothingOutsideIt)
@@ -158,13 +158,13 @@ TEST_F(ViewDrawTest, PrintingClipsToThePageAndDrawsNoGuides)
         call.state.clip->GetBox(box);
         EXPECT_GE(box.left, -30);
         EXPECT_GE(box.top, -30);
-        EXPECT_LE(box.right, 2480 - 30);   // 11906 twips at 300 dpi
-        EXPECT_LE(box.bottom, 3508 - 30);  // 16838 twips
+        EXPECT_LE(box.right, 2480 - 30); // 11906 twips at 300 dpi
+        EXPECT_LE(box.bottom, 3508 - 30); // 16838 twips
     }
     // The box one inch from the paper's corner (300 pixels, less the
     // offset), its border of 20 twips (4 pixels) centred on the edge.
     EXPECT_TRUE(std::any_of(printer.Calls().begin(), printer.Calls().end(), [](const gdi::RecordedCall& c) {
-        return c.points == std::vector<POINT>{{268, 268}, {572, 572}};
+        return c.points == std::vector<POINT> {{268, 268}, {572, 572}};
     }));
     // The view still shows its own page afterwards.
     EXPECT_EQ(view->GetCurrentPage(), 1);

@@ -12,7 +12,7 @@
 namespace {
 
 struct Step {
-    uint8_t axis;  // 0 horizontal, 1 vertical
+    uint8_t axis; // 0 horizontal, 1 vertical
     uint8_t code;
     int16_t position;
 };
@@ -22,10 +22,10 @@ struct ScrollCase {
     int width;
     int height;
     std::vector<Step> before;
-    std::optional<int> growToHeight;  // the window grows before the step
+    std::optional<int> growToHeight; // the window grows before the step
     Step step;
     SIZE moved;
-    int barBefore;  // on the step's axis
+    int barBefore; // on the step's axis
     int barAfter;
 };
 
@@ -54,8 +54,8 @@ protected:
     ProgramWideParts parts;
     std::unique_ptr<FDOCUMENT> doc = MakeTwoPageForm();
     std::unique_ptr<RecordingView> view;
-    QScrollBar hbar{Qt::Horizontal};
-    QScrollBar vbar{Qt::Vertical};
+    QScrollBar hbar {Qt::Horizontal};
+    QScrollBar vbar {Qt::Vertical};
 };
 
 TEST_F(ViewScrollTest, ScrollCodes)
@@ -63,23 +63,23 @@ TEST_F(ViewScrollTest, ScrollCodes)
     const ScrollCase cases[] = {
         {"line right from home drops the offset", 200, 400, {}, {}, {0, SB_LINEDOWN, 0}, {-48, 0}, -8, 40},
         {"line left past the start stops at home", 200, 400, {{0, SB_THUMBPOSITION, 12}}, {}, {0, SB_LINEUP, 0},
-         {28, 0}, 20, -8},
+            {28, 0}, 20, -8},
         {"thumb dropped from home adds the offset", 200, 400, {}, {}, {0, SB_THUMBPOSITION, 20}, {-36, 0}, -8, 28},
-        {"thumb at 0 goes home", 200, 400, {{0, SB_THUMBPOSITION, 100}}, {}, {0, SB_THUMBPOSITION, 0}, {116, 0},
-         108, -8},
+        {"thumb at 0 goes home", 200, 400, {{0, SB_THUMBPOSITION, 100}}, {}, {0, SB_THUMBPOSITION, 0}, {116, 0}, 108,
+            -8},
         {"thumb track moves nothing", 200, 400, {}, {}, {0, SB_THUMBTRACK, 50}, {0, 0}, -8, -8},
-        {"page right is nine tenths of the window", 200, 400, {{0, SB_LINEDOWN, 0}}, {}, {0, SB_PAGEDOWN, 0},
-         {-180, 0}, 40, 220},
+        {"page right is nine tenths of the window", 200, 400, {{0, SB_LINEDOWN, 0}}, {}, {0, SB_PAGEDOWN, 0}, {-180, 0},
+            40, 220},
         {"top returns home", 200, 400, {{1, SB_LINEDOWN, 0}}, {}, {1, SB_TOP, 0}, {0, 88}, 80, -8},
         {"bottom goes to the last position", 200, 400, {}, {}, {1, SB_BOTTOM, 0}, {0, -739}, -8, 731},
-        {"line down past the end stops at the last position", 200, 400, {{1, SB_BOTTOM, 0}}, {},
-         {1, SB_LINEDOWN, 0}, {0, 0}, 731, 731},
+        {"line down past the end stops at the last position", 200, 400, {{1, SB_BOTTOM, 0}}, {}, {1, SB_LINEDOWN, 0},
+            {0, 0}, 731, 731},
         {"a wide window stays home on line right", 1000, 400, {}, {}, {0, SB_LINEDOWN, 0}, {0, 0}, -103, -103},
         {"a wide window stays home on page right", 1000, 400, {}, {}, {0, SB_PAGEDOWN, 0}, {0, 0}, -103, -103},
         {"a wide window stays home on the thumb", 1000, 400, {}, {}, {0, SB_THUMBPOSITION, 50}, {0, 0}, -103, -103},
         {"a wide window stays home at the far end", 1000, 400, {}, {}, {0, SB_BOTTOM, 0}, {0, 0}, -103, -103},
-        {"a grown window brings the other axis home", 200, 400, {{1, SB_THUMBPOSITION, 100}}, 1200,
-         {0, SB_LINEDOWN, 0}, {-48, 116}, -8, 40},
+        {"a grown window brings the other axis home", 200, 400, {{1, SB_THUMBPOSITION, 100}}, 1200, {0, SB_LINEDOWN, 0},
+            {-48, 116}, -8, 40},
     };
     for (const ScrollCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,8 +102,8 @@ TEST_F(ViewScrollTest, EachAxisIsHomeOrScrolled)
 {
     Open(200, 400);
     SetBars();
-    for (const Step& s : {Step{0, SB_LINEDOWN, 0}, Step{1, SB_PAGEDOWN, 0}, Step{0, SB_LINEUP, 0},
-                          Step{0, SB_LINEUP, 0}, Step{1, SB_BOTTOM, 0}, Step{1, SB_TOP, 0}}) {
+    for (const Step& s : {Step {0, SB_LINEDOWN, 0}, Step {1, SB_PAGEDOWN, 0}, Step {0, SB_LINEUP, 0},
+             Step {0, SB_LINEUP, 0}, Step {1, SB_BOTTOM, 0}, Step {1, SB_TOP, 0}}) {
         Run(s);
         const POINT scroll = view->GetScrollPos();
         const POINT vp = view->GetViewportOrg();
@@ -135,8 +135,8 @@ TEST_F(ViewScrollTest, EdgeTestOnlyAsks)
     const struct {
         POINT point;
         uint16_t side;
-    } cases[] = {{{0, 0}, 3},     {{599, 0}, 2},   {{0, 399}, 4},   {{300, 200}, 0}, {{18, 200}, 1},
-                 {{19, 200}, 0},  {{581, 200}, 0}, {{582, 200}, 2}, {{300, 18}, 3},  {{300, 381}, 0}};
+    } cases[] = {{{0, 0}, 3}, {{599, 0}, 2}, {{0, 399}, 4}, {{300, 200}, 0}, {{18, 200}, 1}, {{19, 200}, 0},
+        {{581, 200}, 0}, {{582, 200}, 2}, {{300, 18}, 3}, {{300, 381}, 0}};
     for (const auto& c : cases) {
         uint16_t side = 99;
         EXPECT_EQ(view->GetAutoScrollSide(c.point, side), c.side != 0 ? 1 : 0);
@@ -152,7 +152,7 @@ TEST_F(ViewScrollTest, WithoutAPageNothingScrolls)
     uint16_t side = 99;
     EXPECT_EQ(lone.GetAutoScrollSide({0, 0}, side), 0);
     EXPECT_EQ(side, 0);
-    EXPECT_EQ(lone.ScrollHorz(SB_LINEDOWN, 0, &hbar), (SIZE{0, 0}));
+    EXPECT_EQ(lone.ScrollHorz(SB_LINEDOWN, 0, &hbar), (SIZE {0, 0}));
     EXPECT_EQ(lone.AutoScroll(1440, 0, 1), 0);
 }
 

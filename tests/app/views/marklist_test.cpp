@@ -28,7 +28,7 @@ protected:
 
     ProgramWideParts parts;
     std::unique_ptr<FDOCUMENT> doc = MakeTwoPageForm();
-    RecordingView view{900, 1200};
+    RecordingView view {900, 1200};
     FORMOBJ* box = nullptr;
     FORMOBJ* ellipse = nullptr;
 };
@@ -38,7 +38,7 @@ TEST_F(MarkListTest, MarkingTwiceKeepsOneEntryAndTheNewestComesFirst)
     EXPECT_EQ(view.MarkObject(box, true), 1);
     EXPECT_EQ(view.MarkObject(box, true), 1);
     EXPECT_EQ(view.MarkObject(ellipse, true), 1);
-    EXPECT_EQ(view.GetMarks().Objects(), (std::vector<FORMOBJ*>{ellipse, box}));
+    EXPECT_EQ(view.GetMarks().Objects(), (std::vector<FORMOBJ*> {ellipse, box}));
     // One highlight each: the second marking of the box drew nothing.
     EXPECT_EQ(Inversions(), 2);
 }
@@ -49,12 +49,13 @@ TEST_F(MarkListTest, HighlightInvertsTheObjectsDeviceRectangle)
     ASSERT_EQ(Inversions(), 1);
     const POINT vp = view.GetViewportOrg();
     // The box: one to two inches, 96 to 192 pixels from the page's corner.
-    EXPECT_EQ(view.surface.Calls().back().points, (std::vector<POINT>{{vp.x + 96, vp.y + 96}, {vp.x + 192, vp.y + 192}}));
+    EXPECT_EQ(
+        view.surface.Calls().back().points, (std::vector<POINT> {{vp.x + 96, vp.y + 96}, {vp.x + 192, vp.y + 192}}));
 }
 
 TEST_F(MarkListTest, UnmarkingAndToggling)
 {
-    EXPECT_EQ(view.MarkObject(box, false), 1);  // not marked: nothing to do
+    EXPECT_EQ(view.MarkObject(box, false), 1); // not marked: nothing to do
     EXPECT_EQ(Inversions(), 0);
     view.ToggleMark(box);
     EXPECT_TRUE(view.GetMarks().Contains(box));

@@ -15,17 +15,17 @@ TEST(DcState, SettersAnswerThePreviousValue)
     EXPECT_EQ(dc.SetTextColor(0), RGB(1, 2, 3));
     EXPECT_EQ(dc.SetBkColor(RGB(9, 9, 9)), 0xFFFFFFu);
     EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
-    EXPECT_EQ(dc.SetBkMode(7), 0);  // refused
+    EXPECT_EQ(dc.SetBkMode(7), 0); // refused
     EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
     EXPECT_EQ(dc.SetROP2(R2_XORPEN), R2_COPYPEN);
     EXPECT_EQ(dc.SetROP2(R2_NOT), R2_XORPEN);
     EXPECT_EQ(dc.SetROP2(R2_MASKNOTPEN), R2_NOT);
-    EXPECT_EQ(dc.SetROP2(11), 0);  // a mode this layer does not draw
+    EXPECT_EQ(dc.SetROP2(11), 0); // a mode this layer does not draw
     EXPECT_EQ(dc.GetROP2(), R2_MASKNOTPEN);
     EXPECT_EQ(dc.SetPolyFillMode(WINDING), ALTERNATE);
     EXPECT_EQ(dc.SetPolyFillMode(0), 0);
-    EXPECT_EQ(dc.SetBrushOrg(3, 4), (POINT{0, 0}));
-    EXPECT_EQ(dc.SetBrushOrg(0, 0), (POINT{3, 4}));
+    EXPECT_EQ(dc.SetBrushOrg(3, 4), (POINT {0, 0}));
+    EXPECT_EQ(dc.SetBrushOrg(0, 0), (POINT {3, 4}));
     EXPECT_EQ(dc.SelectObject(Pen::Dotted(0)), GetStockPen(BLACK_PEN));
     EXPECT_EQ(dc.SelectObject(GetStockPen(NULL_PEN)), Pen::Dotted(0));
     EXPECT_EQ(dc.SelectObject(Brush::Solid(RGB(0, 0, 255))), GetStockBrush(WHITE_BRUSH));
@@ -76,19 +76,19 @@ TEST(DcState, RestoreDcBringsBackTheWholeState)
 
     EXPECT_TRUE(dc.RestoreDC(-1));
     EXPECT_EQ(dc.GetROP2(), R2_NOT);
-    EXPECT_EQ(dc.GetViewportOrg(), (POINT{0, 0}));
-    EXPECT_EQ(dc.GetWindowOrg(), (POINT{100, 100}));
+    EXPECT_EQ(dc.GetViewportOrg(), (POINT {0, 0}));
+    EXPECT_EQ(dc.GetWindowOrg(), (POINT {100, 100}));
 
     EXPECT_TRUE(dc.RestoreDC(1));
     EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
-    EXPECT_EQ(dc.GetWindowOrg(), (POINT{0, 0}));
+    EXPECT_EQ(dc.GetWindowOrg(), (POINT {0, 0}));
     EXPECT_EQ(dc.GetPen(), GetStockPen(BLACK_PEN));
     EXPECT_EQ(dc.GetROP2(), R2_COPYPEN);
     EXPECT_EQ(dc.GetTextColor(), 0u);
     Region none;
     EXPECT_EQ(dc.GetClipRgn(none), 0);
 
-    EXPECT_FALSE(dc.RestoreDC(-1));  // nothing left to restore
+    EXPECT_FALSE(dc.RestoreDC(-1)); // nothing left to restore
     EXPECT_FALSE(dc.RestoreDC(0));
     EXPECT_EQ(dc.SaveDC(), 1);
     EXPECT_FALSE(dc.RestoreDC(2));
@@ -101,7 +101,7 @@ TEST(DcState, ClipSelectionCopiesTheRegion)
     DC dc(surface);
     Region region = Region::Rect(10, 10, 50, 50);
     EXPECT_EQ(dc.SelectClipRgn(&region), SIMPLEREGION);
-    region.Combine(region, Region::Rect(0, 0, 5, 5), RGN_OR);  // the caller's region changes later
+    region.Combine(region, Region::Rect(0, 0, 5, 5), RGN_OR); // the caller's region changes later
     Region clip;
     EXPECT_EQ(dc.GetClipRgn(clip), 1);
     EXPECT_EQ(clip, Region::Rect(10, 10, 50, 50));
@@ -109,7 +109,7 @@ TEST(DcState, ClipSelectionCopiesTheRegion)
     EXPECT_EQ(dc.GetClipRgn(clip), 0);
     RECT box;
     EXPECT_EQ(dc.GetClipBox(box), SIMPLEREGION);
-    EXPECT_EQ(box, (RECT{0, 0, 200, 100}));
+    EXPECT_EQ(box, (RECT {0, 0, 200, 100}));
 }
 
 TEST(DcState, ExcludeClipRectWorksInLogicalUnitsAndRestores)
@@ -119,7 +119,7 @@ TEST(DcState, ExcludeClipRectWorksInLogicalUnitsAndRestores)
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(1440, 1440);
     dc.SetViewportExt(96, 96);
-    const RECT middle{1440, 0, 1500, 1440};  // device (96, 0, 100, 96)
+    const RECT middle {1440, 0, 1500, 1440}; // device (96, 0, 100, 96)
     EXPECT_TRUE(dc.RectVisible(middle));
     const int saved = dc.SaveDC();
     EXPECT_EQ(dc.ExcludeClipRect(1440, 0, 1500, 1440), COMPLEXREGION);
@@ -133,7 +133,7 @@ TEST(DcState, ExcludeClipRectWorksInLogicalUnitsAndRestores)
     EXPECT_TRUE(clip.Contains(95, 50));
     RECT box;
     EXPECT_EQ(dc.GetClipBox(box), COMPLEXREGION);
-    EXPECT_EQ(box, (RECT{0, 0, 3000, 3000}));  // 200 pixels in twips
+    EXPECT_EQ(box, (RECT {0, 0, 3000, 3000})); // 200 pixels in twips
 
     EXPECT_TRUE(dc.RestoreDC(saved));
     EXPECT_TRUE(dc.RectVisible(middle));
@@ -166,7 +166,7 @@ TEST(DcState, NestedContextsOnOneSurfaceKeepTheirOwnState)
     outer.SetViewportExt(96, 96);
     outer.Rectangle(0, 0, 1440, 1440);
     {
-        DC inner(surface);  // taken while the outer one draws
+        DC inner(surface); // taken while the outer one draws
         inner.SetROP2(R2_NOT);
         inner.Rectangle(0, 0, 10, 10);
     }

@@ -20,15 +20,15 @@ void PrepareTwips(DC& dc, int dpi, int zoom)
 struct ConversionCase {
     int dpi, zoom;
     POINT windowOrg, viewportOrg;
-    POINT logical, device;  // LPtoDP(logical) == device
-    POINT back;             // DPtoLP(device) == back
+    POINT logical, device; // LPtoDP(logical) == device
+    POINT back; // DPtoLP(device) == back
 };
 
 TEST(Mapping, ConvertsWithIntegerRoundingAtEveryZoomAndResolution)
 {
     const ConversionCase cases[] = {
         {96, 50, {}, {}, {1000, 1000}, {33, 33}, {990, 990}},
-        {96, 50, {}, {}, {15, -15}, {1, -1}, {30, -30}},  // halves away from zero
+        {96, 50, {}, {}, {15, -15}, {1, -1}, {30, -30}}, // halves away from zero
         {96, 100, {}, {}, {1000, 1440}, {67, 96}, {1005, 1440}},
         {96, 100, {}, {}, {-1000, 7}, {-67, 0}, {-1005, 0}},
         {96, 150, {}, {}, {1000, 1005}, {100, 101}, {1000, 1010}},
@@ -61,22 +61,22 @@ TEST(Mapping, ConvertsWholeArraysAndFlipsWithNegativeExtents)
     dc.SetViewportExt(96, 96);
     POINT points[] = {{0, 0}, {1440, 1440}, {-720, 720}};
     dc.LPtoDP(points, 3);
-    EXPECT_EQ(points[0], (POINT{0, 0}));
-    EXPECT_EQ(points[1], (POINT{96, -96}));
-    EXPECT_EQ(points[2], (POINT{-48, -48}));
+    EXPECT_EQ(points[0], (POINT {0, 0}));
+    EXPECT_EQ(points[1], (POINT {96, -96}));
+    EXPECT_EQ(points[2], (POINT {-48, -48}));
 }
 
 TEST(Mapping, TextModeIgnoresExtentsButKeepsOrigins)
 {
     RecordingSurface surface;
     DC dc(surface);
-    EXPECT_EQ(dc.SetWindowExt(1440, 1440), (SIZE{1, 1}));
-    EXPECT_EQ(dc.GetWindowExt(), (SIZE{1, 1}));
+    EXPECT_EQ(dc.SetWindowExt(1440, 1440), (SIZE {1, 1}));
+    EXPECT_EQ(dc.GetWindowExt(), (SIZE {1, 1}));
     dc.SetWindowOrg(10, 20);
     dc.SetViewportOrg(1, 2);
-    POINT p{15, 25};
+    POINT p {15, 25};
     dc.LPtoDP(&p, 1);
-    EXPECT_EQ(p, (POINT{6, 7}));
+    EXPECT_EQ(p, (POINT {6, 7}));
 }
 
 TEST(Mapping, SettersAnswerThePreviousValue)
@@ -85,18 +85,18 @@ TEST(Mapping, SettersAnswerThePreviousValue)
     DC dc(surface);
     EXPECT_EQ(dc.SetMapMode(MM_ANISOTROPIC), MM_TEXT);
     EXPECT_EQ(dc.SetMapMode(MM_ANISOTROPIC), MM_ANISOTROPIC);
-    EXPECT_EQ(dc.SetWindowExt(1440, 1440), (SIZE{1, 1}));
-    EXPECT_EQ(dc.SetWindowExt(-720, 360), (SIZE{1440, 1440}));
-    EXPECT_EQ(dc.SetViewportExt(96, 96), (SIZE{1, 1}));
-    EXPECT_EQ(dc.SetViewportExt(0, 96), (SIZE{96, 96}));  // a zero extent is refused
-    EXPECT_EQ(dc.GetViewportExt(), (SIZE{96, 96}));
-    EXPECT_EQ(dc.SetWindowOrg(5, 6), (POINT{0, 0}));
-    EXPECT_EQ(dc.SetWindowOrg(7, 8), (POINT{5, 6}));
-    EXPECT_EQ(dc.SetViewportOrg(-1, -2), (POINT{0, 0}));
-    EXPECT_EQ(dc.SetViewportOrg(0, 0), (POINT{-1, -2}));
+    EXPECT_EQ(dc.SetWindowExt(1440, 1440), (SIZE {1, 1}));
+    EXPECT_EQ(dc.SetWindowExt(-720, 360), (SIZE {1440, 1440}));
+    EXPECT_EQ(dc.SetViewportExt(96, 96), (SIZE {1, 1}));
+    EXPECT_EQ(dc.SetViewportExt(0, 96), (SIZE {96, 96})); // a zero extent is refused
+    EXPECT_EQ(dc.GetViewportExt(), (SIZE {96, 96}));
+    EXPECT_EQ(dc.SetWindowOrg(5, 6), (POINT {0, 0}));
+    EXPECT_EQ(dc.SetWindowOrg(7, 8), (POINT {5, 6}));
+    EXPECT_EQ(dc.SetViewportOrg(-1, -2), (POINT {0, 0}));
+    EXPECT_EQ(dc.SetViewportOrg(0, 0), (POINT {-1, -2}));
     EXPECT_EQ(dc.SetMapMode(MM_TEXT), MM_ANISOTROPIC);
-    EXPECT_EQ(dc.GetWindowExt(), (SIZE{1, 1}));
-    EXPECT_EQ(dc.SetMapMode(3), 0);  // not a map mode of this layer
+    EXPECT_EQ(dc.GetWindowExt(), (SIZE {1, 1}));
+    EXPECT_EQ(dc.SetMapMode(3), 0); // not a map mode of this layer
     EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
 }
 

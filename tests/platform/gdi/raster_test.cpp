@@ -15,7 +15,8 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 class Raster : public testing::Test {
 protected:
     Raster()
-        : surface(64, 64), dc(surface)
+        : surface(64, 64)
+        , dc(surface)
     {
         dc.FillRect({0, 0, 64, 64}, Brush::Solid(kGrey));
         dc.FillRect({0, 0, 32, 64}, Brush::Solid(RGB(0x12, 0x9A, 0xF0)));
@@ -72,7 +73,7 @@ TEST_F(Raster, RasterModesComputeTheirBitOperations)
 {
     struct RopCase {
         int rop2;
-        COLORREF pen, expected;  // drawn over grey 0x808080
+        COLORREF pen, expected; // drawn over grey 0x808080
     };
     const RopCase cases[] = {
         {R2_COPYPEN, kRed, kRed},
@@ -98,20 +99,20 @@ TEST_F(Raster, PatternBrushesTakeTheTextAndBackgroundColours)
     dc.SelectObject(Brush::Pattern(Bitmap::FromMonoBits(8, 8, bits, 2)));
     dc.SetTextColor(kRed);
     dc.SetBkColor(kBlue);
-    dc.SetBkMode(TRANSPARENT);  // pattern brushes draw both colours all the same
+    dc.SetBkMode(TRANSPARENT); // pattern brushes draw both colours all the same
     dc.PatBlt(0, 0, 16, 16, PATCOPY);
-    EXPECT_EQ(Pixel(0, 0), kBlue);  // 1 bit
-    EXPECT_EQ(Pixel(4, 0), kRed);   // 0 bit
+    EXPECT_EQ(Pixel(0, 0), kBlue); // 1 bit
+    EXPECT_EQ(Pixel(4, 0), kRed); // 0 bit
     EXPECT_EQ(Pixel(0, 1), kRed);
     EXPECT_EQ(Pixel(12, 9), kBlue);
-    EXPECT_EQ(Pixel(16, 0), RGB(0x12, 0x9A, 0xF0));  // outside
+    EXPECT_EQ(Pixel(16, 0), RGB(0x12, 0x9A, 0xF0)); // outside
 
-    dc.SetBrushOrg(4, 0);  // the pattern moves with the brush origin
+    dc.SetBrushOrg(4, 0); // the pattern moves with the brush origin
     dc.PatBlt(0, 0, 16, 16, PATCOPY);
     EXPECT_EQ(Pixel(0, 0), kRed);
     EXPECT_EQ(Pixel(4, 0), kBlue);
 
-    dc.PatBlt(0, 0, 16, 16, PATNOT);  // the inverted pattern
+    dc.PatBlt(0, 0, 16, 16, PATNOT); // the inverted pattern
     EXPECT_EQ(Pixel(0, 0), RGB(0, 255, 255));
     EXPECT_EQ(Pixel(4, 0), RGB(255, 255, 0));
 }
@@ -145,21 +146,21 @@ struct PixelCase {
 TEST_F(Raster, ShapesCoverTheirBoundsLessRightAndBottom)
 {
     dc.FillRect({0, 0, 64, 64}, Brush::Solid(kGrey));
-    dc.Rectangle(10, 10, 20, 20);  // black pen, white brush
-    for (const PixelCase& p : {PixelCase{10, 10, 0}, {19, 19, 0}, {19, 10, 0}, {11, 11, 0xFFFFFF}, {18, 18, 0xFFFFFF},
-                               {20, 20, kGrey}, {9, 10, kGrey}})
+    dc.Rectangle(10, 10, 20, 20); // black pen, white brush
+    for (const PixelCase& p : {PixelCase {10, 10, 0}, {19, 19, 0}, {19, 10, 0}, {11, 11, 0xFFFFFF}, {18, 18, 0xFFFFFF},
+             {20, 20, kGrey}, {9, 10, kGrey}})
         EXPECT_EQ(Pixel(p.x, p.y), p.colour) << "pen " << p.x << "," << p.y;
 
     dc.SelectObject(GetStockPen(NULL_PEN));
     dc.SelectObject(Brush::Solid(kRed));
-    dc.Rectangle(30, 10, 40, 20);  // no pen: one smaller to the right and below
-    for (const PixelCase& p : {PixelCase{30, 10, kRed}, {38, 18, kRed}, {39, 18, kGrey}, {38, 19, kGrey}})
+    dc.Rectangle(30, 10, 40, 20); // no pen: one smaller to the right and below
+    for (const PixelCase& p : {PixelCase {30, 10, kRed}, {38, 18, kRed}, {39, 18, kGrey}, {38, 19, kGrey}})
         EXPECT_EQ(Pixel(p.x, p.y), p.colour) << "null pen " << p.x << "," << p.y;
 
     dc.SelectObject(Pen::InsideFrame(3, kBlue));
     dc.Rectangle(10, 30, 20, 40);
-    for (const PixelCase& p : {PixelCase{10, 30, kBlue}, {12, 32, kBlue}, {13, 33, kRed}, {16, 36, kRed},
-                               {17, 37, kBlue}, {19, 39, kBlue}, {20, 39, kGrey}, {19, 40, kGrey}})
+    for (const PixelCase& p : {PixelCase {10, 30, kBlue}, {12, 32, kBlue}, {13, 33, kRed}, {16, 36, kRed},
+             {17, 37, kBlue}, {19, 39, kBlue}, {20, 39, kGrey}, {19, 40, kGrey}})
         EXPECT_EQ(Pixel(p.x, p.y), p.colour) << "inside frame " << p.x << "," << p.y;
 
     dc.FillRect({30, 30, 40, 40}, Brush::Solid(0));
@@ -174,8 +175,8 @@ TEST_F(Raster, ClippingLimitsDrawing)
     dc.ExcludeClipRect(28, 28, 36, 36);
     dc.FillRect({0, 0, 64, 64}, Brush::Solid(kRed));
     EXPECT_EQ(Pixel(16, 32), kRed);
-    EXPECT_EQ(Pixel(1, 1), RGB(0x12, 0x9A, 0xF0));  // outside the ellipse
-    EXPECT_EQ(Pixel(32, 32), kGrey);                // excluded
+    EXPECT_EQ(Pixel(1, 1), RGB(0x12, 0x9A, 0xF0)); // outside the ellipse
+    EXPECT_EQ(Pixel(32, 32), kGrey); // excluded
     dc.SelectClipRgn(nullptr);
     dc.FillRgn(Region::Rect(30, 30, 32, 32), Brush::Solid(kBlue));
     EXPECT_EQ(Pixel(31, 31), kBlue);
@@ -184,13 +185,13 @@ TEST_F(Raster, ClippingLimitsDrawing)
 
 TEST_F(Raster, MonochromeBitmapsTakeTheTextAndBackgroundColours)
 {
-    const uint8_t bits[] = {0x80, 0, 0x40, 0};  // 2 × 2: set at (0, 0) and (1, 1)
+    const uint8_t bits[] = {0x80, 0, 0x40, 0}; // 2 × 2: set at (0, 0) and (1, 1)
     const Bitmap mono = Bitmap::FromMonoBits(2, 2, bits, 2);
     dc.SetTextColor(kRed);
     dc.SetBkColor(kBlue);
     EXPECT_TRUE(dc.StretchBlt(40, 0, 8, 8, mono, 0, 0, 2, 2, SRCCOPY));
-    for (const PixelCase& p : {PixelCase{40, 0, kBlue}, {43, 3, kBlue}, {44, 0, kRed}, {40, 4, kRed},
-                               {47, 7, kBlue}, {48, 0, kGrey}})
+    for (const PixelCase& p :
+        {PixelCase {40, 0, kBlue}, {43, 3, kBlue}, {44, 0, kRed}, {40, 4, kRed}, {47, 7, kBlue}, {48, 0, kGrey}})
         EXPECT_EQ(Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 
     EXPECT_TRUE(dc.BitBlt(50, 0, 2, 2, mono, 0, 0, SRCCOPY));
@@ -200,10 +201,10 @@ TEST_F(Raster, MonochromeBitmapsTakeTheTextAndBackgroundColours)
 
 TEST(MonochromeSurface, CopiesMonochromeBitsAndDrawsBlackOrWhite)
 {
-    const uint8_t bits[] = {0xA0, 0, 0x50, 0};  // 4 × 2 checkerboard
+    const uint8_t bits[] = {0xA0, 0, 0x50, 0}; // 4 × 2 checkerboard
     ImageSurface surface(8, 4, 96, DeviceKind::Picture, true);
     DC dc(surface);
-    dc.SetTextColor(kRed);  // plays no part between monochrome bitmaps
+    dc.SetTextColor(kRed); // plays no part between monochrome bitmaps
     dc.SetBkColor(kBlue);
     dc.StretchBlt(0, 0, 8, 4, Bitmap::FromMonoBits(4, 2, bits, 2), 0, 0, 4, 2, SRCCOPY);
     const Bitmap result = surface.ToBitmap();

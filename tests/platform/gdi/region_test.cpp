@@ -19,7 +19,7 @@ struct CombineCase {
 TEST(Region, CombinationsAnswerGdiResultCodes)
 {
     const Region left = Region::Rect(0, 0, 10, 10);
-    const Region overlapping = Region::Rect(5, 0, 15, 10);   // same rows: unions stay one rectangle
+    const Region overlapping = Region::Rect(5, 0, 15, 10); // same rows: unions stay one rectangle
     const Region diagonal = Region::Rect(5, 5, 15, 15);
     const Region apart = Region::Rect(20, 20, 30, 30);
     const CombineCase cases[] = {
@@ -65,29 +65,30 @@ struct PointCase {
 TEST(Region, ShapesExcludeTheirRightAndBottomEdges)
 {
     const Region rect = Region::Rect(10, 10, 20, 20);
-    for (const PointCase& p : {PointCase{10, 10, true}, {19, 19, true}, {20, 15, false}, {15, 20, false}, {9, 15, false}})
+    for (const PointCase& p :
+        {PointCase {10, 10, true}, {19, 19, true}, {20, 15, false}, {15, 20, false}, {9, 15, false}})
         EXPECT_EQ(rect.Contains(p.x, p.y), p.inside) << p.x << "," << p.y;
 
     // The ellipse in [0, 100) × [0, 50): centre and axis ends in, corners out.
     const Region ellipse = Region::Ellipse(0, 0, 100, 50);
-    for (const PointCase& p : {PointCase{50, 25, true}, {0, 25, true}, {99, 25, true}, {50, 0, true}, {50, 49, true},
-                               {2, 2, false}, {97, 47, false}, {100, 25, false}, {50, 50, false}})
+    for (const PointCase& p : {PointCase {50, 25, true}, {0, 25, true}, {99, 25, true}, {50, 0, true}, {50, 49, true},
+             {2, 2, false}, {97, 47, false}, {100, 25, false}, {50, 50, false}})
         EXPECT_EQ(ellipse.Contains(p.x, p.y), p.inside) << "ellipse " << p.x << "," << p.y;
     RECT box;
     EXPECT_EQ(ellipse.GetBox(box), COMPLEXREGION);
-    EXPECT_EQ(box, (RECT{0, 0, 100, 50}));
+    EXPECT_EQ(box, (RECT {0, 0, 100, 50}));
 }
 
 TEST(Region, RoundedRectangleCornersFollowTheCornerEllipse)
 {
     // Corner ellipse 20 × 20: a radius of 10 in each corner.
     const Region r = Region::RoundRect(0, 0, 101, 61, 20, 20);
-    for (const PointCase& p : {PointCase{0, 30, true}, {50, 0, true}, {100, 30, true}, {50, 60, true},
-                               {0, 0, false}, {1, 1, false}, {100, 60, false}, {3, 3, true}, {10, 0, true}})
+    for (const PointCase& p : {PointCase {0, 30, true}, {50, 0, true}, {100, 30, true}, {50, 60, true}, {0, 0, false},
+             {1, 1, false}, {100, 60, false}, {3, 3, true}, {10, 0, true}})
         EXPECT_EQ(r.Contains(p.x, p.y), p.inside) << p.x << "," << p.y;
     RECT box;
     r.GetBox(box);
-    EXPECT_EQ(box, (RECT{0, 0, 101, 61}));
+    EXPECT_EQ(box, (RECT {0, 0, 101, 61}));
     // Without rounding it is the rectangle.
     EXPECT_EQ(Region::RoundRect(0, 0, 10, 10, 0, 0), Region::Rect(0, 0, 10, 10));
 }
@@ -120,19 +121,19 @@ TEST(Region, CurvedRegionsCombineWithGdiResultCodes)
         std::vector<PointCase> points;
     } cases[] = {
         {"and with a window holding it: the ellipse itself", window, ellipse, RGN_AND, COMPLEXREGION, {0, 0, 100, 60},
-         {{50, 30, true}, {1, 1, false}}},
+            {{50, 30, true}, {1, 1, false}}},
         {"and with a half", ellipse, leftHalf, RGN_AND, COMPLEXREGION, {0, 0, 50, 60},
-         {{10, 30, true}, {49, 30, true}, {50, 30, false}, {1, 1, false}}},
+            {{10, 30, true}, {49, 30, true}, {50, 30, false}, {1, 1, false}}},
         {"and apart", ellipse, apart, RGN_AND, NULLREGION, {}, {}},
         {"rectangle less the ellipse", leftHalf, ellipse, RGN_DIFF, COMPLEXREGION, {0, 0, 50, 60},
-         {{1, 1, true}, {10, 30, false}, {49, 59, false}}},
+            {{1, 1, true}, {10, 30, false}, {49, 59, false}}},
         {"ellipse less a half", ellipse, leftHalf, RGN_DIFF, COMPLEXREGION, {50, 0, 100, 60},
-         {{60, 30, true}, {40, 30, false}}},
+            {{60, 30, true}, {40, 30, false}}},
         {"ellipse less something apart", ellipse, apart, RGN_DIFF, COMPLEXREGION, {0, 0, 100, 60}, {{50, 30, true}}},
         {"or of two ellipses", ellipse, other, RGN_OR, COMPLEXREGION, {0, 0, 150, 60},
-         {{10, 30, true}, {140, 30, true}, {75, 30, true}, {75, 1, false}}},
+            {{10, 30, true}, {140, 30, true}, {75, 30, true}, {75, 1, false}}},
         {"xor of two ellipses", ellipse, other, RGN_XOR, COMPLEXREGION, {0, 0, 150, 60},
-         {{10, 30, true}, {140, 30, true}, {75, 30, false}}},
+            {{10, 30, true}, {140, 30, true}, {75, 30, false}}},
         {"xor of itself", ellipse, ellipse, RGN_XOR, NULLREGION, {}, {}},
         {"or with nothing", ellipse, Region(), RGN_OR, COMPLEXREGION, {0, 0, 100, 60}, {{50, 30, true}}},
     };
@@ -195,7 +196,7 @@ TEST(Region, HugeCurvedRegionsCostNoMoreThanSmallOnes)
     EXPECT_EQ(shadow.Combine(tall, round, RGN_XOR), COMPLEXREGION);
     RECT box;
     tall.GetBox(box);
-    EXPECT_EQ(box, (RECT{0, -big, 2000, big}));
+    EXPECT_EQ(box, (RECT {0, -big, 2000, big}));
     EXPECT_TRUE(tall.Contains(1000, 0));
     EXPECT_FALSE(tall.Contains(0, big - 100));
     EXPECT_TRUE(round.Intersects({0, 0, 1, 1}));
@@ -230,7 +231,7 @@ TEST(Region, OffsetMovesAndIntersectsTestsRectangles)
     EXPECT_EQ(r, Region::Rect(5, -5, 15, 5));
     EXPECT_TRUE(r.Intersects({14, 4, 20, 20}));
     EXPECT_FALSE(r.Intersects({15, 4, 20, 20}));
-    EXPECT_FALSE(r.Intersects({10, 0, 10, 3}));  // empty rectangle
+    EXPECT_FALSE(r.Intersects({10, 0, 10, 3})); // empty rectangle
 }
 
 } // namespace

@@ -50,8 +50,8 @@ TEST(ImageSurface, TextIsDrawnWhereItIsMeasured)
     dc.TextOut(20, 10, "HHHH mmmm");
     const QRect ink = Ink(surface.Image());
     ASSERT_FALSE(ink.isNull());
-    EXPECT_NEAR(ink.left(), 20 + 3, 2);                    // H's left side bearing
-    EXPECT_NEAR(ink.right() + 1, 20 + extent.cx - 2, 2);   // m's right side bearing
+    EXPECT_NEAR(ink.left(), 20 + 3, 2); // H's left side bearing
+    EXPECT_NEAR(ink.right() + 1, 20 + extent.cx - 2, 2); // m's right side bearing
     EXPECT_GE(ink.top(), 10);
     EXPECT_LE(ink.bottom(), 10 + extent.cy);
 }
@@ -80,7 +80,7 @@ TEST(ImageSurface, OpaqueTextFillsItsCellWithTheBackground)
     dc.SetBkColor(RGB(0, 0, 255));
     const SIZE extent = dc.GetTextExtent("x x");
     dc.TextOut(10, 10, "x x");
-    EXPECT_EQ(surface.Pixel(10 + extent.cx / 2, 11), RGB(0, 0, 255));  // the space's cell
+    EXPECT_EQ(surface.Pixel(10 + extent.cx / 2, 11), RGB(0, 0, 255)); // the space's cell
     EXPECT_EQ(surface.Pixel(10 + extent.cx + 2, 11), RGB(255, 255, 255));
 }
 
@@ -149,11 +149,11 @@ TEST(WindowSurface, ContextsDrawAtAnyTimeAndTheScreenShowsIt)
     QWidget widget;
     widget.resize(120, 80);
     WindowSurface surface(&widget);
-    EXPECT_EQ(surface.PixelSize(), (SIZE{120, 80}));
+    EXPECT_EQ(surface.PixelSize(), (SIZE {120, 80}));
     {
-        DC outer(surface);  // outside any painting
+        DC outer(surface); // outside any painting
         outer.FillRect({0, 0, 60, 80}, Brush::Solid(RGB(255, 0, 0)));
-        DC inner(surface);  // nested
+        DC inner(surface); // nested
         inner.SetROP2(R2_XORPEN);
         inner.SelectObject(Pen::Solid(0, 0xFFFFFF));
         inner.MoveTo(0, 40);
@@ -174,7 +174,7 @@ TEST(WindowSurface, ContextsDrawAtAnyTimeAndTheScreenShowsIt)
     // Growing the window keeps what was drawn.
     widget.resize(200, 100);
     QApplication::processEvents();
-    EXPECT_EQ(surface.PixelSize(), (SIZE{200, 100}));
+    EXPECT_EQ(surface.PixelSize(), (SIZE {200, 100}));
     EXPECT_EQ(surface.Pixel(10, 10), RGB(255, 0, 0));
     EXPECT_EQ(surface.Pixel(150, 90), RGB(255, 255, 255));
 }
@@ -188,7 +188,7 @@ TEST(PrinterSurface, PdfPagesAreWritten)
         DC dc(*printer);
         EXPECT_EQ(dc.Kind(), DeviceKind::Printer);
         EXPECT_TRUE(dc.IsPrinting());
-        EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 8 * 600 + 300);  // Letter, 8.5 inches
+        EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 8 * 600 + 300); // Letter, 8.5 inches
         EXPECT_EQ(dc.GetDeviceCaps(VERTRES), 11 * 600);
         EXPECT_EQ(dc.GetDeviceCaps(PHYSICALOFFSETX), 0);
         dc.SetMapMode(MM_ANISOTROPIC);
@@ -257,7 +257,7 @@ TEST(PrinterSurface, PdfReplacesTheEarlierFileOnlyWhenEnded)
         std::vector<std::string> left;
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             left.push_back(entry.path().filename().string());
-        EXPECT_EQ(left, std::vector<std::string>{"form.pdf"}) << c.name;
+        EXPECT_EQ(left, std::vector<std::string> {"form.pdf"}) << c.name;
     }
 }
 

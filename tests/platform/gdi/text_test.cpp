@@ -23,9 +23,9 @@ Font MakeFont(const char* face, int height, int weight = FW_NORMAL)
 class DesignUnits : public testing::Test {
 protected:
     DesignUnits()
-        : surface(DeviceKind::Window, 1440, 1440, {100000, 100000}), dc(surface)
-    {
-    }
+        : surface(DeviceKind::Window, 1440, 1440, {100000, 100000})
+        , dc(surface)
+    {}
     RecordingSurface surface;
     DC dc;
 };
@@ -62,7 +62,7 @@ TEST_F(DesignUnits, TextMetricsAreTheWindowsFacesOwn)
 
 TEST_F(DesignUnits, CellHeightAndWeightAreHonoured)
 {
-    dc.SelectObject(MakeFont("Arial", 2288));  // a positive height is the cell height
+    dc.SelectObject(MakeFont("Arial", 2288)); // a positive height is the cell height
     TEXTMETRIC tm;
     dc.GetTextMetrics(tm);
     EXPECT_EQ(tm.tmHeight, 2288);
@@ -71,8 +71,8 @@ TEST_F(DesignUnits, CellHeightAndWeightAreHonoured)
     dc.SelectObject(MakeFont("Arial", -2048, FW_BOLD));
     dc.GetTextMetrics(tm);
     EXPECT_EQ(tm.tmWeight, FW_BOLD);
-    EXPECT_EQ(dc.GetCharWidths()['a'], 1139);  // Arial Bold's "a" is as wide as the regular one
-    EXPECT_EQ(dc.GetCharWidths()['b'], 1251);  // but not its "b"
+    EXPECT_EQ(dc.GetCharWidths()['a'], 1139); // Arial Bold's "a" is as wide as the regular one
+    EXPECT_EQ(dc.GetCharWidths()['b'], 1251); // but not its "b"
 }
 
 TEST_F(DesignUnits, CharacterWidthsCoverTheWholeCodePage)
@@ -83,11 +83,16 @@ TEST_F(DesignUnits, CharacterWidthsCoverTheWholeCodePage)
         int width;
     };
     const WidthCase cases[] = {
-        {"Arial", ' ', 569}, {"Arial", 'a', 1139}, {"Arial", 'W', 1933}, {"Arial", 'i', 455},
-        {"Arial", 0x80, 1139},  // the euro sign
-        {"Arial", 0xE9, 1139},  // e acute
-        {"Times New Roman", 'a', 909}, {"Times New Roman", ' ', 512},
-        {"Courier New", 'i', 1229}, {"Courier New", 0xFF, 1229},
+        {"Arial", ' ', 569},
+        {"Arial", 'a', 1139},
+        {"Arial", 'W', 1933},
+        {"Arial", 'i', 455},
+        {"Arial", 0x80, 1139}, // the euro sign
+        {"Arial", 0xE9, 1139}, // e acute
+        {"Times New Roman", 'a', 909},
+        {"Times New Roman", ' ', 512},
+        {"Courier New", 'i', 1229},
+        {"Courier New", 0xFF, 1229},
     };
     for (const WidthCase& c : cases) {
         dc.SelectObject(MakeFont(c.face, -2048));
@@ -133,15 +138,15 @@ TEST_F(DrawTextTest, BreaksLinesAtSpacesToFitTheRectangle)
     };
     const BreakCase cases[] = {
         {"aaaa bbbb cccc dd", {"aaaa bbbb", "cccc dd"}},
-        {"aaaa bbbbb cccc", {"aaaa bbbbb", "cccc"}},                 // exactly ten fits
-        {"abcdefghijklmno xy", {"abcdefghijklmno", "xy"}},           // a long word stays whole
-        {"ab   cdefghij  kl", {"ab", "cdefghij", "kl"}},  // spaces at a break are dropped
+        {"aaaa bbbbb cccc", {"aaaa bbbbb", "cccc"}}, // exactly ten fits
+        {"abcdefghijklmno xy", {"abcdefghijklmno", "xy"}}, // a long word stays whole
+        {"ab   cdefghij  kl", {"ab", "cdefghij", "kl"}}, // spaces at a break are dropped
         {"one\r\ntwo three four\nfive", {"one", "two three", "four", "five"}},
         {"", {}},
     };
     for (const BreakCase& c : cases) {
         surface.Clear();
-        RECT r{0, 0, 12290, 100000};
+        RECT r {0, 0, 12290, 100000};
         const int height = dc.DrawText(c.text, r, DT_WORDBREAK | DT_NOPREFIX);
         std::vector<std::string> texts;
         for (const auto& [origin, text] : Drawn())
@@ -153,12 +158,12 @@ TEST_F(DrawTextTest, BreaksLinesAtSpacesToFitTheRectangle)
 
 TEST_F(DrawTextTest, CentresEachLineAndStacksThemByTheFontHeight)
 {
-    RECT r{1000, 500, 1000 + 12290, 20000};
+    RECT r {1000, 500, 1000 + 12290, 20000};
     dc.DrawText("aaaa bbbb cccc dd", r, DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
     const auto drawn = Drawn();
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].first, (POINT{1000 + (12290 - 9 * 1229) / 2, 500}));
-    EXPECT_EQ(drawn[1].first, (POINT{1000 + (12290 - 7 * 1229) / 2, 500 + 2320}));
+    EXPECT_EQ(drawn[0].first, (POINT {1000 + (12290 - 9 * 1229) / 2, 500}));
+    EXPECT_EQ(drawn[1].first, (POINT {1000 + (12290 - 7 * 1229) / 2, 500 + 2320}));
     // Drawing is clipped to the rectangle.
     RECT box;
     surface.Calls()[0].state.clip->GetBox(box);
@@ -167,7 +172,7 @@ TEST_F(DrawTextTest, CentresEachLineAndStacksThemByTheFontHeight)
 
 TEST_F(DrawTextTest, WithoutWordBreakOnlyLineEndsBreak)
 {
-    RECT r{0, 0, 1229, 100000};
+    RECT r {0, 0, 1229, 100000};
     EXPECT_EQ(dc.DrawText("aaaa bbbb\rcc", r, DT_NOPREFIX), 2 * 2320);
     ASSERT_EQ(Drawn().size(), 2u);
     EXPECT_EQ(Drawn()[0].second, "aaaa bbbb");
@@ -175,17 +180,17 @@ TEST_F(DrawTextTest, WithoutWordBreakOnlyLineEndsBreak)
 
 TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing)
 {
-    RECT r{100, 200, 100 + 12290, 300};
+    RECT r {100, 200, 100 + 12290, 300};
     EXPECT_EQ(dc.DrawText("aaaa bbbb cccc dd", r, DT_WORDBREAK | DT_CALCRECT), 2 * 2320);
     EXPECT_TRUE(surface.Calls().empty());
-    EXPECT_EQ(r, (RECT{100, 200, 100 + 9 * 1229, 200 + 2 * 2320}));
+    EXPECT_EQ(r, (RECT {100, 200, 100 + 9 * 1229, 200 + 2 * 2320}));
 }
 
 TEST_F(DrawTextTest, NoTextMeasuresNothing)
 {
-    RECT r{100, 200, 5000, 6000};
+    RECT r {100, 200, 5000, 6000};
     EXPECT_EQ(dc.DrawText("", r, DT_WORDBREAK | DT_CALCRECT), 0);
-    EXPECT_EQ(r, (RECT{100, 200, 100, 200}));
+    EXPECT_EQ(r, (RECT {100, 200, 100, 200}));
 }
 
 TEST(FontFamilies, WindowsFacesAreOfferedWithTheirPitchAndFamily)
@@ -198,7 +203,7 @@ TEST(FontFamilies, WindowsFacesAreOfferedWithTheirPitchAndFamily)
             const char* face;
             uint8_t pitchAndFamily;
         };
-        for (const FamilyCase& c : {FamilyCase{"Arial", 0x27}, {"times new roman", 0x17}, {"Courier New", 0x36}}) {
+        for (const FamilyCase& c : {FamilyCase {"Arial", 0x27}, {"times new roman", 0x17}, {"Courier New", 0x36}}) {
             const std::vector<FontFamily> found = dc.EnumFontFamilies(c.face);
             ASSERT_EQ(found.size(), 1u) << c.face;
             EXPECT_EQ(found[0].pitchAndFamily, c.pitchAndFamily) << c.face;

@@ -44,8 +44,8 @@ TEST(TwipsMeasure, TextHasTheSameWidthOnScreenImageAndPaper)
         for (int points : {8, 10, 12}) {
             const int onScreen = SentenceWidth(screen, face, points);
             ASSERT_GT(onScreen, 0);
-            for (Surface* other : {static_cast<Surface*>(&image), static_cast<Surface*>(pdf.get()),
-                                   static_cast<Surface*>(fine.get())}) {
+            for (Surface* other :
+                {static_cast<Surface*>(&image), static_cast<Surface*>(pdf.get()), static_cast<Surface*>(fine.get())}) {
                 const int width = SentenceWidth(*other, face, points);
                 EXPECT_LE(std::abs(width - onScreen), onScreen / 1000.0)
                     << face << " " << points << " pt at " << other->DpiX() << " dpi: " << width << " against "

@@ -8,23 +8,20 @@
 TEST(ProgramStrings, TextsAreThoseTheProgramShows)
 {
     const res::ScopedMissingHandler scope(res::ThrowMissing);
-    struct Case { std::uint32_t id; const char* text; };
-    for (const Case& c : {
-             Case{100, ""},
-             {117, "The name you supply must start with a letter and may be composed of letters, "
-                   "numbers or underscores ('_')."},
-             {147, "\""},
-             {201, "Insufficient memory to load file."},
-             {202, "Object not yet implemented."},
-             {226, "The maximum height for this form  is"},
-             {299, "Equal to "},
-             {345, " is owned by form "},
+    struct Case {
+        std::uint32_t id;
+        const char* text;
+    };
+    for (const Case& c : {Case {100, ""},
+             {117,
+                 "The name you supply must start with a letter and may be composed of letters, "
+                 "numbers or underscores ('_')."},
+             {147, "\""}, {201, "Insufficient memory to load file."}, {202, "Object not yet implemented."},
+             {226, "The maximum height for this form  is"}, {299, "Equal to "}, {345, " is owned by form "},
              {105, "File %s is already open or is read only.\n\nChoose another file?"},
              {383, "Quirewell templates. (*.qwl)|*.qwl|All Files (*.*)|*.*||"},
-             {564, "The connection name may not contain a '\\' character."},
-             {32934, "Hollarby"},
-             {32935, "HBQFORM.INI"},
-             {61714, "Please enter an integer between %1 and %2."}}) {
+             {564, "The connection name may not contain a '\\' character."}, {32934, "Hollarby"},
+             {32935, "HBQFORM.INI"}, {61714, "Please enter an integer between %1 and %2."}}) {
         EXPECT_EQ(ProgramResources().LoadString(c.id), c.text) << c.id;
     }
 }

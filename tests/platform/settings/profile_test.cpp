@@ -29,7 +29,8 @@ std::string ReadAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const std::string kText = "Caf\xe9 \x80" "5, \"quoted\" ; not a comment";
+const std::string kText = "Caf\xe9 \x80"
+                          "5, \"quoted\" ; not a comment";
 const std::vector<std::uint8_t> kBytes = {0, 1, 0x40, '\n', '\r', 0x7F, 0x80, 0xFF, '(', ')', '\\'};
 
 } // namespace
@@ -38,12 +39,23 @@ using ProfileTest = ConfigFolderTest;
 
 TEST_F(ProfileTest, FileFollowsProfileNameAndRegistryKey)
 {
-    struct Case { const char* file; std::function<void(Profile&)> setUp; };
+    struct Case {
+        const char* file;
+        std::function<void(Profile&)> setUp;
+    };
     const Case cases[] = {
         {"Hollarby/dHBQFORM.INI", [](Profile& p) { p.SetProfileName("dHBQFORM.INI"); }},
         {"Hollarby/forms.ini", [](Profile& p) { p = ProgramProfile(); }},
-        {"Hollarby/qwtutor.ini", [](Profile& p) { p = ProgramProfile(); p.SetProfileName("qwtutor.ini"); }},
-        {"Hollarby/QWTUTOR.INI", [](Profile& p) { p = ProgramProfile(); p.SetProfileName("QWTUTOR.INI"); }},
+        {"Hollarby/qwtutor.ini",
+            [](Profile& p) {
+                p = ProgramProfile();
+                p.SetProfileName("qwtutor.ini");
+            }},
+        {"Hollarby/QWTUTOR.INI",
+            [](Profile& p) {
+                p = ProgramProfile();
+                p.SetProfileName("QWTUTOR.INI");
+            }},
         {"Other/forms.ini", [](Profile& p) { p.SetRegistryKey("Other"); }},
     };
     for (const Case& c : cases) {
@@ -127,8 +139,7 @@ TEST_F(ProfileTest, MissingOrUnsuitableValuesGiveTheDefault)
 TEST_F(ProfileTest, RefusedWritesReportFailureAndChangeNothing)
 {
     Profile profile = ProgramProfile();
-    for (auto [section, entry] : {std::pair{"", "Entry"}, {"Section", ""}, {"A/B", "Entry"},
-                                  {"Section", "A\\B"}}) {
+    for (auto [section, entry] : {std::pair {"", "Entry"}, {"Section", ""}, {"A/B", "Entry"}, {"Section", "A\\B"}}) {
         EXPECT_FALSE(profile.WriteInt(section, entry, 1)) << section << " " << entry;
         EXPECT_EQ(profile.GetInt(section, entry, 9), 9);
     }
@@ -148,11 +159,13 @@ TEST_F(ProfileTest, RefusedWritesReportFailureAndChangeNothing)
 
 TEST(ParseProfileInt, ReadsTheLeadingNumber)
 {
-    struct Case { const char* text; std::optional<int> value; };
-    for (const Case& c : {Case{"0", 0}, {"  12", 12}, {"-7", -7}, {"+3", 3}, {"42 pixels", 42},
-                          {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-                          {"2147483648", std::nullopt}, {"99999999999999999999", std::nullopt},
-                          {"", std::nullopt}, {"-", std::nullopt}, {"abc", std::nullopt},
-                          {"0x10", 0}})
+    struct Case {
+        const char* text;
+        std::optional<int> value;
+    };
+    for (const Case& c :
+        {Case {"0", 0}, {"  12", 12}, {"-7", -7}, {"+3", 3}, {"42 pixels", 42}, {"2147483647", 2147483647},
+            {"-2147483648", -2147483647 - 1}, {"2147483648", std::nullopt}, {"99999999999999999999", std::nullopt},
+            {"", std::nullopt}, {"-", std::nullopt}, {"abc", std::nullopt}, {"0x10", 0}})
         EXPECT_EQ(settings::ParseProfileInt(c.text), c.value) << c.text;
 }

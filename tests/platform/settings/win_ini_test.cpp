@@ -21,13 +21,13 @@ using WinIniTest = ConfigFolderTest;
 
 TEST_F(WinIniTest, InternationalSettingsComeFromTheLocaleWhereTheFileHasNone)
 {
-    struct Case { const char* locale; const char* shortDate; const char* currency; };
-    for (const Case& c : {Case{"en_US", "M/d/yy", "$"},
-                          {"en_GB", "dd/MM/yyyy", "\xa3"},
-                          {"de_DE", "dd.MM.yy", "\x80"},
-                          {"pl_PL", "d.MM.yyyy", "PLN"},
-                          {"hi_IN", "d/M/yy", "INR"},
-                          {"C", "m/d/yy", "$"}}) {
+    struct Case {
+        const char* locale;
+        const char* shortDate;
+        const char* currency;
+    };
+    for (const Case& c : {Case {"en_US", "M/d/yy", "$"}, {"en_GB", "dd/MM/yyyy", "\xa3"}, {"de_DE", "dd.MM.yy", "\x80"},
+             {"pl_PL", "d.MM.yyyy", "PLN"}, {"hi_IN", "d/M/yy", "INR"}, {"C", "m/d/yy", "$"}}) {
         const WinIni ini(Folder() / "absent.ini", QLocale(c.locale));
         EXPECT_EQ(ini.GetString("Intl", "sShortDate", "m/d/yy"), c.shortDate) << c.locale;
         EXPECT_EQ(ini.GetString("intl", "SCURRENCY", "$"), c.currency) << c.locale;
@@ -38,11 +38,12 @@ TEST_F(WinIniTest, InternationalSettingsComeFromTheLocaleWhereTheFileHasNone)
 TEST_F(WinIniTest, TheFileWinsOverTheLocale)
 {
     const fs::path file = Folder() / "win.ini";
-    WriteFile(file, "[intl]\nsShortDate=yyyy-MM-dd\n"
-                    "[WinFax]\nVersion=7.1\n"
-                    "[devices]\nWinFax=winfax, pub:\n"
-                    "[windows]\noleinplaceborderwidth=6\n"
-                    "[mail]\nmapi=1\nCMCDLLNAME32=\n");
+    WriteFile(file,
+        "[intl]\nsShortDate=yyyy-MM-dd\n"
+        "[WinFax]\nVersion=7.1\n"
+        "[devices]\nWinFax=winfax, pub:\n"
+        "[windows]\noleinplaceborderwidth=6\n"
+        "[mail]\nmapi=1\nCMCDLLNAME32=\n");
     const WinIni ini(file, QLocale("de_DE"));
     EXPECT_EQ(ini.GetString("Intl", "sShortDate", "m/d/yy"), "yyyy-MM-dd");
     EXPECT_EQ(ini.GetString("Intl", "sCurrency", "$"), "\x80");

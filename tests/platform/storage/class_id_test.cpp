@@ -17,8 +17,8 @@ ClassId Counting()
 TEST(ClassId, TextShowsTheFirstThreeFieldsLittleEndian)
 {
     EXPECT_EQ(Counting().ToString(), "{03020100-0504-0706-0809-0A0B0C0D0E0F}");
-    EXPECT_EQ(ClassId{}.ToString(), "{00000000-0000-0000-0000-000000000000}");
-    EXPECT_TRUE(ClassId{}.IsNull());
+    EXPECT_EQ(ClassId {}.ToString(), "{00000000-0000-0000-0000-000000000000}");
+    EXPECT_TRUE(ClassId {}.IsNull());
     EXPECT_FALSE(Counting().IsNull());
 }
 

@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    rlimit saved_{};
+    rlimit saved_ {};
     void (*oldHandler_)(int);
 };
 
@@ -52,7 +52,7 @@ TEST(Commit, AWriteFailingHalfWayLeavesTheOldFileWhole)
         EXPECT_EQ(root.Commit(), Status::WriteFault);
     }
     EXPECT_TRUE(ReadBytes(path) == before);
-    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"form.qwm"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string> {"form.qwm"});
 
     // The changes are still held; a later commit succeeds.
     ASSERT_EQ(root.Commit(), Status::Ok);
@@ -81,7 +81,7 @@ TEST(Commit, AFolderWeMayNotWriteRefusesTheCommitAndKeepsTheFile)
     EXPECT_EQ(status, Status::AccessDenied);
     EXPECT_EQ(created, Status::AccessDenied);
     EXPECT_TRUE(ReadBytes(path) == before);
-    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"form.qwm"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string> {"form.qwm"});
 }
 
 TEST(Commit, AVanishedFolderIsReported)
@@ -107,8 +107,7 @@ TEST(Commit, TheReplacedFileKeepsItsPermissionsAndLinks)
     ASSERT_EQ(root.Commit(), Status::Ok);
 
     EXPECT_TRUE(fs::is_symlink(folder / "link.qwm"));
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     root.Release();
     ASSERT_EQ(OpenCompoundFile(path, Access::Read, root), Status::Ok);
     EXPECT_EQ(GetStream(root, "Contents"), Pattern(10, 4));
@@ -120,8 +119,7 @@ TEST(Commit, CreatingChecksWhatIsAlreadyThere)
     auto path = WriteSmallFile(folder / "form.qwm");
     Storage root;
     EXPECT_EQ(CreateCompoundFile(path, CreateMode::FailIfThere, root), Status::FileExists);
-    EXPECT_EQ(CreateCompoundFile((folder / "no" / "a.qwm").string(), CreateMode::Replace, root),
-              Status::FileNotFound);
+    EXPECT_EQ(CreateCompoundFile((folder / "no" / "a.qwm").string(), CreateMode::Replace, root), Status::FileNotFound);
     EXPECT_EQ(CreateCompoundFile(folder.string(), CreateMode::Replace, root), Status::AccessDenied);
 
     // Replacing starts empty and takes the old file's place on commit.

@@ -27,7 +27,7 @@ protected:
     {
         Storage child;
         EXPECT_EQ(parent.OpenStorage(name, child), Status::Ok) << name;
-        return child ? TakeSnapshot(child) : Snapshot{};
+        return child ? TakeSnapshot(child) : Snapshot {};
     }
 
     std::filesystem::path folder;

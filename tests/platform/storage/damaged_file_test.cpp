@@ -27,8 +27,7 @@ std::vector<uint8_t> SoundFile(const std::filesystem::path& folder)
     return ReadBytes(path);
 }
 
-Status OpenBytes(const std::filesystem::path& folder, const std::vector<uint8_t>& bytes,
-                 Storage& root)
+Status OpenBytes(const std::filesystem::path& folder, const std::vector<uint8_t>& bytes, Storage& root)
 {
     auto path = folder / "damaged.qwm";
     WriteBytes(path, bytes);
@@ -82,7 +81,7 @@ TEST(DamagedFile, WhatIsNoCompoundFileIsRefused)
     // A file too large to hold is refused before anything is read (it is sparse).
     auto huge = folder / "huge.qwm";
     WriteBytes(huge, {});
-    std::filesystem::resize_file(huge, (uintmax_t{1} << 30) + 1);
+    std::filesystem::resize_file(huge, (uintmax_t {1} << 30) + 1);
     EXPECT_EQ(OpenCompoundFile(huge.string(), Access::Read, root), Status::TooLarge);
     std::filesystem::remove(huge);
 }
@@ -91,8 +90,8 @@ TEST(DamagedFile, TruncationIsAnError)
 {
     auto folder = ScratchFolder();
     auto sound = SoundFile(folder);
-    for (size_t keep : {size_t{1}, size_t{76}, size_t{511}, size_t{512}, size_t{1000},
-                        sound.size() / 2, sound.size() - 512, sound.size() - 1}) {
+    for (size_t keep : {size_t {1}, size_t {76}, size_t {511}, size_t {512}, size_t {1000}, sound.size() / 2,
+             sound.size() - 512, sound.size() - 1}) {
         std::vector<uint8_t> bytes(sound.begin(), sound.begin() + keep);
         Storage root;
         EXPECT_EQ(OpenBytes(folder, bytes, root), Status::NotCompoundFile) << "kept " << keep;
@@ -105,9 +104,9 @@ TEST(DamagedFile, ForgedFieldsAreErrors)
     auto sound = SoundFile(folder);
     struct Case {
         const char* what;
-        const char* entry;  // directory entry the offset is relative to, or null for the header
+        const char* entry; // directory entry the offset is relative to, or null for the header
         size_t offset;
-        std::optional<uint32_t> value;  // none: the entry's own index
+        std::optional<uint32_t> value; // none: the entry's own index
     };
     const Case cases[] = {
         {"signature", nullptr, 0x00, 0x12345678},
@@ -138,7 +137,7 @@ TEST(DamagedFile, TwoElementsOfOneNameAreAnError)
     auto folder = ScratchFolder();
     auto bytes = SoundFile(folder);
     size_t at = DirectoryEntry(bytes, "Small");
-    const char name[] = "CONTENTS";  // "Contents" stands beside it
+    const char name[] = "CONTENTS"; // "Contents" stands beside it
     for (size_t i = 0; i < sizeof name; ++i) {
         bytes[at + 2 * i] = static_cast<uint8_t>(name[i]);
         bytes[at + 2 * i + 1] = 0;

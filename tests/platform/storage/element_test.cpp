@@ -79,11 +79,11 @@ TEST_F(ElementTest, CreatingOverAnExistingNameFailsOrReplacesAsAsked)
     // Replacing swaps the storage for an empty stream of the new spelling.
     ASSERT_EQ(root.CreateStream("IMAGES", CreateMode::Replace, stream), Status::Ok);
     EXPECT_EQ(stream->GetLength(), 0u);
-    EXPECT_EQ(Names(root), (std::vector<std::string>{"IMAGES", "Contents"}));
+    EXPECT_EQ(Names(root), (std::vector<std::string> {"IMAGES", "Contents"}));
     EXPECT_EQ(images.OpenStream("1", stream), Status::Reverted);
 
     ASSERT_EQ(root.CreateStorage("Contents", CreateMode::Replace, storage), Status::Ok);
-    EXPECT_EQ(Names(storage), std::vector<std::string>{});
+    EXPECT_EQ(Names(storage), std::vector<std::string> {});
 }
 
 TEST_F(ElementTest, NamesAreCheckedWhereverAnElementIsNamed)
@@ -101,19 +101,31 @@ TEST_F(ElementTest, NamesAreCheckedWhereverAnElementIsNamed)
         {"a:b", false},
         {"a!b", false},
         {std::string("a\0b", 3), false},
-        {"\x01" "CompObj", true},
+        {"\x01"
+         "CompObj",
+            true},
         {"Caf\xE9 \x80", true},
     };
     const std::vector<std::pair<const char*, std::function<Status(const std::string&)>>> operations = {
-        {"CreateStorage", [&](const std::string& n) { Storage s; return root.CreateStorage(n, CreateMode::Replace, s); }},
-        {"CreateStream", [&](const std::string& n) { std::unique_ptr<Stream> s; return root.CreateStream(n, CreateMode::Replace, s); }},
-        {"RenameElement", [&](const std::string& n) {
-             Status st = images.RenameElement("1", n);
-             if (st == Status::Ok)
-                 images.RenameElement(n, "1");
-             return st;
-         }},
-        {"MoveElementTo", [&](const std::string& n) { return root.MoveElementTo("Contents", images, n, MoveMode::Copy); }},
+        {"CreateStorage",
+            [&](const std::string& n) {
+                Storage s;
+                return root.CreateStorage(n, CreateMode::Replace, s);
+            }},
+        {"CreateStream",
+            [&](const std::string& n) {
+                std::unique_ptr<Stream> s;
+                return root.CreateStream(n, CreateMode::Replace, s);
+            }},
+        {"RenameElement",
+            [&](const std::string& n) {
+                Status st = images.RenameElement("1", n);
+                if (st == Status::Ok)
+                    images.RenameElement(n, "1");
+                return st;
+            }},
+        {"MoveElementTo",
+            [&](const std::string& n) { return root.MoveElementTo("Contents", images, n, MoveMode::Copy); }},
     };
     for (const auto& [operation, run] : operations) {
         for (const auto& c : cases)
@@ -125,7 +137,7 @@ TEST_F(ElementTest, ElementsAreListedInCompoundFileOrder)
 {
     for (const char* name : {"Zzz", "aa", "c", "A1", "B"})
         PutStream(images, name, {});
-    EXPECT_EQ(Names(images), (std::vector<std::string>{"1", "B", "c", "A1", "aa", "Zzz"}));
+    EXPECT_EQ(Names(images), (std::vector<std::string> {"1", "B", "c", "A1", "aa", "Zzz"}));
 
     std::vector<ElementInfo> list;
     ASSERT_EQ(root.List(list), Status::Ok);
@@ -144,7 +156,7 @@ TEST_F(ElementTest, DestroyingAStorageRevertsEveryHandleUnderIt)
 
     EXPECT_EQ(root.DestroyElement("missing"), Status::ElementNotFound);
     ASSERT_EQ(root.DestroyElement("images"), Status::Ok);
-    EXPECT_EQ(Names(root), std::vector<std::string>{"Contents"});
+    EXPECT_EQ(Names(root), std::vector<std::string> {"Contents"});
 
     ClassId id;
     EXPECT_EQ(images.GetClassId(id), Status::Reverted);
@@ -163,7 +175,7 @@ TEST_F(ElementTest, RenamingKeepsContentsAndRefusesTakenNames)
     EXPECT_EQ(root.RenameElement("Missing", "Other"), Status::ElementNotFound);
     EXPECT_EQ(root.RenameElement("Contents", "IMAGES"), Status::AlreadyExists);
     ASSERT_EQ(root.RenameElement("Images", "Pictures"), Status::Ok);
-    EXPECT_EQ(Names(root), (std::vector<std::string>{"Contents", "Pictures"}));
+    EXPECT_EQ(Names(root), (std::vector<std::string> {"Contents", "Pictures"}));
     ASSERT_EQ(root.RenameElement("contents", "CONTENTS"), Status::Ok);
     EXPECT_EQ(GetStream(root, "CONTENTS"), Pattern(10, 2));
     // A handle opened before the rename still reaches the same storage.

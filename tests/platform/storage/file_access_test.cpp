@@ -43,7 +43,9 @@ bool SetImmutable(const std::string& path, bool on)
 class ReadOnlyFile {
 public:
     enum Way { NoWriteBit, Immutable };
-    ReadOnlyFile(std::string path, Way way) : path_(std::move(path)), way_(way)
+    ReadOnlyFile(std::string path, Way way)
+        : path_(std::move(path))
+        , way_(way)
     {
         if (way == NoWriteBit) {
             fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -93,7 +95,7 @@ TEST(ReadOnlyFile, IsNeitherReplacedNorOpenedForWriting)
         EXPECT_EQ(CreateCompoundFile(path, CreateMode::Replace, root), Status::AccessDenied);
         EXPECT_EQ(ReplaceFile(path, Pattern(10, 3)), Status::AccessDenied);
         EXPECT_TRUE(ReadBytes(path) == before);
-        EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"form.qwm"});
+        EXPECT_EQ(FolderNames(folder), std::vector<std::string> {"form.qwm"});
 
         // Reading it is fine.
         EXPECT_EQ(OpenCompoundFile(path, Access::Read, root), Status::Ok);
@@ -121,11 +123,10 @@ TEST(ReadOnlyFile, AnotherUsersFileIsNotReplacedThroughAWritableFolder)
     const fs::path folder = pattern;
     fs::permissions(folder, fs::perms::all);
     const auto owned = WriteSmallFile(folder / "owned.qwm");
-    fs::permissions(owned, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
-                               | fs::perms::others_read);
+    fs::permissions(
+        owned, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     const auto shared = WriteSmallFile(folder / "shared.qwm");
-    fs::permissions(shared, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec
-                                & ~fs::perms::others_exec);
+    fs::permissions(shared, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec);
     const auto before = ReadBytes(owned);
 
     // The child takes the identity of "nobody" and reports by its exit code.
@@ -202,7 +203,7 @@ TEST(SpecialPath, LinkLoopsAndOverLongNamesAreReportedForWhatTheyAre)
     fs::create_symlink("later.qwm", later);
     EXPECT_EQ(root.Commit(), Status::LinkLoop);
     EXPECT_TRUE(fs::is_symlink(later));
-    EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"a.qwm", "b.qwm", "later.qwm"}));
+    EXPECT_EQ(FolderNames(folder), (std::vector<std::string> {"a.qwm", "b.qwm", "later.qwm"}));
 }
 
 } // namespace

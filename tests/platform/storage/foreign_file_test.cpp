@@ -13,11 +13,11 @@ using namespace storage::testing;
 namespace {
 
 struct ForeignElement {
-    const char* parent;    // UTF-8 path of the storage it lies in, "" for the root
-    const char* name;      // UTF-8, as the file holds it
+    const char* parent; // UTF-8 path of the storage it lies in, "" for the root
+    const char* name; // UTF-8, as the file holds it
     bool storage;
-    unsigned classSeed;    // storages: 0 for no class id
-    size_t size;           // streams
+    unsigned classSeed; // storages: 0 for no class id
+    size_t size; // streams
 };
 
 // An embedded object's storage beside a form's own streams.
@@ -72,9 +72,9 @@ Snapshot Expected()
     for (const auto& e : kElements) {
         std::string path = std::string(*e.parent ? std::string(e.parent) + "/" : "") + e.name;
         if (path == "Caf\xC3\xA9")
-            path = "Caf\xE9";  // our names are Windows-1252
+            path = "Caf\xE9"; // our names are Windows-1252
         if (e.storage)
-            expected[path] = {ElementKind::Storage, e.classSeed ? MakeClassId(e.classSeed) : ClassId{}, {}};
+            expected[path] = {ElementKind::Storage, e.classSeed ? MakeClassId(e.classSeed) : ClassId {}, {}};
         else
             expected[path] = {ElementKind::Stream, {}, Pattern(e.size, static_cast<unsigned>(e.size))};
     }
@@ -89,7 +89,7 @@ TEST_P(ForeignFile, IsReadWholeAndSurvivesOurRewrite)
     WriteWithGsf(path, GetParam());
     auto header = ReadBytes(path);
     ASSERT_GT(header.size(), 0x1Eu);
-    ASSERT_EQ(size_t{1} << header[0x1E], GetParam()) << "sector size in the header";
+    ASSERT_EQ(size_t {1} << header[0x1E], GetParam()) << "sector size in the header";
 
     Storage root;
     ASSERT_EQ(OpenCompoundFile(path, Access::ReadWrite, root), Status::Ok);

@@ -36,8 +36,8 @@ Snapshot ReadWithOlefile(const std::filesystem::path& file, const std::filesyste
     auto script = folder / "listing.py";
     auto listing = folder / "listing.txt";
     std::ofstream(script) << kListing;
-    std::string command = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "' '"
-                          + folder.string() + "' > '" + listing.string() + "'";
+    std::string command = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "' '" + folder.string()
+        + "' > '" + listing.string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
 
     Snapshot seen;
@@ -49,13 +49,13 @@ Snapshot ReadWithOlefile(const std::filesystem::path& file, const std::filesyste
         std::getline(fields, kind, '\t');
         std::getline(fields, path, '\t');
         std::getline(fields, last);
-        Entry entry{kind == "stream" ? ElementKind::Stream : ElementKind::Storage, {}, {}};
+        Entry entry {kind == "stream" ? ElementKind::Stream : ElementKind::Storage, {}, {}};
         if (entry.kind == ElementKind::Stream) {
             entry.data = ReadBytes(last);
         } else if (!last.empty()) {
             auto id = ClassId::FromString(last);
             EXPECT_TRUE(id.has_value()) << last;
-            entry.classId = id.value_or(ClassId{});
+            entry.classId = id.value_or(ClassId {});
         }
         seen[text::FromUtf8(path)] = std::move(entry);
     }

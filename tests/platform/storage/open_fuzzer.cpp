@@ -12,8 +12,7 @@ namespace {
 
 bool SameTree(const Node& a, const Node& b)
 {
-    if (a.kind != b.kind || a.wireName != b.wireName || a.data != b.data
-        || a.children.size() != b.children.size())
+    if (a.kind != b.kind || a.wireName != b.wireName || a.data != b.data || a.children.size() != b.children.size())
         return false;
     if (a.kind == Node::StorageNode && a.classId != b.classId)
         return false;

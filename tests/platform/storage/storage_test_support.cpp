@@ -111,7 +111,10 @@ void BuildSample(Storage& root)
     PutStream(root, "Contents", Pattern(3000, 1));
     PutStream(root, "Empty", {});
     PutStream(root, "Caf\xE9 \x80", Pattern(17, 2));
-    PutStream(root, "\x01" "CompObj", Pattern(4096, 3));
+    PutStream(root,
+        "\x01"
+        "CompObj",
+        Pattern(4096, 3));
 
     Storage images, a, b, c, empty;
     ASSERT_EQ(root.CreateStorage("Images", CreateMode::FailIfThere, images), Status::Ok);

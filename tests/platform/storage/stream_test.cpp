@@ -71,7 +71,7 @@ TEST(CompoundStream, WritesOverwriteInPlaceAndExtendPastTheEnd)
     // A write after a seek past the end fills the gap with zeros.
     EXPECT_EQ(stream->Seek(4, io::Stream::End), 8u);
     stream->Write(one, 1);
-    EXPECT_EQ(GetStream(root, "NextID"), (std::vector<uint8_t>{2, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(GetStream(root, "NextID"), (std::vector<uint8_t> {2, 0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(stream->Read(value, 4), 0u);
 
     // Empty runs need no buffer, inside the stream as at its end.

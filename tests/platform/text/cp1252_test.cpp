@@ -15,9 +15,12 @@ TEST(Cp1252, EveryByteRoundTripsThroughUnicode)
 
 TEST(Cp1252, KnownMappings)
 {
-    struct Case { unsigned char byte; char32_t cp; };
-    for (auto c : {Case{0x80, 0x20AC}, {0x81, 0x81}, {0x8D, 0x8D}, {0x8F, 0x8F}, {0x90, 0x90},
-                   {0x9D, 0x9D}, {0x92, 0x2019}, {0x9F, 0x0178}, {0xE9, 0xE9}, {'A', 'A'}})
+    struct Case {
+        unsigned char byte;
+        char32_t cp;
+    };
+    for (auto c : {Case {0x80, 0x20AC}, {0x81, 0x81}, {0x8D, 0x8D}, {0x8F, 0x8F}, {0x90, 0x90}, {0x9D, 0x9D},
+             {0x92, 0x2019}, {0x9F, 0x0178}, {0xE9, 0xE9}, {'A', 'A'}})
         EXPECT_EQ(text::ToUnicode(c.byte), c.cp) << int(c.byte);
     EXPECT_EQ(text::FromUnicode(0x4E2D), -1);
     EXPECT_EQ(text::FromQString(QString::fromUtf8("a\xe4\xb8\xadz")), "a?z");
@@ -25,14 +28,14 @@ TEST(Cp1252, KnownMappings)
 
 TEST(Cp1252, LettersAndCase)
 {
-    EXPECT_TRUE(text::IsAlpha(0xE9));   // é
-    EXPECT_TRUE(text::IsAlpha(0x8A));   // Š
-    EXPECT_FALSE(text::IsAlpha(0xD7));  // ×
-    EXPECT_FALSE(text::IsAlpha(0xF7));  // ÷
+    EXPECT_TRUE(text::IsAlpha(0xE9)); // é
+    EXPECT_TRUE(text::IsAlpha(0x8A)); // Š
+    EXPECT_FALSE(text::IsAlpha(0xD7)); // ×
+    EXPECT_FALSE(text::IsAlpha(0xF7)); // ÷
     EXPECT_FALSE(text::IsAlpha('_'));
     EXPECT_EQ(text::ToUpper(0xE9), 0xC9);
     EXPECT_EQ(text::ToUpper(0xFF), 0x9F);
-    EXPECT_EQ(text::ToUpper(0xDF), 0xDF);  // ß has no capital in the code page
+    EXPECT_EQ(text::ToUpper(0xDF), 0xDF); // ß has no capital in the code page
     EXPECT_EQ(text::ToLower(0x8C), 0x9C);
     EXPECT_TRUE(text::EqualNoCase("Caf\xe9", "CAF\xc9"));
     EXPECT_FALSE(text::EqualNoCase("abc", "abcd"));

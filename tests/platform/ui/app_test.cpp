@@ -31,9 +31,9 @@ TEST(App, SentCommandRunsAtOnceAndPostedOnesLaterInOrder)
     });
 
     app.SendCommand(target, 10);
-    EXPECT_EQ(log, (Log{"start", "cmd3", "end"}));
+    EXPECT_EQ(log, (Log {"start", "cmd3", "end"}));
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(log, (Log{"start", "cmd3", "end", "cmd1", "cmd2", "cmd4"}));
+    EXPECT_EQ(log, (Log {"start", "cmd3", "end", "cmd1", "cmd2", "cmd4"}));
 }
 
 TEST(App, CommandPostedToATargetDestroyedMeanwhileIsDropped)
@@ -48,7 +48,7 @@ TEST(App, CommandPostedToATargetDestroyedMeanwhileIsDropped)
     app.PostCommand(survivor, 1);
     doomed.reset();
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(log, Log{"survivor"});
+    EXPECT_EQ(log, Log {"survivor"});
 }
 
 TEST(App, RunEndsWithTheCodeGivenToQuit)
@@ -72,7 +72,9 @@ TEST(App, QuitBeforeRunEndsTheNextRunAndSparesNestedLoops)
 }
 
 struct TimerWnd : ui::Wnd {
-    explicit TimerWnd(std::vector<unsigned>& ticks) : ticks(ticks) {}
+    explicit TimerWnd(std::vector<unsigned>& ticks)
+        : ticks(ticks)
+    {}
     void OnTimer(unsigned id) override { ticks.push_back(id); }
     std::vector<unsigned>& ticks;
 };
@@ -135,7 +137,7 @@ TEST(App, EventLoopRunsIdlePassesWithRisingCounts)
     CountingApp app;
     RunEventsFor(30);
     ASSERT_GE(app.counts.size(), 3u);
-    EXPECT_EQ(std::vector<long>(app.counts.begin(), app.counts.begin() + 3), (std::vector<long>{0, 1, 2}));
+    EXPECT_EQ(std::vector<long>(app.counts.begin(), app.counts.begin() + 3), (std::vector<long> {0, 1, 2}));
 }
 
 } // namespace

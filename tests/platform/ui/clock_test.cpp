@@ -18,7 +18,7 @@ TEST(Clock, RandIsTheRunTimeLibrarySequence)
     std::vector<int> first;
     for (int i = 0; i < 5; ++i)
         first.push_back(clock.Rand());
-    EXPECT_EQ(first, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
+    EXPECT_EQ(first, (std::vector<int> {41, 18467, 6334, 26500, 19169}));
 
     clock.Srand(1);
     EXPECT_EQ(clock.Rand(), 41);
@@ -37,7 +37,7 @@ TEST(Clock, FreeFunctionsGoThroughTheClockSetByATest)
     {
         ui::ScopedClock scope(fixed);
         EXPECT_EQ(ui::GetTickCount(), 0xFFFFFFF0u);
-        fixed.ticks += 0x20;  // wraps as the Windows count does
+        fixed.ticks += 0x20; // wraps as the Windows count does
         EXPECT_EQ(ui::GetTickCount(), 0x10u);
         EXPECT_EQ(ui::Now().day, 28);
         ui::Srand(1);
@@ -51,7 +51,7 @@ TEST(Clock, SystemClockAgreesWithTheCLibrary)
     const std::time_t before = std::time(nullptr);
     const ui::LocalTime now = ui::Now();
     const std::time_t after = ui::Time();
-    std::tm tm{};
+    std::tm tm {};
     localtime_r(&before, &tm);
     EXPECT_EQ(now.year, tm.tm_year + 1900);
     EXPECT_EQ(now.month, tm.tm_mon + 1);

@@ -31,18 +31,18 @@ struct SavingDocument : ui::Document {
 // Answers the message boxes in turn and keeps what they asked.
 struct Answers {
     explicit Answers(std::deque<int> answers)
-        : answers(std::move(answers)), hook([this](const ui::MessageBoxRequest& r) {
-              asked.push_back(r.text);
-              EXPECT_EQ(r.caption, "Forms");
-              EXPECT_EQ(r.flags & ui::MB_TYPEMASK, ui::MB_YESNOCANCEL);
-              if (this->answers.empty())
-                  throw std::logic_error("unexpected question: " + r.text);
-              int answer = this->answers.front();
-              this->answers.pop_front();
-              return answer;
-          })
-    {
-    }
+        : answers(std::move(answers))
+        , hook([this](const ui::MessageBoxRequest& r) {
+            asked.push_back(r.text);
+            EXPECT_EQ(r.caption, "Forms");
+            EXPECT_EQ(r.flags & ui::MB_TYPEMASK, ui::MB_YESNOCANCEL);
+            if (this->answers.empty())
+                throw std::logic_error("unexpected question: " + r.text);
+            int answer = this->answers.front();
+            this->answers.pop_front();
+            return answer;
+        })
+    {}
     std::deque<int> answers;
     std::vector<std::string> asked;
     ui::ScopedMessageBoxHook hook;
@@ -59,13 +59,13 @@ TEST(CloseProtocol, ClosingAChildFrameAsksAboutItsChangedDocument)
     struct Case {
         bool modified;
         bool saveWorks;
-        int answer;  // 0: no question expected
+        int answer; // 0: no question expected
         bool closes;
         int saves;
     } cases[] = {
         {false, true, 0, true, 0},
         {true, true, ui::IDYES, true, 1},
-        {true, false, ui::IDYES, false, 1},  // a failed save keeps the form open
+        {true, false, ui::IDYES, false, 1}, // a failed save keeps the form open
         {true, true, ui::IDNO, true, 0},
         {true, true, ui::IDCANCEL, false, 0},
     };
@@ -75,11 +75,11 @@ TEST(CloseProtocol, ClosingAChildFrameAsksAboutItsChangedDocument)
         doc->SetModifiedFlag(c.modified);
         doc->saveWorks = c.saveWorks;
         ui::Frame* frame = f.Open(doc);
-        Answers answers(c.answer ? std::deque<int>{c.answer} : std::deque<int>{});
+        Answers answers(c.answer ? std::deque<int> {c.answer} : std::deque<int> {});
 
         EXPECT_EQ(frame->OnClose(), c.closes) << c.answer;
-        EXPECT_EQ(answers.asked, c.answer ? std::vector<std::string>{"Save changes to Invoice?"}
-                                          : std::vector<std::string>{});
+        EXPECT_EQ(answers.asked,
+            c.answer ? std::vector<std::string> {"Save changes to Invoice?"} : std::vector<std::string> {});
         EXPECT_EQ(f.main.GetChildren().size(), c.closes ? 0u : 1u);
         EXPECT_EQ(f.main.GetActiveChild(), c.closes ? nullptr : frame);
         EXPECT_EQ(IsOpen(f, doc), !c.closes);
@@ -117,7 +117,7 @@ TEST(CloseProtocol, TheCloseBoxRunsTheSameProtocol)
     {
         Answers cancel({ui::IDCANCEL});
         window->close();
-        EXPECT_EQ(f.main.GetChildren(), std::vector<ui::Frame*>{frame});
+        EXPECT_EQ(f.main.GetChildren(), std::vector<ui::Frame*> {frame});
     }
     Answers no({ui::IDNO});
     window->close();
@@ -141,7 +141,7 @@ TEST(CloseProtocol, ClosingTheMainWindowAsksEachChangedDocumentAndCancelKeepsAll
     {
         Answers answers({ui::IDYES, ui::IDCANCEL});
         EXPECT_FALSE(f.main.OnClose());
-        EXPECT_EQ(answers.asked, (std::vector<std::string>{"Save changes to One?", "Save changes to Two?"}));
+        EXPECT_EQ(answers.asked, (std::vector<std::string> {"Save changes to One?", "Save changes to Two?"}));
         EXPECT_EQ(f.main.GetChildren().size(), 3u);
         EXPECT_TRUE(f.main.GetWindow()->isVisible());
         EXPECT_EQ(*one->saves, 1);
@@ -149,7 +149,7 @@ TEST(CloseProtocol, ClosingTheMainWindowAsksEachChangedDocumentAndCancelKeepsAll
     auto savesOfTwo = two->saves;
     Answers answers({ui::IDNO});
     f.main.GetWindow()->close();
-    EXPECT_EQ(answers.asked, (std::vector<std::string>{"Save changes to Two?"}));
+    EXPECT_EQ(answers.asked, (std::vector<std::string> {"Save changes to Two?"}));
     EXPECT_TRUE(f.main.GetChildren().empty());
     EXPECT_TRUE(f.docTemplate.Documents().empty());
     EXPECT_FALSE(f.main.GetWindow()->isVisible());

@@ -29,7 +29,7 @@ constexpr unsigned cmdBold = 200, cmdItalic = 201, cmdOrphan = 202, cmdLabel = 2
 struct Bars : testing::Test {
     ui::App app;
     ui::MainFrame frame;
-    ui::CommandBar commands{frame};
+    ui::CommandBar commands {frame};
     QMenuBar menuBar;
     QToolBar toolBar;
     bool boldOn = true;
@@ -44,11 +44,10 @@ struct Bars : testing::Test {
         frame.AddUpdate(cmdItalic, [this](ui::CmdUI& cmd) { cmd.SetCheck(italicChecked ? 1 : 0); });
         frame.AddUpdate(cmdLabel, [](ui::CmdUI& cmd) { cmd.SetText("Caf\xE9\tCtrl+E"); });
         ui::FillMenuBar(menuBar,
-                        {MenuItem::Popup("&Format", {MenuItem::Command("&Bold", cmdBold), MenuItem::Separator(),
-                                                     MenuItem::Command("&Italic", cmdItalic),
-                                                     MenuItem::Command("&Orphan", cmdOrphan),
-                                                     MenuItem::Command("x", cmdLabel)})},
-                        commands);
+            {MenuItem::Popup("&Format",
+                {MenuItem::Command("&Bold", cmdBold), MenuItem::Separator(), MenuItem::Command("&Italic", cmdItalic),
+                    MenuItem::Command("&Orphan", cmdOrphan), MenuItem::Command("x", cmdLabel)})},
+            commands);
         ui::FillToolBar(toolBar, {{cmdBold, "Bold", {}}, {0, "", {}}, {cmdItalic, "Italic", {}}}, commands);
     }
 
@@ -108,7 +107,7 @@ TEST_F(Bars, TriggeredItemPostsItsCommand)
     FormatMenu()->actions().at(0)->trigger();
     EXPECT_TRUE(ran.empty()) << "runs after the click, not inside it";
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(ran, (std::vector<unsigned>{cmdItalic, cmdBold}));
+    EXPECT_EQ(ran, (std::vector<unsigned> {cmdItalic, cmdBold}));
 }
 
 TEST_F(Bars, CommandBarOutlivingItsTargetDoesNothing)
@@ -126,9 +125,9 @@ TEST_F(Bars, CommandBarOutlivingItsTargetDoesNothing)
 
 TEST_F(Bars, AcceleratorsSendEnabledCommandsAndSpendMatchingKeys)
 {
-    ui::AcceleratorTable table({{Qt::Key_B, Qt::ControlModifier, cmdBold},
-                                {Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, cmdItalic}},
-                               frame);
+    ui::AcceleratorTable table(
+        {{Qt::Key_B, Qt::ControlModifier, cmdBold}, {Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, cmdItalic}},
+        frame);
     QWidget window;
     auto* child = new QWidget(&window);
     QWidget elsewhere;

@@ -17,7 +17,7 @@ namespace {
 struct Chain {
     ui::App app;
     ui::DocTemplate docTemplate;
-    ui::Document document{&docTemplate};
+    ui::Document document {&docTemplate};
     ui::View view;
     ui::Frame child;
     ui::MainFrame main;
@@ -29,10 +29,7 @@ struct Chain {
         main.SetActiveChild(&child);
     }
 
-    std::vector<ui::CmdTarget*> Targets()
-    {
-        return {&view, &document, &docTemplate, &child, &main, &app};
-    }
+    std::vector<ui::CmdTarget*> Targets() { return {&view, &document, &docTemplate, &child, &main, &app}; }
 };
 
 const char* const names[] = {"view", "document", "template", "child", "main", "app"};
@@ -49,7 +46,7 @@ TEST(CommandRouting, FirstTargetOnTheRouteThatHandlesACommandGetsIt)
     for (unsigned id = 1; id <= targets.size(); ++id) {
         ran.clear();
         EXPECT_TRUE(chain.app.SendCommand(chain.main, id));
-        EXPECT_EQ(ran, std::vector<std::string>{names[id - 1]}) << "command " << id;
+        EXPECT_EQ(ran, std::vector<std::string> {names[id - 1]}) << "command " << id;
     }
     EXPECT_FALSE(chain.app.SendCommand(chain.main, 99));
 }
@@ -82,11 +79,11 @@ TEST(CommandRouting, ItemsEnableByUpdateHandlerOrElseByHavingACommandHandler)
         bool enabled;
         int check;
     } cases[] = {
-        {10, true, true, 0},   // handler only
-        {11, true, false, 0},  // update handler wins over the app's handler
-        {12, true, true, 1},   // update handler that leaves enabling alone
-        {13, true, false, 0},  // nobody
-        {13, false, true, 0},  // nobody, but no disabling asked
+        {10, true, true, 0}, // handler only
+        {11, true, false, 0}, // update handler wins over the app's handler
+        {12, true, true, 1}, // update handler that leaves enabling alone
+        {13, true, false, 0}, // nobody
+        {13, false, true, 0}, // nobody, but no disabling asked
     };
     for (const Case& c : cases) {
         ui::CmdUI state(c.id);
@@ -120,7 +117,7 @@ TEST(CommandRouting, LaterHandlerOverridesEarlierAndRangesPassTheId)
 
     for (unsigned id : {100u, 103u, 105u, 106u})
         app.SendCommand(target, id);
-    EXPECT_EQ(seen, (std::vector<unsigned>{100, 0, 105}));
+    EXPECT_EQ(seen, (std::vector<unsigned> {100, 0, 105}));
     EXPECT_THROW(target.AddCommandRange(5, 4, [](unsigned) {}), std::invalid_argument);
 }
 
@@ -143,7 +140,7 @@ TEST(CommandRouting, RouteSkipsObjectsThatAreGone)
     view.reset();
     EXPECT_EQ(chain.child.GetActiveView(), nullptr);
     chain.app.SendCommand(chain.main, 1);
-    EXPECT_EQ(ran, (std::vector<std::string>{"view", "main"}));
+    EXPECT_EQ(ran, (std::vector<std::string> {"view", "main"}));
 }
 
 } // namespace

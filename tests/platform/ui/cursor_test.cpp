@@ -13,7 +13,10 @@ namespace {
 
 // A window logging the mouse events it gets, with their positions.
 struct MouseWindow : QWidget {
-    MouseWindow(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
+    MouseWindow(std::string name, std::vector<std::string>& log)
+        : name(std::move(name))
+        , log(log)
+    {}
     void mousePressEvent(QMouseEvent* e) override { Log("press", e); }
     void mouseReleaseEvent(QMouseEvent* e) override { Log("release", e); }
     void Log(const char* what, QMouseEvent* e)
@@ -47,7 +50,7 @@ TEST(Capture, TheCaptureWindowGetsEveryMouseEventUntilReleased)
     ui::ReleaseCapture();
     Press(b, QPoint(10, 5));
     EXPECT_EQ(ui::GetCapture(), nullptr);
-    EXPECT_EQ(log, (std::vector<std::string>{"a press 210,5", "a release 210,5", "b press 10,5"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"a press 210,5", "a release 210,5", "b press 10,5"}));
 }
 
 TEST(Capture, SetCaptureTellsWhoHeldItAndAWindowGoneHoldsNothing)
@@ -60,7 +63,7 @@ TEST(Capture, SetCaptureTellsWhoHeldItAndAWindowGoneHoldsNothing)
     b.reset();
     EXPECT_EQ(ui::GetCapture(), nullptr);
     Press(a, QPoint(1, 1));
-    EXPECT_EQ(log, std::vector<std::string>{"a press 1,1"});
+    EXPECT_EQ(log, std::vector<std::string> {"a press 1,1"});
     ui::ReleaseCapture();
 }
 

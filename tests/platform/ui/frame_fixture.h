@@ -32,7 +32,7 @@ struct FrameFixture {
     }
 
     // A document of type D owned by the template.
-    template <class D = ui::Document>
+    template<class D = ui::Document>
     D* NewDocument(const std::string& title)
     {
         auto owned = std::make_unique<D>(&docTemplate);
@@ -43,7 +43,7 @@ struct FrameFixture {
     }
 
     // A child frame (of type F) showing a new view of doc.
-    template <class F = ui::Frame, class... Args>
+    template<class F = ui::Frame, class... Args>
     F* Open(ui::Document* doc, Args&&... args)
     {
         auto frame = std::make_unique<F>(std::forward<Args>(args)...);

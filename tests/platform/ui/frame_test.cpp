@@ -11,7 +11,10 @@ namespace {
 
 // A child frame that logs the activation calls it gets.
 struct LoggingFrame : ui::Frame {
-    LoggingFrame(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
+    LoggingFrame(std::string name, std::vector<std::string>& log)
+        : name(std::move(name))
+        , log(log)
+    {}
     void OnMDIActivate(bool activate, ui::Frame* activated, ui::Frame* deactivated) override
     {
         auto nameOf = [](ui::Frame* f) { return f ? static_cast<LoggingFrame*>(f)->name : std::string("-"); };
@@ -33,7 +36,7 @@ TEST(Frames, ActivationTellsTheLosingFrameFirstThenTheGainingOne)
     EXPECT_EQ(f.main.GetActiveChild(), a);
     EXPECT_EQ(f.main.GetClientArea()->activeSubWindow()->widget(), a->GetWindow());
 
-    EXPECT_EQ(log, (std::vector<std::string>{"a on a/-", "a off b/a", "b on b/a", "b off a/b", "a on a/b"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"a on a/-", "a off b/a", "b on b/a", "b off a/b", "a on a/b"}));
 }
 
 TEST(Frames, CommandsStartAtTheActiveChildFramesView)
@@ -47,7 +50,7 @@ TEST(Frames, CommandsStartAtTheActiveChildFramesView)
     f.app.SendCommand(f.main, 1);
     f.main.SetActiveChild(a);
     f.app.SendCommand(f.main, 1);
-    EXPECT_EQ(ran, (std::vector<std::string>{"document b", "view a"}));
+    EXPECT_EQ(ran, (std::vector<std::string> {"document b", "view a"}));
 }
 
 TEST(Frames, TitlesFollowTheActiveDocument)

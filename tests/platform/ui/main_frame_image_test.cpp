@@ -22,7 +22,10 @@ namespace {
 
 // Fills its window and writes its name and scroll position.
 struct NamedView : ui::View {
-    NamedView(QString name, QColor colour) : name(std::move(name)), colour(colour) {}
+    NamedView(QString name, QColor colour)
+        : name(std::move(name))
+        , colour(colour)
+    {}
     bool OnEvent(QEvent& e) override
     {
         if (e.type() != QEvent::Paint)
@@ -30,7 +33,7 @@ struct NamedView : ui::View {
         QPainter painter(GetWindow());
         painter.fillRect(GetWindow()->rect(), colour);
         painter.drawText(GetWindow()->rect().adjusted(8, 8, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                         name + QString(" (line %1)").arg(line));
+            name + QString(" (line %1)").arg(line));
         return true;
     }
     void OnScroll(Qt::Orientation orientation, int position) override
@@ -64,9 +67,9 @@ TEST(MainFrameImage, ToolBarStatusBarAndASplitChildFrame)
     f.main.AddCommandRange(57600, 57603, [](unsigned) {});
     auto* bar = new QToolBar("Standard", &window);
     std::vector<QIcon> icons = ui::CutImageStrip(ButtonStrip(), 16, QColor(192, 192, 192));
-    ui::FillToolBar(*bar, {{57600, "New", icons[0]}, {57601, "Open", icons[1]}, {0, "", {}},
-                          {57603, "Save", icons[2]}, {0, "", {}}},
-                    commands);
+    ui::FillToolBar(*bar,
+        {{57600, "New", icons[0]}, {57601, "Open", icons[1]}, {0, "", {}}, {57603, "Save", icons[2]}, {0, "", {}}},
+        commands);
     auto* zoom = new QComboBox;
     zoom->addItem("100%");
     ui::SetSeparatorWidget(*bar, 4, zoom);
@@ -80,7 +83,8 @@ TEST(MainFrameImage, ToolBarStatusBarAndASplitChildFrame)
     auto frame = std::make_unique<ui::Frame>();
     ui::Frame* child = f.main.AddChild(std::move(frame));
     auto* splitter = new ui::Splitter(*child, std::make_unique<NamedView>("upper pane", QColor(255, 255, 224)));
-    splitter->SetViewFactory([](ui::View&) { return std::make_unique<NamedView>("lower pane", QColor(224, 240, 255)); });
+    splitter->SetViewFactory(
+        [](ui::View&) { return std::make_unique<NamedView>("lower pane", QColor(224, 240, 255)); });
     splitter->GetPane(0, 0)->SetDocument(doc);
     child->SetClient(splitter);
     child->OnUpdateFrameTitle();

@@ -22,7 +22,10 @@ using Log = std::vector<std::string>;
 
 // A view named after the pane it was made for, logging the scrolls it gets.
 struct PaneView : ui::View {
-    PaneView(std::string name, Log& log) : name(std::move(name)), log(log) {}
+    PaneView(std::string name, Log& log)
+        : name(std::move(name))
+        , log(log)
+    {}
     void OnScroll(Qt::Orientation orientation, int position) override
     {
         log.push_back(name + (orientation == Qt::Vertical ? " v" : " h") + std::to_string(position));
@@ -35,7 +38,7 @@ struct SplitFixture {
     Log log;
     int made = 0;
     ui::Frame frame;
-    ui::Splitter splitter{frame, std::make_unique<PaneView>("first", log)};
+    ui::Splitter splitter {frame, std::make_unique<PaneView>("first", log)};
 
     SplitFixture()
     {
@@ -133,7 +136,8 @@ TEST(ShownSplitter, SplitsBothWaysScrollsEachPaneAndCloses)
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 2; ++c)
             EXPECT_TRUE(f.splitter->GetPaneWindow(r, c)->isVisible()) << r << "," << c;
-    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(), [](const std::string& line) { return line.ends_with("bars"); }), 0)
+    EXPECT_EQ(
+        std::count_if(f.log.begin(), f.log.end(), [](const std::string& line) { return line.ends_with("bars"); }), 0)
         << f.log.front();
     EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 0));
 
@@ -145,8 +149,9 @@ TEST(ShownSplitter, SplitsBothWaysScrollsEachPaneAndCloses)
             bar->setRange(0, 500);
             bar->setValue(100 + i * 10);
         }
-    EXPECT_EQ(f.log, (Log{"first v100", "first+2 v100", "first h100", "first+1 h100", "first+1 v110",
-                          "first+1+3 v110", "first+2 h110", "first+1+3 h110"}));
+    EXPECT_EQ(f.log,
+        (Log {"first v100", "first+2 v100", "first h100", "first+1 h100", "first+1 v110", "first+1+3 v110",
+            "first+2 h110", "first+1+3 h110"}));
 
     EXPECT_TRUE(f.frame->OnClose());
     RunEventsFor(20);
@@ -169,15 +174,16 @@ TEST(ShownSplitter, APaneTakesActivationByPressAndByFocusTellingBothViews)
     Mouse(*f.splitter->GetPaneWindow(0, 1), QEvent::MouseButtonPress, QPoint(5, 5));
     Mouse(*f.splitter->GetPaneWindow(0, 1), QEvent::MouseButtonRelease, QPoint(5, 5));
     EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 1));
-    EXPECT_EQ(f.log, (Log{"first off, to first+1+3", "first+1+3 on, from first", "first+1+3 off, to first+2",
-                          "first+2 on, from first+1+3"}));
+    EXPECT_EQ(f.log,
+        (Log {"first off, to first+1+3", "first+1+3 on, from first", "first+1+3 off, to first+2",
+            "first+2 on, from first+1+3"}));
 
     // The active pane's column goes: its view hands activation on while
     // it still exists.
     f.log.clear();
     f.splitter->DeleteColumn(1);
     EXPECT_EQ(f.frame->GetActiveView(), f.splitter->GetPane(0, 0));
-    EXPECT_EQ(f.log, (Log{"first+2 off, to first", "first on, from first+2", "~first+1+3", "~first+2"}));
+    EXPECT_EQ(f.log, (Log {"first+2 off, to first", "first on, from first+2", "~first+1+3", "~first+2"}));
 }
 
 TEST(Splitter, EachBarScrollsEveryPaneAlongItsRowOrColumn)
@@ -193,14 +199,14 @@ TEST(Splitter, EachBarScrollsEveryPaneAlongItsRowOrColumn)
     QScrollBar* secondRowBar = f.splitter.GetScrollBar(Qt::Vertical, 1);
     EXPECT_EQ(secondRowBar->maximum(), 1000);
     EXPECT_EQ(secondRowBar->value(), 300);
-    EXPECT_EQ((std::vector<std::string>{f.Name(0, 0), f.Name(0, 1), f.Name(1, 0), f.Name(1, 1)}),
-              (std::vector<std::string>{"first", "first+2", "first+1", "first+1+3"}));
+    EXPECT_EQ((std::vector<std::string> {f.Name(0, 0), f.Name(0, 1), f.Name(1, 0), f.Name(1, 1)}),
+        (std::vector<std::string> {"first", "first+2", "first+1", "first+1+3"}));
 
     f.log.clear();
     secondRowBar->setValue(500);
     f.splitter.GetScrollBar(Qt::Horizontal, 1)->setRange(0, 50);
     f.splitter.GetScrollBar(Qt::Horizontal, 1)->setValue(20);
-    EXPECT_EQ(f.log, (Log{"first+1 v500", "first+1+3 v500", "first+2 h20", "first+1+3 h20"}));
+    EXPECT_EQ(f.log, (Log {"first+1 v500", "first+1+3 v500", "first+2 h20", "first+1+3 h20"}));
     EXPECT_EQ(firstRowBar->value(), 300);
 
     for (int r = 0; r < 2; ++r)
@@ -221,7 +227,12 @@ TEST(Splitter, SplitsThatWouldLeaveTooSmallAPaneAreRefused)
         int at;
         bool made;
     } cases[] = {
-        {true, 9, false}, {true, 10, true}, {true, 500, false}, {false, 9, false}, {false, 200, true}, {false, 420, false},
+        {true, 9, false},
+        {true, 10, true},
+        {true, 500, false},
+        {false, 9, false},
+        {false, 200, true},
+        {false, 420, false},
     };
     for (const Case& c : cases) {
         SplitFixture f;
@@ -242,7 +253,7 @@ TEST(Splitter, SplitPositionMovesAndASplitDraggedToTheEdgeGoes)
     EXPECT_EQ(f.splitter.GetRowHeight(0), 140);
     EXPECT_EQ(f.splitter.GetPaneWindow(1, 0)->y(), 140 + ui::Splitter::splitBarSize);
     EXPECT_EQ(f.splitter.GetRowHeight(0) + f.splitter.GetRowHeight(1) + ui::Splitter::splitBarSize,
-              f.splitter.GetPaneWindow(1, 0)->geometry().bottom() + 1);
+        f.splitter.GetPaneWindow(1, 0)->geometry().bottom() + 1);
 
     // The lower pane is active; the user drags the split bar up to the top.
     f.splitter.SetActivePane(1, 0);

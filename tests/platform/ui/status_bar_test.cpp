@@ -47,9 +47,8 @@ TEST(StatusBar, PanesKeepTheirWidthsAndTexts)
 TEST(StatusBar, MessagePaneShowsPromptsOrTheIdleMessage)
 {
     ui::StatusBar bar;
-    bar.SetPromptSource([](unsigned id) {
-        return id == 57603 ? std::string("Save the active form\nSave") : std::string();
-    });
+    bar.SetPromptSource(
+        [](unsigned id) { return id == 57603 ? std::string("Save the active form\nSave") : std::string(); });
     EXPECT_EQ(bar.GetMessageText(), "Ready");
     struct Case {
         unsigned id;

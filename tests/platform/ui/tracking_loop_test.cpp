@@ -71,8 +71,8 @@ void PostRelease(QWidget& w, QPoint pos)
 
 void Press(QWidget& w, QPoint pos)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, QPointF(pos), QPointF(pos), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &press);
 }
 
@@ -96,34 +96,31 @@ TEST_F(Tracking, LoopDeliversWhatEndsItAndThenReturns)
         TrackKind result;
     } cases[] = {
         {"release",
-         [](QWidget& w) {
-             PostMove(w, {10, 10});
-             PostMove(w, {20, 25});
-             PostRelease(w, {20, 25});
-         },
-         {{TrackKind::Move, {10, 10}}, {TrackKind::Move, {20, 25}}, {TrackKind::Release, {20, 25}}},
-         TrackKind::Release},
+            [](QWidget& w) {
+                PostMove(w, {10, 10});
+                PostMove(w, {20, 25});
+                PostRelease(w, {20, 25});
+            },
+            {{TrackKind::Move, {10, 10}}, {TrackKind::Move, {20, 25}}, {TrackKind::Release, {20, 25}}},
+            TrackKind::Release},
         {"escape",
-         [](QWidget& w) {
-             PostMove(w, {5, 6});
-             QCoreApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-         },
-         {{TrackKind::Move, {5, 6}}, {TrackKind::Escape, {}}},
-         TrackKind::Escape},
+            [](QWidget& w) {
+                PostMove(w, {5, 6});
+                QCoreApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            },
+            {{TrackKind::Move, {5, 6}}, {TrackKind::Escape, {}}}, TrackKind::Escape},
         {"right button",
-         [](QWidget& w) {
-             QCoreApplication::postEvent(
-                 &w, Mouse(QEvent::MouseButtonPress, {7, 8}, Qt::RightButton, Qt::LeftButton | Qt::RightButton));
-         },
-         {{TrackKind::RightButton, {7, 8}}},
-         TrackKind::RightButton},
+            [](QWidget& w) {
+                QCoreApplication::postEvent(
+                    &w, Mouse(QEvent::MouseButtonPress, {7, 8}, Qt::RightButton, Qt::LeftButton | Qt::RightButton));
+            },
+            {{TrackKind::RightButton, {7, 8}}}, TrackKind::RightButton},
         {"window hidden",
-         [](QWidget& w) {
-             PostMove(w, {1, 2});
-             QTimer::singleShot(0, &w, [&w] { w.hide(); });
-         },
-         {{TrackKind::Move, {1, 2}}, {TrackKind::CaptureLost, {}}},
-         TrackKind::CaptureLost},
+            [](QWidget& w) {
+                PostMove(w, {1, 2});
+                QTimer::singleShot(0, &w, [&w] { w.hide(); });
+            },
+            {{TrackKind::Move, {1, 2}}, {TrackKind::CaptureLost, {}}}, TrackKind::CaptureLost},
     };
     for (const Case& c : cases) {
         window.show();
@@ -142,9 +139,9 @@ TEST_F(Tracking, EventsAfterTheLoopEndsGoToTheWindowAsUsual)
     PostMove(window, {10, 10});
     PostMove(window, {11, 12});
     Press(window, {3, 3});
-    EXPECT_EQ(window.seen, (std::vector<Seen>{{TrackKind::Move, {10, 10}}}));
+    EXPECT_EQ(window.seen, (std::vector<Seen> {{TrackKind::Move, {10, 10}}}));
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window.movesAfter, std::vector<QPoint>{QPoint(11, 12)});
+    EXPECT_EQ(window.movesAfter, std::vector<QPoint> {QPoint(11, 12)});
 }
 
 TEST_F(Tracking, MovesOverAChildWindowArriveInTheTrackingWindowsCoordinates)
@@ -155,7 +152,7 @@ TEST_F(Tracking, MovesOverAChildWindowArriveInTheTrackingWindowsCoordinates)
     PostMove(*child, {5, 5});
     PostRelease(*child, {6, 7});
     Press(window, {3, 3});
-    EXPECT_EQ(window.seen, (std::vector<Seen>{{TrackKind::Move, {55, 45}}, {TrackKind::Release, {56, 47}}}));
+    EXPECT_EQ(window.seen, (std::vector<Seen> {{TrackKind::Move, {55, 45}}, {TrackKind::Release, {56, 47}}}));
 }
 
 struct CountingWnd : ui::Wnd {
@@ -174,7 +171,7 @@ TEST_F(Tracking, TimersAndPaintsGoOnDuringTheLoop)
         QTimer::singleShot(40, &window, [&] { PostRelease(window, {0, 0}); });
     });
     window.goOn = [&](const ui::TrackEvent&) { return true; };
-    std::vector<Seen> expected{{TrackKind::Release, {0, 0}}};
+    std::vector<Seen> expected {{TrackKind::Release, {0, 0}}};
     Press(window, {3, 3});
     ticksAtRelease = timed.ticks;
     paintsAtRelease = window.paints;
@@ -188,9 +185,9 @@ TEST_F(Tracking, ExceptionFromTheHandlerEndsTheLoopAndReachesTheCaller)
     PostMove(window, {1, 1});
     PostMove(window, {2, 2});
     EXPECT_THROW(ui::RunTrackingLoop(window, [](const ui::TrackEvent&) -> bool { throw std::runtime_error("x"); }),
-                 std::runtime_error);
+        std::runtime_error);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window.movesAfter, std::vector<QPoint>{QPoint(2, 2)}) << "the tracker is gone";
+    EXPECT_EQ(window.movesAfter, std::vector<QPoint> {QPoint(2, 2)}) << "the tracker is gone";
 }
 
 } // namespace

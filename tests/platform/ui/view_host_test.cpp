@@ -15,7 +15,10 @@
 namespace {
 
 struct LoggingView : ui::View {
-    LoggingView(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
+    LoggingView(std::string name, std::vector<std::string>& log)
+        : name(std::move(name))
+        , log(log)
+    {}
     bool OnEvent(QEvent& e) override
     {
         if (e.type() != QEvent::MouseButtonPress && e.type() != QEvent::Resize)
@@ -29,8 +32,8 @@ struct LoggingView : ui::View {
 
 void Click(QWidget& w)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &press);
 }
 
@@ -55,7 +58,7 @@ TEST(ViewHost, EventsGoToTheCurrentViewAndTheWindowSurvivesASwitch)
     QResizeEvent resize(QSize(120, 90), QSize(100, 80));
     QCoreApplication::sendEvent(&host, &resize);
 
-    EXPECT_EQ(log, (std::vector<std::string>{"design press", "fill press", "fill resize"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"design press", "fill press", "fill resize"}));
     EXPECT_EQ(scroll->parent(), &host);
     EXPECT_EQ(host.size(), QSize(100, 80));
     EXPECT_EQ(doc.Views().size(), 2u);

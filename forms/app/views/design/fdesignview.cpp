@@ -57,9 +57,8 @@ void FDESIGNVIEW::RegisterCommands()
                 cmdUI.SetCheck(tool == code ? 1 : 0);
             });
         } else {
-            AddCommand(command.id, [](unsigned) {
-                ui::MessageBox(ProgramResources().LoadString(kObjectNotImplemented), {});
-            });
+            AddCommand(
+                command.id, [](unsigned) { ui::MessageBox(ProgramResources().LoadString(kObjectNotImplemented), {}); });
             AddUpdate(command.id, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
         }
     };
@@ -69,8 +68,7 @@ void FDESIGNVIEW::RegisterCommands()
         addTool(command);
 
     AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
-    AddUpdate(ID_EDIT_CLEAR,
-              [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
+    AddUpdate(ID_EDIT_CLEAR, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
     AddCommand(ID_EDIT_UNDO, [this](unsigned) { UndoDeletion(); });
     AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
@@ -269,7 +267,7 @@ bool FDESIGNVIEW::RecordDeletionUndo()
     FDOCUMENT* doc = GetFormDocument();
     if (!doc)
         return false;
-    const UNDO_REQUEST request{&doc->GetObjects(), doc, kUndoOrder};
+    const UNDO_REQUEST request {&doc->GetObjects(), doc, kUndoOrder};
     // A deletion that the record would not capture (a member inside a
     // group) is not kept: the list is emptied and the selection frees it.
     if (!UNDO_LIST::CreateAction(kUndoOrder)->Capture(request)) {

@@ -38,10 +38,18 @@ struct ToolCommand {
     bool built;
 };
 inline constexpr ToolCommand kToolCommands[] = {
-    {32778, kSelectionTool, true}, {32774, kTypeText, false},   {32773, kTypeField, false},
-    {32779, kCheckBoxTool, false}, {32775, kListBoxTool, false}, {32772, kTypeBox, true},
-    {32777, kTypeEllipse, true},   {32776, kTypeOrthLine, true}, {32771, kTypeLine, true},
-    {32786, kTypeBarcode, false},  {32801, kTypeButton, false},  {32790, kTypeOle, false},
+    {32778, kSelectionTool, true},
+    {32774, kTypeText, false},
+    {32773, kTypeField, false},
+    {32779, kCheckBoxTool, false},
+    {32775, kListBoxTool, false},
+    {32772, kTypeBox, true},
+    {32777, kTypeEllipse, true},
+    {32776, kTypeOrthLine, true},
+    {32771, kTypeLine, true},
+    {32786, kTypeBarcode, false},
+    {32801, kTypeButton, false},
+    {32790, kTypeOle, false},
     {32808, kTypePicture, false},
 };
 
@@ -169,7 +177,7 @@ private:
     bool dragSource = false;
     // Set while a deletion runs once its undo record has taken the objects.
     bool deletionKept = false;
-    POINT mouseDown{0, 0};
+    POINT mouseDown {0, 0};
     BASICSHADE currentShade;
     BORDER currentBorder;
     SHADOW currentShadow;

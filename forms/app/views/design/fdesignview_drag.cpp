@@ -23,7 +23,9 @@ namespace {
 // itself is swallowed.
 class KeyEndsWait : public QObject {
 public:
-    KeyEndsWait(QWidget& window, const SelectionDrag& drag) : window(&window), drag(drag)
+    KeyEndsWait(QWidget& window, const SelectionDrag& drag)
+        : window(&window)
+        , drag(drag)
     {
         QCoreApplication::instance()->installEventFilter(this);
     }

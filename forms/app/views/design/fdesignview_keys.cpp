@@ -46,7 +46,7 @@ void FDESIGNVIEW::MoveSelectionByKey(uint16_t key, bool size)
         return;
     RECT r;
     selection->GetRect(r);
-    POINT corner{r.right, r.bottom};
+    POINT corner {r.right, r.bottom};
     pageLayout->grid.MoveByKey(corner, key);
     const POINT origin = windowOrg;
     auto valid = [&](POINT pagePoint) { return IsValidPoint({pagePoint.x - origin.x, pagePoint.y - origin.y}); };

@@ -119,8 +119,8 @@ std::vector<FORMOBJ*> FDESIGNVIEW::FieldsByPosition()
     const PTRARRAY& order = doc->GetTabOrder();
     for (int i = 0; i < order.GetCount(); ++i)
         fields.push_back(order.GetAt(i));
-    std::stable_sort(fields.begin(), fields.end(),
-                     [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
+    std::stable_sort(
+        fields.begin(), fields.end(), [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
     return fields;
 }
 
@@ -279,8 +279,8 @@ bool FDESIGNVIEW::IsValidPoint(POINT point)
 {
     if (!InRange(point.x) || !InRange(point.y) || !pageLayout)
         return false;
-    const POINT p{point.x + windowOrg.x, point.y + windowOrg.y};
-    RECT area{0, 0, pageLayout->pageWidth, pageLayout->pageHeight};
+    const POINT p {point.x + windowOrg.x, point.y + windowOrg.y};
+    RECT area {0, 0, pageLayout->pageWidth, pageLayout->pageHeight};
     if (!outOfPlace)
         GetMarginRect(area);
     return p.x >= area.left && p.x <= area.right && p.y >= area.top && p.y <= area.bottom;
@@ -295,15 +295,14 @@ int FDESIGNVIEW::IsValidPlacement(int32_t left, int32_t top, int32_t right, int3
     if (!doc || !pageLayout)
         return 0;
     if (outOfPlace) {
-        const RECT r = RECT{left, top, right, bottom}.Normalized().Offset(windowOrg.x, windowOrg.y);
-        return r.left < pageLayout->pageWidth && r.right > 0 && r.top < pageLayout->pageHeight && r.bottom > 0 ? 1
-                                                                                                                  : 0;
+        const RECT r = RECT {left, top, right, bottom}.Normalized().Offset(windowOrg.x, windowOrg.y);
+        return r.left < pageLayout->pageWidth && r.right > 0 && r.top < pageLayout->pageHeight && r.bottom > 0 ? 1 : 0;
     }
     if (!IsValidPoint({left, top}) || !IsValidPoint({right, bottom}))
         return 0;
     if (object
         && !object->ExtCheck6(&doc->GetObjects(), static_cast<uint16_t>(currentPage), left + windowOrg.x,
-                              top + windowOrg.y, right + windowOrg.x, bottom + windowOrg.y))
+            top + windowOrg.y, right + windowOrg.x, bottom + windowOrg.y))
         return 0;
     return 1;
 }

@@ -22,9 +22,12 @@ constexpr int kDragThreshold = 3;
 } // namespace
 
 SelectionDrag::SelectionDrag(FDESIGNVIEW& view, VIEWDC& dc, POINT press, bool& source)
-    : view(view), selection(*view.GetSelection()), dc(dc), press(press), source(source)
-{
-}
+    : view(view)
+    , selection(*view.GetSelection())
+    , dc(dc)
+    , press(press)
+    , source(source)
+{}
 
 void SelectionDrag::Begin()
 {
@@ -42,7 +45,7 @@ void SelectionDrag::Begin()
 ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
 {
     const bool waiting = phase == Phase::Waiting;
-    const POINT at{event.pos.x(), event.pos.y()};
+    const POINT at {event.pos.x(), event.pos.y()};
     switch (event.kind) {
     case ui::TrackKind::Escape:
         return waiting ? ui::DragStep::Continue : ui::DragStep::Cancel;
@@ -100,7 +103,7 @@ RECT SelectionDrag::PlaceAt(POINT device)
     POINT p = DeviceToLogical(dc, device);
     p = {p.x - grab.x, p.y - grab.y};
     view.SnapPoint(p);
-    return RECT{p.x, p.y, p.x + width, p.y + height};
+    return RECT {p.x, p.y, p.x + width, p.y + height};
 }
 
 bool SelectionDrag::IsPlaceable(const RECT& r)

@@ -18,12 +18,12 @@ class SelectionDrag : public ui::Drag {
 public:
     // Where the drag stands.
     enum class Phase {
-        Ready,      // made, not begun
-        Waiting,    // begun; the pointer has stayed near the press
-        Moving,     // the outline is at a place the selection may take
-        Refused,    // the outline is at a place the selection may not take
-        Clicked,    // released before the drag began
-        Dropped,    // released at a place the selection may take
+        Ready, // made, not begun
+        Waiting, // begun; the pointer has stayed near the press
+        Moving, // the outline is at a place the selection may take
+        Refused, // the outline is at a place the selection may not take
+        Clicked, // released before the drag began
+        Dropped, // released at a place the selection may take
         NotDropped, // the drag ended anywhere else, or was given up
         NotStarted, // the wait ended without a release
     };
@@ -67,10 +67,10 @@ private:
     std::optional<PLACEMENT_GUARD> guard;
     // The grab point relative to the selection's top-left corner, and the
     // selection's size (twips).
-    POINT grab{0, 0};
+    POINT grab {0, 0};
     int32_t width = 0;
     int32_t height = 0;
-    RECT target{};
+    RECT target {};
     // The outline on the window (drawn by inversion), when one is shown.
     std::optional<RECT> shown;
 };

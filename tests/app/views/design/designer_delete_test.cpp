@@ -46,18 +46,18 @@ TEST_F(DesignerDeleteTest, DeletingSeveralAsksThenUndoPutsThemBackInPlace)
     d->Select(&view);
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
     Key(Qt::Key_Delete);
-    EXPECT_EQ(questions, std::vector<std::string>{"Delete all selected objects?"});
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{a, c}));
+    EXPECT_EQ(questions, std::vector<std::string> {"Delete all selected objects?"});
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {a, c}));
     EXPECT_EQ(view.GetSelection()->GetCount(), 0);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(Enabled(ID_EDIT_UNDO));
 
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_UNDO));
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{a, b, c, d}));
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{b, d}));
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {a, b, c, d}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {b, d}));
     EXPECT_EQ(view.GetSelection()->GetCount(), 2);
-    EXPECT_EQ(RectOf(b), (RECT{3600, 1440, 5040, 2880}));
-    EXPECT_EQ(RectOf(d), (RECT{1440, 6480, 5040, 6480}));
+    EXPECT_EQ(RectOf(b), (RECT {3600, 1440, 5040, 2880}));
+    EXPECT_EQ(RectOf(d), (RECT {1440, 6480, 5040, 6480}));
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 }
 
@@ -68,8 +68,8 @@ TEST_F(DesignerDeleteTest, CancellingTheQuestionKeepsEverything)
     c->Select(&view);
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_CLEAR));
     EXPECT_EQ(questions.size(), 1u);
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{a, b, c, d}));
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{a, c}));
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {a, b, c, d}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {a, c}));
     EXPECT_FALSE(doc->IsModified());
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 }
@@ -84,11 +84,11 @@ TEST_F(DesignerDeleteTest, OneObjectGoesWithoutAQuestionAndASecondDeletionReplac
     c->Select(&view);
     Key(Qt::Key_Delete);
     EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{b, d}));
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {b, d}));
 
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_UNDO));
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{b, c, d}));
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{c});
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {b, c, d}));
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {c});
     EXPECT_FALSE(view.ExecuteCommand(ID_EDIT_UNDO));
 }
 
@@ -100,7 +100,7 @@ TEST_F(DesignerDeleteTest, UndoDeletionReturnsToTheSelectionTool)
     view.SetTool(kTypeEllipse);
     view.UndoDeletion();
     EXPECT_EQ(view.GetTool(), kSelectionTool);
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{a});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {a});
 }
 
 TEST_F(DesignerDeleteTest, DrawingANewObjectForgetsThePendingDeletion)
@@ -119,12 +119,12 @@ namespace {
 
 TEST_F(DesignerDeleteTest, PagesAddedOrRemovedForgetThePendingDeletion)
 {
-    const std::function<void(FDOCUMENT&)> edits[] = {[](FDOCUMENT& form) { form.InsertPage(1); },
-                                                     [](FDOCUMENT& form) { form.AppendPage(); },
-                                                     [](FDOCUMENT& form) {
-                                                         form.AppendPage();
-                                                         form.DeletePage(2);
-                                                     }};
+    const std::function<void(FDOCUMENT&)> edits[]
+        = {[](FDOCUMENT& form) { form.InsertPage(1); }, [](FDOCUMENT& form) { form.AppendPage(); },
+            [](FDOCUMENT& form) {
+                form.AppendPage();
+                form.DeletePage(2);
+            }};
     for (const auto& edit : edits) {
         Add(kTypeBox, {7200, 7200, 8640, 8640})->Select(&view);
         view.DeleteSelection(false);

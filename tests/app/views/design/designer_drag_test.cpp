@@ -33,16 +33,14 @@ protected:
             o->Select(&view);
     }
 
-    std::vector<RECT> Rects()
-    {
-        return {RectOf(left), RectOf(right), RectOf(below)};
-    }
+    std::vector<RECT> Rects() { return {RectOf(left), RectOf(right), RectOf(below)}; }
 
     void PostRightPress(POINT p)
     {
         const QPointF at(p.x, p.y);
-        QCoreApplication::postEvent(&host, new QMouseEvent(QEvent::MouseButtonPress, at, at, Qt::RightButton,
-                                                           Qt::LeftButton | Qt::RightButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&host,
+            new QMouseEvent(
+                QEvent::MouseButtonPress, at, at, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier));
     }
 
     FORMOBJ* left;
@@ -57,20 +55,22 @@ RECT Moved(RECT r, int32_t dx, int32_t dy)
 
 struct MoveCase {
     const char* name;
-    bool withBelow;  // three objects selected rather than two
+    bool withBelow; // three objects selected rather than two
     bool snap;
-    POINT via;       // pixels from the press: the first move...
-    POINT by;        // ...and the release
-    POINT expected;  // how far the objects move, twips
+    POINT via; // pixels from the press: the first move...
+    POINT by; // ...and the release
+    POINT expected; // how far the objects move, twips
 };
 
-class DragMove : public DesignerDragTest, public testing::WithParamInterface<MoveCase> {};
+class DragMove
+    : public DesignerDragTest
+    , public testing::WithParamInterface<MoveCase> {};
 
 TEST_P(DragMove, MovesTheSelectedObjectsTogetherKeepingTheirSizes)
 {
     const MoveCase& c = GetParam();
     view.SetSnap(c.snap);
-    std::vector<FORMOBJ*> chosen{left, right};
+    std::vector<FORMOBJ*> chosen {left, right};
     if (c.withBelow)
         chosen.push_back(below);
     SelectAll(chosen);
@@ -86,13 +86,12 @@ TEST_P(DragMove, MovesTheSelectedObjectsTogetherKeepingTheirSizes)
     EXPECT_EQ(doc->IsModified(), c.expected.x != 0 || c.expected.y != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, DragMove,
-    testing::Values(MoveCase{"TwoSnapToTheGrid", false, true, {15, 10}, {30, 20}, {432, 288}},
-                    MoveCase{"ThreeSnapToTheGrid", true, true, {15, 10}, {30, 20}, {432, 288}},
-                    MoveCase{"UpAndLeftSnapToTheGrid", true, true, {-10, -15}, {-20, -30}, {-288, -432}},
-                    MoveCase{"WithoutSnapFollowThePointer", false, false, {15, 10}, {30, 20}, {450, 300}},
-                    MoveCase{"ADragBackToItsStartMovesNothing", false, true, {20, 0}, {1, 0}, {0, 0}}),
+INSTANTIATE_TEST_SUITE_P(Designer, DragMove,
+    testing::Values(MoveCase {"TwoSnapToTheGrid", false, true, {15, 10}, {30, 20}, {432, 288}},
+        MoveCase {"ThreeSnapToTheGrid", true, true, {15, 10}, {30, 20}, {432, 288}},
+        MoveCase {"UpAndLeftSnapToTheGrid", true, true, {-10, -15}, {-20, -30}, {-288, -432}},
+        MoveCase {"WithoutSnapFollowThePointer", false, false, {15, 10}, {30, 20}, {450, 300}},
+        MoveCase {"ADragBackToItsStartMovesNothing", false, true, {20, 0}, {1, 0}, {0, 0}}),
     [](const testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
 
 TEST_F(DesignerDragTest, AMoveOfThreePixelsOrLessIsAClickThatReselects)
@@ -102,11 +101,11 @@ TEST_F(DesignerDragTest, AMoveOfThreePixelsOrLessIsAClickThatReselects)
         SelectAll({left, right, below});
         const POINT press = At(5040, 2160);
         Drag({press, {press.x + by.x, press.y + by.y}});
-        EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{right}) << by.x << "," << by.y;
+        EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {right}) << by.x << "," << by.y;
         EXPECT_EQ(view.GetSelection()->GetCount(), 1);
         view.GetSelection()->Deselect(&view);
     }
-    EXPECT_EQ(RectOf(right), (RECT{4320, 1440, 5760, 2880}));
+    EXPECT_EQ(RectOf(right), (RECT {4320, 1440, 5760, 2880}));
     EXPECT_FALSE(doc->IsModified());
 }
 
@@ -117,8 +116,8 @@ TEST_F(DesignerDragTest, OneObjectWobbledByThreePixelsOrLessStaysPutAndTheFormUn
         right->Select(&view);
         const POINT press = At(5040, 2160);
         Drag({press, {press.x + wobble[0].x, press.y + wobble[0].y}, {press.x + wobble[1].x, press.y + wobble[1].y}});
-        EXPECT_EQ(RectOf(right), (RECT{4320, 1440, 5760, 2880})) << wobble[0].x << "," << wobble[0].y;
-        EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{right});
+        EXPECT_EQ(RectOf(right), (RECT {4320, 1440, 5760, 2880})) << wobble[0].x << "," << wobble[0].y;
+        EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {right});
         EXPECT_EQ(view.GetSelection()->GetCount(), 1);
         EXPECT_FALSE(doc->IsModified());
         view.GetSelection()->Deselect(&view);
@@ -131,7 +130,7 @@ TEST_F(DesignerDragTest, AClickInsideOneSelectedObjectUnderAnotherKeepsItAlone)
     FORMOBJ* over = Add(kTypeEllipse, {2520, 2520, 3600, 3600});
     left->Select(&view);
     Click(At(2700, 2700));
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{left});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {left});
     EXPECT_FALSE(over->IsSelected(nullptr));
     EXPECT_EQ(view.GetSelection()->GetCount(), 1);
     EXPECT_FALSE(doc->IsModified());
@@ -153,7 +152,7 @@ TEST_F(DesignerDragTest, OneObjectDraggedLandsOnTheGrid)
         EXPECT_LE(std::abs(after.top - (before.top + by.y * 15)), 36);
         EXPECT_EQ(after.Width(), before.Width());
         EXPECT_EQ(after.Height(), before.Height());
-        EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{below});
+        EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {below});
         EXPECT_TRUE(doc->IsModified());
         doc->SetModified(false);
         view.GetSelection()->Deselect(&view);
@@ -163,11 +162,13 @@ TEST_F(DesignerDragTest, OneObjectDraggedLandsOnTheGrid)
 // What ends a drag (or the wait for it) with nothing done.
 struct CancelCase {
     const char* name;
-    int pixelsBefore;  // how far the pointer goes before the ending input
+    int pixelsBefore; // how far the pointer goes before the ending input
     enum { Escape, RightButton, OtherKey } ending;
 };
 
-class DragCancel : public DesignerDragTest, public testing::WithParamInterface<CancelCase> {};
+class DragCancel
+    : public DesignerDragTest
+    , public testing::WithParamInterface<CancelCase> {};
 
 TEST_P(DragCancel, ChangesNothing)
 {
@@ -175,7 +176,7 @@ TEST_P(DragCancel, ChangesNothing)
     SelectAll({left, right});
     const std::vector<RECT> before = Rects();
     const POINT press = At(2160, 2160);
-    const POINT at{press.x + c.pixelsBefore, press.y + c.pixelsBefore};
+    const POINT at {press.x + c.pixelsBefore, press.y + c.pixelsBefore};
     PostMove(at);
     if (c.ending == CancelCase::Escape)
         PostKey(Qt::Key_Escape);
@@ -195,17 +196,16 @@ TEST_P(DragCancel, ChangesNothing)
         return;
     }
     EXPECT_EQ(Rects(), before);
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{left, right}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {left, right}));
     EXPECT_FALSE(doc->IsModified());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, DragCancel,
-    testing::Values(CancelCase{"EscapeDuringTheDrag", 20, CancelCase::Escape},
-                    CancelCase{"RightButtonDuringTheDrag", 20, CancelCase::RightButton},
-                    CancelCase{"RightButtonBeforeTheDrag", 2, CancelCase::RightButton},
-                    CancelCase{"OtherKeyBeforeTheDrag", 2, CancelCase::OtherKey},
-                    CancelCase{"EscapeBeforeTheDragIsPassedOn", 2, CancelCase::Escape}),
+INSTANTIATE_TEST_SUITE_P(Designer, DragCancel,
+    testing::Values(CancelCase {"EscapeDuringTheDrag", 20, CancelCase::Escape},
+        CancelCase {"RightButtonDuringTheDrag", 20, CancelCase::RightButton},
+        CancelCase {"RightButtonBeforeTheDrag", 2, CancelCase::RightButton},
+        CancelCase {"OtherKeyBeforeTheDrag", 2, CancelCase::OtherKey},
+        CancelCase {"EscapeBeforeTheDragIsPassedOn", 2, CancelCase::Escape}),
     [](const testing::TestParamInfo<CancelCase>& info) { return info.param.name; });
 
 TEST_F(DesignerDragTest, CtrlBeforeTheDragLetsItGoOn)
@@ -217,7 +217,7 @@ TEST_F(DesignerDragTest, CtrlBeforeTheDragLetsItGoOn)
     PostMove({press.x + 30, press.y + 20});
     PostRelease({press.x + 30, press.y + 20});
     Press(press);
-    EXPECT_EQ(RectOf(left), (RECT{1872, 1728, 3312, 3168}));
+    EXPECT_EQ(RectOf(left), (RECT {1872, 1728, 3312, 3168}));
     EXPECT_TRUE(doc->IsModified());
 }
 
@@ -231,7 +231,7 @@ TEST_F(DesignerDragTest, ADropWherePlacementIsRefusedChangesNothing)
         const POINT press = At(2160, 2160);
         Drag({press, {press.x + b.x / 2, press.y + b.y / 2}, {press.x + b.x, press.y + b.y}});
         EXPECT_EQ(Rects(), before) << b.x << "," << b.y;
-        EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{left, right}));
+        EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {left, right}));
     }
     EXPECT_FALSE(doc->IsModified());
 }
@@ -242,8 +242,8 @@ TEST_F(DesignerDragTest, AnObjectAlreadyOutsideTheMarginsStillMovesWithinThePage
     SelectAll({left, right});
     const POINT press = At(1000, 2160);
     Drag({press, {press.x + 10, press.y + 20}});
-    EXPECT_EQ(RectOf(left), (RECT{504, 1728, 1944, 3168}));
-    EXPECT_EQ(RectOf(right), (RECT{4464, 1728, 5904, 3168}));
+    EXPECT_EQ(RectOf(left), (RECT {504, 1728, 1944, 3168}));
+    EXPECT_EQ(RectOf(right), (RECT {4464, 1728, 5904, 3168}));
 }
 
 TEST_F(DesignerDragTest, TheFillingOrderFollowsTheNewPositions)
@@ -263,15 +263,15 @@ TEST_F(DesignerDragTest, UndoDeletionStillRestoresAfterADrag)
 {
     below->Select(&view);
     view.DeleteSelection(false);
-    ASSERT_EQ(Objects(), (std::vector<FORMOBJ*>{left, right}));
+    ASSERT_EQ(Objects(), (std::vector<FORMOBJ*> {left, right}));
     SelectAll({left, right});
     const POINT press = At(2160, 2160);
     Drag({press, {press.x + 30, press.y + 20}});
-    ASSERT_EQ(RectOf(left), (RECT{1872, 1728, 3312, 3168}));
+    ASSERT_EQ(RectOf(left), (RECT {1872, 1728, 3312, 3168}));
     ASSERT_TRUE(view.CanUndoDeletion());
     view.UndoDeletion();
     EXPECT_EQ(Objects().size(), 3u);
-    EXPECT_EQ(RectOf(left), (RECT{1872, 1728, 3312, 3168}));
+    EXPECT_EQ(RectOf(left), (RECT {1872, 1728, 3312, 3168}));
 }
 
 } // namespace

@@ -21,10 +21,8 @@ struct Drawn {
 };
 
 // Box, ellipse, diagonal line and orthogonal line, in drawing order.
-const Drawn kDrawing[] = {{32772, {1440, 1440}, {4320, 2880}},
-                          {32777, {5040, 1440}, {7920, 3600}},
-                          {32771, {1440, 4320}, {7920, 6480}},
-                          {32776, {1440, 7200}, {7920, 7250}}};
+const Drawn kDrawing[] = {{32772, {1440, 1440}, {4320, 2880}}, {32777, {5040, 1440}, {7920, 3600}},
+    {32771, {1440, 4320}, {7920, 6480}}, {32776, {1440, 7200}, {7920, 7250}}};
 
 class DesignerFormTest : public DesignerTest {
 protected:

@@ -19,7 +19,9 @@ struct KeyCase {
     RECT expected;
 };
 
-class ArrowKey : public DesignerTest, public testing::WithParamInterface<KeyCase> {};
+class ArrowKey
+    : public DesignerTest
+    , public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ArrowKey, MovesOrSizesTheSelectionToTheNextGridLine)
 {
@@ -31,26 +33,25 @@ TEST_P(ArrowKey, MovesOrSizesTheSelectionToTheNextGridLine)
     EXPECT_EQ(doc->IsModified(), !(c.expected == c.start));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, ArrowKey,
-    testing::Values(
-        KeyCase{"Right", {1440, 1440, 2880, 2880}, Qt::Key_Right, false, {1512, 1440, 2952, 2880}},
-        KeyCase{"Left", {1440, 1440, 2880, 2880}, Qt::Key_Left, false, {1368, 1440, 2808, 2880}},
-        KeyCase{"Up", {1440, 1440, 2880, 2880}, Qt::Key_Up, false, {1440, 1368, 2880, 2808}},
-        KeyCase{"Down", {1440, 1440, 2880, 2880}, Qt::Key_Down, false, {1440, 1512, 2880, 2952}},
+INSTANTIATE_TEST_SUITE_P(Designer, ArrowKey,
+    testing::Values(KeyCase {"Right", {1440, 1440, 2880, 2880}, Qt::Key_Right, false, {1512, 1440, 2952, 2880}},
+        KeyCase {"Left", {1440, 1440, 2880, 2880}, Qt::Key_Left, false, {1368, 1440, 2808, 2880}},
+        KeyCase {"Up", {1440, 1440, 2880, 2880}, Qt::Key_Up, false, {1440, 1368, 2880, 2808}},
+        KeyCase {"Down", {1440, 1440, 2880, 2880}, Qt::Key_Down, false, {1440, 1512, 2880, 2952}},
         // Off the grid the corner goes to the neighbouring line.
-        KeyCase{"RightFromBetweenLines", {1400, 1400, 2900, 2900}, Qt::Key_Right, false, {1452, 1400, 2952, 2900}},
-        KeyCase{"LeftFromBetweenLines", {1400, 1400, 2900, 2900}, Qt::Key_Left, false, {1380, 1400, 2880, 2900}},
-        KeyCase{"LeftPastTheMarginIsRefused", {720, 1440, 2880, 2880}, Qt::Key_Left, false, {720, 1440, 2880, 2880}},
-        KeyCase{"ShiftRightWidens", {1440, 1440, 2880, 2880}, Qt::Key_Right, true, {1440, 1440, 2952, 2880}},
-        KeyCase{"ShiftUpShortens", {1440, 1440, 2880, 2880}, Qt::Key_Up, true, {1440, 1440, 2880, 2808}},
-        KeyCase{"ShiftLeftDownToTheLeastWidth", {1440, 1440, 1600, 1600}, Qt::Key_Left, true, {1440, 1440, 1584, 1600}},
-        KeyCase{"ShiftLeftBelowTheLeastWidthIsRefused", {1440, 1440, 1584, 1584}, Qt::Key_Left, true,
-                {1440, 1440, 1584, 1584}},
-        KeyCase{"ShiftUpNeverToZero", {1440, 1440, 1584, 1512}, Qt::Key_Up, true, {1440, 1440, 1584, 1512}},
-        KeyCase{"ShiftRightPastTheMarginIsRefused", {1440, 1440, 11186, 2880}, Qt::Key_Right, true,
-                {1440, 1440, 11186, 2880}},
-        KeyCase{"OtherKeysLeaveIt", {1440, 1440, 2880, 2880}, Qt::Key_Home, false, {1440, 1440, 2880, 2880}}),
+        KeyCase {"RightFromBetweenLines", {1400, 1400, 2900, 2900}, Qt::Key_Right, false, {1452, 1400, 2952, 2900}},
+        KeyCase {"LeftFromBetweenLines", {1400, 1400, 2900, 2900}, Qt::Key_Left, false, {1380, 1400, 2880, 2900}},
+        KeyCase {"LeftPastTheMarginIsRefused", {720, 1440, 2880, 2880}, Qt::Key_Left, false, {720, 1440, 2880, 2880}},
+        KeyCase {"ShiftRightWidens", {1440, 1440, 2880, 2880}, Qt::Key_Right, true, {1440, 1440, 2952, 2880}},
+        KeyCase {"ShiftUpShortens", {1440, 1440, 2880, 2880}, Qt::Key_Up, true, {1440, 1440, 2880, 2808}},
+        KeyCase {
+            "ShiftLeftDownToTheLeastWidth", {1440, 1440, 1600, 1600}, Qt::Key_Left, true, {1440, 1440, 1584, 1600}},
+        KeyCase {"ShiftLeftBelowTheLeastWidthIsRefused", {1440, 1440, 1584, 1584}, Qt::Key_Left, true,
+            {1440, 1440, 1584, 1584}},
+        KeyCase {"ShiftUpNeverToZero", {1440, 1440, 1584, 1512}, Qt::Key_Up, true, {1440, 1440, 1584, 1512}},
+        KeyCase {"ShiftRightPastTheMarginIsRefused", {1440, 1440, 11186, 2880}, Qt::Key_Right, true,
+            {1440, 1440, 11186, 2880}},
+        KeyCase {"OtherKeysLeaveIt", {1440, 1440, 2880, 2880}, Qt::Key_Home, false, {1440, 1440, 2880, 2880}}),
     [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
 
 TEST_F(DesignerTest, ArrowKeysMoveEverySelectedObjectTogether)
@@ -60,12 +61,12 @@ TEST_F(DesignerTest, ArrowKeysMoveEverySelectedObjectTogether)
     first->Select(&view);
     second->Select(&view);
     Key(Qt::Key_Down);
-    EXPECT_EQ(RectOf(first), (RECT{1440, 1512, 2880, 2952}));
-    EXPECT_EQ(RectOf(second), (RECT{4320, 2232, 5760, 3672}));
+    EXPECT_EQ(RectOf(first), (RECT {1440, 1512, 2880, 2952}));
+    EXPECT_EQ(RectOf(second), (RECT {4320, 2232, 5760, 3672}));
     // Several objects are never sized from the keyboard.
     Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(RectOf(first), (RECT{1440, 1512, 2880, 2952}));
-    EXPECT_EQ(RectOf(second), (RECT{4320, 2232, 5760, 3672}));
+    EXPECT_EQ(RectOf(first), (RECT {1440, 1512, 2880, 2952}));
+    EXPECT_EQ(RectOf(second), (RECT {4320, 2232, 5760, 3672}));
 }
 
 TEST_F(DesignerTest, ArrowKeysDoNothingWithoutAGrid)
@@ -77,7 +78,7 @@ TEST_F(DesignerTest, ArrowKeysDoNothingWithoutAGrid)
         Key(key);
         Key(key, Qt::ShiftModifier);
     }
-    EXPECT_EQ(RectOf(box), (RECT{1440, 1440, 2880, 2880}));
+    EXPECT_EQ(RectOf(box), (RECT {1440, 1440, 2880, 2880}));
     EXPECT_FALSE(doc->IsModified());
 }
 
@@ -89,10 +90,10 @@ TEST_F(DesignerTest, ArrowKeysFollowTheGridOfTheLayout)
     view.GetPageLayout()->grid.SetOrigin(10, 0);
     // The lines lie at 10, 110, ... 2810, 2910.
     Key(Qt::Key_Right);
-    EXPECT_EQ(RectOf(box), (RECT{1470, 1440, 2910, 2880}));
+    EXPECT_EQ(RectOf(box), (RECT {1470, 1440, 2910, 2880}));
     // A spacing of 1 moves by one twip.
     Key(Qt::Key_Down);
-    EXPECT_EQ(RectOf(box), (RECT{1470, 1441, 2910, 2881}));
+    EXPECT_EQ(RectOf(box), (RECT {1470, 1441, 2910, 2881}));
 }
 
 } // namespace

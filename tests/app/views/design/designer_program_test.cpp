@@ -3,8 +3,8 @@
 // and the dragged edge follows.
 #include "tests/app/support/started_app.h"
 
-#include "forms/app/views/design/fdesignview.h"
 #include "forms/app/template/form_classes.h"
+#include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
 #include "forms/model/tracker_geometry.h"
@@ -45,13 +45,15 @@ TEST_F(DesignerProgramTest, DragToTheWindowEdgeScrollsThePage)
         handle = LogicalToDevice(dc, {2925, 2160});
     }
     const QPointF edge(window->width() - 4, handle.y);
-        QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseMove, edge, window->mapToGlobal(edge),
-                                                        Qt::NoButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonRelease, edge, window->mapToGlobal(edge),
-                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(window,
+        new QMouseEvent(
+            QEvent::MouseMove, edge, window->mapToGlobal(edge), Qt::NoButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(window,
+        new QMouseEvent(
+            QEvent::MouseButtonRelease, edge, window->mapToGlobal(edge), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
     const QPointF at(handle.x, handle.y);
-    QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &press);
 
     const int32_t scrolled = view->GetScrollPos().x;

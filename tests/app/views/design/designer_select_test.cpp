@@ -28,9 +28,9 @@ protected:
 TEST_F(DesignerSelectTest, ClickSelectsTheTopmostObjectUnderThePointer)
 {
     Click(At(2500, 2500));
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{upper});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {upper});
     Click(At(1600, 1600));
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{lower});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {lower});
     EXPECT_EQ(view.GetSelection()->GetCount(), 1);
     Click(At(5000, 1000));
     EXPECT_TRUE(Selected().empty());
@@ -69,7 +69,9 @@ struct HandleCase {
     RECT expected;
 };
 
-class HandleDrag : public DesignerSelectTest, public testing::WithParamInterface<HandleCase> {};
+class HandleDrag
+    : public DesignerSelectTest
+    , public testing::WithParamInterface<HandleCase> {};
 
 // The object (5760, 5760, 7200, 7200) is selected; its handles lie outside
 // it, 90 twips square.
@@ -80,20 +82,18 @@ TEST_P(HandleDrag, ResizesOrMovesOnTheGrid)
     const POINT press = At(c.press);
     Drag({press, {press.x + c.by.x / 2, press.y + c.by.y / 2}, {press.x + c.by.x, press.y + c.by.y}});
     EXPECT_EQ(RectOf(apart), c.expected);
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{apart});
-    EXPECT_EQ(doc->IsModified(), !(c.expected == RECT{5760, 5760, 7200, 7200}));
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {apart});
+    EXPECT_EQ(doc->IsModified(), !(c.expected == RECT {5760, 5760, 7200, 7200}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, HandleDrag,
-    testing::Values(
-        HandleCase{"BottomRightSnaps", {7245, 7245}, {40, 60}, {5760, 5760, 7776, 8064}},
-        HandleCase{"TopLeftSnaps", {5715, 5715}, {-23, -11}, {5400, 5616, 7200, 7200}},
-        HandleCase{"RightPastTheLeftStopsAtTheMinimumWidth", {7245, 6480}, {-200, 0}, {5760, 5760, 5850, 7200}},
-        HandleCase{"BottomPastTheTopStopsAtTheMinimumHeight", {6480, 7245}, {0, -300}, {5760, 5760, 7200, 5850}},
-        HandleCase{"RightBeyondTheMarginStopsAtTheMargin", {7245, 6480}, {400, 0}, {5760, 5760, 11186, 7200}},
-        HandleCase{"MiddleMovesOnTheGridKeepingTheSize", {6480, 6480}, {20, -10}, {6048, 5616, 7488, 7056}},
-        HandleCase{"EndingWhereItBeganChangesNothing", {7245, 7245}, {0, 0}, {5760, 5760, 7200, 7200}}),
+INSTANTIATE_TEST_SUITE_P(Designer, HandleDrag,
+    testing::Values(HandleCase {"BottomRightSnaps", {7245, 7245}, {40, 60}, {5760, 5760, 7776, 8064}},
+        HandleCase {"TopLeftSnaps", {5715, 5715}, {-23, -11}, {5400, 5616, 7200, 7200}},
+        HandleCase {"RightPastTheLeftStopsAtTheMinimumWidth", {7245, 6480}, {-200, 0}, {5760, 5760, 5850, 7200}},
+        HandleCase {"BottomPastTheTopStopsAtTheMinimumHeight", {6480, 7245}, {0, -300}, {5760, 5760, 7200, 5850}},
+        HandleCase {"RightBeyondTheMarginStopsAtTheMargin", {7245, 6480}, {400, 0}, {5760, 5760, 11186, 7200}},
+        HandleCase {"MiddleMovesOnTheGridKeepingTheSize", {6480, 6480}, {20, -10}, {6048, 5616, 7488, 7056}},
+        HandleCase {"EndingWhereItBeganChangesNothing", {7245, 7245}, {0, 0}, {5760, 5760, 7200, 7200}}),
     [](const testing::TestParamInfo<HandleCase>& info) { return info.param.name; });
 
 TEST_F(DesignerSelectTest, EscapeCancelsAHandleDrag)
@@ -104,8 +104,8 @@ TEST_F(DesignerSelectTest, EscapeCancelsAHandleDrag)
     PostKey(Qt::Key_Escape);
     PostRelease({press.x + 40, press.y + 40});
     Press(press);
-    EXPECT_EQ(RectOf(apart), (RECT{5760, 5760, 7200, 7200}));
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{apart});
+    EXPECT_EQ(RectOf(apart), (RECT {5760, 5760, 7200, 7200}));
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {apart});
     EXPECT_FALSE(doc->IsModified());
 }
 
@@ -116,15 +116,15 @@ TEST_F(DesignerSelectTest, ShiftClickAddsAndRemovesOnlyBesideAnotherSelection)
     // With one object selected Shift+click changes nothing.
     Press(At(6000, 6000), shift);
     Release(At(6000, 6000), shift);
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{lower});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {lower});
 
     upper->Select(&view);
     Press(At(6000, 6000), shift);
     Release(At(6000, 6000), shift);
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{lower, upper, apart}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {lower, upper, apart}));
     Press(At(3240, 3240), shift);
     Release(At(3240, 3240), shift);
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{lower, apart}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {lower, apart}));
     EXPECT_EQ(view.GetSelection()->GetCount(), 2);
 }
 
@@ -133,7 +133,7 @@ TEST_F(DesignerSelectTest, SelectPageTakesEveryObjectOfThePage)
     view.SetTool(kTypeBox);
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_SELECT_PAGE));
     EXPECT_EQ(view.GetTool(), kSelectionTool);
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*>{lower, upper, apart}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {lower, upper, apart}));
     EXPECT_EQ(view.GetSelection()->GetCount(), 3);
 }
 
@@ -172,11 +172,13 @@ namespace {
 struct OrderCase {
     const char* name;
     bool upperFirst;
-    int dragBy;  // pixels down
+    int dragBy; // pixels down
     bool upperFirstAfter;
 };
 
-class FillingOrderAfterMove : public DesignerTest, public testing::WithParamInterface<OrderCase> {};
+class FillingOrderAfterMove
+    : public DesignerTest
+    , public testing::WithParamInterface<OrderCase> {};
 
 TEST_P(FillingOrderAfterMove, FollowsThePositionsOnlyWhenTheirOrderChanged)
 {
@@ -195,10 +197,10 @@ TEST_P(FillingOrderAfterMove, FollowsThePositionsOnlyWhenTheirOrderChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Designer, FillingOrderAfterMove,
-                         testing::Values(OrderCase{"MovedBelowTheOtherComesSecond", true, 250, false},
-                                         OrderCase{"OwnOrderStaysWhenThePlacesKeepTheirOrder", false, 50, false},
-                                         OrderCase{"MovedBelowTheOtherWhenAlreadySecondStays", false, 250, false},
-                                         OrderCase{"UnmovedKeepsItsOrder", true, 0, true}),
-                         [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
+    testing::Values(OrderCase {"MovedBelowTheOtherComesSecond", true, 250, false},
+        OrderCase {"OwnOrderStaysWhenThePlacesKeepTheirOrder", false, 50, false},
+        OrderCase {"MovedBelowTheOtherWhenAlreadySecondStays", false, 250, false},
+        OrderCase {"UnmovedKeepsItsOrder", true, 0, true}),
+    [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
 } // namespace

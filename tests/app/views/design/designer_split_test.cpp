@@ -5,8 +5,8 @@
 #include "tests/app/support/started_app.h"
 
 #include "forms/app/frames/child_frame.h"
-#include "forms/app/views/design/fdesignview.h"
 #include "forms/app/template/form_classes.h"
+#include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
 #include "forms/model/fselection.h"
@@ -105,8 +105,9 @@ protected:
         }
         QWidget& window = Window(row, column);
         const QPointF at(p.x, p.y);
-        QCoreApplication::postEvent(&window, new QMouseEvent(QEvent::MouseButtonRelease, at, window.mapToGlobal(at),
-                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&window,
+            new QMouseEvent(
+                QEvent::MouseButtonRelease, at, window.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
         SendMouse(window, QEvent::MouseButtonPress, QPoint(p.x, p.y));
         RunEventsFor(10);
     }
@@ -221,7 +222,7 @@ TEST_F(DesignerSplitTest, OnlyTheActivePaneShowsHandlesAndAClosedPaneLeavesNothi
     ASSERT_EQ(SelectedIn(1, 0), 1);
     EXPECT_EQ(frame->GetActiveView(), Pane(1, 0));
     EXPECT_TRUE(Pane(1, 0)->IsActiveView());
-    for (const auto& [r, c] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{1, 1}})
+    for (const auto& [r, c] : {std::pair {0, 0}, std::pair {0, 1}, std::pair {1, 1}})
         EXPECT_FALSE(Pane(r, c)->IsActiveView()) << r << "," << c;
 
     // The user drags the split bar to the bottom: the lower row, with the
@@ -233,7 +234,7 @@ TEST_F(DesignerSplitTest, OnlyTheActivePaneShowsHandlesAndAClosedPaneLeavesNothi
     EXPECT_TRUE(Pane(0, 0)->IsActiveView());
     EXPECT_FALSE(right->IsSelected(nullptr));
     PressDelete(0, 0);
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*>{left, right}));
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {left, right}));
 }
 
 TEST_F(DesignerSplitTest, AnotherFormsWindowTakesTheHandlesButLeavesTheSelection)

@@ -21,7 +21,9 @@ struct ToolCase {
     RECT expected;
 };
 
-class DrawingTool : public DesignerTest, public testing::WithParamInterface<ToolCase> {};
+class DrawingTool
+    : public DesignerTest
+    , public testing::WithParamInterface<ToolCase> {};
 
 TEST_P(DrawingTool, DragsOutOneObjectOnTheGridAndStaysCurrent)
 {
@@ -46,12 +48,11 @@ TEST_P(DrawingTool, DragsOutOneObjectOnTheGridAndStaysCurrent)
     EXPECT_FALSE(view.CanUndoDeletion());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, DrawingTool,
-    testing::Values(ToolCase{32772, kTypeBox, {1440, 1440}, {2900, 2200}, {1440, 1440, 2880, 2232}},
-                    ToolCase{32777, kTypeEllipse, {3000, 1500}, {1500, 3000}, {1512, 1512, 3024, 3024}},
-                    ToolCase{32771, kTypeLine, {1440, 1440}, {4320, 2880}, {1440, 1440, 4320, 2880}},
-                    ToolCase{32776, kTypeOrthLine, {1440, 1440}, {4320, 1500}, {1440, 1440, 4320, 1440}}),
+INSTANTIATE_TEST_SUITE_P(Designer, DrawingTool,
+    testing::Values(ToolCase {32772, kTypeBox, {1440, 1440}, {2900, 2200}, {1440, 1440, 2880, 2232}},
+        ToolCase {32777, kTypeEllipse, {3000, 1500}, {1500, 3000}, {1512, 1512, 3024, 3024}},
+        ToolCase {32771, kTypeLine, {1440, 1440}, {4320, 2880}, {1440, 1440, 4320, 2880}},
+        ToolCase {32776, kTypeOrthLine, {1440, 1440}, {4320, 1500}, {1440, 1440, 4320, 1440}}),
     [](const testing::TestParamInfo<ToolCase>& info) { return std::to_string(info.param.type); });
 
 TEST_F(DesignerTest, ClickWithoutDragSelectsTheObjectThereAndReturnsToTheSelectionTool)
@@ -61,7 +62,7 @@ TEST_F(DesignerTest, ClickWithoutDragSelectsTheObjectThereAndReturnsToTheSelecti
     Click(At(2000, 2000));
     EXPECT_EQ(Objects().size(), 1u);
     EXPECT_EQ(view.GetTool(), kSelectionTool);
-    EXPECT_EQ(Selected(), std::vector<FORMOBJ*>{box});
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {box});
     EXPECT_FALSE(doc->IsModified());
 }
 
@@ -108,7 +109,7 @@ TEST_F(DesignerTest, ToolsOfKindsNotBuiltAreDisabledAndRefused)
             continue;
         shown.clear();
         view.OnCmdMsg(tool.id, ui::CmdCode::Command, nullptr);
-        EXPECT_EQ(shown, std::vector<std::string>{"Object not yet implemented."}) << tool.id;
+        EXPECT_EQ(shown, std::vector<std::string> {"Object not yet implemented."}) << tool.id;
         EXPECT_EQ(view.GetTool(), kSelectionTool);
     }
     for (unsigned table : {32802u, 32803u})

@@ -27,7 +27,7 @@ protected:
 
     ProgramWideParts parts;
     std::unique_ptr<FDOCUMENT> doc = MakeTwoPageForm();
-    RecordingView view{900, 1200};
+    RecordingView view {900, 1200};
 };
 
 TEST_F(DesignViewTest, NothingIsDrawnBeforeTheFirstUpdate)
@@ -58,8 +58,8 @@ TEST_F(DesignViewTest, SelectedObjectsShowHandlesUntilThePageChanges)
     EXPECT_EQ(view.GetSelection()->GetCount(), 0);
     EXPECT_EQ(view.GetSelection()->GetPage(), 2);
     // Back at the page's corner.
-    EXPECT_EQ(view.GetScrollPos(), (POINT{0, 0}));
-    EXPECT_EQ(view.GetViewportOrg(), (POINT{view.GetPlacement().left, view.GetPlacement().top}));
+    EXPECT_EQ(view.GetScrollPos(), (POINT {0, 0}));
+    EXPECT_EQ(view.GetViewportOrg(), (POINT {view.GetPlacement().left, view.GetPlacement().top}));
 }
 
 } // namespace

@@ -101,7 +101,7 @@ protected:
         std::map<std::pair<std::string, std::vector<int32_t>>, int> drawn;
         for (const gdi::RecordedCall& call : view.surface.Calls())
             if (call.name == "FocusRect" || call.name == "Ellipse") {
-                std::pair<std::string, std::vector<int32_t>> key{call.name, {}};
+                std::pair<std::string, std::vector<int32_t>> key {call.name, {}};
                 for (const POINT& p : call.points)
                     key.second.insert(key.second.end(), {p.x, p.y});
                 ++drawn[key];
@@ -125,10 +125,10 @@ protected:
 
     ProgramWideParts parts;
     std::unique_ptr<FDOCUMENT> doc = MakeTwoPageForm();
-    RecordingView view{1000, 800};
+    RecordingView view {1000, 800};
     std::optional<VIEWDC> dc;
     std::vector<FORMOBJ*> chosen;
-    POINT press{0, 0};
+    POINT press {0, 0};
     bool source = false;
 };
 
@@ -140,7 +140,7 @@ struct StepCase {
     std::vector<Input> inputs;
     ui::DragStep last;
     Phase phase;
-    RECT target;  // where a drop puts the selection
+    RECT target; // where a drop puts the selection
 };
 
 void PrintTo(const StepCase& c, std::ostream* os)
@@ -148,7 +148,9 @@ void PrintTo(const StepCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class SelectionDragSteps : public SelectionDragTest, public testing::WithParamInterface<StepCase> {};
+class SelectionDragSteps
+    : public SelectionDragTest
+    , public testing::WithParamInterface<StepCase> {};
 
 TEST_P(SelectionDragSteps, EndInTheirPhaseAndLeaveNoOutline)
 {
@@ -168,37 +170,36 @@ TEST_P(SelectionDragSteps, EndInTheirPhaseAndLeaveNoOutline)
     EXPECT_EQ(Rects(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Designer, SelectionDragSteps,
+INSTANTIATE_TEST_SUITE_P(Designer, SelectionDragSteps,
     testing::Values(
         // (1890, 1740) snaps to (1872, 1728).
-        StepCase{"ADropSnapsToTheGrid", true, {Move(15, 10), Move(30, 20), Release(30, 20)}, ui::DragStep::End,
-                 Phase::Dropped, {1872, 1728, 7632, 3168}},
-        StepCase{"WithoutSnapADropFollowsThePointer", false, {Move(15, 10), Move(30, 20), Release(30, 20)},
-                 ui::DragStep::End, Phase::Dropped, {1890, 1740, 7650, 3180}},
-        StepCase{"AReleaseWithinThreePixelsIsAClick", true, {Move(3, -3), Release(3, -3)}, ui::DragStep::End,
-                 Phase::Clicked, {}},
-        StepCase{"EscapeWhileWaitingIsPassedOver", true, {Move(2, 0), Escape(), Move(30, 20), Release(30, 20)},
-                 ui::DragStep::End, Phase::Dropped, {1872, 1728, 7632, 3168}},
-        StepCase{"EscapeDuringTheDragGivesItUp", true, {Move(20, 20), Escape(), Release(30, 20)},
-                 ui::DragStep::Cancel, Phase::NotDropped, {}},
-        StepCase{"RightButtonWhileWaitingEndsTheWait", true, {Move(2, 2), RightButton(2, 2), Release(2, 2)},
-                 ui::DragStep::Cancel, Phase::NotStarted, {}},
-        StepCase{"RightButtonDuringTheDragGivesItUp", true, {Move(20, 20), RightButton(20, 20), Release(20, 20)},
-                 ui::DragStep::Cancel, Phase::NotDropped, {}},
+        StepCase {"ADropSnapsToTheGrid", true, {Move(15, 10), Move(30, 20), Release(30, 20)}, ui::DragStep::End,
+            Phase::Dropped, {1872, 1728, 7632, 3168}},
+        StepCase {"WithoutSnapADropFollowsThePointer", false, {Move(15, 10), Move(30, 20), Release(30, 20)},
+            ui::DragStep::End, Phase::Dropped, {1890, 1740, 7650, 3180}},
+        StepCase {"AReleaseWithinThreePixelsIsAClick", true, {Move(3, -3), Release(3, -3)}, ui::DragStep::End,
+            Phase::Clicked, {}},
+        StepCase {"EscapeWhileWaitingIsPassedOver", true, {Move(2, 0), Escape(), Move(30, 20), Release(30, 20)},
+            ui::DragStep::End, Phase::Dropped, {1872, 1728, 7632, 3168}},
+        StepCase {"EscapeDuringTheDragGivesItUp", true, {Move(20, 20), Escape(), Release(30, 20)}, ui::DragStep::Cancel,
+            Phase::NotDropped, {}},
+        StepCase {"RightButtonWhileWaitingEndsTheWait", true, {Move(2, 2), RightButton(2, 2), Release(2, 2)},
+            ui::DragStep::Cancel, Phase::NotStarted, {}},
+        StepCase {"RightButtonDuringTheDragGivesItUp", true, {Move(20, 20), RightButton(20, 20), Release(20, 20)},
+            ui::DragStep::Cancel, Phase::NotDropped, {}},
         // Another key takes the capture away while the press waits.
-        StepCase{"LosingTheCaptureWhileWaitingEndsTheWait", true, {Move(1, 1), CaptureLost(), Release(1, 1)},
-                 ui::DragStep::Cancel, Phase::NotStarted, {}},
-        StepCase{"LosingTheCaptureDuringTheDragGivesItUp", true, {Move(20, 20), CaptureLost(), Release(20, 20)},
-                 ui::DragStep::Cancel, Phase::NotDropped, {}},
+        StepCase {"LosingTheCaptureWhileWaitingEndsTheWait", true, {Move(1, 1), CaptureLost(), Release(1, 1)},
+            ui::DragStep::Cancel, Phase::NotStarted, {}},
+        StepCase {"LosingTheCaptureDuringTheDragGivesItUp", true, {Move(20, 20), CaptureLost(), Release(20, 20)},
+            ui::DragStep::Cancel, Phase::NotDropped, {}},
         // Beyond the left margin, and beyond the bottom of the page.
-        StepCase{"AReleaseLeftOfTheMarginDropsNothing", true, {Move(-30, 0), Release(-60, 0)}, ui::DragStep::End,
-                 Phase::NotDropped, {}},
-        StepCase{"AReleaseBelowThePageDropsNothing", true, {Move(0, 600), Release(0, 1200)}, ui::DragStep::End,
-                 Phase::NotDropped, {}},
+        StepCase {"AReleaseLeftOfTheMarginDropsNothing", true, {Move(-30, 0), Release(-60, 0)}, ui::DragStep::End,
+            Phase::NotDropped, {}},
+        StepCase {"AReleaseBelowThePageDropsNothing", true, {Move(0, 600), Release(0, 1200)}, ui::DragStep::End,
+            Phase::NotDropped, {}},
         // The loop stopped without a word from the drag.
-        StepCase{"InputEndingWhileWaiting", true, {Move(2, 2)}, ui::DragStep::Continue, Phase::NotStarted, {}},
-        StepCase{"InputEndingDuringTheDrag", true, {Move(20, 20)}, ui::DragStep::Continue, Phase::NotDropped, {}}),
+        StepCase {"InputEndingWhileWaiting", true, {Move(2, 2)}, ui::DragStep::Continue, Phase::NotStarted, {}},
+        StepCase {"InputEndingDuringTheDrag", true, {Move(20, 20)}, ui::DragStep::Continue, Phase::NotDropped, {}}),
     [](const testing::TestParamInfo<StepCase>& info) { return info.param.name; });
 
 TEST_F(SelectionDragTest, OneOutlinePerObjectFollowsThePointerWhileTheViewIsTheSource)
@@ -254,7 +255,7 @@ TEST_F(SelectionDragTest, ObjectsAlreadyOutsideTheMarginsMayBeDroppedAnywhereOnT
     SelectionDrag drag(view, *dc, press, source);
     EXPECT_EQ(Feed(drag, {Move(10, 20), Release(10, 20)}), ui::DragStep::End);
     EXPECT_EQ(drag.GetPhase(), Phase::Dropped);
-    EXPECT_EQ(drag.GetTarget(), (RECT{504, 1728, 7344, 3168}));
+    EXPECT_EQ(drag.GetTarget(), (RECT {504, 1728, 7344, 3168}));
     EXPECT_TRUE(refusedNow());
 }
 
