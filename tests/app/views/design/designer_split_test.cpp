@@ -55,8 +55,9 @@ protected:
     {
         if (!app)
             return;
-        doc->SetModified(false);
+        // A test may have closed the form already, and its document with it.
         if (!app->GetMainFrame()->GetChildren().empty()) {
+            doc->SetModified(false);
             EXPECT_TRUE(frame->OnClose());
         }
         CloseApp(*app);
