@@ -6,6 +6,7 @@
 #include "forms/app/template/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
+#include "forms/model/fselection.h"
 
 #include "platform/gdi/image_surface.h"
 
@@ -128,6 +129,22 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
         EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     }
     EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 2");
+    CloseApp(*app);
+}
+
+TEST_F(FormsProgramTest, ThePositionPanesEmptyWhenPrintingDeselects)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    ui::StatusBar& status = *app->GetMainFrame()->GetStatusBar();
+    view->ExecuteCommand(ID_EDIT_SELECT_PAGE);
+    ASSERT_GT(view->GetSelection()->GetCount(), 0);
+    EXPECT_NE(status.GetPaneText(ID_INDICATOR_SIZE), "");
+    view->PrepareToPrint();
+    EXPECT_EQ(view->GetSelection()->GetCount(), 0);
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_POS), "");
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_SIZE), "") << "no size of a selection that is gone";
     CloseApp(*app);
 }
 

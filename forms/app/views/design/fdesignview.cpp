@@ -133,6 +133,7 @@ void FDESIGNVIEW::PrepareToPrint()
 {
     if (selection)
         selection->Deselect(this);
+    ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)

@@ -230,8 +230,10 @@ void FDESIGNVIEW::SelectPage()
 
 void FDESIGNVIEW::ShowSelectionPosSize()
 {
-    if (!selection || selection->GetCount() == 0)
+    if (!selection || selection->GetCount() == 0) {
+        ClearPosSize();
         return;
+    }
     RECT bounds;
     selection->GetRect(bounds);
     ShowPosSize(bounds);
