@@ -60,7 +60,7 @@ public:
 
     // 0 when pos must be repaired after the last edit.
     int IsPosUnaffected(const TEXTPOS& pos) const;
-    void FixPos(TEXTPOS& pos) const;
+    void FixPos(TEXTPOS& pos);
 
     TEXTBLOCK* BlockInsertAfter(TEXTBLOCK* block);
     // A new block after block that takes the characters from at to the end.

@@ -135,15 +135,14 @@ int TEXTBUFFER::IsPosUnaffected(const TEXTPOS& pos) const
     return 1;
 }
 
-void TEXTBUFFER::FixPos(TEXTPOS& pos) const
+void TEXTBUFFER::FixPos(TEXTPOS& pos)
 {
     if (IsPosUnaffected(pos))
         return;
-    auto* self = const_cast<TEXTBUFFER*>(this);
     if (lastEdit.kind == TEXTEDIT::Moved && pos.block == lastEdit.source) {
         const std::intptr_t fromMoved = Distance(lastEdit.sourceAt, pos.ptr);
         if (fromMoved >= 0)
-            pos = TEXTPOS(self, lastEdit.target, lastEdit.targetAt + fromMoved);
+            pos = TEXTPOS(this, lastEdit.target, lastEdit.targetAt + fromMoved);
         else
             pos = lastEdit.pos; // its character was deleted
         return;
@@ -158,7 +157,7 @@ void TEXTBUFFER::FixPos(TEXTPOS& pos) const
             offset -= block->length;
             block = block->next;
         }
-        pos = block != nullptr ? TEXTPOS(self, block, block->Begin() + offset) : self->GetEnd();
+        pos = block != nullptr ? TEXTPOS(this, block, block->Begin() + offset) : GetEnd();
         return;
     }
     // A deletion: characters after the deleted range in the same block move
