@@ -175,6 +175,34 @@ TEST(TextPosWalk, WordSteps)
     EXPECT_EQ(pos.GetOffset(), 7);
 }
 
+TEST(TextPosWalk, ReplacingEveryTypefaceCodeInAWalkKeepsTheRestOfTheText)
+{
+    // A code at the block boundary, a run of two, and a default typeface
+    // that stays as it is.
+    const std::string text = std::string(251, 'a') + Code('T', 1) + "b" + Code('B', 1) + Code('T', 2) + "c"
+        + Code('T', kDefaultValue) + "d";
+    TEXTBUFFER buffer;
+    Fill(buffer, text);
+    TEXTPOS pos = buffer.GetStart();
+    while (!pos.IsAtEnd()) {
+        if (pos.GetChar() != kEsc) {
+            pos.Move(1);
+            continue;
+        }
+        const TEXTPOS at = pos;
+        FORMATCODE code;
+        ASSERT_EQ(pos.ReadCode(&code), 1);
+        if (code.letter == 'T' && code.value != kDefaultValue) {
+            pos = at;
+            ASSERT_EQ(pos.ReplaceCode('T', static_cast<int16_t>(code.value + 300)), 1);
+        }
+    }
+    EXPECT_EQ(buffer.GetText(),
+        std::string(251, 'a') + Code('T', 301) + "b" + Code('B', 1) + Code('T', 302) + "c" + Code('T', kDefaultValue)
+            + "d");
+    EXPECT_EQ(ChainFault(buffer), "");
+}
+
 TEST(TextPosWalk, ACodeCutShortByTheEndMarkStopsEveryWalkOnIt)
 {
     // The cut-short code's ESC stands at 252, so that some cuts also
