@@ -1,5 +1,6 @@
 // The handle drag fed tracking events directly, without a window or a loop;
 // and the loop giving up a drag whose step throws.
+#include "tests/common/drag_feed.h"
 #include "tests/model/tracking_view.h"
 
 #include "forms/model/handle_drag.h"
@@ -75,23 +76,6 @@ ui::TrackEvent CaptureLost()
     return {ui::TrackKind::CaptureLost, {}, {}, {}};
 }
 
-// Steps the drag as the loop would: until a step ends or cancels it.
-ui::DragStep Feed(TrackerDrag& drag, const std::vector<ui::TrackEvent>& events)
-{
-    drag.Begin();
-    ui::DragStep last = ui::DragStep::Continue;
-    for (const ui::TrackEvent& e : events) {
-        last = drag.Step(e);
-        if (last != ui::DragStep::Continue)
-            break;
-    }
-    if (last == ui::DragStep::Cancel)
-        drag.Cancel();
-    else
-        drag.End();
-    return last;
-}
-
 // The object (1500, 1500, 3000, 3000) twips lies at (100, 100)-(200, 200) on
 // the window; the press is 3 pixels inside the handle's corner or edge.
 struct StepCase {
@@ -120,7 +104,7 @@ TEST_P(HandleDragSteps, EndWithTheRectangleAndLeaveNoOutline)
     TrackedShape shape;
     TrackerDrag drag(shape, view, c.handle, c.press, {1500, 1500, 3000, 3000});
 
-    EXPECT_EQ(Feed(drag, c.events), c.last);
+    EXPECT_EQ(FeedDrag(drag, c.events), c.last);
     EXPECT_EQ(drag.Result(), c.result);
     EXPECT_EQ(drag.GetPhase(), c.result ? TrackerDrag::Phase::Changed : TrackerDrag::Phase::Unchanged);
     EXPECT_EQ(shape.GetTrackerRect(), c.expected);

@@ -3,6 +3,7 @@
 // grid under the placement rule, and how each input ends the drag.
 #include "tests/app/support/view_test_support.h"
 
+#include "tests/common/drag_feed.h"
 #include "tests/common/rect_printer.h"
 
 #include "forms/app/views/design/selection_drag.h"
@@ -80,18 +81,10 @@ protected:
     // or the input runs out.
     ui::DragStep Feed(SelectionDrag& drag, const std::vector<Input>& inputs)
     {
-        drag.Begin();
-        ui::DragStep last = ui::DragStep::Continue;
-        for (const Input& input : inputs) {
-            last = drag.Step(Event(input));
-            if (last != ui::DragStep::Continue)
-                break;
-        }
-        if (last == ui::DragStep::Cancel)
-            drag.Cancel();
-        else
-            drag.End();
-        return last;
+        std::vector<ui::TrackEvent> events;
+        for (const Input& input : inputs)
+            events.push_back(Event(input));
+        return FeedDrag(drag, events);
     }
 
     // Outlines drawn by inversion (the box's focus rectangle, the
