@@ -1,5 +1,7 @@
 #include "forms/app/frames/child_frame.h"
 
+#include "forms/app/frames/main_frame.h"
+
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/fbaseview.h"
 
@@ -60,6 +62,10 @@ void CChildFrame::OnMDIActivate(bool activate, ui::Frame* activated, ui::Frame* 
     if (ui::View* view = GetActiveView())
         view->OnActivateView(activate, view, view);
     ui::Frame::OnMDIActivate(activate, activated, deactivated);
+    // The last form window gone: its page and figures go from the panes.
+    if (!activate && !activated)
+        if (auto* frame = dynamic_cast<FFRAME*>(GetMainFrame()))
+            frame->ClearFormPanes();
 }
 
 bool CChildFrame::OnClose()

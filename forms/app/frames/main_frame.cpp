@@ -185,6 +185,19 @@ void FFRAME::SetSizeText(std::string_view cp1252)
         statusBar_->SetPaneText(ID_INDICATOR_SIZE, cp1252);
 }
 
+void FFRAME::SetPageText(std::string_view cp1252)
+{
+    if (statusBar_)
+        statusBar_->SetPaneText(ID_INDICATOR_PAGE, cp1252);
+}
+
+void FFRAME::ClearFormPanes()
+{
+    SetPageText("");
+    SetPosText("");
+    SetSizeText("");
+}
+
 void FFRAME::ToggleBar(QToolBar& bar)
 {
     QMainWindow& window = *GetWindow();

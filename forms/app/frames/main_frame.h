@@ -58,6 +58,9 @@ public:
 
     void SetPosText(std::string_view cp1252);
     void SetSizeText(std::string_view cp1252);
+    void SetPageText(std::string_view cp1252);
+    // Empties the page, position and size panes: no form is active.
+    void ClearFormPanes();
     // Hides a shown bar, shows a hidden one; a hidden docked bar lying
     // outside the window is floated 32 pixels right of and below the
     // window's top-left corner.

@@ -140,8 +140,7 @@ void FBASEVIEW::OnInitialUpdate()
         }
     }
     OnZoomChanged();
-    if (FFRAME* frame = MainFrameOfApp(); frame && frame->GetStatusBar())
-        frame->GetStatusBar()->SetPaneText(ID_INDICATOR_PAGE, PagePaneText());
+    ShowPagePane();
 }
 
 void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
@@ -169,6 +168,14 @@ void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
 void FBASEVIEW::OnActivateView(bool activate, ui::View*, ui::View*)
 {
     active = activate;
+    if (activate)
+        ShowPagePane();
+}
+
+void FBASEVIEW::ShowPagePane() const
+{
+    if (FFRAME* frame = MainFrameOfApp())
+        frame->SetPageText(PagePaneText());
 }
 
 void FBASEVIEW::OnUpdate(ui::View* sender, uint32_t, const FHINT* hint)
@@ -525,8 +532,7 @@ void FBASEVIEW::SetPage(int page)
     OnPageChanged();
     InvalidateAll();
     UpdateWindow();
-    if (FFRAME* frame = MainFrameOfApp(); frame && frame->GetStatusBar())
-        frame->GetStatusBar()->SetPaneText(ID_INDICATOR_PAGE, PagePaneText());
+    ShowPagePane();
 }
 
 void FBASEVIEW::NextPage()

@@ -152,8 +152,9 @@ public:
     void NextPage();
     void PrevPage();
     int GetPageCount() const;
-    // The page pane's text, " %d of %d".
+    // The page pane's text, " %d of %d", and showing it in the pane.
     std::string PagePaneText() const;
+    void ShowPagePane() const;
 
     // Status panes: twips shown in the unit of the "Inches" setting.
     std::string PositionText(int32_t x, int32_t y) const;

@@ -148,6 +148,29 @@ TEST_F(FormsProgramTest, ThePositionPanesEmptyWhenPrintingDeselects)
     CloseApp(*app);
 }
 
+TEST_F(FormsProgramTest, ThePagePaneFollowsTheActiveFormAndEmptiesWithTheLast)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FFRAME& main = *app->GetMainFrame();
+    ui::StatusBar& status = *main.GetStatusBar();
+    ui::Frame* sample = main.GetActiveChild();
+    ASSERT_NE(sample, nullptr);
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 2");
+    ASSERT_TRUE(app->SendCommand(main, ID_FILE_NEW));
+    ASSERT_NE(main.GetActiveChild(), sample);
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 1");
+    main.SetActiveChild(sample);
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 2") << "the form brought forward";
+    for (ui::Frame* child : main.GetChildren()) {
+        if (auto* doc = dynamic_cast<FDOCUMENT*>(child->GetActiveDocument()))
+            doc->SetModified(false);
+        EXPECT_TRUE(child->OnClose());
+    }
+    ASSERT_TRUE(main.GetChildren().empty());
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), "") << "no form, no page";
+    CloseApp(*app);
+}
+
 TEST_F(FormsProgramTest, PrintSwitchWritesAPdfMatchingTheScreen)
 {
     const fs::path folder = config.Folder() / "forms";
