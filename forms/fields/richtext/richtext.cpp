@@ -38,20 +38,8 @@ TEXTPOS RICHTEXT::GetEnd() const
 
 TEXTATTR RICHTEXT::GetEffectiveAttr(const TEXTATTR& format) const
 {
-    TEXTATTR effective = format;
-    if (effective.bold == kMixedFlag)
-        effective.bold = attr.bold;
-    if (effective.italic == kMixedFlag)
-        effective.italic = attr.italic;
-    if (effective.strike == kMixedFlag)
-        effective.strike = attr.strike;
-    if (effective.underline == kMixedFlag)
-        effective.underline = attr.underline;
-    if (effective.colour == kMixedColour)
-        effective.colour = attr.colour;
-    if (effective.face == kMixedWord)
-        effective.face = attr.face;
-    if (effective.size == kMixedWord)
-        effective.size = attr.size;
+    // The format's own values, the rich text's default where it is mixed.
+    TEXTATTR effective = attr;
+    effective.Merge(format);
     return effective;
 }
