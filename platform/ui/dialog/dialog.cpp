@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QTimer>
 
 #include <exception>
@@ -186,6 +187,13 @@ void Dialog::Create()
     window_->setWindowModality(Qt::ApplicationModal);
     window_->setWindowTitle(text::ToQString(definition_.caption));
     window_->setFont(DialogQFont(definition_.fontPoints, definition_.fontFace));
+    // The classic button face behind the controls, whatever the theme.
+    QPalette palette = window_->palette();
+    const gdi::COLORREF face = gdi::GetSysColor(gdi::COLOR_BTNFACE);
+    const QColor faceColour(gdi::GetRValue(face), gdi::GetGValue(face), gdi::GetBValue(face));
+    palette.setColor(QPalette::Window, faceColour);
+    palette.setColor(QPalette::Button, faceColour);
+    window_->setPalette(palette);
     const gdi::RECT size = MapDialogRect(0, 0, definition_.width, definition_.height, base_);
     window_->setFixedSize(size.Width(), size.Height());
     QWidget* previousFocus = nullptr;
