@@ -16,19 +16,28 @@ namespace ui {
 
 namespace {
 
-// Focus that goes to or comes from a control's own pop-up list is not a
-// change of the dialog's focus.
-bool IsPopupFocus(const QFocusEvent* e)
-{
-    return e->reason() == Qt::PopupFocusReason;
-}
-
 uintptr_t ItemDataOf(const QModelIndex& index)
 {
     return static_cast<uintptr_t>(index.data(Qt::UserRole).toULongLong());
 }
 
 } // namespace
+
+bool FocusTracker::In(const QFocusEvent* e)
+{
+    if (told || e->reason() == Qt::PopupFocusReason)
+        return false;
+    told = true;
+    return true;
+}
+
+bool FocusTracker::Out(const QFocusEvent* e)
+{
+    if (!told || e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
+        return false;
+    told = false;
+    return true;
+}
 
 PushButtonControl::PushButtonControl(const QString& text, QWidget* parent)
     : QPushButton(text, parent)
@@ -149,14 +158,14 @@ void EditControl::SetText(const QString& text, bool quietly)
 void EditControl::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    if (!IsPopupFocus(e))
+    if (focus_.In(e))
         notify_(EN_SETFOCUS);
 }
 
 void EditControl::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    if (!IsPopupFocus(e))
+    if (focus_.Out(e))
         notify_(EN_KILLFOCUS);
 }
 
@@ -326,14 +335,14 @@ void ComboControl::paintEvent(QPaintEvent* e)
 void ComboControl::focusInEvent(QFocusEvent* e)
 {
     QComboBox::focusInEvent(e);
-    if (!IsPopupFocus(e))
+    if (!dropped_ && focus_.In(e))
         notify_(CBN_SETFOCUS);
 }
 
 void ComboControl::focusOutEvent(QFocusEvent* e)
 {
     QComboBox::focusOutEvent(e);
-    if (!IsPopupFocus(e))
+    if (!dropped_ && focus_.Out(e))
         notify_(CBN_KILLFOCUS);
 }
 
@@ -387,14 +396,14 @@ void ListControl::ResetContent()
 void ListControl::focusInEvent(QFocusEvent* e)
 {
     QListWidget::focusInEvent(e);
-    if (!IsPopupFocus(e))
+    if (focus_.In(e))
         notify_(LBN_SETFOCUS);
 }
 
 void ListControl::focusOutEvent(QFocusEvent* e)
 {
     QListWidget::focusOutEvent(e);
-    if (!IsPopupFocus(e))
+    if (focus_.Out(e))
         notify_(LBN_KILLFOCUS);
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -25,6 +26,15 @@ namespace ui {
 using NotifyFunction = std::function<void(unsigned code)>;
 using DrawFunction = std::function<void(DRAWITEMSTRUCT&)>;
 using MeasureFunction = std::function<void(MEASUREITEMSTRUCT&)>;
+
+// Whether a focus event is a change of the dialog's focus: the control's
+// own pop-up list taking and giving back the keyboard is not, nor is the
+// window losing activation; each change is told once.
+struct FocusTracker {
+    bool In(const QFocusEvent* e);
+    bool Out(const QFocusEvent* e);
+    bool told = false;
+};
 
 // A push button drawn by the Qt style; Enter is the dialog's business.
 class PushButtonControl : public QPushButton {
@@ -84,6 +94,7 @@ protected:
 
 private:
     NotifyFunction notify_;
+    FocusTracker focus_;
     bool quiet_ = false;
 };
 
@@ -133,6 +144,7 @@ private:
     void CloseUp();
 
     NotifyFunction notify_;
+    FocusTracker focus_;
     OwnerItemDelegate* owner_ = nullptr;
     bool quiet_ = false;
     bool dropped_ = false;
@@ -156,6 +168,7 @@ protected:
 
 private:
     NotifyFunction notify_;
+    FocusTracker focus_;
     bool quiet_ = false;
 };
 

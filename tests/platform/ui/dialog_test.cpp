@@ -13,7 +13,9 @@
 #include "platform/gdi/palette.h"
 #include "platform/res/dialog_template.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -240,6 +242,77 @@ TEST(Dialog, ControlsNotifyWhatTheUserDoesAndNotWhatTheProgramSets)
         EXPECT_EQ(take(), (Commands {{41, ui::CBN_EDITUPDATE}, {41, ui::CBN_EDITCHANGE}}));
         d.EndDialog(1);
     });
+}
+
+TEST(Dialog, PickingFromAComboListNotifiesAsTheListCloses)
+{
+    TestDialog dialog;
+    RunDialog(dialog, [](TestDialog& d) {
+        for (const char* size : {"8", "10", "12"})
+            d.AddString(40, size);
+        d.SetCurSel(40, 0);
+        auto* combo = d.Item<QComboBox>(40);
+        combo->setFocus();
+        d.commands.clear();
+
+        combo->showPopup();
+        combo->view()->setCurrentIndex(combo->model()->index(2, 0));
+        SendKey(Qt::Key_Return, "\r", combo->view());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.GetCurSel(40), 2);
+        EXPECT_EQ(d.commands,
+            (Commands {
+                {40, ui::CBN_DROPDOWN}, {40, ui::CBN_SELENDOK}, {40, ui::CBN_CLOSEUP}, {40, ui::CBN_SELCHANGE}}));
+
+        d.commands.clear();
+        combo->showPopup();
+        SendKey(Qt::Key_Escape, {}, combo->view());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.GetCurSel(40), 2);
+        EXPECT_EQ(d.commands, (Commands {{40, ui::CBN_DROPDOWN}, {40, ui::CBN_SELENDCANCEL}, {40, ui::CBN_CLOSEUP}}));
+        EXPECT_TRUE(d.IsRunning());
+        d.EndDialog(1);
+    });
+}
+
+// Draws each item as a block of the colour its data names.
+class BlockDrawer : public ui::OwnerDrawer {
+public:
+    void DrawItem(ui::DRAWITEMSTRUCT& item) override
+    {
+        drawn.push_back(item);
+        item.dc->FillRect(
+            item.rcItem, gdi::Brush::Solid(item.itemID < 0 ? 0 : static_cast<gdi::COLORREF>(item.itemData)));
+    }
+    void MeasureItem(ui::MEASUREITEMSTRUCT& item) override { item.itemHeight = 20; }
+    std::vector<ui::DRAWITEMSTRUCT> drawn;
+};
+
+TEST(Dialog, AnOwnerDrawnComboDrawsItsChosenItemThroughItsOwner)
+{
+    static const res::DialogTemplate definition
+        = res::ParseDialogTemplate("DIALOG\t301\nSIZE\t120 60\n"
+                                   "CONTROL\t1194\tCOMBOBOX\t4 4 80 60\tTABSTOP DROPDOWNLIST OWNERDRAW\t\n",
+            "301.dlg");
+    Dialog dialog(definition);
+    BlockDrawer drawer;
+    ui::ScopedDialogHook hook([&](Dialog& d) {
+        d.AttachDrawer(1194, &drawer);
+        d.AddString(1194, "", gdi::RGB(0xFF, 0, 0));
+        d.AddString(1194, "", gdi::RGB(0, 0, 0xFF));
+        d.SetCurSel(1194, 1);
+        auto* combo = d.Item<QComboBox>(1194);
+        const QImage shown = combo->grab().toImage();
+        ASSERT_FALSE(drawer.drawn.empty());
+        const ui::DRAWITEMSTRUCT& field = drawer.drawn.back();
+        EXPECT_EQ(field.CtlType, ui::ODT_COMBOBOX);
+        EXPECT_EQ(field.CtlID, 1194u);
+        EXPECT_EQ(field.itemID, 1);
+        EXPECT_NE(field.itemState & ui::ODS_COMBOBOXEDIT, 0u);
+        EXPECT_EQ(shown.pixel(10, combo->height() / 2), qRgb(0, 0, 0xFF));
+        d.EndDialog(1);
+    });
+    EXPECT_EQ(dialog.DoModal(), 1);
 }
 
 TEST(Dialog, ARadioButtonChecksOneOfItsGroupOnly)
