@@ -15,7 +15,8 @@ void SHADOWDLG::SetShadow(const SHADOW& edited, OBJECT_VIEW* target)
 {
     shadow.Copy(edited);
     view = target;
-    swatch = SwatchIndexFromColour(shadow.colour);
+    // The search table's last two entries are black's again.
+    swatch = SwatchIndexFromColour(shadow.colour) % kColourCount;
 }
 
 bool SHADOWDLG::OnInitDialog()
