@@ -3,9 +3,14 @@
 // and typeface codes mapped from the file's font table.
 #include "tests/objects/text_test_support.h"
 
+#include "forms/model/fobjlist.h"
+
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -139,6 +144,39 @@ TEST_F(TextRecordTest, TypefaceCodesAreMappedThroughTheFilesTableAndTheMixedFace
     TEXTATTR loadedFont;
     loaded.GetFont(&loadedFont);
     EXPECT_EQ(loadedFont.face, courier);
+}
+
+Bytes Fixture(const std::string& name)
+{
+    std::ifstream in(std::string(FORMS_TEST_DATA_DIR) + "/model/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// The texts of the objects an object list reads from a fixture.
+std::vector<std::string> TextsOf(const Bytes& list)
+{
+    FOBJLIST objects;
+    io::MemoryFile file(list);
+    io::Archive ar(file, io::Archive::Load);
+    RECORDARCHIVE rec(ar);
+    objects.Load(rec, 0);
+    std::vector<std::string> texts;
+    for (FORMOBJ* o = objects.GetHead(); o; o = o->GetNext())
+        texts.push_back(o->GetName() + ": " + Describe(dynamic_cast<FTEXTOBJ&>(*o).GetText().View()));
+    return texts;
+}
+
+TEST_F(TextRecordTest, TheFuzzersSeedsLoadAsTextObjects)
+{
+    const std::vector<std::string> good = TextsOf(Fixture("text_objects.bin"));
+    ASSERT_EQ(good.size(), 4u);
+    EXPECT_EQ(good[0], "Text1: [A heading]");
+    EXPECT_EQ(good[1],
+        "Text2: [Plain ] B1 [bold] B0 [ ] T0 [face] T-2 [ ] P360 [big] U3 [ words\r] r200 g0 b250 [colour  \n]");
+    EXPECT_EQ(good[2], "Text3: [" + std::string(700, 'w') + "]");
+    EXPECT_EQ(good[3], "Text4: ");
+    EXPECT_EQ(TextsOf(Fixture("text_objects_damaged.bin")),
+        (std::vector<std::string> {"Cut: [ab]", "Long count: [abc]", "Zero inside: [ab]", "Lone escape: [abcdefg]"}));
 }
 
 } // namespace
