@@ -136,6 +136,17 @@ void FTEXTOBJ::SetAlignment(uint8_t align)
     nAlign = align;
 }
 
+void FTEXTOBJ::DetachFromMaster()
+{
+    if (!master)
+        return;
+    FORMOBJ* style = master;
+    master = nullptr;
+    style->GetFont(&taFont);
+    style->GetAlignment(&nAlign);
+    style->GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&nLineSpacing));
+}
+
 int FTEXTOBJ::QueryAngle(uint16_t* out)
 {
     if (out)

@@ -79,6 +79,10 @@ public:
     // the font and strips the inline codes of those parts.
     void SetFont(const TEXTATTR& attr) override;
     void SetAlignment(uint8_t align) override;
+    // Takes the master's font, alignment and line spacing as its own and
+    // ends the link. The inline codes stay: they showed over the master's
+    // font and show over the same font now.
+    void DetachFromMaster() override;
     // The angle in tenths of a degree.
     int QueryAngle(uint16_t* out) override;
     // arg points at a TEXTREPLACEMENTS: the first entry whose key starts the

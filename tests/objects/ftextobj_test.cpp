@@ -91,6 +91,36 @@ TEST_F(TextObjTest, ACloneOfAnObjectWithAMasterTakesTheMastersLook)
     EXPECT_EQ(SpacingOf(*plain), 300);
 }
 
+TEST_F(TextObjTest, SavingAnObjectWithAMasterWritesTheMastersLookAndKeepsTheInlineCodes)
+{
+    // Face 0: read without the file's font table, faces become 0.
+    TEXTATTR styleFont = Font(0, 400);
+    styleFont.bold = 1;
+    styleFont.colour = 0x00C000;
+    auto style = MakeText("style", styleFont, kAlignRight);
+    SetSpacing(*style, 180);
+    style->SetName("Heading");
+    const std::string text = "a" + Code('B', 0) + "b" + Code('U', kUnderlineWord) + "c" + Code('P', 300) + "d";
+    auto object = MakeText(text, Font(1), kAlignLeft);
+    object->SetMaster(style.get());
+
+    const Bytes written = Written([&](RECORDARCHIVE& ar) { object->Save(ar, kTypeText); });
+    EXPECT_EQ(object->GetMaster(), style.get()) << "the link stays";
+    EXPECT_EQ(object->GetText().View(), text);
+    FTEXTOBJ loaded;
+    ReadBack(written, [&](RECORDARCHIVE& ar) { loaded.Load(ar, 0); });
+    EXPECT_EQ(loaded.GetText().View(), text);
+    EXPECT_TRUE(FontOf(loaded).IsEqual(styleFont));
+    EXPECT_EQ(AlignmentOf(loaded), kAlignRight);
+    EXPECT_EQ(SpacingOf(loaded), 180);
+
+    // Changing the line spacing ends the link and keeps the codes too.
+    object->OnEvent(kAttrLineSpacing, 240, 0);
+    EXPECT_EQ(object->GetMaster(), nullptr);
+    EXPECT_EQ(object->GetText().View(), text);
+    EXPECT_TRUE(FontOf(*object).IsEqual(styleFont));
+}
+
 TEST_F(TextObjTest, TakingAnotherTextObjectsAppearanceTakesItsTextToo)
 {
     auto source = MakeText("source " + Code('B', 1) + "text", Font(3, 300), kAlignCentre);
