@@ -103,6 +103,10 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
     FDESIGNVIEW* view = ActiveDesignView(*app);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->GetPageCount(), 3);
+    int texts = 0;
+    for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
+        texts += o->GetPage() == 3 && std::string(o->GetRuntimeClass()) == "FTEXTOBJ";
+    EXPECT_EQ(texts, 9) << "the third page holds the text objects";
     QWidget& window = *app->GetMainFrame()->GetWindow();
     window.resize(1000, 800);
     const struct {
