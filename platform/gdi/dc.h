@@ -106,6 +106,8 @@ public:
     void FillRgn(const Region& region, const Brush& brush);
     bool PatBlt(int x, int y, int width, int height, uint32_t rop);
     void DrawFocusRect(const RECT& r);
+    // Inverts every pixel of the rectangle.
+    bool InvertRect(const RECT& r);
     bool BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy, uint32_t rop);
     bool StretchBlt(
         int x, int y, int width, int height, const Bitmap& source, int sx, int sy, int sw, int sh, uint32_t rop);
@@ -113,6 +115,16 @@ public:
     // Text (Windows-1252). TextOut places the top-left corner of the first
     // character cell at (x, y); the selected font's escapement turns the line.
     bool TextOut(int x, int y, std::string_view text);
+    // Text output at a reference point placed by the text alignment. dx
+    // gives each character's advance in logical units (null: the font's).
+    // ETO_OPAQUE fills the rectangle with the background colour first;
+    // ETO_CLIPPED clips the text to it. The rectangle is logical and may be
+    // null when neither option is given.
+    bool ExtTextOut(int x, int y, unsigned options, const RECT* rect, std::string_view text, const int* dx);
+    // TA_LEFT, TA_RIGHT or TA_CENTER with TA_TOP, TA_BOTTOM or TA_BASELINE;
+    // answers the previous alignment. TextOut and ExtTextOut follow it.
+    unsigned SetTextAlign(unsigned align);
+    unsigned GetTextAlign() const { return state_.textAlign; }
     SIZE GetTextExtent(std::string_view text) const;
     bool GetTextMetrics(TEXTMETRIC& metrics) const;
     // Advance widths of the 256 codes, in logical units.
@@ -136,6 +148,7 @@ private:
         int bkMode = OPAQUE;
         int rop2 = R2_COPYPEN;
         int polyFillMode = ALTERNATE;
+        unsigned textAlign = TA_LEFT | TA_TOP;
         POINT brushOrg;
         POINT position;
         std::optional<Region> clip;
@@ -149,7 +162,9 @@ private:
     double LogicalPerTwipX() const;
     double LogicalPerTwipY() const;
     std::shared_ptr<const FontFace> Face() const;
-    TextRun MakeRun(int x, int y, std::string_view text) const;
+    // A run whose reference point (x, y) is placed by the text alignment;
+    // dx as ExtTextOut takes it.
+    TextRun MakeRun(int x, int y, std::string_view text, const int* dx = nullptr) const;
 
     Surface& surface_;
     State state_;

@@ -91,6 +91,12 @@ void DC::DrawFocusRect(const RECT& r)
     surface_.FocusRect(Resolve(), Normalized(LPtoDP(r)));
 }
 
+bool DC::InvertRect(const RECT& r)
+{
+    surface_.PatBlt(Resolve(), Normalized(LPtoDP(r)), DSTINVERT);
+    return true;
+}
+
 bool DC::BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy, uint32_t rop)
 {
     const POINT a = state_.mapping.LPtoDP({x, y});

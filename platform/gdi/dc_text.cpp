@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 
 namespace gdi {
@@ -53,16 +54,48 @@ std::shared_ptr<const FontFace> DC::Face() const
     return FontFace::Get(lf, height, width);
 }
 
-TextRun DC::MakeRun(int x, int y, std::string_view text) const
+TextRun DC::MakeRun(int x, int y, std::string_view text, const int* dx) const
 {
     TextRun run;
-    run.origin = state_.mapping.LPtoDP({x, y});
     run.text = std::string(text);
     run.logfont = state_.font.GetLogFont();
     run.face = Face();
     run.devicePerTwipX = surface_.DpiX() / 1440.0;
     run.devicePerTwipY = surface_.DpiY() / 1440.0;
     run.deviceHeight = Round(run.face->Em() * run.devicePerTwipY);
+
+    // Where each character starts: GDI places character i at the device
+    // point of x plus the advances before it, so rounding never accumulates.
+    const POINT reference = state_.mapping.LPtoDP({x, y});
+    double width = 0;
+    if (dx) {
+        run.positions.reserve(text.size());
+        int sum = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            run.positions.push_back(state_.mapping.LPtoDP({x + sum, y}).x - reference.x);
+            sum += dx[i];
+        }
+        width = state_.mapping.LPtoDP({x + sum, y}).x - reference.x;
+    } else {
+        width = run.face->TextWidth(text) * run.devicePerTwipX;
+    }
+
+    // The offset of the reference point from the first cell's top-left
+    // corner, along the text and across it, then turned with the text.
+    double along = 0;
+    if ((state_.textAlign & TA_CENTER) == TA_CENTER)
+        along = width / 2;
+    else if (state_.textAlign & TA_RIGHT)
+        along = width;
+    double across = 0;
+    if ((state_.textAlign & TA_BASELINE) == TA_BASELINE)
+        across = run.face->Ascent() * run.devicePerTwipY;
+    else if (state_.textAlign & TA_BOTTOM)
+        across = (run.face->Ascent() + run.face->Descent()) * run.devicePerTwipY;
+    const double angle = run.logfont.lfEscapement / 10.0 * std::numbers::pi / 180.0;
+    const double c = std::cos(angle);
+    const double sn = std::sin(angle);
+    run.origin = {reference.x - Round(along * c + across * sn), reference.y - Round(-along * sn + across * c)};
     return run;
 }
 
@@ -70,6 +103,36 @@ bool DC::TextOut(int x, int y, std::string_view text)
 {
     surface_.TextOut(Resolve(), MakeRun(x, y, text));
     return true;
+}
+
+bool DC::ExtTextOut(int x, int y, unsigned options, const RECT* rect, std::string_view text, const int* dx)
+{
+    DrawState s = Resolve();
+    if (rect && (options & ETO_CLIPPED) && Kind() != DeviceKind::Picture) {
+        const Region box = Region::Rect(LPtoDP(*rect).Normalized());
+        if (s.clip) {
+            Region both;
+            both.Combine(box, *s.clip, RGN_AND);
+            s.clip = both;
+        } else {
+            s.clip = box;
+        }
+    }
+    if (rect && (options & ETO_OPAQUE)) {
+        DrawState fill = s;
+        fill.brush = Brush::Solid(state_.bkColour);
+        surface_.PatBlt(fill, LPtoDP(*rect).Normalized(), PATCOPY);
+    }
+    if (!text.empty())
+        surface_.TextOut(s, MakeRun(x, y, text, dx));
+    return true;
+}
+
+unsigned DC::SetTextAlign(unsigned align)
+{
+    const unsigned previous = state_.textAlign;
+    state_.textAlign = align;
+    return previous;
 }
 
 SIZE DC::GetTextExtent(std::string_view text) const
@@ -180,6 +243,8 @@ int DC::DrawText(std::string_view text, RECT& r, unsigned format)
         bounds.Combine(bounds, *s.clip, RGN_AND);
     if (Kind() != DeviceKind::Picture)
         s.clip = bounds;
+    // Lines are placed by their top-left corner whatever the text alignment.
+    const unsigned align = SetTextAlign(TA_LEFT | TA_TOP);
     int y = r.top;
     for (std::string_view line : lines) {
         int x = r.left;
@@ -188,6 +253,7 @@ int DC::DrawText(std::string_view text, RECT& r, unsigned format)
         surface_.TextOut(s, MakeRun(x, y, line));
         y += lineHeight;
     }
+    SetTextAlign(align);
     return height;
 }
 

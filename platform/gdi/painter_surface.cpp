@@ -333,9 +333,12 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
 
     QList<QPointF> positions;
     double x = 0;
-    for (char c : run.text) {
+    const double rawPerDevice = 1.0 / (run.devicePerTwipX * twipsPerRaw * face.XScale());
+    for (size_t i = 0; i < run.text.size(); ++i) {
+        if (i < run.positions.size())
+            x = run.positions[i] * rawPerDevice;
         positions << QPointF(x, face.Ascent() / twipsPerRaw);
-        x += face.Advance(static_cast<uint8_t>(c)) / (twipsPerRaw * face.XScale());
+        x += face.Advance(static_cast<uint8_t>(run.text[i])) / (twipsPerRaw * face.XScale());
     }
     const QRectF cell(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
     if (s.bkMode == OPAQUE)

@@ -70,6 +70,11 @@ std::string RecordedCall::ToString() const
         line += " \"" + text::ToUtf8(text) + "\" font=" + text::ToUtf8(font.FaceName()) + "/"
             + std::to_string(fontHeight) + "/" + std::to_string(font.lfWeight) + "/" + std::to_string(font.lfItalic)
             + "/" + std::to_string(font.lfEscapement) + " text=" + Colour(state.textColour);
+        if (!positions.empty()) {
+            line += " at=";
+            for (size_t i = 0; i < positions.size(); ++i)
+                line += (i ? "," : "") + std::to_string(positions[i]);
+        }
     } else {
         line += " pen=" + PenText(state.pen) + " brush=" + BrushText(state.brush)
             + " rop2=" + std::to_string(state.rop2);
@@ -176,6 +181,7 @@ void RecordingSurface::TextOut(const DrawState& s, const TextRun& run)
     call.text = run.text;
     call.font = run.logfont;
     call.fontHeight = run.deviceHeight;
+    call.positions = run.positions;
 }
 
 bool RecordingSurface::NewPage()

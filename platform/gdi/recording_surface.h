@@ -18,6 +18,7 @@ struct RecordedCall {
     std::string text; // TextOut: the text
     LOGFONT font; // TextOut: the font as selected
     int fontHeight = 0; // TextOut: em height in device pixels
+    std::vector<int> positions; // TextOut: each character's device offset, when given
 
     // One line: name, points, values, then pen, brush, colours and modes,
     // e.g. "Rectangle (10,10) (50,40) pen=solid/0/000000 brush=solid/FFFFFF rop2=13".

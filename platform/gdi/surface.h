@@ -43,6 +43,9 @@ struct TextRun {
     double devicePerTwipX = 1;
     double devicePerTwipY = 1;
     int deviceHeight = 0; // the em height in device pixels, rounded
+    // Where each character starts, in device pixels along the baseline from
+    // the origin; empty: each follows the previous by the font's advance.
+    std::vector<int> positions;
 };
 
 class Surface {

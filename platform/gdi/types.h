@@ -108,6 +108,19 @@ constexpr int NULL_PEN = 8;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
+// Text alignment (SetTextAlign): where the reference point of a text
+// output lies on its text, horizontally and vertically.
+constexpr unsigned TA_LEFT = 0;
+constexpr unsigned TA_RIGHT = 2;
+constexpr unsigned TA_CENTER = 6;
+constexpr unsigned TA_TOP = 0;
+constexpr unsigned TA_BOTTOM = 8;
+constexpr unsigned TA_BASELINE = 24;
+
+// Options of ExtTextOut.
+constexpr unsigned ETO_OPAQUE = 0x0002;
+constexpr unsigned ETO_CLIPPED = 0x0004;
+
 // Raster modes of lines and fills (SetROP2).
 constexpr int R2_NOT = 6;
 constexpr int R2_XORPEN = 7;

@@ -3,11 +3,11 @@
 #include "forms/app/template/app_document_host.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/shape_classes.h"
+#include "forms/model/form_objects.h"
 
 AppClasses FormAppClasses()
 {
-    RegisterShapeClasses();
+    RegisterFormObjects();
     AppClasses classes;
     classes.document = DocumentClass {
         [](ui::DocTemplate& docTemplate) -> std::unique_ptr<ui::Document> {

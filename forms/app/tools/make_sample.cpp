@@ -1,13 +1,15 @@
-// Writes the sample form that the run script opens: two pages holding every
-// kind of object the program has, each with its own border and fill.
+// Writes the sample form that the run script opens: two pages of shapes,
+// each with its own border and fill, and a page of text objects.
+#include "forms/app/tools/sample_text_page.h"
+#include "forms/document/document_fonts.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/border.h"
+#include "forms/model/form_objects.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
-#include "forms/model/shape_classes.h"
 
 #include "platform/ui/message_box.h"
 
@@ -58,10 +60,12 @@ int main(int argc, char* argv[])
     printers.Reset();
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
-    RegisterShapeClasses();
+    SetProgramFonts(&DocumentFonts());
+    RegisterFormObjects();
     bool saved = false;
     {
         FDOCUMENT doc;
+        doc.AppendPage();
         doc.AppendPage();
         int number = 1;
         for (const Shape& s : kShapes) {
@@ -82,8 +86,14 @@ int main(int argc, char* argv[])
             }
             doc.GetObjects().SetObjectPage(std::move(object), s.page);
         }
+        int textNumber = 1;
+        for (auto& text : MakeSampleTextObjects()) {
+            text->SetName("Text" + std::to_string(textNumber++));
+            doc.GetObjects().SetObjectPage(std::move(text), 3);
+        }
         saved = doc.OnSaveDocument(argv[1]);
     }
+    SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);
     return saved ? 0 : 1;

@@ -1,0 +1,110 @@
+// Drawing of a text object through the rich-text engine, and the text
+// baselines that its drag outline shows.
+#include "forms/model/ftextobj.h"
+
+#include "forms/fields/editor/edithandle.h"
+#include "forms/model/fill_patterns.h"
+#include "forms/model/font_metrics_cache.h"
+#include "forms/model/object_view.h"
+#include "forms/model/tracker_resources.h"
+#include "forms/model/viewdc.h"
+
+#include <algorithm>
+
+namespace {
+
+// The printer whose character widths lay text out: the drawing context does
+// not name the page's printer, so the default printer's are used.
+constexpr uint16_t kLayoutPrinterId = 991;
+constexpr int8_t kLayoutSlot = 0;
+
+// The shared pattern brush that the baselines are inverted with.
+constexpr int kBaselinePattern = 5;
+
+} // namespace
+
+int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
+{
+    if (!dc.dc)
+        return 0;
+    const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
+    TEXTATTR font;
+    GetFont(&font);
+    uint8_t align = kAlignLeft;
+    GetAlignment(&align);
+    uint16_t spacing = kLineSpacingAuto;
+    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+
+    gdi::DC& device = *dc.dc;
+    const int saved = device.SaveDC();
+    if (dc.deviceKind == kDeviceWindow) {
+        gdi::Region clip;
+        if (rotation == 0) {
+            RECT r;
+            GetDeviceRect(r, dc, 0);
+            clip = gdi::Region::Rect(r.Normalized());
+        } else {
+            Outline outline;
+            GetRegion(outline, dc, 0, nullptr);
+            clip = gdi::Region::Polygon(std::vector<POINT>(outline.pt, outline.pt + 4));
+        }
+        gdi::Region current;
+        if (device.GetClipRgn(current))
+            clip.Combine(clip, current, gdi::RGN_AND);
+        device.SelectClipRgn(&clip);
+    }
+    const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
+    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
+        zoom, txText.View(), font, align, spacing, area.right - area.left, area.bottom - area.top, rotation, heightOut);
+    device.RestoreDC(saved);
+    return answer;
+}
+
+void FTEXTOBJ::Draw(VIEWDC& dc)
+{
+    RECT bounds;
+    GetBoundingRectIn(bounds, dc);
+    if (dc.dc && dc.dc->RectVisible(bounds.Offset(-dc.originX, -dc.originY)))
+        DrawText(dc, nullptr);
+    DrawTracker(dc);
+}
+
+void FTEXTOBJ::DrawTrackerRect(const RECT& r, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view)
+{
+    FORMOBJ::DrawTrackerRect(r, clipWindow, dc, view);
+    FONTMETRICSCACHE* cache = GetFontMetricsCache();
+    if (!dc || !view || rotation != 0 || !cache)
+        return;
+    TEXTATTR font;
+    GetFont(&font);
+    uint16_t spacing = kLineSpacingAuto;
+    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+    gdi::TEXTMETRIC metrics;
+    cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+    int32_t pitch = metrics.tmAscent + metrics.tmDescent;
+    int32_t first = metrics.tmAscent;
+    if (spacing != kLineSpacingAuto && spacing > 0) {
+        pitch = spacing;
+        first = std::max<int32_t>(spacing - metrics.tmDescent, metrics.tmAscent);
+    }
+    if (pitch <= 0)
+        return;
+
+    const RECT area = r.Normalized();
+    RECT device = area;
+    view->ToDeviceRect(device);
+    dc->SaveDC();
+    dc->SetMapMode(gdi::MM_TEXT);
+    dc->SetWindowOrg(0, 0);
+    dc->SetViewportOrg(0, 0);
+    dc->SelectObject(TrackerDottedPen());
+    dc->SelectObject(SharedFillPatterns().brushes[kBaselinePattern]);
+    for (int64_t y = int64_t {area.top} + first; y < area.bottom; y += pitch) {
+        RECT line {area.left, static_cast<int32_t>(y), area.right, static_cast<int32_t>(y)};
+        view->ToDeviceRect(line);
+        if (line.top + 1 >= device.bottom)
+            break;
+        dc->PatBlt(device.left, line.top, device.right - device.left, 1, gdi::PATINVERT);
+    }
+    dc->RestoreDC(-1);
+}
