@@ -203,7 +203,8 @@ LINEHIT TEXTLINE::PosOfX(int32_t x, bool mayPassEnd)
             return hit;
         at += c.width;
     }
-    if (mayPassEnd && !chars.empty()) {
+    // The end mark is the last position of a text: nothing lies after it.
+    if (mayPassEnd && !chars.empty() && endKind != kLineEndOfText) {
         hit.pos = end;
         hit.x = at;
     }

@@ -108,6 +108,11 @@ TEST_F(OnPrinter, StrikeOutAndUnderlinesAreDrawnWithAPenOfSizeOver40)
             continue;
         }
         EXPECT_EQ(Rules(surface), c.rules) << c.name;
+        // The font itself draws no lines.
+        for (const gdi::RecordedCall* run : Named(surface, "TextOut")) {
+            EXPECT_EQ(run->font.lfUnderline, 0) << c.name;
+            EXPECT_EQ(run->font.lfStrikeOut, 0) << c.name;
+        }
     }
 }
 
