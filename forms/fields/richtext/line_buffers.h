@@ -14,5 +14,11 @@ struct LINEBUFFERS {
 };
 
 LINEBUFFERS& GetLineBuffers();
+
+// CR, LF and the end mark end a line.
+inline bool EndsLine(unsigned char c)
+{
+    return c == kReturn || c == kLineFeed || c == kEndMark;
+}
 // The serial of the line last broken (0: none).
 uint32_t& LastBrokenSerial();

@@ -28,11 +28,6 @@ void Take(TEXTLINE& line, const gdi::TEXTMETRIC& tm)
         line.height = static_cast<uint16_t>(std::max(0, tm.tmHeight));
 }
 
-bool IsBreak(unsigned char c)
-{
-    return c == kReturn || c == kLineFeed || c == kEndMark;
-}
-
 } // namespace
 
 LINEBUFFERS& GetLineBuffers()
@@ -119,7 +114,7 @@ void TEXTLINE::ComputeMetrics()
             if (c == kBlank)
                 p.Move(1);
             else {
-                visible = !IsBreak(c);
+                visible = !EndsLine(c);
                 break;
             }
         }

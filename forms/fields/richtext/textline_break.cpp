@@ -19,15 +19,10 @@ struct SCANSTATE {
     uint8_t wrapped = 1;
 };
 
-bool IsBreak(unsigned char c)
-{
-    return c == kReturn || c == kLineFeed || c == kEndMark;
-}
-
 // Blanks for breaking: every control character but the breaks and ESC.
 bool IsBlankLike(unsigned char c)
 {
-    return c <= kBlank && c != kEsc && !IsBreak(c);
+    return c <= kBlank && c != kEsc && !EndsLine(c);
 }
 
 } // namespace
@@ -80,7 +75,7 @@ void TEXTLINE::Break()
             const unsigned char c = s.pos.GetChar();
             if (c == kEsc) {
                 applyCodes();
-            } else if (IsBreak(c)) {
+            } else if (EndsLine(c)) {
                 s.wrapped = 0;
                 saved = s;
                 break;

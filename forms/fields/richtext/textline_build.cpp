@@ -8,11 +8,6 @@
 
 namespace {
 
-bool IsBreak(unsigned char c)
-{
-    return c == kReturn || c == kLineFeed || c == kEndMark;
-}
-
 // Spreads spare twips over the blanks between words: each gets the
 // quotient, and the remainder goes one twip at a time from the first.
 void Justify(std::vector<LINECHAR>& chars, int32_t spare)
@@ -104,7 +99,7 @@ void TEXTLINE::BuildChars()
             }
             continue;
         }
-        if (IsBreak(c)) {
+        if (EndsLine(c)) {
             add(p, c, LINECHAR::Terminator);
             if (c == kEndMark)
                 break;

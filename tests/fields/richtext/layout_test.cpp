@@ -195,6 +195,9 @@ TEST_F(Layout, PosOfXStopsAtTheLineEndUnlessItMayPass)
     EXPECT_EQ(line.PosOfX(100000, false).pos.GetOffset(), 7); // the blank after "two"
     EXPECT_EQ(line.PosOfX(100000, true).pos.GetOffset(), 8); // the next line's start
     EXPECT_EQ(line.PosOfX(100000, true).x, Width("one two ", attr));
+    // Nothing lies after the end mark.
+    EXPECT_TRUE(lines[1].PosOfX(100000, true).pos == text->GetEnd());
+    EXPECT_EQ(lines[1].PosOfX(100000, true).x, Width("three", attr));
 }
 
 TEST_F(Layout, TheBottomMarginStopsTheLayout)
