@@ -79,6 +79,7 @@ TEXTLINE TEXTLINE::Next() const
     TEXTLINE next;
     next.Init(fixed ? height : kNaturalHeight, rotation, end, endAttr, left, bottom, drawInfo, available, text);
     next.first = 0;
+    next.fixedDescent = fixedDescent;
     return next;
 }
 
@@ -144,4 +145,6 @@ void TEXTLINE::ComputeMetrics()
         }
     }
     bottom = top + height;
+    if (fixed && fixedDescent < 0)
+        fixedDescent = descent;
 }

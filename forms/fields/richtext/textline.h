@@ -79,7 +79,9 @@ public:
     // stored character, else it is that character at the latest.
     LINEHIT PosOfX(int32_t x, bool mayPassEnd);
 
-    int32_t GetBaseline() const { return bottom - descent; }
+    // Lines of a fixed spacing keep the first line's descent, so that their
+    // baselines lie one spacing apart whatever their fonts.
+    int32_t GetBaseline() const { return bottom - (fixed && fixedDescent >= 0 ? fixedDescent : descent); }
     // The built elements and the alignment offset, for the line last built.
     static const std::vector<LINECHAR>& GetChars();
     static int32_t GetAlignOffset();
@@ -105,6 +107,8 @@ public:
     uint32_t visibleEnd = 0;
     // From a program-wide counter, new for every line started.
     uint32_t serial = 0;
+    // The descent of the first line of a fixed spacing (-1 until known).
+    int32_t fixedDescent = -1;
 
     // What the breaker found: where the line's content ends (trailing
     // blanks follow), whether it wrapped, its blanks and width.

@@ -113,15 +113,18 @@ TEST_F(Layout, FixedLineSpacingPlacesTheBaselines)
     gdi::RecordingSurface surface(gdi::DeviceKind::Printer, 1440, 1440);
     gdi::DC dc(surface);
     const TEXTDRAWINFO info = PrinterInfo(dc);
+    const std::string mixed = "one\r" + Code('P', 480) + "two\r" + Code('P', 160) + "three";
     for (uint16_t spacing : {uint16_t(480), uint16_t(tm.tmHeight), uint16_t(150)}) {
-        auto text = Make(text3, 5000);
-        text->fitHeight = spacing;
-        const std::vector<TEXTLINE> lines = Lines(*text, info);
-        ASSERT_EQ(lines.size(), 3u);
-        const int32_t first = std::max<int32_t>(spacing - tm.tmDescent, tm.tmAscent);
-        for (size_t i = 0; i < lines.size(); ++i)
-            EXPECT_EQ(lines[i].GetBaseline(), first + int32_t(i) * spacing) << spacing << " line " << i;
-        EXPECT_EQ(text->Layout(info, nullptr, false), lines.back().bottom);
+        for (const std::string& stored : {text3, mixed}) {
+            auto text = Make(stored, 5000);
+            text->fitHeight = spacing;
+            const std::vector<TEXTLINE> lines = Lines(*text, info);
+            ASSERT_EQ(lines.size(), 3u);
+            const int32_t first = std::max<int32_t>(spacing - tm.tmDescent, tm.tmAscent);
+            for (size_t i = 0; i < lines.size(); ++i)
+                EXPECT_EQ(lines[i].GetBaseline(), first + int32_t(i) * spacing) << spacing << " line " << i;
+            EXPECT_EQ(text->Layout(info, nullptr, false), lines.back().bottom);
+        }
     }
     auto natural = Make(text3, 5000);
     const std::vector<TEXTLINE> lines = Lines(*natural, info);
