@@ -14,10 +14,10 @@
 #include <string_view>
 
 // Alignment byte values.
-constexpr uint8_t kAlignLeft = 0;
-constexpr uint8_t kAlignRight = 1;
-constexpr uint8_t kAlignCentred = 3;
-constexpr uint8_t kAlignJustified = 4;
+constexpr uint8_t kTextAlignLeft = 0;
+constexpr uint8_t kTextAlignRight = 1;
+constexpr uint8_t kTextAlignCentred = 3;
+constexpr uint8_t kTextAlignJustified = 4;
 
 class TEXTDRAWINFO;
 class TEXTLINE;
@@ -79,7 +79,7 @@ private:
     RECT bounds;
     uint16_t rotation = 0;
     TEXTATTR attr;
-    uint8_t alignment = kAlignLeft;
+    uint8_t alignment = kTextAlignLeft;
     uint16_t bottomMargin = 0;
     uint16_t firstLineOffset = 0;
     std::unique_ptr<TEXTBUFFER> buffer;

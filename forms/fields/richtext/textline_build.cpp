@@ -36,9 +36,9 @@ void Justify(std::vector<LINECHAR>& chars, int32_t spare)
 int32_t AlignOffset(uint8_t alignment, int32_t spare)
 {
     switch (alignment) {
-    case kAlignRight:
+    case kTextAlignRight:
         return spare;
-    case kAlignCentred:
+    case kTextAlignCentred:
         return spare / 2;
     default:
         return 0;
@@ -126,8 +126,8 @@ void TEXTLINE::BuildChars()
     }
     visibleEnd = static_cast<uint32_t>(contentEnd);
 
-    const uint8_t alignment = text ? text->GetAlignment() : kAlignLeft;
-    const bool justify = alignment == kAlignJustified && wrapped;
+    const uint8_t alignment = text ? text->GetAlignment() : kTextAlignLeft;
+    const bool justify = alignment == kTextAlignJustified && wrapped;
     buffers.offset = AlignOffset(alignment, available - width);
     if (justify)
         Justify(chars, available - width);

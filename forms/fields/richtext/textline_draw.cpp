@@ -44,8 +44,8 @@ void TEXTLINE::Draw(const TEXTDRAWINFO& info, const TEXTSELECTION* selection, bo
     gdi::DC& dc = *info.dc;
     const std::vector<LINECHAR>& chars = GetChars();
     const int32_t baseline = GetBaseline();
-    const uint8_t alignment = text ? text->GetAlignment() : kAlignLeft;
-    const bool leftish = alignment == kAlignLeft || alignment == kAlignJustified;
+    const uint8_t alignment = text ? text->GetAlignment() : kTextAlignLeft;
+    const bool leftish = alignment == kTextAlignLeft || alignment == kTextAlignJustified;
     const bool opaque = fill && !(leftish && !wrapped && info.mode == kTextOnPrinter);
     const unsigned oldAlign = dc.SetTextAlign(gdi::TA_LEFT | gdi::TA_BASELINE);
     const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);

@@ -39,7 +39,7 @@ TEST_F(ScreenAndPaper, EveryDeviceBreaksAtTheSameCharactersAndEndsLinesAlike)
         + Code('I', 1) + Code('P', 260) + "break their lines at the very same characters, whatever the zoom.";
     const int32_t width = 4320; // three inches
 
-    for (uint8_t alignment : {kAlignLeft, kAlignJustified, kAlignRight}) {
+    for (uint8_t alignment : {kTextAlignLeft, kTextAlignJustified, kTextAlignRight}) {
         auto text = Make(paragraph, width, alignment);
         // The layout in twips, as the printer measures it.
         gdi::RecordingSurface twips(gdi::DeviceKind::Printer, 1440, 1440);

@@ -135,11 +135,11 @@ TEST_F(OnPrinter, TheBackgroundIsFilledUnlessAnUnwrappedLeftLineIsPrinted)
         int fills;
     };
     const Case cases[] = {
-        {kTextOnPrinter, kAlignLeft, "short", 0},
-        {kTextOnPrinter, kAlignJustified, "short", 0},
-        {kTextOnPrinter, kAlignRight, "short", 1},
-        {kTextOnPrinter, kAlignLeft, "words that wrap over lines", 1}, // the wrapped line only
-        {kTextOnWindow, kAlignLeft, "short", 1},
+        {kTextOnPrinter, kTextAlignLeft, "short", 0},
+        {kTextOnPrinter, kTextAlignJustified, "short", 0},
+        {kTextOnPrinter, kTextAlignRight, "short", 1},
+        {kTextOnPrinter, kTextAlignLeft, "words that wrap over lines", 1}, // the wrapped line only
+        {kTextOnWindow, kTextAlignLeft, "short", 1},
     };
     for (const Case& c : cases) {
         surface.Clear();
@@ -157,7 +157,7 @@ TEST_F(OnPrinter, TheBackgroundIsFilledUnlessAnUnwrappedLeftLineIsPrinted)
     }
     // Without the opaque flag nothing is filled.
     surface.Clear();
-    auto text = Make("short", 5000, kAlignRight);
+    auto text = Make("short", 5000, kTextAlignRight);
     text->Layout(info, nullptr, true);
     EXPECT_TRUE(Named(surface, "PatBlt").empty());
 }
@@ -203,13 +203,13 @@ TEST_F(OnPrinter, DrawTextAndMeasureTextAgreeOnTheHeight)
     for (uint16_t spacing : {kNaturalHeight, uint16_t(400)}) {
         int16_t measured = -1;
         surface.Clear();
-        ASSERT_EQ(EDITHANDLE::DrawText(dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), stored, attr, kAlignLeft,
+        ASSERT_EQ(EDITHANDLE::DrawText(dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), stored, attr, kTextAlignLeft,
                       spacing, 2000, 20000, 0, &measured),
             1);
         EXPECT_TRUE(surface.Calls().empty());
         EXPECT_EQ(measured,
             EDITHANDLE::MeasureText(
-                dc, kTextOnPrinter, 0, 0, TEXTZOOM(), stored, attr, kAlignLeft, spacing, 2000, 20000));
+                dc, kTextOnPrinter, 0, 0, TEXTZOOM(), stored, attr, kTextAlignLeft, spacing, 2000, 20000));
         auto text = Make(stored, 2000);
         text->fitHeight = spacing;
         EXPECT_EQ(measured, text->Layout(info, nullptr, false));
@@ -218,7 +218,7 @@ TEST_F(OnPrinter, DrawTextAndMeasureTextAgreeOnTheHeight)
     // Drawn, the text starts at the origin.
     surface.Clear();
     EDITHANDLE::DrawText(
-        dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), "x", attr, kAlignLeft, kNaturalHeight, 2000, 2000, 0);
+        dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), "x", attr, kTextAlignLeft, kNaturalHeight, 2000, 2000, 0);
     const auto runs = Named(surface, "TextOut");
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0]->points[0], (gdi::POINT {100, 200}));
@@ -233,7 +233,7 @@ TEST_F(LayoutDraw, OnAWindowDrawTextStartsOnAWholePixel)
     const auto draw = [&](uint8_t kind, int32_t at) {
         window.Clear();
         EDITHANDLE::DrawText(
-            dc, at, at, kind, 0, 0, TEXTZOOM(), "Snap to it", attr, kAlignLeft, kNaturalHeight, 3000, 1000, 0);
+            dc, at, at, kind, 0, 0, TEXTZOOM(), "Snap to it", attr, kTextAlignLeft, kNaturalHeight, 3000, 1000, 0);
         return window.Lines();
     };
     EXPECT_EQ(draw(kTextOnWindow, 8), draw(kTextOnPreview, 15));

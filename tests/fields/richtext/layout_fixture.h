@@ -26,7 +26,7 @@ protected:
 
     // A rich text of the default format laid out in width twips.
     std::unique_ptr<RICHTEXT> Make(
-        const std::string& stored, int32_t width, uint8_t alignment = kAlignLeft, int32_t height = 100000);
+        const std::string& stored, int32_t width, uint8_t alignment = kTextAlignLeft, int32_t height = 100000);
     // Every line of a layout, broken, as Layout takes them (no bottom stop).
     static std::vector<TEXTLINE> Lines(RICHTEXT& text, const TEXTDRAWINFO& info);
     // The characters of a line as stored (codes included).

@@ -77,7 +77,7 @@ TEST_F(Layout, AlignmentPlacesEachLineAndJustifiedLinesEndFlushRight)
     gdi::RecordingSurface surface(gdi::DeviceKind::Printer, 1440, 1440);
     gdi::DC dc(surface);
     const TEXTDRAWINFO info = PrinterInfo(dc);
-    for (uint8_t alignment : {kAlignLeft, kAlignRight, kAlignCentred, kAlignJustified}) {
+    for (uint8_t alignment : {kTextAlignLeft, kTextAlignRight, kTextAlignCentred, kTextAlignJustified}) {
         auto text = Make(paragraph, width, alignment);
         std::vector<TEXTLINE> lines = Lines(*text, info);
         ASSERT_GE(lines.size(), 3u);
@@ -87,18 +87,18 @@ TEST_F(Layout, AlignmentPlacesEachLineAndJustifiedLinesEndFlushRight)
             const bool lastLine = &line == &lines.back();
             int32_t expectLeft = 0;
             int32_t expectRight = line.width;
-            if (alignment == kAlignRight) {
+            if (alignment == kTextAlignRight) {
                 expectLeft = width - line.width;
                 expectRight = width;
-            } else if (alignment == kAlignCentred) {
+            } else if (alignment == kTextAlignCentred) {
                 expectLeft = (width - line.width) / 2;
                 expectRight = expectLeft + line.width;
-            } else if (alignment == kAlignJustified && !lastLine) {
+            } else if (alignment == kTextAlignJustified && !lastLine) {
                 expectRight = width;
             }
             EXPECT_EQ(left, expectLeft) << int(alignment) << " " << LineText(line);
             EXPECT_EQ(right, expectRight) << int(alignment) << " " << LineText(line);
-            if (lastLine && alignment == kAlignJustified) {
+            if (lastLine && alignment == kTextAlignJustified) {
                 EXPECT_LT(right, width);
             }
         }
@@ -162,7 +162,7 @@ TEST_F(Layout, XOfPosAndPosOfXAgreeOnEveryCharacter)
 {
     const std::string stored = "Mixed " + Code('T', kTimes) + Code('P', 360) + "faces and " + Code('B', 1) + "sizes "
         + Code('T', kCourier) + Code('P', 200) + "on lines\rthat break often";
-    for (uint8_t alignment : {kAlignLeft, kAlignRight, kAlignJustified}) {
+    for (uint8_t alignment : {kTextAlignLeft, kTextAlignRight, kTextAlignJustified}) {
         for (int zoom : {100, 150}) {
             gdi::RecordingSurface surface(gdi::DeviceKind::Window, 96, 96);
             gdi::DC dc(surface);
@@ -224,7 +224,7 @@ TEST_F(Layout, TheBottomMarginStopsTheLayout)
         {100000, 0, 5},
     };
     for (const Case& c : cases) {
-        auto text = Make(five, 5000, kAlignLeft, c.bottom);
+        auto text = Make(five, 5000, kTextAlignLeft, c.bottom);
         text->SetBottomMargin(c.margin);
         surface.Clear();
         EXPECT_EQ(text->Layout(info, nullptr, true), c.lines * tm.tmHeight) << c.bottom;
@@ -265,7 +265,7 @@ TEST_F(Layout, ACodeCutShortByTheEndMarkEndsTheText)
                          "B"),
              std::string("\x1b"
                          "B\x01\x02")}) {
-        RICHTEXT text(attr, kAlignLeft, 5000, 10000, 0);
+        RICHTEXT text(attr, kTextAlignLeft, 5000, 10000, 0);
         ASSERT_TRUE(text.CreateBuffer(""));
         TEXTPOS start = text.GetStart();
         text.GetBuffer()->InsertChars(start, raw.data(), int(raw.size()));

@@ -82,7 +82,7 @@ std::string LongText()
 std::unique_ptr<RICHTEXT> MakeText()
 {
     TEXTATTR attr = Format(kArial, 240);
-    auto text = std::make_unique<RICHTEXT>(attr, kAlignJustified, kWidth, kHeight, 0);
+    auto text = std::make_unique<RICHTEXT>(attr, kTextAlignJustified, kWidth, kHeight, 0);
     text->CreateBuffer(LongText());
     return text;
 }
