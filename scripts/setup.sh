@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential g++ cmake ninja-build ccache pkg-config
   clang clang-format libclang-rt-14-dev
-  qt6-base-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
   libgsf-1-dev libglib2.0-dev
   libfreeimage-dev
   unixodbc unixodbc-dev odbcinst libsqliteodbc odbc-postgresql

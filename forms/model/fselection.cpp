@@ -174,6 +174,31 @@ void FSELECTION::Redraw(OBJECT_VIEW* view)
         o->Redraw(view);
 }
 
+int FSELECTION::GetShadow(SHADOW* out)
+{
+    for (FORMOBJ* o : SelectedTopmostFirst())
+        if (o->GetShadow(out))
+            return 1;
+    return 0;
+}
+
+void FSELECTION::SetShadow(const SHADOW& shadow)
+{
+    for (FORMOBJ* o : SelectedTopmostFirst())
+        o->SetShadow(shadow);
+}
+
+int FSELECTION::ChangeShadow(const SHADOW& shadow, OBJECT_VIEW* view)
+{
+    const std::vector<FORMOBJ*> objects = SelectedTopmostFirst();
+    if (objects.empty())
+        return 1;
+    int result = 0;
+    for (FORMOBJ* o : objects)
+        result |= o->ChangeShadow(shadow, view);
+    return result;
+}
+
 void FSELECTION::Invalidate(OBJECT_VIEW* view)
 {
     if (FORMOBJ* one = GetSingle()) {

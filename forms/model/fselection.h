@@ -55,6 +55,12 @@ public:
     void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
     void Redraw(OBJECT_VIEW* view) override;
     void Invalidate(OBJECT_VIEW* view) override;
+    // The shadow of the first selected object that has one, topmost first.
+    int GetShadow(SHADOW* out) override;
+    // Each selected object takes the shadow; with none selected the change
+    // answers 1.
+    void SetShadow(const SHADOW& shadow) override;
+    int ChangeShadow(const SHADOW& shadow, OBJECT_VIEW* view) override;
     void GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles) override;
     void GetRect(RECT& out) const override;
     void GetBoundingRect(RECT& out) override;

@@ -13,6 +13,7 @@ class FORMOBJ;
 class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
+class SHADOW;
 class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
@@ -130,6 +131,11 @@ public:
     // when the step holds them: it then owns each object that the selection
     // unlinks. False without an undo list: the selection deletes them.
     virtual bool RecordDeletionUndo() { return false; }
+
+    // What the appearance pages and the Format dialogs apply to the view's
+    // selected objects while they run; the flag is 0 from a Format dialog,
+    // the sheet's object from a page. A view without a selection ignores it.
+    virtual void SetSelectionShadow(const SHADOW&, uintptr_t) {}
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

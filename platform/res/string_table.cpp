@@ -1,9 +1,7 @@
 #include "platform/res/string_table.h"
 
 #include "platform/res/errors.h"
-#include "platform/text/cp1252.h"
-
-#include <QStringDecoder>
+#include "platform/res/resource_text.h"
 
 namespace res {
 
@@ -22,48 +20,6 @@ std::uint32_t ParseId(std::string_view digits, const std::string& source, int li
     if (id > 65535)
         throw FormatError(source, line, "the id must be a number from 0 to 65535");
     return id;
-}
-
-std::string Unescape(std::string_view escaped, const std::string& source, int line)
-{
-    std::string out;
-    for (size_t i = 0; i < escaped.size(); ++i) {
-        if (escaped[i] != '\\') {
-            out += escaped[i];
-            continue;
-        }
-        if (++i == escaped.size())
-            throw FormatError(source, line, "a backslash ends the line");
-        switch (escaped[i]) {
-        case 'r':
-            out += '\r';
-            break;
-        case 'n':
-            out += '\n';
-            break;
-        case 't':
-            out += '\t';
-            break;
-        case '\\':
-            out += '\\';
-            break;
-        default:
-            throw FormatError(source, line, std::string("unknown escape \\") + escaped[i]);
-        }
-    }
-    return out;
-}
-
-std::string ToCp1252(std::string_view utf8, const std::string& source, int line)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString decoded = decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    if (decoder.hasError())
-        throw FormatError(source, line, "the text is not UTF-8");
-    const std::string converted = text::FromQString(decoded, '\0');
-    if (converted.find('\0') != std::string::npos)
-        throw FormatError(source, line, "a character has no Windows-1252 form");
-    return converted;
 }
 
 } // namespace
@@ -88,7 +44,7 @@ std::map<std::uint32_t, std::string> ParseStringTable(std::string_view utf8, con
         if (tab == std::string_view::npos)
             throw FormatError(source, line, "no tab after the id");
         const std::uint32_t id = ParseId(text.substr(0, tab), source, line);
-        std::string value = Unescape(ToCp1252(text.substr(tab + 1), source, line), source, line);
+        std::string value = Unescape(Cp1252FromUtf8(text.substr(tab + 1), source, line), "rnt", source, line);
         if (!table.emplace(id, std::move(value)).second)
             throw FormatError(source, line, "id " + std::to_string(id) + " is given twice");
     }

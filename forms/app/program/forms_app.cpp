@@ -54,6 +54,8 @@ FORMSAPP::FORMSAPP(AppClasses classes)
     SetProgramFontTable(&fonts_);
     SetPrinterList(&printers_);
     SetProgramFonts(&DocumentFonts());
+    SetFontCache(&fontCache_);
+    SetFontMetricsCache(&metricsCache_);
     AddCommand(ID_FILE_NEW, [this](unsigned) {
         if (template_)
             template_->OpenNewDocument();
@@ -75,6 +77,8 @@ FORMSAPP::~FORMSAPP()
     SetMainWnd(nullptr);
     mainFrame_.reset();
     template_.reset();
+    SetFontMetricsCache(nullptr);
+    SetFontCache(nullptr);
     SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);

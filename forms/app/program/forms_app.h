@@ -13,6 +13,8 @@
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
+#include "forms/model/font_cache.h"
+#include "forms/model/font_metrics_cache.h"
 
 #include "platform/settings/profile.h"
 #include "platform/ui/app.h"
@@ -110,6 +112,10 @@ private:
     // application lives.
     FONT_TABLE fonts_;
     PRINTER_LIST printers_;
+    // The caches of fonts and of their measures that text is drawn and
+    // laid out with.
+    FONTCACHE fontCache_;
+    FONTMETRICSCACHE metricsCache_;
     CommandLine commandLine_;
     settings::Profile profile_;
     USERSETTINGS userSettings_;

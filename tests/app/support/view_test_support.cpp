@@ -1,9 +1,9 @@
 #include "tests/app/support/view_test_support.h"
 
 #include "forms/document/document_fonts.h"
+#include "forms/model/form_objects.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
-#include "forms/model/shape_classes.h"
 
 ProgramWideParts::ProgramWideParts()
 {
@@ -11,11 +11,15 @@ ProgramWideParts::ProgramWideParts()
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
     SetProgramFonts(&DocumentFonts());
-    RegisterShapeClasses();
+    SetFontCache(&fontCache);
+    SetFontMetricsCache(&metricsCache);
+    RegisterFormObjects();
 }
 
 ProgramWideParts::~ProgramWideParts()
 {
+    SetFontMetricsCache(nullptr);
+    SetFontCache(nullptr);
     SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);
     SetPrinterList(nullptr);

@@ -6,12 +6,15 @@
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
+#include "forms/model/font_cache.h"
+#include "forms/model/font_metrics_cache.h"
 
 #include "platform/gdi/recording_surface.h"
 
 #include <memory>
 
-// The program-wide font table and printer list, and the shapes' classes.
+// The program-wide font table, printer list and font caches, and the
+// object classes.
 class ProgramWideParts {
 public:
     ProgramWideParts();
@@ -20,6 +23,8 @@ public:
 private:
     FONT_TABLE fonts;
     PRINTER_LIST printers;
+    FONTCACHE fontCache;
+    FONTMETRICSCACHE metricsCache;
 };
 
 // A two-page A4 form with half-inch margins: a box and an ellipse on page

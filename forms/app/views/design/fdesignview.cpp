@@ -73,12 +73,18 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
+    AddCommand(ID_FORMAT_SHADOW, [this](unsigned) { OnFormatShadow(); });
+    AddUpdate(ID_FORMAT_SHADOW, [](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        cmdUI.SetCheck(0);
+    });
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
 {
     const int ok = FBASEVIEW::SetupDC(dc, device);
     dc.outputMode = kOutputDesign;
+    dc.noTracker = dialogOpen ? 1 : 0;
     if (ok && pageLayout)
         dc.grid = &pageLayout->grid;
     return ok;

@@ -19,6 +19,7 @@ class FSELECTION;
 inline constexpr unsigned ID_EDIT_CLEAR = 57632;
 inline constexpr unsigned ID_EDIT_UNDO = 57643;
 inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
+inline constexpr unsigned ID_FORMAT_SHADOW = 32838;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -94,9 +95,25 @@ public:
     // A new object of the tool's kind with the view's current attributes;
     // null for a kind that is not built or whose set-up failed.
     std::unique_ptr<FORMOBJ> NewObjectOfType(uint8_t code);
-    BORDER& GetCurrentBorder() { return currentBorder; }
-    BASICSHADE& GetCurrentShade() { return currentShade; }
-    SHADOW& GetCurrentShadow() { return currentShadow; }
+    // The attributes new objects take.
+    BORDER& NewObjectBorder() { return currentBorder; }
+    BASICSHADE& NewObjectShade() { return currentShade; }
+    SHADOW& NewObjectShadow() { return currentShadow; }
+
+    // Format commands (fdesignview_format.cpp).
+    // The Shadow dialog on the selection's shadow, applied as it changes and
+    // kept on OK (the form marked modified when it changed), taken back on
+    // Cancel; with no shadow among the selected objects, the dialog edits
+    // the shadow of new objects.
+    void OnFormatShadow();
+    // The selection's shadow (1), else that of new objects (0).
+    int GetCurrentShadow(SHADOW* out);
+    // A Format dialog (flag 0) changes each selected object's shadow; a
+    // page (flag non-zero) sets it.
+    void SetSelectionShadow(const SHADOW& shadow, uintptr_t flag) override;
+    // While a format dialog or the appearance sheet runs, the selection
+    // shows no handles.
+    void SetAppearanceSheetOpen(bool open) override { dialogOpen = open; }
 
     // Selecting and tracking (fdesignview_select.cpp). Points are device
     // units on the window.
@@ -177,6 +194,8 @@ private:
     bool dragSource = false;
     // Set while a deletion runs once its undo record has taken the objects.
     bool deletionKept = false;
+    // Set while a format dialog or the appearance sheet runs.
+    bool dialogOpen = false;
     POINT mouseDown {0, 0};
     BASICSHADE currentShade;
     BORDER currentBorder;

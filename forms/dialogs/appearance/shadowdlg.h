@@ -1,0 +1,47 @@
+// The Shadow dialog: the colour of the shadow from 16 swatches and the
+// corner it falls towards from five buttons. Each choice is applied at once
+// to the view's selected objects; the caller keeps or undoes it by the
+// dialog's result.
+#pragma once
+
+#include "forms/dialogs/controls/colour_button.h"
+#include "forms/dialogs/controls/icon_button.h"
+#include "forms/model/shadow.h"
+
+#include "platform/ui/dialog/dialog.h"
+
+#include <array>
+
+class OBJECT_VIEW;
+
+inline constexpr unsigned kShadowDialogId = 2054;
+
+class SHADOWDLG : public ui::Dialog {
+public:
+    explicit SHADOWDLG(QWidget* parent = nullptr);
+
+    // The shadow to edit and the view whose selection takes each change
+    // (null: nothing is applied); the swatch of its colour is chosen.
+    void SetShadow(const SHADOW& shadow, OBJECT_VIEW* view);
+    const SHADOW& GetShadow() const { return shadow; }
+    // The latched corner (index into kShadowCorners) and the marked swatch.
+    int GetCorner() const { return corner; }
+    int GetSwatch() const { return swatch; }
+
+protected:
+    // Attaches the buttons, latches the corner of the offsets (without
+    // applying anything) and marks the swatch.
+    bool OnInitDialog() override;
+    bool OnCommand(int id, unsigned code) override;
+
+private:
+    void LatchCorner(int index);
+    void Apply();
+
+    std::array<COLOUR_BUTTON, 16> swatches;
+    std::array<ICON_BUTTON, 5> corners;
+    SHADOW shadow;
+    OBJECT_VIEW* view = nullptr;
+    int swatch = 0;
+    int corner = 0;
+};
