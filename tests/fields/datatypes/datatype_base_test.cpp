@@ -1,7 +1,8 @@
-// What the base data type answers for a kind that overrides nothing, and
-// its value record.
+// What the base data type answers for a kind that overrides nothing, its
+// value record, and the edit rectangle it works out for its field.
 #include "forms/fields/datatypes/datatype.h"
 #include "tests/fields/datatypes/datatype_test_support.h"
+#include "tests/model/test_objects.h"
 
 #include "platform/io/memory_file.h"
 
@@ -63,6 +64,30 @@ TEST(DataTypeBase, TheValueRecordIsEmptyAndAnyStoredValueIsSkipped)
     io::MemoryFile cut(Hex("04 00 F5 00 00 00 AB AB"));
     io::Archive cutAr(cut, io::Archive::Load);
     EXPECT_EQ(base.LoadValue(cutAr), 0);
+}
+
+TEST(DataTypeBase, TheEditRectangleIsTheFieldsTextRectangleOnTheViewsWindow)
+{
+    g_twipsPerDevice = 15;
+    FakeView view;
+    TestBox field(kTypeField);
+    field.SetPlace(1, {1500, 3000, 4500, 3600});
+    VIEWDC dc(&view, kOwnWindow);
+    RECT text;
+    field.GetTextRect(text, dc);
+    RECT expected = text;
+    view.ToDeviceRect(expected);
+    ASSERT_NE(expected.left, text.left) << "the view maps twips to pixels";
+
+    DATATYPE type;
+    RECT out;
+    EXPECT_EQ(&type.GetEditRect(out, &view, &field, 0), &out);
+    EXPECT_EQ(out, expected);
+    EXPECT_TRUE(view.invalidRects.empty());
+    type.GetEditRect(out, &view, &field, 1);
+    ASSERT_EQ(view.invalidRects.size(), 1u);
+    EXPECT_EQ(view.invalidRects[0], expected);
+    g_twipsPerDevice = 1;
 }
 
 } // namespace
