@@ -4,6 +4,7 @@
 // moved and resized like a box.
 #pragma once
 
+#include "forms/fields/richtext/richtext.h"
 #include "forms/model/formobj.h"
 #include "forms/model/textattr.h"
 #include "forms/model/textstr.h"
@@ -12,12 +13,6 @@
 #include <string_view>
 
 class FontFaces;
-
-// Paragraph alignments of rich text.
-constexpr uint8_t kAlignLeft = 0;
-constexpr uint8_t kAlignRight = 1;
-constexpr uint8_t kAlignCentre = 3;
-constexpr uint8_t kAlignJustify = 4;
 
 // Line spacing that makes each line as tall as its tallest font; any other
 // value is a fixed line pitch in twips.
@@ -117,6 +112,6 @@ public:
 private:
     TEXTSTR txText;
     TEXTATTR taFont;
-    uint8_t nAlign = kAlignLeft;
+    uint8_t nAlign = kTextAlignLeft;
     uint16_t nLineSpacing = kLineSpacingAuto;
 };

@@ -30,7 +30,7 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
     const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
     TEXTATTR font;
     GetFont(&font);
-    uint8_t align = kAlignLeft;
+    uint8_t align = kTextAlignLeft;
     GetAlignment(&align);
     uint16_t spacing = kLineSpacingAuto;
     GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));

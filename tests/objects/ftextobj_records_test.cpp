@@ -25,7 +25,7 @@ Bytes Tail(const Bytes& written, size_t textLength)
 
 TEST_F(TextRecordTest, TheTextRecordIsWrittenStraightWithLengthNPlus3AndTheSpacingRecordKeeps0xFFFF)
 {
-    auto object = MakeText("Hi", Font(0), kAlignCentre);
+    auto object = MakeText("Hi", Font(0), kTextAlignCentred);
     const Bytes written = Written([&](RECORDARCHIVE& ar) { object->Save(ar, kTypeText); });
     EXPECT_EQ(written.front(), kTypeText);
     EXPECT_EQ(written[1], kBaseGroupTag);
@@ -52,7 +52,7 @@ TEST_F(TextRecordTest, TheTextRecordIsWrittenStraightWithLengthNPlus3AndTheSpaci
 TEST_F(TextRecordTest, AnObjectReadBackSavesTheSameBytes)
 {
     for (uint16_t spacing : {kLineSpacingAuto, uint16_t {240}}) {
-        auto object = MakeText("First" + Code('B', 1) + " line\rsecond", Font(0, 300), kAlignJustify);
+        auto object = MakeText("First" + Code('B', 1) + " line\rsecond", Font(0, 300), kTextAlignJustified);
         object->SetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
         object->SetRect(100, 200, 3000, 900);
         object->SetName("Text1");

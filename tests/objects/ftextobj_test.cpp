@@ -56,10 +56,10 @@ TEST_F(TextObjTest, ACloneOfAnObjectWithAMasterTakesTheMastersLook)
     TEXTATTR styleFont = Font(2, 400);
     styleFont.bold = 1;
     styleFont.colour = 0x0000FF;
-    auto style = MakeText("style", styleFont, kAlignRight);
+    auto style = MakeText("style", styleFont, kTextAlignRight);
     SetSpacing(*style, 180);
 
-    auto object = MakeText("own " + Code('I', 1) + "text", Font(1), kAlignJustify);
+    auto object = MakeText("own " + Code('I', 1) + "text", Font(1), kTextAlignJustified);
     SetSpacing(*object, 300);
     object->SetRect(100, 200, 2100, 800);
     object->SetRotation(450, nullptr);
@@ -71,7 +71,7 @@ TEST_F(TextObjTest, ACloneOfAnObjectWithAMasterTakesTheMastersLook)
     // Without the master the clone shows what it was given of it.
     clone->SetMaster(nullptr);
     EXPECT_TRUE(FontOf(*clone).IsEqual(styleFont));
-    EXPECT_EQ(AlignmentOf(*clone), kAlignRight);
+    EXPECT_EQ(AlignmentOf(*clone), kTextAlignRight);
     EXPECT_EQ(SpacingOf(*clone), 180);
     auto& text = dynamic_cast<FTEXTOBJ&>(*clone);
     EXPECT_EQ(text.GetText().View(), "own " + Code('I', 1) + "text");
@@ -87,7 +87,7 @@ TEST_F(TextObjTest, ACloneOfAnObjectWithAMasterTakesTheMastersLook)
     object->SetMaster(nullptr);
     std::unique_ptr<FORMOBJ> plain = object->Clone();
     EXPECT_TRUE(FontOf(*plain).IsEqual(Font(1)));
-    EXPECT_EQ(AlignmentOf(*plain), kAlignJustify);
+    EXPECT_EQ(AlignmentOf(*plain), kTextAlignJustified);
     EXPECT_EQ(SpacingOf(*plain), 300);
 }
 
@@ -97,11 +97,11 @@ TEST_F(TextObjTest, SavingAnObjectWithAMasterWritesTheMastersLookAndKeepsTheInli
     TEXTATTR styleFont = Font(0, 400);
     styleFont.bold = 1;
     styleFont.colour = 0x00C000;
-    auto style = MakeText("style", styleFont, kAlignRight);
+    auto style = MakeText("style", styleFont, kTextAlignRight);
     SetSpacing(*style, 180);
     style->SetName("Heading");
     const std::string text = "a" + Code('B', 0) + "b" + Code('U', kUnderlineWord) + "c" + Code('P', 300) + "d";
-    auto object = MakeText(text, Font(1), kAlignLeft);
+    auto object = MakeText(text, Font(1), kTextAlignLeft);
     object->SetMaster(style.get());
 
     const Bytes written = Written([&](RECORDARCHIVE& ar) { object->Save(ar, kTypeText); });
@@ -111,7 +111,7 @@ TEST_F(TextObjTest, SavingAnObjectWithAMasterWritesTheMastersLookAndKeepsTheInli
     ReadBack(written, [&](RECORDARCHIVE& ar) { loaded.Load(ar, 0); });
     EXPECT_EQ(loaded.GetText().View(), text);
     EXPECT_TRUE(FontOf(loaded).IsEqual(styleFont));
-    EXPECT_EQ(AlignmentOf(loaded), kAlignRight);
+    EXPECT_EQ(AlignmentOf(loaded), kTextAlignRight);
     EXPECT_EQ(SpacingOf(loaded), 180);
 
     // Changing the line spacing ends the link and keeps the codes too.
@@ -123,19 +123,19 @@ TEST_F(TextObjTest, SavingAnObjectWithAMasterWritesTheMastersLookAndKeepsTheInli
 
 TEST_F(TextObjTest, TakingAnotherTextObjectsAppearanceTakesItsTextToo)
 {
-    auto source = MakeText("source " + Code('B', 1) + "text", Font(3, 300), kAlignCentre);
+    auto source = MakeText("source " + Code('B', 1) + "text", Font(3, 300), kTextAlignCentred);
     SetSpacing(*source, 240);
     auto object = MakeText("mine", Font(1));
     object->TakeAppearanceFrom(*source);
     EXPECT_EQ(object->GetText().View(), source->GetText().View());
     EXPECT_TRUE(FontOf(*object).IsEqual(Font(3, 300)));
-    EXPECT_EQ(AlignmentOf(*object), kAlignCentre);
+    EXPECT_EQ(AlignmentOf(*object), kTextAlignCentred);
     EXPECT_EQ(SpacingOf(*object), 240);
 }
 
 TEST_F(TextObjTest, LineSpacingFollowsTheMasterUntilTheEventSetsItsOwn)
 {
-    auto style = MakeText("style", Font(2, 300), kAlignRight);
+    auto style = MakeText("style", Font(2, 300), kTextAlignRight);
     SetSpacing(*style, 180);
     auto object = MakeText("text", Font(1));
     object->SetRect(1500, 1500, 3000, 2400);
@@ -147,7 +147,7 @@ TEST_F(TextObjTest, LineSpacingFollowsTheMasterUntilTheEventSetsItsOwn)
     EXPECT_EQ(object->GetMaster(), nullptr);
     EXPECT_EQ(SpacingOf(*object), 240);
     EXPECT_TRUE(FontOf(*object).IsEqual(Font(2, 300))) << "the master's look became its own";
-    EXPECT_EQ(AlignmentOf(*object), kAlignRight);
+    EXPECT_EQ(AlignmentOf(*object), kTextAlignRight);
     EXPECT_FALSE(view.invalidRects.empty());
 
     object->OnEvent(3, 999, reinterpret_cast<uintptr_t>(&view));
@@ -160,7 +160,7 @@ TEST_F(TextObjTest, TheSampleSetUpShowsTheSampleTextInTheDefaultFont)
 {
     TEXTATTR big = Font(4, 600);
     big.italic = 1;
-    auto object = MakeText("anything", big, kAlignCentre);
+    auto object = MakeText("anything", big, kTextAlignCentred);
     object->SetRect(5000, 5000, 9000, 9000);
     object->ResetToDefaults();
     EXPECT_EQ(object->GetText().View(), "AaBbYyZz");

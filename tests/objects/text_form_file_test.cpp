@@ -93,14 +93,14 @@ TEST_F(TextFormFileTest, AFormOfTextObjectsReadsBackWithTheSameFacesTextAndLayou
         TEXTATTR heading = Font(cambria, 480);
         heading.bold = 1;
         heading.colour = 0x800000;
-        add("Heading", 1, {720, 720, 8000, 1440}, heading, kAlignCentre, "A heading", kLineSpacingAuto, 0);
-        add("Body", 1, {720, 1800, 8000, 4000}, Font(times, 240), kAlignJustify,
+        add("Heading", 1, {720, 720, 8000, 1440}, heading, kTextAlignCentred, "A heading", kLineSpacingAuto, 0);
+        add("Body", 1, {720, 1800, 8000, 4000}, Font(times, 240), kTextAlignJustified,
             "Plain, " + Code('T', courier) + "typed" + Code('T', times) + ", " + Code('B', 1) + "bold" + Code('B', 0)
                 + Code('T', kMixedWord) + " and " + Code('U', kUnderlineWord) + "underlined words.",
             240, 0);
-        add("Turned", 2, {2000, 2000, 5000, 3000}, Font(courier, 200), kAlignRight, std::string(900, 'w') + "!",
+        add("Turned", 2, {2000, 2000, 5000, 3000}, Font(courier, 200), kTextAlignRight, std::string(900, 'w') + "!",
             kLineSpacingAuto, 450);
-        add("Empty", 2, {100, 100, 400, 400}, Font(times, 240), kAlignLeft, "", 180, 0);
+        add("Empty", 2, {100, 100, 400, 400}, Font(times, 240), kTextAlignLeft, "", 180, 0);
         saved = Describe(doc.GetObjects());
         ASSERT_TRUE(doc.OnSaveDocument(path));
     }

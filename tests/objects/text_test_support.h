@@ -56,7 +56,8 @@ protected:
             UnregisterObjectClass(type);
     }
 
-    static std::unique_ptr<FTEXTOBJ> MakeText(std::string_view text, const TEXTATTR& font, uint8_t align = kAlignLeft)
+    static std::unique_ptr<FTEXTOBJ> MakeText(
+        std::string_view text, const TEXTATTR& font, uint8_t align = kTextAlignLeft)
     {
         auto object = std::make_unique<FTEXTOBJ>();
         object->Create(font, align);

@@ -65,7 +65,7 @@ std::vector<std::unique_ptr<FTEXTOBJ>> MakeSampleTextObjects()
         out.push_back(std::move(object));
     };
 
-    add({1440, 1080, 10466, 1800}, Font(f.arial, 24, 0x800000, 1), kAlignCentre, "Text on a form");
+    add({1440, 1080, 10466, 1800}, Font(f.arial, 24, 0x800000, 1), kTextAlignCentred, "Text on a form");
 
     const std::string styles = "Inline formats: " + Code('B', 1) + "bold" + Code('B', 0) + ", " + Code('I', 1)
         + "italic" + Code('I', 0) + ", " + Code('B', 1) + Code('I', 1) + "both" + Code('I', 0) + Code('B', 0) + ", "
@@ -77,16 +77,16 @@ std::vector<std::unique_ptr<FTEXTOBJ>> MakeSampleTextObjects()
         + Code('P', 240) + "12 point, " + Code('P', 360) + "18 point" + Code('P', 240) + ".\r"
         + "Colours: " + Colour(0x0000C0) + "red, " + Colour(0x008000) + "green, " + Colour(0xC00000) + "blue"
         + Colour(0) + " and black.";
-    add({1440, 2160, 10466, 4680}, Font(f.times, 12), kAlignLeft, styles);
+    add({1440, 2160, 10466, 4680}, Font(f.times, 12), kTextAlignLeft, styles);
 
     const struct {
         uint8_t align;
         const char* name;
     } alignments[] = {
-        {kAlignLeft, "Left aligned. "},
-        {kAlignRight, "Right aligned. "},
-        {kAlignCentre, "Centred. "},
-        {kAlignJustify, "Justified. "},
+        {kTextAlignLeft, "Left aligned. "},
+        {kTextAlignRight, "Right aligned. "},
+        {kTextAlignCentred, "Centred. "},
+        {kTextAlignJustified, "Justified. "},
     };
     for (int i = 0; i < 4; ++i) {
         const int32_t left = i % 2 ? 6120 : 1440;
@@ -95,15 +95,15 @@ std::vector<std::unique_ptr<FTEXTOBJ>> MakeSampleTextObjects()
             Code('B', 1) + alignments[i].name + Code('B', 0) + kParagraph);
     }
 
-    add({1440, 9540, 6000, 12240}, Font(f.courier, 10, 0x006000), kAlignLeft,
+    add({1440, 9540, 6000, 12240}, Font(f.courier, 10, 0x006000), kTextAlignLeft,
         "Fixed line spacing: six lines\rto the inch, whatever the\r" + Code('P', 280) + "size" + Code('P', 200)
             + " of the letters\ron each line.\r" + Code('I', 1) + "The pitch is 240 twips." + Code('I', 0),
         240);
 
-    add({6840, 10080, 10080, 11520}, Font(f.cambria, 14, 0x800080, 0, 1), kAlignCentre,
+    add({6840, 10080, 10080, 11520}, Font(f.cambria, 14, 0x800080, 0, 1), kTextAlignCentred,
         "A turned text object, at thirty degrees.", kLineSpacingAuto, 300);
 
-    add({1440, 13320, 10466, 14760}, Font(f.arial, 9, 0x606060, 0, 1), kAlignJustify,
+    add({1440, 13320, 10466, 14760}, Font(f.arial, 9, 0x606060, 0, 1), kTextAlignJustified,
         std::string("Small print: ") + kParagraph + " " + kParagraph);
     return out;
 }

@@ -38,6 +38,29 @@ POINT ToTwips(const VIEWDC& v, POINT pixels)
     return ScaleOf(v).DPtoLP(pixels);
 }
 
+// A context set up for the view's own window only to convert coordinates:
+// the shared device context is left as it was, so that a caller drawing in
+// pixels meanwhile keeps its mapping.
+class ConvertingDC : public VIEWDC {
+public:
+    explicit ConvertingDC(OBJECT_VIEW* view)
+        : VIEWDC(view)
+        , saved(dc ? dc->SaveDC() : 0)
+    {
+        SetUpOwnWindow();
+    }
+    ~ConvertingDC()
+    {
+        if (saved)
+            dc->RestoreDC(saved);
+    }
+    ConvertingDC(const ConvertingDC&) = delete;
+    ConvertingDC& operator=(const ConvertingDC&) = delete;
+
+private:
+    int saved;
+};
+
 int16_t Axis(POINT p, uint8_t axis)
 {
     return static_cast<int16_t>(axis == 0 ? p.x : p.y);
@@ -333,7 +356,7 @@ void FBASEVIEW::OnScroll(Qt::Orientation orientation, int position)
 
 void FBASEVIEW::ToDeviceRect(RECT& rect)
 {
-    VIEWDC v(this, kOwnWindow);
+    ConvertingDC v(this);
     if (!v.IsSetUp())
         return;
     POINT p[2]
@@ -344,7 +367,7 @@ void FBASEVIEW::ToDeviceRect(RECT& rect)
 
 void FBASEVIEW::ToLogicalRect(RECT& rect)
 {
-    VIEWDC v(this, kOwnWindow);
+    ConvertingDC v(this);
     if (!v.IsSetUp())
         return;
     POINT p[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
@@ -354,7 +377,7 @@ void FBASEVIEW::ToLogicalRect(RECT& rect)
 
 void FBASEVIEW::ToLogicalPoint(POINT& point)
 {
-    VIEWDC v(this, kOwnWindow);
+    ConvertingDC v(this);
     if (!v.IsSetUp())
         return;
     v.DPtoLP(&point, 1);
@@ -364,7 +387,7 @@ void FBASEVIEW::ToLogicalPoint(POINT& point)
 
 void FBASEVIEW::FromLogicalPoint(RECT& rect)
 {
-    VIEWDC v(this, kOwnWindow);
+    ConvertingDC v(this);
     if (!v.IsSetUp())
         return;
     POINT p[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};

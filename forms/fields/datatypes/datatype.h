@@ -20,9 +20,9 @@
 class FORMOBJ;
 class OBJECT_VIEW;
 class RECORDARCHIVE;
+class TEXTDRAWINFO;
 class TEXTEDITWND;
 class VIEWDC;
-struct TEXTDRAWINFO;
 namespace io {
 class Archive;
 }

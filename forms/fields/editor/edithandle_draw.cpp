@@ -1,16 +1,42 @@
 #include "forms/fields/editor/edithandle.h"
 
-// Placeholder until rich-text layout lands: draws nothing.
-int EDITHANDLE::DrawText(gdi::DC&, int32_t, int32_t, uint8_t, int8_t, uint16_t, const TEXTZOOM&, std::string_view,
-    const TEXTATTR&, uint8_t, uint16_t, int32_t, int32_t, uint16_t, int16_t* heightOut)
+#include "forms/fields/richtext/richtext.h"
+#include "forms/fields/richtext/textdrawinfo.h"
+
+int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, int8_t slot, uint16_t printerId,
+    const TEXTZOOM& zoom, std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing,
+    int32_t width, int32_t height, uint16_t rotation, int16_t* heightOut)
 {
-    if (heightOut)
-        *heightOut = 0;
+    RICHTEXT rich(attr, alignment, width, height, rotation);
+    if (!rich.CreateBuffer(text))
+        return 0;
+    rich.opaque = 0;
+    rich.fitHeight = lineSpacing;
+    if (deviceKind == kTextOnWindow) {
+        // The text starts on a whole device pixel, so that it lies on the
+        // screen as the view's own lines do.
+        const RECT device = dc.LPtoDP(RECT {x, y, x + width, y + height});
+        const RECT back = dc.DPtoLP(device);
+        x = back.left;
+        y = back.top;
+    }
+    const TEXTDRAWINFO info(&dc, {x, y}, deviceKind, slot, printerId, zoom, {0, 0, width, height}, rotation);
+    if (heightOut) {
+        *heightOut = static_cast<int16_t>(rich.Layout(info, nullptr, false));
+        return 1;
+    }
+    rich.Layout(info, nullptr, true);
     return 1;
 }
 
-uint16_t EDITHANDLE::MeasureText(gdi::DC&, uint8_t, int8_t, uint16_t, const TEXTZOOM&, std::string_view,
-    const TEXTATTR&, uint8_t, uint16_t, int32_t, int32_t)
+uint16_t EDITHANDLE::MeasureText(gdi::DC& dc, uint8_t deviceKind, int8_t slot, uint16_t printerId, const TEXTZOOM& zoom,
+    std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing, int32_t width, int32_t height)
 {
-    return 0;
+    RICHTEXT rich(attr, alignment, width, height, 0);
+    if (!rich.CreateBuffer(text))
+        return 0;
+    rich.opaque = 0;
+    rich.fitHeight = lineSpacing;
+    const TEXTDRAWINFO info(&dc, {0, 0}, deviceKind, slot, printerId, zoom, {0, 0, width, height}, 0);
+    return static_cast<uint16_t>(rich.Layout(info, nullptr, false));
 }

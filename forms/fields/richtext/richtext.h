@@ -4,6 +4,7 @@
 // build on it.
 #pragma once
 
+#include "forms/fields/richtext/text_zoom.h"
 #include "forms/fields/richtext/textbuffer.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
@@ -13,10 +14,18 @@
 #include <string_view>
 
 // Alignment byte values.
-constexpr uint8_t kAlignLeft = 0;
-constexpr uint8_t kAlignRight = 1;
-constexpr uint8_t kAlignCentred = 3;
-constexpr uint8_t kAlignJustified = 4;
+constexpr uint8_t kTextAlignLeft = 0;
+constexpr uint8_t kTextAlignRight = 1;
+constexpr uint8_t kTextAlignCentred = 3;
+constexpr uint8_t kTextAlignJustified = 4;
+
+class TEXTDRAWINFO;
+class TEXTLINE;
+struct TEXTSELECTION;
+
+namespace gdi {
+class DC;
+}
 
 class RICHTEXT {
 public:
@@ -38,6 +47,7 @@ public:
     void SetBottomMargin(uint16_t value) { bottomMargin = value; }
     uint16_t GetBottomMargin() const { return bottomMargin; }
     void SetFirstLineOffset(uint16_t value) { firstLineOffset = value; }
+    uint16_t GetFirstLineOffset() const { return firstLineOffset; }
     uint16_t GetRotation() const { return rotation; }
 
     // No position without a buffer.
@@ -48,6 +58,20 @@ public:
     // default format.
     TEXTATTR GetEffectiveAttr(const TEXTATTR& format) const;
 
+    // Lays the text out line by line from the first, drawing each line when
+    // draw is set, until the end of the text or the first line after the
+    // first whose baseline lies below the bottom less the bottom margin.
+    // Answers the bottom of the last line laid out: the text's height.
+    int32_t Layout(const TEXTDRAWINFO& drawInfo, const TEXTSELECTION* selection, bool draw);
+    // The first line of a layout, broken: with a fixed line spacing it is
+    // moved down by what its own height exceeds the spacing (the first-line
+    // offset is set to that).
+    TEXTLINE StartLayout(const TEXTDRAWINFO& drawInfo);
+    // Draws the text with its top left at origin; the turn is about the
+    // centre of rect, in the text's own twips.
+    int32_t DrawIn(gdi::DC& dc, POINT origin, uint8_t mode, int8_t slot, uint16_t printerId, const TEXTZOOM& zoom,
+        const RECT& rect, uint16_t angle);
+
     uint32_t opaque = 0;
     uint16_t fitHeight = 0xFFFF;
 
@@ -55,7 +79,7 @@ private:
     RECT bounds;
     uint16_t rotation = 0;
     TEXTATTR attr;
-    uint8_t alignment = kAlignLeft;
+    uint8_t alignment = kTextAlignLeft;
     uint16_t bottomMargin = 0;
     uint16_t firstLineOffset = 0;
     std::unique_ptr<TEXTBUFFER> buffer;

@@ -21,7 +21,7 @@ TEXTATTR DefaultFormat()
 
 TEST(RichText, StoredTextWithACutShortCodeEndsAtTheEndMark)
 {
-    RICHTEXT rich(DefaultFormat(), kAlignLeft, 2880, 1440, 0);
+    RICHTEXT rich(DefaultFormat(), kTextAlignLeft, 2880, 1440, 0);
     EXPECT_EQ(rich.GetStart(), TEXTPOS());
     const std::string stored = "ab" + Code('I', 1) + "cd" + Code('P', 480).substr(0, 3);
     ASSERT_EQ(rich.CreateBuffer(stored), 1);
@@ -45,8 +45,8 @@ TEST(RichText, StoredTextWithACutShortCodeEndsAtTheEndMark)
 
 TEST(RichText, DefaultValuesInAFormatResolveToTheDefaultFormat)
 {
-    RICHTEXT rich(DefaultFormat(), kAlignCentred, 2880, 1440, 0);
-    EXPECT_EQ(rich.SetAlignment(kAlignJustified), kAlignCentred);
+    RICHTEXT rich(DefaultFormat(), kTextAlignCentred, 2880, 1440, 0);
+    EXPECT_EQ(rich.SetAlignment(kTextAlignJustified), kTextAlignCentred);
     EXPECT_EQ(rich.GetWidth(), (SIZE {2880, 0}));
 
     TEXTATTR format;

@@ -124,7 +124,7 @@ void SelectionDrag::Over(POINT device)
     EraseOutline();
     const bool refused = !IsPlaceable(r);
     phase = refused ? Phase::Refused : Phase::Moving;
-    selection.DrawDragOutline(&view, onWindow, dc.dc);
+    DrawOutline(onWindow);
     shown = onWindow;
     if (QWidget* window = view.GetWindow())
         ui::SetCursor(*window, TrackerCursor(refused ? kCursorNotAllowed : kHitInside));
@@ -136,8 +136,22 @@ void SelectionDrag::EraseOutline()
 {
     // Drawn by inversion: drawing it again erases it.
     if (shown)
-        selection.DrawDragOutline(&view, *shown, dc.dc);
+        DrawOutline(*shown);
     shown.reset();
+}
+
+void SelectionDrag::DrawOutline(const RECT& onWindow)
+{
+    // The view's context maps twips; the outline is placed in pixels.
+    if (!dc.dc)
+        return;
+    gdi::DC& device = *dc.dc;
+    device.SaveDC();
+    device.SetMapMode(gdi::MM_TEXT);
+    device.SetWindowOrg(0, 0);
+    device.SetViewportOrg(0, 0);
+    selection.DrawDragOutline(&view, onWindow, &device);
+    device.RestoreDC(-1);
 }
 
 void SelectionDrag::Finish(Phase last)

@@ -55,6 +55,8 @@ private:
     // position; an outline already shown there stays as it is.
     void Over(POINT device);
     void EraseOutline();
+    // Draws (or, drawn again, erases) the outline at a place on the window.
+    void DrawOutline(const RECT& onWindow);
     // Erases what the drag shows and lets the view go; the last phase.
     void Finish(Phase last);
 

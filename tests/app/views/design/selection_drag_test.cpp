@@ -228,6 +228,25 @@ TEST_F(SelectionDragTest, OneOutlinePerObjectFollowsThePointerWhileTheViewIsTheS
     EXPECT_FALSE(source);
 }
 
+TEST_F(SelectionDragTest, OutlinesAreDrawnWhereTheObjectsWouldGoOnTheWindow)
+{
+    // The view's context maps twips; the outlines are placed in pixels.
+    view.SetSnap(false);
+    SelectionDrag drag(view, *dc, press, source);
+    drag.Begin();
+    drag.Step(Event(Move(30, 20)));
+    const POINT topLeft = LogicalToDevice(*dc, {1440, 1440});
+    const POINT bottomRight = LogicalToDevice(*dc, {2880, 2880});
+    std::vector<std::vector<POINT>> focusRects;
+    for (const gdi::RecordedCall& call : view.surface.Calls())
+        if (call.name == "FocusRect")
+            focusRects.push_back(call.points);
+    ASSERT_EQ(focusRects.size(), 1u);
+    EXPECT_EQ(focusRects[0],
+        (std::vector<POINT> {{topLeft.x + 30, topLeft.y + 20}, {bottomRight.x + 31, bottomRight.y + 21}}));
+    drag.Cancel();
+}
+
 TEST_F(SelectionDragTest, ObjectsAlreadyOutsideTheMarginsMayBeDroppedAnywhereOnThePage)
 {
     chosen[0]->SetRect(360, 1440, 1800, 2880);
