@@ -2,6 +2,7 @@
 // the font's widths, placed by the alignment, coloured by the mask and
 // clipped to the field; error markers; nothing outside the fill view.
 #include "forms/fields/datatypes/datatype_texts.h"
+#include "forms/fields/datatypes/datedatatype.h"
 #include "forms/fields/datatypes/numberdatatype.h"
 #include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/viewdc.h"
@@ -120,6 +121,55 @@ TEST_F(ValueDraw, AnErrorMarkerIsDrawnAtTheLeftAndAStarFillsTheField)
     const int dot = WidthsOf(".")[0];
     const int digit = WidthsOf("5")[0];
     EXPECT_EQ(calls[0].text, std::string(static_cast<size_t>((3000 - digit) / dot), '.') + "5");
+}
+
+// The characters drawn, in order (without the blank the engine draws for
+// the end of the text), and the faces they were drawn in.
+std::string TextOf(const std::vector<gdi::RecordedCall>& calls, std::vector<std::string>* faces = nullptr)
+{
+    std::string text;
+    for (const gdi::RecordedCall& call : calls) {
+        if (call.name != "TextOut")
+            continue;
+        text += call.text;
+        if (faces)
+            faces->push_back(call.font.FaceName());
+    }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+TEST_F(ValueDraw, DatesAreDrawnThroughTheirPictureAndTextsWithTheirFaces)
+{
+    DATEDATATYPE date;
+    date.InitialiseValue();
+    date.SetPicture("dddd, d mmmm yyyy");
+    date.dValue = 35300;
+    for (gdi::DeviceKind kind : {gdi::DeviceKind::Window, gdi::DeviceKind::Printer}) {
+        SCOPED_TRACE(int(kind));
+        const auto calls = Drawn(date, kind, 0, kOutputFill);
+        EXPECT_EQ(TextOf(calls), "Friday, 23 August 1996");
+        for (const auto& call : calls) {
+            EXPECT_EQ(call.state.clip.has_value(), kind == gdi::DeviceKind::Window) << call.ToString();
+        }
+    }
+    date.wErrorId = kDateMarker;
+    EXPECT_EQ(TextOf(Drawn(date, gdi::DeviceKind::Window, 0, kOutputFill)), "!date!");
+
+    const uint16_t courier = IndexOf("Courier New");
+    TEXTDATATYPE text;
+    std::string value = "Plain " + std::string(1, '\x1b') + "T" + std::string {char(1), char(courier + 1)}
+        + std::string(1, '\x1b') + "Mono";
+    text.EncodeFaceNames(value);
+    ASSERT_NE(value.find("Courier New"), std::string::npos) << "stored with its face's name";
+    text.StoreText(value);
+    std::vector<std::string> faces;
+    EXPECT_EQ(TextOf(Drawn(text, gdi::DeviceKind::Printer, 0, kOutputFill), &faces), "Plain Mono");
+    ASSERT_FALSE(faces.empty());
+    EXPECT_EQ(faces.back(), fonts.GetAt(courier)->GetName());
+    TEXTDATATYPE empty;
+    EXPECT_TRUE(Drawn(empty, gdi::DeviceKind::Window, 0, kOutputFill).empty());
 }
 
 TEST_F(ValueDraw, NothingIsDrawnOutsideTheFillView)
