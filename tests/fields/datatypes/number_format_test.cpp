@@ -79,8 +79,9 @@ TEST(NumberFormat, MasksShowTheValueAsTheirPlaceholdersAndLiteralsSay)
         EXPECT_EQ(text, c.text) << c.mask.strMask << " " << c.v;
         EXPECT_EQ(n, static_cast<int>(text.size()));
         ASSERT_EQ(widths.size(), text.size());
-        if (!c.widths.empty())
+        if (!c.widths.empty()) {
             EXPECT_EQ(widths, c.widths) << c.mask.strMask;
+        }
     }
     std::string text = "x";
     std::vector<int> widths {1};
@@ -91,41 +92,31 @@ TEST(NumberFormat, MasksShowTheValueAsTheirPlaceholdersAndLiteralsSay)
 
 TEST(NumberFormat, CheckingAMaskNamesItsFirstFault)
 {
+    const char* oddQuotes = "Mask must contain an even number of quotes.";
+    const char* badChar = "Invalid mask character not in quotes.";
+    const char* twoPoints = "Only one decimal place is allowed within a mask.";
+    const char* twoStars = "Only one star is allowed within a mask.";
     const struct {
         const char* mask;
-        int message; // 0: taken
+        const char* message; // null: taken
     } cases[] = {
-        {"#,##0.00", 489},
-        {"0 0", 489},
-        {"0\"a", 488},
-        {"0.0.0", 490},
-        {"*x*y0", 491},
-        {"*\"x\"0", 492},
-        {"_\"x\"0", 493},
-        {"0.0.0*a*b", 490},
-        {"$#0.00\" per unit\"", 0},
-        {"-\xA3?0.0#_)", 0},
-        {"*.0", 0},
-        {"0_", 0},
+        {"#,##0.00", badChar},
+        {"0 0", badChar},
+        {"0\"a", oddQuotes},
+        {"0.0.0", twoPoints},
+        {"*x*y0", twoStars},
+        {"*\"x\"0", "Quotes are not allowed to immediately follow a star."},
+        {"_\"x\"0", "Quotes are not allowed to follow an underscore."},
+        {"0.0.0*a*b", twoPoints},
+        {"$#0.00\" per unit\"", nullptr},
+        {"-\xA3?0.0#_)", nullptr},
+        {"*.0", nullptr},
+        {"0_", nullptr},
     };
     for (const auto& c : cases) {
         std::string message = "unchanged";
-        const int taken = CheckNumberMask(c.mask, message);
-        EXPECT_EQ(taken, c.message == 0) << c.mask;
-        if (c.message == 488)
-            EXPECT_EQ(message, "Mask must contain an even number of quotes.");
-        else if (c.message == 489)
-            EXPECT_EQ(message, "Invalid mask character not in quotes.") << c.mask;
-        else if (c.message == 490)
-            EXPECT_EQ(message, "Only one decimal place is allowed within a mask.");
-        else if (c.message == 491)
-            EXPECT_EQ(message, "Only one star is allowed within a mask.");
-        else if (c.message == 492)
-            EXPECT_EQ(message, "Quotes are not allowed to immediately follow a star.");
-        else if (c.message == 493)
-            EXPECT_EQ(message, "Quotes are not allowed to follow an underscore.");
-        else
-            EXPECT_EQ(message, "unchanged");
+        EXPECT_EQ(CheckNumberMask(c.mask, message), c.message ? 0 : 1) << c.mask;
+        EXPECT_EQ(message, c.message ? c.message : "unchanged") << c.mask;
     }
 }
 
