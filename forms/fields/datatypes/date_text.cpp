@@ -53,6 +53,13 @@ int FormatDate(double v, std::string_view picture, std::string& out, DATEPICTURE
     DATEPARTS parts;
     const bool valid = v != 0 && SerialToDate(v, parts);
     std::string text;
+    // A picture that fails still shows the empty date, as nothing.
+    auto fail = [&] {
+        if (v != 0)
+            return 0;
+        out.clear();
+        return 1;
+    };
     bool day = false;
     bool month = false;
     size_t i = 0;
@@ -61,7 +68,7 @@ int FormatDate(double v, std::string_view picture, std::string& out, DATEPICTURE
         if (c == kQuote) {
             const size_t close = picture.find(kQuote, i + 1);
             if (close == std::string_view::npos)
-                return 0;
+                return fail();
             text += picture.substr(i + 1, close - i - 1);
             i = close + 1;
             continue;
@@ -75,7 +82,7 @@ int FormatDate(double v, std::string_view picture, std::string& out, DATEPICTURE
         }
         const auto letter = static_cast<char>(text::ToLower(static_cast<unsigned char>(c)));
         if (letter == 'h')
-            return 0;
+            return fail();
         size_t run = 0;
         while (i < picture.size() && text::ToLower(static_cast<unsigned char>(picture[i])) == letter) {
             ++run;

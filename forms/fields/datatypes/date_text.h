@@ -12,9 +12,9 @@ struct DATEPICTUREINFO {
     uint8_t hasYear = 0;
 };
 
-// The day number through the picture. 0 gives the empty text. 0 when the
-// picture has an "h" or an unclosed quote, or the day number names no date;
-// the text is then left as it was. The info is worked out from the picture
+// The day number through the picture; 0 gives the empty text whatever the
+// picture. 0 when the picture has an "h" or an unclosed quote, or the day
+// number names no date; the text is then left as it was. The info is worked out from the picture
 // whenever it is given (all 0 for a picture that fails).
 int FormatDate(double v, std::string_view picture, std::string& out, DATEPICTUREINFO* info = nullptr);
 

@@ -87,6 +87,7 @@ TEST(DateText, PicturesShowNamesNumbersAndQuotedText)
         {35300, "d:hh", nullptr, 0, 0},
         {35300, "d \"open", nullptr, 0, 0},
         {0, "dd/mm/yy", "", 1, 1},
+        {0, "d:h", "", 0, 0},
         {70000, "dd/mm/yy", nullptr, 1, 1},
     };
     for (const auto& c : cases) {
