@@ -1,0 +1,34 @@
+#include "forms/fields/datatypes/value_draw.h"
+
+#include "forms/fields/editor/edithandle.h"
+#include "forms/model/viewdc.h"
+
+namespace {
+
+// The printer whose character widths lay values out.
+constexpr uint16_t kLayoutPrinterId = 991;
+constexpr int8_t kLayoutSlot = 0;
+
+} // namespace
+
+int DrawValueText(
+    VIEWDC& dc, const RECT& rect, std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing)
+{
+    if (!dc.dc)
+        return 0;
+    const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
+    gdi::DC& device = *dc.dc;
+    const int saved = device.SaveDC();
+    if (dc.deviceKind == kDeviceWindow) {
+        gdi::Region clip = gdi::Region::Rect(device.LPtoDP(area).Normalized());
+        gdi::Region current;
+        if (device.GetClipRgn(current))
+            clip.Combine(clip, current, gdi::RGN_AND);
+        device.SelectClipRgn(&clip);
+    }
+    const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
+    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
+        zoom, text, attr, alignment, lineSpacing, area.right - area.left, area.bottom - area.top, 0);
+    device.RestoreDC(saved);
+    return answer;
+}
