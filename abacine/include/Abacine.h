@@ -91,7 +91,9 @@ class FormulaOrder;
 
 // A value exchanged with the host (requests kFieldValue and kStoreResult).
 struct OPERAND {
-    uint8_t nType; // 1 number, 2 text, 4 error
+    // 1 number, 2 text, 4 error, 8 error message id (the engine never makes
+    // kind 8; a host may hand it back, and fields accept it)
+    uint8_t nType;
     union {
         double dNumber;
         const char* pszText; // NUL-terminated; the engine's text is valid during request kStoreResult only
