@@ -2,11 +2,11 @@
 // each with its own border and fill, and a page of text objects.
 #include "forms/app/tools/sample_text_page.h"
 #include "forms/document/document_fonts.h"
+#include "forms/document/document_objects.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/border.h"
-#include "forms/model/form_objects.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
     SetProgramFonts(&DocumentFonts());
-    RegisterFormObjects();
+    RegisterDocumentObjects();
     bool saved = false;
     {
         FDOCUMENT doc;
