@@ -1,6 +1,7 @@
 // The field: creation, copies, attributes, value list and identity.
 #include "forms/model/ffield.h"
 
+#include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/textdatatype.h"
@@ -156,6 +157,46 @@ bool FFIELD::IsTextType() const
     return dynamic_cast<const TEXTDATATYPE*>(pDataType.get()) != nullptr;
 }
 
+FORMOBJ* FFIELD::GetRadioGroup() const
+{
+    auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get());
+    if (!box || !box->bRadio)
+        return nullptr;
+    const FORMOBJ* first = this;
+    while (first->GetPrev())
+        first = first->GetPrev();
+    return const_cast<FORMOBJ*>(first);
+}
+
+void FFIELD::SetRadioGroup(const void* group)
+{
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get()))
+        box->SetRadio(group != nullptr);
+}
+
+void FFIELD::SetCheck(int checked)
+{
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get()))
+        box->nChecked = checked ? 1 : 0;
+}
+
+void FFIELD::ToggleCheck(OBJECT_VIEW* view)
+{
+    if (pDataType)
+        pDataType->Toggle(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(this));
+}
+
+void FFIELD::UncheckRadioGroup(OBJECT_VIEW* view, int tellFormulas)
+{
+    CHECK_DATATYPE::UncheckOthers(view, *this, tellFormulas);
+}
+
+void FFIELD::RepaintValue(OBJECT_VIEW* view)
+{
+    if (pDataType)
+        pDataType->InvalidateOwner(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(this));
+}
+
 bool FFIELD::IsCheckBox() const
 {
     return pDataType && pDataType->GetTypeTag() == kKindCheckBox;
@@ -269,6 +310,12 @@ void FFIELD::SetDataType(const DATATYPE& type, OBJECT_VIEW* view)
         return;
     Invalidate(view);
     pDataType = std::move(copy);
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get())) {
+        nAlign = box->nTextPos ? 1 : 0;
+        const int32_t fontHeight = GetFontHeight();
+        if (fontHeight > 0 && rect.bottom - rect.top > fontHeight)
+            SetRect(rect.left, rect.top, rect.right, rect.top + fontHeight);
+    }
     Invalidate(view);
 }
 
@@ -323,6 +370,9 @@ void FFIELD::ExtRefresh(uintptr_t arg)
 void FFIELD::DropMasterIfZero(int flag, uintptr_t arg)
 {
     FORMOBJ::DropMasterIfZero(flag, arg);
+    // A radio button alone in its list is an ordinary check box.
+    if (GetRadioGroup() && !prev && !next)
+        SetRadioGroup(nullptr);
     OBJECT_DOCUMENT* document = DocumentOf(reinterpret_cast<OBJECT_VIEW*>(arg));
     if (!document)
         return;

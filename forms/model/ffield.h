@@ -114,6 +114,21 @@ public:
     // The data type is text or memo.
     bool IsTextType() const;
     bool IsCheckBox() const;
+    // For a radio button, the first object of the list that holds it (the
+    // group's members), else null.
+    FORMOBJ* GetRadioGroup() const;
+    // Marks a check box as a radio button of its list (non-null), or clears
+    // the mark.
+    void SetRadioGroup(const void* group);
+    // Sets a check box's value.
+    void SetCheck(int checked);
+    // A check box's click: flips it, or checks a radio button and clears the
+    // others of its group.
+    void ToggleCheck(OBJECT_VIEW* view);
+    // Clears the other checked radio buttons of the list that holds this
+    // one (tellFormulas: mark the formulas that depend on them out of date).
+    void UncheckRadioGroup(OBJECT_VIEW* view, int tellFormulas);
+    void RepaintValue(OBJECT_VIEW* view);
     // 1 for number, date, text, check box and memo.
     int IsCalculable() const;
     bool IsProtected() const { return bProtected != 0; }

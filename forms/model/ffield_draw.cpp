@@ -75,7 +75,8 @@ void FFIELD::Draw(VIEWDC& dc)
         GetTextRect(value, dc);
     else
         GetInnerRect(value, dc);
-    value = value.Offset(-dc.originX, -dc.originY);
+    // The data types take the rectangle in page twips and allow for the
+    // context's origin themselves.
 
     if (!fieldsOnly && tag != kKindBarcode && tag != kKindCheckBox) {
         BORDER line;
