@@ -8,6 +8,8 @@
 #include "forms/model/formobj.h"
 #include "forms/model/textattr.h"
 
+#include "platform/gdi/font.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -129,6 +131,14 @@ public:
     // one (tellFormulas: mark the formulas that depend on them out of date).
     void UncheckRadioGroup(OBJECT_VIEW* view, int tellFormulas);
     void RepaintValue(OBJECT_VIEW* view);
+    // The baseline layout in twips from the field's top: the first
+    // baseline, the step between them and the font's descent.
+    void GetBaselines(VIEWDC& dc, uint16_t& first, uint16_t& step, uint16_t& descent);
+    // Bands under the text lines, in the design view only, with baselines
+    // switched on; 0 when the pattern brush is missing.
+    int DrawBaselines(VIEWDC& dc);
+    // Metrics of the drop-down list's rows: Arial, 10 points.
+    static gdi::TEXTMETRIC GetDefaultFontMetrics();
     // 1 for number, date, text, check box and memo.
     int IsCalculable() const;
     bool IsProtected() const { return bProtected != 0; }

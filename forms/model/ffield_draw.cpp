@@ -5,11 +5,16 @@
 
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
+#include "forms/model/fill_patterns.h"
+#include "forms/model/font_metrics_cache.h"
+#include "forms/model/fontface.h"
+#include "forms/model/program_fonts.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/gdi/dc.h"
+#include "platform/text/cp1252.h"
 
 #include <algorithm>
 
@@ -17,6 +22,23 @@ namespace {
 
 // The drop-down button is never wider than this.
 constexpr int32_t kDropButtonCap = 240;
+// The shared pattern that fills the baseline bands.
+constexpr int kBaselinePattern = 5;
+// The thinnest baseline band.
+constexpr int32_t kMinBaseline = 14;
+// Where field text is measured: the layout printer's widths.
+constexpr uint16_t kLayoutPrinterId = 991;
+constexpr int8_t kLayoutSlot = 0;
+// The font of the drop-down list's rows: Arial, 10 points.
+constexpr uint16_t kListFontSize = 200;
+
+gdi::TEXTMETRIC MetricsOf(const TEXTATTR& font)
+{
+    gdi::TEXTMETRIC metrics {};
+    if (FONTMETRICSCACHE* cache = GetFontMetricsCache())
+        cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+    return metrics;
+}
 
 } // namespace
 
@@ -97,6 +119,7 @@ void FFIELD::Draw(VIEWDC& dc)
             else
                 fill.FillRect(dc, shadowed);
         }
+        DrawBaselines(dc);
         if (pValues) {
             RECT button;
             GetDropButtonRect(button, dc);
@@ -119,4 +142,79 @@ void FFIELD::Draw(VIEWDC& dc)
     }
     if (!fieldsOnly)
         DrawTracker(dc);
+}
+
+gdi::TEXTMETRIC FFIELD::GetDefaultFontMetrics()
+{
+    TEXTATTR list;
+    list.Reset();
+    if (const FontFaces* table = GetProgramFonts().GetTable())
+        for (int i = 0; const FONTFACE* face = table->GetAt(i); ++i)
+            if (text::EqualNoCase(face->GetName(), "Arial")) {
+                list.face = static_cast<uint16_t>(i);
+                break;
+            }
+    list.size = kListFontSize;
+    return MetricsOf(list);
+}
+
+void FFIELD::GetBaselines(VIEWDC& dc, uint16_t& first, uint16_t& step, uint16_t& descent)
+{
+    RECT inner;
+    GetInnerRect(inner, dc);
+    TEXTATTR font;
+    GetFont(&font);
+    const gdi::TEXTMETRIC metrics = MetricsOf(font);
+    const int32_t margin = inner.top - rect.top;
+    int32_t firstLine = margin + metrics.tmAscent;
+    int32_t pitch = metrics.tmAscent + metrics.tmDescent;
+    descent = static_cast<uint16_t>(metrics.tmDescent);
+    if (bListShown) {
+        const gdi::TEXTMETRIC list = GetDefaultFontMetrics();
+        firstLine = list.tmAscent;
+        pitch = list.tmAscent + list.tmDescent;
+    } else if (IsTextType() && nLineSpacing != 0xFFFF) {
+        pitch = nLineSpacing;
+        if (nLineSpacing - metrics.tmDescent + margin >= firstLine)
+            firstLine = nLineSpacing - metrics.tmDescent + margin;
+    }
+    first = static_cast<uint16_t>(firstLine);
+    step = static_cast<uint16_t>(pitch);
+}
+
+int FFIELD::DrawBaselines(VIEWDC& dc)
+{
+    if (!dc.dc || !dc.showBaselines || dc.outputMode != kOutputDesign || dc.deviceKind == kDevicePrinter
+        || dc.deviceKind == kDevicePreview)
+        return 1;
+    const gdi::Brush& brush = SharedFillPatterns().brushes[kBaselinePattern];
+    if (brush.style != gdi::BS_PATTERN)
+        return 0;
+    gdi::DC& device = *dc.dc;
+    const int saved = device.SaveDC();
+    device.SelectObject(gdi::Pen::Null());
+    device.SelectObject(brush);
+    TEXTATTR font;
+    GetFont(&font);
+    device.SetTextColor(font.colour);
+    if (pShade)
+        device.SetBkColor(pShade->colour2);
+    uint16_t first = 0;
+    uint16_t step = 0;
+    uint16_t descent = 0;
+    GetBaselines(dc, first, step, descent);
+    RECT inner;
+    GetInnerRect(inner, dc);
+    inner = inner.Offset(-dc.originX, -dc.originY);
+    const RECT pixel = device.DPtoLP(RECT {0, 0, 1, 1}).Normalized();
+    const int32_t thickness = std::max(pixel.bottom - pixel.top, kMinBaseline);
+    for (int64_t y = int64_t {inner.top} + first; step > 0 && y + thickness < inner.bottom; y += step) {
+        const RECT band
+            = device
+                  .LPtoDP(RECT {inner.left, static_cast<int32_t>(y), inner.right, static_cast<int32_t>(y) + thickness})
+                  .Normalized();
+        device.PatBlt(band.left, band.top, band.right - band.left, std::max(1, band.bottom - band.top), gdi::PATCOPY);
+    }
+    device.RestoreDC(saved);
+    return 1;
 }

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 using FieldDrawTest = FieldTest;
@@ -62,6 +65,54 @@ TEST_F(FieldDrawTest, AFieldsOnlyContextDrawsTheValueAndNothingOfTheFrame)
         }
         EXPECT_GT(texts, 0);
         EXPECT_EQ(shapes > 0, fieldsOnly == 0);
+    }
+}
+
+// The device rows of the baseline bands drawn (14 twips, one device unit
+// being one twip here).
+std::vector<int32_t> Baselines(const Mapped& mapped)
+{
+    std::vector<int32_t> rows;
+    for (const auto& call : mapped.Calls())
+        if (call.name == "PatBlt" && call.state.brush.style == gdi::BS_PATTERN
+            && call.values.at(0) == static_cast<int>(gdi::PATCOPY) && call.points[1].y - call.points[0].y == 14)
+            rows.push_back(call.points[0].y);
+    return rows;
+}
+
+TEST_F(FieldDrawTest, BaselinesAreOneFontHeightOrTheLineSpacingApartInTheDesignViewOnly)
+{
+    const TEXTATTR font = Font(IndexOf("Arial"), 240);
+    gdi::TEXTMETRIC m;
+    metrics.GetFont(kDeviceWindow, 991, 0, font, 0, &m, nullptr);
+    const struct {
+        const char* name;
+        uint16_t spacing;
+        uint8_t deviceKind;
+        uint16_t outputMode;
+        int32_t first;
+        int32_t step;
+    } cases[] = {
+        {"font height", 0xFFFF, kDeviceWindow, kOutputDesign, m.tmAscent, m.tmAscent + m.tmDescent},
+        {"spacing 400", 400, kDeviceWindow, kOutputDesign, std::max<int32_t>(m.tmAscent, 400 - m.tmDescent), 400},
+        {"fill view", 0xFFFF, kDeviceWindow, kOutputFill, 0, 0},
+        {"print", 0xFFFF, kDevicePrinter, kOutputDesign, 0, 0},
+        {"preview", 0xFFFF, kDevicePreview, kOutputDesign, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto field = MakeField({1000, 1000, 4000, 2600});
+        field->SetFont(font);
+        field->SetBorder(BORDER(0, 0, kLineNone, 0, 1, 0));
+        field->SetLineSpacing(c.spacing, nullptr);
+        Mapped mapped(c.deviceKind);
+        mapped.dc.outputMode = c.outputMode;
+        mapped.dc.showBaselines = 1;
+        field->Draw(mapped.dc);
+        std::vector<int32_t> expected;
+        for (int32_t y = 1000 + c.first; c.step > 0 && y + 14 < 2600; y += c.step)
+            expected.push_back(y);
+        EXPECT_EQ(Baselines(mapped), expected);
     }
 }
 
