@@ -43,6 +43,11 @@ public:
     int IsDrawnIn(VIEWDC&) override { return 1; }
     FORMOBJ* ObjectAt(VIEWDC& dc, int32_t x, int32_t y) override;
     void GetActiveRect(RECT& out, VIEWDC& dc) override;
+    // Drags out a new field: at least 720 twips wide for a list field and
+    // 360 for a check box while dragging, 90 afterwards.
+    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
+    // The same minimum widths while the field is moved or resized.
+    int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
     // Until the appearance sheet exists there is nothing to show: 0.
     int ShowProperties(OBJECT_VIEW*) override { return 0; }
     int AcceptsPlacement() override { return 1; }
@@ -157,6 +162,7 @@ public:
 
 private:
     int MakeAttributes();
+    int32_t TrackingMinWidth() const;
     void ReadHelpText(RECORDARCHIVE& ar);
     void WriteHelpText(RECORDARCHIVE& ar) const;
     void ReadDataTypeGroup(RECORDARCHIVE& ar);

@@ -22,6 +22,11 @@ namespace {
 
 // The drop-down button is never wider than this.
 constexpr int32_t kDropButtonCap = 240;
+// Minimum widths while a field is dragged out, moved or resized, and the
+// minimum size restored afterwards.
+constexpr int32_t kListFieldMinTrack = 720;
+constexpr int32_t kCheckBoxMinTrack = 360;
+constexpr int32_t kMinTrack = 90;
 // The shared pattern that fills the baseline bands.
 constexpr int kBaselinePattern = 5;
 // The thinnest baseline band.
@@ -41,6 +46,31 @@ gdi::TEXTMETRIC MetricsOf(const TEXTATTR& font)
 }
 
 } // namespace
+
+int32_t FFIELD::TrackingMinWidth() const
+{
+    if (pValues)
+        return kListFieldMinTrack;
+    if (IsCheckBox())
+        return kCheckBoxMinTrack;
+    return kMinTrack;
+}
+
+int FFIELD::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert)
+{
+    minSize.cx = TrackingMinWidth();
+    const int answer = FORMOBJ::TrackNew(view, x, y, allowInvert);
+    minSize = {kMinTrack, kMinTrack};
+    return answer;
+}
+
+int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
+{
+    minSize.cx = TrackingMinWidth();
+    const int answer = FORMOBJ::Track(view, x, y);
+    minSize = {kMinTrack, kMinTrack};
+    return answer;
+}
 
 FORMOBJ* FFIELD::ObjectAt(VIEWDC& dc, int32_t x, int32_t y)
 {
