@@ -5,6 +5,7 @@
 
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
+#include "forms/model/dc_map_state.h"
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/fontface.h"
@@ -17,6 +18,7 @@
 #include "platform/text/cp1252.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -238,13 +240,17 @@ int FFIELD::DrawBaselines(VIEWDC& dc)
     inner = inner.Offset(-dc.originX, -dc.originY);
     const RECT pixel = device.DPtoLP(RECT {0, 0, 1, 1}).Normalized();
     const int32_t thickness = std::max(pixel.bottom - pixel.top, kMinBaseline);
-    for (int64_t y = int64_t {inner.top} + first; step > 0 && y + thickness < inner.bottom; y += step) {
-        const RECT band
-            = device
-                  .LPtoDP(RECT {inner.left, static_cast<int32_t>(y), inner.right, static_cast<int32_t>(y) + thickness})
-                  .Normalized();
+    std::vector<RECT> bands;
+    for (int64_t y = int64_t {inner.top} + first; step > 0 && y + thickness < inner.bottom; y += step)
+        bands.push_back(
+            device.LPtoDP(RECT {inner.left, static_cast<int32_t>(y), inner.right, static_cast<int32_t>(y) + thickness})
+                .Normalized());
+    // The bands are filled in device units.
+    DCMAPSTATE map;
+    map.Save(dc);
+    for (const RECT& band : bands)
         device.PatBlt(band.left, band.top, band.right - band.left, std::max(1, band.bottom - band.top), gdi::PATCOPY);
-    }
+    map.Restore(dc);
     device.RestoreDC(saved);
     return 1;
 }

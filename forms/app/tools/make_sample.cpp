@@ -1,5 +1,7 @@
 // Writes the sample form that the run script opens: two pages of shapes,
-// each with its own border and fill, and a page of text objects.
+// each with its own border and fill, a page of text objects and a page of
+// fields.
+#include "forms/app/tools/sample_field_page.h"
 #include "forms/app/tools/sample_text_page.h"
 #include "forms/document/document_fonts.h"
 #include "forms/document/document_objects.h"
@@ -91,6 +93,14 @@ int main(int argc, char* argv[])
             text->SetName("Text" + std::to_string(textNumber++));
             doc.GetObjects().SetObjectPage(std::move(text), 3);
         }
+        doc.AppendPage();
+        SampleFields sample = MakeSampleFields();
+        for (auto* list : {&sample.fields, &sample.radios})
+            for (auto& field : *list) {
+                FORMOBJ* placed = field.get();
+                doc.GetObjects().SetObjectPage(std::move(field), 4);
+                doc.InsertFieldInOrder(placed, false);
+            }
         saved = doc.OnSaveDocument(argv[1]);
     }
     SetProgramFonts(nullptr);
