@@ -136,6 +136,28 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
     CloseApp(*app);
 }
 
+TEST_F(FormsProgramTest, TheSampleFieldPageInTheDesignViewAt100And200Percent)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    int fields = 0;
+    for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
+        fields += o->GetPage() == 4 && std::string(o->GetRuntimeClass()) == "FFIELD";
+    EXPECT_EQ(fields, 14) << "the fourth page holds the fields";
+    EXPECT_EQ(view->GetFormDocument()->GetTabOrderCount(), 14);
+    QWidget& window = *app->GetMainFrame()->GetWindow();
+    window.resize(1000, 800);
+    view->SetPage(4);
+    for (int zoom : {100, 200}) {
+        view->SetZoom(zoom);
+        RunEventsFor(50);
+        const QImage image = window.grab().toImage();
+        const std::string file = "forms-design-fields-" + std::to_string(zoom) + ".png";
+        ASSERT_TRUE(image.save(QString::fromStdString((fs::path(FORMS_TEST_OUTPUT_DIR) / file).string())));
+    }
+}
+
 TEST_F(FormsProgramTest, ThePositionPanesEmptyWhenPrintingDeselects)
 {
     auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
