@@ -2,6 +2,7 @@
 
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/model/ffield.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/ftextobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shape_classes.h"
@@ -11,5 +12,6 @@ void RegisterFormObjects()
     RegisterShapeClasses();
     RegisterObjectClass(kTypeText, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTEXTOBJ>()); });
     RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FFIELD>()); });
+    RegisterObjectClass(kTypeGroup, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FGROUP>()); });
     RegisterValueDataTypes();
 }

@@ -9,6 +9,7 @@
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/border.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
@@ -18,6 +19,8 @@
 #include <QGuiApplication>
 
 #include <iostream>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -95,12 +98,24 @@ int main(int argc, char* argv[])
         }
         doc.AppendPage();
         SampleFields sample = MakeSampleFields();
-        for (auto* list : {&sample.fields, &sample.radios})
-            for (auto& field : *list) {
-                FORMOBJ* placed = field.get();
-                doc.GetObjects().SetObjectPage(std::move(field), 4);
-                doc.InsertFieldInOrder(placed, false);
-            }
+        std::vector<FORMOBJ*> ordered;
+        for (auto& field : sample.fields) {
+            ordered.push_back(field.get());
+            doc.GetObjects().SetObjectPage(std::move(field), 4);
+        }
+        // The radio buttons form one group.
+        auto group = std::make_unique<FGROUP>();
+        group->Init();
+        group->SetName("Delivery");
+        for (auto& radio : sample.radios) {
+            ordered.push_back(radio.get());
+            radio->SetPage(4);
+            group->GetMembers().AddTail(std::move(radio));
+        }
+        group->SetFieldsRadioGroup(group.get());
+        doc.GetObjects().SetObjectPage(std::move(group), 4);
+        for (FORMOBJ* field : ordered)
+            doc.InsertFieldInOrder(field, false);
         saved = doc.OnSaveDocument(argv[1]);
     }
     SetProgramFonts(nullptr);
