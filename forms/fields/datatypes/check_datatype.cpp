@@ -8,6 +8,8 @@
 #include "forms/model/record_archive.h"
 #include "forms/model/viewdc.h"
 
+#include "platform/ui/checkbox_wnd.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +37,65 @@ uint16_t FieldIdOf(FORMOBJ* object)
 }
 
 } // namespace
+
+// Turns the window's keys and clicks into the check box's actions. Up and
+// Down move between table cells, F1 shows the field's help and the page
+// keys scroll the view: none of them is built yet, so they do nothing here.
+class CHECK_DATATYPE::WindowOwner : public ui::CheckBoxWndOwner {
+public:
+    WindowOwner(CHECK_DATATYPE& box, OBJECT_VIEW* view, FORMOBJ* field)
+        : box(box)
+        , view(view)
+        , field(field)
+    {}
+    void OnTab(bool forward) override
+    {
+        if (view)
+            view->MoveToField(forward);
+    }
+    void OnToggle() override { box.Toggle(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(field)); }
+    void OnUpDown(bool) override {}
+    void OnHelp(int, int, int, int) override {}
+    void OnPageKeyUp(bool, bool) override {}
+    void OnFocusChanged() override
+    {
+        box.InvalidateOwner(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(field));
+    }
+
+private:
+    CHECK_DATATYPE& box;
+    OBJECT_VIEW* view;
+    FORMOBJ* field;
+};
+
+CHECK_DATATYPE::CHECK_DATATYPE() = default;
+
+CHECK_DATATYPE::~CHECK_DATATYPE() = default;
+
+void CHECK_DATATYPE::CreateControl(const TEXTDRAWINFO&, const RECT& editRect, const RECT&, TEXTATTR, uint8_t, uint16_t,
+    const uint32_t*, const uint32_t*, OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t)
+{
+    pControl.reset();
+    pWindowOwner = std::make_unique<WindowOwner>(*this, fillView, field ? field : pOwner);
+    QWidget* parent = fillView ? fillView->GetTrackingWindow() : nullptr;
+    pControl = std::make_unique<ui::CheckBoxWnd>(
+        parent, editRect.left, editRect.top, editRect.right, editRect.bottom, *pWindowOwner);
+}
+
+int CHECK_DATATYPE::EndEdit(OBJECT_VIEW* view, const RECT&, int, int)
+{
+    pControl.reset();
+    pWindowOwner.reset();
+    if (view)
+        view->SetFocus();
+    return 1;
+}
+
+void CHECK_DATATYPE::SetFocus(uintptr_t)
+{
+    if (pControl)
+        pControl->SetFocus();
+}
 
 void CHECK_DATATYPE::Save(RECORDARCHIVE& ar)
 {

@@ -5,7 +5,12 @@
 
 #include "forms/fields/datatypes/datatype.h"
 
+#include <memory>
 #include <string>
+
+namespace ui {
+class CheckBoxWnd;
+}
 
 // Mark styles.
 constexpr uint8_t kCheckCross = 1;
@@ -17,7 +22,17 @@ constexpr int32_t kCheckBoxInset = 72;
 
 class CHECK_DATATYPE : public DATATYPE {
 public:
+    CHECK_DATATYPE();
+    ~CHECK_DATATYPE() override;
     const char* GetRuntimeClass() const override { return "CHECK_DATATYPE"; }
+    // The check box's window over the field's device rectangle (editRect),
+    // a child of the fill view's window, with the focus.
+    void CreateControl(const TEXTDRAWINFO& info, const RECT& editRect, const RECT& textRect, TEXTATTR attr,
+        uint8_t alignment, uint16_t textLimit, const uint32_t* background1, const uint32_t* background2,
+        OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t handleValue) override;
+    // Destroys the window and gives the focus back to the view; 1.
+    int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, int acceptWithoutCheck, int closeWhenRefused) override;
+    void SetFocus(uintptr_t) override;
     int Draw(VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t word, FORMOBJ* field,
         uint16_t outputMode) override;
     // Group 5: record 0x81 (u16 checked, u8 style, u16 text position, u16
@@ -64,7 +79,14 @@ public:
     uint32_t bRadio = 0;
     uint8_t nInitial = 0;
 
+    // The window while the field is active in the fill view, else null.
+    ui::CheckBoxWnd* GetWindow() const { return pControl.get(); }
+
 private:
+    class WindowOwner;
     // The mark inside the box (device units around the mapping).
     void DrawMark(VIEWDC& dc, const RECT& inner, uint32_t colour);
+
+    std::unique_ptr<WindowOwner> pWindowOwner;
+    std::unique_ptr<ui::CheckBoxWnd> pControl;
 };
