@@ -43,10 +43,19 @@ public:
     int IsDrawnIn(VIEWDC&) override { return 1; }
     FORMOBJ* ObjectAt(VIEWDC& dc, int32_t x, int32_t y) override;
     void GetActiveRect(RECT& out, VIEWDC& dc) override;
+    // A list field clicked in its drop-button zone while it is the only
+    // selected object shows or hides its list extent.
+    void Select(OBJECT_VIEW* view) override;
+    // Closes the data type's control and hides the list extent.
+    uint16_t Deselect(OBJECT_VIEW* view) override;
+    // Only the bottom-middle handle while the list extent is shown.
+    unsigned GetHandleMask() override;
     // Drags out a new field: at least 720 twips wide for a list field and
     // 360 for a check box while dragging, 90 afterwards.
     int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
-    // The same minimum widths while the field is moved or resized.
+    // The same minimum widths while the field is moved or resized; with
+    // the list extent shown, its bottom edge is dragged instead, keeping at
+    // least one list row.
     int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
     // Until the appearance sheet exists there is nothing to show: 0.
     int ShowProperties(OBJECT_VIEW*) override { return 0; }

@@ -9,6 +9,7 @@
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/fontface.h"
+#include "forms/model/object_view.h"
 #include "forms/model/program_fonts.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
@@ -29,6 +30,10 @@ constexpr int32_t kDropButtonCap = 240;
 constexpr int32_t kListFieldMinTrack = 720;
 constexpr int32_t kCheckBoxMinTrack = 360;
 constexpr int32_t kMinTrack = 90;
+// A click this close to a list field's right edge toggles its list extent.
+constexpr int32_t kDropButtonZone = 360;
+// The handle mask of the bottom-middle handle alone.
+constexpr unsigned kBottomHandleOnly = 64;
 // The shared pattern that fills the baseline bands.
 constexpr int kBaselinePattern = 5;
 // The thinnest baseline band.
@@ -66,8 +71,69 @@ int FFIELD::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert)
     return answer;
 }
 
+void FFIELD::Select(OBJECT_VIEW* view)
+{
+    if (!pValues) {
+        FORMOBJ::Select(view);
+        return;
+    }
+    if (!selected)
+        bListShown = false;
+    POINT down;
+    const bool single = view && view->GetSelectedCount() <= (selected ? 1 : 0);
+    if (single && view->GetLastMouseDown(down) && down.x > rect.right - kDropButtonZone && down.x < rect.right) {
+        Invalidate(view);
+        bListShown = !bListShown;
+        Invalidate(view);
+    }
+    if (!selected)
+        FORMOBJ::Select(view);
+}
+
+uint16_t FFIELD::Deselect(OBJECT_VIEW* view)
+{
+    if (pDataType)
+        pDataType->CloseControl(view, this);
+    const uint16_t answer = FORMOBJ::Deselect(view);
+    if (bListShown) {
+        bListShown = false;
+        if (view)
+            Invalidate(view);
+    }
+    return answer;
+}
+
+unsigned FFIELD::GetHandleMask()
+{
+    return bListShown ? kBottomHandleOnly : FORMOBJ::GetHandleMask();
+}
+
 int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
 {
+    if (bListShown && view) {
+        // The list's bottom edge: from the field's top to the list's bottom,
+        // at least the field and one list row tall.
+        const gdi::TEXTMETRIC list = GetDefaultFontMetrics();
+        const RECT start {rect.left, rect.top, rect.right, rect.bottom + nListHeight};
+        SetTrackerRect(start, trackStyle);
+        minSize = {kMinTrack, rect.bottom - rect.top + list.tmAscent + list.tmDescent};
+        int changed = 0;
+        if (TrackAt(view, x, y, 0, &start)) {
+            const RECT dragged = trackRect.Normalized();
+            VIEWDC dc(view, kOwnWindow);
+            if (dc.IsSetUp()
+                && view->IsValidPlacement(dragged.left - dc.originX, dragged.top - dc.originY,
+                    dragged.right - dc.originX, dragged.bottom - dc.originY, this)) {
+                SetListBottom(dragged.bottom);
+                changed = 1;
+            }
+        }
+        minSize = {kMinTrack, kMinTrack};
+        trackRect = rect;
+        Invalidate(view);
+        view->UpdateWindow();
+        return changed;
+    }
     minSize.cx = TrackingMinWidth();
     const int answer = FORMOBJ::Track(view, x, y);
     minSize = {kMinTrack, kMinTrack};

@@ -171,3 +171,63 @@ TEST_F(FieldModelTest, FieldsTakeIdsAndNamesFromTheDocumentWhenPlacedOrPasted)
 }
 
 } // namespace
+
+namespace {
+
+class ZoneView : public FakeView {
+public:
+    bool GetLastMouseDown(POINT& out) override
+    {
+        out = down;
+        return true;
+    }
+    uint16_t GetSelectedCount() override { return count; }
+    POINT down {};
+    uint16_t count = 0;
+};
+
+TEST_F(FieldModelTest, TheListExtentTogglesOnlyInTheDropButtonZoneOfTheOnlySelectedField)
+{
+    const struct {
+        const char* name;
+        int32_t x;
+        uint16_t othersSelected;
+        bool list;
+        bool shown;
+    } cases[] = {
+        {"in the zone", 2800, 0, true, true},
+        {"left of the zone", 2500, 0, true, false},
+        {"right of the field", 3100, 0, true, false},
+        {"one of several selected", 2800, 1, true, false},
+        {"no values", 2800, 0, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto field = MakeField({1000, 1000, 3000, 1300});
+        if (c.list)
+            field->SetValueList(Values({"a"}, true).get(), nullptr);
+        RECT r;
+        field->GetRect(r);
+        field->SetListBottom(r.bottom + 800);
+        ZoneView view;
+        view.down = {c.x, 1100};
+        view.count = c.othersSelected;
+        field->Select(&view);
+        EXPECT_EQ(field->IsListExtentShown(), c.shown);
+        EXPECT_EQ(field->GetHandleMask() == 64u, c.shown);
+        RECT bounds;
+        field->GetBoundingRect(bounds);
+        EXPECT_EQ(bounds.bottom, c.shown ? r.bottom + 800 : r.bottom);
+        if (c.shown) {
+            view.count = 1;
+            field->Select(&view);
+            EXPECT_FALSE(field->IsListExtentShown()) << "a second click in the zone hides it";
+            field->Select(&view);
+            EXPECT_TRUE(field->IsListExtentShown());
+        }
+        field->Deselect(&view);
+        EXPECT_FALSE(field->IsListExtentShown());
+    }
+}
+
+} // namespace

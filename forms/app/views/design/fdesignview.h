@@ -120,6 +120,9 @@ public:
     // Selecting and tracking (fdesignview_select.cpp). Points are device
     // units on the window.
     void OnLButtonDown(POINT point, bool shift);
+    // The last press of the selection tool, in page twips.
+    bool GetLastMouseDown(POINT& out) override;
+    uint16_t GetSelectedCount() override;
     void OnLButtonUp(POINT point, bool shift);
     // The topmost object of the current page under the point is selected;
     // 0 when there is none or a drawing tool is current.

@@ -65,3 +65,39 @@ TEST_F(DesignerTest, EachFieldToolMakesItsKindWithTheViewsAttributesAndANameIdAn
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DesignerTest, ClickingTheDropZoneShowsTheListExtentWhoseBottomDragsButKeepsOneRow)
+{
+    FORMOBJ* object = Add(kTypeField, {1440, 1440, 4320, 1728});
+    auto* field = dynamic_cast<FFIELD*>(object);
+    ASSERT_NE(field, nullptr);
+    LISTBOXVALUES values;
+    values.AppendValue("One");
+    field->SetValueList(&values, nullptr);
+    const RECT r = RectOf(field);
+    field->SetListBottom(r.bottom + 1440);
+
+    Click(At(r.right - 100, (r.top + r.bottom) / 2));
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {field});
+    POINT down {};
+    EXPECT_TRUE(view.GetLastMouseDown(down));
+    EXPECT_NEAR(down.x, r.right - 100, 15) << "a pixel's rounding";
+    ASSERT_TRUE(field->IsListExtentShown());
+
+    // Drag the bottom handle of the list far up: the list keeps at least
+    // one row of 10-point Arial.
+    const int32_t middle = (r.left + r.right) / 2;
+    const POINT handle = At(middle, r.bottom + 1440);
+    Drag({handle, At(middle, r.bottom + 700), At(middle, r.top)});
+    const RECT list = field->GetListExtent();
+    EXPECT_EQ(RectOf(field), r) << "the field stays";
+    EXPECT_GT(list.bottom - list.top, 150);
+    EXPECT_LT(list.bottom - list.top, 1440);
+
+    Click(At(r.left + 100, r.top + 2000));
+    EXPECT_FALSE(field->IsListExtentShown()) << "hidden when the field is deselected";
+}
+
+} // namespace
