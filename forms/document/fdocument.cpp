@@ -8,6 +8,8 @@
 #include "forms/document/print/flayout.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/document/special_fields.h"
+#include "forms/fields/datatypes/datatype.h"
+#include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
 #include "forms/model/group_members.h"
 #include "forms/model/record_archive.h"
@@ -56,6 +58,11 @@ FORMOBJ* FDOCUMENT::FindObjectByName(uint8_t type, std::string_view name)
     return styles.FindByName(type, name);
 }
 
+FORMOBJ* FDOCUMENT::FindObjectOfTypeByName(uint8_t type, std::string_view name)
+{
+    return objects.FindByName(type, name);
+}
+
 void FDOCUMENT::RemoveFromTabOrder(FORMOBJ* object)
 {
     tabOrder.Remove(object);
@@ -68,6 +75,22 @@ FORMOBJ* FDOCUMENT::FindField(uint16_t id)
             if (const FieldIdentity* field = AsField(o); field && field->GetFieldID() == id)
                 return o;
     return nullptr;
+}
+
+DATATYPE* FDOCUMENT::GetFieldDataType(uint16_t id)
+{
+    auto* field = dynamic_cast<FFIELD*>(FindField(id));
+    return field ? field->GetDataType() : nullptr;
+}
+
+int FDOCUMENT::GetFieldColumnType(uint16_t id, uint16_t& out)
+{
+    out = 0;
+    DATATYPE* type = GetFieldDataType(id);
+    if (!type)
+        return 0;
+    out = static_cast<uint16_t>(type->GetColumnType());
+    return 1;
 }
 
 FORMOBJ* FDOCUMENT::FindSpecialField(int stringId)

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class DATATYPE;
 class DocumentHost;
 class FLAYLIST;
 class FLAYOUT;
@@ -45,6 +46,8 @@ public:
     bool IsAlternativeFormat() const override { return false; }
     uint16_t GetAlternativeFormat() const override { return 0; }
     FORMOBJ* FindObjectByName(uint8_t type, std::string_view name) override;
+    // A form object (not a style) of that type and name.
+    FORMOBJ* FindObjectOfTypeByName(uint8_t type, std::string_view name) override;
     void RemoveFromTabOrder(FORMOBJ* object) override;
 
     FOBJLIST& GetObjects() { return objects; }
@@ -61,8 +64,8 @@ public:
     void RestoreFields(const std::vector<FORMOBJ*>& restored) override;
 
     // Counters: each answers its value, then counts on.
-    uint16_t GetNextFieldID() { return nextFieldId++; }
-    uint16_t GetNextObjectNumber() { return nextObjectNumber++; }
+    uint16_t GetNextFieldID() override { return nextFieldId++; }
+    uint16_t GetNextObjectNumber() override { return nextObjectNumber++; }
     uint16_t GetNextTableID() { return nextTableId++; }
     uint16_t GetTableCounter(bool advance) { return advance ? tableCounter++ : tableCounter; }
     uint16_t GetNextOleItemNumber() { return ++lastOleItem; }
@@ -80,6 +83,10 @@ public:
     int GetFieldNameForID(uint16_t id, std::string& name);
     // A field at its own tab index, or in its sorted place; 1 when placed.
     int InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex);
+    // 1 and the column code of the field's data type, or 0 and 0.
+    int GetFieldColumnType(uint16_t id, uint16_t& out);
+    // The field's data type, or null.
+    DATATYPE* GetFieldDataType(uint16_t id);
 
     // Pages; page numbers are 1-based.
     uint16_t GetPageCount() const;

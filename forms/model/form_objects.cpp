@@ -1,5 +1,8 @@
 #include "forms/model/form_objects.h"
 
+#include "forms/fields/datatypes/datatype_factory.h"
+#include "forms/model/ffield.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/ftextobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shape_classes.h"
@@ -8,4 +11,7 @@ void RegisterFormObjects()
 {
     RegisterShapeClasses();
     RegisterObjectClass(kTypeText, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTEXTOBJ>()); });
+    RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FFIELD>()); });
+    RegisterObjectClass(kTypeGroup, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FGROUP>()); });
+    RegisterValueDataTypes();
 }

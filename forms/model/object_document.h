@@ -23,4 +23,19 @@ public:
     // Takes a field, a table's cells or a group's fields out of the filling
     // order before the object is deleted.
     virtual void RemoveFromTabOrder(FORMOBJ* object) = 0;
+
+    // What fields ask of the document. The bodies here are those of a
+    // document without counters, fields or formula host.
+
+    // The next field id and object number; each call counts on. 0xFFFF
+    // (no id) and 0 without counters.
+    virtual uint16_t GetNextFieldID() { return 0xFFFF; }
+    virtual uint16_t GetNextObjectNumber() { return 0; }
+    // The form object of that type bearing the name (letter case aside), or
+    // null.
+    virtual FORMOBJ* FindObjectOfTypeByName(uint8_t, std::string_view) { return nullptr; }
+    // The formula host: recalculates every formula that depends on the
+    // field, and marks the formulas that depend on it out of date.
+    virtual void Calculate(uint16_t) {}
+    virtual void SetFieldDependantsOOD(uint16_t) {}
 };

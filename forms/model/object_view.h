@@ -137,6 +137,17 @@ public:
     // the sheet's object from a page. A view without a selection ignores it.
     virtual void SetSelectionShadow(const SHADOW&, uintptr_t) {}
 
+    // What a field's own control asks of the fill view: move on to the next
+    // field in the filling order (forward) or to the one before. A view
+    // without a filling order stays.
+    virtual void MoveToField(bool) {}
+
+    // What a field's list extent asks of the design view: where the mouse
+    // went down last (page twips; false when not known) and how many
+    // objects are selected.
+    virtual bool GetLastMouseDown(POINT&) { return false; }
+    virtual uint16_t GetSelectedCount() { return 0; }
+
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.
     std::unique_ptr<gdi::DC> sharedDC;

@@ -1,8 +1,11 @@
-// Feeds arbitrary bytes to an object list's Load, with a box, a group and
-// the text object registered so that object groups, nested lists and rich
-// text from a file are read too; what was read is saved again.
+// Feeds arbitrary bytes to an object list's Load, with a box, a group, the
+// text object and the field with its data types registered so that object
+// groups, nested lists, rich text, data types and value lists from a file
+// are read too; what was read is saved again.
 #include "tests/model/test_objects.h"
 
+#include "forms/fields/datatypes/datatype_factory.h"
+#include "forms/model/ffield.h"
 #include "forms/model/ftextobj.h"
 #include "forms/model/int_exception.h"
 #include "forms/model/object_factory.h"
@@ -15,7 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static TestKinds kinds;
     static const bool text
         = RegisterObjectClass(kTypeText, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTEXTOBJ>()); });
+    static const bool field
+        = RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FFIELD>()); });
+    static const bool types = (RegisterValueDataTypes(), true);
     (void)text;
+    (void)field;
+    (void)types;
     io::MemoryFile file(std::vector<uint8_t>(data, data + size));
     io::Archive ar(file, io::Archive::Load);
     FakeDocument doc;

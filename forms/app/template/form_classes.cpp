@@ -2,12 +2,12 @@
 
 #include "forms/app/template/app_document_host.h"
 #include "forms/app/views/design/fdesignview.h"
+#include "forms/document/document_objects.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/form_objects.h"
 
 AppClasses FormAppClasses()
 {
-    RegisterFormObjects();
+    RegisterDocumentObjects();
     AppClasses classes;
     classes.document = DocumentClass {
         [](ui::DocTemplate& docTemplate) -> std::unique_ptr<ui::Document> {

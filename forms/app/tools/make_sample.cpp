@@ -1,12 +1,15 @@
 // Writes the sample form that the run script opens: two pages of shapes,
-// each with its own border and fill, and a page of text objects.
+// each with its own border and fill, a page of text objects and a page of
+// fields.
+#include "forms/app/tools/sample_field_page.h"
 #include "forms/app/tools/sample_text_page.h"
 #include "forms/document/document_fonts.h"
+#include "forms/document/document_objects.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/border.h"
-#include "forms/model/form_objects.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
@@ -16,6 +19,8 @@
 #include <QGuiApplication>
 
 #include <iostream>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -61,7 +66,7 @@ int main(int argc, char* argv[])
     SetProgramFontTable(&fonts);
     SetPrinterList(&printers);
     SetProgramFonts(&DocumentFonts());
-    RegisterFormObjects();
+    RegisterDocumentObjects();
     bool saved = false;
     {
         FDOCUMENT doc;
@@ -91,6 +96,26 @@ int main(int argc, char* argv[])
             text->SetName("Text" + std::to_string(textNumber++));
             doc.GetObjects().SetObjectPage(std::move(text), 3);
         }
+        doc.AppendPage();
+        SampleFields sample = MakeSampleFields();
+        std::vector<FORMOBJ*> ordered;
+        for (auto& field : sample.fields) {
+            ordered.push_back(field.get());
+            doc.GetObjects().SetObjectPage(std::move(field), 4);
+        }
+        // The radio buttons form one group.
+        auto group = std::make_unique<FGROUP>();
+        group->Init();
+        group->SetName("Delivery");
+        for (auto& radio : sample.radios) {
+            ordered.push_back(radio.get());
+            radio->SetPage(4);
+            group->GetMembers().AddTail(std::move(radio));
+        }
+        group->SetFieldsRadioGroup(group.get());
+        doc.GetObjects().SetObjectPage(std::move(group), 4);
+        for (FORMOBJ* field : ordered)
+            doc.InsertFieldInOrder(field, false);
         saved = doc.OnSaveDocument(argv[1]);
     }
     SetProgramFonts(nullptr);

@@ -1,5 +1,6 @@
 #include "forms/fields/datatypes/datatype_factory.h"
 
+#include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datedatatype.h"
 #include "forms/fields/datatypes/numberdatatype.h"
 #include "forms/fields/datatypes/textdatatype.h"
@@ -37,6 +38,7 @@ void RegisterValueDataTypes()
     RegisterDataType(kKindDate, &Make<DATEDATATYPE>);
     RegisterDataType(kKindText, &Make<TEXTDATATYPE>);
     RegisterDataType(kKindMemo, &Make<MEMODATATYPE>);
+    RegisterDataType(kKindCheckBox, &Make<CHECK_DATATYPE>);
 }
 
 std::unique_ptr<DATATYPE> CreateDataType(uint8_t kind)

@@ -13,7 +13,8 @@ using DataTypeMaker = std::unique_ptr<DATATYPE> (*)();
 // Registers the maker of a kind code (replacing an earlier one); null
 // removes it.
 void RegisterDataType(uint8_t kind, DataTypeMaker maker);
-// Registers the number, date, text and memo kinds (1, 2, 3 and 6).
+// Registers the number, date, text, check-box and memo kinds (1, 2, 3, 5
+// and 6).
 void RegisterValueDataTypes();
 // A new data type of the kind, set up (InitialiseValue); null for a kind
 // no one registered, or when setting it up failed.

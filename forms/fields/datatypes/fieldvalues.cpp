@@ -76,8 +76,13 @@ int LISTBOXVALUES::LoadBody(RECORDARCHIVE& ar)
 {
     for (;;) {
         const uint8_t tag = ar.ReadTag();
-        if (tag == kEndGroup)
+        if (tag == kEndGroup) {
+            // The count must name the values held, whatever order the
+            // records came in.
+            if (pValues.size() < nCount)
+                throw io::ArchiveError(io::ArchiveError::BadFormat, "value count does not match its records");
             return 1;
+        }
         if (tag == kListRecord) {
             RecordReader r = ar.ReadRecord();
             bListOnly = r.U16() ? 1 : 0;

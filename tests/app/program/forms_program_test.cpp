@@ -102,7 +102,7 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
     auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
     FDESIGNVIEW* view = ActiveDesignView(*app);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetPageCount(), 3);
+    EXPECT_EQ(view->GetPageCount(), 4);
     int texts = 0;
     for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
         texts += o->GetPage() == 3 && std::string(o->GetRuntimeClass()) == "FTEXTOBJ";
@@ -132,8 +132,30 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
         QApplication::sendEvent(view->GetWindow(), &move);
         EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     }
-    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 3");
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 4");
     CloseApp(*app);
+}
+
+TEST_F(FormsProgramTest, TheSampleFieldPageInTheDesignViewAt100And200Percent)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    int fields = 0;
+    for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
+        fields += o->GetPage() == 4 && std::string(o->GetRuntimeClass()) == "FFIELD";
+    EXPECT_EQ(fields, 11) << "the fourth page holds the fields and a group of three radio buttons";
+    EXPECT_EQ(view->GetFormDocument()->GetTabOrderCount(), 14);
+    QWidget& window = *app->GetMainFrame()->GetWindow();
+    window.resize(1000, 800);
+    view->SetPage(4);
+    for (int zoom : {100, 200}) {
+        view->SetZoom(zoom);
+        RunEventsFor(50);
+        const QImage image = window.grab().toImage();
+        const std::string file = "forms-design-fields-" + std::to_string(zoom) + ".png";
+        ASSERT_TRUE(image.save(QString::fromStdString((fs::path(FORMS_TEST_OUTPUT_DIR) / file).string())));
+    }
 }
 
 TEST_F(FormsProgramTest, ThePositionPanesEmptyWhenPrintingDeselects)
@@ -159,12 +181,12 @@ TEST_F(FormsProgramTest, ThePagePaneFollowsTheActiveFormAndEmptiesWithTheLast)
     ui::StatusBar& status = *main.GetStatusBar();
     ui::Frame* sample = main.GetActiveChild();
     ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 3");
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 4");
     ASSERT_TRUE(app->SendCommand(main, ID_FILE_NEW));
     ASSERT_NE(main.GetActiveChild(), sample);
     EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 1");
     main.SetActiveChild(sample);
-    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 3") << "the form brought forward";
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 4") << "the form brought forward";
     for (ui::Frame* child : main.GetChildren()) {
         if (auto* doc = dynamic_cast<FDOCUMENT*>(child->GetActiveDocument()))
             doc->SetModified(false);
@@ -188,7 +210,7 @@ TEST_F(FormsProgramTest, PrintSwitchWritesAPdfMatchingTheScreen)
     QProcess info;
     info.start("pdfinfo", {QString::fromStdString(pdf.string())});
     ASSERT_TRUE(info.waitForFinished(20000));
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           3"));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           4"));
 
     QProcess raster;
     const fs::path prefix = fs::path(FORMS_TEST_OUTPUT_DIR) / "forms-print-page";

@@ -30,7 +30,6 @@ TEST_F(DataTypeFactory, EachRegisteredKindIsMadeSetUpFromItsCode)
         {2, "DATEDATATYPE", kColumnDate},
         {3, "TEXTDATATYPE", kColumnShortText},
         {4, nullptr, 0},
-        {5, nullptr, 0},
         {6, "MEMODATATYPE", kColumnLongText},
         {7, nullptr, 0},
         {0, nullptr, 0},
@@ -49,6 +48,11 @@ TEST_F(DataTypeFactory, EachRegisteredKindIsMadeSetUpFromItsCode)
         EXPECT_EQ(type->IsTextEntered(), 1);
         EXPECT_EQ(type->IsEmpty(), 1);
     }
+    auto box = CreateDataType(kKindCheckBox);
+    ASSERT_NE(box, nullptr);
+    EXPECT_STREQ(box->GetRuntimeClass(), "CHECK_DATATYPE");
+    EXPECT_EQ(box->GetColumnType(), kColumnBoolean);
+    EXPECT_EQ(box->IsTextEntered(), 0);
     auto number = CreateDataType(kKindNumber);
     EXPECT_EQ(static_cast<NUMBERDATATYPE&>(*number).pNegative->strMask, "-0.00") << "set up";
 }
@@ -67,9 +71,9 @@ TEST_F(DataTypeFactory, ASavedGroupIsReadIntoItsKindAndAnUnknownKindIsSteppedOve
     EXPECT_EQ(type->GetRuleOperator(), 299);
     EXPECT_EQ(next, 0x99);
 
-    const Bytes checkBox = Hex("05 81 0100 01 02 FF FF 99");
-    ReadBack(checkBox, [&](RECORDARCHIVE& r) {
-        type = LoadDataType(r, 5);
+    const Bytes barcode = Hex("04 81 0100 01 02 FF FF 99");
+    ReadBack(barcode, [&](RECORDARCHIVE& r) {
+        type = LoadDataType(r, kKindBarcode);
         next = r.ReadU8();
     });
     EXPECT_EQ(type, nullptr);

@@ -101,7 +101,11 @@ TEST(ValueList, TheGroupIsWrittenByteForByteAndReadBack)
 TEST(ValueList, ACountThatDoesNotMatchItsRecordsRaisesTheArchiveError)
 {
     for (const char* hex : {"07 41 81 0400 0000 0300 01 82 0500 0300 4F6E65 FF FF FF",
-             "07 41 81 0400 0000 0000 01 82 0500 0300 4F6E65 FF FF FF"}) {
+             "07 41 81 0400 0000 0000 01 82 0500 0300 4F6E65 FF FF FF",
+             // A count without its values group, and a count given again
+             // after the values, no longer match the values held.
+             "07 41 81 0400 0000 0200 FF FF",
+             "07 41 81 0400 0000 0100 01 82 0500 0300 4F6E65 FF 81 0400 0000 0900 FF FF"}) {
         uint8_t next = 0;
         EXPECT_THROW(LoadedList(Hex(std::string(hex) + " 99"), next), io::ArchiveError) << hex;
     }

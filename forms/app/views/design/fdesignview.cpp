@@ -35,6 +35,7 @@ POINT EventPoint(const QMouseEvent& e)
 FDESIGNVIEW::FDESIGNVIEW()
 {
     currentBorder.roundedFlag = 1;
+    currentFont.Reset();
     RegisterCommands();
 }
 

@@ -9,6 +9,7 @@
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/model/textattr.h"
 
 #include <memory>
 #include <vector>
@@ -41,9 +42,9 @@ struct ToolCommand {
 inline constexpr ToolCommand kToolCommands[] = {
     {32778, kSelectionTool, true},
     {32774, kTypeText, false},
-    {32773, kTypeField, false},
-    {32779, kCheckBoxTool, false},
-    {32775, kListBoxTool, false},
+    {32773, kTypeField, true},
+    {32779, kCheckBoxTool, true},
+    {32775, kListBoxTool, true},
     {32772, kTypeBox, true},
     {32777, kTypeEllipse, true},
     {32776, kTypeOrthLine, true},
@@ -99,6 +100,7 @@ public:
     BORDER& NewObjectBorder() { return currentBorder; }
     BASICSHADE& NewObjectShade() { return currentShade; }
     SHADOW& NewObjectShadow() { return currentShadow; }
+    TEXTATTR& NewObjectFont() { return currentFont; }
 
     // Format commands (fdesignview_format.cpp).
     // The Shadow dialog on the selection's shadow, applied as it changes and
@@ -118,6 +120,9 @@ public:
     // Selecting and tracking (fdesignview_select.cpp). Points are device
     // units on the window.
     void OnLButtonDown(POINT point, bool shift);
+    // The last press of the selection tool, in page twips.
+    bool GetLastMouseDown(POINT& out) override;
+    uint16_t GetSelectedCount() override;
     void OnLButtonUp(POINT point, bool shift);
     // The topmost object of the current page under the point is selected;
     // 0 when there is none or a drawing tool is current.
@@ -200,4 +205,7 @@ private:
     BASICSHADE currentShade;
     BORDER currentBorder;
     SHADOW currentShadow;
+    // The character format new fields take: black 12-point text in face 0
+    // until the format commands set it.
+    TEXTATTR currentFont;
 };

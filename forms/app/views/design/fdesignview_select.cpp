@@ -34,6 +34,20 @@ POINT FDESIGNVIEW::ToPagePoint(POINT device)
     return DeviceToLogical(dc, device);
 }
 
+bool FDESIGNVIEW::GetLastMouseDown(POINT& out)
+{
+    VIEWDC dc(this, kOwnWindow);
+    if (!dc.IsSetUp())
+        return false;
+    out = DeviceToLogical(dc, mouseDown);
+    return true;
+}
+
+uint16_t FDESIGNVIEW::GetSelectedCount()
+{
+    return selection ? static_cast<uint16_t>(selection->GetCount()) : 0;
+}
+
 bool FDESIGNVIEW::IsOnPage(POINT device)
 {
     if (!pageLayout)
@@ -150,7 +164,10 @@ void FDESIGNVIEW::RubberBand(POINT point)
     const int answer = selection->TrackNew(this, point.x, point.y, 1);
     outOfPlace = false;
     if (answer == 0) {
-        SelectAt(point);
+        // A click: the object under it, unless the press already selected
+        // it (a second Select would show and hide a list field's extent).
+        if (selection->GetCount() == 0)
+            SelectAt(point);
     } else if (answer == 2) {
         const RECT band = selection->GetTrackerRect().Normalized();
         FOBJLIST& objects = doc->GetObjects();

@@ -4,8 +4,10 @@
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/document/fdocument.h"
+#include "forms/fields/datatypes/datatype.h"
 #include "forms/model/fbox.h"
 #include "forms/model/fellipse.h"
+#include "forms/model/ffield.h"
 #include "forms/model/fline.h"
 #include "forms/model/forthline.h"
 #include "forms/model/fselection.h"
@@ -43,6 +45,22 @@ std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
         auto box = std::make_unique<FBOX>();
         return box->Create(currentShade, currentBorder, currentShadow) ? std::move(box) : nullptr;
     }
+    case kTypeField: {
+        auto field = std::make_unique<FFIELD>();
+        return field->CreateAs(0, currentBorder, currentShade, currentFont, currentShadow) ? std::move(field) : nullptr;
+    }
+    case kListBoxTool: {
+        auto field = std::make_unique<FFIELD>();
+        return field->CreateAsWithList(0, currentBorder, currentShade, currentFont, currentShadow, true)
+            ? std::move(field)
+            : nullptr;
+    }
+    case kCheckBoxTool: {
+        auto field = std::make_unique<FFIELD>();
+        return field->SetType(kKindCheckBox, 0, currentBorder, currentShade, currentFont, currentShadow)
+            ? std::move(field)
+            : nullptr;
+    }
     case kTypeLine: {
         auto line = std::make_unique<FLINE>();
         return line->Create(currentBorder) ? std::move(line) : nullptr;
@@ -74,6 +92,8 @@ void FDESIGNVIEW::CreateWithTool(POINT point)
         return;
     }
     FORMOBJ* placed = object.get();
+    // A new field takes a default name and the next field id.
+    placed->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(doc)));
     doc->GetObjects().SetObjectPage(std::move(object), page);
     placed->Invalidate(this);
     UpdateWindow();

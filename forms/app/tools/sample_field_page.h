@@ -1,0 +1,20 @@
+// The fields of the sample form's field page: text, memo, number with a
+// mask and a rule, date, a values-only list and a list permitting other
+// values, a protected field, a field with help text, check boxes in the
+// three mark styles and three radio buttons. Each has a name and a field id
+// from 1 in the order given; the radio buttons come last.
+#pragma once
+
+#include "forms/model/ffield.h"
+
+#include <memory>
+#include <vector>
+
+struct SampleFields {
+    std::vector<std::unique_ptr<FFIELD>> fields;
+    // The radio buttons, to be put in one group by the caller.
+    std::vector<std::unique_ptr<FFIELD>> radios;
+};
+
+// On the A4 page inside half-inch margins.
+SampleFields MakeSampleFields();

@@ -1,0 +1,619 @@
+// The field: creation, copies, attributes, value list and identity.
+#include "forms/model/ffield.h"
+
+#include "forms/fields/datatypes/check_datatype.h"
+#include "forms/fields/datatypes/datatype_factory.h"
+#include "forms/fields/datatypes/fieldvalues.h"
+#include "forms/fields/datatypes/textdatatype.h"
+#include "forms/model/border.h"
+#include "forms/model/object_document.h"
+#include "forms/model/object_view.h"
+#include "forms/model/shade.h"
+#include "forms/model/shadow.h"
+#include "forms/res/program_resources.h"
+
+#include "forms/model/font_metrics_cache.h"
+#include "forms/model/viewdc.h"
+
+#include "platform/text/cp1252.h"
+#include "platform/ui/message_box.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr uint16_t kFieldPrefixId = 131; // "Field_"
+constexpr uint16_t kSampleTextId = 121; // "AaBbYyZz"
+constexpr uint16_t kFieldNameTakenId = 123;
+constexpr uint16_t kPlainSize = 240;
+// Where field text is measured: the layout printer's widths.
+constexpr uint16_t kLayoutPrinterId = 991;
+constexpr int8_t kLayoutSlot = 0;
+
+enum : uint8_t {
+    kCodeDataType = 1,
+    kCodeValues = 2,
+    kCodeHelp = 3,
+    kCodeLineSpacing = 4,
+    kCodeMandatory = 5,
+    kCodeProtected = 6,
+    kCodeSaveInDb = 7,
+    kCodeName = 8,
+};
+
+OBJECT_DOCUMENT* DocumentOf(OBJECT_VIEW* view)
+{
+    return view ? view->GetObjectDocument() : nullptr;
+}
+
+} // namespace
+
+FFIELD::FFIELD() = default;
+
+FFIELD::~FFIELD() = default;
+
+int FFIELD::MakeAttributes()
+{
+    try {
+        pBorder = std::make_unique<BORDER>();
+        pBorder->roundedFlag = 1;
+        pShade = std::make_unique<BASICSHADE>();
+        pShadow = std::make_unique<SHADOW>();
+    } catch (const std::bad_alloc&) {
+        pBorder.reset();
+        pShade.reset();
+        pShadow.reset();
+        return 0;
+    }
+    return 1;
+}
+
+int FFIELD::Init()
+{
+    pBorder.reset();
+    pShade.reset();
+    pShadow.reset();
+    pDataType.reset();
+    if (!MakeAttributes())
+        return 0;
+    try {
+        auto text = std::make_unique<TEXTDATATYPE>();
+        if (text->InitialiseValue())
+            pDataType = std::move(text);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!pDataType) {
+        pBorder.reset();
+        pShade.reset();
+        pShadow.reset();
+        return 0;
+    }
+    return 1;
+}
+
+int FFIELD::InitWithFont(const TEXTATTR& font)
+{
+    if (!Init())
+        return 0;
+    taFont = font;
+    return 1;
+}
+
+int FFIELD::CreateAs(
+    uint8_t alignment, const BORDER& border, const BASICSHADE& shade, const TEXTATTR& font, const SHADOW& shadow)
+{
+    if (!InitWithFont(font))
+        return 0;
+    SetBorder(border);
+    pShade->Copy(shade);
+    nAlign = alignment;
+    *pShadow = shadow;
+    return 1;
+}
+
+int FFIELD::CreateAsWithList(uint8_t alignment, const BORDER& border, const BASICSHADE& shade, const TEXTATTR& font,
+    const SHADOW& shadow, bool withList)
+{
+    if (withList)
+        pValues = std::make_unique<LISTBOXVALUES>();
+    return CreateAs(alignment, border, shade, font, shadow);
+}
+
+int FFIELD::SetType(uint8_t kind, uint8_t alignment, const BORDER& border, const BASICSHADE& shade,
+    const TEXTATTR& font, const SHADOW& shadow)
+{
+    if (!CreateAs(alignment, border, shade, font, shadow))
+        return 0;
+    if (kind == kKindCheckBox) {
+        std::unique_ptr<DATATYPE> box = CreateDataType(kKindCheckBox);
+        if (!box)
+            return 0;
+        pDataType = std::move(box);
+        nAlign = kCheckBoxAlignment;
+    }
+    return 1;
+}
+
+std::unique_ptr<FFIELD> FFIELD::CreateNamed(std::string_view name, uint16_t fieldId)
+{
+    TEXTATTR plain;
+    plain.size = kPlainSize;
+    auto field = std::make_unique<FFIELD>();
+    if (!field->InitWithFont(plain))
+        return nullptr;
+    field->SetName(name);
+    field->nFieldId = fieldId;
+    return field;
+}
+
+std::unique_ptr<FFIELD> FFIELD::CreateNamed(uint16_t stringId, uint16_t fieldId)
+{
+    return CreateNamed(ProgramResources().LoadString(stringId), fieldId);
+}
+
+bool FFIELD::IsTextType() const
+{
+    return dynamic_cast<const TEXTDATATYPE*>(pDataType.get()) != nullptr;
+}
+
+FORMOBJ* FFIELD::GetRadioGroup() const
+{
+    auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get());
+    if (!box || !box->bRadio)
+        return nullptr;
+    const FORMOBJ* first = this;
+    while (first->GetPrev())
+        first = first->GetPrev();
+    return const_cast<FORMOBJ*>(first);
+}
+
+void FFIELD::SetRadioGroup(const void* group)
+{
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get()))
+        box->SetRadio(group != nullptr);
+}
+
+void FFIELD::SetCheck(int checked)
+{
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get()))
+        box->nChecked = checked ? 1 : 0;
+}
+
+void FFIELD::ToggleCheck(OBJECT_VIEW* view)
+{
+    if (pDataType)
+        pDataType->Toggle(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(this));
+}
+
+void FFIELD::UncheckRadioGroup(OBJECT_VIEW* view, int tellFormulas)
+{
+    CHECK_DATATYPE::UncheckOthers(view, *this, tellFormulas);
+}
+
+void FFIELD::RepaintValue(OBJECT_VIEW* view)
+{
+    if (pDataType)
+        pDataType->InvalidateOwner(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(this));
+}
+
+bool FFIELD::IsCheckBox() const
+{
+    return pDataType && pDataType->GetTypeTag() == kKindCheckBox;
+}
+
+int FFIELD::IsCalculable() const
+{
+    if (!pDataType)
+        return 0;
+    switch (pDataType->GetTypeTag()) {
+    case kKindNumber:
+    case kKindDate:
+    case kKindText:
+    case kKindCheckBox:
+    case kKindMemo:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int FFIELD::NeedsConversionFor(uintptr_t)
+{
+    if (!pDataType)
+        return 0;
+    const uint8_t tag = pDataType->GetTypeTag();
+    return tag == kKindBarcode || tag == kKindPicture ? 1 : 0;
+}
+
+void FFIELD::SetListBottom(int32_t bottom)
+{
+    PlaceListExtent(std::max(0, bottom - rect.bottom));
+}
+
+void FFIELD::SetValueList(const FIELDVALUES* values, OBJECT_VIEW* view)
+{
+    if (!values) {
+        pValues.reset();
+        return;
+    }
+    std::unique_ptr<FIELDVALUES> copy = values->Clone();
+    if (!copy)
+        return;
+    if (!pValues) {
+        const int32_t height = rect.bottom - rect.top;
+        if (rect.right - rect.left < kListFieldMinWidth) {
+            int32_t left = rect.left;
+            int32_t right = left + kListFieldMinWidth;
+            bool fits = !view || view->IsValidPlacement(left, rect.top, right, rect.bottom, this);
+            if (!fits) {
+                right = rect.right;
+                left = right - kListFieldMinWidth;
+                fits = view->IsValidPlacement(left, rect.top, right, rect.bottom, this);
+            }
+            if (!fits)
+                return;
+            SetRect(left, rect.top, right, rect.bottom);
+        }
+        PlaceListExtent(height);
+        CutToOneLine(view);
+    }
+    pValues = std::move(copy);
+}
+
+int32_t FFIELD::GetFontHeight()
+{
+    FONTMETRICSCACHE* cache = GetFontMetricsCache();
+    if (!cache)
+        return 0;
+    TEXTATTR font;
+    GetFont(&font);
+    gdi::TEXTMETRIC metrics;
+    cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+    return metrics.tmAscent + metrics.tmDescent;
+}
+
+void FFIELD::CutToOneLine(OBJECT_VIEW* view)
+{
+    const int32_t fontHeight = GetFontHeight();
+    if (fontHeight <= 0)
+        return;
+    // The border's inside is measured on the view's window; without one the
+    // line is the font's height.
+    int32_t margin = 0;
+    if (view) {
+        VIEWDC dc(view);
+        if (dc.dc && view->SetupOwnDC(dc)) {
+            RECT inner;
+            GetInnerRect(inner, dc);
+            margin = inner.top - rect.top;
+        }
+    }
+    const int32_t line = fontHeight + 2 * margin;
+    if (rect.bottom - rect.top > line) {
+        SetRect(rect.left, rect.top, rect.right, rect.top + line);
+    }
+}
+
+void FFIELD::SetLineSpacing(uint16_t spacing, OBJECT_VIEW* view)
+{
+    if (master)
+        DetachFromMaster();
+    nLineSpacing = spacing;
+    Invalidate(view);
+}
+
+void FFIELD::SetDataType(const DATATYPE& type, OBJECT_VIEW* view)
+{
+    std::unique_ptr<DATATYPE> copy = type.Clone();
+    if (!copy)
+        return;
+    Invalidate(view);
+    pDataType = std::move(copy);
+    if (auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get())) {
+        nAlign = box->nTextPos ? 1 : 0;
+        const int32_t fontHeight = GetFontHeight();
+        if (fontHeight > 0 && rect.bottom - rect.top > fontHeight)
+            SetRect(rect.left, rect.top, rect.right, rect.top + fontHeight);
+    }
+    Invalidate(view);
+}
+
+void FFIELD::OnEvent(uint8_t code, uintptr_t a, uintptr_t b)
+{
+    auto* view = reinterpret_cast<OBJECT_VIEW*>(b);
+    switch (code) {
+    case kCodeDataType:
+        if (a)
+            SetDataType(*reinterpret_cast<const DATATYPE*>(a), view);
+        break;
+    case kCodeValues:
+        SetValueList(reinterpret_cast<const FIELDVALUES*>(a), view);
+        break;
+    case kCodeHelp:
+        strHelp = a ? reinterpret_cast<const char*>(a) : "";
+        break;
+    case kCodeLineSpacing:
+        SetLineSpacing(static_cast<uint16_t>(a), view);
+        break;
+    case kCodeMandatory:
+        if (a == 0 || !bProtected)
+            bMandatory = a ? 1 : 0;
+        break;
+    case kCodeProtected:
+        bProtected = a ? 1 : 0;
+        break;
+    case kCodeSaveInDb:
+        bSaveInDb = a ? 1 : 0;
+        break;
+    case kCodeName:
+        if (a)
+            SetName(reinterpret_cast<const char*>(a));
+        break;
+    default:
+        break;
+    }
+}
+
+void FFIELD::ExtRefresh(uintptr_t arg)
+{
+    auto* document = reinterpret_cast<OBJECT_DOCUMENT*>(arg);
+    if (!document)
+        return;
+    std::string fresh;
+    SetName(GetDefaultName(fresh, static_cast<int16_t>(document->GetNextObjectNumber())));
+    nFieldId = document->GetNextFieldID();
+    if (pValues && nListHeight == 0)
+        PlaceListExtent(rect.bottom - rect.top);
+}
+
+void FFIELD::DropMasterIfZero(int flag, uintptr_t arg)
+{
+    FORMOBJ::DropMasterIfZero(flag, arg);
+    // A radio button alone in its list is an ordinary check box.
+    if (GetRadioGroup() && !prev && !next)
+        SetRadioGroup(nullptr);
+    OBJECT_DOCUMENT* document = DocumentOf(reinterpret_cast<OBJECT_VIEW*>(arg));
+    if (!document)
+        return;
+    std::string fresh;
+    if (flag) {
+        if (FORMOBJ* other = document->FindObjectOfTypeByName(kTypeField, name); other && other != this) {
+            SetName(GetDefaultName(fresh, static_cast<int16_t>(document->GetNextObjectNumber())));
+            nFieldId = document->GetNextFieldID();
+        }
+        return;
+    }
+    nFieldId = document->GetNextFieldID();
+    FORMOBJ* other = document->FindObjectOfTypeByName(kTypeField, name);
+    if ((other && other != this) || CheckName(name) != 0)
+        SetName(GetDefaultName(fresh, static_cast<int16_t>(document->GetNextObjectNumber())));
+}
+
+void FFIELD::GetTypeName(std::string& out) const
+{
+    out = ProgramResources().LoadString(kFieldPrefixId);
+}
+
+int FFIELD::ExtCheck(std::string& newName, uintptr_t a)
+{
+    if (const uint16_t refusal = CheckName(newName)) {
+        ui::MessageBox(ProgramResources().LoadString(refusal), {});
+        return 0;
+    }
+    newName.erase(0, newName.find_first_not_of(' '));
+    newName = text::ToLower(newName);
+    if (!newName.empty())
+        newName[0] = static_cast<char>(text::ToUpper(static_cast<unsigned char>(newName[0])));
+    auto* document = reinterpret_cast<OBJECT_DOCUMENT*>(a);
+    if (document) {
+        FORMOBJ* other = document->FindObjectOfTypeByName(kTypeField, newName);
+        if (other && other != this) {
+            ui::MessageBox(ProgramResources().LoadString(kFieldNameTakenId), {});
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int FFIELD::GetAttribute(int kind, uintptr_t out)
+{
+    if (master)
+        return master->GetAttribute(kind, out);
+    switch (kind) {
+    case 1:
+        if (out)
+            *reinterpret_cast<DATATYPE**>(out) = pDataType.get();
+        return 1;
+    case 2:
+        if (out)
+            *reinterpret_cast<FIELDVALUES**>(out) = pValues.get();
+        return 1;
+    case 3:
+        if (out)
+            *reinterpret_cast<std::string*>(out) = strHelp;
+        return 1;
+    case 4:
+        if (!IsTextType())
+            return 0;
+        if (out)
+            *reinterpret_cast<uint16_t*>(out) = nLineSpacing;
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void FFIELD::SetAttribute(int kind, uintptr_t value)
+{
+    if (kind == 4 && value)
+        nLineSpacing = *reinterpret_cast<const uint16_t*>(value);
+}
+
+void FFIELD::Invalidate(OBJECT_VIEW* view)
+{
+    FORMOBJ::Invalidate(view);
+    InvalidateValue(view);
+}
+
+void FFIELD::InvalidateValue(OBJECT_VIEW* view)
+{
+    if (pDataType && view) {
+        RECT r;
+        pDataType->GetEditRect(r, view, this, 1);
+    }
+}
+
+std::unique_ptr<FORMOBJ> FFIELD::Clone() const
+{
+    auto copy = std::make_unique<FFIELD>();
+    if (!copy->Init())
+        return nullptr;
+    BORDER line;
+    BASICSHADE fill;
+    SHADOW drop;
+    TEXTATTR font;
+    uint8_t align = nAlign;
+    auto* self = const_cast<FFIELD*>(this);
+    self->GetBorder(&line);
+    self->GetShade(&fill);
+    self->GetShadow(&drop);
+    self->GetFont(&font);
+    self->GetAlignment(&align);
+    *copy->pBorder = line;
+    copy->pShade->Copy(fill);
+    *copy->pShadow = drop;
+    copy->taFont = font;
+    copy->nAlign = align;
+    copy->nLineSpacing = nLineSpacing;
+    FinishClone(*copy);
+    copy->name = name;
+    if (pDataType) {
+        std::unique_ptr<DATATYPE> type = pDataType->Clone();
+        if (!type)
+            return nullptr;
+        copy->pDataType = std::move(type);
+    }
+    copy->bProtected = bProtected;
+    copy->bMandatory = bMandatory;
+    copy->bSaveInDb = bSaveInDb;
+    if (pValues)
+        copy->pValues = pValues->Clone();
+    copy->PlaceListExtent(ListHeight());
+    copy->strHelp = strHelp;
+    return copy;
+}
+
+void FFIELD::CopyAttributesFrom(const FFIELD& other)
+{
+    if (other.pShade && pShade)
+        pShade->Copy(*other.pShade);
+    if (other.pBorder && pBorder)
+        *pBorder = *other.pBorder;
+    if (other.pShadow && pShadow)
+        *pShadow = *other.pShadow;
+    taFont = other.taFont;
+    nLineSpacing = other.nLineSpacing;
+    nAlign = other.nAlign;
+    if (other.pDataType)
+        if (std::unique_ptr<DATATYPE> type = other.pDataType->Clone())
+            pDataType = std::move(type);
+    pValues = other.pValues ? other.pValues->Clone() : nullptr;
+    PlaceListExtent(other.ListHeight());
+    strHelp = other.strHelp;
+    bProtected = other.bProtected;
+    bMandatory = other.bMandatory;
+    bSaveInDb = other.bSaveInDb;
+}
+
+void FFIELD::ResetToDefaults()
+{
+    FORMOBJ::ResetToDefaults();
+    taFont.Reset();
+    if (pDataType && pDataType->GetTypeTag() == kKindText) {
+        std::string message;
+        pDataType->StoreText(ProgramResources().LoadString(kSampleTextId));
+    }
+}
+
+int FFIELD::GetBorder(BORDER* out)
+{
+    if (pDataType && pDataType->GetTypeTag() == kKindBarcode)
+        return 0;
+    if (master)
+        return master->GetBorder(out);
+    return AnswerOwn(pBorder.get(), out);
+}
+
+int FFIELD::GetShadow(SHADOW* out)
+{
+    if (pDataType && pDataType->GetTypeTag() == kKindBarcode)
+        return 0;
+    if (master)
+        return master->GetShadow(out);
+    return AnswerOwn(pShadow.get(), out);
+}
+
+int FFIELD::GetShade(BASICSHADE* out)
+{
+    if (master)
+        return master->GetShade(out);
+    if (!pShade)
+        return 0;
+    if (out)
+        out->Copy(*pShade);
+    return 1;
+}
+
+int FFIELD::GetFont(TEXTATTR* out)
+{
+    if (master)
+        return master->GetFont(out);
+    if (out)
+        *out = taFont;
+    return 1;
+}
+
+int FFIELD::GetAlignment(uint8_t* out)
+{
+    if (master)
+        return master->GetAlignment(out);
+    if (out)
+        *out = nAlign;
+    return 1;
+}
+
+void FFIELD::SetBorder(const BORDER& border)
+{
+    SetOwnBorder(pBorder, border, 1);
+}
+
+void FFIELD::SetShade(const BASICSHADE& shade)
+{
+    if (master)
+        DetachFromMaster();
+    if (pShade)
+        pShade->Copy(shade);
+}
+
+void FFIELD::SetShadow(const SHADOW& shadow)
+{
+    if (master)
+        DetachFromMaster();
+    if (pShadow)
+        *pShadow = shadow;
+}
+
+void FFIELD::SetFont(const TEXTATTR& attr)
+{
+    if (master)
+        DetachFromMaster();
+    taFont.Merge(attr);
+}
+
+void FFIELD::SetAlignment(uint8_t align)
+{
+    if (master)
+        DetachFromMaster();
+    nAlign = align;
+}

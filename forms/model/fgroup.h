@@ -1,0 +1,62 @@
+// A group of form objects held as one unit: it draws, hit-tests, moves,
+// copies and saves its members together and is selected as one object.
+// Member selection, grouping and ungrouping, the attribute forwards and the
+// object library's storage are not built yet.
+#pragma once
+
+#include "forms/model/fobjlist.h"
+#include "forms/model/formobj.h"
+#include "forms/model/group_members.h"
+
+#include <cstdint>
+#include <memory>
+
+// Tag of the member list inside a group's record.
+constexpr uint8_t kMemberListTag = 0x29;
+
+class FGROUP
+    : public FORMOBJ
+    , public GroupMembers {
+public:
+    const char* GetRuntimeClass() const override { return "FGROUP"; }
+    int Init() override { return 1; }
+    // The type byte, the base group 1, the member list 0x29, 0xFF.
+    void Save(RECORDARCHIVE& ar, uint8_t tag) override;
+    uint8_t GetType() const override { return kTypeGroup; }
+    // owner is handed to the members unchanged.
+    void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
+    void Draw(VIEWDC& dc) override;
+    int IsDrawnIn(VIEWDC&) override { return 1; }
+    int HitTest(VIEWDC& dc, int32_t x, int32_t y) override;
+    FORMOBJ* ObjectAt(VIEWDC& dc, int32_t x, int32_t y) override;
+    void Select(OBJECT_VIEW* view) override;
+    uint16_t Deselect(OBJECT_VIEW* view) override;
+    void SetMemberSelected(uint32_t flag) override;
+    int IsSelected(FORMOBJ** out) override;
+    void DrawTracker(VIEWDC& dc) override;
+    void DrawSelection(VIEWDC& dc) override;
+    void SetPage(uint16_t page) override;
+    // The union of the members' bounding rectangles.
+    void GetRect(RECT& out) const override;
+    void GetOuterRect(RECT& out, VIEWDC& dc) override;
+    // Moves every member by the offset of the new top-left corner; sizes
+    // stay.
+    void SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
+    std::unique_ptr<FORMOBJ> Clone() const override;
+    uint16_t DeleteMembersOfType(uint8_t type) override { return members.DeleteAllOfType(type); }
+
+    FOBJLIST& GetMembers() override { return members; }
+    void SetOwnerList(FOBJLIST* list) override { container = list; }
+    FOBJLIST* GetOwnerList() const { return container; }
+
+    // 1 when the object is a member at any depth.
+    int ContainsObject(const FORMOBJ* object) const;
+    // Marks every field among the direct members as a radio button of this
+    // group (non-null), or clears the marks.
+    void SetFieldsRadioGroup(const void* mark);
+
+private:
+    FOBJLIST members;
+    FOBJLIST* container = nullptr;
+};

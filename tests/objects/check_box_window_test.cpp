@@ -1,0 +1,155 @@
+// The check box's window in the fill view, driven by synthetic keys and
+// clicks: Space and both mouse buttons toggle, a radio group clears its
+// other members and tells the formula host, and Tab and Shift+Tab ask the
+// fill view to move on.
+#include "tests/objects/field_test_support.h"
+
+#include "forms/fields/datatypes/check_datatype.h"
+#include "forms/fields/richtext/textdrawinfo.h"
+#include "forms/model/border.h"
+#include "forms/model/fgroup.h"
+#include "forms/model/shade.h"
+#include "forms/model/shadow.h"
+
+#include "platform/ui/checkbox_wnd.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class FormulaHost : public CountingDocument {
+public:
+    void Calculate(uint16_t id) override { calls.push_back("calculate " + std::to_string(id)); }
+    void SetFieldDependantsOOD(uint16_t id) override { calls.push_back("out of date " + std::to_string(id)); }
+    std::vector<std::string> calls;
+};
+
+class FillView : public FakeView {
+public:
+    OBJECT_DOCUMENT* GetObjectDocument() override { return &host; }
+    QWidget* GetTrackingWindow() override { return &window; }
+    void MoveToField(bool forward) override { moves.push_back(forward ? "next" : "previous"); }
+    FormulaHost host;
+    QWidget window;
+    std::vector<std::string> moves;
+};
+
+class CheckBoxWindowTest : public FieldTest {
+protected:
+    CheckBoxWindowTest()
+    {
+        view.window.resize(600, 400);
+        view.window.show();
+        group.Init();
+        for (int i = 0; i < 3; ++i) {
+            auto box = std::make_unique<FFIELD>();
+            EXPECT_TRUE(box->SetType(kKindCheckBox, 0, BORDER(), BASICSHADE(), Font(0, 200), SHADOW()));
+            box->SetRect(1000, 1000 + 400 * i, 3000, 1300 + 400 * i);
+            box->SetFieldID(static_cast<uint16_t>(10 + i));
+            Box(*box).nChecked = 0;
+            radios.push_back(box.get());
+            group.GetMembers().AddTail(std::move(box));
+        }
+        group.SetFieldsRadioGroup(&group);
+        auto plain = std::make_unique<FFIELD>();
+        EXPECT_TRUE(plain->SetType(kKindCheckBox, 0, BORDER(), BASICSHADE(), Font(0, 200), SHADOW()));
+        plain->SetFieldID(20);
+        Box(*plain).nChecked = 1;
+        plainBox = plain.get();
+        group.GetMembers().AddTail(std::move(plain));
+    }
+
+    static CHECK_DATATYPE& Box(FFIELD& field) { return *dynamic_cast<CHECK_DATATYPE*>(field.GetDataType()); }
+
+    // Opens the field's window as the fill view does.
+    QWidget* Open(FFIELD& field)
+    {
+        Box(field).CreateControl(
+            TEXTDRAWINFO(), RECT {10, 10, 200, 30}, RECT {}, TEXTATTR(), 0, 0, nullptr, nullptr, &view, &field, 0);
+        return Box(field).GetWindow()->GetWidget();
+    }
+
+    static void Key(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(w, &release);
+    }
+
+    static void Click(QWidget* w, Qt::MouseButton button)
+    {
+        QMouseEvent press(
+            QEvent::MouseButtonPress, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), button, button, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    }
+
+    FillView view;
+    FGROUP group;
+    std::vector<FFIELD*> radios;
+    FFIELD* plainBox = nullptr;
+};
+
+TEST_F(CheckBoxWindowTest, SpaceAndBothMouseButtonsToggleAPlainCheckBox)
+{
+    QWidget* w = Open(*plainBox);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->parentWidget(), &view.window);
+    const struct {
+        const char* name;
+        void (*act)(QWidget*);
+        uint32_t after;
+    } steps[] = {
+        {"space", [](QWidget* x) { Key(x, Qt::Key_Space); }, 0},
+        {"left click", [](QWidget* x) { Click(x, Qt::LeftButton); }, 1},
+        {"right click", [](QWidget* x) { Click(x, Qt::RightButton); }, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        view.host.calls.clear();
+        step.act(w);
+        EXPECT_EQ(Box(*plainBox).nChecked, step.after);
+        EXPECT_EQ(view.host.calls, std::vector<std::string> {"calculate 20"});
+    }
+    EXPECT_EQ(Box(*plainBox).EndEdit(&view, RECT {}, 0, 0), 1);
+    EXPECT_EQ(Box(*plainBox).GetWindow(), nullptr);
+}
+
+TEST_F(CheckBoxWindowTest, ARadioButtonClearsTheOthersOfItsGroupAndStaysChecked)
+{
+    QWidget* first = Open(*radios[0]);
+    Key(first, Qt::Key_Space);
+    EXPECT_EQ(view.host.calls, std::vector<std::string> {"calculate 10"});
+    view.host.calls.clear();
+    Click(first, Qt::LeftButton);
+    EXPECT_EQ(Box(*radios[0]).nChecked, 1u) << "a checked radio button stays checked";
+    EXPECT_TRUE(view.host.calls.empty());
+    Box(*radios[0]).EndEdit(&view, RECT {}, 0, 0);
+
+    QWidget* third = Open(*radios[2]);
+    Click(third, Qt::RightButton);
+    EXPECT_EQ(Box(*radios[0]).nChecked, 0u);
+    EXPECT_EQ(Box(*radios[2]).nChecked, 1u);
+    EXPECT_EQ(Box(*plainBox).nChecked, 1u) << "the plain check box beside the group";
+    EXPECT_EQ(view.host.calls, (std::vector<std::string> {"out of date 10", "calculate 12"}));
+}
+
+TEST_F(CheckBoxWindowTest, TabAndShiftTabAskTheFillViewToMoveOn)
+{
+    QWidget* w = Open(*radios[1]);
+    Key(w, Qt::Key_Tab);
+    Key(w, Qt::Key_Backtab, Qt::ShiftModifier);
+    Key(w, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(view.moves, (std::vector<std::string> {"next", "previous", "previous"}));
+    EXPECT_EQ(Box(*radios[1]).nChecked, 0u) << "Tab does not toggle";
+}
+
+} // namespace

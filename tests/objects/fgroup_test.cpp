@@ -1,0 +1,150 @@
+// The group of form objects: its record, a group of radio buttons read back
+// into a form with its flags and its fields in the filling order, moving
+// and copying members together, and finding members at any depth.
+#include "tests/objects/field_test_support.h"
+
+#include "forms/document/document_objects.h"
+#include "forms/document/fdocument.h"
+#include "forms/document/special_fields.h"
+#include "forms/fields/datatypes/check_datatype.h"
+#include "forms/model/border.h"
+#include "forms/model/fgroup.h"
+#include "forms/model/fobjlist.h"
+#include "forms/model/shade.h"
+#include "forms/model/shadow.h"
+#include "platform/ui/message_box.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+class GroupTest : public FieldTest {
+protected:
+    ~GroupTest() override { UnregisterObjectClass(kTypeGroup); }
+
+    static std::unique_ptr<FGROUP> RadioGroup(uint16_t firstId)
+    {
+        auto group = std::make_unique<FGROUP>();
+        group->Init();
+        for (int i = 0; i < 3; ++i) {
+            auto box = std::make_unique<FFIELD>();
+            EXPECT_TRUE(box->SetType(kKindCheckBox, 0, BORDER(), BASICSHADE(), Font(0, 200), SHADOW()));
+            box->SetRect(1000, 1000 + 400 * i, 3000, 1300 + 400 * i);
+            box->SetName("Choice" + std::to_string(i + 1));
+            box->SetFieldID(static_cast<uint16_t>(firstId + i));
+            dynamic_cast<CHECK_DATATYPE*>(box->GetDataType())->nChecked = i == 1 ? 1 : 0;
+            group->GetMembers().AddTail(std::move(box));
+        }
+        group->SetFieldsRadioGroup(group.get());
+        return group;
+    }
+};
+
+TEST_F(GroupTest, AGroupOfThreeRadioButtonsSavesItsBaseGroupAndMemberList)
+{
+    auto group = RadioGroup(1);
+    const Bytes written = Written([&](RECORDARCHIVE& ar) { group->Save(ar, kTypeGroup); });
+    ASSERT_GE(written.size(), 4u);
+    EXPECT_EQ(written[0], kTypeGroup);
+    EXPECT_EQ(written[1], kBaseGroupTag);
+    EXPECT_EQ(Bytes(written.end() - 2, written.end()), (Bytes {0xFF, 0xFF}));
+    // The member list follows the base group and holds three field groups.
+    io::MemoryFile file(written);
+    io::Archive ar(file, io::Archive::Load);
+    RECORDARCHIVE rec(ar);
+    rec.ReadTag();
+    EXPECT_EQ(rec.ReadTag(), kBaseGroupTag);
+    rec.SkipRecord(kBaseGroupTag);
+    EXPECT_EQ(rec.ReadTag(), kMemberListTag);
+    int fields = 0;
+    for (uint8_t tag = rec.ReadTag(); tag != kEndGroup; tag = rec.ReadTag()) {
+        EXPECT_EQ(tag, kTypeField);
+        rec.SkipRecord(tag);
+        ++fields;
+    }
+    EXPECT_EQ(fields, 3);
+    EXPECT_EQ(rec.ReadTag(), kEndGroup);
+}
+
+TEST_F(GroupTest, ARadioGroupInAFormReadsBackWithItsFlagsAndItsFieldsInTheFillingOrder)
+{
+    RegisterDocumentObjects();
+    ui::ScopedMessageBoxHook noMessages {[](const ui::MessageBoxRequest& request) {
+        ADD_FAILURE() << request.text;
+        return ui::IDOK;
+    }};
+    const std::filesystem::path folder = std::filesystem::path(FORMS_TEST_OUTPUT_DIR) / "group_form_file";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "radio.qwm").string();
+    std::filesystem::remove(path);
+    {
+        FDOCUMENT doc;
+        auto group = RadioGroup(doc.GetNextFieldID());
+        doc.GetNextFieldID();
+        doc.GetNextFieldID();
+        std::vector<FORMOBJ*> members;
+        for (FORMOBJ* o = group->GetMembers().GetHead(); o; o = o->GetNext())
+            members.push_back(o);
+        doc.GetObjects().SetObjectPage(std::move(group), 1);
+        for (FORMOBJ* o : members)
+            doc.InsertFieldInOrder(o, false);
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+    }
+    FDOCUMENT reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(path));
+    auto* group = dynamic_cast<FGROUP*>(reopened.GetObjects().GetHead());
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->GetMembers().GetCount(), 3);
+    ASSERT_EQ(reopened.GetTabOrderCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        auto* field = dynamic_cast<FFIELD*>(reopened.FindField(static_cast<uint16_t>(i + 1)));
+        ASSERT_NE(field, nullptr) << "fields inside groups are found";
+        EXPECT_TRUE(group->ContainsObject(field));
+        EXPECT_EQ(field->GetRadioGroup(), group->GetMembers().GetHead());
+        EXPECT_EQ(reopened.GetFieldIDAt(i), i + 1);
+        EXPECT_EQ(dynamic_cast<CHECK_DATATYPE*>(field->GetDataType())->nChecked, i == 1 ? 1u : 0u);
+    }
+    SetSpecialFieldMaker(nullptr);
+}
+
+TEST_F(GroupTest, MovingAGroupMovesEveryMemberAndACopyHoldsCopies)
+{
+    FGROUP outer;
+    outer.Init();
+    auto inner = RadioGroup(1);
+    FORMOBJ* deep = inner->GetMembers().GetTail();
+    outer.GetMembers().AddTail(std::move(inner));
+    outer.GetMembers().AddTail(MakeField({4000, 1000, 6000, 1300}));
+    RECT r;
+    outer.GetRect(r);
+    EXPECT_EQ(r.left, 1000);
+    EXPECT_EQ(r.top, 1000);
+    EXPECT_EQ(r.right, 6000);
+    EXPECT_EQ(r.bottom, 2100);
+    EXPECT_TRUE(outer.ContainsObject(deep)) << "two groups deep";
+
+    outer.SetRectBy(1500, 2000, 0, 0);
+    RECT moved;
+    deep->GetRect(moved);
+    EXPECT_EQ(moved.left, 1500);
+    EXPECT_EQ(moved.top, 2800);
+    EXPECT_EQ(moved.right - moved.left, 2000) << "sizes stay";
+
+    auto copy = outer.Clone();
+    ASSERT_NE(copy, nullptr);
+    auto* copied = dynamic_cast<FGROUP*>(copy.get());
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->GetMembers().GetCount(), 2);
+    EXPECT_FALSE(copied->ContainsObject(deep));
+    copied->GetRect(r);
+    outer.GetRect(moved);
+    EXPECT_EQ(r.left, moved.left);
+    EXPECT_EQ(r.bottom, moved.bottom);
+}
+
+} // namespace
