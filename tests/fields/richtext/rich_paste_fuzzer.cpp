@@ -5,46 +5,23 @@
 // selection inactive.
 #include "editor_doubles.h"
 #include "paste_fonts.h"
+#include "text_helpers.h"
+#include "tool_setup.h"
 
 #include "forms/fields/richtext/format_code.h"
 #include "forms/fields/richtext/rich_clipboard.h"
 #include "forms/fields/richtext/richeditor.h"
 #include "forms/fields/richtext/richtext.h"
-#include "forms/model/font_cache.h"
-#include "forms/model/font_metrics_cache.h"
 
 #include "platform/ui/beep.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/message_box.h"
 
-#include <QGuiApplication>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-void Fail(int line)
-{
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
-
-#define CHECK(ok)                                                                                                      \
-    do {                                                                                                               \
-        if (!(ok))                                                                                                     \
-            Fail(__LINE__);                                                                                            \
-    } while (false)
-
-std::string Code(char letter, int16_t value)
-{
-    char bytes[kCodeLength];
-    EncodeFormatCode(letter, value, bytes);
-    return std::string(bytes, kCodeLength);
-}
 
 // Every ESC opens a whole code and no end mark stands inside the text.
 void CheckText(const std::string& text)
@@ -64,8 +41,9 @@ void CheckText(const std::string& text)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    static PasteFonts fonts({"Arial", "Times New Roman", "Courier New"});
+    SetupOffscreen((*argv)[0], fonts);
+    (void)argc;
     ui::SetBeepHook([] {});
     ui::SetMessageBoxHook([](const ui::MessageBoxRequest&) { return ui::IDOK; });
     return 0;
@@ -73,12 +51,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static PasteFonts fonts({"Arial", "Times New Roman", "Courier New"});
-    static FONTMETRICSCACHE metrics;
-    static FONTCACHE fontCache;
-    SetProgramFonts(&fonts);
-    SetFontMetricsCache(&metrics);
-    SetFontCache(&fontCache);
     if (size < 3)
         return 0;
     const uint8_t flags = data[0];

@@ -3,20 +3,18 @@
 // every 40 characters (the whole transaction: snapshot, edit, layout with
 // the fit check and repaint), and a paste of 5,000 characters.
 #include "editor_doubles.h"
+#include "text_helpers.h"
+#include "tool_setup.h"
 
 #include "forms/fields/richtext/format_code.h"
 #include "forms/fields/richtext/rich_clipboard.h"
 #include "forms/fields/richtext/richeditor.h"
 #include "forms/fields/richtext/richtext.h"
-#include "forms/model/font_cache.h"
-#include "forms/model/font_metrics_cache.h"
 
 #include "platform/ui/clipboard.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
@@ -28,28 +26,8 @@ constexpr int32_t kHeight = 1 << 30;
 
 void Setup()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "richeditor_benchmark";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
     static TestFonts fonts;
-    static FONTMETRICSCACHE metrics;
-    static FONTCACHE fontCache;
-    SetProgramFonts(&fonts);
-    SetFontMetricsCache(&metrics);
-    SetFontCache(&fontCache);
-}
-
-std::string Code(char letter, int16_t value)
-{
-    char bytes[kCodeLength];
-    EncodeFormatCode(letter, value, bytes);
-    return std::string(bytes, kCodeLength);
+    SetupOffscreen("richeditor_benchmark", fonts);
 }
 
 // Words of 2 to 9 letters, visible characters only counted; bold goes on
