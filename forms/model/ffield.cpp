@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/border.h"
+#include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/shade.h"
@@ -157,15 +158,19 @@ bool FFIELD::IsTextType() const
     return dynamic_cast<const TEXTDATATYPE*>(pDataType.get()) != nullptr;
 }
 
-FORMOBJ* FFIELD::GetRadioGroup() const
+bool FFIELD::IsRadioButton() const
 {
-    auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get());
-    if (!box || !box->bRadio)
+    const auto* box = dynamic_cast<const CHECK_DATATYPE*>(pDataType.get());
+    return box && box->bRadio;
+}
+
+FOBJLIST* FFIELD::GetRadioGroup() const
+{
+    if (!IsRadioButton())
         return nullptr;
-    const FORMOBJ* first = this;
-    while (first->GetPrev())
-        first = first->GetPrev();
-    return const_cast<FORMOBJ*>(first);
+    // A list the field has left since the group told it answers nothing.
+    const std::shared_ptr<FOBJLIST> list = wpHoldingList.lock();
+    return list && list->Contains(this) ? list.get() : nullptr;
 }
 
 void FFIELD::SetRadioGroup(const void* group)
@@ -371,7 +376,7 @@ void FFIELD::DropMasterIfZero(int flag, uintptr_t arg)
 {
     FORMOBJ::DropMasterIfZero(flag, arg);
     // A radio button alone in its list is an ordinary check box.
-    if (GetRadioGroup() && !prev && !next)
+    if (IsRadioButton() && !prev && !next)
         SetRadioGroup(nullptr);
     OBJECT_DOCUMENT* document = DocumentOf(reinterpret_cast<OBJECT_VIEW*>(arg));
     if (!document)

@@ -17,6 +17,7 @@
 
 class DATATYPE;
 class FIELDVALUES;
+class FOBJLIST;
 
 // Alignment a check box made by the insert tool gets (text at the right).
 constexpr uint8_t kCheckBoxAlignment = 1;
@@ -57,6 +58,9 @@ public:
     // the list extent shown, its bottom edge is dragged instead, keeping at
     // least one list row.
     int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
+    // The dragged rectangle inverted with the tracker's pen, and inside it
+    // the baselines the field's font would have there, inverted too.
+    void DrawTrackerRect(const RECT& rect, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view) override;
     // Until the appearance sheet exists there is nothing to show: 0.
     int ShowProperties(OBJECT_VIEW*) override { return 0; }
     int AcceptsPlacement() override { return 1; }
@@ -130,12 +134,17 @@ public:
     // The data type is text or memo.
     bool IsTextType() const;
     bool IsCheckBox() const;
-    // For a radio button, the first object of the list that holds it (the
-    // group's members), else null.
-    FORMOBJ* GetRadioGroup() const;
+    // For a radio button, the member list of the group that holds it; null
+    // for a field that is no radio button or is in no group.
+    FOBJLIST* GetRadioGroup() const;
     // Marks a check box as a radio button of its list (non-null), or clears
     // the mark.
     void SetRadioGroup(const void* group);
+    // The member list of the group that holds the field, told by the group;
+    // it expires with the group.
+    void SetHoldingList(std::weak_ptr<FOBJLIST> list) { wpHoldingList = std::move(list); }
+    // The check box's radio flag.
+    bool IsRadioButton() const;
     // Sets a check box's value.
     void SetCheck(int checked);
     // A check box's click: flips it, or checks a radio button and clears the
@@ -200,4 +209,5 @@ private:
     std::unique_ptr<FIELDVALUES> pValues;
     bool bListShown = false;
     std::string strHelp;
+    std::weak_ptr<FOBJLIST> wpHoldingList;
 };

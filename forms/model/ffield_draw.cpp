@@ -9,10 +9,12 @@
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/fontface.h"
+#include "forms/model/icon_box.h"
 #include "forms/model/object_view.h"
 #include "forms/model/program_fonts.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/gdi/dc.h"
@@ -140,6 +142,54 @@ int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     return answer;
 }
 
+void FFIELD::DrawTrackerRect(const RECT& r, uintptr_t, gdi::DC* dc, OBJECT_VIEW* view)
+{
+    if (!dc || !view)
+        return;
+    const RECT area = r.Normalized();
+    // The baselines are laid out as on the field itself, from the top of
+    // the dragged rectangle down to its inside's bottom.
+    uint16_t first = 0;
+    uint16_t step = 0;
+    int32_t insideBottom = area.bottom;
+    const uint8_t tag = pDataType ? pDataType->GetTypeTag() : 0;
+    if (tag != kKindCheckBox && tag != kKindBarcode) {
+        VIEWDC own(view, kOwnWindow);
+        if (own.IsSetUp()) {
+            uint16_t descent = 0;
+            GetBaselines(own, first, step, descent);
+            RECT inner;
+            GetInnerRect(inner, own);
+            insideBottom -= rect.bottom - inner.bottom;
+        }
+    }
+    RECT device = area;
+    view->ToDeviceRect(device);
+    dc->SaveDC();
+    dc->SetMapMode(gdi::MM_TEXT);
+    dc->SetWindowOrg(0, 0);
+    dc->SetViewportOrg(0, 0);
+    dc->SetROP2(gdi::R2_NOT);
+    dc->SelectObject(TrackerDottedPen());
+    dc->SelectObject(gdi::Brush::Null());
+    dc->Rectangle(device.left, device.top, device.right, device.bottom);
+    const gdi::Brush& pattern = SharedFillPatterns().brushes[kBaselinePattern];
+    if (step > 0 && pattern.style == gdi::BS_PATTERN) {
+        RECT limit {area.left, insideBottom, area.right, insideBottom};
+        view->ToDeviceRect(limit);
+        dc->SelectObject(pattern);
+        for (int64_t y = int64_t {area.top} + first; y < insideBottom; y += step) {
+            RECT line {area.left, static_cast<int32_t>(y), area.right, static_cast<int32_t>(y)};
+            view->ToDeviceRect(line);
+            if (line.top + 1 >= limit.top)
+                break;
+            dc->PatBlt(device.left, line.top, device.right - device.left, 1, gdi::PATINVERT);
+        }
+    }
+    dc->RestoreDC(-1);
+    view->ShowPositionInRulers(&area);
+}
+
 FORMOBJ* FFIELD::ObjectAt(VIEWDC& dc, int32_t x, int32_t y)
 {
     return HitTest(dc, x, y) ? this : nullptr;
@@ -221,11 +271,7 @@ void FFIELD::Draw(VIEWDC& dc)
         if (pValues) {
             RECT button;
             GetDropButtonRect(button, dc);
-            BORDER frame;
-            BASICSHADE face;
-            face.SetColour1(0xC0C0C0);
-            face.SetColour2(0xC0C0C0);
-            frame.DrawFor(dc, face, button, nullptr);
+            DrawIconBox(dc, button.Offset(-dc.originX, -dc.originY));
             value.right -= button.right - button.left;
         }
     }
