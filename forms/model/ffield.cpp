@@ -14,6 +14,7 @@
 #include "forms/res/program_resources.h"
 
 #include "forms/model/font_metrics_cache.h"
+#include "forms/model/screen_surface.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/text/cp1252.h"
@@ -283,16 +284,25 @@ void FFIELD::CutToOneLine(OBJECT_VIEW* view)
     const int32_t fontHeight = GetFontHeight();
     if (fontHeight <= 0)
         return;
-    // The border's inside is measured on the view's window; without one the
-    // line is the font's height.
+    // The border's inside is measured on the view's window; without a view
+    // on the screen at 100 %, so that the line still holds the text.
     int32_t margin = 0;
+    RECT inner;
     if (view) {
         VIEWDC dc(view);
         if (dc.dc && view->SetupOwnDC(dc)) {
-            RECT inner;
             GetInnerRect(inner, dc);
             margin = inner.top - rect.top;
         }
+    } else {
+        gdi::DC screen(ScreenSurface());
+        VIEWDC dc;
+        dc.dc = &screen;
+        dc.SetMapMode(gdi::MM_ANISOTROPIC);
+        dc.SetWindowExt(1440, 1440);
+        dc.SetViewportExt(screen.GetDeviceCaps(gdi::LOGPIXELSX), screen.GetDeviceCaps(gdi::LOGPIXELSY));
+        GetInnerRect(inner, dc);
+        margin = inner.top - rect.top;
     }
     const int32_t line = fontHeight + 2 * margin;
     if (rect.bottom - rect.top > line) {

@@ -116,8 +116,9 @@ int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
         // The list's bottom edge: from the field's top to the list's bottom,
         // at least the field and one list row tall.
         const gdi::TEXTMETRIC list = GetDefaultFontMetrics();
+        // The handles keep their size: only the dragged rectangle changes.
         const RECT start {rect.left, rect.top, rect.right, rect.bottom + nListHeight};
-        SetTrackerRect(start, trackStyle);
+        trackRect = start;
         minSize = {kMinTrack, rect.bottom - rect.top + list.tmAscent + list.tmDescent};
         int changed = 0;
         if (TrackAt(view, x, y, 0, &start)) {

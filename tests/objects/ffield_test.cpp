@@ -8,8 +8,10 @@
 #include "forms/document/special_fields.h"
 #include "forms/fields/datatypes/numberdatatype.h"
 #include "forms/fields/datatypes/textdatatype.h"
+#include "forms/model/border.h"
 #include "forms/model/fobjlist.h"
 #include "platform/ui/message_box.h"
+#include "tests/model/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,38 @@ TEST_F(FieldModelTest, GettingValuesWidensANarrowFieldAndCutsATallOneToOneLine)
 
     tall->SetValueList(nullptr, nullptr);
     EXPECT_EQ(tall->GetValueList(), nullptr);
+}
+
+// Without a view the border is measured on the screen: the line a list
+// field is cut to still holds the font's height inside its border.
+TEST_F(FieldModelTest, ACutListFieldHoldsOneLineInsideItsBorderWithoutAView)
+{
+    const TEXTATTR font = Font(0, 200);
+    gdi::TEXTMETRIC m;
+    metrics.GetFont(kDeviceWindow, 991, 0, font, 0, &m, nullptr);
+    const int32_t line = m.tmAscent + m.tmDescent;
+    ASSERT_GT(line, 0);
+    const struct {
+        const char* name;
+        BORDER border;
+    } cases[] = {
+        {"no border", BORDER(0, 0, kLineNone, 0, 1, 0)},
+        {"thin", BORDER(0, 15, kLineSingle, 0, 1, 0)},
+        {"thick double", BORDER(0, 60, kLineDouble, 0, 1, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto field = MakeField({1000, 1000, 3000, 1900});
+        field->SetBorder(c.border);
+        field->SetValueList(Values({"x"}, true).get(), nullptr);
+        RECT r;
+        field->GetRect(r);
+        Mapped screen(kDeviceWindow, 15, 1);
+        RECT inner;
+        field->GetInnerRect(inner, screen.dc);
+        EXPECT_GE(inner.bottom - inner.top, line) << "the text fits inside the border";
+        EXPECT_LT(r.bottom - r.top, 2 * line) << "one line, not two";
+    }
 }
 
 TEST_F(FieldModelTest, MandatoryCannotBeSetOnAProtectedFieldButAlwaysCleared)
