@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
+#include "forms/model/drag_baselines.h"
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/fontface.h"
@@ -174,19 +175,7 @@ void FFIELD::DrawTrackerRect(const RECT& r, uintptr_t, gdi::DC* dc, OBJECT_VIEW*
     dc->SelectObject(TrackerDottedPen());
     dc->SelectObject(gdi::Brush::Null());
     dc->Rectangle(device.left, device.top, device.right, device.bottom);
-    const gdi::Brush& pattern = SharedFillPatterns().brushes[kBaselinePattern];
-    if (step > 0 && pattern.style == gdi::BS_PATTERN) {
-        RECT limit {area.left, insideBottom, area.right, insideBottom};
-        view->ToDeviceRect(limit);
-        dc->SelectObject(pattern);
-        for (int64_t y = int64_t {area.top} + first; y < insideBottom; y += step) {
-            RECT line {area.left, static_cast<int32_t>(y), area.right, static_cast<int32_t>(y)};
-            view->ToDeviceRect(line);
-            if (line.top + 1 >= limit.top)
-                break;
-            dc->PatBlt(device.left, line.top, device.right - device.left, 1, gdi::PATINVERT);
-        }
-    }
+    InvertDragBaselines(*dc, *view, area, first, step, insideBottom);
     dc->RestoreDC(-1);
     view->ShowPositionInRulers(&area);
 }
