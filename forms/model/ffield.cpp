@@ -279,11 +279,11 @@ int32_t FFIELD::GetFontHeight()
     return metrics.tmAscent + metrics.tmDescent;
 }
 
-void FFIELD::CutToOneLine(OBJECT_VIEW* view)
+int32_t FFIELD::OneLineHeight(OBJECT_VIEW* view)
 {
     const int32_t fontHeight = GetFontHeight();
     if (fontHeight <= 0)
-        return;
+        return 0;
     // The border's inside is measured on the view's window; without a view
     // on the screen at 100 %, so that the line still holds the text.
     int32_t margin = 0;
@@ -304,10 +304,32 @@ void FFIELD::CutToOneLine(OBJECT_VIEW* view)
         GetInnerRect(inner, dc);
         margin = inner.top - rect.top;
     }
-    const int32_t line = fontHeight + 2 * margin;
-    if (rect.bottom - rect.top > line) {
+    return fontHeight + 2 * margin;
+}
+
+void FFIELD::CutToOneLine(OBJECT_VIEW* view)
+{
+    const int32_t line = OneLineHeight(view);
+    if (line > 0 && rect.bottom - rect.top > line)
         SetRect(rect.left, rect.top, rect.right, rect.top + line);
+}
+
+int FFIELD::ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view)
+{
+    TEXTATTR before;
+    GetFont(&before);
+    if (!FORMOBJ::ChangeFont(attr, view))
+        return 0;
+    // A list field shows one line: a smaller font makes it one line of that
+    // font.
+    if (pValues && attr.size != kMixedWord && attr.size < before.size) {
+        if (const int32_t line = OneLineHeight(view); line > 0) {
+            Invalidate(view);
+            SetRect(rect.left, rect.top, rect.right, rect.top + line);
+            Invalidate(view);
+        }
     }
+    return 1;
 }
 
 void FFIELD::SetLineSpacing(uint16_t spacing, OBJECT_VIEW* view)

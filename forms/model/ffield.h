@@ -49,6 +49,8 @@ public:
     void Select(OBJECT_VIEW* view) override;
     // Closes the data type's control and hides the list extent.
     uint16_t Deselect(OBJECT_VIEW* view) override;
+    // A list field shows the move-border cursor over its drop-down button.
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     // Only the bottom-middle handle while the list extent is shown.
     unsigned GetHandleMask() override;
     // Drags out a new field: at least 720 twips wide for a list field and
@@ -95,6 +97,9 @@ public:
     void SetAlignment(uint8_t align) override;
     void SetShadow(const SHADOW& shadow) override;
     void SetAttribute(int kind, uintptr_t value) override;
+    // The base's change; a list field given a smaller size becomes one line
+    // of the new font high.
+    int ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view) override;
 
     // The field's added operations.
     virtual void InvalidateValue(OBJECT_VIEW* view);
@@ -191,6 +196,9 @@ private:
     // a field taller than one line cut to one line.
     int32_t GetFontHeight();
     void CutToOneLine(OBJECT_VIEW* view);
+    // The font's height and the border's inside above and below it; 0
+    // without the font metrics cache.
+    int32_t OneLineHeight(OBJECT_VIEW* view);
 
     std::unique_ptr<BORDER> pBorder;
     std::unique_ptr<BASICSHADE> pShade;

@@ -15,6 +15,7 @@
 #include "forms/model/program_fonts.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/model/tracker_geometry.h"
 #include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
 
@@ -104,6 +105,17 @@ uint16_t FFIELD::Deselect(OBJECT_VIEW* view)
             Invalidate(view);
     }
     return answer;
+}
+
+int FFIELD::SetCursor(OBJECT_VIEW* view, int hitCode)
+{
+    if (pValues && SetTrackerCursor(view, hitCode, [this](VIEWDC& dc, POINT p) {
+            RECT button;
+            GetDropButtonRect(button, dc);
+            return PointInRect(button, p) ? kCursorMoveBorder : kHitNothing;
+        }))
+        return 1;
+    return FORMOBJ::SetCursor(view, hitCode);
 }
 
 unsigned FFIELD::GetHandleMask()

@@ -246,9 +246,10 @@ TEST_F(FieldDragOutlineTest, TheDraggedFieldShowsItsOutlineAndTheBaselinesItWoul
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto field = MakeField({0, 0, 2000, 300});
-        if (c.checkBox)
+        if (c.checkBox) {
             ASSERT_TRUE(
                 field->SetType(kKindCheckBox, 0, BORDER(0, 0, kLineNone, 0, 1, 0), BASICSHADE(), font, SHADOW()));
+        }
         field->SetFont(font);
         field->SetBorder(BORDER(0, 0, kLineNone, 0, 1, 0));
         field->SetLineSpacing(c.spacing, nullptr);
