@@ -326,16 +326,6 @@ std::vector<BASICSHADE> DriveShadePage(const BASICSHADE& shade, const std::funct
     return view.shades;
 }
 
-BASICSHADE Shade(gdi::COLORREF fore, gdi::COLORREF back, int pattern, int noFill = 0)
-{
-    BASICSHADE s;
-    s.colour1 = fore;
-    s.colour2 = back;
-    s.SetPattern(pattern);
-    s.noFill = static_cast<int16_t>(noFill);
-    return s;
-}
-
 TEST(ShadePage, BackgroundButtonsMarkTheColourAndOtherComesFromTheMenu)
 {
     struct Case {

@@ -1,5 +1,6 @@
 // A view without a window that notes what the appearance pages and Format
-// dialogs apply to its selection, and with which flag.
+// dialogs apply to its selection, and with which flag; and the fills the
+// tests give them.
 #pragma once
 
 #include "forms/model/border.h"
@@ -11,6 +12,17 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// A fill of two colours and a pattern, transparent when told.
+inline BASICSHADE Shade(gdi::COLORREF fore, gdi::COLORREF back, int pattern, int noFill = 0)
+{
+    BASICSHADE s;
+    s.colour1 = fore;
+    s.colour2 = back;
+    s.SetPattern(pattern);
+    s.noFill = static_cast<int16_t>(noFill);
+    return s;
+}
 
 class RecordingView : public OBJECT_VIEW {
 public:

@@ -1,6 +1,7 @@
 #include "forms/dialogs/controls/line_controls.h"
 
 #include "forms/dialogs/appearance/line_rules.h"
+#include "forms/dialogs/controls/button_frames.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/gdi/dc.h"
@@ -17,15 +18,6 @@ namespace {
 // The screen's pixels per inch.
 constexpr int kScreenDpi = 96;
 constexpr uint16_t kStyleSampleWidth = 14;
-
-void FrameLine(gdi::DC& dc, gdi::COLORREF colour, int x1, int y1, int x2, int y2, int x3, int y3)
-{
-    const gdi::Pen old = dc.SelectObject(gdi::Pen::Solid(0, colour));
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-    dc.LineTo(x3, y3);
-    dc.SelectObject(old);
-}
 
 } // namespace
 
@@ -112,10 +104,10 @@ void LINE_SAMPLE_BUTTON::DrawItem(ui::DRAWITEMSTRUCT& item)
     dc.FillRect(r, gdi::Brush::Solid(gdi::GetSysColor(gdi::COLOR_WINDOW)));
     const int right = r.right - 1;
     const int bottom = r.bottom - 1;
-    FrameLine(dc, gdi::GetSysColor(gdi::COLOR_BTNSHADOW), r.left, bottom, r.left, r.top, right, r.top);
-    FrameLine(dc, 0, r.left + 1, bottom - 1, r.left + 1, r.top + 1, right - 1, r.top + 1);
-    FrameLine(
-        dc, gdi::GetSysColor(gdi::COLOR_BTNFACE), r.left + 1, bottom - 1, right - 1, bottom - 1, right - 1, r.top);
+    FrameLine(dc, gdi::GetSysColor(gdi::COLOR_BTNSHADOW), {{r.left, bottom}, {r.left, r.top}, {right, r.top}});
+    FrameLine(dc, 0, {{r.left + 1, bottom - 1}, {r.left + 1, r.top + 1}, {right - 1, r.top + 1}});
+    FrameLine(dc, gdi::GetSysColor(gdi::COLOR_BTNFACE),
+        {{r.left + 1, bottom - 1}, {right - 1, bottom - 1}, {right - 1, r.top}});
     if (border && (item.CtlID == kNewLineSample || item.CtlID == kOldLineSample))
         DrawLineSample(dc, *border, {r.left + 2, r.top + 2, r.right - 2, r.bottom - 2});
 }

@@ -17,6 +17,8 @@ public:
     // The button draws the fill it is given (the owner's edited, working
     // or initial fill).
     void Attach(ui::Dialog& dialog, int id, const BASICSHADE* shade);
+    // The fill to draw from now on.
+    void Show(const BASICSHADE* shown) { shade = shown; }
     void Redraw();
     void DrawItem(ui::DRAWITEMSTRUCT& item) override;
 

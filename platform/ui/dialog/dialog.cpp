@@ -222,6 +222,11 @@ void Dialog::Create(QWidget* host)
     const QColor faceColour(gdi::GetRValue(face), gdi::GetGValue(face), gdi::GetBValue(face));
     palette.setColor(QPalette::Window, faceColour);
     palette.setColor(QPalette::Button, faceColour);
+    // Disabled texts in the classic grey, which shows on the button face.
+    const gdi::COLORREF grey = gdi::GetSysColor(gdi::COLOR_GRAYTEXT);
+    const QColor greyColour(gdi::GetRValue(grey), gdi::GetGValue(grey), gdi::GetBValue(grey));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, greyColour);
     window_->setPalette(palette);
     const gdi::RECT size = MapDialogRect(0, 0, definition_.width, definition_.height, base_);
     window_->setFixedSize(size.Width(), size.Height());

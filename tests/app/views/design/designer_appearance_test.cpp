@@ -34,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -181,6 +182,13 @@ TEST_F(DesignerAppearanceTest, ADoubleClickedBoxKeepsWhatTheSheetAppliedOnOk)
     // Black, 90 twips right and down.
     EXPECT_NE(hex.find("05 81 08 00 00 00 00 00 5A 00 5A 00 FF"), std::string::npos) << hex;
     EXPECT_TRUE(doc->IsModified());
+    // A picture of the changed box at 100 %, deselected.
+    EXPECT_EQ(view.GetZoom(), 100);
+    box->Deselect(&view);
+    view.UpdateWindow();
+    const std::filesystem::path dir(FORMS_TEST_OUTPUT_DIR);
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(host.grab().toImage().save(QString::fromStdString((dir / "appearance_box.png").string())));
     // The sheet's snapshot is gone; the deletion still undoes.
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_UNDO));
     EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, ellipse, line}));
