@@ -165,6 +165,62 @@ TEST(AppearanceSheet, DataRunsTheOkStepsAndAnswers20AndAnObjectWithoutPagesOpens
     EXPECT_TRUE(view.borders.empty());
 }
 
+// A view that runs the real sheet for an object's appearance command and
+// notes what the command asks of it around the sheet.
+class SheetView : public RecordingView {
+public:
+    std::vector<std::string> steps;
+    std::function<void(OBJAPPDLG&)> drive;
+
+    void RecordSelectionUndo() override { steps.push_back("record"); }
+    void UndoLast() override { steps.push_back("undo"); }
+    void DropLastUndo() override { steps.push_back("drop"); }
+    void PostCommand(uint16_t id) override { steps.push_back("post " + std::to_string(id)); }
+    void SetFocus() override { steps.push_back("focus"); }
+    int RunAppearanceSheet(uint16_t captionId, FORMOBJ& object) override
+    {
+        OBJAPPDLG sheet(captionId, nullptr, 0);
+        sheet.InitFromObject(&object, this);
+        return RunSheet(sheet, drive);
+    }
+};
+
+TEST(AppearanceCommand, TheResultDecidesWhatIsKeptAndWhatComesNext)
+{
+    struct Case {
+        const char* name;
+        uint8_t type;
+        bool border;
+        int close; // the button the sheet is closed with; 0: no sheet opens
+        int kept;
+        std::vector<std::string> steps;
+    };
+    const Case cases[] = {
+        {"field, Data", kTypeField, true, ui::ID_HELP, 1, {"record", "drop", "post 32825", "focus"}},
+        {"button, Actions", kTypeButton, true, ui::ID_HELP, 1, {"record", "drop", "post 32909", "focus"}},
+        {"box, OK", kTypeBox, true, 1, 1, {"record", "drop"}},
+        {"box, Cancel", kTypeBox, true, 2, 0, {"record", "undo", "drop"}},
+        {"no pages", kTypeBox, false, 0, 0, {"record", "undo", "drop"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AttributeObject object;
+        object.type = c.type;
+        object.border = c.border;
+        SheetView view;
+        bool opened = false;
+        view.drive = [&](OBJAPPDLG& sheet) {
+            opened = true;
+            SendClick(sheet.GetDlgItem(c.close));
+        };
+        int kept = -1;
+        EXPECT_NO_THROW(kept = object.ShowAppearanceDialog(&view, 464));
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(opened, c.close != 0);
+        EXPECT_EQ(view.steps, c.steps);
+    }
+}
+
 TEST(ShadowPage, TheCornerOfTheOffsetsIsChosenAndAppliedWhenThePageIsFirstShown)
 {
     struct Case {

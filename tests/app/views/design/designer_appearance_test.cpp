@@ -67,6 +67,14 @@ std::string Hex(const std::vector<uint8_t>& bytes)
     return text;
 }
 
+// An object without any appearance attribute.
+class BareObject : public FORMOBJ {
+public:
+    int Init() override { return 1; }
+    uint8_t GetType() const override { return kTypePicture; }
+    void Draw(VIEWDC&) override {}
+};
+
 class DesignerAppearanceTest : public DesignerTest {
 protected:
     DesignerAppearanceTest()
@@ -219,6 +227,22 @@ TEST_F(DesignerAppearanceTest, EditAppearanceMarksTheFormModifiedWhenKept)
     BORDER now;
     box->GetBorder(&now);
     EXPECT_EQ(now.colour, kRed);
+}
+
+TEST_F(DesignerAppearanceTest, AnObjectWithoutPagesOpensNoSheetAndChangesNothing)
+{
+    auto bare = std::make_unique<BareObject>();
+    bare->SetRect(1440, 7200, 2880, 8640);
+    FORMOBJ* object = bare.get();
+    doc->GetObjects().SetObjectPage(std::move(bare), 1);
+    DeleteLine();
+    object->Select(&view);
+    ASSERT_TRUE(Enabled(ID_EDIT_APPEARANCE));
+    ui::ScopedDialogHook hook([](ui::Dialog&) { ADD_FAILURE() << "a sheet opened"; });
+    EXPECT_NO_THROW(view.ExecuteCommand(ID_EDIT_APPEARANCE));
+    EXPECT_FALSE(doc->IsModified());
+    ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(Objects().size(), 4u);
 }
 
 TEST_F(DesignerAppearanceTest, LineFormatOnThreeObjectsCancelRestoresAll)
