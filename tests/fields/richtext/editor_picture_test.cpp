@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <filesystem>
+
 namespace {
 
 class ImageOwner : public TestOwner {
@@ -59,6 +61,7 @@ TEST_F(EditorPicture, TypedTextSelectionAndFill)
     ASSERT_TRUE(editor.IsSelectionActive());
 
     const std::string dir = FORMS_TEST_OUTPUT_DIR;
+    std::filesystem::create_directories(dir);
     ASSERT_TRUE(owner.image.SavePng(dir + "/richeditor_edit.png"));
 
     // The selected word is inverted: mostly dark pixels in its band; the
