@@ -71,6 +71,11 @@ public:
     void SetFieldsRadioGroup(const void* mark);
 
 private:
+    // Tells the fields among the direct members which list holds them.
+    void TellFieldsTheirList();
+
     FOBJLIST members;
     FOBJLIST* container = nullptr;
+    // The member list as the fields hold it: it expires with the group.
+    std::shared_ptr<FOBJLIST> holding {std::make_shared<char>(), &members};
 };

@@ -151,6 +151,15 @@ public:
     // field in the filling order (forward) or to the one before. A view
     // without a filling order stays.
     virtual void MoveToField(bool) {}
+    // What a check box's own window asks of the fill view: in a table cell,
+    // the cell above or below becomes current (nothing outside tables); the
+    // field's help shown for a rectangle on the screen (device pixels); the
+    // release of Page Up or Page Down (with Ctrl or not) handled as the
+    // view's own key-up.
+    virtual void MoveToCellAbove() {}
+    virtual void MoveToCellBelow() {}
+    virtual void ShowFieldHelp(FORMOBJ*, const RECT&) {}
+    virtual void OnPageKeyUp(bool, bool) {}
 
     // What a field's list extent asks of the design view: where the mouse
     // went down last (page twips; false when not known) and how many

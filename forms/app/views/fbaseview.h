@@ -145,6 +145,7 @@ public:
     SIZE ScrollLine(int side) override;
     void ShowPosSize(const RECT& rect) override;
     bool HasOtherViews() override;
+    void OnPageKeyUp(bool pageUp, bool control) override;
 
     // Zoom and pages.
     void SetZoom(int percent);
