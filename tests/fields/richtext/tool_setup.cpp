@@ -6,16 +6,15 @@
 
 #include <QGuiApplication>
 
-#include <memory>
-
 void SetupOffscreen(const char* program, PROGRAM_FONTS& fonts)
 {
-    static std::unique_ptr<QGuiApplication> app;
-    if (app == nullptr && QGuiApplication::instance() == nullptr) {
+    if (QGuiApplication::instance() == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         static int argc = 1;
         static char* argv[] = {const_cast<char*>(program), nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        // Kept to the end of the process: fonts and surfaces made later are
+        // destroyed at exit while it still stands.
+        new QGuiApplication(argc, argv);
     }
     static FONTMETRICSCACHE metrics;
     static FONTCACHE fontCache;
