@@ -14,6 +14,7 @@ class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
 class SHADOW;
+class TEXTATTR;
 class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
@@ -147,6 +148,40 @@ public:
     // objects are selected.
     virtual bool GetLastMouseDown(POINT&) { return false; }
     virtual uint16_t GetSelectedCount() { return 0; }
+
+    // What an object edited in place, and its editor's site, ask of the
+    // view. The bodies here are those of a view without the facility: every
+    // placement is valid, nothing scrolls, nothing is shown.
+
+    // 1 when the object accepts placement at all and may take the rectangle
+    // (twips relative to the scroll origin).
+    virtual int IsValidObjectPlacement(FORMOBJ*, const RECT&) { return 1; }
+    // Widens the room to scroll around the page so that the rectangle (page
+    // twips) of an object edited past the page's edges can be reached; 1
+    // when the rectangle reaches a limit.
+    virtual int AutoScrollToRect(int32_t, int32_t, int32_t, int32_t, FORMOBJ*) { return 0; }
+    // Takes the widened room away again.
+    virtual void StopAutoScroll() {}
+    // Scrolls by distances in twips on a page; 0 when it could not.
+    virtual int AutoScroll(int16_t, int16_t, uint16_t) { return 0; }
+    // Deletes that object alone, at once: no question, and nothing kept for
+    // Undo Deletion (an emptied text object goes this way). The object is
+    // gone when this returns.
+    virtual void DeleteObjectAlone(FORMOBJ*) {}
+    // The format bar shows a character format; and is brought up to date.
+    virtual void SetTextAttr(const TEXTATTR&) {}
+    virtual void UpdateFormatBar(int) {}
+    // The key-up of Page Up or Page Down in an editor: virtual key, repeat
+    // count and key flags (platform/ui's).
+    virtual void OnEditKeyUp(unsigned, unsigned, unsigned) {}
+    // The area (screen coordinates) to repaint once an editor has gone.
+    virtual void SetEditRepaintRect(const RECT&) {}
+    // Help for an edited object: a field's help pop-up beside the window's
+    // screen rectangle when it has help text, else the program's help index.
+    virtual void ShowObjectHelp(FORMOBJ*, QWidget*, const RECT&) {}
+    // The fill view moves from a table cell to the cell above or below.
+    virtual void MoveToCellAbove() {}
+    virtual void MoveToCellBelow() {}
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

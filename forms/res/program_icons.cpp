@@ -20,3 +20,16 @@ QImage ProgramIcon(uint32_t id, int size)
     renderer.render(&painter);
     return image;
 }
+
+gdi::Bitmap ProgramIconBitmap(uint32_t id, int size, gdi::COLORREF background)
+{
+    const QImage icon = ProgramIcon(id, size);
+    if (icon.isNull())
+        return {};
+    QImage over(size, size, QImage::Format_RGB32);
+    over.fill(QColor(gdi::GetRValue(background), gdi::GetGValue(background), gdi::GetBValue(background)));
+    QPainter painter(&over);
+    painter.drawImage(0, 0, icon);
+    painter.end();
+    return gdi::Bitmap::FromImage(over);
+}

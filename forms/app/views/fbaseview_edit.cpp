@@ -1,0 +1,26 @@
+// What an in-place editor's site asks of the base view: the page keys it
+// passes on and the area to repaint once the editor has gone.
+#include "forms/app/views/fbaseview.h"
+
+#include "platform/ui/edit_child_wnd.h"
+#include "platform/ui/virtual_keys.h"
+
+#include <QWidget>
+
+void FBASEVIEW::OnEditKeyUp(unsigned key, unsigned, unsigned flags)
+{
+    if (key == ui::VK_PRIOR || key == ui::VK_NEXT)
+        OnKeyUp(key == ui::VK_PRIOR ? Qt::Key_PageUp : Qt::Key_PageDown, (flags & ui::kKeyCtrl) != 0);
+}
+
+void FBASEVIEW::SetEditRepaintRect(const RECT& screen)
+{
+    QWidget* window = GetWindow();
+    if (!window)
+        return;
+    const QPoint topLeft = window->mapFromGlobal(QPoint(screen.left, screen.top));
+    const QPoint bottomRight = window->mapFromGlobal(QPoint(screen.right, screen.bottom));
+    editRepaintRect = RECT {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
+    // The paint comes from the event loop, once the editor window is gone.
+    InvalidateRect(editRepaintRect, true);
+}

@@ -1,0 +1,131 @@
+#include "forms/fields/editor/field_edit_site.h"
+
+#include "forms/model/formobj.h"
+#include "forms/model/object_view.h"
+#include "forms/model/rotation.h"
+#include "forms/model/viewdc.h"
+
+#include <algorithm>
+
+namespace {
+
+int16_t ToI16(int32_t v)
+{
+    return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX));
+}
+
+// The bounds of the rectangle turned about its centre by tenths of a degree.
+RECT TurnedBounds(const RECT& r, uint16_t tenths)
+{
+    if (tenths == 0)
+        return r;
+    ROTATION turn;
+    turn.Set(r.left, r.top, r.right, r.bottom, tenths);
+    const POINT corners[4] = {turn.Rotate({r.left, r.top}), turn.Rotate({r.left, r.bottom}),
+        turn.Rotate({r.right, r.bottom}), turn.Rotate({r.right, r.top})};
+    RECT bounds {corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (const POINT& p : corners) {
+        bounds.left = std::min(bounds.left, p.x);
+        bounds.top = std::min(bounds.top, p.y);
+        bounds.right = std::max(bounds.right, p.x);
+        bounds.bottom = std::max(bounds.bottom, p.y);
+    }
+    return bounds;
+}
+
+} // namespace
+
+FIELDEDITSITE::FIELDEDITSITE(OBJECT_VIEW* view, FORMOBJ* object)
+    : view(view)
+    , object(object)
+{}
+
+FIELDEDITSITE::~FIELDEDITSITE()
+{
+    view = nullptr;
+}
+
+void FIELDEDITSITE::MoveToField(int backwards)
+{
+    if (view)
+        view->MoveToField(backwards == 0);
+}
+
+void FIELDEDITSITE::OnSelChange(TEXTATTR attr)
+{
+    if (view)
+        view->SetTextAttr(attr);
+}
+
+void FIELDEDITSITE::ReportCaretAttr(TEXTATTR attr)
+{
+    if (!view)
+        return;
+    view->SetTextAttr(attr);
+    view->UpdateFormatBar(1);
+}
+
+void FIELDEDITSITE::ShowFieldHelp(QWidget* window, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (view)
+        view->ShowObjectHelp(object, window, RECT {left, top, right, bottom});
+}
+
+void FIELDEDITSITE::OnKeyUp(unsigned key, unsigned repeat, unsigned flags)
+{
+    if (view)
+        view->OnEditKeyUp(key, repeat, flags);
+}
+
+void FIELDEDITSITE::InvalidateEditRect(const RECT& screen)
+{
+    if (view)
+        view->SetEditRepaintRect(screen);
+}
+
+int FIELDEDITSITE::AutoScroll(int32_t dx, int32_t dy)
+{
+    if (!view || !object)
+        return 0;
+    return view->AutoScroll(ToI16(dx), ToI16(dy), object->GetPage());
+}
+
+void FIELDEDITSITE::MoveToCellAbove()
+{
+    if (view && object && object->GetType() == kTypeCell)
+        view->MoveToCellAbove();
+}
+
+void FIELDEDITSITE::MoveToCellBelow()
+{
+    if (view && object && object->GetType() == kTypeCell)
+        view->MoveToCellBelow();
+}
+
+int FIELDEDITSITE::FitObjectToText(const RECT& needed)
+{
+    if (!view || !object)
+        return 0;
+    RECT rect;
+    object->GetRect(rect);
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
+    RECT area;
+    object->GetTextRect(area, dc);
+    const RECT fitted {
+        rect.left, rect.top, rect.right + needed.Width() - area.Width(), rect.bottom + needed.Height() - area.Height()};
+    const RECT placed = TurnedBounds(fitted, object->GetRotation()).Offset(-dc.originX, -dc.originY);
+    if (!view->IsValidObjectPlacement(object, placed))
+        return 0;
+    object->SetRect(fitted.left, fitted.top, fitted.right, fitted.bottom);
+    return 1;
+}
+
+void FIELDEDITSITE::GetObjectRect(RECT& out)
+{
+    if (object)
+        object->GetRect(out);
+    else
+        out = RECT {};
+}
