@@ -13,6 +13,8 @@ class FORMOBJ;
 class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
+class BASICSHADE;
+class BORDER;
 class SHADOW;
 class TEXTATTR;
 class VIEWDC;
@@ -137,11 +139,27 @@ public:
     // selected objects while they run; the flag is 0 from a Format dialog,
     // the sheet's object from a page. A view without a selection ignores it.
     virtual void SetSelectionShadow(const SHADOW&, uintptr_t) {}
+    virtual void SetSelectionBorder(const BORDER&, uintptr_t) {}
+    virtual void SetSelectionShade(const BASICSHADE&, uintptr_t) {}
+    virtual void SetSelectionAlignment(uint8_t, uintptr_t) {}
+    virtual void SetSelectionLineSpacing(uint16_t, uintptr_t) {}
+    // A change record of text attributes (mixed fields unchanged) for the
+    // selected objects, or for new objects when none has text.
+    virtual void ApplyTextAttr(const TEXTATTR&) {}
 
     // What a field's own control asks of the fill view: move on to the next
     // field in the filling order (forward) or to the one before. A view
     // without a filling order stays.
     virtual void MoveToField(bool) {}
+    // What a check box's own window asks of the fill view: in a table cell,
+    // the cell above or below becomes current (nothing outside tables); the
+    // field's help shown for a rectangle on the screen (device pixels); the
+    // release of Page Up or Page Down (with Ctrl or not) handled as the
+    // view's own key-up.
+    virtual void MoveToCellAbove() {}
+    virtual void MoveToCellBelow() {}
+    virtual void ShowFieldHelp(FORMOBJ*, const RECT&) {}
+    virtual void OnPageKeyUp(bool, bool) {}
 
     // What a field's list extent asks of the design view: where the mouse
     // went down last (page twips; false when not known) and how many
@@ -171,17 +189,8 @@ public:
     // The format bar shows a character format; and is brought up to date.
     virtual void SetTextAttr(const TEXTATTR&) {}
     virtual void UpdateFormatBar(int) {}
-    // The key-up of Page Up or Page Down in an editor: virtual key, repeat
-    // count and key flags (platform/ui's).
-    virtual void OnEditKeyUp(unsigned, unsigned, unsigned) {}
     // The area (screen coordinates) to repaint once an editor has gone.
     virtual void SetEditRepaintRect(const RECT&) {}
-    // Help for an edited object: a field's help pop-up beside the window's
-    // screen rectangle when it has help text, else the program's help index.
-    virtual void ShowObjectHelp(FORMOBJ*, QWidget*, const RECT&) {}
-    // The fill view moves from a table cell to the cell above or below.
-    virtual void MoveToCellAbove() {}
-    virtual void MoveToCellBelow() {}
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

@@ -2,9 +2,6 @@
 // (named by resource id) and rendered at the size asked for.
 #pragma once
 
-#include "platform/gdi/bitmap.h"
-#include "platform/gdi/types.h"
-
 #include <QImage>
 
 #include <cstdint>
@@ -14,6 +11,7 @@
 // without an icon.
 QImage ProgramIcon(uint32_t id, int size = 32);
 
-// The icon drawn over a solid background, as a colour bitmap for BitBlt; a
-// null bitmap as ProgramIcon gives a null image.
-gdi::Bitmap ProgramIconBitmap(uint32_t id, int size, gdi::COLORREF background);
+// A picture drawn as an SVG of forms/res/icons at the size its file gives
+// (the alignment menu's pictures), on a transparent background; a null
+// image, after telling the missing-resource handler, for an id without one.
+QImage ProgramSvgBitmap(uint32_t id);

@@ -9,6 +9,7 @@
 
 #include "platform/gdi/types.h"
 #include "platform/ui/caret.h"
+#include "platform/ui/virtual_keys.h"
 #include "platform/ui/wnd.h"
 
 #include <memory>
@@ -21,15 +22,6 @@ class WindowSurface;
 } // namespace gdi
 
 namespace ui {
-
-// Key flags of the key and character calls.
-enum KeyFlag : unsigned {
-    kKeyShift = 1,
-    kKeyCtrl = 2,
-    kKeyAlt = 4,
-    // The key was down before: an automatic repeat.
-    kKeyRepeat = 8,
-};
 
 // Mouse flags of the mouse calls.
 enum MouseFlag : unsigned {

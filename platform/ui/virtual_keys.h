@@ -26,6 +26,15 @@ inline constexpr unsigned VK_INSERT = 0x2D;
 inline constexpr unsigned VK_DELETE = 0x2E;
 inline constexpr unsigned VK_F1 = 0x70;
 
+// Key flags that go with a virtual key.
+enum KeyFlag : unsigned {
+    kKeyShift = 1,
+    kKeyCtrl = 2,
+    kKeyAlt = 4,
+    // The key was down before: an automatic repeat.
+    kKeyRepeat = 8,
+};
+
 // The virtual key of a toolkit key code (letters and digits as their
 // upper-case characters, F1–F24 from 0x70); 0 when the key has none.
 unsigned VirtualKeyFromQtKey(int qtKey);

@@ -6,6 +6,7 @@
 
 #include "forms/app/views/marklist.h"
 #include "forms/model/object_view.h"
+#include "forms/model/textattr.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/ui/view.h"
@@ -144,12 +145,11 @@ public:
     SIZE ScrollLine(int side) override;
     void ShowPosSize(const RECT& rect) override;
     bool HasOtherViews() override;
-    // An editor's Page Up or Page Down key-up, as the view's own.
-    void OnEditKeyUp(unsigned key, unsigned repeat, unsigned flags) override;
-    // Kept in client coordinates and invalidated.
+    // Kept in client coordinates and invalidated (fbaseview_edit.cpp).
     void SetEditRepaintRect(const RECT& screen) override;
     // The area to repaint once an editor has gone (client coordinates).
     const RECT& GetEditRepaintRect() const { return editRepaintRect; }
+    void OnPageKeyUp(bool pageUp, bool control) override;
 
     // Zoom and pages.
     void SetZoom(int percent);
@@ -236,6 +236,13 @@ public:
     bool OnEvent(QEvent& e) override;
     void OnScroll(Qt::Orientation orientation, int position) override;
 
+    // Text attributes (fbaseview_text.cpp): those the format bar shows,
+    // and a format change for what the view edits (the base only takes the
+    // keyboard focus).
+    const TEXTATTR& GetTextAttr() const { return textAttr; }
+    virtual void SetTextAttr(const TEXTATTR& attr);
+    void ApplyTextAttr(const TEXTATTR& change) override;
+
 protected:
     static const USERSETTINGS& Settings();
     // Paints what is invalid now.
@@ -264,6 +271,12 @@ protected:
     MARKLIST marks;
     std::string pdfPath;
     RECT editRepaintRect {0, 0, 0, 0};
+    // The current text attributes: black 12-point text in face 0.
+    TEXTATTR textAttr = [] {
+        TEXTATTR attr;
+        attr.Reset();
+        return attr;
+    }();
 
 private:
     std::unique_ptr<gdi::WindowSurface> surface;

@@ -1,17 +1,8 @@
-// What an in-place editor's site asks of the base view: the page keys it
-// passes on and the area to repaint once the editor has gone.
+// What an in-place editor's site asks of the base view: the area to
+// repaint once the editor has gone.
 #include "forms/app/views/fbaseview.h"
 
-#include "platform/ui/edit_child_wnd.h"
-#include "platform/ui/virtual_keys.h"
-
 #include <QWidget>
-
-void FBASEVIEW::OnEditKeyUp(unsigned key, unsigned, unsigned flags)
-{
-    if (key == ui::VK_PRIOR || key == ui::VK_NEXT)
-        OnKeyUp(key == ui::VK_PRIOR ? Qt::Key_PageUp : Qt::Key_PageDown, (flags & ui::kKeyCtrl) != 0);
-}
 
 void FBASEVIEW::SetEditRepaintRect(const RECT& screen)
 {

@@ -5,6 +5,8 @@
 #include "forms/model/rotation.h"
 #include "forms/model/viewdc.h"
 
+#include "platform/ui/virtual_keys.h"
+
 #include <algorithm>
 
 namespace {
@@ -65,16 +67,16 @@ void FIELDEDITSITE::ReportCaretAttr(TEXTATTR attr)
     view->UpdateFormatBar(1);
 }
 
-void FIELDEDITSITE::ShowFieldHelp(QWidget* window, int32_t left, int32_t top, int32_t right, int32_t bottom)
+void FIELDEDITSITE::ShowFieldHelp(ui::Wnd*, const RECT& rect)
 {
     if (view)
-        view->ShowObjectHelp(object, window, RECT {left, top, right, bottom});
+        view->ShowFieldHelp(object, rect);
 }
 
-void FIELDEDITSITE::OnKeyUp(unsigned key, unsigned repeat, unsigned flags)
+void FIELDEDITSITE::OnKeyUp(unsigned key, unsigned, unsigned flags)
 {
-    if (view)
-        view->OnEditKeyUp(key, repeat, flags);
+    if (view && (key == ui::VK_PRIOR || key == ui::VK_NEXT))
+        view->OnPageKeyUp(key == ui::VK_PRIOR, (flags & ui::kKeyCtrl) != 0);
 }
 
 void FIELDEDITSITE::InvalidateEditRect(const RECT& screen)

@@ -3,7 +3,7 @@
 // form objects may ask of a view, and sizes the object to its text.
 #pragma once
 
-#include "forms/fields/editor/edit_site.h"
+#include "forms/fields/richtext/edit_site.h"
 
 class FORMOBJ;
 class OBJECT_VIEW;
@@ -21,7 +21,8 @@ public:
     // The format bar shows the format and is brought up to date.
     void ReportCaretAttr(TEXTATTR attr) override;
     // The object's help: a field's pop-up, else the program's help index.
-    void ShowFieldHelp(QWidget* window, int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void ShowFieldHelp(ui::Wnd* window, const RECT& rect) override;
+    // Page Up and Page Down (with Ctrl or not) as the view's own key-ups.
     void OnKeyUp(unsigned key, unsigned repeat, unsigned flags) override;
     void InvalidateEditRect(const RECT& screen) override;
     // The view scrolls on the object's page.

@@ -5,6 +5,8 @@
 
 #include "tests/model/test_objects.h"
 
+#include "platform/ui/virtual_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,13 +26,13 @@ public:
     void MoveToField(bool forward) override { calls.push_back(forward ? "next field" : "previous field"); }
     void SetTextAttr(const TEXTATTR& attr) override { calls.push_back("attr " + std::to_string(attr.size)); }
     void UpdateFormatBar(int n) override { calls.push_back("format bar " + std::to_string(n)); }
-    void ShowObjectHelp(FORMOBJ* o, QWidget* w, const RECT& r) override
+    void ShowFieldHelp(FORMOBJ* o, const RECT& r) override
     {
-        calls.push_back(std::string("help ") + (o ? "object" : "none") + (w ? " window " : " ") + Str(r));
+        calls.push_back(std::string("help ") + (o ? "object " : "none ") + Str(r));
     }
-    void OnEditKeyUp(unsigned key, unsigned repeat, unsigned flags) override
+    void OnPageKeyUp(bool pageUp, bool control) override
     {
-        calls.push_back("key up " + std::to_string(key) + " " + std::to_string(repeat) + " " + std::to_string(flags));
+        calls.push_back(std::string(pageUp ? "page up" : "page down") + (control ? " ctrl" : ""));
     }
     void SetEditRepaintRect(const RECT& r) override { calls.push_back("repaint " + Str(r)); }
     int AutoScroll(int16_t dx, int16_t dy, uint16_t page) override
@@ -63,20 +65,21 @@ TEST_F(FieldEditSiteTest, ReportsGoOnToTheView)
 {
     TEXTATTR attr;
     attr.size = 14;
-    auto* window = reinterpret_cast<QWidget*>(&object);
     site.MoveToField(0);
     site.MoveToField(1);
     site.OnSelChange(attr);
     site.ReportCaretAttr(attr);
-    site.ShowFieldHelp(window, 10, 20, 110, 40);
-    site.OnKeyUp(0x22, 1, 2);
+    site.ShowFieldHelp(nullptr, {10, 20, 110, 40});
+    site.OnKeyUp(ui::VK_NEXT, 1, 0);
+    site.OnKeyUp(ui::VK_PRIOR, 3, ui::kKeyCtrl | ui::kKeyRepeat);
+    site.OnKeyUp(ui::VK_DOWN, 1, 0);
     site.InvalidateEditRect({5, 6, 7, 8});
     EXPECT_EQ(site.ScrollTo(365, -360), 1);
     view.scrolls = 0;
     EXPECT_EQ(site.ScrollTo(0, 40000), 0) << "the view's answer";
     EXPECT_EQ(view.calls,
         (std::vector<std::string> {"next field", "previous field", "attr 14", "attr 14", "format bar 1",
-            "help object window 10,20,110,40", "key up 34 1 2", "repaint 5,6,7,8", "scroll 365 -360 page 3",
+            "help object 10,20,110,40", "page down", "page up ctrl", "repaint 5,6,7,8", "scroll 365 -360 page 3",
             "scroll 0 32767 page 3"}));
     RECT r;
     site.GetObjectRect(r);

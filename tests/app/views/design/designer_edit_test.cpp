@@ -1,16 +1,13 @@
 // What an object edited in place asks of the design view: its placement
 // check, room to scroll past the page while the edit runs, the deletion of
-// an emptied object alone, and the editor's page keys and repaint area.
+// an emptied object alone, and the editor's repaint area.
 #include "tests/app/support/designer_window.h"
 
 #include "forms/model/formobj.h"
 #include "forms/model/fselection.h"
 
-#include "platform/ui/edit_child_wnd.h"
 #include "platform/ui/message_box.h"
-#include "platform/ui/virtual_keys.h"
 
-#include <QScrollBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -126,39 +123,6 @@ TEST_F(DesignerEditTest, TheEditorsRepaintAreaIsKeptInClientCoordinates)
     const QPoint corner = window->mapToGlobal(QPoint(30, 40));
     view.SetEditRepaintRect({corner.x(), corner.y(), corner.x() + 100, corner.y() + 20});
     EXPECT_EQ(view.GetEditRepaintRect(), (RECT {30, 40, 130, 60}));
-}
-
-// A view of a two-page form with a vertical scroll bar of its own.
-class BarView : public RecordingView {
-public:
-    QScrollBar* GetScrollBarCtrl(Qt::Orientation orientation) const override
-    {
-        return orientation == Qt::Vertical ? &bar : nullptr;
-    }
-    mutable QScrollBar bar {Qt::Vertical};
-};
-
-TEST(DesignerEditKeys, TheEditorsPageKeysActAsTheViewsOwn)
-{
-    ProgramWideParts parts;
-    std::unique_ptr<FDOCUMENT> doc = MakeTwoPageForm();
-    BarView view;
-    view.SetDocument(doc.get());
-    view.OnInitialUpdate();
-    {
-        VIEWDC v(&view);
-        ASSERT_TRUE(view.SetupOwnDC(v));
-        view.SetScrollRangeVert(v, &view.bar);
-    }
-    view.OnEditKeyUp(ui::VK_NEXT, 1, 0);
-    EXPECT_GT(view.GetScrollPos().y, 0) << "Page Down scrolls";
-    view.OnEditKeyUp(ui::VK_DOWN, 1, 0);
-    EXPECT_EQ(view.GetCurrentPage(), 1);
-    view.OnEditKeyUp(ui::VK_NEXT, 1, ui::kKeyCtrl);
-    EXPECT_EQ(view.GetCurrentPage(), 2) << "Ctrl+Page Down turns the page";
-    view.OnEditKeyUp(ui::VK_PRIOR, 1, ui::kKeyCtrl);
-    EXPECT_EQ(view.GetCurrentPage(), 1);
-    view.SetDocument(nullptr);
 }
 
 } // namespace
