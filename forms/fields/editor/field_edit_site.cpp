@@ -16,25 +16,6 @@ int16_t ToI16(int32_t v)
     return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX));
 }
 
-// The bounds of the rectangle turned about its centre by tenths of a degree.
-RECT TurnedBounds(const RECT& r, uint16_t tenths)
-{
-    if (tenths == 0)
-        return r;
-    ROTATION turn;
-    turn.Set(r.left, r.top, r.right, r.bottom, tenths);
-    const POINT corners[4] = {turn.Rotate({r.left, r.top}), turn.Rotate({r.left, r.bottom}),
-        turn.Rotate({r.right, r.bottom}), turn.Rotate({r.right, r.top})};
-    RECT bounds {corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-    for (const POINT& p : corners) {
-        bounds.left = std::min(bounds.left, p.x);
-        bounds.top = std::min(bounds.top, p.y);
-        bounds.right = std::max(bounds.right, p.x);
-        bounds.bottom = std::max(bounds.bottom, p.y);
-    }
-    return bounds;
-}
-
 } // namespace
 
 FIELDEDITSITE::FIELDEDITSITE(OBJECT_VIEW* view, FORMOBJ* object)
@@ -117,7 +98,14 @@ int FIELDEDITSITE::FitObjectToText(const RECT& needed)
     object->GetTextRect(area, dc);
     const RECT fitted {
         rect.left, rect.top, rect.right + needed.Width() - area.Width(), rect.bottom + needed.Height() - area.Height()};
-    const RECT placed = TurnedBounds(fitted, object->GetRotation()).Offset(-dc.originX, -dc.originY);
+    // Turned about its own centre as the object is.
+    RECT placed = fitted;
+    if (const uint16_t angle = object->GetRotation()) {
+        ROTATION turn;
+        turn.Set(fitted.left, fitted.top, fitted.right, fitted.bottom, angle);
+        object->GetRotatedBounds(placed, turn);
+    }
+    placed = placed.Offset(-dc.originX, -dc.originY);
     if (!view->IsValidObjectPlacement(object, placed))
         return 0;
     object->SetRect(fitted.left, fitted.top, fitted.right, fitted.bottom);
