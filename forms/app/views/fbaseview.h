@@ -145,6 +145,10 @@ public:
     SIZE ScrollLine(int side) override;
     void ShowPosSize(const RECT& rect) override;
     bool HasOtherViews() override;
+    // Kept in client coordinates and invalidated (fbaseview_edit.cpp).
+    void SetEditRepaintRect(const RECT& screen) override;
+    // The area to repaint once an editor has gone (client coordinates).
+    const RECT& GetEditRepaintRect() const { return editRepaintRect; }
     void OnPageKeyUp(bool pageUp, bool control) override;
 
     // Zoom and pages.
@@ -185,7 +189,7 @@ public:
     void SetScrollRangeHorz(VIEWDC& dc, QScrollBar* bar);
     void SetScrollRangeVert(VIEWDC& dc, QScrollBar* bar);
     // Scrolls by distances in twips on a page; 0 when nothing can be set up.
-    int AutoScroll(int16_t dx, int16_t dy, uint16_t page);
+    int AutoScroll(int16_t dx, int16_t dy, uint16_t page) override;
     // Whether a device point lies within the edge border, and on which
     // side; only asks, never scrolls.
     int GetAutoScrollSide(POINT point, uint16_t& side);
@@ -266,6 +270,7 @@ protected:
     bool placed = false;
     MARKLIST marks;
     std::string pdfPath;
+    RECT editRepaintRect {0, 0, 0, 0};
     // The current text attributes: black 12-point text in face 0.
     TEXTATTR textAttr = [] {
         TEXTATTR attr;

@@ -199,6 +199,18 @@ public:
     void GoToPage(uint16_t page) override { SetPage(page); }
     bool RecordDeletionUndo() override;
 
+    // OBJECT_VIEW: what an object edited in place asks of the view
+    // (fdesignview_edit.cpp). The object's own acceptance, then the
+    // placement rules.
+    int IsValidObjectPlacement(FORMOBJ* object, const RECT& rect) override;
+    // Beyond the free space around the page, the scroll room grows by as
+    // far as the rectangle (page twips) reaches past it; 1 when it reaches
+    // a limit.
+    int AutoScrollToRect(int32_t left, int32_t top, int32_t right, int32_t bottom, FORMOBJ* object) override;
+    void StopAutoScroll() override;
+    // Without a question and without an undo record; the form is modified.
+    void DeleteObjectAlone(FORMOBJ* object) override;
+
 private:
     // The margin rectangle's test (the page's with the out-of-place flag)
     // of a point in twips relative to the scroll origin.
