@@ -36,6 +36,7 @@ FDESIGNVIEW::FDESIGNVIEW()
 {
     currentBorder.roundedFlag = 1;
     currentFont.Reset();
+    snap = IsSnapToGridOn();
     RegisterCommands();
 }
 
@@ -79,6 +80,8 @@ void FDESIGNVIEW::RegisterCommands()
         cmdUI.Enable(true);
         cmdUI.SetCheck(0);
     });
+    RegisterPageCommands();
+    RegisterArrangeCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
