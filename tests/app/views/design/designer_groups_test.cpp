@@ -294,7 +294,7 @@ TEST_F(DesignerRadioTest, GroupRadioButtonsMakesTheCheckBoxesOneRadioGroup)
     auto* group = dynamic_cast<FGROUP*>(view.GetSelection()->GetFirstSelected());
     ASSERT_NE(group, nullptr);
     for (FFIELD* box : boxes)
-        EXPECT_EQ(box->GetRadioGroup(), boxes[0]);
+        EXPECT_EQ(box->GetRadioGroup(), &group->GetMembers());
     EXPECT_FALSE(Enabled(ID_DRAW_GROUP_RADIO)) << "already radio buttons";
 
     // Checking one clears the others.
@@ -323,7 +323,7 @@ TEST_F(DesignerRadioTest, GroupRadioButtonsMakesTheCheckBoxesOneRadioGroup)
     EXPECT_EQ(boxes[1]->GetRadioGroup(), nullptr);
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_UNDO));
     EXPECT_EQ(MembersOf(pair), (std::vector<FORMOBJ*> {boxes[0], boxes[1]}));
-    EXPECT_EQ(boxes[1]->GetRadioGroup(), boxes[0]);
+    EXPECT_EQ(boxes[1]->GetRadioGroup(), &pair->GetMembers());
     EXPECT_EQ(Box(boxes[1]).nChecked, 0u) << "its value is left alone";
 }
 
