@@ -3,6 +3,8 @@
 // which must lie within the margins).
 #pragma once
 
+#include "forms/dialogs/designer/edit_number.h"
+
 #include "platform/ui/dialog/dialog.h"
 
 #include <cstdint>
@@ -27,11 +29,8 @@ struct AlignSettings {
     double bottomMargin = 0;
 
     // With a position and some alignment, the first of Across and Down
-    // outside the margins: the message and the edit that takes the focus.
-    struct Problem {
-        std::string message;
-        int control;
-    };
+    // outside the margins.
+    using Problem = EditProblem;
     std::optional<Problem> CheckPosition() const;
     // The selection's align code: horizontal, vertical << 8, relative << 16.
     uint32_t Code() const;

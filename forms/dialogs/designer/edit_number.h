@@ -17,5 +17,12 @@ inline constexpr unsigned kEnterANumberBetween = 61715;
 // written beginning with '0'. Empty when the text is not a number.
 std::optional<double> ParseNumberText(std::string_view text);
 
+// A value that OK refuses: the message shown and the edit that takes the
+// focus.
+struct EditProblem {
+    std::string message;
+    int control;
+};
+
 // The range message with its bounds filled in.
 std::string RangeMessage(double least, double most);

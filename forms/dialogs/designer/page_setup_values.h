@@ -3,6 +3,7 @@
 // limits the form's objects set and the checks OK makes.
 #pragma once
 
+#include "forms/dialogs/designer/edit_number.h"
 #include "forms/model/geometry.h"
 
 #include <cstdint>
@@ -51,12 +52,8 @@ struct PageSetupValues {
     static PageSetupValues FromLayout(const FLAYOUT& layout, const RECT& extent, uint8_t unit);
     void ToLayout(FLAYOUT& layout) const;
 
-    // The first check that fails on OK: its message and the edit that
-    // takes the focus.
-    struct Problem {
-        std::string message;
-        int control;
-    };
+    // The first check that fails on OK.
+    using Problem = EditProblem;
     std::optional<Problem> Check() const;
 };
 
