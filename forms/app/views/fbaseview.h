@@ -184,7 +184,7 @@ public:
     void SetScrollRangeHorz(VIEWDC& dc, QScrollBar* bar);
     void SetScrollRangeVert(VIEWDC& dc, QScrollBar* bar);
     // Scrolls by distances in twips on a page; 0 when nothing can be set up.
-    int AutoScroll(int16_t dx, int16_t dy, uint16_t page);
+    int AutoScroll(int16_t dx, int16_t dy, uint16_t page) override;
     // Whether a device point lies within the edge border, and on which
     // side; only asks, never scrolls.
     int GetAutoScrollSide(POINT point, uint16_t& side);
@@ -197,7 +197,7 @@ public:
     ui::Splitter* GetParentSplitter() const;
 
     // The window's client rectangle in pixels.
-    virtual RECT GetClientRect() const;
+    RECT GetClientRect() const override;
 
     // Marks.
     int MarkObject(FORMOBJ* object, bool mark);
