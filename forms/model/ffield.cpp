@@ -462,6 +462,11 @@ int FFIELD::ExtCheck(std::string& newName, uintptr_t a)
     return 1;
 }
 
+int FFIELD::ShowProperties(OBJECT_VIEW* view)
+{
+    return ShowAppearanceDialog(view, kFieldAppearanceCaption);
+}
+
 int FFIELD::GetAttribute(int kind, uintptr_t out)
 {
     if (master)

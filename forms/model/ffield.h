@@ -24,6 +24,9 @@ constexpr uint8_t kCheckBoxAlignment = 1;
 // Narrowest list field: a field that gets values is widened to this.
 constexpr int32_t kListFieldMinWidth = 360;
 
+// String id of the field's appearance sheet caption, "Field Appearance".
+constexpr uint16_t kFieldAppearanceCaption = 193;
+
 class FFIELD
     : public FORMOBJ
     , public FieldIdentity {
@@ -64,7 +67,8 @@ public:
     // the baselines the field's font would have there, inverted too.
     void DrawTrackerRect(const RECT& rect, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view) override;
     // Until the appearance sheet exists there is nothing to show: 0.
-    int ShowProperties(OBJECT_VIEW*) override { return 0; }
+    // The appearance sheet, captioned "Field Appearance".
+    int ShowProperties(OBJECT_VIEW* view) override;
     int AcceptsPlacement() override { return 1; }
     // Property codes 1 data type, 2 values, 3 help text, 4 line spacing,
     // 5 mandatory, 6 protected, 7 save in database, 8 name; b is the view.

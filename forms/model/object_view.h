@@ -13,7 +13,10 @@ class FORMOBJ;
 class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
+class BASICSHADE;
+class BORDER;
 class SHADOW;
+class TEXTATTR;
 class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
@@ -136,6 +139,13 @@ public:
     // selected objects while they run; the flag is 0 from a Format dialog,
     // the sheet's object from a page. A view without a selection ignores it.
     virtual void SetSelectionShadow(const SHADOW&, uintptr_t) {}
+    virtual void SetSelectionBorder(const BORDER&, uintptr_t) {}
+    virtual void SetSelectionShade(const BASICSHADE&, uintptr_t) {}
+    virtual void SetSelectionAlignment(uint8_t, uintptr_t) {}
+    virtual void SetSelectionLineSpacing(uint16_t, uintptr_t) {}
+    // A change record of text attributes (mixed fields unchanged) for the
+    // selected objects, or for new objects when none has text.
+    virtual void ApplyTextAttr(const TEXTATTR&) {}
 
     // What a field's own control asks of the fill view: move on to the next
     // field in the filling order (forward) or to the one before. A view
