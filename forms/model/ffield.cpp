@@ -21,6 +21,7 @@
 #include "platform/ui/message_box.h"
 
 #include <algorithm>
+#include <climits>
 #include <new>
 
 namespace {
@@ -234,7 +235,15 @@ int FFIELD::NeedsConversionFor(uintptr_t)
 
 void FFIELD::SetListBottom(int32_t bottom)
 {
-    PlaceListExtent(std::max(0, bottom - rect.bottom));
+    // Worked out wide: a damaged file may put either edge anywhere.
+    PlaceListExtent(static_cast<int32_t>(std::clamp<int64_t>(int64_t {bottom} - rect.bottom, 0, INT32_MAX)));
+}
+
+void FFIELD::PlaceListExtent(int32_t height)
+{
+    // The list's bottom edge stays a coordinate.
+    const int32_t room = rect.bottom > 0 ? INT32_MAX - rect.bottom : INT32_MAX;
+    nListHeight = std::clamp(height, 0, room);
 }
 
 void FFIELD::SetValueList(const FIELDVALUES* values, OBJECT_VIEW* view)

@@ -193,8 +193,9 @@ private:
     void ReadHelpText(RECORDARCHIVE& ar);
     void WriteHelpText(RECORDARCHIVE& ar) const;
     void ReadDataTypeGroup(RECORDARCHIVE& ar);
-    // The list extent under the field with the given height.
-    void PlaceListExtent(int32_t height) { nListHeight = height > 0 ? height : 0; }
+    // The list extent under the field with the given height (none below 0,
+    // and no deeper than coordinates reach).
+    void PlaceListExtent(int32_t height);
     int32_t ListHeight() const { return nListHeight; }
     // The height of one line of the field's font (0 without the cache), and
     // a field taller than one line cut to one line.

@@ -15,6 +15,7 @@
 #include "forms/model/shadow.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -92,7 +93,7 @@ void FFIELD::Save(RECORDARCHIVE& ar, uint8_t tag)
     ar.PutU16(nFieldId);
     ar.EndRecord(kIdRecord);
     ar.BeginRecord();
-    ar.PutI32(rect.bottom + nListHeight);
+    ar.PutI32(static_cast<int32_t>(std::min<int64_t>(int64_t {rect.bottom} + nListHeight, INT32_MAX)));
     ar.EndRecord(kListRecord);
     WriteHelpText(ar);
     ar.BeginRecord();

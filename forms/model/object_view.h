@@ -164,6 +164,11 @@ public:
     virtual void MoveToCellBelow() {}
     virtual void ShowFieldHelp(FORMOBJ*, const RECT&) {}
     virtual void OnPageKeyUp(bool, bool) {}
+    // The window's client rectangle in pixels (empty without a window), and
+    // scrolling by distances in twips on a page (nonzero when the view
+    // scrolled), to bring a field's control into sight.
+    virtual RECT GetClientRect() const { return {}; }
+    virtual int AutoScroll(int16_t, int16_t, uint16_t) { return 0; }
 
     // What a field's list extent asks of the design view: where the mouse
     // went down last (page twips; false when not known) and how many

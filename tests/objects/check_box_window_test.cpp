@@ -51,6 +51,18 @@ public:
     }
     FORMOBJ* helpFor = nullptr;
     RECT helpRect {};
+    RECT GetClientRect() const override { return {0, 0, 600, 400}; }
+    int AutoScroll(int16_t dx, int16_t dy, uint16_t page) override
+    {
+        scrolls.push_back({dx, dy, page});
+        return 1;
+    }
+    struct Scroll {
+        int32_t dx, dy;
+        uint16_t page;
+        friend bool operator==(const Scroll&, const Scroll&) = default;
+    };
+    std::vector<Scroll> scrolls;
     FormulaHost host;
     QWidget window;
     std::vector<std::string> moves;
@@ -84,10 +96,9 @@ protected:
     static CHECK_DATATYPE& Box(FFIELD& field) { return *dynamic_cast<CHECK_DATATYPE*>(field.GetDataType()); }
 
     // Opens the field's window as the fill view does.
-    QWidget* Open(FFIELD& field)
+    QWidget* Open(FFIELD& field, RECT device = {10, 10, 200, 30})
     {
-        Box(field).CreateControl(
-            TEXTDRAWINFO(), RECT {10, 10, 200, 30}, RECT {}, TEXTATTR(), 0, 0, nullptr, nullptr, &view, &field, 0);
+        Box(field).CreateControl(TEXTDRAWINFO(), device, RECT {}, TEXTATTR(), 0, 0, nullptr, nullptr, &view, &field, 0);
         return Box(field).GetWindow()->GetWidget();
     }
 
@@ -210,6 +221,38 @@ TEST_F(CheckBoxWindowTest, ArrowsHelpAndPageKeysGoToTheFillViewAndNeverToggle)
     EXPECT_EQ(view.helpRect.top, corner.y());
     EXPECT_EQ(view.helpRect.right - view.helpRect.left, 190);
     EXPECT_EQ(view.helpRect.bottom - view.helpRect.top, 20);
+}
+
+// A box partly out of the 600 by 400 client area is scrolled in with 24
+// pixels to spare, the distance in twips (15 a pixel here) on the field's
+// page; a box in sight, or a field wholly out of it, scrolls nothing.
+TEST_F(CheckBoxWindowTest, OpeningScrollsABoxPartlyOutOfSightIntoIt)
+{
+    g_twipsPerDevice = 15;
+    const struct {
+        const char* name;
+        uint32_t textPos; // 0: box at the left
+        RECT device;
+        std::vector<FillView::Scroll> scrolls;
+    } cases[] = {
+        {"in sight", 0, {10, 10, 200, 30}, {}},
+        {"box off the left", 0, {-10, 100, 180, 120}, {{-34 * 15, 0, 3}}},
+        {"box off the right", 1, {500, 100, 610, 120}, {{34 * 15, 0, 3}}},
+        {"box below", 1, {100, 390, 300, 410}, {{0, 34 * 15, 3}}},
+        {"box above and left", 0, {-5, -8, 300, 12}, {{-29 * 15, -32 * 15, 3}}},
+        {"box off the left, text in sight", 0, {-30, 100, 300, 120}, {{-54 * 15, 0, 3}}},
+        {"wholly out of sight", 0, {700, 500, 900, 520}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.scrolls.clear();
+        plainBox->SetPage(3);
+        Box(*plainBox).nTextPos = c.textPos;
+        Open(*plainBox, c.device);
+        EXPECT_EQ(view.scrolls, c.scrolls);
+        Box(*plainBox).EndEdit(&view, RECT {}, 0, 0);
+    }
+    g_twipsPerDevice = 1;
 }
 
 } // namespace

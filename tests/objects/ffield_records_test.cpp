@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
+
 #include <algorithm>
 #include <string>
 
@@ -221,6 +224,58 @@ TEST_F(FieldRecordTest, ShortAndOverlongRecordsReadWhatTheyHold)
         EXPECT_EQ(field.GetHelpText(), c.help);
         EXPECT_EQ(field.GetListExtent().bottom, c.listBottom);
         EXPECT_EQ(field.GetListExtent().top, 400);
+    }
+}
+
+// A damaged file may put the field and its list's bottom at the ends of
+// the coordinates: the list's height is worked out without overflow, never
+// below 0, and what is saved is the list's bottom as the field has it.
+TEST_F(FieldRecordTest, AListBottomFarFromTheFieldNeitherOverflowsNorGoesAbove)
+{
+    const struct {
+        const char* name;
+        RECT r;
+        int32_t listBottom;
+        int32_t shown; // the list's bottom as the field keeps it
+    } cases[] = {
+        {"field at the top, list at the bottom", {0, INT32_MIN + 3000, 100, INT32_MIN + 3180}, INT32_MAX - 300,
+            INT32_MIN + 3180 + INT32_MAX},
+        {"field at the bottom, list above", {0, INT32_MAX - 500, 100, INT32_MAX - 300}, INT32_MIN + 20,
+            INT32_MAX - 300},
+        {"field at the bottom, list at the end", {0, INT32_MAX - 500, 100, INT32_MAX - 300}, INT32_MAX, INT32_MAX},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes bytes = Written([&](RECORDARCHIVE& ar) {
+            FFIELD f;
+            f.Init();
+            f.SetRect(c.r.left, c.r.top, c.r.right, c.r.bottom);
+            f.FORMOBJ::Save(ar, kBaseGroupTag);
+        });
+        bytes.insert(bytes.begin(), kTypeField);
+        const auto bottom = static_cast<uint32_t>(c.listBottom);
+        const Bytes list
+            = Record(0x83, {uint8_t(bottom), uint8_t(bottom >> 8), uint8_t(bottom >> 16), uint8_t(bottom >> 24)});
+        bytes.insert(bytes.end(), list.begin(), list.end());
+        bytes.push_back(kEndGroup);
+        FFIELD field;
+        ASSERT_TRUE(field.Init());
+        ReadBack(bytes, [&](RECORDARCHIVE& ar) { field.Load(ar, 0); });
+        const RECT extent = field.GetListExtent();
+        EXPECT_EQ(extent.top, c.r.bottom);
+        EXPECT_GE(extent.bottom, extent.top);
+        EXPECT_EQ(extent.bottom, c.shown) << "the list keeps what it can of its height";
+
+        const Bytes saved = Written([&](RECORDARCHIVE& ar) { field.Save(ar, kTypeField); });
+        // The list record follows the old kind record and the id record.
+        const Bytes kind = Record(0x81, {0, 0, 1, 0});
+        const auto after = std::search(saved.begin(), saved.end(), kind.begin(), kind.end());
+        ASSERT_NE(after, saved.end());
+        const auto at = after + kind.size() + 5;
+        ASSERT_EQ(Bytes(at, at + 3), (Bytes {0x83, 4, 0}));
+        int32_t written = 0;
+        std::memcpy(&written, &*(at + 3), 4);
+        EXPECT_EQ(written, extent.bottom);
     }
 }
 

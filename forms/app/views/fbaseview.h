@@ -205,7 +205,7 @@ public:
     ui::Splitter* GetParentSplitter() const;
 
     // The window's client rectangle in pixels.
-    virtual RECT GetClientRect() const;
+    RECT GetClientRect() const override;
 
     // Marks.
     int MarkObject(FORMOBJ* object, bool mark);

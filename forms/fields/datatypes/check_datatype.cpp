@@ -20,6 +20,8 @@ constexpr uint8_t kStateRecord = 0x81;
 constexpr uint8_t kCaptionRecord = 0x82;
 constexpr uint8_t kInitialRecord = 0x83;
 constexpr int kAttrDataType = 1;
+// The margin left round a check box scrolled into sight, in pixels.
+constexpr int32_t kShowBoxMargin = 24;
 
 // The check box of an object, or null for an object that is none.
 CHECK_DATATYPE* CheckBoxOf(FORMOBJ* object)
@@ -97,6 +99,41 @@ void CHECK_DATATYPE::CreateControl(const TEXTDRAWINFO&, const RECT& editRect, co
     QWidget* parent = fillView ? fillView->GetTrackingWindow() : nullptr;
     pControl = std::make_unique<ui::CheckBoxWnd>(
         parent, editRect.left, editRect.top, editRect.right, editRect.bottom, *pWindowOwner);
+    if (fillView)
+        ShowBox(*fillView, editRect, field ? field : pOwner);
+}
+
+void CHECK_DATATYPE::ShowBox(OBJECT_VIEW& view, const RECT& editRect, FORMOBJ* field)
+{
+    // The square of the rectangle's height at the box's end.
+    const int32_t side = editRect.bottom - editRect.top;
+    const RECT box = nTextPos ? RECT {editRect.right - side, editRect.top, editRect.right, editRect.bottom}
+                              : RECT {editRect.left, editRect.top, editRect.left + side, editRect.bottom};
+    const RECT client = view.GetClientRect();
+    const auto inside = [&client](int32_t x, int32_t y) {
+        return x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+    };
+    if (inside(box.left, box.top) && inside(box.right, box.bottom))
+        return;
+    if (!inside(editRect.left, editRect.top) && !inside(editRect.right, editRect.bottom))
+        return;
+    int32_t dx = 0;
+    if (box.left < client.left)
+        dx = box.left - client.left - kShowBoxMargin;
+    else if (box.right > client.right)
+        dx = box.right - client.right + kShowBoxMargin;
+    int32_t dy = 0;
+    if (box.top < client.top)
+        dy = box.top - client.top - kShowBoxMargin;
+    else if (box.bottom > client.bottom)
+        dy = box.bottom - client.bottom + kShowBoxMargin;
+    VIEWDC dc(&view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return;
+    POINT distance[2] = {{0, 0}, {dx, dy}};
+    dc.DPtoLP(distance, 2);
+    view.AutoScroll(static_cast<int16_t>(distance[1].x - distance[0].x),
+        static_cast<int16_t>(distance[1].y - distance[0].y), field ? field->GetPage() : view.GetCurrentPage());
 }
 
 int CHECK_DATATYPE::EndEdit(OBJECT_VIEW* view, const RECT&, int, int)

@@ -26,7 +26,8 @@ public:
     ~CHECK_DATATYPE() override;
     const char* GetRuntimeClass() const override { return "CHECK_DATATYPE"; }
     // The check box's window over the field's device rectangle (editRect),
-    // a child of the fill view's window, with the focus.
+    // a child of the fill view's window, with the focus; a box partly out
+    // of sight is scrolled into it.
     void CreateControl(const TEXTDRAWINFO& info, const RECT& editRect, const RECT& textRect, TEXTATTR attr,
         uint8_t alignment, uint16_t textLimit, const uint32_t* background1, const uint32_t* background2,
         OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t handleValue) override;
@@ -84,6 +85,9 @@ public:
 
 private:
     class WindowOwner;
+    // Scrolls the view so that the box of a field partly in sight shows
+    // with a margin (editRect in the view's pixels).
+    void ShowBox(OBJECT_VIEW& view, const RECT& editRect, FORMOBJ* field);
     // The mark inside the box (device units around the mapping).
     void DrawMark(VIEWDC& dc, const RECT& inner, uint32_t colour);
 
