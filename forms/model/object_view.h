@@ -141,6 +141,9 @@ public:
     // field in the filling order (forward) or to the one before. A view
     // without a filling order stays.
     virtual void MoveToField(bool) {}
+    // What a field whose value is refused asks of the fill view: make it
+    // the current field. A view without fields to fill ignores it.
+    virtual void SetCurrentField(FORMOBJ*) {}
 
     // What a field's list extent asks of the design view: where the mouse
     // went down last (page twips; false when not known) and how many
