@@ -166,4 +166,28 @@ TEST_F(FormulaSectionTest, AnEndOfFileInsideTheFormulasFailsTheRead)
     EXPECT_EQ(CCINTERFACE::HostCallback(&reopened.GetFormulaHost(), abacine::kReadU16, 0, 0), 0);
 }
 
+// The sample form's "Contents", as the sample maker saved it, and the same
+// with unknown groups and records inside its formula section.
+TEST_F(FormulaSectionTest, TheSampleFormsFormulasReadBackAroundUnknownRecords)
+{
+    const std::string folder = std::string(FORMS_TEST_DATA_DIR) + "/document/";
+    const Bytes sample = ReadFileBytes(folder + "sample_contents.bin");
+    const Bytes unusual = ReadFileBytes(folder + "formulas_unknown_records.bin");
+    ASSERT_FALSE(sample.empty());
+    ASSERT_EQ(unusual.size(), sample.size() + 43);
+    for (const Bytes* contents : {&sample, &unusual}) {
+        FDOCUMENT reopened;
+        Deserialize(reopened, *contents);
+        EXPECT_EQ(reopened.GetFormulaHost().GetFormulaSet().formulas.Count(), 3);
+        uint16_t id = 0;
+        ASSERT_TRUE(reopened.FindFieldIDByName("Deliver_by", id));
+        char text[1024] = {};
+        ASSERT_TRUE(reopened.GetFormulaHost().GetFormulaString(id, text));
+        EXPECT_STREQ(text, "Ordered+14");
+        const Bytes section = Written([&](RECORDARCHIVE& ar) { reopened.GetFormulaHost().Save(kFormulaSection, ar); });
+        EXPECT_NE(Find(sample, section), sample.end()) << "the section as the sample has it: what was not "
+                                                          "understood is not written back";
+    }
+}
+
 } // namespace
