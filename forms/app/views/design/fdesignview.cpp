@@ -74,11 +74,7 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
-    AddCommand(ID_FORMAT_SHADOW, [this](unsigned) { OnFormatShadow(); });
-    AddUpdate(ID_FORMAT_SHADOW, [](ui::CmdUI& cmdUI) {
-        cmdUI.Enable(true);
-        cmdUI.SetCheck(0);
-    });
+    RegisterFormatCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
@@ -202,6 +198,11 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         OnLButtonDown(EventPoint(mouse), mouse.modifiers() & Qt::ShiftModifier);
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent&>(e).button() != Qt::LeftButton)
+            return false;
+        OnLButtonDblClk();
+        return true;
     case QEvent::MouseButtonRelease: {
         auto& mouse = static_cast<QMouseEvent&>(e);
         if (mouse.button() != Qt::LeftButton)
