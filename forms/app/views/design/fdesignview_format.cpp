@@ -98,12 +98,16 @@ void RunFormatDialog(FDESIGNVIEW& view, bool fromSelection, const FormatSteps& s
         } else {
             steps.keepForNewObjects();
         }
-    } else if (!anySelected) {
-        steps.restoreNewObjects();
     } else {
-        selection->Invalidate(&view);
-        snapshot->Restore();
-        selection->Invalidate(&view);
+        // Cancel takes back what new objects were given too, also when the
+        // selected objects had no such attribute to change.
+        if (!fromSelection || !anySelected)
+            steps.restoreNewObjects();
+        if (anySelected) {
+            selection->Invalidate(&view);
+            snapshot->Restore();
+            selection->Invalidate(&view);
+        }
     }
     view.UpdateFormatBar();
 }

@@ -24,7 +24,10 @@ void StartQt()
     static char name[] = "appearance_benchmark";
     static char* argv[] = {name, nullptr};
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
+    // Never destroyed: its clean-up at exit would reach the drawing
+    // layer's caches after they are gone.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 struct Designer {

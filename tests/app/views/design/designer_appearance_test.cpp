@@ -295,6 +295,24 @@ TEST_F(DesignerAppearanceTest, ShadeWithNothingSelectedSetsTheFillOfNewBoxes)
     EXPECT_FALSE(doc->IsModified());
 }
 
+TEST_F(DesignerAppearanceTest, FontCancelledOverShapesLeavesTheFontOfNewObjects)
+{
+    // Boxes have no text: the dialog edits the font new objects take, live,
+    // and Cancel takes that back too.
+    box->Select(&view);
+    const TEXTATTR before = view.NewObjectFont();
+    WithDialog([&] { view.ExecuteCommand(ID_FORMAT_FONT); },
+        [&](ui::Dialog& running) {
+            ASSERT_EQ(running.GetId(), 2216u);
+            SendClick(running.GetDlgItem(1414));
+            EXPECT_EQ(view.NewObjectFont().bold, 1);
+            SendKey(Qt::Key_Escape, {}, running.GetWindow());
+        });
+    EXPECT_TRUE(view.NewObjectFont().IsEqual(before));
+    EXPECT_TRUE(view.GetTextAttr().IsEqual(before));
+    EXPECT_FALSE(doc->IsModified());
+}
+
 TEST_F(DesignerAppearanceTest, TheAlignmentPopupCentresAText)
 {
     FORMOBJ* text = Add(kTypeText, {1440, 6000, 5040, 6500});
