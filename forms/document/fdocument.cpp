@@ -1,13 +1,16 @@
 // The form document: its parts, counters, look-ups, pages and title.
 #include "forms/document/fdocument.h"
 
+#include "forms/document/ccinterface.h"
 #include "forms/document/document_host.h"
 #include "forms/document/field_identity.h"
 #include "forms/document/font_table.h"
+#include "forms/document/formula_section.h"
 #include "forms/document/fpagelist.h"
 #include "forms/document/print/flayout.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/document/special_fields.h"
+#include "forms/document/windowless_view.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
@@ -25,7 +28,10 @@ FDOCUMENT::FDOCUMENT(DocumentHost* host)
     , pages(std::make_unique<FPAGELIST>())
     , layouts(std::make_unique<FLAYLIST>(GetPrinterList()))
     , tabOrder(this)
+    , formulaHost(std::make_unique<CCINTERFACE>(*this))
+    , windowlessView(std::make_unique<WINDOWLESS_VIEW>(*this))
 {
+    RegisterFormulaSection();
     pages->SetLayoutNumber(1, 1);
     MakeDefaultSpecialFields(specialFields);
 }
@@ -51,6 +57,9 @@ void FDOCUMENT::DeleteContents()
     pictureFlag = 1;
     trailer.clear();
     sourceRoot.Release();
+    fieldIndex.Clear();
+    fieldIndexStale = true;
+    formulaHost->RemoveAllFormulas();
 }
 
 FORMOBJ* FDOCUMENT::FindObjectByName(uint8_t type, std::string_view name)
@@ -66,15 +75,29 @@ FORMOBJ* FDOCUMENT::FindObjectOfTypeByName(uint8_t type, std::string_view name)
 void FDOCUMENT::RemoveFromTabOrder(FORMOBJ* object)
 {
     tabOrder.Remove(object);
+    // The object is about to leave the form.
+    fieldIndex.Remove(object);
+}
+
+FIELD_INDEX& FDOCUMENT::Index()
+{
+    if (fieldIndexStale) {
+        fieldIndex.Clear();
+        fieldIndex.AddList(objects);
+        fieldIndex.AddList(specialFields);
+        fieldIndexStale = false;
+    }
+    return fieldIndex;
 }
 
 FORMOBJ* FDOCUMENT::FindField(uint16_t id)
 {
-    for (const FOBJLIST* list : {&objects, &specialFields})
-        for (FORMOBJ* o = list->GetHead(); o; o = list->GetNextDeep(o))
-            if (const FieldIdentity* field = AsField(o); field && field->GetFieldID() == id)
-                return o;
-    return nullptr;
+    return Index().Find(id);
+}
+
+TABLE_CELLS* FDOCUMENT::FindTableOfCell(uint16_t id)
+{
+    return Index().FindTable(id);
 }
 
 DATATYPE* FDOCUMENT::GetFieldDataType(uint16_t id)
@@ -125,6 +148,8 @@ int FDOCUMENT::GetFieldNameForID(uint16_t id, std::string& name)
 
 int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
 {
+    // A placed, pasted or restored object is on the form now.
+    Index().Add(object);
     FieldIdentity* field = AsField(object);
     if (!field)
         return 1;

@@ -5,6 +5,7 @@
 
 #include "forms/app/edit/filling_order.h"
 #include "forms/app/edit/undo_list.h"
+#include "forms/document/field_index.h"
 #include "forms/document/ptrarray.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
@@ -17,13 +18,17 @@
 #include <string>
 #include <vector>
 
+class CCINTERFACE;
 class DATATYPE;
 class DocumentHost;
 class FLAYLIST;
 class FLAYOUT;
 class FONT_TABLE;
 class FPAGELIST;
+class OBJECT_VIEW;
 class RECORDARCHIVE;
+class TABLE_CELLS;
+struct OPERAND;
 namespace io {
 class Archive;
 }
@@ -87,6 +92,30 @@ public:
     int GetFieldColumnType(uint16_t id, uint16_t& out);
     // The field's data type, or null.
     DATATYPE* GetFieldDataType(uint16_t id);
+    // The table that holds the cell with that id, or null.
+    TABLE_CELLS* FindTableOfCell(uint16_t id);
+
+    // The formula host and what it asks of the form's fields.
+    CCINTERFACE& GetFormulaHost() { return *formulaHost; }
+    void Calculate(uint16_t id) override;
+    void SetFieldDependantsOOD(uint16_t id) override;
+    // 1 and the id of the first field or table cell of the form (special
+    // fields aside) whose full name is the name, letter case counting.
+    int FindFieldIDByName(std::string_view name, uint16_t& id);
+    // Stores a calculated value into a field, clears the other radio
+    // buttons of a check box it checks, and has the field drawn again.
+    void SetFieldResult(uint16_t id, const OPERAND& value);
+    // The active view of the document that shows form objects: the active
+    // one, else the first; a view without a window when none shows it.
+    OBJECT_VIEW* GetActiveObjectView();
+
+    // Every field in filling order goes back to its saved value, the
+    // document's counter passed for counting initial values; at the first
+    // failure the user is told and the answer is 0.
+    int RevertAllFields();
+    // 1 when every field in filling order passes its rule check through the
+    // active view; 0 at the first that fails (it is made current there).
+    int ValidateAllFields();
 
     // Pages; page numbers are 1-based.
     uint16_t GetPageCount() const;
@@ -154,6 +183,9 @@ private:
     bool Load(storage::Storage& root);
     std::string ProposedFileName() const;
 
+    // The field index, built again when first asked after a load.
+    FIELD_INDEX& Index();
+
     DocumentHost* host;
     uint32_t creationStamp;
     FOBJLIST objects;
@@ -182,6 +214,10 @@ private:
     // The file the document came from: its storages and streams other than
     // "Contents" are carried into every file the document is saved to.
     storage::Storage sourceRoot;
+    FIELD_INDEX fieldIndex;
+    bool fieldIndexStale = true;
+    std::unique_ptr<CCINTERFACE> formulaHost;
+    std::unique_ptr<OBJECT_VIEW> windowlessView;
     // What followed the OLE items in the file, kept while no owner reads it.
     std::vector<uint8_t> trailer;
     // The picture flag the kept trailer was read with: written back with it.

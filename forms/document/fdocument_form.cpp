@@ -151,11 +151,13 @@ void FDOCUMENT::ReadFormBody(RECORDARCHIVE& ar)
             break;
         case kObjectsSection:
             objects.Load(ar, fonts);
+            fieldIndexStale = true;
             break;
         case kSpecialFieldsSection: {
             FOBJLIST read;
             read.Load(ar, fonts);
             ReplaceSpecialFields(specialFields, read);
+            fieldIndexStale = true;
             break;
         }
         case kPagesSection:

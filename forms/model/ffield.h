@@ -18,11 +18,30 @@
 class DATATYPE;
 class FIELDVALUES;
 class FOBJLIST;
+class VALUELISTBOX;
 
 // Alignment a check box made by the insert tool gets (text at the right).
 constexpr uint8_t kCheckBoxAlignment = 1;
 // Narrowest list field: a field that gets values is widened to this.
 constexpr int32_t kListFieldMinWidth = 360;
+
+// String id of the message of an empty mandatory field.
+constexpr uint16_t kFieldMustBeFilledId = 392;
+
+// The values of a field's opened drop-down list: fills the list from the
+// field's values, which it does not own.
+class FIELDLISTSOURCE {
+public:
+    explicit FIELDLISTSOURCE(const FIELDVALUES* values)
+        : values(values)
+    {}
+    virtual ~FIELDLISTSOURCE() = default;
+    // Empties the list box, then adds each value in list order.
+    virtual void Fill(VALUELISTBOX& box);
+
+private:
+    const FIELDVALUES* values;
+};
 
 // String id of the field's appearance sheet caption, "Field Appearance".
 constexpr uint16_t kFieldAppearanceCaption = 193;
@@ -186,6 +205,14 @@ public:
     bool IsListExtentShown() const { return bListShown; }
     uint32_t GetUpToDate() const { return nUpToDate; }
     void SetUpToDate(uint32_t flag) { nUpToDate = flag; }
+
+    // Filling. The value goes back to the field's initial value (increment:
+    // the document's counter); 0 on failure.
+    int RevertValue(uint32_t increment);
+    // 1 when the value passes the field's rule and a mandatory field is
+    // filled in; else the view makes the field current, the message is
+    // shown and the answer is 0. A protected field is valid.
+    int CheckRule(OBJECT_VIEW* view);
 
 private:
     int MakeAttributes();

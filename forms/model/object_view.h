@@ -155,6 +155,9 @@ public:
     // field in the filling order (forward) or to the one before. A view
     // without a filling order stays.
     virtual void MoveToField(bool) {}
+    // What a field whose value is refused asks of the fill view: make it
+    // the current field. A view without fields to fill ignores it.
+    virtual void SetCurrentField(FORMOBJ*) {}
     // What a check box's own window asks of the fill view: in a table cell,
     // the cell above or below becomes current (nothing outside tables); the
     // field's help shown for a rectangle on the screen (device pixels); the

@@ -2,6 +2,7 @@
 // each with its own border and fill, a page of text objects and a page of
 // fields.
 #include "forms/app/tools/sample_field_page.h"
+#include "forms/app/tools/sample_formula_page.h"
 #include "forms/app/tools/sample_text_page.h"
 #include "forms/document/document_fonts.h"
 #include "forms/document/document_objects.h"
@@ -116,7 +117,8 @@ int main(int argc, char* argv[])
         doc.GetObjects().SetObjectPage(std::move(group), 4);
         for (FORMOBJ* field : ordered)
             doc.InsertFieldInOrder(field, false);
-        saved = doc.OnSaveDocument(argv[1]);
+        doc.AppendPage();
+        saved = AddSampleFormulaPage(doc, 5) && doc.OnSaveDocument(argv[1]);
     }
     SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);

@@ -24,7 +24,9 @@ constexpr int32_t kRight = 7200;
 constexpr int32_t kRow = 600;
 constexpr int32_t kFirstRow = 1080;
 
-std::unique_ptr<FFIELD> Field(const TEXTATTR& font, uint8_t kind, const char* name, int row, int32_t height = 300)
+} // namespace
+
+std::unique_ptr<FFIELD> MakeSampleField(const TEXTATTR& font, uint8_t kind, const char* name, int row, int32_t height)
 {
     auto field = std::make_unique<FFIELD>();
     BORDER border;
@@ -39,6 +41,13 @@ std::unique_ptr<FFIELD> Field(const TEXTATTR& font, uint8_t kind, const char* na
     return field;
 }
 
+namespace {
+
+std::unique_ptr<FFIELD> Field(const TEXTATTR& font, uint8_t kind, const char* name, int row, int32_t height = 300)
+{
+    return MakeSampleField(font, kind, name, row, height);
+}
+
 void SetText(FFIELD& field, std::string_view text)
 {
     if (auto* type = dynamic_cast<TEXTDATATYPE*>(field.GetDataType()))
@@ -47,12 +56,18 @@ void SetText(FFIELD& field, std::string_view text)
 
 } // namespace
 
-SampleFields MakeSampleFields()
+TEXTATTR SampleFieldFont()
 {
     TEXTATTR font;
     font.Reset();
     font.face = GetProgramFonts().FindOrAdd(FONTFACE("Arial", kSwiss, 0));
     font.size = 200;
+    return font;
+}
+
+SampleFields MakeSampleFields()
+{
+    const TEXTATTR font = SampleFieldFont();
     SampleFields out;
     auto add = [&](std::unique_ptr<FFIELD> field) {
         if (field)

@@ -18,3 +18,10 @@ struct SampleFields {
 
 // On the A4 page inside half-inch margins.
 SampleFields MakeSampleFields();
+
+// The sample fields' font: Arial, 10 points.
+TEXTATTR SampleFieldFont();
+// A field of the kind, named, in the sample's column at a row (from 0);
+// null when it cannot be made.
+std::unique_ptr<FFIELD> MakeSampleField(
+    const TEXTATTR& font, uint8_t kind, const char* name, int row, int32_t height = 300);

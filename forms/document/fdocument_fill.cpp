@@ -1,0 +1,36 @@
+// The form document's side of a test fill: every field put back to its
+// saved value, and every field's rule checked before the form is printed.
+#include "forms/document/fdocument.h"
+
+#include "forms/document/document_messages.h"
+#include "forms/model/ffield.h"
+
+namespace {
+
+// "Out of memory!"
+constexpr int kOutOfMemoryMessage = 194;
+
+} // namespace
+
+int FDOCUMENT::RevertAllFields()
+{
+    for (int i = 0; i < tabOrder.GetCount(); ++i) {
+        auto* field = dynamic_cast<FFIELD*>(tabOrder.GetAt(i));
+        if (field && !field->RevertValue(documentCounter)) {
+            ShowDocumentMessage(LoadDocumentString(kOutOfMemoryMessage));
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int FDOCUMENT::ValidateAllFields()
+{
+    OBJECT_VIEW* view = GetActiveObjectView();
+    for (int i = 0; i < tabOrder.GetCount(); ++i) {
+        auto* field = dynamic_cast<FFIELD*>(tabOrder.GetAt(i));
+        if (field && !field->CheckRule(view))
+            return 0;
+    }
+    return 1;
+}
