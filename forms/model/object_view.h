@@ -192,8 +192,6 @@ public:
     virtual int AutoScrollToRect(int32_t, int32_t, int32_t, int32_t, FORMOBJ*) { return 0; }
     // Takes the widened room away again.
     virtual void StopAutoScroll() {}
-    // Scrolls by distances in twips on a page; 0 when it could not.
-    virtual int AutoScroll(int16_t, int16_t, uint16_t) { return 0; }
     // Deletes that object alone, at once: no question, and nothing kept for
     // Undo Deletion (an emptied text object goes this way). The object is
     // gone when this returns.
