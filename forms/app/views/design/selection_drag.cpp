@@ -68,6 +68,13 @@ ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
             if (std::abs(at.x - press.x) <= kDragThreshold && std::abs(at.y - press.y) <= kDragThreshold)
                 return ui::DragStep::Continue;
             Start();
+            if (handOver) {
+                phase = Phase::Started;
+                startPoint = at;
+                handedOver = true;
+                handOver(*this);
+                return ui::DragStep::End;
+            }
         }
         Over(at);
         return ui::DragStep::Continue;
@@ -77,6 +84,8 @@ ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
 
 void SelectionDrag::End()
 {
+    if (handedOver)
+        return;
     if (phase == Phase::Clicked || phase == Phase::Dropped)
         Finish(phase);
     else
