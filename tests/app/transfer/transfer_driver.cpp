@@ -5,7 +5,11 @@
 //                            until STOPFILE appears;
 //   paste OUT                pastes into a new form and saves it as OUT;
 //   dump FORM PAGE           prints each object of the page with its
-//                            typeface.
+//                            typeface;
+//   seed FORM PAGE OUT       writes the page's copy as an input of the
+//                            paste fuzzer: typefaces and selection, each
+//                            after a 32-bit length, then a drag
+//                            description.
 #include "tests/app/support/view_test_support.h"
 
 #include "forms/app/views/design/fdesignview.h"
@@ -14,6 +18,7 @@
 #include "forms/model/fselection.h"
 #include "forms/model/textattr.h"
 
+#include "platform/ui/clipboard.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/view_host.h"
 
@@ -100,6 +105,39 @@ int Dump(const std::string& form, int page)
     return 0;
 }
 
+void PutBlock(std::string& out, const std::string& block)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((block.size() >> (8 * i)) & 0xFF));
+    out += block;
+}
+
+int Seed(const std::string& form, int page, const std::string& out)
+{
+    FDOCUMENT doc;
+    if (!doc.OnOpenDocument(form))
+        return 2;
+    DesignWindow window(doc);
+    window.view.SetPage(page);
+    window.view.SelectPage();
+    window.view.OnEditCopy();
+    const ui::DataObject copied = ui::DataObject::FromClipboard();
+    RECT r;
+    window.view.GetSelection()->GetRect(r);
+    DRAG_DESCRIPTION description;
+    description.size = {r.Width(), r.Height()};
+    description.extent = description.size;
+    std::string seed;
+    PutBlock(seed, copied.GetData(kFormatTypefaces).value_or(""));
+    PutBlock(seed, copied.GetData(kFormatSelection).value_or(""));
+    seed += description.Encode();
+    QFile file(QString::fromLocal8Bit(out.c_str()));
+    if (!file.open(QIODevice::WriteOnly))
+        return 3;
+    file.write(seed.data(), static_cast<qint64>(seed.size()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -114,6 +152,8 @@ int main(int argc, char** argv)
         return Paste(argv[2]);
     if (mode == "dump" && argc == 4)
         return Dump(argv[2], std::atoi(argv[3]));
+    if (mode == "seed" && argc == 5)
+        return Seed(argv[2], std::atoi(argv[3]), argv[4]);
     std::fprintf(stderr, "usage: %s copy FORM PAGE STOPFILE | paste OUT | dump FORM PAGE\n", argv[0]);
     return 1;
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMimeData>
 
 #include <functional>
@@ -234,6 +235,47 @@ TEST_F(DesignerDropTest, ASameFormMoveWhosePasteFailsPutsTheSourceBack)
     EXPECT_EQ(FillingOrder(*doc), std::vector<FORMOBJ*> {field});
     EXPECT_EQ(field->GetFieldID(), id);
     EXPECT_EQ(RectOf(box), (RECT {1440, 1440, 2880, 2880}));
+}
+
+} // namespace
+
+namespace {
+
+void SaveShot(QWidget& window, const char* name)
+{
+    QDir().mkpath(FORMS_TEST_OUTPUT_DIR);
+    window.grab().save(QString(FORMS_TEST_OUTPUT_DIR) + "/" + name);
+}
+
+// Pictures for a person to look at: the feedback of four objects dragged
+// over a second form, where they may go and where they may not, and the
+// second form after the drop.
+TEST_F(DesignerDropTest, ScreenshotsOfTheFeedbackOverASecondForm)
+{
+    Add(kTypeEllipse, {3240, 1440, 4680, 2880})->Select(&view);
+    Add(kTypeOrthLine, {1440, 4320, 4680, 4320})->Select(&view);
+    SecondForm other;
+    int accepted = -1;
+    int refused = -1;
+    DragFrom({2160, 2160}, [&] {
+        // The view's notifications directly, so that the feedback stays
+        // for the picture.
+        const ui::DataObject offered
+            = ui::DataObject::FromMimeData(std::unique_ptr<QMimeData>(carried.ToMimeData()).get());
+        other.view.OnDragEnter(offered, 0, {300, 200});
+        accepted = other.view.GetDragFeedbackState();
+        SaveShot(other.host, "drag_feedback_accepted.png");
+        other.view.OnDragOver(offered, 0, {30, 30});
+        refused = other.view.GetDragFeedbackState();
+        SaveShot(other.host, "drag_feedback_refused.png");
+        other.view.OnDragLeave();
+        return std::vector<Step> {{Step::Over, &other.host, QPoint(300, 200), Qt::ControlModifier},
+            {Step::Drop, &other.host, QPoint(300, 200), Qt::ControlModifier}};
+    });
+    EXPECT_EQ(accepted, 2);
+    EXPECT_EQ(refused, 13);
+    EXPECT_EQ(other.Objects().size(), 4u);
+    SaveShot(other.host, "drop_into_second_form.png");
 }
 
 } // namespace
