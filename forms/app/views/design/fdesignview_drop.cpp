@@ -223,15 +223,8 @@ void FDESIGNVIEW::OnDragLeave()
 void FDESIGNVIEW::InvertFeedback(const RECT& onWindow)
 {
     VIEWDC dc(this, kOwnWindow);
-    if (!dc.IsSetUp() || !dc.dc)
-        return;
-    gdi::DC& device = *dc.dc;
-    device.SaveDC();
-    device.SetMapMode(gdi::MM_TEXT);
-    device.SetWindowOrg(0, 0);
-    device.SetViewportOrg(0, 0);
-    device.DrawFocusRect(onWindow);
-    device.RestoreDC(-1);
+    if (dc.IsSetUp())
+        DrawInPixels(dc, [&](gdi::DC& device) { device.DrawFocusRect(onWindow); });
 }
 
 void FDESIGNVIEW::EraseDragFeedback()

@@ -15,6 +15,14 @@ class FDESIGNVIEW;
 class FSELECTION;
 class VIEWDC;
 
+namespace gdi {
+class DC;
+}
+
+// Draws on the view's window in pixels: the view's context maps twips, the
+// outlines of a drag are placed on the window.
+void DrawInPixels(VIEWDC& dc, const std::function<void(gdi::DC&)>& draw);
+
 class SelectionDrag : public ui::Drag {
 public:
     // Where the drag stands.
