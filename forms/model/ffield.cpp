@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/border.h"
+#include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/shade.h"
@@ -13,6 +14,7 @@
 #include "forms/res/program_resources.h"
 
 #include "forms/model/font_metrics_cache.h"
+#include "forms/model/screen_surface.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/text/cp1252.h"
@@ -157,15 +159,19 @@ bool FFIELD::IsTextType() const
     return dynamic_cast<const TEXTDATATYPE*>(pDataType.get()) != nullptr;
 }
 
-FORMOBJ* FFIELD::GetRadioGroup() const
+bool FFIELD::IsRadioButton() const
 {
-    auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get());
-    if (!box || !box->bRadio)
+    const auto* box = dynamic_cast<const CHECK_DATATYPE*>(pDataType.get());
+    return box && box->bRadio;
+}
+
+FOBJLIST* FFIELD::GetRadioGroup() const
+{
+    if (!IsRadioButton())
         return nullptr;
-    const FORMOBJ* first = this;
-    while (first->GetPrev())
-        first = first->GetPrev();
-    return const_cast<FORMOBJ*>(first);
+    // A list the field has left since the group told it answers nothing.
+    const std::shared_ptr<FOBJLIST> list = wpHoldingList.lock();
+    return list && list->Contains(this) ? list.get() : nullptr;
 }
 
 void FFIELD::SetRadioGroup(const void* group)
@@ -273,26 +279,57 @@ int32_t FFIELD::GetFontHeight()
     return metrics.tmAscent + metrics.tmDescent;
 }
 
-void FFIELD::CutToOneLine(OBJECT_VIEW* view)
+int32_t FFIELD::OneLineHeight(OBJECT_VIEW* view)
 {
     const int32_t fontHeight = GetFontHeight();
     if (fontHeight <= 0)
-        return;
-    // The border's inside is measured on the view's window; without one the
-    // line is the font's height.
+        return 0;
+    // The border's inside is measured on the view's window; without a view
+    // on the screen at 100 %, so that the line still holds the text.
     int32_t margin = 0;
+    RECT inner;
     if (view) {
         VIEWDC dc(view);
         if (dc.dc && view->SetupOwnDC(dc)) {
-            RECT inner;
             GetInnerRect(inner, dc);
             margin = inner.top - rect.top;
         }
+    } else {
+        gdi::DC screen(ScreenSurface());
+        VIEWDC dc;
+        dc.dc = &screen;
+        dc.SetMapMode(gdi::MM_ANISOTROPIC);
+        dc.SetWindowExt(1440, 1440);
+        dc.SetViewportExt(screen.GetDeviceCaps(gdi::LOGPIXELSX), screen.GetDeviceCaps(gdi::LOGPIXELSY));
+        GetInnerRect(inner, dc);
+        margin = inner.top - rect.top;
     }
-    const int32_t line = fontHeight + 2 * margin;
-    if (rect.bottom - rect.top > line) {
+    return fontHeight + 2 * margin;
+}
+
+void FFIELD::CutToOneLine(OBJECT_VIEW* view)
+{
+    const int32_t line = OneLineHeight(view);
+    if (line > 0 && rect.bottom - rect.top > line)
         SetRect(rect.left, rect.top, rect.right, rect.top + line);
+}
+
+int FFIELD::ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view)
+{
+    TEXTATTR before;
+    GetFont(&before);
+    if (!FORMOBJ::ChangeFont(attr, view))
+        return 0;
+    // A list field shows one line: a smaller font makes it one line of that
+    // font.
+    if (pValues && attr.size != kMixedWord && attr.size < before.size) {
+        if (const int32_t line = OneLineHeight(view); line > 0) {
+            Invalidate(view);
+            SetRect(rect.left, rect.top, rect.right, rect.top + line);
+            Invalidate(view);
+        }
     }
+    return 1;
 }
 
 void FFIELD::SetLineSpacing(uint16_t spacing, OBJECT_VIEW* view)
@@ -371,7 +408,7 @@ void FFIELD::DropMasterIfZero(int flag, uintptr_t arg)
 {
     FORMOBJ::DropMasterIfZero(flag, arg);
     // A radio button alone in its list is an ordinary check box.
-    if (GetRadioGroup() && !prev && !next)
+    if (IsRadioButton() && !prev && !next)
         SetRadioGroup(nullptr);
     OBJECT_DOCUMENT* document = DocumentOf(reinterpret_cast<OBJECT_VIEW*>(arg));
     if (!document)
@@ -414,6 +451,11 @@ int FFIELD::ExtCheck(std::string& newName, uintptr_t a)
         }
     }
     return 1;
+}
+
+int FFIELD::ShowProperties(OBJECT_VIEW* view)
+{
+    return ShowAppearanceDialog(view, kFieldAppearanceCaption);
 }
 
 int FFIELD::GetAttribute(int kind, uintptr_t out)

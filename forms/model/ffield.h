@@ -17,11 +17,15 @@
 
 class DATATYPE;
 class FIELDVALUES;
+class FOBJLIST;
 
 // Alignment a check box made by the insert tool gets (text at the right).
 constexpr uint8_t kCheckBoxAlignment = 1;
 // Narrowest list field: a field that gets values is widened to this.
 constexpr int32_t kListFieldMinWidth = 360;
+
+// String id of the field's appearance sheet caption, "Field Appearance".
+constexpr uint16_t kFieldAppearanceCaption = 193;
 
 class FFIELD
     : public FORMOBJ
@@ -48,6 +52,8 @@ public:
     void Select(OBJECT_VIEW* view) override;
     // Closes the data type's control and hides the list extent.
     uint16_t Deselect(OBJECT_VIEW* view) override;
+    // A list field shows the move-border cursor over its drop-down button.
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     // Only the bottom-middle handle while the list extent is shown.
     unsigned GetHandleMask() override;
     // Drags out a new field: at least 720 twips wide for a list field and
@@ -57,8 +63,12 @@ public:
     // the list extent shown, its bottom edge is dragged instead, keeping at
     // least one list row.
     int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
+    // The dragged rectangle inverted with the tracker's pen, and inside it
+    // the baselines the field's font would have there, inverted too.
+    void DrawTrackerRect(const RECT& rect, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view) override;
     // Until the appearance sheet exists there is nothing to show: 0.
-    int ShowProperties(OBJECT_VIEW*) override { return 0; }
+    // The appearance sheet, captioned "Field Appearance".
+    int ShowProperties(OBJECT_VIEW* view) override;
     int AcceptsPlacement() override { return 1; }
     // Property codes 1 data type, 2 values, 3 help text, 4 line spacing,
     // 5 mandatory, 6 protected, 7 save in database, 8 name; b is the view.
@@ -91,6 +101,9 @@ public:
     void SetAlignment(uint8_t align) override;
     void SetShadow(const SHADOW& shadow) override;
     void SetAttribute(int kind, uintptr_t value) override;
+    // The base's change; a list field given a smaller size becomes one line
+    // of the new font high.
+    int ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view) override;
 
     // The field's added operations.
     virtual void InvalidateValue(OBJECT_VIEW* view);
@@ -130,12 +143,17 @@ public:
     // The data type is text or memo.
     bool IsTextType() const;
     bool IsCheckBox() const;
-    // For a radio button, the first object of the list that holds it (the
-    // group's members), else null.
-    FORMOBJ* GetRadioGroup() const;
+    // For a radio button, the member list of the group that holds it; null
+    // for a field that is no radio button or is in no group.
+    FOBJLIST* GetRadioGroup() const;
     // Marks a check box as a radio button of its list (non-null), or clears
     // the mark.
     void SetRadioGroup(const void* group);
+    // The member list of the group that holds the field, told by the group;
+    // it expires with the group.
+    void SetHoldingList(std::weak_ptr<FOBJLIST> list) { wpHoldingList = std::move(list); }
+    // The check box's radio flag.
+    bool IsRadioButton() const;
     // Sets a check box's value.
     void SetCheck(int checked);
     // A check box's click: flips it, or checks a radio button and clears the
@@ -182,6 +200,9 @@ private:
     // a field taller than one line cut to one line.
     int32_t GetFontHeight();
     void CutToOneLine(OBJECT_VIEW* view);
+    // The font's height and the border's inside above and below it; 0
+    // without the font metrics cache.
+    int32_t OneLineHeight(OBJECT_VIEW* view);
 
     std::unique_ptr<BORDER> pBorder;
     std::unique_ptr<BASICSHADE> pShade;
@@ -200,4 +221,5 @@ private:
     std::unique_ptr<FIELDVALUES> pValues;
     bool bListShown = false;
     std::string strHelp;
+    std::weak_ptr<FOBJLIST> wpHoldingList;
 };

@@ -6,13 +6,17 @@
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
+#include "forms/model/drag_baselines.h"
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/fontface.h"
+#include "forms/model/icon_box.h"
 #include "forms/model/object_view.h"
 #include "forms/model/program_fonts.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/model/tracker_geometry.h"
+#include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/gdi/dc.h"
@@ -103,6 +107,17 @@ uint16_t FFIELD::Deselect(OBJECT_VIEW* view)
     return answer;
 }
 
+int FFIELD::SetCursor(OBJECT_VIEW* view, int hitCode)
+{
+    if (pValues && SetTrackerCursor(view, hitCode, [this](VIEWDC& dc, POINT p) {
+            RECT button;
+            GetDropButtonRect(button, dc);
+            return PointInRect(button, p) ? kCursorMoveBorder : kHitNothing;
+        }))
+        return 1;
+    return FORMOBJ::SetCursor(view, hitCode);
+}
+
 unsigned FFIELD::GetHandleMask()
 {
     return bListShown ? kBottomHandleOnly : FORMOBJ::GetHandleMask();
@@ -114,8 +129,9 @@ int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
         // The list's bottom edge: from the field's top to the list's bottom,
         // at least the field and one list row tall.
         const gdi::TEXTMETRIC list = GetDefaultFontMetrics();
+        // The handles keep their size: only the dragged rectangle changes.
         const RECT start {rect.left, rect.top, rect.right, rect.bottom + nListHeight};
-        SetTrackerRect(start, trackStyle);
+        trackRect = start;
         minSize = {kMinTrack, rect.bottom - rect.top + list.tmAscent + list.tmDescent};
         int changed = 0;
         if (TrackAt(view, x, y, 0, &start)) {
@@ -138,6 +154,42 @@ int FFIELD::Track(OBJECT_VIEW* view, int32_t x, int32_t y)
     const int answer = FORMOBJ::Track(view, x, y);
     minSize = {kMinTrack, kMinTrack};
     return answer;
+}
+
+void FFIELD::DrawTrackerRect(const RECT& r, uintptr_t, gdi::DC* dc, OBJECT_VIEW* view)
+{
+    if (!dc || !view)
+        return;
+    const RECT area = r.Normalized();
+    // The baselines are laid out as on the field itself, from the top of
+    // the dragged rectangle down to its inside's bottom.
+    uint16_t first = 0;
+    uint16_t step = 0;
+    int32_t insideBottom = area.bottom;
+    const uint8_t tag = pDataType ? pDataType->GetTypeTag() : 0;
+    if (tag != kKindCheckBox && tag != kKindBarcode) {
+        VIEWDC own(view, kOwnWindow);
+        if (own.IsSetUp()) {
+            uint16_t descent = 0;
+            GetBaselines(own, first, step, descent);
+            RECT inner;
+            GetInnerRect(inner, own);
+            insideBottom -= rect.bottom - inner.bottom;
+        }
+    }
+    RECT device = area;
+    view->ToDeviceRect(device);
+    dc->SaveDC();
+    dc->SetMapMode(gdi::MM_TEXT);
+    dc->SetWindowOrg(0, 0);
+    dc->SetViewportOrg(0, 0);
+    dc->SetROP2(gdi::R2_NOT);
+    dc->SelectObject(TrackerDottedPen());
+    dc->SelectObject(gdi::Brush::Null());
+    dc->Rectangle(device.left, device.top, device.right, device.bottom);
+    InvertDragBaselines(*dc, *view, area, first, step, insideBottom);
+    dc->RestoreDC(-1);
+    view->ShowPositionInRulers(&area);
 }
 
 FORMOBJ* FFIELD::ObjectAt(VIEWDC& dc, int32_t x, int32_t y)
@@ -221,11 +273,7 @@ void FFIELD::Draw(VIEWDC& dc)
         if (pValues) {
             RECT button;
             GetDropButtonRect(button, dc);
-            BORDER frame;
-            BASICSHADE face;
-            face.SetColour1(0xC0C0C0);
-            face.SetColour2(0xC0C0C0);
-            frame.DrawFor(dc, face, button, nullptr);
+            DrawIconBox(dc, button.Offset(-dc.originX, -dc.originY));
             value.right -= button.right - button.left;
         }
     }

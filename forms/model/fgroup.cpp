@@ -21,9 +21,10 @@ void FGROUP::Load(RECORDARCHIVE& ar, uintptr_t owner)
             return;
         if (tag == kBaseGroupTag)
             FORMOBJ::Load(ar, owner);
-        else if (tag == kMemberListTag)
+        else if (tag == kMemberListTag) {
             members.Load(ar, owner);
-        else
+            TellFieldsTheirList();
+        } else
             ar.SkipRecord(tag);
     }
 }
@@ -168,6 +169,7 @@ std::unique_ptr<FORMOBJ> FGROUP::Clone() const
                 group->container = &copy->members;
             copy->members.SetObjectPage(std::move(member), page);
         }
+    copy->TellFieldsTheirList();
     copy->page = page;
     copy->container = container;
     copy->name = name;
@@ -190,4 +192,12 @@ void FGROUP::SetFieldsRadioGroup(const void* mark)
     for (FORMOBJ* o = members.GetHead(); o; o = o->GetNext())
         if (auto* field = dynamic_cast<FFIELD*>(o); field && field->IsCheckBox())
             field->SetRadioGroup(mark);
+    TellFieldsTheirList();
+}
+
+void FGROUP::TellFieldsTheirList()
+{
+    for (FORMOBJ* o = members.GetHead(); o; o = o->GetNext())
+        if (auto* field = dynamic_cast<FFIELD*>(o))
+            field->SetHoldingList(holding);
 }

@@ -43,6 +43,20 @@ public:
     // stay.
     void SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
+
+    // Attribute forwards (fgroup_attributes.cpp): changes go to every
+    // member (the answer the OR of theirs); queries ask the members from the
+    // topmost down and take the first answer, or say there is none.
+    int ChangeBorder(const BORDER& border, OBJECT_VIEW* view) override;
+    int ChangeShade(const BASICSHADE& shade, OBJECT_VIEW* view) override;
+    int ChangeShadow(const SHADOW& shadow, OBJECT_VIEW* view) override;
+    int ChangeFont(const TEXTATTR& attr, OBJECT_VIEW* view) override;
+    int ChangeAlignment(uint8_t align, OBJECT_VIEW* view) override;
+    int GetBorder(BORDER* out) override;
+    int GetFont(TEXTATTR* out) override;
+    int GetAlignment(uint8_t* out) override;
+    int GetShadow(SHADOW* out) override;
+    int GetAttribute(int kind, uintptr_t out) override;
     std::unique_ptr<FORMOBJ> Clone() const override;
     uint16_t DeleteMembersOfType(uint8_t type) override { return members.DeleteAllOfType(type); }
 
@@ -57,6 +71,11 @@ public:
     void SetFieldsRadioGroup(const void* mark);
 
 private:
+    // Tells the fields among the direct members which list holds them.
+    void TellFieldsTheirList();
+
     FOBJLIST members;
     FOBJLIST* container = nullptr;
+    // The member list as the fields hold it: it expires with the group.
+    std::shared_ptr<FOBJLIST> holding {std::make_shared<char>(), &members};
 };

@@ -70,6 +70,30 @@ public:
     // answers 1.
     void SetShadow(const SHADOW& shadow) override;
     int ChangeShadow(const SHADOW& shadow, OBJECT_VIEW* view) override;
+
+    // Attributes (fselection_attributes.cpp). Queries answer the one
+    // selected object's value, or of several the first, topmost first, that
+    // has one; without one they say so (border style 6, shade pattern 21,
+    // every text part mixed, alignment 0x5D) and answer 0. The border's
+    // rounded flag tells whether a box or field is selected, its reserved
+    // word whether only ellipses and groups are.
+    int GetBorder(BORDER* out) override;
+    int GetShade(BASICSHADE* out) override;
+    int GetFont(TEXTATTR* out) override;
+    int GetAlignment(uint8_t* out) override;
+    int GetAttribute(int kind, uintptr_t out) override;
+    // Changes reach every selected object; the answer is the OR of theirs
+    // (with none selected 0 for borders and alignments, 1 for fills).
+    int ChangeBorder(const BORDER& border, OBJECT_VIEW* view) override;
+    int ChangeShade(const BASICSHADE& shade, OBJECT_VIEW* view) override;
+    int ChangeAlignment(uint8_t align, OBJECT_VIEW* view) override;
+    // A change record of text attributes for every selected object.
+    int ApplyToSelected(const TEXTATTR& change, OBJECT_VIEW* view);
+    // The appearance sheet's setters: each selected object takes the value.
+    void SetBorder(const BORDER& border) override;
+    void SetShade(const BASICSHADE& shade) override;
+    void SetAlignment(uint8_t align) override;
+    void SetAttribute(int kind, uintptr_t value) override;
     void GetUpdateRect(RECT& out, VIEWDC& dc, int withHandles) override;
     void GetRect(RECT& out) const override;
     void GetBoundingRect(RECT& out) override;

@@ -3,7 +3,7 @@
 #include "forms/model/ftextobj.h"
 
 #include "forms/fields/editor/edithandle.h"
-#include "forms/model/fill_patterns.h"
+#include "forms/model/drag_baselines.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/object_view.h"
 #include "forms/model/tracker_resources.h"
@@ -17,9 +17,6 @@ namespace {
 // not name the page's printer, so the default printer's are used.
 constexpr uint16_t kLayoutPrinterId = 991;
 constexpr int8_t kLayoutSlot = 0;
-
-// The shared pattern brush that the baselines are inverted with.
-constexpr int kBaselinePattern = 5;
 
 } // namespace
 
@@ -91,20 +88,11 @@ void FTEXTOBJ::DrawTrackerRect(const RECT& r, uintptr_t clipWindow, gdi::DC* dc,
         return;
 
     const RECT area = r.Normalized();
-    RECT device = area;
-    view->ToDeviceRect(device);
     dc->SaveDC();
     dc->SetMapMode(gdi::MM_TEXT);
     dc->SetWindowOrg(0, 0);
     dc->SetViewportOrg(0, 0);
     dc->SelectObject(TrackerDottedPen());
-    dc->SelectObject(SharedFillPatterns().brushes[kBaselinePattern]);
-    for (int64_t y = int64_t {area.top} + first; y < area.bottom; y += pitch) {
-        RECT line {area.left, static_cast<int32_t>(y), area.right, static_cast<int32_t>(y)};
-        view->ToDeviceRect(line);
-        if (line.top + 1 >= device.bottom)
-            break;
-        dc->PatBlt(device.left, line.top, device.right - device.left, 1, gdi::PATINVERT);
-    }
+    InvertDragBaselines(*dc, *view, area, first, pitch, area.bottom);
     dc->RestoreDC(-1);
 }

@@ -13,7 +13,10 @@ class FORMOBJ;
 class OBJECT_DOCUMENT;
 class QWidget;
 class RESIZEUPDATERGN;
+class BASICSHADE;
+class BORDER;
 class SHADOW;
+class TEXTATTR;
 class VIEWDC;
 
 // What a drawing context asks of a page's design grid; the page layout's
@@ -136,11 +139,27 @@ public:
     // selected objects while they run; the flag is 0 from a Format dialog,
     // the sheet's object from a page. A view without a selection ignores it.
     virtual void SetSelectionShadow(const SHADOW&, uintptr_t) {}
+    virtual void SetSelectionBorder(const BORDER&, uintptr_t) {}
+    virtual void SetSelectionShade(const BASICSHADE&, uintptr_t) {}
+    virtual void SetSelectionAlignment(uint8_t, uintptr_t) {}
+    virtual void SetSelectionLineSpacing(uint16_t, uintptr_t) {}
+    // A change record of text attributes (mixed fields unchanged) for the
+    // selected objects, or for new objects when none has text.
+    virtual void ApplyTextAttr(const TEXTATTR&) {}
 
     // What a field's own control asks of the fill view: move on to the next
     // field in the filling order (forward) or to the one before. A view
     // without a filling order stays.
     virtual void MoveToField(bool) {}
+    // What a check box's own window asks of the fill view: in a table cell,
+    // the cell above or below becomes current (nothing outside tables); the
+    // field's help shown for a rectangle on the screen (device pixels); the
+    // release of Page Up or Page Down (with Ctrl or not) handled as the
+    // view's own key-up.
+    virtual void MoveToCellAbove() {}
+    virtual void MoveToCellBelow() {}
+    virtual void ShowFieldHelp(FORMOBJ*, const RECT&) {}
+    virtual void OnPageKeyUp(bool, bool) {}
 
     // What a field's list extent asks of the design view: where the mouse
     // went down last (page twips; false when not known) and how many

@@ -20,3 +20,18 @@ QImage ProgramIcon(uint32_t id, int size)
     renderer.render(&painter);
     return image;
 }
+
+QImage ProgramSvgBitmap(uint32_t id)
+{
+    const QString path = QStringLiteral(":/forms/res/icons/%1.svg").arg(id);
+    QSvgRenderer renderer;
+    if (!QFile::exists(path) || !renderer.load(path)) {
+        res::ReportMissing(res::Kind::Bitmap, id);
+        return {};
+    }
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}

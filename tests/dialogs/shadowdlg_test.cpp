@@ -5,6 +5,8 @@
 #include "forms/dialogs/appearance/shadowdlg.h"
 #include "forms/model/object_view.h"
 
+#include "tests/dialogs/recording_view.h"
+
 #include "tests/platform/ui/dialog_input.h"
 
 #include "platform/res/missing_handler.h"
@@ -21,38 +23,10 @@
 
 namespace {
 
-// A view that notes what is applied to its selection.
-class ShadowView : public OBJECT_VIEW {
+// Notes what the dialog applies.
+class ShadowView : public RecordingView {
 public:
-    std::vector<SHADOW> applied;
-
-    void SetSelectionShadow(const SHADOW& shadow, uintptr_t flag) override
-    {
-        EXPECT_EQ(flag, 0u);
-        applied.push_back(shadow);
-    }
-    std::unique_ptr<gdi::DC> GetWindowDC() override { return nullptr; }
-    int SetupDC(VIEWDC&, gdi::DC*) override { return 0; }
-    int SetupOwnDC(VIEWDC&) override { return 0; }
-    void ToDeviceRect(RECT&) override {}
-    void InvalidateRect(const RECT&, bool) override {}
-    void InvalidateOutline(const Outline&, bool) override {}
-    void UpdateWindow() override {}
-    bool IsActiveView() override { return true; }
-    void UpdateAllViews(uint32_t, FORMOBJ*) override {}
-    uint16_t GetCurrentPage() override { return 1; }
-    int16_t GetPageWidth() override { return 12240; }
-    int16_t GetPageHeight() override { return 15840; }
-    bool DrawsSelection() override { return true; }
-    void NoteSelected(uint16_t) override {}
-    void NoteDeselected(uint16_t) override {}
-    void RecordSelectionUndo() override {}
-    void SetAppearanceSheetOpen(bool) override {}
-    int RunAppearanceSheet(uint16_t, FORMOBJ&) override { return 2; }
-    void UndoLast() override {}
-    void DropLastUndo() override {}
-    void PostCommand(uint16_t) override {}
-    void SetFocus() override {}
+    std::vector<SHADOW>& applied = shadows;
 };
 
 SHADOW Shadow(uint32_t colour, int16_t x, int16_t y)
@@ -141,6 +115,9 @@ TEST(ShadowDialog, CornersAndSwatchesApplyAtOnce)
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_TRUE(view.applied[i].IsEqual(expected[i])) << i;
     EXPECT_TRUE(dialog.GetShadow().IsEqual(Shadow(red, 0, 0)));
+    // A Format dialog applies with flag 0.
+    for (uintptr_t flag : view.flags)
+        EXPECT_EQ(flag, 0u);
 }
 
 TEST(ShadowDialog, WithoutAViewNothingIsAppliedAndEnterIsOk)

@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/model/border.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
@@ -189,20 +190,20 @@ TEST_F(CheckBoxTest, TheTickIsDrawnTwiceFromSixteenPixelsAndThePenIsNeverBelowOn
 TEST_F(CheckBoxTest, CheckingARadioButtonClearsOnlyTheOtherRadioButtonsAndTellsTheFormulaHost)
 {
     HostView view;
-    FOBJLIST group;
+    FGROUP group;
     FFIELD* radios[3];
     for (int i = 0; i < 3; ++i) {
         auto box = MakeBox({1000, 1000 + 500 * i, 3000, 1300 + 500 * i}, static_cast<uint16_t>(10 + i));
-        box->SetRadioGroup(&group);
         Box(*box).nChecked = 0;
         radios[i] = box.get();
-        group.AddTail(std::move(box));
+        group.GetMembers().AddTail(std::move(box));
     }
+    group.SetFieldsRadioGroup(&group);
     auto plain = MakeBox({1000, 3000, 3000, 3300}, 20);
     Box(*plain).nChecked = 1;
     FFIELD* plainBox = plain.get();
-    group.AddTail(std::move(plain));
-    EXPECT_EQ(radios[1]->GetRadioGroup(), radios[0]);
+    group.GetMembers().AddTail(std::move(plain));
+    EXPECT_EQ(radios[1]->GetRadioGroup(), &group.GetMembers());
     EXPECT_EQ(plainBox->GetRadioGroup(), nullptr);
 
     radios[0]->ToggleCheck(&view);
@@ -233,9 +234,9 @@ TEST_F(CheckBoxTest, ALoneRadioButtonPastedOrPlacedBecomesACheckBox)
     box->SetRadioGroup(&alone);
     FFIELD* lone = box.get();
     alone.AddTail(std::move(box));
-    ASSERT_NE(lone->GetRadioGroup(), nullptr);
+    ASSERT_TRUE(lone->IsRadioButton());
     lone->DropMasterIfZero(1, 0);
-    EXPECT_EQ(lone->GetRadioGroup(), nullptr);
+    EXPECT_FALSE(lone->IsRadioButton());
 
     FOBJLIST pair;
     FFIELD* first = nullptr;
@@ -247,7 +248,7 @@ TEST_F(CheckBoxTest, ALoneRadioButtonPastedOrPlacedBecomesACheckBox)
         pair.AddTail(std::move(member));
     }
     first->DropMasterIfZero(1, 0);
-    EXPECT_NE(first->GetRadioGroup(), nullptr);
+    EXPECT_TRUE(first->IsRadioButton());
 }
 
 } // namespace

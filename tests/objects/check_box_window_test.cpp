@@ -1,7 +1,7 @@
 // The check box's window in the fill view, driven by synthetic keys and
 // clicks: Space and both mouse buttons toggle, a radio group clears its
-// other members and tells the formula host, and Tab and Shift+Tab ask the
-// fill view to move on.
+// other members and tells the formula host, Tab and Shift+Tab ask the fill
+// view to move on, and Up, Down, F1 and the page keys reach the fill view.
 #include "tests/objects/field_test_support.h"
 
 #include "forms/fields/datatypes/check_datatype.h"
@@ -37,6 +37,20 @@ public:
     OBJECT_DOCUMENT* GetObjectDocument() override { return &host; }
     QWidget* GetTrackingWindow() override { return &window; }
     void MoveToField(bool forward) override { moves.push_back(forward ? "next" : "previous"); }
+    void MoveToCellAbove() override { moves.push_back("cell above"); }
+    void MoveToCellBelow() override { moves.push_back("cell below"); }
+    void ShowFieldHelp(FORMOBJ* field, const RECT& r) override
+    {
+        helpFor = field;
+        helpRect = r;
+        moves.push_back("help");
+    }
+    void OnPageKeyUp(bool pageUp, bool control) override
+    {
+        moves.push_back(std::string(control ? "ctrl " : "") + (pageUp ? "page up" : "page down"));
+    }
+    FORMOBJ* helpFor = nullptr;
+    RECT helpRect {};
     FormulaHost host;
     QWidget window;
     std::vector<std::string> moves;
@@ -79,8 +93,16 @@ protected:
 
     static void Key(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        Press(w, key, modifiers);
+        Release(w, key, modifiers);
+    }
+    static void Press(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(w, &press);
+    }
+    static void Release(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
         QKeyEvent release(QEvent::KeyRelease, key, modifiers);
         QApplication::sendEvent(w, &release);
     }
@@ -150,6 +172,44 @@ TEST_F(CheckBoxWindowTest, TabAndShiftTabAskTheFillViewToMoveOn)
     Key(w, Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(view.moves, (std::vector<std::string> {"next", "previous", "previous"}));
     EXPECT_EQ(Box(*radios[1]).nChecked, 0u) << "Tab does not toggle";
+}
+
+// Each key reaches the fill view once, as the one move it stands for, on
+// the press or on the release as the key is handled, and none toggles.
+TEST_F(CheckBoxWindowTest, ArrowsHelpAndPageKeysGoToTheFillViewAndNeverToggle)
+{
+    QWidget* w = Open(*plainBox);
+    const struct {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool onPress;
+        const char* move;
+    } cases[] = {
+        {"up", Qt::Key_Up, Qt::NoModifier, true, "cell above"},
+        {"down", Qt::Key_Down, Qt::NoModifier, true, "cell below"},
+        {"F1", Qt::Key_F1, Qt::NoModifier, true, "help"},
+        {"page up released", Qt::Key_PageUp, Qt::NoModifier, false, "page up"},
+        {"page down released", Qt::Key_PageDown, Qt::NoModifier, false, "page down"},
+        {"ctrl page down released", Qt::Key_PageDown, Qt::ControlModifier, false, "ctrl page down"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.moves.clear();
+        Press(w, c.key, c.modifiers);
+        EXPECT_EQ(view.moves, c.onPress ? std::vector<std::string> {c.move} : std::vector<std::string> {});
+        Release(w, c.key, c.modifiers);
+        EXPECT_EQ(view.moves, std::vector<std::string> {c.move});
+        EXPECT_EQ(Box(*plainBox).nChecked, 1u);
+    }
+    EXPECT_TRUE(view.host.calls.empty()) << "no recalculation without a toggle";
+    // Help is asked for this field over the window's place on the screen.
+    EXPECT_EQ(view.helpFor, plainBox);
+    const QPoint corner = w->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(view.helpRect.left, corner.x());
+    EXPECT_EQ(view.helpRect.top, corner.y());
+    EXPECT_EQ(view.helpRect.right - view.helpRect.left, 190);
+    EXPECT_EQ(view.helpRect.bottom - view.helpRect.top, 20);
 }
 
 } // namespace

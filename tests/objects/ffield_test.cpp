@@ -8,8 +8,10 @@
 #include "forms/document/special_fields.h"
 #include "forms/fields/datatypes/numberdatatype.h"
 #include "forms/fields/datatypes/textdatatype.h"
+#include "forms/model/border.h"
 #include "forms/model/fobjlist.h"
 #include "platform/ui/message_box.h"
+#include "tests/model/shape_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,82 @@ TEST_F(FieldModelTest, GettingValuesWidensANarrowFieldAndCutsATallOneToOneLine)
 
     tall->SetValueList(nullptr, nullptr);
     EXPECT_EQ(tall->GetValueList(), nullptr);
+}
+
+// A smaller size makes a list field one line of the new font; a bigger or
+// a mixed size, or any size on a plain field, leaves the height alone.
+TEST_F(FieldModelTest, ASmallerFontShrinksAListFieldToOneLineOfIt)
+{
+    auto lineOf = [this](uint16_t size) {
+        gdi::TEXTMETRIC m;
+        metrics.GetFont(kDeviceWindow, 991, 0, Font(0, size), 0, &m, nullptr);
+        return m.tmAscent + m.tmDescent;
+    };
+    ASSERT_LT(lineOf(160), lineOf(200));
+    const struct {
+        const char* name;
+        bool list;
+        uint16_t size;
+        int32_t height; // 0: unchanged
+    } cases[] = {
+        {"smaller", true, 160, lineOf(160)},
+        {"much smaller", true, 120, lineOf(120)},
+        {"bigger", true, 280, 0},
+        {"mixed", true, kMixedWord, 0},
+        {"smaller on a plain field", false, 160, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto field = MakeField({1000, 1000, 3000, 1500});
+        field->SetBorder(BORDER(0, 0, kLineNone, 0, 1, 0));
+        if (c.list) {
+            field->SetValueList(Values({"x"}, true).get(), nullptr);
+            field->SetRect(1000, 1000, 3000, 1500);
+        }
+        TEXTATTR change;
+        change.SetMixed();
+        change.size = c.size;
+        EXPECT_EQ(field->ChangeFont(change, nullptr), 1);
+        RECT r;
+        field->GetRect(r);
+        EXPECT_EQ(r.top, 1000);
+        EXPECT_EQ(r.bottom - r.top, c.height ? c.height : 500);
+        TEXTATTR now;
+        field->GetFont(&now);
+        EXPECT_EQ(now.size, c.size == kMixedWord ? 200 : c.size) << "the font changes in every case";
+    }
+}
+
+// Without a view the border is measured on the screen: the line a list
+// field is cut to still holds the font's height inside its border.
+TEST_F(FieldModelTest, ACutListFieldHoldsOneLineInsideItsBorderWithoutAView)
+{
+    const TEXTATTR font = Font(0, 200);
+    gdi::TEXTMETRIC m;
+    metrics.GetFont(kDeviceWindow, 991, 0, font, 0, &m, nullptr);
+    const int32_t line = m.tmAscent + m.tmDescent;
+    ASSERT_GT(line, 0);
+    const struct {
+        const char* name;
+        BORDER border;
+    } cases[] = {
+        {"no border", BORDER(0, 0, kLineNone, 0, 1, 0)},
+        {"thin", BORDER(0, 15, kLineSingle, 0, 1, 0)},
+        {"thick double", BORDER(0, 60, kLineDouble, 0, 1, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto field = MakeField({1000, 1000, 3000, 1900});
+        field->SetBorder(c.border);
+        field->SetValueList(Values({"x"}, true).get(), nullptr);
+        RECT r;
+        field->GetRect(r);
+        Mapped screen(kDeviceWindow, 15, 1);
+        RECT inner;
+        field->GetInnerRect(inner, screen.dc);
+        EXPECT_GE(inner.bottom - inner.top, line) << "the text fits inside the border";
+        EXPECT_LT(r.bottom - r.top, 2 * line) << "one line, not two";
+    }
 }
 
 TEST_F(FieldModelTest, MandatoryCannotBeSetOnAProtectedFieldButAlwaysCleared)

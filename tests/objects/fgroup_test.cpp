@@ -105,7 +105,7 @@ TEST_F(GroupTest, ARadioGroupInAFormReadsBackWithItsFlagsAndItsFieldsInTheFillin
         auto* field = dynamic_cast<FFIELD*>(reopened.FindField(static_cast<uint16_t>(i + 1)));
         ASSERT_NE(field, nullptr) << "fields inside groups are found";
         EXPECT_TRUE(group->ContainsObject(field));
-        EXPECT_EQ(field->GetRadioGroup(), group->GetMembers().GetHead());
+        EXPECT_EQ(field->GetRadioGroup(), &group->GetMembers());
         EXPECT_EQ(reopened.GetFieldIDAt(i), i + 1);
         EXPECT_EQ(dynamic_cast<CHECK_DATATYPE*>(field->GetDataType())->nChecked, i == 1 ? 1u : 0u);
     }
@@ -145,6 +145,36 @@ TEST_F(GroupTest, MovingAGroupMovesEveryMemberAndACopyHoldsCopies)
     outer.GetRect(moved);
     EXPECT_EQ(r.left, moved.left);
     EXPECT_EQ(r.bottom, moved.bottom);
+}
+
+// Where a radio button's group is asked for, it must be the member list
+// that holds the field now: not a copy's, not one it has left, and never a
+// group that has been deleted.
+TEST_F(GroupTest, ARadioButtonAnswersTheListThatHoldsItAndNothingOnceOutOfIt)
+{
+    auto group = RadioGroup(1);
+    auto* first = dynamic_cast<FFIELD*>(group->GetMembers().GetHead());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetRadioGroup(), &group->GetMembers());
+
+    auto copy = group->Clone();
+    auto* copied = dynamic_cast<FGROUP*>(copy.get());
+    ASSERT_NE(copied, nullptr);
+    for (FORMOBJ* o = copied->GetMembers().GetHead(); o; o = o->GetNext())
+        EXPECT_EQ(dynamic_cast<FFIELD*>(o)->GetRadioGroup(), &copied->GetMembers()) << "a copy answers its own list";
+
+    std::unique_ptr<FORMOBJ> removed = group->GetMembers().Remove(first);
+    EXPECT_EQ(first->GetRadioGroup(), nullptr) << "a field taken out of the group";
+    FOBJLIST elsewhere;
+    elsewhere.AddTail(std::move(removed));
+    EXPECT_EQ(first->GetRadioGroup(), nullptr) << "a field in another list is not in the group";
+    group.reset();
+    EXPECT_EQ(first->GetRadioGroup(), nullptr) << "the group is gone";
+    EXPECT_TRUE(first->IsRadioButton()) << "the mark itself stays until cleared";
+
+    auto plain = RadioGroup(10);
+    plain->SetFieldsRadioGroup(nullptr);
+    EXPECT_EQ(dynamic_cast<FFIELD*>(plain->GetMembers().GetHead())->GetRadioGroup(), nullptr);
 }
 
 } // namespace

@@ -648,6 +648,11 @@ bool FBASEVIEW::OnEvent(QEvent& e)
     }
 }
 
+void FBASEVIEW::OnPageKeyUp(bool pageUp, bool control)
+{
+    OnKeyUp(pageUp ? Qt::Key_PageUp : Qt::Key_PageDown, control);
+}
+
 void FBASEVIEW::OnKeyUp(int key, bool ctrl)
 {
     if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)

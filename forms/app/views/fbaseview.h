@@ -6,6 +6,7 @@
 
 #include "forms/app/views/marklist.h"
 #include "forms/model/object_view.h"
+#include "forms/model/textattr.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/ui/view.h"
@@ -144,6 +145,7 @@ public:
     SIZE ScrollLine(int side) override;
     void ShowPosSize(const RECT& rect) override;
     bool HasOtherViews() override;
+    void OnPageKeyUp(bool pageUp, bool control) override;
 
     // Zoom and pages.
     void SetZoom(int percent);
@@ -230,6 +232,13 @@ public:
     bool OnEvent(QEvent& e) override;
     void OnScroll(Qt::Orientation orientation, int position) override;
 
+    // Text attributes (fbaseview_text.cpp): those the format bar shows,
+    // and a format change for what the view edits (the base only takes the
+    // keyboard focus).
+    const TEXTATTR& GetTextAttr() const { return textAttr; }
+    virtual void SetTextAttr(const TEXTATTR& attr);
+    void ApplyTextAttr(const TEXTATTR& change) override;
+
 protected:
     static const USERSETTINGS& Settings();
     // Paints what is invalid now.
@@ -257,6 +266,12 @@ protected:
     bool placed = false;
     MARKLIST marks;
     std::string pdfPath;
+    // The current text attributes: black 12-point text in face 0.
+    TEXTATTR textAttr = [] {
+        TEXTATTR attr;
+        attr.Reset();
+        return attr;
+    }();
 
 private:
     std::unique_ptr<gdi::WindowSurface> surface;

@@ -4,13 +4,10 @@
 // dialog's result.
 #pragma once
 
-#include "forms/dialogs/controls/colour_button.h"
-#include "forms/dialogs/controls/icon_button.h"
+#include "forms/dialogs/appearance/shadow_editor.h"
 #include "forms/model/shadow.h"
 
 #include "platform/ui/dialog/dialog.h"
-
-#include <array>
 
 class OBJECT_VIEW;
 
@@ -25,8 +22,8 @@ public:
     void SetShadow(const SHADOW& shadow, OBJECT_VIEW* view);
     const SHADOW& GetShadow() const { return shadow; }
     // The latched corner (index into kShadowCorners) and the marked swatch.
-    int GetCorner() const { return corner; }
-    int GetSwatch() const { return swatch; }
+    int GetCorner() const { return editor.GetCorner(); }
+    int GetSwatch() const { return editor.GetSwatch(); }
 
 protected:
     // Attaches the buttons, latches the corner of the offsets (without
@@ -35,13 +32,9 @@ protected:
     bool OnCommand(int id, unsigned code) override;
 
 private:
-    void LatchCorner(int index);
     void Apply();
 
-    std::array<COLOUR_BUTTON, 16> swatches;
-    std::array<ICON_BUTTON, 5> corners;
     SHADOW shadow;
+    SHADOW_EDITOR editor;
     OBJECT_VIEW* view = nullptr;
-    int swatch = 0;
-    int corner = 0;
 };

@@ -1,5 +1,6 @@
 #include "forms/dialogs/controls/colour_button.h"
 
+#include "forms/dialogs/controls/button_frames.h"
 #include "forms/dialogs/controls/colours.h"
 
 #include "platform/gdi/dc.h"
@@ -12,16 +13,6 @@ constexpr unsigned kWhiteSwatch = 1024;
 constexpr unsigned kBlackSwatch = 1025;
 constexpr unsigned kOtherSwatch = 1026;
 constexpr unsigned kTransparentSample = 1043;
-
-void Line(gdi::DC& dc, gdi::COLORREF colour, std::initializer_list<gdi::POINT> points)
-{
-    const gdi::Pen old = dc.SelectObject(gdi::Pen::Solid(0, colour));
-    auto it = points.begin();
-    dc.MoveTo(it->x, it->y);
-    for (++it; it != points.end(); ++it)
-        dc.LineTo(it->x, it->y);
-    dc.SelectObject(old);
-}
 
 void Fill(gdi::DC& dc, int left, int top, int right, int bottom, unsigned swatch)
 {
@@ -72,22 +63,7 @@ void COLOUR_BUTTON::DrawItem(ui::DRAWITEMSTRUCT& item)
         Fill(dc, l, t, r, b, swatch);
     }
 
-    // The sunken frame: shadow and black on the left and top, button face
-    // and white on the right and bottom.
-    const int right = c.right - 1;
-    const int bottom = c.bottom - 1;
-    Line(dc, gdi::GetSysColor(gdi::COLOR_BTNSHADOW), {{l, bottom - 1}, {l, t}, {right, t}});
-    Line(dc, 0, {{l + 1, bottom - 2}, {l + 1, t + 1}, {right - 1, t + 1}});
-    Line(dc, gdi::GetSysColor(gdi::COLOR_BTNFACE), {{l + 1, bottom - 1}, {right - 1, bottom - 1}, {right - 1, t}});
-    Line(dc, gdi::GetSysColor(gdi::COLOR_BTNHIGHLIGHT), {{l, bottom}, {right, bottom}, {right, t - 1}});
-
-    if (selected) {
-        const gdi::Brush oldBrush = dc.SelectObject(gdi::Brush::Null());
-        const gdi::Pen oldPen = dc.SelectObject(gdi::Pen::Solid(0, gdi::GetSysColor(gdi::COLOR_BTNFACE)));
-        dc.Rectangle(l + 2, t + 2, c.right - 2, c.bottom - 2);
-        dc.SelectObject(gdi::Pen::Solid(0, 0));
-        dc.Rectangle(l + 3, t + 3, c.right - 3, c.bottom - 3);
-        dc.SelectObject(oldPen);
-        dc.SelectObject(oldBrush);
-    }
+    DrawSunkenFrame(dc, c);
+    if (selected)
+        DrawSelectionFrame(dc, c);
 }

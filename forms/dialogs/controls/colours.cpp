@@ -36,6 +36,11 @@ int SwatchIndexFromColour(COLORREF colour)
     return 0;
 }
 
+int SwatchOfColour(COLORREF colour)
+{
+    return SwatchIndexFromColour(colour) % kColourCount;
+}
+
 COLORREF ColourFromMenuIndex(unsigned id)
 {
     if (id == kAutomaticColourId)

@@ -26,6 +26,9 @@ COLORREF ColourFromSwatchId(unsigned id);
 // The first position 0 to 17 of the swatch search table whose colour is
 // exactly this one; 0 (black's) when none is.
 int SwatchIndexFromColour(COLORREF colour);
+// The swatch (0 to 15) that marks a colour: black's for the table's last
+// two entries, which are black's again, and for a colour not listed.
+int SwatchOfColour(COLORREF colour);
 // 173 gives kAutomaticColour; 157 to 172 their colour; any other id the
 // window-text colour.
 COLORREF ColourFromMenuIndex(unsigned id);

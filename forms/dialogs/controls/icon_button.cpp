@@ -1,5 +1,6 @@
 #include "forms/dialogs/controls/icon_button.h"
 
+#include "forms/dialogs/controls/button_frames.h"
 #include "forms/res/program_icons.h"
 
 #include "platform/gdi/bitmap.h"
@@ -27,16 +28,6 @@ void DrawIcon(gdi::DC& dc, int x, int y, uint16_t id)
     painter.drawImage(0, 0, icon);
     painter.end();
     dc.BitBlt(x, y, kIconSize, kIconSize, gdi::Bitmap::FromImage(composed), 0, 0, gdi::SRCCOPY);
-}
-
-void Line(gdi::DC& dc, gdi::COLORREF colour, std::initializer_list<gdi::POINT> points)
-{
-    const gdi::Pen old = dc.SelectObject(gdi::Pen::Solid(0, colour));
-    auto it = points.begin();
-    dc.MoveTo(it->x, it->y);
-    for (++it; it != points.end(); ++it)
-        dc.LineTo(it->x, it->y);
-    dc.SelectObject(old);
 }
 
 } // namespace
@@ -74,11 +65,11 @@ void ICON_BUTTON::DrawItem(ui::DRAWITEMSTRUCT& item)
     const gdi::COLORREF shadow = gdi::GetSysColor(gdi::COLOR_BTNSHADOW);
     const bool pressed = (item.itemState & ui::ODS_SELECTED) || latched;
     if (!pressed) {
-        Line(dc, highlight, {{r.left + 1, r.bottom - 2}, {r.left + 1, r.top + 1}, {r.right - 1, r.top + 1}});
-        Line(dc, shadow, {{r.right - 2, r.top + 1}, {r.right - 2, r.bottom - 2}, {r.left, r.bottom - 2}});
+        FrameLine(dc, highlight, {{r.left + 1, r.bottom - 2}, {r.left + 1, r.top + 1}, {r.right - 1, r.top + 1}});
+        FrameLine(dc, shadow, {{r.right - 2, r.top + 1}, {r.right - 2, r.bottom - 2}, {r.left, r.bottom - 2}});
     } else {
-        Line(dc, highlight, {{r.right - 1, r.top + 1}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}});
-        Line(dc, shadow, {{r.left + 1, r.bottom - 2}, {r.left + 1, r.top + 1}, {r.right - 1, r.top + 1}});
+        FrameLine(dc, highlight, {{r.right - 1, r.top + 1}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}});
+        FrameLine(dc, shadow, {{r.left + 1, r.bottom - 2}, {r.left + 1, r.top + 1}, {r.right - 1, r.top + 1}});
     }
 
     int x = r.left + 1;

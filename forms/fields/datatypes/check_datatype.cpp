@@ -38,9 +38,10 @@ uint16_t FieldIdOf(FORMOBJ* object)
 
 } // namespace
 
-// Turns the window's keys and clicks into the check box's actions. Up and
-// Down move between table cells, F1 shows the field's help and the page
-// keys scroll the view: none of them is built yet, so they do nothing here.
+// Turns the window's keys and clicks into the check box's actions and the
+// fill view's moves: Tab to the next or previous field, Up and Down to the
+// table cell above or below, F1 to the field's help, the page keys to the
+// view's scrolling.
 class CHECK_DATATYPE::WindowOwner : public ui::CheckBoxWndOwner {
 public:
     WindowOwner(CHECK_DATATYPE& box, OBJECT_VIEW* view, FORMOBJ* field)
@@ -54,9 +55,25 @@ public:
             view->MoveToField(forward);
     }
     void OnToggle() override { box.Toggle(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(field)); }
-    void OnUpDown(bool) override {}
-    void OnHelp(int, int, int, int) override {}
-    void OnPageKeyUp(bool, bool) override {}
+    void OnUpDown(bool up) override
+    {
+        if (!view)
+            return;
+        if (up)
+            view->MoveToCellAbove();
+        else
+            view->MoveToCellBelow();
+    }
+    void OnHelp(int left, int top, int right, int bottom) override
+    {
+        if (view)
+            view->ShowFieldHelp(field, RECT {left, top, right, bottom});
+    }
+    void OnPageKeyUp(bool pageUp, bool control) override
+    {
+        if (view)
+            view->OnPageKeyUp(pageUp, control);
+    }
     void OnFocusChanged() override
     {
         box.InvalidateOwner(reinterpret_cast<uintptr_t>(view), reinterpret_cast<uintptr_t>(field));

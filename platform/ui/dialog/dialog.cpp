@@ -23,16 +23,22 @@ namespace ui {
 // The dialog's top-level window: Enter, Esc and closing go to the dialog.
 class DialogWindow : public QWidget {
 public:
-    DialogWindow(Dialog& dialog, QWidget* parent)
+    DialogWindow(Dialog& dialog, QWidget* parent, bool child)
         : QWidget(parent,
-            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                | Qt::WindowSystemMenuHint)
+            child ? Qt::Widget
+                  : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                    | Qt::WindowSystemMenuHint)
         , dialog_(dialog)
+        , child_(child)
     {}
 
 protected:
     void keyPressEvent(QKeyEvent* e) override
     {
+        if (child_) {
+            e->ignore();
+            return;
+        }
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {
@@ -59,6 +65,7 @@ protected:
 
 private:
     Dialog& dialog_;
+    bool child_;
 };
 
 namespace {
@@ -117,6 +124,7 @@ int Dialog::DoModal()
         Dialog& dialog;
         ~WindowScope()
         {
+            dialog.OnDestroyWindow();
             dialog.running_ = false;
             dialog.items_.clear();
             dialog.window_.reset();
@@ -179,20 +187,46 @@ void Dialog::EndDialog(int result)
         loop_->quit();
 }
 
-void Dialog::Create()
+void Dialog::CreateChildWindow(QWidget* host)
 {
-    QWidget* owner = parent_ ? parent_->window() : QApplication::activeWindow();
-    window_ = std::make_unique<DialogWindow>(*this, owner);
+    Create(host);
+    running_ = true;
+    result_ = 0;
+    OnInitDialog();
+    window_->show();
+}
+
+void Dialog::DestroyChildWindow()
+{
+    running_ = false;
+    items_.clear();
+    window_.reset();
+}
+
+void Dialog::Create(QWidget* host)
+{
+    if (host) {
+        window_ = std::make_unique<DialogWindow>(*this, host, true);
+    } else {
+        QWidget* owner = parent_ ? parent_->window() : QApplication::activeWindow();
+        window_ = std::make_unique<DialogWindow>(*this, owner, false);
+        window_->setWindowModality(Qt::ApplicationModal);
+        window_->setWindowTitle(text::ToQString(definition_.caption));
+    }
     window_->setObjectName(QStringLiteral("dlg_%1").arg(definition_.id));
-    window_->setWindowModality(Qt::ApplicationModal);
-    window_->setWindowTitle(text::ToQString(definition_.caption));
     window_->setFont(DialogQFont(definition_.fontPoints, definition_.fontFace));
     // The classic button face behind the controls, whatever the theme.
+    window_->setAutoFillBackground(true);
     QPalette palette = window_->palette();
     const gdi::COLORREF face = gdi::GetSysColor(gdi::COLOR_BTNFACE);
     const QColor faceColour(gdi::GetRValue(face), gdi::GetGValue(face), gdi::GetBValue(face));
     palette.setColor(QPalette::Window, faceColour);
     palette.setColor(QPalette::Button, faceColour);
+    // Disabled texts in the classic grey, which shows on the button face.
+    const gdi::COLORREF grey = gdi::GetSysColor(gdi::COLOR_GRAYTEXT);
+    const QColor greyColour(gdi::GetRValue(grey), gdi::GetGValue(grey), gdi::GetBValue(grey));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, greyColour);
     window_->setPalette(palette);
     const gdi::RECT size = MapDialogRect(0, 0, definition_.width, definition_.height, base_);
     window_->setFixedSize(size.Width(), size.Height());
@@ -519,6 +553,38 @@ uintptr_t Dialog::GetItemData(int id, int index) const
     if (auto* list = Item<QListWidget>(id); list && index >= 0 && index < list->count())
         return static_cast<uintptr_t>(list->item(index)->data(Qt::UserRole).toULongLong());
     return 0;
+}
+
+std::string Dialog::GetItemText(int id, int index) const
+{
+    if (auto* combo = Item<QComboBox>(id); combo && index >= 0 && index < combo->count())
+        return text::FromQString(combo->itemText(index));
+    if (auto* list = Item<QListWidget>(id); list && index >= 0 && index < list->count())
+        return text::FromQString(list->item(index)->text());
+    return {};
+}
+
+int Dialog::FindStringExact(int id, std::string_view text) const
+{
+    for (int i = 0; i < GetCount(id); ++i)
+        if (text::EqualNoCase(GetItemText(id, i), text))
+            return i;
+    return -1;
+}
+
+gdi::RECT Dialog::GetItemRect(int id) const
+{
+    QWidget* widget = GetDlgItem(id);
+    if (!widget)
+        return {};
+    const QRect g = widget->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+void Dialog::MoveItem(int id, const gdi::RECT& rect)
+{
+    if (QWidget* widget = GetDlgItem(id))
+        widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 void Dialog::AttachDrawer(int id, OwnerDrawer* drawer)

@@ -75,11 +75,19 @@ public:
     int GetCurSel(int id) const;
     int GetCount(int id) const;
     uintptr_t GetItemData(int id, int index) const;
+    std::string GetItemText(int id, int index) const;
+    // The first item whose text is this one, in any case; -1 for none.
+    int FindStringExact(int id, std::string_view text) const;
 
     // An owner-drawn control of this dialog draws through the drawer (the
     // dialog does not own it); RedrawItem has it draw again at once.
     void AttachDrawer(int id, OwnerDrawer* drawer);
     void RedrawItem(int id);
+
+    // A control's rectangle in pixels of the dialog's window, and moving it
+    // there.
+    gdi::RECT GetItemRect(int id) const;
+    void MoveItem(int id, const gdi::RECT& rect);
 
     // A notification from a control, as WM_COMMAND brings it.
     bool SendCommand(int id, unsigned code) { return OnCommand(id, code); }
@@ -95,10 +103,19 @@ protected:
     // The base hands the item to the drawer attached to the control.
     virtual void OnDrawItem(int id, DRAWITEMSTRUCT& item);
     virtual void OnMeasureItem(int id, MEASUREITEMSTRUCT& item);
+    // The window is about to go (a sheet takes its pages' windows first).
+    virtual void OnDestroyWindow() {}
+
+    // A page of a sheet: the window is made as a child of `host`, with its
+    // controls, and OnInitDialog runs; notifications flow until
+    // DestroyChildWindow. Enter and Esc are left to the host's window.
+    void CreateChildWindow(QWidget* host);
+    void DestroyChildWindow();
 
 private:
     friend class DialogWindow;
-    void Create();
+    // A top-level window, or a page's child window of `host`.
+    void Create(QWidget* host = nullptr);
     void CreateControl(const res::DialogControl& control, QWidget*& previousFocus);
     void Notify(int id, unsigned code);
     // Enter: the focused push button, else the default one, else OK.

@@ -82,11 +82,7 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_PASTE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && CanPaste()); });
     // Linked objects come with embedding.
     AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
-    AddCommand(ID_FORMAT_SHADOW, [this](unsigned) { OnFormatShadow(); });
-    AddUpdate(ID_FORMAT_SHADOW, [](ui::CmdUI& cmdUI) {
-        cmdUI.Enable(true);
-        cmdUI.SetCheck(0);
-    });
+    RegisterFormatCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
@@ -217,6 +213,11 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         OnLButtonDown(EventPoint(mouse), mouse.modifiers() & Qt::ShiftModifier);
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent&>(e).button() != Qt::LeftButton)
+            return false;
+        OnLButtonDblClk();
+        return true;
     case QEvent::MouseButtonRelease: {
         auto& mouse = static_cast<QMouseEvent&>(e);
         if (mouse.button() != Qt::LeftButton)

@@ -19,6 +19,7 @@
 
 class FSELECTION;
 class SelectionDrag;
+class UNDO_ACTION;
 
 // Commands of the design view.
 inline constexpr unsigned ID_EDIT_CLEAR = 57632;
@@ -49,6 +50,14 @@ struct DRAG_DESCRIPTION {
     // a value outside +-32767: such a block counts as not offered.
     static std::optional<DRAG_DESCRIPTION> Decode(const std::string& bytes);
 };
+inline constexpr unsigned ID_FORMAT_LINE = 32785;
+inline constexpr unsigned ID_FORMAT_SHADE = 32783;
+inline constexpr unsigned ID_FORMAT_FONT = 32892;
+inline constexpr unsigned ID_FORMAT_TEXT_SPACING = 32905;
+inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
+inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
+inline constexpr unsigned ID_ALIGN_LEFT = 176;
+inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -132,20 +141,54 @@ public:
     SHADOW& NewObjectShadow() { return currentShadow; }
     TEXTATTR& NewObjectFont() { return currentFont; }
 
-    // Format commands (fdesignview_format.cpp).
-    // The Shadow dialog on the selection's shadow, applied as it changes and
-    // kept on OK (the form marked modified when it changed), taken back on
-    // Cancel; with no shadow among the selected objects, the dialog edits
-    // the shadow of new objects.
+    // Format commands (fdesignview_format.cpp). A Format dialog works on
+    // the selection's attribute, applied as it changes and kept on OK (the
+    // form marked modified when it changed), taken back on Cancel; with no
+    // such attribute among the selected objects, it edits the attribute of
+    // new objects.
     void OnFormatShadow();
-    // The selection's shadow (1), else that of new objects (0).
+    void OnFormatLine();
+    void OnFormatShade();
+    void OnFormatFont();
+    // The line spacing of the selected text objects and fields.
+    void OnTextSpacing();
+    // The first selected object's appearance sheet.
+    void OnEditAppearance();
+    // The alignment pop-up under the format bar's button.
+    void OnTextAlignmentMenu();
+    // A double click on the selection opens its appearance sheet.
+    void OnLButtonDblClk();
+    // The selection's attribute (1), else that of new objects (0).
     int GetCurrentShadow(SHADOW* out);
-    // A Format dialog (flag 0) changes each selected object's shadow; a
+    int GetCurrentBorder(BORDER* out);
+    int GetCurrentShade(BASICSHADE* out);
+    // A Format dialog (flag 0) changes each selected object's attribute; a
     // page (flag non-zero) sets it.
     void SetSelectionShadow(const SHADOW& shadow, uintptr_t flag) override;
+    void SetSelectionBorder(const BORDER& border, uintptr_t flag) override;
+    void SetSelectionShade(const BASICSHADE& shade, uintptr_t flag) override;
+    void SetSelectionAlignment(uint8_t alignment, uintptr_t flag) override;
+    void SetSelectionLineSpacing(uint16_t spacing, uintptr_t flag) override;
+    // Left 0, right 1, centred 3, justified 4: for the selected texts, or
+    // for new objects when none is selected.
+    void SetTextAlignment(uint8_t code);
+    // A change record for the selected objects' text, or for new objects'.
+    void ApplyTextAttr(const TEXTATTR& change) override;
+    // The format bar's one refresh: the text attributes and the alignment
+    // of the selection, else those of new objects.
+    void UpdateFormatBar();
+    void RefreshCurrentTextAttr();
+    void RefreshCurrentAlignment();
+    uint8_t GetBarAlignment() const { return barAlignment; }
+    uint8_t NewObjectAlignment() const { return alignment; }
     // While a format dialog or the appearance sheet runs, the selection
     // shows no handles.
     void SetAppearanceSheetOpen(bool open) override { dialogOpen = open; }
+    // The appearance sheet and its snapshot of the selected objects.
+    void RecordSelectionUndo() override;
+    int RunAppearanceSheet(uint16_t captionId, FORMOBJ& object) override;
+    void UndoLast() override;
+    void DropLastUndo() override;
 
     // Selecting and tracking (fdesignview_select.cpp). Points are device
     // units on the window.
@@ -266,6 +309,7 @@ private:
     // Moves (or with size, sizes) the selection to the next grid line.
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
+    void RegisterFormatCommands();
 
     std::unique_ptr<FSELECTION> selection;
     // A drag over this view: what it carries and what it shows.
@@ -297,4 +341,9 @@ private:
     // The character format new fields take: black 12-point text in face 0
     // until the format commands set it.
     TEXTATTR currentFont;
+    // The alignment new objects take and the one the format bar shows.
+    uint8_t alignment = 0;
+    uint8_t barAlignment = 0;
+    // The appearance sheet's snapshot while the sheet runs.
+    UNDO_ACTION* sheetSnapshot = nullptr;
 };

@@ -89,7 +89,9 @@ TEST_F(DesignerTest, ClickingTheDropZoneShowsTheListExtentWhoseBottomDragsButKee
     // Drag the bottom handle of the list far up: the list keeps at least
     // one row of 10-point Arial.
     const int32_t middle = (r.left + r.right) / 2;
-    const POINT handle = At(middle, r.bottom + 1440);
+    // The handle lies just outside the list's bottom edge: pressed at its
+    // middle, 45 twips below.
+    const POINT handle = At(middle, r.bottom + 1440 + 45);
     Drag({handle, At(middle, r.bottom + 700), At(middle, r.top)});
     const RECT list = field->GetListExtent();
     EXPECT_EQ(RectOf(field), r) << "the field stays";
