@@ -39,7 +39,7 @@ bool FDROPTARGET::CanScroll(uint16_t direction)
 {
     for (int axis = 0; axis < 2; ++axis) {
         const uint8_t way = AxisOf(direction, axis);
-        if (way != 0xFF && !view.CanScrollLine(axis, way == 1))
+        if (way != 0xFF && !view.CanDragScroll(axis, way == 1))
             return false;
     }
     return true;
@@ -50,6 +50,6 @@ void FDROPTARGET::Scroll(uint16_t direction)
     for (int axis = 0; axis < 2; ++axis) {
         const uint8_t way = AxisOf(direction, axis);
         if (way != 0xFF)
-            view.ScrollLine(axis, way == 1);
+            view.DragScroll(axis, way == 1);
     }
 }

@@ -18,8 +18,8 @@ public:
     virtual bool OnDrop(const ui::DataObject& data, unsigned effect, POINT point) = 0;
     // Axis 0 horizontal, 1 vertical; forward is right or down. The test
     // changes nothing.
-    virtual bool CanScrollLine(int axis, bool forward) = 0;
-    virtual void ScrollLine(int axis, bool forward) = 0;
+    virtual bool CanDragScroll(int axis, bool forward) = 0;
+    virtual void DragScroll(int axis, bool forward) = 0;
 };
 
 class FDROPTARGET : public ui::DropTarget {

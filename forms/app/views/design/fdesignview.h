@@ -227,8 +227,8 @@ public:
     unsigned OnDragOver(const ui::DataObject& data, unsigned keyState, POINT point) override;
     void OnDragLeave() override;
     bool OnDrop(const ui::DataObject& data, unsigned effect, POINT point) override;
-    bool CanScrollLine(int axis, bool forward) override;
-    void ScrollLine(int axis, bool forward) override;
+    bool CanDragScroll(int axis, bool forward) override;
+    void DragScroll(int axis, bool forward) override;
     // Feedback erased before the window scrolls under it.
     void OnScroll(Qt::Orientation orientation, int position) override;
     FDROPTARGET& GetDropTarget() { return dropTarget; }

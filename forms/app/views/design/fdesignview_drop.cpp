@@ -392,7 +392,7 @@ void FDESIGNVIEW::ActivateForDrop()
     frame->SetActiveView(this);
 }
 
-bool FDESIGNVIEW::CanScrollLine(int axis, bool forward)
+bool FDESIGNVIEW::CanDragScroll(int axis, bool forward)
 {
     VIEWDC v(this, kOwnWindow);
     if (!v.IsSetUp())
@@ -407,7 +407,7 @@ bool FDESIGNVIEW::CanScrollLine(int axis, bool forward)
     return (axis == 0 ? moved.cx : moved.cy) != 0;
 }
 
-void FDESIGNVIEW::ScrollLine(int axis, bool forward)
+void FDESIGNVIEW::DragScroll(int axis, bool forward)
 {
     const uint8_t code = forward ? SB_LINEDOWN : SB_LINEUP;
     if (axis == 0)
