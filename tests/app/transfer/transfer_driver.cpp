@@ -50,6 +50,13 @@ struct DesignWindow {
         QCoreApplication::processEvents();
         view.OnInitialUpdate();
     }
+    // Selects every object of the page and copies them.
+    void CopyPage(int page)
+    {
+        view.SetPage(page);
+        view.SelectPage();
+        view.OnEditCopy();
+    }
     ~DesignWindow()
     {
         host.SetView(nullptr);
@@ -65,9 +72,7 @@ int Copy(QApplication& app, const std::string& form, int page, const QString& st
     if (!doc.OnOpenDocument(form))
         return 2;
     DesignWindow window(doc);
-    window.view.SetPage(page);
-    window.view.SelectPage();
-    window.view.OnEditCopy();
+    window.CopyPage(page);
     std::printf("ready %d\n", window.view.GetSelection()->GetCount());
     std::fflush(stdout);
     QElapsedTimer running;
@@ -118,9 +123,7 @@ int Seed(const std::string& form, int page, const std::string& out)
     if (!doc.OnOpenDocument(form))
         return 2;
     DesignWindow window(doc);
-    window.view.SetPage(page);
-    window.view.SelectPage();
-    window.view.OnEditCopy();
+    window.CopyPage(page);
     const ui::DataObject copied = ui::DataObject::FromClipboard();
     RECT r;
     window.view.GetSelection()->GetRect(r);
