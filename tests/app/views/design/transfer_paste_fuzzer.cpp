@@ -47,7 +47,9 @@ std::string Block(const uint8_t*& data, size_t& size)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(*argc, *argv);
+    // Never destroyed: its post routines would run after the statics they
+    // clear are gone.
+    new QApplication(*argc, *argv);
     static ProgramWideParts parts;
     static ui::ScopedMessageBoxHook answer([](const ui::MessageBoxRequest&) { return ui::IDOK; });
     return 0;
