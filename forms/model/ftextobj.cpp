@@ -35,6 +35,8 @@ int FTEXTOBJ::Create(const TEXTATTR& font, uint8_t align)
 
 int FTEXTOBJ::SetText(std::string_view text)
 {
+    if (!TextLengthFits(text.substr(0, text.find('\0')).size()))
+        return 0;
     return txText.Assign(text);
 }
 

@@ -18,6 +18,10 @@ class FontFaces;
 // value is a fixed line pitch in twips.
 constexpr uint16_t kLineSpacingAuto = 0xFFFF;
 
+// The most bytes a text object's text holds with its NUL: its record states
+// that count plus 3 in a u16.
+constexpr uint32_t kMaxTextObjectBytes = 65532;
+
 // Attribute kind of the line spacing.
 constexpr int kAttrLineSpacing = 4;
 
@@ -105,8 +109,12 @@ public:
     uint16_t TrimTrailingBlanks();
 
     const TEXTSTR& GetText() const { return txText; }
-    // The text up to its first zero byte; 0 when it cannot be held.
+    // The text up to its first zero byte; 0 when it cannot be held or its
+    // record could not state its length (the old text stays).
     int SetText(std::string_view text);
+    // Whether a text of that many bytes (no NUL) fits the text record; an
+    // edit that would make the text longer is refused like an overflow.
+    static bool TextLengthFits(size_t length) { return length < kMaxTextObjectBytes; }
     uint16_t GetLineSpacing() const { return nLineSpacing; }
 
 private:

@@ -134,6 +134,10 @@ public:
     // when the step holds them: it then owns each object that the selection
     // unlinks. False without an undo list: the selection deletes them.
     virtual bool RecordDeletionUndo() { return false; }
+    // What deleting a group's member unlinked (the member, or the dissolved
+    // group holding it), with whether the undo step recorded it; a view
+    // without an undo list lets it go.
+    virtual void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept);
 
     // What the appearance pages and the Format dialogs apply to the view's
     // selected objects while they run; the flag is 0 from a Format dialog,
@@ -166,6 +170,31 @@ public:
     // objects are selected.
     virtual bool GetLastMouseDown(POINT&) { return false; }
     virtual uint16_t GetSelectedCount() { return 0; }
+
+    // What an object edited in place, and its editor's site, ask of the
+    // view. The bodies here are those of a view without the facility: every
+    // placement is valid, nothing scrolls, nothing is shown.
+
+    // 1 when the object accepts placement at all and may take the rectangle
+    // (twips relative to the scroll origin).
+    virtual int IsValidObjectPlacement(FORMOBJ*, const RECT&) { return 1; }
+    // Widens the room to scroll around the page so that the rectangle (page
+    // twips) of an object edited past the page's edges can be reached; 1
+    // when the rectangle reaches a limit.
+    virtual int AutoScrollToRect(int32_t, int32_t, int32_t, int32_t, FORMOBJ*) { return 0; }
+    // Takes the widened room away again.
+    virtual void StopAutoScroll() {}
+    // Scrolls by distances in twips on a page; 0 when it could not.
+    virtual int AutoScroll(int16_t, int16_t, uint16_t) { return 0; }
+    // Deletes that object alone, at once: no question, and nothing kept for
+    // Undo Deletion (an emptied text object goes this way). The object is
+    // gone when this returns.
+    virtual void DeleteObjectAlone(FORMOBJ*) {}
+    // The format bar shows a character format; and is brought up to date.
+    virtual void SetTextAttr(const TEXTATTR&) {}
+    virtual void UpdateFormatBar(int) {}
+    // The area (screen coordinates) to repaint once an editor has gone.
+    virtual void SetEditRepaintRect(const RECT&) {}
 
     // The window's device context while drawing contexts made for the view
     // live, and how many of them live; kept by VIEWDC.

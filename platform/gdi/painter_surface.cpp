@@ -343,16 +343,33 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
     const QRectF cell(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
     if (s.bkMode == OPAQUE)
         painter.fillRect(cell, Colour(s.bkColour));
+    // The cell is filled above; Qt's own opaque mode would paint the glyph
+    // run's background over the glyphs.
+    painter.setBackgroundMode(Qt::TransparentMode);
 
     const std::vector<quint32> glyphs = face.GlyphIndexes(run.text);
     QGlyphRun glyphRun;
     glyphRun.setRawFont(face.Raw());
     glyphRun.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
     glyphRun.setPositions(positions);
-    glyphRun.setUnderline(run.logfont.lfUnderline != 0);
-    glyphRun.setStrikeOut(run.logfont.lfStrikeOut != 0);
     painter.setPen(Colour(s.textColour));
     painter.drawGlyphRun(QPointF(0, 0), glyphRun);
+    // Qt places a glyph run's decorations by its own font metrics, not by
+    // the raw font's units this transform works in: they came out as a short
+    // bar across the letters. The lines are drawn here, over the whole run,
+    // at least one device pixel thick.
+    if (run.logfont.lfUnderline || run.logfont.lfStrikeOut) {
+        const double baseline = face.Ascent() / twipsPerRaw;
+        const double onePixel = 1.0 / std::max(1e-9, run.devicePerTwipY * twipsPerRaw);
+        const double thickness = std::max(face.Raw().lineThickness(), onePixel);
+        const QColor colour = Colour(s.textColour);
+        if (run.logfont.lfUnderline) {
+            const double y = baseline + std::max(face.Raw().underlinePosition(), thickness);
+            painter.fillRect(QRectF(0, y - thickness / 2, x, thickness), colour);
+        }
+        if (run.logfont.lfStrikeOut)
+            painter.fillRect(QRectF(0, baseline - baseline / 3 - thickness / 2, x, thickness), colour);
+    }
     Touched(transform.mapRect(cell).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 

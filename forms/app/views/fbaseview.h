@@ -145,6 +145,10 @@ public:
     SIZE ScrollLine(int side) override;
     void ShowPosSize(const RECT& rect) override;
     bool HasOtherViews() override;
+    // Kept in client coordinates and invalidated (fbaseview_edit.cpp).
+    void SetEditRepaintRect(const RECT& screen) override;
+    // The area to repaint once an editor has gone (client coordinates).
+    const RECT& GetEditRepaintRect() const { return editRepaintRect; }
     void OnPageKeyUp(bool pageUp, bool control) override;
 
     // Zoom and pages.
@@ -165,6 +169,9 @@ public:
     void ShowSize(int32_t width, int32_t height);
     void ClearPosSize();
     void SetUnit(uint16_t unit) { this->unit = unit; }
+    uint16_t GetUnit() const { return unit; }
+    // Everything is drawn again (display options changed).
+    void RepaintAll() { InvalidateAll(); }
 
     // Works out where the page lies in the window at the current zoom.
     void CalcPageRect();
@@ -185,7 +192,7 @@ public:
     void SetScrollRangeHorz(VIEWDC& dc, QScrollBar* bar);
     void SetScrollRangeVert(VIEWDC& dc, QScrollBar* bar);
     // Scrolls by distances in twips on a page; 0 when nothing can be set up.
-    int AutoScroll(int16_t dx, int16_t dy, uint16_t page);
+    int AutoScroll(int16_t dx, int16_t dy, uint16_t page) override;
     // Whether a device point lies within the edge border, and on which
     // side; only asks, never scrolls.
     int GetAutoScrollSide(POINT point, uint16_t& side);
@@ -266,6 +273,7 @@ protected:
     bool placed = false;
     MARKLIST marks;
     std::string pdfPath;
+    RECT editRepaintRect {0, 0, 0, 0};
     // The current text attributes: black 12-point text in face 0.
     TEXTATTR textAttr = [] {
         TEXTATTR attr;

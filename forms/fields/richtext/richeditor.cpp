@@ -295,6 +295,7 @@ int RICHEDITOR::FinishEdit(bool check)
     }
     Paint(*info, lines, false);
     PlaceCaret(*info, lines, true);
+    owner->ScrollToCaret();
     ReportFormat();
     return 1;
 }

@@ -3,19 +3,17 @@
 // recording surface and on an image, and laying it out again after one
 // inserted character.
 #include "test_fonts.h"
+#include "text_helpers.h"
+#include "tool_setup.h"
 
 #include "forms/fields/richtext/format_code.h"
 #include "forms/fields/richtext/richtext.h"
 #include "forms/fields/richtext/textdrawinfo.h"
-#include "forms/model/font_cache.h"
-#include "forms/model/font_metrics_cache.h"
 
 #include "platform/gdi/image_surface.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
@@ -28,28 +26,8 @@ constexpr int32_t kHeight = 1 << 30;
 // Qt, the fonts and the caches, made once for every benchmark.
 void Setup()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "richtext_benchmark";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
     static TestFonts fonts;
-    static FONTMETRICSCACHE metrics;
-    static FONTCACHE fontCache;
-    SetProgramFonts(&fonts);
-    SetFontMetricsCache(&metrics);
-    SetFontCache(&fontCache);
-}
-
-std::string Code(char letter, int16_t value)
-{
-    char bytes[kCodeLength];
-    EncodeFormatCode(letter, value, bytes);
-    return std::string(bytes, kCodeLength);
+    SetupOffscreen("richtext_benchmark", fonts);
 }
 
 // Words of 2 to 9 letters; every 40 characters the format changes, in turn

@@ -4,35 +4,17 @@
 // layout must end, every line must move on, the last line must end on the
 // end mark, and hit testing must stay on its line.
 #include "test_fonts.h"
+#include "tool_setup.h"
 
 #include "forms/fields/richtext/richtext.h"
 #include "forms/fields/richtext/textdrawinfo.h"
 #include "forms/fields/richtext/textline.h"
-#include "forms/model/font_cache.h"
-#include "forms/model/font_metrics_cache.h"
-
-#include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-// Aborts, naming the failed check's line.
-void Fail(int line)
-{
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
-
-#define CHECK(ok)                                                                                                      \
-    do {                                                                                                               \
-        if (!(ok))                                                                                                     \
-            Fail(__LINE__);                                                                                            \
-    } while (false)
 
 struct Input {
     const uint8_t* data;
@@ -71,20 +53,14 @@ void LayOut(RICHTEXT& text, const TEXTDRAWINFO& info, const TEXTSELECTION& selec
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    static TestFonts fonts;
+    SetupOffscreen((*argv)[0], fonts);
+    (void)argc;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static TestFonts fonts;
-    static FONTMETRICSCACHE metrics;
-    static FONTCACHE fontCache;
-    SetProgramFonts(&fonts);
-    SetFontMetricsCache(&metrics);
-    SetFontCache(&fontCache);
-
     Input in {data, size};
     const int32_t width = static_cast<int16_t>(in.Word());
     const uint8_t alignment = in.Byte() % 5;

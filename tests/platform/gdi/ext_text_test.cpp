@@ -143,4 +143,62 @@ TEST(ExtTextOutPositions, GlyphsLandWhereTheAdvancesPutThem)
     EXPECT_TRUE(inkIn(104, 116));
 }
 
+TEST(TextDecorations, UnderlineAndStrikeOutRunUnderAndThroughTheWholeText)
+{
+    // "oo" has no ink below its baseline and a gap between its letters, so
+    // a row inked from end to end there can only be a decoration.
+    struct Case {
+        bool underline;
+        bool strikeOut;
+    } cases[] = {{false, false}, {true, false}, {false, true}};
+    for (const Case& c : cases) {
+        ImageSurface image(200, 80);
+        DC dc(image);
+        LOGFONT lf;
+        lf.lfHeight = -48;
+        lf.lfUnderline = c.underline;
+        lf.lfStrikeOut = c.strikeOut;
+        lf.SetFaceName("Arial");
+        dc.SelectObject(Font(lf));
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(10, 10, "oo");
+        TEXTMETRIC tm;
+        ASSERT_TRUE(dc.GetTextMetrics(tm));
+        const int width = dc.GetTextExtent("oo").cx;
+        const int baseline = 10 + tm.tmAscent;
+        auto fullRow = [&](int from, int to) {
+            for (int y = from; y < to; ++y) {
+                bool whole = true;
+                for (int x = 12; x < 10 + width - 2 && whole; ++x)
+                    whole = image.Pixel(x, y) != RGB(255, 255, 255);
+                if (whole)
+                    return true;
+            }
+            return false;
+        };
+        SCOPED_TRACE(testing::Message() << "underline " << c.underline << " strike-out " << c.strikeOut);
+        EXPECT_EQ(fullRow(baseline + 1, baseline + tm.tmDescent), c.underline);
+        EXPECT_EQ(fullRow(10, baseline - 2), c.strikeOut);
+    }
+}
+
+TEST(TextDecorations, OpaqueTextFillsItsCellAndDrawsItsGlyphs)
+{
+    ImageSurface image(200, 80);
+    DC dc(image);
+    dc.SelectObject(Arial(-48));
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(RGB(255, 255, 0));
+    dc.SetTextColor(RGB(0, 0, 255));
+    dc.TextOut(10, 10, "oo");
+    int background = 0, ink = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 200; ++x) {
+            background += image.Pixel(x, y) == RGB(255, 255, 0);
+            ink += image.Pixel(x, y) == RGB(0, 0, 255);
+        }
+    EXPECT_GT(background, 100);
+    EXPECT_GT(ink, 100);
+}
+
 } // namespace

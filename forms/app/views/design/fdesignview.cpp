@@ -36,6 +36,7 @@ FDESIGNVIEW::FDESIGNVIEW()
 {
     currentBorder.roundedFlag = 1;
     currentFont.Reset();
+    snap = IsSnapToGridOn();
     RegisterCommands();
 }
 
@@ -83,6 +84,8 @@ void FDESIGNVIEW::RegisterCommands()
     // Linked objects come with embedding.
     AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
     RegisterFormatCommands();
+    RegisterPageCommands();
+    RegisterArrangeCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
