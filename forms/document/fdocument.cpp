@@ -22,9 +22,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// A stamp by which a paste knows objects copied from this very document:
+// random, so that documents made in the same second, or in two processes,
+// differ; never 0, which a selection without a document carries.
+uint32_t NewCreationStamp()
+{
+    const uint32_t stamp = ui::RandomU32();
+    return stamp != 0 ? stamp : 1;
+}
+
+} // namespace
+
 FDOCUMENT::FDOCUMENT(DocumentHost* host)
     : host(host)
-    , creationStamp(static_cast<uint32_t>(ui::Time()))
+    , creationStamp(NewCreationStamp())
     , pages(std::make_unique<FPAGELIST>())
     , layouts(std::make_unique<FLAYLIST>(GetPrinterList()))
     , tabOrder(this)

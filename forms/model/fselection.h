@@ -11,10 +11,19 @@
 #include <vector>
 
 class FGROUP;
+class FontFaces;
 class OBJECT_DOCUMENT;
 namespace io {
 class Stream;
 }
+namespace ui {
+class DataObject;
+class DataSource;
+} // namespace ui
+
+// The formats the designer copies its objects under.
+inline constexpr const char* kFormatSelection = "Quirewell Selection";
+inline constexpr const char* kFormatTypefaces = "Quirewell Typefaces";
 
 // Align codes: low byte horizontal, second byte vertical, third byte the
 // reference.
@@ -156,9 +165,24 @@ public:
     // Writes the selection into a stream, stamped with the document.
     void CopyTo(io::Stream& stream, OBJECT_DOCUMENT* document);
     // Reads a copied selection into this selection's private list, on the
-    // view's page and selected; a damaged stream pastes nothing. 1 when it
-    // was read.
-    int PasteFrom(io::Stream& stream, OBJECT_VIEW* view);
+    // view's page and selected; typeface indexes are those of the table
+    // given (none: the program's). A damaged stream pastes nothing. 1 when
+    // it was read.
+    int PasteFrom(io::Stream& stream, OBJECT_VIEW* view, const FontFaces* typefaces = nullptr);
+
+    // Puts the selected objects with the program's typefaces on the
+    // clipboard (no source) or into a drag's data source. A clipboard that
+    // refuses them ends the copy silently, answering 0.
+    int Copy(OBJECT_VIEW* view, ui::DataSource* source);
+    // Pastes the objects that the clipboard (no data) or a drop offers into
+    // the selection's new private list; nothing without readable typefaces
+    // and selection blocks.
+    void PasteObjects(OBJECT_VIEW* view, const ui::DataObject* data);
+    // The text of one copied text object goes on the clipboard in the
+    // formats other programs read; the text editor provides it. Without
+    // it a copy carries the objects alone.
+    using TextCopy = void (*)(FORMOBJ& text, ui::DataSource& into);
+    static void SetTextCopy(TextCopy copy);
     // Hands the private list and its objects to the caller (the design view
     // taking a paste over); the selection is left empty, without a list.
     std::unique_ptr<FOBJLIST> TakeList();

@@ -1,6 +1,7 @@
 #include "platform/ui/clock.h"
 
 #include <chrono>
+#include <random>
 
 namespace ui {
 
@@ -43,6 +44,12 @@ int Clock::Rand()
 {
     seed_ = seed_ * 214013u + 2531011u;
     return static_cast<int>((seed_ >> 16) & 0x7FFF);
+}
+
+std::uint32_t Clock::RandomU32()
+{
+    static std::random_device device;
+    return static_cast<std::uint32_t>(device());
 }
 
 Clock& CurrentClock()

@@ -34,6 +34,10 @@ public:
     virtual void Srand(unsigned seed);
     virtual int Rand();
 
+    // A 32-bit number that differs from process to process (not the
+    // generator above, which repeats its sequence in every process).
+    virtual std::uint32_t RandomU32();
+
 private:
     std::uint32_t seed_ = 1;
 };
@@ -75,6 +79,10 @@ inline void Srand(unsigned seed)
 inline int Rand()
 {
     return CurrentClock().Rand();
+}
+inline std::uint32_t RandomU32()
+{
+    return CurrentClock().RandomU32();
 }
 
 } // namespace ui

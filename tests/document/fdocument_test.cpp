@@ -22,14 +22,38 @@ protected:
 class FixedClock : public ui::Clock {
 public:
     std::time_t Time() override { return 1234567; }
+    std::uint32_t RandomU32() override { return random; }
+    std::uint32_t random = 0x9E3779B9u;
 };
+
+TEST_F(FormDocument, DocumentsMadeInTheSameSecondGetDifferentNonZeroStamps)
+{
+    FixedClock clock;
+    ui::ScopedClock scoped(clock);
+    const struct {
+        std::uint32_t random;
+        std::uint32_t stamp;
+    } cases[] = {{0x12345678u, 0x12345678u}, {0xFFFFFFFFu, 0xFFFFFFFFu}, {0, 1}};
+    for (const auto& c : cases) {
+        clock.random = c.random;
+        FDOCUMENT doc(&host);
+        EXPECT_EQ(doc.GetCreationStamp(), c.stamp) << c.random;
+    }
+    // With the system's generator, two documents made at once differ.
+    ui::Clock* fixed = ui::SetClock(nullptr);
+    FDOCUMENT first(&host);
+    FDOCUMENT second(&host);
+    ui::SetClock(fixed);
+    EXPECT_NE(first.GetCreationStamp(), second.GetCreationStamp());
+}
 
 TEST_F(FormDocument, ANewDocumentHasOnePageOneLayoutAndTheFourSpecialFields)
 {
     FixedClock clock;
     ui::ScopedClock scoped(clock);
     FDOCUMENT doc(&host);
-    EXPECT_EQ(doc.GetCreationStamp(), 1234567u);
+    // The stamp is random, not the clock's seconds.
+    EXPECT_EQ(doc.GetCreationStamp(), 0x9E3779B9u);
     EXPECT_EQ(doc.GetPageCount(), 1);
     EXPECT_EQ(doc.GetPages().GetLayoutNumber(1), 1);
     EXPECT_EQ(doc.GetLayouts().GetCount(), 1);

@@ -5,11 +5,15 @@
 #include "forms/model/tracker_geometry.h"
 
 #include "platform/ui/cmd_ui.h"
+#include "platform/ui/drag_drop.h"
 
 #include <QCoreApplication>
 
 DesignerTest::DesignerTest()
 {
+    // A drag takes the input posted to the window, as the user would make
+    // it while the drag runs.
+    previousDragHook = ui::SetDragHook(ui::DragByPostedInput);
     host.resize(1000, 800);
     host.SetView(&view);
     view.SetDocument(doc.get());
@@ -23,6 +27,7 @@ DesignerTest::~DesignerTest()
 {
     host.SetView(nullptr);
     view.SetDocument(nullptr);
+    ui::SetDragHook(std::move(previousDragHook));
 }
 
 FORMOBJ* DesignerTest::Add(uint8_t type, RECT rect)

@@ -8,6 +8,7 @@
 
 #include "tests/common/rect_printer.h"
 
+#include "platform/ui/drag_drop.h"
 #include "platform/ui/view_host.h"
 
 #include <QKeyEvent>
@@ -47,6 +48,7 @@ protected:
     // Whether the view enables the command.
     bool Enabled(unsigned id);
 
+    ui::DragHook previousDragHook;
     ProgramWideParts parts;
     std::unique_ptr<FDOCUMENT> doc = std::make_unique<FDOCUMENT>();
     FDESIGNVIEW view;

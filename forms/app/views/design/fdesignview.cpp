@@ -75,6 +75,14 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
+    AddCommand(ID_EDIT_COPY, [this](unsigned) { OnEditCopy(); });
+    AddUpdate(ID_EDIT_COPY, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->CanCopy()); });
+    AddCommand(ID_EDIT_CUT, [this](unsigned) { OnEditCut(); });
+    AddUpdate(ID_EDIT_CUT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->CanCut()); });
+    AddCommand(ID_EDIT_PASTE, [this](unsigned) { OnEditPaste(); });
+    AddUpdate(ID_EDIT_PASTE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && CanPaste()); });
+    // Linked objects come with embedding.
+    AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
     RegisterFormatCommands();
     RegisterPageCommands();
     RegisterArrangeCommands();
@@ -97,6 +105,8 @@ void FDESIGNVIEW::OnInitialUpdate()
         selection = std::make_unique<FSELECTION>(&form->GetObjects());
         selection->SetPage(static_cast<uint16_t>(currentPage));
     }
+    if (QWidget* window = GetWindow())
+        dropTarget.Register(*window);
     if (ui::Document* doc = GetDocument())
         for (ui::View* view : doc->Views())
             if (auto* other = dynamic_cast<FBASEVIEW*>(view); other && other != this) {
@@ -144,6 +154,11 @@ void FDESIGNVIEW::PrepareToPrint()
 
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
 {
+    // The window takes drops only while it shows this view.
+    if (!incoming)
+        dropTarget.Revoke();
+    else if (QWidget* window = GetWindow())
+        dropTarget.Register(*window);
     if (incoming)
         if (auto* from = dynamic_cast<FBASEVIEW*>(other))
             SetZoom(from->GetZoom());

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/app/views/fbaseview.h"
+#include "forms/app/views/fdroptarget.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -12,9 +13,12 @@
 #include "forms/model/textattr.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class FSELECTION;
+class SelectionDrag;
 class UNDO_ACTION;
 
 // Commands of the design view.
@@ -22,6 +26,30 @@ inline constexpr unsigned ID_EDIT_CLEAR = 57632;
 inline constexpr unsigned ID_EDIT_UNDO = 57643;
 inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
 inline constexpr unsigned ID_FORMAT_SHADOW = 32838;
+inline constexpr unsigned ID_EDIT_COPY = 57634;
+inline constexpr unsigned ID_EDIT_CUT = 57635;
+inline constexpr unsigned ID_EDIT_PASTE = 57637;
+inline constexpr unsigned ID_EDIT_PASTE_LINK = 57638;
+
+// The format of a drag's description block, and string ids of the paste.
+inline constexpr const char* kFormatDragObject = "Quirewell95 Object";
+inline constexpr uint32_t kSelectionTooLarge = 207;
+
+// What a drag carries about the dragged selection (twips): its size, the
+// grab point from its top-left corner, its rotated extent and the grab
+// point from that extent's top-left corner. As bytes: eight little-endian
+// signed 32-bit values in that order.
+struct DRAG_DESCRIPTION {
+    SIZE size {0, 0};
+    POINT grab {0, 0};
+    SIZE extent {0, 0};
+    POINT extentOffset {0, 0};
+
+    std::string Encode() const;
+    // Null for a block shorter than 32 bytes, a negative size or extent, or
+    // a value outside +-32767: such a block counts as not offered.
+    static std::optional<DRAG_DESCRIPTION> Decode(const std::string& bytes);
+};
 inline constexpr unsigned ID_FORMAT_LINE = 32785;
 inline constexpr unsigned ID_FORMAT_SHADE = 32783;
 inline constexpr unsigned ID_FORMAT_FONT = 32892;
@@ -78,7 +106,9 @@ inline constexpr ToolCommand kToolCommands[] = {
     {32808, kTypePicture, false},
 };
 
-class FDESIGNVIEW : public FBASEVIEW {
+class FDESIGNVIEW
+    : public FBASEVIEW
+    , public DragReceiver {
 public:
     FDESIGNVIEW();
     ~FDESIGNVIEW() override;
@@ -189,6 +219,39 @@ public:
     void SetSnap(bool on) { snap = on; }
     bool GetSnap() const { return snap; }
 
+    // Clipboard (fdesignview_clipboard.cpp).
+    void OnEditCopy();
+    // Deletes the objects only when the clipboard took them.
+    void OnEditCut();
+    void OnEditPaste();
+    // Whether the clipboard offers objects to paste.
+    bool CanPaste();
+    // Moves the objects of a paste selection into the form, selected: a
+    // paste (no rectangle) at the visible top-left corner of the page plus
+    // the paste offset, a drop at the rectangle given (page twips). False
+    // when nothing was placed; a selection larger than the page is refused
+    // with a message.
+    bool PlacePasted(FSELECTION& paste, const RECT* dropAt);
+    // The offset of the next paste (twips); tests start it again.
+    static POINT GetPasteOffset();
+    static void ResetPasteOffset();
+
+    // Drag and drop (fdesignview_drop.cpp).
+    unsigned OnDragEnter(const ui::DataObject& data, unsigned keyState, POINT point) override;
+    unsigned OnDragOver(const ui::DataObject& data, unsigned keyState, POINT point) override;
+    void OnDragLeave() override;
+    bool OnDrop(const ui::DataObject& data, unsigned effect, POINT point) override;
+    bool CanDragScroll(int axis, bool forward) override;
+    void DragScroll(int axis, bool forward) override;
+    // Feedback erased before the window scrolls under it.
+    void OnScroll(Qt::Orientation orientation, int position) override;
+    FDROPTARGET& GetDropTarget() { return dropTarget; }
+    // 0 nothing shown, 1 copy or 2 move shown, 13 a place refused.
+    int GetDragFeedbackState() const { return drag.feedbackState; }
+    bool IsDragSource() const { return dragSource; }
+    // Tests fail the paste of a drop to see the source kept.
+    static void SetDropPasteFailsForTest(bool fails);
+
     // Keys, deletion and Undo Deletion (fdesignview_keys.cpp).
     // Arrow keys move the selection to the next grid line; with Shift they
     // size the one selected object.
@@ -296,6 +359,19 @@ private:
     // After a release without a drag: one selected object stays selected;
     // of several, the object under the press alone stays selected.
     void ReselectAtPress();
+    // Past the wait: the selection goes into a drag of its own data.
+    void RunDragDrop(SelectionDrag& wait);
+    // The feedback of a drag from elsewhere, drawn (or erased) by inversion.
+    void InvertFeedback(const RECT& onWindow);
+    void EraseDragFeedback();
+    // The drop of a drag that started in this view or another of its form.
+    bool DropFromSameForm(const ui::DataObject& data, unsigned effect, POINT point);
+    // A paste selection holding what the drop carries; null when nothing.
+    std::unique_ptr<FSELECTION> PasteDropped(const ui::DataObject& data);
+    // Makes this view's child frame and this view active.
+    void ActivateForDrop();
+    // The object and, for a group, its members, deep.
+    static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
     // Deselects everything and repaints at once.
     void ClearSelection();
     void RubberBand(POINT point);
@@ -316,6 +392,19 @@ private:
     void SendPageHint(uint8_t kind, uint16_t page);
 
     std::unique_ptr<FSELECTION> selection;
+    // A drag over this view: what it carries and what it shows.
+    struct DragState {
+        bool objectOffered = false;
+        DRAG_DESCRIPTION description;
+        POINT feedbackOrigin {0, 0};
+        int feedbackState = 0;
+        bool droppedHere = false;
+        // The feedback rectangle drawn from elsewhere (window pixels).
+        std::optional<RECT> shown;
+    } drag;
+    // The wait loop of this view's own drag while its drag runs.
+    SelectionDrag* ownDrag = nullptr;
+    FDROPTARGET dropTarget {*this};
     uint8_t tool = kSelectionTool;
     bool snap = true;
     bool outOfPlace = false;

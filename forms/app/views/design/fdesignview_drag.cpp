@@ -1,6 +1,6 @@
-// Dragging the selected objects within the design view: the drag runs in
-// the tracking loop, then a click reselects and a drop moves the selection
-// to its new place.
+// Dragging the selected objects of the design view: the press waits in the
+// tracking loop, then a click reselects and a pointer gone more than 3
+// pixels starts a drag of the selection's data.
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/views/design/selection_drag.h"
@@ -61,14 +61,12 @@ void FDESIGNVIEW::DragSelection(POINT point)
     FDOCUMENT* doc = GetFormDocument();
     if (!window || !doc || selection->GetCount() == 0)
         return;
-    RECT noted;
-    selection->GetRect(noted);
-    const std::vector<FORMOBJ*> snapshot = FieldsByPosition();
 
     VIEWDC dc(this, kOwnWindow);
     if (!dc.IsSetUp())
         return;
     SelectionDrag drag(*this, dc, point, dragSource);
+    drag.SetHandOver([this](SelectionDrag& wait) { RunDragDrop(wait); });
     {
         ui::ScopedCapture capture(*window);
         KeyEndsWait keys(*window, drag);
@@ -79,23 +77,8 @@ void FDESIGNVIEW::DragSelection(POINT point)
         ReselectAtPress();
         return;
     }
-    if (ended != SelectionDrag::Phase::Dropped && ended != SelectionDrag::Phase::NotDropped)
-        return;
-    UpdateCursor(point);
-    if (ended == SelectionDrag::Phase::NotDropped)
-        return;
-
-    const RECT& target = drag.GetTarget();
-    selection->Invalidate(this);
-    selection->SetRectBy(target.left, target.top, target.right, target.bottom);
-    selection->Invalidate(this);
-    FollowFillingOrder(snapshot);
-    RECT after;
-    selection->GetRect(after);
-    if (!(after == noted))
-        doc->SetModified(true);
-    UpdateWindow();
-    ShowSelectionPosSize();
+    if (ended == SelectionDrag::Phase::Dropped || ended == SelectionDrag::Phase::NotDropped)
+        UpdateCursor(point);
 }
 
 void FDESIGNVIEW::ReselectAtPress()

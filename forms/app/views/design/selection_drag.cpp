@@ -68,6 +68,13 @@ ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
             if (std::abs(at.x - press.x) <= kDragThreshold && std::abs(at.y - press.y) <= kDragThreshold)
                 return ui::DragStep::Continue;
             Start();
+            if (handOver) {
+                phase = Phase::Started;
+                startPoint = at;
+                handedOver = true;
+                handOver(*this);
+                return ui::DragStep::End;
+            }
         }
         Over(at);
         return ui::DragStep::Continue;
@@ -77,6 +84,8 @@ ui::DragStep SelectionDrag::Step(const ui::TrackEvent& event)
 
 void SelectionDrag::End()
 {
+    if (handedOver)
+        return;
     if (phase == Phase::Clicked || phase == Phase::Dropped)
         Finish(phase);
     else
@@ -140,9 +149,8 @@ void SelectionDrag::EraseOutline()
     shown.reset();
 }
 
-void SelectionDrag::DrawOutline(const RECT& onWindow)
+void DrawInPixels(VIEWDC& dc, const std::function<void(gdi::DC&)>& draw)
 {
-    // The view's context maps twips; the outline is placed in pixels.
     if (!dc.dc)
         return;
     gdi::DC& device = *dc.dc;
@@ -150,8 +158,13 @@ void SelectionDrag::DrawOutline(const RECT& onWindow)
     device.SetMapMode(gdi::MM_TEXT);
     device.SetWindowOrg(0, 0);
     device.SetViewportOrg(0, 0);
-    selection.DrawDragOutline(&view, onWindow, &device);
+    draw(device);
     device.RestoreDC(-1);
+}
+
+void SelectionDrag::DrawOutline(const RECT& onWindow)
+{
+    DrawInPixels(dc, [&](gdi::DC& device) { selection.DrawDragOutline(&view, onWindow, &device); });
 }
 
 void SelectionDrag::Finish(Phase last)

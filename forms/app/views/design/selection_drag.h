@@ -8,11 +8,20 @@
 #include "forms/model/placement_guard.h"
 #include "platform/ui/tracking_loop.h"
 
+#include <functional>
 #include <optional>
 
 class FDESIGNVIEW;
 class FSELECTION;
 class VIEWDC;
+
+namespace gdi {
+class DC;
+}
+
+// Draws on the view's window in pixels: the view's context maps twips, the
+// outlines of a drag are placed on the window.
+void DrawInPixels(VIEWDC& dc, const std::function<void(gdi::DC&)>& draw);
 
 class SelectionDrag : public ui::Drag {
 public:
@@ -26,6 +35,7 @@ public:
         Dropped, // released at a place the selection may take
         NotDropped, // the drag ended anywhere else, or was given up
         NotStarted, // the wait ended without a release
+        Started, // the pointer left the press and the drag was handed over
     };
 
     // press: the device point of the view's window where the button went
@@ -42,6 +52,28 @@ public:
     void Cancel() override;
 
     Phase GetPhase() const { return phase; }
+    // With a hand-over the wait ends at the first move beyond the press:
+    // the phase becomes Started and the hand-over runs the drag that
+    // follows there and then, while the input that comes after the move is
+    // still to be read (DragOver, HideOutline, DropAt and Finish serve it);
+    // the loop then ends.
+    void SetHandOver(std::function<void(SelectionDrag&)> run) { handOver = std::move(run); }
+    // Where the pointer was when the drag was handed over (device).
+    POINT GetStartPoint() const { return startPoint; }
+    // The outline, cursor, rulers and status panes for a pointer position
+    // over the view; Moving or Refused.
+    Phase DragOver(POINT device)
+    {
+        Over(device);
+        return phase;
+    }
+    void HideOutline() { EraseOutline(); }
+    // Where a drop at the pointer position puts the selection (page twips).
+    RECT DropAt(POINT device) { return PlaceAt(device); }
+    // The grab point relative to the selection's top-left corner (twips).
+    POINT GetGrab() const { return grab; }
+    // Erases what the drag shows and lets the view go; the last phase.
+    void Finish(Phase last);
     // Where a drop puts the selection (page twips).
     const RECT& GetTarget() const { return target; }
 
@@ -57,8 +89,6 @@ private:
     void EraseOutline();
     // Draws (or, drawn again, erases) the outline at a place on the window.
     void DrawOutline(const RECT& onWindow);
-    // Erases what the drag shows and lets the view go; the last phase.
-    void Finish(Phase last);
 
     FDESIGNVIEW& view;
     FSELECTION& selection;
@@ -66,6 +96,9 @@ private:
     const POINT press;
     bool& source;
     Phase phase = Phase::Ready;
+    std::function<void(SelectionDrag&)> handOver;
+    bool handedOver = false;
+    POINT startPoint {0, 0};
     std::optional<PLACEMENT_GUARD> guard;
     // The grab point relative to the selection's top-left corner, and the
     // selection's size (twips).
