@@ -15,11 +15,13 @@
 #include "platform/ui/virtual_keys.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -318,6 +320,32 @@ TEST_F(TextEditWndTest, DrawTextDrawsNothingWhileTheEditorShowsTheText)
     EXPECT_FALSE(draw());
     handle.Close();
     EXPECT_TRUE(draw());
+}
+
+TEST_F(TextEditWndTest, TypedTextIsPaintedWithItsSelectionAndCaret)
+{
+    Open("");
+    for (QChar ch : QString("Edit in place"))
+        Press(Qt::Key_unknown, QString(ch));
+    Wnd().UpdateWindow();
+    RunEventsFor(0);
+    const std::string dir = FORMS_TEST_OUTPUT_DIR;
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(Wnd().IsCaretVisible());
+    ASSERT_TRUE(view.grab().save(QString::fromStdString(dir + "/texteditwnd_caret.png")));
+
+    // Select "place" with Shift and Ctrl: the caret goes while the word is
+    // highlighted.
+    Press(Qt::Key_Left, {}, Qt::ShiftModifier | Qt::ControlModifier);
+    Wnd().UpdateWindow();
+    RunEventsFor(0);
+    EXPECT_FALSE(Wnd().IsCaretVisible());
+    const QImage shot = view.grab().toImage();
+    ASSERT_TRUE(shot.save(QString::fromStdString(dir + "/texteditwnd_selection.png")));
+    // After the first paint the editor fills its text area: white below
+    // the line, over the view's own background.
+    EXPECT_EQ(shot.pixel(25, 120) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(handle.GetText(), "Edit in place");
 }
 
 } // namespace
