@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -260,6 +261,19 @@ TEST_F(TextEditWndTest, CaretPastTheVisibleEdgeAsksTheSiteToScroll)
         Wnd().ScrollToCaret(c.x, 0, 0);
         EXPECT_EQ(site.calls, c.calls);
     }
+}
+
+TEST_F(TextEditWndTest, DragPastTheVisibleEdgeScrollsBeyondIt)
+{
+    Open("a wide line of text that runs past the view", {20, 30, 620, 130}, {0, 0, 6000, 1000});
+    Mouse(QEvent::MouseButtonPress, QPoint(1, 5), Qt::LeftButton);
+    site.calls.clear();
+    // 390 pixels is 3900 twips, 100 past what the view shows.
+    Mouse(QEvent::MouseMove, QPoint(390, 5), Qt::LeftButton);
+    EXPECT_NE(std::find(site.calls.begin(), site.calls.end(), "scroll 460,0"), site.calls.end());
+    Mouse(QEvent::MouseButtonRelease, QPoint(390, 5), Qt::NoButton);
+    EXPECT_FALSE(Wnd().HasCapture());
+    EXPECT_TRUE(Wnd().Editor()->IsSelectionActive());
 }
 
 TEST_F(TextEditWndTest, EndEditAnswersTheHeightAndLeavesTheRepaintRectangle)
