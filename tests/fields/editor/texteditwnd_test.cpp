@@ -39,7 +39,12 @@ protected:
 
 class RecordingSite : public EDITSITE {
 public:
-    void MoveToField(int backwards) override { calls.push_back("field " + std::to_string(backwards)); }
+    void MoveToField(int backwards) override
+    {
+        calls.push_back("field " + std::to_string(backwards));
+        if (endOnTab)
+            endOnTab->EndEdit(1);
+    }
     void OnSelChange(TEXTATTR) override {}
     void ShowFieldHelp(ui::Wnd* window, const RECT& rect) override
     {
@@ -61,6 +66,8 @@ public:
     ui::Wnd* helpWindow = nullptr;
     RECT helpRect {};
     RECT invalidated {};
+    // Ends the edit from inside the Tab, as moving to the next field does.
+    EDITHANDLE* endOnTab = nullptr;
 };
 
 // 96 dpi at 150 %: a pixel is ten twips.
@@ -166,6 +173,16 @@ TEST_F(TextEditWndTest, KeysGoToTheSiteOrTheText)
         EXPECT_TRUE(view.keys.empty()) << "the view saw a key";
         handle.EndEdit(1);
     }
+}
+
+TEST_F(TextEditWndTest, TabMayEndTheEditFromInsideTheKey)
+{
+    Open("ab");
+    site.endOnTab = &handle;
+    Press(Qt::Key_Tab, "\t");
+    EXPECT_EQ(handle.Window(), nullptr);
+    EXPECT_EQ(site.calls, (std::vector<std::string> {"field 0"}));
+    RunEventsFor(0);
 }
 
 TEST_F(TextEditWndTest, HelpGetsTheWindowAndAScreenRectangle)
