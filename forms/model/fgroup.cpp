@@ -55,8 +55,12 @@ FORMOBJ* FGROUP::ObjectAt(VIEWDC& dc, int32_t x, int32_t y)
 
 void FGROUP::Select(OBJECT_VIEW* view)
 {
-    if (selected)
+    if (selected) {
+        // Selecting a selected group picks the member under the last press.
+        if (POINT at; view && view->GetLastMouseDown(at))
+            SelectMember(view, at.x, at.y);
         return;
+    }
     for (FORMOBJ* o = members.GetHead(); o; o = o->GetNext())
         o->SetMemberSelected(1);
     FORMOBJ::Select(view);

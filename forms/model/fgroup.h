@@ -1,7 +1,7 @@
 // A group of form objects held as one unit: it draws, hit-tests, moves,
 // copies and saves its members together and is selected as one object.
-// Member selection, grouping and ungrouping, the attribute forwards and the
-// object library's storage are not built yet.
+// The attribute forwards and the object library's storage are not built
+// yet.
 #pragma once
 
 #include "forms/model/fobjlist.h"
@@ -63,9 +63,42 @@ public:
     FOBJLIST& GetMembers() override { return members; }
     void SetOwnerList(FOBJLIST* list) override { container = list; }
     FOBJLIST* GetOwnerList() const { return container; }
+    bool HasRadioButtons() const override;
+    void SetRadioMarks(bool on) override { SetFieldsRadioGroup(on ? this : nullptr); }
 
     // 1 when the object is a member at any depth.
     int ContainsObject(const FORMOBJ* object) const;
+    // Grouping (fgroup_members.cpp).
+    // Links the new group in at the front of the view's page and moves the
+    // page's selected objects into it, keeping their order; the group is
+    // selected and repainted.
+    static FGROUP* GroupSelected(std::unique_ptr<FGROUP> group, FOBJLIST& list, OBJECT_VIEW* view);
+    // Ungrouping: the members go, in order, where the group stood in its
+    // container (fallback when it has none), each selected; the radio marks
+    // are cleared. The group, now empty, is unlinked and handed back.
+    std::unique_ptr<FORMOBJ> ReleaseMembers(OBJECT_VIEW* view, FOBJLIST& fallback);
+    // The member under the point (topmost first) is selected instead of the
+    // group.
+    void SelectMember(OBJECT_VIEW* view, int32_t x, int32_t y);
+    // The topmost selected member, or null.
+    FORMOBJ* GetSelectedMember() const;
+    uint16_t IndexOf(const FORMOBJ* member) const;
+    // What removing the selected member did.
+    struct Removal {
+        FORMOBJ* member = nullptr;
+        // The member's index in the member list.
+        uint16_t index = 0;
+        // A group of two dissolved: the other member, now in the container
+        // where the group stood, and whether it was a radio button.
+        FORMOBJ* remaining = nullptr;
+        bool remainingRadio = false;
+        // The member, or the dissolved group still holding it.
+        std::unique_ptr<FORMOBJ> unlinked;
+    };
+    // Deselects the topmost selected member and unlinks it; a group of two
+    // dissolves instead (see Removal). Nothing is deleted.
+    Removal RemoveSelectedMember(OBJECT_VIEW* view, FOBJLIST& fallback);
+
     // Marks every field among the direct members as a radio button of this
     // group (non-null), or clears the marks.
     void SetFieldsRadioGroup(const void* mark);

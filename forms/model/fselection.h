@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class FGROUP;
 class OBJECT_DOCUMENT;
 namespace io {
 class Stream;
@@ -122,9 +123,35 @@ public:
     void UndoDelete(OBJECT_VIEW* view);
     // Lines the selected objects up (codes above); 1 when something moved.
     int Align(OBJECT_VIEW* view, uint32_t code, int32_t x, int32_t y);
-    // The one selected object goes to the top (bottom) of its page.
+
+    // Group operations (fselection_group.cpp).
+    // The one selected object goes to the top (bottom) of its page, inside
+    // its owning group for a member.
     void BringToFront(OBJECT_VIEW* view);
     void SendToBack(OBJECT_VIEW* view);
+    // One object selected with another above (below) it on its page or in
+    // its group.
+    int CanBringToFront() const;
+    int CanSendToBack() const;
+    // The selected objects become one new group, selected.
+    void Group(OBJECT_VIEW* view);
+    // The one selected group, or every selected group, gives its members
+    // back to the page in its place, selected; the group is deleted.
+    void Ungroup(OBJECT_VIEW* view);
+    int CanUngroup() const;
+    // The group that directly holds the selected member, or null for an
+    // object of the page.
+    FGROUP* GetOwningGroup() const;
+    // At least two selected check boxes that are not radio buttons yet (or
+    // one selected group holding two).
+    int CanGroupRadioButtons() const;
+    // Groups the selection unless it is one group, and makes the group's
+    // check boxes its radio buttons.
+    void GroupRadioButtons(OBJECT_VIEW* view);
+    // One group selected and the point (page twips) on it.
+    int CanSelectGroupMember(OBJECT_VIEW* view, int32_t x, int32_t y);
+    // The one selected group's member under the point is selected instead.
+    void SelectMember(OBJECT_VIEW* view, int32_t x, int32_t y);
 
     // Writes the selection into a stream, stamped with the document.
     void CopyTo(io::Stream& stream, OBJECT_DOCUMENT* document);
@@ -143,6 +170,12 @@ private:
     FORMOBJ* GetSingle() const;
     void InvalidateUpdateRect(OBJECT_VIEW* view);
     void Unlink(FORMOBJ* object, OBJECT_VIEW* view, OBJECT_DOCUMENT* document, bool kept);
+    // The list that holds the object: its owning group's members or the
+    // selection's list; null when neither does.
+    FOBJLIST* ListHolding(FORMOBJ* object) const;
+    // Deleting the one selected member of a group: false when the selected
+    // object is no member. What was unlinked goes to the view.
+    bool DeleteMember(OBJECT_VIEW* view, OBJECT_DOCUMENT* document);
 
     FOBJLIST* list;
     // The list a paste or load made; the selection deletes it and its

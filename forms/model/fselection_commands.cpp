@@ -30,9 +30,9 @@ void FSELECTION::Delete(OBJECT_VIEW* view, uintptr_t, int suppressQuestion)
     }
     OBJECT_DOCUMENT* document = view->GetObjectDocument();
     if (count == 1) {
-        // A member selected inside a group is not an object of the list.
+        // A member selected inside a group leaves its group.
         FORMOBJ* one = GetFirstSelected();
-        if (!one || !list->Contains(one))
+        if (!one || DeleteMember(view, document) || !list->Contains(one))
             return;
         const bool kept = view->RecordDeletionUndo();
         Unlink(one, view, document, kept);
@@ -105,22 +105,4 @@ int FSELECTION::Align(OBJECT_VIEW* view, uint32_t code, int32_t x, int32_t y)
     for (FORMOBJ* o : SelectedTopmostFirst())
         moved |= o->Align(view, modes, x, y);
     return moved;
-}
-
-void FSELECTION::BringToFront(OBJECT_VIEW* view)
-{
-    FORMOBJ* first = GetFirstSelected();
-    if (!first || !list->Contains(first))
-        return;
-    list->BringToFront(first, first->GetPage());
-    first->Invalidate(view);
-}
-
-void FSELECTION::SendToBack(OBJECT_VIEW* view)
-{
-    FORMOBJ* first = GetFirstSelected();
-    if (!first || !list->Contains(first))
-        return;
-    list->SendToBack(first, first->GetPage());
-    first->Invalidate(view);
 }

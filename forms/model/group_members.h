@@ -10,4 +10,9 @@ public:
     virtual ~GroupMembers() = default;
     virtual FOBJLIST& GetMembers() = 0;
     virtual void SetOwnerList(FOBJLIST* list) = 0;
+    // Whether some member is a radio button of the group, and marking or
+    // unmarking its check boxes as radio buttons (undoing a member's
+    // deletion gives the remaining member its mark back).
+    virtual bool HasRadioButtons() const { return false; }
+    virtual void SetRadioMarks(bool) {}
 };

@@ -134,6 +134,10 @@ public:
     // when the step holds them: it then owns each object that the selection
     // unlinks. False without an undo list: the selection deletes them.
     virtual bool RecordDeletionUndo() { return false; }
+    // What deleting a group's member unlinked (the member, or the dissolved
+    // group holding it), with whether the undo step recorded it; a view
+    // without an undo list lets it go.
+    virtual void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept);
 
     // What the appearance pages and the Format dialogs apply to the view's
     // selected objects while they run; the flag is 0 from a Format dialog,

@@ -33,6 +33,8 @@ constexpr unsigned MB_DEFBUTTON1 = 0x000;
 constexpr unsigned MB_DEFBUTTON2 = 0x100;
 constexpr unsigned MB_DEFBUTTON3 = 0x200;
 constexpr unsigned MB_DEFMASK = 0xF00;
+// Modality: a system-modal box stays above every window.
+constexpr unsigned MB_SYSTEMMODAL = 0x1000;
 
 // Answers.
 constexpr int IDOK = 1;

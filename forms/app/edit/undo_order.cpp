@@ -13,12 +13,14 @@ int UNDO_ORDER::Capture(const UNDO_REQUEST& request)
     list = request.objectList;
     fillingOrder = request.fillingOrder;
 
-    // A selected member of a group is deleted by its group, which this
-    // record does not restore.
     FORMOBJ* group = nullptr;
-    if (!list->FindSelectedDeep(&group, nullptr, nullptr) || group)
+    FOBJLIST* container = nullptr;
+    FORMOBJ* first = list->FindSelectedDeep(&group, nullptr, &container);
+    if (!first)
         return 0;
     fillingOrder->Renumber();
+    if (group)
+        return CaptureMember(first, group, container ? container : list);
 
     uint16_t index = 0;
     for (FORMOBJ* object = list->GetHead(); object; object = object->GetNext(), ++index) {
@@ -30,6 +32,8 @@ int UNDO_ORDER::Capture(const UNDO_REQUEST& request)
 
 bool UNDO_ORDER::Keep(std::unique_ptr<FORMOBJ>& object)
 {
+    if (memberCase)
+        return KeepMember(object);
     for (Entry& entry : entries) {
         if (entry.object == object.get() && !entry.kept) {
             entry.kept = std::move(object);
@@ -52,6 +56,10 @@ void UNDO_ORDER::InsertAtIndex(std::unique_ptr<FORMOBJ> object, uint16_t index, 
 
 int UNDO_ORDER::Restore()
 {
+    if (memberCase) {
+        RestoreMember();
+        return 1;
+    }
     FORMOBJ* start = list ? list->GetHead() : nullptr;
     uint16_t current = 0;
     std::vector<FORMOBJ*> restored;

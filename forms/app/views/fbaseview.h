@@ -169,6 +169,9 @@ public:
     void ShowSize(int32_t width, int32_t height);
     void ClearPosSize();
     void SetUnit(uint16_t unit) { this->unit = unit; }
+    uint16_t GetUnit() const { return unit; }
+    // Everything is drawn again (display options changed).
+    void RepaintAll() { InvalidateAll(); }
 
     // Works out where the page lies in the window at the current zoom.
     void CalcPageRect();

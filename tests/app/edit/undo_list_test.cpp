@@ -212,18 +212,39 @@ TEST(UndoDeletion, RecordsThatCaptureNothingRestoreNothing)
     }
 }
 
-TEST(UndoDeletion, ASelectedGroupMemberIsNotCaptured)
+TEST(UndoDeletion, AGroupMemberComesBackAtItsIndexInTheGroup)
 {
-    Page page("ab");
-    auto group = std::make_unique<TestGroup>();
-    auto member = std::make_unique<TestBox>(kTypeBox, "m");
-    member->SetSelectFlag(1);
-    group->members.AddTail(std::move(member));
-    page.list.AddTail(std::move(group));
-    page.undo.Record({&page.list, &page.order, kUndoOrder}, 1);
-    EXPECT_TRUE(page.order.events.empty());
-    page.UndoDeletion();
-    EXPECT_EQ(page.list.GetCount(), 3);
+    // Deleting a member of a group of three captures the member alone, with
+    // its index among the members; the group is not linked a second time.
+    for (const char deleted : {'m', 'n', 'o'}) {
+        SCOPED_TRACE(deleted);
+        Page page("ab");
+        auto made = std::make_unique<TestGroup>();
+        TestGroup* group = made.get();
+        for (const char label : {'m', 'n', 'o'})
+            group->members.AddTail(std::make_unique<CountedBox>(std::string(1, label)));
+        page.list.AddTail(std::move(made));
+        FORMOBJ* member = nullptr;
+        for (FORMOBJ* o = group->members.GetHead(); o; o = o->GetNext())
+            if (static_cast<TestBox*>(o)->label == std::string(1, deleted))
+                member = o;
+        member->SetSelectFlag(1);
+        page.undo.Record({&page.list, &page.order, kUndoOrder}, 1);
+        EXPECT_EQ(page.order.events, std::vector<std::string> {"renumber"});
+        member->SetSelectFlag(0);
+        page.undo.Keep(group->members.Remove(member));
+        ASSERT_EQ(group->members.GetCount(), 2);
+
+        page.UndoDeletion();
+        EXPECT_EQ(page.list.GetCount(), 3);
+        std::string members;
+        for (FORMOBJ* o = group->members.GetHead(); o; o = o->GetNext())
+            members += static_cast<TestBox*>(o)->label;
+        EXPECT_EQ(members, "mno");
+        EXPECT_TRUE(member->GetSelected());
+        EXPECT_EQ(page.order.events.back(), std::string("restore ") + deleted);
+    }
+    EXPECT_EQ(CountedBox::alive, 0);
 }
 
 TEST(UndoDeletion, CapturedObjectsThatStayedInTheListAreLeftAlone)

@@ -36,6 +36,7 @@ FDESIGNVIEW::FDESIGNVIEW()
 {
     currentBorder.roundedFlag = 1;
     currentFont.Reset();
+    snap = IsSnapToGridOn();
     RegisterCommands();
 }
 
@@ -75,6 +76,8 @@ void FDESIGNVIEW::RegisterCommands()
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
     RegisterFormatCommands();
+    RegisterPageCommands();
+    RegisterArrangeCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

@@ -30,6 +30,20 @@ inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
 inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
 inline constexpr unsigned ID_ALIGN_LEFT = 176;
 inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
+inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
+inline constexpr unsigned ID_EDIT_INSERT_PAGE = 32831;
+inline constexpr unsigned ID_EDIT_DELETE_PAGE = 32832;
+inline constexpr unsigned ID_DRAW_SNAP_TO_GRID = 32780;
+inline constexpr unsigned ID_TOOLS_GRID_SETTINGS = 32781;
+inline constexpr unsigned ID_FILE_PAGE_SETUP = 32833;
+inline constexpr unsigned ID_TOOLS_OPTIONS = 32915;
+inline constexpr unsigned ID_DRAW_ALIGN = 32826;
+inline constexpr unsigned ID_DRAW_GROUP = 32821;
+inline constexpr unsigned ID_DRAW_UNGROUP = 32822;
+inline constexpr unsigned ID_SELECT_GROUP_MEMBER = 32823;
+inline constexpr unsigned ID_DRAW_BRING_TO_FRONT = 32789;
+inline constexpr unsigned ID_DRAW_SEND_TO_BACK = 32788;
+inline constexpr unsigned ID_DRAW_GROUP_RADIO = 32842;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -211,6 +225,53 @@ public:
     // Without a question and without an undo record; the form is modified.
     void DeleteObjectAlone(FORMOBJ* object) override;
 
+    // Pages and the process-wide switches (fdesignview_pages.cpp).
+    // Deselects everything and adds a page at the end, which the view shows.
+    void OnAppendPage();
+    // Deselects everything and inserts a page before the current one; the
+    // view keeps its page number, other views are told.
+    void OnInsertPage();
+    // Asks first when the current page holds objects; a one-page form keeps
+    // its page, emptied. The view shows the same page number or the last.
+    void OnDeletePage();
+    // Inverts the process-wide Snap To Grid switch and copies it into every
+    // design view of every open form.
+    void OnSnapToGrid();
+    // The process-wide switch: on at start, never saved.
+    static bool IsSnapToGridOn();
+    // Every form view (design view) of every open form, this view's form
+    // at least.
+    std::vector<FBASEVIEW*> AllFormViews();
+    std::vector<FDESIGNVIEW*> AllDesignViews();
+    // The user's unit setting and every form view of every open form take
+    // the unit (0 inches, 1 centimetres).
+    void SetUnitEverywhere(uint8_t unit);
+    // The Grid Spacings dialog on the current page's grid, in the view's
+    // unit; OK sets the grid, and a changed unit everywhere.
+    void OnGridSettings();
+    // The Page Setup dialog on the current page's layout, the paper kept
+    // at least as large as the form's objects reach; OK stores it.
+    void OnPageSetup();
+    // The Options dialog: a changed unit reaches every view, changed
+    // display switches are stored and every form view repainted.
+    void OnOptions();
+
+    // Arrange commands (fdesignview_arrange.cpp). Grouping, ungrouping and
+    // radio groups empty the undo list.
+    void OnGroup();
+    void OnUngroup();
+    void OnGroupRadioButtons();
+    // The member of the selected group under the last press.
+    void OnSelectGroupMember();
+    // Inside the owning group for a selected member.
+    void OnBringToFront();
+    void OnSendToBack();
+    // The Align dialog, relative to each other (the top-left margin for one
+    // object), its limits the page's printable edges in the view's unit.
+    void OnAlignObjects();
+    // A deleted member (or the group it dissolved) goes to the undo record.
+    void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept) override;
+
 private:
     // The margin rectangle's test (the page's with the out-of-place flag)
     // of a point in twips relative to the scroll origin.
@@ -246,6 +307,13 @@ private:
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
     void RegisterFormatCommands();
+    void RegisterPageCommands();
+    void RegisterArrangeCommands();
+    // The undo list emptied, the form modified and the window brought up to
+    // date.
+    void AfterStructuralEdit();
+    // Hands a page hint to the form's other views.
+    void SendPageHint(uint8_t kind, uint16_t page);
 
     std::unique_ptr<FSELECTION> selection;
     uint8_t tool = kSelectionTool;

@@ -87,8 +87,10 @@ void FDESIGNVIEW::DeleteSelection(bool ask)
     if (!doc || !selection || selection->GetCount() == 0)
         return;
     FOBJLIST& objects = doc->GetObjects();
+    // A group's member hands what it unlinks over itself (KeepDeleted).
+    const bool member = selection->GetOwningGroup() != nullptr;
     std::vector<FORMOBJ*> chosen;
-    for (FORMOBJ* o = objects.GetHead(); o; o = o->GetNext())
+    for (FORMOBJ* o = member ? nullptr : objects.GetHead(); o; o = o->GetNext())
         if (o->IsSelected(nullptr))
             chosen.push_back(o);
     const uint16_t before = objects.GetCount();
