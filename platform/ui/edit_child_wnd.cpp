@@ -353,6 +353,14 @@ gdi::RECT EditChildWnd::GetWindowRect() const
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 
+gdi::RECT EditChildWnd::GetParentClientRect() const
+{
+    if (!widget_ || !widget_->parentWidget())
+        return {};
+    const QWidget* parent = widget_->parentWidget();
+    return {0, 0, parent->width(), parent->height()};
+}
+
 gdi::POINT EditChildWnd::ClientToScreen(gdi::POINT point) const
 {
     if (!widget_)

@@ -57,6 +57,8 @@ public:
     gdi::RECT GetClientRect() const;
     // The window's place in its parent (device units).
     gdi::RECT GetWindowRect() const;
+    // The parent's client area (0, 0, width, height); empty without a window.
+    gdi::RECT GetParentClientRect() const;
     gdi::POINT ClientToScreen(gdi::POINT point) const;
     gdi::RECT ClientToScreen(const gdi::RECT& rect) const;
 

@@ -5,8 +5,10 @@
 
 int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, int8_t slot, uint16_t printerId,
     const TEXTZOOM& zoom, std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing,
-    int32_t width, int32_t height, uint16_t rotation, int16_t* heightOut)
+    int32_t width, int32_t height, uint16_t rotation, int16_t* heightOut, const EDITHANDLE* handle)
 {
+    if (handle && handle->ShowsText())
+        return 1;
     RICHTEXT rich(attr, alignment, width, height, rotation);
     if (!rich.CreateBuffer(text))
         return 0;

@@ -1,0 +1,134 @@
+// The in-place editor window: a child window laid over a field, a table
+// cell or a text object while its text is edited. It owns the rich text and
+// the editing engine over it, turns keys, mouse, paint and the clipboard
+// commands into calls of the engine, and reports upward through its edit
+// site. Only the editor handle creates, opens and closes it.
+#pragma once
+
+#include "forms/fields/editor/editdc.h"
+#include "forms/fields/richtext/editor_owner.h"
+#include "forms/model/geometry.h"
+#include "forms/model/textattr.h"
+
+#include "platform/ui/edit_child_wnd.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+class RICHEDITOR;
+class RICHTEXT;
+
+// The editor window's control id.
+constexpr int kEditWndId = 93;
+
+// The clipboard commands the editor takes.
+constexpr unsigned kCmdEditClear = 57632;
+constexpr unsigned kCmdEditCopy = 57634;
+constexpr unsigned kCmdEditCut = 57635;
+constexpr unsigned kCmdEditPaste = 57637;
+
+class TEXTEDITWND
+    : public ui::EditChildWnd
+    , public EDITOROWNER {
+public:
+    explicit TEXTEDITWND(EDITSITE* site);
+    ~TEXTEDITWND() override;
+
+    // Makes the window over windowRect (device units of the parent), the
+    // text from the stored bytes laid out in layoutRect's size, the engine
+    // with the caret at the start. 0 when the text cannot be made.
+    int Open(const EDITDRAWVALUES& values, const EDITZOOM& zoom, std::string_view text, TEXTATTR attr,
+        uint8_t alignment, uint16_t limit, const RECT& windowRect, const RECT& layoutRect, QWidget* parent,
+        int keepBackground);
+    // Brings the window back for an edit whose window was closed.
+    void CreateWnd(const RECT& rect, QWidget* parent);
+    // Takes the window away; the text and the editing state stay.
+    void Close();
+    // Ends the edit: asks the view to repaint under a transparent editor,
+    // answers the text's laid-out height (twips), then drops the text and the
+    // window.
+    uint16_t EndEdit();
+    void SetZoom(const EDITZOOM& zoom);
+    void SetLayoutSize(const RECT& rect);
+    void Redraw();
+    void SetAlignment(uint8_t alignment);
+    int ApplyTextAttr(const TEXTATTR& attr);
+    void SelectAll();
+    void StripCodes();
+    void ReportCaretAttr();
+    // The bytes before the end mark, and their count.
+    std::string GetText() const;
+    int32_t GetTextLength() const;
+    void InsertText(std::string_view text);
+    // Makes the text opaque and repaints it whole.
+    void InvalidateText();
+    void SetBackColour(uint32_t colour) { backColour1 = colour; }
+    void SetBackColour2(uint32_t colour) { backColour2 = colour; }
+    void SetRichPaste(int flag) { richPaste = flag; }
+    // Sets the caret point (twips) in device units, kept inside the window.
+    void UpdateCaret(int32_t x, int32_t y) override;
+    // Asks the site to scroll so that the point (twips) can be seen; mode 0
+    // for a point the text put there, 1 for a point kept where it is, 2 for
+    // the caret after a key.
+    void ScrollToCaret(int32_t x, int32_t y, int mode);
+
+    // The clipboard commands: whether enabled, and doing them.
+    bool IsCommandEnabled(unsigned id) const;
+    bool OnCommand(unsigned id);
+
+    // EDITOROWNER
+    EDITSITE* GetSite() override { return site; }
+    TEXTDRAWINFO* GetDrawInfo() override;
+    void ReleaseDrawInfo(TEXTDRAWINFO* info) override;
+    void CreateCaret(int32_t width, int32_t height) override;
+    void ShowCaret(bool show) override;
+    bool HasFocus() const override { return EditChildWnd::HasFocus(); }
+    void ScrollToCaret() override;
+    uint32_t PickContrastColour() const override;
+    int GetReplaceSelection() const override { return replaceSelection; }
+    int GetRichPaste() const override { return richPaste; }
+
+    RICHTEXT* Text() const { return text.get(); }
+    RICHEDITOR* Editor() const { return editor.get(); }
+    const EDITZOOM& Zoom() const { return zoom; }
+
+    uint32_t hidden = 0;
+
+protected:
+    bool PreTranslateKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    bool PreTranslateKeyUp(unsigned vk, unsigned repeat, unsigned flags) override;
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    void OnChar(unsigned char ch, unsigned repeat, unsigned flags) override;
+    void OnLButtonDown(unsigned flags, gdi::POINT point) override;
+    void OnMouseMove(unsigned flags, gdi::POINT point) override;
+    void OnLButtonUp(unsigned flags, gdi::POINT point) override;
+    void OnLButtonDblClk(unsigned flags, gdi::POINT point) override;
+    void OnSetFocus() override;
+    void OnKillFocus() override;
+    void OnPaint(gdi::DC& dc, const gdi::RECT& area) override;
+
+private:
+    // A device point of the window in twips of the text.
+    POINT ToLogical(gdi::POINT point);
+    // The part of the window its parent shows, in twips of the text.
+    RECT VisibleLogical();
+    bool HasSelection() const;
+
+    EDITSITE* site;
+    std::unique_ptr<RICHTEXT> text;
+    std::unique_ptr<RICHEDITOR> editor;
+    std::vector<std::unique_ptr<EDITDC>> contexts;
+    EDITDRAWVALUES values;
+    EDITZOOM zoom;
+    uint32_t active = 0;
+    uint32_t richPaste = 1;
+    uint32_t firstPaint = 0;
+    uint32_t replaceSelection = 1;
+    uint32_t backColour1 = 0xFFFFFF;
+    uint32_t backColour2 = 0xFFFFFF;
+    bool dragging = false;
+};
