@@ -208,8 +208,9 @@ TEST_F(FormulaHostTest, ParsesCellReferences)
     for (const Case& c : cases) {
         rangeOut = 0;
         EXPECT_EQ(Ask(109, Text(c.text), reinterpret_cast<uintptr_t>(&rangeOut)), c.answer) << c.text;
-        if (c.answer)
+        if (c.answer) {
             EXPECT_EQ(rangeOut, Range(tab.Id(0, c.firstRow - 1), tab.Id(0, c.lastRow - 1))) << c.text;
+        }
     }
     Ask(109, Text("Tab.Col[3..3]"), reinterpret_cast<uintptr_t>(&rangeOut));
     EXPECT_EQ(rangeOut >> 16, rangeOut & 0xFFFF) << "both halves name the one cell";

@@ -243,7 +243,7 @@ public:
     // and a format change for what the view edits (the base only takes the
     // keyboard focus).
     const TEXTATTR& GetTextAttr() const { return textAttr; }
-    virtual void SetTextAttr(const TEXTATTR& attr);
+    void SetTextAttr(const TEXTATTR& attr) override;
     void ApplyTextAttr(const TEXTATTR& change) override;
 
 protected:
