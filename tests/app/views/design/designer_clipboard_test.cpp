@@ -324,3 +324,43 @@ TEST_F(DesignerClipboardTest, DamagedClipboardDataPastesNothingAndChangesNothing
 }
 
 } // namespace
+
+namespace {
+
+std::string FromHex(std::string_view hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 3)
+        bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    return bytes;
+}
+
+TEST_F(DesignerClipboardTest, TheCopiedBlocksOfOneBoxHoldTheirRecordsByteForByte)
+{
+    box->Select(&view);
+    view.OnEditCopy();
+    const ui::DataObject copied = ui::DataObject::FromClipboard();
+
+    // The selection: group 0x22, its record 0x81 with the form's stamp, the
+    // object list 0x29 holding the box, and the two ends.
+    const uint32_t stamp = doc->GetCreationStamp();
+    std::string selection = FromHex("22 81 04 00 ");
+    for (int shift = 0; shift < 32; shift += 8)
+        selection += static_cast<char>((stamp >> shift) & 0xFF);
+    selection += FromHex("29 13 01 81 12 00 01 00 A0 05 00 00 A0 05 00 00 40 0B 00 00 40 0B 00 00 82 03 00 01 00 00 84 "
+                         "02 00 00 00 FF 03 81 09 00 01 14 00 01 00 00 00 00 00 82 04 00 01 00 00 00 FF 02 82 0C 00 00 "
+                         "00 00 00 FF FF FF 00 00 00 00 00 FF 05 81 08 00 00 00 00 00 00 00 00 00 FF FF FF FF ");
+    EXPECT_EQ(copied.GetData(kFormatSelection), selection);
+
+    // The typefaces: group 0x28 with the program's table, one 0x81 record a
+    // face: 32 bytes of name, a NUL, pitch and family, character set.
+    auto face = [](std::string name, std::string_view tail) {
+        name.resize(33, '\0');
+        return FromHex("81 23 00 ") + name + FromHex(tail);
+    };
+    const std::string typefaces = FromHex("28 ") + face("Times New Roman", "17 00 ") + face("Arial", "27 00 ")
+        + face("Courier New", "36 00 ") + FromHex("FF ");
+    EXPECT_EQ(copied.GetData(kFormatTypefaces), typefaces);
+}
+
+} // namespace
