@@ -191,6 +191,8 @@ public:
     // The format bar's one refresh: the text attributes and the alignment
     // of the selection, else those of new objects.
     void UpdateFormatBar();
+    // An edit site's request: the same refresh.
+    void UpdateFormatBar(int) override { UpdateFormatBar(); }
     void RefreshCurrentTextAttr();
     void RefreshCurrentAlignment();
     uint8_t GetBarAlignment() const { return barAlignment; }
