@@ -68,12 +68,12 @@ TEST_F(MetricsCache, PrinterWidthsAreTheFacesAdvancesInTwips)
 {
     const int16_t* w = metrics.GetCharWidths(kDefaultPrinterId, 0, Attr(240), 0);
     // Arial at 12 points: "a" 1139/2048 em, "i" 455/2048 em, "m" 1706/2048 em.
-    EXPECT_NEAR(w['a'], 133, 1);
-    EXPECT_NEAR(w['i'], 53, 1);
-    EXPECT_NEAR(w['m'], 200, 1);
+    EXPECT_NEAR(w[int('a')], 133, 1);
+    EXPECT_NEAR(w[int('i')], 53, 1);
+    EXPECT_NEAR(w[int('m')], 200, 1);
     const int16_t* mono = metrics.GetCharWidths(kDefaultPrinterId, 0, Attr(240, "Courier New"), 0);
-    EXPECT_EQ(mono['i'], mono['m']);
-    EXPECT_EQ(mono['i'], 144);
+    EXPECT_EQ(mono[int('i')], mono[int('m')]);
+    EXPECT_EQ(mono[int('i')], 144);
 }
 
 TEST_F(MetricsCache, TheTwentyFirstWidthTableReusesTheOldestEntry)
@@ -110,7 +110,7 @@ TEST(WidthMatching, WeightedMeanAndAdjustment)
     int16_t widths[256] = {};
     for (int c = 'a'; c <= 'z'; ++c)
         widths[c] = 100;
-    widths['j'] = 5000; // letters of weight 0 do not count
+    widths[int('j')] = 5000; // letters of weight 0 do not count
     EXPECT_EQ(WeightedMeanWidth(widths), 1000);
 
     struct Case {

@@ -84,7 +84,7 @@ protected:
                 size_t end = std::min(s.find(' ', start), s.size());
                 const int ww = Width(widths, s.substr(start, end - start));
                 Line(wx, wx + ww, under, a);
-                wx += ww + (end < s.size() ? widths[' '] : 0);
+                wx += ww + (end < s.size() ? widths[int(' ')] : 0);
                 start = end + 1;
             }
         }

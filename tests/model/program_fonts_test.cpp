@@ -47,7 +47,7 @@ TEST(ProgramFonts, BeforeStartUpFormatsShowThePlaceholderLoadAsFaceZeroAndMeasur
     gdi::TEXTMETRIC layout;
     cache.GetFont(kPrinterKind, 991, 0, Format(0), 0, &layout, nullptr);
     EXPECT_GT(layout.tmHeight, 0);
-    EXPECT_GT(cache.GetCharWidths(991, 0, Format(0), 0)['a'], 0);
+    EXPECT_GT(cache.GetCharWidths(991, 0, Format(0), 0)[int('a')], 0);
 }
 
 TEST(ProgramFonts, WithoutFontsTheTableGroupIsWrittenEmptyAndSteppedOverWhenRead)
