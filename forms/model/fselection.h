@@ -179,9 +179,9 @@ public:
     // and selection blocks.
     void PasteObjects(OBJECT_VIEW* view, const ui::DataObject* data);
     // The text of one copied text object goes on the clipboard in the
-    // formats other programs read; the text editor provides it. Without
-    // it a copy carries the objects alone.
-    using TextCopy = void (*)(FORMOBJ& text, ui::DataSource& into);
+    // formats other programs read; the text editor provides it through the
+    // view. Without it a copy carries the objects alone.
+    using TextCopy = void (*)(FORMOBJ& text, OBJECT_VIEW* view, ui::DataSource& into);
     static void SetTextCopy(TextCopy copy);
     // Hands the private list and its objects to the caller (the design view
     // taking a paste over); the selection is left empty, without a list.

@@ -159,7 +159,7 @@ int FSELECTION::Copy(OBJECT_VIEW* view, ui::DataSource* source)
     ui::DataSource& into = source ? *source : clipboard;
     if (!source && g_textCopy)
         if (FORMOBJ* one = GetSingle(); one && one->GetType() == kTypeText)
-            g_textCopy(*one, into);
+            g_textCopy(*one, view, into);
 
     io::MemoryFile typefaces;
     {

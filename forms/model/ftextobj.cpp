@@ -2,6 +2,8 @@
 // operations of the object table that it answers itself.
 #include "forms/model/ftextobj.h"
 
+#include "forms/fields/editor/edithandle.h"
+#include "forms/fields/editor/field_edit_site.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -127,6 +129,15 @@ int FTEXTOBJ::GetAlignment(uint8_t* out)
 
 void FTEXTOBJ::SetFont(const TEXTATTR& attr)
 {
+    // During an edit the format goes to the selected characters.
+    if (pEditProxy) {
+        pEditProxy->SetFont(attr);
+        return;
+    }
+    if (pEditor) {
+        pEditor->ApplyTextAttr(attr);
+        return;
+    }
     DetachFromMaster();
     taFont.Merge(attr);
     StripCodes(attr);
@@ -136,6 +147,10 @@ void FTEXTOBJ::SetAlignment(uint8_t align)
 {
     DetachFromMaster();
     nAlign = align;
+    if (pEditProxy)
+        pEditProxy->SetAlignment(align);
+    else if (pEditor)
+        pEditor->SetAlignment(align);
 }
 
 void FTEXTOBJ::DetachFromMaster()

@@ -1,7 +1,7 @@
 // The static rich text of a form: text with inline format codes in the
 // object rectangle, drawn with the object's font, alignment and line
-// spacing. Editing in place is not built yet: a text object is selected,
-// moved and resized like a box.
+// spacing. In the designer it is typed in place: an upright copy of the
+// object (its editing proxy) carries the editor window while the edit runs.
 #pragma once
 
 #include "forms/fields/richtext/richtext.h"
@@ -10,9 +10,15 @@
 #include "forms/model/textstr.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+class EDITHANDLE;
+class FIELDEDITSITE;
 class FontFaces;
+namespace ui {
+class DataSource;
+}
 
 // Line spacing that makes each line as tall as its tallest font; any other
 // value is a fixed line pitch in twips.
@@ -90,6 +96,60 @@ public:
     // The drag outline and, for an unturned object, its text baselines.
     void DrawTrackerRect(const RECT& rect, uintptr_t clipWindow, gdi::DC* dc, OBJECT_VIEW* view) override;
 
+    // Editing in place (ftextobj_edit.cpp, ftextobj_proxy.cpp).
+    // Starts an edit: an upright proxy with the editor over it; 0 when an
+    // edit runs already or the editor cannot be opened.
+    int ShowProperties(OBJECT_VIEW* view) override;
+    // The rubber band; once placed, the view goes back to the selection
+    // tool, the object is selected and its edit starts (answer 2).
+    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert) override;
+    // Ends an edit: the text less trailing blanks and line feeds, an
+    // unturned object as tall as its text plus 30 twips. An object left
+    // without visible text deletes itself alone through the view and
+    // answers 2; 1 when an editor was closed, else 0.
+    uint16_t Deselect(OBJECT_VIEW* view) override;
+    // While edited, the proxy is moved or sized and the object follows it.
+    int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
+    // An open editor follows a new rectangle; a proxy's unturned owner
+    // takes it too.
+    void SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void EndEdit() override;
+    // The proxy and its owner are invalidated together.
+    void Invalidate(OBJECT_VIEW* view) override;
+    void DrawSelection(VIEWDC& dc) override;
+    // A turned object being edited shows its place hatched.
+    void DrawTracker(VIEWDC& dc) override;
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
+    // A proxy answers its handles; inside it belongs to the editor (-1).
+    int HitTestHandles(VIEWDC& dc, int32_t x, int32_t y) override;
+    void GetTrackRotation(ROTATION& out) override;
+    int CanAlign() override;
+    int CanCut() override;
+    int CanCopy() override;
+    // While edited: the proxy's editor window (a TEXTEDITWND) and 1.
+    int GetRichText(uintptr_t* out) override;
+    int EditHookState() override;
+    // After a zoom or scroll: the editor moves to the object's new place.
+    void EditHookCommand(uintptr_t view) override;
+    void EditHookReset() override;
+    // Reads the open editor's text (the proxy's while edited) into the
+    // object; the count, 0 (text cleared) for an empty or absent editor,
+    // -1 when the text cannot be held (the old text stays).
+    virtual int TakeEditorText();
+
+    // Opens the editor over the object in the view; a start flag of 1
+    // keeps the window hidden. 1 on success.
+    int OpenEditor(OBJECT_VIEW* view, uint32_t startFlag);
+    // The text, all of it, in the editor's clipboard formats: native text,
+    // plain text and the font list, through a hidden editor.
+    int CopyTextToClipboard(OBJECT_VIEW* view, ui::DataSource& into);
+    // The rectangle the turned object takes for its proxy's rectangle.
+    void RectFromProxy(RECT& out, const RECT& proxyRect) const;
+    bool IsBeingEdited() const { return pEditProxy != nullptr; }
+    FTEXTOBJ* GetEditProxy() const { return pEditProxy.get(); }
+    // The editor of the edit, the proxy's while edited; null without one.
+    EDITHANDLE* GetEditor() const;
+
     // Init, then the font and alignment; 0 when Init fails.
     int Create(const TEXTATTR& font, uint8_t align);
     // Record 0x81, straight to the archive: u16 length n + 3, u8 alignment,
@@ -118,8 +178,26 @@ public:
     uint16_t GetLineSpacing() const { return nLineSpacing; }
 
 private:
+    // The upright stand-in for this object while it is edited.
+    std::unique_ptr<FTEXTOBJ> MakeProxy();
+    // The editor window over the object's place in the view, for its zoom.
+    void PlaceEditor(OBJECT_VIEW* view);
+    // Whether the text holds nothing but blanks, line feeds and codes.
+    bool HoldsOnlyBlanks() const;
+    // The end of a proxy's edit: its text, height and the owner's.
+    uint16_t DeselectProxy(OBJECT_VIEW* view);
+    // Ends and deletes the editor and its site.
+    void DropEditor();
+
     TEXTSTR txText;
     TEXTATTR taFont;
     uint8_t nAlign = kTextAlignLeft;
     uint16_t nLineSpacing = kLineSpacingAuto;
+    std::unique_ptr<FIELDEDITSITE> pEditSite;
+    std::unique_ptr<EDITHANDLE> pEditor;
+    // In a proxy, the object it stands for.
+    FTEXTOBJ* pProxyOwner = nullptr;
+    std::unique_ptr<FTEXTOBJ> pEditProxy;
+    // The view the editor was opened in.
+    OBJECT_VIEW* editView = nullptr;
 };

@@ -52,13 +52,20 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
-        zoom, txText.View(), font, align, spacing, area.right - area.left, area.bottom - area.top, rotation, heightOut);
+        zoom, txText.View(), font, align, spacing, area.right - area.left, area.bottom - area.top, rotation, heightOut,
+        heightOut ? nullptr : pEditor.get());
     device.RestoreDC(saved);
     return answer;
 }
 
 void FTEXTOBJ::Draw(VIEWDC& dc)
 {
+    // While edited, the upright proxy is drawn in the object's place.
+    if (pEditProxy) {
+        DrawTracker(dc);
+        pEditProxy->Draw(dc);
+        return;
+    }
     RECT bounds;
     GetBoundingRectIn(bounds, dc);
     if (dc.dc && dc.dc->RectVisible(bounds.Offset(-dc.originX, -dc.originY)))

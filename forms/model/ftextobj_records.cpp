@@ -45,6 +45,9 @@ void MapTypefaces(std::string& text, const FontFaces* source)
 
 void FTEXTOBJ::Save(RECORDARCHIVE& ar, uint8_t tag)
 {
+    // A text being typed is saved as it stands; an empty one is left out.
+    if (pEditProxy && TakeEditorText() == 0)
+        return;
     ar.WriteTag(tag);
     FORMOBJ::Save(ar, kBaseGroupTag);
     taFont.Save(ar, kFontGroupTag);

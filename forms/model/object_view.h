@@ -192,6 +192,9 @@ public:
     virtual int AutoScrollToRect(int32_t, int32_t, int32_t, int32_t, FORMOBJ*) { return 0; }
     // Takes the widened room away again.
     virtual void StopAutoScroll() {}
+    // Makes a drawing tool current (the selection tool is 35); a text
+    // object placed with its tool gives the selection tool back.
+    virtual void SetTool(uint8_t) {}
     // Deletes that object alone, at once: no question, and nothing kept for
     // Undo Deletion (an emptied text object goes this way). The object is
     // gone when this returns.

@@ -77,6 +77,14 @@ public:
         setCursor(Qt::IBeamCursor);
     }
 
+    // Deleted with its parent while the window still stood: the owner no
+    // longer has a window.
+    ~Widget() override
+    {
+        if (owner)
+            owner->WidgetDeleted();
+    }
+
     // Ends every call to the owner; the widget itself goes later.
     void Detach()
     {
@@ -290,6 +298,15 @@ bool EditChildWnd::CreateWnd(QWidget* parent, int id, const gdi::RECT& rect, boo
         widget_->show();
     Invalidate();
     return true;
+}
+
+void EditChildWnd::WidgetDeleted()
+{
+    KillTimer(kBlinkTimer);
+    caret_.Destroy();
+    capture_ = false;
+    surface_.reset();
+    widget_ = nullptr;
 }
 
 void EditChildWnd::DestroyWnd()

@@ -128,6 +128,8 @@ protected:
 
 private:
     class Widget;
+    // The toolkit deleted the window with its parent.
+    void WidgetDeleted();
     void UpdateCaretArea(const gdi::RECT& before);
     void StartBlinking();
 

@@ -248,3 +248,34 @@ bool TEXTEDITWND::HasSelection() const
 {
     return editor && editor->IsSelectionActive();
 }
+
+int TEXTEDITWND::CopyTo(ui::DataSource& into)
+{
+    return editor ? editor->CopyTo(into) : 0;
+}
+
+TEXTATTR TEXTEDITWND::GetSelectionAttr() const
+{
+    TEXTATTR attr;
+    if (editor)
+        editor->GetSelectionAttr(attr);
+    else
+        attr.SetMixed();
+    return attr;
+}
+
+RICHEDITOR::SNAPSHOT TEXTEDITWND::SaveState()
+{
+    return editor ? editor->TakeState() : RICHEDITOR::SNAPSHOT {};
+}
+
+void TEXTEDITWND::RestoreState(const RICHEDITOR::SNAPSHOT& state)
+{
+    if (!editor || state.caret < 0)
+        return;
+    HideCaret();
+    editor->PutState(state);
+    editor->Reformat();
+    editor->UpdateCaret(true);
+    Invalidate();
+}

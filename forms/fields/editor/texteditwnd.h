@@ -7,6 +7,7 @@
 
 #include "forms/fields/editor/editdc.h"
 #include "forms/fields/richtext/editor_owner.h"
+#include "forms/fields/richtext/richeditor.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
 
@@ -19,7 +20,9 @@
 #include <vector>
 
 class QWidget;
-class RICHEDITOR;
+namespace ui {
+class DataSource;
+}
 class RICHTEXT;
 
 // The editor window's control id.
@@ -75,6 +78,16 @@ public:
     // for a point the text put there, 1 for a point kept where it is, 2 for
     // the caret after a key.
     void ScrollToCaret(int32_t x, int32_t y, int mode);
+
+    // The selection's formats (native text, plain text, font list) into a
+    // data source; 0 without a selection.
+    int CopyTo(ui::DataSource& into);
+    // The format common to the selection, or the typing format.
+    TEXTATTR GetSelectionAttr() const;
+    // The text with its caret and selection, kept by a caller that may
+    // want them back (a format dialog's Cancel), and their return.
+    RICHEDITOR::SNAPSHOT SaveState();
+    void RestoreState(const RICHEDITOR::SNAPSHOT& state);
 
     // The clipboard commands: whether enabled, and doing them.
     bool IsCommandEnabled(unsigned id) const;

@@ -106,9 +106,16 @@ std::string RICHEDITOR::GetSelectionRich()
 
 int RICHEDITOR::CopyToClipboard()
 {
+    ui::DataSource source;
+    if (!CopyTo(source))
+        return 0;
+    return ui::SetClipboard(source) ? 1 : 0;
+}
+
+int RICHEDITOR::CopyTo(ui::DataSource& source)
+{
     if (!selectionActive)
         return 0;
-    ui::DataSource source;
     source.SetData(kNativeTextFormat, GetSelectionRich());
     source.SetData(ui::kFormatText, GetSelectionText());
     io::MemoryFile file;
@@ -119,5 +126,5 @@ int RICHEDITOR::CopyToClipboard()
     }
     const std::vector<uint8_t>& table = file.Data();
     source.SetData(kFontListFormat, std::string(table.begin(), table.end()));
-    return ui::SetClipboard(source) ? 1 : 0;
+    return 1;
 }

@@ -151,6 +151,18 @@ void RICHEDITOR::SaveSnapshot()
     dirtyFrom = dirtyTo = -1;
 }
 
+RICHEDITOR::SNAPSHOT RICHEDITOR::TakeState()
+{
+    SaveSnapshot();
+    return snapshot;
+}
+
+void RICHEDITOR::PutState(const SNAPSHOT& state)
+{
+    snapshot = state;
+    RestoreSnapshot();
+}
+
 void RICHEDITOR::RestoreSnapshot()
 {
     TEXTBUFFER* buffer = text->GetBuffer();

@@ -16,6 +16,10 @@
 #include <string_view>
 #include <vector>
 
+namespace ui {
+class DataSource;
+}
+
 class EDITOROWNER;
 class EDITSITE;
 class FontFaces;
@@ -90,13 +94,29 @@ public:
     POINT CaretPoint() const { return {caretX, caretY}; }
     int32_t CaretHeight(const TEXTDRAWINFO& drawInfo);
 
+    // The text with its caret, selection and typing format, as an edit
+    // that is refused restores them.
+    struct SNAPSHOT {
+        int32_t caret = -1;
+        int32_t anchor = -1;
+        int32_t selEnd = -1;
+        TEXTATTR typingAttr;
+        uint8_t selectionActive = 0;
+        std::string text;
+    };
     void SaveSnapshot();
     void RestoreSnapshot();
+    // A snapshot for the caller to keep, and its return; the caller lays
+    // the text out and repaints it afterwards.
+    SNAPSHOT TakeState();
+    void PutState(const SNAPSHOT& state);
 
     // The rich-text clipboard.
     // Copies an active selection in the native format, as plain text and
     // with the font table; 0 without a selection or when refused.
     int CopyToClipboard();
+    // The same formats into a data source of the caller's.
+    int CopyTo(ui::DataSource& source);
     int PasteFromClipboard(const TEXTDRAWINFO& drawInfo);
     // The selection as plain text (CR as CR LF, no codes) and in the native
     // format (a lead run stating the format at its start, then its bytes),
@@ -127,14 +147,6 @@ public:
     uint32_t quiet = 0;
 
 private:
-    struct SNAPSHOT {
-        int32_t caret = -1;
-        int32_t anchor = -1;
-        int32_t selEnd = -1;
-        TEXTATTR typingAttr;
-        uint8_t selectionActive = 0;
-        std::string text;
-    };
     // What a painted line showed, to repaint only lines that changed.
     struct LINEKEY {
         int32_t start = 0;

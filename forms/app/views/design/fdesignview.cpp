@@ -38,6 +38,7 @@ FDESIGNVIEW::FDESIGNVIEW()
     currentFont.Reset();
     snap = IsSnapToGridOn();
     RegisterCommands();
+    RegisterTextCopy();
 }
 
 FDESIGNVIEW::~FDESIGNVIEW()

@@ -19,6 +19,7 @@
 
 class FSELECTION;
 class SelectionDrag;
+class TEXTEDITWND;
 class UNDO_ACTION;
 
 // Commands of the design view.
@@ -92,7 +93,7 @@ struct ToolCommand {
 };
 inline constexpr ToolCommand kToolCommands[] = {
     {32778, kSelectionTool, true},
-    {32774, kTypeText, false},
+    {32774, kTypeText, true},
     {32773, kTypeField, true},
     {32779, kCheckBoxTool, true},
     {32775, kListBoxTool, true},
@@ -144,7 +145,7 @@ public:
 
     // Drawing tools (fdesignview_tools.cpp).
     // Leaving the selection tool deselects everything.
-    void SetTool(uint8_t code);
+    void SetTool(uint8_t code) override;
     uint8_t GetTool() const { return tool; }
     // A new object of the tool's kind with the view's current attributes;
     // null for a kind that is not built or whose set-up failed.
@@ -290,6 +291,20 @@ public:
     // Without a question and without an undo record; the form is modified.
     void DeleteObjectAlone(FORMOBJ* object) override;
 
+    // A text typed in place (fdesignview_textedit.cpp).
+    // The one selected object while its text is edited in place, or null.
+    FORMOBJ* GetEditedObject() const;
+    // The editor window of that object, or null.
+    TEXTEDITWND* GetSelectedRichText() const;
+    // Clear, Copy, Cut and Paste go to the open editor first.
+    bool OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI) override;
+    // The open editor follows the page to its new place.
+    void OnZoomChanged() override;
+    void FollowEditedObject();
+    // The Text Format dialog on the editor's selection, applied as it
+    // changes, taken back on Cancel; false when no text is edited.
+    bool FormatEditedText();
+
     // Pages and the process-wide switches (fdesignview_pages.cpp).
     // Deselects everything and adds a page at the end, which the view shows.
     void OnAppendPage();
@@ -384,6 +399,8 @@ private:
     // Moves (or with size, sizes) the selection to the next grid line.
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
+    // A copied text object carries its text for other programs.
+    static void RegisterTextCopy();
     void RegisterFormatCommands();
     void RegisterPageCommands();
     void RegisterArrangeCommands();

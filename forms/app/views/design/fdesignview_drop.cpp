@@ -242,6 +242,7 @@ void FDESIGNVIEW::OnScroll(Qt::Orientation orientation, int position)
     if (ownDrag)
         ownDrag->HideOutline();
     FBASEVIEW::OnScroll(orientation, position);
+    FollowEditedObject();
 }
 
 bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT point)

@@ -373,7 +373,7 @@ void FDESIGNVIEW::OnFormatShade()
 
 void FDESIGNVIEW::OnFormatFont()
 {
-    if (!selection)
+    if (!selection || FormatEditedText())
         return;
     TEXTATTR current;
     const bool fromSelection = selection->GetFont(&current);
@@ -486,9 +486,16 @@ void FDESIGNVIEW::OnEditAppearance()
 
 void FDESIGNVIEW::OnLButtonDblClk()
 {
-    if (!selection || tool != kSelectionTool || selection->GetCount() == 0)
+    if (!selection || tool != kSelectionTool || selection->GetCount() == 0 || GetEditedObject())
         return;
-    if (selection->ShowProperties(this) == 1)
+    const int answer = selection->ShowProperties(this);
+    // A text object's properties are its text, typed in place: the editor
+    // keeps the focus.
+    if (GetEditedObject()) {
+        UpdateFormatBar();
+        return;
+    }
+    if (answer == 1)
         if (FDOCUMENT* doc = GetFormDocument())
             doc->SetModified(true);
     UpdateFormatBar();

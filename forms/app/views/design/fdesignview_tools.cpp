@@ -11,6 +11,7 @@
 #include "forms/model/fline.h"
 #include "forms/model/forthline.h"
 #include "forms/model/fselection.h"
+#include "forms/model/ftextobj.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/message_box.h"
@@ -60,6 +61,10 @@ std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
         return field->SetType(kKindCheckBox, 0, currentBorder, currentShade, currentFont, currentShadow)
             ? std::move(field)
             : nullptr;
+    }
+    case kTypeText: {
+        auto text = std::make_unique<FTEXTOBJ>();
+        return text->Create(currentFont, alignment) ? std::move(text) : nullptr;
     }
     case kTypeLine: {
         auto line = std::make_unique<FLINE>();

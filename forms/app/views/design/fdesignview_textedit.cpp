@@ -1,0 +1,105 @@
+// The design view around a text typed in place: the clipboard commands go
+// to the open editor first, the editor follows zoom and scrolling, the
+// Text Format dialog works on the editor's selection, and a copied text
+// object carries its text for other programs.
+#include "forms/app/views/design/fdesignview.h"
+
+#include "forms/dialogs/appearance/fontdialog.h"
+#include "forms/document/fdocument.h"
+#include "forms/fields/editor/texteditwnd.h"
+#include "forms/model/fselection.h"
+#include "forms/model/ftextobj.h"
+
+#include "platform/ui/cmd_ui.h"
+#include "platform/ui/message_box.h"
+
+namespace {
+
+// The commands the open editor takes before the view.
+bool IsEditorCommand(unsigned id)
+{
+    return id == kCmdEditClear || id == kCmdEditCopy || id == kCmdEditCut || id == kCmdEditPaste;
+}
+
+// The text of a copied text object, in the editor's formats.
+void CopyTextObject(FORMOBJ& object, OBJECT_VIEW* view, ui::DataSource& into)
+{
+    if (auto* text = dynamic_cast<FTEXTOBJ*>(&object))
+        text->CopyTextToClipboard(view, into);
+}
+
+} // namespace
+
+void FDESIGNVIEW::RegisterTextCopy()
+{
+    FSELECTION::SetTextCopy(&CopyTextObject);
+}
+
+FORMOBJ* FDESIGNVIEW::GetEditedObject() const
+{
+    if (!selection || selection->GetCount() != 1)
+        return nullptr;
+    FORMOBJ* one = selection->GetFirstSelected();
+    return one && one->EditHookState() ? one : nullptr;
+}
+
+TEXTEDITWND* FDESIGNVIEW::GetSelectedRichText() const
+{
+    FORMOBJ* edited = GetEditedObject();
+    uintptr_t window = 0;
+    if (!edited || !edited->GetRichText(&window))
+        return nullptr;
+    return reinterpret_cast<TEXTEDITWND*>(window);
+}
+
+bool FDESIGNVIEW::OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI)
+{
+    if (IsEditorCommand(id))
+        if (TEXTEDITWND* editor = GetSelectedRichText()) {
+            if (code == ui::CmdCode::Update && cmdUI)
+                cmdUI->Enable(editor->IsCommandEnabled(id));
+            else if (code == ui::CmdCode::Command)
+                editor->OnCommand(id);
+            return true;
+        }
+    return FBASEVIEW::OnCmdMsg(id, code, cmdUI);
+}
+
+void FDESIGNVIEW::OnZoomChanged()
+{
+    FBASEVIEW::OnZoomChanged();
+    FollowEditedObject();
+}
+
+void FDESIGNVIEW::FollowEditedObject()
+{
+    if (FORMOBJ* edited = GetEditedObject())
+        edited->EditHookCommand(reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(this)));
+}
+
+bool FDESIGNVIEW::FormatEditedText()
+{
+    TEXTEDITWND* editor = GetSelectedRichText();
+    if (!editor)
+        return false;
+    // The dialog shows the format of the selected characters and applies
+    // its changes to them as they are made; Cancel gives back the text and
+    // the selection as they were.
+    const RICHEDITOR::SNAPSHOT before = editor->SaveState();
+    FDOCUMENT* doc = GetFormDocument();
+    const bool wasModified = doc && doc->IsModified();
+    const TEXTATTR current = editor->GetSelectionAttr();
+    FONTDIALOG dialog(this, GetWindow());
+    dialog.SetFont(current);
+    const int result = dialog.DoModal();
+    if (TEXTEDITWND* still = GetSelectedRichText(); still == editor) {
+        if (result != ui::IDOK) {
+            editor->RestoreState(before);
+            if (doc)
+                doc->SetModified(wasModified);
+        }
+        editor->SetFocus();
+    }
+    UpdateFormatBar();
+    return true;
+}

@@ -1,0 +1,25 @@
+// What tests of text typed in the design view read from and send to the
+// editor window, kept apart from the drag-and-drop headers whose key flags
+// share names with the editor's.
+#pragma once
+
+#include "forms/model/geometry.h"
+
+#include <QString>
+#include <Qt>
+
+#include <string>
+
+class QWidget;
+class TEXTEDITWND;
+
+QWidget* EditorWidget(TEXTEDITWND* editor);
+std::string EditorText(TEXTEDITWND* editor);
+// The window's place in the view's window (device units).
+RECT EditorPlace(TEXTEDITWND* editor);
+bool EditorHasSelection(TEXTEDITWND* editor);
+void EditorSelectAll(TEXTEDITWND* editor);
+// Each character as a key press and release carrying it; a line feed is
+// the Enter key.
+void TypeInto(TEXTEDITWND* editor, const QString& text);
+void KeyInto(TEXTEDITWND* editor, int key, Qt::KeyboardModifiers modifiers);
