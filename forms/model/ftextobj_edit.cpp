@@ -44,7 +44,9 @@ std::unique_ptr<FTEXTOBJ> FTEXTOBJ::MakeProxy()
     proxy->page = page;
     proxy->rotation = 0;
     proxy->FORMOBJ::SetRect(rect.left, rect.top, rect.right, rect.bottom);
-    proxy->SetTrackerRect(proxy->rect, trackStyle);
+    proxy->trackStyle = trackStyle;
+    proxy->handleSize = handleSize;
+    proxy->minSize = minSize;
     // It shows the handles of the object it stands for.
     proxy->selected = 1;
     proxy->pProxyOwner = this;

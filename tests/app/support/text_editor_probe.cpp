@@ -30,6 +30,11 @@ bool EditorHasSelection(TEXTEDITWND* editor)
     return editor && editor->Editor() && editor->Editor()->IsSelectionActive();
 }
 
+bool EditorCaretShown(TEXTEDITWND* editor)
+{
+    return editor && editor->IsCaretVisible();
+}
+
 void EditorSelectAll(TEXTEDITWND* editor)
 {
     if (editor)

@@ -18,6 +18,8 @@ std::string EditorText(TEXTEDITWND* editor);
 // The window's place in the view's window (device units).
 RECT EditorPlace(TEXTEDITWND* editor);
 bool EditorHasSelection(TEXTEDITWND* editor);
+// The caret is made, shown and the window has the focus.
+bool EditorCaretShown(TEXTEDITWND* editor);
 void EditorSelectAll(TEXTEDITWND* editor);
 // Each character as a key press and release carrying it; a line feed is
 // the Enter key.
