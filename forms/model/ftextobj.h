@@ -178,6 +178,13 @@ public:
     uint16_t GetLineSpacing() const { return nLineSpacing; }
 
 private:
+    // The printer whose character widths lay text out: the drawing context
+    // does not name the page's printer, so the default printer's are used.
+    static constexpr uint16_t kLayoutPrinterId = 991;
+    static constexpr int8_t kLayoutSlot = 0;
+    // The font, alignment and line spacing the text is laid out with (a
+    // master's when there is one).
+    void GetTextFormat(TEXTATTR& font, uint8_t& align, uint16_t& spacing);
     // The upright stand-in for this object while it is edited.
     std::unique_ptr<FTEXTOBJ> MakeProxy();
     // The editor window over the object's place in the view, for its zoom.

@@ -11,14 +11,12 @@
 
 #include <algorithm>
 
-namespace {
-
-// The printer whose character widths lay text out: the drawing context does
-// not name the page's printer, so the default printer's are used.
-constexpr uint16_t kLayoutPrinterId = 991;
-constexpr int8_t kLayoutSlot = 0;
-
-} // namespace
+void FTEXTOBJ::GetTextFormat(TEXTATTR& font, uint8_t& align, uint16_t& spacing)
+{
+    GetFont(&font);
+    GetAlignment(&align);
+    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+}
 
 int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
 {
@@ -26,11 +24,9 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
         return 0;
     const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
     TEXTATTR font;
-    GetFont(&font);
     uint8_t align = kTextAlignLeft;
-    GetAlignment(&align);
     uint16_t spacing = kLineSpacingAuto;
-    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+    GetTextFormat(font, align, spacing);
 
     gdi::DC& device = *dc.dc;
     const int saved = device.SaveDC();

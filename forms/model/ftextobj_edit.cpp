@@ -14,10 +14,6 @@
 
 namespace {
 
-// The printer whose character widths lay text out, as the drawing uses.
-constexpr uint16_t kLayoutPrinterId = 991;
-constexpr int8_t kLayoutSlot = 0;
-
 // Below the text, an edited object keeps this much room (twips).
 constexpr int32_t kTextBottomRoom = 30;
 
@@ -38,9 +34,7 @@ std::unique_ptr<FTEXTOBJ> FTEXTOBJ::MakeProxy()
 {
     auto proxy = std::make_unique<FTEXTOBJ>();
     proxy->txText.Copy(txText);
-    GetFont(&proxy->taFont);
-    GetAlignment(&proxy->nAlign);
-    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&proxy->nLineSpacing));
+    GetTextFormat(proxy->taFont, proxy->nAlign, proxy->nLineSpacing);
     proxy->page = page;
     proxy->rotation = 0;
     proxy->FORMOBJ::SetRect(rect.left, rect.top, rect.right, rect.bottom);
@@ -96,11 +90,9 @@ int FTEXTOBJ::OpenEditor(OBJECT_VIEW* view, uint32_t startFlag)
     RECT device;
     GetDeviceRect(device, dc, 0);
     TEXTATTR font;
-    GetFont(&font);
     uint8_t align = kTextAlignLeft;
-    GetAlignment(&align);
     uint16_t spacing = kLineSpacingAuto;
-    GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+    GetTextFormat(font, align, spacing);
 
     pEditSite = std::make_unique<FIELDEDITSITE>(view, this);
     pEditor = std::make_unique<EDITHANDLE>();

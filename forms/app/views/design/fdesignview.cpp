@@ -155,6 +155,10 @@ void FDESIGNVIEW::PrepareToPrint()
 
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
 {
+    // A text typed in place ends before another view takes the window.
+    if (!incoming)
+        if (FORMOBJ* edited = GetEditedObject(); edited && edited->Deselect(this) != 2)
+            edited->Select(this);
     // The window takes drops only while it shows this view.
     if (!incoming)
         dropTarget.Revoke();

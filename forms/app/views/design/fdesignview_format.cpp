@@ -129,13 +129,14 @@ void FDESIGNVIEW::RegisterFormatCommands()
     AddCommand(ID_FORMAT_FONT, [this](unsigned) { OnFormatFont(); });
     AddUpdate(ID_FORMAT_FONT, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
     AddCommand(ID_FORMAT_TEXT_SPACING, [this](unsigned) { OnTextSpacing(); });
-    AddUpdate(ID_FORMAT_TEXT_SPACING,
-        [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetAttribute(kLineSpacingAttribute, 0)); });
+    AddUpdate(ID_FORMAT_TEXT_SPACING, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(selection && selection->GetAttribute(kLineSpacingAttribute, 0) && !GetEditedObject());
+    });
     AddCommand(ID_EDIT_APPEARANCE, [this](unsigned) { OnEditAppearance(); });
     AddUpdate(ID_EDIT_APPEARANCE, [this](ui::CmdUI& cmdUI) {
         FORMOBJ* first = selection ? selection->GetFirstSelected() : nullptr;
         cmdUI.Enable(selection && selection->GetCount() == 1 && first && first->GetType() != kTypeGroup
-            && first->GetType() != kTypeOle);
+            && first->GetType() != kTypeOle && !GetEditedObject());
     });
     AddCommand(ID_TEXT_ALIGNMENT, [this](unsigned) { OnTextAlignmentMenu(); });
     AddUpdate(ID_TEXT_ALIGNMENT, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });

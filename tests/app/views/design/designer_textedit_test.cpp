@@ -364,6 +364,24 @@ TEST_F(DesignerTextEditTest, TheClipboardCommandsGoToTheOpenEditor)
     EXPECT_EQ(Objects(), std::vector<FORMOBJ*> {text});
 }
 
+TEST_F(DesignerTextEditTest, AnEditShutsTheObjectsSheetsAndEndsWhenTheViewIsSwitchedOut)
+{
+    FTEXTOBJ* text = AddText({1440, 1440, 4320, 2160}, "Kept ");
+    text->Select(&view);
+    EXPECT_TRUE(Enabled(ID_EDIT_APPEARANCE));
+    EXPECT_TRUE(Enabled(ID_FORMAT_TEXT_SPACING));
+    ASSERT_EQ(text->ShowProperties(&view), 1);
+    EXPECT_FALSE(Enabled(ID_EDIT_APPEARANCE));
+    EXPECT_FALSE(Enabled(ID_FORMAT_TEXT_SPACING));
+
+    view.OnViewSwitch(false, nullptr);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_FALSE(text->IsBeingEdited());
+    EXPECT_EQ(TextOf(text), "Kept");
+    EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {text});
+    view.OnViewSwitch(true, nullptr);
+}
+
 TEST_F(DesignerTextEditTest, CopyOfOneTextObjectGivesOtherProgramsItsText)
 {
     FTEXTOBJ* text = AddText({1440, 1440, 4320, 2160},
