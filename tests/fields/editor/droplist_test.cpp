@@ -267,6 +267,7 @@ TEST_F(DropListTest, ListKeys)
             3},
         {"enter takes the entry", 1, "Apple", {kDown, kDown, kEnter}, "Banana", 1},
         {"enter in a free field inserts no line break", 0, "Apple", {kEnter, kEnter}, "Apple", ui::ListBox::kNone},
+        {"typing replaces the selected text", 0, "Apple", {Typed("K")}, "K", ui::ListBox::kNone},
         {"enter after typing keeps the typed text", 0, "Apple", {kDown, Typed("K"), kEnter}, "K", ui::ListBox::kNone},
         {"typed text forgets the selection", 0, "", {kDown, kDown, Typed("Fig")}, "Fig", ui::ListBox::kNone},
         {"ampersand and parenthesis are typed", 0, "", {kDown, Typed("(&")}, "(&", ui::ListBox::kNone},
@@ -385,14 +386,20 @@ TEST_F(DropListTest, DroppedListAtOneAndTwoHundredPercent)
 {
     const std::string dir = FORMS_TEST_OUTPUT_DIR;
     std::filesystem::create_directories(dir);
+    // Drops the list and saves what the view shows.
+    const auto shot = [&](const char* name) {
+        Press(kAltDown);
+        Wnd().UpdateWindow();
+        RunEventsFor(20);
+        QImage image = view.grab().toImage();
+        EXPECT_TRUE(image.save(QString::fromStdString(dir + "/" + name)));
+        EXPECT_TRUE(Wnd().IsDropListShown());
+        return image;
+    };
     view.resize(700, 400);
     RunEventsFor(0);
     Open("Banana", 0);
-    Press(kAltDown);
-    Wnd().UpdateWindow();
-    RunEventsFor(20);
-    const QImage at100 = view.grab().toImage();
-    ASSERT_TRUE(at100.save(QString::fromStdString(dir + "/droplist_100.png")));
+    const QImage at100 = shot("droplist_100.png");
     // The button face is grey, the list's selected entry highlighted.
     EXPECT_EQ(at100.pixel(300, 45) & 0xFFFFFF, 0xC0C0C0u);
     auto* list = qobject_cast<QListWidget*>(Box().GetWidget());
@@ -402,13 +409,8 @@ TEST_F(DropListTest, DroppedListAtOneAndTwoHundredPercent)
 
     handle.MoveWindow({20, 30, 620, 90}, true);
     handle.SetZoom(kZoom200);
-    Press(kAltDown);
-    Wnd().UpdateWindow();
-    RunEventsFor(20);
-    const QImage at200 = view.grab().toImage();
-    ASSERT_TRUE(at200.save(QString::fromStdString(dir + "/droplist_200.png")));
+    const QImage at200 = shot("droplist_200.png");
     EXPECT_EQ(at200.pixel(575, 60) & 0xFFFFFF, 0xC0C0C0u);
-    EXPECT_TRUE(Wnd().IsDropListShown());
 }
 
 } // namespace
