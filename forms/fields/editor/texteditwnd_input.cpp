@@ -104,7 +104,11 @@ void TEXTEDITWND::OnChar(unsigned char ch, unsigned, unsigned)
     if (!editor || ch < 32 || ch == 127)
         return;
     HideCaret();
-    if (HasSelection() && !replaceSelection)
+    // A typed character takes the place of the selection (a field that
+    // selects its text on entry is typed over), unless told to drop it.
+    if (HasSelection() && replaceSelection)
+        editor->DeleteSelection();
+    else if (HasSelection())
         editor->ClearSelection();
     editor->OnChar(ch);
     EditChildWnd::ShowCaret();
