@@ -118,6 +118,8 @@ void TEXTEDITWND::OnChar(unsigned char ch, unsigned, unsigned)
         return;
     if (ch >= 32 && ch != 127) {
         HideCaret();
+        // A typed character takes the place of the selection (a field that
+        // selects its text on entry is typed over), unless told to drop it.
         if (HasSelection() && replaceSelection)
             editor->DeleteSelection();
         else if (HasSelection())
