@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class DATA_PROPS_SHEET;
 class FSELECTION;
 class SelectionDrag;
 class UNDO_ACTION;
@@ -56,6 +57,7 @@ inline constexpr unsigned ID_FORMAT_FONT = 32892;
 inline constexpr unsigned ID_FORMAT_TEXT_SPACING = 32905;
 inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
 inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
+inline constexpr unsigned ID_EDIT_DATA_PROPERTIES = 32825;
 inline constexpr unsigned ID_ALIGN_LEFT = 176;
 inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
 inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
@@ -387,6 +389,11 @@ private:
     void RegisterFormatCommands();
     void RegisterPageCommands();
     void RegisterArrangeCommands();
+    // Data Properties (fdesignview_data.cpp).
+    void RegisterDataCommands();
+    void OnDataProperties();
+    void WriteBackDataProperties(
+        DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
