@@ -351,7 +351,8 @@ void FIELD_NUM_FMT_PAGE::OnDrawItem(int id, ui::DRAWITEMSTRUCT& item)
 
 void FIELD_NUM_FMT_PAGE::DrawSample(ui::DRAWITEMSTRUCT& item)
 {
-    DrawNumberSample(*item.dc, item.rcItem, dataType, automaticColour);
+    const gdi::LOGFONT font = ui::DialogLogFont(Definition().fontPoints, Definition().fontFace);
+    DrawNumberSample(*item.dc, item.rcItem, dataType, automaticColour, &font);
 }
 
 void FIELD_NUM_FMT_PAGE::DrawStyle(ui::DRAWITEMSTRUCT& item)

@@ -28,11 +28,13 @@ struct TypeButton {
     int control;
     uint8_t kind;
     uint16_t icon;
-    bool available; // bar code and picture come with their kinds
+    uint16_t disabledIcon; // 0: always offered
 };
-constexpr std::array<TypeButton, 7> kButtons = {{{1235, kKindText, 2027, true}, {1068, kKindMemo, 2108, true},
-    {1236, kKindNumber, 2028, true}, {1070, kKindDate, 2029, true}, {1067, kKindPicture, 2032, false},
-    {1069, kKindBarcode, 2031, false}, {1071, kKindCheckBox, 2065, true}}};
+// Bar code and picture come with their kinds; until then their buttons
+// are disabled and show greyed icons.
+constexpr std::array<TypeButton, 7> kButtons = {
+    {{1235, kKindText, 2027, 0}, {1068, kKindMemo, 2108, 0}, {1236, kKindNumber, 2028, 0}, {1070, kKindDate, 2029, 0},
+        {1067, kKindPicture, 2032, 2033}, {1069, kKindBarcode, 2031, 2034}, {1071, kKindCheckBox, 2065, 0}}};
 
 int ButtonOfKind(uint8_t kind)
 {
@@ -81,11 +83,11 @@ bool FIELD_TYPE::OnInitDialog()
     for (size_t i = 0; i < kButtons.size(); ++i) {
         ICON_BUTTON& b = buttons[i];
         b.icon = kButtons[i].icon;
-        b.disabledIcon = kButtons[i].icon;
+        b.disabledIcon = kButtons[i].disabledIcon;
         b.centreIcon = 1;
         b.latched = static_cast<int>(i) == selected ? 1 : 0;
         b.Attach(*this, kButtons[i].control);
-        EnableItem(kButtons[i].control, kButtons[i].available);
+        EnableItem(kButtons[i].control, kButtons[i].disabledIcon == 0);
     }
     const uint8_t kind = sheet->GetDataType()->GetTypeTag();
     EnableItem(kActAsList, KindTakesList(kind));

@@ -12,8 +12,10 @@
 class NUMBERDATATYPE;
 
 // The three samples side by side on the dialog face.
-void DrawNumberSample(gdi::DC& dc, const gdi::RECT& r, const NUMBERDATATYPE* type, uint32_t automatic);
+// Both draw in the font given (the dialog's), or the context's own.
+void DrawNumberSample(gdi::DC& dc, const gdi::RECT& r, const NUMBERDATATYPE* type, uint32_t automatic,
+    const gdi::LOGFONT* font = nullptr);
 // One negative style: the negative sample through that style's mask,
 // highlighted when selected.
 void DrawNegativeStyle(gdi::DC& dc, const gdi::RECT& r, bool selected, const NUMBERCHOICES& choices, int style,
-    std::string_view symbol, uint32_t automatic);
+    std::string_view symbol, uint32_t automatic, const gdi::LOGFONT* font = nullptr);
