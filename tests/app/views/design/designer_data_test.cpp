@@ -5,6 +5,7 @@
 // and accepted; the kinds' slots; the pages' keys and checks; "Appearance
 // >>"; pictures of every page.
 #include "tests/app/support/designer_window.h"
+#include "tests/app/support/object_bytes.h"
 #include "tests/platform/ui/dialog_input.h"
 
 #include "forms/app/edit/undo_list.h"
@@ -53,31 +54,6 @@ constexpr int kBarCodeButton = 1069;
 constexpr int kCheckButton = 1071;
 constexpr int kActAsList = 1310;
 constexpr int kGeneral = 0, kValidation = 1, kHelp = 2, kValues = 3, kFormat = 4;
-
-std::vector<uint8_t> Written(FORMOBJ* object)
-{
-    io::MemoryFile file;
-    {
-        io::Archive ar(file, io::Archive::Store);
-        RECORDARCHIVE rec(ar);
-        object->Save(rec, object->GetType());
-        ar.Close();
-    }
-    return file.Data();
-}
-
-std::string Hex(const std::vector<uint8_t>& bytes)
-{
-    std::string text;
-    char buffer[4];
-    for (uint8_t b : bytes) {
-        std::snprintf(buffer, sizeof buffer, "%02X ", b);
-        text += buffer;
-    }
-    if (!text.empty())
-        text.pop_back();
-    return text;
-}
 
 void SavePicture(ui::Dialog& sheet, const std::string& name)
 {
