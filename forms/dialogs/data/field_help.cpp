@@ -1,5 +1,7 @@
 #include "forms/dialogs/data/field_help.h"
 
+#include "forms/dialogs/data/framework_messages.h"
+
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/message_box.h"
@@ -9,14 +11,6 @@ constexpr uint32_t kHelpPageId = 195;
 constexpr int kHelpEdit = 1334;
 constexpr uint32_t kTooManyCharacters = 61716;
 } // namespace
-
-std::string FillPercentArguments(std::string message, std::string_view first, std::string_view second)
-{
-    for (auto [mark, value] : {std::pair {std::string_view("%1"), first}, std::pair {std::string_view("%2"), second}})
-        for (size_t at = message.find(mark); at != std::string::npos; at = message.find(mark, at + value.size()))
-            message.replace(at, mark.size(), value);
-    return message;
-}
 
 FIELD_HELP::FIELD_HELP()
     : ui::PropertyPage(ProgramResources().LoadDialog(kHelpPageId))

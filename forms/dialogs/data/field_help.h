@@ -17,6 +17,3 @@ protected:
     bool OnInitDialog() override;
     bool OnKillActive() override;
 };
-
-// A framework message with "%1" and "%2" filled in.
-std::string FillPercentArguments(std::string message, std::string_view first, std::string_view second = {});

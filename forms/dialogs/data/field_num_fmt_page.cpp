@@ -1,6 +1,7 @@
 #include "forms/dialogs/data/field_num_fmt_page.h"
 
 #include "forms/dialogs/controls/colour_menu.h"
+#include "forms/dialogs/data/framework_messages.h"
 #include "forms/dialogs/data/number_page_draw.h"
 #include "forms/fields/datatypes/datatype_texts.h"
 #include "forms/fields/datatypes/intl_settings.h"
@@ -29,6 +30,8 @@ constexpr int kNegativeLabel = 1251;
 constexpr int kNegativeList = 1239;
 constexpr int kStyleHeight = 13;
 constexpr uint16_t kDecimalsRange = 145;
+constexpr uint32_t kNotAnInteger = 61712;
+constexpr uint32_t kIntegerOutOfRange = 61714;
 constexpr uint16_t kSeparatorText = 1223;
 constexpr std::array<uint16_t, 4> kCategoryNames = {139, 140, 141, 142};
 constexpr std::array<const char*, 4> kStyleLabels
@@ -314,8 +317,10 @@ bool FIELD_NUM_FMT_PAGE::OnCommand(int id, unsigned code)
 
 bool FIELD_NUM_FMT_PAGE::OnKillActive()
 {
-    if (!dataType || !IsCreated() || choices.category != kCategoryCustom)
+    if (!dataType || !IsCreated())
         return true;
+    if (choices.category != kCategoryCustom)
+        return ExchangeDecimals();
     for (int i = 0; i < 3; ++i) {
         NUMBERFORMAT* f = FormatAt(i);
         if (!f)
@@ -331,6 +336,21 @@ bool FIELD_NUM_FMT_PAGE::OnKillActive()
         f->SetMask(mask);
     }
     return true;
+}
+
+bool FIELD_NUM_FMT_PAGE::ExchangeDecimals()
+{
+    const std::string text = GetDlgItemText(kDecimals);
+    const bool integer = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    if (!integer) {
+        ui::MessageBox(ProgramResources().LoadString(kNotAnInteger), {});
+    } else if (text.size() > 1) {
+        ui::MessageBox(FillPercentArguments(ProgramResources().LoadString(kIntegerOutOfRange), "0", "9"), {});
+    } else {
+        return true;
+    }
+    GotoDlgCtrl(kDecimals);
+    return false;
 }
 
 void FIELD_NUM_FMT_PAGE::OnMeasureItem(int id, ui::MEASUREITEMSTRUCT& item)

@@ -46,6 +46,9 @@ private:
     void FillCustomControls();
     void Rebuild();
     void OnDecimalsUpdate();
+    // The decimal places as an integer from 0 to 9; else the framework's
+    // message and the edit keeps the focus.
+    bool ExchangeDecimals();
     void OnStyle();
     void OnCustomMask(int index);
     void OnColourButton(int index);

@@ -1,7 +1,9 @@
-// The date pictures with their samples of 1 September 1996, and the
-// reading of the maximum decimal places, by tables.
+// The date pictures with their samples of 1 September 1996, the framework
+// messages' values, and the reading of the maximum decimal places, by
+// tables.
 #include "forms/dialogs/data/date_pictures.h"
 #include "forms/dialogs/data/decimal_places.h"
+#include "forms/dialogs/data/framework_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,16 @@ TEST(DecimalPlaces, ReadingSaturates)
         EXPECT_EQ(ReadDecimalPlaces(c.text, value), c.message) << c.text;
         EXPECT_EQ(value, c.value) << c.text;
     }
+}
+
+TEST(FrameworkMessages, PercentArgumentsFilled)
+{
+    EXPECT_EQ(FillPercentArguments("Please enter an integer between %1 and %2.", "0", "9"),
+        "Please enter an integer between 0 and 9.");
+    EXPECT_EQ(FillPercentArguments("Please enter no more than %1 characters.", "350"),
+        "Please enter no more than 350 characters.");
+    // A value holding a mark is not filled again.
+    EXPECT_EQ(FillPercentArguments("%1 %2", "%2", "x"), "%2 x");
 }
 
 } // namespace

@@ -633,4 +633,23 @@ TEST_F(DesignerDataTest, FormatPagesOfCheckBoxesTextsMemosAndDates)
     EXPECT_EQ(date->strPicture, "mm/dd/yyyy");
 }
 
+TEST_F(DesignerDataTest, DataButtonOfTheAppearanceSheetOpensThisSheet)
+{
+    ui::App app; // runs the posted command
+    res::ScopedMissingHandler missing(res::ThrowMissing);
+    std::vector<std::string> shown;
+    ui::ScopedDialogHook hook([&](ui::Dialog& running) {
+        shown.push_back(running.Definition().caption);
+        if (dynamic_cast<OBJAPPDLG*>(&running))
+            SendClick(running.GetDlgItem(ui::ID_HELP));
+        else
+            running.EndDialog(2);
+    });
+    field->Select(&view);
+    view.ExecuteCommand(ID_EDIT_APPEARANCE);
+    QApplication::processEvents();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], "Field data properties - Field_1");
+}
+
 } // namespace
