@@ -5,6 +5,7 @@
 #include "forms/dialogs/data/number_masks.h"
 #include "forms/dialogs/data/number_sample.h"
 #include "forms/fields/datatypes/numberdatatype.h"
+#include "tests/common/fuzz_input.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -12,34 +13,12 @@
 
 namespace {
 
-struct Input {
-    const uint8_t* data;
-    size_t size;
-
-    template<class T>
-    T Take()
-    {
-        T value {};
-        const size_t n = size < sizeof value ? size : sizeof value;
-        std::memcpy(&value, data, n);
-        data += n;
-        size -= n;
-        return value;
-    }
-    std::string Text()
-    {
-        const size_t n = std::min<size_t>(Take<uint8_t>() % 24, size);
-        std::string text(reinterpret_cast<const char*>(data), n);
-        data += n;
-        size -= n;
-        return text;
-    }
-};
+using Input = FuzzInput;
 
 std::unique_ptr<NUMBERFORMAT> Format(Input& in)
 {
     auto f = std::make_unique<NUMBERFORMAT>();
-    f->strMask = in.Text();
+    f->strMask = std::string(in.Text());
     f->nScalePower = static_cast<int16_t>(in.Take<uint8_t>() % 3);
     f->bThousands = in.Take<uint8_t>() % 2;
     const uint8_t colour = in.Take<uint8_t>() % 3;
