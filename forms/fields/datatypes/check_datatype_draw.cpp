@@ -167,7 +167,9 @@ int CHECK_DATATYPE::Draw(
 
     const bool outlineShown = dc.deviceKind != kDevicePrinter && dc.deviceKind != kDevicePreview
         && (outputMode != kOutputDesign || dc.checkBoxOutlines != 0);
-    if (outlineShown && field->GetSelected() == 0 && field->GetMemberSelected() == 0 && outputMode != kOutputFill) {
+    // In the fill view the outline marks the box that has the focus.
+    const bool focusOrNotFilling = outputMode != kOutputFill || pControl != nullptr;
+    if (outlineShown && field->GetSelected() == 0 && field->GetMemberSelected() == 0 && focusOrNotFilling) {
         RECT r;
         field->GetRect(r);
         r = r.Offset(-dc.originX, -dc.originY);

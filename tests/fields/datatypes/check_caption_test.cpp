@@ -1,9 +1,11 @@
-// The check box's caption edited in place: a click on the caption opens
-// the editor over it, the editor follows the field, its text becomes the
-// caption, and the fill view shows the field grey beneath it.
+// The check box edited in the views: a click on the caption opens the
+// editor over it, the editor follows the field, its text becomes the
+// caption, the fill view shows the field grey beneath it, and the box with
+// the focus is outlined.
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/editor/field_edit_site.h"
 #include "forms/fields/editor/texteditwnd.h"
+#include "forms/fields/richtext/textdrawinfo.h"
 #include "tests/fields/datatypes/edit_view.h"
 #include "tests/model/font_test_support.h"
 #include "tests/platform/ui/run_events.h"
@@ -179,6 +181,31 @@ TEST_F(CheckCaption, TheFillViewShowsTheFieldGreyUnderAnOpenEditor)
     box.Draw(dc, r, attr, 0, 0xFFFF, &field, kOutputDesign);
     EXPECT_GT(surface.Calls().size(), 1u) << "the design view draws the box as ever";
     box.CloseControl(&view, &field);
+}
+
+TEST_F(CheckCaption, TheBoxWithTheFocusIsOutlinedInTheFillView)
+{
+    const auto dotted = [this] {
+        view.surface.Clear();
+        VIEWDC dc(&view, kOwnWindow);
+        RECT r;
+        field.GetRect(r);
+        TEXTATTR attr;
+        field.GetFont(&attr);
+        box.Draw(dc, r, attr, 0, 0xFFFF, &field, kOutputFill);
+        int n = 0;
+        for (const gdi::RecordedCall& call : view.surface.Calls())
+            n += call.name == "Rectangle" && call.ToString().find("pen=dot") != std::string::npos;
+        return n;
+    };
+    EXPECT_EQ(dotted(), 0);
+    RECT edit;
+    box.GetEditRect(edit, &view, &field, 0);
+    box.CreateControl(TEXTDRAWINFO {}, edit, RECT {}, TEXTATTR {}, 0, 0xFFFF, nullptr, nullptr, &view, &field, 0);
+    ASSERT_NE(box.GetWindow(), nullptr);
+    EXPECT_EQ(dotted(), 1);
+    box.EndEdit(&view, RECT {}, 0, 0);
+    EXPECT_EQ(dotted(), 0);
 }
 
 } // namespace
