@@ -539,6 +539,23 @@ TEST_F(DesignerDataTest, TheValuesPageKeepsItsKeysAndChecksItsEntries)
         EXPECT_EQ(sheet.Values().GetList()->pValues[0], "6");
         EXPECT_EQ(values.GetCurSel(1070), 1);
         EXPECT_FALSE(values.GetDlgItem(1071)->isEnabled()) << "the last value cannot move down";
+        // Insert with Tab: inserted before the selection, the next shown.
+        values.SetCurSel(1070, 0);
+        values.SendCommand(1070, ui::LBN_SELCHANGE);
+        Click(values, 1309);
+        EXPECT_EQ(sheet.Values().GetMode(), VALUESPP::kInserting);
+        values.SetDlgItemText(1061, "5");
+        SendKey(Qt::Key_Tab, {}, values.GetDlgItem(1061));
+        ASSERT_EQ(sheet.Values().GetList()->nCount, 3);
+        EXPECT_EQ(sheet.Values().GetList()->pValues[0], "5");
+        EXPECT_EQ(values.GetCurSel(1070), 1);
+        EXPECT_EQ(sheet.Values().GetMode(), VALUESPP::kIdle);
+        // Escape while editing ends without keeping the text.
+        Click(values, 1067);
+        values.SetDlgItemText(1061, "9");
+        SendKey(Qt::Key_Escape, {}, values.GetDlgItem(1061));
+        EXPECT_TRUE(sheet.IsRunning());
+        EXPECT_EQ(sheet.Values().GetList()->pValues[1], "6");
         EXPECT_TRUE(sheet.IsRunning());
         // Another kind makes the numbers' list wrong for dates: 599.
         Page(sheet, kGeneral);
