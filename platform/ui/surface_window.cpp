@@ -41,12 +41,12 @@ void SurfaceWindow::Redraw()
 
 void SurfaceWindow::resizeEvent(QResizeEvent*)
 {
-    Redraw();
+    Invalidate();
 }
 
 void SurfaceWindow::showEvent(QShowEvent*)
 {
-    Redraw();
+    Invalidate();
 }
 
 void SurfaceWindow::mousePressEvent(QMouseEvent* e)

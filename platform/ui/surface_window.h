@@ -1,5 +1,6 @@
 // A child window with a surface of its own, drawn whole through a callback
-// when it is shown, resized or invalidated; contexts may also draw on the
+// from the event loop once it is shown, resized or invalidated (or at once
+// when asked); contexts may also draw on the
 // surface directly at any time (a bar's markers, inverted in place). It
 // reports mouse presses and never takes the focus.
 #pragma once

@@ -3,7 +3,7 @@
 // minimised frames along the bottom, Split tracks both bars from the
 // keyboard or the pointer, and the page buttons under each row's bar move
 // between pages and to the ends of the first and last page.
-#include "tests/app/support/started_app.h"
+#include "tests/app/frames/form_window_fixture.h"
 
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/splitter_buttons.h"
@@ -28,28 +28,13 @@ constexpr unsigned ID_WINDOW_NEW = 57648;
 constexpr unsigned ID_WINDOW_ARRANGE = 57649;
 constexpr unsigned ID_WINDOW_SPLIT = 57653;
 
-class WindowCommandsTest : public StartedAppTest {
+class WindowCommandsTest : public FormWindowTest {
 protected:
     void SetUp() override
     {
-        StartedAppTest::SetUp();
-        app = StartApp({}, FormAppClasses());
-        app->GetMainFrame()->GetWindow()->resize(1000, 800);
-        RunEventsFor(50);
-        frame = dynamic_cast<CChildFrame*>(app->GetMainFrame()->GetActiveChild());
-        ASSERT_NE(frame, nullptr);
-        view = dynamic_cast<FDESIGNVIEW*>(frame->GetActiveView());
-        ASSERT_NE(view, nullptr);
+        FormWindowTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         splitter = frame->GetSplitter();
-    }
-    void TearDown() override
-    {
-        if (!app)
-            return;
-        for (ui::Frame* child : app->GetMainFrame()->GetChildren())
-            if (auto* form = dynamic_cast<FDOCUMENT*>(child->GetActiveDocument()))
-                form->SetModified(false);
-        CloseApp(*app);
     }
     bool Command(unsigned id) { return app->GetMainFrame()->ExecuteCommand(id); }
     void Key(int key)
@@ -80,9 +65,6 @@ protected:
         return titles;
     }
 
-    std::unique_ptr<FORMSAPP> app;
-    CChildFrame* frame = nullptr;
-    FDESIGNVIEW* view = nullptr;
     ui::Splitter* splitter = nullptr;
 };
 

@@ -2,7 +2,7 @@
 // left of the splitter, they follow the active design view's zoom, scroll
 // and selection, show the pointer while nothing is selected, and take the
 // unit the Grid dialog sets, in every form's window.
-#include "tests/app/support/started_app.h"
+#include "tests/app/frames/form_window_fixture.h"
 #include "tests/platform/ui/dialog_input.h"
 
 #include "forms/app/frames/child_frame.h"
@@ -29,19 +29,12 @@
 
 namespace {
 
-class DesignerRulersTest : public StartedAppTest {
+class DesignerRulersTest : public FormWindowTest {
 protected:
     void SetUp() override
     {
-        StartedAppTest::SetUp();
-        app = StartApp({}, FormAppClasses());
-        app->GetMainFrame()->GetWindow()->resize(1000, 800);
-        RunEventsFor(50);
-        frame = dynamic_cast<CChildFrame*>(app->GetMainFrame()->GetActiveChild());
-        ASSERT_NE(frame, nullptr);
-        view = dynamic_cast<FDESIGNVIEW*>(frame->GetActiveView());
-        ASSERT_NE(view, nullptr);
-        doc = view->GetFormDocument();
+        FormWindowTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         horz = frame->GetHorzRuler();
         vert = frame->GetVertRuler();
         ASSERT_NE(horz, nullptr);
@@ -50,15 +43,6 @@ protected:
         made->SetRect(1440, 1440, 2880, 2160);
         box = made.get();
         doc->GetObjects().SetObjectPage(std::move(made), 1);
-    }
-    void TearDown() override
-    {
-        if (!app)
-            return;
-        for (ui::Frame* child : app->GetMainFrame()->GetChildren())
-            if (auto* form = dynamic_cast<FDOCUMENT*>(child->GetActiveDocument()))
-                form->SetModified(false);
-        CloseApp(*app);
     }
     // The window point of a page point (twips).
     POINT At(int32_t x, int32_t y)
@@ -81,10 +65,6 @@ protected:
         app->GetMainFrame()->GetWindow()->grab().save(QString(FORMS_TEST_OUTPUT_DIR) + "/" + name);
     }
 
-    std::unique_ptr<FORMSAPP> app;
-    CChildFrame* frame = nullptr;
-    FDESIGNVIEW* view = nullptr;
-    FDOCUMENT* doc = nullptr;
     RULERBAR* horz = nullptr;
     RULERBAR* vert = nullptr;
     FORMOBJ* box = nullptr;
