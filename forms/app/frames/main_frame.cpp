@@ -2,6 +2,7 @@
 
 #include "forms/app/frames/bar_placement.h"
 #include "forms/app/frames/frame_resources.h"
+#include "forms/app/frames/window_commands.h"
 #include "forms/app/frames/window_state.h"
 #include "forms/app/program/recent_file_list.h"
 #include "forms/app/program/recent_file_menu.h"
@@ -34,6 +35,8 @@ constexpr unsigned kFactoryBarImages = 130;
 constexpr unsigned kTextBarImages = 2110;
 constexpr unsigned ID_WINDOW_CASCADE = 57650;
 constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
+constexpr unsigned ID_WINDOW_NEW = 57648;
+constexpr unsigned ID_WINDOW_ARRANGE = 57649;
 
 Qt::ToolBarArea AreaOf(ui::DockSide side)
 {
@@ -79,6 +82,8 @@ FFRAME::FFRAME(USERSETTINGS& settings)
     AddBarToggle(ID_TOGGLE_FACTORYBAR, factoryBar_);
     AddWindowCommand(ID_WINDOW_CASCADE, [](FFRAME& f) { f.GetClientArea()->cascadeSubWindows(); });
     AddWindowCommand(ID_WINDOW_TILE_HORZ, [](FFRAME& f) { f.GetClientArea()->tileSubWindows(); });
+    AddWindowCommand(ID_WINDOW_NEW, [](FFRAME& f) { OpenNewWindow(f); });
+    AddWindowCommand(ID_WINDOW_ARRANGE, [](FFRAME& f) { ArrangeIcons(f); });
 }
 
 FFRAME::~FFRAME() = default;
@@ -150,7 +155,9 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
     }
 
     statusBar_ = new ui::StatusBar;
-    statusBar_->SetPanes({{ID_INDICATOR_POS, 125, ""}, {ID_INDICATOR_SIZE, 125, ""}, {ID_INDICATOR_PAGE, 75, ""}});
+    // The widths are minimums: a pane shows its widest text whole.
+    statusBar_->SetPanes({{ID_INDICATOR_POS, 125, "", "Pos (x,y) : ( -88.88 , -88.88 )"},
+        {ID_INDICATOR_SIZE, 125, "", "Size (w,h) : ( 88.88 x 88.88 )"}, {ID_INDICATOR_PAGE, 75, "", " 888 of 888"}});
     statusBar_->SetPromptSource(CommandPrompt);
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
         statusBar_->ShowPromptsOf(*menu);

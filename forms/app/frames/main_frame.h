@@ -43,6 +43,7 @@ public:
     // The document template whose fill views the frame looks for; set once
     // the template exists.
     void SetDocTemplate(CDynViewDocTemplate* docTemplate) { template_ = docTemplate; }
+    CDynViewDocTemplate* GetDocTemplate() const { return template_; }
     // The recent files the File menu shows; set before Create, it must
     // outlive the frame.
     void SetRecentFileList(const RecentFileList* files) { recentFiles_ = files; }

@@ -18,6 +18,10 @@
 #include <vector>
 
 class FSELECTION;
+class RULERBAR;
+namespace ui {
+class PopupMenu;
+}
 class SelectionDrag;
 class UNDO_ACTION;
 
@@ -72,6 +76,7 @@ inline constexpr unsigned ID_SELECT_GROUP_MEMBER = 32823;
 inline constexpr unsigned ID_DRAW_BRING_TO_FRONT = 32789;
 inline constexpr unsigned ID_DRAW_SEND_TO_BACK = 32788;
 inline constexpr unsigned ID_DRAW_GROUP_RADIO = 32842;
+inline constexpr unsigned ID_VIEW_RULERS = 32914;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -321,6 +326,50 @@ public:
     // display switches are stored and every form view repainted.
     void OnOptions();
 
+    // Rulers (fdesignview_rulers.cpp): those of the view's child frame, null
+    // outside one.
+    RULERBAR* GetRuler(bool horizontal) const;
+    // While the view is active, each ruler asked for takes the view's scale,
+    // scroll position, page length and unit, and is drawn anew.
+    void UpdateRulers(bool horizontal, bool vertical);
+    // A device extent on the window, marked on both rulers.
+    void ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void HideRulerMarkers();
+    // The pointer's position (device units on the window).
+    void ShowPointerInRulers(POINT device);
+    // The rulers show object extents only while their selection flag is set.
+    void ShowRulerSelection(bool on);
+    // A rectangle in page twips, or null to clear the marks.
+    void ShowPositionInRulers(const RECT* rect) override;
+    // The selection's bounding rectangle, when objects are selected.
+    void ShowSelectionInRulers();
+    // The unit changed: the rulers take it and are drawn anew.
+    void SetRulerUnit(uint8_t rulerUnit);
+    // Each ruler is hidden when shown, shown when hidden; the frame lays
+    // itself out again.
+    void OnViewRulers();
+    // The base view's, then the rulers of each axis that moved follow.
+    SIZE RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc) override;
+    void OnZoomChanged() override;
+
+    // Right-button menus (fdesignview_context.cpp): the popups of the
+    // context menu, by what is selected.
+    enum ContextPopup {
+        kPopupNoSelection = 0,
+        kPopupGroup = 1,
+        kPopupField = 2,
+        kPopupTable = 3,
+        kPopupSingle = 4,
+        kPopupMultiple = 5,
+        kPopupButton = 6,
+    };
+    int ContextPopupIndex() const;
+    // The popup's items, each enabled as its command's update says.
+    ui::PopupMenu MakeContextMenu(int index);
+    // Off the selection, the object under the point is selected first; then
+    // the popup for the selection shows at the point and its command runs.
+    void OnRButtonUp(POINT point);
+
     // Arrange commands (fdesignview_arrange.cpp). Grouping, ungrouping and
     // radio groups empty the undo list.
     void OnGroup();
@@ -387,6 +436,7 @@ private:
     void RegisterFormatCommands();
     void RegisterPageCommands();
     void RegisterArrangeCommands();
+    void RegisterRulerCommands();
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
