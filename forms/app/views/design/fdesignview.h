@@ -196,6 +196,16 @@ public:
     void RefreshCurrentTextAttr();
     void RefreshCurrentAlignment();
     uint8_t GetBarAlignment() const { return barAlignment; }
+    // The format bar's boxes and buttons show the text attributes, the
+    // alignment and the rotation (fdesignview_formatbar.cpp).
+    void ShowFormatBar();
+    // The rotation box's angle (reduced into 0..3599 tenths), shown again
+    // in the box; with a value, that value is shown. 0 without a box.
+    uint16_t ReadRotationBox(const uint16_t* value);
+    // The box shows the rotation for new text with the text tool, the
+    // selection's with the selection tool; disabled where there is none.
+    void UpdateRotationBox();
+    uint16_t NewTextRotation() const { return newTextRotation; }
     uint8_t NewObjectAlignment() const { return alignment; }
     // While a format dialog or the appearance sheet runs, the selection
     // shows no handles.
@@ -387,6 +397,14 @@ private:
     void RegisterFormatCommands();
     void RegisterPageCommands();
     void RegisterArrangeCommands();
+    void RegisterFormatBarCommands();
+    // The text-style buttons: set the byte to the value, or back to 0 when
+    // it holds it already.
+    void ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value);
+    void OnTextColour();
+    void OnSizeBox();
+    void OnFaceBox();
+    void OnRotationBox();
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
@@ -426,6 +444,8 @@ private:
     // The alignment new objects take and the one the format bar shows.
     uint8_t alignment = 0;
     uint8_t barAlignment = 0;
+    // The rotation new text objects take, in tenths of a degree.
+    uint16_t newTextRotation = 0;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
 };
