@@ -187,10 +187,11 @@ QToolBar* FFRAME::MakeBar(ProgramToolBar* bar, Qt::ToolBarAreas areas)
 {
     bar->setAllowedAreas(areas);
     bar->Create(*commands_, {settings_.largeButtons, settings_.colorButtons, settings_.showToolTips});
-    if (auto* stdBar = dynamic_cast<STDTOOLBAR*>(bar); stdBar && stdBar->GetZoomCombo())
-        for (QAction* action : bar->actions())
-            if (bar->widgetForAction(action) == stdBar->GetZoomCombo())
-                commands_->Bind(action, ID_ZOOM_BOX);
+    // Each box's slot carries the box's id, so that idle updates along the
+    // command route enable the box and bring what it shows up to date.
+    for (QAction* action : bar->actions())
+        if (auto* box = dynamic_cast<BarComboBox*>(bar->widgetForAction(action)))
+            commands_->Bind(action, box->GetId());
     for (BarComboBox* box : bar->findChildren<BarComboBox*>()) {
         box->SetFocusBack([this] { FocusActiveView(); });
         box->SetOnKillFocus([this](unsigned id) {

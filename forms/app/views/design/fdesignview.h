@@ -405,6 +405,9 @@ private:
     void OnSizeBox();
     void OnFaceBox();
     void OnRotationBox();
+    // The angle the rotation box is to show: new text's with the text tool,
+    // the selection's with the selection tool; -1 for none.
+    int RotationToShow() const;
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
@@ -446,6 +449,8 @@ private:
     uint8_t barAlignment = 0;
     // The rotation new text objects take, in tenths of a degree.
     uint16_t newTextRotation = 0;
+    // What the rotation box last showed from this view (-1 none, -2 never).
+    int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
 };

@@ -84,6 +84,35 @@ void FDESIGNVIEW::RegisterFormatBarCommands()
     AddCommand(ID_SIZE_BOX, [this](unsigned) { OnSizeBox(); });
     AddCommand(ID_FACE_BOX, [this](unsigned) { OnFaceBox(); });
     AddCommand(ID_ROTATION_BOX, [this](unsigned) { OnRotationBox(); });
+    // Between commands the bar follows the selection and the tool; a box
+    // the user is typing in keeps its text.
+    AddUpdate(ID_FACE_BOX, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        RefreshCurrentTextAttr();
+        RefreshCurrentAlignment();
+        TEXTTOOLBAR* bar = TextBar();
+        if (!bar || bar->GetFaceCombo()->hasFocus() || bar->GetSizeCombo()->hasFocus())
+            return;
+        bar->SetTextFormat(GetTextAttr(), false);
+        bar->SetAlignment(barAlignment);
+    });
+    AddUpdate(ID_SIZE_BOX, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
+    AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
+        const int angle = RotationToShow();
+        cmdUI.Enable(angle >= 0);
+        TEXTTOOLBAR* bar = TextBar();
+        if (bar && !bar->GetRotationCombo()->hasFocus() && angle != rotationShown)
+            UpdateRotationBox();
+    });
+}
+
+int FDESIGNVIEW::RotationToShow() const
+{
+    if (tool == kTypeText)
+        return newTextRotation;
+    if (tool == kSelectionTool)
+        return SelectionRotation(selection.get());
+    return -1;
 }
 
 void FDESIGNVIEW::ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value)
@@ -169,6 +198,7 @@ void FDESIGNVIEW::OnRotationBox()
     if (!TextBar() || !TextBar()->GetRotationCombo() || !TextBar()->GetRotationCombo()->isEnabled())
         return;
     const uint16_t angle = ReadRotationBox(nullptr);
+    rotationShown = angle;
     if (tool == kTypeText) {
         newTextRotation = angle;
         return;
@@ -195,11 +225,8 @@ void FDESIGNVIEW::UpdateRotationBox()
     QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
     if (!box)
         return;
-    int angle = -1;
-    if (tool == kTypeText)
-        angle = newTextRotation;
-    else if (tool == kSelectionTool)
-        angle = SelectionRotation(selection.get());
+    const int angle = RotationToShow();
+    rotationShown = angle;
     box->setEnabled(angle >= 0);
     if (angle >= 0) {
         const auto shown = static_cast<uint16_t>(angle);

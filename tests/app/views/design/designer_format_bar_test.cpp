@@ -131,11 +131,24 @@ TEST_F(DesignerFormatBarTest, RotationBoxTurnsTheSelectedTextWithinOneTurn)
     }
     EXPECT_TRUE(doc->IsModified());
 
-    // With nothing selected the selection tool has no angle to show.
+    // Between commands the box follows the selection: nothing selected
+    // has no angle to show, nor has a box.
     view->GetSelection()->Deselect(view);
-    view->UpdateFormatBar();
+    ui::App::Current()->Idle();
     EXPECT_FALSE(rotation.isEnabled());
     EXPECT_TRUE(rotation.currentText().isEmpty());
+    std::unique_ptr<FORMOBJ> box = doc->GetObjects().CreateObject(kTypeBox);
+    box->SetRect(1440, 4320, 2880, 5760);
+    FORMOBJ* shape = box.get();
+    doc->GetObjects().SetObjectPage(std::move(box), 1);
+    shape->Select(view);
+    ui::App::Current()->Idle();
+    EXPECT_FALSE(rotation.isEnabled());
+    view->GetSelection()->Deselect(view);
+    text->Select(view);
+    ui::App::Current()->Idle();
+    EXPECT_TRUE(rotation.isEnabled());
+    EXPECT_EQ(rotation.currentText(), QString("90") + QChar(0xB0));
 }
 
 TEST_F(DesignerFormatBarTest, SizeAndTypefaceBoxesChangeTheSelectedText)
