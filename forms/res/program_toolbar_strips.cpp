@@ -75,7 +75,12 @@ QImage ProgramToolbarStrip(uint32_t bitmapId)
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
     for (size_t i = 0; i < spec->glyphs.size(); ++i) {
-        const QString path = QStringLiteral(":/forms/res/toolbar/%1.svg").arg(spec->glyphs[i]);
+        // A glyph drawn again for large buttons, where scaling would blur it,
+        // is taken before the small one.
+        const QString large = QStringLiteral(":/forms/res/toolbar/large/%1.svg").arg(spec->glyphs[i]);
+        const QString path = spec->large && QFile::exists(large)
+            ? large
+            : QStringLiteral(":/forms/res/toolbar/%1.svg").arg(spec->glyphs[i]);
         QSvgRenderer renderer;
         if (!QFile::exists(path) || !renderer.load(path)) {
             res::ReportMissing(res::Kind::Bitmap, bitmapId);

@@ -1,7 +1,8 @@
 // The tool bars' button image strips: glyphs drawn as SVG files under
 // forms/res/toolbar (named by command id, or by image number for the
 // alignment pictures), rendered side by side at the button image size, under
-// the bitmap id of the bar and its large and colour settings.
+// the bitmap id of the bar and its large and colour settings. Glyphs whose
+// thin lines blur when scaled have a 24 × 22 drawing under toolbar/large.
 #pragma once
 
 #include <QImage>

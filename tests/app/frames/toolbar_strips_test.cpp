@@ -137,6 +137,19 @@ TEST(ToolbarStrips, MonoStripsAreTheColourOnesInGreys)
         }
 }
 
+TEST(ToolbarStrips, LargeImagesOfThinGlyphsAreDrawnCrisp)
+{
+    // The box tool's frame is one whole pixel wide at 24 × 22, not a
+    // scaled line smeared over two.
+    const QImage strip = ProgramToolbarStrip(2187).convertToFormat(QImage::Format_ARGB32);
+    const QImage box = ImageAt(strip, 1, QSize(24, 22));
+    for (int y = 4; y < 18; ++y) {
+        EXPECT_EQ(qAlpha(box.pixel(3, y)), 255) << y;
+        EXPECT_EQ(qAlpha(box.pixel(2, y)), 0) << y;
+        EXPECT_EQ(qAlpha(box.pixel(4, y)), 0) << y;
+    }
+}
+
 TEST(ToolbarStrips, AnIdWithoutAStripIsReported)
 {
     res::ScopedMissingHandler strict(res::ThrowMissing);
