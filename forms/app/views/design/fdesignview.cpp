@@ -87,6 +87,7 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterPageCommands();
     RegisterArrangeCommands();
     RegisterRulerCommands();
+    RegisterFormatBarCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

@@ -201,6 +201,16 @@ public:
     void RefreshCurrentTextAttr();
     void RefreshCurrentAlignment();
     uint8_t GetBarAlignment() const { return barAlignment; }
+    // The format bar's boxes and buttons show the text attributes, the
+    // alignment and the rotation (fdesignview_formatbar.cpp).
+    void ShowFormatBar();
+    // The rotation box's angle (reduced into 0..3599 tenths), shown again
+    // in the box; with a value, that value is shown. 0 without a box.
+    uint16_t ReadRotationBox(const uint16_t* value);
+    // The box shows the rotation for new text with the text tool, the
+    // selection's with the selection tool; disabled where there is none.
+    void UpdateRotationBox();
+    uint16_t NewTextRotation() const { return newTextRotation; }
     uint8_t NewObjectAlignment() const { return alignment; }
     // While a format dialog or the appearance sheet runs, the selection
     // shows no handles.
@@ -437,6 +447,17 @@ private:
     void RegisterPageCommands();
     void RegisterArrangeCommands();
     void RegisterRulerCommands();
+    void RegisterFormatBarCommands();
+    // The text-style buttons: set the byte to the value, or back to 0 when
+    // it holds it already.
+    void ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value);
+    void OnTextColour();
+    void OnSizeBox();
+    void OnFaceBox();
+    void OnRotationBox();
+    // The angle the rotation box is to show: new text's with the text tool,
+    // the selection's with the selection tool; -1 for none.
+    int RotationToShow() const;
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
@@ -476,6 +497,10 @@ private:
     // The alignment new objects take and the one the format bar shows.
     uint8_t alignment = 0;
     uint8_t barAlignment = 0;
+    // The rotation new text objects take, in tenths of a degree.
+    uint16_t newTextRotation = 0;
+    // What the rotation box last showed from this view (-1 none, -2 never).
+    int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
 };
