@@ -270,6 +270,7 @@ void FDESIGNVIEW::UpdateFormatBar()
 {
     RefreshCurrentTextAttr();
     RefreshCurrentAlignment();
+    ShowFormatBar();
 }
 
 void FDESIGNVIEW::RefreshCurrentTextAttr()

@@ -65,12 +65,6 @@ bool FDESIGNVIEW::OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI)
     return FBASEVIEW::OnCmdMsg(id, code, cmdUI);
 }
 
-void FDESIGNVIEW::OnZoomChanged()
-{
-    FBASEVIEW::OnZoomChanged();
-    FollowEditedObject();
-}
-
 void FDESIGNVIEW::FollowEditedObject()
 {
     if (FORMOBJ* edited = GetEditedObject())
