@@ -7,6 +7,10 @@
 
 #include "platform/ui/help_popup.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
 namespace {
 
 // The pattern the help pop-up's shadow is painted with.
@@ -20,10 +24,27 @@ QBrush HelpShadowBrush()
 
 } // namespace
 
-void FFIELD::GiveDropList(TEXTEDITWND&, const FIELDDROPLIST&, bool)
+void FFIELD::GiveDropList(TEXTEDITWND& editor, const FIELDDROPLIST& list, bool openNow)
 {
-    // The editor's drop-down list comes with the list window; until then the
-    // field offers its values through the source alone.
+    DROPLISTDESC desc;
+    desc.listRect = list.list;
+    desc.buttonRect = list.button;
+    desc.valuesOnly = list.permitOthers ? 0 : 1;
+    desc.source = list.source;
+    editor.OpenDropList(desc);
+    // A click on the drop button opens the list at once, as the button's
+    // own click does.
+    DROP_BUTTON* button = openNow ? editor.GetDropButton() : nullptr;
+    QWidget* widget = button ? button->GetWidget() : nullptr;
+    if (!widget)
+        return;
+    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
 }
 
 void FFIELD::ShowHelpPopup(QWidget* owner, const RECT& rect)

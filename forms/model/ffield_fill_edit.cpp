@@ -155,13 +155,17 @@ int FFIELD::CommitEdit(OBJECT_VIEW* view, int skipParse, int skipStore)
     const int answer = pDataType->EndEdit(view, update, skipParse, skipStore);
     if (!answer)
         return 0;
+    // The closed editor leaves the field's old picture: the value taken is
+    // drawn afresh.
+    if (view && !IsCheckBox() && update.right > update.left)
+        view->InvalidateRect(update, true);
     if (!skipStore && pDataType->bChanged && !IsCheckBox()) {
         pDataType->bChanged = 0;
         if (OBJECT_DOCUMENT* document = view ? view->GetObjectDocument() : nullptr)
             document->Calculate(nFieldId);
-        if (view)
-            view->UpdateWindow();
     }
+    if (view)
+        view->UpdateWindow();
     pListSource.reset();
     return answer;
 }

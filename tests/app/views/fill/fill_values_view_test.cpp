@@ -6,9 +6,11 @@
 
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/datatype_texts.h"
+#include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/intl_settings.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/model/ffield.h"
+#include "forms/model/viewdc.h"
 
 #include "platform/settings/win_ini.h"
 #include "platform/ui/clock.h"
@@ -128,6 +130,54 @@ TEST_F(TypingTest, AnAcceptedChangeRecomputesTheTotalAndAnUnchangedOneComputesNo
     Key(Qt::Key_Tab);
     EXPECT_EQ(Current(), &a);
     EXPECT_TRUE(doc->calculated.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(TypingTest, ADropButtonClickOpensTheListAtOnceAndEnterTakesAnEntry)
+{
+    FFIELD& name = AddField(kKindText, "Name");
+    FFIELD& colour = AddField(kKindText, "Colour");
+    std::unique_ptr<LISTBOXVALUES> values = Values({"Red", "Green", "Blue"}, true);
+    colour.SetValueList(values.get(), nullptr);
+    Start();
+    if (!EditorOpen())
+        GTEST_SKIP() << "the data types open no editor yet";
+    // A click inside the field but off its button opens only the editor.
+    RECT inner;
+    {
+        VIEWDC dc(view.get(), kOwnWindow);
+        colour.GetInnerRect(inner, dc);
+    }
+    const RECT field = ToWindow(inner);
+    Click({field.left + 6, (field.top + field.bottom) / 2});
+    ASSERT_EQ(Current(), &colour);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_TRUE(view->CanEditCurrentField()->HasDropList());
+    EXPECT_FALSE(view->CanEditCurrentField()->IsDropListShown());
+
+    Click(At(name));
+    ASSERT_EQ(Current(), &name);
+    RECT button;
+    {
+        VIEWDC dc(view.get(), kOwnWindow);
+        colour.GetDropButtonRect(button, dc);
+    }
+    const RECT device = ToWindow(button);
+    Click({(device.left + device.right) / 2, (device.top + device.bottom) / 2});
+    ASSERT_EQ(Current(), &colour);
+    TEXTEDITWND* editor = view->CanEditCurrentField();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->IsDropListShown());
+    // The list takes its selection from the text (none: the first entry).
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(editor->IsDropListShown());
+    EXPECT_EQ(editor->GetText(), "Green");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Current(), &name);
+    std::string text;
+    colour.GetDataType()->GetText(text);
+    EXPECT_EQ(text, "Green");
     EXPECT_TRUE(messages.empty());
 }
 
