@@ -43,6 +43,10 @@ public:
         pEditHandle = std::make_unique<EDITHANDLE>();
     }
     std::unique_ptr<DATATYPE> Clone() const override { return std::make_unique<TakenNumber>(); }
+    // No editor window: the value is taken as if typed.
+    void CreateControl(const TEXTDRAWINFO&, const RECT&, const RECT&, TEXTATTR, uint8_t, uint16_t, const uint32_t*,
+        const uint32_t*, OBJECT_VIEW*, FORMOBJ*, uintptr_t) override
+    {}
     int EndEdit(OBJECT_VIEW*, const RECT&, int, int) override
     {
         OPERAND operand {};
