@@ -269,6 +269,7 @@ void FDESIGNVIEW::UpdateFormatBar()
 {
     RefreshCurrentTextAttr();
     RefreshCurrentAlignment();
+    ShowFormatBar();
 }
 
 void FDESIGNVIEW::RefreshCurrentTextAttr()
