@@ -88,6 +88,7 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterArrangeCommands();
     RegisterRulerCommands();
     RegisterFormatBarCommands();
+    RegisterDataCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

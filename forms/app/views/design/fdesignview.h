@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class DATA_PROPS_SHEET;
 class FSELECTION;
 class RULERBAR;
 namespace ui {
@@ -60,6 +61,7 @@ inline constexpr unsigned ID_FORMAT_FONT = 32892;
 inline constexpr unsigned ID_FORMAT_TEXT_SPACING = 32905;
 inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
 inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
+inline constexpr unsigned ID_EDIT_DATA_PROPERTIES = 32825;
 inline constexpr unsigned ID_ALIGN_LEFT = 176;
 inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
 inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
@@ -458,6 +460,11 @@ private:
     // The angle the rotation box is to show: new text's with the text tool,
     // the selection's with the selection tool; -1 for none.
     int RotationToShow() const;
+    // Data Properties (fdesignview_data.cpp).
+    void RegisterDataCommands();
+    void OnDataProperties();
+    void WriteBackDataProperties(
+        DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();

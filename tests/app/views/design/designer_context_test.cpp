@@ -9,6 +9,8 @@
 #include "forms/model/formobj.h"
 #include "forms/model/fselection.h"
 
+#include "platform/ui/dialog/dialog.h"
+#include "platform/ui/dialog/dialog_hook.h"
 #include "platform/ui/dialog/popup_menu.h"
 
 #include <QCoreApplication>
@@ -99,7 +101,7 @@ TEST_F(DesignerContextTest, ThePopupFollowsWhatTheRightClickSelects)
     const Case cases[] = {
         {"nothing", nullptr, 0, {ID_EDIT_SELECT_PAGE}, {ID_DRAW_GROUP}},
         {"a box", box, 4, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR, ID_EDIT_APPEARANCE}, {ID_DRAW_UNGROUP}},
-        {"a field", field, 2, {ID_EDIT_CLEAR}, {32825}},
+        {"a field", field, 2, {ID_EDIT_CLEAR, 32825}, {}},
         {"a table", table, 3, {ID_EDIT_CUT}, {32852, 32827, 32828}},
         {"a button", button, 6, {ID_EDIT_COPY}, {32909}},
     };
@@ -149,7 +151,16 @@ TEST_F(DesignerContextTest, GroupsAndSeveralObjectsHaveTheirOwnPopups)
 
 TEST_F(DesignerContextTest, TheChosenCommandRunsAndADisabledOneDoesNothing)
 {
-    RightClick(CentreOf(field), 32825);
+    // Data Properties runs on the field: its sheet opens (and is cancelled).
+    bool sheetShown = false;
+    {
+        ui::ScopedDialogHook hook([&](ui::Dialog& sheet) {
+            sheetShown = true;
+            sheet.EndDialog(2);
+        });
+        RightClick(CentreOf(field), 32825);
+    }
+    EXPECT_TRUE(sheetShown);
     EXPECT_EQ(Objects().size(), 5u);
     EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {field});
     RightClick(CentreOf(box), ID_EDIT_CLEAR);
