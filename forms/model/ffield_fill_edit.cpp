@@ -28,19 +28,22 @@ bool IsTextKind(uint8_t tag)
     return tag == kKindNumber || tag == kKindDate || tag == kKindText || tag == kKindMemo;
 }
 
+// A click of the left button at a point of the widget.
+void ClickAt(QWidget& widget, QPointF at)
+{
+    QMouseEvent press(
+        QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &release);
+}
+
 // Puts the editor's caret where the user clicked, as a click of its own.
 void ClickInto(TEXTEDITWND& editor, POINT device)
 {
-    QWidget* widget = editor.GetWidget();
-    if (!widget)
-        return;
-    const QPointF at = QPointF(widget->mapFromParent(QPoint(device.x, device.y)));
-    QMouseEvent press(
-        QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    QMouseEvent release(
-        QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &release);
+    if (QWidget* widget = editor.GetWidget())
+        ClickAt(*widget, QPointF(widget->mapFromParent(QPoint(device.x, device.y))));
 }
 
 } // namespace
@@ -76,6 +79,21 @@ FIELDDROPLIST FFIELD::GetDropList(VIEWDC& dc)
     pListSource = std::make_unique<FIELDLISTSOURCE>(pValues.get());
     list.source = pListSource.get();
     return list;
+}
+
+void FFIELD::GiveDropList(TEXTEDITWND& editor, const FIELDDROPLIST& list, bool openNow)
+{
+    DROPLISTDESC desc;
+    desc.listRect = list.list;
+    desc.buttonRect = list.button;
+    desc.valuesOnly = list.permitOthers ? 0 : 1;
+    desc.source = list.source;
+    editor.OpenDropList(desc);
+    // A click on the drop button opens the list at once, as the button's
+    // own click does.
+    DROP_BUTTON* button = openNow ? editor.GetDropButton() : nullptr;
+    if (QWidget* widget = button ? button->GetWidget() : nullptr)
+        ClickAt(*widget, QPointF(widget->width() / 2.0, widget->height() / 2.0));
 }
 
 void FFIELD::Activate(OBJECT_VIEW* view, const POINT* point, int toggle, int typed)
