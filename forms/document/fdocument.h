@@ -116,6 +116,12 @@ public:
     // 1 when every field in filling order passes its rule check through the
     // active view; 0 at the first that fails (it is made current there).
     int ValidateAllFields();
+    // The document's fill view when it is the active view, else null.
+    OBJECT_VIEW* GetActiveFillView();
+    // 1 to go on: with no fill view, 1; else the fill view commits its
+    // current field with the two flags (0: refused, stop), and when the
+    // first flag is 0 every field is validated.
+    int CommitFieldEdit(int skipParse, int skipStore);
 
     // Pages; page numbers are 1-based.
     uint16_t GetPageCount() const;

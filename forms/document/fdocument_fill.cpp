@@ -4,6 +4,9 @@
 
 #include "forms/document/document_messages.h"
 #include "forms/model/ffield.h"
+#include "forms/model/object_view.h"
+
+#include "platform/ui/view.h"
 
 namespace {
 
@@ -26,11 +29,31 @@ int FDOCUMENT::RevertAllFields()
 
 int FDOCUMENT::ValidateAllFields()
 {
-    OBJECT_VIEW* view = GetActiveObjectView();
+    OBJECT_VIEW* view = GetActiveFillView();
+    if (!view)
+        view = GetActiveObjectView();
     for (int i = 0; i < tabOrder.GetCount(); ++i) {
         auto* field = dynamic_cast<FFIELD*>(tabOrder.GetAt(i));
         if (field && !field->CheckRule(view))
             return 0;
     }
     return 1;
+}
+
+OBJECT_VIEW* FDOCUMENT::GetActiveFillView()
+{
+    for (ui::View* view : Views())
+        if (auto* shown = dynamic_cast<OBJECT_VIEW*>(view); shown && shown->IsActiveView())
+            return shown->IsFillView() ? shown : nullptr;
+    return nullptr;
+}
+
+int FDOCUMENT::CommitFieldEdit(int skipParse, int skipStore)
+{
+    OBJECT_VIEW* view = GetActiveFillView();
+    if (!view)
+        return 1;
+    if (!view->CommitCurrentField(skipParse, skipStore))
+        return 0;
+    return skipParse ? 1 : ValidateAllFields();
 }

@@ -19,6 +19,8 @@
 class DATATYPE;
 class FIELDVALUES;
 class FOBJLIST;
+class QWidget;
+class TEXTEDITWND;
 class VALUELISTBOX;
 
 // Alignment a check box made by the insert tool gets (text at the right).
@@ -41,6 +43,17 @@ public:
 
 private:
     const FIELDVALUES* values;
+};
+
+// What a field hands its open editor for a drop-down list: the list's and
+// the drop button's rectangles (twips, relative to the value rectangle's
+// top-left corner), whether values not in the list may be entered, and the
+// source of the values (owned by the field while its editor is open).
+struct FIELDDROPLIST {
+    RECT list {0, 0, 0, 0};
+    RECT button {0, 0, 0, 0};
+    int permitOthers = 1;
+    FIELDLISTSOURCE* source = nullptr;
 };
 
 // String id of the field's appearance sheet caption, "Field Appearance".
@@ -214,9 +227,46 @@ public:
     // shown and the answer is 0. A protected field is valid.
     int CheckRule(OBJECT_VIEW* view);
 
+    // Opens the field for editing in the fill view: point is the click
+    // (device units) or null, toggle flips a check box, typed is 1 when a
+    // typed key opens the editor. A protected or picture field is only
+    // selected.
+    void Activate(OBJECT_VIEW* view, const POINT* point, int toggle, int typed);
+    // Ends the edit: the data type's end-of-edit result (0 refused, the
+    // field stays in edit), or 1 with nothing to commit. skipStore also
+    // leaves the formulas alone.
+    int CommitEdit(OBJECT_VIEW* view, int skipParse, int skipStore);
+    // The field's help in a pop-up placed by the rectangle (screen pixels);
+    // 0 when the field has no help text.
+    virtual int ShowHelp(OBJECT_VIEW* view, const RECT& rect);
+    void SetFocus();
+    void ShowControl();
+    void HideControl();
+    // Empties the edit copy of the value.
+    void ClearEditValue();
+    // A copy of the data type as it stands, and that copy put back in its
+    // place: a test fill keeps the form's own values this way.
+    std::unique_ptr<DATATYPE> KeepDataType() const;
+    void PutBackDataType(std::unique_ptr<DATATYPE> kept);
+    // The open in-place editor window, or null.
+    TEXTEDITWND* GetTextEditor() const;
+    // The drop-down list an editor of this field is given (view's context).
+    FIELDDROPLIST GetDropList(VIEWDC& dc);
+    uint8_t BeginEdit(uintptr_t view, uintptr_t key, uintptr_t keyData) override;
+    void EndEdit() override;
+    int GetRichText(uintptr_t* out) override;
+    int EditHookState() override;
+    void EditHookCommand(uintptr_t arg) override;
+    void EditHookReset() override;
+
 private:
     int MakeAttributes();
     int32_t TrackingMinWidth() const;
+    // Hands the drop-down list to the open editor; openNow opens it at once
+    // (a click on the drop button).
+    void GiveDropList(TEXTEDITWND& editor, const FIELDDROPLIST& list, bool openNow);
+    // Shows the help text in its pop-up owned by the window.
+    void ShowHelpPopup(QWidget* owner, const RECT& rect);
     void ReadHelpText(RECORDARCHIVE& ar);
     void WriteHelpText(RECORDARCHIVE& ar) const;
     void ReadDataTypeGroup(RECORDARCHIVE& ar);
@@ -250,4 +300,6 @@ private:
     bool bListShown = false;
     std::string strHelp;
     std::weak_ptr<FOBJLIST> wpHoldingList;
+    // The source of the drop-down list of the open editor.
+    std::unique_ptr<FIELDLISTSOURCE> pListSource;
 };

@@ -41,3 +41,14 @@ int FFIELD::CheckRule(OBJECT_VIEW* view)
     }
     return 1;
 }
+
+std::unique_ptr<DATATYPE> FFIELD::KeepDataType() const
+{
+    return pDataType ? pDataType->Clone() : nullptr;
+}
+
+void FFIELD::PutBackDataType(std::unique_ptr<DATATYPE> kept)
+{
+    if (kept)
+        pDataType = std::move(kept);
+}

@@ -2,6 +2,7 @@
 
 #include "forms/app/template/app_document_host.h"
 #include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/fill/ffillview.h"
 #include "forms/document/document_objects.h"
 #include "forms/document/fdocument.h"
 
@@ -26,5 +27,6 @@ AppClasses FormAppClasses()
         [](const ui::Document&) { return static_cast<int>(kDesignView); },
     };
     classes.views[kDesignView].viewClass = ViewClassOf<FDESIGNVIEW>("FDESIGNVIEW");
+    classes.views[kFillView].viewClass = ViewClassOf<FFILLVIEW>("FFILLVIEW");
     return classes;
 }

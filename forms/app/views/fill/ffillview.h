@@ -1,0 +1,105 @@
+// The fill view, in which the form being designed is test-filled: one field
+// at a time is current, clicks and Tab move between the fields in filling
+// order, leaving a field commits its value through its data type, accepted
+// values recalculate the formulas, and the form prints with its values.
+// Nothing filled in is kept: filling starts from the fields' saved values,
+// and leaving the view puts them back.
+#pragma once
+
+#include "forms/app/views/fbaseview.h"
+#include "forms/fields/datatypes/datatype.h"
+
+#include "platform/ui/clock.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class FFIELD;
+class FORMOBJ;
+class TEXTEDITWND;
+
+// Commands of the fill view.
+inline constexpr unsigned ID_INSERT_PHRASE = 32806;
+inline constexpr unsigned ID_PHRASE_LIBRARY = 32807;
+inline constexpr unsigned ID_SPELL_ALL = 32866;
+inline constexpr unsigned ID_SPELL_CURRENT = 32867;
+inline constexpr unsigned ID_THESAURUS = 32805;
+inline constexpr unsigned ID_INSERT_DATE_TIME = 32877;
+inline constexpr unsigned ID_INSERT_PICTURE = 32908;
+// String id of the spelling menu's current-field item, "&Current Field Only".
+inline constexpr uint16_t kCurrentFieldOnlyText = 348;
+
+// What Date/Time types for a local time: the date through "dd/mm/yy" (day
+// first) or "mm/dd/yy" (month first), and for any kind but a date the time
+// after one blank as "HH:MM:SS". Empty when the date has no day number.
+std::string DateTimeText(const ui::LocalTime& now, uint8_t kind, uint8_t order);
+
+class FFILLVIEW : public FBASEVIEW {
+public:
+    FFILLVIEW();
+    ~FFILLVIEW() override;
+
+    // Moves to the next (or, backward, the previous) enterable field in
+    // filling order, committing the current one first.
+    void MoveToField(bool forward) override;
+    // Makes the field current (null: none), brings it into view and opens it.
+    void SetCurrentField(FORMOBJ* field) override;
+    // Commits the current field with the two flags; on success no field is
+    // current. 1 committed or nothing to commit, 0 refused.
+    int CommitCurrentField(int skipParse, int skipStore) override;
+    // The current field's open text editor, or null.
+    TEXTEDITWND* CanEditCurrentField() const;
+    FFIELD* GetCurrentField() const { return currentField; }
+    bool IsFillView() const override { return true; }
+    OBJECT_DOCUMENT* GetObjectDocument() override;
+    void SetTextFormatting(int on) override { textFormatting = on != 0; }
+    bool IsTextFormatting() const { return textFormatting; }
+    void ShowFieldHelp(FORMOBJ* field, const RECT& rect) override;
+
+    // Date and time at the caret of the current field's editor.
+    void OnInsertDateTime();
+    // Commits and validates, prints (without the dialog when direct) and
+    // makes the field current again; false when nothing printed.
+    bool PrintFilled(bool direct);
+    void OnFillPrintPreview();
+
+    // FBASEVIEW.
+    int SetupDC(VIEWDC& dc, gdi::DC* device) override;
+    int SetupOwnDC(VIEWDC& dc) override;
+    void OnInitialUpdate() override;
+    void OnViewSwitch(bool incoming, ui::View* other) override;
+    void OnActivateView(bool activate, ui::View* activated, ui::View* deactivated) override;
+    void OnUpdate(ui::View* sender, uint32_t hintCode, const FHINT* hint) override;
+    void OnUpdateViewMenu(ui::CmdUI& cmdUI) override;
+    void OnPageChanged() override;
+    void OnZoomChanged() override;
+    void DrawPageGuides(VIEWDC&) override {}
+    void ApplyTextAttr(const TEXTATTR& change) override;
+    bool OnEvent(QEvent& e) override;
+
+    // A click at a window point (device units); a key reaching the view.
+    void OnLButtonDown(POINT device);
+    void OnKeyDown(int key, bool shift);
+
+private:
+    void RegisterCommands();
+    // Filling starts: the fields go back to their saved values, every
+    // formula is calculated and the first enterable field becomes current.
+    void StartFilling();
+    // The field's page shown and the field scrolled into sight.
+    void BringIntoView(FFIELD& field);
+    // The current field's control follows a zoom or scroll.
+    void MoveCurrentControl();
+    // The other views of the document enabled or disabled.
+    void EnableOtherViews(bool enable);
+
+    // The fields' data types as they were when filling started, put back
+    // when the view is left.
+    std::vector<std::pair<FFIELD*, std::unique_ptr<DATATYPE>>> keptValues;
+    FFIELD* currentField = nullptr;
+    FFIELD* previewField = nullptr;
+    bool textFormatting = false;
+    bool directPrint = false;
+};

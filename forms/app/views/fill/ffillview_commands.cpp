@@ -1,0 +1,78 @@
+// The fill view's commands that act on the values: the date and time typed
+// in for the user, and printing or previewing the filled form.
+#include "forms/app/views/fill/ffillview.h"
+
+#include "forms/document/fdocument.h"
+#include "forms/fields/datatypes/date_serial.h"
+#include "forms/fields/datatypes/date_text.h"
+#include "forms/fields/datatypes/datedatatype.h"
+#include "forms/fields/datatypes/intl_settings.h"
+#include "forms/fields/editor/texteditwnd.h"
+#include "forms/model/ffield.h"
+
+#include "platform/ui/clock.h"
+
+#include <cstdio>
+
+std::string DateTimeText(const ui::LocalTime& now, uint8_t kind, uint8_t order)
+{
+    double day = 0;
+    if (!DateToSerial(now.day, now.month, now.year, day))
+        return {};
+    std::string text;
+    FormatDate(day, order == kMonthFirst ? "mm/dd/yy" : "dd/mm/yy", text);
+    if (kind != kKindDate) {
+        char time[16];
+        std::snprintf(time, sizeof time, " %02d:%02d:%02d", now.hour, now.minute, now.second);
+        text += time;
+    }
+    return text;
+}
+
+void FFILLVIEW::OnInsertDateTime()
+{
+    DATATYPE* type = currentField ? currentField->GetDataType() : nullptr;
+    TEXTEDITWND* editor = CanEditCurrentField();
+    if (!type || !editor)
+        return;
+    const uint8_t kind = type->GetTypeTag();
+    const auto* date = dynamic_cast<const DATEDATATYPE*>(type);
+    const uint8_t order = date ? date->GetDateOrder() : SystemDateOrder();
+    const std::string text = DateTimeText(ui::Now(), kind, order);
+    if (!text.empty())
+        editor->InsertText(text);
+}
+
+bool FFILLVIEW::PrintFilled(bool direct)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return false;
+    FFIELD* kept = currentField;
+    if (!doc->CommitFieldEdit(0, 0))
+        return false;
+    directPrint = direct;
+    const bool printed = PrintPages(!direct);
+    directPrint = false;
+    if (kept && !currentField)
+        SetCurrentField(kept);
+    return printed;
+}
+
+void FFILLVIEW::OnFillPrintPreview()
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc)
+        return;
+    previewField = currentField;
+    if (!doc->CommitFieldEdit(0, 0)) {
+        previewField = nullptr;
+        return;
+    }
+    currentField = nullptr;
+    OnFilePrintPreview();
+    FFIELD* back = previewField;
+    previewField = nullptr;
+    if (back && !currentField)
+        SetCurrentField(back);
+}

@@ -1,0 +1,124 @@
+// Leaving a field on which 1,000 formulas depend, in a form of 10,000
+// fields, in the fill view: the field's commit takes the value, the formula
+// host calculates the dependants and stores their results, and the view
+// repaints them.
+#include "tests/document/document_test_support.h"
+
+#include "forms/app/views/fill/ffillview.h"
+#include "forms/document/ccinterface.h"
+#include "forms/document/document_objects.h"
+#include "forms/fields/datatypes/datatype_factory.h"
+#include "forms/fields/datatypes/numberdatatype.h"
+#include "forms/model/ffield.h"
+
+#include "platform/ui/view_host.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kFields = 10000;
+constexpr int kDependants = 1000;
+
+QApplication& StartQt()
+{
+    static int argc = 1;
+    static char name[] = "fill_commit_benchmark";
+    static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A number whose edit always takes a new value: the benchmark measures the
+// commit, not the typing.
+class TakenNumber : public NUMBERDATATYPE {
+public:
+    TakenNumber()
+    {
+        InitialiseValue();
+        pEditHandle = std::make_unique<EDITHANDLE>();
+    }
+    std::unique_ptr<DATATYPE> Clone() const override { return std::make_unique<TakenNumber>(); }
+    // No editor window: the value is taken as if typed.
+    void CreateControl(const TEXTDRAWINFO&, const RECT&, const RECT&, TEXTATTR, uint8_t, uint16_t, const uint32_t*,
+        const uint32_t*, OBJECT_VIEW*, FORMOBJ*, uintptr_t) override
+    {}
+    int EndEdit(OBJECT_VIEW*, const RECT&, int, int) override
+    {
+        OPERAND operand {};
+        operand.nType = kOperandNumber;
+        operand.dNumber = ++value;
+        SetFromOperand(operand);
+        bChanged = 1;
+        return 1;
+    }
+    double value = 0;
+};
+
+struct Form {
+    ProgramParts program;
+    FDOCUMENT doc;
+    FFILLVIEW view;
+    ui::ViewHost host;
+    FFIELD* source = nullptr;
+
+    Form()
+    {
+        RegisterDocumentObjects();
+        RegisterValueDataTypes();
+        TEXTATTR font;
+        font.Reset();
+        font.size = 200;
+        for (int i = 0; i < kFields; ++i) {
+            auto field = std::make_unique<FFIELD>();
+            field->InitWithFont(font);
+            if (i == 0)
+                field->SetDataType(TakenNumber(), nullptr);
+            else
+                field->SetDataType(*CreateDataType(kKindNumber), nullptr);
+            field->SetName("F" + std::to_string(i));
+            field->SetFieldID(doc.GetNextFieldID());
+            const auto top = static_cast<int32_t>(720 + (i % 40) * 360);
+            field->SetRect(720, top, 2000, top + 300);
+            FFIELD* placed = field.get();
+            doc.GetObjects().SetObjectPage(std::move(field), static_cast<uint16_t>(1 + i / 40));
+            doc.InsertFieldInOrder(placed, false);
+            if (i == 0)
+                source = placed;
+        }
+        char message[abacine::kNameBufferSize + 1] = {};
+        for (int d = 1; d <= kDependants; ++d) {
+            const auto id = static_cast<uint16_t>(source->GetFieldID() + d * (kFields / kDependants - 1));
+            const std::string text = "F0 * 2 + " + std::to_string(d);
+            if (!doc.GetFormulaHost().AddFormula(id, text.c_str(), message))
+                std::abort();
+        }
+        host.resize(900, 700);
+        host.SetView(&view);
+        view.SetDocument(&doc);
+        host.show();
+        view.OnActivateView(true, &view, &view);
+        view.OnInitialUpdate();
+    }
+    ~Form()
+    {
+        host.SetView(nullptr);
+        view.SetDocument(nullptr);
+    }
+};
+
+void CommitFieldInFillView(benchmark::State& state)
+{
+    StartQt();
+    Form form;
+    for (auto _ : state)
+        if (!form.source->CommitEdit(&form.view, 0, 0))
+            state.SkipWithError("refused");
+}
+BENCHMARK(CommitFieldInFillView)->Unit(benchmark::kMillisecond);
+
+} // namespace
