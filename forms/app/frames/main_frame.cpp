@@ -1,5 +1,7 @@
 #include "forms/app/frames/main_frame.h"
 
+#include "forms/app/frames/style_combo.h"
+
 #include "forms/app/frames/bar_placement.h"
 #include "forms/app/frames/frame_resources.h"
 #include "forms/app/frames/window_state.h"
@@ -137,6 +139,7 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
             break;
         case PlacedBar::Text:
             bar = textBar_ = MakeBar(kTextBarImages, "Format", Qt::TopToolBarArea | Qt::BottomToolBarArea);
+            STYLECOMBO::PutIntoBar(*textBar_);
             break;
         case PlacedBar::Tipviewer:
             break;

@@ -86,6 +86,7 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterFormatCommands();
     RegisterPageCommands();
     RegisterArrangeCommands();
+    RegisterStyleCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
