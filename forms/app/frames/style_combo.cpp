@@ -8,8 +8,8 @@
 #include "platform/ui/dialog/notifications.h"
 #include "platform/ui/view.h"
 
-#include <QAbstractItemView>
 #include <QAction>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -119,21 +119,47 @@ void STYLECOMBO::SetOwnerLookup(OwnerLookup lookup)
 void STYLECOMBO::showPopup()
 {
     Notify(ui::CBN_DROPDOWN);
+    popupOpen = true;
     QComboBox::showPopup();
 }
 
 void STYLECOMBO::hidePopup()
 {
     QComboBox::hidePopup();
+    popupOpen = false;
+    // The toolkit selects the entry clicked only after the list has closed.
+    QTimer::singleShot(0, this, [this] { OnCloseUp(); });
+}
+
+void STYLECOMBO::OnCloseUp()
+{
+    focusLossTold = false;
     Notify(ui::CBN_CLOSEUP);
+    // Closing the list gives the focus back to the view: the box has lost
+    // it, whether or not the toolkit has told it so yet, and keeps none that
+    // a later loss would take the choice again with.
+    if (!focusLossTold) {
+        TellFocusLost();
+        if (hasFocus()) {
+            clearingFocus = true;
+            clearFocus();
+            clearingFocus = false;
+        }
+    }
 }
 
 void STYLECOMBO::focusOutEvent(QFocusEvent* e)
 {
     QComboBox::focusOutEvent(e);
-    // The list of the box itself takes the focus while it is open.
-    if (!view()->isVisible())
-        Notify(ui::CBN_KILLFOCUS);
+    // The box's own list takes the focus while it is open.
+    if (!popupOpen && !clearingFocus)
+        TellFocusLost();
+}
+
+void STYLECOMBO::TellFocusLost()
+{
+    focusLossTold = true;
+    Notify(ui::CBN_KILLFOCUS);
 }
 
 void STYLECOMBO::Notify(unsigned code)

@@ -66,4 +66,11 @@ protected:
 
 private:
     void Notify(unsigned code);
+    void TellFocusLost();
+    // After the list closed: the view takes the focus, and the choice.
+    void OnCloseUp();
+
+    bool popupOpen = false;
+    bool focusLossTold = false;
+    bool clearingFocus = false;
 };

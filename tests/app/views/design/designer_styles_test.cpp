@@ -14,6 +14,7 @@
 #include "platform/ui/dialog/notifications.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,20 @@ TEST_F(DesignerStylesTest, TheBoxToolOffersItsStylesAndANewBoxFollowsTheChosenOn
     std::filesystem::create_directories(dir);
     box.view()->window()->grab().toImage().save(QString::fromStdString((dir / "style_box_open.png").string()));
     box.hidePopup();
+}
+
+TEST_F(DesignerStylesTest, ClosingTheListHandsTheChoiceOverOnceTheClickedEntryIsSelected)
+{
+    view.SetTool(kTypeBox);
+    STYLECOMBO::SetOwnerLookup([this] { return static_cast<STYLE_BOX_OWNER*>(&view); });
+    box.showPopup();
+    EXPECT_EQ(box.GetEntries(), (std::vector<std::string> {"BOX: Red", "[None]"})) << "the drop-down fills the box";
+    // The toolkit closes the list first and selects the entry clicked after.
+    box.hidePopup();
+    box.setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    STYLECOMBO::SetOwnerLookup(nullptr);
+    EXPECT_EQ(doc->GetStyleKinds().GetCurrentName(kTypeBox), "Red");
 }
 
 TEST_F(DesignerStylesTest, ASelectionTakesAStyleOfEachKindAndDetachKeepsTheLook)
