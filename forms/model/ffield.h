@@ -4,6 +4,7 @@
 // data-entry switches.
 #pragma once
 
+#include "forms/fields/editor/texteditwnd_droplist.h"
 #include "forms/model/ffield_identity.h"
 #include "forms/model/formobj.h"
 #include "forms/model/textattr.h"
@@ -30,14 +31,13 @@ constexpr uint16_t kFieldMustBeFilledId = 392;
 
 // The values of a field's opened drop-down list: fills the list from the
 // field's values, which it does not own.
-class FIELDLISTSOURCE {
+class FIELDLISTSOURCE : public VALUESOURCE {
 public:
     explicit FIELDLISTSOURCE(const FIELDVALUES* values)
         : values(values)
     {}
-    virtual ~FIELDLISTSOURCE() = default;
     // Empties the list box, then adds each value in list order.
-    virtual void Fill(VALUELISTBOX& box);
+    void Fill(VALUELISTBOX& box) override;
 
 private:
     const FIELDVALUES* values;

@@ -38,4 +38,8 @@ public:
     // field, and marks the formulas that depend on it out of date.
     virtual void Calculate(uint16_t) {}
     virtual void SetFieldDependantsOOD(uint16_t) {}
+    // Set while the document is edited in place inside another program's
+    // window: a field's editor then leaves the focus where it is. Never set
+    // until in-place serving exists.
+    virtual bool IsInPlaceActive() const { return false; }
 };

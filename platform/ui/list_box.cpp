@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace ui {
 
 class ListBox::Widget : public QListWidget {
@@ -14,7 +16,9 @@ public:
     {
         setSelectionMode(QAbstractItemView::SingleSelection);
         setFocusPolicy(Qt::NoFocus);
-        connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+        // A press on an entry, once the entry is selected; the list never
+        // has the focus, so the mouse is the user's only way to change it.
+        connect(this, &QListWidget::pressed, this, [this](const QModelIndex&) {
             if (!quiet && handler)
                 handler();
         });
@@ -120,6 +124,14 @@ int ListBox::GetItemHeight() const
 {
     const int fromRow = widget_->count() > 0 ? widget_->sizeHintForRow(0) : -1;
     return fromRow > 0 ? fromRow : widget_->fontMetrics().height();
+}
+
+int ListBox::GetIntegralHeight(int height) const
+{
+    const int borders = 2 * widget_->frameWidth();
+    const int item = GetItemHeight();
+    const int entries = item > 0 ? std::max(1, (height - borders) / item) : 1;
+    return entries * item + borders;
 }
 
 void ListBox::Enable(bool enable)

@@ -38,13 +38,18 @@ public:
     // Selects the entry (kNone or an index outside the list: none) without
     // notifying; answers the index selected or kNone.
     int SetCurSel(int index);
-    // Called after the user changed the selection.
+    // Called after the user pressed an entry, which is then the selection
+    // (also when it was already).
     void SetSelChangeHandler(std::function<void()> handler);
 
     // The font of the entries: face, height in pixels, weight and slant.
     void SetFont(std::string_view cp1252Face, int pixelHeight, bool bold, bool italic);
     // The height of one entry in pixels.
     int GetItemHeight() const;
+    // The height (pixels, borders included) of the tallest list no taller
+    // than the given height that shows whole entries only; at least one
+    // entry's.
+    int GetIntegralHeight(int height) const;
 
     void Enable(bool enable);
     int GetDlgCtrlID() const { return id_; }

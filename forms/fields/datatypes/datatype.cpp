@@ -1,5 +1,7 @@
 #include "forms/fields/datatypes/datatype.h"
 
+#include "forms/fields/editor/field_edit_site.h"
+
 #include "forms/model/formobj.h"
 #include "forms/model/object_view.h"
 #include "forms/model/viewdc.h"
@@ -10,24 +12,10 @@
 
 DATATYPE::DATATYPE() = default;
 
-DATATYPE::~DATATYPE() = default;
-
-void DATATYPE::ShowControl(int show)
+DATATYPE::~DATATYPE()
 {
-    // The editor window supplies showing and hiding an open control.
-    bShown = show;
-}
-
-void DATATYPE::CreateControl(const TEXTDRAWINFO&, const RECT&, const RECT&, TEXTATTR, uint8_t, uint16_t,
-    const uint32_t*, const uint32_t*, OBJECT_VIEW*, FORMOBJ*, uintptr_t)
-{
-    // The editor window supplies opening the in-place editor.
-}
-
-int DATATYPE::EndEdit(OBJECT_VIEW*, const RECT&, int, int)
-{
-    // The editor window supplies taking its text; without a control: 0.
-    return 0;
+    // The editor window reports to its site: it goes first.
+    CloseEditor();
 }
 
 int DATATYPE::Draw(VIEWDC&, const RECT&, TEXTATTR, uint8_t, uint16_t, FORMOBJ*, uint16_t)
@@ -85,13 +73,6 @@ RECT& DATATYPE::GetEditRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, int in
     if (invalidate)
         view->InvalidateRect(out, true);
     return out;
-}
-
-int DATATYPE::GetControl(TEXTEDITWND*& out)
-{
-    // The editor window supplies the control.
-    out = nullptr;
-    return 0;
 }
 
 int DATATYPE::Clear()

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+class FIELDEDITSITE;
 class FORMOBJ;
 class OBJECT_VIEW;
 class RECORDARCHIVE;
@@ -56,10 +57,15 @@ public:
     virtual const char* GetRuntimeClass() const { return "DATATYPE"; }
     virtual ~DATATYPE();
     virtual void ShowControl(int show);
-    // The edit cycle: the editor window supplies these bodies.
+    // Opens the in-place editor over the field with the value's edit text.
+    // Nothing is reported on failure, and no control is left behind.
     virtual void CreateControl(const TEXTDRAWINFO& info, const RECT& editRect, const RECT& textRect, TEXTATTR attr,
         uint8_t alignment, uint16_t textLimit, const uint32_t* background1, const uint32_t* background2,
         OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t handleValue);
+    // Takes the editor's text, validates it unless acceptWithoutCheck and
+    // stores it unless closeWhenRefused; a refusal shows its message and
+    // keeps the editor open unless closeWhenRefused. 1 when the text was
+    // taken and the editor closed; 0 when refused, or without an editor.
     virtual int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, int acceptWithoutCheck, int closeWhenRefused);
     // Draws the value in the field's rectangle (twips); outputMode is the
     // drawing context's (1 fill view). 1.
@@ -94,15 +100,15 @@ public:
     virtual void InvalidateOwner(uintptr_t, uintptr_t) {}
     virtual int HitControl(OBJECT_VIEW*, int32_t, int32_t, FORMOBJ*) { return 0; }
     virtual int HasControl() { return 0; }
-    // The editor window supplies the focus.
-    virtual void SetFocus(uintptr_t) {}
+    // Gives an open editor's window the focus.
+    virtual void SetFocus(uintptr_t);
     virtual int16_t GetColumnType() { return kColumnNone; }
     virtual void TakeEditorText() {}
     virtual RECT& GetMarkRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, int flag);
     // The field's text rectangle in the view's device units, invalidated in
     // the view when asked.
     virtual RECT& GetEditRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, int invalidate);
-    // The editor window supplies the control: 0 while there is none.
+    // The open editor's window; 0 (and null) while there is none.
     virtual int GetControl(TEXTEDITWND*& out);
     virtual void ReplaceSpellWord(std::string_view) {}
     virtual void ShowSpellWord() {}
@@ -148,6 +154,8 @@ public:
     static int SkipValue(io::Archive& ar, uint32_t length);
 
     std::unique_ptr<EDITHANDLE> pEditHandle;
+    // The site the open editor reports to; lives as long as pEditHandle.
+    std::unique_ptr<FIELDEDITSITE> pEditSite;
     COLUMNLIMITS limits;
     int32_t bEdited = 0;
     int32_t bChanged = 0;
@@ -155,6 +163,12 @@ public:
     uint16_t wErrorId = 0;
 
 protected:
+    // 1 when an open editor's text differs from the value's edit text (the
+    // number and date kinds).
+    int EditTextDiffers();
+    // Destroys the editor and its site, leaving no control.
+    void CloseEditor();
+
     // Marks the value edited and changed.
     void MarkChanged()
     {

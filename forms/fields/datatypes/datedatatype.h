@@ -23,6 +23,8 @@ public:
     int16_t GetColumnType() override { return kColumnDate; }
     uint8_t GetTypeTag() override { return kKindDate; }
     int IsEmpty() override { return dValue == 0 ? 1 : 0; }
+    // 1 when the open editor's text is not the value's edit text.
+    int IsEditChanged() override { return EditTextDiffers(); }
     int Clear() override;
     void GetOperand(OPERAND& out) override;
     void SetFromOperand(const OPERAND& operand) override;

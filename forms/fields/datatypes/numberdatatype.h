@@ -29,6 +29,8 @@ public:
     int16_t GetColumnType() override { return kColumnNumber; }
     uint8_t GetTypeTag() override { return kKindNumber; }
     int IsEmpty() override { return pValue ? 0 : 1; }
+    // 1 when the open editor's text is not the value's edit text.
+    int IsEditChanged() override { return EditTextDiffers(); }
     int Clear() override;
     void GetOperand(OPERAND& out) override;
     void SetFromOperand(const OPERAND& operand) override;

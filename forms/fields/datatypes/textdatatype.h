@@ -25,6 +25,8 @@ public:
     int16_t GetColumnType() override { return kColumnShortText; }
     uint8_t GetTypeTag() override { return kKindText; }
     int IsEmpty() override { return strValue.empty() ? 1 : 0; }
+    // 1 when the open editor's text, its faces named, is not the value.
+    int IsEditChanged() override;
     int Clear() override;
     void GetOperand(OPERAND& out) override;
     void SetFromOperand(const OPERAND& operand) override;

@@ -90,10 +90,27 @@ void EDITHANDLE::SetZoom(const EDITZOOM& zoom)
         window->SetZoom(zoom);
 }
 
-void EDITHANDLE::MoveWindow(const RECT& rect, bool repaint)
+VALUESOURCE* EDITHANDLE::GetValueSource() const
+{
+    return window ? window->GetValueSource() : nullptr;
+}
+
+void EDITHANDLE::OpenDropList(const DROPLISTDESC& desc)
 {
     if (window)
-        window->MoveWindow(rect, repaint);
+        window->OpenDropList(desc);
+}
+
+void EDITHANDLE::MoveWindow(const RECT& rect, bool repaint)
+{
+    if (!window)
+        return;
+    window->MoveWindow(rect, repaint);
+    if (window->HasDropList()) {
+        window->PositionDropList();
+        if (DROP_BUTTON* button = window->GetDropButton())
+            button->Invalidate();
+    }
 }
 
 void EDITHANDLE::Redraw()

@@ -16,6 +16,8 @@
 class EDITSITE;
 class QWidget;
 class TEXTEDITWND;
+class VALUESOURCE;
+struct DROPLISTDESC;
 
 class EDITHANDLE {
 public:
@@ -42,8 +44,13 @@ public:
     std::string GetText() const;
     int32_t GetTextLength() const;
     EDITSITE* GetSite() const;
-    void* GetValueSource() const { return nullptr; }
+    // The source of the drop list's values; null without a value list.
+    VALUESOURCE* GetValueSource() const;
+    // Opens the drop list of a field with a value list (see
+    // TEXTEDITWND::OpenDropList).
+    void OpenDropList(const DROPLISTDESC& desc);
     void SetZoom(const EDITZOOM& zoom);
+    // Moves the editor window; its drop list and button follow.
     void MoveWindow(const RECT& rect, bool repaint);
     void Redraw();
     int ApplyTextAttr(const TEXTATTR& attr);

@@ -17,6 +17,8 @@ TEXTEDITWND::~TEXTEDITWND()
 {
     editor.reset();
     text.reset();
+    dropButton.reset();
+    listFrame.reset();
     DestroyWnd();
 }
 
@@ -52,11 +54,18 @@ void TEXTEDITWND::CreateWnd(const RECT& rect, QWidget* parent)
 {
     if (HasWnd())
         return;
+    parentWidget = parent;
     EditChildWnd::CreateWnd(parent, kEditWndId, rect, hidden == 0);
+    // The drop button went with the window it lay on.
+    if (listFrame && HasWnd())
+        MakeDropButton();
 }
 
 void TEXTEDITWND::Close()
 {
+    if (listFrame)
+        listFrame->ShowWindow(false);
+    dropButton.reset();
     DestroyWnd();
 }
 
@@ -74,6 +83,8 @@ uint16_t TEXTEDITWND::EndEdit()
     editor.reset();
     text.reset();
     active = 0;
+    dropButton.reset();
+    listFrame.reset();
     if (HasWnd()) {
         SetCaretPos(-20000, -20000);
         HideCaret();
@@ -92,6 +103,7 @@ void TEXTEDITWND::SetZoom(const EDITZOOM& zoomValues)
     EDITDC dc(*this, values, zoom, text->GetBounds());
     const gdi::RECT client = GetClientRect();
     const RECT logical = dc.DC().DPtoLP(client);
+    RebuildDropList(logical);
     text->SetBounds(0, 0, logical.right - logical.left, logical.bottom - logical.top);
 }
 
@@ -169,7 +181,7 @@ int32_t TEXTEDITWND::GetTextLength() const
 
 void TEXTEDITWND::InsertText(std::string_view chars)
 {
-    if (!editor)
+    if (!editor || ValuesOnly())
         return;
     editor->InsertPlainText(chars);
     Invalidate();

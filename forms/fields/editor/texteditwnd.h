@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/fields/editor/editdc.h"
+#include "forms/fields/editor/texteditwnd_droplist.h"
 #include "forms/fields/richtext/editor_owner.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
@@ -76,6 +77,26 @@ public:
     // the caret after a key.
     void ScrollToCaret(int32_t x, int32_t y, int mode);
 
+    // The drop list of a field with a value list: made hidden under the
+    // field with the list filled from the source, the whole text selected;
+    // shown and hidden by the drop button and Alt+Up or Alt+Down; gone with
+    // the edit.
+    void OpenDropList(const DROPLISTDESC& desc);
+    // Hides the list, the editor keeping the focus.
+    void CloseDropList();
+    // Moves the list under the field after the editor window moved.
+    void PositionDropList();
+    // Moves the drop button to the rectangle (logical units).
+    void MoveDropButton(const RECT& rect);
+    // The source of the list's values; null without a value list.
+    VALUESOURCE* GetValueSource() const { return dropList.source; }
+    bool HasDropList() const { return listFrame != nullptr; }
+    bool IsDropListShown() const;
+    // Null without a drop list.
+    ui::ListBox* GetDropListBox() const;
+    DROP_BUTTON* GetDropButton() const { return dropButton.get(); }
+    DROPLIST_WND* GetDropListFrame() const { return listFrame.get(); }
+
     // The clipboard commands: whether enabled, and doing them.
     bool IsCommandEnabled(unsigned id) const;
     bool OnCommand(unsigned id);
@@ -103,6 +124,7 @@ protected:
     bool PreTranslateKeyUp(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnChar(unsigned char ch, unsigned repeat, unsigned flags) override;
+    void OnSysKeyUp(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnLButtonDown(unsigned flags, gdi::POINT point) override;
     void OnMouseMove(unsigned flags, gdi::POINT point) override;
     void OnLButtonUp(unsigned flags, gdi::POINT point) override;
@@ -118,6 +140,34 @@ private:
     RECT VisibleLogical();
     bool HasSelection() const;
 
+    // The drop list's side of keys and clicks.
+    // Only the list's values may be entered.
+    bool ValuesOnly() const { return dropList.source && dropList.valuesOnly; }
+    // A key for the list (Up, Down, Alt+Up, Alt+Down, Esc, Enter) with a
+    // value source; true when the list took it.
+    bool OnListKey(unsigned vk, unsigned flags);
+    // Shows or hides the list, taking its selection from the text first.
+    void ToggleDropList();
+    // After the text changed: the list's selection goes and is taken from
+    // the text again when next needed.
+    void ForgetListSelection();
+    // Selects the entry that the text equals ignoring case (and takes it
+    // into the text), else the first entry.
+    void SynchroniseDropList();
+    // The selected entry replaces the whole text.
+    void TakeListItem();
+    void OnListSelChange();
+    // Makes the list frame, its box and the button at the present zoom and
+    // fills the box; integralHeight trims the list to whole entries.
+    void MakeDropListWindows(bool integralHeight);
+    void MakeDropButton();
+    // Rebuilds the list at a new zoom, keeping its selection.
+    void RebuildDropList(const RECT& client);
+    // The list's place in the parent (device units), one pixel larger at
+    // right and bottom.
+    gdi::RECT DropListPlace();
+    void CreateEditFont(ui::ListBox& box);
+
     EDITSITE* site;
     std::unique_ptr<RICHTEXT> text;
     std::unique_ptr<RICHEDITOR> editor;
@@ -131,4 +181,8 @@ private:
     uint32_t backColour1 = 0xFFFFFF;
     uint32_t backColour2 = 0xFFFFFF;
     bool dragging = false;
+    QWidget* parentWidget = nullptr;
+    DROPLISTDESC dropList;
+    std::unique_ptr<DROPLIST_WND> listFrame;
+    std::unique_ptr<DROP_BUTTON> dropButton;
 };

@@ -24,10 +24,13 @@ bool mouseSelection = false;
 
 } // namespace
 
-bool TEXTEDITWND::PreTranslateKeyDown(unsigned vk, unsigned, unsigned)
+bool TEXTEDITWND::PreTranslateKeyDown(unsigned vk, unsigned, unsigned flags)
 {
-    if (vk == ui::VK_ESCAPE)
+    // Esc closes the drop list and never reaches the view.
+    if (vk == ui::VK_ESCAPE) {
+        OnListKey(vk, flags);
         return true;
+    }
     if (vk == ui::VK_F1) {
         if (site && HasWnd()) {
             const gdi::RECT screen = ClientToScreen(GetClientRect());
@@ -58,7 +61,14 @@ void TEXTEDITWND::OnKeyDown(unsigned vk, unsigned, unsigned flags)
         if (site)
             site->MoveToField(shift ? 1 : 0);
         return;
+    default:
+        break;
+    }
+    if (OnListKey(vk, flags) || ValuesOnly())
+        return;
+    switch (vk) {
     case ui::VK_BACK:
+        ForgetListSelection();
         if (HasSelection())
             editor->DeleteSelection();
         else if (ctrl)
@@ -85,6 +95,7 @@ void TEXTEDITWND::OnKeyDown(unsigned vk, unsigned, unsigned flags)
         }
         return;
     case ui::VK_DELETE:
+        ForgetListSelection();
         if (HasSelection()) {
             editor->DeleteSelection();
         } else {
@@ -101,14 +112,29 @@ void TEXTEDITWND::OnKeyDown(unsigned vk, unsigned, unsigned flags)
 
 void TEXTEDITWND::OnChar(unsigned char ch, unsigned, unsigned)
 {
-    if (!editor || ch < 32 || ch == 127)
+    // In a list field the characters of Enter and Esc belong to the keys
+    // the list took; printable characters are never list keys.
+    if (!editor || ValuesOnly() || (dropList.source && ch < 32))
         return;
-    HideCaret();
-    if (HasSelection() && !replaceSelection)
-        editor->ClearSelection();
-    editor->OnChar(ch);
-    EditChildWnd::ShowCaret();
+    if (ch >= 32 && ch != 127) {
+        HideCaret();
+        // A typed character takes the place of the selection (a field that
+        // selects its text on entry is typed over), unless told to drop it.
+        if (HasSelection() && replaceSelection)
+            editor->DeleteSelection();
+        else if (HasSelection())
+            editor->ClearSelection();
+        editor->OnChar(ch);
+        EditChildWnd::ShowCaret();
+    }
+    ForgetListSelection();
     Invalidate();
+}
+
+void TEXTEDITWND::OnSysKeyUp(unsigned vk, unsigned, unsigned flags)
+{
+    if (vk == ui::VK_UP || vk == ui::VK_DOWN)
+        OnListKey(vk, flags | ui::kKeyAlt);
 }
 
 POINT TEXTEDITWND::ToLogical(gdi::POINT point)
@@ -122,7 +148,7 @@ POINT TEXTEDITWND::ToLogical(gdi::POINT point)
 
 void TEXTEDITWND::OnLButtonDown(unsigned, gdi::POINT point)
 {
-    if (!active || !editor)
+    if (!active || !editor || ValuesOnly())
         return;
     HideCaret();
     editor->ClearSelection();
@@ -137,7 +163,7 @@ void TEXTEDITWND::OnLButtonDown(unsigned, gdi::POINT point)
 
 void TEXTEDITWND::OnMouseMove(unsigned, gdi::POINT point)
 {
-    if (!dragging || !editor)
+    if (!dragging || !editor || ValuesOnly())
         return;
     const POINT p = ToLogical(point);
     editor->ExtendSelection(p);
@@ -166,7 +192,7 @@ void TEXTEDITWND::OnMouseMove(unsigned, gdi::POINT point)
 
 void TEXTEDITWND::OnLButtonUp(unsigned, gdi::POINT)
 {
-    if (!active || !editor || !dragging)
+    if (!active || !editor || !dragging || ValuesOnly())
         return;
     dragging = false;
     mouseSelection = HasSelection();
@@ -183,7 +209,7 @@ void TEXTEDITWND::OnLButtonUp(unsigned, gdi::POINT)
 
 void TEXTEDITWND::OnLButtonDblClk(unsigned, gdi::POINT)
 {
-    if (!editor)
+    if (!editor || ValuesOnly())
         return;
     editor->SelectWord();
     Invalidate();
@@ -268,7 +294,8 @@ void TEXTEDITWND::ScrollToCaret(int32_t x, int32_t y, int mode)
     const RECT& bounds = text->GetBounds();
     const int32_t textWidth = bounds.right - bounds.left;
     const int32_t textHeight = bounds.bottom - bounds.top;
-    visible.right = std::min(visible.right, textWidth);
+    // A drop button covers the text's right end.
+    visible.right = std::min(visible.right, dropButton ? dropList.buttonRect.left : textWidth);
     visible.bottom = std::min(visible.bottom, textHeight);
     if (mode == 2) {
         EDITDC dc(*this, values, zoom, bounds);
@@ -301,11 +328,12 @@ bool TEXTEDITWND::IsCommandEnabled(unsigned id) const
 {
     switch (id) {
     case kCmdEditCopy:
+        return HasSelection();
     case kCmdEditCut:
     case kCmdEditClear:
-        return HasSelection();
+        return HasSelection() && !ValuesOnly();
     case kCmdEditPaste:
-        return editor
+        return editor && !ValuesOnly()
             && (ui::IsClipboardFormatAvailable(kNativeTextFormat) || ui::IsClipboardFormatAvailable(ui::kFormatText));
     default:
         return false;
@@ -322,7 +350,7 @@ bool TEXTEDITWND::OnCommand(unsigned id)
             editor->CopyToClipboard();
         return true;
     case kCmdEditCut:
-        if (HasSelection() && editor->CopyToClipboard()) {
+        if (IsCommandEnabled(kCmdEditCut) && editor->CopyToClipboard()) {
             editor->DeleteSelection();
             Invalidate();
         }
@@ -337,6 +365,9 @@ bool TEXTEDITWND::OnCommand(unsigned id)
         Invalidate();
         return true;
     case kCmdEditClear:
+        if (ValuesOnly())
+            return true;
+        ForgetListSelection();
         if (HasSelection())
             editor->DeleteSelection();
         Invalidate();

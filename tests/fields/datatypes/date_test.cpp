@@ -243,6 +243,8 @@ TEST_F(DateDataType, FormulaResultsThatNameNoDateShowTheDateMarker)
     OPERAND error {};
     error.nType = kOperandError;
     error.nError = kDivisionByZero;
+    OPERAND otherError = error;
+    otherError.nError = 7;
     OPERAND message {};
     message.nType = kOperandMessage;
     message.nError = kErrMarker;
@@ -260,7 +262,8 @@ TEST_F(DateDataType, FormulaResultsThatNameNoDateShowTheDateMarker)
         {"a fraction", number(0.5), 36000, kDateMarker, true},
         {"one", number(1), 36000, kDateMarker, true},
         {"past 2078", number(65381), 36000, kDateMarker, true},
-        {"an error", error, 36000, kDateMarker, true},
+        {"division by zero", error, 36000, kDateMarker, true},
+        {"another error", otherError, 36000, kDateMarker, true},
         {"a message id", message, 36000, kDateMarker, true},
     };
     for (const auto& c : cases) {

@@ -71,7 +71,11 @@ TEST_F(ListBoxTest, ResetEmptiesAndAddAppends)
 TEST_F(ListBoxTest, OnlyTheUsersChangesNotify)
 {
     int changes = 0;
-    box->SetSelChangeHandler([&] { ++changes; });
+    int selectedWhenNotified = ListBox::kNone;
+    box->SetSelChangeHandler([&] {
+        ++changes;
+        selectedWhenNotified = box->GetCurSel();
+    });
     EXPECT_EQ(box->GetCurSel(), ListBox::kNone);
     EXPECT_EQ(box->SetCurSel(3), 3);
     EXPECT_EQ(box->GetCurSel(), 3);
@@ -87,6 +91,11 @@ TEST_F(ListBoxTest, OnlyTheUsersChangesNotify)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(box->GetCurSel(), 1);
+    // The handler already sees the entry pressed, and a press on the
+    // selected entry notifies again.
+    EXPECT_EQ(selectedWhenNotified, 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(ListFrame, MadeHiddenAndPassesTheListsChangesOn)
