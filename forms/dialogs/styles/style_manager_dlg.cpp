@@ -139,17 +139,7 @@ void STYLE_MANAGER_DLG::OnNew()
         return;
     trial->ResetToDefaults();
     trial->SetName(chooser.GetName());
-    std::unique_ptr<FORMOBJ> edited;
-    if (EditStyle(trial.get(), edited, GetWindow())) {
-        edited->SetName(chooser.GetName());
-        if (document->AddStyleInNameOrder(std::move(edited)))
-            document->SetModified(true);
-    }
-    trial.reset();
-    FillList();
-    if (const std::string added = FormatStyleName(type, chooser.GetName()); SelectEntry(added))
-        selected = added;
-    UpdateButtons();
+    EditAndAdd(trial.get(), chooser.GetName());
 }
 
 void STYLE_MANAGER_DLG::OnCopy()
@@ -157,18 +147,23 @@ void STYLE_MANAGER_DLG::OnCopy()
     FORMOBJ* source = selected.empty() ? nullptr : FindStyle(selected);
     if (!source)
         return;
-    const uint8_t type = source->GetType();
     COPY_STYLE_DLG namer(*document, selected, GetWindow());
     if (namer.DoModal() != 1)
         return;
+    EditAndAdd(source, namer.GetName());
+}
+
+void STYLE_MANAGER_DLG::EditAndAdd(FORMOBJ* source, const std::string& name)
+{
+    const uint8_t type = source->GetType();
     std::unique_ptr<FORMOBJ> edited;
     if (EditStyle(source, edited, GetWindow())) {
-        edited->SetName(namer.GetName());
+        edited->SetName(name);
         if (document->AddStyleInNameOrder(std::move(edited)))
             document->SetModified(true);
     }
     FillList();
-    if (const std::string added = FormatStyleName(type, namer.GetName()); SelectEntry(added))
+    if (const std::string added = FormatStyleName(type, name); SelectEntry(added))
         selected = added;
     UpdateButtons();
 }

@@ -36,6 +36,9 @@ private:
     void OnNew();
     void OnCopy();
     void OnDelete();
+    // The sheet on the source; after "Finish" the edited copy, so named,
+    // joins the styles and the list shows it selected.
+    void EditAndAdd(FORMOBJ* source, const std::string& name);
 
     STYLE_SITE& site;
     FDOCUMENT* document;
