@@ -469,7 +469,9 @@ int FFIELD::ShowProperties(OBJECT_VIEW* view)
 
 int FFIELD::GetAttribute(int kind, uintptr_t out)
 {
-    if (master)
+    // A master lends appearance only: the data type, values and help text
+    // are always the field's own.
+    if (master && kind == 4)
         return master->GetAttribute(kind, out);
     switch (kind) {
     case 1:
@@ -489,6 +491,13 @@ int FFIELD::GetAttribute(int kind, uintptr_t out)
             return 0;
         if (out)
             *reinterpret_cast<uint16_t*>(out) = nLineSpacing;
+        return 1;
+    case 5:
+    case 6:
+    case 7:
+        // The entry switches, as the data properties sheet reads them.
+        if (out)
+            *reinterpret_cast<uint8_t*>(out) = kind == 5 ? bMandatory : kind == 6 ? bProtected : bSaveInDb;
         return 1;
     default:
         return 0;

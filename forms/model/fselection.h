@@ -77,6 +77,10 @@ public:
     // answers 1.
     void SetShadow(const SHADOW& shadow) override;
     int ChangeShadow(const SHADOW& shadow, OBJECT_VIEW* view) override;
+    // Each object of a deep walk from the first selected one that is
+    // selected itself or as a group's member takes the event
+    // (fselection_events.cpp).
+    void OnEvent(uint8_t code, uintptr_t a, uintptr_t b) override;
 
     // Attributes (fselection_attributes.cpp). Queries answer the one
     // selected object's value, or of several the first, topmost first, that

@@ -1,48 +1,21 @@
 #include "platform/ui/owner_draw_button.h"
 
-#include "platform/gdi/dc.h"
-#include "platform/gdi/window_surface.h"
+#include "platform/ui/surface_window.h"
 
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTimer>
-#include <QWidget>
 
 namespace ui {
 
-class OwnerDrawButton::Widget : public QWidget {
+class OwnerDrawButton::Widget : public SurfaceWindow {
 public:
-    Widget(QWidget* parent, DrawHandler draw)
-        : QWidget(parent)
-        , draw(std::move(draw))
+    Widget(QWidget* parent, int id, DrawHandler draw)
+        : SurfaceWindow(parent, id)
     {
-        setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::ArrowCursor);
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        SetPaintHandler(std::move(draw));
     }
 
-    // Draws on the surface once the event loop runs, as a paint would.
-    void Invalidate()
-    {
-        if (posted)
-            return;
-        posted = true;
-        QTimer::singleShot(0, this, [this] {
-            posted = false;
-            Draw();
-        });
-    }
-
-    void Draw()
-    {
-        if (!surface || !draw)
-            return;
-        gdi::DC dc(*surface);
-        draw(dc, {0, 0, width(), height()});
-    }
-
-    std::unique_ptr<gdi::WindowSurface> surface;
-    DrawHandler draw;
     std::function<void()> click;
 
 protected:
@@ -57,11 +30,9 @@ protected:
         }
         pressed = false;
     }
-    void resizeEvent(QResizeEvent*) override { Invalidate(); }
 
 private:
     bool pressed = false;
-    bool posted = false;
 };
 
 struct OwnerDrawButton::Guard {
@@ -72,11 +43,9 @@ OwnerDrawButton::OwnerDrawButton(QWidget* parent, int id, const gdi::RECT& rect,
     : guard_(std::make_unique<Guard>())
     , id_(id)
 {
-    auto* widget = new Widget(parent, std::move(draw));
+    auto* widget = new Widget(parent, id, std::move(draw));
     guard_->widget = widget;
-    widget->setObjectName(QStringLiteral("ctl_%1").arg(id));
     MoveWindow(rect);
-    widget->surface = std::make_unique<gdi::WindowSurface>(widget);
     widget->show();
     widget->Invalidate();
 }

@@ -4,7 +4,9 @@
 #include "platform/ui/view.h"
 #include "platform/ui/view_host.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -335,13 +337,120 @@ void Splitter::Layout()
     // While unsplit, the split boxes take the ends of the first bars.
     for (int r = 0; r < rows_; ++r) {
         int box = rows_ == 1 ? splitBarSize : 0;
-        rowBars_[r]->setGeometry(aw, rowY(r) + box, bar, std::max(0, rowH(r) - box));
+        const int length = std::max(0, rowH(r) - box - rowButtonSpace_);
+        rowBars_[r]->setGeometry(aw, rowY(r) + box, bar, length);
+        if (rowSpaceLaid_)
+            rowSpaceLaid_(r, QRect(aw, rowY(r) + box + length, bar, std::min(rowButtonSpace_, rowH(r) - box)));
     }
+    if (rowSpaceLaid_)
+        for (int r = rows_; r < maxRows; ++r)
+            rowSpaceLaid_(r, QRect());
     for (int c = 0; c < columns_; ++c) {
         int box = columns_ == 1 ? splitBarSize : 0;
         columnBars_[c]->setGeometry(columnX(c) + box, ah, std::max(0, columnW(c) - box), bar);
     }
     corner_->setGeometry(aw, ah, bar, bar);
+}
+
+void Splitter::SetRowButtonSpace(int height, RowSpaceLaid laid)
+{
+    rowButtonSpace_ = std::max(0, height);
+    rowSpaceLaid_ = std::move(laid);
+    Layout();
+}
+
+void Splitter::StartKeyboardSplit()
+{
+    if (tracking_)
+        return;
+    tracking_ = true;
+    if (!trackRow_) {
+        trackRow_ = new QWidget(this);
+        trackColumn_ = new QWidget(this);
+        for (QWidget* line : {trackRow_, trackColumn_}) {
+            line->setAutoFillBackground(true);
+            QPalette palette = line->palette();
+            palette.setColor(QPalette::Window, Qt::darkGray);
+            line->setPalette(palette);
+        }
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    setMouseTracking(true);
+    grabKeyboard();
+    TrackTo(QPoint((width() - BarExtent()) / 2, (height() - BarExtent()) / 2));
+    trackRow_->show();
+    trackColumn_->show();
+    trackRow_->raise();
+    trackColumn_->raise();
+}
+
+void Splitter::TrackTo(QPoint at)
+{
+    const int aw = std::max(0, width() - BarExtent());
+    const int ah = std::max(0, height() - BarExtent());
+    tracked_ = QPoint(
+        std::clamp(at.x(), 0, std::max(0, aw - splitBarSize)), std::clamp(at.y(), 0, std::max(0, ah - splitBarSize)));
+    if (trackRow_) {
+        trackRow_->setGeometry(0, tracked_.y(), aw, splitBarSize);
+        trackColumn_->setGeometry(tracked_.x(), 0, splitBarSize, ah);
+    }
+}
+
+void Splitter::EndKeyboardSplit(bool apply)
+{
+    tracking_ = false;
+    releaseKeyboard();
+    setMouseTracking(false);
+    trackRow_->hide();
+    trackColumn_->hide();
+    setFocusPolicy(Qt::NoFocus);
+    if (Frame* frame = frame_.get())
+        if (View* view = frame->GetActiveView(); view && view->GetWindow())
+            view->GetWindow()->setFocus();
+    if (!apply)
+        return;
+    const QPoint at = tracked_;
+    if (rows_ == 1)
+        SplitRow(at.y());
+    else
+        SetRowHeight(0, at.y());
+    if (columns_ == 1)
+        SplitColumn(at.x());
+    else
+        SetColumnWidth(0, at.x());
+}
+
+void Splitter::keyPressEvent(QKeyEvent* e)
+{
+    if (!tracking_) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    const int step = keyboardSplitStep;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        TrackTo(tracked_ - QPoint(step, 0));
+        break;
+    case Qt::Key_Right:
+        TrackTo(tracked_ + QPoint(step, 0));
+        break;
+    case Qt::Key_Up:
+        TrackTo(tracked_ - QPoint(0, step));
+        break;
+    case Qt::Key_Down:
+        TrackTo(tracked_ + QPoint(0, step));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        EndKeyboardSplit(true);
+        break;
+    case Qt::Key_Escape:
+        EndKeyboardSplit(false);
+        break;
+    default:
+        break;
+    }
 }
 
 void Splitter::resizeEvent(QResizeEvent*)
@@ -366,6 +475,11 @@ Splitter::Drag Splitter::HitTest(QPoint pos) const
 
 void Splitter::mousePressEvent(QMouseEvent* e)
 {
+    if (tracking_) {
+        TrackTo(e->position().toPoint());
+        EndKeyboardSplit(true);
+        return;
+    }
     drag_ = e->button() == Qt::LeftButton ? HitTest(e->position().toPoint()) : Drag::None;
     if (drag_ == Drag::None)
         QWidget::mousePressEvent(e);
@@ -375,6 +489,10 @@ void Splitter::mouseMoveEvent(QMouseEvent* e)
 {
     // An existing split follows the mouse; a new one is made on release.
     QPoint pos = e->position().toPoint();
+    if (tracking_) {
+        TrackTo(pos);
+        return;
+    }
     int limitY = height() - BarExtent() - splitBarSize;
     int limitX = width() - BarExtent() - splitBarSize;
     if (drag_ == Drag::RowSplit) {

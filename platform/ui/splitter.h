@@ -29,6 +29,9 @@ public:
     // Told of each view a split added, once its pane is in place and laid
     // out and before it shows.
     using PaneAdded = std::function<void(View& view)>;
+    // Told at each layout of the space under each row's vertical bar (empty
+    // for a row that does not exist), for the row's own buttons.
+    using RowSpaceLaid = std::function<void(int row, QRect space)>;
 
     static constexpr int maxRows = 2;
     static constexpr int maxColumns = 2;
@@ -43,6 +46,19 @@ public:
     void SetPaneAdded(PaneAdded added) { paneAdded_ = std::move(added); }
     // The smallest pane a split may leave (10 x 10 unless set).
     void SetMinPaneSize(QSize size) { minPane_ = size; }
+    // Each row's vertical bar is that much shorter, leaving the space under
+    // it to the hook.
+    void SetRowButtonSpace(int height, RowSpaceLaid laid);
+
+    // The split from the keyboard: both split bars start at the centre;
+    // the pointer, or an arrow key by 15 pixels, moves them; Enter or a
+    // click splits there (or moves the existing splits), Esc leaves
+    // everything as it was.
+    void StartKeyboardSplit();
+    bool IsTrackingSplit() const { return tracking_; }
+    // Where the bars stand while tracking.
+    QPoint GetTrackedSplit() const { return tracked_; }
+    static constexpr int keyboardSplitStep = 15;
 
     int GetRowCount() const { return rows_; }
     int GetColumnCount() const { return columns_; }
@@ -89,6 +105,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -107,6 +124,9 @@ private:
     Drag HitTest(QPoint pos) const;
     void Layout();
     int BarExtent() const;
+    // Moves the tracked bars to a point, kept inside the panes' area.
+    void TrackTo(QPoint at);
+    void EndKeyboardSplit(bool apply);
 
     TargetPtr<Frame> frame_;
     ViewFactory factory_;
@@ -121,6 +141,12 @@ private:
     QScrollBar* columnBars_[maxColumns] = {};
     QWidget* corner_ = nullptr;
     Drag drag_ = Drag::None;
+    int rowButtonSpace_ = 0;
+    RowSpaceLaid rowSpaceLaid_;
+    bool tracking_ = false;
+    QPoint tracked_;
+    QWidget* trackRow_ = nullptr; // the bars shown while tracking
+    QWidget* trackColumn_ = nullptr;
 };
 
 } // namespace ui

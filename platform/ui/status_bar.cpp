@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace ui {
 
 StatusBar::StatusBar(QWidget* parent)
@@ -30,10 +32,21 @@ void StatusBar::SetPanes(const std::vector<StatusPane>& panes)
     for (const StatusPane& pane : panes) {
         auto* label = new QLabel(text::ToQString(pane.text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setFixedWidth(pane.width);
+        label->setFixedWidth(std::max(pane.width, pane.widest.empty() ? 0 : PaneWidthFor(pane.widest)));
         addPermanentWidget(label);
         panes_.emplace_back(pane.id, label);
     }
+}
+
+int StatusBar::PaneWidthFor(std::string_view cp1252) const
+{
+    QLabel probe;
+    probe.setFont(font());
+    probe.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    const QMargins margins = probe.contentsMargins();
+    // A few pixels beyond the text, as the label's own indent leaves.
+    return probe.fontMetrics().horizontalAdvance(text::ToQString(cp1252)) + margins.left() + margins.right()
+        + 2 * probe.fontMetrics().horizontalAdvance(QLatin1Char('x'));
 }
 
 QLabel* StatusBar::GetPane(unsigned id) const

@@ -19,6 +19,9 @@ struct StatusPane {
     unsigned id;
     int width; // pixels
     std::string text; // Windows-1252
+    // The widest text the pane must show whole (Windows-1252): the pane is
+    // as wide as that needs in the bar's font when more than width.
+    std::string widest = {};
 };
 
 class StatusBar : public QStatusBar {
@@ -35,6 +38,8 @@ public:
     bool SetPaneText(unsigned id, std::string_view cp1252);
     std::string GetPaneText(unsigned id) const;
     QLabel* GetPane(unsigned id) const;
+    // The width a pane needs to show the text whole, frame included.
+    int PaneWidthFor(std::string_view cp1252) const;
 
     void SetMessageText(std::string_view cp1252);
     std::string GetMessageText() const;

@@ -8,6 +8,7 @@
 #include "forms/dialogs/appearance/shadow_corners.h"
 #include "forms/dialogs/appearance/spacing_rules.h"
 #include "forms/dialogs/controls/colours.h"
+#include "tests/common/fuzz_input.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -15,30 +16,7 @@
 
 namespace {
 
-struct Input {
-    const uint8_t* data;
-    size_t size;
-
-    template<class T>
-    T Take()
-    {
-        T value {};
-        const size_t n = size < sizeof value ? size : sizeof value;
-        std::memcpy(&value, data, n);
-        data += n;
-        size -= n;
-        return value;
-    }
-    std::string_view Text()
-    {
-        const size_t n = Take<uint8_t>() % 24;
-        const size_t take = n < size ? n : size;
-        std::string_view text(reinterpret_cast<const char*>(data), take);
-        data += take;
-        size -= take;
-        return text;
-    }
-};
+using Input = FuzzInput;
 
 void Check(bool ok)
 {

@@ -309,3 +309,41 @@ TEST_F(FieldModelTest, TheListExtentTogglesOnlyInTheDropButtonZoneOfTheOnlySelec
 }
 
 } // namespace
+
+namespace {
+
+// A field given a master (a style field) answers its data type, values and
+// help text from itself; only the line spacing follows the master.
+TEST_F(FieldModelTest, AStyledFieldAnswersItsOwnDataButTheMastersLineSpacing)
+{
+    auto master = MakeField();
+    const uint16_t three = 3;
+    master->SetAttribute(4, reinterpret_cast<uintptr_t>(&three));
+    master->OnEvent(3, reinterpret_cast<uintptr_t>("style help"), 0);
+
+    auto field = MakeField();
+    NUMBERDATATYPE number;
+    number.InitialiseValue();
+    field->OnEvent(1, reinterpret_cast<uintptr_t>(static_cast<DATATYPE*>(&number)), 0);
+    field->OnEvent(3, reinterpret_cast<uintptr_t>("own help"), 0);
+    auto values = Values({"a", "b"}, true);
+    field->OnEvent(2, reinterpret_cast<uintptr_t>(static_cast<FIELDVALUES*>(values.get())), 0);
+    field->SetMaster(master.get());
+
+    DATATYPE* type = nullptr;
+    ASSERT_EQ(field->GetAttribute(1, reinterpret_cast<uintptr_t>(&type)), 1);
+    ASSERT_TRUE(type);
+    EXPECT_EQ(type->GetTypeTag(), kKindNumber);
+    FIELDVALUES* list = nullptr;
+    field->GetAttribute(2, reinterpret_cast<uintptr_t>(&list));
+    EXPECT_TRUE(list);
+    std::string help;
+    field->GetAttribute(3, reinterpret_cast<uintptr_t>(&help));
+    EXPECT_EQ(help, "own help");
+    uint16_t spacing = 0;
+    field->GetAttribute(4, reinterpret_cast<uintptr_t>(&spacing));
+    EXPECT_EQ(spacing, 3);
+    field->SetMaster(nullptr);
+}
+
+} // namespace

@@ -1,26 +1,63 @@
 #include "forms/app/frames/child_frame.h"
 
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/frames/ruler_bar.h"
+#include "forms/app/frames/splitter_buttons.h"
+#include "forms/app/frames/window_commands.h"
 
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/fbaseview.h"
 
+#include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
+#include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
 #include "platform/ui/splitter.h"
 
+#include <QGridLayout>
 #include <QMainWindow>
 
 #include <vector>
 
+namespace {
+
+constexpr unsigned ID_WINDOW_SPLIT = 57653;
+
+} // namespace
+
 CChildFrame::CChildFrame(CDynViewDocTemplate& docTemplate)
     : template_(docTemplate)
-{}
+{
+    AddCommand(ID_WINDOW_SPLIT, [this](unsigned) {
+        if (splitter_)
+            splitter_->StartKeyboardSplit();
+    });
+    AddUpdate(ID_WINDOW_SPLIT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(splitter_ != nullptr); });
+}
+
+CChildFrame::~CChildFrame() = default;
 
 void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
 {
     const ViewTable& views = template_.Views();
-    splitter_ = new ui::Splitter(*this, std::move(first));
+    // The rulers along the top and the left, the splitter in the corner
+    // they leave.
+    auto* client = new QWidget;
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    horzRuler_ = std::make_unique<RULERBAR>();
+    vertRuler_ = std::make_unique<RULERBAR>();
+    horzRuler_->Create(client, true);
+    vertRuler_->Create(client, false);
+    rulerCorner_ = new QWidget(client);
+    rulerCorner_->setFixedSize(RULERBAR::kVerticalWidth, RULERBAR::kHorizontalHeight);
+    grid->addWidget(rulerCorner_, 0, 0);
+    grid->addWidget(horzRuler_->GetWindow(), 0, 1);
+    grid->addWidget(vertRuler_->GetWindow(), 1, 0);
+    splitter_ = new ui::Splitter(*this, std::move(first), client);
+    grid->addWidget(splitter_, 1, 1);
+    buttons_ = std::make_unique<SplitterButtons>(*splitter_);
     splitter_->SetMinPaneSize(QSize(10, 10));
     // A new pane shows a view of the same class as the pane it was split from.
     splitter_->SetViewFactory([this, &views](ui::View& like) -> std::unique_ptr<ui::View> {
@@ -39,7 +76,21 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
         if (auto* base = dynamic_cast<FBASEVIEW*>(&view))
             base->OnInitialUpdate();
     });
-    SetClient(splitter_);
+    SetClient(client);
+}
+
+void CChildFrame::ShowRulers(bool show)
+{
+    for (RULERBAR* ruler : {horzRuler_.get(), vertRuler_.get()})
+        if (ruler && ruler->GetWindow())
+            ruler->GetWindow()->setVisible(show);
+    if (rulerCorner_)
+        rulerCorner_->setVisible(show);
+}
+
+bool CChildFrame::AreRulersShown() const
+{
+    return horzRuler_ && horzRuler_->GetWindow() && !horzRuler_->GetWindow()->isHidden();
 }
 
 void CChildFrame::OnMDIActivate(bool activate, ui::Frame* activated, ui::Frame* deactivated)
@@ -75,5 +126,35 @@ bool CChildFrame::OnClose()
     if (doc && main && template_.HasViewOfIndex(*doc, kFillView))
         if (ui::App* app = ui::App::Current())
             app->SendCommand(*main, ID_VIEW_DESIGN);
-    return ui::Frame::OnClose();
+    // Once closed the frame is gone: what is needed afterwards is kept.
+    const void* shown = doc;
+    auto* formsMain = dynamic_cast<FFRAME*>(main);
+    if (!ui::Frame::OnClose())
+        return false;
+    if (formsMain)
+        RetitleFramesOf(*formsMain, shown);
+    return true;
+}
+
+void CChildFrame::OnUpdateFrameTitle()
+{
+    ui::Document* doc = GetActiveDocument();
+    ui::MainFrame* main = GetMainFrame();
+    int number = 0;
+    int count = 0;
+    if (doc && main)
+        for (ui::Frame* child : main->GetChildren())
+            if (child->GetActiveDocument() == doc) {
+                ++count;
+                if (child == this)
+                    number = count;
+            }
+    if (count < 2) {
+        ui::Frame::OnUpdateFrameTitle();
+        return;
+    }
+    const std::string title = doc->GetTitle() + ":" + std::to_string(number);
+    if (QWidget* outer = OuterWindow())
+        outer->setWindowTitle(text::ToQString(title));
+    main->OnUpdateFrameTitle();
 }

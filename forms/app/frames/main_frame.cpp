@@ -3,11 +3,17 @@
 #include "forms/app/frames/style_combo.h"
 
 #include "forms/app/frames/bar_placement.h"
+#include "forms/app/frames/factory_toolbar.h"
 #include "forms/app/frames/frame_resources.h"
+#include "forms/app/frames/std_toolbar.h"
+#include "forms/app/frames/text_toolbar.h"
+#include "forms/app/frames/window_commands.h"
 #include "forms/app/frames/window_state.h"
 #include "forms/app/program/recent_file_list.h"
 #include "forms/app/program/recent_file_menu.h"
 #include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/views/fbaseview.h"
+#include "forms/document/font_lists.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/accelerators.h"
@@ -15,9 +21,11 @@
 #include "platform/ui/bar_state.h"
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/command_bar.h"
+#include "platform/ui/document.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tool_bar.h"
+#include "platform/ui/view.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -31,11 +39,10 @@
 namespace {
 
 constexpr unsigned kMainMenu = 7;
-constexpr unsigned kStdBarImages = 7;
-constexpr unsigned kFactoryBarImages = 130;
-constexpr unsigned kTextBarImages = 2110;
 constexpr unsigned ID_WINDOW_CASCADE = 57650;
 constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
+constexpr unsigned ID_WINDOW_NEW = 57648;
+constexpr unsigned ID_WINDOW_ARRANGE = 57649;
 
 Qt::ToolBarArea AreaOf(ui::DockSide side)
 {
@@ -81,6 +88,23 @@ FFRAME::FFRAME(USERSETTINGS& settings)
     AddBarToggle(ID_TOGGLE_FACTORYBAR, factoryBar_);
     AddWindowCommand(ID_WINDOW_CASCADE, [](FFRAME& f) { f.GetClientArea()->cascadeSubWindows(); });
     AddWindowCommand(ID_WINDOW_TILE_HORZ, [](FFRAME& f) { f.GetClientArea()->tileSubWindows(); });
+    AddWindowCommand(ID_WINDOW_NEW, [](FFRAME& f) { OpenNewWindow(f); });
+    AddWindowCommand(ID_WINDOW_ARRANGE, [](FFRAME& f) { ArrangeIcons(f); });
+    AddCommand(ID_VIEW_TOOLBARS, [this](unsigned) { ShowToolbarsDialog(); });
+    AddCommand(ID_ZOOM_BOX, [this](unsigned) { ApplyZoomBox(); });
+    // The zoom box shows the active view's zoom whenever that changes; what
+    // the user types stays until it is applied.
+    AddUpdate(ID_ZOOM_BOX, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        ZOOMCOMBO* box = GetStdToolBar() ? GetStdToolBar()->GetZoomCombo() : nullptr;
+        ui::Frame* child = GetActiveChild();
+        auto* view = child ? dynamic_cast<FBASEVIEW*>(child->GetActiveView()) : nullptr;
+        if (!box || !view || (view == zoomShownFor_ && view->GetZoom() == zoomShown_))
+            return;
+        zoomShownFor_ = view;
+        zoomShown_ = view->GetZoom();
+        ::SetZoom(*box, zoomShown_);
+    });
 }
 
 FFRAME::~FFRAME() = default;
@@ -132,14 +156,15 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
         QToolBar* bar = nullptr;
         switch (placement.bar) {
         case PlacedBar::Standard:
-            bar = stdBar_ = MakeBar(kStdBarImages, "Standard", Qt::TopToolBarArea | Qt::BottomToolBarArea);
+            bar = stdBar_ = MakeBar(new STDTOOLBAR(&window), Qt::TopToolBarArea | Qt::BottomToolBarArea);
             break;
         case PlacedBar::Design:
-            bar = factoryBar_ = MakeBar(kFactoryBarImages, "Design", Qt::AllToolBarAreas);
+            bar = factoryBar_ = MakeBar(new FACTORYTOOLBAR(&window), Qt::AllToolBarAreas);
             break;
         case PlacedBar::Text:
-            bar = textBar_ = MakeBar(kTextBarImages, "Format", Qt::TopToolBarArea | Qt::BottomToolBarArea);
-            STYLECOMBO::PutIntoBar(*textBar_);
+            bar = textBar_ = MakeBar(new TEXTTOOLBAR(&window), Qt::TopToolBarArea | Qt::BottomToolBarArea);
+            GetTextToolBar()->FillCombos(InstalledFontNames());
+            STYLECOMBO::PutIntoBar(*GetTextToolBar());
             break;
         case PlacedBar::Tipviewer:
             break;
@@ -153,7 +178,9 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
     }
 
     statusBar_ = new ui::StatusBar;
-    statusBar_->SetPanes({{ID_INDICATOR_POS, 125, ""}, {ID_INDICATOR_SIZE, 125, ""}, {ID_INDICATOR_PAGE, 75, ""}});
+    // The widths are minimums: a pane shows its widest text whole.
+    statusBar_->SetPanes({{ID_INDICATOR_POS, 125, "", "Pos (x,y) : ( -88.88 , -88.88 )"},
+        {ID_INDICATOR_SIZE, 125, "", "Size (w,h) : ( 88.88 x 88.88 )"}, {ID_INDICATOR_PAGE, 75, "", " 888 of 888"}});
     statusBar_->SetPromptSource(CommandPrompt);
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
         statusBar_->ShowPromptsOf(*menu);
@@ -166,14 +193,67 @@ void FFRAME::UpdateRecentFileItems()
         ShowRecentFiles(*commands_, *recentFiles_);
 }
 
-QToolBar* FFRAME::MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas)
+QToolBar* FFRAME::MakeBar(ProgramToolBar* bar, Qt::ToolBarAreas areas)
 {
-    auto* bar = new QToolBar(QString::fromLatin1(name), GetWindow());
-    bar->setObjectName(QString::fromLatin1(name));
     bar->setAllowedAreas(areas);
-    ui::FillToolBar(*bar, LoadToolBar(resourceId), *commands_);
-    ui::ShowToolTips(*bar, settings_.showToolTips);
+    bar->Create(*commands_, {settings_.largeButtons, settings_.colorButtons, settings_.showToolTips});
+    // Each box's slot carries the box's id, so that idle updates along the
+    // command route enable the box and bring what it shows up to date.
+    for (QAction* action : bar->actions())
+        if (auto* box = dynamic_cast<BarComboBox*>(bar->widgetForAction(action)))
+            commands_->Bind(action, box->GetId());
+    for (BarComboBox* box : bar->findChildren<BarComboBox*>()) {
+        box->SetFocusBack([this] { FocusActiveView(); });
+        box->SetOnKillFocus([this](unsigned id) {
+            if (ui::App* app = ui::App::Current())
+                app->PostCommand(*this, id);
+        });
+    }
     return bar;
+}
+
+STDTOOLBAR* FFRAME::GetStdToolBar() const
+{
+    return static_cast<STDTOOLBAR*>(stdBar_);
+}
+
+FACTORYTOOLBAR* FFRAME::GetFactoryToolBar() const
+{
+    return static_cast<FACTORYTOOLBAR*>(factoryBar_);
+}
+
+TEXTTOOLBAR* FFRAME::GetTextToolBar() const
+{
+    return static_cast<TEXTTOOLBAR*>(textBar_);
+}
+
+void FFRAME::UpdateBarButtons()
+{
+    const ButtonStyle style {settings_.largeButtons, settings_.colorButtons, settings_.showToolTips};
+    for (QToolBar* bar : {stdBar_, factoryBar_, textBar_})
+        if (bar)
+            static_cast<ProgramToolBar*>(bar)->UpdateButtons(style);
+}
+
+void FFRAME::ApplyZoomBox()
+{
+    STDTOOLBAR* bar = GetStdToolBar();
+    ui::Frame* child = GetActiveChild();
+    ui::Document* doc = child ? child->GetActiveDocument() : nullptr;
+    if (!bar || !bar->GetZoomCombo() || !doc)
+        return;
+    const int percent = bar->GetZoom();
+    for (ui::View* view : doc->Views())
+        if (auto* formView = dynamic_cast<FBASEVIEW*>(view); formView && formView->GetZoom() != percent)
+            formView->SetZoom(percent);
+}
+
+void FFRAME::FocusActiveView()
+{
+    ui::Frame* child = GetActiveChild();
+    ui::View* view = child ? child->GetActiveView() : nullptr;
+    if (QWidget* window = view ? view->GetWindow() : nullptr)
+        window->setFocus();
 }
 
 void FFRAME::SetPosText(std::string_view cp1252)

@@ -4,6 +4,9 @@
 // form being filled back to design and records the window and bar placement.
 #pragma once
 
+#include "forms/app/frames/factory_toolbar.h"
+#include "forms/app/frames/std_toolbar.h"
+#include "forms/app/frames/text_toolbar.h"
 #include "forms/app/program/user_settings.h"
 
 #include "platform/ui/frame.h"
@@ -32,6 +35,7 @@ inline constexpr unsigned ID_VIEW_TEXTBAR = 59396;
 inline constexpr unsigned ID_VIEW_FACTORYBAR = 59400;
 inline constexpr unsigned ID_TOGGLE_FACTORYBAR = 32903;
 inline constexpr unsigned ID_TOGGLE_TEXTBAR = 32904;
+inline constexpr unsigned ID_VIEW_TOOLBARS = 32883;
 
 class FFRAME : public ui::MainFrame {
 public:
@@ -43,6 +47,7 @@ public:
     // The document template whose fill views the frame looks for; set once
     // the template exists.
     void SetDocTemplate(CDynViewDocTemplate* docTemplate) { template_ = docTemplate; }
+    CDynViewDocTemplate* GetDocTemplate() const { return template_; }
     // The recent files the File menu shows; set before Create, it must
     // outlive the frame.
     void SetRecentFileList(const RecentFileList* files) { recentFiles_ = files; }
@@ -51,9 +56,9 @@ public:
     // desktop, with menu, accelerators, bars and status bar.
     void Create(std::string_view titleCp1252, QSize desktop);
 
-    QToolBar* GetStdToolBar() const { return stdBar_; }
-    QToolBar* GetFactoryToolBar() const { return factoryBar_; }
-    QToolBar* GetTextToolBar() const { return textBar_; }
+    STDTOOLBAR* GetStdToolBar() const;
+    FACTORYTOOLBAR* GetFactoryToolBar() const;
+    TEXTTOOLBAR* GetTextToolBar() const;
     ui::StatusBar* GetStatusBar() const { return statusBar_; }
 
     void SetPosText(std::string_view cp1252);
@@ -65,6 +70,17 @@ public:
     // outside the window is floated 32 pixels right of and below the
     // window's top-left corner.
     void ToggleBar(QToolBar& bar);
+    // The Toolbars dialog: which bars show, and the colour, large-button
+    // and tool tip settings; changed settings are stored and every bar takes
+    // the new button style.
+    void ShowToolbarsDialog();
+    // The three bars take the button style of the settings.
+    void UpdateBarButtons();
+    // The zoom typed or chosen in the zoom box, for every view of the
+    // active form.
+    void ApplyZoomBox();
+    // Gives the keyboard focus to the active view.
+    void FocusActiveView();
 
     // A form being filled goes back to design first, then the placement is
     // recorded, then the documents are asked about their changes.
@@ -75,7 +91,7 @@ public:
     void UpdateRecentFileItems();
 
 private:
-    QToolBar* MakeBar(unsigned resourceId, const char* name, Qt::ToolBarAreas areas);
+    QToolBar* MakeBar(ProgramToolBar* bar, Qt::ToolBarAreas areas);
     void AddBarToggle(unsigned id, QToolBar* const& bar);
     void AddWindowCommand(unsigned id, void (*arrange)(FFRAME&));
     bool ActiveDocumentHasFillView() const;
@@ -90,4 +106,7 @@ private:
     QToolBar* factoryBar_ = nullptr;
     QToolBar* textBar_ = nullptr;
     ui::StatusBar* statusBar_ = nullptr;
+    // The view and zoom the zoom box last showed (only compared).
+    const void* zoomShownFor_ = nullptr;
+    int zoomShown_ = 0;
 };

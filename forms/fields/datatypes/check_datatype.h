@@ -48,9 +48,20 @@ public:
     // view and field: flips the value, or for a radio button checks it and
     // clears the others of its group; repaints the box and asks the
     // document to recalculate the field.
+    // The caption editor: closing takes its text into the caption, a click
+    // in the caption (device units) opens it, black on white.
+    void CloseControl(OBJECT_VIEW* view, FORMOBJ* field) override;
     void Toggle(uintptr_t view, uintptr_t field) override;
     void InvalidateOwner(uintptr_t view, uintptr_t field) override;
+    int HitControl(OBJECT_VIEW* view, int32_t x, int32_t y, FORMOBJ* field) override;
+    int HasControl() override { return pEditHandle ? 1 : 0; }
     int16_t GetColumnType() override { return kColumnBoolean; }
+    // The caption editor's text becomes the caption.
+    void TakeEditorText() override;
+    // The caption's first line: from the caption's left and top to the
+    // field's right edge, one font height tall; device units, invalidated
+    // when asked.
+    RECT& GetMarkRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, int invalidate) override;
     // The box in the view's device units, invalidated when asked.
     RECT& GetEditRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, int invalidate) override;
     uint8_t GetTypeTag() override { return kKindCheckBox; }
@@ -65,6 +76,12 @@ public:
     RECT GetBoxRect(VIEWDC& dc, FORMOBJ& field, const TEXTATTR& attr);
     RECT GetTextRect(VIEWDC& dc, FORMOBJ& field, const TEXTATTR& attr);
     void SetRadio(int radio) { bRadio = radio ? 1 : 0; }
+    // Opens the rich-text editor over the caption with the field's font in
+    // the text colour on the back colour; on failure none stays open.
+    void EditCaption(VIEWDC& dc, uint32_t textColour, uint32_t backColour, OBJECT_VIEW* view, FORMOBJ* field);
+    // Moves an open caption editor to the caption of the field as it now
+    // lies, at the context's zoom.
+    void MoveCaptionEditor(VIEWDC& dc, FORMOBJ* field);
     // Clears the other checked radio buttons of the list that holds the
     // field: each is marked modified, its box repainted and, when asked,
     // the formulas that depend on it marked out of date.

@@ -24,6 +24,7 @@ constexpr int32_t kMarkPenTwips = 14;
 // A tick on a box wider than this is drawn a second time a pixel lower.
 constexpr int32_t kDoubleTickWidth = 15;
 constexpr uint8_t kAlignmentOwnCaption = 4;
+constexpr uint32_t kCaptionEditGrey = 0xC0C0C0;
 
 } // namespace
 
@@ -116,10 +117,15 @@ void CHECK_DATATYPE::DrawMark(VIEWDC& dc, const RECT& inner, uint32_t colour)
 }
 
 int CHECK_DATATYPE::Draw(
-    VIEWDC& dc, const RECT&, TEXTATTR attr, uint8_t alignment, uint16_t, FORMOBJ* field, uint16_t outputMode)
+    VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t, FORMOBJ* field, uint16_t outputMode)
 {
     if (!field || !dc.dc)
         return 1;
+    if (outputMode == kOutputFill && pEditHandle) {
+        // The caption editor paints itself over a light grey field.
+        dc.dc->FillRect(rect.Offset(-dc.originX, -dc.originY), gdi::Brush::Solid(kCaptionEditGrey));
+        return 1;
+    }
     const RECT box = GetBoxRect(dc, *field, attr);
 
     BORDER line;
@@ -161,7 +167,9 @@ int CHECK_DATATYPE::Draw(
 
     const bool outlineShown = dc.deviceKind != kDevicePrinter && dc.deviceKind != kDevicePreview
         && (outputMode != kOutputDesign || dc.checkBoxOutlines != 0);
-    if (outlineShown && field->GetSelected() == 0 && field->GetMemberSelected() == 0 && outputMode != kOutputFill) {
+    // In the fill view the outline marks the box that has the focus.
+    const bool focusOrNotFilling = outputMode != kOutputFill || pControl != nullptr;
+    if (outlineShown && field->GetSelected() == 0 && field->GetMemberSelected() == 0 && focusOrNotFilling) {
         RECT r;
         field->GetRect(r);
         r = r.Offset(-dc.originX, -dc.originY);

@@ -395,7 +395,14 @@ void ListControl::ResetContent()
 
 void ListControl::focusInEvent(QFocusEvent* e)
 {
+    // Qt makes the first item current when a list without a selection
+    // takes the focus; a list box selects nothing until the user does.
+    const int before = currentRow();
+    quiet_ = true;
     QListWidget::focusInEvent(e);
+    if (before < 0 && currentRow() >= 0)
+        setCurrentRow(-1);
+    quiet_ = false;
     if (focus_.In(e))
         notify_(LBN_SETFOCUS);
 }

@@ -95,6 +95,7 @@ unsigned ShowMenu(const PopupMenu& menu, gdi::POINT point, QWidget* owner)
             action = shown.addAction(text::ToQString(item.text));
         }
         action->setData(item.id);
+        action->setEnabled(item.enabled);
     }
     QAction* chosen = shown.exec(QPoint(point.x, point.y));
     return chosen ? chosen->data().toUInt() : 0;
@@ -102,9 +103,9 @@ unsigned ShowMenu(const PopupMenu& menu, gdi::POINT point, QWidget* owner)
 
 } // namespace
 
-void PopupMenu::AppendItem(unsigned id, std::string text)
+void PopupMenu::AppendItem(unsigned id, std::string text, bool enabled)
 {
-    items_.push_back({id, std::move(text), false, 0});
+    items_.push_back({id, std::move(text), false, 0, enabled});
 }
 
 void PopupMenu::AppendOwnerDrawItem(unsigned id, uintptr_t itemData)
@@ -122,11 +123,11 @@ unsigned TrackPopupMenu(const PopupMenu& menu, gdi::POINT screenPoint, QWidget* 
     if (const PopupMenuHook hook = Hook()) {
         const unsigned answer = hook({screenPoint, menu.Items()});
         const auto& items = menu.Items();
-        const bool known = answer == 0
-            || std::any_of(items.begin(), items.end(), [answer](const PopupItem& item) { return item.id == answer; });
-        if (!known)
+        const auto found
+            = std::find_if(items.begin(), items.end(), [answer](const PopupItem& item) { return item.id == answer; });
+        if (answer != 0 && found == items.end())
             throw UnansweredDialog("pop-up menu answered with " + std::to_string(answer) + ", not one of its items");
-        return answer;
+        return answer != 0 && found->enabled ? answer : 0;
     }
     if (!PlatformHasScreen())
         throw UnansweredDialog("pop-up menu with nobody to answer it");

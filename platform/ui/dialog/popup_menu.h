@@ -20,11 +20,12 @@ struct PopupItem {
     std::string text; // Windows-1252; empty for an owner-drawn item
     bool ownerDraw = false;
     uintptr_t itemData = 0;
+    bool enabled = true; // a disabled item shows greyed and cannot be chosen
 };
 
 class PopupMenu {
 public:
-    void AppendItem(unsigned id, std::string text);
+    void AppendItem(unsigned id, std::string text, bool enabled = true);
     void AppendOwnerDrawItem(unsigned id, uintptr_t itemData);
     void AppendSeparator();
     const std::vector<PopupItem>& Items() const { return items_; }
@@ -48,7 +49,7 @@ using PopupMenuHook = std::function<unsigned(const PopupRequest&)>;
 // Shows the menu with its top-left corner at the screen point and answers
 // the id of the item chosen, 0 when none was. Throws UnansweredDialog when
 // nobody can answer (no hook and no screen) and when the hook answers an id
-// the menu lacks.
+// the menu lacks; a hook's answer of a disabled item chooses nothing.
 unsigned TrackPopupMenu(const PopupMenu& menu, gdi::POINT screenPoint, QWidget* owner);
 
 PopupMenuHook SetPopupMenuHook(PopupMenuHook hook);

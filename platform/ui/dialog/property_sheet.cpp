@@ -51,7 +51,48 @@ PropertySheet::~PropertySheet() = default;
 void PropertySheet::AddPage(PropertyPage* page)
 {
     pages.push_back(page);
-    Layout();
+    if (!tabs) {
+        Layout();
+        return;
+    }
+    switching = true;
+    tabs->addTab(text::ToQString(page->GetCaption()));
+    switching = false;
+}
+
+void PropertySheet::RemovePage(int index)
+{
+    if (index < 0 || index >= GetPageCount())
+        return;
+    PropertyPage* page = pages[static_cast<size_t>(index)];
+    pages.erase(pages.begin() + index);
+    if (!tabs) {
+        Layout();
+        return;
+    }
+    // The page's host goes; the hosts of later pages move one place up.
+    for (int i = stack->count() - 1; i >= 0; --i) {
+        QWidget* host = stack->widget(i);
+        const int shown = host->property("page").toInt();
+        if (shown == index) {
+            if (page->IsCreated())
+                page->DestroyChildWindow();
+            stack->removeWidget(host);
+            delete host;
+        } else if (shown > index) {
+            host->setProperty("page", shown - 1);
+        }
+    }
+    switching = true;
+    tabs->removeTab(index);
+    switching = false;
+    if (active > index) {
+        --active;
+    } else if (active == index) {
+        active = -1;
+        if (!pages.empty())
+            ShowPage(std::min(index, GetPageCount() - 1));
+    }
 }
 
 PropertyPage* PropertySheet::GetPage(int index) const

@@ -34,8 +34,11 @@ public:
     PropertySheet(std::string caption, QWidget* parent, int startPage);
     ~PropertySheet() override;
 
-    // Pages are not owned; they outlive the sheet's run.
+    // Pages are not owned; they outlive the sheet's run. Both may be
+    // called while the sheet runs: a removed page's window goes with it,
+    // and a page added then gets its tab at the end.
     void AddPage(PropertyPage* page);
+    void RemovePage(int index);
     int GetPageCount() const { return static_cast<int>(pages.size()); }
     PropertyPage* GetPage(int index) const;
     PropertyPage* GetActivePage() const;

@@ -15,6 +15,8 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -51,9 +53,15 @@ TEST_F(AppStartTest, FirstStartShowsFrameBarsStatusBarAndOneNewForm)
     ui::StatusBar* status = frame.GetStatusBar();
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(window.statusBar(), status);
-    for (const auto& [id, width] : std::vector<std::pair<unsigned, int>> {{32836, 125}, {32840, 125}, {32834, 75}}) {
+    // The widths are minimums: each pane shows its widest text whole.
+    const std::vector<std::tuple<unsigned, int, QString>> panes {{32836, 125, "Pos (x,y) : ( -88.88 , -88.88 )"},
+        {32840, 125, "Size (w,h) : ( 88.88 x 88.88 )"}, {32834, 75, " 888 of 888"}};
+    for (const auto& [id, width, widest] : panes) {
         ASSERT_NE(status->GetPane(id), nullptr) << id;
-        EXPECT_EQ(status->GetPane(id)->width(), width) << id;
+        EXPECT_GE(status->GetPane(id)->width(), width) << id;
+        EXPECT_GE(
+            status->GetPane(id)->contentsRect().width(), status->GetPane(id)->fontMetrics().horizontalAdvance(widest))
+            << id;
     }
     frame.SetPosText("Pos (x,y) : 1.00,2.00");
     EXPECT_EQ(status->GetPaneText(32836), "Pos (x,y) : 1.00,2.00");

@@ -10,8 +10,8 @@
 #include "forms/fields/richtext/format_code.h"
 #include "forms/fields/richtext/richtext.h"
 #include "forms/fields/richtext/textdrawinfo.h"
+#include "tests/fields/datatypes/edit_view.h"
 #include "tests/model/font_test_support.h"
-#include "tests/model/test_objects.h"
 #include "tests/platform/ui/run_events.h"
 
 #include "platform/ui/message_box.h"
@@ -44,22 +44,6 @@ std::string Named(uint8_t pitch, uint8_t marker, uint8_t charset, const std::str
 {
     return kEsc + "X" + std::string {char(pitch), char(marker), char(charset)} + name + kEsc;
 }
-
-class EditDocument : public FakeDocument {
-public:
-    bool IsInPlaceActive() const override { return inPlace; }
-    bool inPlace = false;
-};
-
-// The fill view: a real window for the editor and a document.
-class EditView : public FakeView {
-public:
-    QWidget* GetTrackingWindow() override { return &window; }
-    OBJECT_DOCUMENT* GetObjectDocument() override { return &doc; }
-
-    QWidget window;
-    EditDocument doc;
-};
 
 class EditCycle : public ProgramFontsTest {
 protected:

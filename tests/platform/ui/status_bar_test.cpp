@@ -4,6 +4,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/status_bar.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -42,6 +43,25 @@ TEST(StatusBar, PanesKeepTheirWidthsAndTexts)
     bar.SetPanes({{1, 40, "One"}});
     EXPECT_EQ(bar.GetPane(32836), nullptr);
     EXPECT_EQ(bar.GetPaneText(1), "One");
+}
+
+TEST(StatusBar, APaneShowsItsWidestTextWholeInTheBarsFont)
+{
+    const std::string pos = "Pos (x,y) : ( -88.88 , -88.88 )";
+    for (int points : {8, 12, 20}) {
+        ui::StatusBar bar;
+        QFont font = bar.font();
+        font.setPointSize(points);
+        bar.setFont(font);
+        bar.SetPanes({{32836, 125, "", pos}, {32834, 75, "", "Pg"}, {7, 60, ""}});
+        bar.SetPaneText(32836, pos);
+        QLabel* pane = bar.GetPane(32836);
+        const int needed = pane->fontMetrics().horizontalAdvance(QString::fromStdString(pos));
+        EXPECT_GE(pane->contentsRect().width(), needed) << points << " points";
+        EXPECT_GE(pane->width(), 125) << "the given width stays a minimum";
+        EXPECT_EQ(bar.GetPane(32834)->width(), 75) << "a short widest text keeps the given width";
+        EXPECT_EQ(bar.GetPane(7)->width(), 60);
+    }
 }
 
 TEST(StatusBar, MessagePaneShowsPromptsOrTheIdleMessage)

@@ -86,6 +86,9 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterFormatCommands();
     RegisterPageCommands();
     RegisterArrangeCommands();
+    RegisterRulerCommands();
+    RegisterFormatBarCommands();
+    RegisterDataCommands();
     RegisterStyleCommands();
 }
 
@@ -171,6 +174,7 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
         if (const QWidget* window = GetWindow(); window && !window->isEnabled())
             return;
         FBASEVIEW::OnActivateView(true, activated, deactivated);
+        UpdateRulers(true, true);
         if (!selection)
             return;
         if (selection->GetCount() > 0) {
@@ -184,6 +188,7 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
                     other->ClearSelection();
         return;
     }
+    HideRulerMarkers();
     FBASEVIEW::OnActivateView(false, activated, deactivated);
     if (!selection || selection->GetCount() == 0)
         return;
@@ -224,6 +229,10 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         return true;
     case QEvent::MouseButtonRelease: {
         auto& mouse = static_cast<QMouseEvent&>(e);
+        if (mouse.button() == Qt::RightButton) {
+            OnRButtonUp(EventPoint(mouse));
+            return true;
+        }
         if (mouse.button() != Qt::LeftButton)
             return false;
         OnLButtonUp(EventPoint(mouse), mouse.modifiers() & Qt::ShiftModifier);
@@ -232,10 +241,13 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
     case QEvent::MouseMove:
         // The pointer's position, or the selection's place and size.
         FBASEVIEW::OnEvent(e);
-        if (selection->GetCount() > 0)
+        if (selection->GetCount() > 0) {
             ShowSelectionPosSize();
-        else if (FFRAME* frame = MainFrameOfApp())
-            frame->SetSizeText("");
+        } else {
+            ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
+            if (FFRAME* frame = MainFrameOfApp())
+                frame->SetSizeText("");
+        }
         UpdateCursor(EventPoint(static_cast<QMouseEvent&>(e)));
         return false;
     case QEvent::KeyPress: {

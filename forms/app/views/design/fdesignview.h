@@ -19,7 +19,12 @@
 #include <string>
 #include <vector>
 
+class DATA_PROPS_SHEET;
 class FSELECTION;
+class RULERBAR;
+namespace ui {
+class PopupMenu;
+}
 class SelectionDrag;
 class UNDO_ACTION;
 
@@ -58,6 +63,7 @@ inline constexpr unsigned ID_FORMAT_FONT = 32892;
 inline constexpr unsigned ID_FORMAT_TEXT_SPACING = 32905;
 inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
 inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
+inline constexpr unsigned ID_EDIT_DATA_PROPERTIES = 32825;
 inline constexpr unsigned ID_ALIGN_LEFT = 176;
 inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
 inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
@@ -74,6 +80,7 @@ inline constexpr unsigned ID_SELECT_GROUP_MEMBER = 32823;
 inline constexpr unsigned ID_DRAW_BRING_TO_FRONT = 32789;
 inline constexpr unsigned ID_DRAW_SEND_TO_BACK = 32788;
 inline constexpr unsigned ID_DRAW_GROUP_RADIO = 32842;
+inline constexpr unsigned ID_VIEW_RULERS = 32914;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -200,6 +207,16 @@ public:
     void RefreshCurrentTextAttr();
     void RefreshCurrentAlignment();
     uint8_t GetBarAlignment() const { return barAlignment; }
+    // The format bar's boxes and buttons show the text attributes, the
+    // alignment and the rotation (fdesignview_formatbar.cpp).
+    void ShowFormatBar();
+    // The rotation box's angle (reduced into 0..3599 tenths), shown again
+    // in the box; with a value, that value is shown. 0 without a box.
+    uint16_t ReadRotationBox(const uint16_t* value);
+    // The box shows the rotation for new text with the text tool, the
+    // selection's with the selection tool; disabled where there is none.
+    void UpdateRotationBox();
+    uint16_t NewTextRotation() const { return newTextRotation; }
     uint8_t NewObjectAlignment() const { return alignment; }
     // While a format dialog or the appearance sheet runs, the selection
     // shows no handles.
@@ -325,6 +342,50 @@ public:
     // display switches are stored and every form view repainted.
     void OnOptions();
 
+    // Rulers (fdesignview_rulers.cpp): those of the view's child frame, null
+    // outside one.
+    RULERBAR* GetRuler(bool horizontal) const;
+    // While the view is active, each ruler asked for takes the view's scale,
+    // scroll position, page length and unit, and is drawn anew.
+    void UpdateRulers(bool horizontal, bool vertical);
+    // A device extent on the window, marked on both rulers.
+    void ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void HideRulerMarkers();
+    // The pointer's position (device units on the window).
+    void ShowPointerInRulers(POINT device);
+    // The rulers show object extents only while their selection flag is set.
+    void ShowRulerSelection(bool on);
+    // A rectangle in page twips, or null to clear the marks.
+    void ShowPositionInRulers(const RECT* rect) override;
+    // The selection's bounding rectangle, when objects are selected.
+    void ShowSelectionInRulers();
+    // The unit changed: the rulers take it and are drawn anew.
+    void SetRulerUnit(uint8_t rulerUnit);
+    // Each ruler is hidden when shown, shown when hidden; the frame lays
+    // itself out again.
+    void OnViewRulers();
+    // The base view's, then the rulers of each axis that moved follow.
+    SIZE RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc) override;
+    void OnZoomChanged() override;
+
+    // Right-button menus (fdesignview_context.cpp): the popups of the
+    // context menu, by what is selected.
+    enum ContextPopup {
+        kPopupNoSelection = 0,
+        kPopupGroup = 1,
+        kPopupField = 2,
+        kPopupTable = 3,
+        kPopupSingle = 4,
+        kPopupMultiple = 5,
+        kPopupButton = 6,
+    };
+    int ContextPopupIndex() const;
+    // The popup's items, each enabled as its command's update says.
+    ui::PopupMenu MakeContextMenu(int index);
+    // Off the selection, the object under the point is selected first; then
+    // the popup for the selection shows at the point and its command runs.
+    void OnRButtonUp(POINT point);
+
     // Arrange commands (fdesignview_arrange.cpp). Grouping, ungrouping and
     // radio groups empty the undo list.
     void OnGroup();
@@ -422,6 +483,23 @@ private:
     void RegisterFormatCommands();
     void RegisterPageCommands();
     void RegisterArrangeCommands();
+    void RegisterRulerCommands();
+    void RegisterFormatBarCommands();
+    // The text-style buttons: set the byte to the value, or back to 0 when
+    // it holds it already.
+    void ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value);
+    void OnTextColour();
+    void OnSizeBox();
+    void OnFaceBox();
+    void OnRotationBox();
+    // The angle the rotation box is to show: new text's with the text tool,
+    // the selection's with the selection tool; -1 for none.
+    int RotationToShow() const;
+    // Data Properties (fdesignview_data.cpp).
+    void RegisterDataCommands();
+    void OnDataProperties();
+    void WriteBackDataProperties(
+        DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
     void RegisterStyleCommands();
     // The undo list emptied, the form modified and the window brought up to
     // date.
@@ -462,6 +540,10 @@ private:
     // The alignment new objects take and the one the format bar shows.
     uint8_t alignment = 0;
     uint8_t barAlignment = 0;
+    // The rotation new text objects take, in tenths of a degree.
+    uint16_t newTextRotation = 0;
+    // What the rotation box last showed from this view (-1 none, -2 never).
+    int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
     STYLECOMBO* testStyleCombo = nullptr;

@@ -271,6 +271,7 @@ void FDESIGNVIEW::UpdateFormatBar()
 {
     RefreshCurrentTextAttr();
     RefreshCurrentAlignment();
+    ShowFormatBar();
     RefreshStyleBox();
 }
 

@@ -68,6 +68,8 @@ void FDESIGNVIEW::SetUnitEverywhere(uint8_t newUnit)
         app->GetUserSettings().inches = newUnit;
     for (FBASEVIEW* view : AllFormViews())
         view->SetUnit(newUnit);
+    for (FDESIGNVIEW* view : AllDesignViews())
+        view->SetRulerUnit(newUnit);
 }
 
 void FDESIGNVIEW::RegisterPageCommands()

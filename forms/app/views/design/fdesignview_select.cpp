@@ -249,11 +249,13 @@ void FDESIGNVIEW::ShowSelectionPosSize()
 {
     if (!selection || selection->GetCount() == 0) {
         ClearPosSize();
+        HideRulerMarkers();
         return;
     }
     RECT bounds;
     selection->GetRect(bounds);
     ShowPosSize(bounds);
+    ShowPositionInRulers(&bounds);
 }
 
 void FDESIGNVIEW::UpdateCursor(POINT point)

@@ -2,6 +2,7 @@
 // each kind for new objects, the attributes a style gives new objects, and
 // the format bar's style box.
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/frames/text_toolbar.h"
 #include "forms/app/program/forms_app.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
@@ -113,7 +114,8 @@ STYLECOMBO* FDESIGNVIEW::GetStyleCombo()
     if (testStyleCombo)
         return testStyleCombo;
     FFRAME* frame = MainFrameOfApp();
-    return frame ? STYLECOMBO::Find(frame->GetTextToolBar()) : nullptr;
+    TEXTTOOLBAR* bar = frame ? frame->GetTextToolBar() : nullptr;
+    return bar ? dynamic_cast<STYLECOMBO*>(bar->GetStyleCombo()) : nullptr;
 }
 
 void FDESIGNVIEW::RefreshStyleBox()

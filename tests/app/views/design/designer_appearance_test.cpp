@@ -5,6 +5,7 @@
 // Format and Shade work on the selection or on new objects; the alignment
 // pop-up centres a text; the menus offer the commands.
 #include "tests/app/support/designer_window.h"
+#include "tests/app/support/object_bytes.h"
 #include "tests/platform/ui/dialog_input.h"
 
 #include "forms/app/edit/undo_list.h"
@@ -41,31 +42,6 @@
 namespace {
 
 constexpr uint32_t kRed = 0x0000FF;
-
-std::vector<uint8_t> Written(FORMOBJ* object)
-{
-    io::MemoryFile file;
-    {
-        io::Archive ar(file, io::Archive::Store);
-        RECORDARCHIVE rec(ar);
-        object->Save(rec, object->GetType());
-        ar.Close();
-    }
-    return file.Data();
-}
-
-std::string Hex(const std::vector<uint8_t>& bytes)
-{
-    std::string text;
-    char buffer[4];
-    for (uint8_t b : bytes) {
-        std::snprintf(buffer, sizeof buffer, "%02X ", b);
-        text += buffer;
-    }
-    if (!text.empty())
-        text.pop_back();
-    return text;
-}
 
 // An object without any appearance attribute.
 class BareObject : public FORMOBJ {

@@ -25,7 +25,8 @@ TEST_F(DesignerProgramTest, DragToTheWindowEdgeScrollsThePage)
     ui::Frame* child = app->GetMainFrame()->GetActiveChild();
     auto* view = child ? dynamic_cast<FDESIGNVIEW*>(child->GetActiveView()) : nullptr;
     ASSERT_NE(view, nullptr);
-    app->GetMainFrame()->GetWindow()->resize(700, 500);
+    // The view narrow enough that the snapped edge stays inside the margin.
+    app->GetMainFrame()->GetWindow()->resize(640, 500);
     RunEventsFor(50);
     QWidget* window = view->GetWindow();
     ASSERT_NE(window, nullptr);

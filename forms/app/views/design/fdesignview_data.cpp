@@ -1,0 +1,84 @@
+// The design view's Data Properties command: the data properties sheet on
+// the one selected field, and what OK writes back to it.
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/dialogs/data/data_props_sheet.h"
+#include "forms/dialogs/data/field_type.h"
+#include "forms/document/fdocument.h"
+#include "forms/fields/datatypes/fieldvalues.h"
+#include "forms/model/border.h"
+#include "forms/model/fselection.h"
+#include "forms/res/program_resources.h"
+
+#include "platform/ui/cmd_ui.h"
+
+namespace {
+
+// Field property codes of the write-back.
+constexpr uint8_t kCodeDataType = 1;
+constexpr uint8_t kCodeValues = 2;
+constexpr uint8_t kCodeHelp = 3;
+constexpr uint8_t kCodeMandatory = 5;
+constexpr uint8_t kCodeProtected = 6;
+constexpr uint8_t kCodeSaveInDb = 7;
+constexpr uint8_t kCodeName = 8;
+
+} // namespace
+
+void FDESIGNVIEW::RegisterDataCommands()
+{
+    AddCommand(ID_EDIT_DATA_PROPERTIES, [this](unsigned) { OnDataProperties(); });
+    AddUpdate(ID_EDIT_DATA_PROPERTIES, [this](ui::CmdUI& cmdUI) {
+        FORMOBJ* first = selection ? selection->GetFirstSelected() : nullptr;
+        DATATYPE* type = nullptr;
+        cmdUI.Enable(selection && selection->GetCount() == 1 && first && first->GetType() != kTypeGroup
+            && first->GetAttribute(1, reinterpret_cast<uintptr_t>(&type)) && type);
+    });
+}
+
+void FDESIGNVIEW::OnDataProperties()
+{
+    FORMOBJ* object = selection ? selection->GetFirstSelected() : nullptr;
+    // Table columns come with tables.
+    if (!object || object->GetType() != kTypeField)
+        return;
+    FDOCUMENT* doc = GetFormDocument();
+    DATA_PROPS_SHEET sheet(ProgramResources().LoadString(kDataSheetCaption) + object->GetName(), this, GetWindow());
+    if (!sheet.InitFromField(object, doc ? doc->GetDocumentCounter() : 0))
+        return;
+    const uint8_t kindBefore = sheet.GetDataType()->GetTypeTag();
+    const std::string nameBefore = object->GetName();
+    if (sheet.DoModal() == 1)
+        WriteBackDataProperties(sheet, *object, kindBefore, nameBefore);
+    SetFocus();
+}
+
+void FDESIGNVIEW::WriteBackDataProperties(
+    DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore)
+{
+    const FIELD_TYPE& general = sheet.General();
+    // The objects read the view back as an OBJECT_VIEW.
+    const auto viewArg = reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(this));
+    selection->Invalidate(this);
+    selection->OnEvent(kCodeDataType, reinterpret_cast<uintptr_t>(sheet.GetDataType()), viewArg);
+    selection->OnEvent(kCodeHelp, reinterpret_cast<uintptr_t>(sheet.GetHelpText().c_str()), viewArg);
+    object.OnEvent(kCodeName, reinterpret_cast<uintptr_t>(general.GetName().c_str()), viewArg);
+    object.OnEvent(kCodeProtected, general.GetProtect() ? 1 : 0, viewArg);
+    object.OnEvent(kCodeMandatory, general.GetMandatory() ? 1 : 0, viewArg);
+    object.OnEvent(kCodeSaveInDb, general.GetSaveInDb() ? 1 : 0, viewArg);
+    FDOCUMENT* doc = GetFormDocument();
+    if (doc && (sheet.GetDataType()->GetTypeTag() != kindBefore || general.GetName() != nameBefore))
+        doc->GetUndoList().Clear();
+    const bool listBox = general.GetActAsListBox();
+    const FIELDVALUES* values = listBox ? sheet.GetValues() : nullptr;
+    object.OnEvent(kCodeValues, reinterpret_cast<uintptr_t>(values), viewArg);
+    if (BORDER border; selection->GetBorder(&border)) {
+        if (listBox) {
+            border.roundedFlag = 0;
+            border.SetDerived(0);
+        }
+        selection->ChangeBorder(border, this);
+    }
+    if (doc)
+        doc->SetModified(true);
+    selection->Invalidate(this);
+}

@@ -1,0 +1,248 @@
+// The design view's side of the format bar: the text style and colour
+// buttons, the typeface, size and rotation boxes read back when they lose
+// the focus, and the bar shown from the selection or the new-object
+// attributes.
+#include "forms/app/frames/main_frame.h"
+#include "forms/app/frames/rotation_box.h"
+#include "forms/app/frames/text_toolbar.h"
+#include "forms/app/program/forms_app.h"
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/dialogs/controls/colour_menu.h"
+#include "forms/document/fdocument.h"
+#include "forms/document/font_table.h"
+#include "forms/model/fontface.h"
+#include "forms/model/fselection.h"
+
+#include "platform/gdi/font_families.h"
+#include "platform/ui/cmd_ui.h"
+#include "platform/ui/command_bar.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+
+constexpr unsigned ID_TEXT_BOLD = 106;
+constexpr unsigned ID_TEXT_ITALIC = 107;
+constexpr unsigned ID_TEXT_UNDERLINE = 108;
+constexpr unsigned ID_TEXT_COLOUR = 109;
+constexpr unsigned ID_TEXT_WORD_UNDERLINE = 174;
+constexpr unsigned ID_TEXT_DOUBLE_UNDERLINE = 175;
+
+TEXTTOOLBAR* TextBar()
+{
+    FFRAME* frame = MainFrameOfApp();
+    return frame ? frame->GetTextToolBar() : nullptr;
+}
+
+// A change record that changes nothing yet.
+TEXTATTR NoChange()
+{
+    TEXTATTR change;
+    change.SetMixed();
+    return change;
+}
+
+// The selection's angle for the rotation box: one text object or group
+// that answers its angle query; -1 otherwise.
+int SelectionRotation(const FSELECTION* selection)
+{
+    if (!selection || selection->GetCount() != 1)
+        return -1;
+    FORMOBJ* object = selection->GetFirstSelected();
+    if (!object || (object->GetType() != kTypeText && object->GetType() != kTypeGroup))
+        return -1;
+    uint16_t angle = 0;
+    return object->QueryAngle(&angle) ? angle : -1;
+}
+
+} // namespace
+
+void FDESIGNVIEW::RegisterFormatBarCommands()
+{
+    struct StyleButton {
+        unsigned id;
+        uint8_t TEXTATTR::*field;
+        uint8_t value;
+    };
+    const StyleButton buttons[] = {
+        {ID_TEXT_BOLD, &TEXTATTR::bold, 1},
+        {ID_TEXT_ITALIC, &TEXTATTR::italic, 1},
+        {ID_TEXT_UNDERLINE, &TEXTATTR::underline, kUnderlineSingle},
+        {ID_TEXT_WORD_UNDERLINE, &TEXTATTR::underline, kUnderlineWord},
+        {ID_TEXT_DOUBLE_UNDERLINE, &TEXTATTR::underline, kUnderlineDouble},
+    };
+    for (const StyleButton& button : buttons) {
+        AddCommand(button.id, [this, button](unsigned) { ToggleTextStyle(button.field, button.value); });
+        AddUpdate(button.id, [this, button](ui::CmdUI& cmdUI) {
+            cmdUI.Enable(true);
+            cmdUI.SetCheck(GetTextAttr().*button.field == button.value ? 1 : 0);
+        });
+    }
+    AddCommand(ID_TEXT_COLOUR, [this](unsigned) { OnTextColour(); });
+    AddUpdate(ID_TEXT_COLOUR, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
+    AddCommand(ID_SIZE_BOX, [this](unsigned) { OnSizeBox(); });
+    AddCommand(ID_FACE_BOX, [this](unsigned) { OnFaceBox(); });
+    AddCommand(ID_ROTATION_BOX, [this](unsigned) { OnRotationBox(); });
+    // Between commands the bar follows the selection and the tool; a box
+    // the user is typing in keeps its text.
+    AddUpdate(ID_FACE_BOX, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        RefreshCurrentTextAttr();
+        RefreshCurrentAlignment();
+        TEXTTOOLBAR* bar = TextBar();
+        if (!bar || bar->GetFaceCombo()->hasFocus() || bar->GetSizeCombo()->hasFocus())
+            return;
+        bar->SetTextFormat(GetTextAttr(), false);
+        bar->SetAlignment(barAlignment);
+    });
+    AddUpdate(ID_SIZE_BOX, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
+    AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
+        const int angle = RotationToShow();
+        cmdUI.Enable(angle >= 0);
+        TEXTTOOLBAR* bar = TextBar();
+        if (bar && !bar->GetRotationCombo()->hasFocus() && angle != rotationShown)
+            UpdateRotationBox();
+    });
+}
+
+int FDESIGNVIEW::RotationToShow() const
+{
+    if (tool == kTypeText)
+        return newTextRotation;
+    if (tool == kSelectionTool)
+        return SelectionRotation(selection.get());
+    return -1;
+}
+
+void FDESIGNVIEW::ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value)
+{
+    TEXTATTR change = NoChange();
+    change.*field = GetTextAttr().*field == value ? 0 : value;
+    TEXTATTR shown = GetTextAttr();
+    shown.*field = change.*field;
+    SetTextAttr(shown);
+    ApplyTextAttr(change);
+}
+
+void FDESIGNVIEW::OnTextColour()
+{
+    COLOUR_MENU menu(1, 0);
+    QPoint corner;
+    QWidget* anchor = nullptr;
+    if (TEXTTOOLBAR* bar = TextBar())
+        for (QAction* action : bar->actions())
+            if (ui::CommandBar::CommandId(*action) == ID_TEXT_COLOUR)
+                anchor = bar->widgetForAction(action);
+    if (anchor)
+        corner = anchor->mapToGlobal(QPoint(0, anchor->height()));
+    else if (QWidget* window = GetWindow())
+        corner = window->mapToGlobal(QPoint(0, 0));
+    const unsigned chosen = ui::TrackPopupMenu(menu.Menu(), {corner.x(), corner.y()}, GetWindow());
+    if (chosen < kFirstColourName || chosen > kAutomaticColourId) {
+        SetFocus();
+        return;
+    }
+    TEXTATTR change = NoChange();
+    change.colour = ColourFromMenuIndex(chosen);
+    TEXTATTR shown = GetTextAttr();
+    shown.colour = change.colour;
+    SetTextAttr(shown);
+    ApplyTextAttr(change);
+    SetFocus();
+}
+
+void FDESIGNVIEW::OnSizeBox()
+{
+    TEXTTOOLBAR* bar = TextBar();
+    if (!bar || !bar->GetSizeCombo() || bar->GetSizeCombo()->currentIndex() < 0)
+        return;
+    const uint16_t points = GetComboSelValue(*bar->GetSizeCombo(), bar->GetSizes());
+    if (points == 0 || points * 20 == GetTextAttr().size)
+        return;
+    TEXTATTR change = NoChange();
+    change.size = static_cast<uint16_t>(points * 20);
+    TEXTATTR shown = GetTextAttr();
+    shown.size = change.size;
+    SetTextAttr(shown);
+    ApplyTextAttr(change);
+}
+
+void FDESIGNVIEW::OnFaceBox()
+{
+    TEXTTOOLBAR* bar = TextBar();
+    FONT_TABLE* table = GetProgramFontTable();
+    if (!bar || !bar->GetFaceCombo() || !table)
+        return;
+    const std::string name = GetComboSelText(*bar->GetFaceCombo());
+    const std::vector<gdi::FontFamily> families = gdi::EnumInstalledFontFamilies(name);
+    if (families.empty()) {
+        // A face nobody has keeps the current one.
+        bar->SetTextFormat(GetTextAttr(), true);
+        return;
+    }
+    const gdi::FontFamily& family = families.front();
+    const uint16_t face = table->FindOrAdd(FONTFACE(family.faceName, family.pitchAndFamily, family.charSet));
+    if (face == GetTextAttr().face)
+        return;
+    TEXTATTR change = NoChange();
+    change.face = face;
+    TEXTATTR shown = GetTextAttr();
+    shown.face = face;
+    SetTextAttr(shown);
+    ApplyTextAttr(change);
+}
+
+void FDESIGNVIEW::OnRotationBox()
+{
+    if (!TextBar() || !TextBar()->GetRotationCombo() || !TextBar()->GetRotationCombo()->isEnabled())
+        return;
+    const uint16_t angle = ReadRotationBox(nullptr);
+    rotationShown = angle;
+    if (tool == kTypeText) {
+        newTextRotation = angle;
+        return;
+    }
+    if (tool != kSelectionTool || SelectionRotation(selection.get()) < 0 || SelectionRotation(selection.get()) == angle)
+        return;
+    selection->SetRotation(angle, this);
+    if (FDOCUMENT* doc = GetFormDocument())
+        doc->SetModified(true);
+}
+
+uint16_t FDESIGNVIEW::ReadRotationBox(const uint16_t* value)
+{
+    TEXTTOOLBAR* bar = TextBar();
+    QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
+    if (!box)
+        return 0;
+    return value ? ShowRotation(*box, *value) : ReadRotationCombo(*box);
+}
+
+void FDESIGNVIEW::UpdateRotationBox()
+{
+    TEXTTOOLBAR* bar = TextBar();
+    QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
+    if (!box)
+        return;
+    const int angle = RotationToShow();
+    rotationShown = angle;
+    box->setEnabled(angle >= 0);
+    if (angle >= 0) {
+        const auto shown = static_cast<uint16_t>(angle);
+        ReadRotationBox(&shown);
+    } else {
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+}
+
+void FDESIGNVIEW::ShowFormatBar()
+{
+    TEXTTOOLBAR* bar = TextBar();
+    if (!bar)
+        return;
+    bar->SetTextFormat(GetTextAttr(), false);
+    bar->SetAlignment(barAlignment);
+    UpdateRotationBox();
+}

@@ -1,0 +1,216 @@
+// The Window menu's commands and the splitter's page buttons in the running
+// program: New Window numbers the frames of a form, Arrange Icons lines up
+// minimised frames along the bottom, Split tracks both bars from the
+// keyboard or the pointer, and the page buttons under each row's bar move
+// between pages and to the ends of the first and last page.
+#include "tests/app/frames/form_window_fixture.h"
+
+#include "forms/app/frames/child_frame.h"
+#include "forms/app/frames/splitter_buttons.h"
+#include "forms/app/template/form_classes.h"
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/document/fdocument.h"
+
+#include "platform/ui/owner_draw_button.h"
+#include "platform/ui/splitter.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+constexpr unsigned ID_WINDOW_NEW = 57648;
+constexpr unsigned ID_WINDOW_ARRANGE = 57649;
+constexpr unsigned ID_WINDOW_SPLIT = 57653;
+
+class WindowCommandsTest : public FormWindowTest {
+protected:
+    void SetUp() override
+    {
+        FormWindowTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        splitter = frame->GetSplitter();
+    }
+    bool Command(unsigned id) { return app->GetMainFrame()->ExecuteCommand(id); }
+    void Key(int key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(splitter, &press);
+    }
+    void Mouse(QWidget& window, QEvent::Type type, QPoint at)
+    {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, QPointF(at), window.mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &e);
+    }
+    void ClickButton(int row, bool up)
+    {
+        ui::OwnerDrawButton* button = frame->GetSplitterButtons()->GetButton(row, up);
+        ASSERT_NE(button, nullptr);
+        QWidget* widget = button->GetWidget();
+        Mouse(*widget, QEvent::MouseButtonPress, QPoint(4, 4));
+        Mouse(*widget, QEvent::MouseButtonRelease, QPoint(4, 4));
+    }
+    std::vector<QString> Titles()
+    {
+        std::vector<QString> titles;
+        for (QMdiSubWindow* window : app->GetMainFrame()->GetClientArea()->subWindowList(QMdiArea::CreationOrder))
+            titles.push_back(window->windowTitle());
+        return titles;
+    }
+
+    ui::Splitter* splitter = nullptr;
+};
+
+TEST_F(WindowCommandsTest, NewWindowNumbersTheFramesOfTheForm)
+{
+    const QString title = QString::fromStdString(view->GetDocument()->GetTitle());
+    ASSERT_TRUE(Command(ID_WINDOW_NEW));
+    RunEventsFor(20);
+    const std::vector<ui::Frame*> children = app->GetMainFrame()->GetChildren();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[1]->GetActiveDocument(), view->GetDocument());
+    EXPECT_NE(dynamic_cast<FDESIGNVIEW*>(children[1]->GetActiveView()), nullptr);
+    EXPECT_EQ(Titles(), (std::vector<QString> {title + ":1", title + ":2"}));
+    ASSERT_TRUE(Command(ID_WINDOW_NEW));
+    RunEventsFor(20);
+    EXPECT_EQ(Titles(), (std::vector<QString> {title + ":1", title + ":2", title + ":3"}));
+
+    // Closing the second renumbers the others; the last one alone shows the
+    // plain title.
+    EXPECT_TRUE(children[1]->OnClose());
+    EXPECT_EQ(Titles(), (std::vector<QString> {title + ":1", title + ":2"}));
+    EXPECT_TRUE(app->GetMainFrame()->GetChildren()[1]->OnClose());
+    EXPECT_EQ(Titles(), (std::vector<QString> {title}));
+    EXPECT_EQ(app->GetMainFrame()->GetChildren().size(), 1u);
+}
+
+TEST_F(WindowCommandsTest, ArrangeIconsLinesMinimisedFramesAlongTheBottom)
+{
+    ASSERT_TRUE(app->ExecuteCommand(ID_FILE_NEW));
+    ASSERT_TRUE(app->ExecuteCommand(ID_FILE_NEW));
+    RunEventsFor(20);
+    QMdiArea* area = app->GetMainFrame()->GetClientArea();
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(windows.size(), 3);
+    for (QMdiSubWindow* window : windows)
+        window->showNormal();
+    windows[0]->showMinimized();
+    windows[2]->showMinimized();
+    windows[0]->move(300, 40);
+    windows[2]->move(10, 200);
+    RunEventsFor(10);
+    ASSERT_TRUE(windows[0]->isMinimized());
+    ASSERT_TRUE(windows[2]->isMinimized());
+    ASSERT_TRUE(Command(ID_WINDOW_ARRANGE));
+    const int bottom = area->viewport()->height();
+    EXPECT_EQ(windows[0]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(windows[2]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(windows[0]->x(), 0);
+    EXPECT_EQ(windows[2]->x(), windows[0]->width());
+}
+
+TEST_F(WindowCommandsTest, SplitTracksBothBarsFromTheKeyboardAndThePointer)
+{
+    ASSERT_TRUE(Command(ID_WINDOW_SPLIT));
+    ASSERT_TRUE(splitter->IsTrackingSplit());
+    const int bar = splitter->GetScrollBar(Qt::Vertical, 0)->width();
+    const QPoint centre((splitter->width() - bar) / 2, (splitter->height() - bar) / 2);
+    EXPECT_EQ(splitter->GetTrackedSplit(), centre);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(splitter->GetTrackedSplit(), centre + QPoint(30, 15));
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(splitter->IsTrackingSplit());
+    ASSERT_EQ(splitter->GetRowCount(), 2);
+    ASSERT_EQ(splitter->GetColumnCount(), 2);
+    EXPECT_EQ(splitter->GetRowHeight(0), centre.y() + 15);
+    EXPECT_EQ(splitter->GetColumnWidth(0), centre.x() + 30);
+
+    // Esc leaves the splits where they were.
+    ASSERT_TRUE(Command(ID_WINDOW_SPLIT));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(splitter->IsTrackingSplit());
+    EXPECT_EQ(splitter->GetRowHeight(0), centre.y() + 15);
+    EXPECT_EQ(splitter->GetColumnWidth(0), centre.x() + 30);
+
+    // The pointer moves both bars, a click fixes them.
+    ASSERT_TRUE(Command(ID_WINDOW_SPLIT));
+    Mouse(*splitter, QEvent::MouseMove, QPoint(200, 150));
+    EXPECT_EQ(splitter->GetTrackedSplit(), QPoint(200, 150));
+    Mouse(*splitter, QEvent::MouseButtonPress, QPoint(210, 160));
+    EXPECT_FALSE(splitter->IsTrackingSplit());
+    EXPECT_EQ(splitter->GetRowHeight(0), 160);
+    EXPECT_EQ(splitter->GetColumnWidth(0), 210);
+}
+
+TEST_F(WindowCommandsTest, PageButtonsStandUnderEachRowsBar)
+{
+    SplitterButtons* buttons = frame->GetSplitterButtons();
+    ASSERT_NE(buttons, nullptr);
+    QScrollBar* bar = splitter->GetScrollBar(Qt::Vertical, 0);
+    for (const bool up : {true, false}) {
+        ui::OwnerDrawButton* button = buttons->GetButton(0, up);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->GetDlgCtrlID(), up ? 982 : 983);
+        const gdi::RECT r = button->GetWindowRect();
+        EXPECT_EQ(r.bottom - r.top, 16);
+        EXPECT_EQ(r.right - r.left, bar->width() + 1);
+        EXPECT_EQ(r.top, bar->geometry().bottom() + 1 + (up ? 0 : 16));
+    }
+    EXPECT_EQ(buttons->GetButton(1, true), nullptr) << "made on first use";
+    ASSERT_TRUE(splitter->SplitRow(300));
+    RunEventsFor(10);
+    ASSERT_NE(buttons->GetButton(1, false), nullptr);
+    EXPECT_EQ(buttons->GetButton(1, false)->GetDlgCtrlID(), 985);
+    EXPECT_TRUE(buttons->GetButton(1, false)->GetWidget()->isVisible());
+    EXPECT_EQ(buttons->GetButton(1, true)->GetWindowRect().top,
+        splitter->GetScrollBar(Qt::Vertical, 1)->geometry().bottom() + 1);
+    splitter->DeleteRow(1);
+    RunEventsFor(10);
+    EXPECT_FALSE(buttons->GetButton(1, false)->GetWidget()->isVisible());
+}
+
+TEST_F(WindowCommandsTest, PageButtonsOnTheFirstAndLastPage)
+{
+    view->OnAppendPage();
+    view->SetPage(1);
+    view->OnPageChanged();
+    RunEventsFor(10);
+    QScrollBar* bar = splitter->GetScrollBar(Qt::Vertical, 0);
+    ASSERT_GT(bar->maximum(), 0) << "the page is taller than the pane";
+    const int middle = bar->maximum() / 2;
+
+    // Up on the first page only scrolls to the top.
+    bar->setValue(middle);
+    ClickButton(0, true);
+    EXPECT_EQ(view->GetCurrentPage(), 1);
+    EXPECT_EQ(bar->value(), bar->minimum());
+    // Down goes to the next page, at its top.
+    bar->setValue(middle);
+    ClickButton(0, false);
+    EXPECT_EQ(view->GetCurrentPage(), 2);
+    EXPECT_EQ(bar->value(), bar->minimum());
+    // Down on the last page scrolls to its bottom, and stays there.
+    ClickButton(0, false);
+    EXPECT_EQ(view->GetCurrentPage(), 2);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    ClickButton(0, false);
+    EXPECT_EQ(view->GetCurrentPage(), 2);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    // Up goes back a page.
+    ClickButton(0, true);
+    EXPECT_EQ(view->GetCurrentPage(), 1);
+    EXPECT_EQ(bar->value(), bar->minimum());
+}
+
+} // namespace
