@@ -57,6 +57,7 @@ void FDOCUMENT::DeleteContents()
     tabOrder.RemoveAll();
     objects.RemoveAll();
     styles.RemoveAll();
+    styleKinds.Clear();
     specialFields.RemoveAll();
     MakeDefaultSpecialFields(specialFields);
     pages = std::make_unique<FPAGELIST>();

@@ -7,6 +7,7 @@
 #include "forms/app/edit/undo_list.h"
 #include "forms/document/field_index.h"
 #include "forms/document/ptrarray.h"
+#include "forms/document/style_kinds.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 
@@ -63,6 +64,23 @@ public:
     PTRARRAY& GetTabOrder() { return tabOrder; }
     // Undo Deletion's record and the format commands' snapshots.
     UNDO_LIST& GetUndoList() { return undoList; }
+
+    // Styles (fdocument_styles.cpp).
+    FORMOBJ* FindFirstStyle(uint8_t type);
+    FORMOBJ* FindNextStyle(uint8_t type, FORMOBJ* after);
+    FORMOBJ* GetFirstListObject();
+    FORMOBJ* GetNextObject(FORMOBJ* object);
+    // 1 when added: before the first style of its type whose name sorts
+    // after its own (case ignored), else right after the last of its type,
+    // or at the head when it is the first of its type. A style of the same
+    // type and name refuses it (0), and it is deleted.
+    int AddStyleInNameOrder(std::unique_ptr<FORMOBJ> style);
+    // Empties the undo list; every object, group member and special field
+    // that follows the style keeps its look as its own; the style is
+    // deleted.
+    void DeleteStyle(FORMOBJ* style);
+    // The current style name of each kind for new objects.
+    STYLE_KINDS& GetStyleKinds() { return styleKinds; }
 
     // The filling order as the undo list sees it.
     void Renumber() override { tabOrder.Renumber(); }
@@ -184,6 +202,8 @@ private:
     // page and one layout.
     void CheckPagesAndLayouts();
     void ReadSettings(uint8_t tag, RECORDARCHIVE& ar);
+    // The masters that read styles named are dropped.
+    void DropStyleMasters();
     void WriteTrailer(RECORDARCHIVE& ar);
     void ReadTrailer(RECORDARCHIVE& ar);
     bool Load(storage::Storage& root);
@@ -197,6 +217,7 @@ private:
     FOBJLIST objects;
     FOBJLIST styles;
     FOBJLIST specialFields;
+    STYLE_KINDS styleKinds;
     std::unique_ptr<FPAGELIST> pages;
     std::unique_ptr<FLAYLIST> layouts;
     PTRARRAY tabOrder;

@@ -148,6 +148,7 @@ void FDOCUMENT::ReadFormBody(RECORDARCHIVE& ar)
             break;
         case kStylesSection:
             styles.Load(ar, fonts);
+            DropStyleMasters();
             break;
         case kObjectsSection:
             objects.Load(ar, fonts);

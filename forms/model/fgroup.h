@@ -58,6 +58,16 @@ public:
     int GetShadow(SHADOW* out) override;
     int GetAttribute(int kind, uintptr_t out) override;
     std::unique_ptr<FORMOBJ> Clone() const override;
+
+    // Masters (fgroup_master.cpp): the topmost member's master when every
+    // member has its type and master, else null; the rest pass to every
+    // member (a master only to members of its type and nested groups).
+    FORMOBJ* GetMaster() const override;
+    void SetMaster(FORMOBJ* master) override;
+    int ApplyMasterIfType(uint8_t type, FORMOBJ* master, OBJECT_VIEW* view) override;
+    void ReleaseMaster() override;
+    void InvalidateIfMaster(OBJECT_VIEW* view, FORMOBJ* master) override;
+    void DropMasterIfZero(int flag, uintptr_t arg) override;
     uint16_t DeleteMembersOfType(uint8_t type) override { return members.DeleteAllOfType(type); }
 
     FOBJLIST& GetMembers() override { return members; }

@@ -61,6 +61,12 @@ public:
     int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
     int ShowProperties(OBJECT_VIEW* view) override;
     int ApplyMasterIfType(uint8_t type, FORMOBJ* master, OBJECT_VIEW* view) override;
+    // Every selected object leaves its style, keeping its look
+    // (fselection_styles.cpp).
+    void ReleaseMaster() override;
+    // The distinct types of the selected objects and of the members of
+    // selected groups (groups left out), in list order.
+    std::vector<uint8_t> SelectedKinds() const;
     void SetRotation(uint16_t angle, OBJECT_VIEW* view) override;
     void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
     void Redraw(OBJECT_VIEW* view) override;

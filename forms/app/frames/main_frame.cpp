@@ -1,5 +1,7 @@
 #include "forms/app/frames/main_frame.h"
 
+#include "forms/app/frames/style_combo.h"
+
 #include "forms/app/frames/bar_placement.h"
 #include "forms/app/frames/factory_toolbar.h"
 #include "forms/app/frames/frame_resources.h"
@@ -162,6 +164,7 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
         case PlacedBar::Text:
             bar = textBar_ = MakeBar(new TEXTTOOLBAR(&window), Qt::TopToolBarArea | Qt::BottomToolBarArea);
             GetTextToolBar()->FillCombos(InstalledFontNames());
+            STYLECOMBO::PutIntoBar(*GetTextToolBar());
             break;
         case PlacedBar::Tipviewer:
             break;

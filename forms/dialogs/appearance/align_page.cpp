@@ -2,6 +2,7 @@
 
 #include "forms/dialogs/appearance/align_rules.h"
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -38,6 +39,8 @@ bool ALIGNPAGE::OnCommand(int id, unsigned code)
 
 void ALIGNPAGE::OnAlignChanged()
 {
-    if (owner && owner->GetView())
+    if (styleSheet)
+        styleSheet->ApplyAlignment(alignment);
+    else if (owner && owner->GetView())
         owner->GetView()->SetSelectionAlignment(alignment, owner->ApplyFlag());
 }

@@ -7,10 +7,13 @@
 #include <cstdint>
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class ALIGNPAGE : public ui::PropertyPage {
 public:
     explicit ALIGNPAGE(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetAlignment(uint8_t value) { alignment = value; }
     uint8_t GetAlignment() const { return alignment; }
@@ -24,5 +27,6 @@ private:
     void OnAlignChanged();
 
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     uint8_t alignment = 0;
 };

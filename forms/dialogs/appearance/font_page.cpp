@@ -1,6 +1,7 @@
 #include "forms/dialogs/appearance/font_page.h"
 
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -12,7 +13,9 @@ FONT_PAGE::FONT_PAGE(OBJAPPDLG* sheet)
     : ui::PropertyPage(ProgramResources().LoadDialog(kTextPageId))
     , owner(sheet)
     , editor([this](const TEXTATTR& change) {
-        if (owner && owner->GetView())
+        if (styleSheet)
+            styleSheet->ApplyFont(change);
+        else if (owner && owner->GetView())
             owner->GetView()->ApplyTextAttr(change);
     })
 {}

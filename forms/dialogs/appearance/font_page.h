@@ -8,10 +8,13 @@
 #include "platform/ui/dialog/property_page.h"
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class FONT_PAGE : public ui::PropertyPage {
 public:
     explicit FONT_PAGE(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetFont(const TEXTATTR& format) { editor.SetFont(format); }
     const TEXTATTR& GetFont() const { return editor.GetFont(); }
@@ -23,5 +26,6 @@ protected:
 
 private:
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     FONT_EDITOR editor;
 };

@@ -1,6 +1,7 @@
 #include "forms/dialogs/appearance/line_page.h"
 
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -28,6 +29,8 @@ bool LINEPAGE::OnCommand(int id, unsigned code)
 
 void LINEPAGE::OnBorderChanged()
 {
-    if (owner && owner->GetView())
+    if (styleSheet)
+        styleSheet->ApplyBorder(border);
+    else if (owner && owner->GetView())
         owner->GetView()->SetSelectionBorder(border, owner->ApplyFlag());
 }

@@ -8,10 +8,13 @@
 #include "platform/ui/dialog/property_page.h"
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class LINEPAGE : public ui::PropertyPage {
 public:
     explicit LINEPAGE(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetBorder(const BORDER& border) { editor.SetBorder(border); }
     const BORDER& GetBorder() const { return border; }
@@ -26,6 +29,7 @@ private:
 
     BORDER border;
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     LINE_EDITOR editor;
     int initialised = 0;
 };

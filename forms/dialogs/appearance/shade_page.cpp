@@ -1,6 +1,7 @@
 #include "forms/dialogs/appearance/shade_page.h"
 
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -27,6 +28,8 @@ bool SHADEPAGE::OnCommand(int id, unsigned code)
 
 void SHADEPAGE::OnShadeChanged()
 {
-    if (owner && owner->GetView())
+    if (styleSheet)
+        styleSheet->ApplyShade(shade);
+    else if (owner && owner->GetView())
         owner->GetView()->SetSelectionShade(shade, owner->ApplyFlag());
 }

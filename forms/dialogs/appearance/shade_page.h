@@ -8,10 +8,13 @@
 #include "platform/ui/dialog/property_page.h"
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class SHADEPAGE : public ui::PropertyPage {
 public:
     explicit SHADEPAGE(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetShade(const BASICSHADE& shade) { editor.SetShade(shade); }
     const BASICSHADE& GetShade() const { return shade; }
@@ -26,5 +29,6 @@ private:
 
     BASICSHADE shade;
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     SHADE_EDITOR editor;
 };

@@ -1,6 +1,7 @@
 #include "forms/dialogs/appearance/shadow_page.h"
 
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -27,6 +28,8 @@ bool SHADOWPP::OnCommand(int id, unsigned code)
 
 void SHADOWPP::OnShadowChanged()
 {
-    if (owner && owner->GetView())
+    if (styleSheet)
+        styleSheet->ApplyShadow(shadow);
+    else if (owner && owner->GetView())
         owner->GetView()->SetSelectionShadow(shadow, owner->ApplyFlag());
 }

@@ -8,10 +8,13 @@
 #include "platform/ui/dialog/property_page.h"
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class SHADOWPP : public ui::PropertyPage {
 public:
     explicit SHADOWPP(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetShadow(const SHADOW& shadow) { editor.SetShadow(shadow); }
     const SHADOW& GetShadow() const { return shadow; }
@@ -27,5 +30,6 @@ private:
 
     SHADOW shadow;
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     SHADOW_EDITOR editor;
 };

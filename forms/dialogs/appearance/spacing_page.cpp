@@ -1,6 +1,7 @@
 #include "forms/dialogs/appearance/spacing_page.h"
 
 #include "forms/dialogs/appearance/objappdlg.h"
+#include "forms/dialogs/styles/stylesheet.h"
 #include "forms/model/object_view.h"
 #include "forms/res/program_resources.h"
 
@@ -12,7 +13,9 @@ LSPACEDLG::LSPACEDLG(OBJAPPDLG* sheet)
     : ui::PropertyPage(ProgramResources().LoadDialog(kSpacingPageId))
     , owner(sheet)
     , editor([this](uint16_t value) {
-        if (owner && owner->GetView())
+        if (styleSheet)
+            styleSheet->ApplyLineSpacing(value);
+        else if (owner && owner->GetView())
             owner->GetView()->SetSelectionLineSpacing(value, owner->ApplyFlag());
     })
 {}

@@ -8,10 +8,13 @@
 #include "platform/ui/dialog/property_page.h"
 
 class OBJAPPDLG;
+class STYLESHEET;
 
 class LSPACEDLG : public ui::PropertyPage {
 public:
     explicit LSPACEDLG(OBJAPPDLG* owner);
+    // A style sheet as the owner: changes go to its prototype instead.
+    void SetStyleSheet(STYLESHEET* sheet) { styleSheet = sheet; }
 
     void SetSpacing(uint16_t value) { editor.SetSpacing(value); }
     uint16_t GetSpacing() const { return editor.GetSpacing(); }
@@ -25,5 +28,6 @@ protected:
 
 private:
     OBJAPPDLG* owner;
+    STYLESHEET* styleSheet = nullptr;
     SPACING_EDITOR editor;
 };

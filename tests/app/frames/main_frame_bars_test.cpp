@@ -5,6 +5,7 @@
 
 #include "forms/app/frames/factory_toolbar.h"
 #include "forms/app/frames/std_toolbar.h"
+#include "forms/app/frames/style_combo.h"
 #include "forms/app/frames/text_toolbar.h"
 #include "forms/app/template/form_classes.h"
 
@@ -44,8 +45,9 @@ std::vector<BoxPlace> Boxes(FFRAME& frame)
 {
     std::vector<BoxPlace> places;
     for (QToolBar* bar : std::initializer_list<QToolBar*> {frame.GetStdToolBar(), frame.GetTextToolBar()})
-        for (BarComboBox* box : bar->findChildren<BarComboBox*>())
-            places.push_back({box, box->geometry(), box->font().pixelSize()});
+        for (QComboBox* combo : bar->findChildren<QComboBox*>())
+            if (auto* box = dynamic_cast<BarComboBox*>(combo))
+                places.push_back({box, box->geometry(), box->font().pixelSize()});
     return places;
 }
 
@@ -71,8 +73,8 @@ TEST_F(MainFrameBarsTest, BoxesStandInTheirSlotsAndEveryButtonHasItsImage)
     EXPECT_GE(format.GetFaceCombo()->width(), 125);
     EXPECT_EQ(format.GetSizeCombo()->currentText(), "12");
     EXPECT_EQ(format.GetRotationCombo()->count(), 8);
-    // The style box's slot is kept.
-    EXPECT_TRUE(format.actions().at(kStyleBoxSlot)->isSeparator());
+    // The style box stands in its slot.
+    EXPECT_NE(dynamic_cast<STYLECOMBO*>(format.GetStyleCombo()), nullptr);
 
     for (QToolBar* bar : std::initializer_list<QToolBar*> {&standard, frame.GetFactoryToolBar(), &format})
         for (QAction* action : bar->actions())

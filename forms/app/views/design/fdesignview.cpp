@@ -90,6 +90,7 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterRulerCommands();
     RegisterFormatBarCommands();
     RegisterDataCommands();
+    RegisterStyleCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

@@ -4,8 +4,10 @@
 // page's snap grid, deletion and Undo Deletion.
 #pragma once
 
+#include "forms/app/frames/style_combo.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/app/views/fdroptarget.h"
+#include "forms/dialogs/styles/style_site.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -116,7 +118,9 @@ inline constexpr ToolCommand kToolCommands[] = {
 
 class FDESIGNVIEW
     : public FBASEVIEW
-    , public DragReceiver {
+    , public DragReceiver
+    , public STYLE_SITE
+    , public STYLE_BOX_OWNER {
 public:
     FDESIGNVIEW();
     ~FDESIGNVIEW() override;
@@ -413,6 +417,37 @@ public:
     // A deleted member (or the group it dissolved) goes to the undo record.
     void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept) override;
 
+    // Styles (fdesignview_styles.cpp).
+    // The Style Manager on this view's form.
+    void OnStyleManager();
+    // The style's attributes become those new objects take.
+    void LoadDefaultsFromStyle(uint8_t kind, std::string_view name);
+    // The style the tool's kind follows for new objects, or null.
+    FORMOBJ* GetCurrentStyle();
+    // A format change for new objects: the attributes the tool's style gave
+    // stay, and new objects no longer follow it.
+    void DropCurrentStyle();
+    // A new object from a tool follows its kind's current style.
+    void ApplyCurrentStyle(FORMOBJ& object);
+    // The format bar's style box, or null.
+    STYLECOMBO* GetStyleCombo();
+    // The box shows the current tool's style, or the selection's.
+    void RefreshStyleBox();
+    // The box's drop-down list, and the choice taken when it loses the
+    // focus.
+    void FillStyleBox(STYLECOMBO& box);
+    void TakeStyleBoxChoice(STYLECOMBO& box);
+    void OnStyleBoxNotify(STYLECOMBO& box, unsigned code) override;
+    // What the Style Manager asks of the view.
+    FDOCUMENT* GetStyleDocument() override { return GetFormDocument(); }
+    std::unique_ptr<FORMOBJ> NewStyleObject(uint8_t type) override { return NewObjectOfType(type); }
+    // After a deletion: the undo list is emptied and a deleted current style
+    // is no longer followed by new objects.
+    void ApplyStyle(std::string_view entry) override;
+    void RedrawStyleUsers() override;
+    // Tests give the view a box of their own.
+    void SetStyleComboForTest(STYLECOMBO* box) { testStyleCombo = box; }
+
 private:
     // The margin rectangle's test (the page's with the out-of-place flag)
     // of a point in twips relative to the scroll origin.
@@ -482,6 +517,7 @@ private:
     void OnDataProperties();
     void WriteBackDataProperties(
         DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
+    void RegisterStyleCommands();
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();
@@ -527,4 +563,5 @@ private:
     int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
+    STYLECOMBO* testStyleCombo = nullptr;
 };

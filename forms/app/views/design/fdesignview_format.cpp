@@ -243,6 +243,7 @@ void FDESIGNVIEW::SetTextAlignment(uint8_t code)
         if (FDOCUMENT* doc = GetFormDocument())
             doc->SetModified(true);
     } else {
+        DropCurrentStyle();
         alignment = code;
         barAlignment = code;
     }
@@ -258,6 +259,7 @@ void FDESIGNVIEW::ApplyTextAttr(const TEXTATTR& change)
         if (FDOCUMENT* doc = GetFormDocument())
             doc->SetModified(true);
     } else {
+        DropCurrentStyle();
         textAttr.Merge(change);
         currentFont = textAttr;
     }
@@ -271,12 +273,15 @@ void FDESIGNVIEW::UpdateFormatBar()
     RefreshCurrentTextAttr();
     RefreshCurrentAlignment();
     ShowFormatBar();
+    RefreshStyleBox();
 }
 
 void FDESIGNVIEW::RefreshCurrentTextAttr()
 {
     TEXTATTR shown;
     if (selection && selection->GetFont(&shown))
+        SetTextAttr(shown);
+    else if (FORMOBJ* style = GetCurrentStyle(); style && style->GetFont(&shown))
         SetTextAttr(shown);
     else
         SetTextAttr(currentFont);
@@ -285,7 +290,12 @@ void FDESIGNVIEW::RefreshCurrentTextAttr()
 void FDESIGNVIEW::RefreshCurrentAlignment()
 {
     uint8_t shown = 0;
-    barAlignment = selection && selection->GetAlignment(&shown) ? shown : alignment;
+    if (selection && selection->GetAlignment(&shown))
+        barAlignment = shown;
+    else if (FORMOBJ* style = GetCurrentStyle(); style && style->GetAlignment(&shown))
+        barAlignment = shown;
+    else
+        barAlignment = alignment;
 }
 
 // The current attributes.
@@ -294,6 +304,8 @@ int FDESIGNVIEW::GetCurrentShadow(SHADOW* out)
 {
     if (selection && selection->GetShadow(out))
         return 1;
+    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetShadow(out))
+        return 0;
     out->Copy(currentShadow);
     return 0;
 }
@@ -302,6 +314,8 @@ int FDESIGNVIEW::GetCurrentBorder(BORDER* out)
 {
     if (selection && selection->GetBorder(out) && !out->IsSpecialStyle())
         return 1;
+    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetBorder(out))
+        return 0;
     out->Copy(currentBorder);
     return 0;
 }
@@ -310,6 +324,8 @@ int FDESIGNVIEW::GetCurrentShade(BASICSHADE* out)
 {
     if (selection && selection->GetShade(out) && !out->IsSpecialPattern())
         return 1;
+    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetShade(out))
+        return 0;
     out->Copy(currentShade);
     out->noFill = currentShade.noFill;
     return 0;
@@ -327,7 +343,10 @@ void FDESIGNVIEW::OnFormatShadow()
     FormatSteps steps;
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetShadow().IsEqual(old); };
-    steps.keepForNewObjects = [&] { currentShadow.Copy(dialog.GetShadow()); };
+    steps.keepForNewObjects = [&] {
+        DropCurrentStyle();
+        currentShadow.Copy(dialog.GetShadow());
+    };
     steps.restoreNewObjects = [&] { currentShadow.Copy(old); };
     steps.repaintOnlyWhenChanged = true;
     RunFormatDialog(*this, fromSelection, steps);
@@ -344,6 +363,7 @@ void FDESIGNVIEW::OnFormatLine()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetBorder().IsEqual(old); };
     steps.keepForNewObjects = [&] {
+        DropCurrentStyle();
         currentBorder.Copy(dialog.GetBorder());
         currentBorder.reserved = 0;
     };
@@ -363,6 +383,7 @@ void FDESIGNVIEW::OnFormatShade()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetShade().IsEqual(old); };
     steps.keepForNewObjects = [&] {
+        DropCurrentStyle();
         currentShade.Copy(dialog.GetShade());
         currentShade.noFill = dialog.GetShade().noFill;
     };
@@ -389,6 +410,7 @@ void FDESIGNVIEW::OnFormatFont()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetFont().IsEqual(old); };
     steps.keepForNewObjects = [&] {
+        DropCurrentStyle();
         currentFont = dialog.GetFont();
         SetTextAttr(currentFont);
     };

@@ -87,6 +87,7 @@ void FDESIGNVIEW::CreateWithTool(POINT point)
     }
     const auto page = static_cast<uint16_t>(currentPage);
     object->SetPage(page);
+    ApplyCurrentStyle(*object);
     const int answer = object->TrackNew(this, point.x, point.y, 1);
     if (answer != kTrackPlaced) {
         object.reset();

@@ -1,0 +1,76 @@
+// The format bar's style box: a sorted drop-down list of style entries
+// ("BOX: Red") and the special entries "[None]" and "[Detach]". What it
+// lists and what a choice does is the active view's: the box tells the view
+// when its list drops down, closes and when it loses the focus.
+#pragma once
+
+#include <QComboBox>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QToolBar;
+class STYLECOMBO;
+
+inline constexpr int kStyleComboId = 111;
+inline constexpr int kStyleComboWidth = 125;
+// The box's place among the format bar's items.
+inline constexpr int kStyleComboSlot = 19;
+
+// The view that fills the box and takes its choice.
+class STYLE_BOX_OWNER {
+public:
+    virtual ~STYLE_BOX_OWNER() = default;
+    // CBN_DROPDOWN, CBN_CLOSEUP or CBN_KILLFOCUS from the box.
+    virtual void OnStyleBoxNotify(STYLECOMBO& box, unsigned code) = 0;
+};
+
+class STYLECOMBO : public QComboBox {
+public:
+    explicit STYLECOMBO(QWidget* parent = nullptr);
+
+    // The entry text of a style (the one formatter the Style Manager uses).
+    static std::string FormatStyleName(uint8_t type, std::string_view name);
+    // Adds the style's entry in its sorted place.
+    void AddStyle(uint8_t type, std::string_view name);
+    // Adds any entry text (Windows-1252) in its sorted place; its index.
+    int AddEntry(std::string_view entry);
+    // Selects the style's entry, adding it first when missing.
+    void SelectStyle(uint8_t type, std::string_view name);
+    // Selects the entry with that text (case ignored); false when missing.
+    bool SelectEntry(std::string_view entry);
+    // Empties the box.
+    void Reset();
+    // The selected entry's text, empty when none.
+    std::string GetSelectedEntry() const;
+    std::vector<std::string> GetEntries() const;
+
+    // Puts a new box into the bar in place of the separator that keeps its
+    // slot; the bar owns it.
+    static STYLECOMBO* PutIntoBar(QToolBar& bar);
+    // The bar's box, or null.
+    static STYLECOMBO* Find(const QToolBar* bar);
+
+    // Who hears the box: by default the active view of the main frame.
+    using OwnerLookup = std::function<STYLE_BOX_OWNER*()>;
+    static void SetOwnerLookup(OwnerLookup lookup);
+
+    void showPopup() override;
+    void hidePopup() override;
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void Notify(unsigned code);
+    void TellFocusLost();
+    // After the list closed: the view takes the focus, and the choice.
+    void OnCloseUp();
+
+    bool popupOpen = false;
+    bool focusLossTold = false;
+    bool clearingFocus = false;
+};
