@@ -281,7 +281,7 @@ TEST_F(DesignerDataTest, NamesAreRefusedWithTheirMessagesAndTheFieldsOwnNameIsAc
         {"total", "Name for field already exists. Please change it."}};
     for (const auto& [name, message] : refused) {
         messages.clear();
-        RunSheet(field, [&](DATA_PROPS_SHEET& sheet) {
+        RunSheet(field, [&, name = name](DATA_PROPS_SHEET& sheet) {
             Page(sheet, kGeneral).SetDlgItemText(kNameEdit, name);
             Ok(sheet);
             EXPECT_TRUE(sheet.IsRunning()) << name;
@@ -453,7 +453,7 @@ TEST_F(DesignerDataTest, ValidationRefusesBadDecimalPlacesAndLongHelp)
         {"99999999999", "Must have 20 or less decimal places"}, {"-1", "Decimal places needs to be a positive number"}};
     for (const auto& [text, expected] : refused) {
         messages.clear();
-        RunSheet(field, [&](DATA_PROPS_SHEET& sheet) {
+        RunSheet(field, [&, text = text](DATA_PROPS_SHEET& sheet) {
             Click(Page(sheet, kGeneral), kNumButton);
             ui::PropertyPage& rule = Page(sheet, kValidation);
             rule.SetDlgItemText(1370, text);
