@@ -1,12 +1,10 @@
 // New text objects in a running program: the text tool's objects turn as
 // the rotation box last set them, reduced into one turn, and the Style
 // Manager's New makes a text style.
-#include "tests/app/support/started_app.h"
+#include "tests/app/support/started_designer.h"
 
-#include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/format_boxes.h"
 #include "forms/app/frames/text_toolbar.h"
-#include "forms/app/template/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/document/fdocument.h"
@@ -29,37 +27,7 @@ namespace {
 
 constexpr unsigned kTextTool = 32774;
 
-class DesignerNewTextTest : public StartedAppTest {
-protected:
-    void SetUp() override
-    {
-        StartedAppTest::SetUp();
-        app = StartApp({}, FormAppClasses());
-        main = app->GetMainFrame();
-        frame = dynamic_cast<CChildFrame*>(main->GetActiveChild());
-        ASSERT_NE(frame, nullptr);
-        RunEventsFor(50);
-        doc = dynamic_cast<FDOCUMENT*>(frame->GetActiveDocument());
-        view = dynamic_cast<FDESIGNVIEW*>(frame->GetActiveView());
-        ASSERT_NE(doc, nullptr);
-        ASSERT_NE(view, nullptr);
-    }
-    void TearDown() override
-    {
-        if (!app)
-            return;
-        doc->SetModified(false);
-        EXPECT_TRUE(frame->OnClose());
-        CloseApp(*app);
-    }
-    void Send(unsigned id) { EXPECT_TRUE(ui::App::Current()->SendCommand(*main, id)) << id; }
-
-    std::unique_ptr<FORMSAPP> app;
-    FFRAME* main = nullptr;
-    CChildFrame* frame = nullptr;
-    FDOCUMENT* doc = nullptr;
-    FDESIGNVIEW* view = nullptr;
-};
+using DesignerNewTextTest = StartedDesignerTest;
 
 TEST_F(DesignerNewTextTest, TheTextToolsObjectsTakeTheRotationBoxsAngleWithinOneTurn)
 {
