@@ -91,6 +91,7 @@ void FDESIGNVIEW::RegisterCommands()
     RegisterFormatBarCommands();
     RegisterDataCommands();
     RegisterStyleCommands();
+    RegisterInsertCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

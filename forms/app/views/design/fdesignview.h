@@ -518,6 +518,9 @@ private:
     void WriteBackDataProperties(
         DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
     void RegisterStyleCommands();
+    // Insert > Date / Time into the text edited in place (fdesignview_insert.cpp).
+    void RegisterInsertCommands();
+    void OnInsertDateTime();
     // The undo list emptied, the form modified and the window brought up to
     // date.
     void AfterStructuralEdit();

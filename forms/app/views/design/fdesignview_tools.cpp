@@ -64,7 +64,11 @@ std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
     }
     case kTypeText: {
         auto text = std::make_unique<FTEXTOBJ>();
-        return text->Create(currentFont, alignment) ? std::move(text) : nullptr;
+        if (!text->Create(currentFont, alignment))
+            return nullptr;
+        // Turned as the rotation box last set for new text.
+        text->SetRotation(static_cast<uint16_t>(newTextRotation % 3600), nullptr);
+        return text;
     }
     case kTypeLine: {
         auto line = std::make_unique<FLINE>();

@@ -6,10 +6,9 @@
 // and leaving the view puts them back.
 #pragma once
 
+#include "forms/app/views/date_time_text.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/fields/datatypes/datatype.h"
-
-#include "platform/ui/clock.h"
 
 #include <memory>
 #include <string>
@@ -30,11 +29,6 @@ inline constexpr unsigned ID_INSERT_DATE_TIME = 32877;
 inline constexpr unsigned ID_INSERT_PICTURE = 32908;
 // String id of the spelling menu's current-field item, "&Current Field Only".
 inline constexpr uint16_t kCurrentFieldOnlyText = 348;
-
-// What Date/Time types for a local time: the date through "dd/mm/yy" (day
-// first) or "mm/dd/yy" (month first), and for any kind but a date the time
-// after one blank as "HH:MM:SS". Empty when the date has no day number.
-std::string DateTimeText(const ui::LocalTime& now, uint8_t kind, uint8_t order);
 
 class FFILLVIEW : public FBASEVIEW {
 public:

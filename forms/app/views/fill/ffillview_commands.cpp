@@ -2,32 +2,14 @@
 // in for the user, and printing or previewing the filled form.
 #include "forms/app/views/fill/ffillview.h"
 
+#include "forms/app/views/date_time_text.h"
 #include "forms/document/fdocument.h"
-#include "forms/fields/datatypes/date_serial.h"
-#include "forms/fields/datatypes/date_text.h"
 #include "forms/fields/datatypes/datedatatype.h"
 #include "forms/fields/datatypes/intl_settings.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/model/ffield.h"
 
 #include "platform/ui/clock.h"
-
-#include <cstdio>
-
-std::string DateTimeText(const ui::LocalTime& now, uint8_t kind, uint8_t order)
-{
-    double day = 0;
-    if (!DateToSerial(now.day, now.month, now.year, day))
-        return {};
-    std::string text;
-    FormatDate(day, order == kMonthFirst ? "mm/dd/yy" : "dd/mm/yy", text);
-    if (kind != kKindDate) {
-        char time[16];
-        std::snprintf(time, sizeof time, " %02d:%02d:%02d", now.hour, now.minute, now.second);
-        text += time;
-    }
-    return text;
-}
 
 void FFILLVIEW::OnInsertDateTime()
 {

@@ -3,7 +3,7 @@
 // the rotation box turns the selected text reduced into one turn, the size
 // and typeface boxes change the selected text, and an unknown typeface
 // keeps the current one.
-#include "tests/app/support/started_app.h"
+#include "tests/app/support/started_designer.h"
 
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/std_toolbar.h"
@@ -25,31 +25,8 @@
 
 namespace {
 
-class DesignerFormatBarTest : public StartedAppTest {
+class DesignerFormatBarTest : public StartedDesignerTest {
 protected:
-    void SetUp() override
-    {
-        StartedAppTest::SetUp();
-        app = StartApp({}, FormAppClasses());
-        main = app->GetMainFrame();
-        frame = dynamic_cast<CChildFrame*>(main->GetActiveChild());
-        ASSERT_NE(frame, nullptr);
-        main->GetWindow()->resize(1000, 800);
-        RunEventsFor(50);
-        doc = dynamic_cast<FDOCUMENT*>(frame->GetActiveDocument());
-        view = dynamic_cast<FDESIGNVIEW*>(frame->GetActiveView());
-        ASSERT_NE(doc, nullptr);
-        ASSERT_NE(view, nullptr);
-    }
-    void TearDown() override
-    {
-        if (!app)
-            return;
-        doc->SetModified(false);
-        EXPECT_TRUE(frame->OnClose());
-        CloseApp(*app);
-    }
-
     // A text object on page 1, alone in the selection.
     FORMOBJ* SelectNewText()
     {
@@ -70,13 +47,6 @@ protected:
         QCoreApplication::sendEvent(&box, &enter);
         RunEventsFor(20);
     }
-    void Send(unsigned id) { EXPECT_TRUE(ui::App::Current()->SendCommand(*main, id)) << id; }
-
-    std::unique_ptr<FORMSAPP> app;
-    FFRAME* main = nullptr;
-    CChildFrame* frame = nullptr;
-    FDOCUMENT* doc = nullptr;
-    FDESIGNVIEW* view = nullptr;
 };
 
 TEST_F(DesignerFormatBarTest, ATypedZoomReachesBothPanesOfASplit)

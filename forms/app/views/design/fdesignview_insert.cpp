@@ -1,0 +1,33 @@
+// The design view's Insert > Date / Time: while a text object is typed in
+// place, the date and the time go in at the editor's caret.
+#include "forms/app/views/date_time_text.h"
+#include "forms/app/views/design/fdesignview.h"
+#include "forms/fields/datatypes/datatype.h"
+#include "forms/fields/datatypes/intl_settings.h"
+#include "forms/fields/editor/texteditwnd.h"
+
+#include "platform/ui/clock.h"
+#include "platform/ui/cmd_ui.h"
+
+namespace {
+
+constexpr unsigned kCmdInsertDateTime = 32877;
+
+} // namespace
+
+void FDESIGNVIEW::RegisterInsertCommands()
+{
+    AddCommand(kCmdInsertDateTime, [this](unsigned) { OnInsertDateTime(); });
+    AddUpdate(kCmdInsertDateTime, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetSelectedRichText() != nullptr); });
+}
+
+void FDESIGNVIEW::OnInsertDateTime()
+{
+    TEXTEDITWND* editor = GetSelectedRichText();
+    if (!editor)
+        return;
+    // A text object takes the date and the time, as a text field does.
+    const std::string text = DateTimeText(ui::Now(), kKindText, SystemDateOrder());
+    if (!text.empty())
+        editor->InsertText(text);
+}
