@@ -1,5 +1,6 @@
 #include "tests/app/support/designer_window.h"
 
+#include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
 #include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
@@ -133,4 +134,16 @@ bool DesignerTest::Enabled(unsigned id)
     ui::CmdUI cmdUI(id);
     cmdUI.DoUpdate(view, true);
     return cmdUI.IsEnabled();
+}
+
+FFIELD* DesignerTest::DrawCheckBox(int32_t top)
+{
+    EXPECT_TRUE(view.ExecuteCommand(32779));
+    const POINT from = At(1440, top);
+    const POINT to = At(1584, top + 360);
+    Drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
+    auto* field = dynamic_cast<FFIELD*>(Objects().back());
+    EXPECT_NE(field, nullptr);
+    EXPECT_TRUE(view.ExecuteCommand(32778));
+    return field;
 }

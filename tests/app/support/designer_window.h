@@ -18,6 +18,8 @@
 
 #include <vector>
 
+class FFIELD;
+
 class DesignerTest : public ::testing::Test {
 protected:
     DesignerTest();
@@ -40,6 +42,8 @@ protected:
     void Drag(const std::vector<POINT>& points);
     void Click(POINT p) { Drag({p}); }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Draws a check box at the left margin with its tool.
+    FFIELD* DrawCheckBox(int32_t top);
 
     // The objects of the form in list order, and those that are selected.
     std::vector<FORMOBJ*> Objects();

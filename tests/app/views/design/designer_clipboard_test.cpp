@@ -7,6 +7,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/model/ffield.h"
+#include "forms/model/fgroup.h"
 #include "forms/model/fselection.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/textattr.h"
@@ -242,6 +243,72 @@ TEST_F(DesignerClipboardTest, IntoAnotherFormFieldsGetNewIdsAndStylesAreDropped)
     EXPECT_EQ(copy->GetName(), field->GetName()) << "a name the form does not use stays";
     EXPECT_EQ(FillingOrder(*second.doc), std::vector<FORMOBJ*> {copy});
     EXPECT_EQ(Objects().size(), 2u) << "the source form is left as it was";
+}
+
+TEST_F(DesignerClipboardTest, ALoneRadioButtonPastesAsACheckBoxAndAWholeGroupStaysRadio)
+{
+    std::vector<FFIELD*> boxes = {DrawCheckBox(5040), DrawCheckBox(5760), DrawCheckBox(6480)};
+    view.GetSelection()->Deselect(&view);
+    for (FFIELD* b : boxes)
+        b->Select(&view);
+    ASSERT_TRUE(view.ExecuteCommand(ID_DRAW_GROUP_RADIO));
+    auto* group = dynamic_cast<FGROUP*>(view.GetSelection()->GetFirstSelected());
+    ASSERT_NE(group, nullptr);
+    auto selectMember = [&] {
+        view.GetSelection()->Deselect(&view);
+        const RECT r = RectOf(boxes[1]);
+        Click(At((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+        ASSERT_TRUE(view.ExecuteCommand(ID_SELECT_GROUP_MEMBER));
+        ASSERT_EQ(view.GetSelection()->GetFirstSelected(), boxes[1]);
+    };
+
+    struct Case {
+        const char* what;
+        bool lone;
+        bool intoSecondForm;
+    };
+    const Case cases[] = {
+        {"one radio button into the same form", true, false},
+        {"one radio button into another form", true, true},
+        {"the whole radio group into another form", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.lone)
+            selectMember();
+        else {
+            view.GetSelection()->Deselect(&view);
+            group->Select(&view);
+        }
+        ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_COPY));
+        SecondForm second;
+        const std::vector<FORMOBJ*> pasted = PasteSelects(c.intoSecondForm ? second.view : view);
+        ASSERT_EQ(pasted.size(), 1u);
+        if (c.lone) {
+            auto* copy = dynamic_cast<FFIELD*>(pasted[0]);
+            ASSERT_NE(copy, nullptr);
+            EXPECT_TRUE(copy->IsCheckBox());
+            EXPECT_FALSE(copy->IsRadioButton()) << "an ordinary check box";
+            EXPECT_EQ(copy->GetRadioGroup(), nullptr);
+        } else {
+            auto* copy = dynamic_cast<FGROUP*>(pasted[0]);
+            ASSERT_NE(copy, nullptr);
+            int members = 0;
+            for (FORMOBJ* o = copy->GetMembers().GetHead(); o; o = o->GetNext(), ++members) {
+                auto* button = dynamic_cast<FFIELD*>(o);
+                ASSERT_NE(button, nullptr);
+                EXPECT_EQ(button->GetRadioGroup(), &copy->GetMembers()) << "a radio button of the pasted group";
+            }
+            EXPECT_EQ(members, 3);
+        }
+        // The originals stay radio buttons of their own group.
+        for (FFIELD* b : boxes)
+            EXPECT_EQ(b->GetRadioGroup(), &group->GetMembers());
+        if (!c.intoSecondForm) {
+            view.DeleteSelection(false);
+            ASSERT_EQ(Objects().size(), 3u) << "the box, the field and the radio group";
+        }
+    }
 }
 
 // The typefaces block as another program's table would write it.

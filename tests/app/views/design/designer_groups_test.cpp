@@ -264,18 +264,6 @@ TEST_F(DesignerGroupsTest, AlignLeftAndTopOnTheFirstSelectedObject)
 
 class DesignerRadioTest : public DesignerTest {
 protected:
-    // Draws a check box with its tool.
-    FFIELD* DrawCheckBox(int32_t top)
-    {
-        EXPECT_TRUE(view.ExecuteCommand(32779));
-        const POINT from = At(1440, top);
-        const POINT to = At(1584, top + 360);
-        Drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
-        auto* field = dynamic_cast<FFIELD*>(Objects().back());
-        EXPECT_NE(field, nullptr);
-        EXPECT_TRUE(view.ExecuteCommand(32778));
-        return field;
-    }
     static CHECK_DATATYPE& Box(FFIELD* field) { return *dynamic_cast<CHECK_DATATYPE*>(field->GetDataType()); }
 };
 
