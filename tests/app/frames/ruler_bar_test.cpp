@@ -85,8 +85,9 @@ TEST_F(RulerBarTest, PositionsOffThePageReadMinusOne)
         const QImage before = Image();
         ruler.ShowMarker(c.position);
         EXPECT_EQ(ruler.GetFirstMarker(), c.kept) << c.pageLength << " " << c.position;
-        if (c.kept == -1)
+        if (c.kept == -1) {
             EXPECT_EQ(Image(), before) << "nothing drawn for " << c.position;
+        }
         ruler.HideMarkers();
         ruler.ShowObjectExtent(10, c.position);
         EXPECT_EQ(ruler.GetSecondMarker(), c.kept) << c.pageLength << " " << c.position;

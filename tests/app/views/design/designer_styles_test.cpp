@@ -54,8 +54,9 @@ protected:
     {
         view.OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
         const std::vector<std::string> entries = box.GetEntries();
-        if (!entry.empty())
+        if (!entry.empty()) {
             EXPECT_TRUE(box.SelectEntry(entry)) << entry;
+        }
         view.OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
         return entries;
     }
