@@ -19,7 +19,7 @@ const std::vector<uint32_t> kDesignGlyphs
 const std::vector<uint32_t> kFormatGlyphs
     = {106, 107, 108, 174, 175, 109, 32902, 32783, 32785, 32838, 10, 11, 12, 13, 14};
 
-const std::array<ToolbarStripSpec, 12> kStrips = {{
+const std::array<ToolbarStrip, 12> kStrips = {{
     {7, false, true, kStandardGlyphs},
     {2192, false, false, kStandardGlyphs},
     {2190, true, true, kStandardGlyphs},
@@ -54,33 +54,33 @@ QSize ToolbarImageSize(bool large)
     return large ? QSize(24, 22) : QSize(16, 15);
 }
 
-const ToolbarStripSpec* FindToolbarStrip(uint32_t bitmapId)
+const ToolbarStrip* FindToolbarStrip(uint32_t bitmapId)
 {
-    for (const ToolbarStripSpec& spec : kStrips)
-        if (spec.bitmapId == bitmapId)
-            return &spec;
+    for (const ToolbarStrip& strip : kStrips)
+        if (strip.bitmapId == bitmapId)
+            return &strip;
     return nullptr;
 }
 
 QImage ProgramToolbarStrip(uint32_t bitmapId)
 {
-    const ToolbarStripSpec* spec = FindToolbarStrip(bitmapId);
-    if (!spec) {
+    const ToolbarStrip* layout = FindToolbarStrip(bitmapId);
+    if (!layout) {
         res::ReportMissing(res::Kind::Bitmap, bitmapId);
         return {};
     }
-    const QSize size = ToolbarImageSize(spec->large);
+    const QSize size = ToolbarImageSize(layout->large);
     QImage strip(
-        size.width() * static_cast<int>(spec->glyphs.size()), size.height(), QImage::Format_ARGB32_Premultiplied);
+        size.width() * static_cast<int>(layout->glyphs.size()), size.height(), QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
-    for (size_t i = 0; i < spec->glyphs.size(); ++i) {
+    for (size_t i = 0; i < layout->glyphs.size(); ++i) {
         // A glyph drawn again for large buttons, where scaling would blur it,
         // is taken before the small one.
-        const QString large = QStringLiteral(":/forms/res/toolbar/large/%1.svg").arg(spec->glyphs[i]);
-        const QString path = spec->large && QFile::exists(large)
+        const QString large = QStringLiteral(":/forms/res/toolbar/large/%1.svg").arg(layout->glyphs[i]);
+        const QString path = layout->large && QFile::exists(large)
             ? large
-            : QStringLiteral(":/forms/res/toolbar/%1.svg").arg(spec->glyphs[i]);
+            : QStringLiteral(":/forms/res/toolbar/%1.svg").arg(layout->glyphs[i]);
         QSvgRenderer renderer;
         if (!QFile::exists(path) || !renderer.load(path)) {
             res::ReportMissing(res::Kind::Bitmap, bitmapId);
@@ -89,7 +89,7 @@ QImage ProgramToolbarStrip(uint32_t bitmapId)
         renderer.render(&painter, QRectF(QPointF(size.width() * static_cast<qreal>(i), 0), size));
     }
     painter.end();
-    if (!spec->colour)
+    if (!layout->colour)
         ToGreys(strip);
     return strip;
 }

@@ -13,7 +13,7 @@
 
 // How a strip is made: its glyphs in image order, large (24 × 22) or small
 // (16 × 15) images, colour or in greys.
-struct ToolbarStripSpec {
+struct ToolbarStrip {
     uint32_t bitmapId = 0;
     bool large = false;
     bool colour = true;
@@ -24,7 +24,7 @@ struct ToolbarStripSpec {
 QSize ToolbarImageSize(bool large);
 
 // The strip of that bitmap id: null for an id that names no strip.
-const ToolbarStripSpec* FindToolbarStrip(uint32_t bitmapId);
+const ToolbarStrip* FindToolbarStrip(uint32_t bitmapId);
 
 // The strip's images side by side on a transparent background; a null
 // image, after telling the missing-resource handler, for an id without a

@@ -79,11 +79,11 @@ TEST(ToolbarStrips, EachBarsTableAndBitmapIdsPerButtonStyle)
         glyphs.insert(glyphs.end(), bar.extraImages.begin(), bar.extraImages.end());
         for (bool large : {false, true})
             for (bool colour : {false, true}) {
-                const ToolbarStripSpec* spec = FindToolbarStrip(bar.bitmaps.For(large, colour));
-                ASSERT_NE(spec, nullptr);
-                EXPECT_EQ(spec->glyphs, glyphs);
-                EXPECT_EQ(spec->large, large);
-                EXPECT_EQ(spec->colour, colour);
+                const ToolbarStrip* strip = FindToolbarStrip(bar.bitmaps.For(large, colour));
+                ASSERT_NE(strip, nullptr);
+                EXPECT_EQ(strip->glyphs, glyphs);
+                EXPECT_EQ(strip->large, large);
+                EXPECT_EQ(strip->colour, colour);
             }
     }
 }
