@@ -1,6 +1,7 @@
 // Committing a value on which 1,000 formulas depend, in a form of 10,000
 // fields: the document's formula host calculates the dependants, asking
 // for values and storing results by field id.
+#include "tests/document/dependant_fields.h"
 #include "tests/document/document_test_support.h"
 
 #include "forms/document/ccinterface.h"
@@ -36,31 +37,8 @@ struct Form {
     {
         RegisterDocumentObjects();
         RegisterValueDataTypes();
-        TEXTATTR font;
-        font.Reset();
-        font.size = 200;
-        for (int i = 0; i < kFields; ++i) {
-            auto field = std::make_unique<FFIELD>();
-            field->InitWithFont(font);
-            field->SetDataType(*CreateDataType(kKindNumber), nullptr);
-            field->SetName("F" + std::to_string(i));
-            field->SetFieldID(doc.GetNextFieldID());
-            const auto top = static_cast<int32_t>(720 + (i % 40) * 360);
-            field->SetRect(720, top, 2000, top + 300);
-            FFIELD* placed = field.get();
-            doc.GetObjects().SetObjectPage(std::move(field), static_cast<uint16_t>(1 + i / 40));
-            doc.InsertFieldInOrder(placed, false);
-            if (i == 0)
-                source = placed;
-        }
-        char message[abacine::kNameBufferSize + 1] = {};
         // Every tenth field reads the source.
-        for (int d = 1; d <= kDependants; ++d) {
-            const auto id = static_cast<uint16_t>(source->GetFieldID() + d * (kFields / kDependants - 1));
-            const std::string text = "F0 * 2 + " + std::to_string(d);
-            if (!doc.GetFormulaHost().AddFormula(id, text.c_str(), message))
-                std::abort();
-        }
+        source = AddFieldsDependingOnTheFirst(doc, kFields, kDependants);
         doc.Calculate(0);
     }
 };

@@ -6,6 +6,7 @@
 
 #include "platform/text/cp1252.h"
 #include "platform/ui/dialog/notifications.h"
+#include "platform/ui/tool_bar.h"
 #include "platform/ui/view.h"
 
 #include <QAction>
@@ -94,15 +95,11 @@ std::vector<std::string> STYLECOMBO::GetEntries() const
 
 STYLECOMBO* STYLECOMBO::PutIntoBar(QToolBar& bar)
 {
-    const QList<QAction*> actions = bar.actions();
     auto* box = new STYLECOMBO(&bar);
-    if (kStyleComboSlot < actions.size()) {
-        QAction* slot = actions[kStyleComboSlot];
-        bar.insertWidget(slot, box);
-        bar.removeAction(slot);
-    } else {
+    if (kStyleComboSlot < bar.actions().size())
+        ui::SetSeparatorWidget(bar, kStyleComboSlot, box);
+    else
         bar.addWidget(box);
-    }
     return box;
 }
 

@@ -2,6 +2,7 @@
 // fields, in the fill view: the field's commit takes the value, the formula
 // host calculates the dependants and stores their results, and the view
 // repaints them.
+#include "tests/document/dependant_fields.h"
 #include "tests/document/document_test_support.h"
 
 #include "forms/app/views/fill/ffillview.h"
@@ -70,33 +71,8 @@ struct Form {
     {
         RegisterDocumentObjects();
         RegisterValueDataTypes();
-        TEXTATTR font;
-        font.Reset();
-        font.size = 200;
-        for (int i = 0; i < kFields; ++i) {
-            auto field = std::make_unique<FFIELD>();
-            field->InitWithFont(font);
-            if (i == 0)
-                field->SetDataType(TakenNumber(), nullptr);
-            else
-                field->SetDataType(*CreateDataType(kKindNumber), nullptr);
-            field->SetName("F" + std::to_string(i));
-            field->SetFieldID(doc.GetNextFieldID());
-            const auto top = static_cast<int32_t>(720 + (i % 40) * 360);
-            field->SetRect(720, top, 2000, top + 300);
-            FFIELD* placed = field.get();
-            doc.GetObjects().SetObjectPage(std::move(field), static_cast<uint16_t>(1 + i / 40));
-            doc.InsertFieldInOrder(placed, false);
-            if (i == 0)
-                source = placed;
-        }
-        char message[abacine::kNameBufferSize + 1] = {};
-        for (int d = 1; d <= kDependants; ++d) {
-            const auto id = static_cast<uint16_t>(source->GetFieldID() + d * (kFields / kDependants - 1));
-            const std::string text = "F0 * 2 + " + std::to_string(d);
-            if (!doc.GetFormulaHost().AddFormula(id, text.c_str(), message))
-                std::abort();
-        }
+        const TakenNumber first;
+        source = AddFieldsDependingOnTheFirst(doc, kFields, kDependants, &first);
         host.resize(900, 700);
         host.SetView(&view);
         view.SetDocument(&doc);
