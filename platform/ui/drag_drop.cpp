@@ -201,17 +201,17 @@ unsigned KeyStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 {
     unsigned state = 0;
     if (buttons & Qt::LeftButton)
-        state |= kKeyLButton;
+        state |= kDragLButton;
     if (buttons & Qt::RightButton)
-        state |= kKeyRButton;
+        state |= kDragRButton;
     if (buttons & Qt::MiddleButton)
-        state |= kKeyMButton;
+        state |= kDragMButton;
     if (modifiers & Qt::ShiftModifier)
-        state |= kKeyShift;
+        state |= kDragShift;
     if (modifiers & Qt::ControlModifier)
-        state |= kKeyControl;
+        state |= kDragControl;
     if (modifiers & Qt::AltModifier)
-        state |= kKeyAlt;
+        state |= kDragAlt;
     return state;
 }
 

@@ -22,12 +22,12 @@ inline constexpr unsigned kDropCopy = 1;
 inline constexpr unsigned kDropMove = 2;
 
 // Key state bits of a drag.
-inline constexpr unsigned kKeyLButton = 0x01;
-inline constexpr unsigned kKeyRButton = 0x02;
-inline constexpr unsigned kKeyShift = 0x04;
-inline constexpr unsigned kKeyControl = 0x08;
-inline constexpr unsigned kKeyMButton = 0x10;
-inline constexpr unsigned kKeyAlt = 0x20;
+inline constexpr unsigned kDragLButton = 0x01;
+inline constexpr unsigned kDragRButton = 0x02;
+inline constexpr unsigned kDragShift = 0x04;
+inline constexpr unsigned kDragControl = 0x08;
+inline constexpr unsigned kDragMButton = 0x10;
+inline constexpr unsigned kDragAlt = 0x20;
 
 unsigned KeyStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 

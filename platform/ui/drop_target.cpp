@@ -185,7 +185,7 @@ bool DropTarget::eventFilter(QObject* watched, QEvent* e)
         const QPoint at = drop->position().toPoint();
         const unsigned keyState = KeyStateOf(drop->modifiers(), drop->buttons());
         // The effect is the target's own choice from the keys at the drop.
-        const unsigned effect = (keyState & kKeyControl) ? kDropCopy : kDropMove;
+        const unsigned effect = (keyState & kDragControl) ? kDropCopy : kDropMove;
         EndScroll();
         const bool placed = OnDrop(DataObject::FromMimeData(drop->mimeData()), effect, at);
         data = {};

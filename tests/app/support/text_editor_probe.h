@@ -1,6 +1,5 @@
 // What tests of text typed in the design view read from and send to the
-// editor window, kept apart from the drag-and-drop headers whose key flags
-// share names with the editor's.
+// editor window.
 #pragma once
 
 #include "forms/model/geometry.h"

@@ -33,7 +33,8 @@ public:
     {
         log.push_back("over " + std::to_string(point.x()) + "," + std::to_string(point.y()));
         lastKeys = keyState;
-        return data.IsAvailable("Quirewell Selection") ? ((keyState & kKeyControl) ? kDropCopy : kDropMove) : kDropNone;
+        return data.IsAvailable("Quirewell Selection") ? ((keyState & kDragControl) ? kDropCopy : kDropMove)
+                                                       : kDropNone;
     }
     void OnDragLeave() override { log.push_back("leave"); }
     bool OnDrop(const DataObject& data, unsigned effect, QPoint) override
@@ -142,7 +143,7 @@ TEST_F(DropTargetTest, KeysDecideTheEffectAndARefusedPlaceGetsNoDrop)
                 {ScriptedDragStep::Drop, &window, {100, 50}, c.keys}});
         EXPECT_EQ(effect, c.effect);
         EXPECT_EQ(target.log.back(), c.offered ? "drop " + std::to_string(c.effect) : "leave");
-        EXPECT_EQ((target.lastKeys & kKeyControl) != 0, c.keys.testFlag(Qt::ControlModifier));
+        EXPECT_EQ((target.lastKeys & kDragControl) != 0, c.keys.testFlag(Qt::ControlModifier));
     }
 }
 

@@ -50,7 +50,7 @@ int32_t GetI32(const std::string& in, size_t at)
 
 unsigned EffectOfKeys(unsigned keyState)
 {
-    return (keyState & ui::kKeyControl) ? ui::kDropCopy : ui::kDropMove;
+    return (keyState & ui::kDragControl) ? ui::kDropCopy : ui::kDropMove;
 }
 
 } // namespace
