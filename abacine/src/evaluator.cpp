@@ -6,6 +6,7 @@
 #include "functions.h"
 #include "host.h"
 #include "messages.h"
+#include "range_cache.h"
 #include "tokens.h"
 
 #include <cerrno>
@@ -108,7 +109,7 @@ Value Unary(uint16_t token, const Value& v)
     return Value::Number(x == 0 ? 1 : 0);
 }
 
-Value Function(const FORMULA_SET& set, uint16_t token, const std::vector<Value>& args)
+Value Function(RangeCache& ranges, uint16_t token, const std::vector<Value>& args)
 {
     switch (token) {
     case kBracket:
@@ -119,7 +120,7 @@ Value Function(const FORMULA_SET& set, uint16_t token, const std::vector<Value>&
     case kStd:
     case kSum:
     case kVar:
-        return ListFunction(set, token, args);
+        return ListFunction(ranges, token, args);
     case kChoose:
     case kIf:
     case kIsErr:
@@ -175,9 +176,10 @@ void CheckResult(Value& top)
 
 class Evaluation {
 public:
-    Evaluation(const FORMULA_SET& set, const FieldsWithFormulas& withFormulas)
+    Evaluation(const FORMULA_SET& set, const FieldsWithFormulas& withFormulas, RangeCache& ranges)
         : set_(set)
         , withFormulas_(withFormulas)
+        , ranges_(ranges)
     {}
 
     Outcome Run(const uint8_t* code, std::size_t length, Value& result)
@@ -217,8 +219,9 @@ private:
         const uint32_t range = ReadU32(t.operand);
         if (!Ask(set_, kRangeValid, range))
             return Stop(result, kMsgInvalidRange);
-        if (AnyCell(set_, range, [this](uint16_t cell) { return Pending(cell); }))
-            return Outcome::kDeferred;
+        for (uint16_t cell : ranges_.CellsWithFormulas(range))
+            if (!Ask(set_, kFieldUpToDate, cell))
+                return Outcome::kDeferred;
         stack_.Push(Value::Range(range));
         return Outcome::kDone;
     }
@@ -267,12 +270,13 @@ private:
                         stack_.Push(std::move(v));
                         return;
                     }
-            stack_.Push(Function(set_, t.token, args));
+            stack_.Push(Function(ranges_, t.token, args));
         }
     }
 
     const FORMULA_SET& set_;
     const FieldsWithFormulas& withFormulas_;
+    RangeCache& ranges_;
     EvalStack stack_;
     bool stop_ = false;
 };
@@ -286,14 +290,14 @@ FieldsWithFormulas::FieldsWithFormulas(const FORMULA_SET& set)
         bits_[static_cast<const FORMULA*>(e)->nFieldID] = true;
 }
 
-Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, Value& result)
+Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, RangeCache& ranges, Value& result)
 {
     if (!formula.HasSoundCode()) {
         result = Value::Error(kMsgCorrupt);
         return Outcome::kDone;
     }
     try {
-        Evaluation evaluation(*formula.pSet, withFormulas);
+        Evaluation evaluation(*formula.pSet, withFormulas, ranges);
         return evaluation.Run(reinterpret_cast<const uint8_t*>(formula.pCode), formula.nLength, result);
     } catch (const TextStoreFull&) {
         result = Value::Error(kMsgOutOfMemory);

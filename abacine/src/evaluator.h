@@ -19,10 +19,13 @@ private:
     std::vector<bool> bits_;
 };
 
+class RangeCache;
+
 enum class Outcome { kDone, kDeferred };
 
 // Runs the formula; kDeferred when a field or cell it reads has a formula and
-// is not up to date yet, else kDone with the value or error in result.
-Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, Value& result);
+// is not up to date yet, else kDone with the value or error in result. Ranges
+// are read through the recalculation's cache.
+Outcome Evaluate(const FORMULA& formula, const FieldsWithFormulas& withFormulas, RangeCache& ranges, Value& result);
 
 } // namespace abacine

@@ -6,6 +6,7 @@
 #include "evaluator.h"
 #include "formula_order.h"
 #include "host.h"
+#include "range_cache.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -73,6 +74,7 @@ void MarkDependants(
 void FORMULA_SET::Calculate(uint16_t id)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    abacine::NoteHostChange();
     pOrder->Prepare();
     if (id != 0)
         MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
@@ -80,6 +82,7 @@ void FORMULA_SET::Calculate(uint16_t id)
     // renew the order.
     const abacine::FormulaOrder::Sequence sequence = pOrder->Walk();
     const abacine::FieldsWithFormulas withFormulas(*this);
+    abacine::RangeCache ranges(*this, withFormulas);
     const std::size_t maxPasses = sequence.size() + 1;
     for (std::size_t pass = 0; pass < maxPasses; ++pass) {
         const unsigned long markedBefore = g_nMarkedOutOfDate;
@@ -89,11 +92,12 @@ void FORMULA_SET::Calculate(uint16_t id)
             if (abacine::Ask(*this, abacine::kFieldUpToDate, field))
                 continue;
             abacine::Value result;
-            if (abacine::Evaluate(*formula, withFormulas, result) == abacine::Outcome::kDeferred) {
+            if (abacine::Evaluate(*formula, withFormulas, ranges, result) == abacine::Outcome::kDeferred) {
                 ++deferred;
                 continue;
             }
             StoreResult(*this, field, result);
+            ranges.Forget(field);
             abacine::Ask(*this, abacine::kSetUpToDate, field, 1);
             ++completed;
         }
@@ -104,6 +108,7 @@ void FORMULA_SET::Calculate(uint16_t id)
 
 void FORMULA_SET::SetAllOutOfDate()
 {
+    abacine::NoteHostChange();
     for (HBELEMENT* e = formulas.First(); e; e = e->pNext)
         abacine::Ask(*this, abacine::kSetUpToDate, static_cast<FORMULA*>(e)->nFieldID, 0);
 }
@@ -112,6 +117,7 @@ void FORMULA_SET::SetAllOutOfDate()
 // copy of the sequence.
 void FORMULA_SET::SetFieldDependantsOOD(uint16_t id)
 {
+    abacine::NoteHostChange();
     pOrder->Prepare();
     MarkDependants(*this, pOrder->Walk(), pOrder->Consistent(), id);
 }

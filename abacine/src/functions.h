@@ -23,8 +23,10 @@ Value MathFunction(uint16_t token, const std::vector<Value>& args);
 Value FinancialFunction(uint16_t token, const std::vector<Value>& args);
 // DATE to YEAR.
 Value DateFunction(uint16_t token, const std::vector<Value>& args);
-// AVG, MAX, MIN, STD, SUM, VAR; ranges are walked through the set's host.
-Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Value>& args);
+class RangeCache;
+
+// AVG, MAX, MIN, STD, SUM, VAR; range cells come through the cache.
+Value ListFunction(RangeCache& ranges, uint16_t token, const std::vector<Value>& args);
 // CHOOSE, IF, ISERR, ERR, TRUE, FALSE, CONCATENATE.
 Value ChoiceFunction(uint16_t token, const std::vector<Value>& args);
 

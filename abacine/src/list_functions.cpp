@@ -1,55 +1,14 @@
 // Functions over lists of values and table column ranges.
-#include "field_value.h"
 #include "functions.h"
-#include "host.h"
+#include "range_cache.h"
+#include "tally.h"
 #include "tokens.h"
 
 #include <cmath>
 
 namespace abacine {
-namespace {
 
-struct Tally {
-    double sum = 0;
-    double squares = 0;
-    double max = 0;
-    double min = 0;
-    bool any = false; // whether max and min hold a value
-    long n = 0; // values and cells counted
-
-    void Add(double x)
-    {
-        sum += x;
-        squares += x * x;
-        if (!any || x > max)
-            max = x;
-        if (!any || x < min)
-            min = x;
-        any = true;
-        ++n;
-    }
-};
-
-// Adds the range's cells; answers an error value when a cell holds one.
-bool AddRange(const FORMULA_SET& set, uint32_t range, Tally& tally, Value& error)
-{
-    return AnyCell(set, range, [&](uint16_t cell) {
-        const Value v = FetchField(set, cell);
-        if (v.IsError()) {
-            error = v;
-            return true;
-        }
-        if (v.type == kNumberValue || v.type == kTextValue)
-            tally.Add(AsNumber(v));
-        else
-            ++tally.n;
-        return false;
-    });
-}
-
-} // namespace
-
-Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Value>& args)
+Value ListFunction(RangeCache& ranges, uint16_t token, const std::vector<Value>& args)
 {
     Tally tally;
     for (std::size_t i = args.size(); i-- > 0;) {
@@ -58,7 +17,7 @@ Value ListFunction(const FORMULA_SET& set, uint16_t token, const std::vector<Val
             continue;
         }
         Value error;
-        if (AddRange(set, args[i].range, tally, error))
+        if (ranges.AddCells(args[i].range, tally, error))
             return error;
     }
     switch (token) {
