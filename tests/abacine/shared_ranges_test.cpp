@@ -102,31 +102,39 @@ TEST_F(SharedRangesTest, CellsComputedEarlierInThePassAreReadAsComputed)
     EXPECT_EQ(Number(11), (1 + 6) * 10 + (6 + 4 + 8));
 }
 
-// Storing the first sum makes the host change A and mark what reads it, as a
-// radio button clears the others of its group: cell 51 is computed anew, the
-// later sums wait for it and read its new value, though the first sum, over
-// the same column, read the old one in this pass.
+// Storing the first sum makes the host change A, as a radio button clears
+// the others of its group, and mark cell 51, which reads A, out of date:
+// through the set, or by its own flag. Cell 51 is computed anew, the later
+// sums wait for it and read its new value, though the first sum read the old
+// one in this pass.
 TEST_F(SharedRangesTest, ACellRecomputedAfterARangeWasReadIsReadAgain)
 {
     Add(10, "SUM(TOP)");
     Add(11, "F10*0+SUM(LOW)"); // stands after 10
     Add(12, "F11*0+SUM(TOP)");
     Add(51, "A*3");
-    bool changed = false;
-    host.afterStore = [&](uint16_t id) {
-        if (id == 10 && !changed) {
+    for (bool throughTheSet : {true, false}) {
+        SCOPED_TRACE(throughTheSet ? "marked through the set" : "marked by the host's flag");
+        host.fields[1].value = HostValue::Number(2);
+        bool changed = false;
+        host.afterStore = [&](uint16_t id) {
+            if (id != 10 || changed)
+                return;
             changed = true;
             host.fields[1].value = HostValue::Number(5);
-            host.set.SetFieldDependantsOOD(1);
-        }
-    };
-    CalculateAll();
-    ASSERT_TRUE(changed);
-    EXPECT_EQ(Number(51), 15);
-    EXPECT_EQ(Number(11), 15 + 4 + 8);
-    EXPECT_EQ(Number(12), 1 + 15);
-    for (uint16_t id : {10, 11, 12, 51})
-        EXPECT_TRUE(host.fields[id].upToDate) << id;
+            if (throughTheSet)
+                host.set.SetFieldDependantsOOD(1);
+            else
+                host.fields[51].upToDate = false;
+        };
+        CalculateAll();
+        ASSERT_TRUE(changed);
+        EXPECT_EQ(Number(51), 15);
+        EXPECT_EQ(Number(11), 15 + 4 + 8);
+        EXPECT_EQ(Number(12), 1 + 15);
+        for (uint16_t id : {10, 11, 12, 51})
+            EXPECT_TRUE(host.fields[id].upToDate) << id;
+    }
 }
 
 // The host changes a plain cell from inside a callback and says so: the
