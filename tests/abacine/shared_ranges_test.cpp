@@ -110,8 +110,8 @@ TEST_F(SharedRangesTest, CellsComputedEarlierInThePassAreReadAsComputed)
 TEST_F(SharedRangesTest, ACellRecomputedAfterARangeWasReadIsReadAgain)
 {
     Add(10, "SUM(TOP)");
-    Add(11, "F10*0+SUM(LOW)"); // stands after 10
-    Add(12, "F11*0+SUM(TOP)");
+    Add(11, "F10*0+SUM(LOW)"); // both stand after 10
+    Add(12, "F10*0+SUM(TOP)");
     Add(51, "A*3");
     for (bool throughTheSet : {true, false}) {
         SCOPED_TRACE(throughTheSet ? "marked through the set" : "marked by the host's flag");
