@@ -1,5 +1,6 @@
 // Benchmarks: compiling formulas, building and recalculating a long chain
-// listed in natural and in worst order, and many sums over one long column.
+// listed in natural and in worst order, and many sums over one long column,
+// recalculated whole and after one of its cells changed.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -168,5 +169,25 @@ void ThousandSumsOverAColumn(benchmark::State& state)
         state.SkipWithError("sum gave a wrong result");
 }
 BENCHMARK(ThousandSumsOverAColumn)->Unit(benchmark::kMillisecond);
+
+// As HyperFormula is timed: one cell of the column changes, its dependants
+// are marked, then Calculate(0).
+void ChangeACellUnderAThousandSums(benchmark::State& state)
+{
+    BenchHost host;
+    FORMULA_SET set(&host, &Callback);
+    char error[200];
+    for (int i = 1; i <= 1000; ++i)
+        set.AddFormula(static_cast<uint16_t>(40000 + i), "SUM(COL)", error);
+    set.Calculate(0);
+    for (auto _ : state) {
+        host.values[20001] += 1;
+        set.SetFieldDependantsOOD(20001);
+        set.Calculate(0);
+    }
+    if (host.values[40001] != 999 + host.values[20001])
+        state.SkipWithError("sum gave a wrong result");
+}
+BENCHMARK(ChangeACellUnderAThousandSums)->Unit(benchmark::kMillisecond);
 
 } // namespace
