@@ -70,10 +70,13 @@ void MarkDependants(
 // formulas wait (a cycle, or an order that the host's ranges have outgrown)
 // or the host marked formulas out of date from inside a callback; a pass
 // that completes nothing ends the recalculation (a cycle brought in
-// unchecked stays out of date).
+// unchecked stays out of date). Ranges are read through one cache for the
+// whole recalculation; a result stored into a field makes it be read again.
 void FORMULA_SET::Calculate(uint16_t id)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // Started from inside a callback, this one stores into fields that the
+    // recalculation around it may have read.
     abacine::NoteHostChange();
     pOrder->Prepare();
     if (id != 0)
