@@ -4,8 +4,8 @@
 #pragma once
 
 #include "tests/app/support/form_test_classes.h"
-#include "tests/app/support/run_events.h"
 #include "tests/app/support/temp_folder_env.h"
+#include "tests/common/run_events.h"
 
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/program/forms_app.h"

@@ -6,9 +6,9 @@
 #include "forms/fields/editor/field_edit_site.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/fields/richtext/textdrawinfo.h"
+#include "tests/common/run_events.h"
 #include "tests/fields/datatypes/edit_view.h"
 #include "tests/model/font_test_support.h"
-#include "tests/platform/ui/run_events.h"
 
 #include "platform/gdi/recording_surface.h"
 

@@ -10,9 +10,9 @@
 #include "forms/fields/richtext/format_code.h"
 #include "forms/fields/richtext/richtext.h"
 #include "forms/fields/richtext/textdrawinfo.h"
+#include "tests/common/run_events.h"
 #include "tests/fields/datatypes/edit_view.h"
 #include "tests/model/font_test_support.h"
-#include "tests/platform/ui/run_events.h"
 
 #include "platform/ui/message_box.h"
 

@@ -2,8 +2,8 @@
 // its button, a values-only field's refusals and a rebuild at a new zoom,
 // with the list's values from a test source and, once, from a field's own
 // value list.
+#include "tests/common/run_events.h"
 #include "tests/fields/richtext/layout_fixture.h"
-#include "tests/platform/ui/run_events.h"
 
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/editor/edithandle.h"

@@ -1,7 +1,7 @@
 // The in-place editor window over a view-like parent at 150 %, driven by
 // hand-made key and mouse events, reporting to a recording site.
+#include "tests/common/run_events.h"
 #include "tests/fields/richtext/layout_fixture.h"
-#include "tests/platform/ui/run_events.h"
 
 #include "forms/fields/editor/edithandle.h"
 #include "forms/fields/editor/texteditwnd.h"

@@ -1,7 +1,7 @@
 #include "platform/ui/app.h"
 #include "platform/ui/wnd.h"
 
-#include "run_events.h"
+#include "tests/common/run_events.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/tool_bar.h"
 
-#include "run_events.h"
+#include "tests/common/run_events.h"
 
 #include <QAction>
 #include <QCoreApplication>

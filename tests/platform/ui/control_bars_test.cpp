@@ -3,7 +3,7 @@
 #include "platform/ui/cmd_target.h"
 #include "platform/ui/command_bar.h"
 #include "platform/ui/tool_bar.h"
-#include "run_events.h"
+#include "tests/common/run_events.h"
 
 #include <QApplication>
 #include <QComboBox>

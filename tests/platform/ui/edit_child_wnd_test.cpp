@@ -3,7 +3,7 @@
 #include "platform/ui/beep.h"
 #include "platform/ui/edit_child_wnd.h"
 #include "platform/ui/virtual_keys.h"
-#include "tests/platform/ui/run_events.h"
+#include "tests/common/run_events.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "frame_fixture.h"
-#include "run_events.h"
+#include "tests/common/run_events.h"
 
 #include "platform/ui/window_placement.h"
 

@@ -1,7 +1,7 @@
 // Draws a main frame with a tool bar, a status bar and a child frame split
 // in two, and writes it as a PNG for a person to look at.
 #include "frame_fixture.h"
-#include "run_events.h"
+#include "tests/common/run_events.h"
 
 #include "platform/ui/command_bar.h"
 #include "platform/ui/splitter.h"

@@ -1,6 +1,6 @@
 #include "platform/gdi/dc.h"
 #include "platform/ui/owner_draw_button.h"
-#include "tests/platform/ui/run_events.h"
+#include "tests/common/run_events.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,5 +1,6 @@
-// Runs the event loop for a while, so that posted events, timers and idle
-// passes happen as they would in the program.
+// Runs the event loop for a while, so that posted events and commands,
+// timers, idle passes and window activation happen as they would in the
+// program.
 #pragma once
 
 #include <QEventLoop>
