@@ -7,11 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <new>
 
 namespace {
 
-constexpr uint8_t kBorderGroupTag = 3;
 constexpr uint8_t kRecEnds = 0x94;
 
 // Handle bits by direction: the two ends, and for straight lines the
@@ -34,23 +32,10 @@ int32_t Scaled(int32_t margin, double factor)
 
 } // namespace
 
-FLINE::FLINE()
-{
-    minSize = {0, 0};
-}
-
-FLINE::~FLINE() = default;
-
 int FLINE::Init()
 {
     lineCode = 3;
-    border.reset();
-    try {
-        border = std::make_unique<BORDER>();
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    return 1;
+    return LINE_OBJECT::Init();
 }
 
 uint8_t FLINE::ClassifyDirection(POINT a, POINT b)
@@ -67,12 +52,8 @@ uint8_t FLINE::ClassifyDirection(POINT a, POINT b)
     return d;
 }
 
-void FLINE::Save(RECORDARCHIVE& ar, uint8_t tag)
+void FLINE::SaveRecords(RECORDARCHIVE& ar)
 {
-    ar.WriteTag(tag);
-    FORMOBJ::Save(ar, kBaseGroupTag);
-    if (border)
-        border->Save(ar, kBorderGroupTag);
     ar.BeginRecord();
     ar.PutI32(first.x);
     ar.PutI32(first.y);
@@ -80,32 +61,19 @@ void FLINE::Save(RECORDARCHIVE& ar, uint8_t tag)
     ar.PutI32(second.y);
     ar.PutU8(lineCode);
     ar.EndRecord(kRecEnds);
-    ar.WriteTag(kEndGroup);
 }
 
-void FLINE::Load(RECORDARCHIVE& ar, uintptr_t owner)
+bool FLINE::LoadRecord(RECORDARCHIVE& ar, uint8_t tag)
 {
-    if (!border && !Init())
-        RECORDARCHIVE::ThrowLoadMemoryError();
-    for (;;) {
-        const uint8_t tag = ar.ReadTag();
-        if (tag == kEndGroup)
-            return;
-        if (tag == kBaseGroupTag) {
-            FORMOBJ::Load(ar, owner);
-        } else if (tag == kBorderGroupTag) {
-            border->Load(ar);
-        } else if (tag == kRecEnds) {
-            RecordReader r = ar.ReadRecord();
-            first.x = r.I32(first.x);
-            first.y = r.I32(first.y);
-            second.x = r.I32(second.x);
-            second.y = r.I32(second.y);
-            lineCode = r.U8(lineCode);
-        } else {
-            ar.SkipRecord(tag);
-        }
-    }
+    if (tag != kRecEnds)
+        return false;
+    RecordReader r = ar.ReadRecord();
+    first.x = r.I32(first.x);
+    first.y = r.I32(first.y);
+    second.x = r.I32(second.x);
+    second.y = r.I32(second.y);
+    lineCode = r.U8(lineCode);
+    return true;
 }
 
 void FLINE::Draw(VIEWDC& dc)
@@ -156,17 +124,9 @@ int FLINE::HitTest(VIEWDC& dc, int32_t x, int32_t y)
 
 std::unique_ptr<FORMOBJ> FLINE::Clone() const
 {
-    BORDER line;
-    if (master)
-        master->GetBorder(&line);
-    else if (border)
-        line = *border;
-    else
-        return nullptr;
     auto copy = std::make_unique<FLINE>();
-    if (!copy->Create(line))
+    if (!MakeCopy(*copy))
         return nullptr;
-    FinishClone(*copy);
     copy->first = first;
     copy->second = second;
     copy->anchor = anchor;
@@ -202,18 +162,6 @@ void FLINE::ResetToDefaults()
     SetRectBy(rect.left, rect.top, rect.right, rect.top + 2 * rect.Width());
 }
 
-int FLINE::GetBorder(BORDER* out)
-{
-    if (master)
-        return master->GetBorder(out);
-    return AnswerOwn(border.get(), out);
-}
-
-void FLINE::SetBorder(const BORDER& newBorder)
-{
-    SetOwnBorder(border, newBorder, 0);
-}
-
 unsigned FLINE::GetHandleMask()
 {
     direction = ClassifyDirection(first, second);
@@ -227,14 +175,6 @@ unsigned FLINE::GetHandleMask()
     default:
         return kHandlesVertical;
     }
-}
-
-int FLINE::Create(const BORDER& newBorder)
-{
-    if (!Init())
-        return 0;
-    SetBorder(newBorder);
-    return 1;
 }
 
 int FLINE::IsNearerFirstEnd(int32_t x, int32_t y) const

@@ -2,7 +2,7 @@
 // opposite corners of its rectangle, drawn with its border as the pen.
 #pragma once
 
-#include "forms/model/formobj.h"
+#include "forms/model/line_object.h"
 
 #include <memory>
 
@@ -12,18 +12,12 @@ constexpr uint8_t kLineRising = 2; // one grows while the other shrinks
 constexpr uint8_t kLineHorizontal = 3;
 constexpr uint8_t kLineVertical = 4;
 
-class FLINE : public FORMOBJ {
+class FLINE : public LINE_OBJECT {
 public:
-    FLINE();
-    ~FLINE() override;
-
     const char* GetRuntimeClass() const override { return "FLINE"; }
     // Line code 3 and a default border.
     int Init() override;
-    // The type byte, base group 1, border group 3, record 0x94, 0xFF.
-    void Save(RECORDARCHIVE& ar, uint8_t tag) override;
     uint8_t GetType() const override { return kTypeLine; }
-    void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
     // Draws the segment; no tracker.
     void Draw(VIEWDC& dc) override;
     // A band around the segment, at least 2 device pixels to each side.
@@ -34,9 +28,6 @@ public:
     void GetOuterRect(RECT& out, VIEWDC& dc) override;
     // The base's defaults, twice as high as wide.
     void ResetToDefaults() override;
-    int GetBorder(BORDER* out) override;
-    // Ends the link to a master first; the rounded flag stays 0.
-    void SetBorder(const BORDER& border) override;
     // The end handles of the segment's direction.
     unsigned GetHandleMask() override;
 
@@ -58,7 +49,7 @@ public:
     void AdjustRect(int handle, RECT& rect, OBJECT_VIEW* view) override;
 
     // Init, then takes the border; 0 when Init fails.
-    int Create(const BORDER& border);
+    int Create(const BORDER& border) { return InitWithBorder(border); }
     // 1 when (x, y) is no farther from the first end than from the second.
     int IsNearerFirstEnd(int32_t x, int32_t y) const;
     static uint8_t ClassifyDirection(POINT first, POINT second);
@@ -69,8 +60,12 @@ public:
     // Places the segment: its rectangle becomes the ends' bounding box.
     void SetEnds(POINT from, POINT to);
 
+protected:
+    // Record 0x94: the two ends and the line code.
+    void SaveRecords(RECORDARCHIVE& ar) override;
+    bool LoadRecord(RECORDARCHIVE& ar, uint8_t tag) override;
+
 private:
-    std::unique_ptr<BORDER> border;
     // The fixed end while a new line is drawn or an end is dragged.
     POINT anchor;
     // The whole line is being dragged, not one end.

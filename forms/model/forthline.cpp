@@ -2,15 +2,10 @@
 
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
-#include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
 #include "forms/model/viewdc.h"
 
-#include <new>
-
 namespace {
-
-constexpr uint8_t kBorderGroupTag = 3;
 
 // How thin a line must be (twips) to be widened for hit testing, and by
 // how much on each side: horizontal lines more than vertical ones.
@@ -26,50 +21,6 @@ constexpr unsigned kHandlesHorizontal = 0xA0;
 constexpr int kDragPattern = 5;
 
 } // namespace
-
-FORTHLINE::FORTHLINE()
-{
-    minSize = {0, 0};
-}
-
-FORTHLINE::~FORTHLINE() = default;
-
-int FORTHLINE::Init()
-{
-    border.reset();
-    try {
-        border = std::make_unique<BORDER>();
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    return 1;
-}
-
-void FORTHLINE::Save(RECORDARCHIVE& ar, uint8_t tag)
-{
-    ar.WriteTag(tag);
-    FORMOBJ::Save(ar, kBaseGroupTag);
-    if (border)
-        border->Save(ar, kBorderGroupTag);
-    ar.WriteTag(kEndGroup);
-}
-
-void FORTHLINE::Load(RECORDARCHIVE& ar, uintptr_t owner)
-{
-    if (!border && !Init())
-        RECORDARCHIVE::ThrowLoadMemoryError();
-    for (;;) {
-        const uint8_t tag = ar.ReadTag();
-        if (tag == kEndGroup)
-            return;
-        if (tag == kBaseGroupTag)
-            FORMOBJ::Load(ar, owner);
-        else if (tag == kBorderGroupTag)
-            border->Load(ar);
-        else
-            ar.SkipRecord(tag);
-    }
-}
 
 void FORTHLINE::Draw(VIEWDC& dc)
 {
@@ -117,17 +68,9 @@ int FORTHLINE::HitTest(VIEWDC& dc, int32_t x, int32_t y)
 
 std::unique_ptr<FORMOBJ> FORTHLINE::Clone() const
 {
-    BORDER pen;
-    if (master)
-        master->GetBorder(&pen);
-    else if (border)
-        pen = *border;
-    else
-        return nullptr;
     auto copy = std::make_unique<FORTHLINE>();
-    if (!copy->InitNew(pen))
+    if (!MakeCopy(*copy))
         return nullptr;
-    FinishClone(*copy);
     return copy;
 }
 
@@ -157,18 +100,6 @@ void FORTHLINE::ResetToDefaults()
     const int32_t width = rect.Width();
     const int32_t middle = rect.left + width / 2;
     SetRectBy(middle, rect.top, middle, rect.top + 2 * width);
-}
-
-int FORTHLINE::GetBorder(BORDER* out)
-{
-    if (master)
-        return master->GetBorder(out);
-    return AnswerOwn(border.get(), out);
-}
-
-void FORTHLINE::SetBorder(const BORDER& newBorder)
-{
-    SetOwnBorder(border, newBorder, 0);
 }
 
 void FORTHLINE::DrawFocusOutline(const RECT& r, gdi::DC* dc)
@@ -205,14 +136,6 @@ unsigned FORTHLINE::GetHandleMask()
 void FORTHLINE::GetLineRect(RECT& out)
 {
     out = rect;
-}
-
-int FORTHLINE::InitNew(const BORDER& newBorder)
-{
-    if (!Init())
-        return 0;
-    SetBorder(newBorder);
-    return 1;
 }
 
 void FORTHLINE::CopyFrom(const FORMOBJ& source)

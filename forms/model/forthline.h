@@ -2,22 +2,14 @@
 // border stroke along the longer side. Table boundaries are built on it.
 #pragma once
 
-#include "forms/model/formobj.h"
+#include "forms/model/line_object.h"
 
 #include <memory>
 
-class FORTHLINE : public FORMOBJ {
+class FORTHLINE : public LINE_OBJECT {
 public:
-    FORTHLINE();
-    ~FORTHLINE() override;
-
     const char* GetRuntimeClass() const override { return "FORTHLINE"; }
-    // A default border.
-    int Init() override;
-    // The type byte, base group 1, border group 3, 0xFF.
-    void Save(RECORDARCHIVE& ar, uint8_t tag) override;
     uint8_t GetType() const override { return kTypeOrthLine; }
-    void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
     // Draws the stroke, then the tracker.
     void Draw(VIEWDC& dc) override;
     // The outer rectangle, widened across a thin line so that it can be hit.
@@ -29,9 +21,6 @@ public:
     // A vertical line through the middle of the base's default rectangle,
     // twice as long as that is wide.
     void ResetToDefaults() override;
-    int GetBorder(BORDER* out) override;
-    // Ends the link to a master first; the rounded flag stays 0.
-    void SetBorder(const BORDER& border) override;
     void DrawFocusOutline(const RECT& rect, gdi::DC* dc) override;
     // Inverts a one-pixel strip along the rectangle's longer side.
     void DrawDragOutline(gdi::DC* dc, const RECT& rect) override;
@@ -45,13 +34,10 @@ public:
     virtual void GetLineRect(RECT& out);
 
     // Init, then takes the border; 0 when Init fails.
-    int InitNew(const BORDER& border);
+    int InitNew(const BORDER& border) { return InitWithBorder(border); }
     // The base part and the other line's border.
     void CopyFrom(const FORMOBJ& source) override;
 
     // Taller than wide; a square or empty rectangle counts as horizontal.
     static bool IsVertical(const RECT& r) { return r.Height() > r.Width(); }
-
-protected:
-    std::unique_ptr<BORDER> border;
 };
