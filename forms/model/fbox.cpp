@@ -1,6 +1,7 @@
 #include "forms/model/fbox.h"
 
 #include "forms/model/border.h"
+#include "forms/model/master_or_own.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
@@ -142,27 +143,17 @@ bool FBOX::MakeCopy(FBOX& copy) const
 
 int FBOX::GetBorder(BORDER* out)
 {
-    if (master)
-        return master->GetBorder(out);
-    return AnswerOwn(border.get(), out);
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetBorder, border.get(), out);
 }
 
 int FBOX::GetShade(BASICSHADE* out)
 {
-    if (master)
-        return master->GetShade(out);
-    if (!shade)
-        return 0;
-    if (out)
-        out->Copy(*shade);
-    return 1;
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetShade, shade.get(), out);
 }
 
 int FBOX::GetShadow(SHADOW* out)
 {
-    if (master)
-        return master->GetShadow(out);
-    return AnswerOwn(shadow.get(), out);
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetShadow, shadow.get(), out);
 }
 
 void FBOX::SetBorder(const BORDER& newBorder)

@@ -7,6 +7,7 @@
 #include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/border.h"
 #include "forms/model/fobjlist.h"
+#include "forms/model/master_or_own.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/shade.h"
@@ -600,47 +601,29 @@ int FFIELD::GetBorder(BORDER* out)
 {
     if (pDataType && pDataType->GetTypeTag() == kKindBarcode)
         return 0;
-    if (master)
-        return master->GetBorder(out);
-    return AnswerOwn(pBorder.get(), out);
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetBorder, pBorder.get(), out);
 }
 
 int FFIELD::GetShadow(SHADOW* out)
 {
     if (pDataType && pDataType->GetTypeTag() == kKindBarcode)
         return 0;
-    if (master)
-        return master->GetShadow(out);
-    return AnswerOwn(pShadow.get(), out);
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetShadow, pShadow.get(), out);
 }
 
 int FFIELD::GetShade(BASICSHADE* out)
 {
-    if (master)
-        return master->GetShade(out);
-    if (!pShade)
-        return 0;
-    if (out)
-        out->Copy(*pShade);
-    return 1;
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetShade, pShade.get(), out);
 }
 
 int FFIELD::GetFont(TEXTATTR* out)
 {
-    if (master)
-        return master->GetFont(out);
-    if (out)
-        *out = taFont;
-    return 1;
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetFont, &taFont, out);
 }
 
 int FFIELD::GetAlignment(uint8_t* out)
 {
-    if (master)
-        return master->GetAlignment(out);
-    if (out)
-        *out = nAlign;
-    return 1;
+    return AnswerMasterOrOwn(master, &FORMOBJ::GetAlignment, &nAlign, out);
 }
 
 void FFIELD::SetBorder(const BORDER& border)
