@@ -21,8 +21,13 @@
 
 namespace {
 
-// Table and radio-button tools, whose kinds are not built either.
-constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}, {32802, 12, false}};
+// The table tool, whose kind is not built either.
+constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}};
+
+// The radio-button tool: shown like the others, but it has no command and
+// makes no object.
+constexpr unsigned kRadioButtonTool = 32802;
+constexpr uint8_t kRadioButtonCode = 12;
 
 POINT EventPoint(const QMouseEvent& e)
 {
@@ -69,6 +74,10 @@ void FDESIGNVIEW::RegisterCommands()
         addTool(command);
     for (const ToolCommand& command : kUnbuiltTools)
         addTool(command);
+    AddUpdate(kRadioButtonTool, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        cmdUI.SetCheck(tool == kRadioButtonCode ? 1 : 0);
+    });
 
     AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
     AddUpdate(ID_EDIT_CLEAR, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
