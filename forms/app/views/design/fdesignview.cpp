@@ -9,6 +9,7 @@
 #include "forms/model/fselection.h"
 #include "forms/res/program_resources.h"
 
+#include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
@@ -268,6 +269,8 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(e);
         OnKeyDown(key.key(), key.modifiers() & Qt::ShiftModifier);
+        if (!(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && OnChar(text::FromQString(key.text())))
+            return true;
         return false;
     }
     case QEvent::KeyRelease: {

@@ -280,6 +280,9 @@ public:
     // Arrow keys move the selection to the next grid line; with Shift they
     // size the one selected object.
     void OnKeyDown(int key, bool shift);
+    // A typed character (Windows-1252): on the one selected check box it
+    // opens the caption's editor and is typed there. True when taken.
+    bool OnChar(const std::string& typed);
     // Deletes the selected objects (asking first for two or more when told
     // to); the document's undo list keeps them for Undo Deletion.
     void DeleteSelection(bool ask);
