@@ -3,6 +3,7 @@
 // it, its help, and what its open control is asked while the view changes.
 #include "forms/model/ffield.h"
 
+#include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/editor/texteditwnd.h"
@@ -12,7 +13,10 @@
 #include "forms/model/shade.h"
 #include "forms/model/viewdc.h"
 
+#include "platform/text/cp1252.h"
+
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -22,6 +26,9 @@ constexpr uint16_t kLayoutPrinterId = 991;
 constexpr int8_t kLayoutSlot = 0;
 // The answer of a key that the field does not take.
 constexpr uint8_t kKeyNotTaken = 5;
+// The caption editor that a typed key opens: black on white.
+constexpr uint32_t kCaptionText = 0x000000;
+constexpr uint32_t kCaptionBack = 0xFFFFFF;
 
 bool IsTextKind(uint8_t tag)
 {
@@ -44,6 +51,17 @@ void ClickInto(TEXTEDITWND& editor, POINT device)
 {
     if (QWidget* widget = editor.GetWidget())
         ClickAt(*widget, QPointF(widget->mapFromParent(QPoint(device.x, device.y))));
+}
+
+// Types one character into the editor, as a key of its own.
+void TypeInto(TEXTEDITWND& editor, char ch)
+{
+    QWidget* widget = editor.GetWidget();
+    if (!widget)
+        return;
+    const QString text = text::ToQString(std::string_view(&ch, 1));
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
 }
 
 } // namespace
@@ -220,15 +238,30 @@ void FFIELD::ClearEditValue()
         pDataType->ClearValue();
 }
 
-uint8_t FFIELD::BeginEdit(uintptr_t viewArg, uintptr_t, uintptr_t)
+uint8_t FFIELD::BeginEdit(uintptr_t viewArg, uintptr_t key, uintptr_t)
 {
     auto* view = reinterpret_cast<OBJECT_VIEW*>(viewArg);
     if (!pDataType || IsProtected() || pDataType->IsPicture() || pDataType->GetTypeTag() == kKindBarcode)
         return kKeyNotTaken;
     // The open editor takes typed keys itself; a key reaching the field
-    // opens it, and a check box takes keys only through its own window.
-    if (IsCheckBox())
-        return kKeyNotTaken;
+    // opens it. A check box takes keys through its own window, but in the
+    // designer a key opens the caption's editor and is typed there.
+    if (IsCheckBox()) {
+        auto* box = dynamic_cast<CHECK_DATATYPE*>(pDataType.get());
+        if (!box || !view)
+            return kKeyNotTaken;
+        if (!box->HasControl()) {
+            VIEWDC dc(view, kOwnWindow);
+            if (!dc.IsSetUp() || dc.outputMode != kOutputDesign)
+                return kKeyNotTaken;
+            box->EditCaption(dc, kCaptionText, kCaptionBack, view, this);
+        }
+        TEXTEDITWND* editor = GetTextEditor();
+        if (!editor)
+            return kKeyNotTaken;
+        TypeInto(*editor, static_cast<char>(key));
+        return 0;
+    }
     if (!GetTextEditor())
         Activate(view, nullptr, 0, 1);
     return GetTextEditor() ? 0 : kKeyNotTaken;

@@ -1,7 +1,6 @@
 // A group of form objects held as one unit: it draws, hit-tests, moves,
-// copies and saves its members together and is selected as one object.
-// The attribute forwards and the object library's storage are not built
-// yet.
+// turns, copies, restyles and saves its members together and is selected as
+// one object. The object library's storage is not built yet.
 #pragma once
 
 #include "forms/model/fobjlist.h"
@@ -43,6 +42,17 @@ public:
     // stay.
     void SetRectBy(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void Offset(int32_t dx, int32_t dy, OBJECT_VIEW* view) override;
+    // A group has no angle of its own: each member that can turn turns
+    // about its own rectangle (fgroup_turning.cpp).
+    void SetRotation(uint16_t angle, OBJECT_VIEW* view) override;
+    // 0 unless every member is a text object or a group; then 1, with the
+    // angle written when all members that answer share one.
+    int QueryAngle(uint16_t* out) override;
+    // The cursor over a selected group: the move cursor on a member.
+    int SetCursor(OBJECT_VIEW* view, int hitCode) override;
+    // The member under the last press is selected instead of the group and
+    // shows its own properties; 0 when no member is there.
+    int ShowProperties(OBJECT_VIEW* view) override;
 
     // Attribute forwards (fgroup_attributes.cpp): changes go to every
     // member (the answer the OR of theirs); queries ask the members from the
@@ -57,6 +67,12 @@ public:
     int GetAlignment(uint8_t* out) override;
     int GetShadow(SHADOW* out) override;
     int GetAttribute(int kind, uintptr_t out) override;
+    // The members of both groups, paired in list order, each take the
+    // appearance of their partner.
+    void TakeAppearanceFrom(FORMOBJ& source) override;
+    void OnEvent(uint8_t code, uintptr_t a, uintptr_t b) override;
+    // 1 when every member accepts (an empty group does).
+    int ExtAccepts(uintptr_t arg) override;
     std::unique_ptr<FORMOBJ> Clone() const override;
 
     // Masters (fgroup_master.cpp): the topmost member's master when every

@@ -1,5 +1,6 @@
-// A group's attributes are its members': changes go to each of them, and a
-// query is answered by the topmost member that has the attribute.
+// A group's attributes are its members': changes and property events go to
+// each of them, a query is answered by the topmost member that has the
+// attribute, and a group takes its look from another member by member.
 #include "forms/model/border.h"
 #include "forms/model/fgroup.h"
 #include "forms/model/textattr.h"
@@ -96,4 +97,28 @@ int FGROUP::GetAttribute(int kind, uintptr_t out)
         if (const int answer = o->GetAttribute(kind, out))
             return answer;
     return 0;
+}
+
+void FGROUP::TakeAppearanceFrom(FORMOBJ& source)
+{
+    auto* group = dynamic_cast<FGROUP*>(&source);
+    if (!group)
+        return;
+    FORMOBJ* from = group->members.GetHead();
+    for (FORMOBJ* o = members.GetHead(); o && from; o = o->GetNext(), from = from->GetNext())
+        o->TakeAppearanceFrom(*from);
+}
+
+void FGROUP::OnEvent(uint8_t code, uintptr_t a, uintptr_t b)
+{
+    for (FORMOBJ* o = members.GetHead(); o; o = o->GetNext())
+        o->OnEvent(code, a, b);
+}
+
+int FGROUP::ExtAccepts(uintptr_t arg)
+{
+    for (FORMOBJ* o = members.GetHead(); o; o = o->GetNext())
+        if (!o->ExtAccepts(arg))
+            return 0;
+    return 1;
 }

@@ -1,10 +1,14 @@
 // Making a group from the selection, releasing its members again, and
-// selecting or removing one member inside it.
+// selecting, pointing at or removing one member inside it.
 #include "forms/model/fgroup.h"
 
 #include "forms/model/ffield.h"
 #include "forms/model/object_view.h"
+#include "forms/model/tracker_geometry.h"
+#include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
+
+#include "platform/ui/cursor.h"
 
 namespace {
 
@@ -79,6 +83,43 @@ void FGROUP::SelectMember(OBJECT_VIEW* view, int32_t x, int32_t y)
             o->Invalidate(view);
             return;
         }
+}
+
+int FGROUP::SetCursor(OBJECT_VIEW* view, int)
+{
+    QWidget* window = view ? view->GetTrackingWindow() : nullptr;
+    POINT device;
+    if (!selected || !window || !view->GetPointerPos(device))
+        return 0;
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
+    for (FORMOBJ* o = members.GetTail(); o; o = o->GetPrev())
+        if (o->HitTest(dc, device.x, device.y)) {
+            ui::SetCursor(*window, TrackerCursor(kHitInside));
+            return 1;
+        }
+    return 0;
+}
+
+int FGROUP::ShowProperties(OBJECT_VIEW* view)
+{
+    POINT at;
+    if (!view || !view->GetLastMouseDown(at))
+        return 0;
+    VIEWDC dc(view, kOwnWindow);
+    if (!dc.IsSetUp())
+        return 0;
+    const POINT device = LogicalToDevice(dc, at);
+    for (FORMOBJ* o = members.GetTail(); o; o = o->GetPrev())
+        if (o->HitTest(dc, device.x, device.y)) {
+            Invalidate(view);
+            Deselect(view);
+            o->Select(view);
+            o->Invalidate(view);
+            return o->ShowProperties(view);
+        }
+    return 0;
 }
 
 FORMOBJ* FGROUP::GetSelectedMember() const

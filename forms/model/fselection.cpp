@@ -3,6 +3,7 @@
 // one or every selected object.
 #include "forms/model/fselection.h"
 
+#include "forms/model/common_angle.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_view.h"
 #include "forms/model/tracker_geometry.h"
@@ -329,6 +330,22 @@ int FSELECTION::CanCopy()
         return 1;
     FORMOBJ* one = GetSingle();
     return one ? one->CanCopy() : 0;
+}
+
+int FSELECTION::QueryAngle(uint16_t* out)
+{
+    if (FORMOBJ* one = GetSingle()) {
+        return TurnsWithRotationBox(*one) ? one->QueryAngle(out) : 0;
+    }
+    if (count == 0)
+        return 0;
+    return QueryCommonAngle(SelectedTopmostFirst(), out);
+}
+
+int FSELECTION::CanFormatText() const
+{
+    FORMOBJ* one = GetSingle();
+    return one && one->GetType() == kTypeText && one->GetRichText(nullptr) ? 1 : 0;
 }
 
 void FSELECTION::DrawTracker(VIEWDC& dc)

@@ -116,6 +116,13 @@ public:
     int CanAlign() override;
     int CanCut() override;
     int CanCopy() override;
+    // The rotation box's query: one text object or group answers for
+    // itself; several must all be text objects or groups, their common
+    // angle written when they share one.
+    int QueryAngle(uint16_t* out) override;
+    // One text object selected whose text is being edited: the format
+    // commands work on the edited text.
+    int CanFormatText() const;
     void DrawTracker(VIEWDC& dc) override;
     int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     // Several objects show no sizing handles: 8 inside one of them or -1.

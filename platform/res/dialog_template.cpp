@@ -75,7 +75,7 @@ constexpr std::array<std::pair<std::string_view, ControlKind>, 11> kKinds {{
     {"LISTBOX", ControlKind::ListBox},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::uint32_t>, 9> kStyles {{
+constexpr std::array<std::pair<std::string_view, std::uint32_t>, 11> kStyles {{
     {"GROUP", kStyleGroup},
     {"TABSTOP", kStyleTabStop},
     {"DISABLED", kStyleDisabled},
@@ -85,6 +85,8 @@ constexpr std::array<std::pair<std::string_view, std::uint32_t>, 9> kStyles {{
     {"DROPDOWNLIST", kStyleDropDownList},
     {"SORT", kStyleSort},
     {"READONLY", kStyleReadOnly},
+    {"MULTILINE", kStyleMultiLine},
+    {"WANTRETURN", kStyleWantReturn},
 }};
 
 ControlKind KindOf(std::string_view word, const Reader& r)

@@ -15,7 +15,8 @@
 // RTEXT, EDITTEXT, COMBOBOX, LISTBOX. Styles: GROUP, TABSTOP, DISABLED,
 // HIDDEN, OWNERDRAW (buttons, and fixed-height items of combo and list
 // boxes), DROPDOWN (an editable combo), DROPDOWNLIST (a combo that only
-// picks), SORT, READONLY. The file is UTF-8 whose characters have
+// picks), SORT, READONLY, MULTILINE (an edit of several lines), WANTRETURN
+// (Enter in a multi-line edit makes a new line). The file is UTF-8 whose characters have
 // Windows-1252 forms; empty lines and lines beginning with '#' are skipped.
 #pragma once
 
@@ -50,6 +51,8 @@ constexpr std::uint32_t kStyleDropDown = 0x020;
 constexpr std::uint32_t kStyleDropDownList = 0x040;
 constexpr std::uint32_t kStyleSort = 0x080;
 constexpr std::uint32_t kStyleReadOnly = 0x100;
+constexpr std::uint32_t kStyleMultiLine = 0x200;
+constexpr std::uint32_t kStyleWantReturn = 0x400;
 
 struct DialogControl {
     std::uint16_t id = 0;

@@ -22,6 +22,8 @@
 #include "platform/ui/dialog/popup_menu.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 
@@ -558,6 +560,16 @@ TEST(AlignPage, EachRadioSetsItsByteAndAByteWithoutARadioChecksNone)
     EXPECT_EQ(view.alignments, expected);
 }
 
+// Whether some pixel of the area differs from the colour.
+bool AnyPixelUnlike(const QImage& image, const QRect& area, QRgb colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != colour)
+                return true;
+    return false;
+}
+
 TEST(AppearanceSheet, PicturesOfEveryPage)
 {
     AttributeObject field;
@@ -573,10 +585,34 @@ TEST(AppearanceSheet, PicturesOfEveryPage)
     sheet.InitFromObject(&field, &view);
     const char* names[] = {"text", "border", "shade", "shadow", "align", "spacing"};
     RunSheet(sheet, [&](OBJAPPDLG& s) {
+        ASSERT_EQ(s.GetPageCount(), 6);
+        std::vector<QImage> pages;
         for (int i = 0; i < s.GetPageCount(); ++i) {
+            SCOPED_TRACE(names[i]);
             s.SetActivePage(i);
             SavePicture(s.GetWindow(), std::string("appearance_page_") + names[i] + ".png");
+            QWidget* page = s.GetPage(i)->GetWindow();
+            ASSERT_NE(page, nullptr);
+            const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // An empty page would be its background colour throughout: each
+            // control shown must be drawn within its own area.
+            const QRgb empty = page->palette().color(page->backgroundRole()).rgb();
+            int drawn = 0;
+            for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (!control->isVisible())
+                    continue;
+                if (auto* label = qobject_cast<QLabel*>(control); label && label->text().isEmpty())
+                    continue;
+                EXPECT_TRUE(AnyPixelUnlike(shown, control->geometry() & page->rect(), empty))
+                    << control->objectName().toStdString() << " is not drawn";
+                ++drawn;
+            }
+            EXPECT_GT(drawn, 0);
+            pages.push_back(shown);
         }
+        for (size_t i = 0; i < pages.size(); ++i)
+            for (size_t j = i + 1; j < pages.size(); ++j)
+                EXPECT_NE(pages[i], pages[j]) << names[i] << " and " << names[j] << " show the same";
         s.EndDialog(2);
     });
 }

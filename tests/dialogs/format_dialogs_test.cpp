@@ -21,11 +21,15 @@
 #include "platform/ui/dialog/dialog_hook.h"
 #include "platform/ui/dialog/notifications.h"
 
+#include <QGroupBox>
 #include <QImage>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -253,6 +257,41 @@ void SavePicture(QWidget* window, const std::string& name)
     const std::filesystem::path dir(FORMS_TEST_OUTPUT_DIR);
     std::filesystem::create_directories(dir);
     EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString((dir / name).string())));
+}
+
+// Where the style puts a group box's caption.
+QRect CaptionRect(const QGroupBox& box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.textAlignment = box.alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.lineWidth = 1;
+    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+}
+
+TEST(FormatDialogs, TheShadeFormatDialogShowsEveryGroupCaptionWhole)
+{
+    FontTableScope fonts;
+    RecordingView view;
+    SHADE_FORMAT_DLG dialog(Shade(kBlue, 0xFFFFFF, 7), &view);
+    std::vector<QString> captions;
+    RunDialog<SHADE_FORMAT_DLG>(dialog, [&](SHADE_FORMAT_DLG& d) {
+        for (QGroupBox* box : d.GetWindow()->findChildren<QGroupBox*>()) {
+            captions.push_back(box->title());
+            EXPECT_TRUE(box->rect().contains(CaptionRect(*box)))
+                << box->title().toStdString() << ": caption to " << CaptionRect(*box).right() << " in " << box->width();
+            // Nothing to the right of the box covers its end.
+            for (QWidget* other : d.GetWindow()->findChildren<QWidget*>())
+                if (other != box && other->parentWidget() == box->parentWidget() && other->isVisible()
+                    && other->geometry().intersects(box->geometry()) && !box->geometry().contains(other->geometry()))
+                    ADD_FAILURE() << other->objectName().toStdString() << " overlaps " << box->title().toStdString();
+        }
+        d.EndDialog(2);
+    });
+    EXPECT_EQ(captions.size(), 3u);
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "&Background Colour"), captions.end());
 }
 
 TEST(FormatDialogs, PicturesOfEveryDialog)

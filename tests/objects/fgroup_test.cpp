@@ -1,6 +1,8 @@
 // The group of form objects: its record, a group of radio buttons read back
 // into a form with its flags and its fields in the filling order, moving
-// and copying members together, and finding members at any depth.
+// and copying members together, finding members at any depth, turning its
+// texts and answering their angle, passing appearance, events and the
+// accept query to its members, and the cursor over its members.
 #include "tests/objects/field_test_support.h"
 
 #include "forms/document/document_objects.h"
@@ -13,10 +15,13 @@
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
 #include "platform/ui/message_box.h"
+#include "tests/model/test_objects.h"
+#include "tests/model/tracking_view.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,7 +47,134 @@ protected:
         group->SetFieldsRadioGroup(group.get());
         return group;
     }
+
+    // A text object turned to the angle.
+    static std::unique_ptr<FORMOBJ> Text(uint16_t angle, uint16_t size = 240)
+    {
+        auto text = MakeText("Turn", Font(0, size));
+        text->SetRect(1000, 1000, 3000, 1400);
+        text->SetRotation(angle, nullptr);
+        return text;
+    }
+    // A group holding the objects, in their order.
+    static std::unique_ptr<FGROUP> GroupOf(std::vector<std::unique_ptr<FORMOBJ>> objects)
+    {
+        auto group = std::make_unique<FGROUP>();
+        group->Init();
+        for (auto& o : objects)
+            group->GetMembers().AddTail(std::move(o));
+        return group;
+    }
+    template<typename... T>
+    static std::unique_ptr<FGROUP> Group(T... objects)
+    {
+        std::vector<std::unique_ptr<FORMOBJ>> all;
+        (all.push_back(std::move(objects)), ...);
+        return GroupOf(std::move(all));
+    }
 };
+
+// An object that refuses the accept query.
+class Refusing : public TestBox {
+public:
+    int ExtAccepts(uintptr_t) override { return 0; }
+};
+
+TEST_F(GroupTest, TheAngleIsAnsweredOnlyForTextsAndGroupsAndOnlyWhenTheyShareIt)
+{
+    constexpr uint16_t kUntouched = 1234;
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<FGROUP>()> make;
+        int answer;
+        uint16_t angle;
+    } cases[] = {
+        {"a box", [] { return Group(MakeField()); }, 0, kUntouched},
+        {"a text and a box", [] { return Group(Text(900), MakeField()); }, 0, kUntouched},
+        {"two texts alike", [] { return Group(Text(900), Text(900)); }, 1, 900},
+        {"two texts unlike", [] { return Group(Text(0), Text(900)); }, 1, kUntouched},
+        {"a text and a group alike", [] { return Group(Text(450), Group(Text(450), Text(450))); }, 1, 450},
+        {"a text and a group of mixed angles", [] { return Group(Text(450), Group(Text(450), Text(900))); }, 1,
+            kUntouched},
+        {"nothing", [] { return Group(); }, 1, kUntouched},
+    };
+    for (const auto& c : cases) {
+        uint16_t angle = kUntouched;
+        EXPECT_EQ(c.make()->QueryAngle(&angle), c.answer) << c.name;
+        EXPECT_EQ(angle, c.angle) << c.name;
+    }
+}
+
+TEST_F(GroupTest, TurningAGroupTurnsItsTextsAtAnyDepthButNotItselfNorOtherShapes)
+{
+    auto inner = Group(Text(0));
+    FGROUP* nested = inner.get();
+    FORMOBJ* deep = nested->GetMembers().GetHead();
+    auto group = Group(Text(0), MakeField(), std::move(inner));
+    FORMOBJ* text = group->GetMembers().GetHead();
+    FORMOBJ* field = text->GetNext();
+
+    group->SetRotation(900, nullptr);
+    EXPECT_EQ(text->GetRotation(), 900);
+    EXPECT_EQ(deep->GetRotation(), 900);
+    EXPECT_EQ(field->GetRotation(), 0);
+    EXPECT_EQ(group->GetRotation(), 0) << "a group has no angle of its own";
+    EXPECT_EQ(nested->GetRotation(), 0);
+}
+
+TEST_F(GroupTest, AppearanceEventsAndTheAcceptQueryReachEveryMember)
+{
+    auto source = Group(Text(0, 400), Text(0, 200));
+    auto group = Group(Text(0), Text(0));
+    group->TakeAppearanceFrom(*source);
+    std::vector<uint16_t> sizes;
+    for (FORMOBJ* o = group->GetMembers().GetHead(); o; o = o->GetNext()) {
+        TEXTATTR font;
+        o->GetFont(&font);
+        sizes.push_back(font.size);
+    }
+    EXPECT_EQ(sizes, (std::vector<uint16_t> {400, 200})) << "each member takes its partner's look";
+
+    group->OnEvent(kAttrLineSpacing, 360, 0);
+    for (FORMOBJ* o = group->GetMembers().GetHead(); o; o = o->GetNext()) {
+        uint16_t spacing = 0;
+        o->GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
+        EXPECT_EQ(spacing, 360);
+    }
+
+    EXPECT_EQ(group->ExtAccepts(0), 1);
+    EXPECT_EQ(Group()->ExtAccepts(0), 1) << "an empty group accepts";
+    EXPECT_EQ(Group(Text(0), std::make_unique<Refusing>())->ExtAccepts(0), 0);
+}
+
+TEST_F(GroupTest, TheCursorOverASelectedGroupIsTheMoveCursorOnAMemberOnly)
+{
+    // At 15 twips a pixel the members lie at pixels 100 to 200 and 300 to
+    // 400 across, 100 to 200 down.
+    auto left = std::make_unique<TestBox>();
+    left->SetRect(1500, 1500, 3000, 3000);
+    auto right = std::make_unique<TestBox>();
+    right->SetRect(4500, 1500, 6000, 3000);
+    auto group = Group(std::move(left), std::move(right));
+    const struct {
+        const char* name;
+        bool selected;
+        POINT pointer;
+        int answer;
+    } cases[] = {
+        {"on a member", true, {150, 150}, 1},
+        {"between the members", true, {250, 150}, 0},
+        {"on a member of a group not selected", false, {150, 150}, 0},
+    };
+    for (const auto& c : cases) {
+        TrackView view;
+        view.window.setCursor(Qt::ArrowCursor);
+        group->SetSelectFlag(c.selected ? 1 : 0);
+        view.pointer = c.pointer;
+        EXPECT_EQ(group->SetCursor(&view, 1), c.answer) << c.name;
+        EXPECT_EQ(view.window.cursor().shape(), c.answer ? Qt::SizeAllCursor : Qt::ArrowCursor) << c.name;
+    }
+}
 
 TEST_F(GroupTest, AGroupOfThreeRadioButtonsSavesItsBaseGroupAndMemberList)
 {

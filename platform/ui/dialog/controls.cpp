@@ -7,6 +7,7 @@
 #include "platform/ui/dialog/notifications.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -165,6 +166,64 @@ void EditControl::focusInEvent(QFocusEvent* e)
 void EditControl::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
+    if (focus_.Out(e))
+        notify_(EN_KILLFOCUS);
+}
+
+MultiLineEditControl::MultiLineEditControl(NotifyFunction notify, bool wantReturn, QWidget* parent)
+    : QPlainTextEdit(parent)
+    , notify_(std::move(notify))
+    , wantReturn_(wantReturn)
+{
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (quiet_)
+            return;
+        notify_(EN_UPDATE);
+        notify_(EN_CHANGE);
+    });
+}
+
+void MultiLineEditControl::SetText(const QString& text, bool quietly)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    quiet_ = true;
+    setPlainText(lines);
+    quiet_ = false;
+    if (!quietly) {
+        notify_(EN_UPDATE);
+        notify_(EN_CHANGE);
+    }
+}
+
+QString MultiLineEditControl::Text() const
+{
+    QString text = toPlainText();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+void MultiLineEditControl::keyPressEvent(QKeyEvent* e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && !wantReturn_) {
+        e->ignore();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void MultiLineEditControl::focusInEvent(QFocusEvent* e)
+{
+    QPlainTextEdit::focusInEvent(e);
+    if (focus_.In(e))
+        notify_(EN_SETFOCUS);
+}
+
+void MultiLineEditControl::focusOutEvent(QFocusEvent* e)
+{
+    QPlainTextEdit::focusOutEvent(e);
     if (focus_.Out(e))
         notify_(EN_KILLFOCUS);
 }

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -94,6 +95,28 @@ protected:
 
 private:
     NotifyFunction notify_;
+    FocusTracker focus_;
+    bool quiet_ = false;
+};
+
+// An edit control of several lines, its text with CR LF line ends as the
+// program reads and sets it. Enter makes a new line when it wants returns,
+// else it goes to the dialog; Tab always moves on. Notifications as for
+// EditControl.
+class MultiLineEditControl : public QPlainTextEdit {
+public:
+    MultiLineEditControl(NotifyFunction notify, bool wantReturn, QWidget* parent);
+    void SetText(const QString& text, bool quietly);
+    QString Text() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    NotifyFunction notify_;
+    bool wantReturn_;
     FocusTracker focus_;
     bool quiet_ = false;
 };

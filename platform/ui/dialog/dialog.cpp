@@ -300,6 +300,13 @@ void Dialog::CreateControl(const res::DialogControl& control, QWidget*& previous
         break;
     }
     case res::ControlKind::Edit: {
+        if (control.styles & res::kStyleMultiLine) {
+            auto* lines = new MultiLineEditControl(notify, control.styles & res::kStyleWantReturn, parent);
+            lines->setReadOnly(control.styles & res::kStyleReadOnly);
+            lines->SetText(text, true);
+            widget = lines;
+            break;
+        }
         auto* edit = new EditControl(notify, parent);
         edit->setReadOnly(control.styles & res::kStyleReadOnly);
         edit->SetText(text, true);
@@ -423,6 +430,10 @@ void Dialog::SetDlgItemText(int id, std::string_view text)
         edit->SetText(text::ToQString(text), false);
         return;
     }
+    if (auto* lines = Item<MultiLineEditControl>(id)) {
+        lines->SetText(text::ToQString(text), false);
+        return;
+    }
     SetDlgItemTextQuietly(id, text);
 }
 
@@ -432,6 +443,8 @@ void Dialog::SetDlgItemTextQuietly(int id, std::string_view text)
     QWidget* widget = GetDlgItem(id);
     if (auto* edit = dynamic_cast<EditControl*>(widget))
         edit->SetText(q, true);
+    else if (auto* lines = dynamic_cast<MultiLineEditControl*>(widget))
+        lines->SetText(q, true);
     else if (auto* label = dynamic_cast<QLabel*>(widget))
         label->setText(q);
     else if (auto* group = dynamic_cast<QGroupBox*>(widget))
@@ -451,6 +464,8 @@ std::string Dialog::GetDlgItemText(int id) const
     QString q;
     if (auto* edit = dynamic_cast<QLineEdit*>(widget))
         q = edit->text();
+    else if (auto* lines = dynamic_cast<MultiLineEditControl*>(widget))
+        q = lines->Text();
     else if (auto* label = dynamic_cast<QLabel*>(widget))
         q = label->text();
     else if (auto* group = dynamic_cast<QGroupBox*>(widget))

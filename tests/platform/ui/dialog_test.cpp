@@ -1,6 +1,7 @@
 // Dialogs built from definitions and run through the dialog hook: placement
 // in dialog units of the mapped font, Enter, Esc and closing, the
-// notifications controls send (and those they do not), radio groups,
+// notifications controls send (and those they do not), edits of several
+// lines, radio groups,
 // owner-drawn buttons, and dialogs or pop-ups that nobody answers.
 #include "platform/ui/dialog/dialog.h"
 #include "platform/ui/dialog/dialog_hook.h"
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -242,6 +244,59 @@ TEST(Dialog, ControlsNotifyWhatTheUserDoesAndNotWhatTheProgramSets)
         EXPECT_EQ(take(), (Commands {{41, ui::CBN_EDITUPDATE}, {41, ui::CBN_EDITCHANGE}}));
         d.EndDialog(1);
     });
+}
+
+// Two edits of several lines: one that wants Enter, one that leaves it to
+// the dialog. Their text has CR LF line ends both ways.
+class LinesDialog : public Dialog {
+public:
+    LinesDialog()
+        : Dialog(Definition())
+    {}
+    std::vector<std::pair<int, unsigned>> commands;
+
+protected:
+    bool OnCommand(int id, unsigned code) override
+    {
+        commands.emplace_back(id, code);
+        return Dialog::OnCommand(id, code);
+    }
+
+private:
+    static const res::DialogTemplate& Definition()
+    {
+        static const res::DialogTemplate definition
+            = res::ParseDialogTemplate("DIALOG\t301\n"
+                                       "SIZE\t200 120\n"
+                                       "CONTROL\t10\tEDITTEXT\t4 4 120 40\tTABSTOP MULTILINE WANTRETURN\t\n"
+                                       "CONTROL\t11\tEDITTEXT\t4 50 120 40\tTABSTOP MULTILINE\t\n"
+                                       "CONTROL\t1\tDEFPUSHBUTTON\t150 100 40 14\tTABSTOP\tOK\n",
+                "301.dlg");
+        return definition;
+    }
+};
+
+TEST(Dialog, AnEditOfSeveralLinesTakesEnterOnlyWhenItWantsIt)
+{
+    LinesDialog dialog;
+    ui::ScopedDialogHook hook([](Dialog& running) {
+        auto& d = static_cast<LinesDialog&>(running);
+        QWidget* lines = d.GetDlgItem(10);
+        lines->setFocus();
+        d.commands.clear();
+        TypeText("One", lines);
+        SendKey(Qt::Key_Return, "\r", lines);
+        TypeText("Two", lines);
+        EXPECT_TRUE(d.IsRunning());
+        EXPECT_EQ(d.GetDlgItemText(10), "One\r\nTwo");
+        EXPECT_NE(std::find(d.commands.begin(), d.commands.end(), std::pair<int, unsigned>(10, ui::EN_CHANGE)),
+            d.commands.end());
+        d.SetDlgItemTextQuietly(11, "First\r\nSecond");
+        EXPECT_EQ(d.GetDlgItemText(11), "First\r\nSecond");
+        SendKey(Qt::Key_Return, "\r", d.GetDlgItem(11));
+        EXPECT_FALSE(d.IsRunning()) << "Enter in an edit that does not want it runs the default button";
+    });
+    EXPECT_EQ(dialog.DoModal(), 1);
 }
 
 TEST(Dialog, PickingFromAComboListNotifiesAsTheListCloses)

@@ -9,6 +9,7 @@
 #include "forms/model/fselection.h"
 #include "forms/res/program_resources.h"
 
+#include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
@@ -21,8 +22,13 @@
 
 namespace {
 
-// Table and radio-button tools, whose kinds are not built either.
-constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}, {32802, 12, false}};
+// The table tool, whose kind is not built either.
+constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}};
+
+// The radio-button tool: shown like the others, but it has no command and
+// makes no object.
+constexpr unsigned kRadioButtonTool = 32802;
+constexpr uint8_t kRadioButtonCode = 12;
 
 POINT EventPoint(const QMouseEvent& e)
 {
@@ -69,6 +75,10 @@ void FDESIGNVIEW::RegisterCommands()
         addTool(command);
     for (const ToolCommand& command : kUnbuiltTools)
         addTool(command);
+    AddUpdate(kRadioButtonTool, [this](ui::CmdUI& cmdUI) {
+        cmdUI.Enable(true);
+        cmdUI.SetCheck(tool == kRadioButtonCode ? 1 : 0);
+    });
 
     AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
     AddUpdate(ID_EDIT_CLEAR, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
@@ -259,6 +269,8 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(e);
         OnKeyDown(key.key(), key.modifiers() & Qt::ShiftModifier);
+        if (!(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && OnChar(text::FromQString(key.text())))
+            return true;
         return false;
     }
     case QEvent::KeyRelease: {

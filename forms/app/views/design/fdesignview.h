@@ -280,6 +280,9 @@ public:
     // Arrow keys move the selection to the next grid line; with Shift they
     // size the one selected object.
     void OnKeyDown(int key, bool shift);
+    // A typed character (Windows-1252): on the one selected check box it
+    // opens the caption's editor and is typed there. True when taken.
+    bool OnChar(const std::string& typed);
     // Deletes the selected objects (asking first for two or more when told
     // to); the document's undo list keeps them for Undo Deletion.
     void DeleteSelection(bool ask);
@@ -510,7 +513,8 @@ private:
     void OnFaceBox();
     void OnRotationBox();
     // The angle the rotation box is to show: new text's with the text tool,
-    // the selection's with the selection tool; -1 for none.
+    // the selection's with the selection tool; negative for none (the box
+    // stays enabled when the selected objects turn but differ).
     int RotationToShow() const;
     // Data Properties (fdesignview_data.cpp).
     void RegisterDataCommands();
@@ -562,7 +566,8 @@ private:
     uint8_t barAlignment = 0;
     // The rotation new text objects take, in tenths of a degree.
     uint16_t newTextRotation = 0;
-    // What the rotation box last showed from this view (-1 none, -2 never).
+    // What the rotation box last showed from this view (negative for no
+    // angle, -2 never).
     int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;

@@ -273,7 +273,9 @@ void FDESIGNVIEW::UpdateFormatBar()
     RefreshCurrentTextAttr();
     RefreshCurrentAlignment();
     ShowFormatBar();
-    RefreshStyleBox();
+    // A text being edited shows its characters' format, not a style.
+    if (!selection || !selection->CanFormatText())
+        RefreshStyleBox();
 }
 
 void FDESIGNVIEW::RefreshCurrentTextAttr()
@@ -396,7 +398,7 @@ void FDESIGNVIEW::OnFormatShade()
 
 void FDESIGNVIEW::OnFormatFont()
 {
-    if (!selection || FormatEditedText())
+    if (!selection || (selection->CanFormatText() && FormatEditedText()))
         return;
     TEXTATTR current;
     const bool fromSelection = selection->GetFont(&current);

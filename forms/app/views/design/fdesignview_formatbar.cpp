@@ -43,17 +43,19 @@ TEXTATTR NoChange()
     return change;
 }
 
-// The selection's angle for the rotation box: one text object or group
-// that answers its angle query; -1 otherwise.
-int SelectionRotation(const FSELECTION* selection)
+// What the rotation box shows besides an angle: nothing, disabled; or
+// nothing, enabled, for objects that turn but not all alike.
+constexpr int kRotationNone = -1;
+constexpr int kRotationMixed = -3;
+
+// The selection's answer to the rotation box's query.
+int SelectionRotation(FSELECTION* selection)
 {
-    if (!selection || selection->GetCount() != 1)
-        return -1;
-    FORMOBJ* object = selection->GetFirstSelected();
-    if (!object || (object->GetType() != kTypeText && object->GetType() != kTypeGroup))
-        return -1;
-    uint16_t angle = 0;
-    return object->QueryAngle(&angle) ? angle : -1;
+    constexpr uint16_t kUnanswered = 0xFFFF;
+    uint16_t angle = kUnanswered;
+    if (!selection || !selection->QueryAngle(&angle))
+        return kRotationNone;
+    return angle == kUnanswered ? kRotationMixed : angle;
 }
 
 } // namespace
@@ -99,7 +101,7 @@ void FDESIGNVIEW::RegisterFormatBarCommands()
     AddUpdate(ID_SIZE_BOX, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
     AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
         const int angle = RotationToShow();
-        cmdUI.Enable(angle >= 0);
+        cmdUI.Enable(angle != kRotationNone);
         TEXTTOOLBAR* bar = TextBar();
         if (bar && !bar->GetRotationCombo()->hasFocus() && angle != rotationShown)
             UpdateRotationBox();
@@ -112,7 +114,7 @@ int FDESIGNVIEW::RotationToShow() const
         return newTextRotation;
     if (tool == kSelectionTool)
         return SelectionRotation(selection.get());
-    return -1;
+    return kRotationNone;
 }
 
 void FDESIGNVIEW::ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value)
@@ -203,7 +205,10 @@ void FDESIGNVIEW::OnRotationBox()
         newTextRotation = angle;
         return;
     }
-    if (tool != kSelectionTool || SelectionRotation(selection.get()) < 0 || SelectionRotation(selection.get()) == angle)
+    if (tool != kSelectionTool)
+        return;
+    const int now = SelectionRotation(selection.get());
+    if (now == kRotationNone || now == angle)
         return;
     selection->SetRotation(angle, this);
     if (FDOCUMENT* doc = GetFormDocument())
@@ -227,7 +232,7 @@ void FDESIGNVIEW::UpdateRotationBox()
         return;
     const int angle = RotationToShow();
     rotationShown = angle;
-    box->setEnabled(angle >= 0);
+    box->setEnabled(angle != kRotationNone);
     if (angle >= 0) {
         const auto shown = static_cast<uint16_t>(angle);
         ReadRotationBox(&shown);

@@ -1,10 +1,12 @@
 // The design view's keyboard and deletion: arrow keys on the page's grid,
-// Delete and Clear, and Undo Deletion through the document's undo list.
+// typing into a check box's caption, Delete and Clear, and Undo Deletion
+// through the document's undo list.
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/edit/fgrid.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/model/ffield.h"
 #include "forms/model/fselection.h"
 
 #include <Qt>
@@ -37,6 +39,20 @@ void FDESIGNVIEW::OnKeyDown(int key, bool shift)
     if (code == 0 || !selection || selection->GetCount() == 0 || !pageLayout || !pageLayout->grid.IsOn())
         return;
     MoveSelectionByKey(code, shift);
+}
+
+bool FDESIGNVIEW::OnChar(const std::string& typed)
+{
+    constexpr unsigned char kFirstPrintable = 32;
+    constexpr unsigned char kDelete = 127;
+    if (typed.size() != 1 || !selection || selection->GetCount() != 1)
+        return false;
+    const auto ch = static_cast<unsigned char>(typed[0]);
+    auto* field = dynamic_cast<FFIELD*>(selection->GetFirstSelected());
+    // An open editor takes its keys itself.
+    if (ch < kFirstPrintable || ch == kDelete || !field || !field->IsCheckBox() || field->EditHookState())
+        return false;
+    return field->BeginEdit(reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(this)), ch, 0) == 0;
 }
 
 void FDESIGNVIEW::MoveSelectionByKey(uint16_t key, bool size)

@@ -477,6 +477,32 @@ TEST_F(DesignerDataTest, ValidationRefusesBadDecimalPlacesAndLongHelp)
     EXPECT_EQ(messages[0], "Please enter no more than 350 characters.");
 }
 
+TEST_F(DesignerDataTest, TheHelpTextTakesSeveralLinesAndEnterMakesANewOne)
+{
+    RunSheet(field, [&](DATA_PROPS_SHEET& sheet) {
+        ui::PropertyPage& help = Page(sheet, kHelp);
+        QWidget* edit = help.GetDlgItem(1334);
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        TypeText("First", edit);
+        SendKey(Qt::Key_Return, "\r", edit);
+        TypeText("Second", edit);
+        EXPECT_TRUE(sheet.IsRunning()) << "Enter stays in the edit";
+        EXPECT_EQ(help.GetDlgItemText(1334), "First\r\nSecond");
+        Ok(sheet);
+    });
+    EXPECT_TRUE(messages.empty());
+    std::string text;
+    field->GetAttribute(3, reinterpret_cast<uintptr_t>(&text));
+    EXPECT_EQ(text, "First\r\nSecond");
+
+    // Shown again, the text keeps its two lines.
+    RunSheet(field, [&](DATA_PROPS_SHEET& sheet) {
+        EXPECT_EQ(Page(sheet, kHelp).GetDlgItemText(1334), "First\r\nSecond");
+        Ok(sheet);
+    });
+}
+
 TEST_F(DesignerDataTest, NumberCategoriesRebuildTheMasksAndDecimalsComeBackAsZero)
 {
     RunSheet(field, [&](DATA_PROPS_SHEET& sheet) {

@@ -5,9 +5,14 @@
 #include "tests/app/support/designer_window.h"
 
 #include "forms/document/fdocument.h"
+#include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/model/ffield.h"
+#include "forms/model/fselection.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +105,41 @@ TEST_F(DesignerTest, ClickingTheDropZoneShowsTheListExtentWhoseBottomDragsButKee
 
     Click(At(r.left + 100, r.top + 2000));
     EXPECT_FALSE(field->IsListExtentShown()) << "hidden when the field is deselected";
+}
+
+// A typed key on the one selected check box opens the caption's editor in
+// place and is typed there; the text becomes the caption when the box is
+// let go. Keys with Ctrl, and keys on other fields, open nothing.
+TEST_F(DesignerTest, ATypedKeyOnASelectedCheckBoxIsTypedIntoItsCaption)
+{
+    ASSERT_TRUE(view.ExecuteCommand(32779));
+    Drag({At(1440, 1440), At(2880, 1600), At(4320, 1800)});
+    ASSERT_TRUE(view.ExecuteCommand(32778));
+    auto* box = dynamic_cast<FFIELD*>(Objects().back());
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->IsCheckBox());
+    auto* check = dynamic_cast<CHECK_DATATYPE*>(box->GetDataType());
+    ASSERT_NE(check, nullptr);
+    check->strCaption.clear();
+    FORMOBJ* text = Add(kTypeField, {1440, 2880, 4320, 3168});
+    auto type = [&](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Y, modifiers, modifiers ? QString() : QString("y"));
+        QCoreApplication::sendEvent(&host, &press);
+    };
+
+    text->Select(&view);
+    type(Qt::NoModifier);
+    EXPECT_EQ(text->EditHookState(), 0) << "a field's value is not edited in the designer";
+    view.GetSelection()->Deselect(&view);
+
+    box->Select(&view);
+    type(Qt::ControlModifier);
+    EXPECT_EQ(check->HasControl(), 0);
+    type(Qt::NoModifier);
+    ASSERT_EQ(check->HasControl(), 1);
+    view.GetSelection()->Deselect(&view);
+    EXPECT_EQ(check->HasControl(), 0);
+    EXPECT_EQ(check->strCaption, "y");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The format and standard bars' boxes and buttons driving the design views
 // of a running program: a typed zoom reaches every pane of a split window,
-// the rotation box turns the selected text reduced into one turn, the size
+// the rotation box turns the selected text reduced into one turn and
+// answers for several objects and for a group, turning a group's texts, the size
 // and typeface boxes change the selected text, and an unknown typeface
 // keeps the current one.
 #include "tests/app/support/started_designer.h"
@@ -118,6 +119,52 @@ TEST_F(DesignerFormatBarTest, RotationBoxTurnsTheSelectedTextWithinOneTurn)
     text->Select(view);
     ui::App::Current()->Idle();
     EXPECT_TRUE(rotation.isEnabled());
+    EXPECT_EQ(rotation.currentText(), QString("90") + QChar(0xB0));
+}
+
+TEST_F(DesignerFormatBarTest, TheRotationBoxAnswersForSeveralObjectsAndTurnsAGroupsTexts)
+{
+    FORMOBJ* first = SelectNewText();
+    FORMOBJ* second = SelectNewText();
+    second->SetRotation(900, nullptr);
+    std::unique_ptr<FORMOBJ> made = doc->GetObjects().CreateObject(kTypeBox);
+    made->SetRect(1440, 4320, 2880, 5760);
+    FORMOBJ* box = made.get();
+    doc->GetObjects().SetObjectPage(std::move(made), 1);
+    ZOOMCOMBO& rotation = *main->GetTextToolBar()->GetRotationCombo();
+    auto select = [&](const std::vector<FORMOBJ*>& objects) {
+        view->GetSelection()->Deselect(view);
+        for (FORMOBJ* o : objects)
+            o->Select(view);
+        ui::App::Current()->Idle();
+    };
+
+    select({first, second});
+    EXPECT_TRUE(rotation.isEnabled()) << "two texts turn, at different angles";
+    EXPECT_TRUE(rotation.currentText().isEmpty());
+    second->SetRotation(0, nullptr);
+    select({first, second});
+    EXPECT_TRUE(rotation.isEnabled());
+    EXPECT_EQ(rotation.currentText(), QString("0") + QChar(0xB0));
+    select({first, box});
+    EXPECT_FALSE(rotation.isEnabled()) << "a box does not turn";
+
+    // A group of the two texts answers their angle and turns them; the
+    // group itself keeps none.
+    select({first, second});
+    Send(ID_DRAW_GROUP);
+    FORMOBJ* group = view->GetSelection()->GetFirstSelected();
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->GetType(), kTypeGroup);
+    ui::App::Current()->Idle();
+    EXPECT_TRUE(rotation.isEnabled());
+    EXPECT_EQ(rotation.currentText(), QString("0") + QChar(0xB0));
+    rotation.lineEdit()->setText("90");
+    Send(ID_ROTATION_BOX);
+    EXPECT_EQ(first->GetRotation(), 900);
+    EXPECT_EQ(second->GetRotation(), 900);
+    EXPECT_EQ(group->GetRotation(), 0);
+    ui::App::Current()->Idle();
     EXPECT_EQ(rotation.currentText(), QString("90") + QChar(0xB0));
 }
 

@@ -1,8 +1,9 @@
 // Grouping in the design view: Group and UnGroup keep the page's order,
 // nested groups stay whole, a member is selected, moved to the front of its
 // group and deleted and brought back (a group of two dissolving and coming
-// back), radio groups are made of check boxes, and Bring To Front looks at
-// the page only.
+// back), radio groups are made of check boxes, Bring To Front looks at
+// the page only, and a double click on a group shows the properties of the
+// member under it.
 #include "tests/app/support/designer_window.h"
 
 #include "forms/fields/datatypes/check_datatype.h"
@@ -13,10 +14,14 @@
 
 #include "tests/platform/ui/dialog_input.h"
 
+#include "platform/res/missing_handler.h"
 #include "platform/ui/dialog/dialog.h"
 #include "platform/ui/dialog/dialog_hook.h"
 #include "platform/ui/dialog/notifications.h"
 #include "platform/ui/message_box.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +142,29 @@ TEST_F(DesignerGroupsTest, AMemberIsSelectedAndMovedToTheFrontOfItsGroup)
     ASSERT_TRUE(view.ExecuteCommand(ID_DRAW_SEND_TO_BACK));
     EXPECT_EQ(MembersOf(group), (std::vector<FORMOBJ*> {b, a, c}));
     EXPECT_FALSE(Enabled(ID_DRAW_SEND_TO_BACK));
+}
+
+TEST_F(DesignerGroupsTest, ADoubleClickOnAGroupShowsThePropertiesOfTheMemberUnderIt)
+{
+    FGROUP* group = GroupOf({a, b});
+    const RECT r = RectOf(b);
+    const POINT on = At((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Click(on);
+    ASSERT_EQ(view.GetSelection()->GetFirstSelected(), group);
+    FORMOBJ* shown = nullptr;
+    {
+        res::ScopedMissingHandler missing(res::ThrowMissing);
+        ui::ScopedDialogHook hook([&](ui::Dialog& running) {
+            shown = view.GetSelection()->GetFirstSelected();
+            running.EndDialog(2);
+        });
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(on.x, on.y), QPointF(on.x, on.y), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&host, &dbl);
+    }
+    EXPECT_EQ(shown, b);
+    EXPECT_EQ(view.GetSelection()->GetOwningGroup(), group);
+    EXPECT_FALSE(group->FORMOBJ::IsSelected(nullptr));
 }
 
 TEST_F(DesignerGroupsTest, BringToFrontLooksAtThePageOnly)

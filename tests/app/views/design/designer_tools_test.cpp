@@ -112,8 +112,36 @@ TEST_F(DesignerTest, ToolsOfKindsNotBuiltAreDisabledAndRefused)
         EXPECT_EQ(shown, std::vector<std::string> {"Object not yet implemented."}) << tool.id;
         EXPECT_EQ(view.GetTool(), kSelectionTool);
     }
-    for (unsigned table : {32802u, 32803u})
-        EXPECT_FALSE(Enabled(table));
+    EXPECT_FALSE(Enabled(32803));
+}
+
+TEST_F(DesignerTest, TheRadioButtonToolIsEnabledCheckedWithItsCodeAndMakesNothing)
+{
+    constexpr unsigned kRadioTool = 32802;
+    auto check = [&] {
+        ui::CmdUI cmdUI(kRadioTool);
+        cmdUI.DoUpdate(view, true);
+        EXPECT_TRUE(cmdUI.IsEnabled());
+        return cmdUI.Check();
+    };
+    EXPECT_EQ(check(), 0);
+    // The command does nothing: no message, and the tool stays.
+    std::vector<std::string> shown;
+    ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
+        shown.push_back(request.text);
+        return ui::IDOK;
+    });
+    view.OnCmdMsg(kRadioTool, ui::CmdCode::Command, nullptr);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(view.GetTool(), kSelectionTool);
+
+    // Its code as the tool checks it; a press then makes no object.
+    view.SetTool(12);
+    EXPECT_EQ(check(), 1);
+    const size_t before = Objects().size();
+    Drag({At(1440, 1440), At(2000, 1800), At(2880, 2160)});
+    EXPECT_EQ(Objects().size(), before);
+    EXPECT_EQ(shown, std::vector<std::string> {"Object not yet implemented."});
 }
 
 } // namespace
