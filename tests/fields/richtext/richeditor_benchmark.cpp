@@ -1,7 +1,8 @@
 // Benchmarks of the editing engine: one typed character at the start, the
-// middle and the end of a 10,000-character text with a change of format
-// every 40 characters (the whole transaction: snapshot, edit, layout with
-// the fit check and repaint), and a paste of 5,000 characters.
+// middle and the end of a 10,000-character text and of a 20,000-character
+// memo, each with a change of format every 40 characters (the whole
+// transaction: snapshot, edit, layout with the fit check and repaint), and a
+// paste of 5,000 characters.
 #include "editor_doubles.h"
 #include "text_helpers.h"
 #include "tool_setup.h"
@@ -91,6 +92,26 @@ void TypeOneCharacter(benchmark::State& state)
     }
 }
 BENCHMARK(TypeOneCharacter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The caret is put by a click: at the start, half-way down the memo, or on
+// its last line.
+void TypeInALongMemo(benchmark::State& state)
+{
+    Setup();
+    Editing editing(Words(20000));
+    RICHEDITOR& editor = *editing.editor;
+    const int32_t height = editing.text.Layout(editing.owner.info, nullptr, false);
+    const int32_t y = state.range(0) == 0 ? 0 : (state.range(0) == 1 ? height / 2 : height - 1);
+    editor.Restart(editing.owner.info, kWidth / 2, y);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(editor.OnChar('x'));
+        state.PauseTiming();
+        editor.OnBackspace();
+        editing.owner.surface.Clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TypeInALongMemo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void PasteFiveThousandCharacters(benchmark::State& state)
 {
