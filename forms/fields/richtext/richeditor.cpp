@@ -6,6 +6,7 @@
 #include "forms/fields/richtext/editor_owner.h"
 #include "forms/fields/richtext/line_fonts.h"
 #include "forms/fields/richtext/richtext.h"
+#include "forms/fields/richtext/textblock.h"
 #include "forms/fields/richtext/textdrawinfo.h"
 #include "forms/model/font_cache.h"
 
@@ -13,6 +14,7 @@
 #include "platform/ui/beep.h"
 
 #include <algorithm>
+#include <cstring>
 
 RICHEDITOR::DrawScope::DrawScope(EDITOROWNER* owner)
     : owner(owner)
@@ -60,11 +62,21 @@ TEXTATTR RICHEDITOR::FormatAt(const TEXTPOS& pos) const
 {
     TEXTATTR attr = text->GetAttr();
     TEXTPOS p = text->GetStart();
+    // Only codes change the format: the walk goes from one ESC to the next
+    // within each block, up to the position or the end of the text.
     while (p.IsSet() && !(p == pos) && !p.IsAtEnd()) {
         if (p.GetChar() == kEsc) {
             if (!p.ApplyCode(attr))
                 break;
-        } else if (!p.Move(1)) {
+            continue;
+        }
+        const bool here = p.block == pos.block && pos.ptr >= p.ptr;
+        char* stop = here ? pos.ptr : p.block->End();
+        if (auto* esc = static_cast<char*>(std::memchr(p.ptr, kEsc, static_cast<size_t>(stop - p.ptr)))) {
+            p.ptr = esc;
+        } else if (here) {
+            break;
+        } else if (!p.NextBlock()) {
             break;
         }
     }
