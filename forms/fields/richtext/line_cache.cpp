@@ -29,8 +29,7 @@ int32_t Distance(const TEXTPOS& from, const TEXTPOS& to)
 bool LINECACHE::KEY::operator==(const KEY& other) const
 {
     return width == other.width && fitHeight == other.fitHeight && firstLineOffset == other.firstLineOffset
-        && rotation == other.rotation && attr.IsEqual(other.attr) && printerId == other.printerId
-        && slot == other.slot;
+        && rotation == other.rotation && attr.IsEqual(other.attr) && printerId == other.printerId && slot == other.slot;
 }
 
 LINECACHE::KEY LINECACHE::KeyOf(const RICHTEXT& text, const TEXTDRAWINFO& info)
@@ -141,10 +140,10 @@ void LINECACHE::LayoutChanged(RICHTEXT& text, const TEXTDRAWINFO& info)
     const size_t restart = first > 0 ? first - 1 : 0;
     // Old lines that start after the change are where the new ones may join.
     const int32_t oldTo = to - delta;
-    const size_t resume = static_cast<size_t>(
-        std::lower_bound(spans.begin(), spans.end(), oldTo,
-            [](const LINESPAN& span, int32_t at) { return span.start < at; })
-        - spans.begin());
+    const size_t resume
+        = static_cast<size_t>(std::lower_bound(spans.begin(), spans.end(), oldTo, [](const LINESPAN& span, int32_t at) {
+              return span.start < at;
+          }) - spans.begin());
 
     std::vector<TEXTLINE> oldLines = std::move(lines);
     std::vector<LINESPAN> oldSpans = std::move(spans);
@@ -178,8 +177,7 @@ void LINECACHE::Continue(TEXTLINE line, int32_t offset, std::vector<TEXTLINE>& o
         }
         lines.push_back(line);
         spans.push_back(span);
-        if (line.endKind == kLineEndOfText || line.endKind == kLineNoText
-            || static_cast<int32_t>(lines.size()) > limit)
+        if (line.endKind == kLineEndOfText || line.endKind == kLineNoText || static_cast<int32_t>(lines.size()) > limit)
             return;
         while (old < oldSpans.size() && oldSpans[old].start + delta < span.end)
             ++old;

@@ -87,9 +87,9 @@ protected:
 // Four paragraphs of words, the second in bold and larger.
 std::string Paragraphs()
 {
-    return "The quick brown fox jumps over the lazy dog and runs far away into the woods.\r"
-        + Code('B', 1) + Code('P', 320) + "A bold and larger paragraph that wraps over more than one line here."
-        + Code('B', 0) + Code('P', 240) + "\rShort.\rThe last paragraph goes on and on for a while before it ends";
+    return "The quick brown fox jumps over the lazy dog and runs far away into the woods.\r" + Code('B', 1)
+        + Code('P', 320) + "A bold and larger paragraph that wraps over more than one line here." + Code('B', 0)
+        + Code('P', 240) + "\rShort.\rThe last paragraph goes on and on for a while before it ends";
 }
 
 TEST_F(LineCacheTest, EditsGiveTheLinesOfAFreshLayout)
@@ -175,8 +175,8 @@ TEST_F(LineCacheTest, RandomEditsGiveTheLinesOfAFreshLayout)
 {
     std::mt19937 random(451);
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    const std::string pieces[] = {"a", "word ", "  ", "\r", "\n", "longerword", "x", " ",
-        std::string(90, 'z'), Code('B', 1), Code('B', 0), Code('P', 400), Code('P', 180), Code('I', 1)};
+    const std::string pieces[] = {"a", "word ", "  ", "\r", "\n", "longerword", "x", " ", std::string(90, 'z'),
+        Code('B', 1), Code('B', 0), Code('P', 400), Code('P', 180), Code('I', 1)};
     auto text = Make(Paragraphs() + "\r" + Paragraphs(), 2500);
     LINECACHE cache;
     cache.Lines(*text, info);
