@@ -125,9 +125,7 @@ void LINECACHE::LayoutAll(RICHTEXT& text, const TEXTDRAWINFO& info)
     spans.clear();
     key = KeyOf(text, info);
     valid = true;
-    std::vector<TEXTLINE> noLines;
-    std::vector<LINESPAN> noSpans;
-    Continue(text.StartLayout(info), 0, noLines, noSpans, 0, text.GetEnd().GetOffset() + 2);
+    Continue(text.StartLayout(info), 0, {}, {}, 0, text.GetEnd().GetOffset() + 2);
 }
 
 void LINECACHE::LayoutChanged(RICHTEXT& text, const TEXTDRAWINFO& info)
@@ -162,8 +160,8 @@ void LINECACHE::LayoutChanged(RICHTEXT& text, const TEXTDRAWINFO& info)
     PlaceAll(text, info);
 }
 
-void LINECACHE::Continue(TEXTLINE line, int32_t offset, std::vector<TEXTLINE>& oldLines,
-    std::vector<LINESPAN>& oldSpans, size_t resume, int32_t limit)
+void LINECACHE::Continue(TEXTLINE line, int32_t offset, const std::vector<TEXTLINE>& oldLines,
+    const std::vector<LINESPAN>& oldSpans, size_t resume, int32_t limit)
 {
     size_t old = resume;
     for (;;) {
@@ -221,6 +219,8 @@ void LINECACHE::PlaceAll(RICHTEXT& text, const TEXTDRAWINFO& info)
         line.start = line.drawStart = place(span.start);
         if (span.breakAt >= 0)
             line.breakPos = place(span.breakAt);
+        else
+            line.breakPos.Clear();
         line.end = place(span.end);
         line.Renew(&info);
     }

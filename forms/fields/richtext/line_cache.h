@@ -59,8 +59,8 @@ private:
     // old line from resume on started (shifted by the edit) in the same
     // format; the old lines from there are then moved under the new ones.
     // limit bounds the number of lines of a layout that runs away.
-    void Continue(TEXTLINE line, int32_t offset, std::vector<TEXTLINE>& oldLines, std::vector<LINESPAN>& oldSpans,
-        size_t resume, int32_t limit);
+    void Continue(TEXTLINE line, int32_t offset, const std::vector<TEXTLINE>& oldLines,
+        const std::vector<LINESPAN>& oldSpans, size_t resume, int32_t limit);
     // Puts every line's positions on its offsets in the buffer as it is now.
     void PlaceAll(RICHTEXT& text, const TEXTDRAWINFO& info);
 
