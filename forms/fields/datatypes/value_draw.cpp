@@ -19,13 +19,14 @@ int DrawValueText(
     const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
     gdi::DC& device = *dc.dc;
     const int saved = device.SaveDC();
-    if (dc.deviceKind == kDeviceWindow) {
-        gdi::Region clip = gdi::Region::Rect(device.LPtoDP(area).Normalized());
-        gdi::Region current;
-        if (device.GetClipRgn(current))
-            clip.Combine(clip, current, gdi::RGN_AND);
-        device.SelectClipRgn(&clip);
-    }
+    // Nothing of the value leaves its rectangle, on paper as on the screen:
+    // the first line is drawn even when the rectangle is lower than it.
+    // (A picture takes no clipping; there the layout's stop alone holds.)
+    gdi::Region clip = gdi::Region::Rect(device.LPtoDP(area).Normalized());
+    gdi::Region current;
+    if (device.GetClipRgn(current))
+        clip.Combine(clip, current, gdi::RGN_AND);
+    device.SelectClipRgn(&clip);
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
         zoom, text, attr, alignment, lineSpacing, area.right - area.left, area.bottom - area.top, 0);

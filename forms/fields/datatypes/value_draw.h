@@ -1,5 +1,5 @@
 // Drawing a field's value text through the rich-text engine, clipped to the
-// field on a window.
+// field on every device that clips.
 #pragma once
 
 #include "forms/model/geometry.h"

@@ -87,7 +87,7 @@ void FIELDEDITSITE::MoveToCellBelow()
 
 int FIELDEDITSITE::FitObjectToText(const RECT& needed)
 {
-    if (!view || !object)
+    if (!view || !object || object->GetType() == kTypeField || object->GetType() == kTypeCell)
         return 0;
     RECT rect;
     object->GetRect(rect);

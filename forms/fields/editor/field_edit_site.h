@@ -33,7 +33,9 @@ public:
     void OnCaretKey(int) override {}
     // Keeps the object's left and top and changes its size by as much as
     // the needed text rectangle differs from the present text area; the new
-    // rectangle, turned as the object is, must be a valid placement.
+    // rectangle, turned as the object is, must be a valid placement. A
+    // field or a table cell never changes: its rectangle belongs to the
+    // form's design, and what is typed into it must fit it.
     int FitObjectToText(const RECT& needed) override;
     void GetObjectRect(RECT& out) override;
 

@@ -106,7 +106,7 @@ int RICHEDITOR::InsertClipboardText(
     }
     quiet = 0;
     MarkDirty(from, Offset(caret));
-    const std::vector<TEXTLINE> lines = LayoutLines(drawInfo);
+    const std::vector<TEXTLINE>& lines = LayoutLines(drawInfo);
     Paint(drawInfo, lines, false);
     typingAttr = FormatAt(caret);
     PlaceCaret(drawInfo, lines, true);

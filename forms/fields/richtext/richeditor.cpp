@@ -6,6 +6,7 @@
 #include "forms/fields/richtext/editor_owner.h"
 #include "forms/fields/richtext/line_fonts.h"
 #include "forms/fields/richtext/richtext.h"
+#include "forms/fields/richtext/textblock.h"
 #include "forms/fields/richtext/textdrawinfo.h"
 #include "forms/model/font_cache.h"
 
@@ -13,6 +14,7 @@
 #include "platform/ui/beep.h"
 
 #include <algorithm>
+#include <cstring>
 
 RICHEDITOR::DrawScope::DrawScope(EDITOROWNER* owner)
     : owner(owner)
@@ -60,11 +62,21 @@ TEXTATTR RICHEDITOR::FormatAt(const TEXTPOS& pos) const
 {
     TEXTATTR attr = text->GetAttr();
     TEXTPOS p = text->GetStart();
+    // Only codes change the format: the walk goes from one ESC to the next
+    // within each block, up to the position or the end of the text.
     while (p.IsSet() && !(p == pos) && !p.IsAtEnd()) {
         if (p.GetChar() == kEsc) {
             if (!p.ApplyCode(attr))
                 break;
-        } else if (!p.Move(1)) {
+            continue;
+        }
+        const bool here = p.block == pos.block && pos.ptr >= p.ptr;
+        char* stop = here ? pos.ptr : p.block->End();
+        if (auto* esc = static_cast<char*>(std::memchr(p.ptr, kEsc, static_cast<size_t>(stop - p.ptr)))) {
+            p.ptr = esc;
+        } else if (here) {
+            break;
+        } else if (!p.NextBlock()) {
             break;
         }
     }
@@ -103,6 +115,12 @@ void RICHEDITOR::InsertBytes(int32_t at, std::string_view bytes)
     text->GetBuffer()->InsertChars(p, bytes.data(), n);
     for (int i = 0; i < 3; ++i)
         *held[i] = AtOffset(offsets[i]);
+    lineCache.Inserted(at, n);
+    // Painted lines keep their keys for the characters they showed.
+    for (LINEKEY& key : painted) {
+        key.start += key.start > at ? n : 0;
+        key.end += key.end > at ? n : 0;
+    }
     if (dirtyTo >= at)
         dirtyTo += n;
     MarkDirty(at, at + n);
@@ -125,6 +143,12 @@ void RICHEDITOR::DeleteBytes(int32_t at, int32_t n)
     text->GetBuffer()->DeleteChars(p, n);
     for (int i = 0; i < 3; ++i)
         *held[i] = AtOffset(offsets[i]);
+    lineCache.Deleted(at, n);
+    const auto shift = [&](int32_t offset) { return offset >= at + n ? offset - n : std::min(offset, at); };
+    for (LINEKEY& key : painted) {
+        key.start = shift(key.start);
+        key.end = shift(key.end);
+    }
     if (dirtyTo >= at + n)
         dirtyTo -= n;
     else if (dirtyTo >= at)
@@ -148,6 +172,7 @@ void RICHEDITOR::SaveSnapshot()
     snapshot.typingAttr = typingAttr;
     snapshot.selectionActive = selectionActive;
     snapshot.text = text->GetBuffer()->GetText();
+    snapshot.painted = painted;
     dirtyFrom = dirtyTo = -1;
 }
 
@@ -176,33 +201,19 @@ void RICHEDITOR::RestoreSnapshot()
     selEnd = AtOffset(snapshot.selEnd);
     typingAttr = snapshot.typingAttr;
     selectionActive = snapshot.selectionActive;
+    painted = snapshot.painted;
+    lineCache.Clear();
     dirtyFrom = dirtyTo = -1;
 }
 
-std::vector<TEXTLINE> RICHEDITOR::LayoutLines(const TEXTDRAWINFO& drawInfo) const
+const std::vector<TEXTLINE>& RICHEDITOR::LayoutLines(const TEXTDRAWINFO& drawInfo)
 {
-    std::vector<TEXTLINE> lines;
-    if (text->GetBuffer() == nullptr)
-        return lines;
-    const size_t limit = static_cast<size_t>(text->GetEnd().GetOffset()) + 2;
-    TEXTLINE line = text->StartLayout(drawInfo);
-    for (;;) {
-        line.Break();
-        lines.push_back(line);
-        if (line.endKind == kLineEndOfText || line.endKind == kLineNoText || lines.size() > limit)
-            break;
-        line = line.Next();
-    }
-    return lines;
+    return lineCache.Lines(*text, drawInfo);
 }
 
-size_t RICHEDITOR::CaretLineIndex(const std::vector<TEXTLINE>& lines) const
+size_t RICHEDITOR::CaretLineIndex() const
 {
-    for (size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (caret.Compare(lines[i].end) < 0)
-            return i;
-    }
-    return lines.empty() ? 0 : lines.size() - 1;
+    return lineCache.LineOf(Offset(caret));
 }
 
 bool RICHEDITOR::Fits(const std::vector<TEXTLINE>& lines)
@@ -234,14 +245,15 @@ void RICHEDITOR::Paint(const TEXTDRAWINFO& drawInfo, const std::vector<TEXTLINE>
 {
     const RECT& bounds = text->GetBounds();
     const TEXTSELECTION selection = Selection();
+    const std::vector<LINESPAN>& spans = lineCache.Spans();
     std::vector<LINEKEY> keys;
     keys.reserve(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
-        TEXTLINE line = lines[i];
-        const LINEKEY key {Offset(line.start), Offset(line.end), line.startAttr, line.top, line.bottom};
+        const LINEKEY key {spans[i].start, spans[i].end, lines[i].startAttr, lines[i].top, lines[i].bottom};
         const bool changed = all || i >= painted.size() || !(painted[i] == key)
             || (dirtyFrom >= 0 && key.end >= dirtyFrom && key.start <= dirtyTo);
-        if (changed && line.top < bounds.bottom && drawInfo.dc != nullptr) {
+        if (changed && lines[i].top < bounds.bottom && drawInfo.dc != nullptr) {
+            TEXTLINE line = lines[i];
             Fill(drawInfo, line.top, line.bottom);
             line.Draw(drawInfo, selection.IsActive() ? &selection : nullptr, text->opaque != 0);
         }
@@ -259,7 +271,7 @@ void RICHEDITOR::Paint(const TEXTDRAWINFO& drawInfo, const std::vector<TEXTLINE>
 
 int RICHEDITOR::Layout(const TEXTDRAWINFO& drawInfo, bool repaint, bool check)
 {
-    const std::vector<TEXTLINE> lines = LayoutLines(drawInfo);
+    const std::vector<TEXTLINE>& lines = LayoutLines(drawInfo);
     if (check && checkFit && !Fits(lines))
         return 0;
     if (repaint)
@@ -271,7 +283,7 @@ void RICHEDITOR::PlaceCaret(const TEXTDRAWINFO& drawInfo, const std::vector<TEXT
 {
     if (lines.empty())
         return;
-    TEXTLINE line = lines[CaretLineIndex(lines)];
+    TEXTLINE line = lines[CaretLineIndex()];
     caretX = line.XOfPos(caret);
     caretY = line.top;
     if (remember) {
@@ -298,7 +310,7 @@ void RICHEDITOR::ReportFormat()
 int RICHEDITOR::FinishEdit(bool check)
 {
     const DrawScope info(owner);
-    const std::vector<TEXTLINE> lines = LayoutLines(*info);
+    const std::vector<TEXTLINE>& lines = LayoutLines(*info);
     if (check && checkFit && !Fits(lines)) {
         RestoreSnapshot();
         if (!quiet)
@@ -318,7 +330,7 @@ void RICHEDITOR::Restart(const TEXTDRAWINFO& drawInfo, int32_t x, int32_t y)
     keySelect = doubleClickSelect = wordSelect = 0;
     anchor.Clear();
     selEnd.Clear();
-    const std::vector<TEXTLINE> lines = LayoutLines(drawInfo);
+    const std::vector<TEXTLINE>& lines = LayoutLines(drawInfo);
     if (lines.empty())
         return;
     caret = PointToPos(lines, {x, y}, false);
@@ -364,7 +376,7 @@ int RICHEDITOR::RestartOk(const TEXTDRAWINFO& drawInfo, int32_t x, int32_t y)
 void RICHEDITOR::Reformat()
 {
     const DrawScope info(owner);
-    const std::vector<TEXTLINE> lines = LayoutLines(*info);
+    const std::vector<TEXTLINE>& lines = LayoutLines(*info);
     Paint(*info, lines, true);
     PlaceCaret(*info, lines, false);
     UpdateCaret(true);

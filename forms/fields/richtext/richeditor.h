@@ -6,6 +6,7 @@
 // through its owner window and reports formats to the owner's edit site.
 #pragma once
 
+#include "forms/fields/richtext/line_cache.h"
 #include "forms/fields/richtext/textline.h"
 #include "forms/fields/richtext/textpos.h"
 #include "forms/model/geometry.h"
@@ -94,6 +95,20 @@ public:
     POINT CaretPoint() const { return {caretX, caretY}; }
     int32_t CaretHeight(const TEXTDRAWINFO& drawInfo);
 
+    // What a painted line showed, to repaint only lines that changed.
+    struct LINEKEY {
+        int32_t start = 0;
+        int32_t end = 0;
+        TEXTATTR attr;
+        int32_t top = 0;
+        int32_t bottom = 0;
+        bool operator==(const LINEKEY& other) const
+        {
+            return start == other.start && end == other.end && attr.IsEqual(other.attr) && top == other.top
+                && bottom == other.bottom;
+        }
+    };
+
     // The text with its caret, selection and typing format, as an edit
     // that is refused restores them.
     struct SNAPSHOT {
@@ -103,6 +118,8 @@ public:
         TEXTATTR typingAttr;
         uint8_t selectionActive = 0;
         std::string text;
+        // What the window showed of each line.
+        std::vector<LINEKEY> painted;
     };
     void SaveSnapshot();
     void RestoreSnapshot();
@@ -147,20 +164,6 @@ public:
     uint32_t quiet = 0;
 
 private:
-    // What a painted line showed, to repaint only lines that changed.
-    struct LINEKEY {
-        int32_t start = 0;
-        int32_t end = 0;
-        TEXTATTR attr;
-        int32_t top = 0;
-        int32_t bottom = 0;
-        bool operator==(const LINEKEY& other) const
-        {
-            return start == other.start && end == other.end && attr.IsEqual(other.attr) && top == other.top
-                && bottom == other.bottom;
-        }
-    };
-
     // The owner window's drawing context for the length of one operation.
     class DrawScope {
     public:
@@ -176,10 +179,12 @@ private:
     };
 
     EDITSITE* Site() const;
-    // Every line of the text, broken (no stop at the bottom).
-    std::vector<TEXTLINE> LayoutLines(const TEXTDRAWINFO& drawInfo) const;
-    // The index of the line the caret stands on.
-    size_t CaretLineIndex(const std::vector<TEXTLINE>& lines) const;
+    // Every line of the text, broken (no stop at the bottom): only what an
+    // edit since the last call changed is broken again. Valid until the
+    // next edit.
+    const std::vector<TEXTLINE>& LayoutLines(const TEXTDRAWINFO& drawInfo);
+    // The index of the caret's line among the lines last laid out.
+    size_t CaretLineIndex() const;
     // Whether the laid-out text fits its rectangle; the site may grow it.
     bool Fits(const std::vector<TEXTLINE>& lines);
     // Draws the lines that changed (every line with all) and fills the area
@@ -234,6 +239,7 @@ private:
     TEXTPOS selEnd;
     SNAPSHOT snapshot;
     std::vector<LINEKEY> painted;
+    LINECACHE lineCache;
     int32_t dirtyFrom = -1;
     int32_t dirtyTo = -1;
 

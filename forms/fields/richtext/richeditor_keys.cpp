@@ -22,7 +22,7 @@ bool RICHEDITOR::MoveForKey(
 {
     TEXTPOS p = caret;
     vertical = false;
-    const size_t index = CaretLineIndex(lines);
+    const size_t index = CaretLineIndex();
     switch (key) {
     case kKeyLeft:
         if (ctrl)
@@ -81,7 +81,7 @@ int RICHEDITOR::OnKeyDown(unsigned key, bool shift, bool ctrl)
     if (!IsCursorKey(key) || text->GetBuffer() == nullptr)
         return 0;
     const DrawScope info(owner);
-    const std::vector<TEXTLINE> lines = LayoutLines(*info);
+    const std::vector<TEXTLINE>& lines = LayoutLines(*info);
     bool vertical = false;
     if (!shift && selectionActive && (key == kKeyLeft || key == kKeyRight)) {
         // The selection collapses to the end the key points to.

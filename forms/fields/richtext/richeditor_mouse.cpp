@@ -16,7 +16,7 @@ TEXTPOS RICHEDITOR::HitTest(POINT point, bool mayPassEnd)
 void RICHEDITOR::ExtendSelection(POINT point)
 {
     const DrawScope info(owner);
-    const std::vector<TEXTLINE> lines = LayoutLines(*info);
+    const std::vector<TEXTLINE>& lines = LayoutLines(*info);
     const TEXTPOS to = PointToPos(lines, point, true);
     if (!anchor.IsSet())
         anchor = selEnd = caret;

@@ -11,6 +11,14 @@ namespace {
 uint32_t g_serial = 0;
 uint32_t g_lastBroken = 0;
 
+uint32_t NewSerial()
+{
+    // Zero stands for no line built or broken.
+    if (++g_serial == 0)
+        ++g_serial;
+    return g_serial;
+}
+
 // The largest of each metric.
 void Raise(TEXTLINE& line, const gdi::TEXTMETRIC& tm)
 {
@@ -68,10 +76,13 @@ void TEXTLINE::Init(uint16_t lineHeight, uint16_t angle, const TEXTPOS& from, co
     drawInfo = info;
     text = owner;
     first = 1;
-    // Zero stands for no line built or broken.
-    if (++g_serial == 0)
-        ++g_serial;
-    serial = g_serial;
+    serial = NewSerial();
+}
+
+void TEXTLINE::Renew(const TEXTDRAWINFO* info)
+{
+    drawInfo = info;
+    serial = NewSerial();
 }
 
 TEXTLINE TEXTLINE::Next() const

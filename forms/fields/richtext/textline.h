@@ -58,6 +58,11 @@ public:
         int32_t top, const TEXTDRAWINFO* drawInfo, int32_t width, const RICHTEXT* text);
     // The following line: it starts at this line's end, below this line.
     TEXTLINE Next() const;
+    // A line kept from an earlier layout, for this pass's drawing
+    // information: it takes a new serial, so that nothing built or broken
+    // for it before (positions in blocks that an edit may have changed,
+    // another device's widths) is taken for it.
+    void Renew(const TEXTDRAWINFO* info);
 
     // Finds where the line ends and computes its metrics; nothing happens
     // when this line was the last one broken.

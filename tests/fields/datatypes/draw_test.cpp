@@ -1,6 +1,7 @@
 // Values drawn on the recording surface: numbers through their masks with
 // the font's widths, placed by the alignment, coloured by the mask and
-// clipped to the field; error markers; nothing outside the fill view.
+// clipped to the field; error markers; long texts kept inside the field on
+// every device; nothing outside the fill view.
 #include "forms/fields/datatypes/datatype_texts.h"
 #include "forms/fields/datatypes/datedatatype.h"
 #include "forms/fields/datatypes/numberdatatype.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -38,15 +40,16 @@ protected:
         return out;
     }
 
-    std::vector<gdi::RecordedCall> Drawn(DATATYPE& type, gdi::DeviceKind kind, uint8_t alignment, uint16_t mode)
+    std::vector<gdi::RecordedCall> Drawn(
+        DATATYPE& type, gdi::DeviceKind kind, uint8_t alignment, uint16_t mode, const RECT& rect = kRect)
     {
         gdi::RecordingSurface surface(kind);
         gdi::DC device(surface);
         VIEWDC dc;
         dc.dc = &device;
-        dc.deviceKind = kind == gdi::DeviceKind::Printer ? kDevicePrinter : kDeviceWindow;
+        dc.deviceKind = static_cast<uint8_t>(kind);
         dc.outputMode = mode;
-        EXPECT_EQ(type.Draw(dc, kRect, Font(), alignment, 0xFFFF, nullptr, mode), 1);
+        EXPECT_EQ(type.Draw(dc, rect, Font(), alignment, 0xFFFF, nullptr, mode), 1);
         EXPECT_EQ(device.GetTextColor(), 0u) << "the context is given back";
         return surface.Calls();
     }
@@ -151,7 +154,7 @@ TEST_F(ValueDraw, DatesAreDrawnThroughTheirPictureAndTextsWithTheirFaces)
         const auto calls = Drawn(date, kind, 0, kOutputFill);
         EXPECT_EQ(TextOf(calls), "Friday, 23 August 1996");
         for (const auto& call : calls) {
-            EXPECT_EQ(call.state.clip.has_value(), kind == gdi::DeviceKind::Window) << call.ToString();
+            EXPECT_TRUE(call.state.clip.has_value()) << call.ToString();
         }
     }
     date.wErrorId = kDateMarker;
@@ -170,6 +173,43 @@ TEST_F(ValueDraw, DatesAreDrawnThroughTheirPictureAndTextsWithTheirFaces)
     EXPECT_EQ(faces.back(), fonts.GetAt(courier)->GetName());
     TEXTDATATYPE empty;
     EXPECT_TRUE(Drawn(empty, gdi::DeviceKind::Window, 0, kOutputFill).empty());
+}
+
+// A 120-character value in a one-line field, and in a field lower than its
+// first line: one line is laid out, and on every device that clips it is
+// clipped to the field, on paper as on the screen.
+TEST_F(ValueDraw, ALongValueStaysInsideItsFieldOnEveryDevice)
+{
+    std::string value;
+    for (int i = 0; i < 120; ++i)
+        value += i % 7 == 6 ? ' ' : static_cast<char>('a' + i % 26);
+    TEXTDATATYPE text;
+    text.StoreText(value);
+    for (const RECT& field : {kRect, RECT {1000, 500, 4000, 650}}) {
+        for (gdi::DeviceKind kind :
+            {gdi::DeviceKind::Window, gdi::DeviceKind::Printer, gdi::DeviceKind::Preview, gdi::DeviceKind::Picture}) {
+            SCOPED_TRACE(testing::Message() << "kind " << int(kind) << " height " << field.bottom - field.top);
+            const auto calls = Drawn(text, kind, 0, kOutputFill, field);
+            ASSERT_FALSE(calls.empty());
+            std::set<int> rows;
+            for (const gdi::RecordedCall& call : calls) {
+                ASSERT_EQ(call.name, "TextOut");
+                rows.insert(call.points[0].y);
+                if (kind == gdi::DeviceKind::Picture) {
+                    EXPECT_FALSE(call.state.clip.has_value());
+                    continue;
+                }
+                ASSERT_TRUE(call.state.clip.has_value()) << call.ToString();
+                RECT box;
+                call.state.clip->GetBox(box);
+                EXPECT_GE(box.left, field.left);
+                EXPECT_GE(box.top, field.top);
+                EXPECT_LE(box.right, field.right);
+                EXPECT_LE(box.bottom, field.bottom);
+            }
+            EXPECT_EQ(rows.size(), 1u) << "one line";
+        }
+    }
 }
 
 TEST_F(ValueDraw, NothingIsDrawnOutsideTheFillView)

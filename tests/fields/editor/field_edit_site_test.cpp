@@ -133,6 +133,24 @@ TEST_F(FieldEditSiteTest, FittingKeepsTheCornerAndChecksThePlacement)
     }
 }
 
+// Typing a long value into a one-line field must not grow the field over
+// the one below: the editor refuses what does not fit instead.
+TEST_F(FieldEditSiteTest, AFieldOrACellKeepsItsRectangleWhateverItsTextNeeds)
+{
+    for (uint8_t type : {kTypeField, kTypeCell}) {
+        SCOPED_TRACE(int(type));
+        TestBox field {type};
+        field.SetPlace(3, {1000, 1000, 3000, 1300});
+        FIELDEDITSITE fieldSite {&view, &field};
+        view.calls.clear();
+        EXPECT_EQ(fieldSite.FitObjectToText({0, 0, 1940, 1500}), 0);
+        EXPECT_TRUE(view.calls.empty()) << "no placement is asked for";
+        RECT r;
+        field.GetRect(r);
+        EXPECT_EQ(Str(r), "1000,1000,3000,1300");
+    }
+}
+
 TEST_F(FieldEditSiteTest, AViewWithoutTheFacilitiesTakesEverythingQuietly)
 {
     FakeView plain;

@@ -1,7 +1,10 @@
 // Benchmarks of the editing engine: one typed character at the start, the
-// middle and the end of a 10,000-character text with a change of format
-// every 40 characters (the whole transaction: snapshot, edit, layout with
-// the fit check and repaint), and a paste of 5,000 characters.
+// middle and the end of a 10,000-character text and of a 20,000-character
+// memo, each with a change of format every 40 characters (the whole
+// transaction: snapshot, edit, layout with the fit check and repaint); a
+// paste of 5,000 characters; and, once each, 20,000 characters typed one by
+// one, a megabyte of words and a word of 300,000 letters inserted as a
+// paste inserts them (in chunks, each checked to fit).
 #include "editor_doubles.h"
 #include "text_helpers.h"
 #include "tool_setup.h"
@@ -55,6 +58,20 @@ std::string Words(size_t visible)
     return text;
 }
 
+// The same words without their codes.
+std::string PlainWords(size_t visible)
+{
+    const std::string coded = Words(visible);
+    std::string plain;
+    for (size_t i = 0; i < coded.size(); ++i) {
+        if (coded[i] == '\x1B')
+            i += 4;
+        else
+            plain += coded[i];
+    }
+    return plain;
+}
+
 struct Editing {
     Editing(const std::string& stored)
         : text(Format(kArial, 240), 0, kWidth, kHeight, 0)
@@ -91,6 +108,56 @@ void TypeOneCharacter(benchmark::State& state)
     }
 }
 BENCHMARK(TypeOneCharacter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The caret is put by a click: at the start, half-way down the memo, or on
+// its last line.
+void TypeInALongMemo(benchmark::State& state)
+{
+    Setup();
+    Editing editing(Words(20000));
+    RICHEDITOR& editor = *editing.editor;
+    const int32_t height = editing.text.Layout(editing.owner.info, nullptr, false);
+    const int32_t y = state.range(0) == 0 ? 0 : (state.range(0) == 1 ? height / 2 : height - 1);
+    editor.Restart(editing.owner.info, kWidth / 2, y);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(editor.OnChar('x'));
+        state.PauseTiming();
+        editor.OnBackspace();
+        editing.owner.surface.Clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TypeInALongMemo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void TypeTwentyThousandCharacters(benchmark::State& state)
+{
+    Setup();
+    const std::string typed = PlainWords(20000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Editing editing("");
+        state.ResumeTiming();
+        for (char c : typed)
+            benchmark::DoNotOptimize(editing.editor->OnChar(static_cast<unsigned char>(c)));
+    }
+}
+BENCHMARK(TypeTwentyThousandCharacters)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// 0: a megabyte of words; 1: one word of 300,000 letters.
+void InsertLongText(benchmark::State& state)
+{
+    Setup();
+    const std::string inserted = state.range(0) == 0 ? PlainWords(1 << 20) : std::string(300000, 'w');
+    for (auto _ : state) {
+        state.PauseTiming();
+        Editing editing("");
+        state.ResumeTiming();
+        if (editing.editor->InsertPlainText(inserted) != 1
+            || editing.text.GetEnd().GetOffset() != static_cast<int32_t>(inserted.size()))
+            state.SkipWithError("the text was not inserted whole");
+    }
+}
+BENCHMARK(InsertLongText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void PasteFiveThousandCharacters(benchmark::State& state)
 {
