@@ -130,9 +130,8 @@ std::string DesktopEntryText(const fs::path& program)
                        "Type=Application\n"
                        "Name=Quirewell\n"
                        "Exec=")
-        + EscapeValue(ExecArgument(program.string())) + " %f\n"
-        + "Icon=" + kDesktopIconName + "\n"
-        + "Terminal=false\n"
+        + EscapeValue(ExecArgument(program.string())) + " %f\nIcon=" + kDesktopIconName
+        + "\nTerminal=false\n"
           "MimeType="
         + kFormMimeType + ";" + kTemplateMimeType
         + ";\n"
@@ -177,8 +176,9 @@ RegistrationResult RegisterDesktop(const fs::path& program)
         result.error = "The program's icon is missing from the program";
         return result;
     }
-    result.ok = WriteFileWhole(data / "icons" / "hicolor" / "scalable" / "apps" / (std::string(kDesktopIconName) + ".svg"),
-                    icon.toStdString(), result.error)
+    result.ok
+        = WriteFileWhole(data / "icons" / "hicolor" / "scalable" / "apps" / (std::string(kDesktopIconName) + ".svg"),
+              icon.toStdString(), result.error)
         && WriteFileWhole(data / "mime" / "packages" / "forms.xml", MimePackageText(), result.error)
         && WriteFileWhole(data / "applications" / "forms.desktop", DesktopEntryText(program), result.error)
         && UpdateMimeDatabase(data / "mime", result.error);

@@ -15,8 +15,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QScreen>
 
 #include <iostream>

@@ -7,8 +7,8 @@
 #include "tests/app/frames/form_window_fixture.h"
 
 #include "forms/app/frames/child_frame.h"
-#include "forms/app/frames/window_commands.h"
 #include "forms/app/frames/splitter_buttons.h"
+#include "forms/app/frames/window_commands.h"
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/template/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
@@ -17,15 +17,15 @@
 #include "platform/ui/owner_draw_button.h"
 #include "platform/ui/splitter.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 

@@ -52,8 +52,8 @@ TEST_F(SplashAboutTest, AboutBoxShowsNameVersionAndBothIcons)
     // The first is the program's own icon, the one its windows carry.
     const QImage programIcon = ProgramIcon(kProgramIconId, 32);
     ASSERT_FALSE(programIcon.isNull());
-    EXPECT_EQ(about.findChild<QLabel*>("icon_2226")->pixmap().toImage().convertToFormat(programIcon.format()),
-        programIcon);
+    EXPECT_EQ(
+        about.findChild<QLabel*>("icon_2226")->pixmap().toImage().convertToFormat(programIcon.format()), programIcon);
     const QIcon windowIcon = app->GetMainFrame()->GetWindow()->windowIcon();
     for (int size : {16, 32, 48})
         EXPECT_EQ(windowIcon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
