@@ -16,6 +16,8 @@ namespace {
 // Marks the actions the list put into the menu, so that the next update
 // takes them out again and nothing else.
 constexpr char kListProperty[] = "ui_window_list";
+// The most frames the list names.
+constexpr int kWindowListLength = 9;
 
 QString ItemText(int index, QString title)
 {
