@@ -35,3 +35,13 @@ QImage ProgramSvgBitmap(uint32_t id)
     renderer.render(&painter);
     return image;
 }
+
+QByteArray ProgramIconSvg(uint32_t id)
+{
+    QFile file(QStringLiteral(":/forms/res/icons/%1.svg").arg(id));
+    if (!file.open(QIODevice::ReadOnly)) {
+        res::ReportMissing(res::Kind::Icon, id);
+        return {};
+    }
+    return file.readAll();
+}

@@ -1,6 +1,7 @@
 #include "platform/ui/app.h"
 
 #include "platform/ui/command_bar.h"
+#include "platform/ui/key_press_watch.h"
 #include "platform/ui/wnd.h"
 
 #include <QAbstractEventDispatcher>
@@ -77,6 +78,7 @@ struct App::Impl {
         : dispatcher(app)
     {}
     Dispatcher dispatcher;
+    KeyPressWatch keys;
     TargetPtr<CmdTarget> mainWnd;
     std::vector<CommandBar*> bars;
     bool inIdle = false;
@@ -96,6 +98,7 @@ App::App()
     if (!eventDispatcher)
         throw std::logic_error("ui::App needs the event dispatcher of this thread");
     current = this;
+    impl_->keys.Install();
     QObject::connect(eventDispatcher, &QAbstractEventDispatcher::aboutToBlock, &impl_->dispatcher, [this] { Idle(); });
 }
 

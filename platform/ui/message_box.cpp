@@ -1,6 +1,7 @@
 #include "platform/ui/message_box.h"
 
 #include "platform/text/cp1252.h"
+#include "platform/ui/app.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -123,6 +124,10 @@ bool IsMessageBoxAnswer(unsigned flags, int answer)
 int MessageBox(std::string_view text, std::string_view caption, unsigned flags)
 {
     MessageBoxRequest request {std::string(text), std::string(caption), flags};
+    // A box without a caption of its own carries the program's title.
+    if (request.caption.empty())
+        if (App* app = App::Current())
+            request.caption = app->AppName();
     if (MessageBoxHook hook = Hook()) {
         int answer = hook(request);
         if (!IsMessageBoxAnswer(flags, answer))

@@ -61,7 +61,8 @@ public:
     using std::logic_error::logic_error;
 };
 
-// Shows the box (or asks the hook) and returns the button chosen.
+// Shows the box (or asks the hook) and returns the button chosen. An empty
+// caption is the running application's name.
 int MessageBox(std::string_view text, std::string_view caption, unsigned flags = MB_OK);
 
 // True when answer is one of the buttons that flags give the box.

@@ -26,6 +26,7 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tool_bar.h"
 #include "platform/ui/view.h"
+#include "platform/ui/window_list_menu.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -86,7 +87,7 @@ FFRAME::FFRAME(USERSETTINGS& settings)
     AddBarToggle(ID_TOGGLE_TEXTBAR, textBar_);
     AddBarToggle(ID_VIEW_FACTORYBAR, factoryBar_);
     AddBarToggle(ID_TOGGLE_FACTORYBAR, factoryBar_);
-    AddWindowCommand(ID_WINDOW_CASCADE, [](FFRAME& f) { f.GetClientArea()->cascadeSubWindows(); });
+    AddWindowCommand(ID_WINDOW_CASCADE, [](FFRAME& f) { CascadeWindows(f); });
     AddWindowCommand(ID_WINDOW_TILE_HORZ, [](FFRAME& f) { f.GetClientArea()->tileSubWindows(); });
     AddWindowCommand(ID_WINDOW_NEW, [](FFRAME& f) { OpenNewWindow(f); });
     AddWindowCommand(ID_WINDOW_ARRANGE, [](FFRAME& f) { ArrangeIcons(f); });
@@ -146,6 +147,10 @@ void FFRAME::Create(std::string_view titleCp1252, QSize desktop)
             if (auto* fileMenu = qobject_cast<QMenu*>(owner))
                 QObject::connect(fileMenu, &QMenu::aboutToShow, fileMenu, [this] { UpdateRecentFileItems(); });
     UpdateRecentFileItems();
+    if (QAction* cascade = commands_->FindAction(ID_WINDOW_CASCADE))
+        for (QObject* owner : cascade->associatedObjects())
+            if (auto* windowMenu = qobject_cast<QMenu*>(owner))
+                ui::ShowWindowList(*windowMenu, *this);
     accelerators_ = std::make_unique<ui::AcceleratorTable>(LoadAccelerators(kMainMenu), *this);
     accelerators_->Install(window);
 

@@ -8,6 +8,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+
+#include <algorithm>
 
 ui::Frame* OpenNewWindow(FFRAME& main)
 {
@@ -49,4 +53,49 @@ void ArrangeIcons(FFRAME& main)
         window->move(x, area->viewport()->height() - size.height());
         x += size.width();
     }
+}
+
+std::vector<QRect> CascadeRects(QSize area, int count, int step)
+{
+    step = std::max(step, 1);
+    const int steps = std::max(area.height() / (3 * step), 0);
+    const QSize size(std::max(area.width() - steps * step, 1), std::max(area.height() - steps * step, 1));
+    std::vector<QRect> rects;
+    for (int i = 0; i < count; ++i) {
+        const int offset = step * (i % (steps + 1));
+        rects.emplace_back(QPoint(offset, offset), size);
+    }
+    return rects;
+}
+
+void CascadeWindows(FFRAME& main)
+{
+    QMdiArea* area = main.GetClientArea();
+    if (!area)
+        return;
+    QMdiSubWindow* active = area->activeSubWindow();
+    std::vector<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area->subWindowList(QMdiArea::StackingOrder))
+        if (window->isVisible() && !window->isMinimized() && window != active)
+            windows.push_back(window);
+    if (active && active->isVisible() && !active->isMinimized())
+        windows.push_back(active);
+    if (windows.empty())
+        return;
+    QStyleOptionTitleBar option;
+    option.initFrom(windows.front());
+    const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, windows.front())
+        + windows.front()->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.front());
+    const std::vector<QRect> rects = CascadeRects(area->viewport()->size(), static_cast<int>(windows.size()), step);
+    // Maximised windows come back to normal first: the area maximises the
+    // window it activates while another one is maximised.
+    for (QMdiSubWindow* window : windows)
+        if (window->isMaximized())
+            window->showNormal();
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(rects[i]);
+        windows[i]->raise();
+    }
+    if (active)
+        area->setActiveSubWindow(active);
 }

@@ -1,5 +1,7 @@
 #include "forms/app/program/desktop_registration.h"
 
+#include "forms/res/program_icons.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -128,8 +130,8 @@ std::string DesktopEntryText(const fs::path& program)
                        "Type=Application\n"
                        "Name=Quirewell\n"
                        "Exec=")
-        + EscapeValue(ExecArgument(program.string())) + " %f\n"
-        + "Terminal=false\n"
+        + EscapeValue(ExecArgument(program.string())) + " %f\nIcon=" + kDesktopIconName
+        + "\nTerminal=false\n"
           "MimeType="
         + kFormMimeType + ";" + kTemplateMimeType
         + ";\n"
@@ -169,7 +171,15 @@ RegistrationResult RegisterDesktop(const fs::path& program)
         result.error = "The user's data folder is not known (neither XDG_DATA_HOME nor HOME is set)";
         return result;
     }
-    result.ok = WriteFileWhole(data / "mime" / "packages" / "forms.xml", MimePackageText(), result.error)
+    const QByteArray icon = ProgramIconSvg(kProgramIconId);
+    if (icon.isEmpty()) {
+        result.error = "The program's icon is missing from the program";
+        return result;
+    }
+    result.ok
+        = WriteFileWhole(data / "icons" / "hicolor" / "scalable" / "apps" / (std::string(kDesktopIconName) + ".svg"),
+              icon.toStdString(), result.error)
+        && WriteFileWhole(data / "mime" / "packages" / "forms.xml", MimePackageText(), result.error)
         && WriteFileWhole(data / "applications" / "forms.desktop", DesktopEntryText(program), result.error)
         && UpdateMimeDatabase(data / "mime", result.error);
     return result;

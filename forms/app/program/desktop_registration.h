@@ -14,7 +14,11 @@ inline constexpr char kTemplateMimeType[] = "application/x-quirewelldesign.templ
 // when neither can be worked out.
 std::filesystem::path UserDataFolder();
 
-// The desktop entry "forms.desktop" that starts `program` with one file.
+// The name of the program's icon in the user's icon theme folder.
+inline constexpr char kDesktopIconName[] = "forms";
+
+// The desktop entry "forms.desktop" that starts `program` with one file,
+// shown with the program's icon.
 std::string DesktopEntryText(const std::filesystem::path& program);
 
 // The shared-mime-info package "forms.xml" of the two file types.
@@ -25,7 +29,8 @@ struct RegistrationResult {
     std::string error; // what failed, when something did
 };
 
-// Writes <data>/applications/forms.desktop and <data>/mime/packages/forms.xml
+// Writes the program's icon <data>/icons/hicolor/scalable/apps/forms.svg,
+// <data>/applications/forms.desktop and <data>/mime/packages/forms.xml
 // (each replaced whole or not at all) and then rebuilds the user's MIME
 // database with update-mime-database when that tool is installed.
 // `program` is the absolute path of the program to start.

@@ -5,6 +5,7 @@
 #include "forms/app/program/desktop_registration.h"
 #include "forms/app/program/splash_dlg.h"
 #include "forms/document/document_fonts.h"
+#include "forms/res/program_icons.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/gdi/printer_surface.h"
@@ -13,7 +14,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QScreen>
 
 #include <iostream>
@@ -25,6 +28,16 @@ constexpr unsigned IDS_PROFILE_NAME = 32935;
 constexpr char kTitle[] = "Quirewell";
 constexpr char kTutorialTitle[] = "Quirewell Tutorial";
 constexpr char kTutorialProfile[] = "qwtutor.ini";
+
+// The program's icon drawn at the sizes window managers and task bars ask
+// for.
+QIcon ProgramWindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(ProgramIcon(kProgramIconId, size)));
+    return icon;
+}
 
 QSize DesktopSizeNow()
 {
@@ -50,6 +63,7 @@ FORMSAPP::FORMSAPP(AppClasses classes)
     , profile_("forms")
 {
     SetAppName(kTitle);
+    QGuiApplication::setWindowIcon(ProgramWindowIcon());
     printers_.Reset();
     SetProgramFontTable(&fonts_);
     SetPrinterList(&printers_);

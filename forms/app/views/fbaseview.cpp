@@ -16,6 +16,7 @@
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
 #include "platform/ui/frame.h"
+#include "platform/ui/key_press_watch.h"
 #include "platform/ui/splitter.h"
 #include "platform/ui/status_bar.h"
 
@@ -512,6 +513,7 @@ void FBASEVIEW::OnZoomChanged()
         RecalcLayout(0, 0, v);
         ResetScrollBars();
     }
+    UpdateRulers(true, true);
 }
 
 void FBASEVIEW::SetZoom(int percent)
@@ -657,6 +659,8 @@ void FBASEVIEW::OnKeyUp(int key, bool ctrl)
 {
     if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
         return;
+    // Ctrl held as the key went down counts, though it came up first.
+    ctrl = ctrl || (ui::ModifiersAtPress(key) & Qt::ControlModifier);
     QScrollBar* bar = GetScrollBarCtrl(Qt::Vertical);
     if (!bar)
         return;

@@ -21,6 +21,7 @@ class FDOCUMENT;
 class FHINT;
 class FLAYOUT;
 class QScrollBar;
+class RULERBAR;
 class USERSETTINGS;
 
 class PRINT_CANCEL_DLG;
@@ -187,7 +188,8 @@ public:
     virtual SIZE ScrollHorz(uint8_t code, int16_t position, QScrollBar* bar);
     virtual SIZE ScrollVert(uint8_t code, int16_t position, QScrollBar* bar);
     // Moves the page by a distance along one axis (0 horizontal, 1
-    // vertical) and re-clamps both axes; the window content is not moved.
+    // vertical) and re-clamps both axes; the window content is not moved,
+    // the rulers of each axis that moved follow.
     virtual SIZE RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc);
     void SetScrollRangeHorz(VIEWDC& dc, QScrollBar* bar);
     void SetScrollRangeVert(VIEWDC& dc, QScrollBar* bar);
@@ -203,6 +205,15 @@ public:
     // The shared bar of the splitter pane that holds the view, or null.
     virtual QScrollBar* GetScrollBarCtrl(Qt::Orientation orientation) const;
     ui::Splitter* GetParentSplitter() const;
+
+    // Rulers (fbaseview_rulers.cpp): those of the view's child frame, null
+    // outside one.
+    RULERBAR* GetRuler(bool horizontal) const;
+    // While the view is its frame's active view, each ruler asked for takes
+    // the view's scale, scroll position, page length and unit, and is drawn
+    // anew; done after every scroll and zoom, so the rulers follow the page.
+    // False when the view does not feed the rulers.
+    virtual bool UpdateRulers(bool horizontal, bool vertical);
 
     // The window's client rectangle in pixels.
     RECT GetClientRect() const override;

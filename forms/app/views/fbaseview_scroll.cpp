@@ -119,7 +119,10 @@ SIZE FBASEVIEW::RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& v)
     v.SetViewportOrg(vp[0], vp[1]);
     v.originX = windowOrg.x;
     v.originY = windowOrg.y;
-    return {(d[0] - n[0]) + (vp[0] - oldVp[0]), (d[1] - n[1]) + (vp[1] - oldVp[1])};
+    const SIZE moved {(d[0] - n[0]) + (vp[0] - oldVp[0]), (d[1] - n[1]) + (vp[1] - oldVp[1])};
+    if (moved.cx != 0 || moved.cy != 0)
+        UpdateRulers(moved.cx != 0, moved.cy != 0);
+    return moved;
 }
 
 SIZE FBASEVIEW::ScrollHorz(uint8_t code, int16_t position, QScrollBar* bar)

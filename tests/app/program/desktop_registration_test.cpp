@@ -1,5 +1,7 @@
 #include "forms/app/program/desktop_registration.h"
 
+#include "forms/res/program_icons.h"
+
 #include "tests/app/support/temp_folder_env.h"
 
 #include <QStandardPaths>
@@ -88,6 +90,7 @@ TEST(DesktopEntryTest, TheEntryOpensBothFileTypes)
     auto keys = EntryKeys(text);
     EXPECT_EQ(keys["Type"], "Application");
     EXPECT_EQ(keys["Name"], "Quirewell");
+    EXPECT_EQ(keys["Icon"], "forms");
     EXPECT_EQ(keys["MimeType"], std::string(kFormMimeType) + ";" + kTemplateMimeType + ";");
     EXPECT_EQ(GlobsByType(MimePackageText()),
         (std::map<std::string, std::string> {{kFormMimeType, "*.qwm"}, {kTemplateMimeType, "*.qwl"}}));
@@ -100,6 +103,11 @@ TEST_F(DesktopRegistrationTest, RegisteringWritesTheEntryAndTheMimePackage)
     const fs::path data = m_data.Folder();
     EXPECT_EQ(ReadAll(data / "applications" / "forms.desktop"), DesktopEntryText("/usr/local/bin/forms"));
     EXPECT_EQ(ReadAll(data / "mime" / "packages" / "forms.xml"), MimePackageText());
+    // The entry's icon is the program's own, found by its name in the
+    // user's icon theme folder.
+    const std::string icon = ReadAll(data / "icons" / "hicolor" / "scalable" / "apps" / "forms.svg");
+    EXPECT_EQ(icon, ProgramIconSvg(kProgramIconId).toStdString());
+    EXPECT_EQ(icon.rfind("<svg", 0), 0u);
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         const std::string globs = ReadAll(data / "mime" / "globs2");
         EXPECT_NE(globs.find(std::string(kFormMimeType) + ":*.qwm"), std::string::npos) << globs;

@@ -3,10 +3,13 @@
 
 #include "forms/app/program/about_dlg.h"
 #include "forms/app/program/splash_dlg.h"
+#include "forms/res/program_icons.h"
 
 #include "platform/ui/cmd_target.h"
 
+#include <QIcon>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPixmap>
 
 #include <filesystem>
@@ -46,6 +49,16 @@ TEST_F(SplashAboutTest, AboutBoxShowsNameVersionAndBothIcons)
         ASSERT_NE(label, nullptr) << icon;
         EXPECT_EQ(label->pixmap().size(), QSize(32, 32)) << icon;
     }
+    // The first is the program's own icon, the one its windows carry.
+    const QImage programIcon = ProgramIcon(kProgramIconId, 32);
+    ASSERT_FALSE(programIcon.isNull());
+    EXPECT_EQ(
+        about.findChild<QLabel*>("icon_2226")->pixmap().toImage().convertToFormat(programIcon.format()), programIcon);
+    const QIcon windowIcon = app->GetMainFrame()->GetWindow()->windowIcon();
+    for (int size : {16, 32, 48})
+        EXPECT_EQ(windowIcon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            ProgramIcon(kProgramIconId, size))
+            << size;
     about.show();
     EXPECT_TRUE(about.grab().save(OutputFile("about.png")));
     about.close();

@@ -1,5 +1,7 @@
 #include "platform/ui/message_box.h"
 
+#include "platform/ui/app.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -21,6 +23,20 @@ TEST(MessageBox, HookAnswersWithTheRequestAsGiven)
     EXPECT_EQ(asked[0].text, "Save changes to \"Caf\xE9\"?");
     EXPECT_EQ(asked[0].caption, "Forms");
     EXPECT_EQ(asked[0].flags, flags);
+}
+
+TEST(MessageBox, BoxWithoutCaptionCarriesTheProgramsTitle)
+{
+    App app;
+    app.SetAppName("Caf\xE9 Forms");
+    std::vector<std::string> captions;
+    ScopedMessageBoxHook hook([&](const MessageBoxRequest& r) {
+        captions.push_back(r.caption);
+        return IDOK;
+    });
+    MessageBox("no caption", {});
+    MessageBox("own caption", "Spelling");
+    EXPECT_EQ(captions, (std::vector<std::string> {"Caf\xE9 Forms", "Spelling"}));
 }
 
 TEST(MessageBox, AnswersMustBeButtonsOfTheBox)

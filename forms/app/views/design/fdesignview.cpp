@@ -159,6 +159,7 @@ void FDESIGNVIEW::OnPageChanged()
     windowOrg = {0, 0};
     viewportOrg = {placement.left, placement.top};
     OnZoomChanged();
+    ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::PrepareToPrint()

@@ -360,12 +360,9 @@ public:
     // display switches are stored and every form view repainted.
     void OnOptions();
 
-    // Rulers (fdesignview_rulers.cpp): those of the view's child frame, null
-    // outside one.
-    RULERBAR* GetRuler(bool horizontal) const;
-    // While the view is active, each ruler asked for takes the view's scale,
-    // scroll position, page length and unit, and is drawn anew.
-    void UpdateRulers(bool horizontal, bool vertical);
+    // Rulers (fdesignview_rulers.cpp): the base view's scale, then the
+    // selection's extent.
+    bool UpdateRulers(bool horizontal, bool vertical) override;
     // A device extent on the window, marked on both rulers.
     void ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom);
     void HideRulerMarkers();
@@ -382,8 +379,7 @@ public:
     // Each ruler is hidden when shown, shown when hidden; the frame lays
     // itself out again.
     void OnViewRulers();
-    // The base view's, then the rulers of each axis that moved follow.
-    SIZE RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc) override;
+    // The base view's, then an object edited in place follows.
     void OnZoomChanged() override;
 
     // Right-button menus (fdesignview_context.cpp): the popups of the

@@ -70,6 +70,8 @@ void FDESIGNVIEW::SetUnitEverywhere(uint8_t newUnit)
         view->SetUnit(newUnit);
     for (FDESIGNVIEW* view : AllDesignViews())
         view->SetRulerUnit(newUnit);
+    // The panes show the selection in the new unit.
+    ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::RegisterPageCommands()

@@ -14,43 +14,15 @@
 
 #include <QWidget>
 
-RULERBAR* FDESIGNVIEW::GetRuler(bool horizontal) const
+bool FDESIGNVIEW::UpdateRulers(bool horizontal, bool vertical)
 {
-    auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame());
-    if (!frame)
-        return nullptr;
-    return horizontal ? frame->GetHorzRuler() : frame->GetVertRuler();
-}
-
-void FDESIGNVIEW::UpdateRulers(bool horizontal, bool vertical)
-{
-    QWidget* window = GetWindow();
-    if (!active || !window)
-        return;
-    VIEWDC v(this, kOwnWindow);
-    if (!v.IsSetUp())
-        return;
-    const gdi::Mapping& mapping = v.dc->GetMapping();
-    const RECT client = GetClientRect();
-    for (const bool horz : {true, false}) {
-        RULERBAR* ruler = GetRuler(horz);
-        if (!ruler || !(horz ? horizontal : vertical) || !ruler->GetWindow())
-            continue;
-        // Where the view's window lies on the ruler.
-        const QPoint offset = window->mapToGlobal(QPoint(0, 0)) - ruler->GetWindow()->mapToGlobal(QPoint(0, 0));
-        ruler->HideMarkers();
-        if (horz)
-            ruler->SetScale(mapping.viewportExt.cx, mapping.windowExt.cx, viewportOrg.x + offset.x(), windowOrg.x,
-                GetPageWidth(), offset.x() + client.right);
-        else
-            ruler->SetScale(mapping.viewportExt.cy, mapping.windowExt.cy, viewportOrg.y + offset.y(), windowOrg.y,
-                GetPageHeight(), offset.y() + client.bottom);
-        ruler->SetUnit(static_cast<uint8_t>(unit));
-        ruler->SetShown(true);
-        ruler->SetSelectionFlag(true);
-        ruler->Redraw();
-    }
+    if (!FBASEVIEW::UpdateRulers(horizontal, vertical))
+        return false;
+    for (const bool horz : {true, false})
+        if (RULERBAR* ruler = GetRuler(horz); ruler && (horz ? horizontal : vertical))
+            ruler->SetSelectionFlag(true);
     ShowSelectionInRulers();
+    return true;
 }
 
 void FDESIGNVIEW::ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom)
@@ -116,19 +88,10 @@ void FDESIGNVIEW::SetRulerUnit(uint8_t rulerUnit)
     ShowSelectionInRulers();
 }
 
-SIZE FDESIGNVIEW::RecalcLayout(uint8_t axis, int16_t distance, VIEWDC& dc)
-{
-    const SIZE moved = FBASEVIEW::RecalcLayout(axis, distance, dc);
-    if (moved.cx != 0 || moved.cy != 0)
-        UpdateRulers(moved.cx != 0, moved.cy != 0);
-    return moved;
-}
-
 void FDESIGNVIEW::OnZoomChanged()
 {
     FBASEVIEW::OnZoomChanged();
     FollowEditedObject();
-    UpdateRulers(true, true);
 }
 
 void FDESIGNVIEW::OnViewRulers()
