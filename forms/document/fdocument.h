@@ -153,9 +153,8 @@ public:
     void KeepFieldValues() { testFillValues.Keep(tabOrder); }
     void PutBackFieldValues() { testFillValues.PutBack(); }
     bool IsTestFilling() const { return testFillValues.IsKeeping(); }
-    // Ends a running test fill: the host takes its views back to design;
-    // a fill that is still running then has its edit closed without its
-    // text.
+    // Ends a running test fill: the host takes the views that fill the
+    // form back to design.
     void EndTestFill();
 
     // The view mode byte: the active view's kind (fill 1, design 2). The
