@@ -25,4 +25,7 @@ public:
     virtual void ClearUndo(FDOCUMENT& document) = 0;
     // Makes the layout the first view's current layout.
     virtual void SetCurrentLayout(FDOCUMENT& document, FLAYOUT* layout) = 0;
+    // Takes the document's views that test-fill it back to design. Without
+    // views there is nothing to take back.
+    virtual void EndTestFill(FDOCUMENT&) {}
 };

@@ -5,9 +5,11 @@
 
 #include "forms/app/edit/filling_order.h"
 #include "forms/app/edit/undo_list.h"
+#include "forms/document/design_defaults.h"
 #include "forms/document/field_index.h"
 #include "forms/document/ptrarray.h"
 #include "forms/document/style_kinds.h"
+#include "forms/document/test_fill_values.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 
@@ -36,6 +38,10 @@ class Archive;
 
 // String id of "No Field".
 constexpr int kNoFieldName = 581;
+
+// The view mode each view writes into its document when it is activated.
+constexpr uint8_t kViewModeFill = 1;
+constexpr uint8_t kViewModeDesign = 2;
 
 class FDOCUMENT
     : public ui::Document
@@ -141,6 +147,31 @@ public:
     // first flag is 0 every field is validated.
     int CommitFieldEdit(int skipParse, int skipStore);
 
+    // A test fill: it starts by keeping the fields' values, and when it
+    // ends they are put back. Whatever writes the form in between writes
+    // the kept values, never those of the fill.
+    void KeepFieldValues() { testFillValues.Keep(tabOrder); }
+    void PutBackFieldValues() { testFillValues.PutBack(); }
+    bool IsTestFilling() const { return testFillValues.IsKeeping(); }
+    // Ends a running test fill: the host takes the views that fill the
+    // form back to design.
+    void EndTestFill();
+
+    // The view mode byte: the active view's kind (fill 1, design 2). The
+    // file commands work only in the design view.
+    uint8_t GetViewMode() const { return viewMode; }
+    void SetViewMode(uint8_t mode) { viewMode = mode; }
+    // The index of the view the form is shown in first. The form file keeps
+    // no view, so a form opens in the design view.
+    uint32_t GetViewIndex() const { return viewIndex; }
+    // The design view's choices for new objects, kept while another view
+    // shows the form; null until the design view first hands them over.
+    DESIGN_DEFAULTS* GetDesignDefaults() const { return designDefaults.get(); }
+    DESIGN_DEFAULTS& MakeDesignDefaults();
+    // File Save, Save As, Close, New, Open and Exit are disabled, and do
+    // nothing, while the view mode is not design.
+    bool OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI) override;
+
     // Pages; page numbers are 1-based.
     uint16_t GetPageCount() const;
     void AppendPage();
@@ -213,6 +244,8 @@ private:
     FIELD_INDEX& Index();
 
     DocumentHost* host;
+    uint32_t viewIndex = 0;
+    uint8_t viewMode = kViewModeDesign;
     uint32_t creationStamp;
     FOBJLIST objects;
     FOBJLIST styles;
@@ -249,4 +282,6 @@ private:
     std::vector<uint8_t> trailer;
     // The picture flag the kept trailer was read with: written back with it.
     uint8_t trailerPictureFlag = 1;
+    std::unique_ptr<DESIGN_DEFAULTS> designDefaults;
+    TEST_FILL_VALUES testFillValues;
 };

@@ -205,6 +205,9 @@ std::string FDOCUMENT::NameToSaveAs() const
 
 bool FDOCUMENT::SaveModified()
 {
+    // The test fill ends first: the question is about the form, never
+    // about values typed in to test it.
+    EndTestFill();
     if (!ui::Document::SaveModified())
         return false;
     SetModifiedFlag(false);

@@ -1,7 +1,9 @@
 // The form document's side of a test fill: every field put back to its
-// saved value, and every field's rule checked before the form is printed.
+// saved value, every field's rule checked before the form is printed, and
+// the fill ended before the form is closed.
 #include "forms/document/fdocument.h"
 
+#include "forms/document/document_host.h"
 #include "forms/document/document_messages.h"
 #include "forms/model/ffield.h"
 #include "forms/model/object_view.h"
@@ -56,4 +58,10 @@ int FDOCUMENT::CommitFieldEdit(int skipParse, int skipStore)
     if (!view->CommitCurrentField(skipParse, skipStore))
         return 0;
     return skipParse ? 1 : ValidateAllFields();
+}
+
+void FDOCUMENT::EndTestFill()
+{
+    if (IsTestFilling() && host)
+        host->EndTestFill(*this);
 }

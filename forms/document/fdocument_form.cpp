@@ -54,6 +54,12 @@ bool FDOCUMENT::Serialize(io::Archive& archive)
     if (archive.IsStoring()) {
         if (host)
             host->ClearUndo(*this);
+        // A test fill's values are never written: an open edit closes
+        // without its text, and the fields show the form's own values
+        // while it is written.
+        if (IsTestFilling())
+            CommitFieldEdit(1, 1);
+        TEST_FILL_VALUES::Shown designed(testFillValues);
         WriteForm(ar);
         WriteTrailer(ar);
         return true;

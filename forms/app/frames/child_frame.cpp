@@ -39,7 +39,6 @@ CChildFrame::~CChildFrame() = default;
 
 void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
 {
-    const ViewTable& views = template_.Views();
     // The rulers along the top and the left, the splitter in the corner
     // they leave.
     auto* client = new QWidget;
@@ -59,16 +58,16 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
     grid->addWidget(splitter_, 1, 1);
     buttons_ = std::make_unique<SplitterButtons>(*splitter_);
     splitter_->SetMinPaneSize(QSize(10, 10));
-    // A new pane shows a view of the same class as the pane it was split from.
-    splitter_->SetViewFactory([this, &views](ui::View& like) -> std::unique_ptr<ui::View> {
-        for (int index = 0; index < kViewCount; ++index) {
-            if (template_.IsViewOfIndex(like, index)) {
-                std::unique_ptr<ui::View> view = views[index].viewClass->create();
-                view->SetDocument(like.GetDocument());
-                return view;
-            }
-        }
-        return nullptr;
+    // A new pane shows a view of the template's first class, as a new frame
+    // does: a pane split off while the form is filled waits, disabled,
+    // until the fill ends.
+    splitter_->SetViewFactory([this](ui::View& like) -> std::unique_ptr<ui::View> {
+        const ViewClass* first = template_.FirstViewClass();
+        if (!first)
+            return nullptr;
+        std::unique_ptr<ui::View> view = first->create();
+        view->SetDocument(like.GetDocument());
+        return view;
     });
     // Its first update once the pane is in place, so that it lines up with
     // the panes beside it.

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -38,7 +39,7 @@ std::string FileTitleOf(const std::string& path)
     return text::FromUtf8(fs::path(path).filename().string());
 }
 
-AppDocumentHost::AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder)
+AppDocumentHost::AppDocumentHost(CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder)
     : template_(docTemplate)
     , tutorialMode_(tutorialMode)
     , formsFolder_(std::move(formsFolder))
@@ -105,4 +106,16 @@ void AppDocumentHost::SetCurrentLayout(FDOCUMENT& document, FLAYOUT* layout)
             }
         return;
     }
+}
+
+void AppDocumentHost::EndTestFill(FDOCUMENT& document)
+{
+    // A switch deletes the view it replaces: the list goes by weak pointers.
+    std::vector<ui::TargetPtr<ui::View>> leaving;
+    for (ui::View* view : document.Views())
+        if (dynamic_cast<FBASEVIEW*>(view) && !template_.IsViewOfIndex(*view, kDesignView))
+            leaving.push_back(view);
+    for (const auto& view : leaving)
+        if (view)
+            template_.SwitchViewOf(*view.get(), kDesignView, true);
 }

@@ -17,7 +17,7 @@ class AppDocumentHost : public DocumentHost {
 public:
     // The template gives the file types; it must outlive the host. The
     // forms folder starts as formsFolder.
-    AppDocumentHost(const CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder);
+    AppDocumentHost(CDynViewDocTemplate& docTemplate, bool tutorialMode, std::string formsFolder);
 
     bool IsTutorialMode() const override { return tutorialMode_; }
     // The Save dialog; titleId 0 gives "Save As". A name with a folder
@@ -29,6 +29,9 @@ public:
     void ClearUndo(FDOCUMENT& document) override;
     // The first form view of the document shows the first page of the layout.
     void SetCurrentLayout(FDOCUMENT& document, FLAYOUT* layout) override;
+    // Every view of the document that is not a design view is switched to
+    // the design view.
+    void EndTestFill(FDOCUMENT& document) override;
 
     // The Open dialog, starting in the forms folder; the chosen file's
     // folder becomes the forms folder. Nothing when cancelled.
@@ -38,7 +41,7 @@ public:
     std::vector<ui::FileFilter> Filters() const;
 
 private:
-    const CDynViewDocTemplate& template_;
+    CDynViewDocTemplate& template_;
     bool tutorialMode_;
     std::string formsFolder_;
 };

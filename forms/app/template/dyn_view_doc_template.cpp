@@ -156,15 +156,17 @@ ui::View* CDynViewDocTemplate::SwitchView(ui::Frame& frame, int index, bool make
 
     std::unique_ptr<ui::View> created = views_[index].viewClass->create();
     ui::View* view = created.get();
+    // The new view knows its form from the start: switching in and gaining
+    // activation both read and write the document.
+    view->SetDocument(document);
     if (auto* outgoing = dynamic_cast<FBASEVIEW*>(old))
         outgoing->OnViewSwitch(false, view);
     if (auto* incoming = dynamic_cast<FBASEVIEW*>(view))
         incoming->OnViewSwitch(true, old);
-    // The pane keeps its window; the old view leaves the document as it is
-    // deleted, the new one joins it and becomes the frame's active view.
+    // The pane keeps its window and the new view becomes the frame's active
+    // view; the old one leaves the document as it is deleted.
     std::unique_ptr<ui::View> replaced = splitter->SetPaneView(row, column, std::move(created));
     replaced.reset();
-    view->SetDocument(document);
     frame.SetActiveView(view);
 
     if (auto* fresh = dynamic_cast<FBASEVIEW*>(view))

@@ -80,6 +80,10 @@ public:
     ui::View* SwitchView(ui::Frame& frame, int index, bool makeVisible);
     ui::View* SwitchViewOf(ui::View& view, int index, bool makeVisible);
 
+    // Entry 0's class, or else the first class the table has: the class of
+    // a new frame's view and of a new splitter pane's.
+    const ViewClass* FirstViewClass() const;
+
     // True when the view is of the indexed class (or derived from it).
     bool IsViewOfIndex(const ui::View& view, int index) const;
     // True when some view of the document is of the indexed class.
@@ -88,8 +92,6 @@ public:
 private:
     void OnViewCommand(unsigned id);
     void OnUpdateViewCommand(ui::CmdUI& cmdUI);
-    // Entry 0's class, or else the first class the table has.
-    const ViewClass* FirstViewClass() const;
     ui::Document* ShowInNewFrame(std::unique_ptr<ui::Document> document);
 
     std::optional<DocumentClass> documentClass_;

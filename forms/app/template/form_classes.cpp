@@ -24,7 +24,10 @@ AppClasses FormAppClasses()
             form->SetTitle(FileTitleOf(path));
             return true;
         },
-        [](const ui::Document&) { return static_cast<int>(kDesignView); },
+        [](const ui::Document& doc) {
+            auto* form = dynamic_cast<const FDOCUMENT*>(&doc);
+            return form ? static_cast<int>(form->GetViewIndex()) : static_cast<int>(kDesignView);
+        },
     };
     classes.views[kDesignView].viewClass = ViewClassOf<FDESIGNVIEW>("FDESIGNVIEW");
     classes.views[kFillView].viewClass = ViewClassOf<FFILLVIEW>("FFILLVIEW");

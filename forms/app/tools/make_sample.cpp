@@ -1,6 +1,6 @@
 // Writes the sample form that the run script opens: two pages of shapes,
-// each with its own border and fill, a page of text objects and a page of
-// fields.
+// each with its own border and fill, a page of text objects, a page of
+// fields and a page of calculated fields, each field labelled beside it.
 #include "forms/app/tools/sample_field_page.h"
 #include "forms/app/tools/sample_formula_page.h"
 #include "forms/app/tools/sample_text_page.h"
@@ -100,10 +100,19 @@ int main(int argc, char* argv[])
         doc.AppendPage();
         SampleFields sample = MakeSampleFields();
         std::vector<FORMOBJ*> ordered;
+        // Each field with its label beside it.
+        const TEXTATTR labelFont = SampleFieldFont();
+        auto addLabel = [&](const FFIELD& field) {
+            if (std::unique_ptr<FTEXTOBJ> label = MakeSampleLabel(labelFont, field))
+                doc.GetObjects().SetObjectPage(std::move(label), 4);
+        };
         for (auto& field : sample.fields) {
             ordered.push_back(field.get());
+            addLabel(*field);
             doc.GetObjects().SetObjectPage(std::move(field), 4);
         }
+        for (auto& radio : sample.radios)
+            addLabel(*radio);
         // The radio buttons form one group.
         auto group = std::make_unique<FGROUP>();
         group->Init();

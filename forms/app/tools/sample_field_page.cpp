@@ -14,12 +14,17 @@
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
 constexpr uint8_t kSwiss = 0x22;
 constexpr int32_t kLeft = 2880;
+// The labels' column: from the left margin to a little short of the fields.
+constexpr int32_t kLabelLeft = 720;
+constexpr int32_t kLabelGap = 144;
+constexpr int32_t kLabelHeight = 300;
 constexpr int32_t kRight = 7200;
 constexpr int32_t kRow = 600;
 constexpr int32_t kFirstRow = 1080;
@@ -39,6 +44,20 @@ std::unique_ptr<FFIELD> MakeSampleField(const TEXTATTR& font, uint8_t kind, cons
     field->SetRect(kLeft, top, kRight, top + height);
     field->SetName(name);
     return field;
+}
+
+std::unique_ptr<FTEXTOBJ> MakeSampleLabel(const TEXTATTR& font, const FFIELD& field)
+{
+    auto label = std::make_unique<FTEXTOBJ>();
+    std::string text = field.GetName();
+    std::replace(text.begin(), text.end(), '_', ' ');
+    if (!label->Create(font, 0) || !label->SetText(text))
+        return nullptr;
+    RECT at;
+    field.GetRect(at);
+    label->SetRect(kLabelLeft, at.top, at.left - kLabelGap, at.top + kLabelHeight);
+    label->SetName(field.GetName() + "_label");
+    return label;
 }
 
 namespace {

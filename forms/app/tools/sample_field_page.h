@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/model/ffield.h"
+#include "forms/model/ftextobj.h"
 
 #include <memory>
 #include <vector>
@@ -25,3 +26,8 @@ TEXTATTR SampleFieldFont();
 // null when it cannot be made.
 std::unique_ptr<FFIELD> MakeSampleField(
     const TEXTATTR& font, uint8_t kind, const char* name, int row, int32_t height = 300);
+
+// The label a newcomer reads beside a sample field: a text object with the
+// field's name, underscores shown as blanks, in the column left of the
+// field and on its row; null when it cannot be made.
+std::unique_ptr<FTEXTOBJ> MakeSampleLabel(const TEXTATTR& font, const FFIELD& field);

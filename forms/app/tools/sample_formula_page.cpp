@@ -71,6 +71,10 @@ bool AddSampleFormulaPage(FDOCUMENT& doc, uint16_t page)
         if (!made.initial && made.kind != kKindCheckBox)
             field->OnEvent(6, 1, 0);
         field->SetFieldID(NextFreeFieldID(doc));
+        std::unique_ptr<FTEXTOBJ> label = MakeSampleLabel(font, *field);
+        if (!label)
+            return false;
+        doc.GetObjects().SetObjectPage(std::move(label), page);
         FFIELD* placed = field.get();
         doc.GetObjects().SetObjectPage(std::move(field), page);
         doc.InsertFieldInOrder(placed, false);

@@ -6,7 +6,7 @@
 
 class FDOCUMENT;
 
-// Places the fields on the page, after the fields already in the filling
-// order, and gives the calculated ones their formulas; false when a
-// formula was refused.
+// Places the fields on the page, each with its label beside it, after the
+// fields already in the filling order, and gives the calculated ones their
+// formulas; false when a formula was refused.
 bool AddSampleFormulaPage(FDOCUMENT& doc, uint16_t page);

@@ -205,14 +205,19 @@ TEST_F(TemplateTest, DocStringsFollowTemplateMode)
     EXPECT_EQ(text, "unchanged");
 }
 
-TEST_F(TemplateTest, SplittingAPaneGivesAViewOfTheSameClass)
+TEST_F(TemplateTest, SplittingAPaneGivesAViewOfTheFirstClassAsANewFrameDoes)
 {
-    ASSERT_NE(docTemplate->SwitchView(*frame, kFillingOrderView, true), nullptr);
-    ASSERT_TRUE(frame->GetSplitter()->SplitColumn(100));
-    auto* added = dynamic_cast<TestView*>(frame->GetSplitter()->GetPane(0, 1));
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(added->Name(), "order");
-    EXPECT_EQ(added->GetDocument(), Active()->GetDocument());
+    // Whatever the split pane shows, another kind of view would outlive the
+    // one the user switches back.
+    for (int index : {kFillingOrderView, kFillView}) {
+        ASSERT_NE(docTemplate->SwitchView(*frame, index, true), nullptr) << index;
+        ASSERT_TRUE(frame->GetSplitter()->SplitColumn(100)) << index;
+        auto* added = dynamic_cast<TestView*>(frame->GetSplitter()->GetPane(0, 1));
+        ASSERT_NE(added, nullptr) << index;
+        EXPECT_EQ(added->Name(), "design") << index;
+        EXPECT_EQ(added->GetDocument(), Active()->GetDocument()) << index;
+        frame->GetSplitter()->DeleteColumn(1);
+    }
 }
 
 } // namespace

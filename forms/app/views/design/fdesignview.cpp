@@ -123,13 +123,20 @@ void FDESIGNVIEW::OnInitialUpdate()
     }
     if (QWidget* window = GetWindow())
         dropTarget.Register(*window);
-    if (ui::Document* doc = GetDocument())
-        for (ui::View* view : doc->Views())
-            if (auto* other = dynamic_cast<FBASEVIEW*>(view); other && other != this) {
-                if (other->GetZoom() != zoomX)
-                    SetZoom(other->GetZoom());
-                break;
-            }
+    ui::Document* doc = GetDocument();
+    if (!doc)
+        return;
+    for (ui::View* view : doc->Views())
+        if (auto* other = dynamic_cast<FBASEVIEW*>(view); other && other != this) {
+            if (other->GetZoom() != zoomX)
+                SetZoom(other->GetZoom());
+            break;
+        }
+    // While another kind of view fills or orders the form, this one waits.
+    for (ui::View* view : doc->Views())
+        if (dynamic_cast<FBASEVIEW*>(view) && !dynamic_cast<FDESIGNVIEW*>(view))
+            if (QWidget* window = GetWindow())
+                window->setEnabled(false);
 }
 
 void FDESIGNVIEW::OnDraw(gdi::DC& dc)
@@ -169,20 +176,49 @@ void FDESIGNVIEW::PrepareToPrint()
     ShowSelectionPosSize();
 }
 
+void FDESIGNVIEW::EndTextEdit()
+{
+    if (FORMOBJ* edited = GetEditedObject(); edited && edited->Deselect(this) != 2)
+        edited->Select(this);
+}
+
+void FDESIGNVIEW::OnFrameActivate(bool, ui::Frame*)
+{
+    EndTextEdit();
+}
+
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
 {
-    // A text typed in place ends before another view takes the window.
-    if (!incoming)
-        if (FORMOBJ* edited = GetEditedObject(); edited && edited->Deselect(this) != 2)
-            edited->Select(this);
-    // The window takes drops only while it shows this view.
-    if (!incoming)
+    FDOCUMENT* doc = GetFormDocument();
+    if (!incoming) {
+        // A text typed in place ends before another view takes the window.
+        EndTextEdit();
+        // The window takes drops only while it shows this view.
         dropTarget.Revoke();
-    else if (QWidget* window = GetWindow())
+        // The choices for new objects wait in the document.
+        if (doc) {
+            DESIGN_DEFAULTS& kept = doc->MakeDesignDefaults();
+            kept.shade = currentShade;
+            kept.border = currentBorder;
+            kept.shadow = currentShadow;
+            kept.text = currentFont;
+            kept.alignment = alignment;
+        }
+        return;
+    }
+    if (QWidget* window = GetWindow())
         dropTarget.Register(*window);
-    if (incoming)
-        if (auto* from = dynamic_cast<FBASEVIEW*>(other))
-            SetZoom(from->GetZoom());
+    if (auto* from = dynamic_cast<FBASEVIEW*>(other))
+        SetZoom(from->GetZoom());
+    if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr) {
+        currentShade = kept->shade;
+        currentBorder = kept->border;
+        currentShadow = kept->shadow;
+        currentFont = kept->text;
+        alignment = kept->alignment;
+        SetTextAttr(currentFont);
+        barAlignment = alignment;
+    }
 }
 
 void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* deactivated)
@@ -191,6 +227,8 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
         if (const QWidget* window = GetWindow(); window && !window->isEnabled())
             return;
         FBASEVIEW::OnActivateView(true, activated, deactivated);
+        if (FDOCUMENT* doc = GetFormDocument())
+            doc->SetViewMode(kViewModeDesign);
         UpdateRulers(true, true);
         if (!selection)
             return;

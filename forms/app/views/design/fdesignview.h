@@ -146,6 +146,8 @@ public:
     // Printing and its preview show the page with nothing selected.
     void PrepareToPrint() override;
     void OnViewSwitch(bool incoming, ui::View* other) override;
+    // The frame losing activation ends a text typed in place.
+    void OnFrameActivate(bool activate, ui::Frame* frame) override;
     // Two design views of one form never hold a selection at once: losing
     // activation to another view of the form (or to none) clears this
     // view's selection, unless this view is dragging it; gaining it with
@@ -318,6 +320,9 @@ public:
     // A text typed in place (fdesignview_textedit.cpp).
     // The one selected object while its text is edited in place, or null.
     FORMOBJ* GetEditedObject() const;
+    // A text typed in place ends: its object is deselected and, unless the
+    // deselection removed it, selected again.
+    void EndTextEdit();
     // The editor window of that object, or null.
     TEXTEDITWND* GetSelectedRichText() const;
     // Clear, Copy, Cut and Paste go to the open editor first.

@@ -48,17 +48,18 @@ std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
     }
     case kTypeField: {
         auto field = std::make_unique<FFIELD>();
-        return field->CreateAs(0, currentBorder, currentShade, currentFont, currentShadow) ? std::move(field) : nullptr;
+        return field->CreateAs(alignment, currentBorder, currentShade, currentFont, currentShadow) ? std::move(field)
+                                                                                                   : nullptr;
     }
     case kListBoxTool: {
         auto field = std::make_unique<FFIELD>();
-        return field->CreateAsWithList(0, currentBorder, currentShade, currentFont, currentShadow, true)
+        return field->CreateAsWithList(alignment, currentBorder, currentShade, currentFont, currentShadow, true)
             ? std::move(field)
             : nullptr;
     }
     case kCheckBoxTool: {
         auto field = std::make_unique<FFIELD>();
-        return field->SetType(kKindCheckBox, 0, currentBorder, currentShade, currentFont, currentShadow)
+        return field->SetType(kKindCheckBox, alignment, currentBorder, currentShade, currentFont, currentShadow)
             ? std::move(field)
             : nullptr;
     }

@@ -22,9 +22,26 @@ FFILLVIEW::FFILLVIEW()
 
 FFILLVIEW::~FFILLVIEW()
 {
+    EndFilling();
+}
+
+void FFILLVIEW::EndFilling()
+{
     // An editor still open goes without its text.
-    if (currentField)
+    if (currentField) {
         currentField->CommitEdit(this, 1, 1);
+        currentField = nullptr;
+    }
+    textFormatting = false;
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc || !filling)
+        return;
+    PTRARRAY& order = doc->GetTabOrder();
+    for (int i = 0; i < order.GetCount(); ++i)
+        if (auto* field = dynamic_cast<FFIELD*>(order.GetAt(i)))
+            field->ClearEditValue();
+    doc->PutBackFieldValues();
+    filling = false;
 }
 
 void FFILLVIEW::RegisterCommands()
@@ -89,22 +106,8 @@ void FFILLVIEW::OnViewSwitch(bool incoming, ui::View* other)
             SetZoom(from->GetZoom());
         return;
     }
-    // The edit closes without its text, and the values filled in go: the
-    // form keeps its saved values.
-    if (currentField) {
-        currentField->CommitEdit(this, 1, 1);
-        currentField = nullptr;
-    }
-    textFormatting = false;
-    if (FDOCUMENT* doc = GetFormDocument()) {
-        PTRARRAY& order = doc->GetTabOrder();
-        for (int i = 0; i < order.GetCount(); ++i)
-            if (auto* field = dynamic_cast<FFIELD*>(order.GetAt(i)))
-                field->ClearEditValue();
-    }
-    for (auto& [field, kept] : keptValues)
-        field->PutBackDataType(std::move(kept));
-    keptValues.clear();
+    // The values filled in go: the form keeps its saved values.
+    EndFilling();
     EnableOtherViews(true);
 }
 
@@ -123,6 +126,8 @@ void FFILLVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* dea
 {
     FBASEVIEW::OnActivateView(activate, activated, deactivated);
     if (activate) {
+        if (FDOCUMENT* doc = GetFormDocument())
+            doc->SetViewMode(kViewModeFill);
         EnableOtherViews(false);
         return;
     }

@@ -3,7 +3,8 @@
 // order, leaving a field commits its value through its data type, accepted
 // values recalculate the formulas, and the form prints with its values.
 // Nothing filled in is kept: filling starts from the fields' saved values,
-// and leaving the view puts them back.
+// the document keeps the form's own values meanwhile, and leaving the view
+// puts them back.
 #pragma once
 
 #include "forms/app/views/date_time_text.h"
@@ -89,9 +90,12 @@ private:
     // The other views of the document enabled or disabled.
     void EnableOtherViews(bool enable);
 
-    // The fields' data types as they were when filling started, put back
-    // when the view is left.
-    std::vector<std::pair<FFIELD*, std::unique_ptr<DATATYPE>>> keptValues;
+    // Ends the test fill this view started: the edit closes without its
+    // text and the document puts the form's own values back.
+    void EndFilling();
+
+    // Set while the document keeps the values this view's fill started from.
+    bool filling = false;
     FFIELD* currentField = nullptr;
     FFIELD* previewField = nullptr;
     bool textFormatting = false;

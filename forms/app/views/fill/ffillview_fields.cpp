@@ -44,10 +44,8 @@ void FFILLVIEW::StartFilling()
         return;
     currentField = nullptr;
     PTRARRAY& order = doc->GetTabOrder();
-    keptValues.clear();
-    for (int i = 0; i < order.GetCount(); ++i)
-        if (auto* field = dynamic_cast<FFIELD*>(order.GetAt(i)))
-            keptValues.emplace_back(field, field->KeepDataType());
+    doc->KeepFieldValues();
+    filling = true;
     doc->RevertAllFields();
     doc->GetFormulaHost().SetAllOutOfDate();
     doc->GetFormulaHost().Calculate(0);

@@ -158,6 +158,19 @@ TEST_F(DesignerTextEditTest, ADoubleClickEditsAgainAndTheTextReachesTheFile)
     EXPECT_EQ(TextOf(text), "sForm");
 }
 
+TEST_F(DesignerTextEditTest, TheFrameLosingActivationEndsTheEditAndKeepsTheObjectSelected)
+{
+    FTEXTOBJ* text = AddText({1440, 1440, 4320, 2160}, "Form");
+    DoubleClick(At(2000, 1600));
+    ASSERT_TRUE(text->IsBeingEdited());
+    Type("s");
+    view.OnFrameActivate(false, nullptr);
+    EXPECT_FALSE(text->IsBeingEdited());
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(TextOf(text).size(), 5u) << TextOf(text);
+    EXPECT_TRUE(text->IsSelected(nullptr));
+}
+
 TEST_F(DesignerTextEditTest, AnObjectLeftBlankDeletesItselfAloneAndAnotherSelectedObjectStays)
 {
     for (const char* typed : {"", "   \n ", " "}) {

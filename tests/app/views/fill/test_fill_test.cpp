@@ -86,4 +86,26 @@ TEST_F(TestFillTest, ValuesFilledInAreGoneAfterTheDesignViewAndTheSavedContentsS
     EXPECT_FALSE(doc->IsModified());
 }
 
+TEST_F(TestFillTest, WhatIsWrittenWhileFillingIsTheFormAsDesigned)
+{
+    // A value of the form's own that filling resets, and values typed in.
+    SetNumber(a, 40);
+    const Bytes before = ContentsOf(*doc);
+    Start();
+    ASSERT_NE(Number(a), 40);
+    ASSERT_NE(view->CanEditCurrentField(), nullptr);
+    Click(At(box));
+    SetNumber(b, 6);
+
+    EXPECT_EQ(ContentsOf(*doc), before);
+    // The fill goes on with its own values, and the form gets its own back
+    // when it ends.
+    EXPECT_EQ(Number(b), 6);
+    EXPECT_TRUE(IsChecked(box));
+    EXPECT_EQ(ContentsOf(*doc), before);
+    view->OnViewSwitch(false, nullptr);
+    EXPECT_EQ(Number(a), 40);
+    EXPECT_EQ(ContentsOf(*doc), before);
+}
+
 } // namespace
