@@ -51,15 +51,14 @@ QPageLayout PrinterSurface::LayoutFor(const DevMode& mode, const QPageLayout& fr
 {
     QPageLayout layout = from;
     if (mode.fields & DM_ORIENTATION)
-        layout.setOrientation(
-            mode.orientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape : QPageLayout::Portrait);
+        layout.setOrientation(mode.orientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!(mode.fields & DM_PAPERSIZE))
         return layout;
     if (mode.paperSize == DMPAPER_USER) {
         if ((mode.fields & DM_PAPERLENGTH) && (mode.fields & DM_PAPERWIDTH) && mode.paperWidth > 0
             && mode.paperLength > 0)
-            layout.setPageSize(QPageSize(QSizeF(mode.paperWidth / 10.0, mode.paperLength / 10.0),
-                QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+            layout.setPageSize(QPageSize(QSizeF(mode.paperWidth / 10.0, mode.paperLength / 10.0), QPageSize::Millimeter,
+                QString(), QPageSize::ExactMatch));
         return layout;
     }
     const QPageSize::PageSizeId id = QPageSize::id(mode.paperSize);

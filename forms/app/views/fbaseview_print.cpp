@@ -178,8 +178,8 @@ bool FBASEVIEW::OnFilePrint()
         return false;
     FORMSAPP* app = FormsApp();
     const std::string printer = app ? app->GetPrinterName() : std::string();
-    const std::optional<ui::PrintChoice> choice = ui::ShowPrintDialog(
-        {printer, pdfPath.empty() ? DefaultPdfPath() : pdfPath, GetPageCount()});
+    const std::optional<ui::PrintChoice> choice
+        = ui::ShowPrintDialog({printer, pdfPath.empty() ? DefaultPdfPath() : pdfPath, GetPageCount()});
     if (!choice)
         return false;
     // A printer chosen in the dialog becomes the program's, and the views

@@ -7,8 +7,8 @@
 #include "forms/app/print/print_cancel_dlg.h"
 
 #include "forms/document/fdocument.h"
-#include "forms/document/print/flayout.h"
 #include "forms/document/fpagelist.h"
+#include "forms/document/print/flayout.h"
 
 #include "platform/gdi/printer_dev_mode.h"
 #include "platform/ui/print_dialog.h"
