@@ -2,11 +2,13 @@
 // file, which is always available. Only a document that ends well is
 // printed: a PDF is written beside its place and takes that place when the
 // document ends, and an installed printer gets its pages then, so a failed
-// or abandoned job prints nothing and leaves an earlier PDF untouched.
+// or abandoned job prints nothing and leaves an earlier PDF untouched. A PDF
+// takes its place only when the file on disk is whole.
 #pragma once
 
 #include "platform/gdi/painter_surface.h"
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <functional>
@@ -29,6 +31,9 @@ public:
     // An installed printer by name; the default printer for an empty name.
     // Null when there is no such printer.
     static std::unique_ptr<PrinterSurface> ForPrinter(const std::string& name);
+    // The paper and orientation a device mode asks for, from the given
+    // layout's (its margins kept); fields the mode does not set stay.
+    static QPageLayout LayoutFor(const DevMode& mode, const QPageLayout& from);
     ~PrinterSurface() override;
 
     // Ends the current page and starts the next. False when the printer fails.
@@ -39,6 +44,12 @@ public:
     // Abandons the document: nothing of it is printed, and the PDF printer
     // removes its partial file.
     void AbortDoc() override;
+    // The paper and orientation of the next page (of the first, before
+    // anything is drawn).
+    void ResetDC(const DevMode& mode) override;
+    // Why the job failed, for the user ("" when it did not, or when the
+    // printer gave no reason).
+    const std::string& ErrorText() const { return error_; }
 
     DeviceKind Kind() const override { return DeviceKind::Printer; }
     int DpiX() const override;
@@ -73,12 +84,22 @@ private:
     // them, until the document ends: Qt hands a job to the print system
     // when its painting ends and cannot take it back, so an abandoned job
     // must never reach the printer.
-    using Page = std::vector<std::function<void()>>;
+    struct Page {
+        QPageLayout layout;
+        std::vector<std::function<void()>> primitives;
+    };
     void Draw(std::function<void()> primitive);
+    // A spooled page on the printer's paper as it now stands.
+    void StartSpooledPage();
+    // The partial PDF can be made; said why when not.
+    bool CanWritePartial();
+    // After the PDF's painting ended: the partial file is whole on disk.
+    bool CheckPartial();
     bool spooling_ = false;
     std::vector<Page> spooled_;
     bool failed_ = false;
     bool ended_ = false;
+    std::string error_;
 };
 
 // Names of the installed printers (without the PDF printer), and the default

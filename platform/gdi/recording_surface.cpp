@@ -201,4 +201,9 @@ void RecordingSurface::AbortDoc()
     Add("AbortDoc", DrawState {});
 }
 
+void RecordingSurface::ResetDC(const DevMode& mode)
+{
+    Add("ResetDC", DrawState {}).values = {mode.orientation, mode.paperSize, mode.paperLength, mode.paperWidth};
+}
+
 } // namespace gdi

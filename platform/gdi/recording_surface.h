@@ -51,10 +51,12 @@ public:
     void FocusRect(const DrawState& s, const RECT& r) override;
     void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
     void TextOut(const DrawState& s, const TextRun& run) override;
-    // The job's calls are logged by name ("NewPage", "EndDoc", "AbortDoc").
+    // The job's calls are logged by name ("NewPage", "EndDoc", "AbortDoc",
+    // and "ResetDC" with the orientation, paper code, length and width).
     bool NewPage() override;
     bool EndDoc() override;
     void AbortDoc() override;
+    void ResetDC(const DevMode& mode) override;
 
 private:
     RecordedCall& Add(std::string name, const DrawState& s);

@@ -6,6 +6,7 @@
 #include "platform/gdi/brush.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/pen.h"
+#include "platform/gdi/printer_dev_mode.h"
 #include "platform/gdi/region.h"
 #include "platform/gdi/types.h"
 
@@ -69,6 +70,9 @@ public:
     virtual bool NewPage() { return true; }
     virtual bool EndDoc() { return true; }
     virtual void AbortDoc() {}
+    // A printer's paper and orientation for the pages that follow: set
+    // before the first page is drawn, or before NewPage for the next one.
+    virtual void ResetDC(const DevMode&) {}
 
     // Rectangle-like shapes cover [left, right) × [top, bottom) with the pen's
     // stroke; the fill lies inside the stroke.

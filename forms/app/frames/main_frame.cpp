@@ -14,6 +14,7 @@
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/document/font_lists.h"
+#include "forms/model/font_cache.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/accelerators.h"
@@ -238,6 +239,24 @@ void FFRAME::UpdateBarButtons()
     for (QToolBar* bar : {stdBar_, factoryBar_, textBar_})
         if (bar)
             static_cast<ProgramToolBar*>(bar)->UpdateButtons(style);
+}
+
+void FFRAME::RefreshSettings()
+{
+    if (FONTCACHE* fonts = GetFontCache()) {
+        fonts->FlushList1();
+        fonts->FlushList2();
+        fonts->FlushList3();
+    }
+    if (TEXTTOOLBAR* bar = GetTextToolBar())
+        bar->FillCombos(InstalledFontNames());
+    ui::Frame* child = GetActiveChild();
+    ui::Document* doc = child ? child->GetActiveDocument() : nullptr;
+    if (!doc)
+        return;
+    for (ui::View* view : doc->Views())
+        if (auto* formView = dynamic_cast<FBASEVIEW*>(view))
+            formView->OnUpdate(nullptr, 0, nullptr);
 }
 
 void FFRAME::ApplyZoomBox()

@@ -81,6 +81,10 @@ public:
     void ApplyZoomBox();
     // Gives the keyboard focus to the active view.
     void FocusActiveView();
+    // After the printer or the system's settings changed: the fonts made
+    // for devices are made again, the typeface box is refilled and every
+    // view of the active form repaints.
+    void RefreshSettings();
 
     // A form being filled goes back to design first, then the placement is
     // recorded, then the documents are asked about their changes.

@@ -175,6 +175,15 @@ std::optional<int> FORMSAPP::InitMainWindow()
     return std::nullopt;
 }
 
+void FORMSAPP::SetPrinterName(const std::string& name)
+{
+    if (name == printerName_)
+        return;
+    printerName_ = name;
+    driverName_.clear();
+    portName_.clear();
+}
+
 std::optional<int> FORMSAPP::PrintAndClose()
 {
     if (commandLine_.fileName.empty() || !template_->OpenDocumentFile(commandLine_.fileName))

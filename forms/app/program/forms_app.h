@@ -12,6 +12,7 @@
 #include "forms/app/template/app_document_host.h"
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/document/font_table.h"
+#include "forms/document/print/page_dev_mode.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/font_cache.h"
 #include "forms/model/font_metrics_cache.h"
@@ -74,6 +75,14 @@ public:
     const std::string& GetPrinterName() const { return printerName_; }
     const std::string& GetDriverName() const { return driverName_; }
     const std::string& GetPortName() const { return portName_; }
+    // Another printer chosen for the program ("" for the PDF printer); the
+    // driver and port go with the printer they were given for.
+    void SetPrinterName(const std::string& name);
+    // The current printer's orientation (landscape for flag 1) and paper,
+    // upright in twips, as print jobs and the Print dialog start with them.
+    void SetOrientation(int landscape) { SetDevModeOrientation(devMode_, landscape); }
+    void SetPaperSize(int32_t width, int32_t length) { SetDevModePaperSize(devMode_, width, length); }
+    const gdi::DevMode& GetDevMode() const { return devMode_; }
 
     // A print job tells how it ended; the print switch ends with failure
     // when any job failed.
@@ -125,6 +134,7 @@ private:
     std::string printerName_;
     std::string driverName_;
     std::string portName_;
+    gdi::DevMode devMode_;
     std::filesystem::path helpFile_;
     // The frame goes before the template: its child frames show the
     // template's documents.

@@ -68,7 +68,7 @@ FBASEVIEW::FBASEVIEW()
     AddUpdate(ID_INDICATOR_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.SetText(PagePaneText()); });
     AddCommand(ID_PRINT_DIRECT, [this](unsigned) { PrintDirect(); });
     AddUpdate(ID_PRINT_DIRECT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
-    AddCommand(ID_FILE_PRINT, [this](unsigned) { PrintPages(true); });
+    AddCommand(ID_FILE_PRINT, [this](unsigned) { OnFilePrint(); });
     AddUpdate(ID_FILE_PRINT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
     AddCommand(ID_FILE_PRINT_PREVIEW, [this](unsigned) { OnFilePrintPreview(); });
     AddUpdate(ID_FILE_PRINT_PREVIEW, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });

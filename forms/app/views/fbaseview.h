@@ -224,19 +224,39 @@ public:
     void ClearMarks();
     MARKLIST& GetMarks() { return marks; }
 
-    // Printing: every page of the form on the current printer, or on the
-    // PDF printer into pdfPath. False when the job failed or was cancelled;
-    // the user has been told.
-    bool PrintPages(bool showDialog);
-    // The print loop on a printer's surface: each page, then the dialog's
-    // abort procedure; the document is ended when every page printed, and
-    // aborted after the page in hand on Cancel or an error.
+    // What a job prints: the pages, from 1 (backwards when from is past to;
+    // to 0 for the last page), how many copies, as whole sets or each page
+    // so many times, and the PDF file the PDF printer writes ("" for the
+    // view's own).
+    struct PrintJob {
+        int from = 1;
+        int to = 0;
+        int copies = 1;
+        bool collate = true;
+        std::string pdfPath;
+    };
+    // Printing: the range on the current printer, or on the PDF printer
+    // into pdfPath. False when the job failed or was cancelled; the user
+    // has been told.
+    bool PrintPages(bool showDialog, const PrintJob& job);
+    bool PrintPages(bool showDialog) { return PrintPages(showDialog, PrintJob {}); }
+    // The print loop on a printer's surface: each page on its own paper,
+    // then the dialog's abort procedure; the document is ended when every
+    // page printed, and aborted after the page in hand on Cancel or an
+    // error.
     enum class PrintOutcome { Printed, Cancelled, Failed };
-    PrintOutcome PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog);
+    PrintOutcome PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog, const PrintJob& job);
+    PrintOutcome PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog)
+    {
+        return PrintPagesOn(surface, dialog, PrintJob {});
+    }
     // Called before printing and before a print preview; the design view
     // deselects everything here.
     virtual void PrepareToPrint() {}
     bool PrintDirect();
+    // File Print: the Print dialog, where a printer chosen becomes the
+    // program's, then the pages chosen. False when cancelled or failed.
+    bool OnFilePrint();
     // Draws one page for a printer or a preview.
     void OnPrint(gdi::DC& dc, int page);
     // The PDF file the PDF printer writes for this form: beside the form,

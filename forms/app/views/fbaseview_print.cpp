@@ -1,6 +1,7 @@
-// Printing of the base view: every page of the form on the current printer,
-// or into a PDF file on the PDF printer, with the printing dialog shown and
-// the main window disabled while the job runs.
+// Printing of the base view: the form's pages on the current printer, or
+// into a PDF file on the PDF printer, each page on its own paper, with the
+// printing dialog shown and the main window disabled while the job runs;
+// File Print asks the Print dialog first.
 #include "forms/app/views/fbaseview.h"
 
 #include "forms/app/frames/main_frame.h"
@@ -9,16 +10,21 @@
 #include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/document/print/page_dev_mode.h"
 
 #include "platform/gdi/printer_surface.h"
 #include "platform/ui/app.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/print_dialog.h"
 
 #include <QMainWindow>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -35,6 +41,26 @@ void TellFailure(const std::string& text)
         return;
     }
     ui::MessageBox(text, app ? app->AppName() : std::string(), ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+// The pages in the order they print: the range once for each copy, or
+// each page of it once for each copy.
+std::vector<int> PageOrder(const FBASEVIEW::PrintJob& job, int count)
+{
+    std::vector<int> pages;
+    if (count < 1)
+        return pages;
+    const int from = std::clamp(job.from, 1, count);
+    const int to = job.to == 0 ? count : std::clamp(job.to, 1, count);
+    const int step = from <= to ? 1 : -1;
+    const int copies = std::max(job.copies, 1);
+    for (int set = 0; set < (job.collate ? copies : 1); ++set)
+        for (int page = from;; page += step) {
+            pages.insert(pages.end(), job.collate ? 1 : copies, page);
+            if (page == to)
+                break;
+        }
+    return pages;
 }
 
 } // namespace
@@ -67,13 +93,17 @@ void FBASEVIEW::OnPrint(gdi::DC& dc, int page)
         pageLayout = doc->GetPageLayout(static_cast<uint16_t>(currentPage));
 }
 
-FBASEVIEW::PrintOutcome FBASEVIEW::PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog)
+FBASEVIEW::PrintOutcome FBASEVIEW::PrintPagesOn(gdi::Surface& surface, PRINT_CANCEL_DLG* dialog, const PrintJob& job)
 {
-    const int count = GetPageCount();
-    for (int page = 1; page <= count; ++page) {
+    const FDOCUMENT* doc = GetFormDocument();
+    const std::vector<int> pages = PageOrder(job, GetPageCount());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const int page = pages[i];
         if (dialog)
             dialog->SetPage(page);
-        if (page > 1 && !surface.NewPage()) {
+        if (const FLAYOUT* layout = doc ? doc->GetPageLayout(static_cast<uint16_t>(page)) : nullptr)
+            surface.ResetDC(PageDevMode(*layout));
+        if (i > 0 && !surface.NewPage()) {
             surface.AbortDoc();
             return PrintOutcome::Failed;
         }
@@ -89,29 +119,32 @@ FBASEVIEW::PrintOutcome FBASEVIEW::PrintPagesOn(gdi::Surface& surface, PRINT_CAN
     return surface.EndDoc() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-bool FBASEVIEW::PrintPages(bool showDialog)
+bool FBASEVIEW::PrintPages(bool showDialog, const PrintJob& job)
 {
     FDOCUMENT* doc = GetFormDocument();
     if (!doc)
         return false;
     PrepareToPrint();
     FORMSAPP* app = FormsApp();
-    const std::string printer = app ? app->GetPrinterName() : std::string();
-    const std::string path = pdfPath.empty() ? DefaultPdfPath() : pdfPath;
-    std::unique_ptr<gdi::PrinterSurface> surface;
-    if (printer.empty()) {
-        const FLAYOUT* first = doc->GetPageLayout(1);
-        const QSizeF inches(first->pageWidth / 1440.0, first->pageHeight / 1440.0);
-        surface = gdi::PrinterSurface::ForPdf(path, QPageSize(inches, QPageSize::Inch), 600);
-    } else {
-        surface = gdi::PrinterSurface::ForPrinter(printer);
+    // The program's printer takes the shown page's orientation and paper.
+    if (app && pageLayout) {
+        const bool landscape = pageLayout->option2 != 0;
+        app->SetOrientation(landscape ? 1 : 0);
+        app->SetPaperSize(landscape ? pageLayout->pageHeight : pageLayout->pageWidth,
+            landscape ? pageLayout->pageWidth : pageLayout->pageHeight);
     }
+    const std::string printer = app ? app->GetPrinterName() : std::string();
+    const std::string path = !job.pdfPath.empty() ? job.pdfPath : pdfPath.empty() ? DefaultPdfPath() : pdfPath;
+    std::unique_ptr<gdi::PrinterSurface> surface
+        = printer.empty() ? gdi::PrinterSurface::ForPdf(path) : gdi::PrinterSurface::ForPrinter(printer);
     if (!surface) {
         TellFailure(kFailedToStart);
         if (app)
             app->NotePrintResult(false);
         return false;
     }
+    if (app)
+        surface->ResetDC(app->GetDevMode());
 
     std::string jobName = doc->GetTitle().substr(0, kJobNameLength);
     QMainWindow* mainWindow = nullptr;
@@ -126,16 +159,37 @@ bool FBASEVIEW::PrintPages(bool showDialog)
     if (mainWindow)
         mainWindow->setEnabled(false);
 
-    const PrintOutcome outcome = PrintPagesOn(*surface, dialog.get());
+    const PrintOutcome outcome = PrintPagesOn(*surface, dialog.get(), job);
+    const std::string why = surface->ErrorText();
     surface.reset();
     if (mainWindow)
         mainWindow->setEnabled(true);
     dialog.reset();
     if (outcome == PrintOutcome::Failed)
-        TellFailure(kFailedToStart);
+        TellFailure(why.empty() ? std::string(kFailedToStart) : std::string(kFailedToStart) + "\n" + why);
     if (app)
         app->NotePrintResult(outcome == PrintOutcome::Printed);
     return outcome == PrintOutcome::Printed;
+}
+
+bool FBASEVIEW::OnFilePrint()
+{
+    if (!GetFormDocument())
+        return false;
+    FORMSAPP* app = FormsApp();
+    const std::string printer = app ? app->GetPrinterName() : std::string();
+    const std::optional<ui::PrintChoice> choice
+        = ui::ShowPrintDialog({printer, pdfPath.empty() ? DefaultPdfPath() : pdfPath, GetPageCount()});
+    if (!choice)
+        return false;
+    // A printer chosen in the dialog becomes the program's, and the views
+    // show the form for it.
+    if (app && choice->printer != printer) {
+        app->SetPrinterName(choice->printer);
+        if (FFRAME* frame = app->GetMainFrame())
+            frame->RefreshSettings();
+    }
+    return PrintPages(true, {choice->fromPage, choice->toPage, choice->copies, choice->collate, choice->pdfPath});
 }
 
 void FBASEVIEW::OnFilePrintPreview()

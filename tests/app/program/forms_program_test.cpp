@@ -7,10 +7,13 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"
+#include "forms/model/font_cache.h"
 #include "forms/model/fselection.h"
 
 #include "platform/gdi/image_surface.h"
 
+#include "platform/ui/message_box.h"
+#include "platform/ui/print_dialog.h"
 #include "platform/ui/status_bar.h"
 
 #include <QApplication>
@@ -19,7 +22,15 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
 
 namespace {
 
@@ -65,9 +76,12 @@ double Unmatched(const QImage& a, const QImage& b, int reach)
     return coloured ? static_cast<double>(unmatched) / coloured : 1.0;
 }
 
-int RunForms(const QStringList& args, std::string& errors)
+// childSetUp runs in the child process before the program starts.
+int RunForms(const QStringList& args, std::string& errors, std::function<void()> childSetUp = {})
 {
     QProcess program;
+    if (childSetUp)
+        program.setChildProcessModifier(childSetUp);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(env);
@@ -260,6 +274,152 @@ TEST_F(FormsProgramTest, PrintSwitchFailsWhenTheFormOrThePdfCannotBeMade)
     fs::create_directories(folder / "sample.pdf");
     EXPECT_EQ(RunForms({"-p", QString::fromStdString(form.string())}, errors), 1);
     EXPECT_NE(errors.find("Failed to start printing."), std::string::npos) << errors;
+}
+
+// A small file system mounted over a folder for the test's time; not
+// mounted when the test may not mount (it then runs unprivileged).
+class ScopedTmpfs {
+public:
+    ScopedTmpfs(const fs::path& folder, const char* options)
+        : folder_(folder)
+        , mounted_(::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0)
+    {}
+    ~ScopedTmpfs()
+    {
+        if (mounted_)
+            ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    ScopedTmpfs(const ScopedTmpfs&) = delete;
+    ScopedTmpfs& operator=(const ScopedTmpfs&) = delete;
+    bool Mounted() const { return mounted_; }
+
+private:
+    fs::path folder_;
+    bool mounted_;
+};
+
+std::string FileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+size_t Occurrences(const std::string& text, const std::string& word)
+{
+    size_t count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + word.size()))
+        ++count;
+    return count;
+}
+
+// A disk that fills while the PDF is written: a small file system, or,
+// where the test may not mount one, a file size limit on the program that
+// cuts its writes short the same way.
+TEST_F(FormsProgramTest, PrintSwitchOntoAFullDiskKeepsTheEarlierPdf)
+{
+    const fs::path folder = config.Folder() / "full";
+    fs::create_directories(folder);
+    const std::string earlier = "%PDF-1.4 the form as printed before\n";
+    struct Case {
+        const char* name;
+        bool smallDisk;
+    };
+    for (const Case c : {Case {"small file system", true}, Case {"file size limit", false}}) {
+        std::optional<ScopedTmpfs> disk;
+        if (c.smallDisk) {
+            disk.emplace(folder, "size=64k");
+            if (!disk->Mounted())
+                continue;
+        }
+        const fs::path form = CopyOfSample(folder);
+        std::ofstream(folder / "sample.pdf", std::ios::binary) << earlier;
+        std::function<void()> limit;
+        if (c.smallDisk) {
+            // Leave the PDF a few kilobytes.
+            std::ofstream filler(folder / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (fs::space(folder).available > 8192 && filler.write(block.data(), block.size()))
+                filler.flush();
+        } else {
+            limit = [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit size {8192, 8192};
+                ::setrlimit(RLIMIT_FSIZE, &size);
+            };
+        }
+        std::string errors;
+        EXPECT_EQ(RunForms({"-p", QString::fromStdString(form.string())}, errors, limit), 1) << c.name << errors;
+        EXPECT_TRUE(FileText(folder / "sample.pdf") == earlier) << c.name << ": the earlier PDF was replaced";
+        EXPECT_NE(errors.find("sample.pdf"), std::string::npos) << c.name << errors;
+        for (const auto& entry : fs::directory_iterator(folder))
+            EXPECT_FALSE(entry.path().filename().string().ends_with(".part")) << c.name << entry.path();
+        disk.reset();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+}
+
+// A folder the PDF cannot be written into: one message says so; the
+// painter is never asked to draw on a printer that did not start.
+TEST_F(FormsProgramTest, PrintSwitchIntoAFolderThatCannotBeWrittenSaysSoOnce)
+{
+    const fs::path folder = config.Folder() / "locked";
+    fs::create_directories(folder);
+    const fs::path form = CopyOfSample(folder);
+    std::ofstream(folder / "sample.pdf", std::ios::binary) << "%PDF-1.4 before\n";
+    // Read-only for everyone: a read-only mount of the folder as it is,
+    // or, unprivileged, a folder without write permission.
+    const fs::path locked = config.Folder() / "locked-view";
+    fs::create_directories(locked);
+    const bool bound = ::mount(folder.c_str(), locked.c_str(), nullptr, MS_BIND, nullptr) == 0
+        && ::mount(nullptr, locked.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    const fs::path where = bound ? locked : folder;
+    if (!bound)
+        fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+            fs::perm_options::remove);
+    std::string errors;
+    const int code = RunForms({"-p", QString::fromStdString((where / "sample.qwm").string())}, errors);
+    if (bound)
+        ::umount2(locked.c_str(), MNT_DETACH);
+    else
+        fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(code, 1) << errors;
+    EXPECT_EQ(Occurrences(errors, "Failed to start printing."), 1u) << errors;
+    EXPECT_EQ(Occurrences(errors, "QPainter"), 0u) << errors;
+    EXPECT_TRUE(FileText(folder / "sample.pdf") == "%PDF-1.4 before\n") << "the earlier PDF was replaced";
+}
+
+// A printer chosen in File Print's dialog becomes the program's printer,
+// and the views are drawn again for it with fonts made afresh.
+TEST_F(FormsProgramTest, APrinterChosenForFilePrintBecomesTheProgramsPrinter)
+{
+    auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
+    FDESIGNVIEW* view = ActiveDesignView(*app);
+    ASSERT_NE(view, nullptr);
+    view->SetPage(3);
+    {
+        gdi::ImageSurface screen(800, 600, 96);
+        gdi::DC dc(screen);
+        view->OnDraw(dc);
+    }
+    ASSERT_GT(GetFontCache()->GetCount(1), 0) << "the page's texts made screen fonts";
+    const std::string before = app->GetPrinterName();
+    std::vector<std::string> told;
+    ui::ScopedMessageBoxHook boxes([&](const ui::MessageBoxRequest& request) {
+        told.push_back(request.text);
+        return ui::IDOK;
+    });
+    ui::ScopedPrintDialogHook dialog([](const ui::PrintDialogRequest&) {
+        return ui::PrintChoice {"Office Laser", "", 1, 1, 1, true};
+    });
+    // No such printer is installed here, so the job cannot start.
+    app->SendCommand(*app->GetMainFrame(), ID_FILE_PRINT);
+    EXPECT_NE(before, "Office Laser");
+    EXPECT_EQ(app->GetPrinterName(), "Office Laser");
+    EXPECT_EQ(GetFontCache()->GetCount(1), 0);
+    EXPECT_EQ(told, std::vector<std::string> {"Failed to start printing."});
+    view->GetFormDocument()->SetModified(false);
+    CloseApp(*app);
 }
 
 } // namespace

@@ -185,6 +185,8 @@ void FDESIGNVIEW::OnPageSetup()
     if (dialog.DoModal() != 1)
         return;
     doc->SetModified(true);
+    if (FORMSAPP* app = FormsApp())
+        app->SetOrientation(dialog.values.orientation);
     dialog.values.ToLayout(*layout);
     OnZoomChanged();
 }

@@ -34,7 +34,7 @@ bool FFILLVIEW::PrintFilled(bool direct)
     if (!doc->CommitFieldEdit(0, 0))
         return false;
     directPrint = direct;
-    const bool printed = PrintPages(!direct);
+    const bool printed = direct ? PrintDirect() : OnFilePrint();
     directPrint = false;
     if (kept && !currentField)
         SetCurrentField(kept);

@@ -250,6 +250,29 @@ TEST_F(SnapToGridTest, SwitchedInOneWindowHoldsInEveryDesignWindowOfTwoForms)
     CloseApp(*app);
 }
 
+// The orientation chosen in Page Setup becomes the program's printer's,
+// either way.
+using PageSetupPrinterTest = StartedAppTest;
+
+TEST_F(PageSetupPrinterTest, PageSetupTurnsTheProgramsPrinter)
+{
+    auto app = StartApp({}, FormAppClasses());
+    auto* view = dynamic_cast<FDESIGNVIEW*>(app->GetMainFrame()->GetActiveChild()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    for (const auto& [radio, orientation] :
+        {std::pair {kLandscape, gdi::DMORIENT_LANDSCAPE}, {kPortrait, gdi::DMORIENT_PORTRAIT}}) {
+        ui::ScopedDialogHook hook([radio](ui::Dialog& running) {
+            SendClick(running.GetDlgItem(radio));
+            running.SendCommand(1, ui::BN_CLICKED);
+        });
+        ASSERT_TRUE(view->ExecuteCommand(ID_FILE_PAGE_SETUP));
+        EXPECT_TRUE(app->GetDevMode().fields & gdi::DM_ORIENTATION);
+        EXPECT_EQ(app->GetDevMode().orientation, orientation);
+    }
+    view->GetFormDocument()->SetModified(false);
+    CloseApp(*app);
+}
+
 TEST_F(SnapToGridTest, AUnitChangedInTheGridDialogReachesEveryViewOfEveryForm)
 {
     auto app = StartApp({}, FormAppClasses());
