@@ -226,15 +226,22 @@ void PainterSurface::Shape(const DrawState& s, const RECT& r, int ellipseWidth, 
     QPainter& painter = Begin(s, s.rop2);
     painter.setBrush(MakeBrush(s));
     QRectF bounds(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+    double rx = ellipseWidth / 2.0;
+    double ry = ellipseHeight / 2.0;
     if (s.pen.style == PS_INSIDEFRAME && s.pen.width > 1) {
+        // The stroke is drawn along a path half its width inside the bounds,
+        // whose corners are as much less round: its outer edge is then the
+        // rounded rectangle of the bounds, which a fill of that shape meets.
         const double half = s.pen.width / 2.0;
         bounds = QRectF(r.left + half, r.top + half, r.right - r.left - s.pen.width, r.bottom - r.top - s.pen.width);
+        rx = std::max(0.0, rx - half);
+        ry = std::max(0.0, ry - half);
     }
     painter.setPen(MakePen(s));
     if (ellipseWidth < 0)
         painter.drawEllipse(bounds);
     else
-        painter.drawRoundedRect(bounds, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
+        painter.drawRoundedRect(bounds, rx, ry, Qt::AbsoluteSize);
     Touched(ToQRect(r).adjusted(-s.pen.width - 1, -s.pen.width - 1, s.pen.width + 1, s.pen.width + 1));
 }
 
