@@ -123,7 +123,7 @@ void BASICSHADE::FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius, boo
     // way, and the fill would show outside the stroke at the corners.
     const gdi::Region region = underBorder
         ? gdi::Region::RoundRect(device.left + 1, device.top + 1, device.right - 1, device.bottom - 1,
-              std::max(0, 2 * rx - 2), std::max(0, 2 * ry - 2))
+            std::max(0, 2 * rx - 2), std::max(0, 2 * ry - 2))
         : gdi::Region::RoundRect(device.left, device.top, device.right + 1, device.bottom + 1, 2 * rx, 2 * ry);
     FillInRegion(dc, region, rect, logical, false, radius);
 }

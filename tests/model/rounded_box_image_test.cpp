@@ -67,8 +67,8 @@ TEST(RoundedBoxPicture, TheFillNeverShowsOutsideTheBorder)
         box.SetShade(fill);
         box.Draw(dc);
 
-        const std::string what = "zoom " + std::to_string(c.zoom) + ", width " + std::to_string(c.width)
-            + ", rounding " + std::to_string(c.rounding);
+        const std::string what = "zoom " + std::to_string(c.zoom) + ", width " + std::to_string(c.width) + ", rounding "
+            + std::to_string(c.rounding);
         ASSERT_EQ(surface.Pixel(size / 2, size / 2 - perInch / 4), kRed) << what << ": the box is filled";
         // Every row from both sides, every column from above and below.
         std::string leaks;

@@ -110,8 +110,8 @@ protected:
             const gdi::RecordedCall& call = calls[i];
             const QColor brush = gdi::ToQColor(call.state.brush.colour);
             auto rect = [&call] {
-                return QRect(QPoint(call.points[0].x, call.points[0].y),
-                    QPoint(call.points[1].x - 1, call.points[1].y - 1));
+                return QRect(
+                    QPoint(call.points[0].x, call.points[0].y), QPoint(call.points[1].x - 1, call.points[1].y - 1));
             };
             if (call.name == "PatBlt" || call.name == "FillRegion") {
                 painter.fillRect(rect(), brush);
