@@ -172,9 +172,17 @@ QPen PainterSurface::MakePen(const DrawState& s) const
 
 void PainterSurface::FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count)
 {
-    for (int i = 0; i < count; ++i)
-        if (rects[i].isValid())
+    // A solid colour takes the raster engine's colour fill, the same pixels
+    // without a brush set up for each rectangle.
+    const bool solid = brush.style() == Qt::SolidPattern;
+    for (int i = 0; i < count; ++i) {
+        if (!rects[i].isValid())
+            continue;
+        if (solid)
+            painter.fillRect(rects[i], brush.color());
+        else
             painter.fillRect(rects[i], brush);
+    }
 }
 
 void PainterSurface::Rectangle(const DrawState& s, const RECT& r)
@@ -282,7 +290,7 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
     switch (rop) {
     case PATINVERT: {
         QPainter& painter = Begin(s, R2_XORPEN);
-        painter.fillRect(rect, MakeBrush(s));
+        FillRects(painter, MakeBrush(s), &rect, 1);
         break;
     }
     case DSTINVERT: {
@@ -292,12 +300,12 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
     }
     case PATNOT: {
         QPainter& painter = Begin(s, R2_COPYPEN);
-        painter.fillRect(rect, MakeBrush(s, true));
+        FillRects(painter, MakeBrush(s, true), &rect, 1);
         break;
     }
     default: {
         QPainter& painter = Begin(s, R2_COPYPEN);
-        painter.fillRect(rect, MakeBrush(s));
+        FillRects(painter, MakeBrush(s), &rect, 1);
         break;
     }
     }
