@@ -134,7 +134,7 @@ void BORDER::GetInnerRect(VIEWDC& dc, RECT& rect) const
 void BORDER::FillInside(VIEWDC& dc, const RECT& rect, BASICSHADE& shade) const
 {
     if (roundedFlag && rounding != 0)
-        shade.FillRoundRect(dc, rect, rounding);
+        shade.FillRoundRect(dc, rect, rounding, lineType != kLineNone);
     else
         shade.FillRect(dc, rect);
 }

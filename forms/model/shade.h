@@ -20,7 +20,9 @@ public:
     // ellipse's, which is in device units.
     virtual void FillRect(VIEWDC&, const RECT&) {}
     virtual void FillEllipse(VIEWDC&, const RECT&) {}
-    virtual void FillRoundRect(VIEWDC&, const RECT&, int32_t) {}
+    // A rounded fill that a border is drawn over keeps a pixel inside the
+    // border's outer edge, so that none of it shows outside the corners.
+    virtual void FillRoundRect(VIEWDC&, const RECT&, int32_t, bool) {}
     virtual void Save(RECORDARCHIVE&, uint8_t) {}
     virtual void Load(RECORDARCHIVE&) {}
     virtual void Copy(const SHADE& other) = 0;
@@ -62,7 +64,7 @@ public:
     void Load(RECORDARCHIVE& ar) override;
 
     void FillRect(VIEWDC& dc, const RECT& rect) override;
-    void FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius) override;
+    void FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius, bool underBorder) override;
     void FillEllipse(VIEWDC& dc, const RECT& deviceRect) override;
 
     // The shared screen brush of pattern i; brush 0 for any other i.

@@ -108,7 +108,7 @@ void BASICSHADE::FillOnPrinter(VIEWDC& dc, const RECT& logical, int p)
     dc.dc->RestoreDC(saved);
 }
 
-void BASICSHADE::FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius)
+void BASICSHADE::FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius, bool underBorder)
 {
     if (noFill || !dc.dc)
         return;
@@ -118,8 +118,13 @@ void BASICSHADE::FillRoundRect(VIEWDC& dc, const RECT& rect, int32_t radius)
     dc.LPtoDP(corner, 2);
     const int32_t rx = std::abs(corner[1].x - corner[0].x);
     const int32_t ry = std::abs(corner[1].y - corner[0].y);
-    const gdi::Region region
-        = gdi::Region::RoundRect(device.left, device.top, device.right + 1, device.bottom + 1, 2 * rx, 2 * ry);
+    // Under a border the region keeps a pixel inside the rectangle: the
+    // border's stroke and the region's edge are rasterised each their own
+    // way, and the fill would show outside the stroke at the corners.
+    const gdi::Region region = underBorder
+        ? gdi::Region::RoundRect(device.left + 1, device.top + 1, device.right - 1, device.bottom - 1,
+            std::max(0, 2 * rx - 2), std::max(0, 2 * ry - 2))
+        : gdi::Region::RoundRect(device.left, device.top, device.right + 1, device.bottom + 1, 2 * rx, 2 * ry);
     FillInRegion(dc, region, rect, logical, false, radius);
 }
 

@@ -112,14 +112,19 @@ QFont MakeQFont(const LOGFONT& logfont, int pixelSize)
 uint8_t FacePitchAndFamily(const QFont& font)
 {
     const QFontInfo info(font);
-    uint8_t family = FF_SWISS;
-    if (info.fixedPitch())
-        family = FF_MODERN;
-    else if (IsScriptName(info.family()))
-        family = FF_SCRIPT;
-    else if (IsSerifName(info.family()))
-        family = FF_ROMAN;
-    return static_cast<uint8_t>(family | TMPF_TRUETYPE | TMPF_VECTOR | (info.fixedPitch() ? 0 : TMPF_FIXED_PITCH));
+    return FamilyPitchAndFamily(info.family(), info.fixedPitch());
+}
+
+uint8_t FamilyPitchAndFamily(const QString& family, bool fixedPitch)
+{
+    uint8_t kind = FF_SWISS;
+    if (fixedPitch)
+        kind = FF_MODERN;
+    else if (IsScriptName(family))
+        kind = FF_SCRIPT;
+    else if (IsSerifName(family))
+        kind = FF_ROMAN;
+    return static_cast<uint8_t>(kind | TMPF_TRUETYPE | TMPF_VECTOR | (fixedPitch ? 0 : TMPF_FIXED_PITCH));
 }
 
 FontFace::FontFace(const LOGFONT& logfont, double heightTwips, double widthTwips)

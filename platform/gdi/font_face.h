@@ -66,5 +66,7 @@ QFont MakeQFont(const LOGFONT& logfont, int pixelSize);
 
 // TEXTMETRIC pitch-and-family bits of the installed face a Qt font resolves to.
 uint8_t FacePitchAndFamily(const QFont& font);
+// The same bits for a family by its name and whether it is fixed-pitch.
+uint8_t FamilyPitchAndFamily(const QString& family, bool fixedPitch);
 
 } // namespace gdi

@@ -1,11 +1,11 @@
 #include "platform/gdi/font_families.h"
 
 #include "platform/gdi/font_face.h"
+#include "platform/gdi/font_spacing.h"
 #include "platform/gdi/types.h"
 #include "platform/text/cp1252.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <utility>
 
 namespace gdi {
@@ -21,12 +21,15 @@ const std::pair<const char*, const char*> kStandIns[] = {
     {"Cambria", "Caladea"},
 };
 
-FontFamily Describe(const QString& family, const std::string& name)
+// The pitch comes from fontconfig's record of the family: asking Qt would
+// open a font file of every family listed.
+FontFamily Describe(const QString& family, const std::string& name, const QSet<QString>& fixedPitch)
 {
-    QFont font(family);
-    font.setPixelSize(240);
     const bool symbol = QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
-    return {name, FacePitchAndFamily(font), symbol ? SYMBOL_CHARSET : ANSI_CHARSET, TRUETYPE_FONTTYPE};
+    // A family that more than one foundry makes is listed "Name [Foundry]".
+    const QString plain = family.left(family.indexOf(QLatin1String(" [")));
+    return {name, FamilyPitchAndFamily(plain, fixedPitch.contains(plain.toLower())),
+        symbol ? SYMBOL_CHARSET : ANSI_CHARSET, TRUETYPE_FONTTYPE};
 }
 
 } // namespace
@@ -34,20 +37,21 @@ FontFamily Describe(const QString& family, const std::string& name)
 std::vector<FontFamily> EnumInstalledFontFamilies(std::string_view face)
 {
     std::vector<FontFamily> result;
+    const QSet<QString> fixedPitch = FixedPitchFamilies();
     for (const auto& [windows, installed] : kStandIns) {
         // Names first: asking whether a face is installed costs a lookup.
         if (!face.empty() && !text::EqualNoCase(face, windows))
             continue;
         const QString target = QString::fromLatin1(installed);
         if (QFontDatabase::hasFamily(target))
-            result.push_back(Describe(target, windows));
+            result.push_back(Describe(target, windows, fixedPitch));
     }
     if (!face.empty() && !result.empty())
         return result;
     for (const QString& family : QFontDatabase::families()) {
         const std::string name = text::FromQString(family);
         if (face.empty() || text::EqualNoCase(face, name))
-            result.push_back(Describe(family, name));
+            result.push_back(Describe(family, name, fixedPitch));
     }
     return result;
 }

@@ -57,45 +57,79 @@ QColor PainterSurface::Colour(COLORREF c) const
 
 QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
 {
+    // Each setting is made only where the painter holds another: a change
+    // costs the raster engine a state update, and a clip a new clip mask.
     QPainter& painter = Painter();
-    painter.resetTransform();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    if (painter.transform().type() != QTransform::TxNone)
+        painter.resetTransform();
+    QPainter::RenderHints hints = QPainter::TextAntialiasing;
     // Pattern tiles are exact two-colour images: never written lossily.
-    painter.setRenderHint(QPainter::LosslessImageRendering, s.brush.style == BS_PATTERN || s.brush.style == BS_HATCHED);
-    if (s.clip && s.clip->IsOutline())
-        painter.setClipPath(s.clip->Path());
-    else if (s.clip)
-        painter.setClipRegion(s.clip->RectRegion());
-    else
-        painter.setClipping(false);
+    if (s.brush.style == BS_PATTERN || s.brush.style == BS_HATCHED)
+        hints |= QPainter::LosslessImageRendering;
+    constexpr QPainter::RenderHints kManaged = QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+        | QPainter::TextAntialiasing | QPainter::LosslessImageRendering;
+    if ((painter.renderHints() & kManaged) != hints) {
+        painter.setRenderHints(kManaged & ~hints, false);
+        painter.setRenderHints(hints, true);
+    }
+    // A painter begun again has lost its clip: what was set is set anew.
+    if (!s.clip) {
+        if (painter.hasClipping())
+            painter.setClipping(false);
+        appliedClip_.reset();
+    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
+        if (s.clip->IsOutline())
+            painter.setClipPath(s.clip->Path());
+        else
+            painter.setClipRegion(s.clip->RectRegion());
+        appliedClip_ = s.clip;
+    }
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
-    painter.setCompositionMode(raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver);
-    painter.setBackgroundMode(s.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter.setBackground(QBrush(Colour(s.bkColour)));
-    painter.setBrushOrigin(s.brushOrg.x, s.brushOrg.y);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::NoBrush);
+    const QPainter::CompositionMode mode = raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver;
+    if (painter.compositionMode() != mode)
+        painter.setCompositionMode(mode);
+    const Qt::BGMode bgMode = s.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode;
+    if (painter.backgroundMode() != bgMode)
+        painter.setBackgroundMode(bgMode);
+    const QColor background = Colour(s.bkColour);
+    if (painter.background().style() != Qt::SolidPattern || painter.background().color() != background)
+        painter.setBackground(QBrush(background));
+    const QPoint brushOrigin(s.brushOrg.x, s.brushOrg.y);
+    if (painter.brushOrigin() != brushOrigin)
+        painter.setBrushOrigin(brushOrigin);
+    if (painter.pen().style() != Qt::NoPen)
+        painter.setPen(Qt::NoPen);
+    if (painter.brush().style() != Qt::NoBrush)
+        painter.setBrush(Qt::NoBrush);
     return painter;
 }
 
-QImage PainterSurface::PatternImage(const Bitmap& bits, QRgb one, QRgb zero)
+QBrush PainterSurface::PatternBrush(const Bitmap& bits, QRgb one, QRgb zero)
 {
     // Enough for every pattern and colour pair that one page uses.
     constexpr size_t kKept = 32;
     for (const PatternTile& t : tiles_)
         if (t.one == one && t.zero == zero && t.bits == bits)
-            return t.image;
+            return t.brush;
     const bool opaque = qAlpha(one) == 255 && qAlpha(zero) == 255;
     QImage image(bits.Width(), bits.Height(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    bool allOne = true;
+    bool allZero = true;
     for (int y = 0; y < bits.Height(); ++y)
-        for (int x = 0; x < bits.Width(); ++x)
-            image.setPixel(x, y, bits.Bit(x, y) ? one : zero);
+        for (int x = 0; x < bits.Width(); ++x) {
+            const bool bit = bits.Bit(x, y);
+            (bit ? allZero : allOne) = false;
+            image.setPixel(x, y, bit ? one : zero);
+        }
+    // A pattern of one colour throughout fills as that colour: the same
+    // pixels as its tiles, drawn without them.
+    QBrush brush(image);
+    if ((allOne || allZero || one == zero) && opaque)
+        brush = QBrush(QColor::fromRgb(allZero ? zero : one));
     if (tiles_.size() == kKept)
         tiles_.erase(tiles_.begin());
-    tiles_.push_back({bits, one, zero, image});
-    return image;
+    tiles_.push_back({bits, one, zero, brush});
+    return brush;
 }
 
 QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted)
@@ -110,12 +144,12 @@ QBrush PainterSurface::MakeBrush(const DrawState& s, bool inverted)
     case BS_HATCHED:
         // A hatch draws its lines in the brush colour and its gaps in the
         // background colour when the background is opaque.
-        return QBrush(PatternImage(HatchBits(b.hatch), Colour(invert(b.colour)).rgba(),
-            s.bkMode == OPAQUE ? Colour(invert(s.bkColour)).rgba() : qRgba(0, 0, 0, 0)));
+        return PatternBrush(HatchBits(b.hatch), Colour(invert(b.colour)).rgba(),
+            s.bkMode == OPAQUE ? Colour(invert(s.bkColour)).rgba() : qRgba(0, 0, 0, 0));
     case BS_PATTERN:
         // A pattern's 0 bits take the text colour and its 1 bits the
         // background colour.
-        return QBrush(PatternImage(b.pattern, Colour(invert(s.bkColour)).rgba(), Colour(invert(s.textColour)).rgba()));
+        return PatternBrush(b.pattern, Colour(invert(s.bkColour)).rgba(), Colour(invert(s.textColour)).rgba());
     default:
         return Qt::NoBrush;
     }
@@ -138,9 +172,17 @@ QPen PainterSurface::MakePen(const DrawState& s) const
 
 void PainterSurface::FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count)
 {
-    for (int i = 0; i < count; ++i)
-        if (rects[i].isValid())
+    // A solid colour takes the raster engine's colour fill, the same pixels
+    // without a brush set up for each rectangle.
+    const bool solid = brush.style() == Qt::SolidPattern;
+    for (int i = 0; i < count; ++i) {
+        if (!rects[i].isValid())
+            continue;
+        if (solid)
+            painter.fillRect(rects[i], brush.color());
+        else
             painter.fillRect(rects[i], brush);
+    }
 }
 
 void PainterSurface::Rectangle(const DrawState& s, const RECT& r)
@@ -192,15 +234,22 @@ void PainterSurface::Shape(const DrawState& s, const RECT& r, int ellipseWidth, 
     QPainter& painter = Begin(s, s.rop2);
     painter.setBrush(MakeBrush(s));
     QRectF bounds(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+    double rx = ellipseWidth / 2.0;
+    double ry = ellipseHeight / 2.0;
     if (s.pen.style == PS_INSIDEFRAME && s.pen.width > 1) {
+        // The stroke is drawn along a path half its width inside the bounds,
+        // whose corners are as much less round: its outer edge is then the
+        // rounded rectangle of the bounds, which a fill of that shape meets.
         const double half = s.pen.width / 2.0;
         bounds = QRectF(r.left + half, r.top + half, r.right - r.left - s.pen.width, r.bottom - r.top - s.pen.width);
+        rx = std::max(0.0, rx - half);
+        ry = std::max(0.0, ry - half);
     }
     painter.setPen(MakePen(s));
     if (ellipseWidth < 0)
         painter.drawEllipse(bounds);
     else
-        painter.drawRoundedRect(bounds, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
+        painter.drawRoundedRect(bounds, rx, ry, Qt::AbsoluteSize);
     Touched(ToQRect(r).adjusted(-s.pen.width - 1, -s.pen.width - 1, s.pen.width + 1, s.pen.width + 1));
 }
 
@@ -241,7 +290,7 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
     switch (rop) {
     case PATINVERT: {
         QPainter& painter = Begin(s, R2_XORPEN);
-        painter.fillRect(rect, MakeBrush(s));
+        FillRects(painter, MakeBrush(s), &rect, 1);
         break;
     }
     case DSTINVERT: {
@@ -251,12 +300,12 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
     }
     case PATNOT: {
         QPainter& painter = Begin(s, R2_COPYPEN);
-        painter.fillRect(rect, MakeBrush(s, true));
+        FillRects(painter, MakeBrush(s, true), &rect, 1);
         break;
     }
     default: {
         QPainter& painter = Begin(s, R2_COPYPEN);
-        painter.fillRect(rect, MakeBrush(s));
+        FillRects(painter, MakeBrush(s), &rect, 1);
         break;
     }
     }

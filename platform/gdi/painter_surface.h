@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
+#include <optional>
 #include <vector>
 
 namespace gdi {
@@ -36,9 +37,10 @@ private:
     QPainter& Begin(const DrawState& s, int rop2);
     QColor Colour(COLORREF c) const;
     QBrush MakeBrush(const DrawState& s, bool inverted = false);
-    // The image of a pattern in two colours, made once and kept while in use,
-    // so that a pattern fills every shape from one image (a PDF holds it once).
-    QImage PatternImage(const Bitmap& bits, QRgb one, QRgb zero);
+    // The brush of a pattern in two colours, its image made once and kept
+    // while in use, so that a pattern fills every shape from one image (a
+    // PDF holds it once).
+    QBrush PatternBrush(const Bitmap& bits, QRgb one, QRgb zero);
     QPen MakePen(const DrawState& s) const;
     void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
     void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
@@ -47,9 +49,10 @@ private:
         Bitmap bits;
         QRgb one;
         QRgb zero;
-        QImage image;
+        QBrush brush;
     };
     std::vector<PatternTile> tiles_; // most recently made last
+    std::optional<Region> appliedClip_; // the clip last given to the painter
 };
 
 } // namespace gdi

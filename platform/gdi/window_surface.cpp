@@ -46,8 +46,12 @@ WindowSurface::~WindowSurface()
 
 void WindowSurface::Touched(const QRect& rect)
 {
-    if (widget_)
-        widget_->update(rect);
+    // The widget is asked once for an area that holds what is asked since
+    // it last painted, not once for every primitive drawn in it.
+    if (!widget_ || requested_.contains(rect))
+        return;
+    requested_ = requested_.isEmpty() ? rect : requested_.united(rect);
+    widget_->update(requested_);
 }
 
 void WindowSurface::Resize(const QSize& size)
@@ -67,6 +71,7 @@ void WindowSurface::Resize(const QSize& size)
 
 void WindowSurface::PaintOnScreen(const QRect& exposed)
 {
+    requested_ = QRect();
     const QImage& image = Image();
     QPainter painter(widget_);
     painter.drawImage(exposed, image, exposed);

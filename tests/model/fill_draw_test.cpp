@@ -76,7 +76,7 @@ TEST(FillDrawing, NothingIsDrawnUnfilledOrOutOfSight)
     BASICSHADE unfilled = Shade(5);
     unfilled.noFill = 1;
     unfilled.FillRect(m.dc, {1500, 1500, 3000, 4500});
-    unfilled.FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 100);
+    unfilled.FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 100, false);
     unfilled.FillEllipse(m.dc, {0, 0, 50, 50});
     const RECT clip {0, 0, 50, 50};
     m.dc.SetClipRect(&clip);
@@ -215,7 +215,7 @@ TEST(FillDrawing, RoundedAndEllipticFillsClipToTheirShapeOnTheScreen)
     m.dc.SetClipRgn(&before);
 
     // (1500, 1500)-(3000, 4500) less the origin is device (90, 80)-(190, 280).
-    Shade(5).FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 150);
+    Shade(5).FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 150, false);
     Shade(5).FillEllipse(m.dc, {90, 80, 190, 280});
     ASSERT_EQ(m.Calls().size(), 2u);
     const gdi::Region round = gdi::Region::RoundRect(90, 80, 191, 281, 20, 20);
@@ -238,7 +238,7 @@ TEST(FillDrawing, RoundedAndEllipticFillsClipToTheirShapeOnTheScreen)
 TEST(FillDrawing, APictureDrawsTheShapeItself)
 {
     Mapped m(gdi::DeviceKind::Picture, kDevicePicture, 96);
-    Shade(8).FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 150);
+    Shade(8).FillRoundRect(m.dc, {1500, 1500, 3000, 4500}, 150, false);
     Shade(8).FillEllipse(m.dc, {90, 80, 190, 280});
     ASSERT_EQ(m.Calls().size(), 2u);
     EXPECT_EQ(m.Calls()[0].name, "RoundRect");
@@ -258,7 +258,7 @@ TEST(FillDrawing, ThePrinterClipsARoundedFillToItsShape)
 {
     Mapped m(gdi::DeviceKind::Printer, kDevicePrinter, 600);
     // Device (0, 0)-(300, 200), corners of radius 25 device units.
-    Shade(4).FillRoundRect(m.dc, {150, 300, 150 + 720, 300 + 480}, 60);
+    Shade(4).FillRoundRect(m.dc, {150, 300, 150 + 720, 300 + 480}, 60, false);
     const gdi::Region round = gdi::Region::RoundRect(0, 0, 301, 201, 50, 50);
     ASSERT_EQ(m.Calls().size(), 1u);
     for (const gdi::RecordedCall& call : m.Calls()) {

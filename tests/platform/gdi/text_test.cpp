@@ -1,6 +1,10 @@
 #include "platform/gdi/dc.h"
+#include "platform/gdi/font_face.h"
+#include "platform/gdi/font_families.h"
 #include "platform/gdi/recording_surface.h"
 
+#include <QFont>
+#include <QFontInfo>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -213,6 +217,27 @@ TEST(FontFamilies, WindowsFacesAreOfferedWithTheirPitchAndFamily)
         const std::vector<FontFamily> all = dc.EnumFontFamilies("");
         EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](const FontFamily& f) { return f.faceName == "Arial"; }));
     }
+}
+
+// The list takes each family's pitch from fontconfig without opening the
+// fonts; it must agree with what a face made from the family reports.
+TEST(FontFamilies, EveryListedFamilyHasThePitchOfItsFace)
+{
+    const std::vector<FontFamily> all = EnumInstalledFontFamilies("");
+    ASSERT_FALSE(all.empty());
+    bool sawFixed = false;
+    for (const FontFamily& family : all) {
+        const QString name = QString::fromStdString(family.faceName);
+        QFont font(name);
+        font.setPixelSize(240);
+        if (!QFontInfo(font).family().startsWith(name, Qt::CaseInsensitive))
+            continue; // a Windows name, listed for the face that stands in
+        const bool fixed = QFontInfo(font).fixedPitch();
+        sawFixed = sawFixed || fixed;
+        EXPECT_EQ((family.pitchAndFamily & TMPF_FIXED_PITCH) == 0, fixed) << family.faceName;
+        EXPECT_EQ(family.pitchAndFamily, FacePitchAndFamily(font)) << family.faceName;
+    }
+    EXPECT_TRUE(sawFixed) << "a monospaced family (Liberation Mono, DejaVu Sans Mono) is installed";
 }
 
 } // namespace
