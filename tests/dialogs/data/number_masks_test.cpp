@@ -150,8 +150,9 @@ TEST(NumberMasks, LookalikesOpenAsCustomUnchanged)
             EXPECT_EQ(now->bThousands, then->bThousands) << c.why;
             EXPECT_EQ(now->crColour, then->crColour) << c.why;
         }
-        if (was.pZero)
+        if (was.pZero) {
             EXPECT_EQ(c.type->pZero->strMask, was.pZero->strMask) << c.why;
+        }
     }
 }
 
