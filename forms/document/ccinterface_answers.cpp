@@ -6,7 +6,7 @@
 #include "forms/document/cell_ranges.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <cstring>
 #include <string>

@@ -3,9 +3,9 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/document/field_identity.h"
-#include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
 #include "forms/model/table_cells.h"
+#include "forms/objects/ffield.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "forms/document/document_objects.h"
 
 #include "forms/document/special_fields.h"
-#include "forms/model/ffield.h"
-#include "forms/model/form_objects.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/form_objects.h"
 
 namespace {
 

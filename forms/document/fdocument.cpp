@@ -12,10 +12,10 @@
 #include "forms/document/special_fields.h"
 #include "forms/document/windowless_view.h"
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
 #include "forms/model/group_members.h"
 #include "forms/model/record_archive.h"
+#include "forms/objects/ffield.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/clock.h"

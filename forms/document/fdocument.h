@@ -3,13 +3,13 @@
 // fields, objects and tables, and keeps the form in its compound file.
 #pragma once
 
-#include "forms/app/edit/filling_order.h"
-#include "forms/app/edit/undo_list.h"
 #include "forms/document/design_defaults.h"
 #include "forms/document/field_index.h"
 #include "forms/document/ptrarray.h"
 #include "forms/document/style_kinds.h"
 #include "forms/document/test_fill_values.h"
+#include "forms/edit/filling_order.h"
+#include "forms/edit/undo_list.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 

@@ -5,8 +5,8 @@
 
 #include "forms/document/document_host.h"
 #include "forms/document/document_messages.h"
-#include "forms/model/ffield.h"
 #include "forms/model/object_view.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/view.h"
 

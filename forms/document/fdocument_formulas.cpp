@@ -5,9 +5,9 @@
 #include "forms/document/ccinterface.h"
 #include "forms/document/field_identity.h"
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
 #include "forms/model/object_view.h"
 #include "forms/model/table_cells.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/view.h"
 

@@ -1,7 +1,7 @@
 #include "forms/document/test_fill_values.h"
 
 #include "forms/document/ptrarray.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 void TEST_FILL_VALUES::Keep(const PTRARRAY& order)
 {

@@ -5,7 +5,7 @@
 #include "forms/document/ccinterface.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype_factory.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <cstdlib>
 #include <memory>

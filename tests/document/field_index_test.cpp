@@ -3,8 +3,8 @@
 // restored by Undo Deletion, and read from a file.
 #include "tests/document/formula_form.h"
 
-#include "forms/model/fgroup.h"
 #include "forms/model/fobjlist.h"
+#include "forms/objects/fgroup.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"

@@ -7,7 +7,7 @@
 #include "forms/document/ccinterface.h"
 #include "forms/document/document_objects.h"
 #include "forms/fields/datatypes/datatype_factory.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

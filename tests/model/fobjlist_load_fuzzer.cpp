@@ -5,10 +5,10 @@
 #include "tests/model/test_objects.h"
 
 #include "forms/fields/datatypes/datatype_factory.h"
-#include "forms/model/ffield.h"
-#include "forms/model/ftextobj.h"
 #include "forms/model/int_exception.h"
 #include "forms/model/object_factory.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/ftextobj.h"
 
 #include <cstddef>
 #include <cstdint>

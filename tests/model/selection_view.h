@@ -7,8 +7,8 @@
 #include "tests/common/rect_printer.h"
 #include "tests/model/test_objects.h"
 
-#include "forms/model/fselection.h"
 #include "forms/model/object_factory.h"
+#include "forms/objects/fselection.h"
 
 #include <optional>
 #include <utility>

@@ -6,11 +6,11 @@
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/model/border.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/objects/fgroup.h"
 #include "tests/model/shape_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,9 @@
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/richtext/textdrawinfo.h"
 #include "forms/model/border.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/objects/fgroup.h"
 
 #include "platform/ui/checkbox_wnd.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "forms/fields/datatypes/fieldvalues.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 #include "tests/model/test_objects.h"
 #include "tests/objects/text_test_support.h"
 

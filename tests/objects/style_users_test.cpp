@@ -5,17 +5,17 @@
 // objects follow their styles again after a save and an open.
 #include "tests/objects/field_test_support.h"
 
-#include "forms/app/edit/undo_action.h"
 #include "forms/document/document_objects.h"
 #include "forms/document/fdocument.h"
+#include "forms/edit/undo_action.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
 #include "forms/model/fbox.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/objects/fgroup.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "forms/fields/richtext/format_code.h"
-#include "forms/model/form_objects.h"
-#include "forms/model/ftextobj.h"
 #include "forms/model/object_factory.h"
+#include "forms/objects/form_objects.h"
+#include "forms/objects/ftextobj.h"
 #include "tests/model/font_test_support.h"
 
 #include <string>

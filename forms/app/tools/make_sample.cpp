@@ -10,10 +10,10 @@
 #include "forms/document/font_table.h"
 #include "forms/document/print/printer_list.h"
 #include "forms/model/border.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
+#include "forms/objects/fgroup.h"
 
 #include "platform/ui/message_box.h"
 

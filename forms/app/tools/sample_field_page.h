@@ -5,8 +5,8 @@
 // from 1 in the order given; the radio buttons come last.
 #pragma once
 
-#include "forms/model/ffield.h"
-#include "forms/model/ftextobj.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/ftextobj.h"
 
 #include <memory>
 #include <vector>

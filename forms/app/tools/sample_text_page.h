@@ -4,7 +4,7 @@
 // added to the program's font table.
 #pragma once
 
-#include "forms/model/ftextobj.h"
+#include "forms/objects/ftextobj.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "forms/dialogs/designer/grid_values.h"
 
-#include "forms/app/edit/fgrid.h"
+#include "forms/edit/fgrid.h"
 
 #include <cmath>
 

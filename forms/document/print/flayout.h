@@ -3,7 +3,7 @@
 // document's list of them, which pages name by 1-based number.
 #pragma once
 
-#include "forms/app/edit/fgrid.h"
+#include "forms/edit/fgrid.h"
 
 #include <cstdint>
 #include <memory>

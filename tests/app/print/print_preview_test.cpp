@@ -5,7 +5,7 @@
 
 #include "forms/app/print/print_preview.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/font_cache.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/gdi/image_surface.h"
 

@@ -1,9 +1,9 @@
 #include "tests/app/support/designer_window.h"
 
-#include "forms/model/ffield.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/drag_drop.h"

@@ -1,9 +1,9 @@
 #include "tests/app/support/view_test_support.h"
 
 #include "forms/document/document_fonts.h"
-#include "forms/model/form_objects.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_factory.h"
+#include "forms/objects/form_objects.h"
 
 ProgramWideParts::ProgramWideParts()
 {

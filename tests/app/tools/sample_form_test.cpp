@@ -4,9 +4,9 @@
 
 #include "forms/app/template/form_classes.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fgroup.h"
-#include "forms/model/ftextobj.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fgroup.h"
+#include "forms/objects/ftextobj.h"
 
 #include "platform/ui/frame.h"
 

@@ -23,10 +23,10 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fselection.h"
 #include "forms/model/textattr.h"
 #include "forms/model/tracker_geometry.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/clipboard.h"
 #include "platform/ui/message_box.h"

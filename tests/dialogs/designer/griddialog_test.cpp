@@ -1,9 +1,9 @@
 // The Grid Spacings dialog: numbers read as the data exchange reads them,
 // the ranges checked on OK with the framework's messages, and a unit
 // switch converting what the edits hold through whole twips.
-#include "forms/app/edit/fgrid.h"
 #include "forms/dialogs/designer/edit_number.h"
 #include "forms/dialogs/designer/griddialog.h"
+#include "forms/edit/fgrid.h"
 
 #include "tests/platform/ui/dialog_input.h"
 

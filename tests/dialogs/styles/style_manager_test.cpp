@@ -13,11 +13,11 @@
 #include "forms/model/fbox.h"
 #include "forms/model/fellipse.h"
 #include "forms/model/fobjlist.h"
-#include "forms/model/form_objects.h"
-#include "forms/model/ftextobj.h"
 #include "forms/model/object_factory.h"
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
+#include "forms/objects/form_objects.h"
+#include "forms/objects/ftextobj.h"
 #include "tests/model/font_test_support.h"
 #include "tests/platform/ui/dialog_input.h"
 

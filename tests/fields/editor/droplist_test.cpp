@@ -10,7 +10,7 @@
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/fields/richtext/edit_site.h"
 #include "forms/fields/richtext/richeditor.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/clipboard.h"
 #include "platform/ui/list_box.h"

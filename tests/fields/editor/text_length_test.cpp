@@ -1,7 +1,7 @@
 // A text object's text never grows past what its record can state: the
 // record gives the text's byte count with its NUL, plus 3, in a u16.
-#include "forms/model/ftextobj.h"
 #include "forms/model/record_archive.h"
+#include "forms/objects/ftextobj.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"

@@ -6,7 +6,7 @@
 #include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/text/cp1252.h"

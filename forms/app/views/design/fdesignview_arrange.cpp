@@ -7,7 +7,7 @@
 #include "forms/dialogs/designer/grid_values.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cmd_ui.h"
 

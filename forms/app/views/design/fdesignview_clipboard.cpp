@@ -4,8 +4,8 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/model/fobjlist.h"
-#include "forms/model/fselection.h"
 #include "forms/model/group_members.h"
+#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/clipboard.h"

@@ -4,8 +4,8 @@
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/frames/resource_blocks.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"

@@ -6,7 +6,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/model/border.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/cmd_ui.h"

@@ -5,8 +5,8 @@
 
 #include "forms/app/views/design/selection_drag.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fselection.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cursor.h"
 #include "platform/ui/tracking_loop.h"

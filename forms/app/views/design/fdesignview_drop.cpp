@@ -7,9 +7,9 @@
 #include "forms/app/views/formdatasource.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/fobjlist.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cursor.h"
 #include "platform/ui/document.h"

@@ -3,8 +3,6 @@
 // Cancel, or, when the selection has no such attribute, on the attribute
 // that new objects take; the appearance sheet works on one object the same
 // way; the alignment commands and the format bar's refresh.
-#include "forms/app/edit/undo_list.h"
-#include "forms/app/edit/undo_snapshot_scope.h"
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/program/forms_app.h"
 #include "forms/app/views/design/fdesignview.h"
@@ -17,8 +15,10 @@
 #include "forms/dialogs/appearance/shadowdlg.h"
 #include "forms/dialogs/appearance/spacing_page.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fselection.h"
+#include "forms/edit/undo_list.h"
+#include "forms/edit/undo_snapshot_scope.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/command_bar.h"

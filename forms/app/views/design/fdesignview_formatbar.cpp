@@ -11,7 +11,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/model/fontface.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/gdi/font_families.h"
 #include "platform/ui/cmd_ui.h"

@@ -3,11 +3,11 @@
 // through the document's undo list.
 #include "forms/app/views/design/fdesignview.h"
 
-#include "forms/app/edit/fgrid.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fselection.h"
+#include "forms/edit/fgrid.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fselection.h"
 
 #include <Qt>
 

@@ -12,7 +12,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/model/fhint.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/cmd_ui.h"

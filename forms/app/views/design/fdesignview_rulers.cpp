@@ -5,8 +5,8 @@
 
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/ruler_bar.h"
-#include "forms/model/fselection.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/gdi/dc.h"
 #include "platform/ui/cmd_ui.h"

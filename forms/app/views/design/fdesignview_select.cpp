@@ -4,8 +4,8 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cursor.h"
 

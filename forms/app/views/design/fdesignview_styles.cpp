@@ -8,7 +8,7 @@
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/dialogs/styles/style_names.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/text/cp1252.h"

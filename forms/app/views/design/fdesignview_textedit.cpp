@@ -7,8 +7,8 @@
 #include "forms/dialogs/appearance/fontdialog.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
-#include "forms/model/fselection.h"
-#include "forms/model/ftextobj.h"
+#include "forms/objects/fselection.h"
+#include "forms/objects/ftextobj.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/message_box.h"

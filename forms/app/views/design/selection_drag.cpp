@@ -4,10 +4,10 @@
 
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/tracker_resources.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/cursor.h"
 

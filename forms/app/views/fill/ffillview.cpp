@@ -6,7 +6,7 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"

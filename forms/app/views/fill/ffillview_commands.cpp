@@ -7,7 +7,7 @@
 #include "forms/fields/datatypes/datedatatype.h"
 #include "forms/fields/datatypes/intl_settings.h"
 #include "forms/fields/editor/texteditwnd.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/clock.h"
 

@@ -5,8 +5,8 @@
 #include "forms/document/ccinterface.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/ffield.h"
 
 #include <QWidget>
 

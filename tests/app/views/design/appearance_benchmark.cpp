@@ -5,7 +5,7 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/appearance/objappdlg.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/dialog/dialog_hook.h"
 #include "platform/ui/view_host.h"

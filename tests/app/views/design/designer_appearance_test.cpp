@@ -8,7 +8,6 @@
 #include "tests/app/support/object_bytes.h"
 #include "tests/platform/ui/dialog_input.h"
 
-#include "forms/app/edit/undo_list.h"
 #include "forms/app/frames/frame_resources.h"
 #include "forms/dialogs/appearance/line_format_dlg.h"
 #include "forms/dialogs/appearance/line_page.h"
@@ -18,8 +17,9 @@
 #include "forms/dialogs/appearance/shade_format_dlg.h"
 #include "forms/dialogs/appearance/shade_page.h"
 #include "forms/dialogs/appearance/shadow_page.h"
-#include "forms/model/fselection.h"
+#include "forms/edit/undo_list.h"
 #include "forms/model/record_archive.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"

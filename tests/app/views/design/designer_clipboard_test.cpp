@@ -6,11 +6,11 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fgroup.h"
-#include "forms/model/fselection.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/textattr.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fgroup.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/memory_file.h"

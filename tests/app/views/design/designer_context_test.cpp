@@ -5,9 +5,9 @@
 
 #include "forms/app/frames/frame_resources.h"
 #include "forms/model/fbox.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fgroup.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/dialog/dialog.h"
 #include "platform/ui/dialog/dialog_hook.h"

@@ -4,7 +4,7 @@
 #include "tests/app/support/designer_window.h"
 
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/message_box.h"
 

@@ -6,7 +6,7 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include <QCoreApplication>
 

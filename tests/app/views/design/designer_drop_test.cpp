@@ -6,8 +6,8 @@
 #include "tests/app/support/second_form.h"
 
 #include "forms/document/fdocument.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/clipboard.h"
 #include "platform/ui/drag_drop.h"

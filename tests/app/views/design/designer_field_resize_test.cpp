@@ -6,7 +6,7 @@
 
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/fieldvalues.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/fieldvalues.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fselection.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -14,7 +14,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/app.h"
 #include "platform/ui/splitter.h"

@@ -7,10 +7,10 @@
 #include "tests/app/support/designer_window.h"
 
 #include "forms/fields/datatypes/check_datatype.h"
-#include "forms/model/ffield.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/ffield.h"
+#include "forms/objects/fgroup.h"
+#include "forms/objects/fselection.h"
 
 #include "tests/platform/ui/dialog_input.h"
 

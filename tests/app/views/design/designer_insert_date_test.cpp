@@ -2,8 +2,8 @@
 // typed in place, and then the date in the system's day/month order and the
 // time go in at the caret.
 #include "forms/fields/datatypes/intl_settings.h"
-#include "forms/model/fselection.h"
-#include "forms/model/ftextobj.h"
+#include "forms/objects/fselection.h"
+#include "forms/objects/ftextobj.h"
 #include "tests/app/support/designer_window.h"
 #include "tests/app/support/temp_folder_env.h"
 #include "tests/app/support/text_editor_probe.h"

@@ -5,7 +5,7 @@
 
 #include "forms/document/print/flayout.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include <gtest/gtest.h>
 

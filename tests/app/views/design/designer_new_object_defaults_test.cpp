@@ -4,7 +4,7 @@
 #include "tests/app/support/started_designer.h"
 
 #include "forms/app/template/dyn_view_doc_template.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 namespace {
 

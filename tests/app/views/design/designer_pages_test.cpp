@@ -8,7 +8,7 @@
 #include "forms/app/template/form_classes.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "forms/dialogs/designer/griddialog.h"
 #include "forms/dialogs/designer/page_setup_dlg.h"

@@ -11,7 +11,7 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/gdi/window_surface.h"
 #include "platform/ui/cmd_ui.h"

@@ -5,11 +5,11 @@
 #include "tests/app/support/designer_window.h"
 #include "tests/platform/ui/dialog_input.h"
 
-#include "forms/app/edit/undo_list.h"
 #include "forms/app/frames/frame_resources.h"
 #include "forms/dialogs/appearance/shadowdlg.h"
-#include "forms/model/fselection.h"
+#include "forms/edit/undo_list.h"
 #include "forms/model/shadow.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/res/missing_handler.h"
 #include "platform/ui/dialog/dialog_hook.h"

@@ -9,8 +9,8 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/splitter.h"
 #include "platform/ui/view_host.h"

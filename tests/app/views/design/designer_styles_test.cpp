@@ -9,7 +9,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/dialog/notifications.h"
 

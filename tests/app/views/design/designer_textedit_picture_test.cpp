@@ -3,7 +3,7 @@
 #include "tests/app/support/designer_window.h"
 #include "tests/app/support/text_editor_probe.h"
 
-#include "forms/model/ftextobj.h"
+#include "forms/objects/ftextobj.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 // proxy, formats reach the selected characters, a save during an edit, the
 // clipboard commands in the editor and a copied text for other programs.
 #include "forms/fields/richtext/rich_clipboard.h"
-#include "forms/model/fselection.h"
-#include "forms/model/ftextobj.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
+#include "forms/objects/ftextobj.h"
 #include "tests/app/support/designer_window.h"
 #include "tests/app/support/text_editor_probe.h"
 #include "tests/platform/ui/dialog_input.h"

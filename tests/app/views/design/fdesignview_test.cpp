@@ -2,7 +2,7 @@
 // handles are drawn, and nothing is drawn before the view's first update.
 #include "tests/app/support/view_test_support.h"
 
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/ftextobj.h"
+#include "forms/objects/ftextobj.h"
 
 #include "platform/gdi/colour.h"
 #include "platform/gdi/font_face.h"

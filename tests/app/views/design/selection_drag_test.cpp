@@ -8,9 +8,9 @@
 
 #include "forms/app/views/design/selection_drag.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fselection.h"
 
 #include <gtest/gtest.h>
 

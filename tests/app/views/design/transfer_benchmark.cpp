@@ -5,7 +5,7 @@
 
 #include "forms/model/fobjlist.h"
 #include "forms/model/formobj.h"
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/ui/clipboard.h"
 

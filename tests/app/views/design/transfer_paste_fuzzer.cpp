@@ -5,7 +5,7 @@
 #include "tests/app/support/second_form.h"
 #include "tests/app/support/view_test_support.h"
 
-#include "forms/model/fselection.h"
+#include "forms/objects/fselection.h"
 
 #include "platform/io/archive.h"
 #include "platform/io/archive_error.h"

@@ -11,7 +11,7 @@
 #include "forms/document/document_objects.h"
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/fields/datatypes/numberdatatype.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/view_host.h"
 

@@ -3,7 +3,7 @@
 #include "tests/app/views/fill/fill_view_fixture.h"
 
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/editor/texteditwnd.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/gdi/image_surface.h"
 

@@ -9,8 +9,8 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/intl_settings.h"
 #include "forms/fields/editor/texteditwnd.h"
-#include "forms/model/ffield.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/settings/win_ini.h"
 #include "platform/ui/clock.h"

@@ -5,9 +5,9 @@
 #include "forms/fields/datatypes/check_datatype.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/datatype_factory.h"
-#include "forms/model/fgroup.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/viewdc.h"
+#include "forms/objects/fgroup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -11,7 +11,7 @@
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/app/views/fill/ffillview.h"
 #include "forms/fields/datatypes/datatype_factory.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include "platform/ui/app.h"
 #include "platform/ui/cmd_ui.h"

@@ -5,7 +5,7 @@
 #include "tests/document/document_test_support.h"
 
 #include "forms/fields/datatypes/datatype.h"
-#include "forms/model/ffield.h"
+#include "forms/objects/ffield.h"
 
 #include <QApplication>
 
