@@ -26,6 +26,9 @@ public:
     void Load(RECORDARCHIVE& ar, uintptr_t owner) override;
     // Draws the segment; no tracker.
     void Draw(VIEWDC& dc) override;
+    // The ends follow the new rectangle (see KeepEndsOnCorners), so that
+    // the segment runs between two of its opposite corners.
+    void SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     // A band around the segment, at least 2 device pixels to each side.
     int HitTest(VIEWDC& dc, int32_t x, int32_t y) override;
     std::unique_ptr<FORMOBJ> Clone() const override;
@@ -70,6 +73,11 @@ public:
     void SetEnds(POINT from, POINT to);
 
 private:
+    // Ends that do not lie on the rectangle's corners (the rectangle was
+    // changed from outside, or a file has them elsewhere) are taken from
+    // the rectangle along the diagonal of their old direction.
+    void KeepEndsOnCorners();
+
     std::unique_ptr<BORDER> border;
     // The fixed end while a new line is drawn or an end is dragged.
     POINT anchor;
