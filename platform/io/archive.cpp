@@ -80,8 +80,9 @@ size_t Archive::ReadSome(void* buffer, size_t n)
 
 void Archive::Read(void* buffer, size_t n)
 {
-    // Most reads are a few bytes that the buffer already holds.
-    if (mode_ == Load && end_ - begin_ >= n) {
+    // Most reads are a few bytes that the buffer already holds. An empty
+    // read may come with no buffer at all (an empty vector's data).
+    if (mode_ == Load && n > 0 && end_ - begin_ >= n) {
         std::memcpy(buffer, buffer_.data() + begin_, n);
         begin_ += n;
         return;
