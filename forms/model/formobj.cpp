@@ -4,9 +4,9 @@
 #include "forms/model/formobj.h"
 
 #include "forms/model/border.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
-#include "forms/model/fixed_record.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/viewdc.h"
 

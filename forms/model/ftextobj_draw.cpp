@@ -60,8 +60,8 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
-        zoom, txText.View(), font, align, spacing, Span(area.left, area.right), Span(area.top, area.bottom), rotation, heightOut,
-        heightOut ? nullptr : pEditor.get());
+        zoom, txText.View(), font, align, spacing, Span(area.left, area.right), Span(area.top, area.bottom), rotation,
+        heightOut, heightOut ? nullptr : pEditor.get());
     device.RestoreDC(saved);
     return answer;
 }

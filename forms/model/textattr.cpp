@@ -1,7 +1,7 @@
 #include "forms/model/textattr.h"
 
-#include "forms/model/program_fonts.h"
 #include "forms/model/fixed_record.h"
+#include "forms/model/program_fonts.h"
 #include "forms/model/record_archive.h"
 
 namespace {

@@ -144,8 +144,8 @@ TEST(ObjectList, ObjectsPutOntoPagesLandLastOnTheirPage)
         if (label == "n9")
             list.SetObjectPage(placed, 4);
     }
-    const std::vector<std::string> expected = {"n7@0", "p1@1", "n10@2", "n11@2", "p3@3", "n0@3", "n1@3", "n2@3",
-        "n4@3", "n8@3", "n12@3", "n9@4", "p5@5", "n6@6", "n5@6"};
+    const std::vector<std::string> expected = {"n7@0", "p1@1", "n10@2", "n11@2", "p3@3", "n0@3", "n1@3", "n2@3", "n4@3",
+        "n8@3", "n12@3", "n9@4", "p5@5", "n6@6", "n5@6"};
     EXPECT_EQ(Labels(list), expected);
 }
 
