@@ -5,6 +5,9 @@
 
 #include "platform/text/cp1252.h"
 
+#include <optional>
+#include <vector>
+
 namespace {
 
 // "Times New Roman", "Arial", "Courier New", "Modern", "Roman", "Script".
@@ -54,14 +57,24 @@ uint16_t FONT_TABLE::FindOrAdd(const FONTFACE& face)
 
 void FONT_TABLE::AddScreenFonts(const gdi::DC& dc, bool keepListed)
 {
-    for (uint32_t id : kStandardFamilies) {
-        const auto families = dc.EnumFontFamilies(ProgramResources().LoadString(id));
-        if (families.empty())
-            continue;
-        const FONTFACE face(families.front().faceName, families.front().pitchAndFamily, families.front().charSet);
-        if (!keepListed || !byKey.contains(KeyOf(face)))
-            FindOrAdd(face);
-    }
+    // The first font of each family is asked for once: the installed fonts
+    // do not change while the program runs, and the generic families walk
+    // every installed family, which would cost each form opened.
+    static const std::vector<std::optional<FONTFACE>> firstFaces = [&dc] {
+        std::vector<std::optional<FONTFACE>> faces;
+        for (uint32_t id : kStandardFamilies) {
+            const auto families = dc.EnumFontFamilies(ProgramResources().LoadString(id));
+            if (families.empty())
+                faces.emplace_back();
+            else
+                faces.emplace_back(
+                    FONTFACE(families.front().faceName, families.front().pitchAndFamily, families.front().charSet));
+        }
+        return faces;
+    }();
+    for (const std::optional<FONTFACE>& face : firstFaces)
+        if (face && (!keepListed || !byKey.contains(KeyOf(*face))))
+            FindOrAdd(*face);
     if (entries.empty())
         FindOrAdd(FONTFACE("Times New Roman", 0x16, 0));
 }
