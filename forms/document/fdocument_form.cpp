@@ -7,6 +7,7 @@
 #include "forms/document/font_table.h"
 #include "forms/document/form_header.h"
 #include "forms/document/form_sections.h"
+#include "forms/document/form_trailer.h"
 #include "forms/document/fpagelist.h"
 #include "forms/document/print/flayout.h"
 #include "forms/document/special_fields.h"
@@ -34,6 +35,8 @@ enum : uint8_t {
     kExtentRecord = 0x9D,
     kPictureFlagRecord = 0x9E,
 };
+
+constexpr const char* kBodyOutOfStep = "the form body ends where what follows it cannot start";
 
 // The empty picture reference group, written while no picture owner has
 // registered.
@@ -248,12 +251,16 @@ void FDOCUMENT::ReadTrailer(RECORDARCHIVE& ar)
         std::array<uint8_t, 4096> chunk {};
         while (size_t n = archive.ReadSome(chunk.data(), chunk.size()))
             trailer.insert(trailer.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n));
+        if (!IsFormTrailer(trailer, lastOleItem))
+            throw io::ArchiveError(io::ArchiveError::BadFormat, kBodyOutOfStep);
         trailerPictureFlag = pictureFlag;
         return;
     }
     std::array<uint8_t, 4> count {};
-    if (archive.ReadSome(count.data(), count.size()) < count.size() || count != std::array<uint8_t, 4> {}
-        || pictureFlag == 0)
+    const size_t read = archive.ReadSome(count.data(), count.size());
+    if (read > 0 && !IsFormTrailer(std::span(count.data(), read), lastOleItem))
+        throw io::ArchiveError(io::ArchiveError::BadFormat, kBodyOutOfStep);
+    if (read < count.size() || count != std::array<uint8_t, 4> {} || pictureFlag == 0)
         return;
     uint8_t tag = 0;
     if (archive.ReadSome(&tag, 1) == 1)

@@ -5,6 +5,9 @@
 
 #include "platform/text/cp1252.h"
 
+#include <optional>
+#include <vector>
+
 namespace {
 
 // "Times New Roman", "Arial", "Courier New", "Modern", "Roman", "Script".
@@ -20,14 +23,20 @@ FONT_TABLE::FONT_TABLE()
     AddScreenFonts(gdi::DC(ScreenSurface()));
 }
 
-uint16_t FONT_TABLE::Find(const FONTFACE& face)
+std::string FONT_TABLE::KeyOf(const FONTFACE& face)
 {
-    if (face.IsPlaceholder())
-        return kPlaceholderPosition;
     std::string key = face.GetName();
     key.push_back('\0');
     key.push_back(static_cast<char>(face.pitchAndFamily & kFamilyMask));
     key.push_back(static_cast<char>(face.charSet));
+    return key;
+}
+
+uint16_t FONT_TABLE::Find(const FONTFACE& face)
+{
+    if (face.IsPlaceholder())
+        return kPlaceholderPosition;
+    std::string key = KeyOf(face);
     if (const auto found = byKey.find(key); found != byKey.end()) {
         entries[found->second]->pitchAndFamily = face.pitchAndFamily;
         return found->second;
@@ -46,13 +55,26 @@ uint16_t FONT_TABLE::FindOrAdd(const FONTFACE& face)
     return index == kPlaceholderPosition ? 0 : index;
 }
 
-void FONT_TABLE::AddScreenFonts(const gdi::DC& dc)
+void FONT_TABLE::AddScreenFonts(const gdi::DC& dc, bool keepListed)
 {
-    for (uint32_t id : kStandardFamilies) {
-        const auto families = dc.EnumFontFamilies(ProgramResources().LoadString(id));
-        if (!families.empty())
-            FindOrAdd(FONTFACE(families.front().faceName, families.front().pitchAndFamily, families.front().charSet));
-    }
+    // The first font of each family is asked for once: the installed fonts
+    // do not change while the program runs, and the generic families walk
+    // every installed family, which would cost each form opened.
+    static const std::vector<std::optional<FONTFACE>> firstFaces = [&dc] {
+        std::vector<std::optional<FONTFACE>> faces;
+        for (uint32_t id : kStandardFamilies) {
+            const auto families = dc.EnumFontFamilies(ProgramResources().LoadString(id));
+            if (families.empty())
+                faces.emplace_back();
+            else
+                faces.emplace_back(
+                    FONTFACE(families.front().faceName, families.front().pitchAndFamily, families.front().charSet));
+        }
+        return faces;
+    }();
+    for (const std::optional<FONTFACE>& face : firstFaces)
+        if (face && (!keepListed || !byKey.contains(KeyOf(*face))))
+            FindOrAdd(*face);
     if (entries.empty())
         FindOrAdd(FONTFACE("Times New Roman", 0x16, 0));
 }

@@ -29,8 +29,9 @@ public:
     // is added. A full table gives 0.
     uint16_t FindOrAdd(const FONTFACE& face) override;
     // Adds the first font of each standard family that the device offers;
-    // a table still empty then gets "Times New Roman".
-    void AddScreenFonts(const gdi::DC& dc);
+    // a table still empty then gets "Times New Roman". A face already listed
+    // takes the device's pitch-and-family byte, unless `keepListed`.
+    void AddScreenFonts(const gdi::DC& dc, bool keepListed = false);
     // Appends an entry for a face that matched no installed font.
     void AddPlaceholder();
     void RemoveAll();
@@ -52,7 +53,7 @@ public:
     // Writes the table as a group of the given tag.
     void Write(RECORDARCHIVE& ar, uint8_t tag) const override;
     // Reads the group (its tag already read): the file's faces, then the
-    // standard families.
+    // standard families the file does not list.
     void Read(RECORDARCHIVE& ar);
     // Reads a group of bare face names (its tag already read) and matches
     // each to an installed font, or to the placeholder.
@@ -67,6 +68,8 @@ private:
     // The index of the face, found or added; kPlaceholderPosition for the
     // placeholder or when the table is full.
     uint16_t Find(const FONTFACE& face);
+    // Name, family and character set: what tells entries apart.
+    static std::string KeyOf(const FONTFACE& face);
     // The index of the installed font that a bare face name names, or of a
     // new placeholder entry.
     uint16_t MatchFace(const gdi::DC& screen, std::string_view name);

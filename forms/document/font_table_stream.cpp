@@ -56,7 +56,9 @@ void FONT_TABLE::Read(RECORDARCHIVE& ar)
         const std::vector<uint8_t> payload = ar.ReadRecord().Payload();
         positions.push_back(Find(FONTFACE(NameOf(payload), ByteAt(payload, 33), ByteAt(payload, 34))));
     }
-    AddScreenFonts(gdi::DC(ScreenSurface()));
+    // The faces the file lists keep their bytes as the file has them, so
+    // that a form saved unchanged keeps them too.
+    AddScreenFonts(gdi::DC(ScreenSurface()), true);
     readFromFile = true;
     filePositions = std::move(positions);
 }

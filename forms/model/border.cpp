@@ -3,6 +3,7 @@
 #include "forms/model/border.h"
 
 #include "forms/model/border_layout.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/shade.h"
 
@@ -102,13 +103,13 @@ void BORDER::Load(RECORDARCHIVE& ar)
         if (tag == kEndGroup)
             return;
         if (tag == kRecLine) {
-            RecordReader r = ar.ReadRecord();
+            RecordReader r = ReadFixedRecord(ar);
             style = r.U8(style);
             SetWidth(r.U16(width));
             lineType = r.U16(lineType);
             colour = r.U32(colour);
         } else if (tag == kRecCorners) {
-            RecordReader r = ar.ReadRecord();
+            RecordReader r = ReadFixedRecord(ar);
             roundedFlag = r.U16(roundedFlag ? 1 : 0) == 1 ? 1 : 0;
             rounding = r.U16(rounding);
         } else {

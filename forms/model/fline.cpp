@@ -2,6 +2,7 @@
 
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/viewdc.h"
 
@@ -67,7 +68,7 @@ bool FLINE::LoadRecord(RECORDARCHIVE& ar, uint8_t tag)
 {
     if (tag != kRecEnds)
         return false;
-    RecordReader r = ar.ReadRecord();
+    RecordReader r = ReadFixedRecord(ar);
     first.x = r.I32(first.x);
     first.y = r.I32(first.y);
     second.x = r.I32(second.x);
@@ -76,20 +77,29 @@ bool FLINE::LoadRecord(RECORDARCHIVE& ar, uint8_t tag)
     return true;
 }
 
+void FLINE::KeepEndsOnCorners()
+{
+    if (OnCorner(first, rect) && OnCorner(second, rect))
+        return;
+    if (ClassifyDirection(first, second) == kLineFalling) {
+        first = {rect.left, rect.top};
+        second = {rect.right, rect.bottom};
+    } else {
+        first = {rect.right, rect.top};
+        second = {rect.left, rect.bottom};
+    }
+}
+
+void FLINE::SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    FORMOBJ::SetRect(left, top, right, bottom);
+    KeepEndsOnCorners();
+}
+
 void FLINE::Draw(VIEWDC& dc)
 {
-    // Ends that no longer lie on the rectangle's corners (the rectangle was
-    // changed from outside) are taken from the rectangle along the diagonal
-    // of their old direction.
-    if (!OnCorner(first, rect) || !OnCorner(second, rect)) {
-        if (ClassifyDirection(first, second) == kLineFalling) {
-            first = {rect.left, rect.top};
-            second = {rect.right, rect.bottom};
-        } else {
-            first = {rect.right, rect.top};
-            second = {rect.left, rect.bottom};
-        }
-    }
+    // Ends a file brought off the rectangle's corners are put back on them.
+    KeepEndsOnCorners();
     BORDER line;
     if (GetBorder(&line))
         line.DrawSlanted(dc, first, second, rect);

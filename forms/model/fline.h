@@ -20,6 +20,9 @@ public:
     uint8_t GetType() const override { return kTypeLine; }
     // Draws the segment; no tracker.
     void Draw(VIEWDC& dc) override;
+    // The ends follow the new rectangle (see KeepEndsOnCorners), so that
+    // the segment runs between two of its opposite corners.
+    void SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     // A band around the segment, at least 2 device pixels to each side.
     int HitTest(VIEWDC& dc, int32_t x, int32_t y) override;
     std::unique_ptr<FORMOBJ> Clone() const override;
@@ -66,6 +69,10 @@ protected:
     bool LoadRecord(RECORDARCHIVE& ar, uint8_t tag) override;
 
 private:
+    // Ends that do not lie on the rectangle's corners (the rectangle was
+    // changed from outside, or a file has them elsewhere) are taken from
+    // the rectangle along the diagonal of their old direction.
+    void KeepEndsOnCorners();
     // The fixed end while a new line is drawn or an end is dragged.
     POINT anchor;
     // The whole line is being dragged, not one end.

@@ -104,6 +104,8 @@ void FOBJLIST::Link(FORMOBJ* before, FORMOBJ* object)
 
 void FOBJLIST::Unlink(FORMOBJ* object)
 {
+    if (object == lastPlaced)
+        lastPlaced = nullptr;
     if (object->GetPrev())
         object->GetPrev()->SetNext(object->GetNext());
     else
@@ -157,10 +159,19 @@ void FOBJLIST::RemoveAll()
 
 void FOBJLIST::InsertByPage(FORMOBJ* object, uint16_t page)
 {
-    FORMOBJ* before = head;
-    while (before && before->GetPage() <= page)
-        before = before->GetNext();
+    // Objects put onto a page one after another (a paste, a drop) each go
+    // straight after the one put there before, without a walk from the head.
+    FORMOBJ* before = nullptr;
+    if (lastPlaced && lastPlaced->GetPage() <= page
+        && (!lastPlaced->GetNext() || lastPlaced->GetNext()->GetPage() > page)) {
+        before = lastPlaced->GetNext();
+    } else {
+        before = head;
+        while (before && before->GetPage() <= page)
+            before = before->GetNext();
+    }
     Link(before, object);
+    lastPlaced = object;
 }
 
 void FOBJLIST::SetObjectPage(std::unique_ptr<FORMOBJ> object, uint16_t page)

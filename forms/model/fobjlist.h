@@ -94,4 +94,6 @@ private:
     FORMOBJ* head = nullptr;
     FORMOBJ* tail = nullptr;
     uint16_t count = 0;
+    // The object InsertByPage placed last, while it is in the list.
+    FORMOBJ* lastPlaced = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "forms/model/formobj.h"
 
 #include "forms/model/border.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/record_archive.h"
@@ -75,7 +76,7 @@ void FORMOBJ::Load(RECORDARCHIVE& ar, uintptr_t)
             rectRotation.Set(rect.left, rect.top, rect.right, rect.bottom, rotation);
             return;
         case kRecPageRect: {
-            RecordReader rec = ar.ReadRecord();
+            RecordReader rec = ReadFixedRecord(ar);
             page = rec.U16(page);
             int32_t left = rec.I32(rect.left);
             int32_t top = rec.I32(rect.top);
@@ -95,7 +96,7 @@ void FORMOBJ::Load(RECORDARCHIVE& ar, uintptr_t)
             break;
         }
         case kRecRotation:
-            rotation = ar.ReadRecord().U16(rotation);
+            rotation = ReadFixedRecord(ar).U16(rotation);
             break;
         default:
             ar.SkipRecord(tag);

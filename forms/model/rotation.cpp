@@ -34,6 +34,13 @@ void ROTATION::Set(int32_t left, int32_t top, int32_t right, int32_t bottom, int
     angle = tenths * kRadiansPerTenth;
     if (cx == 0 && cy == 0)
         return;
+    // Unturned, the centre stays where it is: the formula below gives 0
+    // (its rounding error is far below one twip), without its trigonometry.
+    if (tenths == 0) {
+        tx = 0;
+        ty = 0;
+        return;
+    }
     // The centre in polar form, its angle measured from the y axis towards
     // x; turned, it lies at that angle plus the turn.
     const double radius = std::sqrt(double(cx) * cx + double(cy) * cy);

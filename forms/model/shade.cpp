@@ -2,6 +2,7 @@
 #include "forms/model/shade.h"
 
 #include "forms/model/fill_patterns.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/record_archive.h"
 #include "platform/gdi/palette.h"
 
@@ -62,7 +63,7 @@ void BASICSHADE::Load(RECORDARCHIVE& ar)
         if (tag == kEndGroup)
             return;
         if (tag == kShadeRecord || tag == kOldShadeRecord) {
-            RecordReader r = ar.ReadRecord();
+            RecordReader r = ReadFixedRecord(ar);
             colour1 = r.U32(colour1);
             colour2 = r.U32(colour2);
             // A pattern that no bitmap has reads as pattern 0.

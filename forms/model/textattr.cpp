@@ -1,5 +1,6 @@
 #include "forms/model/textattr.h"
 
+#include "forms/model/fixed_record.h"
 #include "forms/model/program_fonts.h"
 #include "forms/model/record_archive.h"
 
@@ -70,7 +71,7 @@ void TEXTATTR::Load(RECORDARCHIVE& ar, const FontFaces* source)
             ar.SkipRecord(tag);
             continue;
         }
-        RecordReader record = ar.ReadRecord();
+        RecordReader record = ReadFixedRecord(ar);
         bold = record.U8(bold);
         italic = record.U8(italic);
         strike = record.U8(strike);

@@ -10,6 +10,18 @@
 #include "forms/model/viewdc.h"
 
 #include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// The length from one edge to the other: worked out in 64 bits and held to
+// the 32-bit range, whatever the object's coordinates.
+int32_t Span(int32_t from, int32_t to)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t(to) - from, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
 
 void FTEXTOBJ::GetTextFormat(TEXTATTR& font, uint8_t& align, uint16_t& spacing)
 {
@@ -48,8 +60,8 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
-        zoom, txText.View(), font, align, spacing, area.right - area.left, area.bottom - area.top, rotation, heightOut,
-        heightOut ? nullptr : pEditor.get());
+        zoom, txText.View(), font, align, spacing, Span(area.left, area.right), Span(area.top, area.bottom), rotation,
+        heightOut, heightOut ? nullptr : pEditor.get());
     device.RestoreDC(saved);
     return answer;
 }

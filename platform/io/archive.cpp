@@ -80,12 +80,23 @@ size_t Archive::ReadSome(void* buffer, size_t n)
 
 void Archive::Read(void* buffer, size_t n)
 {
+    // Most reads are a few bytes that the buffer already holds. An empty
+    // read may come with no buffer at all (an empty vector's data).
+    if (mode_ == Load && n > 0 && end_ - begin_ >= n) {
+        std::memcpy(buffer, buffer_.data() + begin_, n);
+        begin_ += n;
+        return;
+    }
     if (ReadSome(buffer, n) != n)
         throw ArchiveError(ArchiveError::EndOfFile, "unexpected end of file");
 }
 
 void Archive::Skip(uint64_t n)
 {
+    if (mode_ == Load && end_ - begin_ >= n) {
+        begin_ += static_cast<size_t>(n);
+        return;
+    }
     uint8_t scratch[4096];
     while (n > 0) {
         size_t step = n > sizeof scratch ? sizeof scratch : static_cast<size_t>(n);
@@ -96,6 +107,8 @@ void Archive::Skip(uint64_t n)
 
 uint8_t Archive::ReadU8()
 {
+    if (mode_ == Load && begin_ < end_)
+        return buffer_[begin_++];
     uint8_t v;
     Read(&v, 1);
     return v;

@@ -3,6 +3,7 @@
 #include "platform/storage/file_access.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -13,16 +14,31 @@
 namespace storage {
 namespace {
 
-// Opens a new file of a fresh name in the target's folder.
+// The longest file name the folder's file system takes.
+size_t LongestName(const std::string& folder)
+{
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<size_t>(limit) : NAME_MAX;
+}
+
+// Opens a new file of a fresh name in the target's folder: the target's
+// name, cut where the suffix would make it longer than the file system
+// takes, then a dot, 12 random hex digits and a tilde.
 int CreateBeside(const std::string& target, std::string& created)
 {
+    constexpr size_t kSuffixLength = 14;
+    const std::filesystem::path path(target);
+    const std::string name = path.filename().string();
+    const size_t room = LongestName(FolderOf(target));
+    const std::string kept = name.substr(0, room > kSuffixLength ? room - kSuffixLength : 1);
+    const std::string start = path.has_parent_path() ? (path.parent_path() / kept).string() : kept;
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
+        char suffix[kSuffixLength + 1];
         std::snprintf(
             suffix, sizeof suffix, ".%012llx~", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
-        created = target + suffix;
+        created = start + suffix;
         int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

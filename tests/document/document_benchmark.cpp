@@ -1,17 +1,25 @@
-// Opening and saving a form of 50 pages with 10,000 objects, and opening a
-// form whose font section lists 40,000 faces.
+// Opening and saving a form of 50 pages with 10,000 objects, putting 2,000
+// copied objects onto one of its pages as a paste does (beside only copying
+// them), and opening a form whose font section lists 40,000 faces.
 #include "tests/document/document_test_support.h"
+
+#include "forms/model/fobjlist.h"
+#include "forms/model/formobj.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
 constexpr int kPages = 50;
 constexpr int kObjects = 10000;
 constexpr int kFaces = 40000;
+constexpr int kPasted = 2000;
+constexpr uint16_t kPastePage = kPages / 2;
 
 void StartQt()
 {
@@ -67,6 +75,44 @@ void BM_OpenForm(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenForm)->Unit(benchmark::kMillisecond);
+
+// Copies of the form's first objects, as a paste brings them.
+std::vector<std::unique_ptr<FORMOBJ>> Copies(FOBJLIST& objects)
+{
+    std::vector<std::unique_ptr<FORMOBJ>> copies;
+    FORMOBJ* o = objects.GetHead();
+    for (int i = 0; i < kPasted; ++i, o = o->GetNext())
+        copies.push_back(o->Clone());
+    return copies;
+}
+
+void BM_CopyObjects(benchmark::State& state)
+{
+    StartQt();
+    Form form;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Copies(form.doc.GetObjects()));
+}
+BENCHMARK(BM_CopyObjects)->Unit(benchmark::kMillisecond);
+
+void BM_PasteObjects(benchmark::State& state)
+{
+    StartQt();
+    Form form;
+    FOBJLIST& objects = form.doc.GetObjects();
+    for (auto _ : state) {
+        std::vector<FORMOBJ*> placed;
+        for (std::unique_ptr<FORMOBJ>& copy : Copies(objects)) {
+            placed.push_back(copy.get());
+            objects.SetObjectPage(std::move(copy), kPastePage);
+        }
+        state.PauseTiming();
+        for (FORMOBJ* o : placed)
+            objects.Delete(o);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PasteObjects)->Unit(benchmark::kMillisecond);
 
 void BM_OpenFontSection(benchmark::State& state)
 {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -183,6 +184,17 @@ TEST_F(DamagedFiles, RefusedFilesTellWhyAndLeaveTheDocumentEmpty)
         return b;
     };
     auto cut = [&](size_t n) { return Bytes(good.begin(), good.begin() + static_cast<long>(n)); };
+    // The layout's size record: options, then the A4 page's height and width.
+    const Bytes a4 = {0xC6, 0x41, 0x82, 0x2E};
+    const auto size = std::search(good.begin(), good.end(), a4.begin(), a4.end());
+    ASSERT_NE(size, good.end());
+    const size_t height = static_cast<size_t>(size - good.begin());
+    ASSERT_EQ(Bytes(size - 5, size), (Bytes {0x81, 16, 0, 0, 0}));
+    auto zeroed = [&](size_t at) {
+        Bytes b = good;
+        b[at] = b[at + 1] = 0;
+        return b;
+    };
     struct Case {
         const char* what;
         Bytes contents;
@@ -196,6 +208,8 @@ TEST_F(DamagedFiles, RefusedFilesTellWhyAndLeaveTheDocumentEmpty)
         {"header's last byte differs", changed(79, 0), true, ""},
         {"version record tagged 0x8A", changed(80, 0x8A), true, ""},
         {"marker missing", changed(85, 0x7B), true, LoadDocumentString(kOpenErrorMessage) + "198"},
+        {"page layout of height 0", zeroed(height), true, damaged},
+        {"page layout of width 0", zeroed(height + 2), true, damaged},
         {"cut inside the header", cut(40), true, damaged},
         {"cut after the marker", cut(86), true, damaged},
         {"cut inside the objects", cut(good.size() / 2), true, damaged},

@@ -120,6 +120,35 @@ TEST(ObjectList, PageOrderIsKept)
     EXPECT_EQ(extent, (RECT {0, 0, 100, 100}));
 }
 
+// Objects put onto pages in turn (runs onto one page, as a paste does,
+// between moves, deletions and restacking) each land last on their page.
+TEST(ObjectList, ObjectsPutOntoPagesLandLastOnTheirPage)
+{
+    FOBJLIST list;
+    Add(list, "p1", 1);
+    Add(list, "p3", 3);
+    Add(list, "p5", 5);
+    const uint16_t pages[] = {3, 3, 3, 1, 3, 6, 6, 0, 3, 5, 2, 2, 3};
+    int n = 0;
+    for (uint16_t page : pages) {
+        const std::string label = "n" + std::to_string(n++);
+        auto box = std::make_unique<TestBox>(kTypeBox, label);
+        TestBox* placed = box.get();
+        list.SetObjectPage(std::move(box), page);
+        EXPECT_TRUE(!placed->GetNext() || placed->GetNext()->GetPage() > page) << label;
+        EXPECT_TRUE(!placed->GetPrev() || placed->GetPrev()->GetPage() <= page) << label;
+        if (label == "n3")
+            list.Delete(placed);
+        if (label == "n6")
+            list.SendToBack(placed, page);
+        if (label == "n9")
+            list.SetObjectPage(placed, 4);
+    }
+    const std::vector<std::string> expected = {"n7@0", "p1@1", "n10@2", "n11@2", "p3@3", "n0@3", "n1@3", "n2@3", "n4@3",
+        "n8@3", "n12@3", "n9@4", "p5@5", "n6@6", "n5@6"};
+    EXPECT_EQ(Labels(list), expected);
+}
+
 TEST(ObjectList, FindByNameIgnoresCaseAndRespectsType)
 {
     FOBJLIST list;

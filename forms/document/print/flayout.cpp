@@ -3,6 +3,7 @@
 
 #include "forms/document/print/paper.h"
 #include "forms/document/print/printer_list.h"
+#include "forms/model/fixed_record.h"
 #include "forms/model/record_archive.h"
 
 #include <algorithm>
@@ -101,7 +102,7 @@ void FLAYOUT::Read(RECORDARCHIVE& ar, PRINTER_LIST* printers)
             grid.Read(ar);
             break;
         case kSizeRecord: {
-            RecordReader record = ar.ReadRecord();
+            RecordReader record = ReadFixedRecord(ar);
             option1 = record.U8(option1);
             option2 = record.U8(option2);
             pageHeight = record.U16(pageHeight);
@@ -114,12 +115,16 @@ void FLAYOUT::Read(RECORDARCHIVE& ar, PRINTER_LIST* printers)
             break;
         }
         case kOptionRecord:
-            option3 = ar.ReadRecord().U8(option3);
+            option3 = ReadFixedRecord(ar).U8(option3);
             break;
         default:
             ar.SkipRecord(tag);
         }
     }
+    // Pages of no height or width cannot be laid out or printed: such a
+    // size only comes from a damaged file.
+    if (pageHeight == 0 || pageWidth == 0)
+        throw io::ArchiveError(io::ArchiveError::BadFormat, "page layout of no height or width");
 }
 
 FLAYLIST::FLAYLIST(PRINTER_LIST* printers)

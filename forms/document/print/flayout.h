@@ -24,7 +24,8 @@ public:
     // grid could not be written.
     int Write(RECORDARCHIVE& ar, uint8_t tag, PRINTER_LIST* printers) const;
     // Reads the group (its tag already read). The printer it names is found
-    // in the printer list, or added to it.
+    // in the printer list, or added to it. A page of no height or width
+    // raises io::ArchiveError (BadFormat).
     void Read(RECORDARCHIVE& ar, PRINTER_LIST* printers);
 
     uint8_t option1 = 0;

@@ -3,6 +3,20 @@
 #include "forms/fields/richtext/richtext.h"
 #include "forms/fields/richtext/textdrawinfo.h"
 
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// The far edge of a run from `start`: worked out in 64 bits and held to the
+// 32-bit range, whatever the object's coordinates.
+int32_t EdgeAt(int32_t start, int32_t length)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t(start) + length, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
 int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, int8_t slot, uint16_t printerId,
     const TEXTZOOM& zoom, std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing,
     int32_t width, int32_t height, uint16_t rotation, int16_t* heightOut, const EDITHANDLE* handle)
@@ -17,7 +31,7 @@ int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, 
     if (deviceKind == kTextOnWindow) {
         // The text starts on a whole device pixel, so that it lies on the
         // screen as the view's own lines do.
-        const RECT device = dc.LPtoDP(RECT {x, y, x + width, y + height});
+        const RECT device = dc.LPtoDP(RECT {x, y, EdgeAt(x, width), EdgeAt(y, height)});
         const RECT back = dc.DPtoLP(device);
         x = back.left;
         y = back.top;

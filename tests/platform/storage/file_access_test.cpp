@@ -206,4 +206,26 @@ TEST(SpecialPath, LinkLoopsAndOverLongNamesAreReportedForWhatTheyAre)
     EXPECT_EQ(FolderNames(folder), (std::vector<std::string> {"a.qwm", "b.qwm", "later.qwm"}));
 }
 
+// The new contents go to a file beside the target under a name of their
+// own: a name as long as the file system allows saves and replaces, and
+// nothing is left beside it.
+TEST(SpecialPath, TheLongestNameTheFileSystemTakesSavesAndReplaces)
+{
+    auto folder = ScratchFolder();
+    for (size_t length : {size_t(NAME_MAX), size_t(NAME_MAX - 13), size_t(1)}) {
+        const std::string name = length == 1 ? std::string("n") : std::string(length - 4, 'n') + ".qwm";
+        ASSERT_EQ(name.size(), length);
+        const std::string path = (folder / name).string();
+        for (int pass : {1, 2}) {
+            EXPECT_EQ(ReplaceFile(path, Pattern(10, pass)), Status::Ok) << length << " bytes, pass " << pass;
+            EXPECT_EQ(ReadBytes(path), Pattern(10, pass)) << length;
+        }
+        Storage root;
+        ASSERT_EQ(CreateCompoundFile(path, CreateMode::Replace, root), Status::Ok) << length;
+        EXPECT_EQ(root.Commit(), Status::Ok) << length << " bytes";
+        EXPECT_EQ(FolderNames(folder), std::vector<std::string> {name}) << length;
+        fs::remove(path);
+    }
+}
+
 } // namespace

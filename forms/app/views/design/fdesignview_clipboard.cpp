@@ -84,12 +84,15 @@ bool FDESIGNVIEW::PlacePasted(FSELECTION& paste, const RECT* dropAt)
         return false;
     RECT bounds;
     paste.GetRect(bounds);
-    const int32_t width = bounds.Width();
-    const int32_t height = bounds.Height();
-    if (width > GetPageWidth() || height > GetPageHeight()) {
+    // The size in 64 bits: objects from another process may lie anywhere.
+    const int64_t wide = int64_t(bounds.right) - bounds.left;
+    const int64_t high = int64_t(bounds.bottom) - bounds.top;
+    if (wide > GetPageWidth() || high > GetPageHeight()) {
         ui::MessageBox(ProgramResources().LoadString(kSelectionTooLarge), {});
         return false;
     }
+    const auto width = static_cast<int32_t>(wide);
+    const auto height = static_cast<int32_t>(high);
     RECT margins;
     if (!GetMarginRect(margins))
         return false;

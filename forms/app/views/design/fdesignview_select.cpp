@@ -19,9 +19,9 @@ namespace {
 
 constexpr int32_t kCoordinateLimit = 32768;
 
-bool InRange(int32_t v)
+bool InRange(int64_t v)
 {
-    return std::abs(v) < kCoordinateLimit;
+    return v > -kCoordinateLimit && v < kCoordinateLimit;
 }
 
 } // namespace
@@ -309,7 +309,9 @@ bool FDESIGNVIEW::IsValidPoint(POINT point)
 
 int FDESIGNVIEW::IsValidPlacement(int32_t left, int32_t top, int32_t right, int32_t bottom, FORMOBJ* object)
 {
-    for (int32_t v : {left, top, right, bottom, right - left, bottom - top})
+    // The sizes in 64 bits: the corners may lie anywhere in the 32-bit range.
+    for (int64_t v :
+        {int64_t(left), int64_t(top), int64_t(right), int64_t(bottom), int64_t(right) - left, int64_t(bottom) - top})
         if (!InRange(v))
             return 0;
     FDOCUMENT* doc = GetFormDocument();

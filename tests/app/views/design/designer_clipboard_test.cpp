@@ -134,6 +134,28 @@ TEST_F(DesignerClipboardTest, ASelectionLargerThanThePageIsRefusedAndTheFormStay
     EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {wide});
 }
 
+// Objects far apart, as a paste from another process may bring them: their
+// extent is wider than 32 bits hold, and it too is too large for the page.
+TEST_F(DesignerClipboardTest, ASelectionWiderThanThirtyTwoBitsHoldIsRefusedToo)
+{
+    FORMOBJ* left = Add(kTypeBox, {-2000000000, 0, -1999999000, 1000});
+    FORMOBJ* right = Add(kTypeBox, {2000000000, 0, 2000001000, 1000});
+    left->Select(&view);
+    right->Select(&view);
+    view.OnEditCopy();
+    doc->SetModified(false);
+    std::vector<std::string> shown;
+    ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
+        shown.push_back(request.text);
+        return ui::IDOK;
+    });
+    const std::vector<FORMOBJ*> before = Objects();
+    view.OnEditPaste();
+    EXPECT_EQ(shown, std::vector<std::string> {"Clipboard selection is too large to fit on the page."});
+    EXPECT_EQ(Objects(), before);
+    EXPECT_FALSE(doc->IsModified());
+}
+
 TEST_F(DesignerClipboardTest, PasteIsOfferedOnlyWhenTheClipboardHoldsObjects)
 {
     struct Case {
