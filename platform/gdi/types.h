@@ -37,22 +37,37 @@ struct SIZE {
     friend bool operator==(const SIZE&, const SIZE&) = default;
 };
 
+// A coordinate worked out in 64 bits, held to what 32 bits take: rectangles
+// from outside (a paste from another process) may span the whole range.
+constexpr int32_t SaturatedCoord(int64_t v)
+{
+    return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
+}
+
 // Right and bottom are exclusive, as everywhere in GDI.
 struct RECT {
     int32_t left = 0;
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
-    int32_t Width() const { return right - left; }
-    int32_t Height() const { return bottom - top; }
+    int32_t Width() const { return SaturatedCoord(int64_t {right} - left); }
+    int32_t Height() const { return SaturatedCoord(int64_t {bottom} - top); }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     RECT Normalized() const
     {
         return {left < right ? left : right, top < bottom ? top : bottom, left < right ? right : left,
             top < bottom ? bottom : top};
     }
-    RECT Inflated(int32_t dx, int32_t dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
-    RECT Offset(int32_t dx, int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    RECT Inflated(int32_t dx, int32_t dy) const
+    {
+        return {SaturatedCoord(int64_t {left} - dx), SaturatedCoord(int64_t {top} - dy),
+            SaturatedCoord(int64_t {right} + dx), SaturatedCoord(int64_t {bottom} + dy)};
+    }
+    RECT Offset(int32_t dx, int32_t dy) const
+    {
+        return {SaturatedCoord(int64_t {left} + dx), SaturatedCoord(int64_t {top} + dy),
+            SaturatedCoord(int64_t {right} + dx), SaturatedCoord(int64_t {bottom} + dy)};
+    }
     friend bool operator==(const RECT&, const RECT&) = default;
 };
 

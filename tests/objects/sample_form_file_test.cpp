@@ -158,8 +158,9 @@ TEST_F(SampleFormFile, CopiesWithARecordGrownOrItsTypeFlippedAreRefused)
             const std::string what = (grown ? "grown record at " : "flipped type at ") + std::to_string(record.at);
             EXPECT_FALSE(doc.OnOpenDocument(path)) << what << ": " << doc.GetPageCount() << " pages opened";
             EXPECT_EQ(messages.size(), 1u) << what;
-            if (messages.size() == 1)
+            if (messages.size() == 1) {
                 EXPECT_NE(messages[0].find("damaged"), std::string::npos) << what << ": " << messages[0];
+            }
             EXPECT_EQ(doc.GetObjects().GetCount(), 0) << what;
             ++tried;
         }
