@@ -46,12 +46,8 @@ WindowSurface::~WindowSurface()
 
 void WindowSurface::Touched(const QRect& rect)
 {
-    // The widget is asked once for an area that holds what is asked since
-    // it last painted, not once for every primitive drawn in it.
-    if (!widget_ || requested_.contains(rect))
-        return;
-    requested_ = requested_.isEmpty() ? rect : requested_.united(rect);
-    widget_->update(requested_);
+    if (widget_)
+        widget_->update(rect);
 }
 
 void WindowSurface::Resize(const QSize& size)
@@ -71,7 +67,6 @@ void WindowSurface::Resize(const QSize& size)
 
 void WindowSurface::PaintOnScreen(const QRect& exposed)
 {
-    requested_ = QRect();
     const QImage& image = Image();
     QPainter painter(widget_);
     painter.drawImage(exposed, image, exposed);

@@ -31,7 +31,6 @@ private:
 
     QPointer<QWidget> widget_;
     std::unique_ptr<Hook> hook_;
-    QRect requested_; // what the widget was asked to update since it painted
 };
 
 } // namespace gdi
