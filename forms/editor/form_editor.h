@@ -1,7 +1,8 @@
 // FORM_EDITOR: what changes a form as a design view edits it. It holds the
 // form and the view's selection (the form keeps the undo list and each
 // page's grid), places pasted and dropped objects, moves objects between
-// views of the form, adds and removes pages, groups and ungroups. It has no
+// views of the form, adds and removes pages, groups, ungroups and arranges
+// the selection. It has no
 // window: what it changes is shown through the view's OBJECT_VIEW and the
 // listener.
 #pragma once
@@ -74,10 +75,26 @@ public:
     void InsertPage(uint16_t before);
     void DeletePage(uint16_t page);
 
+    // Arrange (form_editor_arrange.cpp). Grouping, ungrouping and radio
+    // groups empty the undo list and mark the form modified; each answers
+    // false, changing nothing, when the selection does not allow it.
+    bool Group();
+    bool Ungroup();
+    bool GroupRadioButtons();
+    // Inside the owning group for a selected member.
+    void BringToFront();
+    void SendToBack();
+    // Aligns the selected objects by the Align dialog's code and distances
+    // (twips); the form is modified when any moved.
+    void Align(uint32_t code, int32_t across, int32_t down);
+
     // The object and, for a group, its members, deep.
     static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
 
 private:
+    // After a structural edit: the undo list emptied, the form modified and
+    // the view brought up to date.
+    void AfterStructuralEdit();
     bool Place(FSELECTION& paste, const RECT* dropAt, const RECT& visible, POINT scrollOrigin);
 
     FDOCUMENT& document;

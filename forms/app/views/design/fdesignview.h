@@ -525,9 +525,6 @@ private:
     // Insert > Date / Time into the text edited in place (fdesignview_insert.cpp).
     void RegisterInsertCommands();
     void OnInsertDateTime();
-    // The undo list emptied, the form modified and the window brought up to
-    // date.
-    void AfterStructuralEdit();
     // Hands a page hint to the form's other views.
     void SendPageHint(uint8_t kind, uint16_t page);
 
