@@ -2,7 +2,7 @@
 // form and the view's selection (the form keeps the undo list and each
 // page's grid), places pasted and dropped objects, moves objects between
 // views of the form, adds and removes pages, groups, ungroups and arranges
-// the selection. It has no
+// the selection, and changes its attributes and styles. It has no
 // window: what it changes is shown through the view's OBJECT_VIEW and the
 // listener.
 #pragma once
@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class EDITOR_LISTENER;
@@ -87,6 +88,20 @@ public:
     // Aligns the selected objects by the Align dialog's code and distances
     // (twips); the form is modified when any moved.
     void Align(uint32_t code, int32_t across, int32_t down);
+
+    // Attributes (form_editor_attributes.cpp).
+    // A change of the selected objects under one undo snapshot, taken
+    // before the change runs and dropped when it ends, so that it never
+    // hides an earlier step from Undo. The change answers whether it is
+    // kept; when it is not, the objects take their old attributes back and
+    // are repainted. Answers the change's answer.
+    bool ChangeUnderSnapshot(const std::function<bool()>& change);
+    // The selected objects of the style's kind follow the style of that
+    // kind and name; false, the form still marked modified, when the form
+    // has no such style.
+    bool FollowStyle(uint8_t type, const std::string& name);
+    // The selected objects follow no style; the form is modified.
+    void DetachStyle();
 
     // The object and, for a group, its members, deep.
     static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
