@@ -6,6 +6,7 @@
 #include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
@@ -120,6 +121,7 @@ void FDESIGNVIEW::OnInitialUpdate()
     if (FDOCUMENT* form = GetFormDocument(); form && !selection) {
         selection = std::make_unique<FSELECTION>(&form->GetObjects());
         selection->SetPage(static_cast<uint16_t>(currentPage));
+        editor = std::make_unique<FORM_EDITOR>(*form, *selection, *this, *this);
     }
     if (QWidget* window = GetWindow())
         dropTarget.Register(*window);

@@ -8,6 +8,7 @@
 #include "forms/app/views/fbaseview.h"
 #include "forms/app/views/fdroptarget.h"
 #include "forms/dialogs/styles/style_site.h"
+#include "forms/editor/editor_listener.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -20,6 +21,7 @@
 #include <vector>
 
 class DATA_PROPS_SHEET;
+class FORM_EDITOR;
 class FSELECTION;
 class RULERBAR;
 namespace ui {
@@ -120,13 +122,16 @@ class FDESIGNVIEW
     : public FBASEVIEW
     , public DragReceiver
     , public STYLE_SITE
-    , public STYLE_BOX_OWNER {
+    , public STYLE_BOX_OWNER
+    , public EDITOR_LISTENER {
 public:
     FDESIGNVIEW();
     ~FDESIGNVIEW() override;
 
     // The selected objects of the current page; made at the first update.
     FSELECTION* GetSelection() const { return selection.get(); }
+    // What changes the form for this view; made with the selection.
+    FORM_EDITOR* GetEditor() const { return editor.get(); }
 
     // The base view's mapping and the page's grid, in the designer's
     // output mode.
@@ -258,9 +263,10 @@ public:
     // when nothing was placed; a selection larger than the page is refused
     // with a message.
     bool PlacePasted(FSELECTION& paste, const RECT* dropAt);
-    // The offset of the next paste (twips); tests start it again.
-    static POINT GetPasteOffset();
-    static void ResetPasteOffset();
+    // EDITOR_LISTENER: the message of a refused paste; after a placed one,
+    // the selection tool and the window brought up to date.
+    void PasteTooLarge() override;
+    void PastePlaced() override;
 
     // Drag and drop (fdesignview_drop.cpp).
     unsigned OnDragEnter(const ui::DataObject& data, unsigned keyState, POINT point) override;
@@ -275,8 +281,6 @@ public:
     // 0 nothing shown, 1 copy or 2 move shown, 13 a place refused.
     int GetDragFeedbackState() const { return drag.feedbackState; }
     bool IsDragSource() const { return dragSource; }
-    // Tests fail the paste of a drop to see the source kept.
-    static void SetDropPasteFailsForTest(bool fails);
 
     // Keys, deletion and Undo Deletion (fdesignview_keys.cpp).
     // Arrow keys move the selection to the next grid line; with Shift they
@@ -462,11 +466,6 @@ private:
     void SelectionClick(POINT point);
     // A press on a sizing handle: the selection tracks the resize itself.
     void HandleDrag(POINT point);
-    // The document's fields sorted by their place on the form, and the
-    // filling order made that order when a move changed it from the one
-    // noted before.
-    std::vector<FORMOBJ*> FieldsByPosition();
-    void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
 
     // Dragging the selection within the view (fdesignview_drag.cpp).
     // A press inside the selection: released before the pointer goes more
@@ -481,14 +480,14 @@ private:
     // The feedback of a drag from elsewhere, drawn (or erased) by inversion.
     void InvertFeedback(const RECT& onWindow);
     void EraseDragFeedback();
+    // The view of this view's form whose selection is being dragged, if any.
+    FDESIGNVIEW* DragSourceOfForm();
     // The drop of a drag that started in this view or another of its form.
-    bool DropFromSameForm(const ui::DataObject& data, unsigned effect, POINT point);
+    bool DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& data, unsigned effect, POINT point);
     // A paste selection holding what the drop carries; null when nothing.
     std::unique_ptr<FSELECTION> PasteDropped(const ui::DataObject& data);
     // Makes this view's child frame and this view active.
     void ActivateForDrop();
-    // The object and, for a group, its members, deep.
-    static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
     // Deselects everything and repaints at once.
     void ClearSelection();
     void RubberBand(POINT point);
@@ -526,13 +525,11 @@ private:
     // Insert > Date / Time into the text edited in place (fdesignview_insert.cpp).
     void RegisterInsertCommands();
     void OnInsertDateTime();
-    // The undo list emptied, the form modified and the window brought up to
-    // date.
-    void AfterStructuralEdit();
     // Hands a page hint to the form's other views.
     void SendPageHint(uint8_t kind, uint16_t page);
 
     std::unique_ptr<FSELECTION> selection;
+    std::unique_ptr<FORM_EDITOR> editor;
     // A drag over this view: what it carries and what it shows.
     struct DragState {
         bool objectOffered = false;

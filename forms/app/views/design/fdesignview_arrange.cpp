@@ -7,6 +7,7 @@
 #include "forms/dialogs/designer/grid_values.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
 
 #include "platform/ui/cmd_ui.h"
@@ -34,37 +35,22 @@ void FDESIGNVIEW::RegisterArrangeCommands()
         ID_DRAW_SEND_TO_BACK, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->CanSendToBack()); });
 }
 
-void FDESIGNVIEW::AfterStructuralEdit()
-{
-    FDOCUMENT* doc = GetFormDocument();
-    doc->GetUndoList().Clear();
-    doc->SetModified(true);
-    UpdateWindow();
-    ShowSelectionPosSize();
-}
-
 void FDESIGNVIEW::OnGroup()
 {
-    if (!GetFormDocument() || !selection || selection->GetCount() < 2)
-        return;
-    selection->Group(this);
-    AfterStructuralEdit();
+    if (GetFormDocument() && editor && editor->Group())
+        ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::OnUngroup()
 {
-    if (!GetFormDocument() || !selection || !selection->CanUngroup())
-        return;
-    selection->Ungroup(this);
-    AfterStructuralEdit();
+    if (GetFormDocument() && editor && editor->Ungroup())
+        ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::OnGroupRadioButtons()
 {
-    if (!GetFormDocument() || !selection || !selection->CanGroupRadioButtons())
-        return;
-    selection->GroupRadioButtons(this);
-    AfterStructuralEdit();
+    if (GetFormDocument() && editor && editor->GroupRadioButtons())
+        ShowSelectionPosSize();
 }
 
 void FDESIGNVIEW::OnSelectGroupMember()
@@ -78,20 +64,14 @@ void FDESIGNVIEW::OnSelectGroupMember()
 
 void FDESIGNVIEW::OnBringToFront()
 {
-    if (FDOCUMENT* doc = GetFormDocument(); doc && selection && selection->CanBringToFront()) {
-        selection->BringToFront(this);
-        doc->SetModified(true);
-        UpdateWindow();
-    }
+    if (GetFormDocument() && editor)
+        editor->BringToFront();
 }
 
 void FDESIGNVIEW::OnSendToBack()
 {
-    if (FDOCUMENT* doc = GetFormDocument(); doc && selection && selection->CanSendToBack()) {
-        selection->SendToBack(this);
-        doc->SetModified(true);
-        UpdateWindow();
-    }
+    if (GetFormDocument() && editor)
+        editor->SendToBack();
 }
 
 void FDESIGNVIEW::KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept)
@@ -105,7 +85,7 @@ void FDESIGNVIEW::OnAlignObjects()
 {
     FDOCUMENT* doc = GetFormDocument();
     FLAYOUT* layout = doc ? doc->GetPageLayout(static_cast<uint16_t>(currentPage)) : nullptr;
-    if (!layout || !selection || !selection->CanAlign())
+    if (!layout || !editor || !selection->CanAlign())
         return;
     const auto inUnit = static_cast<uint8_t>(unit);
     ALIGN_OBJECTS_DLG dialog(GetWindow());
@@ -117,11 +97,6 @@ void FDESIGNVIEW::OnAlignObjects()
     s.bottomMargin = TwipsToUnit(layout->bottom, inUnit);
     if (dialog.DoModal() != 1)
         return;
-    selection->Invalidate(this);
-    const int moved = selection->Align(this, s.Code(), UnitToTwips(s.across, inUnit), UnitToTwips(s.down, inUnit));
-    selection->Invalidate(this);
-    if (moved)
-        doc->SetModified(true);
-    UpdateWindow();
+    editor->Align(s.Code(), UnitToTwips(s.across, inUnit), UnitToTwips(s.down, inUnit));
     ShowSelectionPosSize();
 }

@@ -6,7 +6,7 @@
 #include "forms/app/views/design/selection_drag.h"
 #include "forms/app/views/formdatasource.h"
 #include "forms/document/fdocument.h"
-#include "forms/model/fobjlist.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/viewdc.h"
 #include "forms/objects/fselection.h"
@@ -21,11 +21,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The view whose selection is being dragged, if any: its document is the
-// one with a drag in progress.
-FDESIGNVIEW* g_dragSourceView = nullptr;
-bool g_dropPasteFails = false;
 
 constexpr int kFeedbackRefused = 13;
 constexpr size_t kDescriptionBytes = 32;
@@ -83,11 +78,6 @@ std::optional<DRAG_DESCRIPTION> DRAG_DESCRIPTION::Decode(const std::string& byte
     return d;
 }
 
-void FDESIGNVIEW::SetDropPasteFailsForTest(bool fails)
-{
-    g_dropPasteFails = fails;
-}
-
 void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
 {
     QWidget* window = GetWindow();
@@ -99,7 +89,6 @@ void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
     RECT noted;
     selection->GetRect(noted);
     drag.droppedHere = false;
-    g_dragSourceView = this;
 
     DRAG_DESCRIPTION description;
     description.size = {noted.Width(), noted.Height()};
@@ -137,7 +126,6 @@ void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
         if (!IsActiveView())
             ShowPositionInRulers(nullptr);
     }
-    g_dragSourceView = nullptr;
     dragSource = false;
     if (effect == ui::kDropMove && drag.droppedHere) {
         RECT after;
@@ -255,16 +243,16 @@ bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT poin
     if (ownDrag && effect == ui::kDropMove) {
         // A move within the view.
         const RECT target = ownDrag->DropAt(point);
-        const std::vector<FORMOBJ*> snapshot = FieldsByPosition();
+        const std::vector<FORMOBJ*> snapshot = editor->FieldsByPosition();
         selection->Invalidate(this);
         selection->SetRectBy(target.left, target.top, target.right, target.bottom);
         selection->Invalidate(this);
-        FollowFillingOrder(snapshot);
+        editor->FollowFillingOrder(snapshot);
         drag.droppedHere = true;
         return true;
     }
-    if (g_dragSourceView && g_dragSourceView->GetFormDocument() == doc)
-        return DropFromSameForm(data, effect, point);
+    if (FDESIGNVIEW* source = DragSourceOfForm())
+        return DropFromSameForm(*source, data, effect, point);
     // From another form or program: the form's design view that holds a
     // selection lets it go.
     if (ui::Document* owner = GetDocument())
@@ -293,9 +281,17 @@ bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT poin
     return true;
 }
 
-bool FDESIGNVIEW::DropFromSameForm(const ui::DataObject& data, unsigned effect, POINT point)
+FDESIGNVIEW* FDESIGNVIEW::DragSourceOfForm()
 {
-    FDESIGNVIEW* source = g_dragSourceView;
+    if (ui::Document* owner = GetDocument())
+        for (ui::View* view : owner->Views())
+            if (auto* other = dynamic_cast<FDESIGNVIEW*>(view); other && other->dragSource)
+                return other;
+    return nullptr;
+}
+
+bool FDESIGNVIEW::DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& data, unsigned effect, POINT point)
+{
     FDOCUMENT* doc = GetFormDocument();
     VIEWDC dc(this, kOwnWindow);
     if (!dc.IsSetUp())
@@ -316,56 +312,23 @@ bool FDESIGNVIEW::DropFromSameForm(const ui::DataObject& data, unsigned effect, 
     doc->GetUndoList().Clear();
 
     if (effect == ui::kDropCopy) {
-        source->ClearSelection();
+        source.ClearSelection();
         std::unique_ptr<FSELECTION> paste = PasteDropped(data);
         if (!paste || !PlacePasted(*paste, &target))
             return false;
     } else {
-        // A move keeps the dragged objects aside while their copies are
-        // pasted, so that the copies keep their names and field ids, and
-        // puts them back when nothing could be pasted.
-        FOBJLIST& objects = doc->GetObjects();
-        std::vector<FORMOBJ*> chosen;
-        for (FORMOBJ* o = objects.GetHead(); o; o = o->GetNext()) {
-            FORMOBJ* out = nullptr;
-            if (o->IsSelected(&out) && out == o)
-                chosen.push_back(o);
-        }
-        std::vector<std::unique_ptr<FORMOBJ>> kept;
-        std::vector<FORMOBJ*> keptFields;
-        for (FORMOBJ* o : chosen) {
-            o->Deselect(source);
-            std::vector<FORMOBJ*> deep;
-            CollectDeep(o, deep);
-            for (FORMOBJ* f : deep)
-                if (doc->GetTabOrder().Contains(f)) {
-                    keptFields.push_back(f);
-                    doc->RemoveFromTabOrder(f);
-                }
-            kept.push_back(objects.Remove(o));
-        }
-        const bool memberDragged = source->selection->GetCount() > 0;
-        std::unique_ptr<FSELECTION> paste = PasteDropped(data);
-        if (!paste || !PlacePasted(*paste, &target)) {
-            for (std::unique_ptr<FORMOBJ>& o : kept) {
-                FORMOBJ* back = o.get();
-                objects.SetObjectPage(std::move(o), back->GetPage());
-                back->Select(source);
-            }
-            for (FORMOBJ* f : keptFields)
-                doc->InsertFieldInOrder(f, true);
-            source->InvalidateAll();
+        const FORM_EDITOR::MoveResult moved = editor->MoveFrom(
+            *source.editor, [&] { return PasteDropped(data); }, target);
+        if (moved == FORM_EDITOR::MoveResult::PutBack) {
+            source.InvalidateAll();
             return false;
         }
-        kept.clear();
-        // A member selected inside a group stays in its group until the
-        // copy is in place.
-        if (memberDragged)
-            source->DeleteSelection(false);
+        if (moved == FORM_EDITOR::MoveResult::MovedMemberLeft)
+            source.DeleteSelection(false);
         doc->GetUndoList().Clear();
-        source->InvalidateAll();
+        source.InvalidateAll();
     }
-    if (source != this)
+    if (&source != this)
         ActivateForDrop();
     drag.droppedHere = true;
     InvalidateAll();
@@ -374,8 +337,6 @@ bool FDESIGNVIEW::DropFromSameForm(const ui::DataObject& data, unsigned effect, 
 
 std::unique_ptr<FSELECTION> FDESIGNVIEW::PasteDropped(const ui::DataObject& data)
 {
-    if (g_dropPasteFails)
-        return nullptr;
     auto paste = std::make_unique<FSELECTION>(nullptr);
     paste->PasteObjects(this, &data);
     if (!paste->GetList() || paste->GetCount() == 0)

@@ -16,7 +16,7 @@
 #include "forms/dialogs/appearance/spacing_page.h"
 #include "forms/document/fdocument.h"
 #include "forms/edit/undo_list.h"
-#include "forms/edit/undo_snapshot_scope.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/viewdc.h"
 #include "forms/objects/fselection.h"
 
@@ -29,7 +29,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 namespace {
 
@@ -70,45 +69,47 @@ struct FormatSteps {
 
 namespace {
 
-// The one flow of the Format dialogs.
+// The one flow of the Format dialogs. With objects selected, the dialog
+// runs under one snapshot of them, which Cancel puts back.
 void RunFormatDialog(FDESIGNVIEW& view, bool fromSelection, const FormatSteps& steps)
 {
     FDOCUMENT* doc = view.GetFormDocument();
     FSELECTION* selection = view.GetSelection();
-    if (!selection || !doc)
+    FORM_EDITOR* editor = view.GetEditor();
+    if (!selection || !doc || !editor)
         return;
     const bool anySelected = selection->GetCount() > 0;
-    // Dropped when the command ends, whatever its result.
-    std::optional<UndoSnapshotScope> snapshot;
-    if (anySelected)
-        snapshot.emplace(doc->GetUndoList(), &doc->GetObjects());
-    int result;
-    {
-        DialogOpenScope open(view);
-        selection->Invalidate(&view);
-        result = steps.run();
-    }
-    if (result == ui::IDOK) {
-        if (fromSelection) {
-            const bool changed = steps.changed();
-            if (changed)
-                doc->SetModified(true);
-            if (changed || !steps.repaintOnlyWhenChanged)
-                selection->Invalidate(&view);
-        } else {
-            steps.keepForNewObjects();
+    const auto run = [&] {
+        int result;
+        {
+            DialogOpenScope open(view);
+            selection->Invalidate(&view);
+            result = steps.run();
         }
-    } else {
+        if (result == ui::IDOK) {
+            if (fromSelection) {
+                const bool changed = steps.changed();
+                if (changed)
+                    doc->SetModified(true);
+                if (changed || !steps.repaintOnlyWhenChanged)
+                    selection->Invalidate(&view);
+            } else {
+                steps.keepForNewObjects();
+            }
+            return true;
+        }
         // Cancel takes back what new objects were given too, also when the
         // selected objects had no such attribute to change.
         if (!fromSelection || !anySelected)
             steps.restoreNewObjects();
-        if (anySelected) {
+        if (anySelected)
             selection->Invalidate(&view);
-            snapshot->Restore();
-            selection->Invalidate(&view);
-        }
-    }
+        return false;
+    };
+    if (anySelected)
+        editor->ChangeUnderSnapshot(run);
+    else
+        run();
     view.UpdateFormatBar();
 }
 
@@ -426,30 +427,27 @@ void FDESIGNVIEW::OnFormatFont()
 
 void FDESIGNVIEW::OnTextSpacing()
 {
-    FDOCUMENT* doc = GetFormDocument();
-    if (!selection || !doc)
+    if (!selection || !GetFormDocument() || !editor)
         return;
-    // The snapshot is dropped when the command ends, so that it never hides
-    // an earlier deletion from Undo.
-    UndoSnapshotScope snapshot(doc->GetUndoList(), &doc->GetObjects());
-    uint16_t spacing = kTallestFontSpacing;
-    selection->GetAttribute(kLineSpacingAttribute, reinterpret_cast<uintptr_t>(&spacing));
-    const uint16_t old = spacing;
-    LINE_SPACING_DLG dialog(this, GetWindow());
-    dialog.SetSpacing(spacing);
-    dialog.SetUnits(static_cast<uint8_t>(unit));
-    int result;
-    {
-        DialogOpenScope open(*this);
-        result = dialog.DoModal();
-    }
-    selection->Invalidate(this);
-    if (result == ui::IDCANCEL) {
-        snapshot.Restore();
+    editor->ChangeUnderSnapshot([this] {
+        uint16_t spacing = kTallestFontSpacing;
+        selection->GetAttribute(kLineSpacingAttribute, reinterpret_cast<uintptr_t>(&spacing));
+        const uint16_t old = spacing;
+        LINE_SPACING_DLG dialog(this, GetWindow());
+        dialog.SetSpacing(spacing);
+        dialog.SetUnits(static_cast<uint8_t>(unit));
+        int result;
+        {
+            DialogOpenScope open(*this);
+            result = dialog.DoModal();
+        }
         selection->Invalidate(this);
-    } else if (dialog.GetSpacing() != old) {
-        doc->SetModified(true);
-    }
+        if (result == ui::IDCANCEL)
+            return false;
+        if (dialog.GetSpacing() != old)
+            GetFormDocument()->SetModified(true);
+        return true;
+    });
 }
 
 // The appearance sheet.

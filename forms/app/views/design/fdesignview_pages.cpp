@@ -11,8 +11,8 @@
 #include "forms/dialogs/designer/page_setup_dlg.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/fhint.h"
-#include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/cmd_ui.h"
@@ -108,23 +108,18 @@ void FDESIGNVIEW::SendPageHint(uint8_t kind, uint16_t page)
 void FDESIGNVIEW::OnAppendPage()
 {
     FDOCUMENT* doc = GetFormDocument();
-    if (!doc || !selection)
+    if (!doc || !editor)
         return;
-    selection->Deselect(this);
-    doc->AppendPage();
-    doc->GetUndoList().Clear();
+    editor->AppendPage();
     SetPage(doc->GetPageCount());
 }
 
 void FDESIGNVIEW::OnInsertPage()
 {
-    FDOCUMENT* doc = GetFormDocument();
-    if (!doc || !selection)
+    if (!GetFormDocument() || !editor)
         return;
-    selection->Deselect(this);
-    doc->GetUndoList().Clear();
     const auto page = static_cast<uint16_t>(currentPage);
-    doc->InsertPage(page);
+    editor->InsertPage(page);
     SetPage(page);
     SendPageHint(kHintPageInserted, page);
 }
@@ -132,8 +127,9 @@ void FDESIGNVIEW::OnInsertPage()
 void FDESIGNVIEW::OnDeletePage()
 {
     FDOCUMENT* doc = GetFormDocument();
-    if (!doc || !selection)
+    if (!doc || !editor)
         return;
+    // The undo list is emptied even when the page stays.
     doc->GetUndoList().Clear();
     const auto page = static_cast<uint16_t>(currentPage);
     if (doc->PageHasObjects(page)
@@ -141,8 +137,7 @@ void FDESIGNVIEW::OnDeletePage()
                ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_SYSTEMMODAL)
             != ui::IDYES)
         return;
-    selection->Deselect(this);
-    doc->DeletePage(page);
+    editor->DeletePage(page);
     SetPage(std::min<int>(page, doc->GetPageCount()));
     SendPageHint(kHintPageDeleted, page);
 }

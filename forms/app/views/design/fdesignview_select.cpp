@@ -4,6 +4,7 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/objects/fselection.h"
 
@@ -113,44 +114,15 @@ void FDESIGNVIEW::HandleDrag(POINT point)
         return;
     RECT before;
     selection->GetRect(before);
-    const std::vector<FORMOBJ*> snapshot = FieldsByPosition();
+    const std::vector<FORMOBJ*> snapshot = editor->FieldsByPosition();
     selection->Track(this, point.x, point.y);
-    FollowFillingOrder(snapshot);
+    editor->FollowFillingOrder(snapshot);
     RECT after;
     selection->GetRect(after);
     if (!(after == before))
         doc->SetModified(true);
     UpdateWindow();
     ShowSelectionPosSize();
-}
-
-std::vector<FORMOBJ*> FDESIGNVIEW::FieldsByPosition()
-{
-    std::vector<FORMOBJ*> fields;
-    FDOCUMENT* doc = GetFormDocument();
-    if (!doc)
-        return fields;
-    const PTRARRAY& order = doc->GetTabOrder();
-    for (int i = 0; i < order.GetCount(); ++i)
-        fields.push_back(order.GetAt(i));
-    std::stable_sort(
-        fields.begin(), fields.end(), [](const FORMOBJ* a, const FORMOBJ* b) { return ComparePosition(*a, *b) < 0; });
-    return fields;
-}
-
-void FDESIGNVIEW::FollowFillingOrder(const std::vector<FORMOBJ*>& before)
-{
-    FDOCUMENT* doc = GetFormDocument();
-    const std::vector<FORMOBJ*> moved = FieldsByPosition();
-    // A move that changes the fields' order on the form makes the filling
-    // order the position order.
-    if (!doc || moved == before)
-        return;
-    PTRARRAY& order = doc->GetTabOrder();
-    order.RemoveAll();
-    for (FORMOBJ* field : moved)
-        order.InsertAt(order.GetCount(), field);
-    order.Renumber();
 }
 
 void FDESIGNVIEW::RubberBand(POINT point)

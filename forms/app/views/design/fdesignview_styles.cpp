@@ -8,6 +8,7 @@
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/dialogs/styles/style_names.h"
 #include "forms/document/fdocument.h"
+#include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
 #include "forms/res/program_resources.h"
 
@@ -167,7 +168,7 @@ void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
 {
     FDOCUMENT* doc = GetFormDocument();
     const std::string entry = box.GetSelectedEntry();
-    if (!doc || !selection || entry.empty())
+    if (!doc || !editor || entry.empty())
         return;
     if (selection->GetCount() == 0) {
         STYLE_KINDS& kinds = doc->GetStyleKinds();
@@ -184,18 +185,10 @@ void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
         UpdateFormatBar();
         return;
     }
-    doc->SetModified(true);
-    if (entry == ProgramResources().LoadString(kDetachEntry)) {
-        selection->ReleaseMaster();
-        selection->Invalidate(this);
-    } else {
-        const uint8_t type = TypeFromStyleName(entry);
-        const std::string name = StyleNameWithoutType(entry);
-        FORMOBJ* style = type && !name.empty() ? doc->FindObjectByName(type, name) : nullptr;
-        if (!style)
-            return;
-        selection->ApplyMasterIfType(type, style, this);
-    }
+    if (entry == ProgramResources().LoadString(kDetachEntry))
+        editor->DetachStyle();
+    else if (!editor->FollowStyle(TypeFromStyleName(entry), StyleNameWithoutType(entry)))
+        return;
     UpdateFormatBar();
 }
 

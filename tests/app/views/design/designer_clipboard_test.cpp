@@ -6,6 +6,7 @@
 
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/textattr.h"
 #include "forms/objects/ffield.h"
@@ -29,7 +30,7 @@ class DesignerClipboardTest : public DesignerTest {
 protected:
     DesignerClipboardTest()
     {
-        FDESIGNVIEW::ResetPasteOffset();
+        FORM_EDITOR::ResetPasteOffset();
         QGuiApplication::clipboard()->clear();
         box = Add(kTypeBox, {1440, 1440, 2880, 2880});
         field = AddField({1440, 3600, 4320, 3888});
@@ -98,7 +99,7 @@ TEST_F(DesignerClipboardTest, APasteIntoAViewScrolledToTheLowerRightLandsAtTheVi
         = {{"small enough to fit", {1440, 1440, 1728, 1728}}, {"pushed back inside", {0, 0, 5000, 4000}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FDESIGNVIEW::ResetPasteOffset();
+        FORM_EDITOR::ResetPasteOffset();
         FORMOBJ* copied = Add(kTypeBox, c.copied);
         view.GetSelection()->Deselect(&view);
         copied->Select(&view);

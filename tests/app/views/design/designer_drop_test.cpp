@@ -1,7 +1,7 @@
 // Dragging the selection out of a design view as data: within the view,
-// into another view of the same form, into another form, onto a place the
-// selection may not take, and a move whose paste fails. The drag runs
-// through a scripted hook that sends Qt's drag events to the windows.
+// into another view of the same form, into another form, and onto a place
+// the selection may not take. The drag runs through a scripted hook that
+// sends Qt's drag events to the windows.
 #include "tests/app/support/designer_window.h"
 #include "tests/app/support/second_form.h"
 
@@ -216,25 +216,6 @@ TEST_F(DesignerDropTest, OutsideTheMarginsTheFeedbackIsRefusedAndADropDoesNothin
     EXPECT_EQ(Objects().size(), 2u);
     EXPECT_EQ(view.GetSelection()->GetCount(), 2);
     EXPECT_EQ(other.view.GetDragFeedbackState(), 0);
-}
-
-TEST_F(DesignerDropTest, ASameFormMoveWhosePasteFailsPutsTheSourceBack)
-{
-    SecondForm other(doc.get());
-    const uint16_t id = field->GetFieldID();
-    FDESIGNVIEW::SetDropPasteFailsForTest(true);
-    const unsigned effect = DragFrom({2160, 2160}, [&] {
-        return std::vector<Step> {
-            {Step::Over, &other.host, QPoint(300, 300)}, {Step::Drop, &other.host, QPoint(300, 300)}};
-    });
-    FDESIGNVIEW::SetDropPasteFailsForTest(false);
-    EXPECT_EQ(effect, ui::kDropNone);
-    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, field}));
-    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {box, field}));
-    EXPECT_EQ(view.GetSelection()->GetCount(), 2);
-    EXPECT_EQ(FillingOrder(*doc), std::vector<FORMOBJ*> {field});
-    EXPECT_EQ(field->GetFieldID(), id);
-    EXPECT_EQ(RectOf(box), (RECT {1440, 1440, 2880, 2880}));
 }
 
 } // namespace

@@ -1,0 +1,119 @@
+// FORM_EDITOR: what changes a form as a design view edits it. It holds the
+// form and the view's selection (the form keeps the undo list and each
+// page's grid), places pasted and dropped objects, moves objects between
+// views of the form, adds and removes pages, groups, ungroups and arranges
+// the selection, and changes its attributes and styles. It has no
+// window: what it changes is shown through the view's OBJECT_VIEW and the
+// listener.
+#pragma once
+
+#include "forms/model/geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class EDITOR_LISTENER;
+class FDOCUMENT;
+class FORMOBJ;
+class FSELECTION;
+class OBJECT_VIEW;
+class UNDO_LIST;
+
+class FORM_EDITOR {
+public:
+    FORM_EDITOR(FDOCUMENT& document, FSELECTION& selection, OBJECT_VIEW& view, EDITOR_LISTENER& listener);
+
+    FDOCUMENT& GetDocument() const { return document; }
+    FSELECTION& GetSelection() const { return selection; }
+    UNDO_LIST& GetUndoList() const;
+
+    // Paste and drop (form_editor_paste.cpp). Both move the objects of a
+    // paste selection into the form on the view's current page, selected,
+    // and false when nothing was placed; a selection larger than the page
+    // is refused and the listener told.
+    // A paste goes to the top-left corner of the visible part of the page
+    // (page twips, held within the margins) plus the paste offset; the
+    // scroll origin turns page twips into the view's placement test.
+    bool PlacePasted(FSELECTION& paste, const RECT& visible, POINT scrollOrigin);
+    // A drop goes where it was dropped (page twips).
+    bool PlaceDropped(FSELECTION& paste, const RECT& target);
+    // The offset of the next paste (twips), shared by every form: it grows
+    // with each paste that fits there; tests start it again.
+    static POINT GetPasteOffset();
+    static void ResetPasteOffset();
+
+    // Moves within the form (form_editor_move.cpp).
+    // The form's fields sorted by their place on the form.
+    std::vector<FORMOBJ*> FieldsByPosition() const;
+    // After a move: the filling order becomes the position order when the
+    // move changed that order from the one noted before.
+    void FollowFillingOrder(const std::vector<FORMOBJ*>& before);
+    // What moving the objects another view of the form (the source) has
+    // selected to this view came to.
+    enum class MoveResult {
+        // Nothing could be pasted: the objects are back where they were,
+        // selected in the source, and back in the filling order.
+        PutBack,
+        // The copies are placed here and the dragged objects are gone.
+        Moved,
+        // As Moved, but a member selected inside its group stays there,
+        // still selected in the source, for the source to delete.
+        MovedMemberLeft,
+    };
+    // The dragged objects are set aside (out of the form and the filling
+    // order) while the paste gives their copies, so that the copies keep
+    // their names and field ids; the copies are placed at the target (page
+    // twips). The source may be this editor.
+    MoveResult MoveFrom(
+        FORM_EDITOR& source, const std::function<std::unique_ptr<FSELECTION>()>& paste, const RECT& target);
+
+    // Pages (form_editor.cpp). Each deselects everything and empties the
+    // undo list. Deleting the one page of a form keeps it, emptied.
+    void AppendPage();
+    void InsertPage(uint16_t before);
+    void DeletePage(uint16_t page);
+
+    // Arrange (form_editor_arrange.cpp). Grouping, ungrouping and radio
+    // groups empty the undo list and mark the form modified; each answers
+    // false, changing nothing, when the selection does not allow it.
+    bool Group();
+    bool Ungroup();
+    bool GroupRadioButtons();
+    // Inside the owning group for a selected member.
+    void BringToFront();
+    void SendToBack();
+    // Aligns the selected objects by the Align dialog's code and distances
+    // (twips); the form is modified when any moved.
+    void Align(uint32_t code, int32_t across, int32_t down);
+
+    // Attributes (form_editor_attributes.cpp).
+    // A change of the selected objects under one undo snapshot, taken
+    // before the change runs and dropped when it ends, so that it never
+    // hides an earlier step from Undo. The change answers whether it is
+    // kept; when it is not, the objects take their old attributes back and
+    // are repainted. Answers the change's answer.
+    bool ChangeUnderSnapshot(const std::function<bool()>& change);
+    // The selected objects of the style's kind follow the style of that
+    // kind and name; false, the form still marked modified, when the form
+    // has no such style.
+    bool FollowStyle(uint8_t type, const std::string& name);
+    // The selected objects follow no style; the form is modified.
+    void DetachStyle();
+
+    // The object and, for a group, its members, deep.
+    static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
+
+private:
+    // After a structural edit: the undo list emptied, the form modified and
+    // the view brought up to date.
+    void AfterStructuralEdit();
+    bool Place(FSELECTION& paste, const RECT* dropAt, const RECT& visible, POINT scrollOrigin);
+
+    FDOCUMENT& document;
+    FSELECTION& selection;
+    OBJECT_VIEW& view;
+    EDITOR_LISTENER& listener;
+};
