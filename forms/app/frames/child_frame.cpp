@@ -78,6 +78,11 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
     SetClient(client);
 }
 
+VIEW_RULER* CChildFrame::GetRuler(bool horizontal) const
+{
+    return horizontal ? GetHorzRuler() : GetVertRuler();
+}
+
 void CChildFrame::ShowRulers(bool show)
 {
     for (RULERBAR* ruler : {horzRuler_.get(), vertRuler_.get()})

@@ -1,7 +1,15 @@
 #include "forms/app/program/app_view_host.h"
 
 #include "forms/app/frames/main_frame.h"
+#include "forms/app/frames/resource_blocks.h"
 #include "forms/app/program/forms_app.h"
+
+namespace {
+
+// The menu resource whose popups are the design view's shortcut menus.
+constexpr unsigned kContextMenu = 2017;
+
+} // namespace
 
 AppViewHost::AppViewHost(FORMSAPP& app)
     : app_(app)
@@ -35,6 +43,25 @@ QMainWindow* AppViewHost::GetMainWindow()
 {
     FFRAME* frame = app_.GetMainFrame();
     return frame ? frame->GetWindow() : nullptr;
+}
+
+std::vector<VIEW_MENU_ITEM> LoadContextMenu(int index)
+{
+    const ResourceBlock block = LoadResourceBlock("menus.txt", "MENU", true, res::Kind::Menu, kContextMenu);
+    std::vector<VIEW_MENU_ITEM> items;
+    if (index < 0 || index >= static_cast<int>(block.entries.size()))
+        return items;
+    for (const ResourceEntry& entry : block.entries[static_cast<size_t>(index)].items)
+        if (entry.kind == ResourceEntry::Kind::Separator)
+            items.push_back({});
+        else if (entry.kind == ResourceEntry::Kind::Command)
+            items.push_back({entry.id, entry.text});
+    return items;
+}
+
+std::vector<VIEW_MENU_ITEM> AppViewHost::GetContextMenu(int index)
+{
+    return LoadContextMenu(index);
 }
 
 VIEW_SETTINGS AppViewHost::GetViewSettings() const

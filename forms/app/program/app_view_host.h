@@ -7,6 +7,10 @@
 
 class FORMSAPP;
 
+// The lines of the design view's shortcut menu of the index, from the
+// program's menu resources; none past the last menu.
+std::vector<VIEW_MENU_ITEM> LoadContextMenu(int index);
+
 class AppViewHost : public VIEW_HOST {
 public:
     // The application must outlive the host.
@@ -17,6 +21,7 @@ public:
     void SetPageText(std::string_view text) override;
     TEXTTOOLBAR* GetTextToolBar() override;
     QMainWindow* GetMainWindow() override;
+    std::vector<VIEW_MENU_ITEM> GetContextMenu(int index) override;
 
     VIEW_SETTINGS GetViewSettings() const override;
     void SetViewSettings(const VIEW_SETTINGS& settings) override;

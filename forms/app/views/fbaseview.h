@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/app/views/marklist.h"
+#include "forms/app/views/view_frame.h"
 #include "forms/app/views/view_host.h"
 #include "forms/model/object_view.h"
 #include "forms/model/textattr.h"
@@ -22,7 +23,6 @@ class FDOCUMENT;
 class FHINT;
 class FLAYOUT;
 class QScrollBar;
-class RULERBAR;
 
 class PRINT_CANCEL_DLG;
 
@@ -216,7 +216,7 @@ public:
 
     // Rulers (fbaseview_rulers.cpp): those of the view's child frame, null
     // outside one.
-    RULERBAR* GetRuler(bool horizontal) const;
+    VIEW_RULER* GetRuler(bool horizontal) const;
     // While the view is its frame's active view, each ruler asked for takes
     // the view's scale, scroll position, page length and unit, and is drawn
     // anew; done after every scroll and zoom, so the rulers follow the page.

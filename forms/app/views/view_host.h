@@ -30,6 +30,13 @@ struct VIEW_SETTINGS {
     bool showMargins = true;
 };
 
+// One line of a shortcut menu: a command and its text (Windows-1252), or a
+// separator (id 0).
+struct VIEW_MENU_ITEM {
+    unsigned id = 0;
+    std::string text;
+};
+
 class VIEW_HOST {
 public:
     virtual ~VIEW_HOST() = default;
@@ -42,6 +49,9 @@ public:
     virtual TEXTTOOLBAR* GetTextToolBar() = 0;
     // The main window, disabled while a job prints; null without one.
     virtual QMainWindow* GetMainWindow() = 0;
+    // The lines of the design view's shortcut menu of the index; none past
+    // the last menu.
+    virtual std::vector<VIEW_MENU_ITEM> GetContextMenu(int index) = 0;
 
     virtual VIEW_SETTINGS GetViewSettings() const = 0;
     virtual void SetViewSettings(const VIEW_SETTINGS& settings) = 0;

@@ -21,7 +21,6 @@
 
 class DATA_PROPS_SHEET;
 class FSELECTION;
-class RULERBAR;
 namespace ui {
 class PopupMenu;
 }
