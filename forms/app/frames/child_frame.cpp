@@ -65,7 +65,7 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
         const ViewClass* first = template_.FirstViewClass();
         if (!first)
             return nullptr;
-        std::unique_ptr<ui::View> view = first->create();
+        std::unique_ptr<ui::View> view = template_.MakeView(*first);
         view->SetDocument(like.GetDocument());
         return view;
     });
@@ -76,6 +76,11 @@ void CChildFrame::CreateClient(std::unique_ptr<ui::View> first)
             base->OnInitialUpdate();
     });
     SetClient(client);
+}
+
+VIEW_RULER* CChildFrame::GetRuler(bool horizontal) const
+{
+    return horizontal ? GetHorzRuler() : GetVertRuler();
 }
 
 void CChildFrame::ShowRulers(bool show)

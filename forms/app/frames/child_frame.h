@@ -3,6 +3,8 @@
 // design when the frame closes or loses activation.
 #pragma once
 
+#include "forms/app/views/view_frame.h"
+
 #include "platform/ui/frame.h"
 
 #include <memory>
@@ -17,7 +19,9 @@ namespace ui {
 class Splitter;
 }
 
-class CChildFrame : public ui::Frame {
+class CChildFrame
+    : public ui::Frame
+    , public VIEW_FRAME {
 public:
     explicit CChildFrame(CDynViewDocTemplate& docTemplate);
     ~CChildFrame() override;
@@ -30,9 +34,10 @@ public:
     // The rulers along the top and the left of the splitter.
     RULERBAR* GetHorzRuler() const { return horzRuler_.get(); }
     RULERBAR* GetVertRuler() const { return vertRuler_.get(); }
+    VIEW_RULER* GetRuler(bool horizontal) const override;
     // Shows or hides both rulers and the corner between them.
-    void ShowRulers(bool show);
-    bool AreRulersShown() const;
+    void ShowRulers(bool show) override;
+    bool AreRulersShown() const override;
     // The page buttons under each row's vertical bar.
     SplitterButtons* GetSplitterButtons() const { return buttons_.get(); }
 

@@ -8,6 +8,7 @@
 #include "forms/app/frames/std_toolbar.h"
 #include "forms/app/frames/text_toolbar.h"
 #include "forms/app/program/user_settings.h"
+#include "forms/app/views/view_host.h"
 
 #include "platform/ui/frame.h"
 
@@ -29,7 +30,6 @@ class StatusBar;
 // Status bar panes and bar window ids.
 inline constexpr unsigned ID_INDICATOR_POS = 32836;
 inline constexpr unsigned ID_INDICATOR_SIZE = 32840;
-inline constexpr unsigned ID_INDICATOR_PAGE = 32834;
 inline constexpr unsigned ID_VIEW_TOOLBAR = 59392;
 inline constexpr unsigned ID_VIEW_TEXTBAR = 59396;
 inline constexpr unsigned ID_VIEW_FACTORYBAR = 59400;

@@ -5,6 +5,8 @@
 // Markers are drawn and erased by inverting their rectangle.
 #pragma once
 
+#include "forms/app/views/view_frame.h"
+
 #include "platform/gdi/types.h"
 #include "platform/ui/surface_window.h"
 
@@ -21,7 +23,7 @@ class DC;
 inline constexpr int ID_RULER_HORZ = 103;
 inline constexpr int ID_RULER_VERT = 104;
 
-class RULERBAR {
+class RULERBAR : public VIEW_RULER {
 public:
     // The thickness across the ruler: the top ruler's height, the left
     // ruler's width.
@@ -29,43 +31,43 @@ public:
     static constexpr int kVerticalWidth = 22;
 
     RULERBAR();
-    ~RULERBAR();
+    ~RULERBAR() override;
     RULERBAR(const RULERBAR&) = delete;
     RULERBAR& operator=(const RULERBAR&) = delete;
 
     // Makes the window, shown, in the parent; false when it cannot be made.
     bool Create(QWidget* parent, bool horizontal);
-    ui::SurfaceWindow* GetWindow() const;
+    ui::SurfaceWindow* GetWindow() const override;
     bool IsHorizontal() const { return horizontal_; }
 
     // The scale (from the design view): pixel = (twips - scroll origin)
     // x numerator / denominator + page start, in the ruler's pixels; the
     // page is pageLength twips long; the visible scale ends at visibleEnd.
     void SetScale(int32_t numerator, int32_t denominator, int32_t pageStart, int32_t scrollOrigin, int32_t pageLength,
-        int32_t visibleEnd);
+        int32_t visibleEnd) override;
     // 1 centimetres, any other value inches.
-    void SetUnit(uint8_t unit) { unit_ = unit; }
+    void SetUnit(uint8_t unit) override { unit_ = unit; }
     uint8_t GetUnit() const { return unit_; }
     // The scale is drawn only while the ruler is shown.
-    void SetShown(bool shown) { shown_ = shown; }
+    void SetShown(bool shown) override { shown_ = shown; }
     bool IsShown() const { return shown_; }
     // While clear, no object extent shows.
-    void SetSelectionFlag(bool on) { selection_ = on; }
+    void SetSelectionFlag(bool on) override { selection_ = on; }
     bool GetSelectionFlag() const { return selection_; }
 
     // Marker positions, pixels from the page start; -1 when not shown.
     int32_t GetFirstMarker() const { return first_; }
     int32_t GetSecondMarker() const { return second_; }
     // Erases the markers shown.
-    void HideMarkers();
+    void HideMarkers() override;
     // The pointer's position; ignored while an object's extent shows.
-    void ShowMarker(int32_t position);
+    void ShowMarker(int32_t position) override;
     // The two edges of an object.
-    void ShowObjectExtent(int32_t start, int32_t end);
+    void ShowObjectExtent(int32_t start, int32_t end) override;
     // After a scroll or zoom: markers erased, the scale drawn anew.
-    void Refresh();
+    void Refresh() override;
     // Draws the whole ruler at once.
-    void Redraw();
+    void Redraw() override;
 
 private:
     void OnPaint(gdi::DC& dc, const gdi::RECT& client);

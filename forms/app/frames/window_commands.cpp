@@ -23,7 +23,7 @@ ui::Frame* OpenNewWindow(FFRAME& main)
     const auto& viewClass = docTemplate->Views()[kDesignView].viewClass;
     if (!viewClass)
         return nullptr;
-    std::unique_ptr<ui::View> view = viewClass->create();
+    std::unique_ptr<ui::View> view = docTemplate->MakeView(*viewClass);
     view->SetDocument(doc);
     const bool maximized = active->IsZoomed();
     ui::Frame* frame = main.AddChild(std::make_unique<CChildFrame>(*docTemplate), maximized);

@@ -138,6 +138,8 @@ std::optional<int> FORMSAPP::InitMainWindow()
     mainFrame_->SetRecentFileList(&stdSettings_.recentFiles);
     host_ = std::make_unique<AppDocumentHost>(*template_, commandLine_.tutorial, DefaultFormsFolder());
     template_->SetDocumentHost(host_.get());
+    viewHost_ = std::make_unique<AppViewHost>(*this);
+    template_->SetViewHost(viewHost_.get());
     // The tutorial's title is the frame's own from the start, so that every
     // document's title is added to it.
     mainFrame_->Create(commandLine_.tutorial ? kTutorialTitle : kTitle, DesktopSizeNow());

@@ -5,6 +5,7 @@
 // and saves the settings at exit.
 #pragma once
 
+#include "forms/app/program/app_view_host.h"
 #include "forms/app/program/command_line.h"
 #include "forms/app/program/recent_file_menu.h"
 #include "forms/app/program/std_profile_settings.h"
@@ -68,6 +69,7 @@ public:
     FFRAME* GetMainFrame() const { return mainFrame_.get(); }
     CDynViewDocTemplate* GetDocTemplate() const { return template_.get(); }
     AppDocumentHost* GetDocumentHost() const { return host_.get(); }
+    AppViewHost* GetViewHost() const { return viewHost_.get(); }
     // "MANUAL.HLP" in the program's folder.
     const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
     // The current printer: the one the command line names, else the
@@ -139,6 +141,7 @@ private:
     // The frame goes before the template: its child frames show the
     // template's documents.
     std::unique_ptr<AppDocumentHost> host_;
+    std::unique_ptr<AppViewHost> viewHost_;
     std::unique_ptr<CDynViewDocTemplate> template_;
     std::unique_ptr<FFRAME> mainFrame_;
 };

@@ -1,8 +1,8 @@
 // The program forms: starts the application object from the command line
 // and runs the event loop until the main window closes.
 #include "forms/app/program/command_line.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/program/forms_app.h"
-#include "forms/app/template/form_classes.h"
 
 #include <QApplication>
 

@@ -107,7 +107,7 @@ ui::Document* CDynViewDocTemplate::OpenDocumentFile(const std::string& path)
 ui::Document* CDynViewDocTemplate::ShowInNewFrame(std::unique_ptr<ui::Document> document)
 {
     ui::Document* doc = AddDocument(std::move(document));
-    std::unique_ptr<ui::View> view = FirstViewClass()->create();
+    std::unique_ptr<ui::View> view = MakeView(*FirstViewClass());
     view->SetDocument(doc);
     auto frame = std::make_unique<CChildFrame>(*this);
     ui::Frame* raw = mainFrame_.AddChild(std::move(frame), true);
@@ -125,6 +125,14 @@ void CDynViewDocTemplate::InitialUpdateFrame(ui::Frame& frame, ui::Document& doc
         frame.ShowWindow(ui::ShowCmd::Show);
     if (documentClass_ && documentClass_->viewIndex)
         SwitchView(frame, documentClass_->viewIndex(document), makeVisible);
+}
+
+std::unique_ptr<ui::View> CDynViewDocTemplate::MakeView(const ViewClass& viewClass) const
+{
+    std::unique_ptr<ui::View> view = viewClass.create();
+    if (auto* formView = dynamic_cast<FBASEVIEW*>(view.get()))
+        formView->SetViewHost(viewHost_);
+    return view;
 }
 
 bool CDynViewDocTemplate::IsViewOfIndex(const ui::View& view, int index) const
@@ -154,7 +162,7 @@ ui::View* CDynViewDocTemplate::SwitchView(ui::Frame& frame, int index, bool make
         return nullptr;
     ui::Document* document = old->GetDocument();
 
-    std::unique_ptr<ui::View> created = views_[index].viewClass->create();
+    std::unique_ptr<ui::View> created = MakeView(*views_[index].viewClass);
     ui::View* view = created.get();
     // The new view knows its form from the start: switching in and gaining
     // activation both read and write the document.

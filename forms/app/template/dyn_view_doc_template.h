@@ -13,6 +13,7 @@
 #include <string>
 
 class DocumentHost;
+class VIEW_HOST;
 
 namespace ui {
 class CmdUI;
@@ -61,6 +62,12 @@ public:
     // until the application gives one.
     void SetDocumentHost(DocumentHost* host) { host_ = host; }
     DocumentHost* GetDocumentHost() const { return host_; }
+    // What the views the template makes ask of their frame and the
+    // program; null until the application gives one.
+    void SetViewHost(VIEW_HOST* host) { viewHost_ = host; }
+    VIEW_HOST* GetViewHost() const { return viewHost_; }
+    // A new view of the class, given the view host when it is a form view.
+    std::unique_ptr<ui::View> MakeView(const ViewClass& viewClass) const;
 
     // Whether documents and their frames can be made at all: the document
     // class and some view class are there.
@@ -99,5 +106,6 @@ private:
     ui::MainFrame& mainFrame_;
     bool templateMode_ = false;
     DocumentHost* host_ = nullptr;
+    VIEW_HOST* viewHost_ = nullptr;
     int untitledCount_ = 0;
 };

@@ -2,8 +2,6 @@
 // window events and marks.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/frames/main_frame.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
@@ -54,7 +52,6 @@ gdi::Region ToRegion(const QRegion& area)
 } // namespace
 
 FBASEVIEW::FBASEVIEW()
-    : unit(static_cast<uint16_t>(Settings().inches))
 {
     for (const ZoomCommand& zoom : kZoomCommands) {
         const int percent = zoom.percent;
@@ -76,12 +73,15 @@ FBASEVIEW::FBASEVIEW()
 
 FBASEVIEW::~FBASEVIEW() = default;
 
-const USERSETTINGS& FBASEVIEW::Settings()
+void FBASEVIEW::SetViewHost(VIEW_HOST* viewHost)
 {
-    if (FORMSAPP* app = FormsApp())
-        return app->GetUserSettings();
-    static const USERSETTINGS defaults;
-    return defaults;
+    host = viewHost;
+    unit = static_cast<uint16_t>(Settings().inches);
+}
+
+VIEW_SETTINGS FBASEVIEW::Settings() const
+{
+    return host ? host->GetViewSettings() : VIEW_SETTINGS {};
 }
 
 FDOCUMENT* FBASEVIEW::GetFormDocument() const
@@ -175,8 +175,8 @@ void FBASEVIEW::OnActivateView(bool activate, ui::View*, ui::View*)
 
 void FBASEVIEW::ShowPagePane() const
 {
-    if (FFRAME* frame = MainFrameOfApp())
-        frame->SetPageText(PagePaneText());
+    if (host)
+        host->SetPageText(PagePaneText());
 }
 
 void FBASEVIEW::OnUpdate(ui::View* sender, uint32_t, const FHINT* hint)
@@ -574,14 +574,14 @@ std::string FBASEVIEW::SizeText(int32_t width, int32_t height) const
 
 void FBASEVIEW::ShowPosition(int32_t x, int32_t y)
 {
-    if (FFRAME* frame = MainFrameOfApp())
-        frame->SetPosText(kPosLabel + PositionText(x, y));
+    if (host)
+        host->SetPosText(kPosLabel + PositionText(x, y));
 }
 
 void FBASEVIEW::ShowSize(int32_t width, int32_t height)
 {
-    if (FFRAME* frame = MainFrameOfApp())
-        frame->SetSizeText(kSizeLabel + SizeText(width, height));
+    if (host)
+        host->SetSizeText(kSizeLabel + SizeText(width, height));
 }
 
 void FBASEVIEW::ShowPosSize(const RECT& rect)
@@ -592,9 +592,9 @@ void FBASEVIEW::ShowPosSize(const RECT& rect)
 
 void FBASEVIEW::ClearPosSize()
 {
-    if (FFRAME* frame = MainFrameOfApp()) {
-        frame->SetPosText("");
-        frame->SetSizeText("");
+    if (host) {
+        host->SetPosText("");
+        host->SetSizeText("");
     }
 }
 

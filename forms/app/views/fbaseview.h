@@ -5,6 +5,8 @@
 #pragma once
 
 #include "forms/app/views/marklist.h"
+#include "forms/app/views/view_frame.h"
+#include "forms/app/views/view_host.h"
 #include "forms/model/object_view.h"
 #include "forms/model/textattr.h"
 #include "forms/model/viewdc.h"
@@ -21,8 +23,6 @@ class FDOCUMENT;
 class FHINT;
 class FLAYOUT;
 class QScrollBar;
-class RULERBAR;
-class USERSETTINGS;
 
 class PRINT_CANCEL_DLG;
 
@@ -65,6 +65,9 @@ inline constexpr unsigned ID_PREV_PAGE = 32861;
 inline constexpr unsigned ID_PRINT_DIRECT = 32925;
 inline constexpr unsigned ID_FILE_PRINT = 57607;
 inline constexpr unsigned ID_FILE_PRINT_PREVIEW = 57608;
+inline constexpr unsigned ID_EDIT_COPY = 57634;
+inline constexpr unsigned ID_EDIT_CUT = 57635;
+inline constexpr unsigned ID_EDIT_PASTE = 57637;
 
 // The zoom commands and their percentages.
 struct ZoomCommand {
@@ -92,6 +95,11 @@ class FBASEVIEW
 public:
     FBASEVIEW();
     ~FBASEVIEW() override;
+
+    // What the view asks of its frame and the program; null outside the
+    // program. A view given a host takes the unit of its settings.
+    void SetViewHost(VIEW_HOST* viewHost);
+    VIEW_HOST* GetViewHost() const { return host; }
 
     // The form document the view shows, or null for another kind.
     FDOCUMENT* GetFormDocument() const;
@@ -208,7 +216,7 @@ public:
 
     // Rulers (fbaseview_rulers.cpp): those of the view's child frame, null
     // outside one.
-    RULERBAR* GetRuler(bool horizontal) const;
+    VIEW_RULER* GetRuler(bool horizontal) const;
     // While the view is its frame's active view, each ruler asked for takes
     // the view's scale, scroll position, page length and unit, and is drawn
     // anew; done after every scroll and zoom, so the rulers follow the page.
@@ -278,7 +286,10 @@ public:
     void ApplyTextAttr(const TEXTATTR& change) override;
 
 protected:
-    static const USERSETTINGS& Settings();
+    // The host's drawing preferences, or the defaults without a host.
+    VIEW_SETTINGS Settings() const;
+    // The host's format bar, or null.
+    TEXTTOOLBAR* TextBar() const { return host ? host->GetTextToolBar() : nullptr; }
     // Paints what is invalid now.
     void Paint(const QRegion& area);
     void InvalidateAll();
@@ -298,6 +309,7 @@ protected:
     int32_t zoomBaseY = 100;
     uint16_t unit = 0;
     PagePlacement placement;
+    VIEW_HOST* host = nullptr;
     RECT extraBorder {0, 0, 0, 0};
     bool active = false;
     gdi::COLORREF backgroundColour = 0xFFFFFF;

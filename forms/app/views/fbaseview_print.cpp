@@ -4,14 +4,13 @@
 // File Print asks the Print dialog first.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/frames/main_frame.h"
 #include "forms/app/print/print_cancel_dlg.h"
 #include "forms/app/print/print_preview.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/document/print/page_dev_mode.h"
 
+#include "platform/gdi/printer_dev_mode.h"
 #include "platform/gdi/printer_surface.h"
 #include "platform/ui/app.h"
 #include "platform/ui/message_box.h"
@@ -33,14 +32,13 @@ constexpr char kPdfPrinter[] = "PDF";
 constexpr size_t kJobNameLength = 31;
 
 // The print switch runs unattended: its failures go to the error stream.
-void TellFailure(const std::string& text)
+void TellFailure(const VIEW_HOST* host, const std::string& text)
 {
-    FORMSAPP* app = FormsApp();
-    if (app && app->GetCommandLine().print) {
+    if (host && host->IsPrintingUnattended()) {
         std::cerr << "forms: " << text << '\n';
         return;
     }
-    ui::MessageBox(text, app ? app->AppName() : std::string(), ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::MessageBox(text, host ? host->AppName() : std::string(), ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 // The pages in the order they print: the range once for each copy, or
@@ -125,31 +123,28 @@ bool FBASEVIEW::PrintPages(bool showDialog, const PrintJob& job)
     if (!doc)
         return false;
     PrepareToPrint();
-    FORMSAPP* app = FormsApp();
     // The program's printer takes the shown page's orientation and paper.
-    if (app && pageLayout) {
+    if (host && pageLayout) {
         const bool landscape = pageLayout->option2 != 0;
-        app->SetOrientation(landscape ? 1 : 0);
-        app->SetPaperSize(landscape ? pageLayout->pageHeight : pageLayout->pageWidth,
+        host->SetOrientation(landscape ? 1 : 0);
+        host->SetPaperSize(landscape ? pageLayout->pageHeight : pageLayout->pageWidth,
             landscape ? pageLayout->pageWidth : pageLayout->pageHeight);
     }
-    const std::string printer = app ? app->GetPrinterName() : std::string();
+    const std::string printer = host ? host->GetPrinterName() : std::string();
     const std::string path = !job.pdfPath.empty() ? job.pdfPath : pdfPath.empty() ? DefaultPdfPath() : pdfPath;
     std::unique_ptr<gdi::PrinterSurface> surface
         = printer.empty() ? gdi::PrinterSurface::ForPdf(path) : gdi::PrinterSurface::ForPrinter(printer);
     if (!surface) {
-        TellFailure(kFailedToStart);
-        if (app)
-            app->NotePrintResult(false);
+        TellFailure(host, kFailedToStart);
+        if (host)
+            host->NotePrintResult(false);
         return false;
     }
-    if (app)
-        surface->ResetDC(app->GetDevMode());
+    if (host)
+        surface->ResetDC(host->GetDevMode());
 
     std::string jobName = doc->GetTitle().substr(0, kJobNameLength);
-    QMainWindow* mainWindow = nullptr;
-    if (app && app->GetMainFrame())
-        mainWindow = app->GetMainFrame()->GetWindow();
+    QMainWindow* mainWindow = host ? host->GetMainWindow() : nullptr;
     std::unique_ptr<PRINT_CANCEL_DLG> dialog;
     if (showDialog) {
         dialog = std::make_unique<PRINT_CANCEL_DLG>(
@@ -166,9 +161,9 @@ bool FBASEVIEW::PrintPages(bool showDialog, const PrintJob& job)
         mainWindow->setEnabled(true);
     dialog.reset();
     if (outcome == PrintOutcome::Failed)
-        TellFailure(why.empty() ? std::string(kFailedToStart) : std::string(kFailedToStart) + "\n" + why);
-    if (app)
-        app->NotePrintResult(outcome == PrintOutcome::Printed);
+        TellFailure(host, why.empty() ? std::string(kFailedToStart) : std::string(kFailedToStart) + "\n" + why);
+    if (host)
+        host->NotePrintResult(outcome == PrintOutcome::Printed);
     return outcome == PrintOutcome::Printed;
 }
 
@@ -176,19 +171,15 @@ bool FBASEVIEW::OnFilePrint()
 {
     if (!GetFormDocument())
         return false;
-    FORMSAPP* app = FormsApp();
-    const std::string printer = app ? app->GetPrinterName() : std::string();
+    const std::string printer = host ? host->GetPrinterName() : std::string();
     const std::optional<ui::PrintChoice> choice
         = ui::ShowPrintDialog({printer, pdfPath.empty() ? DefaultPdfPath() : pdfPath, GetPageCount()});
     if (!choice)
         return false;
     // A printer chosen in the dialog becomes the program's, and the views
     // show the form for it.
-    if (app && choice->printer != printer) {
-        app->SetPrinterName(choice->printer);
-        if (FFRAME* frame = app->GetMainFrame())
-            frame->RefreshSettings();
-    }
+    if (host && choice->printer != printer)
+        host->ChoosePrinter(choice->printer);
     return PrintPages(true, {choice->fromPage, choice->toPage, choice->copies, choice->collate, choice->pdfPath});
 }
 

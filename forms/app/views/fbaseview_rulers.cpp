@@ -3,21 +3,18 @@
 // that is and whether or not its frame is the active one.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/frames/child_frame.h"
-#include "forms/app/frames/ruler_bar.h"
 #include "forms/model/viewdc.h"
 
 #include "platform/gdi/dc.h"
+#include "platform/ui/frame.h"
 #include "platform/ui/surface_window.h"
 
 #include <QWidget>
 
-RULERBAR* FBASEVIEW::GetRuler(bool horizontal) const
+VIEW_RULER* FBASEVIEW::GetRuler(bool horizontal) const
 {
-    auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame());
-    if (!frame)
-        return nullptr;
-    return horizontal ? frame->GetHorzRuler() : frame->GetVertRuler();
+    auto* frame = dynamic_cast<VIEW_FRAME*>(GetParentFrame());
+    return frame ? frame->GetRuler(horizontal) : nullptr;
 }
 
 bool FBASEVIEW::UpdateRulers(bool horizontal, bool vertical)
@@ -33,7 +30,7 @@ bool FBASEVIEW::UpdateRulers(bool horizontal, bool vertical)
     const gdi::Mapping& mapping = v.dc->GetMapping();
     const RECT client = GetClientRect();
     for (const bool horz : {true, false}) {
-        RULERBAR* ruler = GetRuler(horz);
+        VIEW_RULER* ruler = GetRuler(horz);
         if (!ruler || !(horz ? horizontal : vertical) || !ruler->GetWindow())
             continue;
         // Where the view's window lies on the ruler.

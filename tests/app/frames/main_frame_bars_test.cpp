@@ -7,7 +7,7 @@
 #include "forms/app/frames/std_toolbar.h"
 #include "forms/app/frames/style_combo.h"
 #include "forms/app/frames/text_toolbar.h"
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 
 #include "platform/ui/command_bar.h"
 #include "platform/ui/dialog/dialog.h"

@@ -9,8 +9,8 @@
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/splitter_buttons.h"
 #include "forms/app/frames/window_commands.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/template/dyn_view_doc_template.h"
-#include "forms/app/template/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 

@@ -4,7 +4,7 @@
 // a file that can no longer be opened.
 #include "tests/app/support/file_commands_support.h"
 
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 
 #include "platform/ui/command_bar.h"
 

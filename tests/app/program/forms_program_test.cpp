@@ -3,7 +3,7 @@
 // the print switch writing a PDF that matches the screen's drawing.
 #include "tests/app/support/started_app.h"
 
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"

@@ -3,8 +3,8 @@
 // program of one empty main window. Timed from outside, the two give the
 // forms program's start-up beside the least a Qt program costs.
 #include "forms/app/program/command_line.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/program/forms_app.h"
-#include "forms/app/template/form_classes.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "tests/app/support/file_commands_support.h"
 
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/model/formobj.h"
 
 #include <fstream>

@@ -5,7 +5,7 @@
 #include "tests/app/support/started_app.h"
 
 #include "forms/app/frames/child_frame.h"
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 

@@ -2,7 +2,7 @@
 // a label, a text object with the field's name, beside it on its row.
 #include "tests/app/support/started_app.h"
 
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/document/fdocument.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fgroup.h"

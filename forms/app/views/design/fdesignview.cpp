@@ -2,8 +2,6 @@
 // and what the tracker asks of it.
 #include "forms/app/views/design/fdesignview.h"
 
-#include "forms/app/frames/main_frame.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/editor/form_editor.h"
@@ -302,8 +300,8 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
             ShowSelectionPosSize();
         } else {
             ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
-            if (FFRAME* frame = MainFrameOfApp())
-                frame->SetSizeText("");
+            if (host)
+                host->SetSizeText("");
         }
         UpdateCursor(EventPoint(static_cast<QMouseEvent&>(e)));
         return false;

@@ -23,7 +23,6 @@
 class DATA_PROPS_SHEET;
 class FORM_EDITOR;
 class FSELECTION;
-class RULERBAR;
 namespace ui {
 class PopupMenu;
 }
@@ -36,9 +35,6 @@ inline constexpr unsigned ID_EDIT_CLEAR = 57632;
 inline constexpr unsigned ID_EDIT_UNDO = 57643;
 inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
 inline constexpr unsigned ID_FORMAT_SHADOW = 32838;
-inline constexpr unsigned ID_EDIT_COPY = 57634;
-inline constexpr unsigned ID_EDIT_CUT = 57635;
-inline constexpr unsigned ID_EDIT_PASTE = 57637;
 inline constexpr unsigned ID_EDIT_PASTE_LINK = 57638;
 
 // The format of a drag's description block, and string ids of the paste.

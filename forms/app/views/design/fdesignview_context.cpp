@@ -3,7 +3,6 @@
 // and the command chosen run on the view.
 #include "forms/app/views/design/fdesignview.h"
 
-#include "forms/app/frames/resource_blocks.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/objects/fselection.h"
 
@@ -14,12 +13,6 @@
 
 #include <QMainWindow>
 #include <QWidget>
-
-namespace {
-
-constexpr unsigned kContextMenu = 2017;
-
-} // namespace
 
 int FDESIGNVIEW::ContextPopupIndex() const
 {
@@ -48,16 +41,13 @@ int FDESIGNVIEW::ContextPopupIndex() const
 ui::PopupMenu FDESIGNVIEW::MakeContextMenu(int index)
 {
     ui::PopupMenu menu;
-    const ResourceBlock block = LoadResourceBlock("menus.txt", "MENU", true, res::Kind::Menu, kContextMenu);
-    if (index < 0 || index >= static_cast<int>(block.entries.size()))
+    if (!host)
         return menu;
-    for (const ResourceEntry& entry : block.entries[static_cast<size_t>(index)].items) {
-        if (entry.kind == ResourceEntry::Kind::Separator) {
+    for (const VIEW_MENU_ITEM& entry : host->GetContextMenu(index)) {
+        if (entry.id == 0) {
             menu.AppendSeparator();
             continue;
         }
-        if (entry.kind != ResourceEntry::Kind::Command)
-            continue;
         // A command nothing handles yet is shown disabled.
         ui::CmdUI cmdUI(entry.id);
         cmdUI.DoUpdate(*this, true);

@@ -3,8 +3,7 @@
 // Cancel, or, when the selection has no such attribute, on the attribute
 // that new objects take; the appearance sheet works on one object the same
 // way; the alignment commands and the format bar's refresh.
-#include "forms/app/frames/main_frame.h"
-#include "forms/app/program/forms_app.h"
+#include "forms/app/frames/text_toolbar.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/appearance/align_menu.h"
 #include "forms/dialogs/appearance/fontdialog.h"
@@ -532,8 +531,7 @@ void FDESIGNVIEW::OnTextAlignmentMenu()
     QPoint corner;
     QWidget* owner = GetWindow();
     QWidget* anchor = nullptr;
-    if (FFRAME* frame = MainFrameOfApp(); frame && frame->GetTextToolBar()) {
-        QToolBar* bar = frame->GetTextToolBar();
+    if (TEXTTOOLBAR* bar = TextBar()) {
         for (QAction* action : bar->actions())
             if (ui::CommandBar::CommandId(*action) == ID_TEXT_ALIGNMENT)
                 anchor = bar->widgetForAction(action);

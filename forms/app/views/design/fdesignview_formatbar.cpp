@@ -2,10 +2,8 @@
 // buttons, the typeface, size and rotation boxes read back when they lose
 // the focus, and the bar shown from the selection or the new-object
 // attributes.
-#include "forms/app/frames/main_frame.h"
 #include "forms/app/frames/rotation_box.h"
 #include "forms/app/frames/text_toolbar.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/controls/colour_menu.h"
 #include "forms/document/fdocument.h"
@@ -28,12 +26,6 @@ constexpr unsigned ID_TEXT_UNDERLINE = 108;
 constexpr unsigned ID_TEXT_COLOUR = 109;
 constexpr unsigned ID_TEXT_WORD_UNDERLINE = 174;
 constexpr unsigned ID_TEXT_DOUBLE_UNDERLINE = 175;
-
-TEXTTOOLBAR* TextBar()
-{
-    FFRAME* frame = MainFrameOfApp();
-    return frame ? frame->GetTextToolBar() : nullptr;
-}
 
 // A change record that changes nothing yet.
 TEXTATTR NoChange()

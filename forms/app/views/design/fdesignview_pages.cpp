@@ -3,9 +3,6 @@
 // that every view copies.
 #include "forms/app/views/design/fdesignview.h"
 
-#include "forms/app/program/forms_app.h"
-#include "forms/app/program/user_settings.h"
-#include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/dialogs/designer/griddialog.h"
 #include "forms/dialogs/designer/options_dlg.h"
 #include "forms/dialogs/designer/page_setup_dlg.h"
@@ -39,8 +36,8 @@ bool FDESIGNVIEW::IsSnapToGridOn()
 std::vector<FBASEVIEW*> FDESIGNVIEW::AllFormViews()
 {
     std::vector<ui::Document*> documents;
-    if (FORMSAPP* app = FormsApp(); app && app->GetDocTemplate())
-        documents = app->GetDocTemplate()->Documents();
+    if (host)
+        documents = host->Documents();
     if (ui::Document* own = GetDocument(); own && std::find(documents.begin(), documents.end(), own) == documents.end())
         documents.push_back(own);
     std::vector<FBASEVIEW*> found;
@@ -64,8 +61,11 @@ std::vector<FDESIGNVIEW*> FDESIGNVIEW::AllDesignViews()
 
 void FDESIGNVIEW::SetUnitEverywhere(uint8_t newUnit)
 {
-    if (FORMSAPP* app = FormsApp())
-        app->GetUserSettings().inches = newUnit;
+    if (host) {
+        VIEW_SETTINGS settings = host->GetViewSettings();
+        settings.inches = newUnit;
+        host->SetViewSettings(settings);
+    }
     for (FBASEVIEW* view : AllFormViews())
         view->SetUnit(newUnit);
     for (FDESIGNVIEW* view : AllDesignViews())
@@ -180,15 +180,15 @@ void FDESIGNVIEW::OnPageSetup()
     if (dialog.DoModal() != 1)
         return;
     doc->SetModified(true);
-    if (FORMSAPP* app = FormsApp())
-        app->SetOrientation(dialog.values.orientation);
+    if (host)
+        host->SetOrientation(dialog.values.orientation);
     dialog.values.ToLayout(*layout);
     OnZoomChanged();
 }
 
 void FDESIGNVIEW::OnOptions()
 {
-    const USERSETTINGS& now = Settings();
+    const VIEW_SETTINGS now = Settings();
     OPTIONS_DLG dialog(GetWindow());
     dialog.units = static_cast<uint8_t>(unit);
     dialog.checkBoxOutlines = now.checkBoxOutlines;
@@ -198,10 +198,9 @@ void FDESIGNVIEW::OnOptions()
         return;
     if (dialog.units != unit)
         SetUnitEverywhere(dialog.units);
-    FORMSAPP* app = FormsApp();
-    if (!app)
+    if (!host)
         return;
-    USERSETTINGS& settings = app->GetUserSettings();
+    VIEW_SETTINGS settings = host->GetViewSettings();
     const bool changed = settings.checkBoxOutlines != (dialog.checkBoxOutlines != 0)
         || settings.showBaselines != (dialog.baselines != 0) || settings.showMargins != (dialog.margins != 0);
     if (!changed)
@@ -209,6 +208,7 @@ void FDESIGNVIEW::OnOptions()
     settings.checkBoxOutlines = dialog.checkBoxOutlines != 0;
     settings.showBaselines = dialog.baselines != 0;
     settings.showMargins = dialog.margins != 0;
+    host->SetViewSettings(settings);
     for (FBASEVIEW* view : AllFormViews())
         view->RepaintAll();
 }

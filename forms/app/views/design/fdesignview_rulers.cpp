@@ -3,13 +3,12 @@
 // the extent of the selection or of an object being placed or sized.
 #include "forms/app/views/design/fdesignview.h"
 
-#include "forms/app/frames/child_frame.h"
-#include "forms/app/frames/ruler_bar.h"
 #include "forms/model/viewdc.h"
 #include "forms/objects/fselection.h"
 
 #include "platform/gdi/dc.h"
 #include "platform/ui/cmd_ui.h"
+#include "platform/ui/frame.h"
 #include "platform/ui/surface_window.h"
 
 #include <QWidget>
@@ -19,7 +18,7 @@ bool FDESIGNVIEW::UpdateRulers(bool horizontal, bool vertical)
     if (!FBASEVIEW::UpdateRulers(horizontal, vertical))
         return false;
     for (const bool horz : {true, false})
-        if (RULERBAR* ruler = GetRuler(horz); ruler && (horz ? horizontal : vertical))
+        if (VIEW_RULER* ruler = GetRuler(horz); ruler && (horz ? horizontal : vertical))
             ruler->SetSelectionFlag(true);
     ShowSelectionInRulers();
     return true;
@@ -27,31 +26,31 @@ bool FDESIGNVIEW::UpdateRulers(bool horizontal, bool vertical)
 
 void FDESIGNVIEW::ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    if (RULERBAR* ruler = GetRuler(true))
+    if (VIEW_RULER* ruler = GetRuler(true))
         ruler->ShowObjectExtent(left - viewportOrg.x, right - viewportOrg.x);
-    if (RULERBAR* ruler = GetRuler(false))
+    if (VIEW_RULER* ruler = GetRuler(false))
         ruler->ShowObjectExtent(top - viewportOrg.y, bottom - viewportOrg.y);
 }
 
 void FDESIGNVIEW::HideRulerMarkers()
 {
     for (const bool horz : {true, false})
-        if (RULERBAR* ruler = GetRuler(horz))
+        if (VIEW_RULER* ruler = GetRuler(horz))
             ruler->HideMarkers();
 }
 
 void FDESIGNVIEW::ShowPointerInRulers(POINT device)
 {
-    if (RULERBAR* ruler = GetRuler(true))
+    if (VIEW_RULER* ruler = GetRuler(true))
         ruler->ShowMarker(device.x - viewportOrg.x);
-    if (RULERBAR* ruler = GetRuler(false))
+    if (VIEW_RULER* ruler = GetRuler(false))
         ruler->ShowMarker(device.y - viewportOrg.y);
 }
 
 void FDESIGNVIEW::ShowRulerSelection(bool on)
 {
     for (const bool horz : {true, false})
-        if (RULERBAR* ruler = GetRuler(horz)) {
+        if (VIEW_RULER* ruler = GetRuler(horz)) {
             ruler->HideMarkers();
             ruler->SetSelectionFlag(on);
             ruler->Redraw();
@@ -81,7 +80,7 @@ void FDESIGNVIEW::ShowSelectionInRulers()
 void FDESIGNVIEW::SetRulerUnit(uint8_t rulerUnit)
 {
     for (const bool horz : {true, false})
-        if (RULERBAR* ruler = GetRuler(horz)) {
+        if (VIEW_RULER* ruler = GetRuler(horz)) {
             ruler->SetUnit(rulerUnit);
             ruler->Refresh();
         }
@@ -96,7 +95,7 @@ void FDESIGNVIEW::OnZoomChanged()
 
 void FDESIGNVIEW::OnViewRulers()
 {
-    if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame())) {
+    if (auto* frame = dynamic_cast<VIEW_FRAME*>(GetParentFrame())) {
         frame->ShowRulers(!frame->AreRulersShown());
         UpdateRulers(true, true);
     }
@@ -106,7 +105,7 @@ void FDESIGNVIEW::RegisterRulerCommands()
 {
     AddCommand(ID_VIEW_RULERS, [this](unsigned) { OnViewRulers(); });
     AddUpdate(ID_VIEW_RULERS, [this](ui::CmdUI& cmdUI) {
-        auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame());
+        auto* frame = dynamic_cast<VIEW_FRAME*>(GetParentFrame());
         cmdUI.Enable(frame != nullptr);
         cmdUI.SetCheck(frame && frame->AreRulersShown() ? 1 : 0);
     });

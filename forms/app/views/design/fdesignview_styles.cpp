@@ -1,9 +1,7 @@
 // The design view's styles: the Style Manager command, the current style of
 // each kind for new objects, the attributes a style gives new objects, and
 // the format bar's style box.
-#include "forms/app/frames/main_frame.h"
 #include "forms/app/frames/text_toolbar.h"
-#include "forms/app/program/forms_app.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/dialogs/styles/style_names.h"
@@ -114,8 +112,7 @@ STYLECOMBO* FDESIGNVIEW::GetStyleCombo()
 {
     if (testStyleCombo)
         return testStyleCombo;
-    FFRAME* frame = MainFrameOfApp();
-    TEXTTOOLBAR* bar = frame ? frame->GetTextToolBar() : nullptr;
+    TEXTTOOLBAR* bar = TextBar();
     return bar ? dynamic_cast<STYLECOMBO*>(bar->GetStyleCombo()) : nullptr;
 }
 

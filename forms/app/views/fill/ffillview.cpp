@@ -3,7 +3,6 @@
 #include "forms/app/views/fill/ffillview.h"
 
 #include "forms/app/template/dyn_view_doc_template.h"
-#include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/objects/ffield.h"

@@ -2,6 +2,7 @@
 // selects what is under it, the popup follows what is selected, commands of
 // later parts are shown disabled, and the command chosen runs.
 #include "tests/app/support/designer_window.h"
+#include "tests/app/support/fake_view_host.h"
 
 #include "forms/app/frames/frame_resources.h"
 #include "forms/model/fbox.h"
@@ -38,12 +39,15 @@ class DesignerContextTest : public DesignerTest {
 protected:
     DesignerContextTest()
     {
+        // The shortcut menus come from the program's resources.
+        view.SetViewHost(&viewHost);
         box = Add(kTypeBox, {1440, 1440, 2880, 2880});
         field = Add(kTypeField, {3600, 1440, 5040, 2160});
         table = AddTyped(kTypeTable, {1440, 3600, 2880, 5040});
         button = AddTyped(kTypeButton, {3600, 3600, 5040, 5040});
         ellipse = Add(kTypeEllipse, {6480, 1440, 7920, 2880});
     }
+    ~DesignerContextTest() override { view.SetViewHost(nullptr); }
     FORMOBJ* AddTyped(uint8_t type, RECT r)
     {
         auto object = std::make_unique<TypedBox>(type);
@@ -87,6 +91,7 @@ protected:
     FORMOBJ* button;
     FORMOBJ* ellipse;
     std::optional<std::vector<ui::PopupItem>> shown;
+    FakeViewHost viewHost;
 };
 
 TEST_F(DesignerContextTest, ThePopupFollowsWhatTheRightClickSelects)

@@ -9,7 +9,7 @@
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/std_toolbar.h"
 #include "forms/app/frames/text_toolbar.h"
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"

@@ -5,7 +5,7 @@
 #include "tests/app/support/designer_window.h"
 #include "tests/app/support/started_app.h"
 
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
 #include "forms/objects/fselection.h"

@@ -7,7 +7,7 @@
 
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/ruler_bar.h"
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"

@@ -1,4 +1,4 @@
-#include "forms/app/template/form_classes.h"
+#include "forms/app/program/form_classes.h"
 
 #include "forms/app/template/app_document_host.h"
 #include "forms/app/views/design/fdesignview.h"
