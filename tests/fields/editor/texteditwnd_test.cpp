@@ -233,10 +233,10 @@ TEST_F(TextEditWndTest, ClipboardCommandsFollowTheSelectionAndTheClipboard)
         bool withSelection;
     };
     const Case cases[] = {
-        {kCmdEditCopy, false, true},
-        {kCmdEditCut, false, true},
-        {kCmdEditClear, false, true},
-        {kCmdEditPaste, true, true},
+        {ID_EDIT_COPY, false, true},
+        {ID_EDIT_CUT, false, true},
+        {ID_EDIT_CLEAR, false, true},
+        {ID_EDIT_PASTE, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -247,7 +247,7 @@ TEST_F(TextEditWndTest, ClipboardCommandsFollowTheSelectionAndTheClipboard)
     }
     // Clear deletes the selected characters.
     Wnd().SelectAll();
-    EXPECT_TRUE(Wnd().OnCommand(kCmdEditClear));
+    EXPECT_TRUE(Wnd().OnCommand(ID_EDIT_CLEAR));
     EXPECT_EQ(handle.GetText(), "");
 }
 
