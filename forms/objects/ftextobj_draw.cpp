@@ -60,9 +60,20 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
         device.SelectClipRgn(&clip);
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
-    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kDefaultPrinterId,
-        zoom, txText.View(), font, align, spacing, Span(area.left, area.right), Span(area.top, area.bottom), rotation,
-        heightOut, heightOut ? nullptr : pEditor.get());
+    const TEXTDRAWREQUEST request {.x = area.left,
+        .y = area.top,
+        .deviceKind = dc.deviceKind,
+        .slot = kLayoutSlot,
+        .printerId = kDefaultPrinterId,
+        .zoom = zoom,
+        .text = txText.View(),
+        .attr = font,
+        .alignment = align,
+        .lineSpacing = spacing,
+        .width = Span(area.left, area.right),
+        .height = Span(area.top, area.bottom),
+        .rotation = rotation};
+    const int answer = EDITHANDLE::DrawText(device, request, heightOut, heightOut ? nullptr : pEditor.get());
     device.RestoreDC(saved);
     return answer;
 }

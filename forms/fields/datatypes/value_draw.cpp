@@ -28,8 +28,19 @@ int DrawValueText(
         clip.Combine(clip, current, gdi::RGN_AND);
     device.SelectClipRgn(&clip);
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
-    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kDefaultPrinterId,
-        zoom, text, attr, alignment, lineSpacing, area.right - area.left, area.bottom - area.top, 0);
+    const TEXTDRAWREQUEST request {.x = area.left,
+        .y = area.top,
+        .deviceKind = dc.deviceKind,
+        .slot = kLayoutSlot,
+        .printerId = kDefaultPrinterId,
+        .zoom = zoom,
+        .text = text,
+        .attr = attr,
+        .alignment = alignment,
+        .lineSpacing = lineSpacing,
+        .width = area.right - area.left,
+        .height = area.bottom - area.top};
+    const int answer = EDITHANDLE::DrawText(device, request);
     device.RestoreDC(saved);
     return answer;
 }

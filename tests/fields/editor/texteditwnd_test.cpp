@@ -343,9 +343,14 @@ TEST_F(TextEditWndTest, DrawTextDrawsNothingWhileTheEditorShowsTheText)
     gdi::DC dc(surface);
     const auto draw = [&] {
         surface.Clear();
-        EXPECT_EQ(EDITHANDLE::DrawText(dc, 0, 0, kTextOnWindow, 0, 0, TEXTZOOM(), "ab", attr, kTextAlignLeft,
-                      kNaturalHeight, 2000, 1000, 0, nullptr, &handle),
-            1);
+        const TEXTDRAWREQUEST request {.deviceKind = kTextOnWindow,
+            .text = "ab",
+            .attr = attr,
+            .alignment = kTextAlignLeft,
+            .lineSpacing = kNaturalHeight,
+            .width = 2000,
+            .height = 1000};
+        EXPECT_EQ(EDITHANDLE::DrawText(dc, request, nullptr, &handle), 1);
         return !surface.Calls().empty();
     };
     EXPECT_FALSE(draw());
