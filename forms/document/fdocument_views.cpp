@@ -2,6 +2,7 @@
 // file commands work only in the design view, and the design view's
 // choices for new objects.
 #include "forms/document/fdocument.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/cmd_ui.h"
 
@@ -11,7 +12,8 @@
 namespace {
 
 // File New, Open, Close, Save, Save As and Exit.
-constexpr std::array<unsigned, 6> kDesignOnlyCommands = {57600, 57601, 57602, 57603, 57604, 57665};
+constexpr std::array<unsigned, 6> kDesignOnlyCommands
+    = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT};
 
 } // namespace
 

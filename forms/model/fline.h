@@ -38,7 +38,7 @@ public:
     // whole line when it is grabbed between its handles; TrackNew draws a
     // new line from the pressed point to where the mouse is released.
     int Track(OBJECT_VIEW* view, int32_t x, int32_t y) override;
-    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
+    TrackNewResult TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
     // The handles of a selected line, without an outline.
     void DrawTracker(VIEWDC& dc) override;
     // The cross over an end handle, the move cursor over the line.

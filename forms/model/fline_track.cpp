@@ -81,31 +81,31 @@ private:
 
 } // namespace
 
-int FLINE::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
+TrackNewResult FLINE::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
 {
     if (!view)
-        return 0;
+        return kTrackNoDrag;
     {
         VIEWDC dc(view, kOwnWindow);
         if (!dc.IsSetUp())
-            return 0;
+            return kTrackNoDrag;
         anchor = DeviceToLogical(dc, {x, y});
     }
     view->SnapPoint(anchor);
     if (!TrackRubberBand(view, x, y, invert))
-        return 0;
+        return kTrackNoDrag;
     const RECT placed = trackRect.Normalized();
     VIEWDC dc(view, kOwnWindow);
     const RECT bounds = placed.Offset(-dc.originX, -dc.originY);
     if (!dc.IsSetUp() || !view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         trackRect = rect;
-        return 1;
+        return kTrackRefused;
     }
     SetRect(placed.left, placed.top, placed.right, placed.bottom);
     first = anchor;
     second = OppositeCorner(placed, anchor);
     direction = ClassifyDirection(first, second);
-    return 2;
+    return kTrackPlaced;
 }
 
 int FLINE::Track(OBJECT_VIEW* view, int32_t x, int32_t y)

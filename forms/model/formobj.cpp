@@ -9,6 +9,7 @@
 #include "forms/model/object_view.h"
 #include "forms/model/record_archive.h"
 #include "forms/model/viewdc.h"
+#include "forms/res/command_ids.h"
 
 namespace {
 
@@ -19,8 +20,6 @@ constexpr uint8_t kRecMaster = 0x83;
 constexpr uint8_t kRecRotation = 0x84;
 
 // Commands sent after the appearance sheet's "go on" answer.
-constexpr uint16_t kCmdDataProperties = 32825;
-constexpr uint16_t kCmdButtonActions = 32909;
 constexpr int kSheetOk = 1;
 constexpr int kSheetDataProperties = 20;
 
@@ -283,7 +282,7 @@ int FORMOBJ::ShowAppearanceDialog(OBJECT_VIEW* view, uint16_t captionId)
     view->DropLastUndo();
     Invalidate(view);
     if (result == kSheetDataProperties) {
-        view->PostCommand(GetType() == kTypeButton ? kCmdButtonActions : kCmdDataProperties);
+        view->PostCommand(GetType() == kTypeButton ? ID_EDIT_BUTTON_ACTIONS : ID_EDIT_DATA_PROPERTIES);
         view->SetFocus();
     }
     return kept ? 1 : 0;

@@ -27,6 +27,14 @@ namespace gdi {
 class DC;
 }
 
+// What dragging out a new object came to: no drag (a click or a cancel),
+// a drag whose place was refused, or the object placed.
+enum TrackNewResult : int {
+    kTrackNoDrag = 0,
+    kTrackRefused = 1,
+    kTrackPlaced = 2,
+};
+
 // Object type bytes: GetType and the tag of the object's group.
 enum : uint8_t {
     kTypeButton = 0x0D,
@@ -94,8 +102,8 @@ public:
     virtual void InvalidateIfMaster(OBJECT_VIEW* view, FORMOBJ* master);
     virtual int ShowProperties(OBJECT_VIEW* view);
     // Drags out the rectangle of a new object from (x, y) on the view's
-    // window: 0 cancelled, 1 placement refused, 2 placed.
-    virtual int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
+    // window.
+    virtual TrackNewResult TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert);
     virtual int AcceptsPlacement();
     virtual void SetRectFor(VIEWDC& dc, int32_t left, int32_t top, int32_t right, int32_t bottom);
     virtual int ApplyMasterIfType(uint8_t type, FORMOBJ* master, OBJECT_VIEW* view);

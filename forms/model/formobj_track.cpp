@@ -146,10 +146,10 @@ int FORMOBJ::TrackRubberBand(OBJECT_VIEW* view, int32_t x, int32_t y, int invert
     return TrackHandle(kHandleBottomRight, view, x, y, &start);
 }
 
-int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
+TrackNewResult FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
 {
     if (!TrackRubberBand(view, x, y, invert))
-        return 0;
+        return kTrackNoDrag;
     const RECT placed = trackRect.Normalized();
     RECT bounds = placed;
     if (rotation != 0)
@@ -158,10 +158,10 @@ int FORMOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
     bounds = bounds.Offset(-dc.originX, -dc.originY);
     if (!dc.IsSetUp() || !view->IsValidPlacement(bounds.left, bounds.top, bounds.right, bounds.bottom, this)) {
         trackRect = rect;
-        return 1;
+        return kTrackRefused;
     }
     SetRect(placed.left, placed.top, placed.right, placed.bottom);
-    return 2;
+    return kTrackPlaced;
 }
 
 void FORMOBJ::RepaintTracked(VIEWDC& dc, OBJECT_VIEW* view, const Outline& before, bool otherViews)

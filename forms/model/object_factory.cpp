@@ -1,5 +1,7 @@
 #include "forms/model/object_factory.h"
 
+#include "forms/model/formobj.h"
+
 #include <array>
 
 namespace {
@@ -14,7 +16,7 @@ std::array<ObjectCreator, 256>& Table()
 
 bool IsCreatableType(uint8_t type)
 {
-    return type == 0x0D || (type >= 0x0F && type <= 0x18) || type == 0x21;
+    return type == kTypeButton || (type >= kTypeTable && type <= kTypePicture) || type == kTypeGroup;
 }
 
 bool RegisterObjectClass(uint8_t type, ObjectCreator creator)

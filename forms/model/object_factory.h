@@ -10,7 +10,8 @@ class FORMOBJ;
 
 using ObjectCreator = std::unique_ptr<FORMOBJ> (*)();
 
-// Types that an object list creates: 0x0D, 0x0F to 0x18 and 0x21.
+// Types that an object list creates: the button, the table to the picture,
+// and the group.
 bool IsCreatableType(uint8_t type);
 // Registers the class for a creatable type; false for any other type.
 bool RegisterObjectClass(uint8_t type, ObjectCreator creator);

@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/border.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/master_or_own.h"
 #include "forms/model/object_document.h"
@@ -31,8 +32,7 @@ constexpr uint16_t kFieldPrefixId = 131; // "Field_"
 constexpr uint16_t kSampleTextId = 121; // "AaBbYyZz"
 constexpr uint16_t kFieldNameTakenId = 123;
 constexpr uint16_t kPlainSize = 240;
-// Where field text is measured: the layout printer's widths.
-constexpr uint16_t kLayoutPrinterId = 991;
+// Where field text is measured: the default printer's widths.
 constexpr int8_t kLayoutSlot = 0;
 
 enum : uint8_t {
@@ -285,7 +285,7 @@ int32_t FFIELD::GetFontHeight()
     TEXTATTR font;
     GetFont(&font);
     gdi::TEXTMETRIC metrics;
-    cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+    cache->GetFont(kDeviceWindow, kDefaultPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
     return metrics.tmAscent + metrics.tmDescent;
 }
 

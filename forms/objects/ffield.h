@@ -90,7 +90,7 @@ public:
     unsigned GetHandleMask() override;
     // Drags out a new field: at least 720 twips wide for a list field and
     // 360 for a check box while dragging, 90 afterwards.
-    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
+    TrackNewResult TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert) override;
     // The same minimum widths while the field is moved or resized; with
     // the list extent shown, its bottom edge is dragged instead, keeping at
     // least one list row.

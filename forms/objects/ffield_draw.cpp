@@ -6,6 +6,7 @@
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/drag_baselines.h"
 #include "forms/model/fill_patterns.h"
 #include "forms/model/font_metrics_cache.h"
@@ -42,8 +43,7 @@ constexpr unsigned kBottomHandleOnly = 64;
 constexpr int kBaselinePattern = 5;
 // The thinnest baseline band.
 constexpr int32_t kMinBaseline = 14;
-// Where field text is measured: the layout printer's widths.
-constexpr uint16_t kLayoutPrinterId = 991;
+// Where field text is measured: the default printer's widths.
 constexpr int8_t kLayoutSlot = 0;
 // The font of the drop-down list's rows: Arial, 10 points.
 constexpr uint16_t kListFontSize = 200;
@@ -52,7 +52,7 @@ gdi::TEXTMETRIC MetricsOf(const TEXTATTR& font)
 {
     gdi::TEXTMETRIC metrics {};
     if (FONTMETRICSCACHE* cache = GetFontMetricsCache())
-        cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+        cache->GetFont(kDeviceWindow, kDefaultPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
     return metrics;
 }
 
@@ -67,10 +67,10 @@ int32_t FFIELD::TrackingMinWidth() const
     return kMinTrack;
 }
 
-int FFIELD::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert)
+TrackNewResult FFIELD::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int allowInvert)
 {
     minSize.cx = TrackingMinWidth();
-    const int answer = FORMOBJ::TrackNew(view, x, y, allowInvert);
+    const TrackNewResult answer = FORMOBJ::TrackNew(view, x, y, allowInvert);
     minSize = {kMinTrack, kMinTrack};
     return answer;
 }

@@ -8,6 +8,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/fields/richtext/textdrawinfo.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/object_document.h"
 #include "forms/model/object_view.h"
 #include "forms/model/shade.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr uint16_t kLayoutPrinterId = 991;
 constexpr int8_t kLayoutSlot = 0;
 // The answer of a key that the field does not take.
 constexpr uint8_t kKeyNotTaken = 5;
@@ -146,7 +146,7 @@ void FFIELD::Activate(OBJECT_VIEW* view, const POINT* point, int toggle, int typ
     const uint32_t back1 = fill.colour1;
     const uint32_t back2 = fill.colour2;
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
-    const TEXTDRAWINFO info(dc.dc, {0, 0}, dc.deviceKind, kLayoutSlot, kLayoutPrinterId, zoom, value, 0);
+    const TEXTDRAWINFO info(dc.dc, {0, 0}, dc.deviceKind, kLayoutSlot, kDefaultPrinterId, zoom, value, 0);
     pDataType->CreateControl(
         info, device, value, font, align, spacing, &back1, &back2, view, this, static_cast<uintptr_t>(typed));
     if (view)

@@ -102,7 +102,7 @@ public:
     int ShowProperties(OBJECT_VIEW* view) override;
     // The rubber band; once placed, the view goes back to the selection
     // tool, the object is selected and its edit starts (answer 2).
-    int TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert) override;
+    TrackNewResult TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert) override;
     // Ends an edit: the text less trailing blanks and line feeds, an
     // unturned object as tall as its text plus 30 twips. An object left
     // without visible text deletes itself alone through the view and
@@ -178,9 +178,8 @@ public:
     uint16_t GetLineSpacing() const { return nLineSpacing; }
 
 private:
-    // The printer whose character widths lay text out: the drawing context
-    // does not name the page's printer, so the default printer's are used.
-    static constexpr uint16_t kLayoutPrinterId = 991;
+    // Text is laid out by the default printer's character widths: the
+    // drawing context does not name the page's printer.
     static constexpr int8_t kLayoutSlot = 0;
     // The font, alignment and line spacing the text is laid out with (a
     // master's when there is one).

@@ -3,6 +3,7 @@
 #include "forms/objects/ftextobj.h"
 
 #include "forms/fields/editor/edithandle.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/drag_baselines.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/object_view.h"
@@ -59,9 +60,20 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
         device.SelectClipRgn(&clip);
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
-    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
-        zoom, txText.View(), font, align, spacing, Span(area.left, area.right), Span(area.top, area.bottom), rotation,
-        heightOut, heightOut ? nullptr : pEditor.get());
+    const TEXTDRAWREQUEST request {.x = area.left,
+        .y = area.top,
+        .deviceKind = dc.deviceKind,
+        .slot = kLayoutSlot,
+        .printerId = kDefaultPrinterId,
+        .zoom = zoom,
+        .text = txText.View(),
+        .attr = font,
+        .alignment = align,
+        .lineSpacing = spacing,
+        .width = Span(area.left, area.right),
+        .height = Span(area.top, area.bottom),
+        .rotation = rotation};
+    const int answer = EDITHANDLE::DrawText(device, request, heightOut, heightOut ? nullptr : pEditor.get());
     device.RestoreDC(saved);
     return answer;
 }
@@ -92,7 +104,7 @@ void FTEXTOBJ::DrawTrackerRect(const RECT& r, uintptr_t clipWindow, gdi::DC* dc,
     uint16_t spacing = kLineSpacingAuto;
     GetAttribute(kAttrLineSpacing, reinterpret_cast<uintptr_t>(&spacing));
     gdi::TEXTMETRIC metrics;
-    cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
+    cache->GetFont(kDeviceWindow, kDefaultPrinterId, kLayoutSlot, font, 0, &metrics, nullptr);
     int32_t pitch = metrics.tmAscent + metrics.tmDescent;
     int32_t first = metrics.tmAscent;
     if (spacing != kLineSpacingAuto && spacing > 0) {

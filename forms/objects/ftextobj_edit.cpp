@@ -7,6 +7,7 @@
 #include "forms/fields/editor/field_edit_site.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/fields/richtext/format_code.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/object_view.h"
 #include "forms/model/viewdc.h"
 
@@ -19,9 +20,6 @@ constexpr int32_t kTextBottomRoom = 30;
 
 // The selection tool, which the view takes back once a text is placed.
 constexpr uint8_t kSelectionToolCode = 35;
-
-// Answers of the rubber band.
-constexpr int kTrackPlaced = 2;
 
 } // namespace
 
@@ -62,16 +60,16 @@ int FTEXTOBJ::ShowProperties(OBJECT_VIEW* view)
     return 1;
 }
 
-int FTEXTOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
+TrackNewResult FTEXTOBJ::TrackNew(OBJECT_VIEW* view, int32_t x, int32_t y, int invert)
 {
-    const int answer = FORMOBJ::TrackNew(view, x, y, invert);
+    const TrackNewResult answer = FORMOBJ::TrackNew(view, x, y, invert);
     if (answer != kTrackPlaced)
         return answer;
     view->SetTool(kSelectionToolCode);
     Select(view);
     if (!ShowProperties(view)) {
         FORMOBJ::Deselect(view);
-        return 1;
+        return kTrackRefused;
     }
     Invalidate(view);
     return kTrackPlaced;
@@ -98,7 +96,7 @@ int FTEXTOBJ::OpenEditor(OBJECT_VIEW* view, uint32_t startFlag)
     pEditor = std::make_unique<EDITHANDLE>();
     pEditor->Create(pEditSite.get());
     pEditor->hidden = startFlag;
-    const EDITDRAWVALUES values {dc.deviceKind, kLayoutSlot, kLayoutPrinterId};
+    const EDITDRAWVALUES values {dc.deviceKind, kLayoutSlot, kDefaultPrinterId};
     const EDITZOOM zoom {dc.zoomX, dc.zoomY, 100, 100};
     // The text is drawn over what lies beneath it, as outside editing.
     if (!pEditor->Open(values, zoom, txText.View(), font, align, spacing, device.Normalized(), r, parent, 1)) {

@@ -7,6 +7,7 @@
 
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/fbaseview.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/text/cp1252.h"
 #include "platform/ui/app.h"
@@ -18,12 +19,6 @@
 #include <QMainWindow>
 
 #include <vector>
-
-namespace {
-
-constexpr unsigned ID_WINDOW_SPLIT = 57653;
-
-} // namespace
 
 CChildFrame::CChildFrame(CDynViewDocTemplate& docTemplate)
     : template_(docTemplate)

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "forms/app/frames/program_tool_bar.h"
+#include "forms/res/command_ids.h"
 
-inline constexpr unsigned ID_VIEW_FACTORY_TOOLBAR = 59399;
 inline constexpr BarBitmaps kFactoryBarBitmaps = {130, 2188, 2187, 2189};
 
 class FACTORYTOOLBAR : public ProgramToolBar {

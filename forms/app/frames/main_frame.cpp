@@ -15,6 +15,7 @@
 #include "forms/app/views/fbaseview.h"
 #include "forms/document/font_lists.h"
 #include "forms/model/font_cache.h"
+#include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/accelerators.h"
@@ -41,10 +42,6 @@
 namespace {
 
 constexpr unsigned kMainMenu = 7;
-constexpr unsigned ID_WINDOW_CASCADE = 57650;
-constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
-constexpr unsigned ID_WINDOW_NEW = 57648;
-constexpr unsigned ID_WINDOW_ARRANGE = 57649;
 
 Qt::ToolBarArea AreaOf(ui::DockSide side)
 {

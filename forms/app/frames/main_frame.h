@@ -9,6 +9,7 @@
 #include "forms/app/frames/text_toolbar.h"
 #include "forms/app/program/user_settings.h"
 #include "forms/app/views/view_host.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/frame.h"
 
@@ -26,16 +27,6 @@ class AcceleratorTable;
 class CommandBar;
 class StatusBar;
 } // namespace ui
-
-// Status bar panes and bar window ids.
-inline constexpr unsigned ID_INDICATOR_POS = 32836;
-inline constexpr unsigned ID_INDICATOR_SIZE = 32840;
-inline constexpr unsigned ID_VIEW_TOOLBAR = 59392;
-inline constexpr unsigned ID_VIEW_TEXTBAR = 59396;
-inline constexpr unsigned ID_VIEW_FACTORYBAR = 59400;
-inline constexpr unsigned ID_TOGGLE_FACTORYBAR = 32903;
-inline constexpr unsigned ID_TOGGLE_TEXTBAR = 32904;
-inline constexpr unsigned ID_VIEW_TOOLBARS = 32883;
 
 class FFRAME : public ui::MainFrame {
 public:

@@ -22,6 +22,10 @@ gdi::Bitmap& Digits()
 }
 
 constexpr uint32_t kDigitsBitmap = 2207;
+// The scale strip's page and its lit and shaded edges.
+constexpr gdi::COLORREF kStripPage = gdi::RGB(0xFF, 0xFF, 0xFF);
+constexpr gdi::COLORREF kStripLitEdge = gdi::RGB(0xFF, 0xFF, 0xFF);
+constexpr gdi::COLORREF kStripShadedEdge = gdi::RGB(0x00, 0x00, 0x00);
 
 } // namespace
 
@@ -172,11 +176,11 @@ void RULERBAR::OnPaint(gdi::DC& dc, const gdi::RECT& client)
     const int bottom = across - 7;
     const int pageFrom = std::max(top, ToPixels(0));
     const int pageTo = std::min(stripEnd, ToPixels(pageLength_));
-    fill(pageFrom, top, pageTo, bottom, 0xFFFFFF);
-    fill(2, top, stripEnd, top + 1, 0x000000);
-    fill(2, top, 3, bottom, 0x000000);
-    fill(2, bottom - 1, stripEnd, bottom, 0xFFFFFF);
-    fill(stripEnd - 1, top, stripEnd, bottom, 0xFFFFFF);
+    fill(pageFrom, top, pageTo, bottom, kStripPage);
+    fill(2, top, stripEnd, top + 1, kStripShadedEdge);
+    fill(2, top, 3, bottom, kStripShadedEdge);
+    fill(2, bottom - 1, stripEnd, bottom, kStripLitEdge);
+    fill(stripEnd - 1, top, stripEnd, bottom, kStripLitEdge);
 
     DrawTicks(dc);
 

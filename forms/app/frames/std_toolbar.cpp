@@ -1,4 +1,5 @@
 #include "forms/app/frames/std_toolbar.h"
+#include "forms/res/command_ids.h"
 
 #include <algorithm>
 #include <array>
@@ -58,7 +59,7 @@ int GetZoom(QComboBox& combo)
 }
 
 STDTOOLBAR::STDTOOLBAR(QWidget* parent)
-    : ProgramToolBar("Standard", ID_VIEW_STD_TOOLBAR, kStdBarBitmaps, parent)
+    : ProgramToolBar("Standard", ID_VIEW_TOOLBAR, kStdBarBitmaps, parent)
 {}
 
 void STDTOOLBAR::CreateBoxes()

@@ -6,7 +6,6 @@
 #include "forms/app/frames/format_boxes.h"
 #include "forms/app/frames/program_tool_bar.h"
 
-inline constexpr unsigned ID_VIEW_STD_TOOLBAR = 59392;
 inline constexpr BarBitmaps kStdBarBitmaps = {7, 2192, 2190, 2191};
 // The zoom box's slot and width.
 inline constexpr int kZoomBoxSlot = 27;

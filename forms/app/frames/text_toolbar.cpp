@@ -2,6 +2,7 @@
 
 #include "forms/app/frames/rotation_box.h"
 #include "forms/document/font_table.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/text/cp1252.h"
 #include "platform/ui/command_bar.h"
@@ -25,7 +26,7 @@ int AlignmentImage(uint8_t code)
 }
 
 TEXTTOOLBAR::TEXTTOOLBAR(QWidget* parent)
-    : ProgramToolBar("Format", ID_VIEW_TEXT_TOOLBAR, kTextBarBitmaps, parent)
+    : ProgramToolBar("Format", ID_VIEW_TEXTBAR, kTextBarBitmaps, parent)
 {}
 
 QComboBox* TEXTTOOLBAR::GetStyleCombo() const

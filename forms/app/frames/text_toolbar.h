@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr unsigned ID_VIEW_TEXT_TOOLBAR = 59396;
 inline constexpr BarBitmaps kTextBarBitmaps = {2110, 2185, 2183, 2184};
 inline constexpr int kFaceBoxSlot = 0;
 inline constexpr int kFaceBoxWidth = 125;

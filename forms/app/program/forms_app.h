@@ -17,6 +17,7 @@
 #include "forms/document/print/printer_list.h"
 #include "forms/model/font_cache.h"
 #include "forms/model/font_metrics_cache.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/settings/profile.h"
 #include "platform/ui/app.h"
@@ -40,14 +41,6 @@ struct AppClasses {
     std::optional<DocumentClass> document;
     ViewTable views = FormViewTable();
 };
-
-inline constexpr unsigned ID_FILE_NEW = 57600;
-inline constexpr unsigned ID_FILE_OPEN = 57601;
-inline constexpr unsigned ID_FILE_CLOSE = 57602;
-inline constexpr unsigned ID_FILE_SAVE = 57603;
-inline constexpr unsigned ID_FILE_SAVE_AS = 57604;
-inline constexpr unsigned ID_APP_ABOUT = 57664;
-inline constexpr unsigned ID_FILE_PRINT_DIRECT = 32925;
 
 class FORMSAPP : public ui::App {
 public:

@@ -3,6 +3,7 @@
 // them, and with an empty list their separator too.
 #pragma once
 
+#include "forms/res/command_ids.h"
 #include "platform/ui/menu.h"
 
 #include <cstddef>
@@ -13,10 +14,6 @@ class RecentFileList;
 namespace ui {
 class CommandBar;
 }
-
-// The recent files' commands, newest first.
-inline constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
-inline constexpr unsigned ID_APP_EXIT = 57665;
 
 // The menu with the items of a list of that size and a separator put before
 // the Exit item; a menu without Exit is returned as it is.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/app/template/runtime_class.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/doc_template.h"
 
@@ -32,7 +33,6 @@ enum ViewIndex {
     kFieldNamingView = 5,
 };
 inline constexpr int kViewCount = 6;
-inline constexpr unsigned ID_VIEW_DESIGN = 32809;
 
 struct ViewTableEntry {
     std::optional<ViewClass> viewClass;

@@ -63,8 +63,8 @@ FBASEVIEW::FBASEVIEW()
     AddCommand(ID_PREV_PAGE, [this](unsigned) { PrevPage(); });
     AddUpdate(ID_PREV_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(currentPage > 1); });
     AddUpdate(ID_INDICATOR_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.SetText(PagePaneText()); });
-    AddCommand(ID_PRINT_DIRECT, [this](unsigned) { PrintDirect(); });
-    AddUpdate(ID_PRINT_DIRECT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+    AddCommand(ID_FILE_PRINT_DIRECT, [this](unsigned) { PrintDirect(); });
+    AddUpdate(ID_FILE_PRINT_DIRECT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
     AddCommand(ID_FILE_PRINT, [this](unsigned) { OnFilePrint(); });
     AddUpdate(ID_FILE_PRINT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
     AddCommand(ID_FILE_PRINT_PREVIEW, [this](unsigned) { OnFilePrintPreview(); });

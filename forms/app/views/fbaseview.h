@@ -10,6 +10,7 @@
 #include "forms/model/object_view.h"
 #include "forms/model/textattr.h"
 #include "forms/model/viewdc.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/view.h"
 
@@ -51,23 +52,6 @@ enum ScrollCode : uint8_t {
 // Page hint kinds.
 constexpr uint8_t kHintPageDeleted = 1;
 constexpr uint8_t kHintPageInserted = 3;
-
-// Commands of the base view.
-inline constexpr unsigned ID_ZOOM_10 = 32891;
-inline constexpr unsigned ID_ZOOM_25 = 32886;
-inline constexpr unsigned ID_ZOOM_50 = 32900;
-inline constexpr unsigned ID_ZOOM_75 = 32887;
-inline constexpr unsigned ID_ZOOM_100 = 32888;
-inline constexpr unsigned ID_ZOOM_150 = 32889;
-inline constexpr unsigned ID_ZOOM_200 = 32890;
-inline constexpr unsigned ID_NEXT_PAGE = 32860;
-inline constexpr unsigned ID_PREV_PAGE = 32861;
-inline constexpr unsigned ID_PRINT_DIRECT = 32925;
-inline constexpr unsigned ID_FILE_PRINT = 57607;
-inline constexpr unsigned ID_FILE_PRINT_PREVIEW = 57608;
-inline constexpr unsigned ID_EDIT_COPY = 57634;
-inline constexpr unsigned ID_EDIT_CUT = 57635;
-inline constexpr unsigned ID_EDIT_PASTE = 57637;
 
 // The zoom commands and their percentages.
 struct ZoomCommand {

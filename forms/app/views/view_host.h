@@ -19,9 +19,6 @@ namespace ui {
 class Document;
 }
 
-// The status bar's page pane; the active view's update gives its text.
-inline constexpr unsigned ID_INDICATOR_PAGE = 32834;
-
 // The user's drawing preferences the views follow.
 struct VIEW_SETTINGS {
     int inches = 0; // 0 inches, 1 centimetres

@@ -2,6 +2,8 @@
 // item drawn as its picture and its name.
 #pragma once
 
+#include "forms/res/command_ids.h"
+
 #include "platform/ui/dialog/owner_draw.h"
 #include "platform/ui/dialog/popup_menu.h"
 
@@ -15,10 +17,10 @@ struct AlignMenuItem {
     uint8_t alignment;
 };
 inline constexpr std::array<AlignMenuItem, 4> kAlignMenuItems {{
-    {176, 386, 2111, 0},
-    {177, 387, 2112, 3},
-    {178, 388, 2113, 1},
-    {179, 389, 2114, 4},
+    {ID_ALIGN_LEFT, 386, 2111, 0},
+    {ID_ALIGN_CENTRE, 387, 2112, 3},
+    {ID_ALIGN_RIGHT, 388, 2113, 1},
+    {ID_ALIGN_JUSTIFIED, 389, 2114, 4},
 }};
 
 class ALIGN_MENU : public ui::OwnerDrawer {

@@ -11,6 +11,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_view.h"
+#include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/dialog/notifications.h"
@@ -140,7 +141,7 @@ bool DATA_PROPS_SHEET::OnCommand(int id, unsigned code)
         if (ui::PropertyPage* page = GetActivePage(); page && !page->OnKillActive())
             return true;
         if (view)
-            view->PostCommand(kCmdAppearance);
+            view->PostCommand(ID_EDIT_APPEARANCE);
         for (int i = 0; i < GetPageCount(); ++i)
             if (GetPage(i)->IsCreated())
                 GetPage(i)->OnOK();

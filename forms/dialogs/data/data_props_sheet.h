@@ -24,7 +24,6 @@ class OBJECT_VIEW;
 class VALUESPP;
 
 constexpr uint16_t kDataSheetCaption = 137;
-constexpr uint16_t kCmdAppearance = 32824;
 
 class DATA_PROPS_SHEET : public ui::PropertySheet {
 public:

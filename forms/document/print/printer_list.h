@@ -4,6 +4,7 @@
 #pragma once
 
 #include "forms/document/print/printer_entry.h"
+#include "forms/model/default_printer.h"
 
 #include "platform/gdi/dc.h"
 
@@ -13,7 +14,6 @@
 
 class RECORDARCHIVE;
 
-constexpr uint16_t kDefaultPrinterId = 991;
 // An id that names the first entry.
 constexpr uint16_t kFirstPrinterId = 0xFFFF;
 

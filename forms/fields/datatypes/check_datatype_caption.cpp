@@ -6,6 +6,7 @@
 #include "forms/fields/editor/edithandle.h"
 #include "forms/fields/editor/field_edit_site.h"
 #include "forms/fields/editor/texteditwnd.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/formobj.h"
 #include "forms/model/object_view.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-// The printer whose widths lay the caption out, as when it is drawn.
-constexpr uint16_t kCaptionPrinterId = 991;
+// The caption is laid out by the default printer's widths, as when it is
+// drawn.
 constexpr int8_t kCaptionSlot = 0;
 constexpr uint8_t kAlignmentOwnCaption = 4;
 constexpr uint32_t kBlack = 0x000000;
@@ -54,7 +55,7 @@ void CHECK_DATATYPE::EditCaption(
 
     pEditSite = std::make_unique<FIELDEDITSITE>(view, field);
     pEditHandle = std::make_unique<EDITHANDLE>();
-    const EDITDRAWVALUES values {dc.deviceKind, kCaptionSlot, kCaptionPrinterId};
+    const EDITDRAWVALUES values {dc.deviceKind, kCaptionSlot, kDefaultPrinterId};
     const EDITZOOM zoom {dc.zoomX, dc.zoomY, 100, 100};
     if (!pEditHandle->Create(pEditSite.get())
         || !pEditHandle->Open(values, zoom, strCaption, attr, alignment, 0xFFFF, ToDevice(dc, caption), layout,
@@ -117,7 +118,7 @@ RECT& CHECK_DATATYPE::GetMarkRect(RECT& out, OBJECT_VIEW* view, FORMOBJ* field, 
     const TEXTATTR attr = FontOf(*field);
     gdi::TEXTMETRIC metrics {};
     if (FONTMETRICSCACHE* cache = GetFontMetricsCache())
-        cache->GetFont(kDeviceWindow, kCaptionPrinterId, kCaptionSlot, attr, 0, &metrics, nullptr);
+        cache->GetFont(kDeviceWindow, kDefaultPrinterId, kCaptionSlot, attr, 0, &metrics, nullptr);
     const RECT caption = GetTextRect(dc, *field, attr);
     RECT whole;
     field->GetRect(whole);

@@ -5,6 +5,7 @@
 #include "forms/fields/datatypes/value_draw.h"
 #include "forms/model/border.h"
 #include "forms/model/dc_map_state.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr uint16_t kLayoutPrinterId = 991;
 constexpr int8_t kLayoutSlot = 0;
 // The mark's pen: 20 x 10000 / 14142 twips, rounded.
 constexpr int32_t kMarkPenTwips = 14;
@@ -34,7 +34,7 @@ RECT CHECK_DATATYPE::GetBoxRect(VIEWDC& dc, FORMOBJ& field, const TEXTATTR& attr
     field.GetRect(r);
     gdi::TEXTMETRIC metrics {};
     if (FONTMETRICSCACHE* cache = GetFontMetricsCache())
-        cache->GetFont(kDeviceWindow, kLayoutPrinterId, kLayoutSlot, attr, 0, &metrics, nullptr);
+        cache->GetFont(kDeviceWindow, kDefaultPrinterId, kLayoutSlot, attr, 0, &metrics, nullptr);
     const int32_t side = std::min<int32_t>(metrics.tmAscent * 8 / 10, r.bottom - r.top);
     const int32_t bottom = std::min<int32_t>(r.top + metrics.tmAscent + metrics.tmDescent / 2, r.bottom);
     const int32_t left = nTextPos ? r.right - kCheckBoxInset - side : r.left + kCheckBoxInset;

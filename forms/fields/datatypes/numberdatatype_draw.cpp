@@ -2,6 +2,7 @@
 // field's font, or its error marker, clipped to the field.
 #include "forms/fields/datatypes/datatype_texts.h"
 #include "forms/fields/datatypes/numberdatatype.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/font_cache.h"
 #include "forms/model/font_metrics_cache.h"
 #include "forms/model/viewdc.h"
@@ -12,9 +13,8 @@
 
 namespace {
 
-// The printer whose character widths lay values out, as for all text that
-// the drawing context does not tie to a page's printer.
-constexpr uint16_t kLayoutPrinterId = 991;
+// Values are laid out by the default printer's character widths, as all
+// text that the drawing context does not tie to a page's printer.
 constexpr uint8_t kLayoutSlot = 0;
 
 constexpr uint8_t kValueRight = 1;
@@ -31,7 +31,7 @@ int NUMBERDATATYPE::Draw(
         return 1;
     const RECT area = rect.Normalized().Offset(-dc.originX, -dc.originY);
     std::array<int16_t, 256> charWidths;
-    const int16_t* measured = metrics->GetCharWidths(kLayoutPrinterId, kLayoutSlot, attr, 0);
+    const int16_t* measured = metrics->GetCharWidths(kDefaultPrinterId, kLayoutSlot, attr, 0);
     std::copy(measured, measured + charWidths.size(), charWidths.begin());
 
     std::string text;

@@ -1,12 +1,12 @@
 #include "forms/fields/datatypes/value_draw.h"
 
 #include "forms/fields/editor/edithandle.h"
+#include "forms/model/default_printer.h"
 #include "forms/model/viewdc.h"
 
 namespace {
 
-// The printer whose character widths lay values out.
-constexpr uint16_t kLayoutPrinterId = 991;
+// Values are laid out by the default printer's character widths.
 constexpr int8_t kLayoutSlot = 0;
 
 } // namespace
@@ -28,8 +28,19 @@ int DrawValueText(
         clip.Combine(clip, current, gdi::RGN_AND);
     device.SelectClipRgn(&clip);
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
-    const int answer = EDITHANDLE::DrawText(device, area.left, area.top, dc.deviceKind, kLayoutSlot, kLayoutPrinterId,
-        zoom, text, attr, alignment, lineSpacing, area.right - area.left, area.bottom - area.top, 0);
+    const TEXTDRAWREQUEST request {.x = area.left,
+        .y = area.top,
+        .deviceKind = dc.deviceKind,
+        .slot = kLayoutSlot,
+        .printerId = kDefaultPrinterId,
+        .zoom = zoom,
+        .text = text,
+        .attr = attr,
+        .alignment = alignment,
+        .lineSpacing = lineSpacing,
+        .width = area.right - area.left,
+        .height = area.bottom - area.top};
+    const int answer = EDITHANDLE::DrawText(device, request);
     device.RestoreDC(saved);
     return answer;
 }

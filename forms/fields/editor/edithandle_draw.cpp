@@ -17,18 +17,20 @@ int32_t EdgeAt(int32_t start, int32_t length)
 
 } // namespace
 
-int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, int8_t slot, uint16_t printerId,
-    const TEXTZOOM& zoom, std::string_view text, const TEXTATTR& attr, uint8_t alignment, uint16_t lineSpacing,
-    int32_t width, int32_t height, uint16_t rotation, int16_t* heightOut, const EDITHANDLE* handle)
+int EDITHANDLE::DrawText(gdi::DC& dc, const TEXTDRAWREQUEST& request, int16_t* heightOut, const EDITHANDLE* handle)
 {
     if (handle && handle->ShowsText())
         return 1;
-    RICHTEXT rich(attr, alignment, width, height, rotation);
-    if (!rich.CreateBuffer(text))
+    const int32_t width = request.width;
+    const int32_t height = request.height;
+    RICHTEXT rich(request.attr, request.alignment, width, height, request.rotation);
+    if (!rich.CreateBuffer(request.text))
         return 0;
     rich.opaque = 0;
-    rich.fitHeight = lineSpacing;
-    if (deviceKind == kTextOnWindow) {
+    rich.fitHeight = request.lineSpacing;
+    int32_t x = request.x;
+    int32_t y = request.y;
+    if (request.deviceKind == kTextOnWindow) {
         // The text starts on a whole device pixel, so that it lies on the
         // screen as the view's own lines do.
         const RECT device = dc.LPtoDP(RECT {x, y, EdgeAt(x, width), EdgeAt(y, height)});
@@ -36,7 +38,8 @@ int EDITHANDLE::DrawText(gdi::DC& dc, int32_t x, int32_t y, uint8_t deviceKind, 
         x = back.left;
         y = back.top;
     }
-    const TEXTDRAWINFO info(&dc, {x, y}, deviceKind, slot, printerId, zoom, {0, 0, width, height}, rotation);
+    const TEXTDRAWINFO info(&dc, {x, y}, request.deviceKind, request.slot, request.printerId, request.zoom,
+        {0, 0, width, height}, request.rotation);
     if (heightOut) {
         *heightOut = static_cast<int16_t>(rich.Layout(info, nullptr, false));
         return 1;

@@ -11,6 +11,7 @@
 #include "forms/fields/richtext/richeditor.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/edit_child_wnd.h"
 
@@ -28,12 +29,6 @@ class RICHTEXT;
 
 // The editor window's control id.
 constexpr int kEditWndId = 93;
-
-// The clipboard commands the editor takes.
-constexpr unsigned kCmdEditClear = 57632;
-constexpr unsigned kCmdEditCopy = 57634;
-constexpr unsigned kCmdEditCut = 57635;
-constexpr unsigned kCmdEditPaste = 57637;
 
 class TEXTEDITWND
     : public ui::EditChildWnd

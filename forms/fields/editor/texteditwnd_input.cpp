@@ -327,12 +327,12 @@ void TEXTEDITWND::ScrollToCaret(int32_t x, int32_t y, int mode)
 bool TEXTEDITWND::IsCommandEnabled(unsigned id) const
 {
     switch (id) {
-    case kCmdEditCopy:
+    case ID_EDIT_COPY:
         return HasSelection();
-    case kCmdEditCut:
-    case kCmdEditClear:
+    case ID_EDIT_CUT:
+    case ID_EDIT_CLEAR:
         return HasSelection() && !ValuesOnly();
-    case kCmdEditPaste:
+    case ID_EDIT_PASTE:
         return editor && !ValuesOnly()
             && (ui::IsClipboardFormatAvailable(kNativeTextFormat) || ui::IsClipboardFormatAvailable(ui::kFormatText));
     default:
@@ -345,18 +345,18 @@ bool TEXTEDITWND::OnCommand(unsigned id)
     if (!editor)
         return false;
     switch (id) {
-    case kCmdEditCopy:
+    case ID_EDIT_COPY:
         if (HasSelection())
             editor->CopyToClipboard();
         return true;
-    case kCmdEditCut:
-        if (IsCommandEnabled(kCmdEditCut) && editor->CopyToClipboard()) {
+    case ID_EDIT_CUT:
+        if (IsCommandEnabled(ID_EDIT_CUT) && editor->CopyToClipboard()) {
             editor->DeleteSelection();
             Invalidate();
         }
         return true;
-    case kCmdEditPaste:
-        if (IsCommandEnabled(kCmdEditPaste)) {
+    case ID_EDIT_PASTE:
+        if (IsCommandEnabled(ID_EDIT_PASTE)) {
             TEXTDRAWINFO* info = GetDrawInfo();
             if (info)
                 editor->PasteFromClipboard(*info);
@@ -364,7 +364,7 @@ bool TEXTEDITWND::OnCommand(unsigned id)
         }
         Invalidate();
         return true;
-    case kCmdEditClear:
+    case ID_EDIT_CLEAR:
         if (ValuesOnly())
             return true;
         ForgetListSelection();

@@ -10,6 +10,7 @@
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/model/formobj.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/gdi/window_surface.h"
 #include "platform/ui/splitter.h"
@@ -21,8 +22,6 @@
 #include <QScrollBar>
 
 namespace {
-
-constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
 
 class FormWindowPanesTest : public FormWindowTest {
 protected:

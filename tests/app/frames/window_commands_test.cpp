@@ -13,6 +13,7 @@
 #include "forms/app/template/dyn_view_doc_template.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/owner_draw_button.h"
 #include "platform/ui/splitter.h"
@@ -32,11 +33,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned ID_WINDOW_NEW = 57648;
-constexpr unsigned ID_WINDOW_ARRANGE = 57649;
-constexpr unsigned ID_WINDOW_CASCADE = 57650;
-constexpr unsigned ID_WINDOW_SPLIT = 57653;
 
 class WindowCommandsTest : public FormWindowTest {
 protected:

@@ -221,10 +221,10 @@ TEST_F(DropListTest, ClipboardCommandsOfAValuesOnlyField)
         bool free;
     };
     const Case cases[] = {
-        {kCmdEditCopy, true, true},
-        {kCmdEditCut, false, true},
-        {kCmdEditPaste, false, true},
-        {kCmdEditClear, false, true},
+        {ID_EDIT_COPY, true, true},
+        {ID_EDIT_CUT, false, true},
+        {ID_EDIT_PASTE, false, true},
+        {ID_EDIT_CLEAR, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);

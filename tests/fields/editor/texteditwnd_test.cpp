@@ -233,10 +233,10 @@ TEST_F(TextEditWndTest, ClipboardCommandsFollowTheSelectionAndTheClipboard)
         bool withSelection;
     };
     const Case cases[] = {
-        {kCmdEditCopy, false, true},
-        {kCmdEditCut, false, true},
-        {kCmdEditClear, false, true},
-        {kCmdEditPaste, true, true},
+        {ID_EDIT_COPY, false, true},
+        {ID_EDIT_CUT, false, true},
+        {ID_EDIT_CLEAR, false, true},
+        {ID_EDIT_PASTE, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -247,7 +247,7 @@ TEST_F(TextEditWndTest, ClipboardCommandsFollowTheSelectionAndTheClipboard)
     }
     // Clear deletes the selected characters.
     Wnd().SelectAll();
-    EXPECT_TRUE(Wnd().OnCommand(kCmdEditClear));
+    EXPECT_TRUE(Wnd().OnCommand(ID_EDIT_CLEAR));
     EXPECT_EQ(handle.GetText(), "");
 }
 
@@ -343,9 +343,14 @@ TEST_F(TextEditWndTest, DrawTextDrawsNothingWhileTheEditorShowsTheText)
     gdi::DC dc(surface);
     const auto draw = [&] {
         surface.Clear();
-        EXPECT_EQ(EDITHANDLE::DrawText(dc, 0, 0, kTextOnWindow, 0, 0, TEXTZOOM(), "ab", attr, kTextAlignLeft,
-                      kNaturalHeight, 2000, 1000, 0, nullptr, &handle),
-            1);
+        const TEXTDRAWREQUEST request {.deviceKind = kTextOnWindow,
+            .text = "ab",
+            .attr = attr,
+            .alignment = kTextAlignLeft,
+            .lineSpacing = kNaturalHeight,
+            .width = 2000,
+            .height = 1000};
+        EXPECT_EQ(EDITHANDLE::DrawText(dc, request, nullptr, &handle), 1);
         return !surface.Calls().empty();
     };
     EXPECT_FALSE(draw());

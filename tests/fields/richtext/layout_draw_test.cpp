@@ -203,9 +203,16 @@ TEST_F(OnPrinter, DrawTextAndMeasureTextAgreeOnTheHeight)
     for (uint16_t spacing : {kNaturalHeight, uint16_t(400)}) {
         int16_t measured = -1;
         surface.Clear();
-        ASSERT_EQ(EDITHANDLE::DrawText(dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), stored, attr, kTextAlignLeft,
-                      spacing, 2000, 20000, 0, &measured),
-            1);
+        const TEXTDRAWREQUEST request {.x = 100,
+            .y = 200,
+            .deviceKind = kTextOnPrinter,
+            .text = stored,
+            .attr = attr,
+            .alignment = kTextAlignLeft,
+            .lineSpacing = spacing,
+            .width = 2000,
+            .height = 20000};
+        ASSERT_EQ(EDITHANDLE::DrawText(dc, request, &measured), 1);
         EXPECT_TRUE(surface.Calls().empty());
         EXPECT_EQ(measured,
             EDITHANDLE::MeasureText(
@@ -217,8 +224,16 @@ TEST_F(OnPrinter, DrawTextAndMeasureTextAgreeOnTheHeight)
     }
     // Drawn, the text starts at the origin.
     surface.Clear();
-    EDITHANDLE::DrawText(
-        dc, 100, 200, kTextOnPrinter, 0, 0, TEXTZOOM(), "x", attr, kTextAlignLeft, kNaturalHeight, 2000, 2000, 0);
+    EDITHANDLE::DrawText(dc,
+        {.x = 100,
+            .y = 200,
+            .deviceKind = kTextOnPrinter,
+            .text = "x",
+            .attr = attr,
+            .alignment = kTextAlignLeft,
+            .lineSpacing = kNaturalHeight,
+            .width = 2000,
+            .height = 2000});
     const auto runs = Named(surface, "TextOut");
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0]->points[0], (gdi::POINT {100, 200}));
@@ -232,8 +247,16 @@ TEST_F(LayoutDraw, OnAWindowDrawTextStartsOnAWholePixel)
     MapTwips(dc, 96, 100);
     const auto draw = [&](uint8_t kind, int32_t at) {
         window.Clear();
-        EDITHANDLE::DrawText(
-            dc, at, at, kind, 0, 0, TEXTZOOM(), "Snap to it", attr, kTextAlignLeft, kNaturalHeight, 3000, 1000, 0);
+        EDITHANDLE::DrawText(dc,
+            {.x = at,
+                .y = at,
+                .deviceKind = kind,
+                .text = "Snap to it",
+                .attr = attr,
+                .alignment = kTextAlignLeft,
+                .lineSpacing = kNaturalHeight,
+                .width = 3000,
+                .height = 1000});
         return window.Lines();
     };
     EXPECT_EQ(draw(kTextOnWindow, 8), draw(kTextOnPreview, 15));

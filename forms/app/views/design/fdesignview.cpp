@@ -6,6 +6,7 @@
 #include "forms/document/print/flayout.h"
 #include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
+#include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/text/cp1252.h"
@@ -22,11 +23,9 @@
 namespace {
 
 // The table tool, whose kind is not built either.
-constexpr ToolCommand kUnbuiltTools[] = {{32803, 15, false}};
-
+constexpr ToolCommand kUnbuiltTools[] = {{ID_TOOL_TABLE, 15, false}};
 // The radio-button tool: shown like the others, but it has no command and
 // makes no object.
-constexpr unsigned kRadioButtonTool = 32802;
 constexpr uint8_t kRadioButtonCode = 12;
 
 POINT EventPoint(const QMouseEvent& e)
@@ -74,7 +73,7 @@ void FDESIGNVIEW::RegisterCommands()
         addTool(command);
     for (const ToolCommand& command : kUnbuiltTools)
         addTool(command);
-    AddUpdate(kRadioButtonTool, [this](ui::CmdUI& cmdUI) {
+    AddUpdate(ID_TOOL_RADIO_BUTTON, [this](ui::CmdUI& cmdUI) {
         cmdUI.Enable(true);
         cmdUI.SetCheck(tool == kRadioButtonCode ? 1 : 0);
     });

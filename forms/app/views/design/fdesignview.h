@@ -14,6 +14,7 @@
 #include "forms/model/shade.h"
 #include "forms/model/shadow.h"
 #include "forms/model/textattr.h"
+#include "forms/res/command_ids.h"
 
 #include <memory>
 #include <optional>
@@ -29,13 +30,6 @@ class PopupMenu;
 class SelectionDrag;
 class TEXTEDITWND;
 class UNDO_ACTION;
-
-// Commands of the design view.
-inline constexpr unsigned ID_EDIT_CLEAR = 57632;
-inline constexpr unsigned ID_EDIT_UNDO = 57643;
-inline constexpr unsigned ID_EDIT_SELECT_PAGE = 32874;
-inline constexpr unsigned ID_FORMAT_SHADOW = 32838;
-inline constexpr unsigned ID_EDIT_PASTE_LINK = 57638;
 
 // The format of a drag's description block, and string ids of the paste.
 inline constexpr const char* kFormatDragObject = "Quirewell95 Object";
@@ -56,30 +50,6 @@ struct DRAG_DESCRIPTION {
     // a value outside +-32767: such a block counts as not offered.
     static std::optional<DRAG_DESCRIPTION> Decode(const std::string& bytes);
 };
-inline constexpr unsigned ID_FORMAT_LINE = 32785;
-inline constexpr unsigned ID_FORMAT_SHADE = 32783;
-inline constexpr unsigned ID_FORMAT_FONT = 32892;
-inline constexpr unsigned ID_FORMAT_TEXT_SPACING = 32905;
-inline constexpr unsigned ID_TEXT_ALIGNMENT = 32902;
-inline constexpr unsigned ID_EDIT_APPEARANCE = 32824;
-inline constexpr unsigned ID_EDIT_DATA_PROPERTIES = 32825;
-inline constexpr unsigned ID_ALIGN_LEFT = 176;
-inline constexpr unsigned ID_ALIGN_JUSTIFIED = 179;
-inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
-inline constexpr unsigned ID_EDIT_INSERT_PAGE = 32831;
-inline constexpr unsigned ID_EDIT_DELETE_PAGE = 32832;
-inline constexpr unsigned ID_DRAW_SNAP_TO_GRID = 32780;
-inline constexpr unsigned ID_TOOLS_GRID_SETTINGS = 32781;
-inline constexpr unsigned ID_FILE_PAGE_SETUP = 32833;
-inline constexpr unsigned ID_TOOLS_OPTIONS = 32915;
-inline constexpr unsigned ID_DRAW_ALIGN = 32826;
-inline constexpr unsigned ID_DRAW_GROUP = 32821;
-inline constexpr unsigned ID_DRAW_UNGROUP = 32822;
-inline constexpr unsigned ID_SELECT_GROUP_MEMBER = 32823;
-inline constexpr unsigned ID_DRAW_BRING_TO_FRONT = 32789;
-inline constexpr unsigned ID_DRAW_SEND_TO_BACK = 32788;
-inline constexpr unsigned ID_DRAW_GROUP_RADIO = 32842;
-inline constexpr unsigned ID_VIEW_RULERS = 32914;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -99,19 +69,19 @@ struct ToolCommand {
     bool built;
 };
 inline constexpr ToolCommand kToolCommands[] = {
-    {32778, kSelectionTool, true},
-    {32774, kTypeText, true},
-    {32773, kTypeField, true},
-    {32779, kCheckBoxTool, true},
-    {32775, kListBoxTool, true},
-    {32772, kTypeBox, true},
-    {32777, kTypeEllipse, true},
-    {32776, kTypeOrthLine, true},
-    {32771, kTypeLine, true},
-    {32786, kTypeBarcode, false},
-    {32801, kTypeButton, false},
-    {32790, kTypeOle, false},
-    {32808, kTypePicture, false},
+    {ID_TOOL_SELECTION, kSelectionTool, true},
+    {ID_TOOL_TEXT, kTypeText, true},
+    {ID_TOOL_FIELD, kTypeField, true},
+    {ID_TOOL_CHECK_BOX, kCheckBoxTool, true},
+    {ID_TOOL_LIST_BOX, kListBoxTool, true},
+    {ID_TOOL_BOX, kTypeBox, true},
+    {ID_TOOL_ELLIPSE, kTypeEllipse, true},
+    {ID_TOOL_ORTH_LINE, kTypeOrthLine, true},
+    {ID_TOOL_LINE, kTypeLine, true},
+    {ID_TOOL_BARCODE, kTypeBarcode, false},
+    {ID_TOOL_BUTTON, kTypeButton, false},
+    {ID_TOOL_OLE, kTypeOle, false},
+    {ID_TOOL_PICTURE, kTypePicture, false},
 };
 
 class FDESIGNVIEW

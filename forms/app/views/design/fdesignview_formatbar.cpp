@@ -10,6 +10,7 @@
 #include "forms/document/font_table.h"
 #include "forms/model/fontface.h"
 #include "forms/objects/fselection.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/gdi/font_families.h"
 #include "platform/ui/cmd_ui.h"
@@ -19,13 +20,6 @@
 #include <QWidget>
 
 namespace {
-
-constexpr unsigned ID_TEXT_BOLD = 106;
-constexpr unsigned ID_TEXT_ITALIC = 107;
-constexpr unsigned ID_TEXT_UNDERLINE = 108;
-constexpr unsigned ID_TEXT_COLOUR = 109;
-constexpr unsigned ID_TEXT_WORD_UNDERLINE = 174;
-constexpr unsigned ID_TEXT_DOUBLE_UNDERLINE = 175;
 
 // A change record that changes nothing yet.
 TEXTATTR NoChange()

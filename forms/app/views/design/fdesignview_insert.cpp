@@ -5,20 +5,15 @@
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/intl_settings.h"
 #include "forms/fields/editor/texteditwnd.h"
+#include "forms/res/command_ids.h"
 
 #include "platform/ui/clock.h"
 #include "platform/ui/cmd_ui.h"
 
-namespace {
-
-constexpr unsigned kCmdInsertDateTime = 32877;
-
-} // namespace
-
 void FDESIGNVIEW::RegisterInsertCommands()
 {
-    AddCommand(kCmdInsertDateTime, [this](unsigned) { OnInsertDateTime(); });
-    AddUpdate(kCmdInsertDateTime, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetSelectedRichText() != nullptr); });
+    AddCommand(ID_INSERT_DATE_TIME, [this](unsigned) { OnInsertDateTime(); });
+    AddUpdate(ID_INSERT_DATE_TIME, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetSelectedRichText() != nullptr); });
 }
 
 void FDESIGNVIEW::OnInsertDateTime()

@@ -133,14 +133,14 @@ void FDESIGNVIEW::RubberBand(POINT point)
     const auto page = static_cast<uint16_t>(currentPage);
     selection->SetPage(page);
     outOfPlace = true;
-    const int answer = selection->TrackNew(this, point.x, point.y, 1);
+    const TrackNewResult answer = selection->TrackNew(this, point.x, point.y, 1);
     outOfPlace = false;
-    if (answer == 0) {
+    if (answer == kTrackNoDrag) {
         // A click: the object under it, unless the press already selected
         // it (a second Select would show and hide a list field's extent).
         if (selection->GetCount() == 0)
             SelectAt(point);
-    } else if (answer == 2) {
+    } else if (answer == kTrackPlaced) {
         const RECT band = selection->GetTrackerRect().Normalized();
         FOBJLIST& objects = doc->GetObjects();
         for (FORMOBJ* o = objects.GetTail(); o && o->GetPage() >= page; o = o->GetPrev())

@@ -8,6 +8,7 @@
 #include "forms/document/fdocument.h"
 #include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
+#include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/text/cp1252.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr unsigned kCmdStyleManager = 32820;
 // The box's special entries.
 constexpr uint32_t kNoneEntry = 110;
 constexpr uint32_t kDetachEntry = 180;
@@ -25,8 +25,8 @@ constexpr uint32_t kDetachEntry = 180;
 
 void FDESIGNVIEW::RegisterStyleCommands()
 {
-    AddCommand(kCmdStyleManager, [this](unsigned) { OnStyleManager(); });
-    AddUpdate(kCmdStyleManager, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+    AddCommand(ID_STYLE_MANAGER, [this](unsigned) { OnStyleManager(); });
+    AddUpdate(ID_STYLE_MANAGER, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
 }
 
 void FDESIGNVIEW::OnStyleManager()

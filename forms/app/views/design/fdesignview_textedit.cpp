@@ -18,7 +18,7 @@ namespace {
 // The commands the open editor takes before the view.
 bool IsEditorCommand(unsigned id)
 {
-    return id == kCmdEditClear || id == kCmdEditCopy || id == kCmdEditCut || id == kCmdEditPaste;
+    return id == ID_EDIT_CLEAR || id == ID_EDIT_COPY || id == ID_EDIT_CUT || id == ID_EDIT_PASTE;
 }
 
 // The text of a copied text object, in the editor's formats.

@@ -16,12 +16,6 @@
 
 #include "platform/ui/message_box.h"
 
-// Answers of FORMOBJ::TrackNew.
-namespace {
-constexpr int kTrackNoDrag = 0;
-constexpr int kTrackPlaced = 2;
-} // namespace
-
 void FDESIGNVIEW::SetTool(uint8_t code)
 {
     if (tool == kSelectionTool && code != kSelectionTool && selection && selection->GetCount() > 0) {
@@ -93,7 +87,7 @@ void FDESIGNVIEW::CreateWithTool(POINT point)
     const auto page = static_cast<uint16_t>(currentPage);
     object->SetPage(page);
     ApplyCurrentStyle(*object);
-    const int answer = object->TrackNew(this, point.x, point.y, 1);
+    const TrackNewResult answer = object->TrackNew(this, point.x, point.y, 1);
     if (answer != kTrackPlaced) {
         object.reset();
         if (answer == kTrackNoDrag) {

@@ -51,7 +51,7 @@ void FFILLVIEW::RegisterCommands()
     AddCommand(ID_INSERT_DATE_TIME, [this](unsigned) { OnInsertDateTime(); });
     AddUpdate(ID_INSERT_DATE_TIME, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanEditCurrentField() != nullptr); });
     AddCommand(ID_FILE_PRINT, [this](unsigned) { PrintFilled(false); });
-    AddCommand(ID_PRINT_DIRECT, [this](unsigned) { PrintFilled(true); });
+    AddCommand(ID_FILE_PRINT_DIRECT, [this](unsigned) { PrintFilled(true); });
     AddCommand(ID_FILE_PRINT_PREVIEW, [this](unsigned) { OnFillPrintPreview(); });
     // Cut, Copy and Paste go to the open editor; pictures have no cache yet.
     for (unsigned id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {

@@ -10,6 +10,7 @@
 #include "forms/app/views/date_time_text.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/fields/datatypes/datatype.h"
+#include "forms/res/command_ids.h"
 
 #include <memory>
 #include <string>
@@ -20,14 +21,6 @@ class FFIELD;
 class FORMOBJ;
 class TEXTEDITWND;
 
-// Commands of the fill view.
-inline constexpr unsigned ID_INSERT_PHRASE = 32806;
-inline constexpr unsigned ID_PHRASE_LIBRARY = 32807;
-inline constexpr unsigned ID_SPELL_ALL = 32866;
-inline constexpr unsigned ID_SPELL_CURRENT = 32867;
-inline constexpr unsigned ID_THESAURUS = 32805;
-inline constexpr unsigned ID_INSERT_DATE_TIME = 32877;
-inline constexpr unsigned ID_INSERT_PICTURE = 32908;
 // String id of the spelling menu's current-field item, "&Current Field Only".
 inline constexpr uint16_t kCurrentFieldOnlyText = 348;
 
