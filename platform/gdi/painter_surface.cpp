@@ -72,18 +72,7 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
         painter.setRenderHints(kManaged & ~hints, false);
         painter.setRenderHints(hints, true);
     }
-    // A painter begun again has lost its clip: what was set is set anew.
-    if (!s.clip) {
-        if (painter.hasClipping())
-            painter.setClipping(false);
-        appliedClip_.reset();
-    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
-        if (s.clip->IsOutline())
-            painter.setClipPath(s.clip->Path());
-        else
-            painter.setClipRegion(s.clip->RectRegion());
-        appliedClip_ = s.clip;
-    }
+    ApplyClip(painter, s);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const QPainter::CompositionMode mode = raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver;
     if (painter.compositionMode() != mode)
@@ -102,6 +91,35 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
     if (painter.brush().style() != Qt::NoBrush)
         painter.setBrush(Qt::NoBrush);
     return painter;
+}
+
+void PainterSurface::ApplyClip(QPainter& painter, const DrawState& s)
+{
+    // A painter begun again has lost its clip: what was set is set anew.
+    if (!s.clip) {
+        if (painter.hasClipping())
+            painter.setClipping(false);
+        appliedClip_.reset();
+    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
+        if (s.clip->IsOutline())
+            painter.setClipPath(s.clip->Path());
+        else
+            painter.setClipRegion(s.clip->RectRegion());
+        appliedClip_ = s.clip;
+    }
+}
+
+void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, COLORREF colour)
+{
+    // A colour fill reads nothing of the painter's pen, brush, background or
+    // hints: only its transform, clip and composition are made right.
+    QPainter& painter = Painter();
+    if (painter.transform().type() != QTransform::TxNone)
+        painter.resetTransform();
+    ApplyClip(painter, s);
+    if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.fillRect(rect, Colour(colour));
 }
 
 QBrush PainterSurface::PatternBrush(const Bitmap& bits, QRgb one, QRgb zero)
@@ -304,6 +322,10 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
         break;
     }
     default: {
+        if (s.brush.style == BS_SOLID) {
+            FillSolid(s, rect, s.brush.colour);
+            break;
+        }
         QPainter& painter = Begin(s, R2_COPYPEN);
         FillRects(painter, MakeBrush(s), &rect, 1);
         break;
