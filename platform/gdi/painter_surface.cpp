@@ -109,17 +109,31 @@ void PainterSurface::ApplyClip(QPainter& painter, const DrawState& s)
     }
 }
 
-void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, COLORREF colour)
+void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, const QColor& colour)
 {
     // A colour fill reads nothing of the painter's pen, brush, background or
     // hints: only its transform, clip and composition are made right.
     QPainter& painter = Painter();
     if (painter.transform().type() != QTransform::TxNone)
         painter.resetTransform();
-    ApplyClip(painter, s);
     if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.fillRect(rect, Colour(colour));
+    const bool clipSet = painter.hasClipping() && appliedClip_ && s.clip && *appliedClip_ == *s.clip;
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (clipSet || !s.clip || s.clip->IsOutline() || !raster) {
+        ApplyClip(painter, s);
+        painter.fillRect(rect, colour);
+        return;
+    }
+    // On an image, under a clip of rectangles other than the painter's, the
+    // rectangle's parts inside them are filled unclipped: the same pixels,
+    // without a new clip for the painter to build.
+    if (painter.hasClipping())
+        painter.setClipping(false);
+    appliedClip_.reset();
+    for (const QRect& part : s.clip->RectRegion())
+        if (const QRect inside = part & rect; !inside.isEmpty())
+            painter.fillRect(inside, colour);
 }
 
 QBrush PainterSurface::PatternBrush(const Bitmap& bits, QRgb one, QRgb zero)
@@ -323,11 +337,16 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
     }
     default: {
         if (s.brush.style == BS_SOLID) {
-            FillSolid(s, rect, s.brush.colour);
+            FillSolid(s, rect, Colour(s.brush.colour));
+            break;
+        }
+        const QBrush brush = MakeBrush(s);
+        if (brush.style() == Qt::SolidPattern) {
+            FillSolid(s, rect, brush.color());
             break;
         }
         QPainter& painter = Begin(s, R2_COPYPEN);
-        FillRects(painter, MakeBrush(s), &rect, 1);
+        FillRects(painter, brush, &rect, 1);
         break;
     }
     }
