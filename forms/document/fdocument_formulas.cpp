@@ -72,5 +72,9 @@ void FDOCUMENT::SetFieldResult(uint16_t id, const OPERAND& value)
         if (now.nType == kOperandNumber && now.dNumber != 0.0)
             field->UncheckRadioGroup(view, 1);
     }
+    // A field on a page the view does not show has nothing there to
+    // repaint; other views are told of the change as the field is.
+    if (view && field->GetPage() != 0 && field->GetPage() != view->GetCurrentPage() && !view->HasOtherViews())
+        return;
     field->Invalidate(view);
 }

@@ -355,9 +355,15 @@ void BORDER::FillLine(VIEWDC& dc, const RECT& bar) const
 {
     if (!dc.dc || bar.IsEmpty())
         return;
+    CachedBrush brush = GetCachedBrush(colour);
+    // A whole bar needs no look at what is visible of it.
+    if (!IsDashed(style)) {
+        dc.dc->FillRect(bar, *brush);
+        ReleaseCachedBrush(brush);
+        return;
+    }
     RECT visible;
     dc.dc->GetClipBox(visible);
-    CachedBrush brush = GetCachedBrush(colour);
     for (const auto& [from, to] : DashUnits(style, bar.left, bar.right, bar.Height(), visible.left, visible.right))
         dc.dc->FillRect({from, bar.top, to, bar.bottom}, *brush);
     ReleaseCachedBrush(brush);
@@ -367,9 +373,14 @@ void BORDER::FillLineVertical(VIEWDC& dc, const RECT& bar) const
 {
     if (!dc.dc || bar.IsEmpty())
         return;
+    CachedBrush brush = GetCachedBrush(colour);
+    if (!IsDashed(style)) {
+        dc.dc->FillRect(bar, *brush);
+        ReleaseCachedBrush(brush);
+        return;
+    }
     RECT visible;
     dc.dc->GetClipBox(visible);
-    CachedBrush brush = GetCachedBrush(colour);
     for (const auto& [from, to] : DashUnits(style, bar.top, bar.bottom, bar.Width(), visible.top, visible.bottom))
         dc.dc->FillRect({bar.left, from, bar.right, to}, *brush);
     ReleaseCachedBrush(brush);

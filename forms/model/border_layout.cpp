@@ -93,6 +93,11 @@ const DashPattern* PatternOf(uint8_t style)
 
 } // namespace
 
+bool IsDashed(uint8_t style)
+{
+    return PatternOf(style) != nullptr;
+}
+
 std::vector<std::pair<int32_t, int32_t>> DashUnits(
     uint8_t style, int32_t start, int32_t end, int32_t unit, int32_t visibleFrom, int32_t visibleTo)
 {

@@ -41,6 +41,9 @@ RECT LogicalToDevice(VIEWDC& dc, const RECT& rect);
 // A device rectangle back to logical units, plus the scroll origin.
 RECT DeviceToLogical(VIEWDC& dc, const RECT& device);
 
+// Whether a style draws its bars in dashes or dots rather than whole.
+bool IsDashed(uint8_t style);
+
 // The drawn units [start, end) of a bar from start to end in a dash style,
 // each unit as long as `unit`: the pattern ends on a drawn unit, the first
 // unit takes the excess, the last unit ends at the bar's end. Only the

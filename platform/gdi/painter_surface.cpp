@@ -72,18 +72,7 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
         painter.setRenderHints(kManaged & ~hints, false);
         painter.setRenderHints(hints, true);
     }
-    // A painter begun again has lost its clip: what was set is set anew.
-    if (!s.clip) {
-        if (painter.hasClipping())
-            painter.setClipping(false);
-        appliedClip_.reset();
-    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
-        if (s.clip->IsOutline())
-            painter.setClipPath(s.clip->Path());
-        else
-            painter.setClipRegion(s.clip->RectRegion());
-        appliedClip_ = s.clip;
-    }
+    ApplyClip(painter, s);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const QPainter::CompositionMode mode = raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver;
     if (painter.compositionMode() != mode)
@@ -102,6 +91,49 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
     if (painter.brush().style() != Qt::NoBrush)
         painter.setBrush(Qt::NoBrush);
     return painter;
+}
+
+void PainterSurface::ApplyClip(QPainter& painter, const DrawState& s)
+{
+    // A painter begun again has lost its clip: what was set is set anew.
+    if (!s.clip) {
+        if (painter.hasClipping())
+            painter.setClipping(false);
+        appliedClip_.reset();
+    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
+        if (s.clip->IsOutline())
+            painter.setClipPath(s.clip->Path());
+        else
+            painter.setClipRegion(s.clip->RectRegion());
+        appliedClip_ = s.clip;
+    }
+}
+
+void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, const QColor& colour)
+{
+    // A colour fill reads nothing of the painter's pen, brush, background or
+    // hints: only its transform, clip and composition are made right.
+    QPainter& painter = Painter();
+    if (painter.transform().type() != QTransform::TxNone)
+        painter.resetTransform();
+    if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const bool clipSet = painter.hasClipping() && appliedClip_ && s.clip && *appliedClip_ == *s.clip;
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (clipSet || !s.clip || s.clip->IsOutline() || !raster) {
+        ApplyClip(painter, s);
+        painter.fillRect(rect, colour);
+        return;
+    }
+    // On an image, under a clip of rectangles other than the painter's, the
+    // rectangle's parts inside them are filled unclipped: the same pixels,
+    // without a new clip for the painter to build.
+    if (painter.hasClipping())
+        painter.setClipping(false);
+    appliedClip_.reset();
+    for (const QRect& part : s.clip->RectRegion())
+        if (const QRect inside = part & rect; !inside.isEmpty())
+            painter.fillRect(inside, colour);
 }
 
 QBrush PainterSurface::PatternBrush(const Bitmap& bits, QRgb one, QRgb zero)
@@ -304,8 +336,17 @@ void PainterSurface::PatBlt(const DrawState& s, const RECT& r, uint32_t rop)
         break;
     }
     default: {
+        if (s.brush.style == BS_SOLID) {
+            FillSolid(s, rect, Colour(s.brush.colour));
+            break;
+        }
+        const QBrush brush = MakeBrush(s);
+        if (brush.style() == Qt::SolidPattern) {
+            FillSolid(s, rect, brush.color());
+            break;
+        }
         QPainter& painter = Begin(s, R2_COPYPEN);
-        FillRects(painter, MakeBrush(s), &rect, 1);
+        FillRects(painter, brush, &rect, 1);
         break;
     }
     }

@@ -35,6 +35,9 @@ protected:
 
 private:
     QPainter& Begin(const DrawState& s, int rop2);
+    void ApplyClip(QPainter& painter, const DrawState& s);
+    // PATCOPY with a brush of one colour: the colour filled straight in.
+    void FillSolid(const DrawState& s, const QRect& rect, const QColor& colour);
     QColor Colour(COLORREF c) const;
     QBrush MakeBrush(const DrawState& s, bool inverted = false);
     // The brush of a pattern in two colours, its image made once and kept

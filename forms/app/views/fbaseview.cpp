@@ -387,7 +387,11 @@ void FBASEVIEW::Paint(const QRegion& area)
 
 void FBASEVIEW::InvalidateRect(const RECT& rect, bool)
 {
-    invalid += QRect(rect.left, rect.top, rect.Width(), rect.Height()).normalized();
+    // A rectangle inside one already waiting adds nothing: results stored
+    // into many fields would otherwise grow the region by one each.
+    const QRect area = QRect(rect.left, rect.top, rect.Width(), rect.Height()).normalized();
+    if (std::none_of(invalid.begin(), invalid.end(), [&area](const QRect& r) { return r.contains(area); }))
+        invalid += area;
     if (paintPosted || !GetWindow())
         return;
     paintPosted = true;

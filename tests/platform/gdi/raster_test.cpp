@@ -183,6 +183,50 @@ TEST_F(Raster, ClippingLimitsDrawing)
     EXPECT_EQ(Pixel(32, 32), kGrey);
 }
 
+TEST_F(Raster, FillsKeepTheirOwnClipAndModeAfterOtherPrimitives)
+{
+    constexpr COLORREF kLeft = RGB(0x12, 0x9A, 0xF0);
+    // An XOR shape under one clip leaves the painter clipped and in XOR.
+    const Region corner = Region::Rect(40, 40, 60, 60);
+    dc.SelectClipRgn(&corner);
+    dc.SetROP2(R2_XORPEN);
+    dc.SelectObject(Brush::Solid(kBlue));
+    dc.Rectangle(40, 40, 50, 50);
+    dc.SetROP2(R2_COPYPEN);
+
+    // Two rectangles: a fill across both covers each, and only them.
+    Region pair = Region::Rect(0, 0, 10, 10);
+    pair.Combine(pair, Region::Rect(20, 0, 30, 10), RGN_OR);
+    dc.SelectClipRgn(&pair);
+    dc.FillRect({0, 0, 64, 10}, Brush::Solid(kRed));
+    EXPECT_EQ(Pixel(5, 5), kRed);
+    EXPECT_EQ(Pixel(25, 5), kRed);
+    EXPECT_EQ(Pixel(15, 5), kLeft);
+    EXPECT_EQ(Pixel(40, 5), kGrey);
+    EXPECT_EQ(Pixel(5, 10), kLeft);
+
+    // A pattern of one colour fills as that colour, inside its clip.
+    const uint8_t zeros[16] = {};
+    const Region strip = Region::Rect(0, 20, 8, 28);
+    dc.SelectClipRgn(&strip);
+    dc.SelectObject(Brush::Pattern(Bitmap::FromMonoBits(8, 8, zeros, 2)));
+    dc.SetTextColor(kBlue);
+    dc.PatBlt(0, 16, 16, 16, PATCOPY);
+    EXPECT_EQ(Pixel(0, 20), kBlue);
+    EXPECT_EQ(Pixel(7, 27), kBlue);
+    EXPECT_EQ(Pixel(8, 20), kLeft);
+    EXPECT_EQ(Pixel(0, 19), kLeft);
+
+    // Back under the first clip: the XOR shape's pixels stay, the fill
+    // replaces them and stops at the clip.
+    dc.SelectClipRgn(&corner);
+    dc.FillRect({30, 30, 64, 64}, Brush::Solid(kRed));
+    EXPECT_EQ(Pixel(40, 40), kRed);
+    EXPECT_EQ(Pixel(59, 59), kRed);
+    EXPECT_EQ(Pixel(39, 45), RGB(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(Pixel(60, 45), kGrey);
+}
+
 TEST_F(Raster, MonochromeBitmapsTakeTheTextAndBackgroundColours)
 {
     const uint8_t bits[] = {0x80, 0, 0x40, 0}; // 2 × 2: set at (0, 0) and (1, 1)
