@@ -261,8 +261,9 @@ TEST_F(PageSetupPrinterTest, PageSetupTurnsTheProgramsPrinter)
     ASSERT_NE(view, nullptr);
     for (const auto& [radio, orientation] :
         {std::pair {kLandscape, gdi::DMORIENT_LANDSCAPE}, {kPortrait, gdi::DMORIENT_PORTRAIT}}) {
-        ui::ScopedDialogHook hook([radio](ui::Dialog& running) {
-            SendClick(running.GetDlgItem(radio));
+        const int button = radio;
+        ui::ScopedDialogHook hook([button](ui::Dialog& running) {
+            SendClick(running.GetDlgItem(button));
             running.SendCommand(1, ui::BN_CLICKED);
         });
         ASSERT_TRUE(view->ExecuteCommand(ID_FILE_PAGE_SETUP));
