@@ -54,10 +54,7 @@ int FTEXTOBJ::DrawText(VIEWDC& dc, int16_t* heightOut)
             GetRegion(outline, dc, 0, nullptr);
             clip = gdi::Region::Polygon(std::vector<POINT>(outline.pt, outline.pt + 4));
         }
-        gdi::Region current;
-        if (device.GetClipRgn(current))
-            clip.Combine(clip, current, gdi::RGN_AND);
-        device.SelectClipRgn(&clip);
+        device.ExtSelectClipRgn(clip, gdi::RGN_AND);
     }
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const TEXTDRAWREQUEST request {.x = area.left,

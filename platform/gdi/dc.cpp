@@ -187,6 +187,20 @@ int DC::SelectClipRgn(const Region* region)
     return ClipType();
 }
 
+int DC::ExtSelectClipRgn(const Region& region, int mode)
+{
+    if (Kind() == DeviceKind::Picture)
+        return ERROR;
+    if (!state_.clip) {
+        state_.clip = region;
+    } else {
+        Region result;
+        result.Combine(*state_.clip, region, mode);
+        state_.clip = result;
+    }
+    return ClipType();
+}
+
 int DC::ExcludeClipRect(int left, int top, int right, int bottom)
 {
     if (Kind() == DeviceKind::Picture)

@@ -85,6 +85,9 @@ public:
     // Clipping. Regions are in device units and copied; rectangles logical.
     // A picture context does not clip: these answer ERROR there.
     int SelectClipRgn(const Region* region);
+    // The clip combined with region by mode (RGN_AND narrows it); without a
+    // clip, region becomes the clip.
+    int ExtSelectClipRgn(const Region& region, int mode);
     int ExcludeClipRect(int left, int top, int right, int bottom);
     // 1 and a copy of the clip region when there is one, else 0.
     int GetClipRgn(Region& out) const;

@@ -22,11 +22,7 @@ int DrawValueText(
     // Nothing of the value leaves its rectangle, on paper as on the screen:
     // the first line is drawn even when the rectangle is lower than it.
     // (A picture takes no clipping; there the layout's stop alone holds.)
-    gdi::Region clip = gdi::Region::Rect(device.LPtoDP(area).Normalized());
-    gdi::Region current;
-    if (device.GetClipRgn(current))
-        clip.Combine(clip, current, gdi::RGN_AND);
-    device.SelectClipRgn(&clip);
+    device.ExtSelectClipRgn(gdi::Region::Rect(device.LPtoDP(area).Normalized()), gdi::RGN_AND);
     const TEXTZOOM zoom {dc.zoomX, dc.zoomY, dc.originX, dc.originY};
     const TEXTDRAWREQUEST request {.x = area.left,
         .y = area.top,
