@@ -156,3 +156,17 @@ protected:
     FDOCUMENT doc {&host};
     EditorPane pane {doc};
 };
+
+// A box and a field on page 1, both selected.
+class SelectedBoxAndFieldTest : public EditorTest {
+protected:
+    SelectedBoxAndFieldTest()
+    {
+        box = AddBox({1440, 1440, 2880, 2880});
+        field = AddField({1440, 3600, 4320, 3888});
+        box->Select(&pane.view);
+        field->Select(&pane.view);
+    }
+    TestBox* box;
+    TestField* field;
+};

@@ -8,17 +8,8 @@
 
 namespace {
 
-class EditorMoveTest : public EditorTest {
+class EditorMoveTest : public SelectedBoxAndFieldTest {
 protected:
-    EditorMoveTest()
-    {
-        box = AddBox({1440, 1440, 2880, 2880});
-        field = AddField({1440, 3600, 4320, 3888});
-        box->Select(&pane.view);
-        field->Select(&pane.view);
-    }
-    TestBox* box;
-    TestField* field;
     EditorPane other {doc};
 };
 

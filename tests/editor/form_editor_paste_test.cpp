@@ -5,18 +5,7 @@
 
 namespace {
 
-class EditorPasteTest : public EditorTest {
-protected:
-    EditorPasteTest()
-    {
-        box = AddBox({1440, 1440, 2880, 2880});
-        field = AddField({1440, 3600, 4320, 3888});
-        box->Select(&pane.view);
-        field->Select(&pane.view);
-    }
-    TestBox* box;
-    TestField* field;
-};
+using EditorPasteTest = SelectedBoxAndFieldTest;
 
 TEST_F(EditorPasteTest, PastesLandAtTheVisibleCornerStepByStepAndJoinTheFillingOrder)
 {
