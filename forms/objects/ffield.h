@@ -4,6 +4,7 @@
 // data-entry switches.
 #pragma once
 
+#include "forms/fields/datatypes/end_edit_flags.h"
 #include "forms/fields/editor/texteditwnd_droplist.h"
 #include "forms/model/ffield_identity.h"
 #include "forms/model/formobj.h"
@@ -233,9 +234,9 @@ public:
     // selected.
     void Activate(OBJECT_VIEW* view, const POINT* point, int toggle, int typed);
     // Ends the edit: the data type's end-of-edit result (0 refused, the
-    // field stays in edit), or 1 with nothing to commit. skipStore also
-    // leaves the formulas alone.
-    int CommitEdit(OBJECT_VIEW* view, int skipParse, int skipStore);
+    // field stays in edit), or 1 with nothing to commit. A text not stored
+    // (flags.closeWhenRefused) also leaves the formulas alone.
+    int CommitEdit(OBJECT_VIEW* view, END_EDIT_FLAGS flags);
     // The field's help in a pop-up placed by the rectangle (screen pixels);
     // 0 when the field has no help text.
     virtual int ShowHelp(OBJECT_VIEW* view, const RECT& rect);

@@ -168,7 +168,7 @@ void FFIELD::Activate(OBJECT_VIEW* view, const POINT* point, int toggle, int typ
         ToggleCheck(view);
 }
 
-int FFIELD::CommitEdit(OBJECT_VIEW* view, int skipParse, int skipStore)
+int FFIELD::CommitEdit(OBJECT_VIEW* view, END_EDIT_FLAGS flags)
 {
     if (!pDataType)
         return 1;
@@ -188,14 +188,14 @@ int FFIELD::CommitEdit(OBJECT_VIEW* view, int skipParse, int skipStore)
     RECT update {0, 0, 0, 0};
     if (dc.IsSetUp())
         GetUpdateRect(update, dc, 1);
-    const int answer = pDataType->EndEdit(view, update, skipParse, skipStore);
+    const int answer = pDataType->EndEdit(view, update, flags);
     if (!answer)
         return 0;
     // The closed editor leaves the field's old picture: the value taken is
     // drawn afresh.
     if (view && !IsCheckBox() && update.right > update.left)
         view->InvalidateRect(update, true);
-    if (!skipStore && pDataType->bChanged && !IsCheckBox()) {
+    if (!flags.closeWhenRefused && pDataType->bChanged && !IsCheckBox()) {
         pDataType->bChanged = 0;
         if (OBJECT_DOCUMENT* document = view ? view->GetObjectDocument() : nullptr)
             document->Calculate(nFieldId);

@@ -152,7 +152,7 @@ TEST_F(CheckBoxWindowTest, SpaceAndBothMouseButtonsToggleAPlainCheckBox)
         EXPECT_EQ(Box(*plainBox).nChecked, step.after);
         EXPECT_EQ(view.host.calls, std::vector<std::string> {"calculate 20"});
     }
-    EXPECT_EQ(Box(*plainBox).EndEdit(&view, RECT {}, 0, 0), 1);
+    EXPECT_EQ(Box(*plainBox).EndEdit(&view, RECT {}, {}), 1);
     EXPECT_EQ(Box(*plainBox).GetWindow(), nullptr);
 }
 
@@ -165,7 +165,7 @@ TEST_F(CheckBoxWindowTest, ARadioButtonClearsTheOthersOfItsGroupAndStaysChecked)
     Click(first, Qt::LeftButton);
     EXPECT_EQ(Box(*radios[0]).nChecked, 1u) << "a checked radio button stays checked";
     EXPECT_TRUE(view.host.calls.empty());
-    Box(*radios[0]).EndEdit(&view, RECT {}, 0, 0);
+    Box(*radios[0]).EndEdit(&view, RECT {}, {});
 
     QWidget* third = Open(*radios[2]);
     Click(third, Qt::RightButton);
@@ -250,7 +250,7 @@ TEST_F(CheckBoxWindowTest, OpeningScrollsABoxPartlyOutOfSightIntoIt)
         Box(*plainBox).nTextPos = c.textPos;
         Open(*plainBox, c.device);
         EXPECT_EQ(view.scrolls, c.scrolls);
-        Box(*plainBox).EndEdit(&view, RECT {}, 0, 0);
+        Box(*plainBox).EndEdit(&view, RECT {}, {});
     }
     g_twipsPerDevice = 1;
 }

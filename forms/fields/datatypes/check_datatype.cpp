@@ -136,7 +136,7 @@ void CHECK_DATATYPE::ShowBox(OBJECT_VIEW& view, const RECT& editRect, FORMOBJ* f
         static_cast<int16_t>(distance[1].y - distance[0].y), field ? field->GetPage() : view.GetCurrentPage());
 }
 
-int CHECK_DATATYPE::EndEdit(OBJECT_VIEW* view, const RECT&, int, int)
+int CHECK_DATATYPE::EndEdit(OBJECT_VIEW* view, const RECT&, END_EDIT_FLAGS)
 {
     pControl.reset();
     pWindowOwner.reset();

@@ -32,7 +32,7 @@ public:
         uint8_t alignment, uint16_t textLimit, const uint32_t* background1, const uint32_t* background2,
         OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t handleValue) override;
     // Destroys the window and gives the focus back to the view; 1.
-    int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, int acceptWithoutCheck, int closeWhenRefused) override;
+    int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, END_EDIT_FLAGS flags) override;
     void SetFocus(uintptr_t) override;
     int Draw(VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t word, FORMOBJ* field,
         uint16_t outputMode) override;

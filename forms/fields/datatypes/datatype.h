@@ -6,6 +6,7 @@
 #pragma once
 
 #include "forms/fields/datatypes/column_limits.h"
+#include "forms/fields/datatypes/end_edit_flags.h"
 #include "forms/fields/editor/edithandle.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
@@ -62,11 +63,12 @@ public:
     virtual void CreateControl(const TEXTDRAWINFO& info, const RECT& editRect, const RECT& textRect, TEXTATTR attr,
         uint8_t alignment, uint16_t textLimit, const uint32_t* background1, const uint32_t* background2,
         OBJECT_VIEW* fillView, FORMOBJ* field, uintptr_t handleValue);
-    // Takes the editor's text, validates it unless acceptWithoutCheck and
-    // stores it unless closeWhenRefused; a refusal shows its message and
-    // keeps the editor open unless closeWhenRefused. 1 when the text was
-    // taken and the editor closed; 0 when refused, or without an editor.
-    virtual int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, int acceptWithoutCheck, int closeWhenRefused);
+    // Takes the editor's text, validates it unless flags.acceptWithoutCheck
+    // and stores it unless flags.closeWhenRefused; a refusal shows its
+    // message and keeps the editor open unless flags.closeWhenRefused. 1 when
+    // the text was taken and the editor closed; 0 when refused, or without an
+    // editor.
+    virtual int EndEdit(OBJECT_VIEW* view, const RECT& updateRect, END_EDIT_FLAGS flags);
     // Draws the value in the field's rectangle (twips); outputMode is the
     // drawing context's (1 fill view). 1.
     virtual int Draw(VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t word, FORMOBJ* field,

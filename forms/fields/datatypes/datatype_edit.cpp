@@ -80,7 +80,7 @@ void DATATYPE::CreateControl(const TEXTDRAWINFO& info, const RECT& editRect, con
     bChanged = 0;
 }
 
-int DATATYPE::EndEdit(OBJECT_VIEW*, const RECT&, int acceptWithoutCheck, int closeWhenRefused)
+int DATATYPE::EndEdit(OBJECT_VIEW*, const RECT&, END_EDIT_FLAGS flags)
 {
     if (!pEditHandle || !pEditHandle->Window())
         return 0;
@@ -95,15 +95,15 @@ int DATATYPE::EndEdit(OBJECT_VIEW*, const RECT&, int acceptWithoutCheck, int clo
     }
 
     std::string message;
-    if (!acceptWithoutCheck && !SetText(text, message, 1)) {
+    if (!flags.acceptWithoutCheck && !SetText(text, message, 1)) {
         ShowRefusal(message);
-        if (closeWhenRefused)
+        if (flags.closeWhenRefused)
             CloseEditor();
         return 0;
     }
-    if (!closeWhenRefused && !StoreText(text)) {
+    if (!flags.closeWhenRefused && !StoreText(text)) {
         ShowRefusal(message);
-        if (acceptWithoutCheck)
+        if (flags.acceptWithoutCheck)
             CloseEditor();
         return 0;
     }

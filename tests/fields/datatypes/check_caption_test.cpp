@@ -204,7 +204,7 @@ TEST_F(CheckCaption, TheBoxWithTheFocusIsOutlinedInTheFillView)
     box.CreateControl(TEXTDRAWINFO {}, edit, RECT {}, TEXTATTR {}, 0, 0xFFFF, nullptr, nullptr, &view, &field, 0);
     ASSERT_NE(box.GetWindow(), nullptr);
     EXPECT_EQ(dotted(), 1);
-    box.EndEdit(&view, RECT {}, 0, 0);
+    box.EndEdit(&view, RECT {}, {});
     EXPECT_EQ(dotted(), 0);
 }
 

@@ -30,7 +30,7 @@ TEST(DataTypeBase, EveryOperationHasItsDefault)
     EXPECT_EQ(base.GetRule(negate, text, message), 0);
     TEXTEDITWND* window = nullptr;
     EXPECT_EQ(base.GetControl(window), 0);
-    EXPECT_EQ(base.EndEdit(nullptr, RECT {}, 0, 0), 0) << "no control: nothing taken";
+    EXPECT_EQ(base.EndEdit(nullptr, RECT {}, {}), 0) << "no control: nothing taken";
     base.ShowControl(0);
     EXPECT_EQ(base.bShown, 0);
     base.wErrorId = 400;

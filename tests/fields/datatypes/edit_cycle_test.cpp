@@ -93,10 +93,7 @@ protected:
             Press(*wnd, 0, QString(QChar(c)));
         ASSERT_EQ(wnd->GetText(), text);
     }
-    static int End(DATATYPE& type, int acceptWithoutCheck = 0, int closeWhenRefused = 0)
-    {
-        return type.EndEdit(nullptr, RECT {}, acceptWithoutCheck, closeWhenRefused);
-    }
+    static int End(DATATYPE& type, END_EDIT_FLAGS flags = {}) { return type.EndEdit(nullptr, RECT {}, flags); }
 
     std::vector<std::string> boxes;
     ui::ScopedMessageBoxHook hook;
@@ -168,8 +165,8 @@ TEST_F(EditCycle, EndingTakesChecksStoresAndClosesByItsTwoFlags)
 {
     struct Case {
         const char* typed;
-        int acceptWithoutCheck;
-        int closeWhenRefused;
+        bool acceptWithoutCheck;
+        bool closeWhenRefused;
         const char* box; // nullptr: no message box
         bool open;
         int result;
@@ -196,7 +193,8 @@ TEST_F(EditCycle, EndingTakesChecksStoresAndClosesByItsTwoFlags)
         Open(number);
         Type(number, c.typed);
         boxes.clear();
-        EXPECT_EQ(End(number, c.acceptWithoutCheck, c.closeWhenRefused), c.result);
+        EXPECT_EQ(End(number, {.acceptWithoutCheck = c.acceptWithoutCheck, .closeWhenRefused = c.closeWhenRefused}),
+            c.result);
         EXPECT_EQ(boxes, c.box ? std::vector<std::string> {c.box} : std::vector<std::string> {});
         EXPECT_EQ(Editor(number) != nullptr, c.open);
         EXPECT_EQ(number.pEditSite != nullptr, c.open);
@@ -246,7 +244,7 @@ TEST_F(EditCycle, EachKindRefusesWithItsOwnMessage)
         ASSERT_NE(Editor(*c.type), nullptr);
         EXPECT_EQ(c.type->IsEmpty(), 1);
         boxes.clear();
-        EXPECT_EQ(End(*c.type, 1, 1), 1) << "closed unread";
+        EXPECT_EQ(End(*c.type, {.acceptWithoutCheck = true, .closeWhenRefused = true}), 1) << "closed unread";
         EXPECT_TRUE(boxes.empty());
         EXPECT_EQ(Editor(*c.type), nullptr);
         EXPECT_EQ(c.type->IsEmpty(), 1);

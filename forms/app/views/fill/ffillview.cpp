@@ -28,7 +28,7 @@ void FFILLVIEW::EndFilling()
 {
     // An editor still open goes without its text.
     if (currentField) {
-        currentField->CommitEdit(this, 1, 1);
+        currentField->CommitEdit(this, {.acceptWithoutCheck = true, .closeWhenRefused = true});
         currentField = nullptr;
     }
     textFormatting = false;
@@ -136,7 +136,7 @@ void FFILLVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* dea
         activated && activated->GetWindow() && window && window->isAncestorOf(activated->GetWindow()))
         return;
     if (currentField) {
-        currentField->CommitEdit(this, 1, 1);
+        currentField->CommitEdit(this, {.acceptWithoutCheck = true, .closeWhenRefused = true});
         textFormatting = false;
         currentField = nullptr;
     }

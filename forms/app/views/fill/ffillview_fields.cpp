@@ -86,7 +86,7 @@ int FFILLVIEW::CommitCurrentField(int skipParse, int skipStore)
 {
     if (!currentField)
         return 1;
-    if (!currentField->CommitEdit(this, skipParse, skipStore))
+    if (!currentField->CommitEdit(this, {.acceptWithoutCheck = skipParse != 0, .closeWhenRefused = skipStore != 0}))
         return 0;
     editRepaintRect = {0, 0, 0, 0};
     textFormatting = false;
@@ -122,7 +122,7 @@ void FFILLVIEW::MoveToField(bool forward)
     }
     if (!found || found == currentField)
         return;
-    if (!currentField->CommitEdit(this, 0, 0))
+    if (!currentField->CommitEdit(this, {}))
         return;
     textFormatting = false;
     SetCurrentField(found);
@@ -147,7 +147,7 @@ void FFILLVIEW::OnLButtonDown(POINT device)
     auto* field = dynamic_cast<FFIELD*>(hit);
     if (!field || !doc->GetTabOrder().Contains(field))
         return;
-    if (currentField && !currentField->CommitEdit(this, 0, 0))
+    if (currentField && !currentField->CommitEdit(this, {}))
         return;
     currentField = field;
     textFormatting = false;

@@ -48,7 +48,7 @@ public:
     void CreateControl(const TEXTDRAWINFO&, const RECT&, const RECT&, TEXTATTR, uint8_t, uint16_t, const uint32_t*,
         const uint32_t*, OBJECT_VIEW*, FORMOBJ*, uintptr_t) override
     {}
-    int EndEdit(OBJECT_VIEW*, const RECT&, int, int) override
+    int EndEdit(OBJECT_VIEW*, const RECT&, END_EDIT_FLAGS) override
     {
         OPERAND operand {};
         operand.nType = kOperandNumber;
@@ -92,7 +92,7 @@ void CommitFieldInFillView(benchmark::State& state)
     StartQt();
     Form form(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        if (!form.source->CommitEdit(&form.view, 0, 0))
+        if (!form.source->CommitEdit(&form.view, {}))
             state.SkipWithError("refused");
 }
 BENCHMARK(CommitFieldInFillView)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
