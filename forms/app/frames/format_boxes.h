@@ -5,18 +5,14 @@
 // be applied.
 #pragma once
 
+#include "forms/app/views/bar_box_ids.h"
+#include "forms/app/views/bar_combo_values.h"
 #include "forms/document/font_lists.h"
 
 #include <QComboBox>
 
 #include <functional>
 #include <string>
-
-inline constexpr unsigned ID_ZOOM_BOX = 101;
-inline constexpr unsigned ID_STYLE_BOX = 111;
-inline constexpr unsigned ID_SIZE_BOX = 112;
-inline constexpr unsigned ID_FACE_BOX = 113;
-inline constexpr unsigned ID_ROTATION_BOX = 183;
 
 class BarComboBox : public QComboBox {
 public:
@@ -46,13 +42,6 @@ private:
 
 using FONTCOMBO = BarComboBox;
 using ZOOMCOMBO = BarComboBox;
-
-// The text of the selected entry; with no selection the box's text; when
-// that is empty "Times New Roman".
-std::string GetComboSelText(const QComboBox& combo);
-// The size of the selected entry, read from the number it shows (the sizes
-// give it when the entry shows none); 0 with nothing selected.
-uint16_t GetComboSelValue(const QComboBox& combo, const FontSizeList& sizes);
 
 // Refills the typeface box with the names, keeping the selected face
 // selected when it is still listed.

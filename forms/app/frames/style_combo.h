@@ -4,6 +4,8 @@
 // when its list drops down, closes and when it loses the focus.
 #pragma once
 
+#include "forms/app/views/style_box_owner.h"
+
 #include <QComboBox>
 
 #include <cstdint>
@@ -13,20 +15,11 @@
 #include <vector>
 
 class QToolBar;
-class STYLECOMBO;
 
 inline constexpr int kStyleComboId = 111;
 inline constexpr int kStyleComboWidth = 125;
 // The box's place among the format bar's items.
 inline constexpr int kStyleComboSlot = 19;
-
-// The view that fills the box and takes its choice.
-class STYLE_BOX_OWNER {
-public:
-    virtual ~STYLE_BOX_OWNER() = default;
-    // CBN_DROPDOWN, CBN_CLOSEUP or CBN_KILLFOCUS from the box.
-    virtual void OnStyleBoxNotify(STYLECOMBO& box, unsigned code) = 0;
-};
 
 class STYLECOMBO : public QComboBox {
 public:

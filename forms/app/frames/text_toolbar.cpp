@@ -1,6 +1,6 @@
 #include "forms/app/frames/text_toolbar.h"
 
-#include "forms/app/frames/rotation_box.h"
+#include "forms/app/views/rotation_box.h"
 #include "forms/document/font_table.h"
 #include "forms/res/command_ids.h"
 

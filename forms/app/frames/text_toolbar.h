@@ -6,6 +6,7 @@
 
 #include "forms/app/frames/format_boxes.h"
 #include "forms/app/frames/program_tool_bar.h"
+#include "forms/app/views/format_bar.h"
 #include "forms/model/textattr.h"
 
 #include <string>
@@ -26,17 +27,20 @@ inline constexpr int kStyleBoxWidth = 125;
 // 4 justified); -1 for any other code.
 int AlignmentImage(uint8_t code);
 
-class TEXTTOOLBAR : public ProgramToolBar {
+class TEXTTOOLBAR
+    : public ProgramToolBar
+    , public FORMAT_BAR {
 public:
     explicit TEXTTOOLBAR(QWidget* parent);
 
-    FONTCOMBO* GetFaceCombo() const { return face_; }
-    FONTCOMBO* GetSizeCombo() const { return size_; }
-    ZOOMCOMBO* GetRotationCombo() const { return rotation_; }
+    QToolBar& GetToolBar() override { return *this; }
+    FONTCOMBO* GetFaceCombo() const override { return face_; }
+    FONTCOMBO* GetSizeCombo() const override { return size_; }
+    ZOOMCOMBO* GetRotationCombo() const override { return rotation_; }
     // The box standing in slot 19, when one was put there.
-    QComboBox* GetStyleCombo() const;
+    QComboBox* GetStyleCombo() const override;
     // The sizes the size box lists.
-    const FontSizeList& GetSizes() const { return sizes_; }
+    const FontSizeList& GetSizes() const override { return sizes_; }
 
     // The typeface box from the faces ("Times New Roman" selected), the
     // size box for that face ("12" selected), the rotation box's angles.
@@ -44,9 +48,9 @@ public:
     // Shows the attributes' size (twips ÷ 20, "%i", its entry added in its
     // place when missing) and face (selected, or typed in the box when not
     // listed) where they differ from the ones shown, or always when forced.
-    void SetTextFormat(const TEXTATTR& attr, bool force);
+    void SetTextFormat(const TEXTATTR& attr, bool force) override;
     // Gives the alignment button the picture of the code when it changed.
-    void SetAlignment(uint8_t code);
+    void SetAlignment(uint8_t code) override;
     uint8_t GetAlignment() const { return alignment_; }
 
 protected:

@@ -33,7 +33,7 @@ void AppViewHost::SetPageText(std::string_view text)
         frame->SetPageText(text);
 }
 
-TEXTTOOLBAR* AppViewHost::GetTextToolBar()
+FORMAT_BAR* AppViewHost::GetTextToolBar()
 {
     FFRAME* frame = app_.GetMainFrame();
     return frame ? frame->GetTextToolBar() : nullptr;

@@ -19,7 +19,7 @@ public:
     void SetPosText(std::string_view text) override;
     void SetSizeText(std::string_view text) override;
     void SetPageText(std::string_view text) override;
-    TEXTTOOLBAR* GetTextToolBar() override;
+    FORMAT_BAR* GetTextToolBar() override;
     QMainWindow* GetMainWindow() override;
     std::vector<VIEW_MENU_ITEM> GetContextMenu(int index) override;
 

@@ -273,7 +273,7 @@ protected:
     // The host's drawing preferences, or the defaults without a host.
     VIEW_SETTINGS Settings() const;
     // The host's format bar, or null.
-    TEXTTOOLBAR* TextBar() const { return host ? host->GetTextToolBar() : nullptr; }
+    FORMAT_BAR* TextBar() const { return host ? host->GetTextToolBar() : nullptr; }
     // Paints what is invalid now.
     void Paint(const QRegion& area);
     void InvalidateAll();

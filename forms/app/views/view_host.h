@@ -10,7 +10,7 @@
 #include <vector>
 
 class QMainWindow;
-class TEXTTOOLBAR;
+class FORMAT_BAR;
 
 namespace gdi {
 struct DevMode;
@@ -43,7 +43,7 @@ public:
     virtual void SetSizeText(std::string_view text) = 0;
     virtual void SetPageText(std::string_view text) = 0;
     // The format bar, or null when the frame has none.
-    virtual TEXTTOOLBAR* GetTextToolBar() = 0;
+    virtual FORMAT_BAR* GetTextToolBar() = 0;
     // The main window, disabled while a job prints; null without one.
     virtual QMainWindow* GetMainWindow() = 0;
     // The lines of the design view's shortcut menu of the index; none past

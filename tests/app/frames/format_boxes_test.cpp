@@ -1,7 +1,7 @@
 #include "forms/app/frames/format_boxes.h"
-#include "forms/app/frames/rotation_box.h"
 #include "forms/app/frames/std_toolbar.h"
 #include "forms/app/frames/text_toolbar.h"
+#include "forms/app/views/rotation_box.h"
 #include "forms/document/font_table.h"
 
 #include "platform/ui/cmd_target.h"

@@ -12,7 +12,7 @@ public:
     void SetPosText(std::string_view) override {}
     void SetSizeText(std::string_view) override {}
     void SetPageText(std::string_view) override {}
-    TEXTTOOLBAR* GetTextToolBar() override { return nullptr; }
+    FORMAT_BAR* GetTextToolBar() override { return nullptr; }
     QMainWindow* GetMainWindow() override { return nullptr; }
     std::vector<VIEW_MENU_ITEM> GetContextMenu(int index) override { return LoadContextMenu(index); }
 

@@ -4,9 +4,9 @@
 // page's snap grid, deletion and Undo Deletion.
 #pragma once
 
-#include "forms/app/frames/style_combo.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/app/views/fdroptarget.h"
+#include "forms/app/views/style_box_owner.h"
 #include "forms/dialogs/styles/style_site.h"
 #include "forms/editor/editor_listener.h"
 #include "forms/model/border.h"

@@ -3,8 +3,8 @@
 // Cancel, or, when the selection has no such attribute, on the attribute
 // that new objects take; the appearance sheet works on one object the same
 // way; the alignment commands and the format bar's refresh.
-#include "forms/app/frames/text_toolbar.h"
 #include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/format_bar.h"
 #include "forms/dialogs/appearance/align_menu.h"
 #include "forms/dialogs/appearance/fontdialog.h"
 #include "forms/dialogs/appearance/line_format_dlg.h"
@@ -531,10 +531,10 @@ void FDESIGNVIEW::OnTextAlignmentMenu()
     QPoint corner;
     QWidget* owner = GetWindow();
     QWidget* anchor = nullptr;
-    if (TEXTTOOLBAR* bar = TextBar()) {
-        for (QAction* action : bar->actions())
+    if (FORMAT_BAR* bar = TextBar()) {
+        for (QAction* action : bar->GetToolBar().actions())
             if (ui::CommandBar::CommandId(*action) == ID_TEXT_ALIGNMENT)
-                anchor = bar->widgetForAction(action);
+                anchor = bar->GetToolBar().widgetForAction(action);
     }
     if (anchor)
         corner = anchor->mapToGlobal(QPoint(0, anchor->height()));

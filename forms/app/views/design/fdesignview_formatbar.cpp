@@ -2,9 +2,11 @@
 // buttons, the typeface, size and rotation boxes read back when they lose
 // the focus, and the bar shown from the selection or the new-object
 // attributes.
-#include "forms/app/frames/rotation_box.h"
-#include "forms/app/frames/text_toolbar.h"
+#include "forms/app/views/bar_box_ids.h"
+#include "forms/app/views/bar_combo_values.h"
 #include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/format_bar.h"
+#include "forms/app/views/rotation_box.h"
 #include "forms/dialogs/controls/colour_menu.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
@@ -17,6 +19,8 @@
 #include "platform/ui/command_bar.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QToolBar>
 #include <QWidget>
 
 namespace {
@@ -78,7 +82,7 @@ void FDESIGNVIEW::RegisterFormatBarCommands()
         cmdUI.Enable(true);
         RefreshCurrentTextAttr();
         RefreshCurrentAlignment();
-        TEXTTOOLBAR* bar = TextBar();
+        FORMAT_BAR* bar = TextBar();
         if (!bar || bar->GetFaceCombo()->hasFocus() || bar->GetSizeCombo()->hasFocus())
             return;
         bar->SetTextFormat(GetTextAttr(), false);
@@ -88,7 +92,7 @@ void FDESIGNVIEW::RegisterFormatBarCommands()
     AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
         const int angle = RotationToShow();
         cmdUI.Enable(angle != kRotationNone);
-        TEXTTOOLBAR* bar = TextBar();
+        FORMAT_BAR* bar = TextBar();
         if (bar && !bar->GetRotationCombo()->hasFocus() && angle != rotationShown)
             UpdateRotationBox();
     });
@@ -118,10 +122,10 @@ void FDESIGNVIEW::OnTextColour()
     COLOUR_MENU menu(1, 0);
     QPoint corner;
     QWidget* anchor = nullptr;
-    if (TEXTTOOLBAR* bar = TextBar())
-        for (QAction* action : bar->actions())
+    if (FORMAT_BAR* bar = TextBar())
+        for (QAction* action : bar->GetToolBar().actions())
             if (ui::CommandBar::CommandId(*action) == ID_TEXT_COLOUR)
-                anchor = bar->widgetForAction(action);
+                anchor = bar->GetToolBar().widgetForAction(action);
     if (anchor)
         corner = anchor->mapToGlobal(QPoint(0, anchor->height()));
     else if (QWidget* window = GetWindow())
@@ -142,7 +146,7 @@ void FDESIGNVIEW::OnTextColour()
 
 void FDESIGNVIEW::OnSizeBox()
 {
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     if (!bar || !bar->GetSizeCombo() || bar->GetSizeCombo()->currentIndex() < 0)
         return;
     const uint16_t points = GetComboSelValue(*bar->GetSizeCombo(), bar->GetSizes());
@@ -158,7 +162,7 @@ void FDESIGNVIEW::OnSizeBox()
 
 void FDESIGNVIEW::OnFaceBox()
 {
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     FONT_TABLE* table = GetProgramFontTable();
     if (!bar || !bar->GetFaceCombo() || !table)
         return;
@@ -203,7 +207,7 @@ void FDESIGNVIEW::OnRotationBox()
 
 uint16_t FDESIGNVIEW::ReadRotationBox(const uint16_t* value)
 {
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
     if (!box)
         return 0;
@@ -212,7 +216,7 @@ uint16_t FDESIGNVIEW::ReadRotationBox(const uint16_t* value)
 
 void FDESIGNVIEW::UpdateRotationBox()
 {
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
     if (!box)
         return;
@@ -230,7 +234,7 @@ void FDESIGNVIEW::UpdateRotationBox()
 
 void FDESIGNVIEW::ShowFormatBar()
 {
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     if (!bar)
         return;
     bar->SetTextFormat(GetTextAttr(), false);

@@ -1,8 +1,9 @@
 // The design view's styles: the Style Manager command, the current style of
 // each kind for new objects, the attributes a style gives new objects, and
 // the format bar's style box.
-#include "forms/app/frames/text_toolbar.h"
+#include "forms/app/frames/style_combo.h"
 #include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/format_bar.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/dialogs/styles/style_names.h"
 #include "forms/document/fdocument.h"
@@ -112,7 +113,7 @@ STYLECOMBO* FDESIGNVIEW::GetStyleCombo()
 {
     if (testStyleCombo)
         return testStyleCombo;
-    TEXTTOOLBAR* bar = TextBar();
+    FORMAT_BAR* bar = TextBar();
     return bar ? dynamic_cast<STYLECOMBO*>(bar->GetStyleCombo()) : nullptr;
 }
 

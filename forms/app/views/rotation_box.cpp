@@ -1,4 +1,4 @@
-#include "forms/app/frames/rotation_box.h"
+#include "forms/app/views/rotation_box.h"
 
 #include <QRegularExpression>
 
