@@ -35,6 +35,23 @@ protected:
         box = Add(kTypeBox, {1440, 1440, 2880, 2880});
         field = AddField({1440, 3600, 4320, 3888});
     }
+    // Copies the selection and pastes it: the paste is refused with the
+    // message that it is too large, and the form stays as it was.
+    void ExpectCopyPastedRefusedAsTooLarge()
+    {
+        view.OnEditCopy();
+        doc->SetModified(false);
+        std::vector<std::string> shown;
+        ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
+            shown.push_back(request.text);
+            return ui::IDOK;
+        });
+        const std::vector<FORMOBJ*> before = Objects();
+        view.OnEditPaste();
+        EXPECT_EQ(shown, std::vector<std::string> {"Clipboard selection is too large to fit on the page."});
+        EXPECT_EQ(Objects(), before);
+        EXPECT_FALSE(doc->IsModified());
+    }
     FFIELD* AddField(RECT r)
     {
         auto* f = dynamic_cast<FFIELD*>(Add(kTypeField, r));
@@ -120,18 +137,7 @@ TEST_F(DesignerClipboardTest, ASelectionLargerThanThePageIsRefusedAndTheFormStay
 {
     FORMOBJ* wide = Add(kTypeBox, {0, 0, 12500, 1000});
     wide->Select(&view);
-    view.OnEditCopy();
-    doc->SetModified(false);
-    std::vector<std::string> shown;
-    ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
-        shown.push_back(request.text);
-        return ui::IDOK;
-    });
-    const std::vector<FORMOBJ*> before = Objects();
-    view.OnEditPaste();
-    EXPECT_EQ(shown, std::vector<std::string> {"Clipboard selection is too large to fit on the page."});
-    EXPECT_EQ(Objects(), before);
-    EXPECT_FALSE(doc->IsModified());
+    ExpectCopyPastedRefusedAsTooLarge();
     EXPECT_EQ(Selected(), std::vector<FORMOBJ*> {wide});
 }
 
@@ -143,18 +149,7 @@ TEST_F(DesignerClipboardTest, ASelectionWiderThanThirtyTwoBitsHoldIsRefusedToo)
     FORMOBJ* right = Add(kTypeBox, {2000000000, 0, 2000001000, 1000});
     left->Select(&view);
     right->Select(&view);
-    view.OnEditCopy();
-    doc->SetModified(false);
-    std::vector<std::string> shown;
-    ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
-        shown.push_back(request.text);
-        return ui::IDOK;
-    });
-    const std::vector<FORMOBJ*> before = Objects();
-    view.OnEditPaste();
-    EXPECT_EQ(shown, std::vector<std::string> {"Clipboard selection is too large to fit on the page."});
-    EXPECT_EQ(Objects(), before);
-    EXPECT_FALSE(doc->IsModified());
+    ExpectCopyPastedRefusedAsTooLarge();
 }
 
 TEST_F(DesignerClipboardTest, PasteIsOfferedOnlyWhenTheClipboardHoldsObjects)
