@@ -1,6 +1,7 @@
 // Opening a field's appearance sheet and showing every page, and one live
 // border change on 1,000 selected boxes with the repaint.
 #include "tests/app/support/view_test_support.h"
+#include "tests/common/offscreen_widgets.h"
 
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/appearance/objappdlg.h"
@@ -14,21 +15,7 @@
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
-
-void StartQt()
-{
-    static int argc = 1;
-    static char name[] = "appearance_benchmark";
-    static char* argv[] = {name, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Never destroyed: its clean-up at exit would reach the drawing
-    // layer's caches after they are gone.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 struct Designer {
     ProgramWideParts parts;
@@ -63,7 +50,7 @@ struct Designer {
 
 void FieldSheetThroughAllPages(benchmark::State& state)
 {
-    StartQt();
+    StartOffscreenWidgets();
     Designer designer;
     FORMOBJ* field = designer.Add(kTypeField, {1440, 1440, 4320, 1800});
     ui::ScopedDialogHook hook([](ui::Dialog& running) {
@@ -79,7 +66,7 @@ BENCHMARK(FieldSheetThroughAllPages)->Unit(benchmark::kMillisecond);
 
 void LiveBorderChangeOnAThousandBoxes(benchmark::State& state)
 {
-    StartQt();
+    StartOffscreenWidgets();
     Designer designer;
     for (int i = 0; i < 1000; ++i) {
         const int32_t x = 360 + (i % 40) * 280;

@@ -3,6 +3,7 @@
 // primitives (recorded once from the view's own drawing) straight onto the
 // screen, the least a repaint of that page can cost.
 #include "tests/app/support/view_test_support.h"
+#include "tests/common/offscreen_widgets.h"
 
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
@@ -19,7 +20,6 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -28,18 +28,6 @@ namespace {
 constexpr int kObjects = 2000;
 constexpr int kWidth = 1000;
 constexpr int kHeight = 1200;
-
-void StartQt()
-{
-    static int argc = 1;
-    static char name[] = "repaint_benchmark";
-    static char* argv[] = {name, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Never destroyed: its clean-up at exit would reach the drawing
-    // layer's caches after they are gone.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 // Boxes and bordered text objects by turns, 25 across and 80 down a
 // letter page.
@@ -149,7 +137,7 @@ std::vector<gdi::RecordedCall> RecordRepaint(Designer& designer)
 
 void RepaintView(benchmark::State& state)
 {
-    StartQt();
+    StartOffscreenWidgets();
     Designer designer;
     for (auto _ : state) {
         designer.view.RepaintAll();
@@ -162,7 +150,7 @@ BENCHMARK(RepaintView)->Unit(benchmark::kMillisecond);
 
 void RepaintPlainWidget(benchmark::State& state)
 {
-    StartQt();
+    StartOffscreenWidgets();
     std::vector<gdi::RecordedCall> calls;
     {
         Designer designer;
