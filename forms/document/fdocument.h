@@ -10,6 +10,7 @@
 #include "forms/document/test_fill_values.h"
 #include "forms/edit/filling_order.h"
 #include "forms/edit/undo_list.h"
+#include "forms/model/end_edit_flags.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/object_document.h"
 
@@ -143,9 +144,9 @@ public:
     // The document's fill view when it is the active view, else null.
     OBJECT_VIEW* GetActiveFillView();
     // 1 to go on: with no fill view, 1; else the fill view commits its
-    // current field with the two flags (0: refused, stop), and when the
-    // first flag is 0 every field is validated.
-    int CommitFieldEdit(int skipParse, int skipStore);
+    // current field with the flags (0: refused, stop), and unless the text
+    // is accepted without a check every field is validated.
+    int CommitFieldEdit(END_EDIT_FLAGS flags);
 
     // A test fill: it starts by keeping the fields' values, and when it
     // ends they are put back. Whatever writes the form in between writes

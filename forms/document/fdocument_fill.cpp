@@ -50,14 +50,14 @@ OBJECT_VIEW* FDOCUMENT::GetActiveFillView()
     return nullptr;
 }
 
-int FDOCUMENT::CommitFieldEdit(int skipParse, int skipStore)
+int FDOCUMENT::CommitFieldEdit(END_EDIT_FLAGS flags)
 {
     OBJECT_VIEW* view = GetActiveFillView();
     if (!view)
         return 1;
-    if (!view->CommitCurrentField(skipParse, skipStore))
+    if (!view->CommitCurrentField(flags))
         return 0;
-    return skipParse ? 1 : ValidateAllFields();
+    return flags.acceptWithoutCheck ? 1 : ValidateAllFields();
 }
 
 void FDOCUMENT::EndTestFill()

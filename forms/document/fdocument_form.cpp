@@ -61,7 +61,7 @@ bool FDOCUMENT::Serialize(io::Archive& archive)
         // without its text, and the fields show the form's own values
         // while it is written.
         if (IsTestFilling())
-            CommitFieldEdit(1, 1);
+            CommitFieldEdit({.acceptWithoutCheck = true, .closeWhenRefused = true});
         TEST_FILL_VALUES::Shown designed(testFillValues);
         WriteForm(ar);
         WriteTrailer(ar);

@@ -3,6 +3,7 @@
 // implement it.
 #pragma once
 
+#include "forms/model/end_edit_flags.h"
 #include "forms/model/geometry.h"
 #include "platform/gdi/dc.h"
 
@@ -174,13 +175,12 @@ public:
     virtual int AutoScroll(int16_t, int16_t, uint16_t) { return 0; }
 
     // What the document and a field being filled ask of the fill view:
-    // whether the view fills the form; its commit of the current field
-    // (skip taking the text, skip the rule check and recalculation), 1
+    // whether the view fills the form; its commit of the current field, 1
     // committed or nothing to commit, 0 refused; and its text-formatting
     // flag, set while the open editor keeps formatting. A view that fills
     // nothing has nothing to commit.
     virtual bool IsFillView() const { return false; }
-    virtual int CommitCurrentField(int, int) { return 1; }
+    virtual int CommitCurrentField(END_EDIT_FLAGS) { return 1; }
     virtual void SetTextFormatting(int) {}
 
     // What a field's list extent asks of the design view: where the mouse

@@ -4,8 +4,8 @@
 // data-entry switches.
 #pragma once
 
-#include "forms/fields/datatypes/end_edit_flags.h"
 #include "forms/fields/editor/texteditwnd_droplist.h"
+#include "forms/model/end_edit_flags.h"
 #include "forms/model/ffield_identity.h"
 #include "forms/model/formobj.h"
 #include "forms/model/textattr.h"

@@ -85,6 +85,11 @@ std::vector<ui::Document*> AppViewHost::Documents()
     return docTemplate ? docTemplate->Documents() : std::vector<ui::Document*> {};
 }
 
+bool AppViewHost::AllViewsOfIndex(const ui::Document& document, int index) const
+{
+    return CDynViewDocTemplate::AllViewsOfIndex(document, index);
+}
+
 std::string AppViewHost::GetPrinterName() const
 {
     return app_.GetPrinterName();

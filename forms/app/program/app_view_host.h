@@ -27,6 +27,7 @@ public:
     void SetViewSettings(const VIEW_SETTINGS& settings) override;
 
     std::vector<ui::Document*> Documents() override;
+    bool AllViewsOfIndex(const ui::Document& document, int index) const override;
 
     std::string GetPrinterName() const override;
     void ChoosePrinter(const std::string& name) override;

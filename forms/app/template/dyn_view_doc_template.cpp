@@ -149,6 +149,14 @@ bool CDynViewDocTemplate::HasViewOfIndex(const ui::Document& document, int index
         [&](const ui::View* view) { return IsViewOfIndex(*view, index); });
 }
 
+bool CDynViewDocTemplate::AllViewsOfIndex(const ui::Document& document, int index)
+{
+    auto* docTemplate = dynamic_cast<CDynViewDocTemplate*>(document.GetDocTemplate());
+    return docTemplate && std::all_of(document.Views().begin(), document.Views().end(), [&](const ui::View* view) {
+        return docTemplate->IsViewOfIndex(*view, index);
+    });
+}
+
 ui::View* CDynViewDocTemplate::SwitchView(ui::Frame& frame, int index, bool makeVisible)
 {
     ui::View* old = frame.GetActiveView();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/app/template/runtime_class.h"
+#include "forms/app/views/view_index.h"
 #include "forms/res/command_ids.h"
 
 #include "platform/ui/doc_template.h"
@@ -22,17 +23,6 @@ class Frame;
 class MainFrame;
 class View;
 } // namespace ui
-
-// The views by index; commands 32809 to 32814 switch to index id - 32809.
-enum ViewIndex {
-    kDesignView = 0,
-    kFillingOrderView = 1,
-    kFillView = 2,
-    kFieldMatchingView = 3,
-    kMathView = 4,
-    kFieldNamingView = 5,
-};
-inline constexpr int kViewCount = 6;
 
 struct ViewTableEntry {
     std::optional<ViewClass> viewClass;
@@ -95,6 +85,9 @@ public:
     bool IsViewOfIndex(const ui::View& view, int index) const;
     // True when some view of the document is of the indexed class.
     bool HasViewOfIndex(const ui::Document& document, int index) const;
+    // True when every view of the document is of the indexed class; false
+    // for a document of no such template.
+    static bool AllViewsOfIndex(const ui::Document& document, int index);
 
 private:
     void OnViewCommand(unsigned id);

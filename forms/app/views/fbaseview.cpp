@@ -2,7 +2,7 @@
 // window events and marks.
 #include "forms/app/views/fbaseview.h"
 
-#include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/views/view_index.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/model/fhint.h"
@@ -151,11 +151,7 @@ void FBASEVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
     case ID_VIEW_DESIGN + kFillView:
     case ID_VIEW_DESIGN + kFieldNamingView: {
         ui::Document* doc = GetDocument();
-        auto* docTemplate = doc ? dynamic_cast<CDynViewDocTemplate*>(doc->GetDocTemplate()) : nullptr;
-        const bool allDesign = doc && docTemplate
-            && std::all_of(doc->Views().begin(), doc->Views().end(),
-                [&](const ui::View* view) { return docTemplate->IsViewOfIndex(*view, kDesignView); });
-        cmdUI.Enable(allDesign);
+        cmdUI.Enable(doc && host && host->AllViewsOfIndex(*doc, kDesignView));
         break;
     }
     case ID_VIEW_DESIGN + kFieldMatchingView:

@@ -55,6 +55,9 @@ public:
 
     // The documents the program has open.
     virtual std::vector<ui::Document*> Documents() = 0;
+    // Whether every view of the document is of the indexed view class
+    // (view_index.h).
+    virtual bool AllViewsOfIndex(const ui::Document& document, int index) const = 0;
 
     // The current printer ("" for the PDF printer); choosing another makes
     // the frames show the forms for it.

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "forms/fields/datatypes/column_limits.h"
-#include "forms/fields/datatypes/end_edit_flags.h"
 #include "forms/fields/editor/edithandle.h"
+#include "forms/model/end_edit_flags.h"
 #include "forms/model/geometry.h"
 #include "forms/model/textattr.h"
 

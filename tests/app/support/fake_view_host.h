@@ -4,6 +4,7 @@
 #pragma once
 
 #include "forms/app/program/app_view_host.h"
+#include "forms/app/template/dyn_view_doc_template.h"
 
 #include "platform/gdi/printer_dev_mode.h"
 
@@ -20,6 +21,10 @@ public:
     void SetViewSettings(const VIEW_SETTINGS& changed) override { settings = changed; }
 
     std::vector<ui::Document*> Documents() override { return {}; }
+    bool AllViewsOfIndex(const ui::Document& document, int index) const override
+    {
+        return CDynViewDocTemplate::AllViewsOfIndex(document, index);
+    }
 
     std::string GetPrinterName() const override { return {}; }
     void ChoosePrinter(const std::string&) override {}

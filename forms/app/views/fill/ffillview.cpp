@@ -2,7 +2,7 @@
 // window events, activation and switching in and out.
 #include "forms/app/views/fill/ffillview.h"
 
-#include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/views/view_index.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/objects/ffield.h"

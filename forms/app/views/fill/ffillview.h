@@ -36,7 +36,7 @@ public:
     void SetCurrentField(FORMOBJ* field) override;
     // Commits the current field with the two flags; on success no field is
     // current. 1 committed or nothing to commit, 0 refused.
-    int CommitCurrentField(int skipParse, int skipStore) override;
+    int CommitCurrentField(END_EDIT_FLAGS flags) override;
     // The current field's open text editor, or null.
     TEXTEDITWND* CanEditCurrentField() const;
     FFIELD* GetCurrentField() const { return currentField; }

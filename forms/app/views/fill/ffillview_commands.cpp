@@ -31,7 +31,7 @@ bool FFILLVIEW::PrintFilled(bool direct)
     if (!doc)
         return false;
     FFIELD* kept = currentField;
-    if (!doc->CommitFieldEdit(0, 0))
+    if (!doc->CommitFieldEdit({}))
         return false;
     directPrint = direct;
     const bool printed = direct ? PrintDirect() : OnFilePrint();
@@ -47,7 +47,7 @@ void FFILLVIEW::OnFillPrintPreview()
     if (!doc)
         return;
     previewField = currentField;
-    if (!doc->CommitFieldEdit(0, 0)) {
+    if (!doc->CommitFieldEdit({})) {
         previewField = nullptr;
         return;
     }

@@ -82,11 +82,11 @@ void FFILLVIEW::SetCurrentField(FORMOBJ* object)
     field->SetFocus();
 }
 
-int FFILLVIEW::CommitCurrentField(int skipParse, int skipStore)
+int FFILLVIEW::CommitCurrentField(END_EDIT_FLAGS flags)
 {
     if (!currentField)
         return 1;
-    if (!currentField->CommitEdit(this, {.acceptWithoutCheck = skipParse != 0, .closeWhenRefused = skipStore != 0}))
+    if (!currentField->CommitEdit(this, flags))
         return 0;
     editRepaintRect = {0, 0, 0, 0};
     textFormatting = false;

@@ -108,7 +108,7 @@ TEST_F(FillPrintTest, PrintDirectWritesThePageWithItsValuesWhereTheScreenShowsTh
     ASSERT_FALSE(printed.isNull());
 
     // The screen's drawing of the page at 100 %, with no editor over it.
-    ASSERT_EQ(view->CommitCurrentField(1, 1), 1);
+    ASSERT_EQ(view->CommitCurrentField({.acceptWithoutCheck = true, .closeWhenRefused = true}), 1);
     const POINT corner = view->GetViewportOrg();
     gdi::ImageSurface screen(corner.x + printed.width(), corner.y + printed.height(), 96);
     {

@@ -1,5 +1,5 @@
-// How an edit ends: what DATATYPE::EndEdit and FFIELD::CommitEdit are asked
-// to do with the editor's text.
+// How an edit ends: what a commit of the field being filled, FFIELD::CommitEdit
+// and DATATYPE::EndEdit are asked to do with the editor's text.
 #pragma once
 
 struct END_EDIT_FLAGS {
