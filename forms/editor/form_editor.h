@@ -70,6 +70,28 @@ public:
     MoveResult MoveFrom(
         FORM_EDITOR& source, const std::function<std::unique_ptr<FSELECTION>()>& paste, const RECT& target);
 
+    // Copies, deletion and Undo Deletion (form_editor_move.cpp,
+    // form_editor_delete.cpp).
+    // Copies what another view of the form (the source, which may be this
+    // editor) has selected to this view: the source lets its selection go,
+    // then the paste's copies are placed at the target (page twips). False
+    // when nothing was placed.
+    bool CopyFrom(FORM_EDITOR& source, const std::function<std::unique_ptr<FSELECTION>()>& paste, const RECT& target);
+    // Deletes the selected objects (asking first for two or more when told
+    // to); the undo list keeps them for Undo Deletion. True when any object
+    // left the form, which is then modified.
+    bool DeleteSelection(bool ask);
+    // What the view hands over from the selection while a deletion runs:
+    // the undo step that takes the deleted objects (true when it holds
+    // them), and what deleting a group's member unlinked, kept when the
+    // step recorded it.
+    bool RecordDeletionUndo();
+    void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept);
+    bool CanUndoDeletion() const;
+    // The deleted objects back where they were, selected, the view on their
+    // page; false when there was nothing to undo.
+    bool UndoDeletion();
+
     // Pages (form_editor.cpp). Each deselects everything and empties the
     // undo list. Deleting the one page of a form keeps it, emptied.
     void AppendPage();
@@ -116,4 +138,6 @@ private:
     FSELECTION& selection;
     OBJECT_VIEW& view;
     EDITOR_LISTENER& listener;
+    // Set while a deletion runs once its undo step has taken the objects.
+    bool deletionKept = false;
 };

@@ -1,11 +1,12 @@
 // The form editor's moves within the form: the filling order that follows
-// a move, and objects moved from one view of the form to another, set
-// aside while their copies are pasted.
+// a move, objects moved from one view of the form to another, set aside
+// while their copies are pasted, and objects copied between views.
 #include "forms/editor/form_editor.h"
 
 #include "forms/document/fdocument.h"
 #include "forms/document/ptrarray.h"
 #include "forms/model/fobjlist.h"
+#include "forms/model/object_view.h"
 #include "forms/objects/fselection.h"
 
 #include <algorithm>
@@ -71,4 +72,16 @@ FORM_EDITOR::MoveResult FORM_EDITOR::MoveFrom(
         return MoveResult::PutBack;
     }
     return memberDragged ? MoveResult::MovedMemberLeft : MoveResult::Moved;
+}
+
+bool FORM_EDITOR::CopyFrom(
+    FORM_EDITOR& source, const std::function<std::unique_ptr<FSELECTION>()>& paste, const RECT& target)
+{
+    if (source.selection.GetCount() > 0) {
+        source.selection.Invalidate(&source.view);
+        source.selection.Deselect(&source.view);
+        source.view.UpdateWindow();
+    }
+    std::unique_ptr<FSELECTION> pasted = paste();
+    return pasted && PlaceDropped(*pasted, target);
 }

@@ -47,7 +47,17 @@ public:
             selection->NoteDeselected(count, this);
     }
 
+    // A deletion hands its undo step and what a group's member unlinked to
+    // the editor, as the design view does.
+    bool RecordDeletionUndo() override { return editor && editor->RecordDeletionUndo(); }
+    void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept) override
+    {
+        if (editor)
+            editor->KeepDeleted(std::move(unlinked), kept);
+    }
+
     FSELECTION* selection = nullptr;
+    FORM_EDITOR* editor = nullptr;
     uint16_t page = 1;
     RECT margins {720, 720, 11520, 15120};
     bool valid = true;
@@ -70,6 +80,7 @@ struct EditorPane {
         , editor(document, selection, view, listener)
     {
         view.selection = &selection;
+        view.editor = &editor;
         selection.SetPage(view.page);
     }
     // The view shows another page, with nothing selected.

@@ -1,7 +1,8 @@
 // The form editor's moves within the form: the filling order follows a move
-// that changes the fields' order on the form, and objects moved from one
-// view of the form to another are set aside while their copies are pasted
-// and put back when nothing could be pasted.
+// that changes the fields' order on the form, objects moved from one view
+// of the form to another are set aside while their copies are pasted and
+// put back when nothing could be pasted, and objects copied to another view
+// stay where they are beside their copies.
 #include "tests/editor/editor_fixture.h"
 
 #include "forms/document/ptrarray.h"
@@ -74,6 +75,41 @@ TEST_F(EditorMoveTest, AMoveToAnotherViewReplacesTheObjectsByTheirCopiesAtTheTar
     EXPECT_EQ(pane.selection.GetCount(), 0);
     EXPECT_EQ(other.selection.GetCount(), 2);
     EXPECT_EQ(other.listener.placed, 1);
+}
+
+TEST_F(EditorMoveTest, ACopyToAnotherViewKeepsTheObjectsAndAddsTheCopiesAtTheTarget)
+{
+    std::unique_ptr<FSELECTION> copy = CopyOfSelection(pane);
+    ASSERT_NE(copy, nullptr);
+    bool letGo = false;
+    EXPECT_TRUE(other.editor.CopyFrom(pane.editor,
+        [&] {
+            // The source has let its selection go before the paste runs.
+            letGo = pane.selection.GetCount() == 0 && Selected().empty();
+            return std::move(copy);
+        },
+        {5040, 5040, 5041, 5041}));
+    EXPECT_TRUE(letGo);
+    const std::vector<FORMOBJ*> objects = Objects();
+    ASSERT_EQ(objects.size(), 4u);
+    EXPECT_EQ(objects[0], box);
+    EXPECT_EQ(objects[1], field);
+    EXPECT_EQ(RectOf(box), (RECT {1440, 1440, 2880, 2880}));
+    EXPECT_EQ(RectOf(objects[2]), (RECT {5040, 5040, 6480, 6480}));
+    EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {objects[2], objects[3]}));
+    EXPECT_EQ(FillingOrder(), (std::vector<FORMOBJ*> {field, objects[3]}));
+    EXPECT_EQ(other.selection.GetCount(), 2);
+    EXPECT_EQ(other.listener.placed, 1);
+}
+
+TEST_F(EditorMoveTest, ACopyWhosePasteFailsLeavesTheFormAsItWas)
+{
+    EXPECT_FALSE(
+        other.editor.CopyFrom(pane.editor, [] { return std::unique_ptr<FSELECTION>(); }, {5000, 5000, 5001, 5001}));
+    EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, field}));
+    EXPECT_EQ(FillingOrder(), std::vector<FORMOBJ*> {field});
+    EXPECT_EQ(pane.selection.GetCount(), 0) << "the source let its selection go";
+    EXPECT_EQ(other.listener.placed, 0);
 }
 
 } // namespace

@@ -66,7 +66,7 @@ struct DesignWindow {
     {
         view.SetPage(page);
         view.SelectPage();
-        view.OnEditCopy();
+        view.GetClipboard().OnEditCopy();
     }
     ~DesignWindow()
     {
@@ -159,7 +159,7 @@ int Paste(const std::string& out)
 {
     FDOCUMENT doc;
     DesignWindow window(doc);
-    window.view.OnEditPaste();
+    window.view.GetClipboard().OnEditPaste();
     std::printf("pasted %d\n", window.view.GetSelection()->GetCount());
     return doc.OnSaveDocument(out) ? 0 : 3;
 }

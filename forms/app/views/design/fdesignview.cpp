@@ -42,7 +42,7 @@ FDESIGNVIEW::FDESIGNVIEW()
     currentFont.Reset();
     snap = IsSnapToGridOn();
     RegisterCommands();
-    RegisterTextCopy();
+    DESIGN_CLIPBOARD::RegisterTextCopy();
 }
 
 FDESIGNVIEW::~FDESIGNVIEW()
@@ -81,25 +81,18 @@ void FDESIGNVIEW::RegisterCommands()
     AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
     AddUpdate(ID_EDIT_CLEAR, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
     AddCommand(ID_EDIT_UNDO, [this](unsigned) { UndoDeletion(); });
-    AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(CanUndoDeletion()); });
+    AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(editor && editor->CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
-    AddCommand(ID_EDIT_COPY, [this](unsigned) { OnEditCopy(); });
-    AddUpdate(ID_EDIT_COPY, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->CanCopy()); });
-    AddCommand(ID_EDIT_CUT, [this](unsigned) { OnEditCut(); });
-    AddUpdate(ID_EDIT_CUT, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->CanCut()); });
-    AddCommand(ID_EDIT_PASTE, [this](unsigned) { OnEditPaste(); });
-    AddUpdate(ID_EDIT_PASTE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && CanPaste()); });
-    // Linked objects come with embedding.
-    AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
+    clipboard.RegisterCommands();
     RegisterFormatCommands();
     RegisterPageCommands();
-    RegisterArrangeCommands();
+    arrange.RegisterCommands();
     RegisterRulerCommands();
     RegisterFormatBarCommands();
-    RegisterDataCommands();
+    dataProperties.RegisterCommands();
     RegisterStyleCommands();
-    RegisterInsertCommands();
+    insert.RegisterCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)
@@ -118,10 +111,10 @@ void FDESIGNVIEW::OnInitialUpdate()
     if (FDOCUMENT* form = GetFormDocument(); form && !selection) {
         selection = std::make_unique<FSELECTION>(&form->GetObjects());
         selection->SetPage(static_cast<uint16_t>(currentPage));
-        editor = std::make_unique<FORM_EDITOR>(*form, *selection, *this, *this);
+        editor = std::make_unique<FORM_EDITOR>(*form, *selection, *this, clipboard);
     }
     if (QWidget* window = GetWindow())
-        dropTarget.Register(*window);
+        drop.GetDropTarget().Register(*window);
     ui::Document* doc = GetDocument();
     if (!doc)
         return;
@@ -193,7 +186,7 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
         // A text typed in place ends before another view takes the window.
         EndTextEdit();
         // The window takes drops only while it shows this view.
-        dropTarget.Revoke();
+        drop.GetDropTarget().Revoke();
         // The choices for new objects wait in the document.
         if (doc) {
             DESIGN_DEFAULTS& kept = doc->MakeDesignDefaults();
@@ -206,7 +199,7 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
         return;
     }
     if (QWidget* window = GetWindow())
-        dropTarget.Register(*window);
+        drop.GetDropTarget().Register(*window);
     if (auto* from = dynamic_cast<FBASEVIEW*>(other))
         SetZoom(from->GetZoom());
     if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr) {
@@ -249,7 +242,7 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
     // The view taking over: another view of this form, none at all, or a
     // view of another form (or this view itself, with its frame).
     const bool sameForm = activated && activated != this && activated->GetDocument() == GetDocument();
-    if ((sameForm || !activated) && !dragSource)
+    if ((sameForm || !activated) && !drop.IsDragSource())
         ClearSelection();
     else
         selection->Invalidate(this);
@@ -360,16 +353,5 @@ bool FDESIGNVIEW::GetMarginRect(RECT& out)
 
 bool FDESIGNVIEW::RecordDeletionUndo()
 {
-    FDOCUMENT* doc = GetFormDocument();
-    if (!doc)
-        return false;
-    const UNDO_REQUEST request {&doc->GetObjects(), doc, kUndoOrder};
-    // A deletion that the record would not capture (a member inside a
-    // group) is not kept: the list is emptied and the selection frees it.
-    if (!UNDO_LIST::CreateAction(kUndoOrder)->Capture(request)) {
-        doc->GetUndoList().Clear();
-        return false;
-    }
-    deletionKept = doc->GetUndoList().Record(request, 1) != nullptr;
-    return deletionKept;
+    return editor && editor->RecordDeletionUndo();
 }

@@ -4,11 +4,15 @@
 // page's snap grid, deletion and Undo Deletion.
 #pragma once
 
+#include "forms/app/views/design/design_arrange.h"
+#include "forms/app/views/design/design_clipboard.h"
+#include "forms/app/views/design/design_context_menu.h"
+#include "forms/app/views/design/design_data_properties.h"
+#include "forms/app/views/design/design_drop.h"
+#include "forms/app/views/design/design_insert.h"
 #include "forms/app/views/fbaseview.h"
-#include "forms/app/views/fdroptarget.h"
 #include "forms/app/views/style_box_owner.h"
 #include "forms/dialogs/styles/style_site.h"
-#include "forms/editor/editor_listener.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -17,39 +21,13 @@
 #include "forms/res/command_ids.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-class DATA_PROPS_SHEET;
 class FORM_EDITOR;
 class FSELECTION;
-namespace ui {
-class PopupMenu;
-}
-class SelectionDrag;
 class TEXTEDITWND;
 class UNDO_ACTION;
-
-// The format of a drag's description block, and string ids of the paste.
-inline constexpr const char* kFormatDragObject = "Quirewell95 Object";
-inline constexpr uint32_t kSelectionTooLarge = 207;
-
-// What a drag carries about the dragged selection (twips): its size, the
-// grab point from its top-left corner, its rotated extent and the grab
-// point from that extent's top-left corner. As bytes: eight little-endian
-// signed 32-bit values in that order.
-struct DRAG_DESCRIPTION {
-    SIZE size {0, 0};
-    POINT grab {0, 0};
-    SIZE extent {0, 0};
-    POINT extentOffset {0, 0};
-
-    std::string Encode() const;
-    // Null for a block shorter than 32 bytes, a negative size or extent, or
-    // a value outside +-32767: such a block counts as not offered.
-    static std::optional<DRAG_DESCRIPTION> Decode(const std::string& bytes);
-};
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -86,10 +64,8 @@ inline constexpr ToolCommand kToolCommands[] = {
 
 class FDESIGNVIEW
     : public FBASEVIEW
-    , public DragReceiver
     , public STYLE_SITE
-    , public STYLE_BOX_OWNER
-    , public EDITOR_LISTENER {
+    , public STYLE_BOX_OWNER {
 public:
     FDESIGNVIEW();
     ~FDESIGNVIEW() override;
@@ -216,37 +192,15 @@ public:
     void SetSnap(bool on) { snap = on; }
     bool GetSnap() const { return snap; }
 
-    // Clipboard (fdesignview_clipboard.cpp).
-    void OnEditCopy();
-    // Deletes the objects only when the clipboard took them.
-    void OnEditCut();
-    void OnEditPaste();
-    // Whether the clipboard offers objects to paste.
-    bool CanPaste();
-    // Moves the objects of a paste selection into the form, selected: a
-    // paste (no rectangle) at the visible top-left corner of the page plus
-    // the paste offset, a drop at the rectangle given (page twips). False
-    // when nothing was placed; a selection larger than the page is refused
-    // with a message.
-    bool PlacePasted(FSELECTION& paste, const RECT* dropAt);
-    // EDITOR_LISTENER: the message of a refused paste; after a placed one,
-    // the selection tool and the window brought up to date.
-    void PasteTooLarge() override;
-    void PastePlaced() override;
+    // The clipboard commands, and the form editor's listener for what it
+    // pastes and drops (design_clipboard.cpp).
+    DESIGN_CLIPBOARD& GetClipboard() { return clipboard; }
 
-    // Drag and drop (fdesignview_drop.cpp).
-    unsigned OnDragEnter(const ui::DataObject& data, unsigned keyState, POINT point) override;
-    unsigned OnDragOver(const ui::DataObject& data, unsigned keyState, POINT point) override;
-    void OnDragLeave() override;
-    bool OnDrop(const ui::DataObject& data, unsigned effect, POINT point) override;
-    bool CanDragScroll(int axis, bool forward) override;
-    void DragScroll(int axis, bool forward) override;
+    // Drag and drop (design_drop.cpp): the view's drop target hands the
+    // drags over its window to it.
+    DESIGN_DROP& GetDrop() { return drop; }
     // Feedback erased before the window scrolls under it.
     void OnScroll(Qt::Orientation orientation, int position) override;
-    FDROPTARGET& GetDropTarget() { return dropTarget; }
-    // 0 nothing shown, 1 copy or 2 move shown, 13 a place refused.
-    int GetDragFeedbackState() const { return drag.feedbackState; }
-    bool IsDragSource() const { return dragSource; }
 
     // Keys, deletion and Undo Deletion (fdesignview_keys.cpp).
     // Arrow keys move the selection to the next grid line; with Shift they
@@ -256,9 +210,9 @@ public:
     // opens the caption's editor and is typed there. True when taken.
     bool OnChar(const std::string& typed);
     // Deletes the selected objects (asking first for two or more when told
-    // to); the document's undo list keeps them for Undo Deletion.
+    // to); the form editor's undo list keeps them for Undo Deletion, which
+    // returns to the selection tool.
     void DeleteSelection(bool ask);
-    bool CanUndoDeletion();
     void UndoDeletion();
 
     // OBJECT_VIEW: what the tracker and the selection ask of the view.
@@ -357,37 +311,12 @@ public:
     // The base view's, then an object edited in place follows.
     void OnZoomChanged() override;
 
-    // Right-button menus (fdesignview_context.cpp): the popups of the
-    // context menu, by what is selected.
-    enum ContextPopup {
-        kPopupNoSelection = 0,
-        kPopupGroup = 1,
-        kPopupField = 2,
-        kPopupTable = 3,
-        kPopupSingle = 4,
-        kPopupMultiple = 5,
-        kPopupButton = 6,
-    };
-    int ContextPopupIndex() const;
-    // The popup's items, each enabled as its command's update says.
-    ui::PopupMenu MakeContextMenu(int index);
-    // Off the selection, the object under the point is selected first; then
-    // the popup for the selection shows at the point and its command runs.
+    // The right button (fdesignview_select.cpp): off the selection, the
+    // object under the point is selected first; then the context menu
+    // (design_context_menu.cpp) shows at the point and its command runs.
     void OnRButtonUp(POINT point);
+    DESIGN_CONTEXT_MENU& GetContextMenu() { return contextMenu; }
 
-    // Arrange commands (fdesignview_arrange.cpp). Grouping, ungrouping and
-    // radio groups empty the undo list.
-    void OnGroup();
-    void OnUngroup();
-    void OnGroupRadioButtons();
-    // The member of the selected group under the last press.
-    void OnSelectGroupMember();
-    // Inside the owning group for a selected member.
-    void OnBringToFront();
-    void OnSendToBack();
-    // The Align dialog, relative to each other (the top-left margin for one
-    // object), its limits the page's printable edges in the view's unit.
-    void OnAlignObjects();
     // A deleted member (or the group it dissolved) goes to the undo record.
     void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept) override;
 
@@ -441,19 +370,6 @@ private:
     // After a release without a drag: one selected object stays selected;
     // of several, the object under the press alone stays selected.
     void ReselectAtPress();
-    // Past the wait: the selection goes into a drag of its own data.
-    void RunDragDrop(SelectionDrag& wait);
-    // The feedback of a drag from elsewhere, drawn (or erased) by inversion.
-    void InvertFeedback(const RECT& onWindow);
-    void EraseDragFeedback();
-    // The view of this view's form whose selection is being dragged, if any.
-    FDESIGNVIEW* DragSourceOfForm();
-    // The drop of a drag that started in this view or another of its form.
-    bool DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& data, unsigned effect, POINT point);
-    // A paste selection holding what the drop carries; null when nothing.
-    std::unique_ptr<FSELECTION> PasteDropped(const ui::DataObject& data);
-    // Makes this view's child frame and this view active.
-    void ActivateForDrop();
     // Deselects everything and repaints at once.
     void ClearSelection();
     void RubberBand(POINT point);
@@ -464,11 +380,8 @@ private:
     // Moves (or with size, sizes) the selection to the next grid line.
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
-    // A copied text object carries its text for other programs.
-    static void RegisterTextCopy();
     void RegisterFormatCommands();
     void RegisterPageCommands();
-    void RegisterArrangeCommands();
     void RegisterRulerCommands();
     void RegisterFormatBarCommands();
     // The text-style buttons: set the byte to the value, or back to 0 when
@@ -482,40 +395,29 @@ private:
     // the selection's with the selection tool; negative for none (the box
     // stays enabled when the selected objects turn but differ).
     int RotationToShow() const;
-    // Data Properties (fdesignview_data.cpp).
-    void RegisterDataCommands();
-    void OnDataProperties();
-    void WriteBackDataProperties(
-        DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore);
     void RegisterStyleCommands();
-    // Insert > Date / Time into the text edited in place (fdesignview_insert.cpp).
-    void RegisterInsertCommands();
-    void OnInsertDateTime();
     // Hands a page hint to the form's other views.
     void SendPageHint(uint8_t kind, uint16_t page);
 
     std::unique_ptr<FSELECTION> selection;
     std::unique_ptr<FORM_EDITOR> editor;
-    // A drag over this view: what it carries and what it shows.
-    struct DragState {
-        bool objectOffered = false;
-        DRAG_DESCRIPTION description;
-        POINT feedbackOrigin {0, 0};
-        int feedbackState = 0;
-        bool droppedHere = false;
-        // The feedback rectangle drawn from elsewhere (window pixels).
-        std::optional<RECT> shown;
-    } drag;
-    // The wait loop of this view's own drag while its drag runs.
-    SelectionDrag* ownDrag = nullptr;
-    FDROPTARGET dropTarget {*this};
+    // The groups of the view's work that have classes of their own: the
+    // arrange commands (design_arrange.cpp), Data Properties
+    // (design_data_properties.cpp) and Insert Date / Time
+    // (design_insert.cpp) register their commands on the view; some reach
+    // the view's tracking state and repaints.
+    friend class DESIGN_ARRANGE;
+    friend class DESIGN_CLIPBOARD;
+    friend class DESIGN_DROP;
+    DESIGN_DROP drop {*this};
+    DESIGN_CLIPBOARD clipboard {*this};
+    DESIGN_ARRANGE arrange {*this};
+    DESIGN_CONTEXT_MENU contextMenu {*this};
+    DESIGN_DATA_PROPERTIES dataProperties {*this};
+    DESIGN_INSERT insert {*this};
     uint8_t tool = kSelectionTool;
     bool snap = true;
     bool outOfPlace = false;
-    // Set while this view drags its selection.
-    bool dragSource = false;
-    // Set while a deletion runs once its undo record has taken the objects.
-    bool deletionKept = false;
     // Set while a format dialog or the appearance sheet runs.
     bool dialogOpen = false;
     POINT mouseDown {0, 0};

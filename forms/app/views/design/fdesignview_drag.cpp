@@ -65,8 +65,8 @@ void FDESIGNVIEW::DragSelection(POINT point)
     VIEWDC dc(this, kOwnWindow);
     if (!dc.IsSetUp())
         return;
-    SelectionDrag drag(*this, dc, point, dragSource);
-    drag.SetHandOver([this](SelectionDrag& wait) { RunDragDrop(wait); });
+    SelectionDrag drag(*this, dc, point, drop.DragSourceFlag());
+    drag.SetHandOver([this](SelectionDrag& wait) { drop.RunDragDrop(wait); });
     {
         ui::ScopedCapture capture(*window);
         KeyEndsWait keys(*window, drag);
@@ -105,4 +105,11 @@ void FDESIGNVIEW::ReselectAtPress()
     UpdateWindow();
     ShowSelectionPosSize();
     SetFocus();
+}
+
+void FDESIGNVIEW::OnScroll(Qt::Orientation orientation, int position)
+{
+    drop.EraseBeforeScroll();
+    FBASEVIEW::OnScroll(orientation, position);
+    FollowEditedObject();
 }

@@ -1,17 +1,16 @@
 // The design view's keyboard and deletion: arrow keys on the page's grid,
-// typing into a check box's caption, Delete and Clear, and Undo Deletion
-// through the document's undo list.
+// typing into a check box's caption, Delete and Clear, and Undo Deletion,
+// which the form editor carries out.
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/edit/fgrid.h"
+#include "forms/editor/form_editor.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fselection.h"
 
 #include <Qt>
-
-#include <vector>
 
 namespace {
 
@@ -99,50 +98,24 @@ void FDESIGNVIEW::MoveSelectionByKey(uint16_t key, bool size)
 
 void FDESIGNVIEW::DeleteSelection(bool ask)
 {
-    FDOCUMENT* doc = GetFormDocument();
-    if (!doc || !selection || selection->GetCount() == 0)
+    if (!GetFormDocument() || !editor || !selection || selection->GetCount() == 0)
         return;
-    FOBJLIST& objects = doc->GetObjects();
-    // A group's member hands what it unlinks over itself (KeepDeleted).
-    const bool member = selection->GetOwningGroup() != nullptr;
-    std::vector<FORMOBJ*> chosen;
-    for (FORMOBJ* o = member ? nullptr : objects.GetHead(); o; o = o->GetNext())
-        if (o->IsSelected(nullptr))
-            chosen.push_back(o);
-    const uint16_t before = objects.GetCount();
-    deletionKept = false;
-    selection->Delete(this, 0, ask ? 0 : 1);
-    // Unlinked objects were freed by the selection, unless the undo record
-    // took them: the record then owns them.
-    if (deletionKept)
-        for (FORMOBJ* o : chosen)
-            if (!objects.Contains(o))
-                doc->GetUndoList().Keep(std::unique_ptr<FORMOBJ>(o));
-    deletionKept = false;
-    const bool deleted = objects.GetCount() != before;
+    editor->DeleteSelection(ask);
     UpdateWindow();
     ClearPosSize();
-    if (deleted)
-        doc->SetModified(true);
-}
-
-bool FDESIGNVIEW::CanUndoDeletion()
-{
-    FDOCUMENT* doc = GetFormDocument();
-    return doc && doc->GetUndoList().CanUndoDeletion();
 }
 
 void FDESIGNVIEW::UndoDeletion()
 {
-    if (!CanUndoDeletion() || !selection)
+    if (!editor || !editor->UndoDeletion())
         return;
-    UNDO_LIST& undo = GetFormDocument()->GetUndoList();
-    selection->Deselect(this);
-    undo.Undo();
-    undo.DropLast();
-    selection->UndoDelete(this);
-    selection->Invalidate(this);
     SetTool(kSelectionTool);
     UpdateWindow();
     ShowSelectionPosSize();
+}
+
+void FDESIGNVIEW::KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept)
+{
+    if (editor)
+        editor->KeepDeleted(std::move(unlinked), kept);
 }

@@ -1,6 +1,9 @@
 // The design view's mouse: selecting by click and rubber band, dragging
-// handles, the placement rule, snapping to the page's grid and the cursor.
+// handles, the placement rule, snapping to the page's grid, the cursor, and
+// the right button's selection before its context menu.
 #include "forms/app/views/design/fdesignview.h"
+
+#include "forms/app/views/design/design_context_menu.h"
 
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
@@ -300,4 +303,27 @@ int FDESIGNVIEW::IsValidPlacement(int32_t left, int32_t top, int32_t right, int3
             top + windowOrg.y, right + windowOrg.x, bottom + windowOrg.y))
         return 0;
     return 1;
+}
+
+void FDESIGNVIEW::OnRButtonUp(POINT point)
+{
+    if (!selection)
+        return;
+    int hit = kHitNothing;
+    if (selection->GetCount() > 0) {
+        VIEWDC dc(this, kOwnWindow);
+        if (dc.IsSetUp()) {
+            const POINT p = DeviceToLogical(dc, point);
+            hit = selection->HitTestHandles(dc, p.x, p.y);
+        }
+    }
+    // Off the selection, the object under the pointer is selected instead.
+    if (hit == kHitNothing) {
+        ClearSelection();
+        SelectAt(point);
+        ShowSelectionPosSize();
+        UpdateFormatBar();
+    }
+    mouseDown = point;
+    contextMenu.Show(point);
 }

@@ -1,14 +1,12 @@
 // The design view around a text typed in place: the clipboard commands go
-// to the open editor first, the editor follows zoom and scrolling, the
-// Text Format dialog works on the editor's selection, and a copied text
-// object carries its text for other programs.
+// to the open editor first, the editor follows zoom and scrolling, and the
+// Text Format dialog works on the editor's selection.
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/dialogs/appearance/fontdialog.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
 #include "forms/objects/fselection.h"
-#include "forms/objects/ftextobj.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/message_box.h"
@@ -21,19 +19,7 @@ bool IsEditorCommand(unsigned id)
     return id == ID_EDIT_CLEAR || id == ID_EDIT_COPY || id == ID_EDIT_CUT || id == ID_EDIT_PASTE;
 }
 
-// The text of a copied text object, in the editor's formats.
-void CopyTextObject(FORMOBJ& object, OBJECT_VIEW* view, ui::DataSource& into)
-{
-    if (auto* text = dynamic_cast<FTEXTOBJ*>(&object))
-        text->CopyTextToClipboard(view, into);
-}
-
 } // namespace
-
-void FDESIGNVIEW::RegisterTextCopy()
-{
-    FSELECTION::SetTextCopy(&CopyTextObject);
-}
 
 FORMOBJ* FDESIGNVIEW::GetEditedObject() const
 {

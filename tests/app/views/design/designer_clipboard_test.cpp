@@ -39,7 +39,7 @@ protected:
     // message that it is too large, and the form stays as it was.
     void ExpectCopyPastedRefusedAsTooLarge()
     {
-        view.OnEditCopy();
+        view.GetClipboard().OnEditCopy();
         doc->SetModified(false);
         std::vector<std::string> shown;
         ui::ScopedMessageBoxHook hook([&](const ui::MessageBoxRequest& request) {
@@ -47,7 +47,7 @@ protected:
             return ui::IDOK;
         });
         const std::vector<FORMOBJ*> before = Objects();
-        view.OnEditPaste();
+        view.GetClipboard().OnEditPaste();
         EXPECT_EQ(shown, std::vector<std::string> {"Clipboard selection is too large to fit on the page."});
         EXPECT_EQ(Objects(), before);
         EXPECT_FALSE(doc->IsModified());
@@ -62,7 +62,7 @@ protected:
     // The objects selected after a paste: the new ones.
     std::vector<FORMOBJ*> PasteSelects(FDESIGNVIEW& into)
     {
-        into.OnEditPaste();
+        into.GetClipboard().OnEditPaste();
         std::vector<FORMOBJ*> chosen;
         for (FORMOBJ* o = into.GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
             if (o->IsSelected(nullptr))
@@ -84,7 +84,7 @@ protected:
 TEST_F(DesignerClipboardTest, SixPastesLandFurtherDownAndRightThenStartAgain)
 {
     box->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
     // The visible part of the unscrolled page starts at the margins.
     const int32_t steps[] = {0, 180, 360, 540, 720, 0};
     for (int32_t step : steps) {
@@ -120,7 +120,7 @@ TEST_F(DesignerClipboardTest, APasteIntoAViewScrolledToTheLowerRightLandsAtTheVi
         FORMOBJ* copied = Add(kTypeBox, c.copied);
         view.GetSelection()->Deselect(&view);
         copied->Select(&view);
-        view.OnEditCopy();
+        view.GetClipboard().OnEditCopy();
         const std::vector<FORMOBJ*> pasted = PasteSelects(view);
         ASSERT_EQ(pasted.size(), 1u);
         const RECT r = RectOf(pasted[0]);
@@ -172,7 +172,7 @@ TEST_F(DesignerClipboardTest, PasteIsOfferedOnlyWhenTheClipboardHoldsObjects)
         {"copied objects",
             [this] {
                 box->Select(&view);
-                view.OnEditCopy();
+                view.GetClipboard().OnEditCopy();
             },
             true},
     };
@@ -214,7 +214,7 @@ TEST_F(DesignerClipboardTest, CutThenPasteKeepsTheFieldsNameAndId)
     ASSERT_TRUE(view.ExecuteCommand(ID_EDIT_CUT));
     EXPECT_EQ(Objects(), std::vector<FORMOBJ*> {box});
     EXPECT_EQ(doc->GetTabOrderCount(), 0);
-    EXPECT_FALSE(view.CanUndoDeletion()) << "Cut clears the undo list";
+    EXPECT_FALSE(view.GetEditor()->CanUndoDeletion()) << "Cut clears the undo list";
     const std::vector<FORMOBJ*> pasted = PasteSelects(view);
     ASSERT_EQ(pasted.size(), 1u);
     auto* back = dynamic_cast<FFIELD*>(pasted[0]);
@@ -228,10 +228,10 @@ TEST_F(DesignerClipboardTest, CutWithAClipboardThatRefusesTheDataKeepsEveryObjec
 {
     // An earlier copy is still on the clipboard.
     box->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
     ui::SetClipboardHook([](const ui::DataSource&) { return false; });
     field->Select(&view);
-    view.OnEditCut();
+    view.GetClipboard().OnEditCut();
     ui::SetClipboardHook({});
     EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, field}));
     EXPECT_EQ(doc->GetTabOrderCount(), 1);
@@ -246,7 +246,7 @@ TEST_F(DesignerClipboardTest, IntoAnotherFormFieldsGetNewIdsAndStylesAreDropped)
     box->SetMaster(heading);
     box->Select(&view);
     field->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
 
     SecondForm second;
     // The second form has used ids of its own.
@@ -350,7 +350,7 @@ std::string TypefacesBlock(const std::vector<std::string>& faces)
 TEST_F(DesignerClipboardTest, PastedTypefacesTheProgramLacksAreAddedAndTheCodesMapped)
 {
     field->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
     const ui::DataObject copied = ui::DataObject::FromClipboard();
     ui::DataSource crafted;
     crafted.SetData(kFormatTypefaces, TypefacesBlock({"Quirewell Pasted Face", "Another Face"}));
@@ -372,7 +372,7 @@ TEST_F(DesignerClipboardTest, DamagedClipboardDataPastesNothingAndChangesNothing
 {
     box->Select(&view);
     field->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
     const ui::DataObject copied = ui::DataObject::FromClipboard();
     const std::string typefaces = *copied.GetData(kFormatTypefaces);
     const std::string objects = *copied.GetData(kFormatSelection);
@@ -400,7 +400,7 @@ TEST_F(DesignerClipboardTest, DamagedClipboardDataPastesNothingAndChangesNothing
         damaged.SetData(kFormatSelection, c.objects);
         ASSERT_TRUE(ui::SetClipboard(damaged));
         const uint16_t nextId = doc->GetNextFieldID();
-        view.OnEditPaste();
+        view.GetClipboard().OnEditPaste();
         EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, field}));
         EXPECT_EQ(FillingOrder(*doc), std::vector<FORMOBJ*> {field});
         EXPECT_FALSE(doc->IsModified());
@@ -423,7 +423,7 @@ std::string FromHex(std::string_view hex)
 TEST_F(DesignerClipboardTest, TheCopiedBlocksOfOneBoxHoldTheirRecordsByteForByte)
 {
     box->Select(&view);
-    view.OnEditCopy();
+    view.GetClipboard().OnEditCopy();
     const ui::DataObject copied = ui::DataObject::FromClipboard();
 
     // The selection: group 0x22, its record 0x81 with the form's stamp, the

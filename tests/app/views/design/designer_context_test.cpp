@@ -114,7 +114,7 @@ TEST_F(DesignerContextTest, ThePopupFollowsWhatTheRightClickSelects)
         const POINT at = c.object ? CentreOf(c.object) : At(9000, 9000);
         RightClick(at);
         ASSERT_TRUE(shown.has_value()) << c.what;
-        EXPECT_EQ(view.ContextPopupIndex(), c.popup) << c.what;
+        EXPECT_EQ(view.GetContextMenu().ContextPopupIndex(), c.popup) << c.what;
         EXPECT_EQ(Selected(), c.object ? std::vector<FORMOBJ*> {c.object} : std::vector<FORMOBJ*> {}) << c.what;
         for (unsigned id : c.enabled)
             EXPECT_EQ(EnabledInMenu(id), std::optional<bool>(true)) << c.what << " " << id;
@@ -135,7 +135,7 @@ TEST_F(DesignerContextTest, GroupsAndSeveralObjectsHaveTheirOwnPopups)
     ellipse->Select(&view);
     RightClick(CentreOf(box));
     EXPECT_EQ(Selected().size(), 2u);
-    EXPECT_EQ(view.ContextPopupIndex(), 5);
+    EXPECT_EQ(view.GetContextMenu().ContextPopupIndex(), 5);
     EXPECT_EQ(EnabledInMenu(ID_DRAW_GROUP), std::optional<bool>(true));
     EXPECT_TRUE(EnabledInMenu(ID_DRAW_GROUP_RADIO).has_value());
     EXPECT_EQ(EnabledInMenu(ID_DRAW_ALIGN), std::optional<bool>(true));
@@ -146,7 +146,7 @@ TEST_F(DesignerContextTest, GroupsAndSeveralObjectsHaveTheirOwnPopups)
     ASSERT_NE(group, nullptr);
     view.GetSelection()->Deselect(&view);
     RightClick(CentreOf(box));
-    EXPECT_EQ(view.ContextPopupIndex(), 1);
+    EXPECT_EQ(view.GetContextMenu().ContextPopupIndex(), 1);
     EXPECT_EQ(EnabledInMenu(ID_DRAW_UNGROUP), std::optional<bool>(true));
     EXPECT_EQ(EnabledInMenu(ID_SELECT_GROUP_MEMBER), std::optional<bool>(true));
     // Select Group Member takes the member under the right click.

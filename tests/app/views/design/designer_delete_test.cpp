@@ -3,6 +3,7 @@
 // only a deletion enables the command.
 #include "tests/app/support/designer_window.h"
 
+#include "forms/editor/form_editor.h"
 #include "forms/model/formobj.h"
 #include "forms/objects/fselection.h"
 
@@ -128,9 +129,9 @@ TEST_F(DesignerDeleteTest, PagesAddedOrRemovedForgetThePendingDeletion)
     for (const auto& edit : edits) {
         Add(kTypeBox, {7200, 7200, 8640, 8640})->Select(&view);
         view.DeleteSelection(false);
-        ASSERT_TRUE(view.CanUndoDeletion());
+        ASSERT_TRUE(view.GetEditor()->CanUndoDeletion());
         edit(*doc);
-        EXPECT_FALSE(view.CanUndoDeletion());
+        EXPECT_FALSE(view.GetEditor()->CanUndoDeletion());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "tests/app/support/designer_window.h"
 
 #include "forms/document/fdocument.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/formobj.h"
 #include "forms/objects/fselection.h"
 
@@ -268,7 +269,7 @@ TEST_F(DesignerDragTest, UndoDeletionStillRestoresAfterADrag)
     const POINT press = At(2160, 2160);
     Drag({press, {press.x + 30, press.y + 20}});
     ASSERT_EQ(RectOf(left), (RECT {1872, 1728, 3312, 3168}));
-    ASSERT_TRUE(view.CanUndoDeletion());
+    ASSERT_TRUE(view.GetEditor()->CanUndoDeletion());
     view.UndoDeletion();
     EXPECT_EQ(Objects().size(), 3u);
     EXPECT_EQ(RectOf(left), (RECT {1872, 1728, 3312, 3168}));

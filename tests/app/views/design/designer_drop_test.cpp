@@ -204,9 +204,9 @@ TEST_F(DesignerDropTest, OutsideTheMarginsTheFeedbackIsRefusedAndADropDoesNothin
         ui::DataSource data = carried;
         const ui::DataObject offered
             = ui::DataObject::FromMimeData(std::unique_ptr<QMimeData>(data.ToMimeData()).get());
-        overEffect = other.view.OnDragEnter(offered, 0, {20, 20});
-        stateOver = other.view.GetDragFeedbackState();
-        other.view.OnDragLeave();
+        overEffect = other.view.GetDrop().OnDragEnter(offered, 0, {20, 20});
+        stateOver = other.view.GetDrop().GetDragFeedbackState();
+        other.view.GetDrop().OnDragLeave();
         return std::vector<Step> {{Step::Over, &other.host, QPoint(20, 20)}, {Step::Drop, &other.host, QPoint(20, 20)}};
     });
     EXPECT_EQ(overEffect, ui::kDropNone);
@@ -215,7 +215,7 @@ TEST_F(DesignerDropTest, OutsideTheMarginsTheFeedbackIsRefusedAndADropDoesNothin
     EXPECT_TRUE(other.Objects().empty());
     EXPECT_EQ(Objects().size(), 2u);
     EXPECT_EQ(view.GetSelection()->GetCount(), 2);
-    EXPECT_EQ(other.view.GetDragFeedbackState(), 0);
+    EXPECT_EQ(other.view.GetDrop().GetDragFeedbackState(), 0);
 }
 
 } // namespace
@@ -243,13 +243,13 @@ TEST_F(DesignerDropTest, ScreenshotsOfTheFeedbackOverASecondForm)
         // for the picture.
         const ui::DataObject offered
             = ui::DataObject::FromMimeData(std::unique_ptr<QMimeData>(carried.ToMimeData()).get());
-        other.view.OnDragEnter(offered, 0, {300, 200});
-        accepted = other.view.GetDragFeedbackState();
+        other.view.GetDrop().OnDragEnter(offered, 0, {300, 200});
+        accepted = other.view.GetDrop().GetDragFeedbackState();
         SaveShot(other.host, "drag_feedback_accepted.png");
-        other.view.OnDragOver(offered, 0, {30, 30});
-        refused = other.view.GetDragFeedbackState();
+        other.view.GetDrop().OnDragOver(offered, 0, {30, 30});
+        refused = other.view.GetDrop().GetDragFeedbackState();
         SaveShot(other.host, "drag_feedback_refused.png");
-        other.view.OnDragLeave();
+        other.view.GetDrop().OnDragLeave();
         return std::vector<Step> {{Step::Over, &other.host, QPoint(300, 200), Qt::ControlModifier},
             {Step::Drop, &other.host, QPoint(300, 200), Qt::ControlModifier}};
     });

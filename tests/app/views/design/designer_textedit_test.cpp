@@ -4,6 +4,7 @@
 // deletes itself alone, a turned object is typed upright and follows its
 // proxy, formats reach the selected characters, a save during an edit, the
 // clipboard commands in the editor and a copied text for other programs.
+#include "forms/editor/form_editor.h"
 #include "forms/fields/richtext/rich_clipboard.h"
 #include "forms/model/viewdc.h"
 #include "forms/objects/fselection.h"
@@ -179,7 +180,7 @@ TEST_F(DesignerTextEditTest, AnObjectLeftBlankDeletesItselfAloneAndAnotherSelect
         FORMOBJ* line = Add(kTypeLine, {1440, 9000, 5040, 9400});
         line->Select(&view);
         view.DeleteSelection(true);
-        ASSERT_TRUE(view.CanUndoDeletion());
+        ASSERT_TRUE(view.GetEditor()->CanUndoDeletion());
 
         FORMOBJ* box = Add(kTypeBox, {1440, 5000, 2880, 6400});
         FTEXTOBJ* text = AddText({1440, 1440, 4320, 2160}, "");

@@ -3,6 +3,7 @@
 // selection tool, and tools of kinds not built are refused.
 #include "tests/app/support/designer_window.h"
 
+#include "forms/editor/form_editor.h"
 #include "forms/model/formobj.h"
 #include "forms/objects/fselection.h"
 
@@ -45,7 +46,7 @@ TEST_P(DrawingTool, DragsOutOneObjectOnTheGridAndStaysCurrent)
     EXPECT_EQ(RectOf(objects[0]), c.expected);
     EXPECT_EQ(view.GetTool(), c.type);
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_FALSE(view.CanUndoDeletion());
+    EXPECT_FALSE(view.GetEditor()->CanUndoDeletion());
 }
 
 INSTANTIATE_TEST_SUITE_P(Designer, DrawingTool,

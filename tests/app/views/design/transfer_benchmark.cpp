@@ -63,13 +63,13 @@ void BM_Paste2000(benchmark::State& state)
     App();
     SecondForm from;
     FillAndSelect(from);
-    from.view.OnEditCopy();
+    from.view.GetClipboard().OnEditCopy();
     const ui::DataObject copied = ui::DataObject::FromClipboard();
     for (auto _ : state) {
         SecondForm into;
         FSELECTION paste(nullptr);
         paste.PasteObjects(&into.view, &copied);
-        into.view.PlacePasted(paste, nullptr);
+        into.view.GetClipboard().PlacePasted(paste, nullptr);
         benchmark::DoNotOptimize(into.doc->GetObjects().GetCount());
     }
 }

@@ -65,11 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ui::DataObject offered = ui::DataObject::FromMimeData(mime.get());
 
     SecondForm form;
-    form.view.OnDragEnter(offered, 0, {300, 300});
-    form.view.OnDrop(offered, ui::kDropMove, {300, 300});
+    form.view.GetDrop().OnDragEnter(offered, 0, {300, 300});
+    form.view.GetDrop().OnDrop(offered, ui::kDropMove, {300, 300});
     FSELECTION paste(nullptr);
     paste.PasteObjects(&form.view, &offered);
-    form.view.PlacePasted(paste, nullptr);
+    form.view.GetClipboard().PlacePasted(paste, nullptr);
 
     io::MemoryFile saved;
     io::Archive archive(saved, io::Archive::Store);

@@ -1,5 +1,7 @@
 // The design view's Data Properties command: the data properties sheet on
 // the one selected field, and what OK writes back to it.
+#include "forms/app/views/design/design_data_properties.h"
+
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/data/data_props_sheet.h"
 #include "forms/dialogs/data/field_type.h"
@@ -7,6 +9,7 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/model/border.h"
 #include "forms/objects/fselection.h"
+#include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/cmd_ui.h"
@@ -24,10 +27,11 @@ constexpr uint8_t kCodeName = 8;
 
 } // namespace
 
-void FDESIGNVIEW::RegisterDataCommands()
+void DESIGN_DATA_PROPERTIES::RegisterCommands()
 {
-    AddCommand(ID_EDIT_DATA_PROPERTIES, [this](unsigned) { OnDataProperties(); });
-    AddUpdate(ID_EDIT_DATA_PROPERTIES, [this](ui::CmdUI& cmdUI) {
+    view.AddCommand(ID_EDIT_DATA_PROPERTIES, [this](unsigned) { OnDataProperties(); });
+    view.AddUpdate(ID_EDIT_DATA_PROPERTIES, [this](ui::CmdUI& cmdUI) {
+        FSELECTION* selection = view.GetSelection();
         FORMOBJ* first = selection ? selection->GetFirstSelected() : nullptr;
         DATATYPE* type = nullptr;
         cmdUI.Enable(selection && selection->GetCount() == 1 && first && first->GetType() != kTypeGroup
@@ -35,37 +39,40 @@ void FDESIGNVIEW::RegisterDataCommands()
     });
 }
 
-void FDESIGNVIEW::OnDataProperties()
+void DESIGN_DATA_PROPERTIES::OnDataProperties()
 {
+    FSELECTION* selection = view.GetSelection();
     FORMOBJ* object = selection ? selection->GetFirstSelected() : nullptr;
     // Table columns come with tables.
     if (!object || object->GetType() != kTypeField)
         return;
-    FDOCUMENT* doc = GetFormDocument();
-    DATA_PROPS_SHEET sheet(ProgramResources().LoadString(kDataSheetCaption) + object->GetName(), this, GetWindow());
+    FDOCUMENT* doc = view.GetFormDocument();
+    DATA_PROPS_SHEET sheet(
+        ProgramResources().LoadString(kDataSheetCaption) + object->GetName(), &view, view.GetWindow());
     if (!sheet.InitFromField(object, doc ? doc->GetDocumentCounter() : 0))
         return;
     const uint8_t kindBefore = sheet.GetDataType()->GetTypeTag();
     const std::string nameBefore = object->GetName();
     if (sheet.DoModal() == 1)
-        WriteBackDataProperties(sheet, *object, kindBefore, nameBefore);
-    SetFocus();
+        WriteBack(sheet, *object, kindBefore, nameBefore);
+    view.SetFocus();
 }
 
-void FDESIGNVIEW::WriteBackDataProperties(
+void DESIGN_DATA_PROPERTIES::WriteBack(
     DATA_PROPS_SHEET& sheet, FORMOBJ& object, uint8_t kindBefore, const std::string& nameBefore)
 {
+    FSELECTION* selection = view.GetSelection();
     const FIELD_TYPE& general = sheet.General();
     // The objects read the view back as an OBJECT_VIEW.
-    const auto viewArg = reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(this));
-    selection->Invalidate(this);
+    const auto viewArg = reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(&view));
+    selection->Invalidate(&view);
     selection->OnEvent(kCodeDataType, reinterpret_cast<uintptr_t>(sheet.GetDataType()), viewArg);
     selection->OnEvent(kCodeHelp, reinterpret_cast<uintptr_t>(sheet.GetHelpText().c_str()), viewArg);
     object.OnEvent(kCodeName, reinterpret_cast<uintptr_t>(general.GetName().c_str()), viewArg);
     object.OnEvent(kCodeProtected, general.GetProtect() ? 1 : 0, viewArg);
     object.OnEvent(kCodeMandatory, general.GetMandatory() ? 1 : 0, viewArg);
     object.OnEvent(kCodeSaveInDb, general.GetSaveInDb() ? 1 : 0, viewArg);
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
     if (doc && (sheet.GetDataType()->GetTypeTag() != kindBefore || general.GetName() != nameBefore))
         doc->GetUndoList().Clear();
     const bool listBox = general.GetActAsListBox();
@@ -76,9 +83,9 @@ void FDESIGNVIEW::WriteBackDataProperties(
             border.roundedFlag = 0;
             border.SetDerived(0);
         }
-        selection->ChangeBorder(border, this);
+        selection->ChangeBorder(border, &view);
     }
     if (doc)
         doc->SetModified(true);
-    selection->Invalidate(this);
+    selection->Invalidate(&view);
 }

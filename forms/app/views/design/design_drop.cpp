@@ -1,6 +1,8 @@
 // The design view in drag and drop: its selection dragged out as data of
 // its own, and drags from this or another view, form or program shown and
 // dropped on the page.
+#include "forms/app/views/design/design_drop.h"
+
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/views/design/selection_drag.h"
@@ -78,11 +80,12 @@ std::optional<DRAG_DESCRIPTION> DRAG_DESCRIPTION::Decode(const std::string& byte
     return d;
 }
 
-void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
+void DESIGN_DROP::RunDragDrop(SelectionDrag& wait)
 {
-    QWidget* window = GetWindow();
-    FDOCUMENT* doc = GetFormDocument();
-    if (!window || !doc) {
+    QWidget* window = view.GetWindow();
+    FDOCUMENT* doc = view.GetFormDocument();
+    FSELECTION* selection = view.GetSelection();
+    if (!window || !doc || !selection) {
         wait.Finish(SelectionDrag::Phase::NotDropped);
         return;
     }
@@ -100,9 +103,9 @@ void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
     description.extentOffset
         = {noted.left + description.grab.x - turned.left, noted.top + description.grab.y - turned.top};
 
-    FORMDATASOURCE source(this);
+    FORMDATASOURCE source(&view);
     source.CacheGlobalData(kFormatDragObject, description.Encode());
-    selection->Copy(this, &source.GetData());
+    selection->Copy(&view, &source.GetData());
 
     // The drag holds the pointer from here on.
     ui::ReleaseCapture();
@@ -116,15 +119,15 @@ void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
     wait.Finish(drag.droppedHere ? SelectionDrag::Phase::Dropped : SelectionDrag::Phase::NotDropped);
 
     if (effect == ui::kDropMove && !drag.droppedHere && selection->GetCount() > 0) {
-        DeleteSelection(false);
+        view.DeleteSelection(false);
         doc->GetUndoList().Clear();
-        ShowPositionInRulers(nullptr);
-        InvalidateAll();
+        view.ShowPositionInRulers(nullptr);
+        view.InvalidateAll();
         doc->SetModified(true);
     } else if (effect == ui::kDropCopy && !drag.droppedHere && selection->GetCount() > 0) {
-        ClearSelection();
-        if (!IsActiveView())
-            ShowPositionInRulers(nullptr);
+        view.ClearSelection();
+        if (!view.IsActiveView())
+            view.ShowPositionInRulers(nullptr);
     }
     dragSource = false;
     if (effect == ui::kDropMove && drag.droppedHere) {
@@ -133,11 +136,11 @@ void FDESIGNVIEW::RunDragDrop(SelectionDrag& wait)
         if (!(after == noted))
             doc->SetModified(true);
     }
-    UpdateWindow();
-    ShowSelectionPosSize();
+    view.UpdateWindow();
+    view.ShowSelectionPosSize();
 }
 
-unsigned FDESIGNVIEW::OnDragEnter(const ui::DataObject& data, unsigned keyState, POINT point)
+unsigned DESIGN_DROP::OnDragEnter(const ui::DataObject& data, unsigned keyState, POINT point)
 {
     drag.objectOffered = false;
     drag.feedbackState = 0;
@@ -151,8 +154,9 @@ unsigned FDESIGNVIEW::OnDragEnter(const ui::DataObject& data, unsigned keyState,
     return OnDragOver(data, keyState, point);
 }
 
-unsigned FDESIGNVIEW::OnDragOver(const ui::DataObject&, unsigned keyState, POINT point)
+unsigned DESIGN_DROP::OnDragOver(const ui::DataObject&, unsigned keyState, POINT point)
 {
+    FSELECTION* selection = view.GetSelection();
     if (!drag.objectOffered || !selection)
         return ui::kDropNone;
     const unsigned effect = EffectOfKeys(keyState);
@@ -161,31 +165,32 @@ unsigned FDESIGNVIEW::OnDragOver(const ui::DataObject&, unsigned keyState, POINT
         drag.feedbackState = refused ? kFeedbackRefused : static_cast<int>(effect);
         return refused ? ui::kDropNone : effect;
     }
-    VIEWDC dc(this, kOwnWindow);
+    VIEWDC dc(&view, kOwnWindow);
     if (!dc.IsSetUp())
         return ui::kDropNone;
     const DRAG_DESCRIPTION& d = drag.description;
     const POINT at = DeviceToLogical(dc, point);
     POINT pos {at.x - d.grab.x, at.y - d.grab.y};
-    SnapPoint(pos);
+    view.SnapPoint(pos);
     const RECT r {pos.x, pos.y, pos.x + d.size.cx, pos.y + d.size.cy};
     RECT onWindow = r;
-    ToDeviceRect(onWindow);
+    view.ToDeviceRect(onWindow);
     onWindow.right = std::max(onWindow.right, onWindow.left + kLeastFeedback);
     onWindow.bottom = std::max(onWindow.bottom, onWindow.top + kLeastFeedback);
     if (drag.shown && *drag.shown == onWindow)
         return drag.feedbackState == kFeedbackRefused ? ui::kDropNone : effect;
     EraseDragFeedback();
     drag.feedbackState = static_cast<int>(effect);
+    const POINT scroll = view.GetScrollPos();
     const RECT test = RECT {at.x - d.extentOffset.x, at.y - d.extentOffset.y, at.x - d.extentOffset.x + d.extent.cx,
         at.y - d.extentOffset.y + d.extent.cy}
-                          .Offset(-windowOrg.x, -windowOrg.y);
-    const bool valid = IsValidPlacement(test.left, test.top, test.right, test.bottom, selection.get()) != 0;
+                          .Offset(-scroll.x, -scroll.y);
+    const bool valid = view.IsValidPlacement(test.left, test.top, test.right, test.bottom, selection) != 0;
     drag.feedbackOrigin = pos;
     InvertFeedback(onWindow);
     drag.shown = onWindow;
-    ShowPositionInRulers(&r);
-    ShowPosSize(r);
+    view.ShowPositionInRulers(&r);
+    view.ShowPosSize(r);
     if (!valid) {
         drag.feedbackState = kFeedbackRefused;
         return ui::kDropNone;
@@ -193,29 +198,30 @@ unsigned FDESIGNVIEW::OnDragOver(const ui::DataObject&, unsigned keyState, POINT
     return effect;
 }
 
-void FDESIGNVIEW::OnDragLeave()
+void DESIGN_DROP::OnDragLeave()
 {
     EraseDragFeedback();
     if (ownDrag)
         ownDrag->HideOutline();
+    FSELECTION* selection = view.GetSelection();
     if (drag.feedbackState == kFeedbackRefused && selection && selection->GetCount() > 0) {
         RECT r;
         selection->GetRect(r);
-        ShowPositionInRulers(&r);
+        view.ShowPositionInRulers(&r);
     } else {
-        ShowPositionInRulers(nullptr);
+        view.ShowPositionInRulers(nullptr);
     }
     drag.feedbackState = 0;
 }
 
-void FDESIGNVIEW::InvertFeedback(const RECT& onWindow)
+void DESIGN_DROP::InvertFeedback(const RECT& onWindow)
 {
-    VIEWDC dc(this, kOwnWindow);
+    VIEWDC dc(&view, kOwnWindow);
     if (dc.IsSetUp())
         DrawInPixels(dc, [&](gdi::DC& device) { device.DrawFocusRect(onWindow); });
 }
 
-void FDESIGNVIEW::EraseDragFeedback()
+void DESIGN_DROP::EraseDragFeedback()
 {
     // Drawn by inversion: drawing it again erases it.
     if (drag.shown)
@@ -223,30 +229,30 @@ void FDESIGNVIEW::EraseDragFeedback()
     drag.shown.reset();
 }
 
-void FDESIGNVIEW::OnScroll(Qt::Orientation orientation, int position)
+void DESIGN_DROP::EraseBeforeScroll()
 {
     if (drag.shown)
         EraseDragFeedback();
     if (ownDrag)
         ownDrag->HideOutline();
-    FBASEVIEW::OnScroll(orientation, position);
-    FollowEditedObject();
 }
 
-bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT point)
+bool DESIGN_DROP::OnDrop(const ui::DataObject& data, unsigned effect, POINT point)
 {
     const bool offered = drag.objectOffered;
     OnDragLeave();
-    FDOCUMENT* doc = GetFormDocument();
-    if (!offered || !doc || !selection || (effect != ui::kDropCopy && effect != ui::kDropMove))
+    FDOCUMENT* doc = view.GetFormDocument();
+    FSELECTION* selection = view.GetSelection();
+    FORM_EDITOR* editor = view.GetEditor();
+    if (!offered || !doc || !selection || !editor || (effect != ui::kDropCopy && effect != ui::kDropMove))
         return false;
     if (ownDrag && effect == ui::kDropMove) {
         // A move within the view.
         const RECT target = ownDrag->DropAt(point);
         const std::vector<FORMOBJ*> snapshot = editor->FieldsByPosition();
-        selection->Invalidate(this);
+        selection->Invalidate(&view);
         selection->SetRectBy(target.left, target.top, target.right, target.bottom);
-        selection->Invalidate(this);
+        selection->Invalidate(&view);
         editor->FollowFillingOrder(snapshot);
         drag.droppedHere = true;
         return true;
@@ -255,10 +261,10 @@ bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT poin
         return DropFromSameForm(*source, data, effect, point);
     // From another form or program: the form's design view that holds a
     // selection lets it go.
-    if (ui::Document* owner = GetDocument())
-        for (ui::View* view : owner->Views())
-            if (auto* other = dynamic_cast<FDESIGNVIEW*>(view);
-                other && other->selection && other->selection->GetCount() > 0) {
+    if (ui::Document* owner = view.GetDocument())
+        for (ui::View* each : owner->Views())
+            if (auto* other = dynamic_cast<FDESIGNVIEW*>(each);
+                other && other->GetSelection() && other->GetSelection()->GetCount() > 0) {
                 other->ClearSelection();
                 break;
             }
@@ -266,41 +272,46 @@ bool FDESIGNVIEW::OnDrop(const ui::DataObject& data, unsigned effect, POINT poin
     std::unique_ptr<FSELECTION> paste = PasteDropped(data);
     if (!paste)
         return false;
-    VIEWDC dc(this, kOwnWindow);
+    VIEWDC dc(&view, kOwnWindow);
     if (!dc.IsSetUp())
         return false;
     const POINT at = DeviceToLogical(dc, point);
     POINT pos {at.x - drag.description.grab.x, at.y - drag.description.grab.y};
-    SnapPoint(pos);
+    view.SnapPoint(pos);
     const RECT target {pos.x, pos.y, pos.x + drag.description.size.cx, pos.y + drag.description.size.cy};
-    if (!PlacePasted(*paste, &target))
+    if (!editor->PlaceDropped(*paste, target))
         return false;
     ActivateForDrop();
     drag.droppedHere = true;
-    InvalidateAll();
+    view.InvalidateAll();
     return true;
 }
 
-FDESIGNVIEW* FDESIGNVIEW::DragSourceOfForm()
+FDESIGNVIEW* DESIGN_DROP::DragSourceOfForm()
 {
-    if (ui::Document* owner = GetDocument())
-        for (ui::View* view : owner->Views())
-            if (auto* other = dynamic_cast<FDESIGNVIEW*>(view); other && other->dragSource)
+    if (ui::Document* owner = view.GetDocument())
+        for (ui::View* each : owner->Views())
+            if (auto* other = dynamic_cast<FDESIGNVIEW*>(each); other && other->GetDrop().IsDragSource())
                 return other;
     return nullptr;
 }
 
-bool FDESIGNVIEW::DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& data, unsigned effect, POINT point)
+bool DESIGN_DROP::DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& data, unsigned effect, POINT point)
 {
-    FDOCUMENT* doc = GetFormDocument();
-    VIEWDC dc(this, kOwnWindow);
+    FDOCUMENT* doc = view.GetFormDocument();
+    FSELECTION* selection = view.GetSelection();
+    FORM_EDITOR* editor = view.GetEditor();
+    FORM_EDITOR* sourceEditor = source.GetEditor();
+    if (!sourceEditor)
+        return false;
+    VIEWDC dc(&view, kOwnWindow);
     if (!dc.IsSetUp())
         return false;
     const DRAG_DESCRIPTION d
         = ownDrag ? DRAG_DESCRIPTION {drag.description.size, ownDrag->GetGrab(), {}, {}} : drag.description;
     const POINT at = DeviceToLogical(dc, point);
     POINT pos {at.x - d.grab.x, at.y - d.grab.y};
-    SnapPoint(pos);
+    view.SnapPoint(pos);
     RECT target {pos.x, pos.y, pos.x + d.size.cx, pos.y + d.size.cy};
     if (ownDrag) {
         RECT own;
@@ -312,13 +323,12 @@ bool FDESIGNVIEW::DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& da
     doc->GetUndoList().Clear();
 
     if (effect == ui::kDropCopy) {
-        source.ClearSelection();
-        std::unique_ptr<FSELECTION> paste = PasteDropped(data);
-        if (!paste || !PlacePasted(*paste, &target))
+        if (!editor->CopyFrom(
+                *sourceEditor, [&] { return PasteDropped(data); }, target))
             return false;
     } else {
         const FORM_EDITOR::MoveResult moved = editor->MoveFrom(
-            *source.editor, [&] { return PasteDropped(data); }, target);
+            *sourceEditor, [&] { return PasteDropped(data); }, target);
         if (moved == FORM_EDITOR::MoveResult::PutBack) {
             source.InvalidateAll();
             return false;
@@ -328,52 +338,52 @@ bool FDESIGNVIEW::DropFromSameForm(FDESIGNVIEW& source, const ui::DataObject& da
         doc->GetUndoList().Clear();
         source.InvalidateAll();
     }
-    if (&source != this)
+    if (&source != &view)
         ActivateForDrop();
     drag.droppedHere = true;
-    InvalidateAll();
+    view.InvalidateAll();
     return true;
 }
 
-std::unique_ptr<FSELECTION> FDESIGNVIEW::PasteDropped(const ui::DataObject& data)
+std::unique_ptr<FSELECTION> DESIGN_DROP::PasteDropped(const ui::DataObject& data)
 {
     auto paste = std::make_unique<FSELECTION>(nullptr);
-    paste->PasteObjects(this, &data);
+    paste->PasteObjects(&view, &data);
     if (!paste->GetList() || paste->GetCount() == 0)
         return nullptr;
     return paste;
 }
 
-void FDESIGNVIEW::ActivateForDrop()
+void DESIGN_DROP::ActivateForDrop()
 {
-    ui::Frame* frame = GetParentFrame();
+    ui::Frame* frame = view.GetParentFrame();
     if (!frame)
         return;
     if (ui::MainFrame* main = frame->GetMainFrame())
         main->SetActiveChild(frame);
-    frame->SetActiveView(this);
+    frame->SetActiveView(&view);
 }
 
-bool FDESIGNVIEW::CanDragScroll(int axis, bool forward)
+bool DESIGN_DROP::CanDragScroll(int axis, bool forward)
 {
-    VIEWDC v(this, kOwnWindow);
+    VIEWDC v(&view, kOwnWindow);
     if (!v.IsSetUp())
         return false;
-    const POINT scroll = windowOrg;
-    const POINT corner = viewportOrg;
-    const RECT client = GetClientRect();
+    const POINT scroll = view.windowOrg;
+    const POINT corner = view.viewportOrg;
+    const RECT client = view.GetClientRect();
     const auto line = static_cast<int16_t>((axis == 0 ? client.right : client.bottom) / 5);
-    const SIZE moved = RecalcLayout(static_cast<uint8_t>(axis), static_cast<int16_t>(forward ? line : -line), v);
-    windowOrg = scroll;
-    viewportOrg = corner;
+    const SIZE moved = view.RecalcLayout(static_cast<uint8_t>(axis), static_cast<int16_t>(forward ? line : -line), v);
+    view.windowOrg = scroll;
+    view.viewportOrg = corner;
     return (axis == 0 ? moved.cx : moved.cy) != 0;
 }
 
-void FDESIGNVIEW::DragScroll(int axis, bool forward)
+void DESIGN_DROP::DragScroll(int axis, bool forward)
 {
     const uint8_t code = forward ? SB_LINEDOWN : SB_LINEUP;
     if (axis == 0)
-        ScrollHorz(code, 0, GetScrollBarCtrl(Qt::Horizontal));
+        view.ScrollHorz(code, 0, view.GetScrollBarCtrl(Qt::Horizontal));
     else
-        ScrollVert(code, 0, GetScrollBarCtrl(Qt::Vertical));
+        view.ScrollVert(code, 0, view.GetScrollBarCtrl(Qt::Vertical));
 }

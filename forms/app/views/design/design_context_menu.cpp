@@ -1,9 +1,9 @@
-// The design view's right-button menus: the popup of the context menu that
+// The design view's right-button menu: the popup of the context menu that
 // the selection picks, its items enabled as their commands' updates say,
 // and the command chosen run on the view.
-#include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/design/design_context_menu.h"
 
-#include "forms/model/tracker_geometry.h"
+#include "forms/app/views/design/fdesignview.h"
 #include "forms/objects/fselection.h"
 
 #include "platform/ui/app.h"
@@ -14,8 +14,9 @@
 #include <QMainWindow>
 #include <QWidget>
 
-int FDESIGNVIEW::ContextPopupIndex() const
+int DESIGN_CONTEXT_MENU::ContextPopupIndex() const
 {
+    const FSELECTION* selection = view.GetSelection();
     if (!selection || selection->GetCount() == 0)
         return kPopupNoSelection;
     if (selection->GetCount() > 1)
@@ -38,9 +39,10 @@ int FDESIGNVIEW::ContextPopupIndex() const
     }
 }
 
-ui::PopupMenu FDESIGNVIEW::MakeContextMenu(int index)
+ui::PopupMenu DESIGN_CONTEXT_MENU::MakeContextMenu(int index)
 {
     ui::PopupMenu menu;
+    VIEW_HOST* host = view.GetViewHost();
     if (!host)
         return menu;
     for (const VIEW_MENU_ITEM& entry : host->GetContextMenu(index)) {
@@ -50,39 +52,21 @@ ui::PopupMenu FDESIGNVIEW::MakeContextMenu(int index)
         }
         // A command nothing handles yet is shown disabled.
         ui::CmdUI cmdUI(entry.id);
-        cmdUI.DoUpdate(*this, true);
+        cmdUI.DoUpdate(view, true);
         menu.AppendItem(entry.id, entry.text, cmdUI.IsEnabled());
     }
     return menu;
 }
 
-void FDESIGNVIEW::OnRButtonUp(POINT point)
+void DESIGN_CONTEXT_MENU::Show(POINT point)
 {
-    if (!selection)
-        return;
-    int hit = kHitNothing;
-    if (selection->GetCount() > 0) {
-        VIEWDC dc(this, kOwnWindow);
-        if (dc.IsSetUp()) {
-            const POINT p = DeviceToLogical(dc, point);
-            hit = selection->HitTestHandles(dc, p.x, p.y);
-        }
-    }
-    // Off the selection, the object under the pointer is selected instead.
-    if (hit == kHitNothing) {
-        ClearSelection();
-        SelectAt(point);
-        ShowSelectionPosSize();
-        UpdateFormatBar();
-    }
-    mouseDown = point;
     const ui::PopupMenu menu = MakeContextMenu(ContextPopupIndex());
-    QWidget* window = GetWindow();
+    QWidget* window = view.GetWindow();
     QWidget* owner = window;
-    if (ui::Frame* frame = GetParentFrame())
+    if (ui::Frame* frame = view.GetParentFrame())
         if (ui::Frame* main = frame->GetMainFrame(); main && main->GetWindow())
             owner = main->GetWindow();
     const QPoint screen = window ? window->mapToGlobal(QPoint(point.x, point.y)) : QPoint(point.x, point.y);
     if (const unsigned chosen = ui::TrackPopupMenu(menu, {screen.x(), screen.y()}, owner))
-        ExecuteCommand(chosen);
+        view.ExecuteCommand(chosen);
 }

@@ -1,5 +1,7 @@
 // The design view's Insert > Date / Time: while a text object is typed in
 // place, the date and the time go in at the editor's caret.
+#include "forms/app/views/design/design_insert.h"
+
 #include "forms/app/views/date_time_text.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/fields/datatypes/datatype.h"
@@ -10,15 +12,16 @@
 #include "platform/ui/clock.h"
 #include "platform/ui/cmd_ui.h"
 
-void FDESIGNVIEW::RegisterInsertCommands()
+void DESIGN_INSERT::RegisterCommands()
 {
-    AddCommand(ID_INSERT_DATE_TIME, [this](unsigned) { OnInsertDateTime(); });
-    AddUpdate(ID_INSERT_DATE_TIME, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetSelectedRichText() != nullptr); });
+    view.AddCommand(ID_INSERT_DATE_TIME, [this](unsigned) { OnInsertDateTime(); });
+    view.AddUpdate(
+        ID_INSERT_DATE_TIME, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(view.GetSelectedRichText() != nullptr); });
 }
 
-void FDESIGNVIEW::OnInsertDateTime()
+void DESIGN_INSERT::OnInsertDateTime()
 {
-    TEXTEDITWND* editor = GetSelectedRichText();
+    TEXTEDITWND* editor = view.GetSelectedRichText();
     if (!editor)
         return;
     // A text object takes the date and the time, as a text field does.
