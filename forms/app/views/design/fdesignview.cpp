@@ -2,6 +2,9 @@
 // and what the tracker asks of it.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/app/views/design/design_pages.h"
+#include "forms/app/views/design/design_rulers.h"
+#include "forms/app/views/design/design_styles.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/editor/form_editor.h"
@@ -37,10 +40,13 @@ POINT EventPoint(const QMouseEvent& e)
 } // namespace
 
 FDESIGNVIEW::FDESIGNVIEW()
+    : styles(std::make_unique<DESIGN_STYLES>(*this))
+    , rulers(std::make_unique<DESIGN_RULERS>(*this))
+    , pages(std::make_unique<DESIGN_PAGES>(*this))
 {
     currentBorder.roundedFlag = 1;
     currentFont.Reset();
-    snap = IsSnapToGridOn();
+    snap = DESIGN_PAGES::IsSnapToGridOn();
     RegisterCommands();
     RegisterTextCopy();
 }
@@ -93,12 +99,12 @@ void FDESIGNVIEW::RegisterCommands()
     // Linked objects come with embedding.
     AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
     RegisterFormatCommands();
-    RegisterPageCommands();
+    Pages().RegisterPageCommands();
     RegisterArrangeCommands();
-    RegisterRulerCommands();
+    Rulers().RegisterRulerCommands();
     RegisterFormatBarCommands();
     RegisterDataCommands();
-    RegisterStyleCommands();
+    Styles().RegisterStyleCommands();
     RegisterInsertCommands();
 }
 
@@ -242,7 +248,7 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
                     other->ClearSelection();
         return;
     }
-    HideRulerMarkers();
+    Rulers().HideRulerMarkers();
     FBASEVIEW::OnActivateView(false, activated, deactivated);
     if (!selection || selection->GetCount() == 0)
         return;
@@ -298,7 +304,7 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         if (selection->GetCount() > 0) {
             ShowSelectionPosSize();
         } else {
-            ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
+            Rulers().ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
             if (host)
                 host->SetSizeText("");
         }
@@ -372,4 +378,9 @@ bool FDESIGNVIEW::RecordDeletionUndo()
     }
     deletionKept = doc->GetUndoList().Record(request, 1) != nullptr;
     return deletionKept;
+}
+
+void FDESIGNVIEW::PageChanged(const FHINT& hint)
+{
+    Pages().OnPageHint(hint);
 }

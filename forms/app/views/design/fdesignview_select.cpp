@@ -2,6 +2,7 @@
 // handles, the placement rule, snapping to the page's grid and the cursor.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/app/views/design/design_rulers.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/editor/form_editor.h"
@@ -221,7 +222,7 @@ void FDESIGNVIEW::ShowSelectionPosSize()
 {
     if (!selection || selection->GetCount() == 0) {
         ClearPosSize();
-        HideRulerMarkers();
+        Rulers().HideRulerMarkers();
         return;
     }
     RECT bounds;
