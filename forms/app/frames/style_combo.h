@@ -46,7 +46,8 @@ public:
     // The bar's box, or null.
     static STYLECOMBO* Find(const QToolBar* bar);
 
-    // Who hears the box: by default the active view of the main frame.
+    // Who hears the box: by default the styles part of the main frame's
+    // active design view.
     using OwnerLookup = std::function<STYLE_BOX_OWNER*()>;
     static void SetOwnerLookup(OwnerLookup lookup);
 
