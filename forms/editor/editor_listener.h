@@ -2,6 +2,8 @@
 // objects themselves ask of it through OBJECT_VIEW.
 #pragma once
 
+class FHINT;
+
 class EDITOR_LISTENER {
 public:
     virtual ~EDITOR_LISTENER() = default;
@@ -10,4 +12,8 @@ public:
     // Pasted or dropped objects are on the page, selected, and in the
     // filling order.
     virtual void PastePlaced() = 0;
+
+    // A page was inserted or deleted: the hint's kind and page. The view
+    // shows the page now in that place and tells the form's other views.
+    virtual void PageChanged(const FHINT& hint) = 0;
 };

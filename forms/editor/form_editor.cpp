@@ -2,6 +2,8 @@
 #include "forms/editor/form_editor.h"
 
 #include "forms/document/fdocument.h"
+#include "forms/editor/editor_listener.h"
+#include "forms/model/fhint.h"
 #include "forms/model/fobjlist.h"
 #include "forms/model/group_members.h"
 #include "forms/objects/fselection.h"
@@ -38,6 +40,7 @@ void FORM_EDITOR::InsertPage(uint16_t before)
     selection.Deselect(&view);
     document.GetUndoList().Clear();
     document.InsertPage(before);
+    listener.PageChanged(FHINT(kHintPageInserted, before));
 }
 
 void FORM_EDITOR::DeletePage(uint16_t page)
@@ -45,4 +48,5 @@ void FORM_EDITOR::DeletePage(uint16_t page)
     document.GetUndoList().Clear();
     selection.Deselect(&view);
     document.DeletePage(page);
+    listener.PageChanged(FHINT(kHintPageDeleted, page));
 }

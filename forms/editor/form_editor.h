@@ -93,7 +93,9 @@ public:
     bool UndoDeletion();
 
     // Pages (form_editor.cpp). Each deselects everything and empties the
-    // undo list. Deleting the one page of a form keeps it, emptied.
+    // undo list. Deleting the one page of a form keeps it, emptied. An
+    // insertion or deletion is told to the listener as a page hint; an
+    // appended page moves no view's page and is not told.
     void AppendPage();
     void InsertPage(uint16_t before);
     void DeletePage(uint16_t page);

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+// Page hint kinds.
+inline constexpr uint8_t kHintPageDeleted = 1;
+inline constexpr uint8_t kHintPageInserted = 3;
+
 class FHINT {
 public:
     FHINT(uint8_t kind, uint16_t page)

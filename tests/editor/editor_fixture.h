@@ -9,6 +9,7 @@
 #include "forms/document/windowless_view.h"
 #include "forms/editor/editor_listener.h"
 #include "forms/editor/form_editor.h"
+#include "forms/model/fhint.h"
 #include "forms/objects/fselection.h"
 
 #include "platform/io/memory_file.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class EditorView : public WINDOWLESS_VIEW {
@@ -68,8 +70,11 @@ class CountingListener : public EDITOR_LISTENER {
 public:
     void PasteTooLarge() override { ++tooLarge; }
     void PastePlaced() override { ++placed; }
+    void PageChanged(const FHINT& hint) override { pageHints.emplace_back(hint.kind, hint.page); }
     int tooLarge = 0;
     int placed = 0;
+    // The page hints told, as (kind, page).
+    std::vector<std::pair<uint8_t, uint16_t>> pageHints;
 };
 
 // One view of the form with its selection and editor.

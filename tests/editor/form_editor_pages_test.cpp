@@ -1,5 +1,6 @@
 // The form editor's page operations deselect everything and empty the undo
-// list; objects move and go with their pages.
+// list; objects move and go with their pages; insertions and deletions are
+// told as page hints for the form's other views.
 #include "tests/editor/editor_fixture.h"
 
 namespace {
@@ -38,6 +39,31 @@ TEST_F(EditorTest, PagesAreAddedInsertedAndDeletedWithNothingSelectedAndNoUndo)
     pane.editor.DeletePage(1);
     EXPECT_EQ(doc.GetPageCount(), 1) << "the only page is kept, emptied";
     EXPECT_TRUE(Objects().empty());
+}
+
+TEST_F(EditorTest, InsertAndDeleteTellThePageHintAndAppendTellsNothing)
+{
+    using Hints = std::vector<std::pair<uint8_t, uint16_t>>;
+    pane.editor.AppendPage();
+    pane.editor.AppendPage();
+    EXPECT_EQ(pane.listener.pageHints, Hints {}) << "an appended page moves no view's page";
+
+    pane.editor.InsertPage(2);
+    EXPECT_EQ(pane.listener.pageHints, (Hints {{kHintPageInserted, 2}}));
+    EXPECT_EQ(doc.GetPageCount(), 4);
+
+    pane.listener.pageHints.clear();
+    pane.editor.DeletePage(4);
+    pane.editor.DeletePage(1);
+    EXPECT_EQ(pane.listener.pageHints, (Hints {{kHintPageDeleted, 4}, {kHintPageDeleted, 1}}));
+    EXPECT_EQ(doc.GetPageCount(), 2);
+
+    pane.listener.pageHints.clear();
+    pane.editor.DeletePage(2);
+    pane.editor.DeletePage(1);
+    EXPECT_EQ(pane.listener.pageHints, (Hints {{kHintPageDeleted, 2}, {kHintPageDeleted, 1}}))
+        << "the kept, emptied page of a one-page form is told as deleted";
+    EXPECT_EQ(doc.GetPageCount(), 1);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/program/forms_app.h"
+#include "forms/app/views/design/design_styles.h"
+#include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/styles/style_names.h"
 
 #include "platform/text/cp1252.h"
@@ -19,7 +21,8 @@ STYLE_BOX_OWNER* ActiveViewOwner()
 {
     FFRAME* frame = MainFrameOfApp();
     ui::Frame* child = frame ? frame->GetActiveChild() : nullptr;
-    return child ? dynamic_cast<STYLE_BOX_OWNER*>(child->GetActiveView()) : nullptr;
+    auto* view = child ? dynamic_cast<FDESIGNVIEW*>(child->GetActiveView()) : nullptr;
+    return view ? &view->Styles() : nullptr;
 }
 
 STYLECOMBO::OwnerLookup& Lookup()

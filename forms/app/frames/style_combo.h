@@ -4,6 +4,7 @@
 // when its list drops down, closes and when it loses the focus.
 #pragma once
 
+#include "forms/app/views/style_box.h"
 #include "forms/app/views/style_box_owner.h"
 
 #include <QComboBox>
@@ -21,24 +22,22 @@ inline constexpr int kStyleComboWidth = 125;
 // The box's place among the format bar's items.
 inline constexpr int kStyleComboSlot = 19;
 
-class STYLECOMBO : public QComboBox {
+class STYLECOMBO
+    : public QComboBox
+    , public STYLE_BOX {
 public:
     explicit STYLECOMBO(QWidget* parent = nullptr);
 
     // The entry text of a style (the one formatter the Style Manager uses).
     static std::string FormatStyleName(uint8_t type, std::string_view name);
-    // Adds the style's entry in its sorted place.
-    void AddStyle(uint8_t type, std::string_view name);
-    // Adds any entry text (Windows-1252) in its sorted place; its index.
-    int AddEntry(std::string_view entry);
-    // Selects the style's entry, adding it first when missing.
-    void SelectStyle(uint8_t type, std::string_view name);
-    // Selects the entry with that text (case ignored); false when missing.
-    bool SelectEntry(std::string_view entry);
-    // Empties the box.
-    void Reset();
-    // The selected entry's text, empty when none.
-    std::string GetSelectedEntry() const;
+    // STYLE_BOX.
+    void AddStyle(uint8_t type, std::string_view name) override;
+    int AddEntry(std::string_view entry) override;
+    void SelectStyle(uint8_t type, std::string_view name) override;
+    bool SelectEntry(std::string_view entry) override;
+    void SelectNone() override { setCurrentIndex(-1); }
+    void Reset() override;
+    std::string GetSelectedEntry() const override;
     std::vector<std::string> GetEntries() const;
 
     // Puts a new box into the bar in place of the separator that keeps its
@@ -47,7 +46,8 @@ public:
     // The bar's box, or null.
     static STYLECOMBO* Find(const QToolBar* bar);
 
-    // Who hears the box: by default the active view of the main frame.
+    // Who hears the box: by default the styles part of the main frame's
+    // active design view.
     using OwnerLookup = std::function<STYLE_BOX_OWNER*()>;
     static void SetOwnerLookup(OwnerLookup lookup);
 

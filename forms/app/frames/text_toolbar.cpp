@@ -1,6 +1,7 @@
 #include "forms/app/frames/text_toolbar.h"
 
 #include "forms/app/views/rotation_box.h"
+#include "forms/app/views/style_box.h"
 #include "forms/document/font_table.h"
 #include "forms/res/command_ids.h"
 
@@ -33,6 +34,11 @@ QComboBox* TEXTTOOLBAR::GetStyleCombo() const
 {
     const QList<QAction*> items = actions();
     return items.size() > kStyleBoxSlot ? qobject_cast<QComboBox*>(widgetForAction(items[kStyleBoxSlot])) : nullptr;
+}
+
+STYLE_BOX* TEXTTOOLBAR::GetStyleBox() const
+{
+    return dynamic_cast<STYLE_BOX*>(GetStyleCombo());
 }
 
 void TEXTTOOLBAR::CreateBoxes()

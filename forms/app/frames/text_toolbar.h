@@ -38,7 +38,9 @@ public:
     FONTCOMBO* GetSizeCombo() const override { return size_; }
     ZOOMCOMBO* GetRotationCombo() const override { return rotation_; }
     // The box standing in slot 19, when one was put there.
-    QComboBox* GetStyleCombo() const override;
+    QComboBox* GetStyleCombo() const;
+    // That box as the views fill it.
+    STYLE_BOX* GetStyleBox() const override;
     // The sizes the size box lists.
     const FontSizeList& GetSizes() const override { return sizes_; }
 

@@ -7,6 +7,7 @@
 #include "forms/app/views/marklist.h"
 #include "forms/app/views/view_frame.h"
 #include "forms/app/views/view_host.h"
+#include "forms/model/fhint.h"
 #include "forms/model/object_view.h"
 #include "forms/model/textattr.h"
 #include "forms/model/viewdc.h"
@@ -21,7 +22,6 @@
 #include <string>
 
 class FDOCUMENT;
-class FHINT;
 class FLAYOUT;
 class QScrollBar;
 
@@ -48,10 +48,6 @@ enum ScrollCode : uint8_t {
     SB_BOTTOM = 7,
     SB_ENDSCROLL = 8,
 };
-
-// Page hint kinds.
-constexpr uint8_t kHintPageDeleted = 1;
-constexpr uint8_t kHintPageInserted = 3;
 
 // The zoom commands and their percentages.
 struct ZoomCommand {

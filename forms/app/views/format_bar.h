@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QToolBar;
+class STYLE_BOX;
 
 class FORMAT_BAR {
 public:
@@ -19,8 +20,8 @@ public:
     virtual QComboBox* GetFaceCombo() const = 0;
     virtual QComboBox* GetSizeCombo() const = 0;
     virtual QComboBox* GetRotationCombo() const = 0;
-    // The box standing in the style box's slot, when one was put there.
-    virtual QComboBox* GetStyleCombo() const = 0;
+    // The style box, when one was put into its slot.
+    virtual STYLE_BOX* GetStyleBox() const = 0;
     // The sizes the size box lists.
     virtual const FontSizeList& GetSizes() const = 0;
 

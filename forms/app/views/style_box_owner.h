@@ -2,12 +2,12 @@
 // choice.
 #pragma once
 
-class STYLECOMBO;
+class STYLE_BOX;
 
-// The view that fills the box and takes its choice.
+// The part of the view that fills the box and takes its choice.
 class STYLE_BOX_OWNER {
 public:
     virtual ~STYLE_BOX_OWNER() = default;
     // CBN_DROPDOWN, CBN_CLOSEUP or CBN_KILLFOCUS from the box.
-    virtual void OnStyleBoxNotify(STYLECOMBO& box, unsigned code) = 0;
+    virtual void OnStyleBoxNotify(STYLE_BOX& box, unsigned code) = 0;
 };

@@ -8,6 +8,7 @@
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/frames/ruler_bar.h"
 #include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/views/design/design_pages.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/model/formobj.h"
 #include "forms/res/command_ids.h"
@@ -56,12 +57,12 @@ TEST_F(FormWindowPanesTest, PositionAndSizePanesFollowANewPageAndAUnitChange)
     ASSERT_EQ(view->SelectAt({r.left, r.top}), 1);
     EXPECT_EQ(Pane(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     EXPECT_EQ(Pane(ID_INDICATOR_SIZE), "Size (w,h) : ( 1.00 x 0.50 )");
-    view->SetUnitEverywhere(1);
+    view->Pages().SetUnitEverywhere(1);
     EXPECT_EQ(Pane(ID_INDICATOR_POS), "Pos (x,y) : ( 2.54 , 2.54 )");
     EXPECT_EQ(Pane(ID_INDICATOR_SIZE), "Size (w,h) : ( 2.54 x 1.27 )");
-    view->SetUnitEverywhere(0);
+    view->Pages().SetUnitEverywhere(0);
     // A new page shows nothing selected.
-    view->OnAppendPage();
+    view->Pages().OnAppendPage();
     EXPECT_EQ(view->GetCurrentPage(), 2);
     EXPECT_EQ(Pane(ID_INDICATOR_POS), "");
     EXPECT_EQ(Pane(ID_INDICATOR_SIZE), "");

@@ -11,6 +11,7 @@
 #include "forms/app/frames/window_commands.h"
 #include "forms/app/program/form_classes.h"
 #include "forms/app/template/dyn_view_doc_template.h"
+#include "forms/app/views/design/design_pages.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/res/command_ids.h"
@@ -307,7 +308,7 @@ TEST_F(WindowCommandsTest, PageButtonsStandUnderEachRowsBar)
 
 TEST_F(WindowCommandsTest, PageButtonsOnTheFirstAndLastPage)
 {
-    view->OnAppendPage();
+    view->Pages().OnAppendPage();
     view->SetPage(1);
     view->OnPageChanged();
     RunEventsFor(10);
@@ -340,7 +341,7 @@ TEST_F(WindowCommandsTest, PageButtonsOnTheFirstAndLastPage)
 
 TEST_F(WindowCommandsTest, CtrlPageKeysGoBetweenPagesInTheDesignAndFillViews)
 {
-    view->OnAppendPage();
+    view->Pages().OnAppendPage();
     view->SetPage(1);
     view->OnPageChanged();
     RunEventsFor(10);

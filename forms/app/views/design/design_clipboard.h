@@ -2,7 +2,6 @@
 // what the form editor reports of a paste or a drop it placed.
 #pragma once
 
-#include "forms/editor/editor_listener.h"
 #include "forms/model/geometry.h"
 
 #include <cstdint>
@@ -13,7 +12,7 @@ class FSELECTION;
 // String id of the message for a paste larger than the page.
 inline constexpr uint32_t kSelectionTooLarge = 207;
 
-class DESIGN_CLIPBOARD : public EDITOR_LISTENER {
+class DESIGN_CLIPBOARD {
 public:
     explicit DESIGN_CLIPBOARD(FDESIGNVIEW& view)
         : view(view)
@@ -37,10 +36,11 @@ public:
     // with a message.
     bool PlacePasted(FSELECTION& paste, const RECT* dropAt);
 
-    // EDITOR_LISTENER: the message of a refused paste; after a placed one,
-    // the selection tool and the window brought up to date.
-    void PasteTooLarge() override;
-    void PastePlaced() override;
+    // What the editor reports of a paste: the message of a refused one;
+    // after a placed one, the selection tool and the window brought up to
+    // date.
+    void PasteTooLarge();
+    void PastePlaced();
 
 private:
     FDESIGNVIEW& view;

@@ -2,6 +2,9 @@
 // and what the tracker asks of it.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/app/views/design/design_pages.h"
+#include "forms/app/views/design/design_rulers.h"
+#include "forms/app/views/design/design_styles.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/editor/form_editor.h"
@@ -37,10 +40,13 @@ POINT EventPoint(const QMouseEvent& e)
 } // namespace
 
 FDESIGNVIEW::FDESIGNVIEW()
+    : styles(std::make_unique<DESIGN_STYLES>(*this))
+    , rulers(std::make_unique<DESIGN_RULERS>(*this))
+    , pages(std::make_unique<DESIGN_PAGES>(*this))
 {
     currentBorder.roundedFlag = 1;
     currentFont.Reset();
-    snap = IsSnapToGridOn();
+    snap = DESIGN_PAGES::IsSnapToGridOn();
     RegisterCommands();
     DESIGN_CLIPBOARD::RegisterTextCopy();
 }
@@ -86,12 +92,12 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
     clipboard.RegisterCommands();
     RegisterFormatCommands();
-    RegisterPageCommands();
+    Pages().RegisterPageCommands();
     arrange.RegisterCommands();
-    RegisterRulerCommands();
+    Rulers().RegisterRulerCommands();
     RegisterFormatBarCommands();
     dataProperties.RegisterCommands();
-    RegisterStyleCommands();
+    Styles().RegisterStyleCommands();
     insert.RegisterCommands();
 }
 
@@ -111,7 +117,7 @@ void FDESIGNVIEW::OnInitialUpdate()
     if (FDOCUMENT* form = GetFormDocument(); form && !selection) {
         selection = std::make_unique<FSELECTION>(&form->GetObjects());
         selection->SetPage(static_cast<uint16_t>(currentPage));
-        editor = std::make_unique<FORM_EDITOR>(*form, *selection, *this, clipboard);
+        editor = std::make_unique<FORM_EDITOR>(*form, *selection, *this, editorEvents);
     }
     if (QWidget* window = GetWindow())
         drop.GetDropTarget().Register(*window);
@@ -235,7 +241,7 @@ void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* d
                     other->ClearSelection();
         return;
     }
-    HideRulerMarkers();
+    Rulers().HideRulerMarkers();
     FBASEVIEW::OnActivateView(false, activated, deactivated);
     if (!selection || selection->GetCount() == 0)
         return;
@@ -291,7 +297,7 @@ bool FDESIGNVIEW::OnEvent(QEvent& e)
         if (selection->GetCount() > 0) {
             ShowSelectionPosSize();
         } else {
-            ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
+            Rulers().ShowPointerInRulers(EventPoint(static_cast<QMouseEvent&>(e)));
             if (host)
                 host->SetSizeText("");
         }
@@ -354,4 +360,19 @@ bool FDESIGNVIEW::GetMarginRect(RECT& out)
 bool FDESIGNVIEW::RecordDeletionUndo()
 {
     return editor && editor->RecordDeletionUndo();
+}
+
+void FDESIGNVIEW::EditorEvents::PasteTooLarge()
+{
+    view.clipboard.PasteTooLarge();
+}
+
+void FDESIGNVIEW::EditorEvents::PastePlaced()
+{
+    view.clipboard.PastePlaced();
+}
+
+void FDESIGNVIEW::EditorEvents::PageChanged(const FHINT& hint)
+{
+    view.Pages().OnPageHint(hint);
 }

@@ -11,8 +11,7 @@
 #include "forms/app/views/design/design_drop.h"
 #include "forms/app/views/design/design_insert.h"
 #include "forms/app/views/fbaseview.h"
-#include "forms/app/views/style_box_owner.h"
-#include "forms/dialogs/styles/style_site.h"
+#include "forms/editor/editor_listener.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
 #include "forms/model/shade.h"
@@ -24,6 +23,9 @@
 #include <string>
 #include <vector>
 
+class DESIGN_PAGES;
+class DESIGN_RULERS;
+class DESIGN_STYLES;
 class FORM_EDITOR;
 class FSELECTION;
 class TEXTEDITWND;
@@ -62,10 +64,7 @@ inline constexpr ToolCommand kToolCommands[] = {
     {ID_TOOL_PICTURE, kTypePicture, false},
 };
 
-class FDESIGNVIEW
-    : public FBASEVIEW
-    , public STYLE_SITE
-    , public STYLE_BOX_OWNER {
+class FDESIGNVIEW : public FBASEVIEW {
 public:
     FDESIGNVIEW();
     ~FDESIGNVIEW() override;
@@ -192,8 +191,8 @@ public:
     void SetSnap(bool on) { snap = on; }
     bool GetSnap() const { return snap; }
 
-    // The clipboard commands, and the form editor's listener for what it
-    // pastes and drops (design_clipboard.cpp).
+    // The clipboard commands, and what follows a paste or drop the form
+    // editor placed or refused (design_clipboard.cpp).
     DESIGN_CLIPBOARD& GetClipboard() { return clipboard; }
 
     // Drag and drop (design_drop.cpp): the view's drop target hands the
@@ -258,56 +257,15 @@ public:
     // changes, taken back on Cancel; false when no text is edited.
     bool FormatEditedText();
 
-    // Pages and the process-wide switches (fdesignview_pages.cpp).
-    // Deselects everything and adds a page at the end, which the view shows.
-    void OnAppendPage();
-    // Deselects everything and inserts a page before the current one; the
-    // view keeps its page number, other views are told.
-    void OnInsertPage();
-    // Asks first when the current page holds objects; a one-page form keeps
-    // its page, emptied. The view shows the same page number or the last.
-    void OnDeletePage();
-    // Inverts the process-wide Snap To Grid switch and copies it into every
-    // design view of every open form.
-    void OnSnapToGrid();
-    // The process-wide switch: on at start, never saved.
-    static bool IsSnapToGridOn();
-    // Every form view (design view) of every open form, this view's form
-    // at least.
-    std::vector<FBASEVIEW*> AllFormViews();
-    std::vector<FDESIGNVIEW*> AllDesignViews();
-    // The user's unit setting and every form view of every open form take
-    // the unit (0 inches, 1 centimetres).
-    void SetUnitEverywhere(uint8_t unit);
-    // The Grid Spacings dialog on the current page's grid, in the view's
-    // unit; OK sets the grid, and a changed unit everywhere.
-    void OnGridSettings();
-    // The Page Setup dialog on the current page's layout, the paper kept
-    // at least as large as the form's objects reach; OK stores it.
-    void OnPageSetup();
-    // The Options dialog: a changed unit reaches every view, changed
-    // display switches are stored and every form view repainted.
-    void OnOptions();
+    // Pages and the process-wide switches (design_pages.cpp).
+    DESIGN_PAGES& Pages() { return *pages; }
 
-    // Rulers (fdesignview_rulers.cpp): the base view's scale, then the
-    // selection's extent.
+    // Rulers (design_rulers.cpp); the overrides (fdesignview_rulers.cpp)
+    // give the base view's scale, then the selection's extent, and a
+    // tracker's rectangle in page twips (null clears the marks).
+    DESIGN_RULERS& Rulers() { return *rulers; }
     bool UpdateRulers(bool horizontal, bool vertical) override;
-    // A device extent on the window, marked on both rulers.
-    void ShowExtentInRulers(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    void HideRulerMarkers();
-    // The pointer's position (device units on the window).
-    void ShowPointerInRulers(POINT device);
-    // The rulers show object extents only while their selection flag is set.
-    void ShowRulerSelection(bool on);
-    // A rectangle in page twips, or null to clear the marks.
     void ShowPositionInRulers(const RECT* rect) override;
-    // The selection's bounding rectangle, when objects are selected.
-    void ShowSelectionInRulers();
-    // The unit changed: the rulers take it and are drawn anew.
-    void SetRulerUnit(uint8_t rulerUnit);
-    // Each ruler is hidden when shown, shown when hidden; the frame lays
-    // itself out again.
-    void OnViewRulers();
     // The base view's, then an object edited in place follows.
     void OnZoomChanged() override;
 
@@ -320,36 +278,9 @@ public:
     // A deleted member (or the group it dissolved) goes to the undo record.
     void KeepDeleted(std::unique_ptr<FORMOBJ> unlinked, bool kept) override;
 
-    // Styles (fdesignview_styles.cpp).
-    // The Style Manager on this view's form.
-    void OnStyleManager();
-    // The style's attributes become those new objects take.
-    void LoadDefaultsFromStyle(uint8_t kind, std::string_view name);
-    // The style the tool's kind follows for new objects, or null.
-    FORMOBJ* GetCurrentStyle();
-    // A format change for new objects: the attributes the tool's style gave
-    // stay, and new objects no longer follow it.
-    void DropCurrentStyle();
-    // A new object from a tool follows its kind's current style.
-    void ApplyCurrentStyle(FORMOBJ& object);
-    // The format bar's style box, or null.
-    STYLECOMBO* GetStyleCombo();
-    // The box shows the current tool's style, or the selection's.
-    void RefreshStyleBox();
-    // The box's drop-down list, and the choice taken when it loses the
-    // focus.
-    void FillStyleBox(STYLECOMBO& box);
-    void TakeStyleBoxChoice(STYLECOMBO& box);
-    void OnStyleBoxNotify(STYLECOMBO& box, unsigned code) override;
-    // What the Style Manager asks of the view.
-    FDOCUMENT* GetStyleDocument() override { return GetFormDocument(); }
-    std::unique_ptr<FORMOBJ> NewStyleObject(uint8_t type) override { return NewObjectOfType(type); }
-    // After a deletion: the undo list is emptied and a deleted current style
-    // is no longer followed by new objects.
-    void ApplyStyle(std::string_view entry) override;
-    void RedrawStyleUsers() override;
-    // Tests give the view a box of their own.
-    void SetStyleComboForTest(STYLECOMBO* box) { testStyleCombo = box; }
+    // Styles, the Style Manager's site and the style box's owner
+    // (design_styles.cpp).
+    DESIGN_STYLES& Styles() { return *styles; }
 
 private:
     // The margin rectangle's test (the page's with the out-of-place flag)
@@ -381,8 +312,6 @@ private:
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
     void RegisterFormatCommands();
-    void RegisterPageCommands();
-    void RegisterRulerCommands();
     void RegisterFormatBarCommands();
     // The text-style buttons: set the byte to the value, or back to 0 when
     // it holds it already.
@@ -395,12 +324,20 @@ private:
     // the selection's with the selection tool; negative for none (the box
     // stays enabled when the selected objects turn but differ).
     int RotationToShow() const;
-    void RegisterStyleCommands();
-    // Hands a page hint to the form's other views.
-    void SendPageHint(uint8_t kind, uint16_t page);
 
     std::unique_ptr<FSELECTION> selection;
     std::unique_ptr<FORM_EDITOR> editor;
+    // What the editor reports: pastes to the clipboard part, inserted and
+    // deleted pages to the pages part.
+    struct EditorEvents : EDITOR_LISTENER {
+        explicit EditorEvents(FDESIGNVIEW& view)
+            : view(view)
+        {}
+        void PasteTooLarge() override;
+        void PastePlaced() override;
+        void PageChanged(const FHINT& hint) override;
+        FDESIGNVIEW& view;
+    } editorEvents {*this};
     // The groups of the view's work that have classes of their own: the
     // arrange commands (design_arrange.cpp), Data Properties
     // (design_data_properties.cpp) and Insert Date / Time
@@ -437,5 +374,11 @@ private:
     int rotationShown = -2;
     // The appearance sheet's snapshot while the sheet runs.
     UNDO_ACTION* sheetSnapshot = nullptr;
-    STYLECOMBO* testStyleCombo = nullptr;
+    // The parts with classes of their own; the styles set the alignment new
+    // objects take, the pages show the selection in a new unit.
+    friend class DESIGN_STYLES;
+    friend class DESIGN_PAGES;
+    std::unique_ptr<DESIGN_STYLES> styles;
+    std::unique_ptr<DESIGN_RULERS> rulers;
+    std::unique_ptr<DESIGN_PAGES> pages;
 };

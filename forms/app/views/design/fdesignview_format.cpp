@@ -4,6 +4,8 @@
 // that new objects take; the appearance sheet works on one object the same
 // way; the alignment commands and the format bar's refresh.
 #include "forms/app/views/design/fdesignview.h"
+
+#include "forms/app/views/design/design_styles.h"
 #include "forms/app/views/format_bar.h"
 #include "forms/dialogs/appearance/align_menu.h"
 #include "forms/dialogs/appearance/fontdialog.h"
@@ -243,7 +245,7 @@ void FDESIGNVIEW::SetTextAlignment(uint8_t code)
         if (FDOCUMENT* doc = GetFormDocument())
             doc->SetModified(true);
     } else {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         alignment = code;
         barAlignment = code;
     }
@@ -259,7 +261,7 @@ void FDESIGNVIEW::ApplyTextAttr(const TEXTATTR& change)
         if (FDOCUMENT* doc = GetFormDocument())
             doc->SetModified(true);
     } else {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         textAttr.Merge(change);
         currentFont = textAttr;
     }
@@ -275,7 +277,7 @@ void FDESIGNVIEW::UpdateFormatBar()
     ShowFormatBar();
     // A text being edited shows its characters' format, not a style.
     if (!selection || !selection->CanFormatText())
-        RefreshStyleBox();
+        Styles().RefreshStyleBox();
 }
 
 void FDESIGNVIEW::RefreshCurrentTextAttr()
@@ -283,7 +285,7 @@ void FDESIGNVIEW::RefreshCurrentTextAttr()
     TEXTATTR shown;
     if (selection && selection->GetFont(&shown))
         SetTextAttr(shown);
-    else if (FORMOBJ* style = GetCurrentStyle(); style && style->GetFont(&shown))
+    else if (FORMOBJ* style = Styles().GetCurrentStyle(); style && style->GetFont(&shown))
         SetTextAttr(shown);
     else
         SetTextAttr(currentFont);
@@ -294,7 +296,7 @@ void FDESIGNVIEW::RefreshCurrentAlignment()
     uint8_t shown = 0;
     if (selection && selection->GetAlignment(&shown))
         barAlignment = shown;
-    else if (FORMOBJ* style = GetCurrentStyle(); style && style->GetAlignment(&shown))
+    else if (FORMOBJ* style = Styles().GetCurrentStyle(); style && style->GetAlignment(&shown))
         barAlignment = shown;
     else
         barAlignment = alignment;
@@ -306,7 +308,7 @@ int FDESIGNVIEW::GetCurrentShadow(SHADOW* out)
 {
     if (selection && selection->GetShadow(out))
         return 1;
-    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetShadow(out))
+    if (FORMOBJ* style = Styles().GetCurrentStyle(); style && style->GetShadow(out))
         return 0;
     out->Copy(currentShadow);
     return 0;
@@ -316,7 +318,7 @@ int FDESIGNVIEW::GetCurrentBorder(BORDER* out)
 {
     if (selection && selection->GetBorder(out) && !out->IsSpecialStyle())
         return 1;
-    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetBorder(out))
+    if (FORMOBJ* style = Styles().GetCurrentStyle(); style && style->GetBorder(out))
         return 0;
     out->Copy(currentBorder);
     return 0;
@@ -326,7 +328,7 @@ int FDESIGNVIEW::GetCurrentShade(BASICSHADE* out)
 {
     if (selection && selection->GetShade(out) && !out->IsSpecialPattern())
         return 1;
-    if (FORMOBJ* style = GetCurrentStyle(); style && style->GetShade(out))
+    if (FORMOBJ* style = Styles().GetCurrentStyle(); style && style->GetShade(out))
         return 0;
     out->Copy(currentShade);
     out->noFill = currentShade.noFill;
@@ -346,7 +348,7 @@ void FDESIGNVIEW::OnFormatShadow()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetShadow().IsEqual(old); };
     steps.keepForNewObjects = [&] {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         currentShadow.Copy(dialog.GetShadow());
     };
     steps.restoreNewObjects = [&] { currentShadow.Copy(old); };
@@ -365,7 +367,7 @@ void FDESIGNVIEW::OnFormatLine()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetBorder().IsEqual(old); };
     steps.keepForNewObjects = [&] {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         currentBorder.Copy(dialog.GetBorder());
         currentBorder.reserved = 0;
     };
@@ -385,7 +387,7 @@ void FDESIGNVIEW::OnFormatShade()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetShade().IsEqual(old); };
     steps.keepForNewObjects = [&] {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         currentShade.Copy(dialog.GetShade());
         currentShade.noFill = dialog.GetShade().noFill;
     };
@@ -412,7 +414,7 @@ void FDESIGNVIEW::OnFormatFont()
     steps.run = [&] { return dialog.DoModal(); };
     steps.changed = [&] { return !dialog.GetFont().IsEqual(old); };
     steps.keepForNewObjects = [&] {
-        DropCurrentStyle();
+        Styles().DropCurrentStyle();
         currentFont = dialog.GetFont();
         SetTextAttr(currentFont);
     };

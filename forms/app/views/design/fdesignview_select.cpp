@@ -4,6 +4,7 @@
 #include "forms/app/views/design/fdesignview.h"
 
 #include "forms/app/views/design/design_context_menu.h"
+#include "forms/app/views/design/design_rulers.h"
 
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
@@ -224,7 +225,7 @@ void FDESIGNVIEW::ShowSelectionPosSize()
 {
     if (!selection || selection->GetCount() == 0) {
         ClearPosSize();
-        HideRulerMarkers();
+        Rulers().HideRulerMarkers();
         return;
     }
     RECT bounds;

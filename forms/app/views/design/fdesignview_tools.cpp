@@ -3,6 +3,7 @@
 // page.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/app/views/design/design_styles.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/model/fbox.h"
@@ -86,7 +87,7 @@ void FDESIGNVIEW::CreateWithTool(POINT point)
     }
     const auto page = static_cast<uint16_t>(currentPage);
     object->SetPage(page);
-    ApplyCurrentStyle(*object);
+    Styles().ApplyCurrentStyle(*object);
     const TrackNewResult answer = object->TrackNew(this, point.x, point.y, 1);
     if (answer != kTrackPlaced) {
         object.reset();

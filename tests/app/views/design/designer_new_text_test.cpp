@@ -5,6 +5,7 @@
 
 #include "forms/app/frames/format_boxes.h"
 #include "forms/app/frames/text_toolbar.h"
+#include "forms/app/views/design/design_styles.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/document/fdocument.h"
@@ -77,7 +78,7 @@ TEST_F(DesignerNewTextTest, NewStyleOfTheTextKindIsListed)
         steps.pop_front();
         step(dialog);
     });
-    STYLE_MANAGER_DLG manager(*view, view->GetWindow());
+    STYLE_MANAGER_DLG manager(view->Styles(), view->GetWindow());
     manager.DoModal();
     EXPECT_TRUE(steps.empty());
     EXPECT_EQ(listed, (std::vector<std::string> {"TEXT: Body"}));

@@ -6,6 +6,7 @@
 #include "tests/app/support/started_app.h"
 
 #include "forms/app/program/form_classes.h"
+#include "forms/app/views/design/design_pages.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
 #include "forms/objects/fselection.h"
@@ -230,13 +231,13 @@ TEST_F(SnapToGridTest, SwitchedInOneWindowHoldsInEveryDesignWindowOfTwoForms)
     ASSERT_EQ(children.size(), 2u);
     auto* view = dynamic_cast<FDESIGNVIEW*>(app->GetMainFrame()->GetActiveChild()->GetActiveView());
     ASSERT_NE(view, nullptr);
-    const std::vector<FDESIGNVIEW*> all = view->AllDesignViews();
+    const std::vector<FDESIGNVIEW*> all = view->Pages().AllDesignViews();
     ASSERT_EQ(all.size(), 2u);
     EXPECT_NE(all[0]->GetDocument(), all[1]->GetDocument());
 
     for (const bool expected : {false, true}) {
         ASSERT_TRUE(view->ExecuteCommand(ID_DRAW_SNAP_TO_GRID));
-        EXPECT_EQ(FDESIGNVIEW::IsSnapToGridOn(), expected);
+        EXPECT_EQ(DESIGN_PAGES::IsSnapToGridOn(), expected);
         for (FDESIGNVIEW* each : all) {
             EXPECT_EQ(each->GetSnap(), expected);
             ui::CmdUI cmdUI(ID_DRAW_SNAP_TO_GRID);
@@ -281,7 +282,7 @@ TEST_F(SnapToGridTest, AUnitChangedInTheGridDialogReachesEveryViewOfEveryForm)
     RunEventsFor(20);
     auto* view = dynamic_cast<FDESIGNVIEW*>(app->GetMainFrame()->GetActiveChild()->GetActiveView());
     ASSERT_NE(view, nullptr);
-    const std::vector<FBASEVIEW*> all = view->AllFormViews();
+    const std::vector<FBASEVIEW*> all = view->Pages().AllFormViews();
     ASSERT_EQ(all.size(), 2u);
     {
         ui::ScopedDialogHook hook([](ui::Dialog& running) {

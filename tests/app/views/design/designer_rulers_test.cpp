@@ -8,6 +8,8 @@
 #include "forms/app/frames/child_frame.h"
 #include "forms/app/frames/ruler_bar.h"
 #include "forms/app/program/form_classes.h"
+#include "forms/app/views/design/design_pages.h"
+#include "forms/app/views/design/design_rulers.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/formobj.h"
@@ -140,12 +142,12 @@ TEST_F(DesignerRulersTest, TheScaleFollowsZoomAndScroll)
 {
     ASSERT_EQ(view->SelectAt(At(2000, 1800)), 1);
     view->SetZoom(50);
-    view->ShowSelectionInRulers();
+    view->Rulers().ShowSelectionInRulers();
     EXPECT_EQ(horz->GetFirstMarker(), 48);
     EXPECT_EQ(horz->GetSecondMarker(), 96);
 
     view->SetZoom(200);
-    view->ShowSelectionInRulers();
+    view->Rulers().ShowSelectionInRulers();
     EXPECT_EQ(horz->GetFirstMarker(), 192);
     // Scrolled down by the bar, the ticks move and the box's marks move up
     // with the page.
@@ -154,7 +156,7 @@ TEST_F(DesignerRulersTest, TheScaleFollowsZoomAndScroll)
     const QImage before = vert->GetWindow()->Surface().Image().copy();
     bar->setValue(bar->value() + 100);
     RunEventsFor(10);
-    view->ShowSelectionInRulers();
+    view->Rulers().ShowSelectionInRulers();
     EXPECT_NE(vert->GetWindow()->Surface().Image(), before) << "the ticks moved";
     const int32_t top = At(1440, 1440).y - view->GetViewportOrg().y;
     EXPECT_LT(top, 192);
@@ -165,9 +167,9 @@ TEST_F(DesignerRulersTest, ScreenshotsAtOneHundredPercentInchesAndFiftyCentimetr
 {
     ASSERT_EQ(view->SelectAt(At(2000, 1800)), 1);
     Shoot("rulers_100_inches.png");
-    view->SetUnitEverywhere(1);
+    view->Pages().SetUnitEverywhere(1);
     view->SetZoom(50);
-    view->ShowSelectionInRulers();
+    view->Rulers().ShowSelectionInRulers();
     EXPECT_EQ(horz->GetUnit(), 1);
     EXPECT_EQ(horz->GetFirstMarker(), 48);
     Shoot("rulers_50_centimetres.png");

@@ -6,6 +6,7 @@
 #include "tests/app/support/designer_window.h"
 
 #include "forms/app/frames/style_combo.h"
+#include "forms/app/views/design/design_styles.h"
 #include "forms/document/fdocument.h"
 #include "forms/model/border.h"
 #include "forms/model/formobj.h"
@@ -28,11 +29,11 @@ class DesignerStylesTest : public DesignerTest {
 protected:
     DesignerStylesTest()
     {
-        view.SetStyleComboForTest(&box);
+        view.Styles().SetStyleBoxForTest(&box);
         red = AddStyle(kTypeBox, "Red", 60);
         body = AddStyle(kTypeText, "Body", 0);
     }
-    ~DesignerStylesTest() override { view.SetStyleComboForTest(nullptr); }
+    ~DesignerStylesTest() override { view.Styles().SetStyleBoxForTest(nullptr); }
 
     FORMOBJ* AddStyle(uint8_t type, const std::string& name, uint16_t width)
     {
@@ -52,12 +53,12 @@ protected:
     // The box drops down, the entry is chosen and the box loses the focus.
     std::vector<std::string> Choose(const std::string& entry)
     {
-        view.OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
         const std::vector<std::string> entries = box.GetEntries();
         if (!entry.empty()) {
             EXPECT_TRUE(box.SelectEntry(entry)) << entry;
         }
-        view.OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
         return entries;
     }
 
@@ -98,7 +99,7 @@ TEST_F(DesignerStylesTest, TheBoxToolOffersItsStylesAndANewBoxFollowsTheChosenOn
     EXPECT_EQ(Choose(""), (std::vector<std::string> {"[None]"})) << "field styles are type 0x14";
 
     view.SetTool(kTypeBox);
-    view.OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
+    view.Styles().OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
     box.showPopup();
     const std::filesystem::path dir(FORMS_TEST_OUTPUT_DIR);
     std::filesystem::create_directories(dir);
@@ -109,7 +110,7 @@ TEST_F(DesignerStylesTest, TheBoxToolOffersItsStylesAndANewBoxFollowsTheChosenOn
 TEST_F(DesignerStylesTest, ClosingTheListHandsTheChoiceOverOnceTheClickedEntryIsSelected)
 {
     view.SetTool(kTypeBox);
-    STYLECOMBO::SetOwnerLookup([this] { return static_cast<STYLE_BOX_OWNER*>(&view); });
+    STYLECOMBO::SetOwnerLookup([this] { return static_cast<STYLE_BOX_OWNER*>(&view.Styles()); });
     box.showPopup();
     EXPECT_EQ(box.GetEntries(), (std::vector<std::string> {"BOX: Red", "[None]"})) << "the drop-down fills the box";
     // The toolkit closes the list first and selects the entry clicked after.
@@ -162,26 +163,26 @@ TEST_F(DesignerStylesTest, DeletingTheCurrentStyleEmptiesItsKindsNameAndTheUndoL
     view.SetTool(kTypeBox);
     Choose("BOX: Red");
     doc->DeleteStyle(red);
-    view.ApplyStyle("BOX: Red");
+    view.Styles().ApplyStyle("BOX: Red");
     EXPECT_EQ(doc->GetStyleKinds().GetCurrentName(kTypeBox), "");
     EXPECT_EQ(box.GetSelectedEntry(), "");
-    view.ApplyStyle(":");
-    view.ApplyStyle("BOX:");
+    view.Styles().ApplyStyle(":");
+    view.Styles().ApplyStyle("BOX:");
     BORDER current;
     EXPECT_EQ(view.GetCurrentBorder(&current), 0);
     for (const char* entry : {"BOX: Gone", ":", ":x", "BOX:"}) {
-        view.OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
         box.setCurrentIndex(box.AddEntry(entry));
-        view.OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
         EXPECT_EQ(doc->GetStyleKinds().GetCurrentName(kTypeBox), "") << entry << " names no style and does nothing";
     }
     Add(kTypeBox, {1440, 1440, 2880, 2880});
     view.SetTool(kSelectionTool);
     Drag({At(1000, 1000), At(2000, 2000), At(3000, 3000)});
     for (const char* entry : {"BOX: Gone", ":", ":x", "BOX:"}) {
-        view.OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
         box.setCurrentIndex(box.AddEntry(entry));
-        view.OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
+        view.Styles().OnStyleBoxNotify(box, ui::CBN_KILLFOCUS);
         EXPECT_EQ(Objects()[0]->GetMaster(), nullptr) << entry;
     }
 }

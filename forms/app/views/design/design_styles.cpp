@@ -1,9 +1,9 @@
-// The design view's styles: the Style Manager command, the current style of
-// each kind for new objects, the attributes a style gives new objects, and
-// the format bar's style box.
-#include "forms/app/frames/style_combo.h"
+#include "forms/app/views/design/design_styles.h"
+
+#include "forms/app/views/design/design_pages.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/app/views/format_bar.h"
+#include "forms/app/views/style_box.h"
 #include "forms/dialogs/styles/style_manager_dlg.h"
 #include "forms/dialogs/styles/style_names.h"
 #include "forms/document/fdocument.h"
@@ -24,69 +24,85 @@ constexpr uint32_t kDetachEntry = 180;
 
 } // namespace
 
-void FDESIGNVIEW::RegisterStyleCommands()
+DESIGN_STYLES::DESIGN_STYLES(FDESIGNVIEW& view)
+    : view(view)
+{}
+
+void DESIGN_STYLES::RegisterStyleCommands()
 {
-    AddCommand(ID_STYLE_MANAGER, [this](unsigned) { OnStyleManager(); });
-    AddUpdate(ID_STYLE_MANAGER, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(GetFormDocument() != nullptr); });
+    view.AddCommand(ID_STYLE_MANAGER, [this](unsigned) { OnStyleManager(); });
+    view.AddUpdate(ID_STYLE_MANAGER, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(view.GetFormDocument() != nullptr); });
 }
 
-void FDESIGNVIEW::OnStyleManager()
+void DESIGN_STYLES::OnStyleManager()
 {
-    if (!GetFormDocument())
+    if (!view.GetFormDocument())
         return;
-    STYLE_MANAGER_DLG manager(*this, GetWindow());
+    STYLE_MANAGER_DLG manager(*this, view.GetWindow());
     manager.DoModal();
     RefreshStyleBox();
 }
 
-void FDESIGNVIEW::LoadDefaultsFromStyle(uint8_t kind, std::string_view name)
+void DESIGN_STYLES::LoadDefaultsFromStyle(uint8_t kind, std::string_view name)
 {
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
     FORMOBJ* style = doc && !name.empty() ? doc->FindObjectByName(kind, name) : nullptr;
     if (!style)
         return;
     if (BORDER border; style->GetBorder(&border))
-        currentBorder.Copy(border);
+        view.NewObjectBorder().Copy(border);
     if (BASICSHADE shade; style->GetShade(&shade)) {
-        currentShade.Copy(shade);
-        currentShade.noFill = shade.noFill;
+        view.NewObjectShade().Copy(shade);
+        view.NewObjectShade().noFill = shade.noFill;
     }
     if (SHADOW shadow; style->GetShadow(&shadow))
-        currentShadow.Copy(shadow);
+        view.NewObjectShadow().Copy(shadow);
     if (TEXTATTR font; style->GetFont(&font))
-        currentFont = font;
+        view.NewObjectFont() = font;
     if (uint8_t align = 0; style->GetAlignment(&align))
-        alignment = align;
+        view.alignment = align;
 }
 
-FORMOBJ* FDESIGNVIEW::GetCurrentStyle()
+FORMOBJ* DESIGN_STYLES::GetCurrentStyle()
 {
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
     if (!doc)
         return nullptr;
+    const uint8_t tool = view.GetTool();
     const std::string& name = doc->GetStyleKinds().GetCurrentName(tool);
     return name.empty() ? nullptr : doc->FindObjectByName(tool, name);
 }
 
-void FDESIGNVIEW::DropCurrentStyle()
+void DESIGN_STYLES::DropCurrentStyle()
 {
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
     if (!doc)
         return;
+    const uint8_t tool = view.GetTool();
     const std::string name = doc->GetStyleKinds().GetCurrentName(tool);
     LoadDefaultsFromStyle(tool, name);
     doc->GetStyleKinds().SetCurrentName(tool, {});
 }
 
-void FDESIGNVIEW::ApplyCurrentStyle(FORMOBJ& object)
+void DESIGN_STYLES::ApplyCurrentStyle(FORMOBJ& object)
 {
     if (FORMOBJ* style = GetCurrentStyle(); style && style->GetType() == object.GetType())
         object.SetMaster(style);
 }
 
-void FDESIGNVIEW::ApplyStyle(std::string_view entry)
+FDOCUMENT* DESIGN_STYLES::GetStyleDocument()
 {
-    FDOCUMENT* doc = GetFormDocument();
+    return view.GetFormDocument();
+}
+
+std::unique_ptr<FORMOBJ> DESIGN_STYLES::NewStyleObject(uint8_t type)
+{
+    return view.NewObjectOfType(type);
+}
+
+void DESIGN_STYLES::ApplyStyle(std::string_view entry)
+{
+    FDOCUMENT* doc = view.GetFormDocument();
     if (!doc)
         return;
     doc->GetUndoList().Clear();
@@ -98,35 +114,38 @@ void FDESIGNVIEW::ApplyStyle(std::string_view entry)
     RefreshStyleBox();
 }
 
-void FDESIGNVIEW::RedrawStyleUsers()
+void DESIGN_STYLES::RedrawStyleUsers()
 {
-    for (FDESIGNVIEW* view : AllDesignViews())
-        if (view->GetFormDocument() == GetFormDocument()) {
-            view->InvalidateAll();
-            view->UpdateWindow();
+    for (FDESIGNVIEW* other : view.Pages().AllDesignViews())
+        if (other->GetFormDocument() == view.GetFormDocument()) {
+            other->RepaintAll();
+            other->UpdateWindow();
         }
 }
 
 // The style box.
 
-STYLECOMBO* FDESIGNVIEW::GetStyleCombo()
+STYLE_BOX* DESIGN_STYLES::GetStyleBox()
 {
-    if (testStyleCombo)
-        return testStyleCombo;
-    FORMAT_BAR* bar = TextBar();
-    return bar ? dynamic_cast<STYLECOMBO*>(bar->GetStyleCombo()) : nullptr;
+    if (testStyleBox)
+        return testStyleBox;
+    VIEW_HOST* host = view.GetViewHost();
+    FORMAT_BAR* bar = host ? host->GetTextToolBar() : nullptr;
+    return bar ? bar->GetStyleBox() : nullptr;
 }
 
-void FDESIGNVIEW::RefreshStyleBox()
+void DESIGN_STYLES::RefreshStyleBox()
 {
-    STYLECOMBO* box = GetStyleCombo();
-    FDOCUMENT* doc = GetFormDocument();
+    STYLE_BOX* box = GetStyleBox();
+    FDOCUMENT* doc = view.GetFormDocument();
     if (!box || !doc)
         return;
+    FSELECTION* selection = view.GetSelection();
     if (!selection || selection->GetCount() == 0) {
+        const uint8_t tool = view.GetTool();
         const std::string& name = doc->GetStyleKinds().GetCurrentName(tool);
         if (name.empty())
-            box->setCurrentIndex(-1);
+            box->SelectNone();
         else
             box->SelectStyle(tool, name);
         return;
@@ -134,17 +153,19 @@ void FDESIGNVIEW::RefreshStyleBox()
     if (FORMOBJ* master = selection->GetMaster())
         box->SelectStyle(master->GetType(), master->GetName());
     else
-        box->setCurrentIndex(-1);
+        box->SelectNone();
 }
 
-void FDESIGNVIEW::FillStyleBox(STYLECOMBO& box)
+void DESIGN_STYLES::FillStyleBox(STYLE_BOX& box)
 {
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
     if (!doc)
         return;
     const std::string showing = box.GetSelectedEntry();
     box.Reset();
+    FSELECTION* selection = view.GetSelection();
     if (!selection || selection->GetCount() == 0) {
+        const uint8_t tool = view.GetTool();
         for (FORMOBJ* s = doc->FindFirstStyle(tool); s; s = doc->FindNextStyle(tool, s))
             box.AddStyle(s->GetType(), s->GetName());
         box.AddEntry(ProgramResources().LoadString(kNoneEntry));
@@ -159,20 +180,22 @@ void FDESIGNVIEW::FillStyleBox(STYLECOMBO& box)
             box.AddEntry(ProgramResources().LoadString(kDetachEntry));
     }
     if (showing.empty() || !box.SelectEntry(showing))
-        box.setCurrentIndex(-1);
+        box.SelectNone();
 }
 
-void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
+void DESIGN_STYLES::TakeStyleBoxChoice(STYLE_BOX& box)
 {
-    FDOCUMENT* doc = GetFormDocument();
+    FDOCUMENT* doc = view.GetFormDocument();
+    FORM_EDITOR* editor = view.GetEditor();
     const std::string entry = box.GetSelectedEntry();
     if (!doc || !editor || entry.empty())
         return;
-    if (selection->GetCount() == 0) {
+    if (view.GetSelection()->GetCount() == 0) {
+        const uint8_t tool = view.GetTool();
         STYLE_KINDS& kinds = doc->GetStyleKinds();
         if (entry == ProgramResources().LoadString(kNoneEntry)) {
             kinds.SetCurrentName(tool, {});
-            UpdateFormatBar();
+            view.UpdateFormatBar();
             return;
         }
         const std::string name = StyleNameWithoutType(entry);
@@ -180,17 +203,17 @@ void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
         if (!style)
             return;
         kinds.SetCurrentName(tool, name);
-        UpdateFormatBar();
+        view.UpdateFormatBar();
         return;
     }
     if (entry == ProgramResources().LoadString(kDetachEntry))
         editor->DetachStyle();
     else if (!editor->FollowStyle(TypeFromStyleName(entry), StyleNameWithoutType(entry)))
         return;
-    UpdateFormatBar();
+    view.UpdateFormatBar();
 }
 
-void FDESIGNVIEW::OnStyleBoxNotify(STYLECOMBO& box, unsigned code)
+void DESIGN_STYLES::OnStyleBoxNotify(STYLE_BOX& box, unsigned code)
 {
     switch (code) {
     case ui::CBN_DROPDOWN:
@@ -200,7 +223,7 @@ void FDESIGNVIEW::OnStyleBoxNotify(STYLECOMBO& box, unsigned code)
         TakeStyleBoxChoice(box);
         break;
     case ui::CBN_CLOSEUP:
-        SetFocus();
+        view.SetFocus();
         break;
     default:
         break;
