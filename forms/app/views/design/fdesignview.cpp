@@ -37,9 +37,8 @@ POINT EventPoint(const QMouseEvent& e)
 } // namespace
 
 FDESIGNVIEW::FDESIGNVIEW()
+    : format(std::make_unique<DESIGN_FORMAT>(*this))
 {
-    currentBorder.roundedFlag = 1;
-    currentFont.Reset();
     snap = IsSnapToGridOn();
     RegisterCommands();
     RegisterTextCopy();
@@ -92,11 +91,10 @@ void FDESIGNVIEW::RegisterCommands()
     AddUpdate(ID_EDIT_PASTE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && CanPaste()); });
     // Linked objects come with embedding.
     AddUpdate(ID_EDIT_PASTE_LINK, [](ui::CmdUI& cmdUI) { cmdUI.Enable(false); });
-    RegisterFormatCommands();
+    format->RegisterCommands();
     RegisterPageCommands();
     RegisterArrangeCommands();
     RegisterRulerCommands();
-    RegisterFormatBarCommands();
     RegisterDataCommands();
     RegisterStyleCommands();
     RegisterInsertCommands();
@@ -195,29 +193,16 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
         // The window takes drops only while it shows this view.
         dropTarget.Revoke();
         // The choices for new objects wait in the document.
-        if (doc) {
-            DESIGN_DEFAULTS& kept = doc->MakeDesignDefaults();
-            kept.shade = currentShade;
-            kept.border = currentBorder;
-            kept.shadow = currentShadow;
-            kept.text = currentFont;
-            kept.alignment = alignment;
-        }
+        if (doc)
+            format->KeepDefaults(doc->MakeDesignDefaults());
         return;
     }
     if (QWidget* window = GetWindow())
         dropTarget.Register(*window);
     if (auto* from = dynamic_cast<FBASEVIEW*>(other))
         SetZoom(from->GetZoom());
-    if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr) {
-        currentShade = kept->shade;
-        currentBorder = kept->border;
-        currentShadow = kept->shadow;
-        currentFont = kept->text;
-        alignment = kept->alignment;
-        SetTextAttr(currentFont);
-        barAlignment = alignment;
-    }
+    if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr)
+        format->TakeDefaults(*kept);
 }
 
 void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* deactivated)

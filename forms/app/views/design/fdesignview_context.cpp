@@ -73,7 +73,7 @@ void FDESIGNVIEW::OnRButtonUp(POINT point)
         ClearSelection();
         SelectAt(point);
         ShowSelectionPosSize();
-        UpdateFormatBar();
+        format->UpdateFormatBar();
     }
     mouseDown = point;
     const ui::PopupMenu menu = MakeContextMenu(ContextPopupIndex());

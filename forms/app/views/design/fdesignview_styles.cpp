@@ -46,17 +46,17 @@ void FDESIGNVIEW::LoadDefaultsFromStyle(uint8_t kind, std::string_view name)
     if (!style)
         return;
     if (BORDER border; style->GetBorder(&border))
-        currentBorder.Copy(border);
+        format->NewObjectBorder().Copy(border);
     if (BASICSHADE shade; style->GetShade(&shade)) {
-        currentShade.Copy(shade);
-        currentShade.noFill = shade.noFill;
+        format->NewObjectShade().Copy(shade);
+        format->NewObjectShade().noFill = shade.noFill;
     }
     if (SHADOW shadow; style->GetShadow(&shadow))
-        currentShadow.Copy(shadow);
+        format->NewObjectShadow().Copy(shadow);
     if (TEXTATTR font; style->GetFont(&font))
-        currentFont = font;
+        format->NewObjectFont() = font;
     if (uint8_t align = 0; style->GetAlignment(&align))
-        alignment = align;
+        format->SetNewObjectAlignment(align);
 }
 
 FORMOBJ* FDESIGNVIEW::GetCurrentStyle()
@@ -172,7 +172,7 @@ void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
         STYLE_KINDS& kinds = doc->GetStyleKinds();
         if (entry == ProgramResources().LoadString(kNoneEntry)) {
             kinds.SetCurrentName(tool, {});
-            UpdateFormatBar();
+            format->UpdateFormatBar();
             return;
         }
         const std::string name = StyleNameWithoutType(entry);
@@ -180,14 +180,14 @@ void FDESIGNVIEW::TakeStyleBoxChoice(STYLECOMBO& box)
         if (!style)
             return;
         kinds.SetCurrentName(tool, name);
-        UpdateFormatBar();
+        format->UpdateFormatBar();
         return;
     }
     if (entry == ProgramResources().LoadString(kDetachEntry))
         editor->DetachStyle();
     else if (!editor->FollowStyle(TypeFromStyleName(entry), StyleNameWithoutType(entry)))
         return;
-    UpdateFormatBar();
+    format->UpdateFormatBar();
 }
 
 void FDESIGNVIEW::OnStyleBoxNotify(STYLECOMBO& box, unsigned code)

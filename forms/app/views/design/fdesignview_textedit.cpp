@@ -94,6 +94,6 @@ bool FDESIGNVIEW::FormatEditedText()
         }
         editor->SetFocus();
     }
-    UpdateFormatBar();
+    format->UpdateFormatBar();
     return true;
 }
