@@ -2,7 +2,7 @@
 // form and the view's selection (the form keeps the undo list and each
 // page's grid), places pasted and dropped objects, moves objects between
 // views of the form, adds and removes pages, groups, ungroups and arranges
-// the selection, and changes its attributes, formats and styles. It has no
+// the selection, and changes its attributes and styles. It has no
 // window: what it changes is shown through the view's OBJECT_VIEW and the
 // listener.
 #pragma once
@@ -112,8 +112,9 @@ public:
     // appearance pages and the format bar change in the selected objects.
     // An attribute given to the selected objects: changed, each object
     // repainting its own change (a Format dialog), or set, the selection
-    // repainted around it (an appearance page, which marks the form itself).
-    // False when a set found no window to draw on: nothing was set.
+    // repainted around it (an appearance page); the dialog's or the sheet's
+    // caller marks the form modified. False when a set found no window to
+    // draw on: nothing was set.
     bool ApplyShadow(const SHADOW& shadow, bool set);
     // The border's query flags say what was selected: objects keep their own.
     bool ApplyBorder(const BORDER& border, bool set);

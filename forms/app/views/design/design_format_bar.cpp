@@ -1,7 +1,6 @@
-// The design view's format bar: the text style and colour
-// buttons, the typeface, size and rotation boxes read back when they lose
-// the focus, and the bar shown from the selection or the new-object
-// attributes.
+// The design view's format bar: the text style and colour buttons, the
+// typeface, size and rotation boxes read back when they lose the focus,
+// and the bar shown from the selection or the new-object attributes.
 #include "forms/app/views/design/design_format.h"
 
 #include "forms/app/views/bar_box_ids.h"

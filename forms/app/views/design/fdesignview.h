@@ -463,6 +463,7 @@ private:
     // Set while a format dialog or the appearance sheet runs.
     bool dialogOpen = false;
     POINT mouseDown {0, 0};
+    // The format commands and bar; made with the view.
     std::unique_ptr<DESIGN_FORMAT> format;
     STYLECOMBO* testStyleCombo = nullptr;
 };
