@@ -15,11 +15,16 @@
 #include <string>
 #include <vector>
 
+class BASICSHADE;
+class BORDER;
 class EDITOR_LISTENER;
 class FDOCUMENT;
 class FORMOBJ;
 class FSELECTION;
 class OBJECT_VIEW;
+class SHADOW;
+class TEXTATTR;
+class UNDO_ACTION;
 class UNDO_LIST;
 
 class FORM_EDITOR {
@@ -127,6 +132,35 @@ public:
     // The selected objects follow no style; the form is modified.
     void DetachStyle();
 
+    // Format (form_editor_format.cpp): what the Format dialogs, the
+    // appearance pages and the format bar change in the selected objects.
+    // An attribute given to the selected objects: changed, each object
+    // repainting its own change (a Format dialog), or set, the selection
+    // repainted around it (an appearance page); the dialog's or the sheet's
+    // caller marks the form modified. False when a set found no window to
+    // draw on: nothing was set.
+    bool ApplyShadow(const SHADOW& shadow, bool set);
+    // The border's query flags say what was selected: objects keep their own.
+    bool ApplyBorder(const BORDER& border, bool set);
+    bool ApplyShade(const BASICSHADE& shade, bool set);
+    bool ApplyAlignment(uint8_t code, bool set);
+    // The selected text objects and fields take the line spacing, repainted.
+    void ApplyLineSpacing(uint16_t spacing);
+    // The selected objects that have an alignment take the code, or those
+    // with text the change record (mixed fields unchanged), and the form is
+    // modified; false, nothing changed, when no selected object has one.
+    bool ChangeAlignment(uint8_t code);
+    bool ChangeTextAttr(const TEXTATTR& change);
+    // The selected objects turn to the angle (tenths of a degree); the form
+    // is modified.
+    void ChangeRotation(uint16_t angle);
+    // The appearance sheet's snapshot of the form's objects: taken anew (an
+    // earlier one still held is dropped), put back, and dropped. Put back
+    // and dropped do nothing once the undo list no longer holds it.
+    void RecordSelectionUndo();
+    void UndoLast();
+    void DropLastUndo();
+
     // The object and, for a group, its members, deep.
     static void CollectDeep(FORMOBJ* object, std::vector<FORMOBJ*>& out);
 
@@ -142,4 +176,6 @@ private:
     EDITOR_LISTENER& listener;
     // Set while a deletion runs once its undo step has taken the objects.
     bool deletionKept = false;
+    // The appearance sheet's snapshot while the sheet runs.
+    UNDO_ACTION* sheetSnapshot = nullptr;
 };

@@ -50,17 +50,17 @@ void DESIGN_STYLES::LoadDefaultsFromStyle(uint8_t kind, std::string_view name)
     if (!style)
         return;
     if (BORDER border; style->GetBorder(&border))
-        view.NewObjectBorder().Copy(border);
+        view.Format().NewObjectBorder().Copy(border);
     if (BASICSHADE shade; style->GetShade(&shade)) {
-        view.NewObjectShade().Copy(shade);
-        view.NewObjectShade().noFill = shade.noFill;
+        view.Format().NewObjectShade().Copy(shade);
+        view.Format().NewObjectShade().noFill = shade.noFill;
     }
     if (SHADOW shadow; style->GetShadow(&shadow))
-        view.NewObjectShadow().Copy(shadow);
+        view.Format().NewObjectShadow().Copy(shadow);
     if (TEXTATTR font; style->GetFont(&font))
-        view.NewObjectFont() = font;
+        view.Format().NewObjectFont() = font;
     if (uint8_t align = 0; style->GetAlignment(&align))
-        view.alignment = align;
+        view.Format().SetNewObjectAlignment(align);
 }
 
 FORMOBJ* DESIGN_STYLES::GetCurrentStyle()
@@ -195,7 +195,7 @@ void DESIGN_STYLES::TakeStyleBoxChoice(STYLE_BOX& box)
         STYLE_KINDS& kinds = doc->GetStyleKinds();
         if (entry == ProgramResources().LoadString(kNoneEntry)) {
             kinds.SetCurrentName(tool, {});
-            view.UpdateFormatBar();
+            view.Format().UpdateFormatBar();
             return;
         }
         const std::string name = StyleNameWithoutType(entry);
@@ -203,14 +203,14 @@ void DESIGN_STYLES::TakeStyleBoxChoice(STYLE_BOX& box)
         if (!style)
             return;
         kinds.SetCurrentName(tool, name);
-        view.UpdateFormatBar();
+        view.Format().UpdateFormatBar();
         return;
     }
     if (entry == ProgramResources().LoadString(kDetachEntry))
         editor->DetachStyle();
     else if (!editor->FollowStyle(TypeFromStyleName(entry), StyleNameWithoutType(entry)))
         return;
-    view.UpdateFormatBar();
+    view.Format().UpdateFormatBar();
 }
 
 void DESIGN_STYLES::OnStyleBoxNotify(STYLE_BOX& box, unsigned code)

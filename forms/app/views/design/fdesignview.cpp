@@ -40,12 +40,11 @@ POINT EventPoint(const QMouseEvent& e)
 } // namespace
 
 FDESIGNVIEW::FDESIGNVIEW()
-    : styles(std::make_unique<DESIGN_STYLES>(*this))
+    : format(std::make_unique<DESIGN_FORMAT>(*this))
+    , styles(std::make_unique<DESIGN_STYLES>(*this))
     , rulers(std::make_unique<DESIGN_RULERS>(*this))
     , pages(std::make_unique<DESIGN_PAGES>(*this))
 {
-    currentBorder.roundedFlag = 1;
-    currentFont.Reset();
     snap = DESIGN_PAGES::IsSnapToGridOn();
     RegisterCommands();
     DESIGN_CLIPBOARD::RegisterTextCopy();
@@ -91,11 +90,10 @@ void FDESIGNVIEW::RegisterCommands()
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
     AddUpdate(ID_EDIT_SELECT_PAGE, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection != nullptr); });
     clipboard.RegisterCommands();
-    RegisterFormatCommands();
+    format->RegisterCommands();
     Pages().RegisterPageCommands();
     arrange.RegisterCommands();
     Rulers().RegisterRulerCommands();
-    RegisterFormatBarCommands();
     dataProperties.RegisterCommands();
     Styles().RegisterStyleCommands();
     insert.RegisterCommands();
@@ -194,29 +192,16 @@ void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)
         // The window takes drops only while it shows this view.
         drop.GetDropTarget().Revoke();
         // The choices for new objects wait in the document.
-        if (doc) {
-            DESIGN_DEFAULTS& kept = doc->MakeDesignDefaults();
-            kept.shade = currentShade;
-            kept.border = currentBorder;
-            kept.shadow = currentShadow;
-            kept.text = currentFont;
-            kept.alignment = alignment;
-        }
+        if (doc)
+            format->KeepDefaults(doc->MakeDesignDefaults());
         return;
     }
     if (QWidget* window = GetWindow())
         drop.GetDropTarget().Register(*window);
     if (auto* from = dynamic_cast<FBASEVIEW*>(other))
         SetZoom(from->GetZoom());
-    if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr) {
-        currentShade = kept->shade;
-        currentBorder = kept->border;
-        currentShadow = kept->shadow;
-        currentFont = kept->text;
-        alignment = kept->alignment;
-        SetTextAttr(currentFont);
-        barAlignment = alignment;
-    }
+    if (const DESIGN_DEFAULTS* kept = doc ? doc->GetDesignDefaults() : nullptr)
+        format->TakeDefaults(*kept);
 }
 
 void FDESIGNVIEW::OnActivateView(bool activate, ui::View* activated, ui::View* deactivated)

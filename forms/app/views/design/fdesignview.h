@@ -9,6 +9,7 @@
 #include "forms/app/views/design/design_context_menu.h"
 #include "forms/app/views/design/design_data_properties.h"
 #include "forms/app/views/design/design_drop.h"
+#include "forms/app/views/design/design_format.h"
 #include "forms/app/views/design/design_insert.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/editor/editor_listener.h"
@@ -29,7 +30,6 @@ class DESIGN_STYLES;
 class FORM_EDITOR;
 class FSELECTION;
 class TEXTEDITWND;
-class UNDO_ACTION;
 
 // The selection tool's code; the drawing tools' codes are object types,
 // except the list-box and check-box field tools, which have codes of
@@ -109,68 +109,25 @@ public:
     // A new object of the tool's kind with the view's current attributes;
     // null for a kind that is not built or whose set-up failed.
     std::unique_ptr<FORMOBJ> NewObjectOfType(uint8_t code);
-    // The attributes new objects take.
-    BORDER& NewObjectBorder() { return currentBorder; }
-    BASICSHADE& NewObjectShade() { return currentShade; }
-    SHADOW& NewObjectShadow() { return currentShadow; }
-    TEXTATTR& NewObjectFont() { return currentFont; }
 
-    // Format commands (fdesignview_format.cpp). A Format dialog works on
-    // the selection's attribute, applied as it changes and kept on OK (the
-    // form marked modified when it changed), taken back on Cancel; with no
-    // such attribute among the selected objects, it edits the attribute of
-    // new objects.
-    void OnFormatShadow();
-    void OnFormatLine();
-    void OnFormatShade();
-    void OnFormatFont();
-    // The line spacing of the selected text objects and fields.
-    void OnTextSpacing();
-    // The first selected object's appearance sheet.
-    void OnEditAppearance();
-    // The alignment pop-up under the format bar's button.
-    void OnTextAlignmentMenu();
+    // The format commands, the format bar and the attributes new objects
+    // take.
+    DESIGN_FORMAT& Format() { return *format; }
     // A double click on the selection opens its appearance sheet.
     void OnLButtonDblClk();
-    // The selection's attribute (1), else that of new objects (0).
-    int GetCurrentShadow(SHADOW* out);
-    int GetCurrentBorder(BORDER* out);
-    int GetCurrentShade(BASICSHADE* out);
-    // A Format dialog (flag 0) changes each selected object's attribute; a
-    // page (flag non-zero) sets it.
+    // OBJECT_VIEW: the appearance pages, the Format dialogs and the edit
+    // sites reach the format commands; the appearance sheet's snapshot is
+    // the editor's (fdesignview_format.cpp).
     void SetSelectionShadow(const SHADOW& shadow, uintptr_t flag) override;
     void SetSelectionBorder(const BORDER& border, uintptr_t flag) override;
     void SetSelectionShade(const BASICSHADE& shade, uintptr_t flag) override;
     void SetSelectionAlignment(uint8_t alignment, uintptr_t flag) override;
     void SetSelectionLineSpacing(uint16_t spacing, uintptr_t flag) override;
-    // Left 0, right 1, centred 3, justified 4: for the selected texts, or
-    // for new objects when none is selected.
-    void SetTextAlignment(uint8_t code);
-    // A change record for the selected objects' text, or for new objects'.
     void ApplyTextAttr(const TEXTATTR& change) override;
-    // The format bar's one refresh: the text attributes and the alignment
-    // of the selection, else those of new objects.
-    void UpdateFormatBar();
-    // An edit site's request: the same refresh.
-    void UpdateFormatBar(int) override { UpdateFormatBar(); }
-    void RefreshCurrentTextAttr();
-    void RefreshCurrentAlignment();
-    uint8_t GetBarAlignment() const { return barAlignment; }
-    // The format bar's boxes and buttons show the text attributes, the
-    // alignment and the rotation (fdesignview_formatbar.cpp).
-    void ShowFormatBar();
-    // The rotation box's angle (reduced into 0..3599 tenths), shown again
-    // in the box; with a value, that value is shown. 0 without a box.
-    uint16_t ReadRotationBox(const uint16_t* value);
-    // The box shows the rotation for new text with the text tool, the
-    // selection's with the selection tool; disabled where there is none.
-    void UpdateRotationBox();
-    uint16_t NewTextRotation() const { return newTextRotation; }
-    uint8_t NewObjectAlignment() const { return alignment; }
+    void UpdateFormatBar(int) override;
     // While a format dialog or the appearance sheet runs, the selection
     // shows no handles.
     void SetAppearanceSheetOpen(bool open) override { dialogOpen = open; }
-    // The appearance sheet and its snapshot of the selected objects.
     void RecordSelectionUndo() override;
     int RunAppearanceSheet(uint16_t captionId, FORMOBJ& object) override;
     void UndoLast() override;
@@ -311,19 +268,6 @@ private:
     // Moves (or with size, sizes) the selection to the next grid line.
     void MoveSelectionByKey(uint16_t key, bool size);
     void RegisterCommands();
-    void RegisterFormatCommands();
-    void RegisterFormatBarCommands();
-    // The text-style buttons: set the byte to the value, or back to 0 when
-    // it holds it already.
-    void ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value);
-    void OnTextColour();
-    void OnSizeBox();
-    void OnFaceBox();
-    void OnRotationBox();
-    // The angle the rotation box is to show: new text's with the text tool,
-    // the selection's with the selection tool; negative for none (the box
-    // stays enabled when the selected objects turn but differ).
-    int RotationToShow() const;
 
     std::unique_ptr<FSELECTION> selection;
     std::unique_ptr<FORM_EDITOR> editor;
@@ -358,26 +302,10 @@ private:
     // Set while a format dialog or the appearance sheet runs.
     bool dialogOpen = false;
     POINT mouseDown {0, 0};
-    BASICSHADE currentShade;
-    BORDER currentBorder;
-    SHADOW currentShadow;
-    // The character format new fields take: black 12-point text in face 0
-    // until the format commands set it.
-    TEXTATTR currentFont;
-    // The alignment new objects take and the one the format bar shows.
-    uint8_t alignment = 0;
-    uint8_t barAlignment = 0;
-    // The rotation new text objects take, in tenths of a degree.
-    uint16_t newTextRotation = 0;
-    // What the rotation box last showed from this view (negative for no
-    // angle, -2 never).
-    int rotationShown = -2;
-    // The appearance sheet's snapshot while the sheet runs.
-    UNDO_ACTION* sheetSnapshot = nullptr;
-    // The parts with classes of their own; the styles set the alignment new
-    // objects take, the pages show the selection in a new unit.
-    friend class DESIGN_STYLES;
+    // The format commands and bar, and the parts with classes of their
+    // own; the pages show the selection in a new unit.
     friend class DESIGN_PAGES;
+    std::unique_ptr<DESIGN_FORMAT> format;
     std::unique_ptr<DESIGN_STYLES> styles;
     std::unique_ptr<DESIGN_RULERS> rulers;
     std::unique_ptr<DESIGN_PAGES> pages;

@@ -323,7 +323,7 @@ void FDESIGNVIEW::OnRButtonUp(POINT point)
         ClearSelection();
         SelectAt(point);
         ShowSelectionPosSize();
-        UpdateFormatBar();
+        format->UpdateFormatBar();
     }
     mouseDown = point;
     contextMenu.Show(point);

@@ -80,6 +80,6 @@ bool FDESIGNVIEW::FormatEditedText()
         }
         editor->SetFocus();
     }
-    UpdateFormatBar();
+    format->UpdateFormatBar();
     return true;
 }

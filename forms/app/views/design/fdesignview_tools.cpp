@@ -28,47 +28,47 @@ void FDESIGNVIEW::SetTool(uint8_t code)
 
 std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
 {
+    const BASICSHADE& shade = format->NewObjectShade();
+    const BORDER& border = format->NewObjectBorder();
+    const SHADOW& shadow = format->NewObjectShadow();
+    const TEXTATTR& font = format->NewObjectFont();
+    const uint8_t alignment = format->NewObjectAlignment();
     switch (code) {
     case kTypeEllipse: {
         auto ellipse = std::make_unique<FELLIPSE>();
-        return ellipse->Create(currentShade, currentBorder, currentShadow) ? std::move(ellipse) : nullptr;
+        return ellipse->Create(shade, border, shadow) ? std::move(ellipse) : nullptr;
     }
     case kTypeOrthLine: {
         auto line = std::make_unique<FORTHLINE>();
-        return line->InitNew(currentBorder) ? std::move(line) : nullptr;
+        return line->InitNew(border) ? std::move(line) : nullptr;
     }
     case kTypeBox: {
         auto box = std::make_unique<FBOX>();
-        return box->Create(currentShade, currentBorder, currentShadow) ? std::move(box) : nullptr;
+        return box->Create(shade, border, shadow) ? std::move(box) : nullptr;
     }
     case kTypeField: {
         auto field = std::make_unique<FFIELD>();
-        return field->CreateAs(alignment, currentBorder, currentShade, currentFont, currentShadow) ? std::move(field)
-                                                                                                   : nullptr;
+        return field->CreateAs(alignment, border, shade, font, shadow) ? std::move(field) : nullptr;
     }
     case kListBoxTool: {
         auto field = std::make_unique<FFIELD>();
-        return field->CreateAsWithList(alignment, currentBorder, currentShade, currentFont, currentShadow, true)
-            ? std::move(field)
-            : nullptr;
+        return field->CreateAsWithList(alignment, border, shade, font, shadow, true) ? std::move(field) : nullptr;
     }
     case kCheckBoxTool: {
         auto field = std::make_unique<FFIELD>();
-        return field->SetType(kKindCheckBox, alignment, currentBorder, currentShade, currentFont, currentShadow)
-            ? std::move(field)
-            : nullptr;
+        return field->SetType(kKindCheckBox, alignment, border, shade, font, shadow) ? std::move(field) : nullptr;
     }
     case kTypeText: {
         auto text = std::make_unique<FTEXTOBJ>();
-        if (!text->Create(currentFont, alignment))
+        if (!text->Create(font, alignment))
             return nullptr;
         // Turned as the rotation box last set for new text.
-        text->SetRotation(static_cast<uint16_t>(newTextRotation % 3600), nullptr);
+        text->SetRotation(static_cast<uint16_t>(format->NewTextRotation() % 3600), nullptr);
         return text;
     }
     case kTypeLine: {
         auto line = std::make_unique<FLINE>();
-        return line->Create(currentBorder) ? std::move(line) : nullptr;
+        return line->Create(border) ? std::move(line) : nullptr;
     }
     default:
         return nullptr;

@@ -260,8 +260,8 @@ TEST_F(DesignerAppearanceTest, ShadeWithNothingSelectedSetsTheFillOfNewBoxes)
             SendClick(running.GetDlgItem(1002 + 7));
             SendClick(running.GetDlgItem(1));
         });
-    EXPECT_EQ(view.NewObjectShade().colour1, kRed);
-    EXPECT_EQ(view.NewObjectShade().pattern, 7);
+    EXPECT_EQ(view.Format().NewObjectShade().colour1, kRed);
+    EXPECT_EQ(view.Format().NewObjectShade().pattern, 7);
     const std::unique_ptr<FORMOBJ> fresh = view.NewObjectOfType(kTypeBox);
     ASSERT_NE(fresh, nullptr);
     BASICSHADE shade;
@@ -276,15 +276,15 @@ TEST_F(DesignerAppearanceTest, FontCancelledOverShapesLeavesTheFontOfNewObjects)
     // Boxes have no text: the dialog edits the font new objects take, live,
     // and Cancel takes that back too.
     box->Select(&view);
-    const TEXTATTR before = view.NewObjectFont();
+    const TEXTATTR before = view.Format().NewObjectFont();
     WithDialog([&] { view.ExecuteCommand(ID_FORMAT_FONT); },
         [&](ui::Dialog& running) {
             ASSERT_EQ(running.GetId(), 2216u);
             SendClick(running.GetDlgItem(1414));
-            EXPECT_EQ(view.NewObjectFont().bold, 1);
+            EXPECT_EQ(view.Format().NewObjectFont().bold, 1);
             SendKey(Qt::Key_Escape, {}, running.GetWindow());
         });
-    EXPECT_TRUE(view.NewObjectFont().IsEqual(before));
+    EXPECT_TRUE(view.Format().NewObjectFont().IsEqual(before));
     EXPECT_TRUE(view.GetTextAttr().IsEqual(before));
     EXPECT_FALSE(doc->IsModified());
 }
@@ -301,7 +301,7 @@ TEST_F(DesignerAppearanceTest, TheAlignmentPopupCentresAText)
     uint8_t alignment = 0;
     ASSERT_TRUE(text->GetAlignment(&alignment));
     EXPECT_EQ(alignment, 3);
-    EXPECT_EQ(view.GetBarAlignment(), 3);
+    EXPECT_EQ(view.Format().GetBarAlignment(), 3);
     EXPECT_TRUE(doc->IsModified());
 }
 

@@ -22,8 +22,8 @@ namespace {
 
 TEST_F(DesignerTest, EachFieldToolMakesItsKindWithTheViewsAttributesAndANameIdAndPlaceInOrder)
 {
-    view.NewObjectBorder().width = 30;
-    view.NewObjectShade().SetColour2(0x00FFEEDD);
+    view.Format().NewObjectBorder().width = 30;
+    view.Format().NewObjectShade().SetColour2(0x00FFEEDD);
     const struct {
         unsigned command;
         uint8_t kind;

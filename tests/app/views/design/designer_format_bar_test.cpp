@@ -36,7 +36,7 @@ protected:
         FORMOBJ* text = made.get();
         doc->GetObjects().SetObjectPage(std::move(made), 1);
         text->Select(view);
-        view->UpdateFormatBar();
+        view->Format().UpdateFormatBar();
         return text;
     }
     // The user types into a box and leaves it with Enter.

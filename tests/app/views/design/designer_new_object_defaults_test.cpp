@@ -17,8 +17,8 @@ TEST_F(DesignerNewObjectDefaultsTest, NewFieldsTakeTheAlignmentAlignTextSet)
         uint8_t tool;
     } tools[] = {{"field", kTypeField}, {"list box", kListBoxTool}};
     for (uint8_t alignment : {uint8_t(2), uint8_t(1)}) {
-        view->SetTextAlignment(alignment);
-        ASSERT_EQ(view->NewObjectAlignment(), alignment);
+        view->Format().SetTextAlignment(alignment);
+        ASSERT_EQ(view->Format().NewObjectAlignment(), alignment);
         for (const auto& tool : tools) {
             const std::unique_ptr<FORMOBJ> made = view->NewObjectOfType(tool.tool);
             ASSERT_NE(made, nullptr) << tool.name;
@@ -31,31 +31,31 @@ TEST_F(DesignerNewObjectDefaultsTest, NewFieldsTakeTheAlignmentAlignTextSet)
 
 TEST_F(DesignerNewObjectDefaultsTest, TheChoicesForNewObjectsComeBackAfterATestFill)
 {
-    view->NewObjectShade().SetColour1(0x0000FF);
-    view->NewObjectShade().SetPattern(5);
-    view->NewObjectBorder().SetWidth(60);
-    view->NewObjectBorder().SetColour(0x00FF00);
-    view->NewObjectShadow().colour = 0x808080;
-    view->NewObjectShadow().x = 40;
-    view->NewObjectShadow().y = 40;
-    view->NewObjectFont().bold = 1;
-    view->NewObjectFont().size = 360;
-    view->SetTextAlignment(2);
-    const BASICSHADE shade = view->NewObjectShade();
-    const BORDER border = view->NewObjectBorder();
-    const SHADOW shadow = view->NewObjectShadow();
-    const TEXTATTR font = view->NewObjectFont();
+    view->Format().NewObjectShade().SetColour1(0x0000FF);
+    view->Format().NewObjectShade().SetPattern(5);
+    view->Format().NewObjectBorder().SetWidth(60);
+    view->Format().NewObjectBorder().SetColour(0x00FF00);
+    view->Format().NewObjectShadow().colour = 0x808080;
+    view->Format().NewObjectShadow().x = 40;
+    view->Format().NewObjectShadow().y = 40;
+    view->Format().NewObjectFont().bold = 1;
+    view->Format().NewObjectFont().size = 360;
+    view->Format().SetTextAlignment(2);
+    const BASICSHADE shade = view->Format().NewObjectShade();
+    const BORDER border = view->Format().NewObjectBorder();
+    const SHADOW shadow = view->Format().NewObjectShadow();
+    const TEXTATTR font = view->Format().NewObjectFont();
 
     Send(ID_VIEW_DESIGN + kFillView);
     Send(ID_VIEW_DESIGN);
     view = dynamic_cast<FDESIGNVIEW*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->NewObjectShade().IsEqual(shade));
-    EXPECT_TRUE(view->NewObjectBorder().IsEqual(border));
-    EXPECT_TRUE(view->NewObjectShadow().IsEqual(shadow));
-    EXPECT_TRUE(view->NewObjectFont().IsEqual(font));
-    EXPECT_EQ(view->NewObjectAlignment(), 2);
-    EXPECT_EQ(view->GetBarAlignment(), 2);
+    EXPECT_TRUE(view->Format().NewObjectShade().IsEqual(shade));
+    EXPECT_TRUE(view->Format().NewObjectBorder().IsEqual(border));
+    EXPECT_TRUE(view->Format().NewObjectShadow().IsEqual(shadow));
+    EXPECT_TRUE(view->Format().NewObjectFont().IsEqual(font));
+    EXPECT_EQ(view->Format().NewObjectAlignment(), 2);
+    EXPECT_EQ(view->Format().GetBarAlignment(), 2);
 
     const std::unique_ptr<FORMOBJ> box = view->NewObjectOfType(kTypeBox);
     ASSERT_NE(box, nullptr);

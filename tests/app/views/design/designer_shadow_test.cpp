@@ -141,7 +141,7 @@ TEST_F(DesignerShadowTest, CancelTakesBackEverythingTheDialogApplied)
     EXPECT_TRUE(Same(ShadowOf(ellipse), Shadow(0, 0, 0)));
     EXPECT_FALSE(doc->IsModified());
     EXPECT_TRUE(doc->GetUndoList().IsEmpty());
-    EXPECT_TRUE(Same(view.NewObjectShadow(), Shadow(0, 0, 0)));
+    EXPECT_TRUE(Same(view.Format().NewObjectShadow(), Shadow(0, 0, 0)));
 }
 
 TEST_F(DesignerShadowTest, OkWithoutAChangeLeavesTheFormUnmodified)
@@ -164,14 +164,14 @@ TEST_F(DesignerShadowTest, WithNothingSelectedTheDialogSetsTheShadowOfNewObjects
         SendClick(d.GetDlgItem(1037));
         SendClick(d.GetDlgItem(2));
     });
-    EXPECT_TRUE(Same(view.NewObjectShadow(), Shadow(0, 0, 0)));
+    EXPECT_TRUE(Same(view.Format().NewObjectShadow(), Shadow(0, 0, 0)));
 
     FormatShadow([&](SHADOWDLG& d) {
         SendClick(d.GetDlgItem(1068));
         SendClick(d.GetDlgItem(1037));
         SendClick(d.GetDlgItem(1));
     });
-    EXPECT_TRUE(Same(view.NewObjectShadow(), Shadow(kGreen, -90, 90)));
+    EXPECT_TRUE(Same(view.Format().NewObjectShadow(), Shadow(kGreen, -90, 90)));
     EXPECT_TRUE(Same(ShadowOf(box), Shadow(0, 0, 0)));
     EXPECT_FALSE(doc->IsModified());
     const std::unique_ptr<FORMOBJ> made = view.NewObjectOfType(kTypeBox);
@@ -186,7 +186,7 @@ TEST_F(DesignerShadowTest, WithNothingSelectedTheDialogSetsTheShadowOfNewObjects
         SendClick(d.GetDlgItem(1296));
         SendClick(d.GetDlgItem(1));
     });
-    EXPECT_TRUE(Same(view.NewObjectShadow(), Shadow(kGreen, 90, -90)));
+    EXPECT_TRUE(Same(view.Format().NewObjectShadow(), Shadow(kGreen, 90, -90)));
     EXPECT_TRUE(doc->GetUndoList().IsEmpty());
 }
 

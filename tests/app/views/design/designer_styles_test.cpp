@@ -80,7 +80,7 @@ TEST_F(DesignerStylesTest, TheBoxToolOffersItsStylesAndANewBoxFollowsTheChosenOn
     EXPECT_EQ(doc->GetStyleKinds().GetCurrentName(kTypeBox), "Red");
     EXPECT_EQ(box.GetSelectedEntry(), "BOX: Red") << "the box shows the tool's style";
     BORDER current;
-    EXPECT_EQ(view.GetCurrentBorder(&current), 0);
+    EXPECT_EQ(view.Format().GetCurrentBorder(&current), 0);
     EXPECT_EQ(current.width, 60) << "new objects' border is the style's";
 
     Drag({At(1440, 1440), At(2200, 2000), At(2880, 2880)});
@@ -147,10 +147,10 @@ TEST_F(DesignerStylesTest, AFormatChangeWithNothingSelectedKeepsTheStylesLookAnd
 {
     view.SetTool(kTypeBox);
     Choose("BOX: Red");
-    view.SetTextAlignment(1);
+    view.Format().SetTextAlignment(1);
     EXPECT_EQ(doc->GetStyleKinds().GetCurrentName(kTypeBox), "");
     BORDER current;
-    EXPECT_EQ(view.GetCurrentBorder(&current), 0);
+    EXPECT_EQ(view.Format().GetCurrentBorder(&current), 0);
     EXPECT_EQ(current.width, 60) << "the style's border stays for new objects";
     Drag({At(1440, 1440), At(2200, 2000), At(2880, 2880)});
     ASSERT_EQ(Objects().size(), 1u);
@@ -169,7 +169,7 @@ TEST_F(DesignerStylesTest, DeletingTheCurrentStyleEmptiesItsKindsNameAndTheUndoL
     view.Styles().ApplyStyle(":");
     view.Styles().ApplyStyle("BOX:");
     BORDER current;
-    EXPECT_EQ(view.GetCurrentBorder(&current), 0);
+    EXPECT_EQ(view.Format().GetCurrentBorder(&current), 0);
     for (const char* entry : {"BOX: Gone", ":", ":x", "BOX:"}) {
         view.Styles().OnStyleBoxNotify(box, ui::CBN_DROPDOWN);
         box.setCurrentIndex(box.AddEntry(entry));

@@ -38,7 +38,7 @@ TEST_P(DesignerTextEditPicture, AWordSelectedThenTheCaret)
     QCoreApplication::processEvents();
     view.SetZoom(zoom);
     auto* text = static_cast<FTEXTOBJ*>(Add(kTypeText, {1440, 1440, 5760, 2880}));
-    ASSERT_EQ(text->Create(view.NewObjectFont(), 0), 1);
+    ASSERT_EQ(text->Create(view.Format().NewObjectFont(), 0), 1);
     ASSERT_EQ(text->SetText("Typed"), 1);
     text->Select(&view);
     ASSERT_EQ(text->ShowProperties(&view), 1);

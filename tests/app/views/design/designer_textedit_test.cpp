@@ -43,7 +43,7 @@ protected:
     FTEXTOBJ* AddText(RECT rect, std::string_view text)
     {
         auto* object = static_cast<FTEXTOBJ*>(Add(kTypeText, rect));
-        EXPECT_EQ(object->Create(view.NewObjectFont(), 0), 1);
+        EXPECT_EQ(object->Create(view.Format().NewObjectFont(), 0), 1);
         EXPECT_EQ(object->SetText(text), 1);
         return object;
     }

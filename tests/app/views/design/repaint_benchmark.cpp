@@ -43,7 +43,7 @@ void FillPage(FDOCUMENT& doc, FDESIGNVIEW& view)
         doc.GetObjects().SetObjectPage(std::move(object), 1);
         if (!box) {
             auto* text = static_cast<FTEXTOBJ*>(placed);
-            TEXTATTR font = view.NewObjectFont();
+            TEXTATTR font = view.Format().NewObjectFont();
             font.size = 120;
             if (text->Create(font, 0) != 1 || text->SetText("Item " + std::to_string(i)) != 1)
                 std::abort();

@@ -1,15 +1,17 @@
-// The design view's side of the format bar: the text style and colour
-// buttons, the typeface, size and rotation boxes read back when they lose
-// the focus, and the bar shown from the selection or the new-object
-// attributes.
+// The design view's format bar: the text style and colour buttons, the
+// typeface, size and rotation boxes read back when they lose the focus,
+// and the bar shown from the selection or the new-object attributes.
+#include "forms/app/views/design/design_format.h"
+#include "forms/app/views/design/design_styles.h"
+
 #include "forms/app/views/bar_box_ids.h"
 #include "forms/app/views/bar_combo_values.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/app/views/format_bar.h"
 #include "forms/app/views/rotation_box.h"
 #include "forms/dialogs/controls/colour_menu.h"
-#include "forms/document/fdocument.h"
 #include "forms/document/font_table.h"
+#include "forms/editor/form_editor.h"
 #include "forms/model/fontface.h"
 #include "forms/objects/fselection.h"
 #include "forms/res/command_ids.h"
@@ -50,7 +52,13 @@ int SelectionRotation(FSELECTION* selection)
 
 } // namespace
 
-void FDESIGNVIEW::RegisterFormatBarCommands()
+FORMAT_BAR* DESIGN_FORMAT::Bar() const
+{
+    VIEW_HOST* host = view.GetViewHost();
+    return host ? host->GetTextToolBar() : nullptr;
+}
+
+void DESIGN_FORMAT::RegisterBarCommands()
 {
     struct StyleButton {
         unsigned id;
@@ -65,104 +73,104 @@ void FDESIGNVIEW::RegisterFormatBarCommands()
         {ID_TEXT_DOUBLE_UNDERLINE, &TEXTATTR::underline, kUnderlineDouble},
     };
     for (const StyleButton& button : buttons) {
-        AddCommand(button.id, [this, button](unsigned) { ToggleTextStyle(button.field, button.value); });
-        AddUpdate(button.id, [this, button](ui::CmdUI& cmdUI) {
+        view.AddCommand(button.id, [this, button](unsigned) { ToggleTextStyle(button.field, button.value); });
+        view.AddUpdate(button.id, [this, button](ui::CmdUI& cmdUI) {
             cmdUI.Enable(true);
-            cmdUI.SetCheck(GetTextAttr().*button.field == button.value ? 1 : 0);
+            cmdUI.SetCheck(view.GetTextAttr().*button.field == button.value ? 1 : 0);
         });
     }
-    AddCommand(ID_TEXT_COLOUR, [this](unsigned) { OnTextColour(); });
-    AddUpdate(ID_TEXT_COLOUR, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
-    AddCommand(ID_SIZE_BOX, [this](unsigned) { OnSizeBox(); });
-    AddCommand(ID_FACE_BOX, [this](unsigned) { OnFaceBox(); });
-    AddCommand(ID_ROTATION_BOX, [this](unsigned) { OnRotationBox(); });
+    view.AddCommand(ID_TEXT_COLOUR, [this](unsigned) { OnTextColour(); });
+    view.AddUpdate(ID_TEXT_COLOUR, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
+    view.AddCommand(ID_SIZE_BOX, [this](unsigned) { OnSizeBox(); });
+    view.AddCommand(ID_FACE_BOX, [this](unsigned) { OnFaceBox(); });
+    view.AddCommand(ID_ROTATION_BOX, [this](unsigned) { OnRotationBox(); });
     // Between commands the bar follows the selection and the tool; a box
     // the user is typing in keeps its text.
-    AddUpdate(ID_FACE_BOX, [this](ui::CmdUI& cmdUI) {
+    view.AddUpdate(ID_FACE_BOX, [this](ui::CmdUI& cmdUI) {
         cmdUI.Enable(true);
         RefreshCurrentTextAttr();
         RefreshCurrentAlignment();
-        FORMAT_BAR* bar = TextBar();
+        FORMAT_BAR* bar = Bar();
         if (!bar || bar->GetFaceCombo()->hasFocus() || bar->GetSizeCombo()->hasFocus())
             return;
-        bar->SetTextFormat(GetTextAttr(), false);
+        bar->SetTextFormat(view.GetTextAttr(), false);
         bar->SetAlignment(barAlignment);
     });
-    AddUpdate(ID_SIZE_BOX, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
-    AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
+    view.AddUpdate(ID_SIZE_BOX, [](ui::CmdUI& cmdUI) { cmdUI.Enable(true); });
+    view.AddUpdate(ID_ROTATION_BOX, [this](ui::CmdUI& cmdUI) {
         const int angle = RotationToShow();
         cmdUI.Enable(angle != kRotationNone);
-        FORMAT_BAR* bar = TextBar();
+        FORMAT_BAR* bar = Bar();
         if (bar && !bar->GetRotationCombo()->hasFocus() && angle != rotationShown)
             UpdateRotationBox();
     });
 }
 
-int FDESIGNVIEW::RotationToShow() const
+int DESIGN_FORMAT::RotationToShow() const
 {
-    if (tool == kTypeText)
+    if (view.GetTool() == kTypeText)
         return newTextRotation;
-    if (tool == kSelectionTool)
-        return SelectionRotation(selection.get());
+    if (view.GetTool() == kSelectionTool)
+        return SelectionRotation(view.GetSelection());
     return kRotationNone;
 }
 
-void FDESIGNVIEW::ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value)
+void DESIGN_FORMAT::ToggleTextStyle(uint8_t TEXTATTR::*field, uint8_t value)
 {
     TEXTATTR change = NoChange();
-    change.*field = GetTextAttr().*field == value ? 0 : value;
-    TEXTATTR shown = GetTextAttr();
+    change.*field = view.GetTextAttr().*field == value ? 0 : value;
+    TEXTATTR shown = view.GetTextAttr();
     shown.*field = change.*field;
-    SetTextAttr(shown);
-    ApplyTextAttr(change);
+    view.SetTextAttr(shown);
+    view.ApplyTextAttr(change);
 }
 
-void FDESIGNVIEW::OnTextColour()
+void DESIGN_FORMAT::OnTextColour()
 {
     COLOUR_MENU menu(1, 0);
     QPoint corner;
     QWidget* anchor = nullptr;
-    if (FORMAT_BAR* bar = TextBar())
+    if (FORMAT_BAR* bar = Bar())
         for (QAction* action : bar->GetToolBar().actions())
             if (ui::CommandBar::CommandId(*action) == ID_TEXT_COLOUR)
                 anchor = bar->GetToolBar().widgetForAction(action);
     if (anchor)
         corner = anchor->mapToGlobal(QPoint(0, anchor->height()));
-    else if (QWidget* window = GetWindow())
+    else if (QWidget* window = view.GetWindow())
         corner = window->mapToGlobal(QPoint(0, 0));
-    const unsigned chosen = ui::TrackPopupMenu(menu.Menu(), {corner.x(), corner.y()}, GetWindow());
+    const unsigned chosen = ui::TrackPopupMenu(menu.Menu(), {corner.x(), corner.y()}, view.GetWindow());
     if (chosen < kFirstColourName || chosen > kAutomaticColourId) {
-        SetFocus();
+        view.SetFocus();
         return;
     }
     TEXTATTR change = NoChange();
     change.colour = ColourFromMenuIndex(chosen);
-    TEXTATTR shown = GetTextAttr();
+    TEXTATTR shown = view.GetTextAttr();
     shown.colour = change.colour;
-    SetTextAttr(shown);
-    ApplyTextAttr(change);
-    SetFocus();
+    view.SetTextAttr(shown);
+    view.ApplyTextAttr(change);
+    view.SetFocus();
 }
 
-void FDESIGNVIEW::OnSizeBox()
+void DESIGN_FORMAT::OnSizeBox()
 {
-    FORMAT_BAR* bar = TextBar();
+    FORMAT_BAR* bar = Bar();
     if (!bar || !bar->GetSizeCombo() || bar->GetSizeCombo()->currentIndex() < 0)
         return;
     const uint16_t points = GetComboSelValue(*bar->GetSizeCombo(), bar->GetSizes());
-    if (points == 0 || points * 20 == GetTextAttr().size)
+    if (points == 0 || points * 20 == view.GetTextAttr().size)
         return;
     TEXTATTR change = NoChange();
     change.size = static_cast<uint16_t>(points * 20);
-    TEXTATTR shown = GetTextAttr();
+    TEXTATTR shown = view.GetTextAttr();
     shown.size = change.size;
-    SetTextAttr(shown);
-    ApplyTextAttr(change);
+    view.SetTextAttr(shown);
+    view.ApplyTextAttr(change);
 }
 
-void FDESIGNVIEW::OnFaceBox()
+void DESIGN_FORMAT::OnFaceBox()
 {
-    FORMAT_BAR* bar = TextBar();
+    FORMAT_BAR* bar = Bar();
     FONT_TABLE* table = GetProgramFontTable();
     if (!bar || !bar->GetFaceCombo() || !table)
         return;
@@ -170,53 +178,52 @@ void FDESIGNVIEW::OnFaceBox()
     const std::vector<gdi::FontFamily> families = gdi::EnumInstalledFontFamilies(name);
     if (families.empty()) {
         // A face nobody has keeps the current one.
-        bar->SetTextFormat(GetTextAttr(), true);
+        bar->SetTextFormat(view.GetTextAttr(), true);
         return;
     }
     const gdi::FontFamily& family = families.front();
     const uint16_t face = table->FindOrAdd(FONTFACE(family.faceName, family.pitchAndFamily, family.charSet));
-    if (face == GetTextAttr().face)
+    if (face == view.GetTextAttr().face)
         return;
     TEXTATTR change = NoChange();
     change.face = face;
-    TEXTATTR shown = GetTextAttr();
+    TEXTATTR shown = view.GetTextAttr();
     shown.face = face;
-    SetTextAttr(shown);
-    ApplyTextAttr(change);
+    view.SetTextAttr(shown);
+    view.ApplyTextAttr(change);
 }
 
-void FDESIGNVIEW::OnRotationBox()
+void DESIGN_FORMAT::OnRotationBox()
 {
-    if (!TextBar() || !TextBar()->GetRotationCombo() || !TextBar()->GetRotationCombo()->isEnabled())
+    if (!Bar() || !Bar()->GetRotationCombo() || !Bar()->GetRotationCombo()->isEnabled())
         return;
     const uint16_t angle = ReadRotationBox(nullptr);
     rotationShown = angle;
-    if (tool == kTypeText) {
+    if (view.GetTool() == kTypeText) {
         newTextRotation = angle;
         return;
     }
-    if (tool != kSelectionTool)
+    if (view.GetTool() != kSelectionTool)
         return;
-    const int now = SelectionRotation(selection.get());
+    const int now = SelectionRotation(view.GetSelection());
     if (now == kRotationNone || now == angle)
         return;
-    selection->SetRotation(angle, this);
-    if (FDOCUMENT* doc = GetFormDocument())
-        doc->SetModified(true);
+    if (FORM_EDITOR* editor = view.GetEditor())
+        editor->ChangeRotation(angle);
 }
 
-uint16_t FDESIGNVIEW::ReadRotationBox(const uint16_t* value)
+uint16_t DESIGN_FORMAT::ReadRotationBox(const uint16_t* value)
 {
-    FORMAT_BAR* bar = TextBar();
+    FORMAT_BAR* bar = Bar();
     QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
     if (!box)
         return 0;
     return value ? ShowRotation(*box, *value) : ReadRotationCombo(*box);
 }
 
-void FDESIGNVIEW::UpdateRotationBox()
+void DESIGN_FORMAT::UpdateRotationBox()
 {
-    FORMAT_BAR* bar = TextBar();
+    FORMAT_BAR* bar = Bar();
     QComboBox* box = bar ? bar->GetRotationCombo() : nullptr;
     if (!box)
         return;
@@ -232,12 +239,12 @@ void FDESIGNVIEW::UpdateRotationBox()
     }
 }
 
-void FDESIGNVIEW::ShowFormatBar()
+void DESIGN_FORMAT::ShowFormatBar()
 {
-    FORMAT_BAR* bar = TextBar();
+    FORMAT_BAR* bar = Bar();
     if (!bar)
         return;
-    bar->SetTextFormat(GetTextAttr(), false);
+    bar->SetTextFormat(view.GetTextAttr(), false);
     bar->SetAlignment(barAlignment);
     UpdateRotationBox();
 }
