@@ -2,8 +2,8 @@
 
 #include "forms/app/frames/main_frame.h"
 #include "forms/app/program/forms_app.h"
-#include "forms/app/views/design/design_styles.h"
-#include "forms/app/views/design/fdesignview.h"
+#include "forms/app/views/fbaseview.h"
+#include "forms/app/views/style_box_owner.h"
 #include "forms/dialogs/styles/style_names.h"
 
 #include "platform/text/cp1252.h"
@@ -21,8 +21,8 @@ STYLE_BOX_OWNER* ActiveViewOwner()
 {
     FFRAME* frame = MainFrameOfApp();
     ui::Frame* child = frame ? frame->GetActiveChild() : nullptr;
-    auto* view = child ? dynamic_cast<FDESIGNVIEW*>(child->GetActiveView()) : nullptr;
-    return view ? &view->Styles() : nullptr;
+    auto* view = child ? dynamic_cast<FBASEVIEW*>(child->GetActiveView()) : nullptr;
+    return view ? view->GetStyleBoxOwner() : nullptr;
 }
 
 STYLECOMBO::OwnerLookup& Lookup()

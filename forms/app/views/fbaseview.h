@@ -26,6 +26,7 @@ class FLAYOUT;
 class QScrollBar;
 
 class PRINT_CANCEL_DLG;
+class STYLE_BOX_OWNER;
 
 namespace gdi {
 class Surface;
@@ -202,6 +203,9 @@ public:
     // anew; done after every scroll and zoom, so the rulers follow the page.
     // False when the view does not feed the rulers.
     virtual bool UpdateRulers(bool horizontal, bool vertical);
+    // What answers the format bar's style box while this view is active;
+    // null for a view that has no styles to offer.
+    virtual STYLE_BOX_OWNER* GetStyleBoxOwner() { return nullptr; }
 
     // The window's client rectangle in pixels.
     RECT GetClientRect() const override;

@@ -361,3 +361,8 @@ void FDESIGNVIEW::EditorEvents::PageChanged(const FHINT& hint)
 {
     view.Pages().OnPageHint(hint);
 }
+
+STYLE_BOX_OWNER* FDESIGNVIEW::GetStyleBoxOwner()
+{
+    return styles.get();
+}

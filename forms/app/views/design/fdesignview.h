@@ -238,6 +238,7 @@ public:
     // Styles, the Style Manager's site and the style box's owner
     // (design_styles.cpp).
     DESIGN_STYLES& Styles() { return *styles; }
+    STYLE_BOX_OWNER* GetStyleBoxOwner() override;
 
 private:
     // The margin rectangle's test (the page's with the out-of-place flag)
