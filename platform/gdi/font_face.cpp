@@ -217,4 +217,12 @@ std::vector<quint32> FontFace::GlyphIndexes(std::string_view cp1252) const
     return glyphs;
 }
 
+const QRectF& FontFace::GlyphBounds(uint8_t code) const
+{
+    std::optional<QRectF>& bounds = bounds_[code];
+    if (!bounds)
+        bounds = raw_.boundingRect(glyphs_[code]);
+    return *bounds;
+}
+
 } // namespace gdi

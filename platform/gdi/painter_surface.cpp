@@ -207,13 +207,26 @@ void PainterSurface::FillRects(QPainter& painter, const QBrush& brush, const QRe
     // A solid colour takes the raster engine's colour fill, the same pixels
     // without a brush set up for each rectangle.
     const bool solid = brush.style() == Qt::SolidPattern;
+    // The raster engine hands a pattern fill of more than about a hundred
+    // rows to its thread pool, which costs a tall thin bar (a dotted guide)
+    // far more than its few pixels: such a bar is filled in bands that it
+    // fills at once. The pattern is placed by the brush origin, not by the
+    // rectangle, so the bands make the same pixels.
+    constexpr int kThin = 32;
+    constexpr int kBand = 64;
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     for (int i = 0; i < count; ++i) {
-        if (!rects[i].isValid())
+        const QRect& r = rects[i];
+        if (!r.isValid())
             continue;
-        if (solid)
-            painter.fillRect(rects[i], brush.color());
-        else
-            painter.fillRect(rects[i], brush);
+        if (solid) {
+            painter.fillRect(r, brush.color());
+        } else if (raster && r.width() <= kThin && r.height() > kBand) {
+            for (int top = r.top(); top <= r.bottom(); top += kBand)
+                painter.fillRect(QRect(r.left(), top, r.width(), std::min(kBand, r.bottom() + 1 - top)), brush);
+        } else {
+            painter.fillRect(r, brush);
+        }
     }
 }
 
@@ -412,27 +425,32 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
     const FontFace& face = *run.face;
     if (!face.Raw().isValid() || run.text.empty())
         return;
-    QPainter& painter = Begin(s, R2_COPYPEN);
-    // Work in the raw font's pixels: one of them is Em() / RawPixelSize() twips.
-    const double twipsPerRaw = face.Em() / face.RawPixelSize();
-    QTransform transform;
-    transform.translate(run.origin.x, run.origin.y);
-    transform.rotate(-run.logfont.lfEscapement / 10.0);
-    transform.scale(run.devicePerTwipX * twipsPerRaw * face.XScale(), run.devicePerTwipY * twipsPerRaw);
-    painter.setTransform(transform);
-
-    QList<QPointF> positions;
-    double x = 0;
-    const double rawPerDevice = 1.0 / (run.devicePerTwipX * twipsPerRaw * face.XScale());
-    for (size_t i = 0; i < run.text.size(); ++i) {
-        if (i < run.positions.size())
-            x = run.positions[i] * rawPerDevice;
-        positions << QPointF(x, face.Ascent() / twipsPerRaw);
-        x += face.Advance(static_cast<uint8_t>(run.text[i])) / (twipsPerRaw * face.XScale());
+    const RunPlacement place = PlaceRun(run);
+    // A rectangle clip that holds every pixel the run may touch leaves
+    // nothing to cut: on an image the run is drawn without it, the same
+    // pixels, and the painter builds no clip for each line of text. Paper
+    // and PDF keep their clip.
+    DrawState unclipped;
+    const DrawState* state = &s;
+    if (s.clip && !s.clip->IsOutline() && s.clip->RectRegion().rectCount() == 1 && run.logfont.lfEscapement == 0
+        && !run.logfont.lfUnderline && !run.logfont.lfStrikeOut) {
+        QPainter& painter = Painter();
+        const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+        QRect touched = InkBox(run, place);
+        if (s.bkMode == OPAQUE)
+            touched |= place.transform.mapRect(place.cell).toAlignedRect();
+        if (raster && s.clip->RectRegion().boundingRect().contains(touched)) {
+            unclipped = s;
+            unclipped.clip.reset();
+            state = &unclipped;
+        }
     }
-    const QRectF cell(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
+    QPainter& painter = Begin(*state, R2_COPYPEN);
+    const double twipsPerRaw = face.Em() / face.RawPixelSize();
+    painter.setTransform(place.transform);
+    const double x = place.cell.width();
     if (s.bkMode == OPAQUE)
-        painter.fillRect(cell, Colour(s.bkColour));
+        painter.fillRect(place.cell, Colour(s.bkColour));
     // The cell is filled above; Qt's own opaque mode would paint the glyph
     // run's background over the glyphs.
     painter.setBackgroundMode(Qt::TransparentMode);
@@ -441,7 +459,7 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
     QGlyphRun glyphRun;
     glyphRun.setRawFont(face.Raw());
     glyphRun.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
-    glyphRun.setPositions(positions);
+    glyphRun.setPositions(place.positions);
     painter.setPen(Colour(s.textColour));
     painter.drawGlyphRun(QPointF(0, 0), glyphRun);
     // Qt places a glyph run's decorations by its own font metrics, not by
@@ -460,7 +478,54 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
         if (run.logfont.lfStrikeOut)
             painter.fillRect(QRectF(0, baseline - baseline / 3 - thickness / 2, x, thickness), colour);
     }
-    Touched(transform.mapRect(cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+    Touched(place.transform.mapRect(place.cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+PainterSurface::RunPlacement PainterSurface::PlaceRun(const TextRun& run)
+{
+    // Work in the raw font's pixels: one of them is Em() / RawPixelSize() twips.
+    const FontFace& face = *run.face;
+    const double twipsPerRaw = face.Em() / face.RawPixelSize();
+    RunPlacement place;
+    place.transform.translate(run.origin.x, run.origin.y);
+    place.transform.rotate(-run.logfont.lfEscapement / 10.0);
+    place.transform.scale(run.devicePerTwipX * twipsPerRaw * face.XScale(), run.devicePerTwipY * twipsPerRaw);
+    double x = 0;
+    const double rawPerDevice = 1.0 / (run.devicePerTwipX * twipsPerRaw * face.XScale());
+    place.positions.reserve(static_cast<qsizetype>(run.text.size()));
+    for (size_t i = 0; i < run.text.size(); ++i) {
+        if (i < run.positions.size())
+            x = run.positions[i] * rawPerDevice;
+        place.positions << QPointF(x, face.Ascent() / twipsPerRaw);
+        x += face.Advance(static_cast<uint8_t>(run.text[i])) / (twipsPerRaw * face.XScale());
+    }
+    place.cell = QRectF(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
+    return place;
+}
+
+QRect PainterSurface::InkBox(const TextRun& run, const RunPlacement& place)
+{
+    QRectF ink;
+    for (size_t i = 0; i < run.text.size(); ++i) {
+        const QRectF& bounds = run.face->GlyphBounds(static_cast<uint8_t>(run.text[i]));
+        if (!bounds.isEmpty())
+            ink |= bounds.translated(place.positions[static_cast<qsizetype>(i)]);
+    }
+    if (ink.isEmpty())
+        return {};
+    // The outline fitted to the pixel grid moves its edges by less than a
+    // pixel, and its alpha map covers whole pixels around it.
+    const QRectF device = place.transform.mapRect(ink);
+    return QRect(
+        QPoint(static_cast<int>(std::floor(device.left())) - 1, static_cast<int>(std::floor(device.top())) - 1),
+        QPoint(static_cast<int>(std::ceil(device.right())), static_cast<int>(std::ceil(device.bottom()))));
+}
+
+QRect PainterSurface::GlyphInkBox(const TextRun& run)
+{
+    if (!run.face || !run.face->Raw().isValid())
+        return {};
+    return InkBox(run, PlaceRun(run));
 }
 
 } // namespace gdi

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     void FocusRect(const DrawState& s, const RECT& r) override;
     void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
     void TextOut(const DrawState& s, const TextRun& run) override;
+
+    // The device pixels that a run's glyphs may cover as TextOut draws them:
+    // their outline bounds grown to whole pixels and one pixel more each way.
+    static QRect GlyphInkBox(const TextRun& run);
 
 protected:
     // The painter, active on the device. The surface sets the painter's whole
@@ -47,6 +52,16 @@ private:
     QPen MakePen(const DrawState& s) const;
     void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
     void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
+
+    // A run in the raw font's pixels: the transform to the device, each
+    // glyph's place on the baseline, and the cell the characters fill.
+    struct RunPlacement {
+        QTransform transform;
+        QList<QPointF> positions;
+        QRectF cell;
+    };
+    static RunPlacement PlaceRun(const TextRun& run);
+    static QRect InkBox(const TextRun& run, const RunPlacement& place);
 
     struct PatternTile {
         Bitmap bits;

@@ -1,0 +1,129 @@
+// Text on an image drawn under a rectangle clip: a clip that holds the run's
+// glyphs leaves the same pixels as no clip, one that cuts them still cuts,
+// and the pixels a run may cover hold every pixel it draws.
+#include "platform/gdi/dc.h"
+#include "platform/gdi/font_face.h"
+#include "platform/gdi/image_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace gdi;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+Font MakeFont(const char* face, int height, bool italic = false)
+{
+    LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfItalic = italic ? 1 : 0;
+    lf.SetFaceName(face);
+    return Font(lf);
+}
+
+// Every character of the code page but the controls, a line at a time.
+std::vector<std::string> CodePageLines()
+{
+    std::vector<std::string> lines;
+    for (int first = 0x21; first < 0x100; first += 16) {
+        std::string line;
+        for (int code = first; code < first + 16 && code < 0x100; ++code)
+            line += static_cast<char>(code);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect DrawnBox(ImageSurface& surface)
+{
+    const QImage& image = surface.Image();
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(TextInk, TheGlyphsPixelsLieInsideTheRunsInkBox)
+{
+    struct Case {
+        const char* face;
+        int height; // logical units at 96 dpi: device pixels
+        bool italic;
+    };
+    const Case cases[] = {{"Arial", -8, false}, {"Times New Roman", -8, false}, {"Times New Roman", -11, true},
+        {"Courier New", -13, false}, {"Calibri", -15, false}, {"Cambria", -21, true}, {"Arial", -43, false}};
+    for (const Case& c : cases) {
+        for (const std::string& line : CodePageLines()) {
+            ImageSurface surface(400, 80);
+            DC dc(surface);
+            dc.SelectObject(MakeFont(c.face, c.height, c.italic));
+            dc.SetBkMode(TRANSPARENT);
+            dc.TextOut(7, 9, line);
+            const QRect drawn = DrawnBox(surface);
+
+            TextRun run;
+            run.origin = {7, 9};
+            run.text = line;
+            run.logfont = dc.GetFont().GetLogFont();
+            run.face = FontFace::Get(run.logfont, -c.height * 15.0, 0);
+            run.devicePerTwipX = run.devicePerTwipY = 96 / 1440.0;
+            const QRect ink = PainterSurface::GlyphInkBox(run);
+            EXPECT_TRUE(ink.contains(drawn))
+                << c.face << " " << c.height << " " << line << ": drawn " << drawn.x() << "," << drawn.y() << " "
+                << drawn.width() << "x" << drawn.height() << ", ink " << ink.x() << "," << ink.y() << " " << ink.width()
+                << "x" << ink.height();
+        }
+    }
+}
+
+TEST(TextInk, ARectangleClipCutsOnlyWhatLiesOutsideIt)
+{
+    // Clip boxes around "Hamburgefont" in 11-pixel Times, drawn at (10, 10):
+    // one that holds it with room, one that fits it tightly, and ones that
+    // cut it on each side.
+    const std::string text = "Hamburgefont";
+    ImageSurface whole(200, 40);
+    {
+        DC dc(whole);
+        dc.SelectObject(MakeFont("Times New Roman", -11));
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(10, 10, text);
+    }
+    const QRect drawn = DrawnBox(whole);
+    ASSERT_FALSE(drawn.isEmpty());
+    const RECT clips[] = {
+        {0, 0, 200, 40},
+        {drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1},
+        {drawn.left() + 5, 0, 200, 40},
+        {0, drawn.top() + 3, 200, 40},
+        {0, 0, drawn.right() - 5, 40},
+        {0, 0, 200, drawn.bottom() - 2},
+    };
+    for (const RECT& clip : clips) {
+        ImageSurface surface(200, 40);
+        DC dc(surface);
+        dc.SelectObject(MakeFont("Times New Roman", -11));
+        dc.SetBkMode(TRANSPARENT);
+        const Region region = Region::Rect(clip);
+        dc.SelectClipRgn(&region);
+        dc.TextOut(10, 10, text);
+        const QImage& image = surface.Image();
+        const QImage& reference = whole.Image();
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const bool inside = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+                const QRgb expected = inside ? reference.pixel(x, y) : QRgb(0xFF000000 | kWhite);
+                differing += image.pixel(x, y) != expected;
+            }
+        EXPECT_EQ(differing, 0) << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom;
+    }
+}
+
+} // namespace
