@@ -513,12 +513,12 @@ QRect PainterSurface::InkBox(const TextRun& run, const RunPlacement& place)
     }
     if (ink.isEmpty())
         return {};
-    // The outline fitted to the pixel grid moves its edges by less than a
-    // pixel, and its alpha map covers whole pixels around it.
+    // The alpha map covers the whole pixels the outline crosses. Glyphs are
+    // fitted to the pixel grid only up and down, which moves an edge by less
+    // than a pixel: one more row above and below.
     const QRectF device = place.transform.mapRect(ink);
-    return QRect(
-        QPoint(static_cast<int>(std::floor(device.left())) - 1, static_cast<int>(std::floor(device.top())) - 1),
-        QPoint(static_cast<int>(std::ceil(device.right())), static_cast<int>(std::ceil(device.bottom()))));
+    return QRect(QPoint(static_cast<int>(std::floor(device.left())), static_cast<int>(std::floor(device.top())) - 1),
+        QPoint(static_cast<int>(std::ceil(device.right())) - 1, static_cast<int>(std::ceil(device.bottom()))));
 }
 
 QRect PainterSurface::GlyphInkBox(const TextRun& run)

@@ -28,7 +28,8 @@ public:
     void TextOut(const DrawState& s, const TextRun& run) override;
 
     // The device pixels that a run's glyphs may cover as TextOut draws them:
-    // their outline bounds grown to whole pixels and one pixel more each way.
+    // their outline bounds grown to whole pixels, and a row more above and
+    // below for the fitting of glyphs to the pixel grid.
     static QRect GlyphInkBox(const TextRun& run);
 
 protected:
