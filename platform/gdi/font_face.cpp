@@ -208,15 +208,6 @@ double FontFace::TextWidth(std::string_view cp1252) const
     return width;
 }
 
-std::vector<quint32> FontFace::GlyphIndexes(std::string_view cp1252) const
-{
-    std::vector<quint32> glyphs;
-    glyphs.reserve(cp1252.size());
-    for (char c : cp1252)
-        glyphs.push_back(glyphs_[static_cast<unsigned char>(c)]);
-    return glyphs;
-}
-
 const QRectF& FontFace::GlyphBounds(uint8_t code) const
 {
     std::optional<QRectF>& bounds = bounds_[code];

@@ -43,7 +43,7 @@ public:
     // pixels is Em() / RawPixelSize() twips.
     const QRawFont& Raw() const { return raw_; }
     int RawPixelSize() const { return pixelSize_; }
-    std::vector<quint32> GlyphIndexes(std::string_view cp1252) const;
+    quint32 GlyphIndex(uint8_t code) const { return glyphs_[code]; }
     // The outline bounds of a code's glyph in the raw font's pixels, from
     // its origin on the baseline (y down); empty for a blank. Found once.
     const QRectF& GlyphBounds(uint8_t code) const;

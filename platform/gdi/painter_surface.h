@@ -6,10 +6,14 @@
 #include "platform/gdi/surface.h"
 
 #include <QBrush>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace gdi {
@@ -40,7 +44,8 @@ protected:
     virtual void Touched(const QRect&) {}
 
 private:
-    QPainter& Begin(const DrawState& s, int rop2);
+    // The state for a primitive; its pen is none unless one is given.
+    QPainter& Begin(const DrawState& s, int rop2, const QPen* pen = nullptr);
     void ApplyClip(QPainter& painter, const DrawState& s);
     // PATCOPY with a brush of one colour: the colour filled straight in.
     void FillSolid(const DrawState& s, const QRect& rect, const QColor& colour);
@@ -54,15 +59,38 @@ private:
     void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
     void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
 
-    // A run in the raw font's pixels: the transform to the device, each
-    // glyph's place on the baseline, and the cell the characters fill.
-    struct RunPlacement {
-        QTransform transform;
-        QList<QPointF> positions;
+    // A run made ready to draw, in the raw font's pixels: the turn and scale
+    // to the device (the origin is added when drawn), the glyphs at their
+    // places on the baseline, the cell the characters fill, and the device
+    // pixels the glyphs may cover from the origin.
+    struct PreparedRun {
+        QTransform shape;
+        QGlyphRun glyphs;
         QRectF cell;
+        QRect ink;
     };
-    static RunPlacement PlaceRun(const TextRun& run);
-    static QRect InkBox(const TextRun& run, const RunPlacement& place);
+    static PreparedRun Prepare(const TextRun& run);
+    // The run prepared once and kept, keyed on everything its drawing
+    // follows but the origin: the face (kept alive), the characters, their
+    // places, the device scale and the escapement.
+    const PreparedRun& Prepared(const TextRun& run);
+    struct RunKey {
+        const FontFace* face;
+        std::string text;
+        std::vector<int> positions;
+        double devicePerTwipX;
+        double devicePerTwipY;
+        int escapement;
+        std::shared_ptr<const FontFace> keep;
+        bool operator==(const RunKey& o) const
+        {
+            return face == o.face && text == o.text && positions == o.positions && devicePerTwipX == o.devicePerTwipX
+                && devicePerTwipY == o.devicePerTwipY && escapement == o.escapement;
+        }
+    };
+    struct RunKeyHash {
+        size_t operator()(const RunKey& k) const;
+    };
 
     struct PatternTile {
         Bitmap bits;
@@ -72,6 +100,7 @@ private:
     };
     std::vector<PatternTile> tiles_; // most recently made last
     std::optional<Region> appliedClip_; // the clip last given to the painter
+    std::unordered_map<RunKey, PreparedRun, RunKeyHash> prepared_;
 };
 
 } // namespace gdi

@@ -126,4 +126,59 @@ TEST(TextInk, ARectangleClipCutsOnlyWhatLiesOutsideIt)
     }
 }
 
+// One surface draws a line again and again with one thing changed each time
+// (its characters, their places, the zoom, the font, its place); each
+// drawing must match the same line drawn on a surface of its own, so that
+// nothing the surface keeps from an earlier line shows.
+TEST(PreparedText, EveryChangeDrawsTheNewLine)
+{
+    struct Step {
+        const char* label;
+        std::string text;
+        int zoom; // percent
+        bool bold;
+        POINT at;
+        std::vector<int> dx; // empty: the font's advances
+    };
+    const Step steps[] = {
+        {"first", "Item 1", 100, false, {10, 10}, {}},
+        {"again", "Item 1", 100, false, {10, 10}, {}},
+        {"text", "Item 2", 100, false, {10, 10}, {}},
+        {"places", "Item 2", 100, false, {10, 10}, {7, 3, 5, 9, 4, 6}},
+        {"zoom", "Item 2", 150, false, {10, 10}, {}},
+        {"font", "Item 2", 150, true, {10, 10}, {}},
+        {"moved", "Item 2", 150, true, {31, 17}, {}},
+        {"back", "Item 1", 100, false, {10, 10}, {}},
+    };
+    auto draw = [](ImageSurface& surface, const Step& step) {
+        DC dc(surface);
+        dc.FillRect({0, 0, 160, 60}, Brush::Solid(kWhite));
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(100, 100);
+        dc.SetViewportExt(step.zoom, step.zoom);
+        LOGFONT lf;
+        lf.lfHeight = -11;
+        lf.lfWeight = step.bold ? FW_BOLD : FW_NORMAL;
+        lf.SetFaceName("Times New Roman");
+        dc.SelectObject(Font(lf));
+        dc.SetBkMode(TRANSPARENT);
+        // Clipped to a box that holds the line, as a text object's is.
+        const Region clip = Region::Rect(0, 0, 150, 50);
+        dc.SelectClipRgn(&clip);
+        dc.ExtTextOut(step.at.x, step.at.y, 0, nullptr, step.text, step.dx.empty() ? nullptr : step.dx.data());
+    };
+    ImageSurface kept(160, 60);
+    QImage previous;
+    for (const Step& step : steps) {
+        draw(kept, step);
+        ImageSurface fresh(160, 60);
+        draw(fresh, step);
+        EXPECT_EQ(kept.Image(), fresh.Image()) << step.label;
+        if (std::string(step.label) != "again") {
+            EXPECT_NE(fresh.Image(), previous) << step.label << " changes nothing: the test shows nothing";
+        }
+        previous = fresh.Image();
+    }
+}
+
 } // namespace
