@@ -15,11 +15,12 @@ using namespace gdi;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-Font MakeFont(const char* face, int height, bool italic = false)
+Font MakeFont(const char* face, int height, bool italic = false, bool bold = false)
 {
     LOGFONT lf;
     lf.lfHeight = height;
     lf.lfItalic = italic ? 1 : 0;
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.SetFaceName(face);
     return Font(lf);
 }
@@ -55,14 +56,17 @@ TEST(TextInk, TheGlyphsPixelsLieInsideTheRunsInkBox)
         const char* face;
         int height; // logical units at 96 dpi: device pixels
         bool italic;
+        bool bold;
     };
-    const Case cases[] = {{"Arial", -8, false}, {"Times New Roman", -8, false}, {"Times New Roman", -11, true},
-        {"Courier New", -13, false}, {"Calibri", -15, false}, {"Cambria", -21, true}, {"Arial", -43, false}};
+    const Case cases[]
+        = {{"Arial", -8, false, false}, {"Times New Roman", -8, false, false}, {"Times New Roman", -11, true, false},
+            {"Courier New", -13, false, true}, {"Calibri", -15, false, false}, {"Arial", -9, false, true},
+            {"Cambria", -21, true, true}, {"Arial", -43, false, false}, {"Times New Roman", -64, false, true}};
     for (const Case& c : cases) {
         for (const std::string& line : CodePageLines()) {
-            ImageSurface surface(400, 80);
+            ImageSurface surface(1000, 120);
             DC dc(surface);
-            dc.SelectObject(MakeFont(c.face, c.height, c.italic));
+            dc.SelectObject(MakeFont(c.face, c.height, c.italic, c.bold));
             dc.SetBkMode(TRANSPARENT);
             dc.TextOut(7, 9, line);
             const QRect drawn = DrawnBox(surface);
