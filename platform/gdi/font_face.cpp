@@ -208,13 +208,12 @@ double FontFace::TextWidth(std::string_view cp1252) const
     return width;
 }
 
-std::vector<quint32> FontFace::GlyphIndexes(std::string_view cp1252) const
+const QRectF& FontFace::GlyphBounds(uint8_t code) const
 {
-    std::vector<quint32> glyphs;
-    glyphs.reserve(cp1252.size());
-    for (char c : cp1252)
-        glyphs.push_back(glyphs_[static_cast<unsigned char>(c)]);
-    return glyphs;
+    std::optional<QRectF>& bounds = bounds_[code];
+    if (!bounds)
+        bounds = raw_.boundingRect(glyphs_[code]);
+    return *bounds;
 }
 
 } // namespace gdi

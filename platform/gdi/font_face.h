@@ -6,8 +6,10 @@
 
 #include <QFont>
 #include <QRawFont>
+#include <QRectF>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -41,7 +43,10 @@ public:
     // pixels is Em() / RawPixelSize() twips.
     const QRawFont& Raw() const { return raw_; }
     int RawPixelSize() const { return pixelSize_; }
-    std::vector<quint32> GlyphIndexes(std::string_view cp1252) const;
+    quint32 GlyphIndex(uint8_t code) const { return glyphs_[code]; }
+    // The outline bounds of a code's glyph in the raw font's pixels, from
+    // its origin on the baseline (y down); empty for a blank. Found once.
+    const QRectF& GlyphBounds(uint8_t code) const;
 
     FontFace(const LOGFONT& logfont, double heightTwips, double widthTwips);
 
@@ -58,6 +63,7 @@ private:
     uint8_t pitchAndFamily_ = 0;
     std::array<double, 256> advances_ {};
     std::array<quint32, 256> glyphs_ {};
+    mutable std::array<std::optional<QRectF>, 256> bounds_ {};
 };
 
 // The Qt font for a LOGFONT at a pixel size: the face name, or a generic

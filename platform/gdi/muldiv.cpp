@@ -8,6 +8,10 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
 {
     if (c == 0)
         return -1;
+    // Equal factor and divisor (a one-to-one mapping): a itself, without the
+    // division.
+    if (b == c)
+        return a;
     const int64_t product = static_cast<int64_t>(a) * b;
     const bool negative = (product < 0) != (c < 0);
     const uint64_t magnitude = product < 0 ? static_cast<uint64_t>(-product) : static_cast<uint64_t>(product);

@@ -3,7 +3,6 @@
 #include "platform/gdi/colour.h"
 #include "platform/gdi/font_face.h"
 
-#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPolygon>
 #include <algorithm>
@@ -55,7 +54,7 @@ QColor PainterSurface::Colour(COLORREF c) const
     return luminance >= 128 * 100 ? QColor(255, 255, 255) : QColor(0, 0, 0);
 }
 
-QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
+QPainter& PainterSurface::Begin(const DrawState& s, int rop2, const QPen* pen)
 {
     // Each setting is made only where the painter holds another: a change
     // costs the raster engine a state update, and a clip a new clip mask.
@@ -86,8 +85,12 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2)
     const QPoint brushOrigin(s.brushOrg.x, s.brushOrg.y);
     if (painter.brushOrigin() != brushOrigin)
         painter.setBrushOrigin(brushOrigin);
-    if (painter.pen().style() != Qt::NoPen)
+    if (pen) {
+        if (painter.pen() != *pen)
+            painter.setPen(*pen);
+    } else if (painter.pen().style() != Qt::NoPen) {
         painter.setPen(Qt::NoPen);
+    }
     if (painter.brush().style() != Qt::NoBrush)
         painter.setBrush(Qt::NoBrush);
     return painter;
@@ -207,13 +210,26 @@ void PainterSurface::FillRects(QPainter& painter, const QBrush& brush, const QRe
     // A solid colour takes the raster engine's colour fill, the same pixels
     // without a brush set up for each rectangle.
     const bool solid = brush.style() == Qt::SolidPattern;
+    // The raster engine hands a pattern fill of more than about a hundred
+    // rows to its thread pool, which costs a tall thin bar (a dotted guide)
+    // far more than its few pixels: such a bar is filled in bands that it
+    // fills at once. The pattern is placed by the brush origin, not by the
+    // rectangle, so the bands make the same pixels.
+    constexpr int kThin = 32;
+    constexpr int kBand = 64;
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     for (int i = 0; i < count; ++i) {
-        if (!rects[i].isValid())
+        const QRect& r = rects[i];
+        if (!r.isValid())
             continue;
-        if (solid)
-            painter.fillRect(rects[i], brush.color());
-        else
-            painter.fillRect(rects[i], brush);
+        if (solid) {
+            painter.fillRect(r, brush.color());
+        } else if (raster && r.width() <= kThin && r.height() > kBand) {
+            for (int top = r.top(); top <= r.bottom(); top += kBand)
+                painter.fillRect(QRect(r.left(), top, r.width(), std::min(kBand, r.bottom() + 1 - top)), brush);
+        } else {
+            painter.fillRect(r, brush);
+        }
     }
 }
 
@@ -412,38 +428,39 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
     const FontFace& face = *run.face;
     if (!face.Raw().isValid() || run.text.empty())
         return;
-    QPainter& painter = Begin(s, R2_COPYPEN);
-    // Work in the raw font's pixels: one of them is Em() / RawPixelSize() twips.
-    const double twipsPerRaw = face.Em() / face.RawPixelSize();
-    QTransform transform;
-    transform.translate(run.origin.x, run.origin.y);
-    transform.rotate(-run.logfont.lfEscapement / 10.0);
-    transform.scale(run.devicePerTwipX * twipsPerRaw * face.XScale(), run.devicePerTwipY * twipsPerRaw);
-    painter.setTransform(transform);
-
-    QList<QPointF> positions;
-    double x = 0;
-    const double rawPerDevice = 1.0 / (run.devicePerTwipX * twipsPerRaw * face.XScale());
-    for (size_t i = 0; i < run.text.size(); ++i) {
-        if (i < run.positions.size())
-            x = run.positions[i] * rawPerDevice;
-        positions << QPointF(x, face.Ascent() / twipsPerRaw);
-        x += face.Advance(static_cast<uint8_t>(run.text[i])) / (twipsPerRaw * face.XScale());
+    const PreparedRun& prepared = Prepared(run);
+    QTransform transform = prepared.shape;
+    transform *= QTransform::fromTranslate(run.origin.x, run.origin.y);
+    // A rectangle clip that holds every pixel the run may touch leaves
+    // nothing to cut: on an image the run is drawn without it, the same
+    // pixels, and the painter builds no clip for each line of text. Paper
+    // and PDF keep their clip.
+    DrawState unclipped;
+    const DrawState* state = &s;
+    if (s.clip && !s.clip->IsOutline() && s.clip->RectRegion().rectCount() == 1 && run.logfont.lfEscapement == 0
+        && !run.logfont.lfUnderline && !run.logfont.lfStrikeOut) {
+        QPainter& painter = Painter();
+        const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+        QRect touched = prepared.ink.translated(run.origin.x, run.origin.y);
+        if (s.bkMode == OPAQUE)
+            touched |= transform.mapRect(prepared.cell).toAlignedRect();
+        if (raster && s.clip->RectRegion().boundingRect().contains(touched)) {
+            unclipped = s;
+            unclipped.clip.reset();
+            state = &unclipped;
+        }
     }
-    const QRectF cell(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
+    const QPen pen(Colour(s.textColour));
+    QPainter& painter = Begin(*state, R2_COPYPEN, &pen);
+    const double twipsPerRaw = face.Em() / face.RawPixelSize();
+    painter.setTransform(transform);
+    const double x = prepared.cell.width();
     if (s.bkMode == OPAQUE)
-        painter.fillRect(cell, Colour(s.bkColour));
+        painter.fillRect(prepared.cell, Colour(s.bkColour));
     // The cell is filled above; Qt's own opaque mode would paint the glyph
     // run's background over the glyphs.
     painter.setBackgroundMode(Qt::TransparentMode);
-
-    const std::vector<quint32> glyphs = face.GlyphIndexes(run.text);
-    QGlyphRun glyphRun;
-    glyphRun.setRawFont(face.Raw());
-    glyphRun.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
-    glyphRun.setPositions(positions);
-    painter.setPen(Colour(s.textColour));
-    painter.drawGlyphRun(QPointF(0, 0), glyphRun);
+    painter.drawGlyphRun(QPointF(0, 0), prepared.glyphs);
     // Qt places a glyph run's decorations by its own font metrics, not by
     // the raw font's units this transform works in: they came out as a short
     // bar across the letters. The lines are drawn here, over the whole run,
@@ -460,7 +477,84 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
         if (run.logfont.lfStrikeOut)
             painter.fillRect(QRectF(0, baseline - baseline / 3 - thickness / 2, x, thickness), colour);
     }
-    Touched(transform.mapRect(cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+    Touched(transform.mapRect(prepared.cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+const PainterSurface::PreparedRun& PainterSurface::Prepared(const TextRun& run)
+{
+    // Enough for the lines of several pages; kept until the surface goes.
+    constexpr size_t kKept = 8192;
+    RunKey key {run.face.get(), run.text, run.positions, run.devicePerTwipX, run.devicePerTwipY,
+        run.logfont.lfEscapement, nullptr};
+    if (auto found = prepared_.find(key); found != prepared_.end())
+        return found->second;
+    if (prepared_.size() >= kKept)
+        prepared_.clear();
+    key.keep = run.face;
+    return prepared_.emplace(std::move(key), Prepare(run)).first->second;
+}
+
+PainterSurface::PreparedRun PainterSurface::Prepare(const TextRun& run)
+{
+    // Work in the raw font's pixels: one of them is Em() / RawPixelSize() twips.
+    const FontFace& face = *run.face;
+    const double twipsPerRaw = face.Em() / face.RawPixelSize();
+    PreparedRun prepared;
+    prepared.shape.rotate(-run.logfont.lfEscapement / 10.0);
+    prepared.shape.scale(run.devicePerTwipX * twipsPerRaw * face.XScale(), run.devicePerTwipY * twipsPerRaw);
+    QList<QPointF> positions;
+    QList<quint32> glyphs;
+    positions.reserve(static_cast<qsizetype>(run.text.size()));
+    glyphs.reserve(static_cast<qsizetype>(run.text.size()));
+    double x = 0;
+    const double rawPerDevice = 1.0 / (run.devicePerTwipX * twipsPerRaw * face.XScale());
+    QRectF ink;
+    for (size_t i = 0; i < run.text.size(); ++i) {
+        const auto code = static_cast<uint8_t>(run.text[i]);
+        if (i < run.positions.size())
+            x = run.positions[i] * rawPerDevice;
+        const QPointF at(x, face.Ascent() / twipsPerRaw);
+        positions << at;
+        glyphs << face.GlyphIndex(code);
+        if (const QRectF& bounds = face.GlyphBounds(code); !bounds.isEmpty())
+            ink |= bounds.translated(at);
+        x += face.Advance(code) / (twipsPerRaw * face.XScale());
+    }
+    prepared.cell = QRectF(0, 0, x, (face.Ascent() + face.Descent()) / twipsPerRaw);
+    prepared.glyphs.setRawFont(face.Raw());
+    prepared.glyphs.setGlyphIndexes(glyphs);
+    prepared.glyphs.setPositions(positions);
+    if (!ink.isEmpty()) {
+        // The alpha map covers the whole pixels the outline crosses. Glyphs
+        // are fitted to the pixel grid only up and down, which moves an edge
+        // by less than a pixel: one more row above and below. The origin is
+        // a whole pixel, so the box moves with it unchanged.
+        const QRectF device = prepared.shape.mapRect(ink);
+        prepared.ink
+            = QRect(QPoint(static_cast<int>(std::floor(device.left())), static_cast<int>(std::floor(device.top())) - 1),
+                QPoint(static_cast<int>(std::ceil(device.right())) - 1, static_cast<int>(std::ceil(device.bottom()))));
+    }
+    return prepared;
+}
+
+QRect PainterSurface::GlyphInkBox(const TextRun& run)
+{
+    if (!run.face || !run.face->Raw().isValid())
+        return {};
+    return Prepare(run).ink.translated(run.origin.x, run.origin.y);
+}
+
+size_t PainterSurface::RunKeyHash::operator()(const RunKey& k) const
+{
+    size_t h = std::hash<std::string_view>()(k.text);
+    auto mix = [&h](size_t v) { h ^= v + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2); };
+    mix(std::hash<const void*>()(k.face));
+    for (int p : k.positions)
+        mix(std::hash<int>()(p));
+    mix(std::hash<double>()(k.devicePerTwipX));
+    mix(std::hash<double>()(k.devicePerTwipY));
+    mix(std::hash<int>()(k.escapement));
+    return h;
 }
 
 } // namespace gdi

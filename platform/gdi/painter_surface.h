@@ -6,9 +6,14 @@
 #include "platform/gdi/surface.h"
 
 #include <QBrush>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace gdi {
@@ -26,6 +31,11 @@ public:
     void StretchBlt(const DrawState& s, const RECT& dest, const Bitmap& source, const RECT& src, uint32_t rop) override;
     void TextOut(const DrawState& s, const TextRun& run) override;
 
+    // The device pixels that a run's glyphs may cover as TextOut draws them:
+    // their outline bounds grown to whole pixels, and a row more above and
+    // below for the fitting of glyphs to the pixel grid.
+    static QRect GlyphInkBox(const TextRun& run);
+
 protected:
     // The painter, active on the device. The surface sets the painter's whole
     // state before each primitive.
@@ -34,7 +44,8 @@ protected:
     virtual void Touched(const QRect&) {}
 
 private:
-    QPainter& Begin(const DrawState& s, int rop2);
+    // The state for a primitive; its pen is none unless one is given.
+    QPainter& Begin(const DrawState& s, int rop2, const QPen* pen = nullptr);
     void ApplyClip(QPainter& painter, const DrawState& s);
     // PATCOPY with a brush of one colour: the colour filled straight in.
     void FillSolid(const DrawState& s, const QRect& rect, const QColor& colour);
@@ -48,6 +59,39 @@ private:
     void FillRects(QPainter& painter, const QBrush& brush, const QRect* rects, int count);
     void Shape(const DrawState& s, const RECT& r, int ellipseWidth, int ellipseHeight);
 
+    // A run made ready to draw, in the raw font's pixels: the turn and scale
+    // to the device (the origin is added when drawn), the glyphs at their
+    // places on the baseline, the cell the characters fill, and the device
+    // pixels the glyphs may cover from the origin.
+    struct PreparedRun {
+        QTransform shape;
+        QGlyphRun glyphs;
+        QRectF cell;
+        QRect ink;
+    };
+    static PreparedRun Prepare(const TextRun& run);
+    // The run prepared once and kept, keyed on everything its drawing
+    // follows but the origin: the face (kept alive), the characters, their
+    // places, the device scale and the escapement.
+    const PreparedRun& Prepared(const TextRun& run);
+    struct RunKey {
+        const FontFace* face;
+        std::string text;
+        std::vector<int> positions;
+        double devicePerTwipX;
+        double devicePerTwipY;
+        int escapement;
+        std::shared_ptr<const FontFace> keep;
+        bool operator==(const RunKey& o) const
+        {
+            return face == o.face && text == o.text && positions == o.positions && devicePerTwipX == o.devicePerTwipX
+                && devicePerTwipY == o.devicePerTwipY && escapement == o.escapement;
+        }
+    };
+    struct RunKeyHash {
+        size_t operator()(const RunKey& k) const;
+    };
+
     struct PatternTile {
         Bitmap bits;
         QRgb one;
@@ -56,6 +100,7 @@ private:
     };
     std::vector<PatternTile> tiles_; // most recently made last
     std::optional<Region> appliedClip_; // the clip last given to the painter
+    std::unordered_map<RunKey, PreparedRun, RunKeyHash> prepared_;
 };
 
 } // namespace gdi

@@ -31,6 +31,9 @@ TEST(MulDiv, RoundsHalvesAwayFromZeroAndFailsAsMinusOne)
         {INT_MAX, 2, 1, -1}, // overflow
         {INT_MIN, 1, 1, INT_MIN},
         {INT_MIN, -1, 1, -1}, // overflow
+        {-7, 1, 1, -7}, // one to one
+        {5, -3, -3, 5},
+        {INT_MIN, -1, -1, INT_MIN},
         {7, 9, 0, -1}, // zero divisor
         {0, 9, 0, -1},
     };

@@ -117,6 +117,38 @@ TEST_F(Raster, PatternBrushesTakeTheTextAndBackgroundColours)
     EXPECT_EQ(Pixel(4, 0), RGB(255, 255, 0));
 }
 
+TEST(TallPatternBars, FillTheSamePixelsAsTheirPartOfAWideFill)
+{
+    // A dotted pattern placed by a brush origin that is not the bars'
+    // corner; bars one and three pixels wide and 300 tall, against the same
+    // pattern filled over the whole picture.
+    const uint8_t bits[] = {0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x37, 0, 0xC1, 0, 0x55, 0, 0xAA, 0};
+    const Brush brush = Brush::Pattern(Bitmap::FromMonoBits(8, 8, bits, 2));
+    auto paint = [&brush](ImageSurface& surface, const std::vector<RECT>& bars) {
+        DC dc(surface);
+        dc.SelectObject(brush);
+        dc.SetTextColor(RGB(0, 0, 0x80));
+        dc.SetBkColor(RGB(0xFF, 0xF0, 0xE0));
+        dc.SetBrushOrg(3, 5);
+        for (const RECT& r : bars)
+            dc.PatBlt(r.left, r.top, r.right - r.left, r.bottom - r.top, PATCOPY);
+    };
+    ImageSurface wide(64, 320);
+    paint(wide, {{0, 0, 64, 320}});
+    const std::vector<RECT> bars {{5, 7, 6, 307}, {20, 1, 23, 301}, {40, 13, 41, 14}};
+    ImageSurface thin(64, 320);
+    paint(thin, bars);
+    int differing = 0;
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 64; ++x) {
+            bool inside = false;
+            for (const RECT& r : bars)
+                inside = inside || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+            differing += thin.Pixel(x, y) != (inside ? wide.Pixel(x, y) : RGB(255, 255, 255));
+        }
+    EXPECT_EQ(differing, 0);
+}
+
 TEST_F(Raster, HatchesFillTheirGapsOnlyOnAnOpaqueBackground)
 {
     dc.SelectObject(Brush::Hatched(HS_HORIZONTAL, kRed));
