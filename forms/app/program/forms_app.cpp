@@ -126,10 +126,11 @@ std::optional<int> FORMSAPP::InitMainWindow()
     }
     if (!commandLine_.printerName.empty()) {
         printerName_ = commandLine_.printerName;
+        defaultPrinterPending_ = false;
         driverName_ = commandLine_.driverName;
         portName_ = commandLine_.portName;
     } else {
-        printerName_ = gdi::DefaultPrinter();
+        defaultPrinterPending_ = true;
     }
 
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
@@ -177,9 +178,18 @@ std::optional<int> FORMSAPP::InitMainWindow()
     return std::nullopt;
 }
 
+const std::string& FORMSAPP::GetPrinterName() const
+{
+    if (defaultPrinterPending_) {
+        printerName_ = gdi::DefaultPrinter();
+        defaultPrinterPending_ = false;
+    }
+    return printerName_;
+}
+
 void FORMSAPP::SetPrinterName(const std::string& name)
 {
-    if (name == printerName_)
+    if (name == GetPrinterName())
         return;
     printerName_ = name;
     driverName_.clear();
