@@ -6,6 +6,7 @@
 #include "forms/model/screen_surface.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr size_t kNameBytes = 32;
 
 // The face name at the start of a record: the 32 stored bytes up to the
 // first NUL, at most 31 characters.
-std::string NameOf(const std::vector<uint8_t>& payload)
+std::string NameOf(std::span<const uint8_t> payload)
 {
     const size_t n = std::min(payload.size(), kNameBytes);
     std::string name(payload.begin(), payload.begin() + static_cast<std::ptrdiff_t>(n));
@@ -23,7 +24,7 @@ std::string NameOf(const std::vector<uint8_t>& payload)
     return name.substr(0, kNameBytes - 1);
 }
 
-uint8_t ByteAt(const std::vector<uint8_t>& payload, size_t i)
+uint8_t ByteAt(std::span<const uint8_t> payload, size_t i)
 {
     return i < payload.size() ? payload[i] : 0;
 }
@@ -53,7 +54,8 @@ void FONT_TABLE::Read(RECORDARCHIVE& ar)
             ar.SkipRecord(tag);
             continue;
         }
-        const std::vector<uint8_t> payload = ar.ReadRecord().Payload();
+        const RecordReader record = ar.ReadRecord();
+        const std::span<const uint8_t> payload = record.Payload();
         positions.push_back(Find(FONTFACE(NameOf(payload), ByteAt(payload, 33), ByteAt(payload, 34))));
     }
     // The faces the file lists keep their bytes as the file has them, so

@@ -9,7 +9,5 @@ RecordReader ReadFixedRecord(RECORDARCHIVE& ar)
     const uint16_t length = ar.ReadRecordLength();
     if (length > kRecordBufferBytes)
         throw io::ArchiveError(io::ArchiveError::BadFormat, "record longer than its fields can be");
-    std::vector<uint8_t> payload(length);
-    ar.ReadBytes(payload.data(), payload.size());
-    return RecordReader(std::move(payload));
+    return RecordReader(ar.GetArchive(), length);
 }

@@ -102,9 +102,7 @@ uint16_t RECORDARCHIVE::ReadRecordLength()
 
 RecordReader RECORDARCHIVE::ReadRecord()
 {
-    std::vector<uint8_t> payload(ReadRecordLength());
-    archive.Read(payload.data(), payload.size());
-    return RecordReader(std::move(payload));
+    return RecordReader(archive, ReadRecordLength());
 }
 
 void RECORDARCHIVE::SkipItem(uint8_t tag)

@@ -1,62 +1,69 @@
 #include "forms/model/record_reader.h"
 
+#include "platform/io/archive.h"
 #include "platform/io/archive_error.h"
 
 #include <cstring>
 
 RecordReader::RecordReader(std::vector<uint8_t> payload)
-    : m_payload(std::move(payload))
-{}
-
-bool RecordReader::Take(void* out, size_t n)
+    : m_data(nullptr)
+    , m_size(payload.size())
+    , m_heap(std::move(payload))
 {
-    if (Remaining() < n) {
-        m_pos = m_payload.size();
-        return false;
+    m_data = m_heap.data();
+}
+
+RecordReader::RecordReader(io::Archive& archive, size_t n)
+{
+    archive.Read(Hold(n), n);
+}
+
+RecordReader::RecordReader(RecordReader&& other) noexcept
+{
+    *this = std::move(other);
+}
+
+RecordReader& RecordReader::operator=(RecordReader&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    if (other.m_data == other.m_inline.data()) {
+        std::memcpy(m_inline.data(), other.m_inline.data(), other.m_size);
+        m_heap.clear();
+        m_data = m_inline.data();
+    } else {
+        m_heap = std::move(other.m_heap);
+        m_data = m_heap.data();
     }
-    std::memcpy(out, m_payload.data() + m_pos, n);
-    m_pos += n;
-    return true;
+    m_size = other.m_size;
+    m_pos = other.m_pos;
+    other.m_data = nullptr;
+    other.m_size = 0;
+    other.m_pos = 0;
+    return *this;
 }
 
-uint8_t RecordReader::U8(uint8_t fallback)
+uint8_t* RecordReader::Hold(size_t n)
 {
-    uint8_t v;
-    return Take(&v, 1) ? v : fallback;
-}
-
-uint16_t RecordReader::U16(uint16_t fallback)
-{
-    uint8_t b[2];
-    return Take(b, 2) ? uint16_t(b[0] | b[1] << 8) : fallback;
-}
-
-uint32_t RecordReader::U32(uint32_t fallback)
-{
-    uint8_t b[4];
-    return Take(b, 4) ? uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24 : fallback;
-}
-
-int16_t RecordReader::I16(int16_t fallback)
-{
-    return int16_t(U16(uint16_t(fallback)));
-}
-
-int32_t RecordReader::I32(int32_t fallback)
-{
-    return int32_t(U32(uint32_t(fallback)));
+    m_size = n;
+    m_pos = 0;
+    if (n <= kInlineBytes) {
+        m_data = m_inline.data();
+        return m_inline.data();
+    }
+    m_heap.resize(n);
+    m_data = m_heap.data();
+    return m_heap.data();
 }
 
 std::string RecordReader::String()
 {
-    if (Remaining() < 2) {
-        m_pos = m_payload.size();
-        return {};
-    }
+    if (Remaining() < 2)
+        return Exhausted(std::string());
     uint16_t n = U16();
     if (n > Remaining())
         throw io::ArchiveError(io::ArchiveError::BadFormat, "string longer than its record");
-    const char* start = reinterpret_cast<const char*>(m_payload.data() + m_pos);
+    const char* start = reinterpret_cast<const char*>(m_data + m_pos);
     m_pos += n;
     return std::string(start, strnlen(start, n));
 }

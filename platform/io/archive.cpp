@@ -105,23 +105,21 @@ void Archive::Skip(uint64_t n)
     }
 }
 
-uint8_t Archive::ReadU8()
+uint8_t Archive::ReadU8Slow()
 {
-    if (mode_ == Load && begin_ < end_)
-        return buffer_[begin_++];
     uint8_t v;
     Read(&v, 1);
     return v;
 }
 
-uint16_t Archive::ReadU16()
+uint16_t Archive::ReadU16Slow()
 {
     uint8_t b[2];
     Read(b, 2);
     return FromLittle<uint16_t>(b);
 }
 
-uint32_t Archive::ReadU32()
+uint32_t Archive::ReadU32Slow()
 {
     uint8_t b[4];
     Read(b, 4);

@@ -35,9 +35,31 @@ public:
     // Steps over n bytes or throws EndOfFile.
     void Skip(uint64_t n);
 
-    uint8_t ReadU8();
-    uint16_t ReadU16();
-    uint32_t ReadU32();
+    // The buffered bytes are read here; the rest goes through Read.
+    uint8_t ReadU8()
+    {
+        if (mode_ == Load && begin_ < end_)
+            return buffer_[begin_++];
+        return ReadU8Slow();
+    }
+    uint16_t ReadU16()
+    {
+        if (mode_ == Load && end_ - begin_ >= 2) {
+            const uint8_t* p = buffer_.data() + begin_;
+            begin_ += 2;
+            return static_cast<uint16_t>(p[0] | p[1] << 8);
+        }
+        return ReadU16Slow();
+    }
+    uint32_t ReadU32()
+    {
+        if (mode_ == Load && end_ - begin_ >= 4) {
+            const uint8_t* p = buffer_.data() + begin_;
+            begin_ += 4;
+            return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+        }
+        return ReadU32Slow();
+    }
     uint64_t ReadU64();
     int16_t ReadI16();
     int32_t ReadI32();
@@ -63,6 +85,9 @@ public:
 private:
     void CheckMode(Mode wanted) const;
     bool Fill();
+    uint8_t ReadU8Slow();
+    uint16_t ReadU16Slow();
+    uint32_t ReadU32Slow();
 
     Stream& stream_;
     Mode mode_;

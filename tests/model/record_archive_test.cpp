@@ -177,6 +177,27 @@ TEST(RecordReader, MissingFieldsReadAsDefaultsAndExtraBytesAreLeft)
     EXPECT_EQ(longRecord.Remaining(), 2u);
 }
 
+// A reader holds a short payload inside itself and a long one on the heap;
+// moved part-way, either keeps its bytes and its place.
+TEST(RecordReader, MovedReaderKeepsItsBytesAndPlace)
+{
+    for (size_t size : {size_t {6}, size_t {600}}) {
+        Bytes bytes = {0x81, uint8_t(size), uint8_t(size >> 8)};
+        for (size_t i = 0; i < size; ++i)
+            bytes.push_back(uint8_t(i * 7));
+        RecordReader first = ReadOne(bytes);
+        EXPECT_EQ(first.U16(), 0x0700) << size;
+        RecordReader moved(std::move(first));
+        EXPECT_EQ(moved.U8(), 14) << size;
+        RecordReader assigned = ReadOne({0x81, 0x00, 0x00});
+        assigned = std::move(moved);
+        EXPECT_EQ(assigned.Remaining(), size - 3) << size;
+        EXPECT_EQ(assigned.U8(), 21) << size;
+        EXPECT_EQ(assigned.Payload().size(), size);
+        EXPECT_EQ(assigned.Payload()[size - 1], uint8_t((size - 1) * 7)) << size;
+    }
+}
+
 TEST(RecordReader, StringsStayInsideTheirRecord)
 {
     struct Case {

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QScreen>
@@ -31,12 +32,55 @@ constexpr char kTutorialProfile[] = "qwtutor.ini";
 
 // The program's icon drawn at the sizes window managers and task bars ask
 // for.
-QIcon ProgramWindowIcon()
+QIcon DrawnProgramIcon()
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(QPixmap::fromImage(ProgramIcon(kProgramIconId, size)));
     return icon;
+}
+
+// The program's icon, drawn the first time a window system or a window
+// asks for it rather than while the program starts.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Drawn().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+
+private:
+    const QIcon& Drawn()
+    {
+        if (drawn_.isNull())
+            drawn_ = DrawnProgramIcon();
+        return drawn_;
+    }
+
+    QIcon drawn_;
+};
+
+QIcon ProgramWindowIcon()
+{
+    return QIcon(new ProgramIconEngine);
 }
 
 QSize DesktopSizeNow()
@@ -126,10 +170,11 @@ std::optional<int> FORMSAPP::InitMainWindow()
     }
     if (!commandLine_.printerName.empty()) {
         printerName_ = commandLine_.printerName;
+        defaultPrinterPending_ = false;
         driverName_ = commandLine_.driverName;
         portName_ = commandLine_.portName;
     } else {
-        printerName_ = gdi::DefaultPrinter();
+        defaultPrinterPending_ = true;
     }
 
     mainFrame_ = std::make_unique<FFRAME>(userSettings_);
@@ -177,9 +222,18 @@ std::optional<int> FORMSAPP::InitMainWindow()
     return std::nullopt;
 }
 
+const std::string& FORMSAPP::GetPrinterName() const
+{
+    if (defaultPrinterPending_) {
+        printerName_ = gdi::DefaultPrinter();
+        defaultPrinterPending_ = false;
+    }
+    return printerName_;
+}
+
 void FORMSAPP::SetPrinterName(const std::string& name)
 {
-    if (name == printerName_)
+    if (name == GetPrinterName())
         return;
     printerName_ = name;
     driverName_.clear();

@@ -67,7 +67,7 @@ public:
     const std::filesystem::path& GetHelpFilePath() const { return helpFile_; }
     // The current printer: the one the command line names, else the
     // default printer ("" for the PDF printer).
-    const std::string& GetPrinterName() const { return printerName_; }
+    const std::string& GetPrinterName() const;
     const std::string& GetDriverName() const { return driverName_; }
     const std::string& GetPortName() const { return portName_; }
     // Another printer chosen for the program ("" for the PDF printer); the
@@ -126,7 +126,10 @@ private:
     StdProfileSettings stdSettings_;
     bool settingsLoaded_ = false;
     bool printFailed_ = false;
-    std::string printerName_;
+    // Asking for the default printer loads the print system, so it is asked
+    // when the printer is first needed, not before the window shows.
+    mutable std::string printerName_;
+    mutable bool defaultPrinterPending_ = false;
     std::string driverName_;
     std::string portName_;
     gdi::DevMode devMode_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr size_t kNameBytes = 34;
 
 // One 34-byte name at an offset of a record that may be shorter; the name
 // always ends in a NUL.
-void TakeName(char (&field)[34], const std::vector<uint8_t>& payload, size_t offset)
+void TakeName(char (&field)[34], std::span<const uint8_t> payload, size_t offset)
 {
     std::memset(field, 0, sizeof field);
     if (offset < payload.size())
@@ -48,7 +49,8 @@ PrinterNames PRINTER_LIST::ReadPrinter(RECORDARCHIVE& ar)
             ar.SkipRecord(tag);
             continue;
         }
-        const std::vector<uint8_t> payload = ar.ReadRecord().Payload();
+        const RecordReader record = ar.ReadRecord();
+        const std::span<const uint8_t> payload = record.Payload();
         TakeName(names.device, payload, 0);
         TakeName(names.driver, payload, kNameBytes);
         TakeName(names.port, payload, 2 * kNameBytes);
