@@ -73,8 +73,9 @@ TEST_F(EditorDeleteTest, TwoOrMoreAreDeletedOnlyWhenTheQuestionIsAnsweredOrNotAs
         EXPECT_EQ(questions, c.questions) << c.what;
         EXPECT_EQ(doc.IsModified(), c.deleted) << c.what;
         EXPECT_EQ(pane.editor.CanUndoDeletion(), c.deleted) << c.what;
-        if (c.deleted)
+        if (c.deleted) {
             ASSERT_TRUE(pane.editor.UndoDeletion()) << c.what;
+        }
         EXPECT_EQ(Objects(), (std::vector<FORMOBJ*> {box, field, later})) << c.what;
         EXPECT_EQ(Selected(), (std::vector<FORMOBJ*> {box, field})) << c.what;
     }
