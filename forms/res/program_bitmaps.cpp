@@ -3,11 +3,15 @@
 #include "platform/res/missing_handler.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 gdi::Bitmap ProgramMonoBitmap(uint32_t id)
 {
-    const QImage image(QStringLiteral(":/forms/res/bitmaps/%1.pbm").arg(id));
+    // Read as the PBM they are, so that no image plugin is loaded to be asked.
+    QImageReader reader(QStringLiteral(":/forms/res/bitmaps/%1.pbm").arg(id), "pbm");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     if (image.isNull()) {
         res::ReportMissing(res::Kind::Bitmap, id);
         return {};

@@ -1,5 +1,6 @@
 #include "platform/ui/app.h"
 
+#include "platform/ui/app_style.h"
 #include "platform/ui/command_bar.h"
 #include "platform/ui/key_press_watch.h"
 #include "platform/ui/wnd.h"
@@ -98,6 +99,7 @@ App::App()
     if (!eventDispatcher)
         throw std::logic_error("ui::App needs the event dispatcher of this thread");
     current = this;
+    AppStyle::Install();
     impl_->keys.Install();
     QObject::connect(eventDispatcher, &QAbstractEventDispatcher::aboutToBlock, &impl_->dispatcher, [this] { Idle(); });
 }

@@ -17,10 +17,15 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QMainWindow>
+#include <QPaintDevice>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
+#include <array>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -30,52 +35,70 @@ constexpr char kTitle[] = "Quirewell";
 constexpr char kTutorialTitle[] = "Quirewell Tutorial";
 constexpr char kTutorialProfile[] = "qwtutor.ini";
 
-// The program's icon drawn at the sizes window managers and task bars ask
-// for.
-QIcon DrawnProgramIcon()
+// The sizes the program's icon is drawn at for window managers, task bars
+// and windows.
+constexpr std::array kProgramIconSides {16, 24, 32, 48, 64, 128, 256};
+
+// The side a full set of the sizes above would answer a request for `size`
+// with: the smallest at least as large in area, else the largest.
+int ProgramIconSideFor(const QSize& size)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(ProgramIcon(kProgramIconId, size)));
-    return icon;
+    const long long wanted = static_cast<long long>(size.width()) * size.height();
+    for (const int side : kProgramIconSides)
+        if (static_cast<long long>(side) * side >= wanted)
+            return side;
+    return kProgramIconSides.back();
 }
 
-// The program's icon, drawn the first time a window system or a window
-// asks for it rather than while the program starts.
+// The program's icon, each size drawn the first time a window system or a
+// window asks for it rather than while the program starts: a window's first
+// paint asks only for the small one.
 class ProgramIconEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        Drawn(rect.size() * scale);
+        Drawn(rect.size()).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return Drawn().actualSize(size, mode, state);
+        return Drawn(size).actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return Drawn().pixmap(size, mode, state);
+        return Drawn(size).pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return Drawn().pixmap(size, scale, mode, state);
+        Drawn(size * scale);
+        return Drawn(size).pixmap(size, scale, mode, state);
     }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return Drawn().availableSizes(mode, state);
+        QList<QSize> sizes;
+        for (const int side : kProgramIconSides)
+            sizes.append(QSize(side, side));
+        return sizes;
     }
     bool isNull() override { return false; }
     QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
 
 private:
-    const QIcon& Drawn()
+    // The icon with every size drawn so far and the one a request for
+    // `size` picks, so that it picks as the full set would.
+    const QIcon& Drawn(const QSize& size)
     {
-        if (drawn_.isNull())
-            drawn_ = DrawnProgramIcon();
+        const int side = ProgramIconSideFor(size);
+        if (std::find(drawnSides_.begin(), drawnSides_.end(), side) == drawnSides_.end()) {
+            drawn_.addPixmap(QPixmap::fromImage(ProgramIcon(kProgramIconId, side)));
+            drawnSides_.push_back(side);
+        }
         return drawn_;
     }
 
     QIcon drawn_;
+    std::vector<int> drawnSides_;
 };
 
 QIcon ProgramWindowIcon()

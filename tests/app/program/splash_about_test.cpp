@@ -59,6 +59,17 @@ TEST_F(SplashAboutTest, AboutBoxShowsNameVersionAndBothIcons)
         EXPECT_EQ(windowIcon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
             ProgramIcon(kProgramIconId, size))
             << size;
+    // Drawn a size at a time, it answers every size as the whole set would.
+    QIcon wholeSet;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        wholeSet.addPixmap(QPixmap::fromImage(ProgramIcon(kProgramIconId, side)));
+    EXPECT_EQ(windowIcon.availableSizes(), wholeSet.availableSizes());
+    for (int size : {300, 8, 20, 100, 24, 40, 256, 64}) {
+        EXPECT_EQ(windowIcon.actualSize(QSize(size, size)), wholeSet.actualSize(QSize(size, size))) << size;
+        EXPECT_EQ(windowIcon.pixmap(size).toImage(), wholeSet.pixmap(size).toImage()) << size;
+        EXPECT_EQ(windowIcon.pixmap(size, QIcon::Disabled).toImage(), wholeSet.pixmap(size, QIcon::Disabled).toImage())
+            << size;
+    }
     about.show();
     EXPECT_TRUE(about.grab().save(OutputFile("about.png")));
     about.close();
