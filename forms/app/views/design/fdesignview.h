@@ -1,7 +1,9 @@
 // The design view, in which a form is laid out: the base view's page,
 // zoom, scrolling and printing, drawn in the designer's output mode, with
 // the drawing tools, the selection, mouse and keyboard tracking on the
-// page's snap grid, deletion and Undo Deletion.
+// page's snap grid, deletion and Undo Deletion. Its command groups are
+// parts of their own (design_*.h) that change the form through its
+// FORM_EDITOR.
 #pragma once
 
 #include "forms/app/views/design/design_arrange.h"
