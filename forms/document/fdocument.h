@@ -96,8 +96,8 @@ public:
     // Counters: each answers its value, then counts on.
     uint16_t GetNextFieldID() override { return nextFieldId++; }
     uint16_t GetNextObjectNumber() override { return nextObjectNumber++; }
-    uint16_t GetNextTableID() { return nextTableId++; }
-    uint16_t GetTableCounter(bool advance) { return advance ? tableCounter++ : tableCounter; }
+    uint16_t GetNextTableID() override { return nextTableId++; }
+    uint16_t GetTableCounter(bool advance) override { return advance ? tableCounter++ : tableCounter; }
     uint16_t GetNextOleItemNumber() { return ++lastOleItem; }
     // The value kept in the stream "CounterStream"; 0 when the file has none.
     uint32_t GetDocumentCounter() const { return documentCounter; }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class TABLE_CELLS;
+
 // Field ids from here up are reserved; 0xFFFF names no field.
 constexpr uint16_t kFirstReservedFieldId = 0x8000;
 constexpr uint16_t kNoFieldId = 0xFFFF;
@@ -15,4 +17,6 @@ public:
     virtual void SetFieldID(uint16_t id) = 0;
     virtual uint16_t GetTabIndex() const = 0;
     virtual void SetTabIndex(uint16_t index) = 0;
+    // The table a cell belongs to; null for a field of its own.
+    virtual TABLE_CELLS* GetOwnerTable() const { return nullptr; }
 };

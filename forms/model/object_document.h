@@ -31,6 +31,10 @@ public:
     // (no id) and 0 without counters.
     virtual uint16_t GetNextFieldID() { return 0xFFFF; }
     virtual uint16_t GetNextObjectNumber() { return 0; }
+    // The next table id (counts on) and the table counter that names new
+    // tables (counts on only when asked).
+    virtual uint16_t GetNextTableID() { return 0; }
+    virtual uint16_t GetTableCounter(bool) { return 1; }
     // The form object of that type bearing the name (letter case aside), or
     // null.
     virtual FORMOBJ* FindObjectOfTypeByName(uint8_t, std::string_view) { return nullptr; }

@@ -23,6 +23,8 @@ public:
     // The first cell whose full name equals the name (letter case counts),
     // or null.
     virtual FORMOBJ* FindCellByName(std::string_view name) = 0;
+    virtual uint16_t GetColumnCount() const = 0;
+    virtual uint16_t GetRowCount() const = 0;
     // Every cell, row by row.
     virtual void ForEachCell(const std::function<void(FORMOBJ&)>& visit) = 0;
 };

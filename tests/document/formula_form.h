@@ -28,6 +28,8 @@ public:
     FORMOBJ* GetCellAt(uint16_t column, uint16_t row) override;
     FORMOBJ* FindCellByName(std::string_view name) override;
     void ForEachCell(const std::function<void(FORMOBJ&)>& visit) override;
+    uint16_t GetColumnCount() const override { return columnCount; }
+    uint16_t GetRowCount() const override { return rowCount; }
 
     FFIELD& Cell(uint16_t column, uint16_t row) { return *cells[row * columnCount + column]; }
     uint16_t Id(uint16_t column, uint16_t row) { return Cell(column, row).GetFieldID(); }
