@@ -86,13 +86,6 @@ FORMOBJ* FDOCUMENT::FindObjectOfTypeByName(uint8_t type, std::string_view name)
     return objects.FindByName(type, name);
 }
 
-void FDOCUMENT::RemoveFromTabOrder(FORMOBJ* object)
-{
-    tabOrder.Remove(object);
-    // The object is about to leave the form.
-    fieldIndex.Remove(object);
-}
-
 FIELD_INDEX& FDOCUMENT::Index()
 {
     if (fieldIndexStale) {
@@ -158,40 +151,6 @@ int FDOCUMENT::GetFieldNameForID(uint16_t id, std::string& name)
     }
     field->GetFullName(name);
     return 1;
-}
-
-int FDOCUMENT::InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex)
-{
-    // A placed, pasted or restored object is on the form now.
-    Index().Add(object);
-    FieldIdentity* field = AsField(object);
-    if (!field)
-        return 1;
-    int done = atOwnIndex ? tabOrder.InsertAt(std::min<int>(field->GetTabIndex(), tabOrder.GetCount()), object)
-                          : tabOrder.InsertSorted(object);
-    if (done)
-        tabOrder.Renumber();
-    return done;
-}
-
-void FDOCUMENT::RestoreFields(const std::vector<FORMOBJ*>& restored)
-{
-    std::vector<FORMOBJ*> fields;
-    std::vector<FORMOBJ*> pending(restored.rbegin(), restored.rend());
-    while (!pending.empty()) {
-        FORMOBJ* o = pending.back();
-        pending.pop_back();
-        if (AsField(o))
-            fields.push_back(o);
-        if (auto* group = dynamic_cast<GroupMembers*>(o))
-            for (FORMOBJ* m = group->GetMembers().GetHead(); m; m = m->GetNext())
-                pending.push_back(m);
-    }
-    std::stable_sort(fields.begin(), fields.end(),
-        [](FORMOBJ* a, FORMOBJ* b) { return AsField(a)->GetTabIndex() < AsField(b)->GetTabIndex(); });
-    for (FORMOBJ* field : fields)
-        if (!tabOrder.Contains(field))
-            InsertFieldInOrder(field, true);
 }
 
 uint16_t FDOCUMENT::GetPageCount() const

@@ -111,8 +111,15 @@ public:
     int GetTabOrderCount() const { return tabOrder.GetCount(); }
     // 1 and the field's name; reserved ids give "No Field"; unknown ids 0.
     int GetFieldNameForID(uint16_t id, std::string& name);
-    // A field at its own tab index, or in its sorted place; 1 when placed.
+    // A field at its own tab index, or in its sorted place; a table's cells
+    // row by row (together at the first cell's sorted place); a group's
+    // fields and tables in list order. 1 when placed; on a failure what
+    // went in is taken out again.
     int InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex);
+    // Whether the field, or the table's cells, are in the filling order.
+    bool IsInTabOrder(FORMOBJ* object);
+    // Takes every cell of the table out of the filling order.
+    void RemoveTableCellsFromOrder(TABLE_CELLS& table);
     // 1 and the column code of the field's data type, or 0 and 0.
     int GetFieldColumnType(uint16_t id, uint16_t& out);
     // The field's data type, or null.
@@ -229,6 +236,10 @@ public:
     FONT_TABLE* GetFileFontTable() const { return fileFontTable.get(); }
 
 private:
+    // The filling-order steps of InsertFieldInOrder, without renumbering.
+    int InsertInOrder(FORMOBJ& object, bool atOwnIndex);
+    int InsertTableInOrder(TABLE_CELLS& table, bool atOwnIndex);
+    void RemoveOrderOf(FORMOBJ& object);
     void DeleteContents();
     // Pages that name no layout take the first; a form has at least one
     // page and one layout.

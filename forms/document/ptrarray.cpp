@@ -5,15 +5,38 @@
 #include "forms/model/formobj.h"
 #include "forms/model/record_archive.h"
 
+#include "forms/model/table_cells.h"
+
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 constexpr uint8_t kOrderGroupTag = 0x31;
 constexpr uint16_t kIdSize = 2;
 } // namespace
 
-int ComparePosition(const FORMOBJ& a, const FORMOBJ& b)
+namespace {
+TABLE_CELLS* TableOf(const FORMOBJ& object)
 {
+    const FieldIdentity* field = AsField(&object);
+    return field ? field->GetOwnerTable() : nullptr;
+}
+
+// The object whose place stands for this one against the other.
+const FORMOBJ& PlaceOf(const FORMOBJ& object, const FORMOBJ& other)
+{
+    TABLE_CELLS* table = TableOf(object);
+    if (!table || TableOf(other) == table)
+        return object;
+    const FORMOBJ* first = table->GetCellAt(0, 0);
+    return first ? *first : object;
+}
+} // namespace
+
+int ComparePosition(const FORMOBJ& objectA, const FORMOBJ& objectB)
+{
+    const FORMOBJ& a = PlaceOf(objectA, objectB);
+    const FORMOBJ& b = PlaceOf(objectB, objectA);
     if (a.GetPage() != b.GetPage())
         return a.GetPage() < b.GetPage() ? -1 : 1;
     RECT ra;
@@ -48,14 +71,27 @@ int PTRARRAY::InsertAt(int pos, FORMOBJ* item)
     return 1;
 }
 
-int PTRARRAY::InsertSorted(FORMOBJ* item)
+int PTRARRAY::SortedPlace(const FORMOBJ* item) const
 {
     // The field that stands last before the new one on the form, if any.
     const FORMOBJ* before = nullptr;
     for (FORMOBJ* other : items)
         if (ComparePosition(*other, *item) <= 0 && (!before || ComparePosition(*other, *before) >= 0))
             before = other;
-    return InsertAt(before ? IndexOf(before) + 1 : 0, item);
+    return before ? IndexOf(before) + 1 : 0;
+}
+
+int PTRARRAY::InsertSorted(FORMOBJ* item)
+{
+    return InsertAt(SortedPlace(item), item);
+}
+
+int PTRARRAY::InsertRangeAt(int pos, const std::vector<FORMOBJ*>& range)
+{
+    if (pos < 0 || pos > GetCount() || items.size() + range.size() > kNoFieldId)
+        return 0;
+    items.insert(items.begin() + pos, range.begin(), range.end());
+    return 1;
 }
 
 int PTRARRAY::Remove(const FORMOBJ* item)
@@ -90,6 +126,7 @@ void PTRARRAY::Save(RECORDARCHIVE& ar, uint8_t tag) const
 void PTRARRAY::Load(RECORDARCHIVE& ar)
 {
     items.clear();
+    std::unordered_set<const FORMOBJ*> named;
     for (uint8_t tag = ar.ReadTag(); tag != kEndGroup; tag = ar.ReadTag()) {
         if (tag != kOrderGroupTag) {
             ar.SkipRecord(tag);
@@ -110,7 +147,7 @@ void PTRARRAY::Load(RECORDARCHIVE& ar)
                 uint16_t id = ar.ReadU16();
                 ar.GetArchive().Skip(size - kIdSize);
                 FORMOBJ* field = owner ? owner->FindField(id) : nullptr;
-                if (field && !Contains(field))
+                if (field && named.insert(field).second)
                     items.push_back(field);
             }
         }

@@ -15,7 +15,10 @@ public:
     virtual FORMOBJ* FindField(uint16_t id) = 0;
 };
 
-// Position order: page, then top edge, then left edge; <0, 0 or >0.
+// Position order: page, then top edge, then left edge; <0, 0 or >0. A
+// table cell compared with anything but a cell of its own table stands
+// where its table's first cell stands, so that a table's cells stay
+// together.
 int ComparePosition(const FORMOBJ& a, const FORMOBJ& b);
 
 class PTRARRAY {
@@ -35,6 +38,11 @@ public:
     // Puts the item after the field that precedes it on the form, keeping
     // the order of the others.
     int InsertSorted(FORMOBJ* item);
+    // Where InsertSorted would put the item.
+    int SortedPlace(const FORMOBJ* item) const;
+    // Puts the items in at pos, pos + 1 ...; 1, or 0 with the array
+    // unchanged when pos lies past the end or the array would overflow.
+    int InsertRangeAt(int pos, const std::vector<FORMOBJ*>& range);
     // The position the item had; 0 also when it was absent.
     int Remove(const FORMOBJ* item);
     void RemoveAll() { items.clear(); }

@@ -53,7 +53,7 @@ FORM_EDITOR::MoveResult FORM_EDITOR::MoveFrom(
         std::vector<FORMOBJ*> deep;
         CollectDeep(o, deep);
         for (FORMOBJ* f : deep)
-            if (document.GetTabOrder().Contains(f)) {
+            if (document.IsInTabOrder(f)) {
                 keptFields.push_back(f);
                 document.RemoveFromTabOrder(f);
             }
