@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,45 @@ TEST_F(CheckBoxTest, TheTickIsDrawnTwiceFromSixteenPixelsAndThePenIsNeverBelowOn
             if (call.name == "LineTo") {
                 EXPECT_GE(call.state.pen.width, 1);
             }
+    }
+}
+
+// A field standing in a table cell: what the check box asks of a cell is
+// its type.
+class CellField : public FFIELD {
+public:
+    uint8_t GetType() const override { return kTypeCell; }
+};
+
+TEST_F(CheckBoxTest, InATableCellTheBoxIsCentredWithARingOnlyWhenRoundAndNoOutline)
+{
+    const TEXTATTR font = Font(0, 200);
+    const RECT cellRect {1000, 1000, 2000, 1600};
+    for (uint8_t style : {kCheckCross, kCheckRound}) {
+        SCOPED_TRACE(int(style));
+        CellField cell;
+        ASSERT_TRUE(cell.SetType(kKindCheckBox, 0, BORDER(), BASICSHADE(), font, SHADOW()));
+        cell.SetRect(cellRect.left, cellRect.top, cellRect.right, cellRect.bottom);
+        Box(cell).nStyle = style;
+        Box(cell).nChecked = 1;
+        Mapped mapped;
+        mapped.dc.outputMode = kOutputDesign;
+        const RECT box = Box(cell).GetBoxRect(mapped.dc, cell, font);
+        EXPECT_LE(std::abs((box.left + box.right) - (cellRect.left + cellRect.right)), 1);
+        EXPECT_LE(std::abs((box.top + box.bottom) - (cellRect.top + cellRect.bottom)), 1);
+
+        cell.Draw(mapped.dc);
+        int ellipses = 0;
+        for (const auto& call : mapped.Calls()) {
+            EXPECT_NE(call.name, "Rectangle") << "no box, fill or outline of a field: " << call.ToString();
+            if (call.name == "Ellipse") {
+                ++ellipses;
+                if (call.state.brush.style == gdi::BS_SOLID)
+                    EXPECT_EQ(call.state.brush.colour, 0u) << "the round mark in a cell is black";
+            }
+        }
+        EXPECT_EQ(ellipses > 0, style == kCheckRound) << "only the round style rings its box";
+        EXPECT_GT(MarkLines(mapped) + ellipses, 0) << "the mark is drawn";
     }
 }
 

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+class BORDER;
+
 namespace ui {
 class CheckBoxWnd;
 }
@@ -105,6 +107,8 @@ private:
     // Scrolls the view so that the box of a field partly in sight shows
     // with a margin (editRect in the view's pixels).
     void ShowBox(OBJECT_VIEW& view, const RECT& editRect, FORMOBJ* field);
+    // A plain field's box: its shadow, fill and border.
+    void DrawBoxBackground(VIEWDC& dc, const RECT& box, FORMOBJ& field, const BORDER& line, bool hasBorder);
     // The mark inside the box (device units around the mapping).
     void DrawMark(VIEWDC& dc, const RECT& inner, uint32_t colour);
 

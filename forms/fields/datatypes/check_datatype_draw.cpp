@@ -39,6 +39,12 @@ RECT CHECK_DATATYPE::GetBoxRect(VIEWDC& dc, FORMOBJ& field, const TEXTATTR& attr
     const int32_t bottom = std::min<int32_t>(r.top + metrics.tmAscent + metrics.tmDescent / 2, r.bottom);
     const int32_t left = nTextPos ? r.right - kCheckBoxInset - side : r.left + kCheckBoxInset;
     RECT box {left, bottom - side, left + side, bottom};
+    if (field.GetType() == kTypeCell) {
+        // In a table cell the box stands in the middle of the cell.
+        const int32_t x = r.left + (r.right - r.left - side) / 2;
+        const int32_t y = r.top + (r.bottom - r.top - side) / 2;
+        box = RECT {x, y, x + side, y + side};
+    }
     if (dc.dc && dc.deviceKind != kDevicePicture) {
         // Exact in device pixels: the smaller of its device width and height.
         RECT device = dc.dc->LPtoDP(box.Offset(-dc.originX, -dc.originY)).Normalized();
@@ -116,27 +122,15 @@ void CHECK_DATATYPE::DrawMark(VIEWDC& dc, const RECT& inner, uint32_t colour)
     map.Restore(dc);
 }
 
-int CHECK_DATATYPE::Draw(
-    VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t, FORMOBJ* field, uint16_t outputMode)
+void CHECK_DATATYPE::DrawBoxBackground(VIEWDC& dc, const RECT& box, FORMOBJ& field, const BORDER& line, bool hasBorder)
 {
-    if (!field || !dc.dc)
-        return 1;
-    if (outputMode == kOutputFill && pEditHandle) {
-        // The caption editor paints itself over a light grey field.
-        dc.dc->FillRect(rect.Offset(-dc.originX, -dc.originY), gdi::Brush::Solid(kCaptionEditGrey));
-        return 1;
-    }
-    const RECT box = GetBoxRect(dc, *field, attr);
-
-    BORDER line;
-    const bool hasBorder = field->GetBorder(&line) != 0;
     BASICSHADE fill;
-    field->GetShade(&fill);
+    field.GetShade(&fill);
     SHADOW drop;
     RECT outer = box;
     if (hasBorder)
         line.GetOuterRect(dc, outer);
-    if (field->GetShadow(&drop) && !drop.IsNone()) {
+    if (field.GetShadow(&drop) && !drop.IsNone()) {
         if (nStyle == kCheckRound)
             drop.DrawEllipse(dc, outer);
         else
@@ -151,13 +145,40 @@ int CHECK_DATATYPE::Draw(
     } else {
         fill.FillRect(dc, box);
     }
+}
 
+int CHECK_DATATYPE::Draw(
+    VIEWDC& dc, const RECT& rect, TEXTATTR attr, uint8_t alignment, uint16_t, FORMOBJ* field, uint16_t outputMode)
+{
+    if (!field || !dc.dc)
+        return 1;
+    if (outputMode == kOutputFill && pEditHandle) {
+        // The caption editor paints itself over a light grey field.
+        dc.dc->FillRect(rect.Offset(-dc.originX, -dc.originY), gdi::Brush::Solid(kCaptionEditGrey));
+        return 1;
+    }
+    const RECT box = GetBoxRect(dc, *field, attr);
+    const bool inCell = field->GetType() == kTypeCell;
+
+    BORDER line;
+    const bool hasBorder = !inCell && field->GetBorder(&line) != 0;
+    if (inCell) {
+        // A cell has no border of its own: only a round box gets a ring,
+        // of the default border.
+        if (nStyle == kCheckRound)
+            BORDER().Draw(dc, box, kTypeEllipse);
+    } else {
+        DrawBoxBackground(dc, box, *field, line, hasBorder);
+    }
     // The design view shows the mark whatever the value, except on paper.
     const bool showMark = (outputMode == kOutputDesign && dc.deviceKind != kDevicePrinter) || nChecked != 0;
     if (dc.deviceKind != kDevicePicture && showMark) {
         RECT inner = box;
-        if (hasBorder)
+        if (inCell && nStyle == kCheckRound)
+            BORDER().GetInnerRect(dc, inner);
+        else if (hasBorder)
             line.GetInnerRect(dc, inner);
+        // A cell's round mark is black.
         DrawMark(dc, inner, hasBorder ? line.colour : 0);
     }
 
@@ -166,10 +187,17 @@ int CHECK_DATATYPE::Draw(
             alignment == kAlignmentOwnCaption ? 0 : alignment, 0xFFFF);
 
     const bool outlineShown = dc.deviceKind != kDevicePrinter && dc.deviceKind != kDevicePreview
-        && (outputMode != kOutputDesign || dc.checkBoxOutlines != 0);
+        && (outputMode != kOutputDesign || dc.checkBoxOutlines != 0) && !(inCell && outputMode == kOutputDesign);
     // In the fill view the outline marks the box that has the focus.
     const bool focusOrNotFilling = outputMode != kOutputFill || pControl != nullptr;
     if (outlineShown && field->GetSelected() == 0 && field->GetMemberSelected() == 0 && focusOrNotFilling) {
+        if (inCell && outputMode == kOutputFill) {
+            // A cell with the focus shows its tracker for the moment.
+            field->SetSelectFlag(1);
+            field->DrawTracker(dc);
+            field->SetSelectFlag(0);
+            return 1;
+        }
         RECT r;
         field->GetRect(r);
         r = r.Offset(-dc.originX, -dc.originY);
