@@ -242,7 +242,6 @@ std::unique_ptr<FORMOBJ> FTABLE::Clone() const
     copy->tableId = tableId;
     copy->name = name;
     FinishClone(*copy);
-    copy->trackRect = rect;
     return copy;
 }
 

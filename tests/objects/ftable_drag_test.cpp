@@ -6,6 +6,8 @@
 #include "tests/model/tracking_view.h"
 #include "tests/objects/table_test_support.h"
 
+#include "forms/model/tracker_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -62,7 +64,9 @@ TEST_F(TableDragTest, ADraggedLineTakesTheLinesBeyondItAlongWithinItsLimits)
         view.PostMove((press.x + release.x) / 2, (press.y + release.y) / 2);
         view.PostMove(release.x, release.y);
         view.PostRelease(release.x, release.y);
+        const QImage before = view.Picture();
         EXPECT_EQ(table->Track(&view, press.x, press.y), 0);
+        EXPECT_EQ(view.Picture(), before) << "the drag's outline is gone";
 
         EXPECT_EQ(Columns(*table), c.columns);
         EXPECT_EQ(Rows(*table), c.rows);
@@ -74,6 +78,32 @@ TEST_F(TableDragTest, ADraggedLineTakesTheLinesBeyondItAlongWithinItsLimits)
         RECT cell;
         table->GetCell(1, 1)->GetRect(cell);
         EXPECT_EQ(cell, (RECT {c.columns[1], c.rows[1], c.columns[2], c.rows[2]}));
+    }
+}
+
+TEST_F(TableDragTest, ALineShowsTheSplitCursorAcrossItAndAHeaderLineTheArrow)
+{
+    TrackView view;
+    auto table = MakeTable(2, 2, true, true, {1500, 1500, 6000, 3750});
+    // Column lines at 200, 300 and 400, row lines at 150, 200 and 250; the
+    // column-header line at 100 from 200 to 400.
+    const struct {
+        const char* what;
+        FBDRY* line;
+        POINT pointer;
+        int answer;
+        Qt::CursorShape shape;
+    } cases[] = {
+        {"a column line", table->GetColumnBoundary(1), {300, 225}, 1, Qt::SplitHCursor},
+        {"a row line", table->GetRowBoundary(1), {350, 200}, 1, Qt::SplitVCursor},
+        {"the column-header line", table->GetColumnHeaderLine(), {350, 100}, 1, Qt::ArrowCursor},
+        {"off the line", table->GetColumnBoundary(1), {320, 225}, 0, Qt::ArrowCursor},
+    };
+    for (const auto& c : cases) {
+        view.window.setCursor(Qt::CrossCursor);
+        view.pointer = c.pointer;
+        EXPECT_EQ(c.line->SetCursor(&view, kHitClient), c.answer) << c.what;
+        EXPECT_EQ(view.window.cursor().shape(), c.answer ? c.shape : Qt::CrossCursor) << c.what;
     }
 }
 

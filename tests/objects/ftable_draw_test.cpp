@@ -217,4 +217,36 @@ TEST_F(TableDrawTest, ABoundarysUpdateRectangleIsAtLeastOneDeviceUnitAcross)
     }
 }
 
+TEST_F(TableDrawTest, ACellsDropButtonIs13DeviceUnitsAtItsRightEdgeButNoWiderThanTheCell)
+{
+    // 15 twips to the device unit: 13 units are 195 twips.
+    Mapped mapped(kDeviceWindow, 15, 1);
+    const struct {
+        RECT rect;
+        int32_t width;
+    } cases[] = {{{0, 0, 1500, 600}, 195}, {{0, 0, 300, 600}, 150}};
+    for (const auto& c : cases) {
+        auto table = MakeTable(2, 2, false, false, c.rect);
+        RECT cell;
+        table->GetCell(1, 0)->GetRect(cell);
+        RECT button;
+        table->GetCell(1, 0)->GetDropButtonRect(button, mapped.dc);
+        EXPECT_EQ(button.right, cell.right);
+        EXPECT_EQ(button.right - button.left, c.width);
+    }
+}
+
+TEST_F(TableDrawTest, AMovedTableTakesEveryLineAndPartAlong)
+{
+    auto table = MakeTable(2, 2, true, true, {0, 0, 1440, 1440});
+    table->Offset(100, 50, nullptr);
+    EXPECT_EQ(Columns(*table), (std::vector<int32_t> {580, 1060, 1540}));
+    EXPECT_EQ(Rows(*table), (std::vector<int32_t> {530, 1010, 1490}));
+    RECT r;
+    table->GetRowHeader(1)->GetRect(r);
+    EXPECT_EQ(r, (RECT {100, 1010, 580, 1490}));
+    table->GetColumnHeaderLine()->GetLineRect(r);
+    EXPECT_EQ(r.top, 50);
+}
+
 } // namespace
