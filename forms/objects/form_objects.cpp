@@ -5,6 +5,7 @@
 #include "forms/model/shape_classes.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fgroup.h"
+#include "forms/objects/ftable.h"
 #include "forms/objects/ftextobj.h"
 
 void RegisterFormObjects()
@@ -12,6 +13,7 @@ void RegisterFormObjects()
     RegisterShapeClasses();
     RegisterObjectClass(kTypeText, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTEXTOBJ>()); });
     RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FFIELD>()); });
+    RegisterObjectClass(kTypeTable, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTABLE>()); });
     RegisterObjectClass(kTypeGroup, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FGROUP>()); });
     RegisterValueDataTypes();
 }

@@ -72,9 +72,9 @@ Capture& TheCapture()
 
 void SetCursor(QWidget& window, StandardCursor cursor)
 {
-    static constexpr Qt::CursorShape shapes[]
-        = {Qt::ArrowCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeHorCursor,
-            Qt::SizeAllCursor, Qt::DragMoveCursor, Qt::ForbiddenCursor, Qt::CrossCursor};
+    static constexpr Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
+        Qt::SizeVerCursor, Qt::SizeHorCursor, Qt::SizeAllCursor, Qt::DragMoveCursor, Qt::ForbiddenCursor,
+        Qt::CrossCursor, Qt::SplitHCursor, Qt::SplitVCursor};
     SetCursor(window, QCursor(shapes[static_cast<int>(cursor)]));
 }
 

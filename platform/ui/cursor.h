@@ -12,7 +12,21 @@ namespace ui {
 void SetCursor(QWidget& window, const QCursor& cursor);
 
 // The standard cursors, for code that does not reach the toolkit itself.
-enum class StandardCursor { Arrow, SizeNWSE, SizeNESW, SizeNS, SizeWE, SizeAll, DragMove, NotAllowed, Cross };
+// SplitH and SplitV: the cursors over a line dragged across (left and right,
+// up and down).
+enum class StandardCursor {
+    Arrow,
+    SizeNWSE,
+    SizeNESW,
+    SizeNS,
+    SizeWE,
+    SizeAll,
+    DragMove,
+    NotAllowed,
+    Cross,
+    SplitH,
+    SplitV
+};
 void SetCursor(QWidget& window, StandardCursor cursor);
 
 // Shows the wait cursor over every window for its lifetime; nests.
