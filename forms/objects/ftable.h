@@ -202,8 +202,7 @@ public:
     void EndBoundaryDrag(OBJECT_VIEW* view);
 
 private:
-    // The axis a line belongs to and its index there; false for a line of
-    // another table.
+    // Which of the table's lines a boundary is (None: not one of them).
     enum class LineKind { Column, Row, ColumnHeader, RowHeader, ColumnHeaderLine, RowHeaderLine, None };
     LineKind KindOf(const FBDRY& boundary) const;
     // The band (outer rectangle as drawn) of a line across the grid.

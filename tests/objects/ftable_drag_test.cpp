@@ -81,6 +81,28 @@ TEST_F(TableDragTest, ADraggedLineTakesTheLinesBeyondItAlongWithinItsLimits)
     }
 }
 
+TEST_F(TableDragTest, ACancelledDragLeavesTheLinesWhereTheyWereAndShowsThemAgain)
+{
+    TrackView view;
+    auto table = MakeTable(2, 2, false, false, {1500, 1500, 4500, 3000});
+    table->Select(&view);
+    table->SetCurrentObject(table->GetColumnBoundary(1), &view);
+    view.invalidRects.clear();
+    view.PostMove(230, 125);
+    view.PostEscape();
+    view.PostRelease(230, 125);
+    EXPECT_EQ(table->Track(&view, 200, 125), 0);
+    EXPECT_EQ(Columns(*table), (std::vector<int32_t> {1500, 3000, 4500}));
+    // The drag showed the table without its lines; they are drawn again.
+    RECT whole;
+    {
+        VIEWDC dc(&view, kOwnWindow);
+        table->GetUpdateRect(whole, dc, 1);
+    }
+    ASSERT_EQ(view.invalidRects.size(), 2u);
+    EXPECT_EQ(view.invalidRects.back(), whole);
+}
+
 TEST_F(TableDragTest, ALineShowsTheSplitCursorAcrossItAndAHeaderLineTheArrow)
 {
     TrackView view;
