@@ -218,8 +218,9 @@ TEST_F(CheckBoxTest, InATableCellTheBoxIsCentredWithARingOnlyWhenRoundAndNoOutli
             EXPECT_NE(call.name, "Rectangle") << "no box, fill or outline of a field: " << call.ToString();
             if (call.name == "Ellipse") {
                 ++ellipses;
-                if (call.state.brush.style == gdi::BS_SOLID)
+                if (call.state.brush.style == gdi::BS_SOLID) {
                     EXPECT_EQ(call.state.brush.colour, 0u) << "the round mark in a cell is black";
+                }
             }
         }
         EXPECT_EQ(ellipses > 0, style == kCheckRound) << "only the round style rings its box";

@@ -25,8 +25,6 @@
 
 namespace {
 
-// The table tool, whose kind is not built either.
-constexpr ToolCommand kUnbuiltTools[] = {{ID_TOOL_TABLE, 15, false}};
 // The radio-button tool: shown like the others, but it has no command and
 // makes no object.
 constexpr uint8_t kRadioButtonCode = 12;
@@ -76,15 +74,14 @@ void FDESIGNVIEW::RegisterCommands()
     };
     for (const ToolCommand& command : kToolCommands)
         addTool(command);
-    for (const ToolCommand& command : kUnbuiltTools)
-        addTool(command);
     AddUpdate(ID_TOOL_RADIO_BUTTON, [this](ui::CmdUI& cmdUI) {
         cmdUI.Enable(true);
         cmdUI.SetCheck(tool == kRadioButtonCode ? 1 : 0);
     });
 
     AddCommand(ID_EDIT_CLEAR, [this](unsigned) { DeleteSelection(true); });
-    AddUpdate(ID_EDIT_CLEAR, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0); });
+    AddUpdate(ID_EDIT_CLEAR,
+        [this](ui::CmdUI& cmdUI) { cmdUI.Enable(selection && selection->GetCount() > 0 && !IsTableCellCurrent()); });
     AddCommand(ID_EDIT_UNDO, [this](unsigned) { UndoDeletion(); });
     AddUpdate(ID_EDIT_UNDO, [this](ui::CmdUI& cmdUI) { cmdUI.Enable(editor && editor->CanUndoDeletion()); });
     AddCommand(ID_EDIT_SELECT_PAGE, [this](unsigned) { SelectPage(); });
@@ -97,6 +94,7 @@ void FDESIGNVIEW::RegisterCommands()
     dataProperties.RegisterCommands();
     Styles().RegisterStyleCommands();
     insert.RegisterCommands();
+    table.RegisterCommands();
 }
 
 int FDESIGNVIEW::SetupDC(VIEWDC& dc, gdi::DC* device)

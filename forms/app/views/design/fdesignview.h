@@ -13,6 +13,7 @@
 #include "forms/app/views/design/design_drop.h"
 #include "forms/app/views/design/design_format.h"
 #include "forms/app/views/design/design_insert.h"
+#include "forms/app/views/design/design_table.h"
 #include "forms/app/views/fbaseview.h"
 #include "forms/editor/editor_listener.h"
 #include "forms/model/border.h"
@@ -171,6 +172,8 @@ public:
     // to); the form editor's undo list keeps them for Undo Deletion, which
     // returns to the selection tool.
     void DeleteSelection(bool ask);
+    // One table selected, with one of its cells current.
+    bool IsTableCellCurrent() const;
     void UndoDeletion();
 
     // OBJECT_VIEW: what the tracker and the selection ask of the view.
@@ -299,6 +302,7 @@ private:
     DESIGN_CONTEXT_MENU contextMenu {*this};
     DESIGN_DATA_PROPERTIES dataProperties {*this};
     DESIGN_INSERT insert {*this};
+    DESIGN_TABLE table {*this};
     uint8_t tool = kSelectionTool;
     bool snap = true;
     bool outOfPlace = false;

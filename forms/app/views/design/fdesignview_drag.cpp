@@ -97,6 +97,9 @@ void FDESIGNVIEW::ReselectAtPress()
         selection->Deselect(this);
         if (hit)
             hit->Select(this);
+    } else if (FORMOBJ* one = selection->GetFirstSelected(); one && one == hit) {
+        // Selected again: a table picks the part under the press.
+        one->Select(this);
     }
     UpdateCursor(mouseDown);
     if (FORMOBJ* one = selection->GetCount() == 1 ? selection->GetFirstSelected() : nullptr)

@@ -9,6 +9,7 @@
 #include "forms/editor/form_editor.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fselection.h"
+#include "forms/objects/ftable.h"
 
 #include <Qt>
 
@@ -96,9 +97,18 @@ void FDESIGNVIEW::MoveSelectionByKey(uint16_t key, bool size)
     ShowSelectionPosSize();
 }
 
+bool FDESIGNVIEW::IsTableCellCurrent() const
+{
+    if (!selection || selection->GetCount() != 1)
+        return false;
+    const auto* table = dynamic_cast<const FTABLE*>(selection->GetFirstSelected());
+    return table && table->GetCurrentObject() && table->GetCurrentObject()->GetType() == kTypeCell;
+}
+
 void FDESIGNVIEW::DeleteSelection(bool ask)
 {
-    if (!GetFormDocument() || !editor || !selection || selection->GetCount() == 0)
+    // A cell being worked on inside a table is not deleted with its table.
+    if (!GetFormDocument() || !editor || !selection || selection->GetCount() == 0 || IsTableCellCurrent())
         return;
     editor->DeleteSelection(ask);
     UpdateWindow();

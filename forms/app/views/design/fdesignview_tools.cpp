@@ -12,7 +12,9 @@
 #include "forms/model/forthline.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fselection.h"
+#include "forms/objects/ftable.h"
 #include "forms/objects/ftextobj.h"
+#include "forms/objects/table_format.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/message_box.h"
@@ -69,6 +71,11 @@ std::unique_ptr<FORMOBJ> FDESIGNVIEW::NewObjectOfType(uint8_t code)
     case kTypeLine: {
         auto line = std::make_unique<FLINE>();
         return line->Create(border) ? std::move(line) : nullptr;
+    }
+    case kTypeTable: {
+        TABLE_FORMAT tableFormat;
+        tableFormat.shadow = shadow;
+        return DESIGN_TABLE::MakeTable(tableFormat);
     }
     default:
         return nullptr;

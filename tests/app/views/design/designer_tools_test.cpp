@@ -113,7 +113,6 @@ TEST_F(DesignerTest, ToolsOfKindsNotBuiltAreDisabledAndRefused)
         EXPECT_EQ(shown, std::vector<std::string> {"Object not yet implemented."}) << tool.id;
         EXPECT_EQ(view.GetTool(), kSelectionTool);
     }
-    EXPECT_FALSE(Enabled(32803));
 }
 
 TEST_F(DesignerTest, TheRadioButtonToolIsEnabledCheckedWithItsCodeAndMakesNothing)
