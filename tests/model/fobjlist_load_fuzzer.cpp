@@ -8,6 +8,7 @@
 #include "forms/model/int_exception.h"
 #include "forms/model/object_factory.h"
 #include "forms/objects/ffield.h"
+#include "forms/objects/ftable.h"
 #include "forms/objects/ftextobj.h"
 
 #include <cstddef>
@@ -20,9 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         = RegisterObjectClass(kTypeText, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTEXTOBJ>()); });
     static const bool field
         = RegisterObjectClass(kTypeField, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FFIELD>()); });
+    static const bool table
+        = RegisterObjectClass(kTypeTable, [] { return std::unique_ptr<FORMOBJ>(std::make_unique<FTABLE>()); });
     static const bool types = (RegisterValueDataTypes(), true);
     (void)text;
     (void)field;
+    (void)table;
     (void)types;
     io::MemoryFile file(std::vector<uint8_t>(data, data + size));
     io::Archive ar(file, io::Archive::Load);
