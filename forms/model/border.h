@@ -71,6 +71,9 @@ public:
     void DrawRounded(VIEWDC& dc, const RECT& rect, const BASICSHADE* shade) const;
     // The stroke of an orthogonal line lying along the rectangle.
     void DrawStraight(VIEWDC& dc, const RECT& rect) const;
+    // The band that stroke covers as drawn on the context, in logical
+    // units (its far edges exclusive); the rectangle when there is none.
+    RECT GetStraightBand(VIEWDC& dc, const RECT& rect) const;
     // The stroke of a free line between two points (twips); `bounds` is the
     // line's rectangle.
     void DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) const;

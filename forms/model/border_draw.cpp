@@ -179,6 +179,14 @@ bool GrownVisible(VIEWDC& dc, const RECT& rect)
 
 // The number of lines and one line's thickness of a stroke t device units
 // thick: a double line needs 4 units for two lines and their gap.
+// Where the first bar of a straight stroke of that span starts across the
+// line: centred on the line's device position.
+int32_t StraightStrokeStart(const RECT& device, bool vertical, int32_t span)
+{
+    const int32_t middle = vertical ? (device.left + device.right) / 2 : (device.top + device.bottom) / 2;
+    return middle - span / 2;
+}
+
 std::pair<int, int32_t> StrokeLines(const BORDER& border, int32_t t, int32_t gap)
 {
     if (border.lineType == kLineDouble && t >= 4)
@@ -273,16 +281,30 @@ void BORDER::DrawStraight(VIEWDC& dc, const RECT& rect) const
     const bool vertical = rect.Height() > rect.Width();
     const int32_t gap = GetDeviceGap(dc);
     const auto [lines, thick] = StrokeLines(*this, GetDeviceWidth(*this, dc), gap);
-    const int32_t span = lines * thick + (lines - 1) * gap;
-    const int32_t middle = vertical ? (device.left + device.right) / 2 : (device.top + device.bottom) / 2;
+    const int32_t first = StraightStrokeStart(device, vertical, lines * thick + (lines - 1) * gap);
     DeviceUnits units(dc);
     for (int i = 0; i < lines; ++i) {
-        const int32_t at = middle - span / 2 + i * (thick + gap);
+        const int32_t at = first + i * (thick + gap);
         if (vertical)
             FillLineVertical(dc, {at, device.top, at + thick, device.bottom});
         else
             FillLine(dc, {device.left, at, device.right, at + thick});
     }
+}
+
+RECT BORDER::GetStraightBand(VIEWDC& dc, const RECT& rect) const
+{
+    if (lineType == kLineNone || !dc.dc)
+        return rect;
+    const RECT device = LogicalToDevice(dc, rect);
+    const bool vertical = rect.Height() > rect.Width();
+    const int32_t gap = GetDeviceGap(dc);
+    const auto [lines, thick] = StrokeLines(*this, GetDeviceWidth(*this, dc), gap);
+    const int32_t span = lines * thick + (lines - 1) * gap;
+    const int32_t first = StraightStrokeStart(device, vertical, span);
+    const RECT band = vertical ? RECT {first, device.top, first + span, device.bottom}
+                               : RECT {device.left, first, device.right, first + span};
+    return DeviceToLogical(dc, band);
 }
 
 void BORDER::DrawSlanted(VIEWDC& dc, POINT from, POINT to, const RECT& bounds) const

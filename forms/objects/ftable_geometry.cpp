@@ -147,9 +147,11 @@ RECT FTABLE::LineBand(VIEWDC& dc, FBDRY& b)
         GetBoundaryLineRect(line, b);
         break;
     }
+    // The band as the line is drawn, so that what stays inside it never
+    // paints over a pixel of the line.
     BORDER pen;
     if (b.GetBorder(&pen))
-        pen.GetOuterRect(dc, line);
+        line = pen.GetStraightBand(dc, line);
     return line;
 }
 

@@ -84,31 +84,40 @@ TEST_F(TableDrawTest, LinesComeFirstThenTheHeadersThenTheCells)
 
 TEST_F(TableDrawTest, CellsNeverPaintOverTheLines)
 {
-    auto table = MakeTable(2, 2, false, false, {0, 0, 1440, 1440});
-    table->SetBorder(Line(0x06, 90));
-    table->SetFont(Font(IndexOf("Arial"), 200));
-    table->ForEachCell([](FORMOBJ& cell) {
-        cell.SetShade(Fill(0xB0));
-        SetValue(dynamic_cast<FCELL&>(cell), "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
-    });
-    Mapped mapped;
-    table->Draw(mapped.dc);
-    std::vector<RECT> bars;
-    for (const auto& call : mapped.Calls())
-        if (call.name == "PatBlt" && call.state.brush.style == gdi::BS_SOLID && call.state.brush.colour == 0x06)
-            bars.push_back({call.points[0].x, call.points[0].y, call.points[1].x, call.points[1].y});
-    ASSERT_EQ(bars.size(), 6u);
-    int cellCalls = 0;
-    for (const auto& call : mapped.Calls()) {
-        const bool cellFill = call.name == "PatBlt" && call.state.brush.style != gdi::BS_SOLID;
-        if (!cellFill && call.name != "TextOut")
-            continue;
-        ++cellCalls;
-        ASSERT_TRUE(call.state.clip.has_value()) << call.ToString();
-        for (const RECT& bar : bars)
-            EXPECT_FALSE(call.state.clip->Intersects(bar)) << call.ToString();
+    // Twips to a device pixel and the lines' width: on paper, at 100 %
+    // with a line a pixel thick, and zoomed out.
+    const struct {
+        int twipsPerPixel;
+        uint16_t width;
+    } cases[] = {{1, 90}, {15, 20}, {15, 90}, {20, 20}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.twipsPerPixel) + " twips a pixel, lines " + std::to_string(c.width));
+        auto table = MakeTable(2, 2, false, false, {0, 0, 1440, 1440});
+        table->SetBorder(Line(0x06, c.width));
+        table->SetFont(Font(IndexOf("Arial"), 200));
+        table->ForEachCell([](FORMOBJ& cell) {
+            cell.SetShade(Fill(0xB0));
+            SetValue(dynamic_cast<FCELL&>(cell), "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+        });
+        Mapped mapped(kDeviceWindow, c.twipsPerPixel, 1);
+        table->Draw(mapped.dc);
+        std::vector<RECT> bars;
+        for (const auto& call : mapped.Calls())
+            if (call.name == "PatBlt" && call.state.brush.style == gdi::BS_SOLID && call.state.brush.colour == 0x06)
+                bars.push_back({call.points[0].x, call.points[0].y, call.points[1].x, call.points[1].y});
+        ASSERT_EQ(bars.size(), 6u);
+        int cellCalls = 0;
+        for (const auto& call : mapped.Calls()) {
+            const bool cellFill = call.name == "PatBlt" && call.state.brush.style != gdi::BS_SOLID;
+            if (!cellFill && call.name != "TextOut")
+                continue;
+            ++cellCalls;
+            ASSERT_TRUE(call.state.clip.has_value()) << call.ToString();
+            for (const RECT& bar : bars)
+                EXPECT_FALSE(call.state.clip->Intersects(bar)) << call.ToString();
+        }
+        EXPECT_GE(cellCalls, 8) << "a fill and a value for each cell";
     }
-    EXPECT_GE(cellCalls, 8) << "a fill and a value for each cell";
 }
 
 TEST_F(TableDrawTest, AFieldsOnlyContextDrawsTheValuesAndNothingElse)
