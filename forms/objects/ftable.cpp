@@ -49,7 +49,7 @@ FTABLE::~FTABLE()
 int FTABLE::Create(int16_t columnCount, int16_t rowCount, int32_t withColumnHeaders, int32_t withRowHeaders)
 {
     Destroy();
-    if (columnCount < 1 || rowCount < 1 || int32_t {columnCount} * rowCount > kMaxTableCells)
+    if (columnCount < 1 || rowCount < 1 || int64_t {columnCount} * rowCount > kMaxTableCells)
         return 0;
     columns = columnCount;
     rows = rowCount;

@@ -158,7 +158,7 @@ void FTABLE::ReadCounts(RECORDARCHIVE& ar)
     const uint16_t withRowHeaders = record.U16(0);
     const uint16_t id = record.U16(0);
     // Each cell needs a field id below 0x8000.
-    if (columnCount == 0 || rowCount == 0 || int32_t {columnCount} * rowCount > kMaxTableCells)
+    if (columnCount == 0 || rowCount == 0 || int64_t {columnCount} * rowCount > kMaxTableCells)
         RECORDARCHIVE::ThrowLoadMemoryError();
     if (!Create(static_cast<int16_t>(columnCount), static_cast<int16_t>(rowCount), withColumnHeaders == 1 ? 1 : 0,
             withRowHeaders == 1 ? 1 : 0))

@@ -252,6 +252,8 @@ TEST_F(DamagedTables, LoadAsFarAsTheyMakeSenseOrFailWithTheLoadError)
     zeroRows[kCounts] = Counts(2, 0);
     std::vector<Bytes> huge = items;
     huge[kCounts] = Counts(40000, 40000);
+    std::vector<Bytes> largest = items;
+    largest[kCounts] = Counts(0xFFFF, 0xFFFF);
     std::vector<Bytes> tooManyCells = items;
     tooManyCells[kCounts] = Counts(200, 200);
 
@@ -270,6 +272,7 @@ TEST_F(DamagedTables, LoadAsFarAsTheyMakeSenseOrFailWithTheLoadError)
         {"no columns", zeroColumns, false, {}},
         {"no rows", zeroRows, false, {}},
         {"40000 x 40000", huge, false, {}},
+        {"65535 x 65535", largest, false, {}},
         {"more cells than field ids", tooManyCells, false, {}},
     };
     for (const auto& c : cases) {
