@@ -137,3 +137,16 @@ void FillViewTest::Key(int key, Qt::KeyboardModifiers modifiers)
     QCoreApplication::sendEvent(target ? target : &host, &release);
     QCoreApplication::processEvents();
 }
+
+void FillViewTest::Type(const std::string& text)
+{
+    for (char ch : text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(target, &release);
+    }
+    QApplication::processEvents();
+}
