@@ -7,7 +7,6 @@
 #include "forms/fields/datatypes/datatype.h"
 #include "forms/fields/datatypes/datatype_factory.h"
 #include "forms/fields/datatypes/fieldvalues.h"
-#include "forms/fields/datatypes/textdatatype.h"
 #include "forms/model/fobjlist.h"
 #include "forms/objects/fcell.h"
 #include "forms/objects/ftable.h"
@@ -33,8 +32,9 @@ constexpr int kTotalRow = 5;
 constexpr const char* kItems[kRowCount] = {"Pencils", "Paper", "Ink", "Envelopes"};
 
 // Each cell of a column takes the column's kind and, in the list column,
-// the list; an item's name in the text column.
-void ShapeCells(FTABLE& table)
+// the list; an item's name in the text column. False when a value is
+// refused.
+bool ShapeCells(FTABLE& table)
 {
     LISTBOXVALUES colours;
     for (const char* value : {"Red", "Green", "Blue", "Black"})
@@ -43,9 +43,12 @@ void ShapeCells(FTABLE& table)
     const std::unique_ptr<DATATYPE> number = CreateDataType(kKindNumber);
     const std::unique_ptr<DATATYPE> box = CreateDataType(kKindCheckBox);
     for (uint16_t row = 0; row < kRowCount; ++row) {
+        // The items are the cells' initial values: filling starts from them.
         FCELL* item = table.GetCell(kItemColumn, row);
-        if (auto* text = dynamic_cast<TEXTDATATYPE*>(item->GetDataType()))
-            text->strValue = kItems[row];
+        std::string message;
+        if (!item->GetDataType()->SetInitialValue(kItems[row], message, 0))
+            return false;
+        item->RevertValue(0);
         table.GetCell(kCountColumn, row)->SetDataType(*number, nullptr);
         FCELL* packed = table.GetCell(kPackedColumn, row);
         packed->SetDataType(*box, nullptr);
@@ -58,6 +61,7 @@ void ShapeCells(FTABLE& table)
     RECT at;
     table.GetRect(at);
     table.SetRectBy(at.left, at.top, at.right, at.bottom);
+    return true;
 }
 
 } // namespace
@@ -76,7 +80,8 @@ bool AddSampleTablePage(FDOCUMENT& doc, uint16_t page)
     auto table = std::make_unique<FTABLE>();
     if (!table->CreateFromFormat(format))
         return false;
-    ShapeCells(*table);
+    if (!ShapeCells(*table))
+        return false;
     table->SetPage(page);
     // The table id and a field id for every cell; the name the Table
     // command would have proposed, so that the next table is T2.
