@@ -4,6 +4,7 @@
 #include "forms/objects/ftable.h"
 
 #include "forms/model/border.h"
+#include "forms/model/border_layout.h"
 #include "forms/model/tracker_geometry.h"
 #include "forms/model/viewdc.h"
 #include "forms/objects/fbdry.h"
@@ -148,9 +149,19 @@ RECT FTABLE::LineBand(VIEWDC& dc, FBDRY& b)
         break;
     }
     BORDER pen;
-    if (b.GetBorder(&pen))
-        pen.GetOuterRect(dc, line);
-    return line;
+    if (!b.GetBorder(&pen) || pen.lineType == kLineNone)
+        return line;
+    // Across the line the band is where the line is drawn: from half its
+    // width before it for its whole width. A ring centred on the line would
+    // drop the odd unit past it, and a cell would paint over a line one
+    // unit wide.
+    const BorderLayout layout = BorderLayout::Make(pen, dc, line);
+    RECT band = layout.OuterRing(true);
+    if (layout.device.Width() == 0)
+        band.right = band.left + layout.totalX;
+    if (layout.device.Height() == 0)
+        band.bottom = band.top + layout.totalY;
+    return DeviceToLogical(dc, band);
 }
 
 int32_t FTABLE::GetBoundaryLeft(VIEWDC& dc, FBDRY& b)
@@ -256,7 +267,7 @@ FORMOBJ* FTABLE::ObjectAt(VIEWDC& dc, int32_t x, int32_t y)
 {
     if (!HitTest(dc, x, y))
         return nullptr;
-    const POINT p = DeviceToLogical(dc, {x, y});
+    const POINT p = DeviceToLogical(dc, POINT {x, y});
     int c = -1;
     int r = -1;
     CellFromPoint(p.x, p.y, c, r);
