@@ -190,6 +190,7 @@ TEST_F(TableFillTest, ACheckBoxCellTogglesBySpaceAndClick)
     EXPECT_FALSE(IsChecked(box));
     Key(Qt::Key_Tab);
     EXPECT_EQ(Current(), Cell(kList, 0));
+    EXPECT_TRUE(ShowsAsRedrawn(box)) << "the cell's focus outline went with it";
 }
 
 TEST_F(TableFillTest, AListCellDropsItsListThreeCellsTallAndTakesAnEntry)

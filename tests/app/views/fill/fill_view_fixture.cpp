@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 
 FillViewTest::FillViewTest()
@@ -149,4 +150,17 @@ void FillViewTest::Type(const std::string& text)
         QApplication::sendEvent(target, &release);
     }
     QApplication::processEvents();
+}
+
+bool FillViewTest::ShowsAsRedrawn(FFIELD& field)
+{
+    RECT r;
+    field.GetRect(r);
+    const RECT device = ToWindow(r);
+    const QRect area(device.left - 4, device.top - 4, device.right - device.left + 8, device.bottom - device.top + 8);
+    const QImage shown = host.grab(area).toImage();
+    view->RepaintAll();
+    view->UpdateWindow();
+    QCoreApplication::processEvents();
+    return shown == host.grab(area).toImage();
 }
