@@ -18,8 +18,6 @@
 
 namespace {
 
-// The type name that starts a table's name ("T").
-constexpr uint16_t kTableTypeName = 195;
 // Columns A to D, from 0.
 enum : uint16_t { kItemColumn, kCountColumn, kPackedColumn, kColourColumn, kColumnCount };
 constexpr uint16_t kRowCount = 4;
@@ -86,7 +84,7 @@ bool AddSampleTablePage(FDOCUMENT& doc, uint16_t page)
     // The table id and a field id for every cell; the name the Table
     // command would have proposed, so that the next table is T2.
     table->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(&doc)));
-    table->SetName(ProgramResources().LoadString(kTableTypeName) + std::to_string(doc.GetTableCounter(true)));
+    table->SetName(ProgramResources().LoadString(kTableTypeNameId) + std::to_string(doc.GetTableCounter(true)));
     FTABLE* placed = table.get();
     doc.GetObjects().SetObjectPage(std::move(table), page);
     doc.InsertFieldInOrder(placed, false);
