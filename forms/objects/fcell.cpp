@@ -162,6 +162,16 @@ int FCELL::SetCursor(OBJECT_VIEW* view, int hitCode)
     return 1;
 }
 
+void FCELL::SetValueList(const FIELDVALUES* values, OBJECT_VIEW* view)
+{
+    FFIELD::SetValueList(values, view);
+    if (!table)
+        return;
+    RECT place;
+    table->GetCellRect(place, column, row);
+    SetRectBy(place.left, place.top, place.right, place.bottom);
+}
+
 FFIELD* FCELL::GetCellAbove()
 {
     if (!table || row == 0)

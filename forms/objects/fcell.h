@@ -48,6 +48,9 @@ public:
     // 13 device units wide (never wider than the cell) at its right edge.
     void GetDropButtonRect(RECT& out, VIEWDC& dc) override;
     TABLE_CELLS* GetOwnerTable() const override;
+    // The list as a field takes it; the cell keeps the place its table
+    // gives it (a field's list would cut it to one line).
+    void SetValueList(const FIELDVALUES* values, OBJECT_VIEW* view) override;
 
     // A field of that kind with the appearance given (InitDefault: the
     // field's defaults), in the table at that place; 0 on failure.

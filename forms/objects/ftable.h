@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class FBDRY;
@@ -246,6 +248,9 @@ private:
     std::vector<std::unique_ptr<FBDRY>> rowHeaderBoundaries;
     std::vector<std::unique_ptr<FHEADER>> rowHeaderObjects;
     std::unique_ptr<SHADOW> shadow;
+    // Where the cell with a field id was last found (column, row): each
+    // find checks it again, since ids and parts change under the table.
+    mutable std::unordered_map<uint16_t, std::pair<uint16_t, uint16_t>> cellPlaces;
     int32_t colDrag = 0;
     int32_t rowDrag = 0;
     int32_t dragStarting = 0;

@@ -81,11 +81,24 @@ void FTABLE::SetColumnName(int i, std::string_view newName)
 
 FCELL* FTABLE::FindCellById(uint16_t id) const
 {
-    for (const auto& column : cells)
-        for (const auto& cell : column)
-            if (cell->GetFieldID() == id)
-                return cell.get();
-    return nullptr;
+    // Formulas over a column ask for every cell of the range in turn: a
+    // walk of the whole table each time would make a sum over a long
+    // column quadratic.
+    if (const auto at = cellPlaces.find(id); at != cellPlaces.end()) {
+        const auto [c, r] = at->second;
+        if (c < cells.size() && r < cells[c].size() && cells[c][r]->GetFieldID() == id)
+            return cells[c][r].get();
+    }
+    cellPlaces.clear();
+    FCELL* found = nullptr;
+    for (size_t c = 0; c < cells.size(); ++c)
+        for (size_t r = 0; r < cells[c].size(); ++r) {
+            FCELL* cell = cells[c][r].get();
+            cellPlaces.emplace(cell->GetFieldID(), std::pair {static_cast<uint16_t>(c), static_cast<uint16_t>(r)});
+            if (!found && cell->GetFieldID() == id)
+                found = cell;
+        }
+    return found;
 }
 
 int FTABLE::FindCellByName(std::string_view wanted, uint16_t& id) const

@@ -66,6 +66,38 @@ TEST_F(TableNamesTest, CellsAreFoundByTheirFullNameWithLetterCaseCountingAndById
     EXPECT_EQ(cell->GetOwnerTable(), table.get());
 }
 
+// A lookup by id remembers where it found each cell: ids handed out again
+// and a table rebuilt smaller must not answer from what it remembered.
+TEST_F(TableNamesTest, ACellFoundByIdIsFoundAgainAfterIdsChangeAndTheTableIsRebuilt)
+{
+    auto table = MakeTable(3, 4, false, false);
+    FCELL* last = table->GetCell(2, 3);
+    const uint16_t oldId = last->GetFieldID();
+    ASSERT_EQ(table->FindCellById(oldId), last);
+
+    FDOCUMENT doc;
+    for (int i = 0; i < 100; ++i)
+        doc.GetNextFieldID();
+    table->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(&doc)));
+    ASSERT_NE(last->GetFieldID(), oldId);
+    EXPECT_EQ(table->FindCellById(oldId), nullptr) << "the old id is no cell's now";
+    EXPECT_EQ(table->FindCellById(last->GetFieldID()), last);
+
+    // Swapped ids: each is found at its new cell.
+    FCELL* first = table->GetCell(0, 0);
+    const uint16_t a = first->GetFieldID();
+    const uint16_t b = last->GetFieldID();
+    first->SetFieldID(b);
+    last->SetFieldID(a);
+    EXPECT_EQ(table->FindCellById(a), last);
+    EXPECT_EQ(table->FindCellById(b), first);
+
+    ASSERT_TRUE(table->Create(1, 1, 0, 0));
+    table->GetCell(0, 0)->SetFieldID(a);
+    EXPECT_EQ(table->FindCellById(b), nullptr) << "the remembered place is gone";
+    EXPECT_EQ(table->FindCellById(a), table->GetCell(0, 0));
+}
+
 TEST_F(TableNamesTest, TheCellBelowIsGivenOnlyWhileTheRangeReachesItsRow)
 {
     auto table = MakeTable(2, 4, false, false);

@@ -1,8 +1,10 @@
 // Writes the sample form that the run script opens: two pages of shapes,
 // each with its own border and fill, a page of text objects, a page of
-// fields and a page of calculated fields, each field labelled beside it.
+// fields, a page of calculated fields, each field labelled beside it, and a
+// page with a table whose number column is totalled below it.
 #include "forms/app/tools/sample_field_page.h"
 #include "forms/app/tools/sample_formula_page.h"
+#include "forms/app/tools/sample_table_page.h"
 #include "forms/app/tools/sample_text_page.h"
 #include "forms/document/document_fonts.h"
 #include "forms/document/document_objects.h"
@@ -127,7 +129,9 @@ int main(int argc, char* argv[])
         for (FORMOBJ* field : ordered)
             doc.InsertFieldInOrder(field, false);
         doc.AppendPage();
-        saved = AddSampleFormulaPage(doc, 5) && doc.OnSaveDocument(argv[1]);
+        saved = AddSampleFormulaPage(doc, 5);
+        doc.AppendPage();
+        saved = saved && AddSampleTablePage(doc, 6) && doc.OnSaveDocument(argv[1]);
     }
     SetProgramFonts(nullptr);
     SetProgramFontTable(nullptr);

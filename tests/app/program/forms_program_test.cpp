@@ -117,7 +117,7 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
     auto app = StartApp({FORMS_SAMPLE_FORM}, FormAppClasses());
     FDESIGNVIEW* view = ActiveDesignView(*app);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetPageCount(), 5);
+    EXPECT_EQ(view->GetPageCount(), 6);
     int texts = 0;
     for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
         texts += o->GetPage() == 3 && std::string(o->GetRuntimeClass()) == "FTEXTOBJ";
@@ -147,7 +147,7 @@ TEST_F(FormsProgramTest, TheSampleFormInTheDesignViewAtFullAndHalfSize)
         QApplication::sendEvent(view->GetWindow(), &move);
         EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_POS), "Pos (x,y) : ( 1.00 , 1.00 )");
     }
-    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 5");
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar()->GetPaneText(ID_INDICATOR_PAGE), " 1 of 6");
     CloseApp(*app);
 }
 
@@ -160,7 +160,8 @@ TEST_F(FormsProgramTest, TheSampleFieldPageInTheDesignViewAt100And200Percent)
     for (FORMOBJ* o = view->GetFormDocument()->GetObjects().GetHead(); o; o = o->GetNext())
         fields += o->GetPage() == 4 && std::string(o->GetRuntimeClass()) == "FFIELD";
     EXPECT_EQ(fields, 11) << "the fourth page holds the fields and a group of three radio buttons";
-    EXPECT_EQ(view->GetFormDocument()->GetTabOrderCount(), 21) << "and the fifth the calculated fields";
+    EXPECT_EQ(view->GetFormDocument()->GetTabOrderCount(), 21 + 16 + 1)
+        << "and the fifth the calculated fields, the sixth a table of sixteen cells and its total";
     for (const auto& [name, value] : {std::pair {"Total", "16.5"}, {"Deliver_by", "3/16/2026"}}) {
         uint16_t id = 0;
         ASSERT_TRUE(view->GetFormDocument()->FindFieldIDByName(name, id)) << name;
@@ -203,12 +204,12 @@ TEST_F(FormsProgramTest, ThePagePaneFollowsTheActiveFormAndEmptiesWithTheLast)
     ui::StatusBar& status = *main.GetStatusBar();
     ui::Frame* sample = main.GetActiveChild();
     ASSERT_NE(sample, nullptr);
-    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 5");
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 6");
     ASSERT_TRUE(app->SendCommand(main, ID_FILE_NEW));
     ASSERT_NE(main.GetActiveChild(), sample);
     EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 1");
     main.SetActiveChild(sample);
-    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 5") << "the form brought forward";
+    EXPECT_EQ(status.GetPaneText(ID_INDICATOR_PAGE), " 1 of 6") << "the form brought forward";
     for (ui::Frame* child : main.GetChildren()) {
         if (auto* doc = dynamic_cast<FDOCUMENT*>(child->GetActiveDocument()))
             doc->SetModified(false);
@@ -232,7 +233,7 @@ TEST_F(FormsProgramTest, PrintSwitchWritesAPdfMatchingTheScreen)
     QProcess info;
     info.start("pdfinfo", {QString::fromStdString(pdf.string())});
     ASSERT_TRUE(info.waitForFinished(20000));
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           5"));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           6"));
 
     QProcess raster;
     const fs::path prefix = fs::path(FORMS_TEST_OUTPUT_DIR) / "forms-print-page";

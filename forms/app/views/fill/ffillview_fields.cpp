@@ -31,6 +31,17 @@ bool IsEnterable(const FFIELD* field)
     return field && !field->IsProtected();
 }
 
+// Commits the field. A check box's focus outline goes with its control: the
+// box is drawn again without it.
+int Commit(FFIELD& field, OBJECT_VIEW& view, END_EDIT_FLAGS flags)
+{
+    if (!field.CommitEdit(&view, flags))
+        return 0;
+    if (field.IsCheckBox())
+        field.Invalidate(&view);
+    return 1;
+}
+
 } // namespace
 
 void FFILLVIEW::StartFilling()
@@ -86,7 +97,7 @@ int FFILLVIEW::CommitCurrentField(END_EDIT_FLAGS flags)
 {
     if (!currentField)
         return 1;
-    if (!currentField->CommitEdit(this, flags))
+    if (!Commit(*currentField, *this, flags))
         return 0;
     editRepaintRect = {0, 0, 0, 0};
     textFormatting = false;
@@ -122,7 +133,7 @@ void FFILLVIEW::MoveToField(bool forward)
     }
     if (!found || found == currentField)
         return;
-    if (!currentField->CommitEdit(this, {}))
+    if (!Commit(*currentField, *this, {}))
         return;
     textFormatting = false;
     SetCurrentField(found);
@@ -147,7 +158,7 @@ void FFILLVIEW::OnLButtonDown(POINT device)
     auto* field = dynamic_cast<FFIELD*>(hit);
     if (!field || !doc->GetTabOrder().Contains(field))
         return;
-    if (currentField && !currentField->CommitEdit(this, {}))
+    if (currentField && !Commit(*currentField, *this, {}))
         return;
     currentField = field;
     textFormatting = false;

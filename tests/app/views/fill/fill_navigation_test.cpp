@@ -121,6 +121,23 @@ TEST_F(FillViewTest, ACheckBoxClickTogglesItAndRecalculatesItsDependants)
     EXPECT_EQ(Number(shown), 0);
 }
 
+TEST_F(FillViewTest, LeavingACheckBoxByTabOrClickTakesItsFocusOutlineAway)
+{
+    FFIELD& box = AddField(kKindCheckBox, "Agree");
+    FFIELD& next = AddField(kKindNumber, "Next");
+    Start();
+    for (const bool byTab : {true, false}) {
+        Click(At(box));
+        ASSERT_EQ(Current(), &box);
+        if (byTab)
+            Key(Qt::Key_Tab);
+        else
+            Click(At(next));
+        ASSERT_EQ(Current(), &next);
+        EXPECT_TRUE(ShowsAsRedrawn(box)) << (byTab ? "Tab" : "a click");
+    }
+}
+
 TEST_F(FillViewTest, CheckingARadioButtonClearsTheOthersAndRecomputesTheirDependants)
 {
     FFIELD& r1 = AddField(kKindCheckBox, "R1");

@@ -68,18 +68,6 @@ protected:
     ~TypingTest() override { ui::SetMessageBoxHook({}); }
 
     bool EditorOpen() const { return view->CanEditCurrentField() != nullptr; }
-    void Type(const std::string& text)
-    {
-        for (char ch : text) {
-            QWidget* target = QApplication::focusWidget();
-            ASSERT_NE(target, nullptr);
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
-            QApplication::sendEvent(target, &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
-            QApplication::sendEvent(target, &release);
-        }
-        QApplication::processEvents();
-    }
 
     std::vector<std::string> messages;
 };

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 
 FillViewTest::FillViewTest()
@@ -136,4 +137,30 @@ void FillViewTest::Key(int key, Qt::KeyboardModifiers modifiers)
     QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QCoreApplication::sendEvent(target ? target : &host, &release);
     QCoreApplication::processEvents();
+}
+
+void FillViewTest::Type(const std::string& text)
+{
+    for (char ch : text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(target, &release);
+    }
+    QApplication::processEvents();
+}
+
+bool FillViewTest::ShowsAsRedrawn(FFIELD& field)
+{
+    RECT r;
+    field.GetRect(r);
+    const RECT device = ToWindow(r);
+    const QRect area(device.left - 4, device.top - 4, device.right - device.left + 8, device.bottom - device.top + 8);
+    const QImage shown = host.grab(area).toImage();
+    view->RepaintAll();
+    view->UpdateWindow();
+    QCoreApplication::processEvents();
+    return shown == host.grab(area).toImage();
 }

@@ -52,6 +52,11 @@ protected:
     RECT ToWindow(const RECT& logical);
     void Click(POINT p);
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Each character sent as a key to the window with the focus.
+    void Type(const std::string& text);
+    // Whether the window shows the field (and a few pixels round it) as a
+    // fresh drawing of the whole view does: nothing left behind.
+    bool ShowsAsRedrawn(FFIELD& field);
     FFIELD* Current() const { return view->GetCurrentField(); }
 
     std::unique_ptr<SpyDocument> doc = std::make_unique<SpyDocument>();
