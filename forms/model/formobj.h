@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,6 +26,9 @@ class TEXTATTR;
 class VIEWDC;
 namespace gdi {
 class DC;
+}
+namespace ui {
+enum class StandardCursor;
 }
 
 // What dragging out a new object came to: no drag (a click or a cancel),
@@ -288,6 +292,13 @@ protected:
     // up for the view) and shows that cursor. 0 when there is nothing to
     // ask or it answers kHitNothing, else 1.
     int SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::function<int(VIEWDC&, POINT)>& cursorAt);
+    // For the client area: shows the cursor while the pointer lies on one of
+    // the object's handles; 1 when shown.
+    int SetCursorOnHandles(OBJECT_VIEW* view, int hitCode, ui::StandardCursor cursor);
+    // The pointer's place (logical units) on the view's tracking window, for
+    // the client area only, to the cursor shown there (none: nothing shown).
+    static int ShowCursorAtPointer(OBJECT_VIEW* view, int hitCode,
+        const std::function<std::optional<ui::StandardCursor>(VIEWDC&, POINT)>& cursorAt);
     // The tracker's outline around r (logical units, normalised) with its
     // pen and the null brush selected: the rectangle, turned with the
     // object.

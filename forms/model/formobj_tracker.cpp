@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -124,6 +125,26 @@ int FORMOBJ::NormalizeHit(int handle) const
 
 int FORMOBJ::SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::function<int(VIEWDC&, POINT)>& cursorAt)
 {
+    return ShowCursorAtPointer(view, hitCode, [&cursorAt](VIEWDC& dc, POINT p) -> std::optional<ui::StandardCursor> {
+        const int code = cursorAt(dc, p);
+        if (code == kHitNothing)
+            return std::nullopt;
+        return TrackerCursor(code);
+    });
+}
+
+int FORMOBJ::SetCursorOnHandles(OBJECT_VIEW* view, int hitCode, ui::StandardCursor cursor)
+{
+    return ShowCursorAtPointer(view, hitCode, [this, cursor](VIEWDC& dc, POINT p) -> std::optional<ui::StandardCursor> {
+        if (HitTestHandles(dc, p.x, p.y) < 0)
+            return std::nullopt;
+        return cursor;
+    });
+}
+
+int FORMOBJ::ShowCursorAtPointer(
+    OBJECT_VIEW* view, int hitCode, const std::function<std::optional<ui::StandardCursor>(VIEWDC&, POINT)>& cursorAt)
+{
     QWidget* window = view ? view->GetTrackingWindow() : nullptr;
     POINT device;
     if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
@@ -131,10 +152,10 @@ int FORMOBJ::SetTrackerCursor(OBJECT_VIEW* view, int hitCode, const std::functio
     VIEWDC dc(view, kOwnWindow);
     if (!dc.IsSetUp())
         return 0;
-    const int code = cursorAt(dc, DeviceToLogical(dc, device));
-    if (code == kHitNothing)
+    const std::optional<ui::StandardCursor> cursor = cursorAt(dc, DeviceToLogical(dc, device));
+    if (!cursor)
         return 0;
-    ui::SetCursor(*window, TrackerCursor(code));
+    ui::SetCursor(*window, *cursor);
     return 1;
 }
 

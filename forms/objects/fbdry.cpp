@@ -115,18 +115,7 @@ ui::StandardCursor FBDRY::MoveCursor() const
 
 int FBDRY::SetCursor(OBJECT_VIEW* view, int hitCode)
 {
-    QWidget* window = view ? view->GetTrackingWindow() : nullptr;
-    POINT device;
-    if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
-        return 0;
-    VIEWDC dc(view, kOwnWindow);
-    if (!dc.IsSetUp())
-        return 0;
-    const POINT p = DeviceToLogical(dc, device);
-    if (HitTestHandles(dc, p.x, p.y) < 0)
-        return 0;
-    ui::SetCursor(*window, MoveCursor());
-    return 1;
+    return SetCursorOnHandles(view, hitCode, MoveCursor());
 }
 
 void FBDRY::SetMoveCursor(int)

@@ -148,18 +148,7 @@ void FCELL::GetActiveRect(RECT& out, VIEWDC& dc)
 
 int FCELL::SetCursor(OBJECT_VIEW* view, int hitCode)
 {
-    QWidget* window = view ? view->GetTrackingWindow() : nullptr;
-    POINT device;
-    if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
-        return 0;
-    VIEWDC dc(view, kOwnWindow);
-    if (!dc.IsSetUp())
-        return 0;
-    const POINT p = DeviceToLogical(dc, device);
-    if (HitTestHandles(dc, p.x, p.y) < 0)
-        return 0;
-    ui::SetCursor(*window, ui::StandardCursor::Arrow);
-    return 1;
+    return SetCursorOnHandles(view, hitCode, ui::StandardCursor::Arrow);
 }
 
 void FCELL::SetValueList(const FIELDVALUES* values, OBJECT_VIEW* view)

@@ -176,18 +176,7 @@ void FHEADER::SetShade(const BASICSHADE& fill)
 
 int FHEADER::SetCursor(OBJECT_VIEW* view, int hitCode)
 {
-    QWidget* window = view ? view->GetTrackingWindow() : nullptr;
-    POINT device;
-    if (hitCode != kHitClient || !window || !view->GetPointerPos(device))
-        return 0;
-    VIEWDC dc(view, kOwnWindow);
-    if (!dc.IsSetUp())
-        return 0;
-    const POINT p = DeviceToLogical(dc, device);
-    if (HitTestHandles(dc, p.x, p.y) < 0)
-        return 0;
-    ui::SetCursor(*window, ui::StandardCursor::Arrow);
-    return 1;
+    return SetCursorOnHandles(view, hitCode, ui::StandardCursor::Arrow);
 }
 
 int FHEADER::HitTestHandles(VIEWDC& dc, int32_t x, int32_t y)
