@@ -3,10 +3,12 @@
 // pasted copy, and a boundary dragged with the mouse.
 #include "tests/app/support/designer_window.h"
 
+#include "forms/app/views/design/design_format.h"
 #include "forms/dialogs/table/table_props_dlg.h"
 #include "forms/document/fdocument.h"
 #include "forms/document/print/flayout.h"
 #include "forms/document/ptrarray.h"
+#include "forms/model/shadow.h"
 #include "forms/objects/fbdry.h"
 #include "forms/objects/fcell.h"
 #include "forms/objects/fselection.h"
@@ -187,6 +189,28 @@ TEST_F(DesignerTableTest, AnInnerLineDraggedWithTheMouseWidensTheTable)
     EXPECT_NEAR(RectOf(&table).right - before.right, 200, 15);
     EXPECT_EQ(table.GetColumnPos(4) - table.GetColumnPos(3), width3) << "columns to the right keep their width";
     EXPECT_TRUE(doc->IsModified());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DesignerTableTest, TheObjectFactoryMakesADefaultTableWithTheCurrentShadow)
+{
+    SHADOW& current = view.Format().NewObjectShadow();
+    current.x = 60;
+    current.y = 60;
+    current.colour = 0x808080;
+    std::unique_ptr<FORMOBJ> made = view.NewObjectOfType(kTypeTable);
+    auto* table = dynamic_cast<FTABLE*>(made.get());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->GetColumnCount(), 2);
+    EXPECT_EQ(table->GetRowCount(), 2);
+    EXPECT_TRUE(table->HasColumnHeaders() && table->HasRowHeaders());
+    SHADOW own;
+    ASSERT_TRUE(table->GetShadow(&own));
+    EXPECT_EQ(own.x, 60);
+    EXPECT_EQ(own.colour, 0x808080u);
 }
 
 } // namespace
