@@ -178,6 +178,11 @@ public:
     int CanSelectGroupMember(OBJECT_VIEW* view, int32_t x, int32_t y);
     // The one selected group's member under the point is selected instead.
     void SelectMember(OBJECT_VIEW* view, int32_t x, int32_t y);
+    // One table selected and the device point on one of its cells.
+    int CanSelectColumn(OBJECT_VIEW* view, int32_t x, int32_t y);
+    // The one selected table's column (kind kTypeColumn) or row through the
+    // cell at the device point becomes its current part.
+    void SelectColumnOrRow(OBJECT_VIEW* view, uint8_t kind, int32_t x, int32_t y);
 
     // Writes the selection into a stream, stamped with the document.
     void CopyTo(io::Stream& stream, OBJECT_DOCUMENT* document);

@@ -192,3 +192,11 @@ bool FSELECTION::DeleteMember(OBJECT_VIEW* view, OBJECT_DOCUMENT* document)
     view->KeepDeleted(std::move(removal.unlinked), kept);
     return true;
 }
+
+int FSELECTION::CanSelectColumn(OBJECT_VIEW*, int32_t, int32_t)
+{
+    return 0;
+}
+
+void FSELECTION::SelectColumnOrRow(OBJECT_VIEW*, uint8_t, int32_t, int32_t)
+{}

@@ -20,6 +20,7 @@
 class FBDRY;
 class FCELL;
 class FHEADER;
+class OBJECT_DOCUMENT;
 struct TABLE_FORMAT;
 
 // String ids: the type name "T", the column-name prefix "Col", and the
@@ -65,8 +66,9 @@ public:
     // An already selected table picks the part under the last press.
     void Select(OBJECT_VIEW* view) override;
     uint16_t Deselect(OBJECT_VIEW* view) override;
-    // Until the table's dialogs exist a double click does nothing: 0.
-    int ShowProperties(OBJECT_VIEW*) override { return 0; }
+    // A double click at the view's last press: a cell's appearance sheet,
+    // or a header's text edited in place; 0 elsewhere.
+    int ShowProperties(OBJECT_VIEW* view) override;
     void OnEvent(uint8_t code, uintptr_t a, uintptr_t b) override;
     // arg is the view: the current part ends.
     void ExtNotify(uintptr_t arg) override;
@@ -87,6 +89,8 @@ public:
     int CanCut() override { return current ? 0 : 1; }
     int CanCopy() override { return current ? 0 : 1; }
     void DrawTracker(VIEWDC& dc) override;
+    // The current header's rich text; else null and 0.
+    int GetRichText(uintptr_t* out) override;
     int SetCursor(OBJECT_VIEW* view, int hitCode) override;
     int HitTestHandles(VIEWDC& dc, int32_t x, int32_t y) override;
 
@@ -187,6 +191,46 @@ public:
     // The line, cell or header under a device point becomes current; lines
     // before what they border. Nothing hit: the current part stays.
     void SelectPartAt(OBJECT_VIEW* view, int32_t x, int32_t y);
+
+    // Whole columns and rows (ftable_columns.cpp). kind kTypeColumn
+    // makes a TABLECOL, any other a TABLEROW, through the cell under the
+    // device point; it becomes the current part. 0 when none could be made.
+    int SelectColumnOrRow(OBJECT_VIEW* view, uint8_t kind, int32_t x, int32_t y);
+    // The current cell's column made current (or the current column
+    // itself); null otherwise.
+    FORMOBJ* SelectColumnOrRowAt(OBJECT_VIEW* view);
+    // 1 when the device point lies on a cell, whose column or row can be
+    // selected.
+    int HitTestColumnOrRow(OBJECT_VIEW* view, int32_t x, int32_t y);
+    // The current part when it is a header being edited; else null.
+    FHEADER* GetEditedHeader() const;
+
+    // Changing the format (ftable_format.cpp): counts and header bands;
+    // kept parts keep their look, cells their field ids and values, new
+    // cells get ids from the document. Columns (rows) are laid out evenly
+    // in the rectangle when respaced. 0 (message shown, table unchanged)
+    // when the new parts cannot be made.
+    int ApplyFormat(const TABLE_FORMAT& format, int respaceColumns, int respaceRows, OBJECT_DOCUMENT* document,
+        int32_t left, int32_t top, int32_t right, int32_t bottom);
+
+    // Appearance by part (ftable_part_format.cpp): part 1 the row headers,
+    // 2 the column headers, any other the cells. The readers take the first
+    // member of the group; without one the shade and border readers answer
+    // 0 and the alignment readers store ']' and answer 0.
+    void SetPartShade(const BASICSHADE& shade, int part);
+    void SetPartTextAttr(const TEXTATTR& attr, int part);
+    void SetPartAlign(uint8_t align, int part);
+    int GetCellShade(BASICSHADE* out) const;
+    int GetColumnHeaderShade(BASICSHADE* out) const;
+    int GetRowHeaderShade(BASICSHADE* out) const;
+    int GetCellTextAttr(TEXTATTR* out) const;
+    int GetColumnHeaderTextAttr(TEXTATTR* out) const;
+    int GetRowHeaderTextAttr(TEXTATTR* out) const;
+    int GetCellAlign(uint8_t* out) const;
+    int GetColumnHeaderAlign(uint8_t* out) const;
+    int GetRowHeaderAlign(uint8_t* out) const;
+    int GetGridBorder(BORDER* out) const;
+    int GetColumnHeaderBorder(BORDER* out) const;
 
     // Boundary drags (ftable_drag.cpp).
     int32_t GetBoundaryMin(const FBDRY& boundary) const;
