@@ -32,6 +32,10 @@ public:
     // Moves to the next (or, backward, the previous) enterable field in
     // filling order, committing the current one first.
     void MoveToField(bool forward) override;
+    // In a table cell: moves to the enterable cell of the same column one
+    // row up (or down), committing the current one first.
+    void MoveToCellAbove() override;
+    void MoveToCellBelow() override;
     // Makes the field current (null: none), brings it into view and opens it.
     void SetCurrentField(FORMOBJ* field) override;
     // Commits the current field with the two flags; on success no field is
@@ -76,6 +80,11 @@ private:
     // Filling starts: the fields go back to their saved values, every
     // formula is calculated and the first enterable field becomes current.
     void StartFilling();
+    // Commits the current field and, when it took its value, makes the
+    // field current.
+    void MoveCurrentTo(FFIELD& field);
+    // The current cell's neighbour above or below, when it may be entered.
+    void MoveToCell(bool above);
     // The field's page shown and the field scrolled into sight.
     void BringIntoView(FFIELD& field);
     // The current field's control follows a zoom or scroll.

@@ -133,10 +133,40 @@ void FFILLVIEW::MoveToField(bool forward)
     }
     if (!found || found == currentField)
         return;
+    MoveCurrentTo(*found);
+}
+
+void FFILLVIEW::MoveToCellAbove()
+{
+    MoveToCell(true);
+}
+
+void FFILLVIEW::MoveToCellBelow()
+{
+    MoveToCell(false);
+}
+
+void FFILLVIEW::MoveToCell(bool above)
+{
+    FDOCUMENT* doc = GetFormDocument();
+    if (!doc || !currentField || currentField->GetType() != kTypeCell)
+        return;
+    PTRARRAY& order = doc->GetTabOrder();
+    if (order.GetCount() <= 1)
+        return;
+    FFIELD* next = above ? currentField->GetCellAbove() : currentField->GetCellBelow();
+    // Only a cell that a click could make current is moved to.
+    if (!IsEnterable(next) || next == currentField || !order.Contains(next))
+        return;
+    MoveCurrentTo(*next);
+}
+
+void FFILLVIEW::MoveCurrentTo(FFIELD& field)
+{
     if (!Commit(*currentField, *this, {}))
         return;
     textFormatting = false;
-    SetCurrentField(found);
+    SetCurrentField(&field);
 }
 
 void FFILLVIEW::OnLButtonDown(POINT device)
