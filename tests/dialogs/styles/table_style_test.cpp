@@ -135,6 +135,72 @@ protected:
     Script script;
 };
 
+TEST_F(TableStyleTest, PartButtonsChooseWhatTheTextAndShadePagesShowAndEdit)
+{
+    std::vector<std::string> captions;
+    std::vector<int> tops;
+    RunNewStyle("TABLE: ", [&](STYLESHEET& sheet) {
+        auto& table = dynamic_cast<FTABLE&>(*sheet.GetPrototype());
+        // Column headers blue, row headers keep the format's red.
+        for (int i = 0; i < table.GetColumnCount(); ++i)
+            table.GetColumnHeader(i)->SetShade(Shade(kBlue, 5));
+        sheet.RedrawSample();
+
+        for (int id : {kTopHeadingButton, kSideHeadingButton, kCellsButton}) {
+            QAbstractButton* button = sheet.GetTablePartButton(id);
+            ASSERT_NE(button, nullptr);
+            captions.push_back(button->text().toStdString());
+            tops.push_back(button->geometry().top());
+        }
+        EXPECT_TRUE(sheet.GetTablePartButton(kCellsButton)->isChecked());
+        EXPECT_EQ(sheet.GetTablePart(), kTablePartCells);
+
+        ASSERT_TRUE(sheet.SetActivePage(PageIndex(sheet, sheet.GetShadePage())));
+        ClickPart(sheet, kSideHeadingButton);
+        EXPECT_TRUE(sheet.GetShadePage()->GetShade().IsEqual(Shade(kRed, 3))) << "the row headers' shade";
+        EXPECT_EQ(sheet.GetShadePage()->GetMarks().pattern, 3);
+        QCoreApplication::processEvents();
+        SavePicture(sheet.GetWindow(), "style_sheet_table.png");
+        ClickPart(sheet, kTopHeadingButton);
+        EXPECT_TRUE(sheet.GetShadePage()->GetShade().IsEqual(Shade(kBlue, 5))) << "the column headers' shade";
+        ClickPart(sheet, kCellsButton);
+        EXPECT_TRUE(sheet.GetShadePage()->GetShade().IsEqual(BASICSHADE())) << "the cells' shade";
+
+        // Bold on the Text page for the top headings only.
+        ASSERT_TRUE(sheet.SetActivePage(PageIndex(sheet, sheet.GetTextPage())));
+        ClickPart(sheet, kTopHeadingButton);
+        EXPECT_EQ(sheet.GetTablePart(), kTablePartTopHeadings);
+        EXPECT_FALSE(sheet.GetTablePartButton(kCellsButton)->isChecked());
+        SendClick(sheet.GetTextPage()->GetDlgItem(kBoldButton));
+    });
+
+    EXPECT_EQ(captions, (std::vector<std::string> {"Top Heading", "Side Heading", "Cells"}));
+    ASSERT_EQ(tops.size(), 3u);
+    EXPECT_EQ(tops[0], 125 + 8) << "below the sample";
+    EXPECT_EQ(tops[1], tops[0] + 23);
+    EXPECT_EQ(tops[2], tops[1] + 23);
+
+    auto* style = dynamic_cast<FTABLE*>(doc.FindObjectByName(kTypeTable, "Grid"));
+    ASSERT_NE(style, nullptr);
+    TEXTATTR font;
+    for (int i = 0; i < style->GetColumnCount(); ++i) {
+        ASSERT_TRUE(style->GetColumnHeader(i)->GetFont(&font));
+        EXPECT_EQ(font.bold, 1) << "column header " << i;
+        EXPECT_EQ(font.size, 240) << "the change carries bold alone";
+    }
+    for (int j = 0; j < style->GetRowCount(); ++j) {
+        ASSERT_TRUE(style->GetRowHeader(j)->GetFont(&font));
+        EXPECT_EQ(font.bold, 0) << "row header " << j;
+        for (int i = 0; i < style->GetColumnCount(); ++i) {
+            ASSERT_TRUE(style->GetCell(i, j)->GetFont(&font));
+            EXPECT_EQ(font.bold, 0) << "cell " << i << "," << j;
+        }
+    }
+    BASICSHADE shade;
+    ASSERT_TRUE(style->GetRowHeader(0)->GetShade(&shade));
+    EXPECT_TRUE(shade.IsEqual(Shade(kRed, 3))) << "looking at a part changes nothing";
+}
+
 TEST_F(TableStyleTest, PagesOfTheWholeTableLockThePartButtons)
 {
     std::vector<std::string> shown;
@@ -154,6 +220,39 @@ TEST_F(TableStyleTest, PagesOfTheWholeTableLockThePartButtons)
         }
     });
     EXPECT_EQ(shown, (std::vector<std::string> {"Border off", "Shade on", "Shadow off", "Align on", "Text on"}));
+}
+
+TEST_F(TableStyleTest, SwitchingPartsShowsEachPartsAlignmentAndWritesNothing)
+{
+    std::vector<int> checked;
+    RunNewStyle("TABLE: ", [&](STYLESHEET& sheet) {
+        FORMOBJ& prototype = *sheet.GetPrototype();
+        auto saved
+            = [&prototype] { return Written([&prototype](RECORDARCHIVE& ar) { prototype.Save(ar, kTypeTable); }); };
+        // Every page made first, so that each is filled again on a switch.
+        for (int i = 0; i < sheet.GetPageCount(); ++i)
+            ASSERT_TRUE(sheet.SetActivePage(i));
+        const Bytes before = saved();
+        auto* align = sheet.GetAlignPage();
+        ASSERT_NE(align, nullptr);
+        ASSERT_TRUE(sheet.SetActivePage(PageIndex(sheet, align)));
+        for (int id : {kSideHeadingButton, kCellsButton, kTopHeadingButton}) {
+            ClickPart(sheet, id);
+            for (const AlignChoice& choice : kAlignChoices)
+                if (align->IsDlgButtonChecked(choice.control))
+                    checked.push_back(choice.control);
+        }
+        for (int page : {PageIndex(sheet, sheet.GetTextPage()), PageIndex(sheet, sheet.GetShadePage())}) {
+            ASSERT_TRUE(sheet.SetActivePage(page));
+            for (int id : {kSideHeadingButton, kTopHeadingButton, kCellsButton})
+                ClickPart(sheet, id);
+        }
+        EXPECT_EQ(saved(), before);
+        SendClick(sheet.GetDlgItem(2));
+    });
+    // Headers centred, cells left.
+    EXPECT_EQ(checked, (std::vector<int> {1241, 1240, 1241}));
+    EXPECT_EQ(doc.GetStyles().GetCount(), 0);
 }
 
 TEST_F(TableStyleTest, OtherKindsHaveNoPartButtons)
