@@ -63,8 +63,6 @@ public:
         }
         if (type != kTypeTable)
             return nullptr;
-        TABLE_FORMAT format;
-        format.headerShade = Shade(kRed, 3);
         auto table = std::make_unique<FTABLE>();
         return table->CreateFromFormat(format) ? std::move(table) : nullptr;
     }
@@ -72,6 +70,11 @@ public:
     void RedrawStyleUsers() override {}
 
     FDOCUMENT& doc;
+    TABLE_FORMAT format = [] {
+        TABLE_FORMAT f;
+        f.headerShade = Shade(kRed, 3);
+        return f;
+    }();
 };
 
 class TableStyleTest : public ProgramFontsTest {
@@ -253,6 +256,21 @@ TEST_F(TableStyleTest, SwitchingPartsShowsEachPartsAlignmentAndWritesNothing)
     // Headers centred, cells left.
     EXPECT_EQ(checked, (std::vector<int> {1241, 1240, 1241}));
     EXPECT_EQ(doc.GetStyles().GetCount(), 0);
+}
+
+TEST_F(TableStyleTest, APartTheTableLacksLeavesThePagesAsTheyAre)
+{
+    site.format.rowHeaders = 0;
+    RunNewStyle("TABLE: ", [&](STYLESHEET& sheet) {
+        ASSERT_TRUE(sheet.SetActivePage(PageIndex(sheet, sheet.GetAlignPage())));
+        ClickPart(sheet, kSideHeadingButton);
+        EXPECT_TRUE(sheet.GetAlignPage()->IsDlgButtonChecked(1240)) << "still the cells' left alignment";
+        ASSERT_TRUE(sheet.SetActivePage(PageIndex(sheet, sheet.GetShadePage())));
+        EXPECT_TRUE(sheet.GetShadePage()->GetShade().IsEqual(BASICSHADE()));
+        ClickPart(sheet, kTopHeadingButton);
+        EXPECT_TRUE(sheet.GetShadePage()->GetShade().IsEqual(Shade(kRed, 3)));
+        EXPECT_TRUE(sheet.GetAlignPage()->IsDlgButtonChecked(1241));
+    });
 }
 
 TEST_F(TableStyleTest, OtherKindsHaveNoPartButtons)
