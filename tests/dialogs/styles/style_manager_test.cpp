@@ -18,15 +18,13 @@
 #include "forms/model/shadow.h"
 #include "forms/objects/form_objects.h"
 #include "forms/objects/ftextobj.h"
+#include "tests/dialogs/styles/dialog_script.h"
 #include "tests/model/font_test_support.h"
 #include "tests/platform/ui/dialog_input.h"
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/recording_surface.h"
-#include "platform/res/missing_handler.h"
-#include "platform/ui/dialog/dialog_hook.h"
 #include "platform/ui/dialog/notifications.h"
-#include "platform/ui/message_box.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,7 +33,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -70,32 +67,6 @@ public:
     FDOCUMENT& doc;
     std::vector<std::string> applied;
     int redraws = 0;
-};
-
-// Each dialog that opens takes the next step; a message box is recorded.
-class Script {
-public:
-    Script()
-        : hook([this](ui::Dialog& dialog) {
-            ASSERT_FALSE(steps.empty()) << "an unexpected dialog " << dialog.GetId();
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step(dialog);
-        })
-        , boxes([this](const ui::MessageBoxRequest& request) {
-            messages.push_back(request.text);
-            return ui::IDOK;
-        })
-    {}
-    void Then(std::function<void(ui::Dialog&)> step) { steps.push_back(std::move(step)); }
-
-    std::deque<std::function<void(ui::Dialog&)>> steps;
-    std::vector<std::string> messages;
-
-private:
-    res::ScopedMissingHandler missing {res::ThrowMissing};
-    ui::ScopedDialogHook hook;
-    ui::ScopedMessageBoxHook boxes;
 };
 
 class StyleManagerTest : public ProgramFontsTest {
