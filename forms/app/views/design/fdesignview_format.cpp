@@ -68,12 +68,12 @@ void FDESIGNVIEW::DropLastUndo()
 
 void FDESIGNVIEW::OnLButtonDblClk()
 {
-    if (!selection || tool != kSelectionTool || selection->GetCount() == 0 || GetEditedObject())
+    if (!selection || tool != kSelectionTool || selection->GetCount() == 0 || GetEditedObject() || GetEditedHeader())
         return;
     const int answer = selection->ShowProperties(this);
-    // A text object's properties are its text, typed in place: the editor
-    // keeps the focus.
-    if (GetEditedObject()) {
+    // A text object's properties are its text, and a table header's its
+    // heading, typed in place: the editor keeps the focus.
+    if (GetEditedObject() || GetEditedHeader()) {
         format->UpdateFormatBar();
         return;
     }
