@@ -115,7 +115,7 @@ public:
     // row by row (together at the first cell's sorted place); a group's
     // fields and tables in list order. 1 when placed; on a failure what
     // went in is taken out again.
-    int InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex);
+    int InsertFieldInOrder(FORMOBJ* object, bool atOwnIndex) override;
     // Whether the field, or the table's cells, are in the filling order.
     bool IsInTabOrder(FORMOBJ* object);
     // Takes every cell of the table out of the filling order.

@@ -23,6 +23,10 @@ public:
     // Takes a field, a table's cells or a group's fields out of the filling
     // order before the object is deleted.
     virtual void RemoveFromTabOrder(FORMOBJ* object) = 0;
+    // Puts a field, a table's cells or a group's fields into the filling
+    // order, at its own tab index or in its sorted place; 1 when placed. A
+    // document without a filling order has nothing to place.
+    virtual int InsertFieldInOrder(FORMOBJ*, bool) { return 1; }
 
     // What fields ask of the document. The bodies here are those of a
     // document without counters, fields or formula host.

@@ -193,3 +193,13 @@ int FHEADER::TakeEditorText()
         RECORDARCHIVE::ThrowLoadMemoryError();
     return 1;
 }
+
+uint16_t FHEADER::Deselect(OBJECT_VIEW*)
+{
+    const RECT place = rect;
+    // Without a view the text object neither deletes itself nor fits its
+    // height to its text.
+    const uint16_t answer = FTEXTOBJ::Deselect(nullptr);
+    FORMOBJ::SetRect(place.left, place.top, place.right, place.bottom);
+    return answer;
+}

@@ -42,6 +42,9 @@ public:
     unsigned GetHandleMask() override { return 15; }
     // An edit that leaves no text leaves a single space.
     int TakeEditorText() override;
+    // Ends an edit in place; the header keeps the place its table gives it
+    // and is never deleted for want of text.
+    uint16_t Deselect(OBJECT_VIEW* view) override;
 
     // The fill, font and alignment given (InitDefault: defaults), in the
     // table at that place, with the default text; 0 on failure.

@@ -1,7 +1,7 @@
 // The selection's group operations: grouping and ungrouping, radio-button
-// groups, the owning group of a selected member, member selection, moving
-// an object to the front or back of its page or group, and deleting a
-// member.
+// groups, the owning group of a selected member, member selection, a
+// table's column or row selection, moving an object to the front or back of
+// its page or group, and deleting a member.
 #include "forms/objects/fselection.h"
 
 #include "forms/model/object_document.h"
@@ -9,6 +9,7 @@
 #include "forms/model/viewdc.h"
 #include "forms/objects/ffield.h"
 #include "forms/objects/fgroup.h"
+#include "forms/objects/ftable.h"
 
 namespace {
 
@@ -193,10 +194,14 @@ bool FSELECTION::DeleteMember(OBJECT_VIEW* view, OBJECT_DOCUMENT* document)
     return true;
 }
 
-int FSELECTION::CanSelectColumn(OBJECT_VIEW*, int32_t, int32_t)
+int FSELECTION::CanSelectColumn(OBJECT_VIEW* view, int32_t x, int32_t y)
 {
-    return 0;
+    auto* table = dynamic_cast<FTABLE*>(GetSingle());
+    return table && table->HitTestColumnOrRow(view, x, y) ? 1 : 0;
 }
 
-void FSELECTION::SelectColumnOrRow(OBJECT_VIEW*, uint8_t, int32_t, int32_t)
-{}
+void FSELECTION::SelectColumnOrRow(OBJECT_VIEW* view, uint8_t kind, int32_t x, int32_t y)
+{
+    if (auto* table = dynamic_cast<FTABLE*>(GetSingle()))
+        table->SelectColumnOrRow(view, kind, x, y);
+}

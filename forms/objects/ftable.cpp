@@ -9,7 +9,9 @@
 #include "forms/objects/fbdry.h"
 #include "forms/objects/fcell.h"
 #include "forms/objects/fheader.h"
+#include "forms/objects/table_allocation.h"
 #include "forms/objects/table_format.h"
+#include "forms/objects/tablecolrow.h"
 #include "forms/res/program_resources.h"
 
 #include <new>
@@ -20,6 +22,7 @@ namespace {
 template<class Part>
 std::unique_ptr<Part> MakePart(FTABLE* table, uint16_t column, uint16_t row)
 {
+    CountTableAllocation();
     auto part = std::make_unique<Part>();
     if (!part->InitDefault(table, column, row))
         throw std::bad_alloc();
@@ -97,7 +100,7 @@ int FTABLE::Create(int16_t columnCount, int16_t rowCount, int32_t withColumnHead
 void FTABLE::Destroy()
 {
     // A part freed here must not stay current.
-    current = nullptr;
+    EndCurrentObject(nullptr);
     colAxis.pos.clear();
     rowAxis.pos.clear();
     columnNames.clear();

@@ -21,6 +21,7 @@ class FBDRY;
 class FCELL;
 class FHEADER;
 class OBJECT_DOCUMENT;
+class TABLECOLROW;
 struct TABLE_FORMAT;
 
 // String ids: the type name "T", the column-name prefix "Col", and the
@@ -271,6 +272,14 @@ private:
     void ReadColumnNames(RECORDARCHIVE& ar);
     // Copies every part that both tables have from another table.
     void CopyPartsFrom(const FTABLE& other);
+    // A freshly created table made the changed form of old: names, kept
+    // cells with their ids and values, new cells with their neighbours' look
+    // and their column's settings, headers, lines and positions. Throws
+    // std::bad_alloc when a part cannot be made.
+    void BuildFormatFrom(const FTABLE& old, const TABLE_FORMAT& format);
+    // Exchanges every part, count, flag, position and name with another
+    // table, each part then told it is this table's.
+    void TakePartsOf(FTABLE& other);
 
     uint16_t tableId = 0;
     int16_t columns = 0;
@@ -278,6 +287,9 @@ private:
     int32_t colHeaders = 0;
     int32_t rowHeaders = 0;
     FORMOBJ* current = nullptr;
+    // The whole column or row made current; deleted when it stops being
+    // current.
+    std::unique_ptr<TABLECOLROW> proxy;
     TableAxis colAxis;
     TableAxis rowAxis;
     std::vector<std::string> columnNames;

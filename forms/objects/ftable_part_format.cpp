@@ -5,54 +5,122 @@
 #include "forms/model/border.h"
 #include "forms/model/shade.h"
 #include "forms/model/textattr.h"
+#include "forms/objects/fbdry.h"
+#include "forms/objects/fcell.h"
+#include "forms/objects/fheader.h"
 
-void FTABLE::SetPartShade(const BASICSHADE&, int)
-{}
-void FTABLE::SetPartTextAttr(const TEXTATTR&, int)
-{}
-void FTABLE::SetPartAlign(uint8_t, int)
-{}
-int FTABLE::GetCellShade(BASICSHADE*) const
+namespace {
+
+// Part selectors.
+constexpr int kRowHeaderPart = 1;
+constexpr int kColumnHeaderPart = 2;
+// What an alignment reader stores when the part does not exist.
+constexpr uint8_t kNoAlignment = 0x5D;
+
+template<class Part, class Get, class Value>
+int FirstOf(Part* part, Get get, Value* out)
 {
+    return part ? (part->*get)(out) : 0;
+}
+
+int AlignmentOf(FORMOBJ* part, uint8_t* out)
+{
+    if (part)
+        return part->GetAlignment(out);
+    if (out)
+        *out = kNoAlignment;
     return 0;
 }
-int FTABLE::GetColumnHeaderShade(BASICSHADE*) const
+
+} // namespace
+
+void FTABLE::SetPartShade(const BASICSHADE& shade, int part)
 {
-    return 0;
+    if (part == kRowHeaderPart)
+        for (auto& header : rowHeaderObjects)
+            header->SetShade(shade);
+    else if (part == kColumnHeaderPart)
+        for (auto& header : columnHeaders)
+            header->SetShade(shade);
+    else
+        ForEachCell([&shade](FORMOBJ& cell) { cell.SetShade(shade); });
 }
-int FTABLE::GetRowHeaderShade(BASICSHADE*) const
+
+void FTABLE::SetPartTextAttr(const TEXTATTR& attr, int part)
 {
-    return 0;
+    if (part == kRowHeaderPart)
+        for (auto& header : rowHeaderObjects)
+            header->SetFont(attr);
+    else if (part == kColumnHeaderPart)
+        for (auto& header : columnHeaders)
+            header->SetFont(attr);
+    else
+        ForEachCell([&attr](FORMOBJ& cell) { cell.SetFont(attr); });
 }
-int FTABLE::GetCellTextAttr(TEXTATTR*) const
+
+void FTABLE::SetPartAlign(uint8_t align, int part)
 {
-    return 0;
+    if (part == kRowHeaderPart)
+        for (auto& header : rowHeaderObjects)
+            header->SetAlignment(align);
+    else if (part == kColumnHeaderPart)
+        for (auto& header : columnHeaders)
+            header->SetAlignment(align);
+    else
+        ForEachCell([align](FORMOBJ& cell) { cell.SetAlignment(align); });
 }
-int FTABLE::GetColumnHeaderTextAttr(TEXTATTR*) const
+
+int FTABLE::GetCellShade(BASICSHADE* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(cells.empty() ? nullptr : GetCell(0, 0), &FORMOBJ::GetShade, out);
 }
-int FTABLE::GetRowHeaderTextAttr(TEXTATTR*) const
+
+int FTABLE::GetColumnHeaderShade(BASICSHADE* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(GetColumnHeader(0), &FORMOBJ::GetShade, out);
 }
-int FTABLE::GetCellAlign(uint8_t*) const
+
+int FTABLE::GetRowHeaderShade(BASICSHADE* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(GetRowHeader(0), &FORMOBJ::GetShade, out);
 }
-int FTABLE::GetColumnHeaderAlign(uint8_t*) const
+
+int FTABLE::GetCellTextAttr(TEXTATTR* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(cells.empty() ? nullptr : GetCell(0, 0), &FORMOBJ::GetFont, out);
 }
-int FTABLE::GetRowHeaderAlign(uint8_t*) const
+
+int FTABLE::GetColumnHeaderTextAttr(TEXTATTR* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(GetColumnHeader(0), &FORMOBJ::GetFont, out);
 }
-int FTABLE::GetGridBorder(BORDER*) const
+
+int FTABLE::GetRowHeaderTextAttr(TEXTATTR* out) const
 {
-    return 0;
+    return FirstOf<FORMOBJ>(GetRowHeader(0), &FORMOBJ::GetFont, out);
 }
-int FTABLE::GetColumnHeaderBorder(BORDER*) const
+
+int FTABLE::GetCellAlign(uint8_t* out) const
 {
-    return 0;
+    return AlignmentOf(cells.empty() ? nullptr : GetCell(0, 0), out);
+}
+
+int FTABLE::GetColumnHeaderAlign(uint8_t* out) const
+{
+    return AlignmentOf(GetColumnHeader(0), out);
+}
+
+int FTABLE::GetRowHeaderAlign(uint8_t* out) const
+{
+    return AlignmentOf(GetRowHeader(0), out);
+}
+
+int FTABLE::GetGridBorder(BORDER* out) const
+{
+    return FirstOf<FORMOBJ>(GetColumnBoundary(0), &FORMOBJ::GetBorder, out);
+}
+
+int FTABLE::GetColumnHeaderBorder(BORDER* out) const
+{
+    return FirstOf<FORMOBJ>(GetColumnHeaderBoundary(0), &FORMOBJ::GetBorder, out);
 }

@@ -14,6 +14,7 @@
 #include "forms/objects/fbdry.h"
 #include "forms/objects/fcell.h"
 #include "forms/objects/fheader.h"
+#include "forms/objects/tablecolrow.h"
 
 void FTABLE::SetCurrentObject(FORMOBJ* part, OBJECT_VIEW* view)
 {
@@ -36,6 +37,8 @@ void FTABLE::EndCurrentObject(OBJECT_VIEW* view)
     current = nullptr;
     part->Invalidate(view);
     part->Deselect(nullptr);
+    if (part == proxy.get())
+        proxy.reset();
 }
 
 FORMOBJ* FTABLE::FirstHit(VIEWDC& dc, int32_t x, int32_t y, std::initializer_list<FORMOBJ*> candidates)

@@ -19,6 +19,8 @@ public:
     uint8_t GetType() const override { return kTypeColRow; }
     // The selection tracker only.
     void Draw(VIEWDC& dc) override;
+    // The line's rectangle between its boundaries, not shrunk.
+    void GetInnerRect(RECT& out, VIEWDC& dc) override;
     std::unique_ptr<FORMOBJ> Clone() const override { return nullptr; }
     int GetBorder(BORDER*) override { return 0; }
     void SetBorder(const BORDER&) override {}
