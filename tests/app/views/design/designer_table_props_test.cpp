@@ -5,6 +5,7 @@
 // table wider than the page asks before every column is resized.
 #include "tests/app/views/design/designer_table_fixture.h"
 
+#include "forms/app/views/design/design_table.h"
 #include "forms/dialogs/table/table_styles.h"
 #include "forms/document/print/flayout.h"
 #include "forms/fields/datatypes/datatype.h"
@@ -155,6 +156,44 @@ TEST_F(DesignerTablePropsTest, TwelveColumnsOnASevenInchPageAskFirstAndFitThePag
     for (int i = 1; i < 12; ++i)
         EXPECT_NEAR(table->GetColumnPos(i + 1) - table->GetColumnPos(i), width, 12) << "column " << i;
     EXPECT_EQ(table->GetRowCount(), 4);
+}
+
+TEST_F(DesignerTablePropsTest, EveryLineIsResizedOnlyWhenTheTableWouldOutgrowThePrintableArea)
+{
+    // T1's columns and row-header band are 720 wide, its rows and
+    // column-header band 480 high: 3600 by 2400 twips.
+    ASSERT_EQ(table->GetColumnPos(1) - table->GetColumnPos(0), 720);
+    ASSERT_EQ(table->GetRowPos(1) - table->GetRowPos(0), 480);
+    const RECT printable {720, 720, 720 + 4320, 720 + 2880};
+    struct Case {
+        int count;
+        bool band;
+        bool columns;
+        bool rows;
+    };
+    const Case cases[] = {
+        {4, true, false, false},
+        {5, true, false, false},
+        {6, true, true, true},
+        {6, false, false, false},
+        {7, false, true, true},
+        {1, true, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DESIGN_TABLE::ResizesAllColumns(*table, c.count, c.band, printable), c.columns)
+            << c.count << " columns, band " << c.band;
+        EXPECT_EQ(DESIGN_TABLE::ResizesAllRows(*table, c.count, c.band, printable), c.rows)
+            << c.count << " rows, band " << c.band;
+    }
+    // A kept column made 300 wider counts at its width.
+    const int32_t x = table->GetColumnPos(2);
+    const int32_t y = (table->GetRowPos(1) + table->GetRowPos(2)) / 2;
+    Click(At(x, y));
+    view.SetSnap(false);
+    Drag({At(x, y), At(x + 150, y), At(x + 300, y)});
+    ASSERT_GT(table->GetColumnPos(2) - table->GetColumnPos(1), 720);
+    EXPECT_TRUE(DESIGN_TABLE::ResizesAllColumns(*table, 5, true, printable));
+    EXPECT_FALSE(DESIGN_TABLE::ResizesAllColumns(*table, 5, false, printable));
 }
 
 } // namespace
