@@ -268,8 +268,6 @@ int FTABLE::ApplyFormat(const TABLE_FORMAT& format, int respaceColumns, int resp
     const RECT old = rect;
     TakePartsOf(*next);
     next.reset();
-    if (document)
-        document->InsertFieldInOrder(this, false);
     SetMaster(master);
 
     if (respaceColumns || respaceRows) {
@@ -311,5 +309,9 @@ int FTABLE::ApplyFormat(const TABLE_FORMAT& format, int respaceColumns, int resp
     SetRect(placed.left, placed.top, placed.right, placed.bottom);
     PlaceParts(placed.left, placed.top);
     SetPage(page);
+    // The cells go back into the filling order where their page and place
+    // put them, which they have only now.
+    if (document)
+        document->InsertFieldInOrder(this, false);
     return 1;
 }

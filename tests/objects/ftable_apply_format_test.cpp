@@ -50,11 +50,18 @@ protected:
         RegisterDocumentObjects();
     }
 
-    // A table of that shape on page 1 of the document, its cells with ids
-    // from the document and in the filling order, and a field after it.
+    // A table of that shape on page 1 of a new document, its cells with ids
+    // from the document and in the filling order between a field above it
+    // and a field below it.
     FTABLE* Place(int columns, int rows, bool columnHeaders, bool rowHeaders, RECT r = {720, 720, 2160, 2160})
     {
         doc = std::make_unique<FDOCUMENT>();
+        auto heading = MakeField({720, 100, 2000, 400});
+        heading->SetName("Heading");
+        heading->SetFieldID(doc->GetNextFieldID());
+        above = heading.get();
+        doc->GetObjects().SetObjectPage(std::move(heading), 1);
+        doc->InsertFieldInOrder(above, false);
         auto made = MakeTable(columns, rows, columnHeaders, rowHeaders, r);
         FTABLE* table = made.get();
         table->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(doc.get())));
@@ -84,14 +91,24 @@ protected:
         return ids;
     }
 
-    // The cells' ids row by row, then the field after the table.
-    static std::vector<uint16_t> RowByRow(FTABLE& table, uint16_t after)
+    // The cells' ids row by row where the table's first cell stands among
+    // the fields above and below it (a table moved back within the page may
+    // come to stand above the first).
+    std::vector<uint16_t> InPositionOrder(FTABLE& table)
     {
         std::vector<uint16_t> ids;
+        RECT heading;
+        above->GetRect(heading);
+        const bool headingFirst = heading.top < table.GetRowPos(0)
+            || (heading.top == table.GetRowPos(0) && heading.left < table.GetColumnPos(0));
+        if (headingFirst)
+            ids.push_back(above->GetFieldID());
         for (int r = 0; r < table.GetRowCount(); ++r)
             for (int c = 0; c < table.GetColumnCount(); ++c)
                 ids.push_back(table.GetCell(c, r)->GetFieldID());
-        ids.push_back(after);
+        if (!headingFirst)
+            ids.push_back(above->GetFieldID());
+        ids.push_back(total->GetFieldID());
         return ids;
     }
 
@@ -124,7 +141,7 @@ protected:
 
     // What must hold after any change: positions in order, every part in
     // its place and this table's, each cell once in the filling order, row
-    // by row before the field after it, and found by its id.
+    // by row between the fields above and below, and found by its id.
     void ExpectWhole(FTABLE& table, const std::set<uint16_t>& gone, const std::string& what)
     {
         const std::vector<int32_t> x = Columns(table);
@@ -152,7 +169,7 @@ protected:
                 EXPECT_EQ(header->GetTable(), &table) << what;
             }
         }
-        EXPECT_EQ(Order(), RowByRow(table, total->GetFieldID())) << what;
+        EXPECT_EQ(Order(), InPositionOrder(table)) << what;
         for (uint16_t id : gone)
             if (!ids.count(id)) {
                 EXPECT_EQ(table.FindCellById(id), nullptr) << what << ": " << id;
@@ -162,6 +179,7 @@ protected:
     }
 
     std::unique_ptr<FDOCUMENT> doc = std::make_unique<FDOCUMENT>();
+    FFIELD* above = nullptr;
     FFIELD* total = nullptr;
     FakeView view;
 };
