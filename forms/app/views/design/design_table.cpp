@@ -48,14 +48,14 @@ int32_t ExtentWith(const FTABLE& table, int count, bool band, bool columns, int3
 }
 
 // The look of the style a table follows, read part by part into the
-// format: new parts of a changed table take it.
+// format: new parts of a changed table take it. The format's line borders
+// serve the grid and the header lines alike: they take the grid's.
 void ReadStyleInto(TABLE_FORMAT& format, const FTABLE& style)
 {
     style.GetCellShade(&format.cellShade);
     style.GetColumnHeaderShade(&format.headerShade);
     if (style.GetGridBorder(&format.rowLineBorder))
         format.columnLineBorder = format.rowLineBorder;
-    style.GetColumnHeaderBorder(&format.columnLineBorder);
     style.GetCellTextAttr(&format.cellText);
     style.GetColumnHeaderTextAttr(&format.headerText);
     if (uint8_t align; style.GetCellAlign(&align))
