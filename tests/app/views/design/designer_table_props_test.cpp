@@ -1,8 +1,9 @@
 // Table Properties on a table of the form: the dialog shows the table as it
 // is; OK renames it and changes its counts and header bands, kept cells
-// keeping their ids and kinds; Cancel, or an OK that changes nothing,
-// leaves the form's "Contents" as they were; a count that would make the
-// table wider than the page asks before every column is resized.
+// keeping their ids and kinds, and the undo list ends; Cancel, or an OK
+// that changes nothing, leaves the form's "Contents" and the undo list as
+// they were; a count that would make the table wider than the page asks
+// before every column is resized.
 #include "tests/app/views/design/designer_table_fixture.h"
 
 #include "forms/app/views/design/design_table.h"
@@ -95,8 +96,16 @@ TEST_F(DesignerTablePropsTest, OkRenamesAddsAColumnAndARowAndDropsTheRowHeaders)
     EXPECT_EQ(table->GetColumnPos(0), r.left);
 }
 
-TEST_F(DesignerTablePropsTest, CancelOrAnUnchangedOkLeavesTheContentsAsTheyWere)
+TEST_F(DesignerTablePropsTest, CancelOrAnUnchangedOkLeaveTheContentsAndTheUndoListAsTheyWere)
 {
+    // A deletion to undo: it stays undoable through them.
+    FORMOBJ* box = Add(kTypeBox, {1440, 9000, 2880, 10440});
+    table->Deselect(&view);
+    box->Select(&view);
+    view.DeleteSelection(false);
+    ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
+    table->Select(&view);
+    doc->SetModified(false);
     const std::vector<uint8_t> before = Contents();
     RunProperties([](TABLE_PROPS_DLG& d) {
         d.SetDlgItemText(kNameEdit, "Other");
@@ -114,6 +123,16 @@ TEST_F(DesignerTablePropsTest, CancelOrAnUnchangedOkLeavesTheContentsAsTheyWere)
     });
     EXPECT_EQ(Contents(), before);
     EXPECT_FALSE(doc->IsModified());
+    EXPECT_TRUE(Enabled(ID_EDIT_UNDO));
+
+    // A changed format ends it: what the list keeps may hold the table's
+    // old parts.
+    RunProperties([](TABLE_PROPS_DLG& d) {
+        d.SetDlgItemText(kRowsEdit, "3");
+        Ok(d);
+    });
+    EXPECT_EQ(table->GetRowCount(), 3);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 }
 
 TEST_F(DesignerTablePropsTest, TwelveColumnsOnASevenInchPageAskFirstAndFitThePage)
