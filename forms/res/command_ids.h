@@ -33,6 +33,11 @@ inline constexpr unsigned ID_EDIT_APPEND_PAGE = 32830;
 inline constexpr unsigned ID_EDIT_INSERT_PAGE = 32831;
 inline constexpr unsigned ID_EDIT_DELETE_PAGE = 32832;
 
+// A selected table's shortcut menu.
+inline constexpr unsigned ID_TABLE_PROPERTIES = 32852;
+inline constexpr unsigned ID_TABLE_SELECT_COLUMN = 32827;
+inline constexpr unsigned ID_TABLE_SELECT_ROW = 32828;
+
 // Windows.
 inline constexpr unsigned ID_WINDOW_NEW = 57648;
 inline constexpr unsigned ID_WINDOW_ARRANGE = 57649;

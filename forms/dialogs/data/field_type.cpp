@@ -23,6 +23,8 @@ constexpr int kMandatory = 1313;
 constexpr int kSaveInDb = 1372;
 constexpr int kMaxName = 35;
 constexpr uint16_t kRadioGroupRefusal = 151;
+// "&Column name": the group's caption on a table column's sheet.
+constexpr uint16_t kColumnNameCaption = 209;
 
 struct TypeButton {
     int control;
@@ -78,6 +80,8 @@ void FIELD_TYPE::InitFromField(FORMOBJ* target, DATA_PROPS_SHEET* owner)
 bool FIELD_TYPE::OnInitDialog()
 {
     SetDlgItemTextQuietly(kNameEdit, name);
+    if (object->GetType() == kTypeColumn)
+        SetDlgItemText(kNameGroup, ProgramResources().LoadString(kColumnNameCaption));
     if (auto* edit = Item<QLineEdit>(kNameEdit))
         edit->setMaxLength(kMaxName);
     for (size_t i = 0; i < kButtons.size(); ++i) {

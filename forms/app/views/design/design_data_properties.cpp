@@ -1,5 +1,6 @@
 // The design view's Data Properties command: the data properties sheet on
-// the one selected field, and what OK writes back to it.
+// the one selected field, or on the column of a table's current cell, and
+// what OK writes back to it.
 #include "forms/app/views/design/design_data_properties.h"
 
 #include "forms/app/views/design/fdesignview.h"
@@ -9,10 +10,12 @@
 #include "forms/fields/datatypes/fieldvalues.h"
 #include "forms/model/border.h"
 #include "forms/objects/fselection.h"
+#include "forms/objects/ftable.h"
 #include "forms/res/command_ids.h"
 #include "forms/res/program_resources.h"
 
 #include "platform/ui/cmd_ui.h"
+#include "platform/ui/message_box.h"
 
 namespace {
 
@@ -24,6 +27,10 @@ constexpr uint8_t kCodeMandatory = 5;
 constexpr uint8_t kCodeProtected = 6;
 constexpr uint8_t kCodeSaveInDb = 7;
 constexpr uint8_t kCodeName = 8;
+
+// "Column data properties - "
+constexpr uint32_t kColumnSheetCaption = 208;
+constexpr const char* kColumnNotSelected = "Failed to select the column containing the selected cell";
 
 } // namespace
 
@@ -42,13 +49,24 @@ void DESIGN_DATA_PROPERTIES::RegisterCommands()
 void DESIGN_DATA_PROPERTIES::OnDataProperties()
 {
     FSELECTION* selection = view.GetSelection();
-    FORMOBJ* object = selection ? selection->GetFirstSelected() : nullptr;
-    // Table columns come with tables.
-    if (!object || object->GetType() != kTypeField)
+    FORMOBJ* first = selection ? selection->GetFirstSelected() : nullptr;
+    if (!first)
         return;
+    // A table's sheet works on the whole column of its current cell.
+    FORMOBJ* object = first;
+    uint32_t captionId = kDataSheetCaption;
+    if (auto* table = dynamic_cast<FTABLE*>(first)) {
+        object = table->SelectColumnOrRowAt(&view);
+        if (!object) {
+            ui::MessageBox(kColumnNotSelected, {});
+            return;
+        }
+        captionId = kColumnSheetCaption;
+    } else if (first->GetType() != kTypeField) {
+        return;
+    }
     FDOCUMENT* doc = view.GetFormDocument();
-    DATA_PROPS_SHEET sheet(
-        ProgramResources().LoadString(kDataSheetCaption) + object->GetName(), &view, view.GetWindow());
+    DATA_PROPS_SHEET sheet(ProgramResources().LoadString(captionId) + object->GetName(), &view, view.GetWindow());
     if (!sheet.InitFromField(object, doc ? doc->GetDocumentCounter() : 0))
         return;
     const uint8_t kindBefore = sheet.GetDataType()->GetTypeTag();
@@ -78,7 +96,8 @@ void DESIGN_DATA_PROPERTIES::WriteBack(
     const bool listBox = general.GetActAsListBox();
     const FIELDVALUES* values = listBox ? sheet.GetValues() : nullptr;
     object.OnEvent(kCodeValues, reinterpret_cast<uintptr_t>(values), viewArg);
-    if (BORDER border; selection->GetBorder(&border)) {
+    // A column has no border of its own to write back.
+    if (BORDER border; object.GetType() != kTypeColumn && selection->GetBorder(&border)) {
         if (listBox) {
             border.roundedFlag = 0;
             border.SetDerived(0);

@@ -1,5 +1,6 @@
 // The design view's Data Properties command: the data properties sheet on
-// the one selected field, and what OK writes back to it.
+// the one selected field, or on the column of a table's current cell, and
+// what OK writes back to it.
 #pragma once
 
 #include <cstdint>

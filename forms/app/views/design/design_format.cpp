@@ -355,7 +355,7 @@ void DESIGN_FORMAT::OnFormatShade()
 void DESIGN_FORMAT::OnFormatFont()
 {
     FSELECTION* selection = view.GetSelection();
-    if (!selection || (selection->CanFormatText() && view.FormatEditedText()))
+    if (!selection || ((selection->CanFormatText() || view.GetEditedHeader()) && view.FormatEditedText()))
         return;
     TEXTATTR current;
     const bool fromSelection = selection->GetFont(&current);

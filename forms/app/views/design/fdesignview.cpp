@@ -179,6 +179,12 @@ void FDESIGNVIEW::EndTextEdit()
 void FDESIGNVIEW::OnFrameActivate(bool, ui::Frame*)
 {
     EndTextEdit();
+    // A table whose header is typed in: deselecting it ends the edit.
+    if (GetEditedHeader()) {
+        FORMOBJ* table = selection->GetFirstSelected();
+        if (table->Deselect(this) != 2)
+            table->Select(this);
+    }
 }
 
 void FDESIGNVIEW::OnViewSwitch(bool incoming, ui::View* other)

@@ -30,6 +30,7 @@
 class DESIGN_PAGES;
 class DESIGN_RULERS;
 class DESIGN_STYLES;
+class FHEADER;
 class FORM_EDITOR;
 class FSELECTION;
 class TEXTEDITWND;
@@ -95,7 +96,8 @@ public:
     // Printing and its preview show the page with nothing selected.
     void PrepareToPrint() override;
     void OnViewSwitch(bool incoming, ui::View* other) override;
-    // The frame losing activation ends a text typed in place.
+    // The frame losing activation ends a text typed in place, in an object
+    // or a table's header.
     void OnFrameActivate(bool activate, ui::Frame* frame) override;
     // Two design views of one form never hold a selection at once: losing
     // activation to another view of the form (or to none) clears this
@@ -208,12 +210,15 @@ public:
     // A text typed in place ends: its object is deselected and, unless the
     // deselection removed it, selected again.
     void EndTextEdit();
-    // The editor window of that object, or null.
+    // The header of the one selected table while its text is edited in
+    // place, or null.
+    FHEADER* GetEditedHeader() const;
+    // The editor window of the edited object or header, or null.
     TEXTEDITWND* GetSelectedRichText() const;
     // Clear, Copy, Cut and Paste go to the open editor first.
     bool OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI) override;
-    // The open editor follows the page to its new place (after a zoom
-    // change or a scroll).
+    // The open editor (of an object or a table's header) follows the page
+    // to its new place (after a zoom change or a scroll).
     void FollowEditedObject();
     // The Text Format dialog on the editor's selection, applied as it
     // changes, taken back on Cancel; false when no text is edited.
@@ -296,6 +301,7 @@ private:
     friend class DESIGN_ARRANGE;
     friend class DESIGN_CLIPBOARD;
     friend class DESIGN_DROP;
+    friend class DESIGN_TABLE;
     DESIGN_DROP drop {*this};
     DESIGN_CLIPBOARD clipboard {*this};
     DESIGN_ARRANGE arrange {*this};

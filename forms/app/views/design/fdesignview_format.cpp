@@ -4,9 +4,12 @@
 // to its form editor; and a double click opens the selection's properties.
 #include "forms/app/views/design/fdesignview.h"
 
+#include "forms/dialogs/appearance/objappdlg.h"
 #include "forms/document/fdocument.h"
 #include "forms/editor/form_editor.h"
 #include "forms/objects/fselection.h"
+
+#include "platform/ui/message_box.h"
 
 void FDESIGNVIEW::SetSelectionShadow(const SHADOW& shadow, uintptr_t flag)
 {
@@ -45,7 +48,13 @@ void FDESIGNVIEW::UpdateFormatBar(int)
 
 int FDESIGNVIEW::RunAppearanceSheet(uint16_t captionId, FORMOBJ& object)
 {
-    return format->RunAppearanceSheet(captionId, object);
+    const int result = format->RunAppearanceSheet(captionId, object);
+    // What the sheet kept changes the form, whatever the object then
+    // answers its opener (a table's cell answers 0).
+    if (result == ui::IDOK || result == kSheetResultData)
+        if (FDOCUMENT* doc = GetFormDocument())
+            doc->SetModified(true);
+    return result;
 }
 
 void FDESIGNVIEW::RecordSelectionUndo()
@@ -68,12 +77,12 @@ void FDESIGNVIEW::DropLastUndo()
 
 void FDESIGNVIEW::OnLButtonDblClk()
 {
-    if (!selection || tool != kSelectionTool || selection->GetCount() == 0 || GetEditedObject())
+    if (!selection || tool != kSelectionTool || selection->GetCount() == 0 || GetEditedObject() || GetEditedHeader())
         return;
     const int answer = selection->ShowProperties(this);
-    // A text object's properties are its text, typed in place: the editor
-    // keeps the focus.
-    if (GetEditedObject()) {
+    // A text object's properties are its text, and a table header's its
+    // heading, typed in place: the editor keeps the focus.
+    if (GetEditedObject() || GetEditedHeader()) {
         format->UpdateFormatBar();
         return;
     }

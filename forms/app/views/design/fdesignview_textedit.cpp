@@ -6,7 +6,9 @@
 #include "forms/dialogs/appearance/fontdialog.h"
 #include "forms/document/fdocument.h"
 #include "forms/fields/editor/texteditwnd.h"
+#include "forms/objects/fheader.h"
 #include "forms/objects/fselection.h"
+#include "forms/objects/ftable.h"
 
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/message_box.h"
@@ -29,9 +31,20 @@ FORMOBJ* FDESIGNVIEW::GetEditedObject() const
     return one && one->EditHookState() ? one : nullptr;
 }
 
+FHEADER* FDESIGNVIEW::GetEditedHeader() const
+{
+    if (!selection || selection->GetCount() != 1)
+        return nullptr;
+    auto* table = dynamic_cast<FTABLE*>(selection->GetFirstSelected());
+    return table ? table->GetEditedHeader() : nullptr;
+}
+
 TEXTEDITWND* FDESIGNVIEW::GetSelectedRichText() const
 {
     FORMOBJ* edited = GetEditedObject();
+    // A table answers with its header's editor.
+    if (!edited && GetEditedHeader())
+        edited = selection->GetFirstSelected();
     uintptr_t window = 0;
     if (!edited || !edited->GetRichText(&window))
         return nullptr;
@@ -53,7 +66,10 @@ bool FDESIGNVIEW::OnCmdMsg(unsigned id, ui::CmdCode code, ui::CmdUI* cmdUI)
 
 void FDESIGNVIEW::FollowEditedObject()
 {
-    if (FORMOBJ* edited = GetEditedObject())
+    FORMOBJ* edited = GetEditedObject();
+    if (!edited)
+        edited = GetEditedHeader();
+    if (edited)
         edited->EditHookCommand(reinterpret_cast<uintptr_t>(static_cast<OBJECT_VIEW*>(this)));
 }
 
