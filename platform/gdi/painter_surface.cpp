@@ -70,12 +70,15 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2, const QPen* pen)
     return Begin(s, s.clip ? &*s.clip : nullptr, rop2, pen);
 }
 
-QPainter& PainterSurface::Begin(const DrawState& s, const Region* clip, int rop2, const QPen* pen)
+QPainter& PainterSurface::Begin(
+    const DrawState& s, const Region* clip, int rop2, const QPen* pen, const QTransform* transform)
 {
     // Each setting is made only where the painter holds another: a change
     // costs the raster engine a state update, and a clip a new clip mask.
+    // A clip is given in device pixels, with no transform set.
     QPainter& painter = Painter();
-    if (painter.transform().type() != QTransform::TxNone)
+    const bool clipChanges = clip && (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *clip));
+    if ((clipChanges || !transform) && painter.transform().type() != QTransform::TxNone)
         painter.resetTransform();
     QPainter::RenderHints hints = QPainter::TextAntialiasing;
     // Pattern tiles are exact two-colour images: never written lossily.
@@ -88,6 +91,8 @@ QPainter& PainterSurface::Begin(const DrawState& s, const Region* clip, int rop2
         painter.setRenderHints(hints, true);
     }
     ApplyClip(painter, clip);
+    if (transform && painter.transform() != *transform)
+        painter.setTransform(*transform);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const QPainter::CompositionMode mode = raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver;
     if (painter.compositionMode() != mode)
@@ -130,10 +135,13 @@ void PainterSurface::ApplyClip(QPainter& painter, const Region* clip)
 
 void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, const QColor& colour)
 {
-    // An opaque colour on an image of 32-bit pixels, clipped by rectangles
-    // or not at all, is written into the pixels: what the painter's fill
-    // makes, without setting its transform, clip and composition.
-    QImage* pixels = Pixels();
+    // A small area of an opaque colour on an image of 32-bit pixels,
+    // clipped by rectangles or not at all, is written into the pixels: what
+    // the painter's fill makes, without setting its transform, clip and
+    // composition. A large one is left to the painter, which fills it on
+    // several threads.
+    constexpr qint64 kSmall = 16384;
+    QImage* pixels = qint64(rect.width()) * rect.height() <= kSmall ? Pixels() : nullptr;
     if (pixels && colour.alpha() == 255
         && (pixels->format() == QImage::Format_RGB32 || pixels->format() == QImage::Format_ARGB32_Premultiplied)
         && (!s.clip || !s.clip->IsOutline())) {
@@ -478,16 +486,17 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
         if (raster && s.clip->RectRegion().boundingRect().contains(touched))
             clip = nullptr;
     }
-    const QPen pen(Colour(s.textColour));
-    QPainter& painter = Begin(s, clip, R2_COPYPEN, &pen);
+    if (const QColor colour = Colour(s.textColour); textPen_.color() != colour)
+        textPen_ = QPen(colour);
+    QPainter& painter = Begin(s, clip, R2_COPYPEN, &textPen_, &transform);
     const double twipsPerRaw = face.Em() / face.RawPixelSize();
-    painter.setTransform(transform);
     const double x = prepared.cell.width();
     if (s.bkMode == OPAQUE)
         painter.fillRect(prepared.cell, Colour(s.bkColour));
     // The cell is filled above; Qt's own opaque mode would paint the glyph
     // run's background over the glyphs.
-    painter.setBackgroundMode(Qt::TransparentMode);
+    if (painter.backgroundMode() != Qt::TransparentMode)
+        painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawGlyphRun(QPointF(0, 0), prepared.glyphs);
     // Qt places a glyph run's decorations by its own font metrics, not by
     // the raw font's units this transform works in: they came out as a short

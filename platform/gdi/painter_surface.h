@@ -51,9 +51,11 @@ protected:
 
 private:
     // The state for a primitive; its pen is none unless one is given.
-    // The clip is the state's unless one is given (null: none).
+    // The clip is the state's unless one is given (null: none); the
+    // transform is none unless one is given.
     QPainter& Begin(const DrawState& s, int rop2, const QPen* pen = nullptr);
-    QPainter& Begin(const DrawState& s, const Region* clip, int rop2, const QPen* pen);
+    QPainter& Begin(
+        const DrawState& s, const Region* clip, int rop2, const QPen* pen, const QTransform* transform = nullptr);
     void ApplyClip(QPainter& painter, const Region* clip);
     // PATCOPY with a brush of one colour: the colour filled straight in.
     void FillSolid(const DrawState& s, const QRect& rect, const QColor& colour);
@@ -130,6 +132,7 @@ private:
     };
     std::vector<PatternTile> tiles_; // most recently made last
     std::optional<Region> appliedClip_; // the clip last given to the painter
+    QPen textPen_ {QColor(0, 0, 0)}; // the pen of the last text drawn
     std::unordered_map<RunKey, PreparedRun, RunKeyHash, RunKeyEqual> prepared_;
 };
 
