@@ -196,7 +196,7 @@ int DC::ExtSelectClipRgn(const Region& region, int mode)
     } else {
         Region result;
         result.Combine(*state_.clip, region, mode);
-        state_.clip = result;
+        state_.clip = std::move(result);
     }
     return ClipType();
 }
@@ -213,7 +213,7 @@ int DC::ExcludeClipRect(int left, int top, int right, int bottom)
     Region current = state_.clip ? *state_.clip : DeviceBounds();
     Region result;
     result.Combine(current, Region::Rect(device), RGN_DIFF);
-    state_.clip = result;
+    state_.clip = std::move(result);
     return ClipType();
 }
 
