@@ -60,14 +60,18 @@ WindowSurface::WindowSurface(QWidget* widget, int dpi)
 {
     // The paint covers every exposed pixel from the image: nothing beneath
     // is painted first.
+    wasOpaque_ = widget->testAttribute(Qt::WA_OpaquePaintEvent);
     widget->setAttribute(Qt::WA_OpaquePaintEvent);
     widget->installEventFilter(hook_.get());
 }
 
 WindowSurface::~WindowSurface()
 {
-    if (widget_)
-        widget_->removeEventFilter(hook_.get());
+    if (!widget_)
+        return;
+    widget_->removeEventFilter(hook_.get());
+    // A widget left without a surface paints as it did before.
+    widget_->setAttribute(Qt::WA_OpaquePaintEvent, wasOpaque_);
 }
 
 void WindowSurface::Touched(const QRect& rect)

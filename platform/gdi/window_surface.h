@@ -34,6 +34,7 @@ private:
     QPointer<QWidget> widget_;
     std::unique_ptr<Hook> hook_;
     std::vector<QRect> touched_; // drawn since the widget was last asked
+    bool wasOpaque_ = false; // the widget painted opaquely before the surface
     bool askPosted_ = false;
 };
 

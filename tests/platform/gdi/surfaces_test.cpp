@@ -238,6 +238,16 @@ TEST(WindowSurface, WhatContextsDrawReachesTheScreen)
     EXPECT_EQ(widget.grab().toImage().pixel(177, 41), qRgb(0, 255, 0));
 }
 
+TEST(WindowSurface, AWidgetLeftWithoutItsSurfacePaintsItsBackgroundAgain)
+{
+    QWidget widget;
+    {
+        WindowSurface surface(&widget);
+        EXPECT_TRUE(widget.testAttribute(Qt::WA_OpaquePaintEvent)) << "the image covers every pixel";
+    }
+    EXPECT_FALSE(widget.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
 TEST(PrinterSurface, PdfPagesAreWritten)
 {
     const std::string path = TestOutputPath("printer_pages.pdf");
