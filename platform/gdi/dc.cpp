@@ -196,7 +196,7 @@ int DC::ExtSelectClipRgn(const Region& region, int mode)
     } else {
         Region result;
         result.Combine(*state_.clip, region, mode);
-        state_.clip = result;
+        state_.clip = std::move(result);
     }
     return ClipType();
 }
@@ -213,7 +213,7 @@ int DC::ExcludeClipRect(int left, int top, int right, int bottom)
     Region current = state_.clip ? *state_.clip : DeviceBounds();
     Region result;
     result.Combine(current, Region::Rect(device), RGN_DIFF);
-    state_.clip = result;
+    state_.clip = std::move(result);
     return ClipType();
 }
 
@@ -232,13 +232,16 @@ bool DC::RectVisible(const RECT& r) const
         std::swap(device.left, device.right);
     if (device.top > device.bottom)
         std::swap(device.top, device.bottom);
-    return (state_.clip ? *state_.clip : DeviceBounds()).Intersects(device);
+    if (state_.clip)
+        return state_.clip->Intersects(device);
+    const SIZE size = surface_.PixelSize();
+    return !device.IsEmpty() && device.left < size.cx && device.right > 0 && device.top < size.cy && device.bottom > 0;
 }
 
 int DC::GetClipBox(RECT& box) const
 {
     RECT device;
-    const int type = (state_.clip ? *state_.clip : DeviceBounds()).GetBox(device);
+    const int type = state_.clip ? state_.clip->GetBox(device) : DeviceBounds().GetBox(device);
     box = DPtoLP(device);
     if (box.left > box.right)
         std::swap(box.left, box.right);

@@ -181,22 +181,42 @@ std::shared_ptr<const FontFace> FontFace::Get(const LOGFONT& logfont, double hei
 {
     using Key = std::tuple<std::string, int, int, int, int, int, int, int, long, long>;
     static std::map<Key, std::shared_ptr<const FontFace>> cache;
+    // Line after line asks for one face: the last answered is compared
+    // first, without building a key.
+    static LOGFONT lastLogfont;
+    static long lastHeight = 0;
+    static long lastWidth = 0;
+    static std::shared_ptr<const FontFace> last;
     // Faces hold Qt font engines, which must go before the application does.
     static const bool cleanupRegistered = [] {
-        qAddPostRoutine([] { cache.clear(); });
+        qAddPostRoutine([] {
+            cache.clear();
+            last.reset();
+        });
         return true;
     }();
     (void)cleanupRegistered;
+    const long height = std::lround(heightTwips * 1000);
+    const long width = std::lround(widthTwips * 1000);
+    if (last && height == lastHeight && width == lastWidth && logfont == lastLogfont)
+        return last;
     const Key key {logfont.FaceName(), logfont.lfHeight > 0 ? 1 : (logfont.lfHeight < 0 ? -1 : 0), logfont.lfWeight,
-        logfont.lfItalic, logfont.lfUnderline, logfont.lfStrikeOut, logfont.lfPitchAndFamily, logfont.lfCharSet,
-        std::lround(heightTwips * 1000), std::lround(widthTwips * 1000)};
+        logfont.lfItalic, logfont.lfUnderline, logfont.lfStrikeOut, logfont.lfPitchAndFamily, logfont.lfCharSet, height,
+        width};
     auto found = cache.find(key);
-    if (found != cache.end())
-        return found->second;
-    if (cache.size() >= 256)
-        cache.clear();
-    auto face = std::make_shared<const FontFace>(logfont, heightTwips, widthTwips);
-    cache.emplace(key, face);
+    std::shared_ptr<const FontFace> face;
+    if (found != cache.end()) {
+        face = found->second;
+    } else {
+        if (cache.size() >= 256)
+            cache.clear();
+        face = std::make_shared<const FontFace>(logfont, heightTwips, widthTwips);
+        cache.emplace(key, face);
+    }
+    last = face;
+    lastLogfont = logfont;
+    lastHeight = height;
+    lastWidth = width;
     return face;
 }
 

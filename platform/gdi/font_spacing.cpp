@@ -6,7 +6,9 @@
 
 namespace gdi {
 
-QSet<QString> FixedPitchFamilies()
+namespace {
+
+QSet<QString> AskFontconfig()
 {
     QSet<QString> fixed;
     std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(), FcPatternDestroy);
@@ -26,6 +28,15 @@ QSet<QString> FixedPitchFamilies()
         for (int n = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &family) == FcResultMatch; ++n)
             fixed.insert(QString::fromUtf8(reinterpret_cast<const char*>(family)).toLower());
     }
+    return fixed;
+}
+
+} // namespace
+
+QSet<QString> FixedPitchFamilies()
+{
+    // Asked once, as the font database lists the installed families once.
+    static const QSet<QString> fixed = AskFontconfig();
     return fixed;
 }
 

@@ -8,7 +8,7 @@
 namespace gdi {
 
 // The families, in lower case, whose faces fontconfig lists as monospaced
-// or character-cell.
+// or character-cell; asked of fontconfig once in a process.
 QSet<QString> FixedPitchFamilies();
 
 } // namespace gdi

@@ -7,26 +7,33 @@
 namespace gdi {
 
 ImageSurface::ImageSurface(int width, int height, int dpi, DeviceKind kind, bool monochrome)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32)
+    : size_(std::max(1, width), std::max(1, height))
     , dpi_(dpi)
     , kind_(kind)
     , monochrome_(monochrome)
-{
-    image_.fill(Qt::white);
-    const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
-    image_.setDotsPerMeterX(dotsPerMetre);
-    image_.setDotsPerMeterY(dotsPerMetre);
-}
+{}
 
 ImageSurface::~ImageSurface()
 {
     EndPainting();
 }
 
+QImage& ImageSurface::RawImage()
+{
+    if (image_.isNull()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+        image_.fill(Qt::white);
+        const int dotsPerMetre = static_cast<int>(dpi_ / 0.0254 + 0.5);
+        image_.setDotsPerMeterX(dotsPerMetre);
+        image_.setDotsPerMeterY(dotsPerMetre);
+    }
+    return image_;
+}
+
 QPainter& ImageSurface::Painter()
 {
     if (!painter_.isActive())
-        painter_.begin(&image_);
+        painter_.begin(&RawImage());
     return painter_;
 }
 
@@ -39,7 +46,7 @@ void ImageSurface::EndPainting()
 const QImage& ImageSurface::Image()
 {
     EndPainting();
-    return image_;
+    return RawImage();
 }
 
 COLORREF ImageSurface::Pixel(int x, int y)

@@ -32,16 +32,23 @@ public:
     DeviceKind Kind() const override { return kind_; }
     int DpiX() const override { return dpi_; }
     int DpiY() const override { return dpi_; }
-    SIZE PixelSize() const override { return {image_.width(), image_.height()}; }
+    SIZE PixelSize() const override { return {size_.width(), size_.height()}; }
     bool IsMonochrome() const override { return monochrome_; }
 
 protected:
     QPainter& Painter() override;
+    QImage* Pixels() override { return &RawImage(); }
     // Ends painting so that the image may be read or replaced.
     void EndPainting();
-    QImage& RawImage() { return image_; }
+    // The image, made white at the surface's size when first asked for: a
+    // surface that is never drawn on costs no pixels.
+    QImage& RawImage();
+    bool HasImage() const { return !image_.isNull(); }
+    // A new size: the image, once made, is replaced by one of that size.
+    void SetSize(const QSize& size) { size_ = size; }
 
 private:
+    QSize size_;
     QImage image_;
     QPainter painter_;
     int dpi_;

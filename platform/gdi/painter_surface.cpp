@@ -44,6 +44,17 @@ QRect Bounds(const std::vector<POINT>& points, int margin)
     return ToQPolygon(points).boundingRect().adjusted(-margin, -margin, margin, margin);
 }
 
+// Sets every pixel of the rectangle, which lies inside the image.
+void FillPixels(QImage& image, const QRect& r, QRgb pixel)
+{
+    if (r.isEmpty())
+        return;
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
+}
+
 } // namespace
 
 QColor PainterSurface::Colour(COLORREF c) const
@@ -56,10 +67,18 @@ QColor PainterSurface::Colour(COLORREF c) const
 
 QPainter& PainterSurface::Begin(const DrawState& s, int rop2, const QPen* pen)
 {
+    return Begin(s, s.clip ? &*s.clip : nullptr, rop2, pen);
+}
+
+QPainter& PainterSurface::Begin(
+    const DrawState& s, const Region* clip, int rop2, const QPen* pen, const QTransform* transform)
+{
     // Each setting is made only where the painter holds another: a change
     // costs the raster engine a state update, and a clip a new clip mask.
+    // A clip is given in device pixels, with no transform set.
     QPainter& painter = Painter();
-    if (painter.transform().type() != QTransform::TxNone)
+    const bool clipChanges = clip && (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *clip));
+    if ((clipChanges || !transform) && painter.transform().type() != QTransform::TxNone)
         painter.resetTransform();
     QPainter::RenderHints hints = QPainter::TextAntialiasing;
     // Pattern tiles are exact two-colour images: never written lossily.
@@ -71,7 +90,9 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2, const QPen* pen)
         painter.setRenderHints(kManaged & ~hints, false);
         painter.setRenderHints(hints, true);
     }
-    ApplyClip(painter, s);
+    ApplyClip(painter, clip);
+    if (transform && painter.transform() != *transform)
+        painter.setTransform(*transform);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const QPainter::CompositionMode mode = raster ? ModeOf(rop2) : QPainter::CompositionMode_SourceOver;
     if (painter.compositionMode() != mode)
@@ -96,24 +117,43 @@ QPainter& PainterSurface::Begin(const DrawState& s, int rop2, const QPen* pen)
     return painter;
 }
 
-void PainterSurface::ApplyClip(QPainter& painter, const DrawState& s)
+void PainterSurface::ApplyClip(QPainter& painter, const Region* clip)
 {
     // A painter begun again has lost its clip: what was set is set anew.
-    if (!s.clip) {
+    if (!clip) {
         if (painter.hasClipping())
             painter.setClipping(false);
         appliedClip_.reset();
-    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *s.clip)) {
-        if (s.clip->IsOutline())
-            painter.setClipPath(s.clip->Path());
+    } else if (!painter.hasClipping() || !appliedClip_ || !(*appliedClip_ == *clip)) {
+        if (clip->IsOutline())
+            painter.setClipPath(clip->Path());
         else
-            painter.setClipRegion(s.clip->RectRegion());
-        appliedClip_ = s.clip;
+            painter.setClipRegion(clip->RectRegion());
+        appliedClip_ = *clip;
     }
 }
 
 void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, const QColor& colour)
 {
+    // A small area of an opaque colour on an image of 32-bit pixels,
+    // clipped by rectangles or not at all, is written into the pixels: what
+    // the painter's fill makes, without setting its transform, clip and
+    // composition. A large one is left to the painter, which fills it on
+    // several threads.
+    constexpr qint64 kSmall = 16384;
+    QImage* pixels = qint64(rect.width()) * rect.height() <= kSmall ? Pixels() : nullptr;
+    if (pixels && colour.alpha() == 255
+        && (pixels->format() == QImage::Format_RGB32 || pixels->format() == QImage::Format_ARGB32_Premultiplied)
+        && (!s.clip || !s.clip->IsOutline())) {
+        const QRect target = rect & pixels->rect();
+        if (!s.clip) {
+            FillPixels(*pixels, target, colour.rgb());
+        } else {
+            for (const QRect& part : s.clip->RectRegion())
+                FillPixels(*pixels, part & target, colour.rgb());
+        }
+        return;
+    }
     // A colour fill reads nothing of the painter's pen, brush, background or
     // hints: only its transform, clip and composition are made right.
     QPainter& painter = Painter();
@@ -124,7 +164,7 @@ void PainterSurface::FillSolid(const DrawState& s, const QRect& rect, const QCol
     const bool clipSet = painter.hasClipping() && appliedClip_ && s.clip && *appliedClip_ == *s.clip;
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     if (clipSet || !s.clip || s.clip->IsOutline() || !raster) {
-        ApplyClip(painter, s);
+        ApplyClip(painter, s.clip ? &*s.clip : nullptr);
         painter.fillRect(rect, colour);
         return;
     }
@@ -435,8 +475,7 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
     // nothing to cut: on an image the run is drawn without it, the same
     // pixels, and the painter builds no clip for each line of text. Paper
     // and PDF keep their clip.
-    DrawState unclipped;
-    const DrawState* state = &s;
+    const Region* clip = s.clip ? &*s.clip : nullptr;
     if (s.clip && !s.clip->IsOutline() && s.clip->RectRegion().rectCount() == 1 && run.logfont.lfEscapement == 0
         && !run.logfont.lfUnderline && !run.logfont.lfStrikeOut) {
         QPainter& painter = Painter();
@@ -444,22 +483,20 @@ void PainterSurface::TextOut(const DrawState& s, const TextRun& run)
         QRect touched = prepared.ink.translated(run.origin.x, run.origin.y);
         if (s.bkMode == OPAQUE)
             touched |= transform.mapRect(prepared.cell).toAlignedRect();
-        if (raster && s.clip->RectRegion().boundingRect().contains(touched)) {
-            unclipped = s;
-            unclipped.clip.reset();
-            state = &unclipped;
-        }
+        if (raster && s.clip->RectRegion().boundingRect().contains(touched))
+            clip = nullptr;
     }
-    const QPen pen(Colour(s.textColour));
-    QPainter& painter = Begin(*state, R2_COPYPEN, &pen);
+    if (const QColor colour = Colour(s.textColour); textPen_.color() != colour)
+        textPen_ = QPen(colour);
+    QPainter& painter = Begin(s, clip, R2_COPYPEN, &textPen_, &transform);
     const double twipsPerRaw = face.Em() / face.RawPixelSize();
-    painter.setTransform(transform);
     const double x = prepared.cell.width();
     if (s.bkMode == OPAQUE)
         painter.fillRect(prepared.cell, Colour(s.bkColour));
     // The cell is filled above; Qt's own opaque mode would paint the glyph
     // run's background over the glyphs.
-    painter.setBackgroundMode(Qt::TransparentMode);
+    if (painter.backgroundMode() != Qt::TransparentMode)
+        painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawGlyphRun(QPointF(0, 0), prepared.glyphs);
     // Qt places a glyph run's decorations by its own font metrics, not by
     // the raw font's units this transform works in: they came out as a short
@@ -484,13 +521,14 @@ const PainterSurface::PreparedRun& PainterSurface::Prepared(const TextRun& run)
 {
     // Enough for the lines of several pages; kept until the surface goes.
     constexpr size_t kKept = 8192;
-    RunKey key {run.face.get(), run.text, run.positions, run.devicePerTwipX, run.devicePerTwipY,
-        run.logfont.lfEscapement, nullptr};
-    if (auto found = prepared_.find(key); found != prepared_.end())
+    const RunView view {
+        run.face.get(), run.text, run.positions, run.devicePerTwipX, run.devicePerTwipY, run.logfont.lfEscapement};
+    if (auto found = prepared_.find(view); found != prepared_.end())
         return found->second;
     if (prepared_.size() >= kKept)
         prepared_.clear();
-    key.keep = run.face;
+    RunKey key {run.face.get(), run.text, run.positions, run.devicePerTwipX, run.devicePerTwipY,
+        run.logfont.lfEscapement, run.face};
     return prepared_.emplace(std::move(key), Prepare(run)).first->second;
 }
 
@@ -544,7 +582,7 @@ QRect PainterSurface::GlyphInkBox(const TextRun& run)
     return Prepare(run).ink.translated(run.origin.x, run.origin.y);
 }
 
-size_t PainterSurface::RunKeyHash::operator()(const RunKey& k) const
+size_t PainterSurface::RunKeyHash::operator()(const RunView& k) const
 {
     size_t h = std::hash<std::string_view>()(k.text);
     auto mix = [&h](size_t v) { h ^= v + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2); };

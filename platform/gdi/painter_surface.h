@@ -10,9 +10,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -42,11 +45,18 @@ protected:
     virtual QPainter& Painter() = 0;
     // Told the device rectangle each primitive may have changed.
     virtual void Touched(const QRect&) {}
+    // The device's pixels when they are an image of 32-bit pixels that may
+    // be written directly, else null.
+    virtual QImage* Pixels() { return nullptr; }
 
 private:
     // The state for a primitive; its pen is none unless one is given.
+    // The clip is the state's unless one is given (null: none); the
+    // transform is none unless one is given.
     QPainter& Begin(const DrawState& s, int rop2, const QPen* pen = nullptr);
-    void ApplyClip(QPainter& painter, const DrawState& s);
+    QPainter& Begin(
+        const DrawState& s, const Region* clip, int rop2, const QPen* pen, const QTransform* transform = nullptr);
+    void ApplyClip(QPainter& painter, const Region* clip);
     // PATCOPY with a brush of one colour: the colour filled straight in.
     void FillSolid(const DrawState& s, const QRect& rect, const QColor& colour);
     QColor Colour(COLORREF c) const;
@@ -74,6 +84,16 @@ private:
     // follows but the origin: the face (kept alive), the characters, their
     // places, the device scale and the escapement.
     const PreparedRun& Prepared(const TextRun& run);
+    // What a run's drawing follows but the origin; a look-up needs no copy
+    // of the run's characters and places.
+    struct RunView {
+        const FontFace* face;
+        std::string_view text;
+        std::span<const int> positions;
+        double devicePerTwipX;
+        double devicePerTwipY;
+        int escapement;
+    };
     struct RunKey {
         const FontFace* face;
         std::string text;
@@ -82,14 +102,26 @@ private:
         double devicePerTwipY;
         int escapement;
         std::shared_ptr<const FontFace> keep;
-        bool operator==(const RunKey& o) const
-        {
-            return face == o.face && text == o.text && positions == o.positions && devicePerTwipX == o.devicePerTwipX
-                && devicePerTwipY == o.devicePerTwipY && escapement == o.escapement;
-        }
+        RunView View() const { return {face, text, positions, devicePerTwipX, devicePerTwipY, escapement}; }
     };
+    static RunView ViewOf(const RunView& v) { return v; }
+    static RunView ViewOf(const RunKey& k) { return k.View(); }
     struct RunKeyHash {
-        size_t operator()(const RunKey& k) const;
+        using is_transparent = void;
+        size_t operator()(const RunView& v) const;
+        size_t operator()(const RunKey& k) const { return (*this)(k.View()); }
+    };
+    struct RunKeyEqual {
+        using is_transparent = void;
+        template<class A, class B>
+        bool operator()(const A& a, const B& b) const
+        {
+            const RunView x = ViewOf(a);
+            const RunView y = ViewOf(b);
+            return x.face == y.face && x.text == y.text && std::ranges::equal(x.positions, y.positions)
+                && x.devicePerTwipX == y.devicePerTwipX && x.devicePerTwipY == y.devicePerTwipY
+                && x.escapement == y.escapement;
+        }
     };
 
     struct PatternTile {
@@ -100,7 +132,8 @@ private:
     };
     std::vector<PatternTile> tiles_; // most recently made last
     std::optional<Region> appliedClip_; // the clip last given to the painter
-    std::unordered_map<RunKey, PreparedRun, RunKeyHash> prepared_;
+    QPen textPen_ {QColor(0, 0, 0)}; // the pen of the last text drawn
+    std::unordered_map<RunKey, PreparedRun, RunKeyHash, RunKeyEqual> prepared_;
 };
 
 } // namespace gdi

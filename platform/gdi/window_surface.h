@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 namespace gdi {
 
@@ -28,9 +29,13 @@ private:
     class Hook;
     void Resize(const QSize& size);
     void PaintOnScreen(const QRect& exposed);
+    void AskForUpdate();
 
     QPointer<QWidget> widget_;
     std::unique_ptr<Hook> hook_;
+    std::vector<QRect> touched_; // drawn since the widget was last asked
+    bool wasOpaque_ = false; // the widget painted opaquely before the surface
+    bool askPosted_ = false;
 };
 
 } // namespace gdi

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPaintEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -177,6 +178,74 @@ TEST(WindowSurface, ContextsDrawAtAnyTimeAndTheScreenShowsIt)
     EXPECT_EQ(surface.PixelSize(), (SIZE {200, 100}));
     EXPECT_EQ(surface.Pixel(10, 10), RGB(255, 0, 0));
     EXPECT_EQ(surface.Pixel(150, 90), RGB(255, 255, 255));
+}
+
+// Records the area of each paint event the widget receives.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+    std::vector<QRegion> painted;
+};
+
+bool Covers(const QRegion& region, const QRect& rect)
+{
+    return (region & rect) == QRegion(rect);
+}
+
+TEST(WindowSurface, WhatContextsDrawReachesTheScreen)
+{
+    QWidget widget;
+    widget.resize(200, 100);
+    WindowSurface surface(&widget);
+    widget.show();
+    QApplication::processEvents();
+    EXPECT_EQ(widget.grab().toImage().pixel(150, 50), qRgb(255, 255, 255)) << "a surface never drawn on is white";
+
+    PaintWatch watch(widget);
+    QRegion shown;
+    auto paintsCover = [&watch, &shown](std::initializer_list<QRect> areas) {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+            for (const QRegion& area : watch.painted)
+                shown += area;
+            watch.painted.clear();
+            if (std::all_of(areas.begin(), areas.end(), [&shown](const QRect& r) { return Covers(shown, r); }))
+                return true;
+        }
+        return false;
+    };
+    {
+        DC dc(surface);
+        dc.FillRect({10, 10, 30, 30}, Brush::Solid(RGB(255, 0, 0)));
+        dc.FillRect({150, 60, 190, 90}, Brush::Solid(RGB(0, 0, 255)));
+        dc.FillRect({12, 12, 20, 20}, Brush::Solid(RGB(0, 0, 255)));
+    }
+    EXPECT_TRUE(paintsCover({QRect(10, 10, 20, 20), QRect(150, 60, 40, 30)}));
+
+    // A context kept open across the event loop, drawing in more places
+    // than are kept apart.
+    shown = QRegion();
+    DC open(surface);
+    for (int i = 0; i < 12; ++i)
+        open.FillRect({i * 16, 40, i * 16 + 4, 44}, Brush::Solid(RGB(0, 255, 0)));
+    EXPECT_TRUE(paintsCover({QRect(0, 40, 4, 4), QRect(176, 40, 4, 4)}));
+    EXPECT_EQ(widget.grab().toImage().pixel(177, 41), qRgb(0, 255, 0));
+}
+
+TEST(WindowSurface, AWidgetLeftWithoutItsSurfacePaintsItsBackgroundAgain)
+{
+    QWidget widget;
+    {
+        WindowSurface surface(&widget);
+        EXPECT_TRUE(widget.testAttribute(Qt::WA_OpaquePaintEvent)) << "the image covers every pixel";
+    }
+    EXPECT_FALSE(widget.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
 TEST(PrinterSurface, PdfPagesAreWritten)
