@@ -14,6 +14,7 @@
 #include "forms/app/views/design/design_pages.h"
 #include "forms/app/views/design/fdesignview.h"
 #include "forms/document/fdocument.h"
+#include "forms/objects/ffield.h"
 #include "forms/res/command_ids.h"
 
 #include "platform/ui/owner_draw_button.h"
@@ -342,6 +343,16 @@ TEST_F(WindowCommandsTest, PageButtonsOnTheFirstAndLastPage)
 TEST_F(WindowCommandsTest, CtrlPageKeysGoBetweenPagesInTheDesignAndFillViews)
 {
     view->Pages().OnAppendPage();
+    // A field on page 1: in the fill view its editor has the keys first,
+    // and is hidden while another page is shown.
+    std::unique_ptr<FORMOBJ> made = doc->GetObjects().CreateObject(kTypeField);
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(made->Init());
+    made->SetRect(1440, 1440, 4320, 1740);
+    auto* field = static_cast<FFIELD*>(made.get());
+    field->SetFieldID(doc->GetNextFieldID());
+    doc->GetObjects().SetObjectPage(std::move(made), 1);
+    doc->InsertFieldInOrder(field, false);
     view->SetPage(1);
     view->OnPageChanged();
     RunEventsFor(10);

@@ -10,6 +10,7 @@
 #include "platform/ui/cmd_ui.h"
 #include "platform/ui/document.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -162,10 +163,20 @@ void FFILLVIEW::OnUpdateViewMenu(ui::CmdUI& cmdUI)
 void FFILLVIEW::OnPageChanged()
 {
     if (currentField) {
-        if (currentField->GetPage() == currentPage)
+        QWidget* window = GetWindow();
+        QWidget* focus = QApplication::focusWidget();
+        const bool keysHere = window && focus && (focus == window || window->isAncestorOf(focus));
+        if (currentField->GetPage() == currentPage) {
             currentField->ShowControl();
-        else
+            if (keysHere)
+                currentField->SetFocus();
+        } else {
             currentField->HideControl();
+            // A hidden editor would hand the keys to whatever widget comes
+            // next in the frame; the view keeps them, so page keys go on.
+            if (keysHere)
+                window->setFocus();
+        }
     }
     windowOrg = {0, 0};
     viewportOrg = {placement.left, placement.top};
