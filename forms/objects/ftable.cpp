@@ -248,21 +248,26 @@ std::unique_ptr<FORMOBJ> FTABLE::Clone() const
     return copy;
 }
 
+FCELL& FTABLE::PlaceCellCopy(int c, int r, const FCELL& from)
+{
+    std::unique_ptr<FORMOBJ> copy = from.Clone();
+    auto* cell = dynamic_cast<FCELL*>(copy.get());
+    if (!cell)
+        throw std::bad_alloc();
+    copy.release();
+    cells[c][r].reset(cell);
+    cell->SetPosition(this, static_cast<uint16_t>(c), static_cast<uint16_t>(r));
+    cell->SetFieldID(from.GetFieldID());
+    return *cell;
+}
+
 void FTABLE::CopyPartsFrom(const FTABLE& other)
 {
     const int commonColumns = std::min(columns, other.columns);
     const int commonRows = std::min(rows, other.rows);
     for (int c = 0; c < commonColumns; ++c)
         for (int r = 0; r < commonRows; ++r) {
-            const FCELL& from = *other.cells[c][r];
-            std::unique_ptr<FORMOBJ> copy = from.Clone();
-            auto* cell = dynamic_cast<FCELL*>(copy.get());
-            if (!cell)
-                throw std::bad_alloc();
-            copy.release();
-            cells[c][r].reset(cell);
-            cell->SetPosition(this, static_cast<uint16_t>(c), static_cast<uint16_t>(r));
-            cell->SetFieldID(from.GetFieldID());
+            PlaceCellCopy(c, r, *other.cells[c][r]);
         }
     const auto lines = [](auto& to, const auto& from, size_t n) {
         for (size_t i = 0; i < n && i < to.size() && i < from.size(); ++i)

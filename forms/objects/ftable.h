@@ -272,6 +272,9 @@ private:
     void ReadColumnNames(RECORDARCHIVE& ar);
     // Copies every part that both tables have from another table.
     void CopyPartsFrom(const FTABLE& other);
+    // A copy of another table's cell at (c, r) of this one, with its field
+    // id; throws std::bad_alloc when it cannot be made.
+    FCELL& PlaceCellCopy(int c, int r, const FCELL& from);
     // A freshly created table made the changed form of old: names, kept
     // cells with their ids and values, new cells with their neighbours' look
     // and their column's settings, headers, lines and positions. Throws

@@ -122,15 +122,7 @@ void FTABLE::BuildFormatFrom(const FTABLE& old, const TABLE_FORMAT& format)
             if (c < keptColumns && r < keptRows) {
                 const FCELL& from = *old.cells[c][r];
                 CountTableAllocation();
-                std::unique_ptr<FORMOBJ> copy = from.Clone();
-                auto* cell = dynamic_cast<FCELL*>(copy.get());
-                if (!cell)
-                    throw std::bad_alloc();
-                copy.release();
-                cells[c][r].reset(cell);
-                cell->SetPosition(this, static_cast<uint16_t>(c), static_cast<uint16_t>(r));
-                cell->SetFieldID(from.GetFieldID());
-                cell->SetUpToDate(from.GetUpToDate());
+                PlaceCellCopy(c, r, from).SetUpToDate(from.GetUpToDate());
                 continue;
             }
             FCELL& cell = *cells[c][r];

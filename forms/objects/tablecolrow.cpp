@@ -118,6 +118,30 @@ void TABLECOLROW::GetInnerRect(RECT& out, VIEWDC& dc)
     GetOuterRect(out, dc);
 }
 
+int TABLECOLROW::GetShade(BASICSHADE* out)
+{
+    return CommonShade(*this, out);
+}
+
+int TABLECOLROW::GetFont(TEXTATTR* out)
+{
+    return CommonFont(*this, out);
+}
+
+void TABLECOLROW::SetShade(const BASICSHADE& shade)
+{
+    for (int i = first; i < end; ++i)
+        GetCell(i)->SetShade(shade);
+    FCELL::SetShade(shade);
+}
+
+void TABLECOLROW::SetFont(const TEXTATTR& attr)
+{
+    for (int i = first; i < end; ++i)
+        GetCell(i)->SetFont(attr);
+    FCELL::SetFont(attr);
+}
+
 void TABLECOL::OnEvent(uint8_t code, uintptr_t a, uintptr_t b)
 {
     FTABLE* table = GetTable();
@@ -199,16 +223,6 @@ int TABLECOL::GetBorder(BORDER* out)
     return table ? SameBorders(table->GetColumnBoundary(index), table->GetColumnBoundary(index + 1), out) : 0;
 }
 
-int TABLECOL::GetShade(BASICSHADE* out)
-{
-    return CommonShade(*this, out);
-}
-
-int TABLECOL::GetFont(TEXTATTR* out)
-{
-    return CommonFont(*this, out);
-}
-
 int TABLECOL::GetAlignment(uint8_t* out)
 {
     uint8_t common = 0;
@@ -225,20 +239,6 @@ int TABLECOL::GetAlignment(uint8_t* out)
     if (out)
         *out = common;
     return 1;
-}
-
-void TABLECOL::SetShade(const BASICSHADE& shade)
-{
-    for (int i = first; i < end; ++i)
-        GetCell(i)->SetShade(shade);
-    FCELL::SetShade(shade);
-}
-
-void TABLECOL::SetFont(const TEXTATTR& attr)
-{
-    for (int i = first; i < end; ++i)
-        GetCell(i)->SetFont(attr);
-    FCELL::SetFont(attr);
 }
 
 void TABLECOL::SetAlignment(uint8_t align)
@@ -315,30 +315,6 @@ int TABLEROW::GetBorder(BORDER* out)
 {
     FTABLE* table = GetTable();
     return table ? SameBorders(table->GetRowBoundary(index), table->GetRowBoundary(index + 1), out) : 0;
-}
-
-int TABLEROW::GetShade(BASICSHADE* out)
-{
-    return CommonShade(*this, out);
-}
-
-int TABLEROW::GetFont(TEXTATTR* out)
-{
-    return CommonFont(*this, out);
-}
-
-void TABLEROW::SetShade(const BASICSHADE& shade)
-{
-    for (int i = first; i < end; ++i)
-        GetCell(i)->SetShade(shade);
-    FCELL::SetShade(shade);
-}
-
-void TABLEROW::SetFont(const TEXTATTR& attr)
-{
-    for (int i = first; i < end; ++i)
-        GetCell(i)->SetFont(attr);
-    FCELL::SetFont(attr);
 }
 
 FCELL* TABLEROW::GetCell(int i) const

@@ -27,6 +27,12 @@ public:
     int CanAlign() override { return 0; }
     int CanCut() override { return 0; }
     int CanCopy() override { return 0; }
+    // The common shade and font of the line's cells (mixed where they
+    // differ); set on every cell, then on the line itself.
+    int GetShade(BASICSHADE* out) override;
+    int GetFont(TEXTATTR* out) override;
+    void SetShade(const BASICSHADE& shade) override;
+    void SetFont(const TEXTATTR& attr) override;
 
     // The cell at position i along the line.
     virtual FCELL* GetCell(int i) const = 0;
@@ -56,11 +62,7 @@ public:
     void GetOuterRect(RECT& out, VIEWDC& dc) override;
     // The left line's border; 1 when the right line's is the same.
     int GetBorder(BORDER* out) override;
-    int GetShade(BASICSHADE* out) override;
-    int GetFont(TEXTATTR* out) override;
     int GetAlignment(uint8_t* out) override;
-    void SetShade(const BASICSHADE& shade) override;
-    void SetFont(const TEXTATTR& attr) override;
     void SetAlignment(uint8_t align) override;
     FCELL* GetCell(int i) const override;
     int Attach(FTABLE* table, uint16_t column) override;
@@ -75,10 +77,6 @@ public:
     void GetRect(RECT& out) const override;
     void GetOuterRect(RECT& out, VIEWDC& dc) override;
     int GetBorder(BORDER* out) override;
-    int GetShade(BASICSHADE* out) override;
-    int GetFont(TEXTATTR* out) override;
-    void SetShade(const BASICSHADE& shade) override;
-    void SetFont(const TEXTATTR& attr) override;
     FCELL* GetCell(int i) const override;
     int Attach(FTABLE* table, uint16_t row) override;
 };
