@@ -346,24 +346,48 @@ void FBASEVIEW::DrawPageGuides(VIEWDC& v)
 
 void FBASEVIEW::PaintBackground(gdi::DC& dc, const RECT& area)
 {
+    const RECT box {std::min(area.left, area.right), std::min(area.top, area.bottom), std::max(area.left, area.right),
+        std::max(area.top, area.bottom)};
     gdi::COLORREF around = kAppWorkspace;
     if (backgroundColour == kAppWorkspace)
         around = kDarkGrey;
     if (backgroundColour == kDarkGrey && around == kDarkGrey)
         around = kLightGrey;
-    dc.FillRect(area, gdi::Brush::Solid(around));
+    const gdi::Brush aroundBrush = gdi::Brush::Solid(around);
     VIEWDC v;
     v.dc = &dc;
     dc.SaveDC();
-    if (SetupDC(v, &dc)) {
-        RECT page;
-        v.GetPageRectDP(page);
-        POINT p[2] = {{page.left, page.top}, {page.right, page.bottom}};
-        v.LPtoDP(p, 2);
-        dc.SetMapMode(gdi::MM_TEXT);
-        dc.SetWindowOrg(0, 0);
-        dc.SetViewportOrg(0, 0);
-        dc.FillRect({p[0].x, p[0].y, p[1].x, p[1].y}, gdi::Brush::Solid(backgroundColour));
+    if (!SetupDC(v, &dc)) {
+        dc.RestoreDC(-1);
+        dc.FillRect(box, aroundBrush);
+        return;
+    }
+    RECT page;
+    v.GetPageRectDP(page);
+    POINT p[2] = {{page.left, page.top}, {page.right, page.bottom}};
+    v.LPtoDP(p, 2);
+    dc.SetMapMode(gdi::MM_TEXT);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    const RECT sheet {
+        std::min(p[0].x, p[1].x), std::min(p[0].y, p[1].y), std::max(p[0].x, p[1].x), std::max(p[0].y, p[1].y)};
+    // The page first, then only what it leaves of the area: the bands above
+    // and below it and those to its left and right, so that no pixel is
+    // filled twice. The page goes first because the window surface keeps
+    // the areas drawn in that order, and the objects then drawn on the page
+    // are found inside the first.
+    dc.FillRect(sheet, gdi::Brush::Solid(backgroundColour));
+    const int top = std::clamp(sheet.top, box.top, box.bottom);
+    const int bottom = std::clamp(sheet.bottom, top, box.bottom);
+    const int left = std::clamp(sheet.left, box.left, box.right);
+    const int right = std::clamp(sheet.right, left, box.right);
+    if (top == bottom || left == right) {
+        dc.FillRect(box, aroundBrush);
+    } else {
+        dc.FillRect({box.left, box.top, box.right, top}, aroundBrush);
+        dc.FillRect({box.left, bottom, box.right, box.bottom}, aroundBrush);
+        dc.FillRect({box.left, top, left, bottom}, aroundBrush);
+        dc.FillRect({right, top, box.right, bottom}, aroundBrush);
     }
     dc.RestoreDC(-1);
 }

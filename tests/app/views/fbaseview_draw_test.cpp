@@ -8,7 +8,10 @@
 #include "forms/model/fhint.h"
 #include "forms/model/shade.h"
 
+#include "platform/gdi/colour.h"
+#include "platform/gdi/image_surface.h"
 #include "platform/gdi/muldiv.h"
+#include "platform/gdi/region.h"
 #include "platform/ui/cmd_ui.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +142,50 @@ TEST_F(ViewDrawTest, RepaintingAnAreaDrawsNothingOutsideIt)
         EXPECT_GE(box.top, 100);
         EXPECT_LE(box.right, 300);
         EXPECT_LE(box.bottom, 250);
+    }
+}
+
+TEST_F(ViewDrawTest, BackgroundFillsTheAreaWithThePageOnTheWorkspace)
+{
+    Open(600, 800);
+    view->SetZoom(50);
+    // A4 at 50 %: 397 x 561 pixels, smaller than the window on both axes.
+    const POINT corner = view->GetViewportOrg();
+    ASSERT_GT(corner.x, 0);
+    ASSERT_GT(corner.y, 0);
+    const RECT page {corner.x, corner.y, corner.x + 397, corner.y + 561};
+    ASSERT_LT(page.right, 600);
+    ASSERT_LT(page.bottom, 800);
+    // The whole window, areas across each edge and corner of the page, one
+    // inside it, one beside it and one holding it; each clipped to itself,
+    // as a repaint is.
+    const RECT areas[] = {{0, 0, 600, 800}, {page.left - 20, page.top - 30, page.left + 40, page.top + 50},
+        {page.right - 10, page.top + 100, 600, page.top + 140}, {page.left + 50, page.bottom - 5, page.left + 90, 800},
+        {page.left + 10, page.top + 10, page.right - 10, page.bottom - 10}, {0, 0, page.left, 800},
+        {page.left - 1, page.top - 1, page.right + 1, page.bottom + 1}};
+    constexpr gdi::COLORREF kUntouched = 0x0000FF;
+    for (const RECT& area : areas) {
+        SCOPED_TRACE(testing::Message() << area.left << "," << area.top << "," << area.right << "," << area.bottom);
+        gdi::ImageSurface image(600, 800);
+        gdi::DC dc(image);
+        dc.FillRect({0, 0, 600, 800}, gdi::Brush::Solid(kUntouched));
+        const gdi::Region clip = gdi::Region::Rect(area.left, area.top, area.right, area.bottom);
+        dc.SelectClipRgn(&clip);
+        view->PaintBackground(dc, area);
+        auto inside
+            = [](const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+        const QImage& pixels = image.Image();
+        int wrong = 0;
+        for (int y = 0; y < 800; ++y)
+            for (int x = 0; x < 600; ++x) {
+                const gdi::COLORREF expected
+                    = !inside(area, x, y) ? kUntouched : (inside(page, x, y) ? 0xFFFFFF : 0xABABAB);
+                const gdi::COLORREF found = gdi::FromQRgb(pixels.pixel(x, y));
+                if (found != expected && wrong++ == 0)
+                    ADD_FAILURE() << "first wrong pixel at " << x << "," << y << ": " << std::hex << found << " for "
+                                  << expected;
+            }
+        EXPECT_EQ(wrong, 0);
     }
 }
 
