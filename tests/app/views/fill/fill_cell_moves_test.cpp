@@ -26,14 +26,6 @@ namespace {
 // Columns of T1: text, number and check box.
 enum { kText, kNumber, kBox };
 
-std::string FullName(const FORMOBJ* object)
-{
-    std::string out;
-    if (object)
-        object->GetFullName(out);
-    return out;
-}
-
 // A field "Name" above a 3 × 4 table T1 whose rows hold two lines of text;
 // below it a protected "Total" of the number column and a check box
 // "Agree" outside the table. Messages are recorded, not shown.

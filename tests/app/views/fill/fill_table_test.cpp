@@ -27,14 +27,6 @@ namespace {
 // Columns of T1: text, number, check box and a list of colours.
 enum { kText, kNumber, kBox, kList };
 
-std::string FullName(const FORMOBJ* object)
-{
-    std::string out;
-    if (object)
-        object->GetFullName(out);
-    return out;
-}
-
 // A field "Name" above a 4 × 4 table T1 with both header bands, and below
 // it a protected "Total" of the table's number column.
 class TableFillTest : public FillViewTest {

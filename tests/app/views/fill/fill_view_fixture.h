@@ -15,6 +15,15 @@
 #include <string>
 #include <vector>
 
+// The object's full name (a cell's as Table.Column[row]); "" for none.
+inline std::string FullName(const FORMOBJ* object)
+{
+    std::string out;
+    if (object)
+        object->GetFullName(out);
+    return out;
+}
+
 class SpyDocument : public FDOCUMENT {
 public:
     void Calculate(uint16_t id) override
