@@ -97,6 +97,39 @@ void DesignerTest::Drag(const std::vector<POINT>& points)
     QCoreApplication::processEvents();
 }
 
+void DesignerTest::DoubleClick(POINT p)
+{
+    Click(p);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&host, &dbl);
+}
+
+void DesignerTest::RightClick(POINT p, unsigned answer)
+{
+    shown.reset();
+    ui::ScopedPopupMenuHook hook([this, answer](const ui::PopupRequest& request) {
+        shown = request.items;
+        return answer;
+    });
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)), Qt::RightButton,
+        Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&host, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
+        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&host, &release);
+}
+
+std::optional<bool> DesignerTest::EnabledInMenu(unsigned id) const
+{
+    if (!shown)
+        return std::nullopt;
+    for (const ui::PopupItem& item : *shown)
+        if (item.id == id)
+            return item.enabled;
+    return std::nullopt;
+}
+
 void DesignerTest::Key(int key, Qt::KeyboardModifiers modifiers)
 {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);

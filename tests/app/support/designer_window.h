@@ -8,6 +8,7 @@
 
 #include "tests/common/rect_printer.h"
 
+#include "platform/ui/dialog/popup_menu.h"
 #include "platform/ui/drag_drop.h"
 #include "platform/ui/view_host.h"
 
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 class FFIELD;
@@ -41,6 +43,14 @@ protected:
     // last.
     void Drag(const std::vector<POINT>& points);
     void Click(POINT p) { Drag({p}); }
+    // A click, then the second press of a double click.
+    void DoubleClick(POINT p);
+    // A right click at the point; the shortcut menu shown is kept in
+    // `shown` and answered with the command given.
+    void RightClick(POINT p, unsigned answer = 0);
+    // Whether the last menu shown offered the command enabled; empty when
+    // it did not list it.
+    std::optional<bool> EnabledInMenu(unsigned id) const;
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Draws a check box at the left margin with its tool.
     FFIELD* DrawCheckBox(int32_t top);
@@ -57,4 +67,5 @@ protected:
     std::unique_ptr<FDOCUMENT> doc = std::make_unique<FDOCUMENT>();
     FDESIGNVIEW view;
     ui::ViewHost host;
+    std::optional<std::vector<ui::PopupItem>> shown;
 };

@@ -70,14 +70,6 @@ protected:
         doc->SetModified(false);
     }
 
-    void DoubleClick(POINT p)
-    {
-        Click(p);
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(p.x, p.y), QPointF(p.x, p.y), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &dbl);
-    }
-
     // Runs what starts a dialog; the hook drives it.
     void WithDialog(const std::function<void()>& start, const std::function<void(ui::Dialog&)>& drive)
     {

@@ -62,35 +62,12 @@ protected:
         const RECT r = RectOf(object);
         return At((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    // A right click at the point; the popup shown is kept and answered.
-    void RightClick(POINT p, unsigned answer = 0)
-    {
-        shown.reset();
-        ui::ScopedPopupMenuHook hook([this, answer](const ui::PopupRequest& request) {
-            shown = request.items;
-            return answer;
-        });
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
-            Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
-            Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &release);
-    }
-    std::optional<bool> EnabledInMenu(unsigned id) const
-    {
-        for (const ui::PopupItem& item : *shown)
-            if (item.id == id)
-                return item.enabled;
-        return std::nullopt;
-    }
 
     FORMOBJ* box;
     FORMOBJ* field;
     FORMOBJ* table;
     FORMOBJ* button;
     FORMOBJ* ellipse;
-    std::optional<std::vector<ui::PopupItem>> shown;
     FakeViewHost viewHost;
 };
 

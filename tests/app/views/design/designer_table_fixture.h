@@ -87,42 +87,6 @@ protected:
         return At((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
-    // A right click at the point; the shortcut menu shown is kept and the
-    // answer chosen from it.
-    void RightClick(POINT p, unsigned answer = 0)
-    {
-        shown.reset();
-        ui::ScopedPopupMenuHook hook([this, answer](const ui::PopupRequest& request) {
-            shown = request.items;
-            return answer;
-        });
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
-            Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
-            Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &release);
-    }
-    // Whether the last menu shown offered the command enabled; empty when
-    // it did not list it.
-    std::optional<bool> EnabledInMenu(unsigned id) const
-    {
-        if (!shown)
-            return std::nullopt;
-        for (const ui::PopupItem& item : *shown)
-            if (item.id == id)
-                return item.enabled;
-        return std::nullopt;
-    }
-
-    void DoubleClick(POINT p)
-    {
-        Click(p);
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(p.x, p.y), host.mapToGlobal(QPointF(p.x, p.y)),
-            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&host, &dbl);
-    }
-
     // Runs what starts a dialog; the hook drives it (and every dialog it
     // opens). Message boxes are kept and answered from `answers` in turn,
     // then with OK.
@@ -181,7 +145,6 @@ protected:
     FTABLE* table = nullptr;
     FFIELD* total = nullptr;
     bool formulaTaken = false;
-    std::optional<std::vector<ui::PopupItem>> shown;
     std::vector<std::string> messages;
     std::vector<int> answers;
     int dialogsRun = 0;

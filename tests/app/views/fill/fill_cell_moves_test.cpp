@@ -45,13 +45,7 @@ protected:
             made->GetCell(kNumber, r)->SetDataType(*CreateDataType(kKindNumber), nullptr);
             made->GetCell(kBox, r)->SetDataType(*CreateDataType(kKindCheckBox), nullptr);
         }
-        made->SetPage(1);
-        made->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(doc.get())));
-        made->SetName("T1");
-        table = made.get();
-        doc->GetObjects().SetObjectPage(std::move(made), 1);
-        doc->InsertFieldInOrder(table, false);
-        nextTop = 5400;
+        table = &PlaceTable(std::move(made), "T1", 5400);
         total = &AddField(kKindNumber, "Total");
         SetProtected(*total);
         agree = &AddField(kKindCheckBox, "Agree");

@@ -47,13 +47,7 @@ protected:
             made->GetCell(kBox, r)->SetDataType(*CreateDataType(kKindCheckBox), nullptr);
             made->GetCell(kList, r)->SetValueList(colours.get(), nullptr);
         }
-        made->SetPage(1);
-        made->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(doc.get())));
-        made->SetName("T1");
-        table = made.get();
-        doc->GetObjects().SetObjectPage(std::move(made), 1);
-        doc->InsertFieldInOrder(table, false);
-        nextTop = 3400;
+        table = &PlaceTable(std::move(made), "T1", 3400);
         total = &AddField(kKindNumber, "Total");
         SetProtected(*total);
         EXPECT_EQ(Formula(*total, "SUM(T1.ColB[1..4])"), "");

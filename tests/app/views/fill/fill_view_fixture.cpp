@@ -42,6 +42,18 @@ FFIELD& FillViewTest::AddField(uint8_t kind, const std::string& name, bool inOrd
     return *placed;
 }
 
+FTABLE& FillViewTest::PlaceTable(std::unique_ptr<FTABLE> made, const std::string& name, int32_t below)
+{
+    made->SetPage(1);
+    made->ExtRefresh(reinterpret_cast<uintptr_t>(static_cast<OBJECT_DOCUMENT*>(doc.get())));
+    made->SetName(name);
+    FTABLE& placed = *made;
+    doc->GetObjects().SetObjectPage(std::move(made), 1);
+    doc->InsertFieldInOrder(&placed, false);
+    nextTop = below;
+    return placed;
+}
+
 std::string FillViewTest::Formula(FFIELD& field, const std::string& text)
 {
     char message[abacine::kNameBufferSize + 1] = {};

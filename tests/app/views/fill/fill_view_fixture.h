@@ -5,6 +5,7 @@
 
 #include "forms/app/views/fill/ffillview.h"
 #include "forms/document/fdocument.h"
+#include "forms/objects/ftable.h"
 #include "tests/objects/field_test_support.h"
 
 #include "platform/ui/view_host.h"
@@ -43,6 +44,9 @@ protected:
     // page 1 below the previous one and put at the end of the filling order
     // unless told otherwise.
     FFIELD& AddField(uint8_t kind, const std::string& name, bool inOrder = true);
+    // The table, named, placed on page 1 with its cells' ids and in the
+    // filling order; fields added after it go below `below`.
+    FTABLE& PlaceTable(std::unique_ptr<FTABLE> made, const std::string& name, int32_t below);
     // "" when the formula compiled, else the engine's message.
     std::string Formula(FFIELD& field, const std::string& text);
     static void SetNumber(FFIELD& field, double value);
